@@ -1,0 +1,31 @@
+// Kerbside Manager: the start-up routine.
+#include <QApplication>
+#include <QFont>
+
+#include "ProgramInfo.h"
+#include "QtPrompts.h"
+#include "Startup.h"
+#include "frmMain.h"
+#include "frmTip.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(kbs::ProgramInfo::exeName());
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(kbs::ProgramInfo::major())
+                                            .arg(kbs::ProgramInfo::minor())
+                                            .arg(kbs::ProgramInfo::revision()));
+    // The window is designed for "MS Sans Serif"; take the nearest font with the same metrics.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                QStringLiteral("DejaVu Sans")});
+    kbs::QtPrompts prompts;
+    kbs::setPrompts(&prompts);
+
+    kbs::Program program = kbs::startProgram();
+    if (!program.main)
+        return 1;
+    const int status = app.exec();
+    kbs::setPrompts(nullptr);
+    return status;
+}

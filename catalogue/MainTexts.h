@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+// The catalogue window's own texts, in one place.
+namespace kbs::mainText {
+
+inline const QString TitlePrefix = QStringLiteral("Kerbside Manager v");
+inline const QString AppTitle = QStringLiteral("Kerbside Manager");
+inline const QString QuitQuestion = QStringLiteral("Are you  sure you want to Quit?");
+inline const QString TotalRecords = QStringLiteral("Total Records In The Database : ");
+inline const QString FoundIs = QStringLiteral("       Total Found In The Database Is: ");
+inline const QString FoundAre = QStringLiteral("       Total Found In The Database Are: ");
+inline const QString RecordSingular = QStringLiteral("  Record");
+inline const QString RecordPlural = QStringLiteral("  Records");
+inline const QString FrameCaption = QStringLiteral("Add/Edit Info");
+inline const QString PhotoCaption = QStringLiteral("Photo");
+inline const QString NotesLabel = QStringLiteral("Notes:");
+inline const QString HiddenLabel = QStringLiteral("hidden");
+inline const QString StoreInDatabase = QStringLiteral("store in database");
+inline const QString StoreAsPointer = QStringLiteral("store as file pointer");
+inline const QString SelectPicture = QStringLiteral("select picture");
+inline const QString Save = QStringLiteral("Save");
+inline const QString Cancel = QStringLiteral("Cancel");
+inline const QString Query = QStringLiteral("select * from table1");
+inline const QString ScratchPicture = QStringLiteral("ok.jpg");
+inline const QString InvalidImage =
+    QStringLiteral("File does not appear to be a valid image file...");
+
+// Start-up failures (the program then ends).
+inline const QString CannotOpen = QStringLiteral("The catalogue %1 cannot be opened:\r\n\r\n%2");
+inline const QString LegacyCatalogue = QStringLiteral(
+    "%1 is a catalogue made by the older Windows version of Kerbside Manager.\r\n\r\n"
+    "This version cannot open it yet; a later version converts it. The file has not been "
+    "changed.");
+
+// Count as written with its sign position: a space, then the number.
+inline QString signedCount(long n) {
+    return n < 0 ? QString::number(n) : QStringLiteral(" ") + QString::number(n);
+}
+
+}  // namespace kbs::mainText

@@ -1,0 +1,48 @@
+#include "PictureLoader.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include "AppError.h"
+
+namespace kbs {
+
+namespace {
+constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;  // 64 megapixels
+
+QImage readFrom(QImageReader& reader) {
+    reader.setAutoTransform(true);
+    reader.setAllocationLimit(512);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels) {
+        throw AppError(err::InvalidPicture, QStringLiteral("Picture"),
+                       QStringLiteral("The picture claims %1 x %2 pixels, more than can be shown.")
+                           .arg(size.width())
+                           .arg(size.height()));
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        throw AppError(err::InvalidPicture, QStringLiteral("Picture"),
+                       reader.errorString().isEmpty() ? QStringLiteral("Invalid picture")
+                                                      : reader.errorString());
+    }
+    return image;
+}
+}  // namespace
+
+QImage loadPictureFile(const QString& path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return readFrom(reader);
+}
+
+QImage loadPictureBytes(const QByteArray& bytes) {
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    return readFrom(reader);
+}
+
+}  // namespace kbs

@@ -1,0 +1,145 @@
+// The catalogue window: construction, start-up and shutdown.
+#include "frmMain.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "AppError.h"
+#include "Connection.h"
+#include "FlexGrid.h"
+#include "MainTexts.h"
+#include "ProgramInfo.h"
+#include "Prompts.h"
+#include "ResumeNext.h"
+#include "Schema.h"
+
+namespace kbs {
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    buildLayout();
+    connect(FG1, &FlexGrid::Click, this, &frmMain::FG1_Click);
+    connect(FG1, &FlexGrid::SelChange, this, &frmMain::FG1_SelChange);
+    connect(FG1, &FlexGrid::EnterCell, this, &frmMain::FG1_EnterCell);
+    connectCommands();
+}
+
+frmMain::~frmMain() {
+    if (rs)
+        rs->close();
+    if (cn)
+        cn->close();
+}
+
+void frmMain::Form_Load() {
+    m_gridCols = 25;
+    setWindowTitle(mainText::TitlePrefix + QString::number(ProgramInfo::major()) +
+                   QLatin1Char('.') + QString::number(ProgramInfo::minor()));
+
+    cn = std::make_unique<Connection>();
+    cn->setConnectionString(Connection::connectionStringFor(
+        ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName))));
+    cn->open(QString(), QString(), -1);
+    schema::verifyCatalogue(cn->handle());
+
+    rs = std::make_unique<RecordSet>();
+    rs->open(mainText::Query, *cn, RecordSet::adOpenStatic, RecordSet::adLockOptimistic,
+             RecordSet::adCmdUnspecified);
+
+    if (rs->bof() && rs->eof()) {
+        // An empty catalogue: the first Add then Save stores the first record. No blank
+        // record is begun here, so that save stores exactly one.
+        cmdSelect->setVisible(true);
+        return;
+    }
+    rs->moveFirst();
+    Clear_Display();
+    Update_Display();
+    PopulateFlexGrid(*FG1, *rs, true);
+    setStatusText(mainText::TotalRecords + mainText::signedCount(rs->recordCount()));
+    Lock_Display(true);
+    attachToolbarImages();
+    SizeFlexGrid(*FG1);
+    FG1->setSelectionModeValue(1);
+}
+
+bool frmMain::Exit_Program() {
+    const int answer = prompts().msgBox(
+        mainText::QuitQuestion, mb::YesNo | mb::Question | mb::DefaultButton1, mainText::AppTitle);
+    return answer == mb::Yes;
+}
+
+void frmMain::Form_Unload(bool& Cancel) {
+    if (!Exit_Program()) {
+        Cancel = true;
+        return;
+    }
+    resumeNext([&] {
+        if (rs)
+            rs->close();
+    });
+    resumeNext([&] {
+        if (cn)
+            cn->close();
+    });
+    rs.reset();
+    cn.reset();
+    resumeNext([&] { deleteScratchFiles(); });
+}
+
+// Every "*.tmp" in the program directory, and nothing else.
+void frmMain::deleteScratchFiles() {
+    QDir dir(ProgramInfo::directory());
+    const auto names = dir.entryList({QStringLiteral("*.tmp")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names)
+        QFile::remove(dir.filePath(name));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    bool cancel = false;
+    Form_Unload(cancel);
+    if (cancel)
+        event->ignore();
+    else
+        event->accept();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        if (auto* screen = QGuiApplication::primaryScreen()) {
+            const QRect avail = screen->availableGeometry();
+            move(avail.center() - rect().center());
+        }
+    }
+    Form_Resize();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (isVisible())
+        Form_Resize();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible() && !isMinimized())
+        Form_Resize();
+}
+
+QString frmMain::statusText() const {
+    return statusPanel->text();
+}
+
+void frmMain::setStatusText(const QString& text) {
+    statusPanel->setText(text);
+}
+
+}  // namespace kbs

@@ -1,0 +1,146 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "RecordSet.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QLineEdit;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class QWidget;
+class QAction;
+
+namespace kbs {
+
+class Connection;
+class FlexGrid;
+class ImageBox;
+class LimitedTextbox;
+
+// The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // ---- start-up and shutdown
+    void Form_Load();  // throws AppError when the catalogue cannot be opened
+    bool Exit_Program();
+    void Form_Unload(bool& Cancel);
+    void Form_Resize();
+
+    // ---- display
+    void Clear_Display();
+    void Update_Display();
+    void Load_Picture(const QString& sImage);  // throws AppError for a file that is no picture
+
+    // ---- modes
+    void Lock_Display(bool bInput);
+    void Add_New_Record();
+    void Edit_Record();
+    void cmdCancel_Click();
+    void setModeButtonsEnabled(bool enabled);
+
+    // ---- save
+    void cmdSave_Click();
+    bool Save_Record();
+
+    // ---- grid
+    bool PopulateFlexGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header = false);
+    void SizeFlexGrid(FlexGrid& FlexGrid);
+    void SortFlex(QWidget& TheForm, FlexGrid& FlexGrid, int ClickCol, int SortCol);
+    QString GetInfo(const QString& strSearch);
+    void FG1_Click();
+    void FG1_SelChange();
+    void FG1_EnterCell();
+
+    // ---- deletion and search
+    void Delete_Record();
+    void Find_Record();
+
+    // ---- toolbar
+    void Toolbar1_ButtonClick(const QString& key);
+    void Toolbar1_ButtonMenuClick(const QString& text);
+    void attachToolbarImages();
+
+    // ---- state the tests and the other windows read
+    bool bAddingNew = false;
+    RecordSet* recordSet() const { return rs.get(); }
+    Connection* connection() const { return cn.get(); }
+    QString statusText() const;
+    int gridColumnCount() const { return m_gridCols; }
+    QToolButton* toolbarButton(const QString& key) const;
+    QAction* toolbarMenuEntry(const QString& buttonKey, const QString& text) const;
+    QMenu* pickMenu(const QString& name) const;
+
+    // ---- controls, named as designed
+    QToolBar* Toolbar1 = nullptr;
+    QWidget* Picture1 = nullptr;
+    ImageBox* Image11 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    FlexGrid* FG1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* statusPanel = nullptr;
+    QMap<QString, QIcon> imlToolbar1;
+    std::array<LimitedTextbox*, 23> txtTextl{};
+    std::array<QLabel*, 23> lblText{};
+    QLabel* lblNotes = nullptr;
+    QPlainTextEdit* txtNotes = nullptr;
+    QLineEdit* txtPicDir = nullptr;
+    ImageBox* imgPicture = nullptr;
+    QFrame* picOutline = nullptr;
+    std::array<QRadioButton*, 2> Option1{};
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdSelect = nullptr;
+    QPushButton* cmdPlus = nullptr;
+    QPushButton* cmdMinus = nullptr;
+    ImageBox* Image1_0 = nullptr;        // the year icon
+    QMap<QString, ImageBox*> listIcons;  // "Image2" .. "Image12", by name
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildLayout();
+    void buildToolbar();
+    void buildPickMenus();
+    void connectCommands();
+    void showStoredPicture();
+    void storeChosenPicture();
+    void setStatusText(const QString& text);
+    void deleteScratchFiles();
+    // Keeps the Record set on the record the detail fields show.
+    void rememberShown();
+    void returnToShown();
+
+    std::unique_ptr<Connection> cn;
+    std::unique_ptr<RecordSet> rs;
+    int m_gridCols = 0;
+    bool m_centred = false;
+    std::optional<RecordSet::Bookmark> m_shown;  // the record the detail fields show
+    QMap<QString, QToolButton*> m_buttons;
+    QMap<QString, QMenu*> m_pickMenus;
+    QList<ImageBox*> m_imageControls;  // every image control, in the window's order
+};
+
+}  // namespace kbs

@@ -1,0 +1,240 @@
+// Deletion, search, the picture store step and the toolbar's dispatch.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include "AppError.h"
+#include "Collection.h"
+#include "FlexGrid.h"
+#include "ImageBox.h"
+#include "LimitedTextbox.h"
+#include "MainTexts.h"
+#include "Prompts.h"
+#include "ResumeNext.h"
+#include "frmMain.h"
+
+namespace kbs {
+
+namespace {
+const QString kOneRecordText = QStringLiteral(
+    "There needs to be at least one record in the database.\r\n\r\nPlease edit this record.");
+const QString kOneRecordTitle = QStringLiteral("No Records to Delete");
+const QString kDeleteText = QStringLiteral("You are about to delete this record, are you sure?");
+const QString kDeleteTitle = QStringLiteral("Delete Record");
+const QString kNoRecordText = QStringLiteral("There is no record to search");
+const QString kNoRecordTitle = QStringLiteral("Exiting");
+const QString kSearchPrompt = QStringLiteral("Search for an entry");
+const QString kSearchTitle = QStringLiteral("enter your searchtext");
+const QString kSearchDefault = QStringLiteral("red");
+const QString kNoMatchText = QStringLiteral("No Match found in Database!");
+const QString kNoMatchTitle = QStringLiteral("Search...");
+const QString kPictureUnreadable = QStringLiteral(
+    "The picture file %1 could not be read:\r\n\r\n%2\r\n\r\nThe record keeps the picture it "
+    "had.");
+
+bool isAscii(std::string_view s) {
+    for (unsigned char c : s) {
+        if (c >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Case-insensitive containment for ASCII texts, without building QStrings.
+bool containsAsciiNoCase(std::string_view hay, std::string_view needle) {
+    if (needle.size() > hay.size())
+        return false;
+    auto lower = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : char(c); };
+    const char first = lower(static_cast<unsigned char>(needle[0]));
+    for (size_t i = 0; i + needle.size() <= hay.size(); ++i) {
+        if (lower(static_cast<unsigned char>(hay[i])) != first)
+            continue;
+        size_t k = 1;
+        while (k < needle.size() && lower(static_cast<unsigned char>(hay[i + k])) ==
+                                        lower(static_cast<unsigned char>(needle[k])))
+            ++k;
+        if (k == needle.size())
+            return true;
+    }
+    return false;
+}
+}  // namespace
+
+void frmMain::connectCommands() {
+    connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
+}
+
+// ---------------------------------------------------------------- deletion
+
+void frmMain::Delete_Record() {
+    long count = -1;
+    resumeNext([&] { count = rs->recordCount(); });
+    if (count == 1) {
+        cmdSelect->setVisible(true);
+        prompts().msgBox(kOneRecordText, mb::Information | mb::OKOnly, kOneRecordTitle);
+        return;
+    }
+    cmdSelect->setVisible(false);
+    const int answer = prompts().msgBox(
+        kDeleteText, mb::OKCancel | mb::DefaultButton1 | mb::Exclamation, kDeleteTitle);
+    if (answer != mb::OK)
+        return;
+    if (!rs)
+        return;
+    bool empty = false;
+    resumeNext([&] { empty = rs->bof() && rs->eof(); });
+    if (empty)
+        return;
+
+    // The record deleted is the one the fields show, or none.
+    if (m_shown) {
+        returnToShown();
+        const bool onShown = rs->hasCurrentRecord() && rs->bookmark() == *m_shown;
+        if (onShown) {
+            resumeNext([&] { rs->deleteCurrent(); });
+            resumeNext([&] { rs->update(); });
+        }
+    }
+    resumeNext(
+        [&] { setStatusText(mainText::TotalRecords + mainText::signedCount(rs->recordCount())); });
+    resumeNext([&] { empty = rs->bof() && rs->eof(); });
+    if (empty) {
+        Clear_Display();
+        return;
+    }
+    resumeNext([&] {
+        rs->moveNext();
+        if (rs->eof())
+            rs->moveLast();
+    });
+    resumeNext([&] { Update_Display(); });
+    resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+    resumeNext([&] { GetInfo(FG1->textMatrix(FG1->row(), 0)); });
+    resumeNext([&] { Lock_Display(true); });
+}
+
+// ---------------------------------------------------------------- search
+
+void frmMain::Find_Record() {
+    long count = 0;
+    resumeNext([&] { count = rs ? rs->recordCount() : 0; });
+    if (count == 0) {
+        prompts().msgBox(kNoRecordText, mb::Information | mb::OKOnly, kNoRecordTitle);
+        return;
+    }
+    try {
+        const QString t =
+            collection::trimSpaces(prompts().inputBox(kSearchPrompt, kSearchTitle, kSearchDefault));
+        if (t.isEmpty())
+            return;
+        const QByteArray tUtf8 = t.toUtf8();
+        const std::string_view needle(tUtf8.constData(), size_t(tUtf8.size()));
+        const bool asciiNeedle = isAscii(needle);
+        const int last = std::min(collection::SearchLastPosition, rs->fieldCount() - 1);
+
+        rs->moveFirst();
+        int found = -1;
+        QElapsedTimer sinceEvents;
+        sinceEvents.start();
+        while (!rs->eof()) {
+            for (int i = 0; i <= last && found < 0; ++i) {
+                std::string_view v;
+                if (asciiNeedle && rs->peekUtf8(i, v) && isAscii(v)) {
+                    if (containsAsciiNoCase(v, needle))
+                        found = i;
+                } else if (!rs->isNull(i)) {
+                    if (rs->value(i).toString().contains(t, Qt::CaseInsensitive))
+                        found = i;
+                }
+            }
+            if (found >= 0)
+                break;
+            rs->moveNext();
+            // Let the window breathe now and then, not after every record.
+            if (sinceEvents.elapsed() >= 50) {
+                QApplication::processEvents();
+                sinceEvents.restart();
+            }
+        }
+        if (found < 0) {
+            prompts().msgBox(kNoMatchText, mb::Exclamation | mb::OKOnly, kNoMatchTitle);
+            rs->moveFirst();
+            returnToShown();
+            return;
+        }
+        Update_Display();
+        if (found >= 1 && txtTextl[size_t(found)]->isVisible()) {
+            LimitedTextbox* box = txtTextl[size_t(found)];
+            const qsizetype at = box->text().indexOf(t, 0, Qt::CaseInsensitive);
+            box->setSelStart(int(at));  // refuses -1 when the box does not show the text
+            box->setSelLength(int(t.size()));
+            box->setFocus();
+        }
+        FG1->setRow(0);
+    } catch (const AppError& e) {
+        returnToShown();
+        prompts().msgBox(e.description(), mb::OKOnly, QString());
+    } catch (const std::exception& e) {
+        returnToShown();
+        prompts().msgBox(QString::fromUtf8(e.what()), mb::OKOnly, QString());
+    }
+}
+
+// ---------------------------------------------------------------- picture store step
+
+void frmMain::storeChosenPicture() {
+    const QString pic = QString::fromLatin1(collection::PictureColumn);
+    const QString pathCol = QString::fromLatin1(collection::PicturePathColumn);
+    const QString path = collection::trimSpaces(txtPicDir->text());
+    if (Option1[1]->isChecked() && !path.isEmpty()) {
+        resumeNext([&] { rs->fields(pathCol).setValue(path); });
+        resumeNext([&] { rs->fields(pic).appendChunk(QByteArray()); });
+        return;
+    }
+    if (path.isEmpty()) {
+        resumeNext([&] { rs->fields(pathCol).setValue(QString()); });
+        return;
+    }
+    // A chosen file that vanished or cannot be read leaves the record's picture as it was.
+    QFile file(path);
+    QByteArray bytes;
+    bool ok = file.open(QIODevice::ReadOnly);
+    if (ok) {
+        bytes = file.readAll();
+        ok = file.error() == QFileDevice::NoError && bytes.size() == file.size();
+    }
+    if (!ok) {
+        prompts().msgBox(kPictureUnreadable.arg(path, file.errorString()),
+                         mb::OKOnly | mb::Exclamation, mainText::AppTitle);
+        return;
+    }
+    file.close();
+    resumeNext([&] { rs->fields(pic).appendChunk(bytes); });
+    resumeNext([&] { rs->fields(pathCol).setValue(QString()); });
+}
+
+// ---------------------------------------------------------------- toolbar
+
+void frmMain::Toolbar1_ButtonClick(const QString& key) {
+    if (key == QLatin1String("Add"))
+        Add_New_Record();
+    else if (key == QLatin1String("Edit"))
+        Edit_Record();
+    else if (key == QLatin1String("Delete"))
+        Delete_Record();
+    else if (key == QLatin1String("Find"))
+        Find_Record();
+}
+
+void frmMain::Toolbar1_ButtonMenuClick(const QString& text) {
+    Q_UNUSED(text);
+}
+
+}  // namespace kbs

@@ -1,0 +1,181 @@
+// The record grid: fill, column widths, sort, lookup by ID and the grid's events.
+#include <QApplication>
+#include <QCursor>
+
+#include "AppError.h"
+#include "Collection.h"
+#include "FlexGrid.h"
+#include "MainTexts.h"
+#include "Prompts.h"
+#include "ResumeNext.h"
+#include "frmMain.h"
+
+namespace kbs {
+
+namespace {
+constexpr int kColWidths[] = {0, 2500, 500, 700, 700, 1400, 800};
+const QString kSortErrorTitle = QStringLiteral("Sort Error");
+}  // namespace
+
+bool frmMain::PopulateFlexGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
+    bool result = false;
+    try {
+        if (rs.bof() && rs.eof()) {
+            if (&rs == this->rs.get())
+                returnToShown();
+            return false;
+        }
+        const int cols = m_gridCols;
+        FlexGrid.setFixedRows(Header ? 1 : 0);
+        FlexGrid.setRows(int(rs.recordCount()) + (Header ? 1 : 0));
+        FlexGrid.setCols(cols);
+        FlexGrid.setFixedCols(0);
+        FlexGrid.clear();
+        rs.moveFirst();
+        if (Header) {
+            for (int c = 0; c < cols; ++c)
+                FlexGrid.setTextMatrix(0, c, rs.fieldName(c));
+        }
+        int r = Header ? 1 : 0;
+        std::vector<std::string_view> cells(static_cast<size_t>(cols));
+        std::vector<std::string> slow(static_cast<size_t>(cols));
+        while (!rs.eof()) {
+            for (int c = 0; c < cols; ++c) {
+                if (!rs.peekUtf8(c, cells[size_t(c)])) {
+                    slow[size_t(c)] = rs.isNull(c) ? std::string() : rs.utf8(c);
+                    cells[size_t(c)] = slow[size_t(c)];
+                }
+            }
+            FlexGrid.setRowTexts(r, cells.data(), cols);
+            ++r;
+            rs.moveNext();
+        }
+        FlexGrid.viewport()->update();
+        if (&rs == this->rs.get())
+            returnToShown();
+        // Giving the grid the focus fails while the window is not yet shown.
+        if (!FlexGrid.isVisible())
+            return false;
+        FlexGrid.setFocus();
+        result = true;
+    } catch (const std::exception&) {
+        FlexGrid.viewport()->update();
+        if (&rs == this->rs.get())
+            returnToShown();
+    }
+    return result;
+}
+
+void frmMain::SizeFlexGrid(FlexGrid& FlexGrid) {
+    for (int c = 0; c < int(std::size(kColWidths)); ++c)
+        FlexGrid.setColWidth(c, kColWidths[c]);
+}
+
+void frmMain::SortFlex(QWidget& TheForm, FlexGrid& FlexGrid, int ClickCol, int SortCol) {
+    std::optional<AppError> failure;
+    try {
+        TheForm.setCursor(Qt::WaitCursor);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        FlexGrid.setCol(SortCol);
+        for (int c = 0; c < FlexGrid.cols(); ++c) {
+            QString s = FlexGrid.textMatrix(0, c);
+            const bool up = s.endsWith(QLatin1Char('^'));
+            const bool down = s.endsWith(QLatin1Char('v'));
+            if (up || down)
+                s.chop(1);
+            if (c == ClickCol) {
+                if (up) {
+                    FlexGrid.setTextMatrix(0, c, s + QLatin1Char('v'));
+                    FlexGrid.setSort(2);
+                } else {
+                    FlexGrid.setTextMatrix(0, c, s + QLatin1Char('^'));
+                    FlexGrid.setSort(1);
+                }
+            } else {
+                FlexGrid.setTextMatrix(0, c, s);
+            }
+        }
+    } catch (const AppError& e) {
+        failure = e;
+    } catch (const std::exception& e) {
+        failure =
+            AppError(err::OutOfMemory, QStringLiteral("SortFlex"), QString::fromUtf8(e.what()));
+    }
+    QApplication::restoreOverrideCursor();
+    TheForm.unsetCursor();
+    if (failure) {
+        prompts().msgBox(
+            QString::number(failure->number()) + QStringLiteral("\r\n") + failure->description(),
+            mb::Critical | mb::OKOnly, kSortErrorTitle);
+    }
+}
+
+QString frmMain::GetInfo(const QString& strSearch) {
+    if (!rs)
+        return {};
+    try {
+        const int idPos = rs->fieldIndex(QString::fromLatin1(collection::IdColumn));
+        const QByteArray wanted = strSearch.toUtf8();
+        // The ID is the record's key: go straight to it when the text is a plain number.
+        bool isNumber = false;
+        const qint64 id = strSearch.toLongLong(&isNumber);
+        if (isNumber && QString::number(id) == strSearch && idPos == 0 && rs->isUpdatable()) {
+            rs->setBookmark(id);  // throws when no record has that ID
+        } else {
+            rs->moveFirst();
+            for (;;) {
+                std::string_view v;
+                if (!rs->peekUtf8(idPos, v)) {
+                    if (rs->eof())
+                        throw AppError(err::NoCurrentRecord, QStringLiteral("GetInfo"),
+                                       QStringLiteral("No current record."));
+                } else if (v == std::string_view(wanted.constData(), size_t(wanted.size()))) {
+                    break;
+                }
+                rs->moveNext();
+            }
+        }
+        Update_Display();
+    } catch (const std::exception&) {
+        // Not found: the fields keep their record, and so does the Record set.
+        returnToShown();
+    }
+    return {};
+}
+
+void frmMain::FG1_Click() {
+    if (FG1->mouseRow() == 0) {
+        SortFlex(*this, *FG1, FG1->mouseCol(), FG1->mouseCol());
+    } else if (FG1->mouseRow() >= 1) {
+        GetInfo(FG1->textMatrix(FG1->mouseRow(), 0));
+        setModeButtonsEnabled(true);
+    }
+}
+
+void frmMain::FG1_SelChange() {
+    if (FG1->row() != FG1->rowSel()) {
+        FG1->setRow(FG1->rowSel());
+        FG1->setCol(1);
+        FG1->setColSel(FG1->cols() - 1);
+    }
+}
+
+void frmMain::FG1_EnterCell() {
+    GetInfo(FG1->textMatrix(FG1->row(), 0));
+    setModeButtonsEnabled(true);
+}
+
+void frmMain::rememberShown() {
+    m_shown.reset();
+    if (rs && rs->hasCurrentRecord() && !rs->isAddingNew()) {
+        resumeNext([&] { m_shown = rs->bookmark(); });
+    }
+}
+
+void frmMain::returnToShown() {
+    if (!rs || !m_shown)
+        return;
+    resumeNext([&] { rs->setBookmark(*m_shown); });
+}
+
+}  // namespace kbs

@@ -1,0 +1,87 @@
+#include "Connection.h"
+
+#include <sqlite3.h>
+
+#include <QFileInfo>
+
+#include "AppError.h"
+#include "LegacyFormat.h"
+#include "Sqlite.h"
+
+namespace kbs {
+
+namespace {
+const QString kSource = QStringLiteral("Connection");
+const QString kProvider = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;");
+const QString kDataSource = QStringLiteral("Data Source=");
+}  // namespace
+
+Connection::~Connection() {
+    close();
+}
+
+QString Connection::connectionStringFor(const QString& databasePath) {
+    return kProvider + kDataSource + databasePath;
+}
+
+QString Connection::dataSource() const {
+    const qsizetype at = m_connectionString.indexOf(kDataSource, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return {};
+    QString rest = m_connectionString.mid(at + kDataSource.size());
+    const qsizetype semi = rest.indexOf(QLatin1Char(';'));
+    return semi < 0 ? rest : rest.left(semi);
+}
+
+void Connection::open(const QString&, const QString&, int) {
+    if (m_db)
+        throw AppError(err::OperationNotAllowed, kSource,
+                       QStringLiteral("Operation is not allowed when the object is open."));
+    const QString path = dataSource();
+    QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        throw AppError(err::FileNotFound, kSource,
+                       QStringLiteral("Could not find file '%1'.").arg(path));
+    }
+    if (!info.isFile()) {
+        throw AppError(err::PathFileAccess, kSource,
+                       QStringLiteral("'%1' is not a file.").arg(path));
+    }
+    if (isLegacyCatalogue(path)) {
+        throw AppError(
+            err::LegacyCatalogue, kSource,
+            QStringLiteral("'%1' is a catalogue of the older Windows program.").arg(path));
+    }
+    sqlite3* db = nullptr;
+    const QByteArray file = path.toUtf8();
+    int rc = sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString msg =
+            db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close(db);
+        throw AppError(err::EngineError, kSource, msg);
+    }
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, 2000);
+    // Reading the schema is what finds a file that is not a database.
+    rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close(db);
+        throw AppError(err::EngineError, kSource, msg);
+    }
+    m_db = db;
+}
+
+void Connection::close() noexcept {
+    if (m_db) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+}
+
+bool Connection::isReadOnly() const {
+    return m_db && sqlite3_db_readonly(m_db, "main") == 1;
+}
+
+}  // namespace kbs

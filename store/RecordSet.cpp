@@ -1,0 +1,808 @@
+#include "RecordSet.h"
+
+#include <sqlite3.h>
+
+#include <QByteArray>
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+#include "AppError.h"
+#include "Connection.h"
+
+namespace kbs {
+
+namespace {
+const QString kSource = QStringLiteral("RecordSet");
+
+[[noreturn]] void noCurrentRecord() {
+    throw AppError(err::NoCurrentRecord, kSource,
+                   QStringLiteral("Either BOF or EOF is True, or the current record has been "
+                                  "deleted. Requested operation requires a current record."));
+}
+
+[[noreturn]] void closedObject() {
+    throw AppError(err::ObjectClosed, kSource,
+                   QStringLiteral("Operation is not allowed when the object is closed."));
+}
+
+bool containsNoCase(const char* text, const char* word) {
+    if (!text)
+        return false;
+    std::string t(text);
+    std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return std::toupper(c); });
+    return t.find(word) != std::string::npos;
+}
+
+// SQLite's affinity rules: which declared types hold numbers.
+bool isNumericType(const char* decl) {
+    if (!decl || !*decl)
+        return false;
+    if (containsNoCase(decl, "CHAR") || containsNoCase(decl, "CLOB") ||
+        containsNoCase(decl, "TEXT") || containsNoCase(decl, "BLOB"))
+        return false;
+    return true;
+}
+
+bool looksNumeric(const QString& text) {
+    bool ok = false;
+    text.trimmed().toDouble(&ok);
+    return ok;
+}
+
+// The plain text form of a REAL: up to 15 significant digits, no trailing ".0".
+std::string realText(double d) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", d);
+    return buf;
+}
+}  // namespace
+
+// ---------------------------------------------------------------- Field
+
+QString Field::name() const {
+    return m_rs->fieldName(m_pos);
+}
+QVariant Field::value() const {
+    return m_rs->value(m_pos);
+}
+bool Field::isNull() const {
+    return m_rs->isNull(m_pos);
+}
+void Field::setValue(const QString& text) {
+    m_rs->setValue(m_pos, text);
+}
+qint64 Field::actualSize() const {
+    return m_rs->actualSize(m_pos);
+}
+QByteArray Field::getChunk(qint64 n) {
+    return m_rs->getChunk(m_pos, n);
+}
+void Field::appendChunk(const QByteArray& bytes) {
+    m_rs->appendChunk(m_pos, bytes);
+}
+
+// ---------------------------------------------------------------- open and close
+
+RecordSet::~RecordSet() {
+    close();
+}
+
+void RecordSet::open(const QString& source, Connection& connection, int, int, int) {
+    if (m_open) {
+        throw AppError(err::OperationNotAllowed, kSource,
+                       QStringLiteral("Operation is not allowed when the object is open."));
+    }
+    if (!connection.isOpen())
+        closedObject();
+    sqlite3* db = connection.handle();
+    const QByteArray sql = source.toUtf8();
+
+    std::vector<Column> cols;
+    std::string base;
+    bool sameTable = true;
+    int rowidCol = -1;
+    {
+        sqlite::Stmt probe(db, std::string_view(sql.constData(), size_t(sql.size())), kSource);
+        if (!probe)
+            sqlite::fail(kSource, QStringLiteral("The command text is empty."));
+        const int n = sqlite3_column_count(probe.get());
+        std::set<std::string> seen;
+        bool unique = true;
+        for (int i = 0; i < n; ++i) {
+            Column c;
+            const char* name = sqlite3_column_name(probe.get(), i);
+            c.name = name ? name : "";
+            std::string lower = c.name;
+            std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+            unique = seen.insert(lower).second && unique;
+            const char* table = sqlite3_column_table_name(probe.get(), i);
+            const char* origin = sqlite3_column_origin_name(probe.get(), i);
+            const char* decl = sqlite3_column_decltype(probe.get(), i);
+            if (!table || !origin) {
+                sameTable = false;
+            } else {
+                c.origin = origin;
+                if (base.empty())
+                    base = table;
+                else if (base != table)
+                    sameTable = false;
+                const char* type = nullptr;
+                int pk = 0;
+                if (sqlite3_table_column_metadata(db, "main", table, origin, &type, nullptr,
+                                                  nullptr, &pk, nullptr) == SQLITE_OK &&
+                    pk && type && sqlite3_stricmp(type, "INTEGER") == 0) {
+                    rowidCol = i;
+                }
+            }
+            c.lazy = containsNoCase(decl, "BLOB");
+            c.numeric = isNumericType(decl);
+            cols.push_back(std::move(c));
+        }
+        m_updatable = sameTable && unique && !base.empty() && rowidCol >= 0;
+        if (!m_updatable) {
+            for (auto& c : cols)
+                c.lazy = false;  // nothing to read them back by
+        }
+    }
+
+    m_cols = std::move(cols);
+    m_baseTable = base;
+    m_rowidCol = m_updatable ? rowidCol : -1;
+    m_hasLazy = std::any_of(m_cols.begin(), m_cols.end(), [](const Column& c) { return c.lazy; });
+
+    std::string snapshotSql;
+    if (m_hasLazy) {
+        snapshotSql = "SELECT " + selectList(false) + " FROM (" +
+                      std::string(sql.constData(), size_t(sql.size())) + ")";
+    } else {
+        snapshotSql.assign(sql.constData(), size_t(sql.size()));
+    }
+    sqlite::Stmt stmt(db, snapshotSql, kSource);
+    std::vector<Row> rows;
+    m_conn = &connection;
+    m_nextSerial = 1;
+    while (stmt.step(kSource)) {
+        Row row;
+        Bookmark key =
+            m_rowidCol >= 0 ? sqlite3_column_int64(stmt.get(), m_rowidCol) : m_nextSerial++;
+        buildRow(stmt.get(), row, key);
+        rows.push_back(std::move(row));
+    }
+    m_rows = std::move(rows);
+    m_source = source;
+    m_open = true;
+    m_pos = 0;
+    m_deletedCurrent = false;
+    m_addingNew = false;
+    m_editing = false;
+    m_pending.assign(m_cols.size(), Pending{});
+    resetChunk();
+}
+
+void RecordSet::close() noexcept {
+    resetChunk();
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_cols.clear();
+    m_pending.clear();
+    m_open = false;
+    m_conn = nullptr;
+    m_pos = -1;
+    m_addingNew = m_editing = m_deletedCurrent = false;
+}
+
+// The select list of the snapshot: long binaries as their size only. With useOrigin the
+// names are the base table's, for reading one row back by its key.
+std::string RecordSet::selectList(bool useOrigin) const {
+    std::string out;
+    for (size_t i = 0; i < m_cols.size(); ++i) {
+        const auto& c = m_cols[i];
+        const std::string q = sqlite::quoteName(useOrigin ? c.origin : c.name);
+        if (i)
+            out += ", ";
+        if (c.lazy) {
+            out += "CASE WHEN typeof(" + q + ")='blob' THEN length(" + q + ") END, ";
+            out += "CASE WHEN typeof(" + q + ")='blob' THEN NULL ELSE " + q + " END";
+        } else {
+            out += q;
+        }
+    }
+    return out;
+}
+
+void RecordSet::buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const {
+    const size_t n = m_cols.size();
+    // First pass: sizes; second pass: copy into one allocation.
+    thread_local std::vector<Cell> cells;
+    thread_local std::vector<std::string> reals;
+    cells.resize(n);
+    reals.clear();
+    size_t payload = 0;
+    int sc = 0;  // column of the statement
+    for (size_t i = 0; i < n; ++i) {
+        Cell cell{0, kNull};
+        if (m_cols[i].lazy) {
+            if (sqlite3_column_type(stmt, sc) != SQLITE_NULL) {
+                cell = Cell{static_cast<std::uint32_t>(sqlite3_column_int64(stmt, sc)), kLazy};
+                sc += 2;
+                cells[i] = cell;
+                continue;
+            }
+            ++sc;  // the value column follows
+        }
+        const int type = sqlite3_column_type(stmt, sc);
+        if (type == SQLITE_FLOAT) {
+            reals.push_back(realText(sqlite3_column_double(stmt, sc)));
+            cell.len = static_cast<std::int32_t>(reals.back().size());
+        } else if (type != SQLITE_NULL) {
+            if (type == SQLITE_BLOB)
+                sqlite3_column_blob(stmt, sc);
+            else
+                sqlite3_column_text(stmt, sc);
+            cell.len = sqlite3_column_bytes(stmt, sc);
+        }
+        if (cell.len > 0)
+            payload += size_t(cell.len);
+        cells[i] = cell;
+        ++sc;
+    }
+    const size_t header = n * sizeof(Cell);
+    row.key = key;
+    row.data.resize(header + payload);
+    char* out = row.data.data();
+    size_t off = header;
+    sc = 0;
+    size_t realIndex = 0;
+    for (size_t i = 0; i < n; ++i) {
+        Cell& cell = cells[i];
+        if (m_cols[i].lazy) {
+            if (cell.len == kLazy) {
+                sc += 2;
+                continue;
+            }
+            ++sc;
+        }
+        if (cell.len >= 0) {
+            const int type = sqlite3_column_type(stmt, sc);
+            const void* src = nullptr;
+            if (type == SQLITE_FLOAT)
+                src = reals[realIndex++].data();
+            else if (type == SQLITE_BLOB)
+                src = sqlite3_column_blob(stmt, sc);
+            else
+                src = sqlite3_column_text(stmt, sc);
+            if (cell.len > 0)
+                std::memcpy(out + off, src, size_t(cell.len));
+            cell.off = static_cast<std::uint32_t>(off);
+            off += size_t(cell.len);
+        }
+        ++sc;
+    }
+    std::memcpy(out, cells.data(), header);
+}
+
+RecordSet::Cell RecordSet::cellOf(const Row& row, int position) const {
+    Cell c;
+    std::memcpy(&c, row.data.data() + size_t(position) * sizeof(Cell), sizeof(Cell));
+    return c;
+}
+
+RecordSet::Row RecordSet::readRow(Bookmark key) const {
+    const std::string sql = "SELECT " + selectList(true) + " FROM " +
+                            sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
+    // selectList(true) yields two expressions per long binary, as the snapshot does.
+    sqlite::Stmt stmt(m_conn->handle(), sql, kSource);
+    sqlite3_bind_int64(stmt.get(), 1, key);
+    if (!stmt.step(kSource))
+        noCurrentRecord();
+    Row row;
+    // The snapshot keeps lazy columns as size + value; read back the same way.
+    buildRow(stmt.get(), row, key);
+    return row;
+}
+
+// ---------------------------------------------------------------- position
+
+void RecordSet::requireOpen() const {
+    if (!m_open)
+        closedObject();
+}
+
+void RecordSet::requireField(int position) const {
+    requireOpen();
+    if (position < 0 || position >= fieldCount()) {
+        throw AppError(err::ItemNotFound, kSource,
+                       QStringLiteral("Item cannot be found in the collection corresponding to "
+                                      "the requested name or ordinal."));
+    }
+}
+
+bool RecordSet::bof() const {
+    requireOpen();
+    if (m_addingNew)
+        return false;
+    if (m_rows.empty())
+        return true;
+    return m_pos < 0;
+}
+
+bool RecordSet::eof() const {
+    requireOpen();
+    if (m_addingNew)
+        return false;
+    if (m_rows.empty())
+        return true;
+    if (m_deletedCurrent)
+        return false;
+    return m_pos >= static_cast<long>(m_rows.size());
+}
+
+bool RecordSet::hasCurrentRecord() const {
+    if (!m_open)
+        return false;
+    if (m_addingNew)
+        return true;
+    return !m_deletedCurrent && m_pos >= 0 && m_pos < static_cast<long>(m_rows.size());
+}
+
+void RecordSet::leaveRecord() {
+    if (m_addingNew || m_editing) {
+        const bool changed =
+            std::any_of(m_pending.begin(), m_pending.end(), [](const Pending& p) { return p.set; });
+        if (changed)
+            update();
+        else
+            cancelUpdate();
+    }
+    resetChunk();
+}
+
+void RecordSet::moveFirst() {
+    requireOpen();
+    leaveRecord();
+    m_deletedCurrent = false;
+    m_pos = 0;
+}
+
+void RecordSet::moveLast() {
+    requireOpen();
+    leaveRecord();
+    m_deletedCurrent = false;
+    m_pos = m_rows.empty() ? 0 : static_cast<long>(m_rows.size()) - 1;
+}
+
+void RecordSet::moveNext() {
+    requireOpen();
+    if (!m_deletedCurrent && eof())
+        noCurrentRecord();
+    leaveRecord();
+    if (m_deletedCurrent)
+        m_deletedCurrent = false;  // the next row has moved into place
+    else
+        ++m_pos;
+}
+
+void RecordSet::movePrevious() {
+    requireOpen();
+    if (!m_deletedCurrent && bof())
+        noCurrentRecord();
+    leaveRecord();
+    m_deletedCurrent = false;
+    --m_pos;
+    if (m_rows.empty())
+        m_pos = 0;
+}
+
+long RecordSet::recordCount() const {
+    requireOpen();
+    return static_cast<long>(m_rows.size());
+}
+
+RecordSet::Bookmark RecordSet::bookmark() const {
+    return currentRow().key;
+}
+
+void RecordSet::setBookmark(Bookmark b) {
+    requireOpen();
+    auto it = std::find_if(m_rows.begin(), m_rows.end(), [b](const Row& r) { return r.key == b; });
+    if (it == m_rows.end())
+        noCurrentRecord();
+    leaveRecord();
+    m_deletedCurrent = false;
+    m_pos = static_cast<long>(it - m_rows.begin());
+}
+
+const RecordSet::Row& RecordSet::currentRow() const {
+    requireOpen();
+    if (m_addingNew || m_deletedCurrent || m_pos < 0 || m_pos >= static_cast<long>(m_rows.size()))
+        noCurrentRecord();
+    return m_rows[size_t(m_pos)];
+}
+
+// ---------------------------------------------------------------- fields
+
+QString RecordSet::fieldName(int position) const {
+    requireField(position);
+    return QString::fromStdString(m_cols[size_t(position)].name);
+}
+
+int RecordSet::fieldIndex(const QString& name) const {
+    requireOpen();
+    const QByteArray wanted = name.toUtf8();
+    for (size_t i = 0; i < m_cols.size(); ++i) {
+        if (sqlite3_stricmp(m_cols[i].name.c_str(), wanted.constData()) == 0)
+            return int(i);
+    }
+    throw AppError(err::ItemNotFound, kSource,
+                   QStringLiteral("Item cannot be found in the collection corresponding to the "
+                                  "requested name or ordinal."));
+}
+
+Field RecordSet::fields(int position) {
+    requireField(position);
+    return Field(*this, position);
+}
+
+void RecordSet::touch(int position) const {
+    if (m_chunkCol != position)
+        resetChunk();
+}
+
+bool RecordSet::isNull(int position) const {
+    requireField(position);
+    const auto& p = m_pending[size_t(position)];
+    if ((m_addingNew || m_editing) && p.set)
+        return p.isNull;
+    if (m_addingNew)
+        return true;
+    return cellOf(currentRow(), position).len == kNull;
+}
+
+QVariant RecordSet::value(int position) const {
+    requireField(position);
+    touch(position);
+    const auto& p = m_pending[size_t(position)];
+    if ((m_addingNew || m_editing) && p.set) {
+        if (p.isNull)
+            return {};
+        if (p.binary)
+            return QByteArray(p.bytes.data(), qsizetype(p.bytes.size()));
+        return QString::fromUtf8(p.bytes.data(), qsizetype(p.bytes.size()));
+    }
+    if (m_addingNew)
+        return {};
+    const Row& row = currentRow();
+    const Cell c = cellOf(row, position);
+    if (c.len == kNull)
+        return {};
+    if (c.len == kLazy)
+        return readLazy(row.key, position);
+    return QString::fromUtf8(row.data.data() + c.off, c.len);
+}
+
+std::string RecordSet::utf8(int position) const {
+    const QVariant v = value(position);
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::QByteArray)
+        return v.toByteArray().toStdString();
+    return v.toString().toStdString();
+}
+
+bool RecordSet::peekUtf8(int position, std::string_view& out) const {
+    if (m_addingNew || m_editing || position < 0 || position >= fieldCount())
+        return false;
+    const Row& row = currentRow();
+    const Cell c = cellOf(row, position);
+    if (c.len < 0)
+        return false;
+    out = std::string_view(row.data.data() + c.off, size_t(c.len));
+    return true;
+}
+
+QByteArray RecordSet::readLazy(Bookmark key, int position) const {
+    const std::string sql = "SELECT " + sqlite::quoteName(m_cols[size_t(position)].origin) +
+                            " FROM " + sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
+    sqlite::Stmt stmt(m_conn->handle(), sql, kSource);
+    sqlite3_bind_int64(stmt.get(), 1, key);
+    if (!stmt.step(kSource))
+        noCurrentRecord();
+    const void* p = sqlite3_column_blob(stmt.get(), 0);
+    const int n = sqlite3_column_bytes(stmt.get(), 0);
+    return QByteArray(static_cast<const char*>(p), n);
+}
+
+void RecordSet::beginEdit() {
+    if (m_addingNew || m_editing)
+        return;
+    currentRow();  // throws without a current record
+    if (!m_updatable) {
+        throw AppError(err::OperationNotAllowed, kSource,
+                       QStringLiteral("Current Recordset does not support updating."));
+    }
+    m_editing = true;
+    for (auto& p : m_pending)
+        p = Pending{};
+}
+
+void RecordSet::setValue(int position, const QString& text) {
+    requireField(position);
+    touch(position);
+    if (position == m_rowidCol) {
+        throw AppError(err::MultipleStepErrors, kSource,
+                       QStringLiteral("Field '%1' cannot be updated.").arg(fieldName(position)));
+    }
+    if (m_cols[size_t(position)].numeric && !looksNumeric(text)) {
+        throw AppError(err::MultipleStepErrors, kSource,
+                       QStringLiteral("Multiple-step operation generated errors. Check each "
+                                      "status value."));
+    }
+    beginEdit();
+    Pending& p = m_pending[size_t(position)];
+    p = Pending{};
+    p.set = true;
+    p.bytes = text.toStdString();
+}
+
+qint64 RecordSet::actualSize(int position) const {
+    requireField(position);
+    const auto& p = m_pending[size_t(position)];
+    if ((m_addingNew || m_editing) && p.set)
+        return p.isNull ? -1 : qint64(p.bytes.size());
+    if (m_addingNew)
+        return -1;
+    const Cell c = cellOf(currentRow(), position);
+    if (c.len == kNull)
+        return -1;
+    if (c.len == kLazy)
+        return qint64(c.off);
+    return c.len;
+}
+
+void RecordSet::resetChunk() const {
+    if (m_blob) {
+        sqlite3_blob_close(m_blob);
+        m_blob = nullptr;
+    }
+    m_chunkCol = -1;
+    m_chunkOffset = 0;
+    m_chunkBuffer.clear();
+    m_chunkBufferStart = 0;
+}
+
+QByteArray RecordSet::getChunk(int position, qint64 n) {
+    requireField(position);
+    if (n < 0) {
+        throw AppError(err::InvalidPropertyValue, kSource,
+                       QStringLiteral("Arguments are of the wrong type, are out of acceptable "
+                                      "range, or are in conflict with one another."));
+    }
+    touch(position);
+    const qint64 size = actualSize(position);
+    if (m_chunkCol != position) {
+        resetChunk();
+        m_chunkCol = position;
+    }
+    if (size <= 0 || m_chunkOffset >= size)
+        return {};
+    const qint64 take = std::min(n, size - m_chunkOffset);
+    QByteArray out;
+
+    const auto& p = m_pending[size_t(position)];
+    if ((m_addingNew || m_editing) && p.set) {
+        out = QByteArray(p.bytes.data() + m_chunkOffset, take);
+    } else {
+        const Row& row = currentRow();
+        const Cell c = cellOf(row, position);
+        if (c.len >= 0) {
+            out = QByteArray(row.data.data() + c.off + m_chunkOffset, take);
+        } else {
+            // Read ahead in large blocks so that small chunks stay cheap.
+            constexpr qint64 kBlock = 256 * 1024;
+            if (!m_blob) {
+                const int rc =
+                    sqlite3_blob_open(m_conn->handle(), "main", m_baseTable.c_str(),
+                                      m_cols[size_t(position)].origin.c_str(), row.key, 0, &m_blob);
+                if (rc != SQLITE_OK) {
+                    m_blob = nullptr;
+                    sqlite::fail(m_conn->handle(), kSource, rc);
+                }
+            }
+            out.reserve(take);
+            qint64 want = take;
+            qint64 at = m_chunkOffset;
+            while (want > 0) {
+                const qint64 bufEnd = m_chunkBufferStart + m_chunkBuffer.size();
+                if (at >= m_chunkBufferStart && at < bufEnd) {
+                    const qint64 k = std::min(want, bufEnd - at);
+                    out.append(m_chunkBuffer.constData() + (at - m_chunkBufferStart), k);
+                    at += k;
+                    want -= k;
+                    continue;
+                }
+                const qint64 blobSize = sqlite3_blob_bytes(m_blob);
+                const qint64 len = std::min(kBlock, blobSize - at);
+                if (len <= 0)
+                    break;  // the value changed under us: end early
+                m_chunkBuffer.resize(len);
+                const int rc = sqlite3_blob_read(m_blob, m_chunkBuffer.data(), int(len), int(at));
+                if (rc != SQLITE_OK) {
+                    m_chunkBuffer.clear();
+                    sqlite::fail(m_conn->handle(), kSource, rc);
+                }
+                m_chunkBufferStart = at;
+            }
+        }
+    }
+    m_chunkOffset += out.size();
+    return out;
+}
+
+void RecordSet::appendChunk(int position, const QByteArray& bytes) {
+    requireField(position);
+    touch(position);
+    beginEdit();
+    Pending& p = m_pending[size_t(position)];
+    if (!p.set || !p.appended) {
+        p = Pending{};
+        p.set = true;
+        p.binary = true;
+        p.appended = true;
+    }
+    p.bytes.append(bytes.constData(), size_t(bytes.size()));
+}
+
+// ---------------------------------------------------------------- changes
+
+void RecordSet::runInTransaction(const std::function<void()>& body) {
+    sqlite3* db = m_conn->handle();
+    sqlite::exec(db, "BEGIN IMMEDIATE", kSource);
+    try {
+        body();
+        sqlite::exec(db, "COMMIT", kSource);
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+void RecordSet::addNew() {
+    requireOpen();
+    if (!m_updatable) {
+        throw AppError(err::OperationNotAllowed, kSource,
+                       QStringLiteral("Current Recordset does not support updating."));
+    }
+    if (m_addingNew || m_editing)
+        update();  // the pending record is written first
+    resetChunk();
+    m_addingNew = true;
+    m_deletedCurrent = false;
+    for (auto& p : m_pending)
+        p = Pending{};
+}
+
+void RecordSet::update() {
+    requireOpen();
+    if (!m_addingNew && !m_editing)
+        return;  // nothing pending
+    if (!m_conn || !m_conn->isOpen())
+        closedObject();
+    sqlite3* db = m_conn->handle();
+    resetChunk();
+
+    std::vector<int> changed;
+    for (size_t i = 0; i < m_pending.size(); ++i) {
+        if (m_pending[i].set)
+            changed.push_back(int(i));
+    }
+    auto bindAll = [&](sqlite3_stmt* st) {
+        int k = 1;
+        for (int i : changed) {
+            const Pending& p = m_pending[size_t(i)];
+            if (p.isNull)
+                sqlite3_bind_null(st, k);
+            else if (p.binary)
+                sqlite3_bind_blob64(st, k, p.bytes.data(), p.bytes.size(), SQLITE_STATIC);
+            else
+                sqlite3_bind_text64(st, k, p.bytes.data(), p.bytes.size(), SQLITE_STATIC,
+                                    SQLITE_UTF8);
+            ++k;
+        }
+        return k;
+    };
+
+    const std::string table = sqlite::quoteName(m_baseTable);
+    Bookmark key = 0;
+    if (m_addingNew) {
+        std::string sql = "INSERT INTO " + table;
+        if (changed.empty()) {
+            sql += " DEFAULT VALUES";
+        } else {
+            std::string names, marks;
+            for (size_t j = 0; j < changed.size(); ++j) {
+                if (j)
+                    names += ", ", marks += ", ";
+                names += sqlite::quoteName(m_cols[size_t(changed[j])].origin);
+                marks += "?";
+            }
+            sql += " (" + names + ") VALUES (" + marks + ")";
+        }
+        runInTransaction([&] {
+            sqlite::Stmt st(db, sql, kSource);
+            bindAll(st.get());
+            st.step(kSource);
+            key = sqlite3_last_insert_rowid(db);
+        });
+        Row row = readRow(key);
+        m_rows.push_back(std::move(row));
+        m_pos = static_cast<long>(m_rows.size()) - 1;
+        m_addingNew = false;
+    } else {
+        key = currentRow().key;
+        if (!changed.empty()) {
+            std::string sql = "UPDATE " + table + " SET ";
+            for (size_t j = 0; j < changed.size(); ++j) {
+                if (j)
+                    sql += ", ";
+                sql += sqlite::quoteName(m_cols[size_t(changed[j])].origin) + " = ?";
+            }
+            sql += " WHERE rowid = ?";
+            runInTransaction([&] {
+                sqlite::Stmt st(db, sql, kSource);
+                const int k = bindAll(st.get());
+                sqlite3_bind_int64(st.get(), k, key);
+                st.step(kSource);
+                if (sqlite3_changes(db) != 1) {
+                    sqlite::fail(kSource, QStringLiteral("The record to update no longer exists."));
+                }
+            });
+            m_rows[size_t(m_pos)] = readRow(key);
+        }
+        m_editing = false;
+    }
+    for (auto& p : m_pending)
+        p = Pending{};
+}
+
+void RecordSet::cancelUpdate() noexcept {
+    if (!m_open)
+        return;
+    if (m_addingNew) {
+        m_addingNew = false;
+        // ADO leaves the set on the record that was current before AddNew.
+    }
+    m_editing = false;
+    for (auto& p : m_pending)
+        p = Pending{};
+    resetChunk();
+}
+
+void RecordSet::deleteCurrent() {
+    requireOpen();
+    if (m_addingNew) {
+        cancelUpdate();
+        return;
+    }
+    const Row& row = currentRow();
+    if (!m_updatable) {
+        throw AppError(err::OperationNotAllowed, kSource,
+                       QStringLiteral("Current Recordset does not support updating."));
+    }
+    const Bookmark key = row.key;
+    sqlite3* db = m_conn->handle();
+    resetChunk();
+    const std::string sql = "DELETE FROM " + sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
+    runInTransaction([&] {
+        sqlite::Stmt st(db, sql, kSource);
+        sqlite3_bind_int64(st.get(), 1, key);
+        st.step(kSource);
+    });
+    m_editing = false;
+    for (auto& p : m_pending)
+        p = Pending{};
+    m_rows.erase(m_rows.begin() + m_pos);
+    m_deletedCurrent = true;
+}
+
+}  // namespace kbs

@@ -1,0 +1,169 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Sqlite.h"
+
+struct sqlite3_blob;
+
+namespace kbs {
+
+class Connection;
+class RecordSet;
+
+// One field of the current record, addressed by position.
+class Field {
+public:
+    Field(RecordSet& rs, int position) : m_rs(&rs), m_pos(position) {}
+    QString name() const;
+    QVariant value() const;  // a null QVariant for Null
+    bool isNull() const;
+    void setValue(const QString& text);
+    qint64 actualSize() const;
+    QByteArray getChunk(qint64 n);
+    void appendChunk(const QByteArray& bytes);
+    int position() const { return m_pos; }
+
+private:
+    RecordSet* m_rs;
+    int m_pos;
+};
+
+// A static, updatable record set over one query: a snapshot of the rows taken at Open, with
+// the current-record semantics the catalogue window relies on. Long binary values are not
+// held in the snapshot; they are read from the database when asked for.
+//
+// Every failing operation throws AppError. Update and Delete are each one transaction.
+class RecordSet {
+public:
+    using Bookmark = std::int64_t;
+
+    // The older program's open options; the record set is always static and optimistic.
+    static constexpr int adOpenStatic = 3;
+    static constexpr int adLockOptimistic = 3;
+    static constexpr int adCmdUnspecified = -1;
+
+    RecordSet() = default;
+    ~RecordSet();
+    RecordSet(const RecordSet&) = delete;
+    RecordSet& operator=(const RecordSet&) = delete;
+
+    void open(const QString& source, Connection& connection, int cursorType = adOpenStatic,
+              int lockType = adLockOptimistic, int options = adCmdUnspecified);
+    void close() noexcept;
+    bool isOpen() const { return m_open; }
+    const QString& source() const { return m_source; }
+
+    bool bof() const;
+    bool eof() const;
+    void moveFirst();
+    void moveNext();
+    void movePrevious();
+    void moveLast();
+    long recordCount() const;
+
+    // Position: the current row's key, to come back to it later.
+    Bookmark bookmark() const;
+    void setBookmark(Bookmark b);
+    bool hasCurrentRecord() const;  // on a stored record or a pending new one
+
+    void addNew();
+    void update();
+    void cancelUpdate() noexcept;
+    void deleteCurrent();  // removes the current record
+    bool isAddingNew() const { return m_addingNew; }
+    bool isEditing() const { return m_editing; }
+    bool isUpdatable() const { return m_updatable; }
+
+    int fieldCount() const { return static_cast<int>(m_cols.size()); }
+    QString fieldName(int position) const;
+    int fieldIndex(const QString& name) const;  // throws when there is no such field
+    Field fields(int position);
+    Field fields(const QString& name) { return fields(fieldIndex(name)); }
+
+    QVariant value(int position) const;
+    bool isNull(int position) const;
+    // The stored UTF-8 text of a field, without conversion (empty for Null). Long binary
+    // fields are read from the database.
+    std::string utf8(int position) const;
+    // Fast path for text fields of a stored record; false for Null or a long binary field.
+    bool peekUtf8(int position, std::string_view& out) const;
+    void setValue(int position, const QString& text);
+
+    qint64 actualSize(int position) const;
+    QByteArray getChunk(int position, qint64 n);
+    void appendChunk(int position, const QByteArray& bytes);
+
+private:
+    struct Column {
+        std::string name;
+        std::string origin;  // column name in the base table, empty when computed
+        bool lazy = false;   // long binary: read from the database when asked
+        bool numeric = false;
+    };
+    struct Cell {
+        std::uint32_t off;
+        std::int32_t len;  // >= 0: text bytes at off; kNull; kLazy: a long binary of size off
+    };
+    static constexpr std::int32_t kNull = -1;
+    static constexpr std::int32_t kLazy = -2;
+    struct Row {
+        Bookmark key;
+        std::string data;  // the cells, then the texts
+    };
+    struct Pending {
+        bool set = false;
+        bool isNull = false;
+        bool binary = false;
+        bool appended = false;
+        std::string bytes;
+    };
+
+    void requireOpen() const;
+    void requireField(int position) const;
+    const Row& currentRow() const;  // throws without a stored current record
+    Cell cellOf(const Row& row, int position) const;
+    void buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const;
+    std::string selectList(bool useOrigin) const;
+    Row readRow(Bookmark key) const;
+    void beginEdit();
+    void leaveRecord();  // before a move: writes or drops pending changes, resets chunk reads
+    void resetChunk() const;
+    void touch(int position) const;
+    QByteArray readLazy(Bookmark key, int position) const;
+    void runInTransaction(const std::function<void()>& body);
+
+    Connection* m_conn = nullptr;
+    bool m_open = false;
+    QString m_source;
+    std::vector<Column> m_cols;
+    std::vector<Row> m_rows;
+    std::string m_baseTable;
+    int m_rowidCol = -1;
+    bool m_updatable = false;
+    bool m_hasLazy = false;
+    Bookmark m_nextSerial = 1;
+
+    long m_pos = -1;  // -1 BOF, size() EOF
+    bool m_deletedCurrent = false;
+    bool m_addingNew = false;
+    bool m_editing = false;
+    std::vector<Pending> m_pending;
+
+    // GetChunk continues on one field of one record until another field is touched.
+    mutable int m_chunkCol = -1;
+    mutable qint64 m_chunkOffset = 0;
+    mutable sqlite3_blob* m_blob = nullptr;
+    mutable QByteArray m_chunkBuffer;
+    mutable qint64 m_chunkBufferStart = 0;
+};
+
+}  // namespace kbs

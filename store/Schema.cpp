@@ -1,0 +1,110 @@
+#include "Schema.h"
+
+#include <sqlite3.h>
+
+#include <unistd.h>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "AppError.h"
+#include "Collection.h"
+#include "Sqlite.h"
+
+namespace kbs::schema {
+
+namespace {
+const QString kSource = QStringLiteral("Catalogue");
+
+const char* typeOf(collection::Kind k) {
+    switch (k) {
+        case collection::Kind::Id:
+            return "INTEGER PRIMARY KEY AUTOINCREMENT";
+        case collection::Kind::Binary:
+            return "BLOB";
+        case collection::Kind::Any:
+            return "";
+        default:
+            return "TEXT";
+    }
+}
+}  // namespace
+
+QString createTableSql() {
+    QStringList cols;
+    for (const auto& c : collection::columns) {
+        QString def = QString::fromLatin1(c.name);
+        const QString type = QString::fromLatin1(typeOf(c.kind));
+        if (!type.isEmpty())
+            def += QLatin1Char(' ') + type;
+        cols << def;
+    }
+    return QStringLiteral("CREATE TABLE %1 (%2)")
+        .arg(QString::fromLatin1(TableName), cols.join(QStringLiteral(", ")));
+}
+
+bool createEmptyCatalogue(const QString& path, QString* error) {
+    auto failWith = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (QFileInfo::exists(path))
+        return failWith(QStringLiteral("%1 already exists").arg(path));
+    // Build beside the target and move into place only when complete.
+    const QString temp = path + QStringLiteral(".new");
+    QFile::remove(temp);
+    sqlite3* db = nullptr;
+    const QByteArray file = temp.toUtf8();
+    int rc =
+        sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    QString why;
+    if (rc == SQLITE_OK) {
+        const QByteArray sql = createTableSql().toUtf8();
+        char* msg = nullptr;
+        rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, &msg);
+        if (rc != SQLITE_OK)
+            why = QString::fromUtf8(msg ? msg : sqlite3_errstr(rc));
+        sqlite3_free(msg);
+    } else {
+        why = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    }
+    sqlite3_close(db);
+    if (!why.isEmpty()) {
+        QFile::remove(temp);
+        return failWith(why);
+    }
+    // A hard link cannot replace an existing file, so a catalogue that appeared meanwhile
+    // is never overwritten.
+    if (::link(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(temp);
+        return failWith(QStringLiteral("cannot create %1").arg(path));
+    }
+    QFile::remove(temp);
+    return true;
+}
+
+void verifyCatalogue(sqlite3* db) {
+    sqlite::Stmt st(db, "SELECT name FROM pragma_table_info('table1')", kSource);
+    QStringList present;
+    while (st.step(kSource)) {
+        present << QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+    }
+    if (present.isEmpty()) {
+        throw AppError(err::EngineError, kSource, QStringLiteral("no such table: table1"));
+    }
+    QStringList missing;
+    for (const auto& c : collection::columns) {
+        if (!present.contains(QString::fromLatin1(c.name), Qt::CaseInsensitive))
+            missing << QString::fromLatin1(c.name);
+    }
+    if (!missing.isEmpty()) {
+        throw AppError(err::EngineError, kSource,
+                       QStringLiteral("table1 lacks the column%1 %2")
+                           .arg(missing.size() > 1 ? QStringLiteral("s") : QString(),
+                                missing.join(QStringLiteral(", "))));
+    }
+}
+
+}  // namespace kbs::schema

@@ -1,0 +1,73 @@
+#include "Sqlite.h"
+
+namespace kbs::sqlite {
+
+void fail(sqlite3* db, const QString& source, int rc) {
+    QString msg =
+        db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
+    throw AppError(err::EngineError, source, msg);
+}
+
+void fail(const QString& source, const QString& description) {
+    throw AppError(err::EngineError, source, description);
+}
+
+Stmt::Stmt(sqlite3* db, std::string_view sql, const QString& source) : m_db(db) {
+    int rc = sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &m_stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+        fail(db, source, rc);
+    }
+}
+
+Stmt::~Stmt() {
+    sqlite3_finalize(m_stmt);
+}
+
+Stmt& Stmt::operator=(Stmt&& o) noexcept {
+    if (this != &o) {
+        sqlite3_finalize(m_stmt);
+        m_db = o.m_db;
+        m_stmt = o.m_stmt;
+        o.m_stmt = nullptr;
+    }
+    return *this;
+}
+
+bool Stmt::step(const QString& source) {
+    int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    fail(m_db, source, rc);
+}
+
+void Stmt::reset() {
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+}
+
+void exec(sqlite3* db, const char* sql, const QString& source) {
+    char* errmsg = nullptr;
+    int rc = sqlite3_exec(db, sql, nullptr, nullptr, &errmsg);
+    if (rc != SQLITE_OK) {
+        QString msg = errmsg ? QString::fromUtf8(errmsg) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_free(errmsg);
+        fail(source, msg);
+    }
+}
+
+std::string quoteName(std::string_view name) {
+    std::string out = "\"";
+    for (char c : name) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+}  // namespace kbs::sqlite

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <sqlite3.h>
+
+#include <QString>
+#include <string_view>
+
+#include "AppError.h"
+
+namespace kbs::sqlite {
+
+// Throws the engine's own message as an AppError.
+[[noreturn]] void fail(sqlite3* db, const QString& source, int rc);
+[[noreturn]] void fail(const QString& source, const QString& description);
+
+// A prepared statement that finalizes itself.
+class Stmt {
+public:
+    Stmt() = default;
+    Stmt(sqlite3* db, std::string_view sql, const QString& source);
+    ~Stmt();
+    Stmt(Stmt&& o) noexcept : m_db(o.m_db), m_stmt(o.m_stmt) { o.m_stmt = nullptr; }
+    Stmt& operator=(Stmt&& o) noexcept;
+    Stmt(const Stmt&) = delete;
+    Stmt& operator=(const Stmt&) = delete;
+
+    sqlite3_stmt* get() const { return m_stmt; }
+    explicit operator bool() const { return m_stmt != nullptr; }
+    // One step: true for a row, false when done; throws on failure.
+    bool step(const QString& source);
+    void reset();
+
+private:
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+// Runs statements without results; throws on failure.
+void exec(sqlite3* db, const char* sql, const QString& source);
+
+// Quotes a name for use in SQL ("name" with inner quotes doubled).
+std::string quoteName(std::string_view name);
+
+}  // namespace kbs::sqlite
