@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# runs every test headless through CTest. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/deps.sh
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKBS_SANITIZE=ON >/dev/null
+cmake --build build/test
+ctest --test-dir build/test --output-on-failure -j2 "$@"

@@ -1,0 +1,140 @@
+#include "TestEnv.h"
+
+#include <sqlite3.h>
+
+#include <QFile>
+#include <QSettings>
+#include <QStringList>
+#include <stdexcept>
+
+#include "ProgramInfo.h"
+#include "Schema.h"
+
+namespace kbs::test {
+
+namespace {
+struct Db {
+    sqlite3* db = nullptr;
+    explicit Db(const QString& path) {
+        if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+            SQLITE_OK)
+            throw std::runtime_error("cannot open test catalogue");
+        sqlite3_busy_timeout(db, 2000);
+    }
+    ~Db() { sqlite3_close(db); }
+};
+
+void bindAll(sqlite3_stmt* st, const QVariantList& params) {
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant& v = params[i];
+        if (v.isNull()) {
+            sqlite3_bind_null(st, i + 1);
+        } else if (v.typeId() == QMetaType::QByteArray) {
+            const QByteArray b = v.toByteArray();
+            sqlite3_bind_blob(st, i + 1, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+        } else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong) {
+            sqlite3_bind_int64(st, i + 1, v.toLongLong());
+        } else {
+            const QByteArray t = v.toString().toUtf8();
+            sqlite3_bind_text(st, i + 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+        }
+    }
+}
+
+QVariant columnValue(sqlite3_stmt* st, int c) {
+    switch (sqlite3_column_type(st, c)) {
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_INTEGER:
+            return QVariant::fromValue<qint64>(sqlite3_column_int64(st, c));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(st, c);
+        case SQLITE_BLOB:
+            return QByteArray(static_cast<const char*>(sqlite3_column_blob(st, c)),
+                              sqlite3_column_bytes(st, c));
+        default:
+            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)),
+                                     sqlite3_column_bytes(st, c));
+    }
+}
+}  // namespace
+
+TestEnv::TestEnv(bool withCatalogue) {
+    ProgramInfo::setDirectoryOverride(m_dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    setPrompts(&m_prompts);
+    if (withCatalogue)
+        createCatalogue();
+}
+
+TestEnv::~TestEnv() {
+    setPrompts(nullptr);
+    ProgramInfo::setDirectoryOverride(QString());
+}
+
+void TestEnv::createCatalogue() {
+    QString error;
+    if (!schema::createEmptyCatalogue(dbPath(), &error))
+        throw std::runtime_error(error.toStdString());
+}
+
+void TestEnv::writeFile(const QString& name, const QByteArray& bytes) const {
+    QFile f(path(name));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write test file");
+}
+
+QByteArray TestEnv::readFile(const QString& name) const {
+    QFile f(path(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QList<QVariantList> TestEnv::rows(const QString& sql, const QVariantList& params) const {
+    Db db(dbPath());
+    sqlite3_stmt* st = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(db.db, text.constData(), -1, &st, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(db.db));
+    bindAll(st, params);
+    QList<QVariantList> out;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        QVariantList row;
+        for (int c = 0; c < sqlite3_column_count(st); ++c)
+            row << columnValue(st, c);
+        out << row;
+    }
+    const std::string err = sqlite3_errmsg(db.db);
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE)
+        throw std::runtime_error(err);
+    return out;
+}
+
+void TestEnv::exec(const QString& sql, const QVariantList& params) const {
+    rows(sql, params);
+}
+
+QVariant TestEnv::value(const QString& sql, const QVariantList& params) const {
+    const auto r = rows(sql, params);
+    return r.isEmpty() || r.first().isEmpty() ? QVariant() : r.first().first();
+}
+
+qint64 TestEnv::addRecord(const QVariantMap& values) const {
+    QStringList names, marks;
+    QVariantList params;
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        names << it.key();
+        marks << QStringLiteral("?");
+        params << it.value();
+    }
+    const QString sql = names.isEmpty()
+                            ? QStringLiteral("INSERT INTO table1 DEFAULT VALUES RETURNING ID")
+                            : QStringLiteral("INSERT INTO table1 (%1) VALUES (%2) RETURNING ID")
+                                  .arg(names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+    return value(sql, params).toLongLong();
+}
+
+}  // namespace kbs::test
