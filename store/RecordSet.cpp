@@ -213,20 +213,27 @@ std::string RecordSet::selectList(bool useOrigin) const {
 
 void RecordSet::buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const {
     const size_t n = m_cols.size();
-    // First pass: sizes; second pass: copy into one allocation.
+    // One pass reads each value once; the second copies them into one allocation.
+    struct Src {
+        const void* data;
+        std::int32_t len;
+    };
     thread_local std::vector<Cell> cells;
+    thread_local std::vector<Src> srcs;
     thread_local std::vector<std::string> reals;
     cells.resize(n);
+    srcs.resize(n);
     reals.clear();
+    reals.reserve(n);
     size_t payload = 0;
     int sc = 0;  // column of the statement
     for (size_t i = 0; i < n; ++i) {
-        Cell cell{0, kNull};
+        Src src{nullptr, kNull};
         if (m_cols[i].lazy) {
             if (sqlite3_column_type(stmt, sc) != SQLITE_NULL) {
-                cell = Cell{static_cast<std::uint32_t>(sqlite3_column_int64(stmt, sc)), kLazy};
+                cells[i] = Cell{static_cast<std::uint32_t>(sqlite3_column_int64(stmt, sc)), kLazy};
+                srcs[i] = src;
                 sc += 2;
-                cells[i] = cell;
                 continue;
             }
             ++sc;  // the value column follows
@@ -234,17 +241,18 @@ void RecordSet::buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const {
         const int type = sqlite3_column_type(stmt, sc);
         if (type == SQLITE_FLOAT) {
             reals.push_back(realText(sqlite3_column_double(stmt, sc)));
-            cell.len = static_cast<std::int32_t>(reals.back().size());
+            src = Src{reals.back().data(), static_cast<std::int32_t>(reals.back().size())};
+        } else if (type == SQLITE_BLOB) {
+            src.data = sqlite3_column_blob(stmt, sc);
+            src.len = sqlite3_column_bytes(stmt, sc);
         } else if (type != SQLITE_NULL) {
-            if (type == SQLITE_BLOB)
-                sqlite3_column_blob(stmt, sc);
-            else
-                sqlite3_column_text(stmt, sc);
-            cell.len = sqlite3_column_bytes(stmt, sc);
+            src.data = sqlite3_column_text(stmt, sc);
+            src.len = sqlite3_column_bytes(stmt, sc);
         }
-        if (cell.len > 0)
-            payload += size_t(cell.len);
-        cells[i] = cell;
+        if (src.len > 0)
+            payload += size_t(src.len);
+        cells[i] = Cell{0, src.len};
+        srcs[i] = src;
         ++sc;
     }
     const size_t header = n * sizeof(Cell);
@@ -252,32 +260,14 @@ void RecordSet::buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const {
     row.data.resize(header + payload);
     char* out = row.data.data();
     size_t off = header;
-    sc = 0;
-    size_t realIndex = 0;
     for (size_t i = 0; i < n; ++i) {
         Cell& cell = cells[i];
-        if (m_cols[i].lazy) {
-            if (cell.len == kLazy) {
-                sc += 2;
-                continue;
-            }
-            ++sc;
-        }
-        if (cell.len >= 0) {
-            const int type = sqlite3_column_type(stmt, sc);
-            const void* src = nullptr;
-            if (type == SQLITE_FLOAT)
-                src = reals[realIndex++].data();
-            else if (type == SQLITE_BLOB)
-                src = sqlite3_column_blob(stmt, sc);
-            else
-                src = sqlite3_column_text(stmt, sc);
-            if (cell.len > 0)
-                std::memcpy(out + off, src, size_t(cell.len));
-            cell.off = static_cast<std::uint32_t>(off);
-            off += size_t(cell.len);
-        }
-        ++sc;
+        if (cell.len < 0)
+            continue;
+        if (cell.len > 0)
+            std::memcpy(out + off, srcs[i].data, size_t(cell.len));
+        cell.off = static_cast<std::uint32_t>(off);
+        off += size_t(cell.len);
     }
     std::memcpy(out, cells.data(), header);
 }
