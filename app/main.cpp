@@ -1,6 +1,5 @@
 // Kerbside Manager: the start-up routine.
 #include <QApplication>
-#include <QFont>
 
 #include "ProgramInfo.h"
 #include "QtPrompts.h"
@@ -15,10 +14,6 @@ int main(int argc, char** argv) {
                                             .arg(kbs::ProgramInfo::major())
                                             .arg(kbs::ProgramInfo::minor())
                                             .arg(kbs::ProgramInfo::revision()));
-    // The window is designed for "MS Sans Serif"; take the nearest font with the same metrics.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                QStringLiteral("DejaVu Sans")});
     kbs::QtPrompts prompts;
     kbs::setPrompts(&prompts);
 

@@ -124,6 +124,7 @@ private:
     void buildLayout();
     void buildToolbar();
     void buildPickMenus();
+    void fitCaptions();
     void connectCommands();
     void showStoredPicture();
     void storeChosenPicture();

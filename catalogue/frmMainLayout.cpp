@@ -143,6 +143,10 @@ QImage iconImage(const QString& name, int w, int h) {
 }  // namespace
 
 void frmMain::buildLayout() {
+    // The window is designed for "MS Sans Serif"; take the nearest face with the same metrics.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                QStringLiteral("DejaVu Sans")});
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     setFont(font);
@@ -180,7 +184,7 @@ void frmMain::buildLayout() {
         auto* label = new QLabel(latin(f.label), Frame2);
         label->setObjectName(QStringLiteral("lblText_%1").arg(f.box));
         const int labelHeight = f.box == 19 ? 2 * kFieldHeight : kFieldHeight;
-        place(label, f.labelLeft, f.top, f.fieldLeft - f.labelLeft - 30, labelHeight);
+        place(label, f.labelLeft, f.top, f.fieldLeft - f.labelLeft - 15, labelHeight);
         label->setAlignment(Qt::AlignLeft | (f.box == 19 ? Qt::AlignTop : Qt::AlignVCenter));
         label->setWordWrap(f.box == 19);
         label->setBuddy(box);
@@ -302,6 +306,39 @@ void frmMain::buildLayout() {
 
     const QSize clientSize(twipsToPixelsX(kClientWidth), twipsToPixelsY(kClientHeight));
     setFixedSize(clientSize);
+    fitCaptions();
+}
+
+// The designed places were drawn for a narrow bitmap font. Where a caption does not fit its
+// place in the font at hand, it takes the narrow cut of the same face instead of being cut off.
+void frmMain::fitCaptions() {
+    auto fits = [](const QWidget* w, const QString& text, int extra) {
+        const QFontMetrics fm(w->font());
+        if (auto* l = qobject_cast<const QLabel*>(w); l && l->wordWrap()) {
+            return fm.boundingRect(QRect(0, 0, w->width(), 10000), Qt::TextWordWrap, text)
+                       .height() <= w->height();
+        }
+        return fm.horizontalAdvance(text) + extra <= w->width();
+    };
+    auto narrow = [&](QWidget* w, const QString& text, int extra) {
+        // A touch smaller, in quarter points, down to 7.5 points.
+        QFont f = w->font();
+        for (qreal size = f.pointSizeF() - 0.25; size >= 7.5; size -= 0.25) {
+            f.setPointSizeF(size);
+            w->setFont(f);
+            if (fits(w, text, extra))
+                return;
+        }
+    };
+    for (auto* l : findChildren<QLabel*>()) {
+        if (!l->text().isEmpty() && !fits(l, l->text(), 0))
+            narrow(l, l->text(), 0);
+    }
+    for (auto* r : findChildren<QRadioButton*>()) {
+        const int indicator = r->sizeHint().width() - r->fontMetrics().horizontalAdvance(r->text());
+        if (!fits(r, r->text(), indicator))
+            narrow(r, r->text(), indicator);
+    }
 }
 
 void frmMain::buildToolbar() {
@@ -311,6 +348,9 @@ void frmMain::buildToolbar() {
     Toolbar1->setFloatable(false);
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     Toolbar1->setIconSize(QSize(16, 16));
+    Toolbar1->setStyleSheet(
+        QStringLiteral("QToolBar { padding: 0px; spacing: 1px; border: none; }"
+                       "QToolButton { padding: 0px 3px 0px 3px; margin: 0px; }"));
     for (const auto& b : kButtons) {
         const QString key = latin(b.key);
         if (key == QLatin1String("Help"))
