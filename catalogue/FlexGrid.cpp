@@ -237,12 +237,6 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent) {
         m_mouseCol = section;
         Q_EMIT Click();
     });
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& cur, const QModelIndex&) {
-                if (m_syncing || !cur.isValid())
-                    return;
-                moveCurrent(cur.row() + m_fixedRows, cur.column(), false);
-            });
     setTabKeyNavigation(false);
 }
 
@@ -300,6 +294,12 @@ void FlexGrid::setRow(int r) {
 }
 void FlexGrid::setCol(int c) {
     moveCurrent(m_row, c, false);
+}
+
+void FlexGrid::setRowQuietly(int r) {
+    m_row = m_rowSel = std::clamp(r, 0, std::max(0, rows() - 1));
+    m_colSel = m_col;
+    syncView();
 }
 
 void FlexGrid::setRowSel(int r) {
@@ -414,9 +414,17 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
             r = (event->modifiers() & Qt::ControlModifier) ? rows() - 1 : r;
             c = cols() - 1;
             break;
-        default:
+        default: {
+            // Other keys the view handles itself; a move it makes is a move of ours.
+            const QModelIndex before = currentIndex();
             QTableView::keyPressEvent(event);
+            const QModelIndex after = currentIndex();
+            if (after.isValid() && after != before)
+                moveCurrent(after.row() + m_fixedRows, after.column(), false);
+            else
+                syncView();
             return;
+        }
     }
     r = std::clamp(r, m_fixedRows, std::max(m_fixedRows, rows() - 1));
     if (rows() <= m_fixedRows)

@@ -60,6 +60,8 @@ public:
 
     int row() const { return m_row; }
     void setRow(int r);
+    // Makes r the current row without raising the grid's events (0: no record row).
+    void setRowQuietly(int r);
     int col() const { return m_col; }
     void setCol(int c);
     int rowSel() const { return m_rowSel; }

@@ -132,6 +132,7 @@ private:
     void deleteScratchFiles();
     // Keeps the Record set on the record the detail fields show.
     void rememberShown();
+    void markShownRow(FlexGrid& grid);
     void returnToShown();
 
     std::unique_ptr<Connection> cn;

@@ -51,8 +51,10 @@ bool frmMain::PopulateFlexGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
             rs.moveNext();
         }
         FlexGrid.viewport()->update();
-        if (&rs == this->rs.get())
+        if (&rs == this->rs.get()) {
             returnToShown();
+            markShownRow(FlexGrid);
+        }
         // Giving the grid the focus fails while the window is not yet shown.
         if (!FlexGrid.isVisible())
             return false;
@@ -163,6 +165,24 @@ void frmMain::FG1_SelChange() {
 void frmMain::FG1_EnterCell() {
     GetInfo(FG1->textMatrix(FG1->row(), 0));
     setModeButtonsEnabled(true);
+}
+
+// After a fill the grid's current row is the row of the record the fields show, or the
+// heading row when they show none.
+void frmMain::markShownRow(FlexGrid& grid) {
+    int row = 0;
+    if (m_shown && rs && rs->hasCurrentRecord()) {
+        std::string_view id;
+        if (rs->peekUtf8(0, id)) {
+            for (int r = grid.fixedRows(); r < grid.rows(); ++r) {
+                if (grid.textMatrixUtf8(r, 0) == id) {
+                    row = r;
+                    break;
+                }
+            }
+        }
+    }
+    grid.setRowQuietly(row);
 }
 
 void frmMain::rememberShown() {
