@@ -69,6 +69,10 @@ public:
     void FG1_SelChange();
     void FG1_EnterCell();
 
+    // ---- condition modifiers and picture choice
+    void cmdPlus_Click();
+    void cmdMinus_Click();
+
     // ---- deletion and search
     void Delete_Record();
     void Find_Record();

@@ -69,7 +69,15 @@ bool containsAsciiNoCase(std::string_view hay, std::string_view needle) {
 void frmMain::connectCommands() {
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
+    connect(cmdPlus, &QPushButton::clicked, this, &frmMain::cmdPlus_Click);
+    connect(cmdMinus, &QPushButton::clicked, this, &frmMain::cmdMinus_Click);
 }
+
+// ---------------------------------------------------------------- condition modifiers
+
+void frmMain::cmdPlus_Click() { txtTextl[5]->setText(txtTextl[5]->text() + QLatin1Char('+')); }
+
+void frmMain::cmdMinus_Click() { txtTextl[5]->setText(txtTextl[5]->text() + QLatin1Char('-')); }
 
 // ---------------------------------------------------------------- deletion
 

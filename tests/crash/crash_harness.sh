@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Kills the saving program with SIGKILL at random moments, KILLS times, and after each kill
+# checks that the catalogue is sound and that nothing that was saved is lost.
+#
+#   crash_harness.sh DRIVER KILLS [MAX_DELAY_MS]
+set -euo pipefail
+driver=$1
+kills=$2
+max_delay=${3:-600}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$(dirname "$driver")/kbsmgr-initdb" "$work/mydb.mdb" >/dev/null
+
+for i in $(seq 1 "$kills"); do
+  "$driver" save "$work" "$i" >"$work/log.$i" 2>>"$work/errors" &
+  pid=$!
+  delay=$(( (RANDOM % max_delay) + 20 ))
+  sleep "$(printf '0.%03d' "$delay")"
+  kill -9 "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  if ! "$driver" check "$work" "$work"/log.* >"$work/check" 2>&1; then
+    echo "after kill $i:"; cat "$work/check"; exit 1
+  fi
+done
+echo "kills survived: $kills; $(tail -n 1 "$work/check")"

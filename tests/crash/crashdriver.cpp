@@ -1,0 +1,178 @@
+// The crash harness's driver. "save" runs the real catalogue window offscreen and saves
+// records in a loop — new records, edits, pictures of a few hundred KB — printing one line for
+// every save that has returned. "check" opens the catalogue afterwards and checks that the
+// file is sound, that every record is whole and that every save that returned is there.
+//
+//   kbsmgr-crashdriver save DIR SEED        (runs until killed)
+//   kbsmgr-crashdriver check DIR LOG...     (exit 0 when nothing was lost)
+#include <sqlite3.h>
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMap>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <cstdio>
+
+#include "LimitedTextbox.h"
+#include "ProgramInfo.h"
+#include "RecordSet.h"
+#include "ScriptedPrompts.h"
+#include "Settings.h"
+#include "frmMain.h"
+
+using namespace kbs;
+
+namespace {
+
+// A record is whole when its notes hold the signature of its other fields and its picture.
+QString signature(const QString& description, const QString& color, const QString& version,
+                  const QByteArray& picture) {
+    QCryptographicHash h(QCryptographicHash::Sha1);
+    h.addData((description + QLatin1Char('|') + color + QLatin1Char('|') + version).toUtf8());
+    h.addData(picture);
+    return QStringLiteral("sig:") + QString::fromLatin1(h.result().toHex());
+}
+
+QByteArray pictureOf(int seed, int size) {
+    QByteArray b(size, '\0');
+    QRandomGenerator r{quint32(seed)};
+    for (int i = 0; i < size; ++i) b[i] = char(r.bounded(256));
+    return b;
+}
+
+int save(const QString& dir, int seed) {
+    ProgramInfo::setDirectoryOverride(dir);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir);
+    Settings::save(QStringLiteral("Tipstatus"), QStringLiteral("Show Tips at Startup"),
+                   QStringLiteral("0"));
+    test::ScriptedPrompts prompts;
+    setPrompts(&prompts);
+    QStringList pictures;
+    for (int i = 0; i < 3; ++i) {
+        const QString path = dir + QStringLiteral("/pic%1.bin").arg(i);
+        if (!QFile::exists(path)) {
+            QFile f(path + QStringLiteral(".new"));
+            f.open(QIODevice::WriteOnly);
+            f.write(pictureOf(i, 150000 + 100000 * i));
+            f.close();
+            QFile::rename(path + QStringLiteral(".new"), path);
+        }
+        pictures << path;
+    }
+    frmMain w;
+    w.Form_Load();
+    w.show();
+    QRandomGenerator r{quint32(seed)};
+    for (int n = 0;; ++n) {
+        const bool edit = w.recordSet()->recordCount() > 0 && r.bounded(3) == 0;
+        QString version = QStringLiteral("1");
+        if (edit) {
+            const long count = w.recordSet()->recordCount();
+            w.recordSet()->moveFirst();
+            for (long k = r.bounded(int(count)); k > 0; --k) w.recordSet()->moveNext();
+            w.GetInfo(w.recordSet()->value(0).toString());
+            version = QString::number(w.txtTextl[10]->text().toInt() + 1);
+            w.Edit_Record();
+        } else {
+            w.Add_New_Record();
+        }
+        const QString description = QStringLiteral("Model %1-%2").arg(seed).arg(n);
+        const QString color = QStringLiteral("Colour %1").arg(r.bounded(1000));
+        const int pic = int(r.bounded(3));
+        QFile f(pictures[pic]);
+        f.open(QIODevice::ReadOnly);
+        const QByteArray bytes = f.readAll();
+        w.txtTextl[1]->setText(description);
+        w.txtTextl[9]->setText(color);
+        w.txtTextl[10]->setText(version);
+        w.txtNotes->setPlainText(signature(description, color, version, bytes));
+        w.Option1[0]->setChecked(true);
+        w.txtPicDir->setText(pictures[pic]);
+        w.cmdSave_Click();
+        if (!prompts.shown.isEmpty()) {
+            std::fprintf(stderr, "save refused: %s\n", qPrintable(prompts.shown.last().text));
+            return 2;
+        }
+        std::printf("ok %s %s\n", qPrintable(w.recordSet()->value(0).toString()),
+                    qPrintable(version));
+        std::fflush(stdout);
+    }
+}
+
+int check(const QString& dir, const QStringList& logs) {
+    const QByteArray path = (dir + QStringLiteral("/mydb.mdb")).toUtf8();
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        std::printf("cannot open the catalogue\n");
+        return 1;
+    }
+    int failures = 0;
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr);
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        const QString line = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        if (line != QLatin1String("ok")) {
+            std::printf("integrity: %s\n", qPrintable(line));
+            ++failures;
+        }
+    }
+    sqlite3_finalize(st);
+
+    QMap<qint64, int> stored;
+    sqlite3_prepare_v2(db, "SELECT ID, Description, Color, Quantity, Notes, binpicdata FROM table1",
+                       -1, &st, nullptr);
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        auto text = [&](int c) {
+            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)));
+        };
+        const QByteArray pic(static_cast<const char*>(sqlite3_column_blob(st, 5)),
+                             sqlite3_column_bytes(st, 5));
+        const qint64 id = sqlite3_column_int64(st, 0);
+        if (text(4) != signature(text(1), text(2), text(3), pic)) {
+            std::printf("record %lld is not whole\n", static_cast<long long>(id));
+            ++failures;
+        }
+        stored.insert(id, text(3).toInt());
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+
+    int reported = 0;
+    for (const QString& log : logs) {
+        QFile f(log);
+        if (!f.open(QIODevice::ReadOnly)) continue;
+        for (const QByteArray& line : f.readAll().split('\n')) {
+            const auto parts = line.split(' ');
+            if (parts.size() != 3 || parts[0] != "ok" || parts[2].isEmpty()) continue;
+            ++reported;
+            const qint64 id = parts[1].toLongLong();
+            const int version = parts[2].toInt();
+            if (!stored.contains(id) || stored.value(id) < version) {
+                std::printf("saved record %lld version %d is lost\n", static_cast<long long>(id),
+                            version);
+                ++failures;
+            }
+        }
+    }
+    std::printf("records %lld, saves reported %d, failures %d\n",
+                static_cast<long long>(stored.size()), reported, failures);
+    return failures ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() >= 4 && args[1] == QLatin1String("save")) return save(args[2], args[3].toInt());
+    if (args.size() >= 3 && args[1] == QLatin1String("check")) return check(args[2], args.mid(3));
+    std::fprintf(stderr, "usage: kbsmgr-crashdriver save DIR SEED | check DIR LOG...\n");
+    return 2;
+}
