@@ -3,6 +3,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "AppError.h"
@@ -67,6 +68,29 @@ private Q_SLOTS:
         test::Window win(env);
         QVERIFY(win->imgPicture->hasPicture());
         QVERIFY(QFileInfo(env.path(QStringLiteral("ok.jpg"))).isDir());
+    }
+
+    void aReadOnlyProgramDirectory() {
+        test::TestEnv env;
+        env.addRecord({{"Description", "pic"}, {"binpicdata", pictureBytes("PNG")}});
+        env.writeFile(QStringLiteral("left.tmp"), "x");
+        if (!env.makeReadOnly(env.dir()))
+            QSKIP("cannot make a folder read-only here");
+        {
+            test::Window win(env);
+            QVERIFY(win->imgPicture->hasPicture());  // shown from memory
+            QVERIFY(!QFileInfo::exists(env.path(QStringLiteral("ok.jpg"))));
+            // The catalogue cannot take a change either: the save says so.
+            win->Edit_Record();
+            win->txtTextl[9]->setText(QStringLiteral("Blue"));
+            env.prompts().answerMsg(mb::OK);
+            win->cmdSave_Click();
+            QCOMPARE(env.prompts().shown.size(), 1);
+            QVERIFY(win->cmdSave->isVisible());
+        }
+        env.makeWritable(env.dir());
+        QVERIFY(QFileInfo::exists(env.path(QStringLiteral("left.tmp"))));
+        QCOMPARE(env.value("SELECT Color FROM table1").toString(), QString());
     }
 
     void linkedPictures() {

@@ -2,7 +2,9 @@
 // each checked against what the catalogue file holds afterwards.
 #include <QtTest>
 
+#include <signal.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -329,6 +331,62 @@ private Q_SLOTS:
         sqlite3_close(other);
         win->cmdSave_Click();
         QCOMPARE(env.value("SELECT count(*) FROM table1").toInt(), 4);
+    }
+
+    void aReadOnlyCatalogueSaysSo() {
+        test::TestEnv env;
+        three(env);
+        if (!env.makeReadOnly(env.dbPath()))
+            QSKIP("cannot make a file read-only here");
+        test::Window win(env);
+        win->Add_New_Record();
+        win->txtTextl[1]->setText(QStringLiteral("Mustang"));
+        env.prompts().answerMsg(mb::OK);
+        win->cmdSave_Click();
+        QCOMPARE(env.prompts().shown.size(), 1);
+        QVERIFY(env.prompts().shown.first().text.contains(QStringLiteral("readonly")) ||
+                env.prompts().shown.first().text.contains(QStringLiteral("read-only")));
+        QCOMPARE(win->txtTextl[1]->text(), QStringLiteral("Mustang"));
+        QVERIFY(win->cmdSave->isVisible());
+        env.makeWritable(env.dbPath());
+        QCOMPARE(env.value("SELECT count(*) FROM table1").toInt(), 3);
+    }
+
+    void aFullDiskSaysSoAndLosesNothing() {
+        test::TestEnv env;
+        three(env);
+        QByteArray big(400000, '\0');
+        for (int i = 0; i < big.size(); ++i)
+            big[i] = char((i * 7919) >> 3);
+        env.writeFile(QStringLiteral("big.jpg"), big);
+        test::Window win(env);
+        clickRow(*win->FG1, 2);
+        win->Edit_Record();
+        win->txtTextl[9]->setText(QStringLiteral("Copper"));
+        win->txtPicDir->setText(env.path(QStringLiteral("big.jpg")));
+        win->Option1[0]->setChecked(true);
+        // No file may grow beyond a little more than the catalogue is now.
+        const qint64 limit = QFileInfo(env.dbPath()).size() + 8192;
+        struct rlimit old {};
+        getrlimit(RLIMIT_FSIZE, &old);
+        struct rlimit small = old;
+        small.rlim_cur = rlim_t(limit);
+        signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        env.prompts().answerMsg(mb::OK);
+        win->cmdSave_Click();
+        setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(env.prompts().shown.size(), 1);
+        QVERIFY(env.prompts().shown.first().text.contains(QStringLiteral("could not be saved")));
+        QCOMPARE(win->txtTextl[9]->text(), QStringLiteral("Copper"));
+        QCOMPARE(env.value("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
+        QCOMPARE(env.value("SELECT Color FROM table1 WHERE ID=2").toString(),
+                 QStringLiteral("Dark red"));
+        // With room again, the same save stores the record and its picture.
+        win->cmdSave_Click();
+        QCOMPARE(env.value("SELECT length(binpicdata) FROM table1 WHERE ID=2").toInt(), big.size());
+        QCOMPARE(env.value("SELECT Color FROM table1 WHERE ID=2").toString(),
+                 QStringLiteral("Copper"));
     }
 
     // ------------------------------------------------------------ deletion

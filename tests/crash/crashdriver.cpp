@@ -42,7 +42,8 @@ QString signature(const QString& description, const QString& color, const QStrin
 QByteArray pictureOf(int seed, int size) {
     QByteArray b(size, '\0');
     QRandomGenerator r{quint32(seed)};
-    for (int i = 0; i < size; ++i) b[i] = char(r.bounded(256));
+    for (int i = 0; i < size; ++i)
+        b[i] = char(r.bounded(256));
     return b;
 }
 
@@ -75,7 +76,8 @@ int save(const QString& dir, int seed) {
         if (edit) {
             const long count = w.recordSet()->recordCount();
             w.recordSet()->moveFirst();
-            for (long k = r.bounded(int(count)); k > 0; --k) w.recordSet()->moveNext();
+            for (long k = r.bounded(int(count)); k > 0; --k)
+                w.recordSet()->moveNext();
             w.GetInfo(w.recordSet()->value(0).toString());
             version = QString::number(w.txtTextl[10]->text().toInt() + 1);
             w.Edit_Record();
@@ -116,7 +118,8 @@ int check(const QString& dir, const QStringList& logs) {
     sqlite3_stmt* st = nullptr;
     sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr);
     while (sqlite3_step(st) == SQLITE_ROW) {
-        const QString line = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        const QString line =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
         if (line != QLatin1String("ok")) {
             std::printf("integrity: %s\n", qPrintable(line));
             ++failures;
@@ -146,10 +149,12 @@ int check(const QString& dir, const QStringList& logs) {
     int reported = 0;
     for (const QString& log : logs) {
         QFile f(log);
-        if (!f.open(QIODevice::ReadOnly)) continue;
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
         for (const QByteArray& line : f.readAll().split('\n')) {
             const auto parts = line.split(' ');
-            if (parts.size() != 3 || parts[0] != "ok" || parts[2].isEmpty()) continue;
+            if (parts.size() != 3 || parts[0] != "ok" || parts[2].isEmpty())
+                continue;
             ++reported;
             const qint64 id = parts[1].toLongLong();
             const int version = parts[2].toInt();
@@ -168,11 +173,14 @@ int check(const QString& dir, const QStringList& logs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() >= 4 && args[1] == QLatin1String("save")) return save(args[2], args[3].toInt());
-    if (args.size() >= 3 && args[1] == QLatin1String("check")) return check(args[2], args.mid(3));
+    if (args.size() >= 4 && args[1] == QLatin1String("save"))
+        return save(args[2], args[3].toInt());
+    if (args.size() >= 3 && args[1] == QLatin1String("check"))
+        return check(args[2], args.mid(3));
     std::fprintf(stderr, "usage: kbsmgr-crashdriver save DIR SEED | check DIR LOG...\n");
     return 2;
 }

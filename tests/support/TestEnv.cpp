@@ -2,9 +2,15 @@
 
 #include <sqlite3.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
 #include <QSettings>
 #include <QStringList>
+
 #include <stdexcept>
 
 #include "ProgramInfo.h"
@@ -67,7 +73,44 @@ TestEnv::TestEnv(bool withCatalogue) {
         createCatalogue();
 }
 
+namespace {
+bool setImmutable(const QString& path, bool on) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+}  // namespace
+
+bool TestEnv::makeReadOnly(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return false;
+    ::chmod(QFile::encodeName(path).constData(), S_ISDIR(st.st_mode) ? 0555 : 0444);
+    m_readOnly << path;
+    if (::geteuid() != 0)
+        return true;
+    return setImmutable(path, true);
+}
+
+void TestEnv::makeWritable(const QString& path) {
+    setImmutable(path, false);
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0)
+        ::chmod(QFile::encodeName(path).constData(), S_ISDIR(st.st_mode) ? 0755 : 0644);
+    m_readOnly.removeAll(path);
+}
+
 TestEnv::~TestEnv() {
+    for (const QString& p : QStringList(m_readOnly))
+        makeWritable(p);
     setPrompts(nullptr);
     ProgramInfo::setDirectoryOverride(QString());
 }

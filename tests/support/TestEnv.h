@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <QVariantList>
@@ -32,10 +33,16 @@ public:
     void exec(const QString& sql, const QVariantList& params = {}) const;
     QVariant value(const QString& sql, const QVariantList& params = {}) const;
     QList<QVariantList> rows(const QString& sql, const QVariantList& params = {}) const;
+    // Makes a file or folder read-only for everyone, root included (where the file system
+    // allows it); false when that could not be done. Undone when the test ends.
+    bool makeReadOnly(const QString& path);
+    void makeWritable(const QString& path);
+
     // Adds a record with the given column values; returns its ID.
     qint64 addRecord(const QVariantMap& values) const;
 
 private:
+    QStringList m_readOnly;
     QTemporaryDir m_dir;
     QTemporaryDir m_settingsDir;
     ScriptedPrompts m_prompts;
