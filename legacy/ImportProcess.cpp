@@ -46,6 +46,14 @@ bool limitAddressSpace(qint64 bytes) noexcept {
 #endif
 }
 
+bool canLimitAddressSpace() noexcept {
+#ifdef KBS_ADDRESS_SANITIZER
+    return false;
+#else
+    return true;
+#endif
+}
+
 ImportProcess::ImportProcess(QString converter, QString source, QString target, ImportLimits limits,
                              QObject* parent)
     : QObject(parent),

@@ -24,6 +24,8 @@ ImportLimits defaultImportLimits(qint64 fileSize);
 // in a build with AddressSanitizer, which needs the whole address space for itself. Safe to
 // call between fork and exec.
 bool limitAddressSpace(qint64 bytes) noexcept;
+// Whether limitAddressSpace limits anything in this build.
+bool canLimitAddressSpace() noexcept;
 
 // What the converter's run came to.
 struct ImportOutcome {
