@@ -74,11 +74,15 @@ FileDialogResult FileDialogQt::collect(const QFileDialog& dialog,
     FileDialogResult r;
     r.flags = request.flags;
     r.filterIndex = request.filterIndex;
+    // The dialog names the selected filter as it shows it: the description alone.
     const QStringList filters = dialog.nameFilters();
-    if (!request.filter.isEmpty() && !filters.isEmpty()) {
-        const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
-        if (chosen >= 0)
-            r.filterIndex = int(chosen) + 1;
+    const QList<QPair<QString, QString>> pairs = filedialog::filterPairs(request.filter);
+    const QString selected = dialog.selectedNameFilter();
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        if (filters[i] == selected || (i < pairs.size() && pairs[i].first == selected)) {
+            r.filterIndex = int(i) + 1;
+            break;
+        }
     }
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty())
