@@ -271,6 +271,19 @@ private Q_SLOTS:
         ambient::setUserMode(&h.window, true);
         h.type(QStringLiteral("x"));
         QCOMPARE(h.box->text(), QStringLiteral("x"));
+
+        // A handler that answers by setting another text: that text is checked and announced,
+        // the one it replaced is not.
+        h.box->setRule(9);
+        h.changedTo.clear();
+        connect(h.box, &LimitedTextbox::CheckContents, h.box, [&](QString& text, QString&, bool&) {
+            if (text == QStringLiteral("ab"))
+                h.box->setText(QStringLiteral("AB"));
+        });
+        h.type(QStringLiteral("ab"));
+        QCOMPARE(h.box->text(), QStringLiteral("AB"));
+        QCOMPARE(h.changedTo, QStringList({"a", "AB"}));
+        QCOMPARE(h.box->previousText(), QStringLiteral("AB"));
     }
 
     void settingTextByProgramIsChecked() {
