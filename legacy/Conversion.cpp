@@ -1,0 +1,52 @@
+#include "Conversion.h"
+
+#include <vector>
+
+#include "AppError.h"
+#include "CatalogueWriter.h"
+#include "JetReader.h"
+
+namespace kbs::legacy {
+
+ConversionSummary convertLegacyFile(const QString& source, const QString& target,
+                                    const ProgressFn& progress) {
+    JetReader reader(source);
+    const long total = reader.declaredRows();
+    if (progress)
+        progress(0, total);
+
+    std::vector<std::string> names;
+    bool autonumberId = false;
+    for (const SourceColumn& c : reader.columns()) {
+        names.push_back(c.name);
+        if (c.autonumber &&
+            QString::fromStdString(c.name).compare(QStringLiteral("ID"), Qt::CaseInsensitive) == 0)
+            autonumberId = true;
+    }
+
+    CatalogueWriter writer(target);
+    writer.setSourceColumns(names);
+    std::vector<LegacyValue> values;
+    while (reader.next(values)) {
+        writer.addRecord(values);
+        if (progress)
+            progress(reader.rowsRead(), total);
+    }
+    if (reader.rowsRead() != total) {
+        throw AppError(err::LegacyCatalogue, QStringLiteral("Conversion"),
+                       QStringLiteral("%1: the file says that table1 holds %2 records, but %3 "
+                                      "could be read. The file is damaged.")
+                           .arg(source)
+                           .arg(total)
+                           .arg(reader.rowsRead()));
+    }
+    writer.finish(autonumberId ? reader.autonumberCounter() : std::nullopt);
+
+    ConversionSummary summary;
+    summary.records = writer.recordsWritten();
+    summary.format = reader.format().name;
+    summary.notes = writer.notes();
+    return summary;
+}
+
+}  // namespace kbs::legacy

@@ -1,0 +1,69 @@
+#include "JetFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "AppError.h"
+#include "LegacyFormat.h"
+
+namespace kbs::legacy {
+
+namespace {
+const QString kSource = QStringLiteral("Conversion");
+
+[[noreturn]] void refuse(const QString& what) {
+    throw AppError(err::LegacyCatalogue, kSource, what);
+}
+}  // namespace
+
+JetFormat checkLegacyFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        refuse(QStringLiteral("%1 does not exist.").arg(path));
+    if (!info.isFile())
+        refuse(QStringLiteral("%1 is not a file.").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        refuse(QStringLiteral("%1 cannot be read: %2.").arg(path, file.errorString()));
+    const QByteArray head = file.read(0x15);
+    if (head.size() < 0x15 || !isLegacyCatalogue(path)) {
+        refuse(QStringLiteral("%1 is not a database of the older Windows program.").arg(path));
+    }
+
+    JetFormat format;
+    format.version = static_cast<unsigned char>(head.at(0x14));
+    if (format.version == 0) {
+        format.pageSize = 2048;
+        format.name = QStringLiteral("Jet 3");
+    } else if (format.version == 1) {
+        format.pageSize = 4096;
+        format.name = QStringLiteral("Jet 4");
+    } else if (format.version <= 6 && head.mid(4, 15) == "Standard ACE DB") {
+        format.pageSize = 4096;
+        format.name = QStringLiteral("ACE");
+    } else {
+        refuse(QStringLiteral("%1 is a database of an unknown version (%2).")
+                   .arg(path)
+                   .arg(format.version));
+    }
+
+    const qint64 size = info.size();
+    if (size % format.pageSize != 0) {
+        refuse(QStringLiteral("%1 is %2 bytes long, which is not a whole number of the "
+                              "%3-byte pages that a %4 file is made of: the file is incomplete "
+                              "(perhaps cut short while it was copied) or damaged.")
+                   .arg(path)
+                   .arg(size)
+                   .arg(format.pageSize)
+                   .arg(format.name));
+    }
+    if (size < 2 * format.pageSize) {
+        refuse(QStringLiteral("%1 is only %2 bytes long: too short for a %3 database.")
+                   .arg(path)
+                   .arg(size)
+                   .arg(format.name));
+    }
+    return format;
+}
+
+}  // namespace kbs::legacy

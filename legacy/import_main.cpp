@@ -1,0 +1,133 @@
+// kbsmgr-import: converts a catalogue of the older Windows program into a new catalogue.
+//
+//   kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] OLD.mdb NEW.mdb
+//
+// OLD.mdb is only read. NEW.mdb must not exist; it appears only when every record was read,
+// written and checked. The program starts this converter as its child process, so that a
+// damaged file on which libmdb loops cannot hang or exhaust the program; by hand it protects
+// itself with the same limits (by default from the file's size).
+//
+// Standard output: "progress DONE TOTAL" lines, "note: TEXT" lines, then "converted N records".
+// Standard error: "kbsmgr-import: MESSAGE" on failure.
+// Exit status: 0 converted, 1 not converted, 2 wrong arguments, 3 time limit reached.
+#include <fcntl.h>
+#include <unistd.h>
+#include <QFileInfo>
+#include <QString>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "AppError.h"
+#include "CatalogueWriter.h"
+#include "Conversion.h"
+#include "ImportProcess.h"
+
+namespace {
+
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitTimeLimit = 3;
+
+// What the time-limit handler removes: the part file of the catalogue being written.
+char g_partPath[4096];
+char g_timeMessage[512];
+
+extern "C" void onTimeLimit(int) {
+    if (g_partPath[0] != '\0')
+        ::unlink(g_partPath);
+    const ssize_t ignored = ::write(STDERR_FILENO, g_timeMessage, std::strlen(g_timeMessage));
+    (void)ignored;
+    ::_exit(kExitTimeLimit);
+}
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] OLD.mdb "
+                 "NEW.mdb\n");
+    return kExitUsage;
+}
+
+bool numberAfter(const char* arg, const char* option, long long& out) {
+    const size_t n = std::strlen(option);
+    if (std::strncmp(arg, option, n) != 0)
+        return false;
+    char* end = nullptr;
+    out = std::strtoll(arg + n, &end, 10);
+    return end && *end == '\0' && end != arg + n && out > 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    long long seconds = 0;
+    long long memory = 0;
+    const char* paths[2] = {nullptr, nullptr};
+    int pathCount = 0;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strncmp(arg, "--time-limit=", 13) == 0) {
+            if (!numberAfter(arg, "--time-limit=", seconds))
+                return usage();
+        } else if (std::strncmp(arg, "--memory-limit=", 15) == 0) {
+            if (!numberAfter(arg, "--memory-limit=", memory))
+                return usage();
+        } else if (arg[0] == '-' && arg[1] != '\0') {
+            return usage();
+        } else if (pathCount < 2) {
+            paths[pathCount++] = arg;
+        } else {
+            return usage();
+        }
+    }
+    if (pathCount != 2)
+        return usage();
+
+    const QString source = QString::fromLocal8Bit(paths[0]);
+    const QString target = QString::fromLocal8Bit(paths[1]);
+    const kbs::legacy::ImportLimits defaults =
+        kbs::legacy::defaultImportLimits(QFileInfo(source).size());
+    if (seconds == 0)
+        seconds = defaults.seconds;
+    if (memory == 0)
+        memory = defaults.memoryBytes;
+
+    kbs::legacy::limitAddressSpace(memory);
+    const QByteArray part = kbs::legacy::CatalogueWriter::partPathFor(target).toLocal8Bit();
+    std::snprintf(g_partPath, sizeof g_partPath, "%s", part.constData());
+    std::snprintf(g_timeMessage, sizeof g_timeMessage,
+                  "kbsmgr-import: Reading %s took longer than %lld seconds, so it was stopped: "
+                  "the file is probably damaged.\n",
+                  paths[0], seconds);
+    std::signal(SIGALRM, onTimeLimit);
+    ::alarm(unsigned(seconds));
+
+    try {
+        const auto summary = kbs::legacy::convertLegacyFile(
+            source, target, [last = -1L](long done, long total) mutable {
+                // About a hundred lines for a whole catalogue, whatever its size.
+                const long step = total > 100 ? total / 100 : 1;
+                if (done == 0 || done == total || done - last >= step) {
+                    std::printf("progress %ld %ld\n", done, total);
+                    std::fflush(stdout);
+                    last = done;
+                }
+            });
+        ::alarm(0);
+        for (const QString& note : summary.notes)
+            std::printf("note: %s\n", note.toUtf8().constData());
+        std::printf("converted %ld records\n", summary.records);
+        std::fflush(stdout);
+        return 0;
+    } catch (const kbs::AppError& e) {
+        std::fprintf(stderr, "kbsmgr-import: %s\n", e.description().toUtf8().constData());
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr,
+                     "kbsmgr-import: Reading %s needed more than %lld MB of memory, so it was "
+                     "stopped: the file is probably damaged.\n",
+                     paths[0], memory / (1024 * 1024));
+    }
+    return kExitFailed;
+}

@@ -1,0 +1,199 @@
+// The start-up conversion of an older program's catalogue: the message, the kept original
+// and its name, the moves, and failure and cancel leaving everything as it was.
+#include <unistd.h>
+#include <QApplication>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QtTest>
+
+#include "AppError.h"
+#include "Connection.h"
+#include "FileSwap.h"
+#include "LegacyFixtures.h"
+#include "LegacyStartup.h"
+#include "LegacyTexts.h"
+#include "RecordSet.h"
+#include "Schema.h"
+#include "TestEnv.h"
+
+using namespace kbs;
+using namespace kbs::legacy;
+namespace fx = kbs::test::legacy;
+using Outcome = ConversionResult::Outcome;
+
+namespace {
+
+const QString kDb = QStringLiteral("mydb.mdb");
+const QString kJet = QStringLiteral("mydb.mdb.jet");
+
+ConversionOptions options(int seconds = 0) {
+    ConversionOptions o;
+    o.converter = fx::converter();
+    o.timeLimitSeconds = seconds;
+    return o;
+}
+
+// The collector's old catalogue as the program's mydb.mdb.
+void bring(test::TestEnv& env, const QString& fixtureName) {
+    env.writeFile(kDb, fx::fixtureBytes(fixtureName));
+}
+
+}  // namespace
+
+class TestLegacyStartup : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void convertsAndKeepsTheOriginal() {
+        test::TestEnv env(false);
+        bring(env, QStringLiteral("fixture.mdb"));
+        env.prompts().answerMsg(mb::OK);
+        const ConversionResult r = convertLegacyCatalogue(env.dbPath(), nullptr, options());
+        QCOMPARE(int(r.outcome), int(Outcome::Converted));
+        QVERIFY(r.mayOpen());
+        QCOMPARE(r.records, 3L);
+        QCOMPARE(r.backupPath, env.path(kJet));
+
+        QCOMPARE(env.prompts().shown.size(), 1);
+        const auto& shown = env.prompts().shown.first();
+        QCOMPARE(shown.text, texts::Converted.arg(env.dbPath(), QStringLiteral("3 records were"),
+                                                  env.path(kJet)));
+        QCOMPARE(shown.style, mb::OKOnly | mb::Information);
+        QCOMPARE(shown.title, QStringLiteral("Kerbside Manager"));
+        QVERIFY(env.prompts().unexpected.isEmpty());
+
+        QCOMPARE(fx::filesIn(env.dir()), (QStringList{kDb, kJet}));
+        QCOMPARE(env.readFile(kJet), fx::fixtureBytes(QStringLiteral("fixture.mdb")));
+        const QStringList diffs = fx::differencesFromFixture(env.dbPath());
+        QVERIFY2(diffs.isEmpty(), qPrintable(diffs.join(QLatin1Char('\n'))));
+
+        // The program goes on to open it as its catalogue.
+        Connection cn;
+        cn.setConnectionString(Connection::connectionStringFor(env.dbPath()));
+        cn.open();
+        schema::verifyCatalogue(cn.handle());
+        RecordSet rs;
+        rs.open(QStringLiteral("select * from table1"), cn);
+        QCOMPARE(rs.recordCount(), 3L);
+        QCOMPARE(rs.fields(QStringLiteral("Status")).value().toString(), QStringLiteral("Have"));
+        QCOMPARE(rs.fields(QStringLiteral("binpicdata")).actualSize(), 250);
+        rs.close();
+        cn.close();
+
+        // Next start: nothing to convert, nothing said.
+        env.prompts().reset();
+        QCOMPARE(int(convertLegacyCatalogue(env.dbPath(), nullptr, options()).outcome),
+                 int(Outcome::NotLegacy));
+        QVERIFY(env.prompts().shown.isEmpty());
+        QCOMPARE(int(convertLegacyCatalogue(env.path(QStringLiteral("none.mdb")), nullptr).outcome),
+                 int(Outcome::NotLegacy));
+    }
+
+    void backupNameWhenTaken() {
+        test::TestEnv env(false);
+        bring(env, QStringLiteral("fixture_edge.mdb"));
+        env.writeFile(kJet, "someone else's");
+        env.writeFile(QStringLiteral("mydb.mdb.1.jet"), "and another");
+        env.prompts().answerMsg(mb::OK);
+        const ConversionResult r = convertLegacyCatalogue(env.dbPath(), nullptr, options());
+        QCOMPARE(int(r.outcome), int(Outcome::Converted));
+        QCOMPARE(r.backupPath, env.path(QStringLiteral("mydb.mdb.2.jet")));
+        QVERIFY(env.prompts().shown.value(0).text.contains(r.backupPath));
+        QCOMPARE(env.readFile(kJet), QByteArray("someone else's"));
+        QCOMPARE(env.readFile(QStringLiteral("mydb.mdb.1.jet")), QByteArray("and another"));
+        QCOMPARE(env.readFile(QStringLiteral("mydb.mdb.2.jet")),
+                 fx::fixtureBytes(QStringLiteral("fixture_edge.mdb")));
+        QVERIFY(fx::differencesFromFixture(env.dbPath(), true).isEmpty());
+    }
+
+    void movesAreSafe() {
+        test::TestEnv env(false);
+        bring(env, QStringLiteral("fixture.mdb"));
+        const QByteArray original = env.readFile(kDb);
+        // An earlier run was interrupted after the original got its second name.
+        QCOMPARE(::link(QFile::encodeName(env.dbPath()).constData(),
+                        QFile::encodeName(env.path(kJet)).constData()),
+                 0);
+        env.writeFile(QStringLiteral("converted.tmp"), "new catalogue");
+        QCOMPARE(installConverted(env.dbPath(), env.path(QStringLiteral("converted.tmp"))),
+                 env.path(kJet));
+        QCOMPARE(fx::filesIn(env.dir()), (QStringList{kDb, kJet}));
+        QCOMPARE(env.readFile(kDb), QByteArray("new catalogue"));
+        QCOMPARE(env.readFile(kJet), original);
+
+        // The converted file cannot be moved: the backup name made for it goes again.
+        test::TestEnv env2(false);
+        bring(env2, QStringLiteral("fixture.mdb"));
+        QVERIFY_THROWS_EXCEPTION(
+            AppError, installConverted(env2.dbPath(), env2.path(QStringLiteral("gone.tmp"))));
+        QCOMPARE(fx::filesIn(env2.dir()), QStringList{kDb});
+        QCOMPARE(env2.readFile(kDb), original);
+    }
+
+    void failureChangesNothing_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("shortened")
+            << QStringLiteral("truncated.mdb") << QStringLiteral("143359 bytes long");
+        QTest::newRow("looping") << QStringLiteral("looping.mdb")
+                                 << QStringLiteral("took longer than 2 seconds");
+    }
+    void failureChangesNothing() {
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
+        test::TestEnv env(false);
+        bring(env, file);
+        env.prompts().answerMsg(mb::OK);
+        const ConversionResult r = convertLegacyCatalogue(env.dbPath(), nullptr, options(2));
+        QCOMPARE(int(r.outcome), int(Outcome::Failed));
+        QVERIFY(!r.mayOpen());
+        QCOMPARE(env.prompts().shown.size(), 1);
+        const auto& shown = env.prompts().shown.first();
+        QVERIFY2(shown.text.startsWith(texts::Failed.arg(env.dbPath(), QString()).left(60)),
+                 qPrintable(shown.text));
+        QVERIFY2(shown.text.contains(reason), qPrintable(shown.text));
+        QVERIFY(shown.text.endsWith(QStringLiteral("The file has not been changed.")));
+        QCOMPARE(shown.style, mb::OKOnly | mb::Critical);
+        QCOMPARE(fx::filesIn(env.dir()), QStringList{kDb});
+        QCOMPARE(env.readFile(kDb), fx::fixtureBytes(file));
+    }
+
+    void missingConverter() {
+        test::TestEnv env(false);
+        bring(env, QStringLiteral("fixture.mdb"));
+        env.prompts().answerMsg(mb::OK);
+        ConversionOptions o;
+        o.converter = env.path(QStringLiteral("kbsmgr-import"));
+        const ConversionResult r = convertLegacyCatalogue(env.dbPath(), nullptr, o);
+        QCOMPARE(int(r.outcome), int(Outcome::Failed));
+        QVERIFY(r.message.contains(o.converter));
+        QCOMPARE(fx::filesIn(env.dir()), QStringList{kDb});
+    }
+
+    void cancelFromTheProgressWindow() {
+        test::TestEnv env(false);
+        bring(env, QStringLiteral("looping.mdb"));
+        env.prompts().answerMsg(mb::OK);
+        bool sawWindow = false;
+        QTimer::singleShot(500, this, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QProgressDialog*>(w);
+                if (dialog && dialog->objectName() == QStringLiteral("legacyConversionProgress")) {
+                    sawWindow = dialog->isModal() && dialog->windowTitle() == texts::Title;
+                    auto* button = dialog->findChild<QPushButton*>();
+                    QVERIFY(button && button->text() == texts::CancelButton);
+                    button->click();
+                }
+            }
+        });
+        const ConversionResult r = convertLegacyCatalogue(env.dbPath(), nullptr, options(60));
+        QVERIFY(sawWindow);
+        QCOMPARE(int(r.outcome), int(Outcome::Cancelled));
+        QVERIFY(!r.mayOpen());
+        QCOMPARE(env.prompts().shown.value(0).text, texts::Cancelled.arg(env.dbPath()));
+        QCOMPARE(fx::filesIn(env.dir()), QStringList{kDb});
+        QCOMPARE(env.readFile(kDb), fx::fixtureBytes(QStringLiteral("looping.mdb")));
+    }
+};
+
+QTEST_MAIN(TestLegacyStartup)
+#include "tst_legacystartup.moc"
