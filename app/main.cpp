@@ -1,6 +1,7 @@
 // Kerbside Manager: the start-up routine.
 #include <QApplication>
 
+#include "FileDialogQt.h"
 #include "ProgramInfo.h"
 #include "QtPrompts.h"
 #include "Startup.h"
@@ -16,11 +17,14 @@ int main(int argc, char** argv) {
                                             .arg(kbs::ProgramInfo::revision()));
     kbs::QtPrompts prompts;
     kbs::setPrompts(&prompts);
+    kbs::FileDialogQt fileDialogs;
+    kbs::setFileDialogs(&fileDialogs);
 
     kbs::Program program = kbs::startProgram();
     if (!program.main)
         return 1;
     const int status = app.exec();
+    kbs::setFileDialogs(nullptr);
     kbs::setPrompts(nullptr);
     return status;
 }

@@ -30,6 +30,7 @@ class Connection;
 class FlexGrid;
 class ImageBox;
 class LimitedTextbox;
+class OpenSaveDialog;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -72,6 +73,9 @@ public:
     // ---- condition modifiers and picture choice
     void cmdPlus_Click();
     void cmdMinus_Click();
+    void cmdSelect_Click();
+    // The largest picture a record takes into the catalogue.
+    static constexpr qint64 MaxPictureBytes = 64LL * 1024 * 1024;
 
     // ---- deletion and search
     void Delete_Record();
@@ -117,6 +121,7 @@ public:
     QPushButton* cmdMinus = nullptr;
     ImageBox* Image1_0 = nullptr;        // the year icon
     QMap<QString, ImageBox*> listIcons;  // "Image2" .. "Image12", by name
+    OpenSaveDialog* OpenSaveDialog1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -15,6 +15,8 @@
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
+#include "OpenSaveDialog.h"
+#include "ProgramInfo.h"
 #include "Prompts.h"
 #include "ResumeNext.h"
 #include "frmMain.h"
@@ -34,6 +36,12 @@ const QString kSearchTitle = QStringLiteral("enter your searchtext");
 const QString kSearchDefault = QStringLiteral("red");
 const QString kNoMatchText = QStringLiteral("No Match found in Database!");
 const QString kNoMatchTitle = QStringLiteral("Search...");
+const QString kSelectTitle = QStringLiteral("Select picture for current record...");
+const QString kPictureFilter =
+    QStringLiteral("Image Files (*.jpg, *.bmp, *.gif)|*.jpg;*.bmp;*.gif;*.ico");
+const QString kPictureTooLarge = QStringLiteral(
+    "The picture %1 is %2 MB. A record holds pictures of up to %3 MB.\r\n\r\nPlease choose a "
+    "smaller picture, or store this one as a file pointer.");
 const QString kPictureUnreadable = QStringLiteral(
     "The picture file %1 could not be read:\r\n\r\n%2\r\n\r\nThe record keeps the picture it "
     "had.");
@@ -71,13 +79,46 @@ void frmMain::connectCommands() {
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
     connect(cmdPlus, &QPushButton::clicked, this, &frmMain::cmdPlus_Click);
     connect(cmdMinus, &QPushButton::clicked, this, &frmMain::cmdMinus_Click);
+    connect(cmdSelect, &QPushButton::clicked, this, &frmMain::cmdSelect_Click);
 }
 
 // ---------------------------------------------------------------- condition modifiers
 
-void frmMain::cmdPlus_Click() { txtTextl[5]->setText(txtTextl[5]->text() + QLatin1Char('+')); }
+void frmMain::cmdPlus_Click() {
+    txtTextl[5]->setText(txtTextl[5]->text() + QLatin1Char('+'));
+}
 
-void frmMain::cmdMinus_Click() { txtTextl[5]->setText(txtTextl[5]->text() + QLatin1Char('-')); }
+void frmMain::cmdMinus_Click() {
+    txtTextl[5]->setText(txtTextl[5]->text() + QLatin1Char('-'));
+}
+
+void frmMain::cmdSelect_Click() {
+    try {
+        OpenSaveDialog1->setInitDir(ProgramInfo::directory() + QLatin1Char('/'));
+        OpenSaveDialog1->setCancelError(false);
+        OpenSaveDialog1->setDialogTitle(kSelectTitle);
+        OpenSaveDialog1->setFilter(kPictureFilter);
+        OpenSaveDialog1->ShowOpen();
+        const QString chosen = OpenSaveDialog1->fileName();
+        const QString path = collection::trimSpaces(chosen);
+        // A picture the catalogue cannot hold is refused here, before anything changes.
+        if (!path.isEmpty() && Option1[0]->isChecked() &&
+            QFileInfo(path).size() > MaxPictureBytes) {
+            prompts().msgBox(kPictureTooLarge.arg(path)
+                                 .arg(double(QFileInfo(path).size()) / (1024.0 * 1024.0), 0, 'f', 1)
+                                 .arg(MaxPictureBytes / (1024 * 1024)),
+                             mb::OKOnly | mb::Exclamation, mainText::AppTitle);
+            return;
+        }
+        txtPicDir->setText(chosen);
+        if (!path.isEmpty())
+            Load_Picture(path);
+    } catch (const AppError& e) {
+        if (e.number() == err::CancelSelected)
+            return;
+        prompts().msgBox(e.description(), mb::OKOnly | mb::Critical, mainText::AppTitle);
+    }
+}
 
 // ---------------------------------------------------------------- deletion
 
@@ -210,7 +251,15 @@ void frmMain::storeChosenPicture() {
         resumeNext([&] { rs->fields(pathCol).setValue(QString()); });
         return;
     }
-    // A chosen file that vanished or cannot be read leaves the record's picture as it was.
+    // A chosen file that vanished, grew too large or cannot be read leaves the record's picture
+    // as it was.
+    if (QFileInfo(path).size() > MaxPictureBytes) {
+        prompts().msgBox(kPictureTooLarge.arg(path)
+                             .arg(double(QFileInfo(path).size()) / (1024.0 * 1024.0), 0, 'f', 1)
+                             .arg(MaxPictureBytes / (1024 * 1024)),
+                         mb::OKOnly | mb::Exclamation, mainText::AppTitle);
+        return;
+    }
     QFile file(path);
     QByteArray bytes;
     bool ok = file.open(QIODevice::ReadOnly);

@@ -18,6 +18,7 @@
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
+#include "OpenSaveDialog.h"
 #include "Twips.h"
 #include "frmMain.h"
 
@@ -294,6 +295,10 @@ void frmMain::buildLayout() {
     StatusBar1->setFixedHeight(twipsToPixelsY(kStatusHeight));
 
     buildPickMenus();
+
+    OpenSaveDialog1 = new OpenSaveDialog(client);
+    OpenSaveDialog1->setObjectName(QStringLiteral("OpenSaveDialog1"));
+    OpenSaveDialog1->setVisible(false);
 
     // Keyboard order.
     QList<QWidget*> order{FG1};
