@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 #include "Connection.h"
+#include "LegacyStartup.h"
 #include "MainTexts.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
@@ -13,15 +14,19 @@ namespace kbs {
 
 Program startProgram() {
     Program program;
+    // A catalogue of the older Windows program is converted first; the original is kept.
+    const QString dbPath = ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName));
+    if (!legacy::convertLegacyCatalogue(dbPath, nullptr).mayOpen())
+        return program;
+
     auto main = std::make_unique<frmMain>();
     main->bAddingNew = false;
     try {
         main->Form_Load();
     } catch (const AppError& e) {
-        const QString path = ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName));
         const QString text = e.number() == err::LegacyCatalogue
-                                 ? mainText::LegacyCatalogue.arg(path)
-                                 : mainText::CannotOpen.arg(path, e.description());
+                                 ? mainText::LegacyCatalogue.arg(dbPath)
+                                 : mainText::CannotOpen.arg(dbPath, e.description());
         prompts().msgBox(text, mb::OKOnly | mb::Critical, mainText::AppTitle);
         return program;
     }
