@@ -93,7 +93,8 @@ void ImportProcess::start() {
     m_process.setChildProcessModifier([memory] { limitAddressSpace(memory); });
     m_process.setProgram(m_converter);
     m_process.setArguments({QStringLiteral("--time-limit=%1").arg(m_limits.seconds),
-                            QStringLiteral("--memory-limit=%1").arg(memory), m_source, m_target});
+                            QStringLiteral("--memory-limit=%1").arg(memory), QStringLiteral("--"),
+                            m_source, m_target});
     m_deadline.start(m_limits.seconds * 1000 + kKillGraceMs);
     m_process.start(QIODevice::ReadOnly);
 }

@@ -1,6 +1,6 @@
 // kbsmgr-import: converts a catalogue of the older Windows program into a new catalogue.
 //
-//   kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] OLD.mdb NEW.mdb
+//   kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] OLD.mdb NEW.mdb
 //
 // OLD.mdb is only read. NEW.mdb must not exist; it appears only when every record was read,
 // written and checked. The program starts this converter as its child process, so that a
@@ -45,8 +45,8 @@ extern "C" void onTimeLimit(int) {
 
 int usage() {
     std::fprintf(stderr,
-                 "usage: kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] OLD.mdb "
-                 "NEW.mdb\n");
+                 "usage: kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] "
+                 "OLD.mdb NEW.mdb\n");
     return kExitUsage;
 }
 
@@ -66,9 +66,16 @@ int main(int argc, char** argv) {
     long long memory = 0;
     const char* paths[2] = {nullptr, nullptr};
     int pathCount = 0;
+    bool options = true;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
-        if (std::strncmp(arg, "--time-limit=", 13) == 0) {
+        if (options && std::strcmp(arg, "--") == 0) {
+            options = false;  // what follows are paths, even when they start with '-'
+        } else if (!options) {
+            if (pathCount == 2)
+                return usage();
+            paths[pathCount++] = arg;
+        } else if (std::strncmp(arg, "--time-limit=", 13) == 0) {
             if (!numberAfter(arg, "--time-limit=", seconds))
                 return usage();
         } else if (std::strncmp(arg, "--memory-limit=", 15) == 0) {

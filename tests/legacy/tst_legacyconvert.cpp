@@ -141,6 +141,58 @@ private Q_SLOTS:
                  QVariant(qint64(0)));
     }
 
+    // Each long value's length is checked against its header: the fixture with one header
+    // altered is refused, naming the record and the column.
+    void damagedLongValuesRefused_data() {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QByteArray>("altered");
+        QTest::addColumn<QString>("reason");
+        // Row 3's picture: 10,000 bytes over several pages.
+        QTest::newRow("picture longer than its header")
+            << QByteArray::fromHex("1027000000200000") << QByteArray::fromHex("0f27000000200000")
+            << QStringLiteral(
+                   "record 3 (ID 3), column binpicdata: its value holds more than "
+                   "the 9999 bytes its header says.");
+        QTest::newRow("picture shorter than its header")
+            << QByteArray::fromHex("1027000000200000") << QByteArray::fromHex("1127000000200000")
+            << QStringLiteral(
+                   "record 3 (ID 3), column binpicdata: its value ends after 10000 of "
+                   "the 10001 bytes its header says.");
+        // Row 1's picture: 250 bytes on one page.
+        QTest::newRow("single-page picture")
+            << QByteArray::fromHex("fa000040001d0000") << QByteArray::fromHex("fb000040001d0000")
+            << QStringLiteral(
+                   "record 1 (ID 1), column binpicdata: its value holds 250 bytes but "
+                   "its header says 251.");
+        // Row 1's notes.
+        QTest::newRow("notes")
+            << QByteArray::fromHex("04150000001b0000") << QByteArray::fromHex("02150000001b0000")
+            << QStringLiteral(
+                   "record 1 (ID 1), column Notes: its value holds more than the 5378 "
+                   "bytes its header says.");
+    }
+    void damagedLongValuesRefused() {
+        QFETCH(QByteArray, header);
+        QFETCH(QByteArray, altered);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QByteArray bytes = fx::fixtureBytes(QStringLiteral("fixture.mdb"));
+        QCOMPARE(bytes.count(header), 1);
+        bytes.replace(header, altered);
+        const QString source = dir.filePath(QStringLiteral("damaged.mdb"));
+        QFile f(source);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        f.close();
+        try {
+            convertLegacyFile(source, dir.filePath(QStringLiteral("new.mdb")));
+            QFAIL("a damaged long value was converted");
+        } catch (const AppError& e) {
+            QCOMPARE(e.description(),
+                     QStringLiteral("%1: %2 The file is damaged.").arg(source, reason));
+        }
+        QCOMPARE(fx::filesIn(dir.path()), QStringList{QStringLiteral("damaged.mdb")});
+    }
+
     void writerMatchesColumnsByName() {
         QTemporaryDir dir;
         const QString target = dir.filePath(QStringLiteral("new.mdb"));

@@ -18,8 +18,9 @@ struct Run {
     QString err;
 };
 
-Run runConverter(const QStringList& args) {
+Run runConverter(const QStringList& args, const QString& workingDir = {}) {
     QProcess p;
+    p.setWorkingDirectory(workingDir);
     p.start(fx::converter(), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -104,6 +105,14 @@ private Q_SLOTS:
         QVERIFY(r.err.contains(QStringLiteral("already exists")));
         QCOMPARE(bytesOf(target), QByteArray("mine"));
         QCOMPARE(fx::filesIn(dir.path()), QStringList{QStringLiteral("new.mdb")});
+
+        // Paths after "--" may start with '-'.
+        r = runConverter({QStringLiteral("--"), fx::fixture(QStringLiteral("fixture.mdb")),
+                          QStringLiteral("-new.mdb")},
+                         dir.path());
+        QCOMPARE(r.status, 0);
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("-new.mdb"))));
+        QCOMPARE(runConverter({QStringLiteral("-new.mdb"), target}, dir.path()).status, 2);
 
         QCOMPARE(runConverter({target}).status, 2);
         QCOMPARE(runConverter({QStringLiteral("--time-limit=x"), truncated, target}).status, 2);
