@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Runs every fuzz target for a bounded time (default 60 s each) on its corpus in fuzz/corpus/.
+# New inputs that reach new code are kept in the corpus; a crash leaves its input in
+# build/fuzz/crashes/ and fails the run.
+#
+#   ./fuzz.sh [SECONDS] [TARGET...]
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/deps.sh --fuzz
+seconds=${1:-60}
+shift || true
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_textcodec fuzz_rules fuzz_filters fuzz_picture fuzz_catalogue fuzz_valuelist fuzz_legacy)
+
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKBS_FUZZ=ON -DKBS_BUILD_TESTS=OFF -DKBS_BUILD_BENCH=OFF >/dev/null
+cmake --build build/fuzz --target "${targets[@]}" kbsmgr-import
+mkdir -p build/fuzz/crashes
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1
+status=0
+for t in "${targets[@]}"; do
+  mkdir -p "fuzz/corpus/$t"
+  extra=()
+  [ -f "fuzz/$t.dict" ] && extra+=("-dict=fuzz/$t.dict")
+  echo "== $t ($seconds s)"
+  if ! "build/fuzz/fuzz/$t" "fuzz/corpus/$t" -max_total_time="$seconds" -timeout=10 \
+      -rss_limit_mb=2048 -max_len=65536 -artifact_prefix="build/fuzz/crashes/$t-" \
+      -print_final_stats=1 "${extra[@]}" 2>"build/fuzz/$t.log"; then
+    status=1
+    echo "   CRASH: see build/fuzz/$t.log and build/fuzz/crashes/"
+  fi
+  grep -E 'stat::number_of_executed_units|stat::peak_rss_mb' "build/fuzz/$t.log" | sed 's/^/   /'
+done
+exit $status
