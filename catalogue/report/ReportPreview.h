@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QScrollArea;
+class QSpinBox;
+class QToolButton;
+
+namespace kbs {
+
+class DataReport;
+
+// One page of a report, drawn straight from the report's page layout whenever it is painted.
+class ReportPageView : public QWidget {
+    Q_OBJECT
+public:
+    ReportPageView(const DataReport& report, QWidget* parent = nullptr);
+
+    int page() const { return m_page; }
+    void setPage(int page);
+    double zoom() const { return m_zoom; }  // 1.0 shows the paper at its real size
+    void setZoom(double zoom);
+    // The paper's size on the screen at a zoom.
+    QSizeF paperSize(double zoom) const;
+    QRectF paperRect() const;
+    QSize sizeHint() const override;
+    // Draws the page again after the report changed.
+    void refresh();
+
+    static constexpr int Margin = 16;  // grey around the paper
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void updateDescription();
+
+    const DataReport& m_report;
+    int m_page = 1;
+    double m_zoom = 1.0;
+};
+
+// The report's preview window: one page at a time, page navigation, zoom, printing and export
+// to a PDF file. Shown without blocking; closing it deletes it.
+class ReportPreview : public QWidget {
+    Q_OBJECT
+public:
+    enum ZoomMode { FixedZoom, FitPage, FitWidth };
+
+    ReportPreview(DataReport& report, QWidget* parent = nullptr);
+
+    int currentPage() const;
+    void setCurrentPage(int page);  // clamped to the report's pages
+    void firstPage();
+    void previousPage();
+    void nextPage();
+    void lastPage();
+
+    // A zoom in percent of the paper's real size, or one of the fitting modes.
+    void setZoomPercent(int percent);
+    void setZoomMode(ZoomMode mode);
+    ZoomMode zoomMode() const { return m_zoomMode; }
+    double zoom() const;
+
+    // Asks for a printer with the print dialog and prints to it.
+    void print();
+    // Prints to a printer that is already set up; tells the user when that failed.
+    bool printTo(QPrinter& printer);
+    // Asks for a file name and writes the report there as PDF.
+    void exportPdf();
+    // Writes the report to a PDF file; tells the user when that failed.
+    bool exportPdf(const QString& path);
+
+    ReportPageView* pageView() const { return m_view; }
+
+Q_SIGNALS:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout();
+    void reportChanged();
+    void updateNavigation();
+    void applyZoom();
+    void zoomChosen(int index);
+
+    DataReport& m_report;
+    ReportPageView* m_view = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    QToolButton* m_first = nullptr;
+    QToolButton* m_previous = nullptr;
+    QToolButton* m_next = nullptr;
+    QToolButton* m_last = nullptr;
+    QSpinBox* m_pageNumber = nullptr;
+    QLabel* m_pageCount = nullptr;
+    QComboBox* m_zoomBox = nullptr;
+    ZoomMode m_zoomMode = FixedZoom;
+    int m_zoomPercent = 100;
+    QString m_lastPdfDir;
+};
+
+}  // namespace kbs

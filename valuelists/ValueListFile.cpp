@@ -1,0 +1,71 @@
+#include "ValueListFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cstring>
+
+#include "AppError.h"
+
+namespace kbs::valuelist {
+
+namespace {
+
+const QString kSource = QStringLiteral("ValueListFile");
+
+[[noreturn]] void fail(int number, const QString& what, const QString& path) {
+    throw AppError(number, kSource, QStringLiteral("%1: %2").arg(what, path));
+}
+
+}  // namespace
+
+Lines read(const QString& path, qsizetype maxLines) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        fail(err::FileNotFound, QStringLiteral("File not found"), path);
+    if (info.isDir())
+        fail(err::PathFileAccess, QStringLiteral("Path/File access error"), path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(err::PathFileAccess, QStringLiteral("Path/File access error"), path);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        fail(err::PathFileAccess, QStringLiteral("Path/File access error"), path);
+
+    Lines lines;
+    lines.encoding = textcodec::detect(bytes);
+    // CR and LF are the same single bytes in both encodings and never part of a longer UTF-8
+    // sequence, so the lines can be cut from the bytes before decoding.
+    const char* data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    while (start < size) {
+        if (maxLines >= 0 && lines.values.size() >= maxLines) {
+            lines.truncated = true;
+            break;
+        }
+        const void* cr = std::memchr(data + start, '\r', size_t(size - start));
+        const qsizetype end = cr ? static_cast<const char*>(cr) - data : size;
+        lines.values.append(
+            textcodec::decode(QByteArrayView(data + start, end - start), lines.encoding));
+        start = end + 1;
+        if (cr && start < size && data[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+void write(const QString& path, const QString& text, TextEncoding& encoding) {
+    TextEncoding used = encoding;
+    const QByteArray bytes = textcodec::encode(text, used);
+    QSaveFile file(path);
+    // Where no scratch file can be made beside the target (a folder the user may not
+    // create files in), write the file in place rather than not at all.
+    file.setDirectWriteFallback(true);
+    if (path.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+        !file.commit())
+        fail(err::PathFileAccess, QStringLiteral("Path/File access error"), path);
+    encoding = used;
+}
+
+}  // namespace kbs::valuelist

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "SearchDialog.h"
+
+namespace kbs {
+
+// The editor's Find dialog: Find Next from where the last search of this dialog ended.
+class frmFind : public SearchDialog {
+    Q_OBJECT
+public:
+    static inline const QString Caption = QStringLiteral("Find");
+
+    explicit frmFind(frmEditor& editor);
+    explicit frmFind(frmEditor* editor) : frmFind(*editor) {}
+
+    // The dialog's search state, kept for the life of the program.
+    static SearchState& searchState();
+};
+
+}  // namespace kbs

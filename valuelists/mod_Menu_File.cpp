@@ -1,0 +1,223 @@
+#include "mod_Menu_File.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QDir>
+#include <QMenu>
+#include <QProxyStyle>
+
+#include "AppError.h"
+#include "ValueListFile.h"
+
+namespace kbs {
+
+namespace {
+
+// Longest caption shown in full; longer values are cut short on screen.
+constexpr qsizetype kMaxShownLength = 120;
+
+// A list can be longer than the screen is high: the menu scrolls instead of breaking into
+// hundreds of columns.
+class ScrollingMenuStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Menu_Scrollable)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// The value as the menu draws it: no access keys, no shortcut column, no line breaks.
+QString shownText(const QString& value) {
+    QString shown;
+    const qsizetype length = std::min(value.size(), kMaxShownLength);
+    shown.reserve(length + 8);
+    for (qsizetype i = 0; i < length; ++i) {
+        const QChar c = value[i];
+        if (c == QLatin1Char('&'))
+            shown += QStringLiteral("&&");
+        else if (c.unicode() < 0x20)
+            shown += QChar(0x2400 + c.unicode());  // the control picture: NUL, TAB, LF ...
+        else if (c.unicode() == 0x7F)
+            shown += QChar(0x2421);
+        else
+            shown += c;
+    }
+    if (length < value.size()) {
+        if (!shown.isEmpty() && shown.back().isHighSurrogate())
+            shown.chop(1);
+        shown += QChar(0x2026);
+    }
+    return shown;
+}
+
+}  // namespace
+
+MenuEntryArray::MenuEntryArray(QMenu* menu, const QString& name, QObject* parent)
+    : QObject(parent), m_menu(menu), m_name(name) {
+    const QString templateName = name + QStringLiteral("_0");
+    QAction* first = nullptr;
+    for (QAction* a : menu->actions()) {
+        if (a->objectName() == templateName) {
+            first = a;
+            break;
+        }
+    }
+    if (!first) {
+        first = menu->addAction(QString());
+        first->setObjectName(templateName);
+    }
+    m_entries.push_back({first, first->text()});
+    connect(first, &QAction::triggered, this, [this] { emit Click(0); });
+    auto* style = new ScrollingMenuStyle;
+    style->setParent(menu);
+    menu->setStyle(style);
+}
+
+MenuEntryArray::~MenuEntryArray() {
+    // The run-time entries belong to the array; the template stays with the menu.
+    for (size_t i = 1; i < m_entries.size(); ++i)
+        delete m_entries[i].action.data();
+    delete m_notice.data();
+}
+
+int MenuEntryArray::count() const {
+    int n = int(m_entries.size());
+    while (n > 1 && !m_entries[size_t(n - 1)].action)
+        --n;
+    return n;
+}
+
+bool MenuEntryArray::exists(int index) const {
+    return at(index) != nullptr;
+}
+
+MenuEntryArray::Entry* MenuEntryArray::at(int index) {
+    if (index < 0 || size_t(index) >= m_entries.size() || !m_entries[size_t(index)].action)
+        return nullptr;
+    return &m_entries[size_t(index)];
+}
+
+const MenuEntryArray::Entry* MenuEntryArray::at(int index) const {
+    return const_cast<MenuEntryArray*>(this)->at(index);
+}
+
+QAction* MenuEntryArray::entry(int index) const {
+    const Entry* e = at(index);
+    return e ? e->action : nullptr;
+}
+
+int MenuEntryArray::indexOf(const QAction* action) const {
+    if (!action)
+        return -1;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].action == action)
+            return int(i);
+    }
+    return -1;
+}
+
+void MenuEntryArray::load(int index) {
+    if (index < 1 || exists(index))
+        throw AppError(360, m_name, QStringLiteral("Object already loaded"));
+    if (size_t(index) >= m_entries.size())
+        m_entries.resize(size_t(index) + 1);
+    // The entry goes after every entry of a lower index, before the notice and before any
+    // entry of a higher one.
+    QAction* before = m_notice;
+    for (size_t i = size_t(index) + 1; i < m_entries.size(); ++i) {
+        if (m_entries[i].action) {
+            before = m_entries[i].action;
+            break;
+        }
+    }
+    auto* action = new QAction(m_menu);
+    m_menu->insertAction(before, action);
+    m_entries[size_t(index)] = {action, QString()};
+    connect(action, &QAction::triggered, this, [this, index] { emit Click(index); });
+}
+
+void MenuEntryArray::unload(int index) {
+    if (index == 0)
+        throw AppError(362, m_name, QStringLiteral("Can't unload controls created at design time"));
+    Entry* e = at(index);
+    if (!e)
+        throw AppError(340, m_name, QStringLiteral("Control array element doesn't exist"));
+    delete e->action.data();
+    *e = {};
+    while (m_entries.size() > 1 && !m_entries.back().action)
+        m_entries.pop_back();
+}
+
+QString MenuEntryArray::caption(int index) const {
+    const Entry* e = at(index);
+    return e ? e->value : QString();
+}
+
+void MenuEntryArray::setCaption(int index, const QString& caption) {
+    Entry* e = at(index);
+    if (!e)
+        throw AppError(340, m_name, QStringLiteral("Control array element doesn't exist"));
+    e->value = caption;
+    e->action->setText(shownText(caption));
+}
+
+bool MenuEntryArray::isVisible(int index) const {
+    const Entry* e = at(index);
+    return e && e->action->isVisible();
+}
+
+void MenuEntryArray::setVisible(int index, bool visible) {
+    if (Entry* e = at(index))
+        e->action->setVisible(visible);
+}
+
+void MenuEntryArray::setNotice(const QString& text) {
+    if (text.isEmpty()) {
+        delete m_notice.data();
+        return;
+    }
+    if (!m_notice) {
+        m_notice = m_menu->addAction(QString());
+        m_notice->setObjectName(m_name + QStringLiteral("_notice"));
+        m_notice->setEnabled(false);
+    }
+    m_notice->setText(shownText(text));
+}
+
+QString MenuEntryArray::notice() const {
+    return m_notice ? m_notice->text() : QString();
+}
+
+int MenuEntryArray::popupAtPointer() {
+    return indexOf(m_menu->exec(QCursor::pos()));
+}
+
+void LoadMenuFromFile(MenuEntryArray& entries, QString path) {
+    entries.setVisible(0, true);
+    const int count = entries.count();
+    for (int i = 1; i < count; ++i)
+        entries.unload(i);
+    entries.setNotice(QString());
+
+    const QString shownPath = QDir::toNativeSeparators(path);
+    try {
+        const valuelist::Lines lines = valuelist::read(path, valuelist::MaxValues);
+        int next = 1;
+        for (const QString& value : lines.values) {
+            entries.load(next);
+            entries.setCaption(next, value);
+            ++next;
+        }
+        if (lines.values.isEmpty())
+            entries.setNotice(menuText::ListEmpty.arg(shownPath));
+    } catch (const AppError& e) {
+        entries.setNotice(
+            (e.number() == err::FileNotFound ? menuText::ListNotFound : menuText::ListUnreadable)
+                .arg(shownPath));
+    }
+    entries.setVisible(0, false);
+}
+
+}  // namespace kbs
