@@ -12,6 +12,7 @@
 
 #include "AppError.h"
 #include "Connection.h"
+#include "DataReport.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
 #include "ProgramInfo.h"
@@ -28,6 +29,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(FG1, &FlexGrid::SelChange, this, &frmMain::FG1_SelChange);
     connect(FG1, &FlexGrid::EnterCell, this, &frmMain::FG1_EnterCell);
     connectCommands();
+    connectPickMenus();
+    DataReport1 = new DataReport(this);
+    connect(DataReport1, &DataReport::Terminate, this, &frmMain::DataReport_Terminate);
 }
 
 frmMain::~frmMain() {
@@ -88,6 +92,8 @@ void frmMain::Form_Unload(bool& Cancel) {
         if (cn)
             cn->close();
     });
+    delete DataReport1;  // closes its preview
+    DataReport1 = nullptr;
     rs.reset();
     cn.reset();
     resumeNext([&] { deleteScratchFiles(); });

@@ -27,9 +27,11 @@ class QAction;
 namespace kbs {
 
 class Connection;
+class DataReport;
 class FlexGrid;
 class ImageBox;
 class LimitedTextbox;
+class MenuEntryArray;
 class OpenSaveDialog;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
@@ -77,6 +79,24 @@ public:
     // The largest picture a record takes into the catalogue.
     static constexpr qint64 MaxPictureBytes = 64LL * 1024 * 1024;
 
+    // ---- pick menus: the icon handlers; an entry chosen goes into the icon's field
+    void Image10_Click();
+    void Image12_Click();
+    void Image9_Click();
+    void Image5_Click();
+    void Image7_Click();
+    void Image8_Click();
+    void Image3_Click();
+    void Image2_Click();
+    void Image6_Click();
+    void Image4_Click();
+    MenuEntryArray* entryArray(const QString& name) const;  // "mnuBaseColor", ...
+
+    // ---- the other windows, modal
+    void showAbout();
+    void showTips();
+    void showEditor();
+
     // ---- deletion and search
     void Delete_Record();
     void Find_Record();
@@ -85,6 +105,8 @@ public:
     void Toolbar1_ButtonClick(const QString& key);
     void Toolbar1_ButtonMenuClick(const QString& text);
     void attachToolbarImages();
+    void DataReport_Terminate();
+    DataReport* DataReport1 = nullptr;
 
     // ---- state the tests and the other windows read
     bool bAddingNew = false;
@@ -135,10 +157,14 @@ private:
     void buildPickMenus();
     void fitCaptions();
     void connectCommands();
+    void connectPickMenus();
+    void pickMenuIconClicked(const QString& icon);
+    void pickMenuEntryChosen(MenuEntryArray& entries, int box, int Index);
     void showStoredPicture();
     void storeChosenPicture();
     void setStatusText(const QString& text);
     void deleteScratchFiles();
+    void showReport(const QString& query, const QString& caption);
     // Keeps the Record set on the record the detail fields show.
     void rememberShown();
     void markShownRow(FlexGrid& grid);
@@ -151,7 +177,9 @@ private:
     std::optional<RecordSet::Bookmark> m_shown;  // the record the detail fields show
     QMap<QString, QToolButton*> m_buttons;
     QMap<QString, QMenu*> m_pickMenus;
+    QMap<QString, MenuEntryArray*> m_entryArrays;
     QList<ImageBox*> m_imageControls;  // every image control, in the window's order
+    QString m_reportQuery;             // the query of the last report entry chosen
 };
 
 }  // namespace kbs

@@ -11,6 +11,8 @@
 
 #include "AppError.h"
 #include "Collection.h"
+#include "Connection.h"
+#include "DataReport.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
@@ -45,6 +47,22 @@ const QString kPictureTooLarge = QStringLiteral(
 const QString kPictureUnreadable = QStringLiteral(
     "The picture file %1 could not be read:\r\n\r\n%2\r\n\r\nThe record keeps the picture it "
     "had.");
+
+struct ReportEntry {
+    const char* entry;
+    const char* query;
+    const char* caption;
+};
+constexpr ReportEntry kReports[] = {
+    {"All",
+     "select ID,Description,Year, Number, Series, Car_Cond, Wheel_Type, Box_Type, Box_Cond, "
+     "Color, Quantity, Location, Purchase, Purch_Date, List_Price, Value, Value_Date, Status, "
+     "Purch_From, Notes, twenty, binpicdata, picpath from table1",
+     "Report -- All"},
+    {"Want", "select * from table1 where Status = 'Want'", "Report -- Want"},
+    {"Have", "select * from table1 where Status = 'Have'", "Report -- Have"},
+    {"Sell", "select * from table1 where Status = 'Sell'", "Report -- Sell"},
+};
 
 bool isAscii(std::string_view s) {
     for (unsigned char c : s) {
@@ -288,10 +306,47 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
         Delete_Record();
     else if (key == QLatin1String("Find"))
         Find_Record();
+    else if (key == QLatin1String("Report"))
+        showReport(m_reportQuery, QString());
 }
 
 void frmMain::Toolbar1_ButtonMenuClick(const QString& text) {
-    Q_UNUSED(text);
+    for (const auto& r : kReports) {
+        if (text == QLatin1String(r.entry)) {
+            m_reportQuery = QString::fromLatin1(r.query);
+            showReport(m_reportQuery, QString::fromLatin1(r.caption));
+            return;
+        }
+    }
+    if (text == QLatin1String("About"))
+        showAbout();
+    else if (text == QLatin1String("Tips"))
+        showTips();
+    else if (text == QLatin1String("Edit Helper Menues"))
+        showEditor();
+}
+
+// A report reads a record set of its own on the catalogue's connection: the window's
+// Record set, and so the record on screen, stays as it is.
+void frmMain::showReport(const QString& query, const QString& caption) {
+    if (!cn || !cn->isOpen())
+        return;
+    try {
+        DataReport1->openDataSource(
+            *cn, query.isEmpty() ? QString::fromLatin1(kReports[0].query) : query);
+        DataReport1->setDataMember(QString());
+        if (!caption.isEmpty())
+            DataReport1->sections(QStringLiteral("Section2"))
+                .controls(QStringLiteral("Label3"))
+                .setCaption(caption);
+        DataReport1->show();
+    } catch (const AppError& e) {
+        prompts().msgBox(e.description(), mb::OKOnly | mb::Critical, mainText::AppTitle);
+    }
+}
+
+void frmMain::DataReport_Terminate() {
+    // The report has let go of its own record set; the window's was never touched.
 }
 
 }  // namespace kbs
