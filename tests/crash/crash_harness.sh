@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Kills the saving program with SIGKILL at random moments, KILLS times, and after each kill
-# checks that the catalogue is sound and that nothing that was saved is lost.
+# checks that the catalogue is sound and that nothing that was saved is lost; then the same
+# for the value-list editor's save.
 #
 #   crash_harness.sh DRIVER KILLS [MAX_DELAY_MS]
 set -euo pipefail
@@ -22,4 +23,20 @@ for i in $(seq 1 "$kills"); do
     echo "after kill $i:"; cat "$work/check"; exit 1
   fi
 done
-echo "kills survived: $kills; $(tail -n 1 "$work/check")"
+saved=$(tail -n 1 "$work/check")
+
+# The value-list editor's save: after a kill the list holds the old or the new text whole.
+for i in $(seq 1 "$kills"); do
+  "$driver" list "$work" >/dev/null 2>>"$work/errors" &
+  pid=$!
+  delay=$(( (RANDOM % max_delay) + 20 ))
+  sleep "$(printf '0.%03d' "$delay")"
+  kill -9 "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  if ! "$driver" listcheck "$work" >"$work/check" 2>&1; then
+    echo "value list, after kill $i:"; cat "$work/check"; exit 1
+  fi
+done
+leftovers=$(find "$work" -name '*.ini.*' | wc -l)
+echo "kills survived: $kills while saving records ($saved), $kills while saving a value list"
+echo "stray temporary files: $leftovers"

@@ -5,6 +5,9 @@
 //
 //   kbsmgr-crashdriver save DIR SEED        (runs until killed)
 //   kbsmgr-crashdriver check DIR LOG...     (exit 0 when nothing was lost)
+//   kbsmgr-crashdriver list DIR             (saves a value list through the editor's save,
+//                                            two texts in turn, until killed)
+//   kbsmgr-crashdriver listcheck DIR        (exit 0 when the list holds one text whole)
 #include <sqlite3.h>
 
 #include <QApplication>
@@ -19,12 +22,14 @@
 #include <QSettings>
 #include <cstdio>
 
+#include "EditorTextBox.h"
 #include "LimitedTextbox.h"
 #include "ProgramInfo.h"
 #include "RecordSet.h"
 #include "ScriptedPrompts.h"
 #include "Settings.h"
 #include "frmMain.h"
+#include "modTextboxFile.h"
 
 using namespace kbs;
 
@@ -170,6 +175,40 @@ int check(const QString& dir, const QStringList& logs) {
     return failures ? 1 : 0;
 }
 
+QString listText(int which) {
+    QStringList lines;
+    for (int i = 0; i < 20000; ++i)
+        lines << (which ? QStringLiteral("Metallic blue %1") : QStringLiteral("Dark red %1")).arg(i);
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+int saveList(const QString& dir) {
+    test::ScriptedPrompts prompts;
+    setPrompts(&prompts);
+    EditorTextBox box;
+    const QString path = dir + QStringLiteral("/exteriorcolor.ini");
+    const QString texts[] = {listText(0), listText(1)};
+    for (int n = 0;; ++n) {
+        box.setText(texts[n % 2]);
+        if (!SaveTextboxToFile(box, path)) return 2;
+        std::printf("ok %d\n", n);
+        std::fflush(stdout);
+    }
+}
+
+int checkList(const QString& dir) {
+    QFile f(dir + QStringLiteral("/exteriorcolor.ini"));
+    if (!f.exists()) return 0;  // killed before the first save
+    f.open(QIODevice::ReadOnly);
+    const QByteArray bytes = f.readAll();
+    for (int which = 0; which < 2; ++which) {
+        if (bytes == (listText(which) + QStringLiteral("\r\n")).toUtf8()) return 0;
+    }
+    std::printf("the value list holds neither text whole (%lld bytes)\n",
+                static_cast<long long>(bytes.size()));
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -181,6 +220,8 @@ int main(int argc, char** argv) {
         return save(args[2], args[3].toInt());
     if (args.size() >= 3 && args[1] == QLatin1String("check"))
         return check(args[2], args.mid(3));
-    std::fprintf(stderr, "usage: kbsmgr-crashdriver save DIR SEED | check DIR LOG...\n");
+    if (args.size() >= 3 && args[1] == QLatin1String("list")) return saveList(args[2]);
+    if (args.size() >= 3 && args[1] == QLatin1String("listcheck")) return checkList(args[2]);
+    std::fprintf(stderr, "usage: kbsmgr-crashdriver save|check|list|listcheck DIR ...\n");
     return 2;
 }
