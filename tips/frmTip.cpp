@@ -1,39 +1,221 @@
 #include "frmTip.h"
 
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
+#include "AppError.h"
+#include "ProgramInfo.h"
 #include "Settings.h"
+#include "ValueListFile.h"
 
 namespace kbs {
 
 namespace {
-const QString kCaption = QStringLiteral("Tips For Kerbside Manger");
-const QString kSection = QStringLiteral("Tipstatus");
-const QString kKey = QStringLiteral("Show Tips at Startup");
+
+// The tips and the number of the tip shown last, kept for the life of the program.
+QStringList& tipList() {
+    static QStringList tips;
+    return tips;
+}
+int& tipNumber() {
+    static int number = 0;
+    return number;
+}
+QPointer<frmTip>& shownWindow() {
+    static QPointer<frmTip> window;
+    return window;
+}
+
 }  // namespace
 
 frmTip::frmTip(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmTip"));
-    setWindowTitle(kCaption);
-    auto* layout = new QVBoxLayout(this);
-    lblTipText = new QLabel(this);
+    setWindowTitle(tipText::Caption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    picTip = new QFrame(this);
+    picTip->setObjectName(QStringLiteral("picTip"));
+    picTip->setAccessibleName(QStringLiteral("Tip of the day"));
+    picTip->setFrameShape(QFrame::StyledPanel);
+    picTip->setFrameShadow(QFrame::Sunken);
+    picTip->setAutoFillBackground(true);
+    QPalette paper = picTip->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::WindowText, Qt::black);
+    picTip->setPalette(paper);
+    picTip->setFixedSize(360, 190);
+
+    lblHeading = new QLabel(tipText::Heading, picTip);
+    lblHeading->setObjectName(QStringLiteral("lblHeading"));
+    QFont headingFont = lblHeading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
+    lblHeading->setFont(headingFont);
+
+    lblTipText = new QLabel(picTip);
     lblTipText->setObjectName(QStringLiteral("lblTipText"));
+    lblTipText->setAccessibleName(QStringLiteral("Tip"));
     lblTipText->setWordWrap(true);
-    layout->addWidget(lblTipText);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    lblTipText->setTextFormat(Qt::PlainText);
+    lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblTipText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* paperLayout = new QVBoxLayout(picTip);
+    paperLayout->setContentsMargins(14, 12, 14, 12);
+    paperLayout->setSpacing(10);
+    paperLayout->addWidget(lblHeading);
+    paperLayout->addWidget(lblTipText, 1);
+
+    chkLoadTipsAtStartup = new QCheckBox(tipText::ShowAtStartup, this);
+    chkLoadTipsAtStartup->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
+    chkLoadTipsAtStartup->setChecked(true);
+
+    cmdOK = new QPushButton(tipText::OK, this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(cmdOK);
+    cmdOK->setAutoDefault(true);
+    cmdNextTip = new QPushButton(tipText::NextTip, this);
+    cmdNextTip->setObjectName(QStringLiteral("cmdNextTip"));
+    cmdNextTip->setAutoDefault(false);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(picTip, 0, 0, 3, 1);
+    grid->addWidget(cmdOK, 0, 1);
+    grid->addWidget(cmdNextTip, 1, 1);
+    grid->setRowStretch(2, 1);
+    grid->addWidget(chkLoadTipsAtStartup, 3, 0, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    // OK is also the cancel button: Escape and the close box end the window like OK.
+    connect(cmdOK, &QPushButton::clicked, this, &frmTip::cmdOK_Click);
+    connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::cmdNextTip_Click);
+
+    Form_Load();
+}
+
+frmTip::~frmTip() {
+    // A window still on the screen when it goes (the program ending) is closed like any other.
+    if (isVisible())
+        Form_Unload();
 }
 
 int frmTip::startupSetting() {
-    const QString stored = Settings::get(kSection, kKey, QStringLiteral("1"));
+    const QString stored = Settings::get(tipText::Section, tipText::Key, QStringLiteral("1"));
     bool ok = false;
     const int value = stored.trimmed().toInt(&ok);
     return ok ? value : 0;
+}
+
+const QStringList& frmTip::tips() {
+    return tipList();
+}
+
+int frmTip::currentTip() {
+    return tipNumber();
+}
+
+frmTip* frmTip::openWindow() {
+    return shownWindow().data();
+}
+
+void frmTip::placeBeside(const QWidget* window) {
+    if (!window)
+        return;
+    adjustSize();
+    const QRect beside = window->frameGeometry();
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen ? screen->availableGeometry() : beside;
+    // The frame is not known before the window is first shown; allow for a usual one.
+    const QSize frame = isVisible() ? frameGeometry().size() : size() + QSize(8, 32);
+    int x = beside.right() + 1;
+    if (x + frame.width() - 1 > room.right())
+        x = beside.left() - frame.width();
+    if (x < room.left())
+        x = room.right() - frame.width() + 1;
+    x = std::max(x, room.left());
+    int y = std::clamp(beside.top(), room.top(),
+                       std::max(room.top(), room.bottom() - frame.height() + 1));
+    move(x, y);
+}
+
+void frmTip::Form_Load() {
+    const QString path = ProgramInfo::path(tipText::FileName);
+    if (!LoadTips(path))
+        lblTipText->setText(tipText::NotFound);
+}
+
+bool frmTip::LoadTips(const QString& sFile) {
+    // The tips are those of the file as it is at this opening: read afresh into an empty
+    // list, never added to the tips of an earlier opening. The number carries on from the
+    // tip shown last.
+    tipList().clear();
+    if (sFile.isEmpty())
+        return false;
+    const QFileInfo info(sFile);
+    if (!info.exists() || !info.isFile())
+        return false;
+    valuelist::Lines lines;
+    try {
+        lines = valuelist::read(sFile);
+    } catch (const AppError&) {
+        return false;  // there, but not readable: as good as missing
+    }
+    tipList() = lines.values;
+    AdvanceTip();
+    return true;
+}
+
+void frmTip::AdvanceTip() {
+    int& number = tipNumber();
+    ++number;
+    if (number > tipList().size())
+        number = 1;
+    DisplayCurrentTip();
+}
+
+void frmTip::DisplayCurrentTip() {
+    const QStringList& list = tipList();
+    const int number = tipNumber();
+    if (number >= 1 && number <= list.size())
+        lblTipText->setText(list.at(number - 1));
+}
+
+void frmTip::cmdNextTip_Click() {
+    AdvanceTip();
+}
+
+void frmTip::cmdOK_Click() {
+    close();
+}
+
+void frmTip::Form_Unload() {
+    Settings::save(tipText::Section, tipText::Key,
+                   chkLoadTipsAtStartup->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void frmTip::done(int result) {
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void frmTip::showEvent(QShowEvent* event) {
+    shownWindow() = this;
+    QDialog::showEvent(event);
+}
+
+void frmTip::hideEvent(QHideEvent* event) {
+    if (shownWindow() == this)
+        shownWindow() = nullptr;
+    QDialog::hideEvent(event);
 }
 
 }  // namespace kbs

@@ -45,7 +45,7 @@ QString fromShown(QStringView shown) {
 EditorTextBox::EditorTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setTabChangesFocus(false);
+    setTabChangesFocus(true);  // Tab goes on to the next control, as in any text box
 }
 
 QString EditorTextBox::toShown(const QString& text) {
@@ -79,6 +79,10 @@ QString EditorTextBox::shownText() const {
     return document()->toRawText();
 }
 
+int EditorTextBox::shownLength() const {
+    return document()->characterCount() - 1;  // without the end of the last line
+}
+
 QString EditorTextBox::text() const {
     return fromShown(shownText());
 }
@@ -94,7 +98,7 @@ int EditorTextBox::selStart() const {
 
 void EditorTextBox::setSelStart(int start) {
     QTextCursor c = textCursor();
-    c.setPosition(std::clamp(start, 0, int(shownText().size())));
+    c.setPosition(std::clamp(start, 0, shownLength()));
     setTextCursor(c);
 }
 
@@ -108,7 +112,7 @@ void EditorTextBox::setSelLength(int length) {
 }
 
 void EditorTextBox::select(int start, int length) {
-    const int size = int(shownText().size());
+    const int size = shownLength();
     start = std::clamp(start, 0, size);
     QTextCursor c = textCursor();
     c.setPosition(start);

@@ -44,6 +44,7 @@ public:
     // The text as the box holds it, for searching: one character per line break. Positions
     // in it are the positions of selStart().
     QString shownText() const;
+    int shownLength() const;
     // A text in the form shownText() has.
     static QString toShown(const QString& text);
     // Replaces the characters from `start` to `end` of shownText() by `shown` (in that form)

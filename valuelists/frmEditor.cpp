@@ -93,6 +93,7 @@ void frmEditor::buildControls() {
 
     mid = new QFrame(client);
     mid->setObjectName(QStringLiteral("mid"));
+    mid->setAccessibleName(QStringLiteral("Divider"));
     mid->setAutoFillBackground(true);
     QPalette midPalette = mid->palette();
     midPalette.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -101,6 +102,7 @@ void frmEditor::buildControls() {
 
     split = new QFrame(client);
     split->setObjectName(QStringLiteral("split"));
+    split->setAccessibleName(QStringLiteral("Text edge"));
     split->setAutoFillBackground(true);
     QPalette splitPalette = split->palette();
     splitPalette.setColor(QPalette::Window, QColor(64, 64, 64));

@@ -14,7 +14,7 @@ namespace kbs {
 namespace {
 
 // Longest caption shown in full; longer values are cut short on screen.
-constexpr qsizetype kMaxShownLength = 120;
+constexpr qsizetype kMaxShownLength = 60;
 
 // A list can be longer than the screen is high: the menu scrolls instead of breaking into
 // hundreds of columns.
@@ -37,10 +37,12 @@ QString shownText(const QString& value) {
         const QChar c = value[i];
         if (c == QLatin1Char('&'))
             shown += QStringLiteral("&&");
-        else if (c.unicode() < 0x20)
-            shown += QChar(0x2400 + c.unicode());  // the control picture: NUL, TAB, LF ...
-        else if (c.unicode() == 0x7F)
-            shown += QChar(0x2421);
+        else if (c == QLatin1Char('\t'))
+            shown += QLatin1Char(' ');
+        else if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            shown += QChar(0x00B6);  // a pilcrow for a line break inside the value
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            shown += QChar(0x00B7);  // a middle dot for any other control character
         else
             shown += c;
     }

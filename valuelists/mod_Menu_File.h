@@ -15,9 +15,9 @@ namespace kbs {
 // entries 1..n are created and removed at run time, one per value of the menu's list.
 //
 // An entry's caption is the value exactly as read. The menu shows it as plain text: "&" is
-// no access key, "-" is an entry like any other, control characters are drawn as visible
-// symbols and very long values are cut short on screen; caption() always gives back the
-// whole value.
+// no access key, "-" is an entry like any other, a tab shows as a space, a line break inside
+// the value as a pilcrow and any other control character as a middle dot, and very long
+// values are cut short on screen; caption() always gives back the whole value.
 class MenuEntryArray : public QObject {
     Q_OBJECT
 public:

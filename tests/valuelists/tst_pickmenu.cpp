@@ -117,7 +117,7 @@ void TestPickMenu::specialCharactersAreShownAsText() {
     PickMenu pick;
     LoadMenuFromFile(*pick.entries, env.path("basename.ini"));
     QCOMPARE(pick.values(), (QStringList{"Smith & Co", "-", "A\tB", "line\nbreak"}));
-    QCOMPARE(pick.shown(), (QStringList{"Smith && Co", "-", "A\u2409B", "line\u240Abreak"}));
+    QCOMPARE(pick.shown(), (QStringList{"Smith && Co", "-", "A B", "line\u00B6break"}));
     for (QAction* a : pick.menu.actions())
         QVERIFY(!a->isSeparator());
 }
@@ -195,7 +195,7 @@ void TestPickMenu::badInputDoesNotStopTheMenu() {
         QCOMPARE(pick.entries->count(), values + 1);
     QCOMPARE(pick.entries->caption(1).size(), firstLength);
     // Long values are cut short on screen only.
-    QVERIFY(pick.entries->entry(1)->text().size() <= 250);
+    QVERIFY(pick.entries->entry(1)->text().size() < 100);
 
     pick.menu.popup(QPoint(0, 0));
     QTRY_VERIFY(pick.menu.isVisible());
