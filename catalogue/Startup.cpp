@@ -35,6 +35,7 @@ Program startProgram() {
     if (frmTip::startupSetting() == 1) {
         program.tip = std::make_unique<frmTip>();
         program.tip->setModal(false);
+        program.tip->placeBeside(program.main.get());
         program.tip->show();
     }
     return program;

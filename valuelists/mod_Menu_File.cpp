@@ -185,7 +185,13 @@ void MenuEntryArray::setNotice(const QString& text) {
         m_notice->setObjectName(m_name + QStringLiteral("_notice"));
         m_notice->setEnabled(false);
     }
-    m_notice->setText(shownText(text));
+    // A notice names a file: shorten a long one in the middle so the file's name stays.
+    QString notice = text;
+    if (notice.size() > kMaxShownLength) {
+        const qsizetype keep = kMaxShownLength / 2;
+        notice = notice.left(keep) + QChar(0x2026) + notice.right(kMaxShownLength - keep - 1);
+    }
+    m_notice->setText(shownText(notice));
 }
 
 QString MenuEntryArray::notice() const {
