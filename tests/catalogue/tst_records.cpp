@@ -357,7 +357,7 @@ private Q_SLOTS:
         three(env);
         QByteArray big(400000, '\0');
         for (int i = 0; i < big.size(); ++i)
-            big[i] = char((i * 7919) >> 3);
+            big[i] = char((unsigned(i) * 7919u) >> 3);
         env.writeFile(QStringLiteral("big.jpg"), big);
         test::Window win(env);
         clickRow(*win->FG1, 2);
