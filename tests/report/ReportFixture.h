@@ -85,23 +85,17 @@ inline QVector<ReportItem> itemsOfRecord(const QVector<ReportItem>& items, int r
 // The texts on the line of a caption, left to right, starting with the caption itself.
 inline QStringList lineOf(const QVector<ReportItem>& recordItems, const QString& caption) {
     const auto c = std::find_if(recordItems.begin(), recordItems.end(), [&](const ReportItem& i) {
-        return i.kind == ReportItem::Kind::Text && i.text == caption && i.record >= 0;
+        return i.kind == ReportItem::Kind::Text && i.text == caption;
     });
     if (c == recordItems.end())
         return {QStringLiteral("<no caption %1>").arg(caption)};
-    QVector<ReportItem> line;
+    QMap<double, QString> line;  // by left edge
     for (const ReportItem& i : recordItems) {
         if (i.kind == ReportItem::Kind::Text && qFuzzyCompare(i.rect.top(), c->rect.top()) &&
             i.rect.left() >= c->rect.left())
-            line << i;
+            line.insert(i.rect.left(), i.text);
     }
-    std::sort(line.begin(), line.end(), [](const ReportItem& a, const ReportItem& b) {
-        return a.rect.left() < b.rect.left();
-    });
-    QStringList texts;
-    for (const ReportItem& i : line)
-        texts << i.text;
-    return texts;
+    return line.values();
 }
 
 // Pages of a PDF file, counted from its page objects.
