@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 namespace kbs::test::legacy {
 
@@ -11,6 +12,10 @@ QString fixture(const QString& name);
 QByteArray fixtureBytes(const QString& name);
 // The command-line converter as built.
 QString converter();
+
+// The rows a query gives on a catalogue file, each value as its SQLite type (qint64, double,
+// QString, QByteArray; Null as an empty QVariant).
+QList<QVariantList> rowsOf(const QString& dbPath, const QString& sql);
 
 // Compares the catalogue at dbPath, value by value, type by type and byte by byte, with what
 // `mdb-export -b hex FILE table1` shows for fixture.mdb (edge: fixture_edge.mdb), in the
