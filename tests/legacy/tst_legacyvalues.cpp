@@ -30,17 +30,16 @@ std::optional<std::string> jet4(std::initializer_list<unsigned char> bytes) {
 }
 
 // A file that starts like a Jet/ACE database of the given version and is size bytes long.
-QString fakeDatabase(const QTemporaryDir& dir, const char* name, const char* kind, int version,
-                     qint64 size) {
+QString fakeDatabase(const QTemporaryDir& dir, const char* kind, int version, qint64 size) {
     QByteArray bytes(size, '\0');
-    bytes[0] = 0x00;
     bytes[1] = 0x01;
     bytes.replace(4, 15, kind);
     bytes[0x14] = char(version);
-    const QString path = dir.filePath(QString::fromLatin1(name));
+    const QString path =
+        dir.filePath(QStringLiteral("%1-%2-%3.mdb").arg(kind).arg(version).arg(size));
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != size)
-        qFatal("cannot write %s", name);
+        qFatal("cannot write %s", qPrintable(path));
     return path;
 }
 
@@ -49,12 +48,9 @@ QString fakeDatabase(const QTemporaryDir& dir, const char* name, const char* kin
 class TestLegacyValues : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The fixtures' own values (1.25, 0.99, 150, -3.1416, 0) are compared where they are
+    // converted; these are the ends of the range.
     void currencyIsPlainDecimal() {
-        QCOMPARE(q(text::currency(12500)), u("1.25"));
-        QCOMPARE(q(text::currency(9900)), u("0.99"));
-        QCOMPARE(q(text::currency(1500000)), u("150"));
-        QCOMPARE(q(text::currency(-31416)), u("-3.1416"));
-        QCOMPARE(q(text::currency(0)), u("0"));
         QCOMPARE(q(text::currency(-1)), u("-0.0001"));
         QCOMPARE(q(text::currency(10)), u("0.001"));
         QCOMPARE(q(text::currency(std::numeric_limits<std::int64_t>::max())),
@@ -81,8 +77,6 @@ private Q_SLOTS:
     }
 
     void datesAsIsoText() {
-        QCOMPARE(q(text::dateTime(36297.0)), u("1999-05-17"));
-        QCOMPARE(q(text::dateTime(37988.0 + 49530.0 / 86400.0)), u("2004-01-02 13:45:30"));
         QCOMPARE(q(text::dateTime(0.0)), u("1899-12-30"));
         QCOMPARE(q(text::dateTime(2.5)), u("1900-01-01 12:00:00"));
         // Before 1899-12-30 the days count back while the time still counts forward.
@@ -117,11 +111,6 @@ private Q_SLOTS:
     }
 
     void fileCheckedBeforeReading() {
-        const JetFormat f = checkLegacyFile(test::legacy::fixture(QStringLiteral("fixture.mdb")));
-        QCOMPARE(f.version, 1);
-        QCOMPARE(f.pageSize, 4096);
-        QCOMPARE(f.name, QStringLiteral("Jet 4"));
-
         // One byte short: libmdb would read it and return a wrong byte.
         const QString truncated = test::legacy::fixture(QStringLiteral("truncated.mdb"));
         try {
@@ -133,23 +122,26 @@ private Q_SLOTS:
             QVERIFY(e.description().contains(QStringLiteral("4096-byte pages")));
         }
 
-        // Jet 3 pages are 2048 bytes, the others 4096.
+        // Jet 3 pages are 2048 bytes, the others 4096; files too short for their pages, of an
+        // unknown version, of another kind, or missing are refused.
         QTemporaryDir dir;
-        QCOMPARE(
-            checkLegacyFile(fakeDatabase(dir, "jet3.mdb", "Standard Jet DB", 0, 3 * 2048)).pageSize,
-            2048);
-        QVERIFY_THROWS_EXCEPTION(AppError, checkLegacyFile(fakeDatabase(
-                                               dir, "jet4.mdb", "Standard Jet DB", 1, 3 * 2048)));
-        QCOMPARE(checkLegacyFile(fakeDatabase(dir, "ace.mdb", "Standard ACE DB", 3, 2 * 4096)).name,
-                 QStringLiteral("ACE"));
-        QVERIFY_THROWS_EXCEPTION(AppError, checkLegacyFile(fakeDatabase(
-                                               dir, "odd.mdb", "Standard Jet DB", 9, 2 * 4096)));
-        QVERIFY_THROWS_EXCEPTION(
-            AppError, checkLegacyFile(fakeDatabase(dir, "tiny.mdb", "Standard Jet DB", 1, 4096)));
-        QVERIFY_THROWS_EXCEPTION(
-            AppError, checkLegacyFile(fakeDatabase(dir, "other.mdb", "SQLite format 3", 1, 8192)));
-        QVERIFY_THROWS_EXCEPTION(AppError,
-                                 checkLegacyFile(dir.filePath(QStringLiteral("none.mdb"))));
+        const QList<std::tuple<const char*, int, int, QString>> files = {
+            {"Standard Jet DB", 0, 3 * 2048, "Jet 3, 2048"},
+            {"Standard Jet DB", 1, 3 * 2048, ""},
+            {"Standard ACE DB", 3, 2 * 4096, "ACE, 4096"},
+            {"Standard Jet DB", 9, 2 * 4096, ""},
+            {"Standard Jet DB", 1, 4096, ""},
+            {"SQLite format 3", 1, 8192, ""}};
+        for (const auto& [kind, version, size, format] : files) {
+            const QString path = fakeDatabase(dir, kind, version, size);
+            if (format.isEmpty()) {
+                QVERIFY_THROWS_EXCEPTION(AppError, checkLegacyFile(path));
+            } else {
+                const JetFormat f = checkLegacyFile(path);
+                QCOMPARE(QStringLiteral("%1, %2").arg(f.name).arg(f.pageSize), format);
+            }
+        }
+        QVERIFY_THROWS_EXCEPTION(AppError, checkLegacyFile(dir.filePath(QStringLiteral("none"))));
     }
 };
 
