@@ -64,6 +64,18 @@ constexpr ReportEntry kReports[] = {
     {"Sell", "select * from table1 where Status = 'Sell'", "Report -- Sell"},
 };
 
+// Says so and returns true when a picture file is larger than a record takes.
+bool refuseTooLarge(const QString& path) {
+    const qint64 size = QFileInfo(path).size();
+    if (size <= frmMain::MaxPictureBytes)
+        return false;
+    prompts().msgBox(kPictureTooLarge.arg(path)
+                         .arg(double(size) / (1024.0 * 1024.0), 0, 'f', 1)
+                         .arg(frmMain::MaxPictureBytes / (1024 * 1024)),
+                     mb::OKOnly | mb::Exclamation, mainText::AppTitle);
+    return true;
+}
+
 bool isAscii(std::string_view s) {
     for (unsigned char c : s) {
         if (c >= 0x80)
@@ -120,14 +132,8 @@ void frmMain::cmdSelect_Click() {
         const QString chosen = OpenSaveDialog1->fileName();
         const QString path = collection::trimSpaces(chosen);
         // A picture the catalogue cannot hold is refused here, before anything changes.
-        if (!path.isEmpty() && Option1[0]->isChecked() &&
-            QFileInfo(path).size() > MaxPictureBytes) {
-            prompts().msgBox(kPictureTooLarge.arg(path)
-                                 .arg(double(QFileInfo(path).size()) / (1024.0 * 1024.0), 0, 'f', 1)
-                                 .arg(MaxPictureBytes / (1024 * 1024)),
-                             mb::OKOnly | mb::Exclamation, mainText::AppTitle);
+        if (!path.isEmpty() && Option1[0]->isChecked() && refuseTooLarge(path))
             return;
-        }
         txtPicDir->setText(chosen);
         if (!path.isEmpty())
             Load_Picture(path);
@@ -271,13 +277,8 @@ void frmMain::storeChosenPicture() {
     }
     // A chosen file that vanished, grew too large or cannot be read leaves the record's picture
     // as it was.
-    if (QFileInfo(path).size() > MaxPictureBytes) {
-        prompts().msgBox(kPictureTooLarge.arg(path)
-                             .arg(double(QFileInfo(path).size()) / (1024.0 * 1024.0), 0, 'f', 1)
-                             .arg(MaxPictureBytes / (1024 * 1024)),
-                         mb::OKOnly | mb::Exclamation, mainText::AppTitle);
+    if (refuseTooLarge(path))
         return;
-    }
     QFile file(path);
     QByteArray bytes;
     bool ok = file.open(QIODevice::ReadOnly);
