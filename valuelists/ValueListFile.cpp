@@ -58,10 +58,12 @@ Lines read(const QString& path, qsizetype maxLines) {
 void write(const QString& path, const QString& text, TextEncoding& encoding) {
     TextEncoding used = encoding;
     const QByteArray bytes = textcodec::encode(text, used);
+    // The text goes to a scratch file beside the list, which then takes the list's place:
+    // a crash or a full disk leaves the old list whole. Where no scratch file can be made
+    // (a folder the user may not create files in) the save fails; the list is never
+    // written in place.
     QSaveFile file(path);
-    // Where no scratch file can be made beside the target (a folder the user may not
-    // create files in), write the file in place rather than not at all.
-    file.setDirectWriteFallback(true);
+    file.setDirectWriteFallback(false);
     if (path.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
         !file.commit())
         fail(err::PathFileAccess, QStringLiteral("Path/File access error"), path);

@@ -26,10 +26,11 @@ struct Lines {
 // cannot be read.
 Lines read(const QString& path, qsizetype maxLines = -1);
 
-// Replaces the file at `path` by `text` as a whole: either the new text is there or the old
-// file is left as it was. The text is written in `encoding` when it can hold the text, in
-// UTF-8 otherwise; `encoding` is updated to the one used. Throws AppError
-// (err::PathFileAccess) on failure.
+// Replaces the file at `path` by `text` as a whole, through a scratch file beside it that is
+// renamed over it: either the new text is there or the old file is left as it was, byte for
+// byte. A folder that allows no scratch file makes the write fail. The text is written in
+// `encoding` when it can hold the text, in UTF-8 otherwise; `encoding` is updated to the one used.
+// Throws AppError (err::PathFileAccess) on failure.
 void write(const QString& path, const QString& text, TextEncoding& encoding);
 
 }  // namespace kbs::valuelist

@@ -1,5 +1,6 @@
 // The value-list editor: loading and saving through the list, the save questions, the Edit
 // menu, and keeping the collector's files intact.
+#include <sys/resource.h>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -8,8 +9,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <csignal>
 
 #include "EditorTextBox.h"
+#include "FileChecksAsUser.h"
 #include "FileListBox.h"
 #include "ScriptedFileDialogs.h"
 #include "TestEnv.h"
@@ -61,6 +64,10 @@ private Q_SLOTS:
     void switchingAsksAboutUnsavedChanges();
     void closingAsksAboutUnsavedChanges();
     void aFailedSaveIsNotASave();
+    void aReadOnlyProgramDirectoryKeepsTheListAndSaysSo();
+    void aProgramDirectoryWithoutWritePermissionKeepsTheList();
+    void aReadOnlyListKeepsItAndSaysSo();
+    void aFullDiskKeepsTheListWhole();
     void aFileThatCannotBeLoadedLeavesThePreviousOne();
     void switchingWithNothingLoadedWritesNoOtherFile();
     void editMenuEnablesWhatTheSelectionAllows();
@@ -278,6 +285,185 @@ void TestEditor::aFailedSaveIsNotASave() {
     ed.close();
     QVERIFY(!ed.isVisible());
     QCOMPARE(prompts.unusedAnswers(), 0);
+}
+
+namespace {
+
+// The save failed as the collector sees it: the editor said so, and the text is unsaved.
+void saidTheSaveFailed(Editor& e, qsizetype shownBefore) {
+    const auto& shown = e.env.prompts().shown;
+    QCOMPARE(shown.size(), shownBefore + 1);
+    QCOMPARE(shown.last().text, QStringLiteral("There has been a error!"));
+    QCOMPARE(shown.last().title, QStringLiteral("Error"));
+    QCOMPARE(shown.last().style, int(mb::OKOnly));
+    QVERIFY(!e.ed->isSaved());
+}
+
+// Stops the test at the first check that fails.
+#define SAID_THE_SAVE_FAILED(e, shownBefore) \
+    do {                                     \
+        saidTheSaveFailed(e, shownBefore);   \
+        if (QTest::currentTestFailed())      \
+            return;                          \
+    } while (false)
+
+QStringList filesIn(const test::TestEnv& env) {
+    return QDir(env.dir()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+}  // namespace
+
+void TestEditor::aReadOnlyProgramDirectoryKeepsTheListAndSaysSo() {
+    Editor e;
+    const QByteArray a("Red\r\nBlue\r\n");
+    e.env.writeFile("a.ini", a);
+    e.env.writeFile("b.ini", "b\r\n");
+    test::ScriptedFileDialogs dialogs;
+    e.open();
+    frmEditor& ed = *e.ed;
+    auto& prompts = e.env.prompts();
+    choose(ed, "a.ini");
+    typeAtEnd(ed, "");
+    QTest::keyClick(ed.txtIni, Qt::Key_Return);
+    QTest::keyClicks(ed.txtIni, "Green");
+    if (!e.env.makeReadOnly(e.env.dir()))
+        QSKIP("cannot make a folder read-only here");
+
+    // Save: the list could be written in place, but only a whole save will do.
+    prompts.answerMsg(mb::OK);
+    ed.mnuSave->trigger();
+    SAID_THE_SAVE_FAILED(e, 0);
+
+    // Save as, over the same list and under a new name.
+    prompts.answerMsg(mb::OK);
+    dialogs.chooseFile(e.env.path("a.ini"));
+    ed.mnuSaveAs->trigger();
+    SAID_THE_SAVE_FAILED(e, 1);
+    prompts.answerMsg(mb::OK);
+    dialogs.chooseFile(e.env.path("copy.ini"));
+    ed.mnuSaveAs->trigger();
+    SAID_THE_SAVE_FAILED(e, 2);
+
+    // Switching and saving the changes first: the changes stay where they are.
+    prompts.answerMsg(mb::Yes);
+    prompts.answerMsg(mb::OK);
+    choose(ed, "b.ini");
+    SAID_THE_SAVE_FAILED(e, 4);
+    QCOMPARE(ed.txtIni->text(), QStringLiteral("Red\r\nBlue\r\nGreen"));
+    QCOMPARE(ed.lstSections->fileName(), QStringLiteral("a.ini"));
+
+    e.env.makeWritable(e.env.dir());
+    QCOMPARE(e.env.readFile("a.ini"), a);
+    QCOMPARE(filesIn(e.env), (QStringList{"a.ini", "b.ini"}));
+    QCOMPARE(prompts.unusedAnswers(), 0);
+    QCOMPARE(dialogs.unusedAnswers(), 0);
+
+    // Once the folder can be written again, the same save goes through.
+    ed.mnuSave->trigger();
+    QVERIFY(ed.isSaved());
+    QCOMPARE(e.env.readFile("a.ini"), QByteArray("Red\r\nBlue\r\nGreen\r\n"));
+}
+
+void TestEditor::aProgramDirectoryWithoutWritePermissionKeepsTheList() {
+    Editor e;
+    const QByteArray a("Red\r\nBlue\r\n");
+    e.env.writeFile("a.ini", a);
+    e.open();
+    frmEditor& ed = *e.ed;
+    choose(ed, "a.ini");
+    typeAtEnd(ed, " and Green");
+    const auto writable = QFile::permissions(e.env.dir());
+    QVERIFY(QFile::setPermissions(e.env.dir(), QFile::ReadOwner | QFile::ExeOwner |
+                                                   QFile::ReadGroup | QFile::ExeGroup |
+                                                   QFile::ReadOther | QFile::ExeOther));
+    bool checked = false;
+    {
+        test::FileChecksAsUser asUser;
+        if (asUser.ok()) {
+            checked = true;
+            e.env.prompts().answerMsg(mb::OK);
+            ed.mnuSave->trigger();
+        }
+    }
+    QVERIFY(QFile::setPermissions(e.env.dir(), writable));
+    if (!checked)
+        QSKIP("cannot set aside root's file permission override here");
+    SAID_THE_SAVE_FAILED(e, 0);
+    QCOMPARE(e.env.readFile("a.ini"), a);
+    QCOMPARE(filesIn(e.env), QStringList{"a.ini"});
+}
+
+void TestEditor::aReadOnlyListKeepsItAndSaysSo() {
+    Editor e;
+    const QByteArray a("Red\r\nBlue\r\n");
+    e.env.writeFile("a.ini", a);
+    test::ScriptedFileDialogs dialogs;
+    e.open();
+    frmEditor& ed = *e.ed;
+    auto& prompts = e.env.prompts();
+    choose(ed, "a.ini");
+    typeAtEnd(ed, "");
+    QTest::keyClick(ed.txtIni, Qt::Key_Return);
+    QTest::keyClicks(ed.txtIni, "Green");
+    if (!e.env.makeReadOnly(e.env.path("a.ini")))
+        QSKIP("cannot make a file read-only here");
+
+    prompts.answerMsg(mb::OK);
+    ed.mnuSave->trigger();
+    SAID_THE_SAVE_FAILED(e, 0);
+    prompts.answerMsg(mb::OK);
+    dialogs.chooseFile(e.env.path("a.ini"));
+    ed.mnuSaveAs->trigger();
+    SAID_THE_SAVE_FAILED(e, 1);
+
+    // Closing and saving: the window stays open with the changes.
+    prompts.answerMsg(mb::Yes);
+    prompts.answerMsg(mb::OK);
+    ed.close();
+    QVERIFY(ed.isVisible());
+    SAID_THE_SAVE_FAILED(e, 3);
+
+    e.env.makeWritable(e.env.path("a.ini"));
+    QCOMPARE(e.env.readFile("a.ini"), a);
+    QCOMPARE(filesIn(e.env), QStringList{"a.ini"});
+    QCOMPARE(prompts.unusedAnswers(), 0);
+    QCOMPARE(dialogs.unusedAnswers(), 0);
+}
+
+void TestEditor::aFullDiskKeepsTheListWhole() {
+    Editor e;
+    const QByteArray a("Red\r\nBlue\r\n");
+    e.env.writeFile("a.ini", a);
+    e.open();
+    frmEditor& ed = *e.ed;
+    choose(ed, "a.ini");
+    QString more;
+    for (int i = 0; i < 4000; ++i)
+        more += QStringLiteral("\r\nColour %1").arg(i);
+    ed.txtIni->moveCursor(QTextCursor::End);
+    ed.txtIni->insertPlainText(more);  // pasted
+    QVERIFY(!ed.isSaved());
+
+    // No file may grow beyond a little more than the list is now.
+    struct rlimit old {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit small = old;
+    small.rlim_cur = rlim_t(a.size() + 1024);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    e.env.prompts().answerMsg(mb::OK);
+    ed.mnuSave->trigger();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    SAID_THE_SAVE_FAILED(e, 0);
+    QCOMPARE(e.env.readFile("a.ini"), a);
+    QCOMPARE(filesIn(e.env), QStringList{"a.ini"});
+
+    // With room again the text is saved whole.
+    ed.mnuSave->trigger();
+    QVERIFY(ed.isSaved());
+    QCOMPARE(e.env.readFile("a.ini"), ("Red\r\nBlue" + more + "\r\n").toLatin1());
 }
 
 void TestEditor::aFileThatCannotBeLoadedLeavesThePreviousOne() {

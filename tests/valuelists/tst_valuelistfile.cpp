@@ -1,9 +1,12 @@
 // The value-list file format and its codec: the line rules, the encodings, writing.
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <csignal>
 
 #include "AppError.h"
+#include "FileChecksAsUser.h"
 #include "TestEnv.h"
 #include "TextCodec.h"
 #include "ValueListFile.h"
@@ -23,7 +26,22 @@ private Q_SLOTS:
     void everyWindows1252ByteRoundTrips();
     void writingKeepsTheEncodingWhileItCanHoldTheText();
     void writingFailsOnAFolderAndLeavesNothingBehind();
+    void writingIntoAReadOnlyFolderFailsAndLeavesTheFile();
+    void writingIntoAFolderWithoutWritePermissionFailsAndLeavesTheFile();
+    void writingAReadOnlyFileFailsAndLeavesIt();
+    void aFullDiskLeavesTheOldFileWhole();
 };
+
+namespace {
+
+const QByteArray kOldList("Red\r\nBlue\r\nGreen\r\n");
+
+// The names in the program directory, scratch files included.
+QStringList filesIn(const test::TestEnv& env) {
+    return QDir(env.dir()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+}  // namespace
 
 void TestValueListFile::lineRules_data() {
     QTest::addColumn<QByteArray>("bytes");
@@ -154,6 +172,96 @@ void TestValueListFile::writingFailsOnAFolderAndLeavesNothingBehind() {
     QVERIFY_THROWS_EXCEPTION(AppError, valuelist::write(env.path("folder.ini"), "x\r\n", encoding));
     QVERIFY_THROWS_EXCEPTION(AppError, valuelist::write(QString(), "x\r\n", encoding));
     QCOMPARE(QDir(env.dir()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestValueListFile::writingIntoAReadOnlyFolderFailsAndLeavesTheFile() {
+    test::TestEnv env(false);
+    env.writeFile("a.ini", kOldList);
+    if (!env.makeReadOnly(env.dir()))
+        QSKIP("cannot make a folder read-only here");
+    // The file itself could still be written in place; a save must not do that.
+    TextEncoding encoding = TextEncoding::Windows1252;
+    QVERIFY_THROWS_EXCEPTION(AppError, valuelist::write(env.path("a.ini"), "Black\r\n", encoding));
+    QCOMPARE(encoding, TextEncoding::Windows1252);
+    QVERIFY_THROWS_EXCEPTION(AppError, valuelist::write(env.path("new.ini"), "x\r\n", encoding));
+    env.makeWritable(env.dir());
+    QCOMPARE(env.readFile("a.ini"), kOldList);
+    QCOMPARE(filesIn(env), QStringList{"a.ini"});
+}
+
+void TestValueListFile::writingIntoAFolderWithoutWritePermissionFailsAndLeavesTheFile() {
+    // The folder's permission bits forbid new files while the list itself may be written:
+    // a save must not fall back to writing the list in place.
+    test::TestEnv env(false);
+    env.writeFile("a.ini", kOldList);
+    const auto writable = QFile::permissions(env.dir());
+    QVERIFY(QFile::setPermissions(env.dir(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                                 QFile::ExeGroup | QFile::ReadOther |
+                                                 QFile::ExeOther));
+    bool failed = false;
+    bool checked = false;
+    {
+        test::FileChecksAsUser asUser;
+        if (asUser.ok()) {
+            checked = true;
+            TextEncoding encoding = TextEncoding::Utf8;
+            try {
+                valuelist::write(env.path("a.ini"), QStringLiteral("Black\r\n"), encoding);
+            } catch (const AppError& e) {
+                failed = e.number() == err::PathFileAccess;
+            }
+        }
+    }
+    QVERIFY(QFile::setPermissions(env.dir(), writable));
+    if (!checked)
+        QSKIP("cannot set aside root's file permission override here");
+    QVERIFY(failed);
+    QCOMPARE(env.readFile("a.ini"), kOldList);
+    QCOMPARE(filesIn(env), QStringList{"a.ini"});
+}
+
+void TestValueListFile::writingAReadOnlyFileFailsAndLeavesIt() {
+    test::TestEnv env(false);
+    env.writeFile("a.ini", kOldList);
+    if (!env.makeReadOnly(env.path("a.ini")))
+        QSKIP("cannot make a file read-only here");
+    TextEncoding encoding = TextEncoding::Utf8;
+    QVERIFY_THROWS_EXCEPTION(AppError, valuelist::write(env.path("a.ini"), "Black\r\n", encoding));
+    env.makeWritable(env.path("a.ini"));
+    QCOMPARE(env.readFile("a.ini"), kOldList);
+    QCOMPARE(filesIn(env), QStringList{"a.ini"});
+}
+
+void TestValueListFile::aFullDiskLeavesTheOldFileWhole() {
+    test::TestEnv env(false);
+    env.writeFile("a.ini", kOldList);
+    QByteArray longer;
+    for (int i = 0; i < 4000; ++i)
+        longer += "Colour " + QByteArray::number(i) + "\r\n";
+
+    // No file may grow beyond a little more than the list is now.
+    struct rlimit old {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit small = old;
+    small.rlim_cur = rlim_t(kOldList.size() + 1024);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool failed = false;
+    try {
+        valuelist::write(env.path("a.ini"), QString::fromLatin1(longer), encoding);
+    } catch (const AppError& e) {
+        failed = e.number() == err::PathFileAccess;
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(failed);
+    QCOMPARE(env.readFile("a.ini"), kOldList);
+    QCOMPARE(filesIn(env), QStringList{"a.ini"});
+    // With room again the same write goes through.
+    valuelist::write(env.path("a.ini"), QString::fromLatin1(longer), encoding);
+    QCOMPARE(env.readFile("a.ini"), longer);
 }
 
 QTEST_MAIN(TestValueListFile)
