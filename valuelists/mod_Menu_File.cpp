@@ -7,6 +7,7 @@
 #include <QProxyStyle>
 
 #include "AppError.h"
+#include "PickListPopup.h"
 #include "ValueListFile.h"
 
 namespace kbs {
@@ -28,14 +29,18 @@ public:
     }
 };
 
-// The value as the menu draws it: no access keys, no shortcut column, no line breaks.
-QString shownText(const QString& value) {
+// How a text is handed to the screen: to a menu, which takes "&" for an access-key marker
+// unless it is doubled, or to a list, which shows every character as it is.
+enum class ShownIn { Menu, List };
+
+// The value as it is drawn: no access keys, no shortcut column, no line breaks.
+QString shownText(const QString& value, ShownIn where = ShownIn::Menu) {
     QString shown;
     const qsizetype length = std::min(value.size(), kMaxShownLength);
     shown.reserve(length + 8);
     for (qsizetype i = 0; i < length; ++i) {
         const QChar c = value[i];
-        if (c == QLatin1Char('&'))
+        if (c == QLatin1Char('&') && where == ShownIn::Menu)
             shown += QStringLiteral("&&");
         else if (c == QLatin1Char('\t'))
             shown += QLatin1Char(' ');
@@ -134,10 +139,18 @@ void MenuEntryArray::load(int index) {
             break;
         }
     }
-    auto* action = new QAction(m_menu);
-    m_menu->insertAction(before, action);
+    // The action has no parent: the array deletes it, and a menu with tens of thousands of
+    // children would make each of those deletions slow.
+    auto* action = new QAction;
     m_entries[size_t(index)] = {action, QString()};
+    ++m_loaded;
     connect(action, &QAction::triggered, this, [this, index] { emit Click(index); });
+    if (!m_inMenu)
+        return;
+    if (m_loaded > MaxMenuEntries)
+        removeEntriesFromMenu();
+    else
+        m_menu->insertAction(before, action);
 }
 
 void MenuEntryArray::unload(int index) {
@@ -148,8 +161,30 @@ void MenuEntryArray::unload(int index) {
         throw AppError(340, m_name, QStringLiteral("Control array element doesn't exist"));
     delete e->action.data();
     *e = {};
+    --m_loaded;
     while (m_entries.size() > 1 && !m_entries.back().action)
         m_entries.pop_back();
+    if (!m_inMenu && m_loaded <= MaxMenuEntries)
+        addEntriesToMenu();
+}
+
+void MenuEntryArray::addEntriesToMenu() {
+    QList<QAction*> actions;
+    actions.reserve(m_loaded);
+    for (size_t i = 1; i < m_entries.size(); ++i) {
+        if (m_entries[i].action)
+            actions.append(m_entries[i].action);
+    }
+    m_menu->insertActions(m_notice, actions);
+    m_inMenu = true;
+}
+
+void MenuEntryArray::removeEntriesFromMenu() {
+    for (size_t i = 1; i < m_entries.size(); ++i) {
+        if (m_entries[i].action)
+            m_menu->removeAction(m_entries[i].action);
+    }
+    m_inMenu = false;
 }
 
 QString MenuEntryArray::caption(int index) const {
@@ -194,12 +229,58 @@ void MenuEntryArray::setNotice(const QString& text) {
     m_notice->setText(shownText(notice));
 }
 
+QString MenuEntryArray::shownCaption(int index) const {
+    const Entry* e = at(index);
+    return e ? shownText(e->value, ShownIn::List) : QString();
+}
+
 QString MenuEntryArray::notice() const {
     return m_notice ? m_notice->text() : QString();
 }
 
 int MenuEntryArray::popupAtPointer() {
+    if (!m_inMenu)
+        return popupList();
     return indexOf(m_menu->exec(QCursor::pos()));
+}
+
+int MenuEntryArray::popupList() {
+    // The rows are what the menu would show: the visible entries in index order (the
+    // template too while it is visible), then the notice.
+    std::vector<int> rows;
+    rows.reserve(m_entries.size() + 1);
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].action && m_entries[i].action->isVisible())
+            rows.push_back(int(i));
+    }
+    const QString noticeText = m_notice && m_notice->isVisible() ? m_notice->text() : QString();
+    if (!noticeText.isEmpty())
+        rows.push_back(-1);
+
+    auto textOf = [this, &rows, &noticeText](int row) {
+        const int index = rows[size_t(row)];
+        return index < 0 ? QString(noticeText).replace(QStringLiteral("&&"), QStringLiteral("&"))
+                         : shownCaption(index);
+    };
+    auto enabledOf = [this, &rows](int row) {
+        const int index = rows[size_t(row)];
+        const QAction* action = entry(index);
+        return index >= 0 && action && action->isEnabled();
+    };
+    QPointer<PickListPopup> popup = new PickListPopup(m_menu->title(), int(rows.size()), textOf,
+                                                      enabledOf, m_menu->parentWidget());
+    popup->setObjectName(m_name + QStringLiteral("_list"));
+    const int row = popup->exec(QCursor::pos());
+    delete popup.data();
+    if (row < 0)
+        return -1;
+    // As in the menu: the chosen entry's action is triggered, which reports the choice.
+    const int index = rows[size_t(row)];
+    QAction* action = entry(index);
+    if (!action)
+        return -1;
+    action->trigger();
+    return index;
 }
 
 void LoadMenuFromFile(MenuEntryArray& entries, QString path) {

@@ -18,9 +18,18 @@ namespace kbs {
 // no access key, "-" is an entry like any other, a tab shows as a space, a line break inside
 // the value as a pilcrow and any other control character as a middle dot, and very long
 // values are cut short on screen; caption() always gives back the whole value.
+//
+// A menu lays out every one of its entries before it shows, and adding an entry to it costs
+// more the more it holds, so a long list does not go into the menu: while the array holds
+// more than MaxMenuEntries entries, their actions belong to the array alone, and
+// popupAtPointer() shows a scrolling list of the same entries instead of the menu. Either
+// way an entry is chosen by triggering its action, which emits Click once.
 class MenuEntryArray : public QObject {
     Q_OBJECT
 public:
+    // The most run-time entries that are shown as a menu.
+    static constexpr int MaxMenuEntries = 500;
+
     // Binds to `menu`, whose template entry is its action named `name` + "_0" (made when the
     // menu has none). The menu stays owned by its window.
     MenuEntryArray(QMenu* menu, const QString& name, QObject* parent = nullptr);
@@ -51,8 +60,14 @@ public:
     void setNotice(const QString& text);
     QString notice() const;
 
-    // Pops the menu up at the pointer and waits until it closes. Returns the index of the
-    // chosen entry, or -1 when the menu was dismissed. Choosing an entry also emits Click.
+    // Whether the entries are shown as a scrolling list rather than in the menu.
+    bool showsAsList() const { return !m_inMenu; }
+    // The text an entry shows, as a person reads it on the screen.
+    QString shownCaption(int index) const;
+
+    // Pops the menu (or the scrolling list) up at the pointer and waits until it closes.
+    // Returns the index of the chosen entry, or -1 when it was dismissed. Choosing an entry
+    // also emits Click.
     int popupAtPointer();
 
 Q_SIGNALS:
@@ -66,10 +81,16 @@ private:
     };
     Entry* at(int index);
     const Entry* at(int index) const;
+    // Puts the run-time entries into the menu, in index order, or takes them out of it.
+    void addEntriesToMenu();
+    void removeEntriesFromMenu();
+    int popupList();
 
     QMenu* m_menu;
     QString m_name;
     std::vector<Entry> m_entries;  // by index; an unloaded entry leaves an empty slot
+    int m_loaded = 0;              // run-time entries in the array
+    bool m_inMenu = true;          // whether they are in the menu
     QPointer<QAction> m_notice;
 };
 

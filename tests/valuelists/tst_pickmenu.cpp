@@ -1,10 +1,15 @@
-// Pick menus: the entry array over a menu and its rebuild from a value-list file.
+// Pick menus: the entry array over a menu and its rebuild from a value-list file, and the
+// scrolling list that stands in for the menu when a list is long.
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QListView>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "TestEnv.h"
@@ -40,7 +45,75 @@ struct PickMenu {
         }
         return out;
     }
+    // Pops the pick menu up at the pointer and lets `act` work on whatever popped up, as the
+    // person at the screen would; the index popupAtPointer() gives back.
+    int popUp(const std::function<void(QWidget*)>& act) {
+        QTimer::singleShot(0, [act] {
+            QWidget* popup = QApplication::activePopupWidget();
+            QVERIFY(popup);
+            act(popup);
+            // Whatever the check left open is closed, so that the test goes on.
+            if (QWidget* still = QApplication::activePopupWidget())
+                still->close();
+        });
+        return entries->popupAtPointer();
+    }
 };
+
+// The field a pick menu fills: the entry handler puts the chosen entry's caption into it.
+struct PickedField {
+    QLineEdit field;
+    explicit PickedField(MenuEntryArray& entries) {
+        field.setText(QStringLiteral("before"));
+        QObject::connect(&entries, &MenuEntryArray::Click, &field,
+                         [this, &entries](int Index) { field.setText(entries.caption(Index)); });
+    }
+};
+
+// A list of 40,000 lines, of which the first 32,766 are offered. Most are plain; a few hold
+// what a menu would take for markup, and one is the only value that starts with "Z".
+const int kLongLines = 40000;
+QString longListValue(int line) {
+    switch (line) {
+        case 2:
+            return QStringLiteral(" Smith & Co ");
+        case 3:
+            return QStringLiteral("A\tB");
+        case 4:
+            return QStringLiteral("line\nbreak");
+        case 5:
+            return QStringLiteral("-");
+        case 6:
+            return QString();
+        case 7:
+            return QString(100, QLatin1Char('w'));
+        case 20000:
+            return QStringLiteral("Zebra stripe");
+        case 32766:
+            return QStringLiteral("last & offered ");
+        case 32767:
+            return QStringLiteral("first not offered");
+        default:
+            return QStringLiteral("Colour %1").arg(line, 5, 10, QLatin1Char('0'));
+    }
+}
+QByteArray longListBytes() {
+    QByteArray bytes;
+    for (int line = 1; line <= kLongLines; ++line)
+        bytes += longListValue(line).toUtf8() + "\r\n";
+    return bytes;
+}
+
+QListView* listIn(QWidget* popup) {
+    auto* view = popup->findChild<QListView*>();
+    if (!view)
+        qWarning("no list in the popup: %s", popup->metaObject()->className());
+    return view;
+}
+
+QString rowText(QListView* view, int row) {
+    return view->model()->data(view->model()->index(row, 0)).toString();
+}
 
 }  // namespace
 
@@ -56,6 +129,13 @@ private Q_SLOTS:
     void badInputDoesNotStopTheMenu_data();
     void badInputDoesNotStopTheMenu();
     void popupReturnsTheChosenIndex();
+    void aLongListPopsUpAsAScrollingList();
+    void aLongListShowsItsValuesAsTheMenuWould();
+    void choosingFromTheLongListFillsTheFieldWithTheValueAsRead();
+    void choosingWithTheMouseAndByTyping();
+    void dismissingTheLongListLeavesTheField();
+    void rebuildingALongListLeavesNothingOfTheLastBuild();
+    void entriesCrossingTheMenuLimitMoveBetweenMenuAndList();
 };
 
 void TestPickMenu::buildsOneEntryPerValueAndHidesTheTemplate() {
@@ -197,9 +277,14 @@ void TestPickMenu::badInputDoesNotStopTheMenu() {
     // Long values are cut short on screen only.
     QVERIFY(pick.entries->entry(1)->text().size() < 100);
 
-    pick.menu.popup(QPoint(0, 0));
-    QTRY_VERIFY(pick.menu.isVisible());
-    pick.menu.hide();
+    // Whatever pops up (the menu, or the list for a long one) shows and closes.
+    bool shown = false;
+    QCOMPARE(pick.popUp([&shown](QWidget* popup) {
+        shown = popup->isVisible();
+        QTest::keyClick(popup, Qt::Key_Escape);
+    }),
+             -1);
+    QVERIFY(shown);
 }
 
 void TestPickMenu::popupReturnsTheChosenIndex() {
@@ -226,6 +311,327 @@ void TestPickMenu::popupReturnsTheChosenIndex() {
                        [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape); });
     QCOMPARE(pick.entries->popupAtPointer(), -1);
     QCOMPARE(clicks.size(), 1);
+}
+
+void TestPickMenu::aLongListPopsUpAsAScrollingList() {
+    test::TestEnv env(false);
+    env.writeFile("series.ini", longListBytes());
+    PickMenu pick;
+    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
+
+    QCOMPARE(pick.entries->count(), valuelist::MaxValues + 1);
+    QVERIFY(pick.entries->showsAsList());
+    // The entries are there to be read and triggered, but not in the menu.
+    QCOMPARE(pick.menu.actions().size(), 1);
+    QVERIFY(!pick.entries->isVisible(0));
+    QVERIFY(pick.entries->isVisible(1));
+    QCOMPARE(pick.entries->caption(1), QStringLiteral("Colour 00001"));
+    QCOMPARE(pick.entries->caption(32766), QStringLiteral("last & offered "));
+    QVERIFY(!pick.entries->exists(32767));
+    QCOMPARE(pick.entries->notice(), QString());
+
+    int rows = -1;
+    QString first, last;
+    bool isMenu = true;
+    QCOMPARE(pick.popUp([&](QWidget* popup) {
+        isMenu = qobject_cast<QMenu*>(popup) != nullptr;
+        QListView* view = listIn(popup);
+        QVERIFY(view);
+        rows = view->model()->rowCount();
+        first = rowText(view, 0);
+        last = rowText(view, rows - 1);
+        QVERIFY(!view->currentIndex().isValid());
+        QVERIFY(popup->isVisible());
+        QVERIFY(popup->height() > view->sizeHintForRow(0));
+        QTest::keyClick(popup, Qt::Key_Escape);
+    }),
+             -1);
+    QVERIFY(!isMenu);
+    QCOMPARE(rows, valuelist::MaxValues);
+    QCOMPARE(first, QStringLiteral("Colour 00001"));
+    QCOMPARE(last, QStringLiteral("last & offered "));
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+}
+
+void TestPickMenu::aLongListShowsItsValuesAsTheMenuWould() {
+    test::TestEnv env(false);
+    env.writeFile("series.ini", longListBytes());
+    PickMenu pick;
+    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
+
+    // The same first values as a short list, in the menu, for comparison.
+    QByteArray shortBytes;
+    for (int line = 1; line <= 8; ++line)
+        shortBytes += longListValue(line).toUtf8() + "\r\n";
+    env.writeFile("short.ini", shortBytes);
+    PickMenu small;
+    LoadMenuFromFile(*small.entries, env.path("short.ini"));
+    QVERIFY(!small.entries->showsAsList());
+
+    QStringList listed;
+    pick.popUp([&](QWidget* popup) {
+        QListView* view = listIn(popup);
+        QVERIFY(view);
+        for (int row = 0; row < 8; ++row)
+            listed << rowText(view, row);
+        for (int row : {19998, 19999, 32765})
+            QCOMPARE(rowText(view, row), pick.entries->shownCaption(row + 1));
+    });
+    // What the menu draws: its text with a doubled "&" drawn once.
+    QStringList drawn;
+    for (int i = 1; i <= 8; ++i) {
+        drawn << small.entries->entry(i)->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
+        QCOMPARE(small.entries->shownCaption(i), drawn.last());
+        QCOMPARE(pick.entries->entry(i)->text(), small.entries->entry(i)->text());
+    }
+    QCOMPARE(listed, drawn);
+    QCOMPARE(listed.mid(1, 5), (QStringList{" Smith & Co ", "A B", "line\u00B6break", "-", ""}));
+    QVERIFY(listed[6].size() < 100 && listed[6].endsWith(QChar(0x2026)));
+}
+
+void TestPickMenu::choosingFromTheLongListFillsTheFieldWithTheValueAsRead() {
+    test::TestEnv env(false);
+    env.writeFile("series.ini", longListBytes());
+    PickMenu pick;
+    PickedField picked(*pick.entries);
+    QSignalSpy clicks(pick.entries.get(), &MenuEntryArray::Click);
+    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
+
+    // The keys a menu takes: down twice and Enter choose the second value.
+    QCOMPARE(pick.popUp([](QWidget* popup) {
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }),
+             2);
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(clicks.at(0).at(0).toInt(), 2);
+    QCOMPARE(picked.field.text(), QStringLiteral(" Smith & Co "));
+
+    // End goes to the last value offered, spaces and all.
+    QCOMPARE(pick.popUp([](QWidget* popup) {
+        QTest::keyClick(popup, Qt::Key_End);
+        QTest::keyClick(popup, Qt::Key_Enter);
+    }),
+             valuelist::MaxValues);
+    QCOMPARE(clicks.size(), 2);
+    QCOMPARE(picked.field.text(), QStringLiteral("last & offered "));
+
+    // Up from no row wraps to the last, and Down from there back to the first.
+    QCOMPARE(pick.popUp([](QWidget* popup) {
+        QTest::keyClick(popup, Qt::Key_Up);
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }),
+             1);
+    QCOMPARE(picked.field.text(), QStringLiteral("Colour 00001"));
+
+    // The empty value empties the field.
+    QCOMPARE(pick.popUp([](QWidget* popup) {
+        QTest::keyClick(popup, Qt::Key_Home);
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }),
+             6);
+    QCOMPARE(picked.field.text(), QString());
+    QCOMPARE(clicks.size(), 4);
+}
+
+void TestPickMenu::choosingWithTheMouseAndByTyping() {
+    test::TestEnv env(false);
+    env.writeFile("series.ini", longListBytes());
+    PickMenu pick;
+    PickedField picked(*pick.entries);
+    QSignalSpy clicks(pick.entries.get(), &MenuEntryArray::Click);
+    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
+
+    // A click on a row far down the list, once it is scrolled into view.
+    QCOMPARE(pick.popUp([](QWidget* popup) {
+        QListView* view = listIn(popup);
+        QVERIFY(view);
+        const QModelIndex row = view->model()->index(30000, 0);
+        view->scrollTo(row);
+        const QRect rect = view->visualRect(row);
+        QVERIFY(view->viewport()->rect().contains(rect.center()));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    }),
+             30001);
+    QCOMPARE(picked.field.text(), QStringLiteral("Colour 30001"));
+    QCOMPARE(clicks.size(), 1);
+
+    // Moving the pointer over a row makes it the current one, as in a menu; the list
+    // scrolling under a pointer that stands still does not.
+    QCOMPARE(pick.popUp([](QWidget* popup) {
+        QListView* view = listIn(popup);
+        QVERIFY(view);
+        auto moveTo = [view](const QPoint& pos) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(pos),
+                             QPointF(view->viewport()->mapToGlobal(pos)), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(view->viewport(), &move);
+        };
+        const QPoint overFourth = view->visualRect(view->model()->index(3, 0)).center();
+        moveTo(overFourth);
+        QCOMPARE(view->currentIndex().row(), 3);
+        QTest::keyClick(popup, Qt::Key_End);
+        moveTo(overFourth);
+        QCOMPARE(view->currentIndex().row(), valuelist::MaxValues - 1);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }),
+             valuelist::MaxValues);
+    QCOMPARE(picked.field.text(), QStringLiteral("last & offered "));
+    QCOMPARE(clicks.size(), 2);
+
+    // Typing a value's first letter goes to it; Enter takes it.
+    QCOMPARE(pick.popUp([](QWidget* popup) {
+        QTest::keyClick(popup, Qt::Key_Z);
+        QListView* view = listIn(popup);
+        QVERIFY(view);
+        QCOMPARE(view->currentIndex().row(), 19999);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }),
+             20000);
+    QCOMPARE(picked.field.text(), QStringLiteral("Zebra stripe"));
+    QCOMPARE(clicks.size(), 3);
+}
+
+void TestPickMenu::dismissingTheLongListLeavesTheField() {
+    test::TestEnv env(false);
+    env.writeFile("series.ini", longListBytes());
+    PickMenu pick;
+    PickedField picked(*pick.entries);
+    QSignalSpy clicks(pick.entries.get(), &MenuEntryArray::Click);
+    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
+
+    // Escape, after moving about in the list.
+    QCOMPARE(pick.popUp([](QWidget* popup) {
+        QTest::keyClick(popup, Qt::Key_PageDown);
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Escape);
+    }),
+             -1);
+    // Closed from elsewhere, as a click outside it closes it.
+    QCOMPARE(pick.popUp([](QWidget* popup) { popup->close(); }), -1);
+    // A release of the button that opened it chooses nothing.
+    QCOMPARE(pick.popUp([](QWidget* popup) {
+        QListView* view = listIn(popup);
+        QVERIFY(view);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {},
+                            view->visualRect(view->model()->index(0, 0)).center());
+        QVERIFY(popup->isVisible());
+    }),
+             -1);
+    QCOMPARE(clicks.size(), 0);
+    QCOMPARE(picked.field.text(), QStringLiteral("before"));
+}
+
+void TestPickMenu::rebuildingALongListLeavesNothingOfTheLastBuild() {
+    test::TestEnv env(false);
+    env.writeFile("series.ini", longListBytes());
+    PickMenu pick;
+    PickedField picked(*pick.entries);
+    QSignalSpy clicks(pick.entries.get(), &MenuEntryArray::Click);
+    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
+    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
+    QCOMPARE(pick.entries->count(), valuelist::MaxValues + 1);
+    QCOMPARE(pick.menu.actions().size(), 1);
+
+    QStringList seen;
+    int rows = 0;
+    QCOMPARE(pick.popUp([&](QWidget* popup) {
+        QListView* view = listIn(popup);
+        QVERIFY(view);
+        rows = view->model()->rowCount();
+        for (int row = 0; row < 10; ++row)
+            seen << rowText(view, row);
+        seen << rowText(view, rows - 1);
+        QTest::keyClick(popup, Qt::Key_End);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }),
+             valuelist::MaxValues);
+    QCOMPARE(rows, valuelist::MaxValues);
+    QCOMPARE(seen.first(), QStringLiteral("Colour 00001"));
+    QCOMPARE(seen.mid(8, 2), (QStringList{"Colour 00009", "Colour 00010"}));
+    QCOMPARE(seen.last(), QStringLiteral("last & offered "));
+    // Entries of the earlier build are gone, so the choice is reported once.
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(picked.field.text(), QStringLiteral("last & offered "));
+
+    // The list changed in the editor: the next click shows the new values only.
+    QByteArray changed;
+    for (int line = 1; line <= 1000; ++line)
+        changed += "New " + QByteArray::number(line) + "\r\n";
+    env.writeFile("series.ini", changed);
+    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
+    QCOMPARE(pick.entries->count(), 1001);
+    QCOMPARE(pick.popUp([&](QWidget* popup) {
+        QListView* view = listIn(popup);
+        QVERIFY(view);
+        QCOMPARE(view->model()->rowCount(), 1000);
+        QCOMPARE(rowText(view, 999), QStringLiteral("New 1000"));
+        QTest::keyClick(popup, Qt::Key_Up);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }),
+             1000);
+    QCOMPARE(picked.field.text(), QStringLiteral("New 1000"));
+    QCOMPARE(clicks.size(), 2);
+}
+
+void TestPickMenu::entriesCrossingTheMenuLimitMoveBetweenMenuAndList() {
+    test::TestEnv env(false);
+    QByteArray atLimit;
+    for (int line = 1; line <= MenuEntryArray::MaxMenuEntries; ++line)
+        atLimit += "v" + QByteArray::number(line) + "\r\n";
+    env.writeFile("boxgrade.ini", atLimit);
+    env.writeFile("over.ini", atLimit + "one more\r\n");
+    env.writeFile("short.ini", "Mint\r\nGood\r\n");
+    PickMenu pick;
+    PickedField picked(*pick.entries);
+
+    // At the limit the list is still a menu.
+    LoadMenuFromFile(*pick.entries, env.path("boxgrade.ini"));
+    QVERIFY(!pick.entries->showsAsList());
+    QCOMPARE(pick.menu.actions().size(), MenuEntryArray::MaxMenuEntries + 1);
+    QCOMPARE(pick.popUp([](QWidget* popup) {
+        QVERIFY(qobject_cast<QMenu*>(popup));
+        QTest::keyClick(popup, Qt::Key_Escape);
+    }),
+             -1);
+
+    // One more and it is a list; the menu holds only its template.
+    LoadMenuFromFile(*pick.entries, env.path("over.ini"));
+    QVERIFY(pick.entries->showsAsList());
+    QCOMPARE(pick.menu.actions().size(), 1);
+    QCOMPARE(pick.popUp([](QWidget* popup) {
+        QVERIFY(!qobject_cast<QMenu*>(popup));
+        QTest::keyClick(popup, Qt::Key_Up);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }),
+             MenuEntryArray::MaxMenuEntries + 1);
+    QCOMPARE(picked.field.text(), QStringLiteral("one more"));
+
+    // Entries unloaded one by one go back into the menu, in order, once few enough are left.
+    pick.entries->unload(MenuEntryArray::MaxMenuEntries + 1);
+    QVERIFY(!pick.entries->showsAsList());
+    QCOMPARE(pick.menu.actions().size(), MenuEntryArray::MaxMenuEntries + 1);
+    QCOMPARE(pick.menu.actions().at(1), pick.entries->entry(1));
+    QCOMPARE(pick.menu.actions().last(), pick.entries->entry(MenuEntryArray::MaxMenuEntries));
+
+    // A short list after a long one is a plain menu again, with only its own entries.
+    LoadMenuFromFile(*pick.entries, env.path("over.ini"));
+    LoadMenuFromFile(*pick.entries, env.path("short.ini"));
+    QVERIFY(!pick.entries->showsAsList());
+    QCOMPARE(pick.shown(), (QStringList{"Mint", "Good"}));
+    QCOMPARE(pick.menu.actions().size(), 3);
+    QCOMPARE(pick.popUp([](QWidget* popup) {
+        QVERIFY(qobject_cast<QMenu*>(popup));
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }),
+             2);
+    QCOMPARE(picked.field.text(), QStringLiteral("Good"));
 }
 
 QTEST_MAIN(TestPickMenu)
