@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "Connection.h"
@@ -37,12 +38,18 @@ inline QString carName(int n) {
     return QStringLiteral("Car %1").arg(n, 5, 10, QLatin1Char('0'));
 }
 
-// The catalogue window's connection, and a report over a record set of its own.
+// A fresh catalogue of `cars` generated records and whatever `more` adds, the catalogue
+// window's connection, and a report over a record set of its own.
 struct ReportOn {
+    TestEnv env;
     Connection cn;
     DataReport report;
-    explicit ReportOn(const TestEnv& env,
-                      const QString& query = QStringLiteral("select * from table1")) {
+    explicit ReportOn(int cars, const QString& query = QStringLiteral("select * from table1"),
+                      const std::function<void(const TestEnv&)>& more = {}) {
+        if (cars > 0)
+            addCars(env, cars);
+        if (more)
+            more(env);
         cn.setConnectionString(Connection::connectionStringFor(env.dbPath()));
         cn.open();
         report.setPageSize(QPageSize(QPageSize::Letter));

@@ -65,8 +65,7 @@ private Q_SLOTS:
     }
 
     void noRecords() {
-        test::TestEnv env;
-        ReportOn r(env, kAllQuery);
+        ReportOn r(0, kAllQuery);
         QCOMPARE(r.report.recordCount(), 0L);
         QCOMPARE(r.report.pageCount(), 1);
         const auto items = r.report.pageItems(1);
@@ -83,13 +82,12 @@ private Q_SLOTS:
     }
 
     void recordCaptionsAndValues() {
-        test::TestEnv env;
-        test::addCars(env, 1);
-        env.exec(
-            QStringLiteral("UPDATE table1 SET Base_Name = 'not printed', Notes = 'not "
-                           "printed either'"));
-        env.addRecord({{"Description", "Bare"}, {"Year", " "}, {"Color", QVariant()}});
-        ReportOn r(env, kAllQuery);
+        ReportOn r(1, kAllQuery, [](const test::TestEnv& env) {
+            env.exec(
+                QStringLiteral("UPDATE table1 SET Base_Name = 'not printed', Notes = 'not "
+                               "printed either'"));
+            env.addRecord({{"Description", "Bare"}, {"Year", " "}, {"Color", QVariant()}});
+        });
         QCOMPARE(r.report.pageCount(), 1);
         const auto items = r.report.pageItems(1);
         QCOMPARE(test::bandsOn(items), QStringList({"Section4", "Section2", "Section1:0",
@@ -145,9 +143,7 @@ private Q_SLOTS:
     }
 
     void manyRecordsOverPages() {
-        test::TestEnv env;
-        test::addCars(env, 120);
-        ReportOn r(env, kAllQuery);
+        ReportOn r(120, kAllQuery);
         r.report.sections("Section2").controls("Label3").setCaption("Report -- Want");
         QCOMPARE(r.report.recordCount(), 120L);
         const int pages = 25;  // 4, then 5 a page
@@ -195,9 +191,7 @@ private Q_SLOTS:
     void reportFooterOnAPageOfItsOwn() {
         // Four records fill the first page and five the second; the report footer does not
         // fit below them and goes on a third page with the page header and footer.
-        test::TestEnv env;
-        test::addCars(env, kFirstPageRecords + kPageRecords);
-        ReportOn r(env);
+        ReportOn r(kFirstPageRecords + kPageRecords);
         QCOMPARE(r.report.pageCount(), 3);
         QCOMPARE(test::bandsOn(r.report.pageItems(3)),
                  QStringList({"Section2", "Section5", "Section3"}));
@@ -207,12 +201,12 @@ private Q_SLOTS:
     }
 
     void longTextsStayInTheirBoxes() {
-        test::TestEnv env;
-        env.addRecord({{"Description", QString(300, QLatin1Char('W'))},
-                       {"Location", QStringLiteral("Attic, ") + QString(200, QLatin1Char('M'))},
-                       {"Purchase", QString(40, QLatin1Char('8'))},
-                       {"Series", "two\r\nlines"}});
-        ReportOn r(env);
+        ReportOn r(0, QStringLiteral("select * from table1"), [](const test::TestEnv& env) {
+            env.addRecord({{"Description", QString(300, QLatin1Char('W'))},
+                           {"Location", QStringLiteral("Attic, ") + QString(200, QLatin1Char('M'))},
+                           {"Purchase", QString(40, QLatin1Char('8'))},
+                           {"Series", "two\r\nlines"}});
+        });
         const auto items = r.report.pageItems(1);
         for (const ReportItem& i : test::itemsOfRecord(items, 0)) {
             if (i.kind == ReportItem::Kind::Text)
@@ -247,9 +241,7 @@ private Q_SLOTS:
     }
 
     void narrowPaperIsScaledNotCut() {
-        test::TestEnv env;
-        test::addCars(env, 7);
-        ReportOn r(env);
+        ReportOn r(7);
         r.report.setPageSize(QPageSize(QPageSize::A6));
         QCOMPARE(r.report.pageCount(), 2);  // the design, scaled down whole
         const QSizeF paper = r.report.pageSizeTwips();
@@ -267,13 +259,11 @@ private Q_SLOTS:
     }
 
     void exportsAndPrintsPdf() {
-        test::TestEnv env;
-        test::addCars(env, 12);
-        ReportOn r(env, kAllQuery);
+        ReportOn r(12, kAllQuery);
         r.report.sections("Section2").controls("Label3").setCaption("Report -- Sell");
         QCOMPARE(r.report.pageCount(), 3);
 
-        const QString pdf = env.path("report.pdf");
+        const QString pdf = r.env.path("report.pdf");
         QVERIFY(r.report.exportPdf(pdf));
         QCOMPARE(test::pdfPages(pdf), 3);
         const QString text = test::pdfText(pdf);
@@ -287,7 +277,7 @@ private Q_SLOTS:
         // A printer prints the range it is given, numbered as in the whole report.
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString printed = env.path("printed.pdf");
+        const QString printed = r.env.path("printed.pdf");
         printer.setOutputFileName(printed);
         r.report.preparePrinter(printer);
         printer.setFromTo(2, 3);
@@ -299,15 +289,13 @@ private Q_SLOTS:
             QVERIFY(!printedText.contains("page 1 of 3") && !printedText.contains("Car 00001"));
         }
 
-        QVERIFY(!r.report.exportPdf(env.path("no-such-folder/report.pdf")));
+        QVERIFY(!r.report.exportPdf(r.env.path("no-such-folder/report.pdf")));
     }
 
     // Only the queried records, in their order; a query that cannot be opened leaves the
     // report as it was, and without a data source it has one empty page.
     void dataSourceReplacedAndReleased() {
-        test::TestEnv env;
-        test::addCars(env, 20);  // statuses Have, Sell, Want, Have, ...
-        ReportOn r(env);
+        ReportOn r(20);  // statuses Have, Sell, Want, Have, ...
         QSignalSpy changed(&r.report, &DataReport::changed);
         r.report.openDataSource(r.cn, "select * from table1 where Status = 'Want'");
         QCOMPARE(changed.count(), 1);
