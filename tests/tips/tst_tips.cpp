@@ -9,7 +9,6 @@
 #include <QSettings>
 #include <QTest>
 
-#include "ProgramInfo.h"
 #include "Settings.h"
 #include "TestEnv.h"
 #include "frmAbout.h"
@@ -36,198 +35,175 @@ class TestTips : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void theFirstOpeningStartsWithTheFirstLineAndCycles();
-    void reopeningGoesOnAfterTheTipShownLast();
-    void aBlankLineIsATipOfItsOwn();
-    void aZeroByteFileShowsNothingAndNoMessage();
-    void aMissingFileSaysSo();
-    void everyCloseStoresTheCheckBox();
-    void theStartupSettingReadsAsANumber();
-    void theWindowGoesBesideTheCatalogue();
-    void aboutShowsTheFullVersion();
-    void aboutOpensTheHomePage();
-};
+    void theFirstOpeningStartsWithTheFirstLineAndCycles() {
+        test::TestEnv env(false);
+        env.writeFile("tip.txt", "One\r\nTwo\r\nThree\r\n");
+        frmTip tip;
+        // The title as it always was, misspelt.
+        QCOMPARE(tip.windowTitle(), QStringLiteral("Tips For Kerbside Manger"));
+        QVERIFY(tip.cmdOK->isDefault());
+        QVERIFY(tip.chkLoadTipsAtStartup->isChecked());
+        QCOMPARE(shownTip(tip), QStringLiteral("One"));
+        QStringList seen;
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(tip.cmdNextTip, Qt::LeftButton);
+            seen << shownTip(tip);
+        }
+        QCOMPARE(seen, (QStringList{"Two", "Three", "One"}));
+    }
 
-void TestTips::theFirstOpeningStartsWithTheFirstLineAndCycles() {
-    test::TestEnv env(false);
-    env.writeFile("tip.txt", "One\r\nTwo\r\nThree\r\n");
-    frmTip tip;
-    QCOMPARE(tip.windowTitle(), QStringLiteral("Tips For Kerbside Manger"));
-    QCOMPARE(tip.lblHeading->text(), QStringLiteral("Working with the Kerbside Manager..."));
-    QCOMPARE(tip.cmdOK->text(), QStringLiteral("OK"));
-    QVERIFY(tip.cmdOK->isDefault());
-    QCOMPARE(tip.cmdNextTip->text(), QStringLiteral("Next Tip"));
-    QCOMPARE(tip.chkLoadTipsAtStartup->text(), QStringLiteral("Show Tips at Startup"));
-    QVERIFY(tip.chkLoadTipsAtStartup->isChecked());
+    void reopeningGoesOnAfterTheTipShownLast() {
+        test::TestEnv env(false);
+        env.writeFile("tip.txt", "One\r\nTwo\r\nThree\r\n");
+        {
+            frmTip tip;
+            QCOMPARE(shownTip(tip), QStringLiteral("Two"));  // "One" was shown last
+            tip.show();
+            QTest::mouseClick(tip.cmdOK, Qt::LeftButton);
+            QVERIFY(!tip.isVisible());
+        }
+        frmTip again;
+        QCOMPARE(shownTip(again), QStringLiteral("Three"));
+        // Read afresh at each opening, not added to the tips of the last one.
+        QCOMPARE(frmTip::tips(), (QStringList{"One", "Two", "Three"}));
+        QTest::mouseClick(again.cmdNextTip, Qt::LeftButton);
+        QCOMPARE(shownTip(again), QStringLiteral("One"));
+    }
 
-    QCOMPARE(shownTip(tip), QStringLiteral("One"));
-    QStringList seen;
-    for (int i = 0; i < 3; ++i) {
+    void aBlankLineIsATipOfItsOwn() {
+        test::TestEnv env(false);
+        env.writeFile("tip.txt", "A\r\n\r\nB");
+        frmTip tip;  // goes on at tip 2 of the file
+        QCOMPARE(frmTip::currentTip(), 2);
+        QCOMPARE(shownTip(tip), QString());
         QTest::mouseClick(tip.cmdNextTip, Qt::LeftButton);
-        seen << shownTip(tip);
+        QCOMPARE(shownTip(tip), QStringLiteral("B"));
     }
-    QCOMPARE(seen, (QStringList{"Two", "Three", "One"}));
-}
 
-void TestTips::reopeningGoesOnAfterTheTipShownLast() {
-    test::TestEnv env(false);
-    env.writeFile("tip.txt", "One\r\nTwo\r\nThree\r\n");
-    {
+    void aZeroByteFileShowsNothingAndNoMessage() {
+        test::TestEnv env(false);
+        env.writeFile("tip.txt", "");
         frmTip tip;
-        QCOMPARE(shownTip(tip), QStringLiteral("Two"));  // "One" was shown last
-        tip.show();
-        QTest::mouseClick(tip.cmdOK, Qt::LeftButton);
-        QVERIFY(!tip.isVisible());
+        QCOMPARE(shownTip(tip), QString());
+        QTest::mouseClick(tip.cmdNextTip, Qt::LeftButton);
+        QCOMPARE(shownTip(tip), QString());
+        QVERIFY(env.prompts().shown.isEmpty());
     }
-    frmTip again;
-    QCOMPARE(shownTip(again), QStringLiteral("Three"));
-    // Read afresh at each opening, not added to the tips of the last one.
-    QCOMPARE(frmTip::tips(), (QStringList{"One", "Two", "Three"}));
-    QTest::mouseClick(again.cmdNextTip, Qt::LeftButton);
-    QCOMPARE(shownTip(again), QStringLiteral("One"));
-}
 
-void TestTips::aBlankLineIsATipOfItsOwn() {
-    test::TestEnv env(false);
-    env.writeFile("tip.txt", "A\r\n\r\nB");
-    frmTip tip;  // goes on at tip 2 of the file
-    QCOMPARE(frmTip::currentTip(), 2);
-    QCOMPARE(shownTip(tip), QString());
-    QTest::mouseClick(tip.cmdNextTip, Qt::LeftButton);
-    QCOMPARE(shownTip(tip), QStringLiteral("B"));
-}
-
-void TestTips::aZeroByteFileShowsNothingAndNoMessage() {
-    test::TestEnv env(false);
-    env.writeFile("tip.txt", "");
-    frmTip tip;
-    QCOMPARE(shownTip(tip), QString());
-    QTest::mouseClick(tip.cmdNextTip, Qt::LeftButton);
-    QCOMPARE(shownTip(tip), QString());
-    QVERIFY(env.prompts().shown.isEmpty());
-}
-
-void TestTips::aMissingFileSaysSo() {
-    test::TestEnv env(false);
-    env.writeFile("tip.txt", "One\r\nTwo\r\n");
-    { frmTip before; }
-    QVERIFY(QFile::remove(env.path("tip.txt")));
-    frmTip tip;
-    QCOMPARE(shownTip(tip), QStringLiteral("The tip.txt file was not found? \r\n\r\nPlease inform "
-                                           "Larkspur Software in order to correct this problem. "));
-    // No tips of an earlier opening come back.
-    QTest::mouseClick(tip.cmdNextTip, Qt::LeftButton);
-    QCOMPARE(shownTip(tip), tipText::NotFound);
-
-    // A folder of that name is no tips file either.
-    QVERIFY(QDir(env.dir()).mkdir("tip.txt"));
-    frmTip folder;
-    QCOMPARE(shownTip(folder), tipText::NotFound);
-    QVERIFY(!folder.LoadTips(QString()));
-}
-
-void TestTips::everyCloseStoresTheCheckBox() {
-    test::TestEnv env(false);
-    env.writeFile("tip.txt", "One\r\n");
-    QCOMPARE(storedSetting(), QStringLiteral("<absent>"));
-    {
+    void aMissingFileSaysSo() {
+        test::TestEnv env(false);
+        env.writeFile("tip.txt", "One\r\nTwo\r\n");
+        { frmTip before; }
+        QVERIFY(QFile::remove(env.path("tip.txt")));
         frmTip tip;
+        QCOMPARE(shownTip(tip),
+                 QStringLiteral("The tip.txt file was not found? \r\n\r\nPlease inform "
+                                "Larkspur Software in order to correct this problem. "));
+        // No tips of an earlier opening come back.
+        QTest::mouseClick(tip.cmdNextTip, Qt::LeftButton);
+        QCOMPARE(shownTip(tip), tipText::NotFound);
+
+        // A folder of that name is no tips file either.
+        QVERIFY(QDir(env.dir()).mkdir("tip.txt"));
+        frmTip folder;
+        QCOMPARE(shownTip(folder), tipText::NotFound);
+        QVERIFY(!folder.LoadTips(QString()));
+    }
+
+    void everyCloseStoresTheCheckBox() {
+        test::TestEnv env(false);
+        env.writeFile("tip.txt", "One\r\n");
+        QCOMPARE(storedSetting(), QStringLiteral("<absent>"));
+        {
+            frmTip tip;
+            tip.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&tip));
+            QTest::mouseClick(tip.chkLoadTipsAtStartup, Qt::LeftButton, {},
+                              QPoint(8, tip.chkLoadTipsAtStartup->height() / 2));  // on the box
+            QVERIFY(!tip.chkLoadTipsAtStartup->isChecked());
+            tip.close();
+        }
+        QCOMPARE(storedSetting(), QStringLiteral("0"));
+        QCOMPARE(frmTip::startupSetting(), 0);
+
+        // Ticked again at the next opening; closing with Escape stores "1".
+        frmTip tip;
+        QVERIFY(tip.chkLoadTipsAtStartup->isChecked());
         tip.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tip));
-        QTest::mouseClick(tip.chkLoadTipsAtStartup, Qt::LeftButton, {},
-                          QPoint(8, tip.chkLoadTipsAtStartup->height() / 2));  // on the box
-        QVERIFY(!tip.chkLoadTipsAtStartup->isChecked());
-        tip.close();
+        QTest::keyClick(&tip, Qt::Key_Escape);
+        QVERIFY(!tip.isVisible());
+        QCOMPARE(storedSetting(), QStringLiteral("1"));
     }
-    QCOMPARE(storedSetting(), QStringLiteral("0"));
-    QCOMPARE(frmTip::startupSetting(), 0);
 
-    // Ticked again at the next opening; closing with Escape stores "1".
-    frmTip tip;
-    QVERIFY(tip.chkLoadTipsAtStartup->isChecked());
-    tip.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&tip));
-    QTest::keyClick(&tip, Qt::Key_Escape);
-    QVERIFY(!tip.isVisible());
-    QCOMPARE(storedSetting(), QStringLiteral("1"));
-}
+    void theStartupSettingReadsAsANumber() {
+        test::TestEnv env(false);
+        QCOMPARE(frmTip::startupSetting(), 1);  // absent
+        for (const auto& [stored, read] :
+             {std::pair{"1", 1}, {"0", 0}, {"2", 2}, {"yes", 0}, {"", 0}}) {
+            Settings::save(QStringLiteral("Tipstatus"), QStringLiteral("Show Tips at Startup"),
+                           QLatin1String(stored));
+            QCOMPARE(frmTip::startupSetting(), read);
+        }
+    }
 
-void TestTips::theStartupSettingReadsAsANumber() {
-    test::TestEnv env(false);
-    QCOMPARE(frmTip::startupSetting(), 1);  // absent
-    const auto stored = [](const char* value) {
-        Settings::save(QStringLiteral("Tipstatus"), QStringLiteral("Show Tips at Startup"),
-                       QLatin1String(value));
-        return frmTip::startupSetting();
-    };
-    QCOMPARE(stored("1"), 1);
-    QCOMPARE(stored("0"), 0);
-    QCOMPARE(stored("2"), 2);
-    QCOMPARE(stored("yes"), 0);
-    QCOMPARE(stored(""), 0);
-}
+    void theWindowGoesBesideTheCatalogue() {
+        test::TestEnv env(false);
+        env.writeFile("tip.txt", "One\r\n");
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        QMainWindow main;
+        main.setGeometry(room.left() + 10, room.top() + 40, room.width() / 3, room.height() / 2);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
 
-void TestTips::theWindowGoesBesideTheCatalogue() {
-    test::TestEnv env(false);
-    env.writeFile("tip.txt", "One\r\n");
-    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
-    QMainWindow main;
-    main.setGeometry(room.left() + 10, room.top() + 40, room.width() / 3, room.height() / 2);
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
+        frmTip tip;
+        tip.placeBeside(&main);
+        tip.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tip));
+        QVERIFY(tip.frameGeometry().left() > main.frameGeometry().right());
+        QVERIFY(room.contains(tip.frameGeometry().topLeft()));
+        QCOMPARE(frmTip::openWindow(), &tip);
 
-    frmTip tip;
-    tip.placeBeside(&main);
-    tip.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&tip));
-    QVERIFY(tip.frameGeometry().left() > main.frameGeometry().right());
-    QVERIFY(room.contains(tip.frameGeometry().topLeft()));
-    QCOMPARE(frmTip::openWindow(), &tip);
+        // No room on the right: on the left.
+        main.move(room.right() - main.frameGeometry().width() - 10, main.y());
+        frmTip left;
+        left.placeBeside(&main);
+        QVERIFY(left.frameGeometry().right() < main.frameGeometry().left());
+        tip.close();
+        QCOMPARE(frmTip::openWindow(), nullptr);
+    }
 
-    // No room on the right: on the left.
-    main.move(room.right() - main.frameGeometry().width() - 10, main.y());
-    frmTip left;
-    left.placeBeside(&main);
-    QVERIFY(left.frameGeometry().right() < main.frameGeometry().left());
-    tip.close();
-    QCOMPARE(frmTip::openWindow(), nullptr);
-}
+    // The full version, and the home page opened from the link, or its address given instead.
+    void aboutShowsTheVersionAndOpensTheHomePage() {
+        test::TestEnv env(false);
+        frmAbout about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("About"));
+        QCOMPARE(about.Label1->text(), QStringLiteral("Kerbside Manager v1.1.1"));
+        QCOMPARE(about.Label5->text(),
+                 QStringLiteral("Click here to visit Kerbside Manager Homepage"));
+        QCOMPARE(about.Label5->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QVERIFY(about.findChildren<QPushButton*>().isEmpty());
 
-void TestTips::aboutShowsTheFullVersion() {
-    test::TestEnv env(false);
-    frmAbout about;
-    QCOMPARE(about.windowTitle(), QStringLiteral("About"));
-    QCOMPARE(about.Label1->text(), QStringLiteral("Kerbside Manager v1.1.1"));
-    QCOMPARE(about.Label1->text(), QStringLiteral("Kerbside Manager v%1.%2.%3")
-                                       .arg(ProgramInfo::major())
-                                       .arg(ProgramInfo::minor())
-                                       .arg(ProgramInfo::revision()));
-    QCOMPARE(about.Label5->text(), QStringLiteral("Click here to visit Kerbside Manager Homepage"));
-    QCOMPARE(about.Label5->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    QVERIFY(about.findChildren<QPushButton*>().isEmpty());
-}
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QTest::mouseClick(about.Label5, Qt::LeftButton);
+        QCOMPARE(env.prompts().urls,
+                 QStringList{"http://kerbside-manager.example.org/kerbside.html"});
+        QVERIFY(env.prompts().shown.isEmpty());
+        QVERIFY(about.isVisible());
 
-void TestTips::aboutOpensTheHomePage() {
-    test::TestEnv env(false);
-    frmAbout about;
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QTest::mouseClick(about.Label5, Qt::LeftButton);
-    QCOMPARE(env.prompts().urls, QStringList{"http://kerbside-manager.example.org/kerbside.html"});
-    QVERIFY(env.prompts().shown.isEmpty());
-    QVERIFY(about.isVisible());
-
-    // The browser does not come up: the address is given instead.
-    env.prompts().setOpenUrlResult(false);
-    about.Label5->setFocus();
-    QTest::keyClick(about.Label5, Qt::Key_Space);
-    QCOMPARE(env.prompts().urls.size(), 2);
-    QCOMPARE(env.prompts().shown.size(), 1);
-    QVERIFY(env.prompts().shown[0].text.contains(
-        QStringLiteral("http://kerbside-manager.example.org/kerbside.html")));
-    QCOMPARE(env.prompts().shown[0].title, QStringLiteral("About"));
-    QVERIFY(about.isVisible());
-}
+        // The browser does not come up: the address is given instead.
+        env.prompts().setOpenUrlResult(false);
+        about.Label5->setFocus();
+        QTest::keyClick(about.Label5, Qt::Key_Space);
+        QCOMPARE(env.prompts().urls.size(), 2);
+        QCOMPARE(env.prompts().shown.size(), 1);
+        QVERIFY(env.prompts().shown[0].text.contains(
+            QStringLiteral("http://kerbside-manager.example.org/kerbside.html")));
+        QCOMPARE(env.prompts().shown[0].title, QStringLiteral("About"));
+        QVERIFY(about.isVisible());
+    }
+};
 
 QTEST_MAIN(TestTips)
 #include "tst_tips.moc"
