@@ -114,26 +114,28 @@ private Q_SLOTS:
     }
 
     // A refused file, a looping one stopped by the time limit, or no converter at all: said
-    // so, and the catalogue left as it was.
+    // so, naming the file at fault (%1), and the catalogue left as it was.
     void failureChangesNothing_data() {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("noConverter");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("shortened") << "truncated.mdb"
-                                   << "143359 bytes long";
-        QTest::newRow("looping") << "looping.mdb"
-                                 << "took longer than 2 seconds";
-        QTest::newRow("no converter") << "fixture.mdb"
-                                      << "kbsmgr-import";
+        QTest::newRow("shortened") << "truncated.mdb" << false << "%1 is 143359 bytes long";
+        QTest::newRow("looping") << "looping.mdb" << false
+                                 << "Reading %1 took longer than 2 seconds, so it was stopped: "
+                                    "the file is probably damaged.";
+        QTest::newRow("no converter") << "fixture.mdb" << true << "%1";
     }
     void failureChangesNothing() {
         QFETCH(QString, file);
+        QFETCH(bool, noConverter);
         QFETCH(QString, reason);
         test::TestEnv env(false);
         bring(env, file);
         env.prompts().answerMsg(mb::OK);
         ConversionOptions o = options(2);
-        if (reason == QStringLiteral("kbsmgr-import"))
-            o.converter = reason = env.path(reason);
+        if (noConverter)
+            o.converter = env.path(QStringLiteral("kbsmgr-import"));
+        reason = reason.arg(noConverter ? o.converter : env.dbPath());
         const ConversionResult r = convertLegacyCatalogue(env.dbPath(), nullptr, o);
         QCOMPARE(int(r.outcome), int(Outcome::Failed));
         QVERIFY(!r.mayOpen());
