@@ -10,7 +10,7 @@ namespace kbs {
 namespace {
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;  // 64 megapixels
 
-QImage readFrom(QImageReader& reader) {
+QImage readFrom(QImageReader& reader, const QSize& fill) {
     reader.setAutoTransform(true);
     reader.setAllocationLimit(512);
     const QSize size = reader.size();
@@ -19,6 +19,12 @@ QImage readFrom(QImageReader& reader) {
                        QStringLiteral("The picture claims %1 x %2 pixels, more than can be shown.")
                            .arg(size.width())
                            .arg(size.height()));
+    }
+    if (fill.isValid() && size.isValid() &&
+        (size.width() > fill.width() || size.height() > fill.height())) {
+        const QSize scaled = size.scaled(fill, Qt::KeepAspectRatioByExpanding);
+        if (scaled.width() < size.width() && scaled.height() < size.height())
+            reader.setScaledSize(scaled);
     }
     QImage image = reader.read();
     if (image.isNull()) {
@@ -30,19 +36,19 @@ QImage readFrom(QImageReader& reader) {
 }
 }  // namespace
 
-QImage loadPictureFile(const QString& path) {
+QImage loadPictureFile(const QString& path, const QSize& fill) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    return readFrom(reader);
+    return readFrom(reader, fill);
 }
 
-QImage loadPictureBytes(const QByteArray& bytes) {
+QImage loadPictureBytes(const QByteArray& bytes, const QSize& fill) {
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    return readFrom(reader);
+    return readFrom(reader, fill);
 }
 
 }  // namespace kbs

@@ -9,7 +9,10 @@ namespace kbs {
 // The picture loader: reads a picture file or picture bytes, whatever the format, refusing
 // what is not a picture and what would take unreasonable memory (a header that claims a
 // huge size). Throws AppError with the loader's own description on failure.
-QImage loadPictureFile(const QString& path);
-QImage loadPictureBytes(const QByteArray& bytes);
+//
+// With a size to fill, a larger picture is decoded straight to the smallest size that still
+// covers it (JPEG decodes that way far faster), keeping its proportions.
+QImage loadPictureFile(const QString& path, const QSize& fill = {});
+QImage loadPictureBytes(const QByteArray& bytes, const QSize& fill = {});
 
 }  // namespace kbs

@@ -161,6 +161,7 @@ private:
     void pickMenuIconClicked(const QString& icon);
     void pickMenuEntryChosen(MenuEntryArray& entries, int box, int Index);
     void showStoredPicture();
+    QSize pictureFill() const;
     void storeChosenPicture();
     void setStatusText(const QString& text);
     void deleteScratchFiles();

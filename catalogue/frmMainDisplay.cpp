@@ -63,13 +63,19 @@ void frmMain::Update_Display() {
     showStoredPicture();
 }
 
+// The picture box is small: a picture is kept at no more than twice its size in device pixels,
+// which looks the same stretched into it and keeps a 50 MB photo from taking 70 MB of memory.
+QSize frmMain::pictureFill() const {
+    return imgPicture->size() * imgPicture->devicePixelRatioF() * 2;
+}
+
 void frmMain::Load_Picture(const QString& sImage) {
     if (sImage.isEmpty() || !QFileInfo(sImage).isFile()) {
         imgPicture->clearPicture();
         return;
     }
     try {
-        imgPicture->setPicture(loadPictureFile(sImage));
+        imgPicture->setPicture(loadPictureFile(sImage, pictureFill()));
     } catch (const AppError& e) {
         throw AppError(e.number(), e.source(),
                        mainText::InvalidImage + QStringLiteral("\r\n\r\n") + e.description());
@@ -140,7 +146,7 @@ void frmMain::showStoredPicture() {
         resumeNext([&] { QFile::remove(scratch); });
     } else {
         QFile::remove(scratch);
-        resumeNext([&] { imgPicture->setPicture(loadPictureBytes(inMemory)); });
+        resumeNext([&] { imgPicture->setPicture(loadPictureBytes(inMemory, pictureFill())); });
     }
 }
 
