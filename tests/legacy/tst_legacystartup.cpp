@@ -30,10 +30,13 @@ ConversionOptions options(int seconds = 0) {
     return o;
 }
 
-// The collector's old catalogue as the program's mydb.mdb.
-void bring(test::TestEnv& env, const QString& fixtureName) {
-    env.writeFile(kDb, fx::fixtureBytes(fixtureName));
-}
+// The collector's old catalogue as the program's mydb.mdb, and an OK for the message.
+struct OldCatalogue : test::TestEnv {
+    explicit OldCatalogue(const QString& fixtureName) : TestEnv(false) {
+        writeFile(kDb, fx::fixtureBytes(fixtureName));
+        prompts().answerMsg(mb::OK);
+    }
+};
 
 }  // namespace
 
@@ -41,9 +44,7 @@ class TestLegacyStartup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void convertsAndKeepsTheOriginal() {
-        test::TestEnv env(false);
-        bring(env, QStringLiteral("fixture.mdb"));
-        env.prompts().answerMsg(mb::OK);
+        OldCatalogue env(QStringLiteral("fixture.mdb"));
         const ConversionResult r = convertLegacyCatalogue(env.dbPath(), nullptr, options());
         QCOMPARE(int(r.outcome), int(Outcome::Converted));
         QVERIFY(r.mayOpen());
@@ -73,11 +74,9 @@ private Q_SLOTS:
     }
 
     void backupNameWhenTaken() {
-        test::TestEnv env(false);
-        bring(env, QStringLiteral("fixture_edge.mdb"));
+        OldCatalogue env(QStringLiteral("fixture_edge.mdb"));
         env.writeFile(kJet, "someone else's");
         env.writeFile(QStringLiteral("mydb.mdb.1.jet"), "and another");
-        env.prompts().answerMsg(mb::OK);
         const ConversionResult r = convertLegacyCatalogue(env.dbPath(), nullptr, options());
         QCOMPARE(int(r.outcome), int(Outcome::Converted));
         QCOMPARE(r.backupPath, env.path(QStringLiteral("mydb.mdb.2.jet")));
@@ -90,8 +89,7 @@ private Q_SLOTS:
     }
 
     void movesAreSafe() {
-        test::TestEnv env(false);
-        bring(env, QStringLiteral("fixture.mdb"));
+        OldCatalogue env(QStringLiteral("fixture.mdb"));
         const QByteArray original = env.readFile(kDb);
         // An earlier run was interrupted after the original got its second name.
         QCOMPARE(::link(QFile::encodeName(env.dbPath()).constData(),
@@ -105,8 +103,7 @@ private Q_SLOTS:
         QCOMPARE(env.readFile(kJet), original);
 
         // The converted file cannot be moved: the backup name made for it goes again.
-        test::TestEnv env2(false);
-        bring(env2, QStringLiteral("fixture.mdb"));
+        OldCatalogue env2(QStringLiteral("fixture.mdb"));
         QVERIFY_THROWS_EXCEPTION(
             AppError, installConverted(env2.dbPath(), env2.path(QStringLiteral("gone.tmp"))));
         QCOMPARE(fx::filesIn(env2.dir()), QStringList{kDb});
@@ -129,9 +126,7 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(bool, noConverter);
         QFETCH(QString, reason);
-        test::TestEnv env(false);
-        bring(env, file);
-        env.prompts().answerMsg(mb::OK);
+        OldCatalogue env(file);
         ConversionOptions o = options(2);
         if (noConverter)
             o.converter = env.path(QStringLiteral("kbsmgr-import"));
@@ -151,9 +146,7 @@ private Q_SLOTS:
     }
 
     void cancelFromTheProgressWindow() {
-        test::TestEnv env(false);
-        bring(env, QStringLiteral("looping.mdb"));
-        env.prompts().answerMsg(mb::OK);
+        OldCatalogue env(QStringLiteral("looping.mdb"));
         bool sawWindow = false;
         QTimer::singleShot(500, this, [&] {
             for (QWidget* w : QApplication::topLevelWidgets()) {
