@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTest>
 #include <csignal>
+#include <functional>
 #include <optional>
 
 #include "FileChecksAsUser.h"
@@ -29,63 +30,41 @@ inline void addSaveFaultRows() {
 // more than the list is now.
 class SaveFaultScope {
 public:
-    SaveFaultScope(TestEnv& env, SaveFault fault, const QString& name)
-        : m_env(env), m_fault(fault), m_path(env.path(name)) {
-        switch (fault) {
-            case SaveFault::ReadOnlyFolder:
-                m_ok = env.makeReadOnly(env.dir());
-                break;
-            case SaveFault::ReadOnlyFile:
-                m_ok = env.makeReadOnly(m_path);
-                break;
-            case SaveFault::FolderWithoutWriteBits:
-                // The permission bits alone, which root passes unless its override is set aside.
-                m_bits = QFile::permissions(env.dir());
-                QFile::setPermissions(env.dir(), QFile::ReadOwner | QFile::ExeOwner |
-                                                     QFile::ReadGroup | QFile::ExeGroup);
-                m_ok = m_asUser.emplace().ok();
-                break;
-            case SaveFault::FullDisk:
-                getrlimit(RLIMIT_FSIZE, &m_limit);
-                rlimit small = m_limit;
-                small.rlim_cur = rlim_t(QFileInfo(m_path).size() + 1024);
-                m_handler = std::signal(SIGXFSZ, SIG_IGN);
-                m_ok = setrlimit(RLIMIT_FSIZE, &small) == 0;
-                break;
-        }
-    }
-    ~SaveFaultScope() {
-        switch (m_fault) {
-            case SaveFault::ReadOnlyFolder:
-                m_env.makeWritable(m_env.dir());
-                break;
-            case SaveFault::ReadOnlyFile:
-                m_env.makeWritable(m_path);
-                break;
-            case SaveFault::FolderWithoutWriteBits:
+    SaveFaultScope(TestEnv& env, SaveFault fault, const QString& name) {
+        const QString path = fault == SaveFault::ReadOnlyFile ? env.path(name) : env.dir();
+        if (fault == SaveFault::ReadOnlyFolder || fault == SaveFault::ReadOnlyFile) {
+            m_ok = env.makeReadOnly(path);
+            m_undo = [&env, path] { env.makeWritable(path); };
+        } else if (fault == SaveFault::FolderWithoutWriteBits) {
+            // The permission bits alone, which root passes unless its override is set aside.
+            const auto bits = QFile::permissions(path);
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+            m_ok = m_asUser.emplace().ok();
+            m_undo = [this, path, bits] {
                 m_asUser.reset();
-                QFile::setPermissions(m_env.dir(), m_bits);
-                break;
-            case SaveFault::FullDisk:
-                setrlimit(RLIMIT_FSIZE, &m_limit);
-                std::signal(SIGXFSZ, m_handler);
-                break;
+                QFile::setPermissions(path, bits);
+            };
+        } else {
+            rlimit old{};
+            getrlimit(RLIMIT_FSIZE, &old);
+            rlimit small = old;
+            small.rlim_cur = rlim_t(QFileInfo(env.path(name)).size() + 1024);
+            const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+            m_ok = setrlimit(RLIMIT_FSIZE, &small) == 0;
+            m_undo = [old, handler] {
+                setrlimit(RLIMIT_FSIZE, &old);
+                std::signal(SIGXFSZ, handler);
+            };
         }
     }
-    SaveFaultScope(const SaveFaultScope&) = delete;
-    SaveFaultScope& operator=(const SaveFaultScope&) = delete;
+    ~SaveFaultScope() { m_undo(); }
     // False when the fault cannot be set up here.
     bool ok() const { return m_ok; }
 
 private:
-    TestEnv& m_env;
-    SaveFault m_fault;
-    QString m_path;
     bool m_ok = false;
-    QFile::Permissions m_bits;
     std::optional<FileChecksAsUser> m_asUser;
-    rlimit m_limit{};
-    void (*m_handler)(int) = nullptr;
+    std::function<void()> m_undo;
 };
 
 // The names in the program directory, scratch files included.
