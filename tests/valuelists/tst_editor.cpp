@@ -1,17 +1,23 @@
 // The value-list editor: loading and saving through the list, the save questions, the Edit
 // menu, and keeping the collector's files intact.
+#include <sys/resource.h>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <csignal>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "EditorTextBox.h"
+#include "FileChecksAsUser.h"
 #include "FileListBox.h"
-#include "SaveFaults.h"
 #include "ScriptedFileDialogs.h"
 #include "TestEnv.h"
 #include "frmEditor.h"
@@ -22,6 +28,56 @@ namespace {
 
 const QString kMainCaption = QStringLiteral("Kerbside Manager v1.1");
 const QString kSaveFailed = QStringLiteral("There has been a error!");
+
+// What stops a list in the program directory from being saved. A read-only folder still lets
+// the list itself be written in place; a save must not do that.
+enum class SaveFault { ReadOnlyFolder, FolderWithoutWriteBits, ReadOnlyFile, FullDisk };
+
+// The fault, on the list `name`, while it lives. A full disk lets no file grow beyond a little
+// more than the list is now.
+class SaveFaultScope {
+public:
+    SaveFaultScope(test::TestEnv& env, SaveFault fault, const QString& name) {
+        const QString path = fault == SaveFault::ReadOnlyFile ? env.path(name) : env.dir();
+        if (fault == SaveFault::ReadOnlyFolder || fault == SaveFault::ReadOnlyFile) {
+            m_ok = env.makeReadOnly(path);
+            m_undo = [&env, path] { env.makeWritable(path); };
+        } else if (fault == SaveFault::FolderWithoutWriteBits) {
+            // The permission bits alone, which root passes unless its override is set aside.
+            const auto bits = QFile::permissions(path);
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+            m_ok = m_asUser.emplace().ok();
+            m_undo = [this, path, bits] {
+                m_asUser.reset();
+                QFile::setPermissions(path, bits);
+            };
+        } else {
+            rlimit old{};
+            getrlimit(RLIMIT_FSIZE, &old);
+            rlimit small = old;
+            small.rlim_cur = rlim_t(QFileInfo(env.path(name)).size() + 1024);
+            const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+            m_ok = setrlimit(RLIMIT_FSIZE, &small) == 0;
+            m_undo = [old, handler] {
+                setrlimit(RLIMIT_FSIZE, &old);
+                std::signal(SIGXFSZ, handler);
+            };
+        }
+    }
+    ~SaveFaultScope() { m_undo(); }
+    // False when the fault cannot be set up here.
+    bool ok() const { return m_ok; }
+
+private:
+    bool m_ok = false;
+    std::optional<test::FileChecksAsUser> m_asUser;
+    std::function<void()> m_undo;
+};
+
+// The names in the program directory, scratch files included.
+QStringList filesIn(const test::TestEnv& env) {
+    return QDir(env.dir()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
 
 // The editor, open over a program directory holding `files`.
 struct Editor {
@@ -54,6 +110,8 @@ struct Editor {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(SaveFault)
+
 class TestEditor : public QObject {
     Q_OBJECT
 
@@ -62,11 +120,11 @@ private Q_SLOTS:
     void saveKeepsTheBytesAndEndsWithOneLineBreak_data();
     void saveKeepsTheBytesAndEndsWithOneLineBreak();
     void aLineBreakTypedAtTheEndIsNotSavedTwice();
-    void switchingAsksAboutUnsavedChanges();
-    void closingAsksAboutUnsavedChanges();
-    void aFailedSaveIsNotASave();
-    void aFailedSaveKeepsTheListWhole_data();
-    void aFailedSaveKeepsTheListWhole();
+    void leavingUnsavedTextAsks_data();
+    void leavingUnsavedTextAsks();
+    void savedTextIsLeftWithoutAQuestion();
+    void aFailedSaveKeepsTheListAndTheChanges_data();
+    void aFailedSaveKeepsTheListAndTheChanges();
     void aFileThatCannotBeLoadedLeavesThePreviousOne();
     void switchingWithNothingLoadedWritesNoOtherFile();
     void editMenuEnablesWhatTheSelectionAllows();
@@ -139,119 +197,73 @@ void TestEditor::aLineBreakTypedAtTheEndIsNotSavedTwice() {
     QCOMPARE(e.env.readFile("a.ini"), QByteArray("a\r\nb\r\n"));
 }
 
-void TestEditor::switchingAsksAboutUnsavedChanges() {
-    Editor e({{"a.ini", "a\r\n"}, {"b.ini", "b\r\n"}, {"c.ini", "c\r\n"}});
-    frmEditor& ed = *e.ed;
-    e.choose("a.ini");
-    e.typeAtEnd("1");
-    e.prompts.answerMsg(mb::No);
-    e.choose("b.ini");
-    QCOMPARE(e.prompts.shown.size(), 1);
-    QCOMPARE(e.prompts.shown[0].text, QStringLiteral("Do you wish to save your changes?"));
-    QCOMPARE(e.prompts.shown[0].title, kMainCaption);
-    QCOMPARE(e.prompts.shown[0].style, mb::YesNo | mb::Critical);
-    QCOMPARE(e.env.readFile("a.ini"), QByteArray("a\r\n"));
-    QCOMPARE(ed.txtIni->text(), QStringLiteral("b"));
-    QVERIFY(ed.isSaved());
-
-    e.typeAtEnd("2");
-    e.prompts.answerMsg(mb::Yes);
-    e.choose("c.ini");
-    QCOMPARE(e.env.readFile("b.ini"), QByteArray("b2\r\n"));
-    QCOMPARE(ed.txtIni->text(), QStringLiteral("c"));
-    QCOMPARE(frmEditor::currentFileName(), QStringLiteral("c.ini"));
-    QVERIFY(ed.isSaved());
-
-    // Saved text switches without a question.
-    e.choose("a.ini");
-    QCOMPARE(e.prompts.shown.size(), 2);
-    QVERIFY(e.prompts.unexpected.isEmpty());
+void TestEditor::leavingUnsavedTextAsks_data() {
+    QTest::addColumn<QString>("leave");  // by switching, by the Quit entry or by the close box
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("switch, No") << "switch" << int(mb::No) << QByteArray("a\r\n");
+    QTest::newRow("switch, Yes") << "switch" << int(mb::Yes) << QByteArray("a1\r\n");
+    QTest::newRow("Quit, No") << "Quit" << int(mb::No) << QByteArray("a\r\n");
+    QTest::newRow("close box, Yes") << "close box" << int(mb::Yes) << QByteArray("a1\r\n");
 }
 
-void TestEditor::closingAsksAboutUnsavedChanges() {
-    Editor e({{"a.ini", "a\r\n"}});
+void TestEditor::leavingUnsavedTextAsks() {
+    QFETCH(QString, leave);
+    QFETCH(int, answer);
+    QFETCH(QByteArray, saved);
+    Editor e({{"a.ini", "a\r\n"}, {"b.ini", "b\r\n"}});
     e.choose("a.ini");
     e.typeAtEnd("1");
-    e.prompts.answerMsg(mb::No);
-    e.ed->mnuQuit->trigger();
-    QVERIFY(!e.ed->isVisible());
+    e.prompts.answerMsg(answer);
+    if (leave == "switch")
+        e.choose("b.ini");
+    else if (leave == "Quit")
+        e.ed->mnuQuit->trigger();
+    else
+        e.ed->close();
     QCOMPARE(e.prompts.shown.size(), 1);
-    QCOMPARE(e.prompts.shown[0].text, QStringLiteral("Quit -- Save changes?"));
+    QCOMPARE(e.prompts.shown[0].text, leave == "switch"
+                                          ? QStringLiteral("Do you wish to save your changes?")
+                                          : QStringLiteral("Quit -- Save changes?"));
     QCOMPARE(e.prompts.shown[0].title, kMainCaption);
     QCOMPARE(e.prompts.shown[0].style, mb::YesNo | mb::Critical);
-    QCOMPARE(e.env.readFile("a.ini"), QByteArray("a\r\n"));
+    QCOMPARE(e.env.readFile("a.ini"), saved);
+    QCOMPARE(e.ed->isVisible(), leave == "switch");
+    if (leave == "switch") {
+        QCOMPARE(e.ed->txtIni->text(), QStringLiteral("b"));
+        QCOMPARE(frmEditor::currentFileName(), QStringLiteral("b.ini"));
+        QVERIFY(e.ed->isSaved());
+    }
+}
 
-    e.open();
+void TestEditor::savedTextIsLeftWithoutAQuestion() {
+    Editor e({{"a.ini", "a\r\n"}, {"b.ini", "b\r\n"}});
     e.choose("a.ini");
-    e.typeAtEnd("2");
-    e.prompts.answerMsg(mb::Yes);
-    e.ed->close();  // the close box
-    QVERIFY(!e.ed->isVisible());
-    QCOMPARE(e.env.readFile("a.ini"), QByteArray("a2\r\n"));
-
-    // Escape does not close the window; with nothing to save, closing asks nothing.
-    e.open();
+    e.choose("b.ini");
+    QCOMPARE(e.ed->txtIni->text(), QStringLiteral("b"));
+    // Escape does not close the window.
     QTest::keyClick(e.ed->txtIni, Qt::Key_Escape);
     QVERIFY(e.ed->isVisible());
     e.ed->close();
     QVERIFY(!e.ed->isVisible());
-    QCOMPARE(e.prompts.shown.size(), 2);
+    QVERIFY(e.prompts.shown.isEmpty());
 }
 
-void TestEditor::aFailedSaveIsNotASave() {
-    Editor e({{"a.ini", "a\r\n"}, {"b.ini", "b\r\n"}});
+void TestEditor::aFailedSaveKeepsTheListAndTheChanges_data() {
+    QTest::addColumn<SaveFault>("fault");
+    QTest::newRow("read-only folder") << SaveFault::ReadOnlyFolder;
+    QTest::newRow("folder without write permission") << SaveFault::FolderWithoutWriteBits;
+    QTest::newRow("read-only file") << SaveFault::ReadOnlyFile;
+    QTest::newRow("full disk") << SaveFault::FullDisk;
+}
+
+void TestEditor::aFailedSaveKeepsTheListAndTheChanges() {
+    QFETCH(SaveFault, fault);
+    const QByteArray a("Red\r\nBlue\r\n");
+    Editor e({{"a.ini", a}, {"b.ini", "b\r\n"}});
     frmEditor& ed = *e.ed;
     auto& shown = e.prompts.shown;
     test::ScriptedFileDialogs dialogs;
-    e.choose("a.ini");
-    e.typeAtEnd("1");
-    // The file turns into a folder behind the editor's back: no one can write it.
-    QVERIFY(QFile::remove(e.env.path("a.ini")));
-    QVERIFY(QDir(e.env.dir()).mkdir("a.ini"));
-
-    ed.mnuSave->trigger();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].text, kSaveFailed);
-    QCOMPARE(shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(shown[0].style, int(mb::OKOnly));
-    QVERIFY(!ed.isSaved());
-    dialogs.chooseFile(e.env.path("a.ini"));
-    ed.mnuSaveAs->trigger();
-    QCOMPARE(shown.size(), 2);
-    QCOMPARE(shown[1].text, kSaveFailed);
-    QVERIFY(!ed.isSaved());
-
-    // Switching asks; Yes fails to write, and the edits stay where they are.
-    e.prompts.answerMsg(mb::Yes);
-    e.choose("b.ini");
-    QCOMPARE(shown.size(), 4);
-    QCOMPARE(shown[3].text, kSaveFailed);
-    QCOMPARE(ed.txtIni->text(), QStringLiteral("a1"));
-    QCOMPARE(ed.lstSections->fileName(), QStringLiteral("a.ini"));
-    QVERIFY(!ed.isSaved());
-
-    // Closing asks; Yes fails to write and the window stays open; No closes it.
-    e.prompts.answerMsg(mb::Yes);
-    ed.close();
-    QVERIFY(ed.isVisible());
-    QCOMPARE(shown.size(), 6);
-    QCOMPARE(shown[4].text, QStringLiteral("Quit -- Save changes?"));
-    QCOMPARE(shown[5].text, kSaveFailed);
-    e.prompts.answerMsg(mb::No);
-    ed.close();
-    QVERIFY(!ed.isVisible());
-    QCOMPARE(e.prompts.unusedAnswers(), 0);
-}
-
-void TestEditor::aFailedSaveKeepsTheListWhole_data() {
-    test::addSaveFaultRows();
-}
-
-void TestEditor::aFailedSaveKeepsTheListWhole() {
-    QFETCH(test::SaveFault, fault);
-    const QByteArray a("Red\r\nBlue\r\n");
-    Editor e({{"a.ini", a}});
-    frmEditor& ed = *e.ed;
     e.choose("a.ini");
     QString more;
     for (int i = 0; i < 4000; ++i)
@@ -259,16 +271,31 @@ void TestEditor::aFailedSaveKeepsTheListWhole() {
     ed.txtIni->moveCursor(QTextCursor::End);
     ed.txtIni->insertPlainText(more);  // pasted
     {
-        test::SaveFaultScope scope(e.env, fault, "a.ini");
+        SaveFaultScope scope(e.env, fault, "a.ini");
         if (!scope.ok())
             QSKIP("cannot set this fault up here");
+        // Save, Save As over the list, and Yes to saving first on switching and on closing.
         ed.mnuSave->trigger();
+        dialogs.chooseFile(e.env.path("a.ini"));
+        ed.mnuSaveAs->trigger();
+        e.prompts.answerMsg(mb::Yes);
+        e.choose("b.ini");
+        e.prompts.answerMsg(mb::Yes);
+        ed.close();
     }
-    QCOMPARE(e.prompts.shown.size(), 1);
-    QCOMPARE(e.prompts.shown[0].text, kSaveFailed);
+    // Each said so and left the text unsaved, so that the next one asked again.
+    QCOMPARE(shown.size(), 6);
+    for (const int i : {0, 1, 3, 5}) {
+        QCOMPARE(shown[i].text, kSaveFailed);
+        QCOMPARE(shown[i].title, QStringLiteral("Error"));
+        QCOMPARE(shown[i].style, int(mb::OKOnly));
+    }
     QVERIFY(!ed.isSaved());
+    QVERIFY(ed.isVisible());
+    QCOMPARE(ed.lstSections->fileName(), QStringLiteral("a.ini"));
+    QCOMPARE(ed.txtIni->text(), "Red\r\nBlue" + more);
     QCOMPARE(e.env.readFile("a.ini"), a);
-    QCOMPARE(test::filesIn(e.env), QStringList{"a.ini"});
+    QCOMPARE(filesIn(e.env), (QStringList{"a.ini", "b.ini"}));
 
     // Once the fault is gone the same save goes through, whole.
     ed.mnuSave->trigger();
