@@ -2,11 +2,11 @@
 // scrolling list that stands in for the menu when a list is long.
 #include <QAction>
 #include <QApplication>
+#include <QHash>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -20,22 +20,28 @@ using namespace kbs;
 
 namespace {
 
-// A pick menu as the catalogue window holds it: one template entry with an empty caption.
+// A pick menu as the catalogue window holds it, one template entry with an empty caption, and
+// the field its entry handler fills with the chosen entry's value.
 struct PickMenu {
+    test::TestEnv env{false};
     QMenu menu{QStringLiteral("Colors")};
     std::unique_ptr<MenuEntryArray> entries;
+    QLineEdit field{QStringLiteral("before")};
+    QList<int> clicks;
     PickMenu() {
-        menu.setObjectName(QStringLiteral("menuColor"));
         menu.addAction(QString())->setObjectName(QStringLiteral("mnuColor_0"));
         entries = std::make_unique<MenuEntryArray>(&menu, QStringLiteral("mnuColor"));
+        QObject::connect(entries.get(), &MenuEntryArray::Click, &field, [this](int index) {
+            clicks << index;
+            field.setText(entries->caption(index));
+        });
     }
-    // The values of the entries from 1 up, as the entry handler reads them.
-    QStringList values() const {
-        QStringList out;
-        for (int i = 1; i < entries->count(); ++i)
-            out << entries->caption(i);
-        return out;
+    // Writes the list file and rebuilds the menu from it, as a click on the menu does.
+    void load(const QByteArray& bytes) {
+        env.writeFile("list.ini", bytes);
+        reload();
     }
+    void reload() { LoadMenuFromFile(*entries, env.path("list.ini")); }
     // What the menu shows, in its order.
     QStringList shown() const {
         QStringList out;
@@ -60,55 +66,29 @@ struct PickMenu {
     }
 };
 
-// The field a pick menu fills: the entry handler puts the chosen entry's caption into it.
-struct PickedField {
-    QLineEdit field;
-    explicit PickedField(MenuEntryArray& entries) {
-        field.setText(QStringLiteral("before"));
-        QObject::connect(&entries, &MenuEntryArray::Click, &field,
-                         [this, &entries](int Index) { field.setText(entries.caption(Index)); });
-    }
-};
-
 // A list of 40,000 lines, of which the first 32,766 are offered. Most are plain; a few hold
 // what a menu would take for markup, and one is the only value that starts with "Z".
-const int kLongLines = 40000;
 QString longListValue(int line) {
-    switch (line) {
-        case 2:
-            return QStringLiteral(" Smith & Co ");
-        case 3:
-            return QStringLiteral("A\tB");
-        case 4:
-            return QStringLiteral("line\nbreak");
-        case 5:
-            return QStringLiteral("-");
-        case 6:
-            return QString();
-        case 7:
-            return QString(100, QLatin1Char('w'));
-        case 20000:
-            return QStringLiteral("Zebra stripe");
-        case 32766:
-            return QStringLiteral("last & offered ");
-        case 32767:
-            return QStringLiteral("first not offered");
-        default:
-            return QStringLiteral("Colour %1").arg(line, 5, 10, QLatin1Char('0'));
-    }
+    static const QHash<int, QString> special{{2, " Smith & Co "},
+                                             {3, "A\tB"},
+                                             {4, "line\nbreak"},
+                                             {5, "-"},
+                                             {6, ""},
+                                             {7, QString(100, QLatin1Char('w'))},
+                                             {20000, "Zebra stripe"},
+                                             {32766, "last & offered "},
+                                             {32767, "first not offered"}};
+    return special.value(line, QStringLiteral("Colour %1").arg(line, 5, 10, QLatin1Char('0')));
 }
-QByteArray longListBytes() {
+QByteArray longListBytes(int lines = 40000) {
     QByteArray bytes;
-    for (int line = 1; line <= kLongLines; ++line)
+    for (int line = 1; line <= lines; ++line)
         bytes += longListValue(line).toUtf8() + "\r\n";
     return bytes;
 }
 
 QListView* listIn(QWidget* popup) {
-    auto* view = popup->findChild<QListView*>();
-    if (!view)
-        qWarning("no list in the popup: %s", popup->metaObject()->className());
-    return view;
+    return popup->findChild<QListView*>();
 }
 
 QString rowText(QListView* view, int row) {
@@ -121,112 +101,78 @@ class TestPickMenu : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void buildsOneEntryPerValueAndHidesTheTemplate();
-    void rebuildingLeavesNothingOfTheLastBuild();
+    void buildsOneEntryPerValueEachTime();
     void choosingAnEntryGivesItsValueAsRead();
     void specialCharactersAreShownAsText();
     void aMissingOrEmptyListShowsANotice();
     void badInputDoesNotStopTheMenu_data();
     void badInputDoesNotStopTheMenu();
-    void popupReturnsTheChosenIndex();
-    void aLongListPopsUpAsAScrollingList();
-    void aLongListShowsItsValuesAsTheMenuWould();
-    void choosingFromTheLongListFillsTheFieldWithTheValueAsRead();
-    void choosingWithTheMouseAndByTyping();
-    void dismissingTheLongListLeavesTheField();
+    void aLongListPopsUpAsAScrollingListShowingWhatTheMenuWould();
+    void choosingFromTheLongListByKey_data();
+    void choosingFromTheLongListByKey();
+    void theLongListFollowsTheMouse();
     void rebuildingALongListLeavesNothingOfTheLastBuild();
     void entriesCrossingTheMenuLimitMoveBetweenMenuAndList();
 };
 
-void TestPickMenu::buildsOneEntryPerValueAndHidesTheTemplate() {
-    test::TestEnv env(false);
-    env.writeFile("exteriorcolor.ini", "Red\r\nBlue\r\n");
+void TestPickMenu::buildsOneEntryPerValueEachTime() {
     PickMenu pick;
-    LoadMenuFromFile(*pick.entries, env.path("exteriorcolor.ini"));
-
-    QCOMPARE(pick.entries->count(), 3);
-    QCOMPARE(pick.values(), (QStringList{"Red", "Blue"}));
+    pick.load("Want\r\nHave\r\nSell\r\nSwap\r\nGone\r\n");
+    pick.reload();
+    QCOMPARE(pick.entries->count(), 6);
     QVERIFY(!pick.entries->isVisible(0));
-    QVERIFY(pick.entries->isVisible(1) && pick.entries->isVisible(2));
-    QCOMPARE(pick.shown(), (QStringList{"Red", "Blue"}));
-    QCOMPARE(pick.entries->notice(), QString());
-}
-
-void TestPickMenu::rebuildingLeavesNothingOfTheLastBuild() {
-    test::TestEnv env(false);
-    env.writeFile("status.ini", "Want\r\nHave\r\nSell\r\nSwap\r\nGone\r\n");
-    PickMenu pick;
-    LoadMenuFromFile(*pick.entries, env.path("status.ini"));
-    LoadMenuFromFile(*pick.entries, env.path("status.ini"));
     QCOMPARE(pick.shown(), (QStringList{"Want", "Have", "Sell", "Swap", "Gone"}));
     QCOMPARE(pick.menu.actions().size(), 6);
 
     // The list shrank in the editor: the next click shows the two values left.
-    env.writeFile("status.ini", "Want\r\nHave\r\n");
-    LoadMenuFromFile(*pick.entries, env.path("status.ini"));
+    pick.load("Want\r\nHave\r\n");
     QCOMPARE(pick.entries->count(), 3);
     QCOMPARE(pick.shown(), (QStringList{"Want", "Have"}));
     QCOMPARE(pick.menu.actions().size(), 3);
-    QVERIFY(!pick.entries->exists(3));
 }
 
 void TestPickMenu::choosingAnEntryGivesItsValueAsRead() {
-    test::TestEnv env(false);
-    env.writeFile("series.ini", "Red\r\n\r\n Blue \r\n");
     PickMenu pick;
-    QSignalSpy clicks(pick.entries.get(), &MenuEntryArray::Click);
-    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
-
-    pick.entries->entry(2)->trigger();
+    pick.load("Red\r\n\r\n Blue \r\n");
     pick.entries->entry(3)->trigger();
-    QCOMPARE(clicks.size(), 2);
-    QCOMPARE(clicks.at(0).at(0).toInt(), 2);
-    QCOMPARE(pick.entries->caption(clicks.at(0).at(0).toInt()), QString());
-    QCOMPARE(clicks.at(1).at(0).toInt(), 3);
-    QCOMPARE(pick.entries->caption(clicks.at(1).at(0).toInt()), QStringLiteral(" Blue "));
-
+    QCOMPARE(pick.field.text(), QStringLiteral(" Blue "));
+    pick.entries->entry(2)->trigger();
+    QCOMPARE(pick.field.text(), QString());
     // Entries created by a later rebuild report their own index too.
-    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
+    pick.reload();
     pick.entries->entry(1)->trigger();
-    QCOMPARE(clicks.last().at(0).toInt(), 1);
+    QCOMPARE(pick.clicks, (QList<int>{3, 2, 1}));
+    QCOMPARE(pick.field.text(), QStringLiteral("Red"));
 }
 
 void TestPickMenu::specialCharactersAreShownAsText() {
-    test::TestEnv env(false);
-    env.writeFile("basename.ini", "Smith & Co\r\n-\r\nA\tB\r\nline\nbreak\r\n");
     PickMenu pick;
-    LoadMenuFromFile(*pick.entries, env.path("basename.ini"));
-    QCOMPARE(pick.values(), (QStringList{"Smith & Co", "-", "A\tB", "line\nbreak"}));
+    pick.load("Smith & Co\r\n-\r\nA\tB\r\nline\nbreak\r\n");
+    QStringList values;
+    for (int i = 1; i < pick.entries->count(); ++i)
+        values << pick.entries->caption(i);
+    QCOMPARE(values, (QStringList{"Smith & Co", "-", "A\tB", "line\nbreak"}));
     QCOMPARE(pick.shown(), (QStringList{"Smith && Co", "-", "A B", "line\u00B6break"}));
     for (QAction* a : pick.menu.actions())
         QVERIFY(!a->isSeparator());
 }
 
 void TestPickMenu::aMissingOrEmptyListShowsANotice() {
-    test::TestEnv env(false);
-    env.writeFile("boxtype.ini", "Window Box\r\n");
     PickMenu pick;
-    LoadMenuFromFile(*pick.entries, env.path("boxtype.ini"));
-
-    QVERIFY(QFile::remove(env.path("boxtype.ini")));
-    LoadMenuFromFile(*pick.entries, env.path("boxtype.ini"));
+    pick.load("Window Box\r\n");
+    const QString path = QDir::toNativeSeparators(pick.env.path("list.ini"));
+    QVERIFY(QFile::remove(pick.env.path("list.ini")));
+    pick.reload();
     QCOMPARE(pick.entries->count(), 1);
-    const QString notice =
-        menuText::ListNotFound.arg(QDir::toNativeSeparators(env.path("boxtype.ini")));
-    QCOMPARE(pick.shown(), QStringList{notice});
+    QCOMPARE(pick.shown(), QStringList{menuText::ListNotFound.arg(path)});
     QAction* shownNotice = pick.menu.actions().last();
     QVERIFY(!shownNotice->isEnabled());
     QCOMPARE(pick.entries->indexOf(shownNotice), -1);
 
-    env.writeFile("boxtype.ini", "");
-    LoadMenuFromFile(*pick.entries, env.path("boxtype.ini"));
-    QCOMPARE(
-        pick.shown(),
-        QStringList{menuText::ListEmpty.arg(QDir::toNativeSeparators(env.path("boxtype.ini")))});
-
+    pick.load("");
+    QCOMPARE(pick.shown(), QStringList{menuText::ListEmpty.arg(path)});
     // Once the list has values again the notice is gone.
-    env.writeFile("boxtype.ini", "Blister Card\r\n");
-    LoadMenuFromFile(*pick.entries, env.path("boxtype.ini"));
+    pick.load("Blister Card\r\n");
     QCOMPARE(pick.shown(), QStringList{"Blister Card"});
 }
 
@@ -242,19 +188,14 @@ void TestPickMenu::badInputDoesNotStopTheMenu_data() {
         junk += char((seed >> 16) & 0xFF);
     }
     // The first CR ends the first line; the rest is whatever the bytes make of it.
-    for (int i = 0; i < 100; ++i) {
-        if (junk[i] == '\r')
-            junk[i] = 'x';
-    }
+    junk.replace(0, 100, QByteArray(junk.left(100)).replace('\r', 'x'));
     junk.insert(100, '\r');
     junk[50] = '\0';
     QTest::newRow("binary junk with NULs") << junk << -1 << qsizetype(100);
     QTest::newRow("one line of a million characters")
         << QByteArray(1000000, 'x') << 1 << qsizetype(1000000);
-    QByteArray many;
-    for (int i = 0; i < 40000; ++i)
-        many += "value\r\n";
-    QTest::newRow("more than 32766 lines") << many << 32766 << qsizetype(5);
+    QTest::newRow("more than 32766 lines")
+        << QByteArray("value\r\n").repeated(40000) << 32766 << qsizetype(5);
     QByteArray big(50 * 1024 * 1024, 'y');
     for (qsizetype i = 999; i < big.size(); i += 1000)
         big[i] = '\r';
@@ -265,10 +206,8 @@ void TestPickMenu::badInputDoesNotStopTheMenu() {
     QFETCH(QByteArray, bytes);
     QFETCH(int, values);
     QFETCH(qsizetype, firstLength);
-    test::TestEnv env(false);
-    env.writeFile("wheeltypes.ini", bytes);
     PickMenu pick;
-    LoadMenuFromFile(*pick.entries, env.path("wheeltypes.ini"));
+    pick.load(bytes);
     if (values < 0)
         QVERIFY(pick.entries->count() > 2 && pick.entries->count() <= valuelist::MaxValues + 1);
     else
@@ -287,233 +226,118 @@ void TestPickMenu::badInputDoesNotStopTheMenu() {
     QVERIFY(shown);
 }
 
-void TestPickMenu::popupReturnsTheChosenIndex() {
-    test::TestEnv env(false);
-    env.writeFile("cargrade.ini", "C10\r\nC9\r\nC8\r\n");
+void TestPickMenu::aLongListPopsUpAsAScrollingListShowingWhatTheMenuWould() {
     PickMenu pick;
-    LoadMenuFromFile(*pick.entries, env.path("cargrade.ini"));
-    QSignalSpy clicks(pick.entries.get(), &MenuEntryArray::Click);
-
-    // The person at the keyboard: down twice and Enter chooses the second value.
-    QTimer::singleShot(0, [] {
-        QWidget* popup = QApplication::activePopupWidget();
-        QVERIFY(popup);
-        QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Return);
-    });
-    QCOMPARE(pick.entries->popupAtPointer(), 2);
-    QCOMPARE(clicks.size(), 1);
-    QCOMPARE(clicks.at(0).at(0).toInt(), 2);
-
-    // Dismissed without a choice.
-    QTimer::singleShot(0,
-                       [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape); });
-    QCOMPARE(pick.entries->popupAtPointer(), -1);
-    QCOMPARE(clicks.size(), 1);
-}
-
-void TestPickMenu::aLongListPopsUpAsAScrollingList() {
-    test::TestEnv env(false);
-    env.writeFile("series.ini", longListBytes());
-    PickMenu pick;
-    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
-
+    pick.load(longListBytes());
     QCOMPARE(pick.entries->count(), valuelist::MaxValues + 1);
     QVERIFY(pick.entries->showsAsList());
-    // The entries are there to be read and triggered, but not in the menu.
-    QCOMPARE(pick.menu.actions().size(), 1);
-    QVERIFY(!pick.entries->isVisible(0));
-    QVERIFY(pick.entries->isVisible(1));
-    QCOMPARE(pick.entries->caption(1), QStringLiteral("Colour 00001"));
-    QCOMPARE(pick.entries->caption(32766), QStringLiteral("last & offered "));
-    QVERIFY(!pick.entries->exists(32767));
-    QCOMPARE(pick.entries->notice(), QString());
+    QCOMPARE(pick.menu.actions().size(), 1);  // the template alone
+    QCOMPARE(pick.entries->caption(valuelist::MaxValues), QStringLiteral("last & offered "));
 
+    QStringList listed;
     int rows = -1;
-    QString first, last;
-    bool isMenu = true;
     QCOMPARE(pick.popUp([&](QWidget* popup) {
-        isMenu = qobject_cast<QMenu*>(popup) != nullptr;
+        QVERIFY(!qobject_cast<QMenu*>(popup));
         QListView* view = listIn(popup);
         QVERIFY(view);
-        rows = view->model()->rowCount();
-        first = rowText(view, 0);
-        last = rowText(view, rows - 1);
         QVERIFY(!view->currentIndex().isValid());
-        QVERIFY(popup->isVisible());
         QVERIFY(popup->height() > view->sizeHintForRow(0));
+        rows = view->model()->rowCount();
+        for (int row = 0; row < 8; ++row)
+            listed << rowText(view, row);
+        listed << rowText(view, rows - 1);
         QTest::keyClick(popup, Qt::Key_Escape);
     }),
              -1);
-    QVERIFY(!isMenu);
-    QCOMPARE(rows, valuelist::MaxValues);
-    QCOMPARE(first, QStringLiteral("Colour 00001"));
-    QCOMPARE(last, QStringLiteral("last & offered "));
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
-}
-
-void TestPickMenu::aLongListShowsItsValuesAsTheMenuWould() {
-    test::TestEnv env(false);
-    env.writeFile("series.ini", longListBytes());
-    PickMenu pick;
-    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
-
-    // The same first values as a short list, in the menu, for comparison.
-    QByteArray shortBytes;
-    for (int line = 1; line <= 8; ++line)
-        shortBytes += longListValue(line).toUtf8() + "\r\n";
-    env.writeFile("short.ini", shortBytes);
-    PickMenu small;
-    LoadMenuFromFile(*small.entries, env.path("short.ini"));
-    QVERIFY(!small.entries->showsAsList());
-
-    QStringList listed;
-    pick.popUp([&](QWidget* popup) {
-        QListView* view = listIn(popup);
-        QVERIFY(view);
-        for (int row = 0; row < 8; ++row)
-            listed << rowText(view, row);
-        for (int row : {19998, 19999, 32765})
-            QCOMPARE(rowText(view, row), pick.entries->shownCaption(row + 1));
-    });
-    // What the menu draws: its text with a doubled "&" drawn once.
-    QStringList drawn;
-    for (int i = 1; i <= 8; ++i) {
-        drawn << small.entries->entry(i)->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
-        QCOMPARE(small.entries->shownCaption(i), drawn.last());
-        QCOMPARE(pick.entries->entry(i)->text(), small.entries->entry(i)->text());
-    }
-    QCOMPARE(listed, drawn);
+    QCOMPARE(rows, valuelist::MaxValues);
+    QCOMPARE(listed.last(), QStringLiteral("last & offered "));
     QCOMPARE(listed.mid(1, 5), (QStringList{" Smith & Co ", "A B", "line\u00B6break", "-", ""}));
     QVERIFY(listed[6].size() < 100 && listed[6].endsWith(QChar(0x2026)));
+
+    // The same first values as a short list, in the menu: it draws its text with a doubled "&"
+    // drawn once.
+    PickMenu small;
+    small.load(longListBytes(8));
+    QVERIFY(!small.entries->showsAsList());
+    for (int i = 1; i <= 8; ++i)
+        QCOMPARE(listed[i - 1], small.entries->entry(i)->text().replace("&&", "&"));
 }
 
-void TestPickMenu::choosingFromTheLongListFillsTheFieldWithTheValueAsRead() {
-    test::TestEnv env(false);
-    env.writeFile("series.ini", longListBytes());
-    PickMenu pick;
-    PickedField picked(*pick.entries);
-    QSignalSpy clicks(pick.entries.get(), &MenuEntryArray::Click);
-    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
-
-    // The keys a menu takes: down twice and Enter choose the second value.
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Return);
-    }),
-             2);
-    QCOMPARE(clicks.size(), 1);
-    QCOMPARE(clicks.at(0).at(0).toInt(), 2);
-    QCOMPARE(picked.field.text(), QStringLiteral(" Smith & Co "));
-
-    // End goes to the last value offered, spaces and all.
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QTest::keyClick(popup, Qt::Key_End);
-        QTest::keyClick(popup, Qt::Key_Enter);
-    }),
-             valuelist::MaxValues);
-    QCOMPARE(clicks.size(), 2);
-    QCOMPARE(picked.field.text(), QStringLiteral("last & offered "));
-
-    // Up from no row wraps to the last, and Down from there back to the first.
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QTest::keyClick(popup, Qt::Key_Up);
-        QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Return);
-    }),
-             1);
-    QCOMPARE(picked.field.text(), QStringLiteral("Colour 00001"));
-
-    // The empty value empties the field.
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QTest::keyClick(popup, Qt::Key_Home);
-        for (int i = 0; i < 5; ++i)
-            QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Return);
-    }),
-             6);
-    QCOMPARE(picked.field.text(), QString());
-    QCOMPARE(clicks.size(), 4);
+void TestPickMenu::choosingFromTheLongListByKey_data() {
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("value");
+    using K = Qt::Key;
+    QTest::newRow("Down twice") << QList<int>{K::Key_Down, K::Key_Down, K::Key_Return} << 2
+                                << " Smith & Co ";
+    QTest::newRow("End goes to the last offered")
+        << QList<int>{K::Key_End, K::Key_Enter} << valuelist::MaxValues << "last & offered ";
+    QTest::newRow("Up wraps to the last, Down to the first")
+        << QList<int>{K::Key_Up, K::Key_Down, K::Key_Return} << 1 << "Colour 00001";
+    QTest::newRow("the empty value")
+        << QList<int>{K::Key_Home, K::Key_Down, K::Key_Down,  K::Key_Down,
+                      K::Key_Down, K::Key_Down, K::Key_Return}
+        << 6 << "";
+    QTest::newRow("typing a first letter")
+        << QList<int>{K::Key_Z, K::Key_Return} << 20000 << "Zebra stripe";
+    QTest::newRow("Escape after moving about")
+        << QList<int>{K::Key_PageDown, K::Key_Down, K::Key_Escape} << -1 << "before";
 }
 
-void TestPickMenu::choosingWithTheMouseAndByTyping() {
-    test::TestEnv env(false);
-    env.writeFile("series.ini", longListBytes());
+void TestPickMenu::choosingFromTheLongListByKey() {
+    QFETCH(QList<int>, keys);
+    QFETCH(int, index);
+    QFETCH(QString, value);
     PickMenu pick;
-    PickedField picked(*pick.entries);
-    QSignalSpy clicks(pick.entries.get(), &MenuEntryArray::Click);
-    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
+    pick.load(longListBytes());
+    QCOMPARE(pick.popUp([&keys](QWidget* popup) {
+        for (const int key : keys)
+            QTest::keyClick(popup, Qt::Key(key));
+    }),
+             index);
+    QCOMPARE(pick.field.text(), value);
+    QCOMPARE(pick.clicks.size(), index < 0 ? 0 : 1);
+}
 
+void TestPickMenu::theLongListFollowsTheMouse() {
+    PickMenu pick;
+    pick.load(longListBytes());
     // A click on a row far down the list, once it is scrolled into view.
     QCOMPARE(pick.popUp([](QWidget* popup) {
         QListView* view = listIn(popup);
         QVERIFY(view);
         const QModelIndex row = view->model()->index(30000, 0);
         view->scrollTo(row);
-        const QRect rect = view->visualRect(row);
-        QVERIFY(view->viewport()->rect().contains(rect.center()));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(row).center());
     }),
              30001);
-    QCOMPARE(picked.field.text(), QStringLiteral("Colour 30001"));
-    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(pick.field.text(), QStringLiteral("Colour 30001"));
 
     // Moving the pointer over a row makes it the current one, as in a menu; the list
     // scrolling under a pointer that stands still does not.
     QCOMPARE(pick.popUp([](QWidget* popup) {
         QListView* view = listIn(popup);
         QVERIFY(view);
-        auto moveTo = [view](const QPoint& pos) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(pos),
-                             QPointF(view->viewport()->mapToGlobal(pos)), Qt::NoButton,
+        const QPoint overFourth = view->visualRect(view->model()->index(3, 0)).center();
+        const auto moveTo = [view, overFourth] {
+            QMouseEvent move(QEvent::MouseMove, QPointF(overFourth),
+                             QPointF(view->viewport()->mapToGlobal(overFourth)), Qt::NoButton,
                              Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(view->viewport(), &move);
         };
-        const QPoint overFourth = view->visualRect(view->model()->index(3, 0)).center();
-        moveTo(overFourth);
+        moveTo();
         QCOMPARE(view->currentIndex().row(), 3);
         QTest::keyClick(popup, Qt::Key_End);
-        moveTo(overFourth);
+        moveTo();
         QCOMPARE(view->currentIndex().row(), valuelist::MaxValues - 1);
         QTest::keyClick(popup, Qt::Key_Return);
     }),
              valuelist::MaxValues);
-    QCOMPARE(picked.field.text(), QStringLiteral("last & offered "));
-    QCOMPARE(clicks.size(), 2);
+    QCOMPARE(pick.field.text(), QStringLiteral("last & offered "));
 
-    // Typing a value's first letter goes to it; Enter takes it.
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QTest::keyClick(popup, Qt::Key_Z);
-        QListView* view = listIn(popup);
-        QVERIFY(view);
-        QCOMPARE(view->currentIndex().row(), 19999);
-        QTest::keyClick(popup, Qt::Key_Return);
-    }),
-             20000);
-    QCOMPARE(picked.field.text(), QStringLiteral("Zebra stripe"));
-    QCOMPARE(clicks.size(), 3);
-}
-
-void TestPickMenu::dismissingTheLongListLeavesTheField() {
-    test::TestEnv env(false);
-    env.writeFile("series.ini", longListBytes());
-    PickMenu pick;
-    PickedField picked(*pick.entries);
-    QSignalSpy clicks(pick.entries.get(), &MenuEntryArray::Click);
-    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
-
-    // Escape, after moving about in the list.
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QTest::keyClick(popup, Qt::Key_PageDown);
-        QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Escape);
-    }),
-             -1);
-    // Closed from elsewhere, as a click outside it closes it.
-    QCOMPARE(pick.popUp([](QWidget* popup) { popup->close(); }), -1);
-    // A release of the button that opened it chooses nothing.
+    // A release of the button that opened it chooses nothing; nor does closing it from
+    // elsewhere, as a click outside it does.
     QCOMPARE(pick.popUp([](QWidget* popup) {
         QListView* view = listIn(popup);
         QVERIFY(view);
@@ -522,85 +346,63 @@ void TestPickMenu::dismissingTheLongListLeavesTheField() {
         QVERIFY(popup->isVisible());
     }),
              -1);
-    QCOMPARE(clicks.size(), 0);
-    QCOMPARE(picked.field.text(), QStringLiteral("before"));
+    QCOMPARE(pick.popUp([](QWidget* popup) { popup->close(); }), -1);
+    QCOMPARE(pick.clicks.size(), 2);
 }
 
 void TestPickMenu::rebuildingALongListLeavesNothingOfTheLastBuild() {
-    test::TestEnv env(false);
-    env.writeFile("series.ini", longListBytes());
     PickMenu pick;
-    PickedField picked(*pick.entries);
-    QSignalSpy clicks(pick.entries.get(), &MenuEntryArray::Click);
-    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
-    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
+    pick.load(longListBytes());
+    pick.reload();
     QCOMPARE(pick.entries->count(), valuelist::MaxValues + 1);
     QCOMPARE(pick.menu.actions().size(), 1);
-
-    QStringList seen;
     int rows = 0;
-    QCOMPARE(pick.popUp([&](QWidget* popup) {
+    QCOMPARE(pick.popUp([&rows](QWidget* popup) {
         QListView* view = listIn(popup);
         QVERIFY(view);
         rows = view->model()->rowCount();
-        for (int row = 0; row < 10; ++row)
-            seen << rowText(view, row);
-        seen << rowText(view, rows - 1);
+        QCOMPARE(rowText(view, 9), QStringLiteral("Colour 00010"));
         QTest::keyClick(popup, Qt::Key_End);
         QTest::keyClick(popup, Qt::Key_Return);
     }),
              valuelist::MaxValues);
     QCOMPARE(rows, valuelist::MaxValues);
-    QCOMPARE(seen.first(), QStringLiteral("Colour 00001"));
-    QCOMPARE(seen.mid(8, 2), (QStringList{"Colour 00009", "Colour 00010"}));
-    QCOMPARE(seen.last(), QStringLiteral("last & offered "));
     // Entries of the earlier build are gone, so the choice is reported once.
-    QCOMPARE(clicks.size(), 1);
-    QCOMPARE(picked.field.text(), QStringLiteral("last & offered "));
+    QCOMPARE(pick.clicks.size(), 1);
+    QCOMPARE(pick.field.text(), QStringLiteral("last & offered "));
 
     // The list changed in the editor: the next click shows the new values only.
     QByteArray changed;
     for (int line = 1; line <= 1000; ++line)
         changed += "New " + QByteArray::number(line) + "\r\n";
-    env.writeFile("series.ini", changed);
-    LoadMenuFromFile(*pick.entries, env.path("series.ini"));
+    pick.load(changed);
     QCOMPARE(pick.entries->count(), 1001);
-    QCOMPARE(pick.popUp([&](QWidget* popup) {
+    QCOMPARE(pick.popUp([](QWidget* popup) {
         QListView* view = listIn(popup);
         QVERIFY(view);
         QCOMPARE(view->model()->rowCount(), 1000);
-        QCOMPARE(rowText(view, 999), QStringLiteral("New 1000"));
         QTest::keyClick(popup, Qt::Key_Up);
         QTest::keyClick(popup, Qt::Key_Return);
     }),
              1000);
-    QCOMPARE(picked.field.text(), QStringLiteral("New 1000"));
-    QCOMPARE(clicks.size(), 2);
+    QCOMPARE(pick.field.text(), QStringLiteral("New 1000"));
+    QCOMPARE(pick.clicks.size(), 2);
 }
 
 void TestPickMenu::entriesCrossingTheMenuLimitMoveBetweenMenuAndList() {
-    test::TestEnv env(false);
+    const int limit = MenuEntryArray::MaxMenuEntries;
     QByteArray atLimit;
-    for (int line = 1; line <= MenuEntryArray::MaxMenuEntries; ++line)
+    for (int line = 1; line <= limit; ++line)
         atLimit += "v" + QByteArray::number(line) + "\r\n";
-    env.writeFile("boxgrade.ini", atLimit);
-    env.writeFile("over.ini", atLimit + "one more\r\n");
-    env.writeFile("short.ini", "Mint\r\nGood\r\n");
     PickMenu pick;
-    PickedField picked(*pick.entries);
-
     // At the limit the list is still a menu.
-    LoadMenuFromFile(*pick.entries, env.path("boxgrade.ini"));
+    pick.load(atLimit);
     QVERIFY(!pick.entries->showsAsList());
-    QCOMPARE(pick.menu.actions().size(), MenuEntryArray::MaxMenuEntries + 1);
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QVERIFY(qobject_cast<QMenu*>(popup));
-        QTest::keyClick(popup, Qt::Key_Escape);
-    }),
-             -1);
+    QCOMPARE(pick.menu.actions().size(), limit + 1);
+    QCOMPARE(pick.popUp([](QWidget* popup) { QVERIFY(qobject_cast<QMenu*>(popup)); }), -1);
 
     // One more and it is a list; the menu holds only its template.
-    LoadMenuFromFile(*pick.entries, env.path("over.ini"));
+    pick.load(atLimit + "one more\r\n");
     QVERIFY(pick.entries->showsAsList());
     QCOMPARE(pick.menu.actions().size(), 1);
     QCOMPARE(pick.popUp([](QWidget* popup) {
@@ -608,19 +410,19 @@ void TestPickMenu::entriesCrossingTheMenuLimitMoveBetweenMenuAndList() {
         QTest::keyClick(popup, Qt::Key_Up);
         QTest::keyClick(popup, Qt::Key_Return);
     }),
-             MenuEntryArray::MaxMenuEntries + 1);
-    QCOMPARE(picked.field.text(), QStringLiteral("one more"));
+             limit + 1);
+    QCOMPARE(pick.field.text(), QStringLiteral("one more"));
 
     // Entries unloaded one by one go back into the menu, in order, once few enough are left.
-    pick.entries->unload(MenuEntryArray::MaxMenuEntries + 1);
+    pick.entries->unload(limit + 1);
     QVERIFY(!pick.entries->showsAsList());
-    QCOMPARE(pick.menu.actions().size(), MenuEntryArray::MaxMenuEntries + 1);
+    QCOMPARE(pick.menu.actions().size(), limit + 1);
     QCOMPARE(pick.menu.actions().at(1), pick.entries->entry(1));
-    QCOMPARE(pick.menu.actions().last(), pick.entries->entry(MenuEntryArray::MaxMenuEntries));
+    QCOMPARE(pick.menu.actions().last(), pick.entries->entry(limit));
 
     // A short list after a long one is a plain menu again, with only its own entries.
-    LoadMenuFromFile(*pick.entries, env.path("over.ini"));
-    LoadMenuFromFile(*pick.entries, env.path("short.ini"));
+    pick.load(atLimit + "one more\r\n");
+    pick.load("Mint\r\nGood\r\n");
     QVERIFY(!pick.entries->showsAsList());
     QCOMPARE(pick.shown(), (QStringList{"Mint", "Good"}));
     QCOMPARE(pick.menu.actions().size(), 3);
@@ -631,7 +433,8 @@ void TestPickMenu::entriesCrossingTheMenuLimitMoveBetweenMenuAndList() {
         QTest::keyClick(popup, Qt::Key_Return);
     }),
              2);
-    QCOMPARE(picked.field.text(), QStringLiteral("Good"));
+    QCOMPARE(pick.field.text(), QStringLiteral("Good"));
+    QCOMPARE(pick.clicks, (QList<int>{limit + 1, 2}));
 }
 
 QTEST_MAIN(TestPickMenu)
