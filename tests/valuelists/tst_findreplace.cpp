@@ -31,8 +31,10 @@ struct Fixture {
         ed.show();
         ed.lstSections->setCurrentRow(0);
     }
-    QString selected() const { return ed.txtIni->selText(); }
-    int selStart() const { return ed.txtIni->selStart(); }
+    // Where the selection starts, and what it holds.
+    QString selection() const {
+        return QStringLiteral("%1: %2").arg(ed.txtIni->selStart()).arg(ed.txtIni->selText());
+    }
     QString lastMessage() const { return shown.isEmpty() ? QString() : shown.last().text; }
 };
 
@@ -54,7 +56,6 @@ class TestFindReplace : public QObject {
 
 private Q_SLOTS:
     void findNextWalksForwardWithoutWrapping();
-    void caseSensitiveFindsOnlyTheExactCase();
     void eachDialogKeepsItsOwnPlaceForTheProgramsLife();
     void replaceAllCountsEveryReplacement_data();
     void replaceAllCountsEveryReplacement();
@@ -67,11 +68,9 @@ void TestFindReplace::findNextWalksForwardWithoutWrapping() {
     Fixture f(QStringLiteral("Red Blue red"));
     frmFind find(f.ed);
     findNext(find, "red");
-    QCOMPARE(f.selStart(), 0);
-    QCOMPARE(f.selected(), QStringLiteral("Red"));
+    QCOMPARE(f.selection(), QStringLiteral("0: Red"));
     findNext(find, "red");
-    QCOMPARE(f.selStart(), 9);
-    QCOMPARE(f.selected(), QStringLiteral("red"));
+    QCOMPARE(f.selection(), QStringLiteral("9: red"));
     QVERIFY(f.shown.isEmpty());
     findNext(find, "red");
     findNext(find, "red");
@@ -82,31 +81,25 @@ void TestFindReplace::findNextWalksForwardWithoutWrapping() {
 
     // After the failure a changed search text starts again at the beginning.
     findNext(find, "e");
-    QCOMPARE(f.selStart(), 1);
+    QCOMPARE(f.selection(), QStringLiteral("1: e"));
     findNext(find, "e");
-    QCOMPARE(f.selStart(), 7);
+    QCOMPARE(f.selection(), QStringLiteral("7: e"));
     // An empty search text finds nothing, and says nothing.
     findNext(find, QString());
     QCOMPARE(f.shown.size(), 2);
-    QCOMPARE(f.selected(), QStringLiteral("e"));
-    QCOMPARE(f.selStart(), 7);
-}
+    QCOMPARE(f.selection(), QStringLiteral("7: e"));
 
-void TestFindReplace::caseSensitiveFindsOnlyTheExactCase() {
-    Fixture f(QStringLiteral("Red Blue red"));
-    frmFind find(f.ed);
+    // With the case to match, only the exact case is found.
     find.Check1->setChecked(true);
     findNext(find, "red ");
-    QCOMPARE(f.lastMessage(), kNotFound);
+    QCOMPARE(f.shown.size(), 3);
     findNext(find, "red");
-    QCOMPARE(f.selStart(), 9);
-    QCOMPARE(f.selected(), QStringLiteral("red"));
-
+    QCOMPARE(f.selection(), QStringLiteral("9: red"));
     // Clearing the box does not start over: only a changed search text does.
     find.Check1->setChecked(false);
     findNext(find, "red");
-    QCOMPARE(f.shown.size(), 2);
-    QCOMPARE(f.selStart(), 9);
+    QCOMPARE(f.shown.size(), 4);
+    QCOMPARE(f.selection(), QStringLiteral("9: red"));
 }
 
 void TestFindReplace::eachDialogKeepsItsOwnPlaceForTheProgramsLife() {
@@ -114,19 +107,20 @@ void TestFindReplace::eachDialogKeepsItsOwnPlaceForTheProgramsLife() {
     {
         frmFind find(f.ed);
         findNext(find, "x");
-        QCOMPARE(f.selStart(), 0);
+        QCOMPARE(f.selection(), QStringLiteral("0: x"));
     }
     {
         frmReplace replace(f.ed);
         findNext(replace, "x");
-        QCOMPARE(f.selStart(), 0);  // the replace dialog has a place of its own
+        QCOMPARE(f.selection(),
+                 QStringLiteral("0: x"));  // the replace dialog has a place of its own
     }
     // Reopened, and with another file's text in the editor, Find goes on where it stopped.
     f.ed.txtIni->setText(QStringLiteral("x1 x2 x3 x4"));
     frmFind find(f.ed);
     QCOMPARE(find.txtTextToFind->text(), QString());
     findNext(find, "x");
-    QCOMPARE(f.selStart(), 3);
+    QCOMPARE(f.selection(), QStringLiteral("3: x"));
 }
 
 void TestFindReplace::replaceAllCountsEveryReplacement_data() {
@@ -180,7 +174,7 @@ void TestFindReplace::replaceAllGoesOnAfterFindNextAsOneEdit() {
     Fixture f(QStringLiteral("cat cat cat"));
     frmReplace replace(f.ed);
     findNext(replace, "cat");
-    QCOMPARE(f.selStart(), 0);
+    QCOMPARE(f.selection(), QStringLiteral("0: cat"));
     QVERIFY(f.ed.isSaved());
     replaceAll(replace, "cat", "dog");
     QCOMPARE(f.ed.txtIni->text(), QStringLiteral("cat dog dog"));
