@@ -13,41 +13,52 @@ class TestValueListFile : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void lineRules_data();
-    void lineRules();
+    void readsTheLinesAndTheirEncoding_data();
+    void readsTheLinesAndTheirEncoding();
     void keepsAtMostTheFirst32766Values();
     void aMissingFileOrAFolderCannotBeReadOrWritten();
-    void encodingIsUtf8OnlyForValidUtf8_data();
-    void encodingIsUtf8OnlyForValidUtf8();
     void everyWindows1252ByteRoundTrips();
     void writingKeepsTheEncodingWhileItCanHoldTheText();
 };
 
-void TestValueListFile::lineRules_data() {
+void TestValueListFile::readsTheLinesAndTheirEncoding_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("values");
-    QTest::newRow("CR LF after each")
-        << QByteArray("Red\r\nBlue\r\n") << QStringList{"Red", "Blue"};
-    QTest::newRow("no final terminator") << QByteArray("Red\r\nBlue") << QStringList{"Red", "Blue"};
-    QTest::newRow("empty line") << QByteArray("Red\r\n\r\nBlue") << QStringList{"Red", "", "Blue"};
-    QTest::newRow("lone CR") << QByteArray("Red\rBlue\r") << QStringList{"Red", "Blue"};
-    QTest::newRow("lone LF stays") << QByteArray("Red\nBlue\r\n") << QStringList{"Red\nBlue"};
-    QTest::newRow("LF before CR LF") << QByteArray("a\n\r\nb") << QStringList{"a\n", "b"};
-    QTest::newRow("CR then CR LF") << QByteArray("\r\r\n") << QStringList{"", ""};
-    QTest::newRow("spaces kept") << QByteArray(" Red \r\n\tBlue\r\n")
-                                 << QStringList{" Red ", "\tBlue"};
-    QTest::newRow("zero bytes") << QByteArray() << QStringList{};
-    QTest::newRow("terminator alone") << QByteArray("\r\n") << QStringList{""};
-    QTest::newRow("NUL inside") << QByteArray("a\0b\r\n", 5)
-                                << QStringList{QStringLiteral("a") + QChar(0) + "b"};
+    QTest::addColumn<bool>("utf8");
+    const auto row = [](const char* name, const QByteArray& bytes, const QStringList& values,
+                        bool utf8 = true) { QTest::newRow(name) << bytes << values << utf8; };
+    row("CR LF after each", "Red\r\nBlue\r\n", {"Red", "Blue"});
+    row("no final terminator", "Red\r\nBlue", {"Red", "Blue"});
+    row("empty line", "Red\r\n\r\nBlue", {"Red", "", "Blue"});
+    row("lone CR", "Red\rBlue\r", {"Red", "Blue"});
+    row("lone LF stays", "Red\nBlue\r\n", {"Red\nBlue"});
+    row("LF before CR LF", "a\n\r\nb", {"a\n", "b"});
+    row("CR then CR LF", "\r\r\n", {"", ""});
+    row("spaces kept", " Red \r\n\tBlue\r\n", {" Red ", "\tBlue"});
+    row("zero bytes", "", {});
+    row("terminator alone", "\r\n", {""});
+    row("NUL inside", QByteArray("a\0b\r\n", 5), {QStringLiteral("a") + QChar(0) + "b"});
+    // UTF-8 only when every byte sequence in the file is valid UTF-8.
+    row("UTF-8 umlaut", "Gr\xC3\xBCn", {"Grün"});
+    row("UTF-8 four bytes", "\xF0\x9F\x9A\x97", {QString::fromUtf8("\xF0\x9F\x9A\x97")});
+    row("byte-order mark kept", "\xEF\xBB\xBFRed", {QChar(0xFEFF) + QStringLiteral("Red")});
+    row("1252 umlaut", "Gr\xFCn", {"Grün"}, false);
+    row("1252 euro and quotes", "\x80 \x93x\x94", {"€ “x”"}, false);
+    row("overlong", "\xC0\xAF", {"À¯"}, false);
+    row("encoded surrogate", "\xED\xA0\x80", {"í\u00A0€"}, false);
+    row("cut short", "ab\xE2\x82", {"abâ‚"}, false);
+    row("above U+10FFFF", "\xF4\x90\x80\x80", {"ô\u0090€€"}, false);
 }
 
-void TestValueListFile::lineRules() {
+void TestValueListFile::readsTheLinesAndTheirEncoding() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, values);
+    QFETCH(bool, utf8);
     test::TestEnv env(false);
     env.writeFile("list.ini", bytes);
-    QCOMPARE(valuelist::read(env.path("list.ini")).values, values);
+    const valuelist::Lines lines = valuelist::read(env.path("list.ini"));
+    QCOMPARE(lines.values, values);
+    QCOMPARE(lines.encoding, utf8 ? TextEncoding::Utf8 : TextEncoding::Windows1252);
 }
 
 void TestValueListFile::keepsAtMostTheFirst32766Values() {
@@ -79,38 +90,6 @@ void TestValueListFile::aMissingFileOrAFolderCannotBeReadOrWritten() {
     QVERIFY_THROWS_EXCEPTION(AppError, valuelist::write(env.path("folder.ini"), "x\r\n", encoding));
     QVERIFY_THROWS_EXCEPTION(AppError, valuelist::write(QString(), "x\r\n", encoding));
     QCOMPARE(QDir(env.dir()).entryList(QDir::Files | QDir::Hidden), QStringList());
-}
-
-void TestValueListFile::encodingIsUtf8OnlyForValidUtf8_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("utf8");
-    QTest::newRow("ASCII") << QByteArray("Red") << QStringLiteral("Red") << true;
-    QTest::newRow("UTF-8 umlaut") << QByteArray("Gr\xC3\xBCn") << QStringLiteral("Grün") << true;
-    QTest::newRow("UTF-8 four bytes")
-        << QByteArray("\xF0\x9F\x9A\x97") << QString::fromUtf8("\xF0\x9F\x9A\x97") << true;
-    QTest::newRow("byte-order mark kept")
-        << QByteArray("\xEF\xBB\xBFRed") << (QChar(0xFEFF) + QStringLiteral("Red")) << true;
-    QTest::newRow("1252 umlaut") << QByteArray("Gr\xFCn") << QStringLiteral("Grün") << false;
-    QTest::newRow("1252 euro and quotes")
-        << QByteArray("\x80 \x93x\x94") << QStringLiteral("€ “x”") << false;
-    QTest::newRow("overlong") << QByteArray("\xC0\xAF") << QStringLiteral("À¯") << false;
-    QTest::newRow("encoded surrogate")
-        << QByteArray("\xED\xA0\x80") << QStringLiteral("í\u00A0€") << false;
-    QTest::newRow("cut short") << QByteArray("ab\xE2\x82") << QStringLiteral("abâ‚") << false;
-    QTest::newRow("above U+10FFFF")
-        << QByteArray("\xF4\x90\x80\x80") << QStringLiteral("ô\u0090€€") << false;
-}
-
-void TestValueListFile::encodingIsUtf8OnlyForValidUtf8() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QFETCH(bool, utf8);
-    test::TestEnv env(false);
-    env.writeFile("list.ini", bytes);
-    const valuelist::Lines lines = valuelist::read(env.path("list.ini"));
-    QCOMPARE(lines.values, QStringList{text});
-    QCOMPARE(lines.encoding, utf8 ? TextEncoding::Utf8 : TextEncoding::Windows1252);
 }
 
 void TestValueListFile::everyWindows1252ByteRoundTrips() {
