@@ -100,8 +100,7 @@ class TestPickMenu : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void buildsOneEntryPerValueEachTime();
-    void aMissingOrEmptyListShowsANotice();
+    void rebuildsFromTheListEachTime();
     void badInputDoesNotStopTheMenu_data();
     void badInputDoesNotStopTheMenu();
     void aLongListPopsUpAsAScrollingList();
@@ -111,7 +110,7 @@ private Q_SLOTS:
     void entriesCrossingTheMenuLimitMoveBetweenMenuAndList();
 };
 
-void TestPickMenu::buildsOneEntryPerValueEachTime() {
+void TestPickMenu::rebuildsFromTheListEachTime() {
     PickMenu pick;
     pick.load("Smith & Co\r\n\r\n-\r\n Blue \r\nA\tB\r\nline\nbreak\r\n");
     pick.reload();
@@ -137,11 +136,8 @@ void TestPickMenu::buildsOneEntryPerValueEachTime() {
     QCOMPARE(pick.entries->count(), 3);
     QCOMPARE(pick.shown(), (QStringList{"Want", "Have"}));
     QCOMPARE(pick.menu.actions().size(), 3);
-}
 
-void TestPickMenu::aMissingOrEmptyListShowsANotice() {
-    PickMenu pick;
-    pick.load("Window Box\r\n");
+    // A missing or empty list leaves a notice in the menu, and no entries.
     const QString path = QDir::toNativeSeparators(pick.env.path("list.ini"));
     QVERIFY(QFile::remove(pick.env.path("list.ini")));
     pick.reload();
