@@ -14,15 +14,12 @@ namespace kbs::test {
 class FileChecksAsUser {
 public:
     FileChecksAsUser() {
-        if (::geteuid() != 0)
-            return;
-        if (::syscall(SYS_capget, &m_header, m_saved) != 0)
+        if (::geteuid() != 0 || ::syscall(SYS_capget, &m_header, m_saved) != 0)
             return;
         __user_cap_data_struct lowered[2] = {m_saved[0], m_saved[1]};
         for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
             lowered[cap / 32].effective &= ~(1u << (cap % 32));
         m_lowered = ::syscall(SYS_capset, &m_header, lowered) == 0;
-        m_ok = m_lowered;
     }
     ~FileChecksAsUser() {
         if (m_lowered)
@@ -32,13 +29,12 @@ public:
     FileChecksAsUser& operator=(const FileChecksAsUser&) = delete;
 
     // False when running as root and the capabilities could not be set aside.
-    bool ok() const { return m_ok; }
+    bool ok() const { return m_lowered || ::geteuid() != 0; }
 
 private:
     __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct m_saved[2]{};
     bool m_lowered = false;
-    bool m_ok = ::geteuid() != 0;
 };
 
 }  // namespace kbs::test

@@ -189,13 +189,7 @@ void TestPickMenu::badInputDoesNotStopTheMenu() {
     QVERIFY(pick.entries->entry(1)->text().size() < 100);
 
     // Whatever pops up (the menu, or the list for a long one) shows and closes.
-    bool shown = false;
-    QCOMPARE(pick.popUp([&shown](QWidget* popup) {
-        shown = popup->isVisible();
-        QTest::keyClick(popup, Qt::Key_Escape);
-    }),
-             -1);
-    QVERIFY(shown);
+    QCOMPARE(pick.popUp([](QWidget* popup) { QVERIFY(popup->isVisible()); }), -1);
 }
 
 void TestPickMenu::aLongListPopsUpAsAScrollingList() {
