@@ -76,10 +76,12 @@ int save(const QString& dir, int seed) {
     w.show();
     QRandomGenerator r{quint32(seed)};
     for (int n = 0;; ++n) {
-        const bool edit = w.recordSet()->recordCount() > 0 && r.bounded(3) == 0;
+        // New records until the catalogue holds a few hundred, then edits, so that a long run
+        // stays a reasonable size.
+        const long count = w.recordSet()->recordCount();
+        const bool edit = count >= 400 || (count > 0 && r.bounded(3) == 0);
         QString version = QStringLiteral("1");
         if (edit) {
-            const long count = w.recordSet()->recordCount();
             w.recordSet()->moveFirst();
             for (long k = r.bounded(int(count)); k > 0; --k)
                 w.recordSet()->moveNext();
@@ -178,7 +180,8 @@ int check(const QString& dir, const QStringList& logs) {
 QString listText(int which) {
     QStringList lines;
     for (int i = 0; i < 20000; ++i)
-        lines << (which ? QStringLiteral("Metallic blue %1") : QStringLiteral("Dark red %1")).arg(i);
+        lines
+            << (which ? QStringLiteral("Metallic blue %1") : QStringLiteral("Dark red %1")).arg(i);
     return lines.join(QStringLiteral("\r\n"));
 }
 
@@ -190,7 +193,8 @@ int saveList(const QString& dir) {
     const QString texts[] = {listText(0), listText(1)};
     for (int n = 0;; ++n) {
         box.setText(texts[n % 2]);
-        if (!SaveTextboxToFile(box, path)) return 2;
+        if (!SaveTextboxToFile(box, path))
+            return 2;
         std::printf("ok %d\n", n);
         std::fflush(stdout);
     }
@@ -198,11 +202,13 @@ int saveList(const QString& dir) {
 
 int checkList(const QString& dir) {
     QFile f(dir + QStringLiteral("/exteriorcolor.ini"));
-    if (!f.exists()) return 0;  // killed before the first save
+    if (!f.exists())
+        return 0;  // killed before the first save
     f.open(QIODevice::ReadOnly);
     const QByteArray bytes = f.readAll();
     for (int which = 0; which < 2; ++which) {
-        if (bytes == (listText(which) + QStringLiteral("\r\n")).toUtf8()) return 0;
+        if (bytes == (listText(which) + QStringLiteral("\r\n")).toUtf8())
+            return 0;
     }
     std::printf("the value list holds neither text whole (%lld bytes)\n",
                 static_cast<long long>(bytes.size()));
@@ -220,8 +226,10 @@ int main(int argc, char** argv) {
         return save(args[2], args[3].toInt());
     if (args.size() >= 3 && args[1] == QLatin1String("check"))
         return check(args[2], args.mid(3));
-    if (args.size() >= 3 && args[1] == QLatin1String("list")) return saveList(args[2]);
-    if (args.size() >= 3 && args[1] == QLatin1String("listcheck")) return checkList(args[2]);
+    if (args.size() >= 3 && args[1] == QLatin1String("list"))
+        return saveList(args[2]);
+    if (args.size() >= 3 && args[1] == QLatin1String("listcheck"))
+        return checkList(args[2]);
     std::fprintf(stderr, "usage: kbsmgr-crashdriver save|check|list|listcheck DIR ...\n");
     return 2;
 }
