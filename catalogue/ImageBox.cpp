@@ -19,14 +19,7 @@ void ImageBox::paintEvent(QPaintEvent*) {
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_stretch) {
-        p.drawImage(rect(), m_image);
-    } else {
-        p.drawImage(QPoint(0, 0), m_image);
-    }
-    if (!isEnabled() && !m_stretch) {
-        p.fillRect(rect(), QColor(255, 255, 255, 110));
-    }
+    p.drawImage(rect(), m_image);  // stretched to the control
 }
 
 void ImageBox::mousePressEvent(QMouseEvent* event) {

@@ -16,7 +16,6 @@ public:
     void clearPicture() { setPicture(QImage()); }
     const QImage& picture() const { return m_image; }
     bool hasPicture() const { return !m_image.isNull(); }
-    void setStretch(bool stretch) { m_stretch = stretch; }
 
 Q_SIGNALS:
     void clicked();
@@ -27,7 +26,6 @@ protected:
 
 private:
     QImage m_image;
-    bool m_stretch = true;
 };
 
 }  // namespace kbs

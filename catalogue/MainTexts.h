@@ -29,10 +29,6 @@ inline const QString InvalidImage =
 
 // Start-up failures (the program then ends).
 inline const QString CannotOpen = QStringLiteral("The catalogue %1 cannot be opened:\r\n\r\n%2");
-inline const QString LegacyCatalogue = QStringLiteral(
-    "%1 is a catalogue made by the older Windows version of Kerbside Manager.\r\n\r\n"
-    "This version cannot open it yet; a later version converts it. The file has not been "
-    "changed.");
 
 // Count as written with its sign position: a space, then the number.
 inline QString signedCount(long n) {

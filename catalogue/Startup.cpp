@@ -24,10 +24,8 @@ Program startProgram() {
     try {
         main->Form_Load();
     } catch (const AppError& e) {
-        const QString text = e.number() == err::LegacyCatalogue
-                                 ? mainText::LegacyCatalogue.arg(dbPath)
-                                 : mainText::CannotOpen.arg(dbPath, e.description());
-        prompts().msgBox(text, mb::OKOnly | mb::Critical, mainText::AppTitle);
+        prompts().msgBox(mainText::CannotOpen.arg(dbPath, e.description()),
+                         mb::OKOnly | mb::Critical, mainText::AppTitle);
         return program;
     }
     main->show();

@@ -81,8 +81,4 @@ void Connection::close() noexcept {
     }
 }
 
-bool Connection::isReadOnly() const {
-    return m_db && sqlite3_db_readonly(m_db, "main") == 1;
-}
-
 }  // namespace kbs

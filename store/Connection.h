@@ -27,7 +27,6 @@ public:
     void open(const QString& user = {}, const QString& password = {}, int options = -1);
     void close() noexcept;
     bool isOpen() const { return m_db != nullptr; }
-    bool isReadOnly() const;
     sqlite3* handle() const { return m_db; }
 
 private:
