@@ -16,10 +16,10 @@ namespace kbs::test {
 //     dialogs.chooseFile("/tmp/pics/car.jpg");   // next dialog: this file
 //     dialogs.cancel();                          // the one after: cancelled
 //     ... code under test ...
-//     QCOMPARE(dialogs.requests.size(), 2);
 //     QCOMPARE(dialogs.requests[0].title, "...");
 //
-// A dialog shown with nothing scripted is cancelled and noted in `unexpected`.
+// A dialog shown with nothing scripted is cancelled; that, or a choice never used, fails the
+// running case when the script goes.
 class ScriptedFileDialogs final : public FileDialogs {
 public:
     ScriptedFileDialogs();
@@ -27,31 +27,18 @@ public:
     ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
     ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
 
-    // The next dialog chooses this file (its bare name is the part after the last "/" or
-    // "\"); filterIndex 0 keeps the request's filter index.
-    void chooseFile(const QString& path, int filterIndex = 0);
-    // The next dialog, in multiple selection, chooses these names in dir. One name gives the
-    // full path alone, as the platform does.
-    void chooseFiles(const QString& dir, const QStringList& names, int filterIndex = 0);
+    // The next dialog chooses this file (its bare name is the part after the last "/" or "\").
+    void chooseFile(const QString& path);
     // The next dialog is cancelled.
     void cancel();
-    // The next dialog gives exactly this result.
-    void answer(const FileDialogResult& result);
 
     FileDialogResult show(const FileDialogRequest& request) override;
 
     QList<FileDialogRequest> requests;
-    QStringList unexpected;
-    int unusedAnswers() const { return int(m_answers.size()); }
 
 private:
-    struct Answer {
-        enum Kind { Exact, File, Files, Cancel } kind;
-        FileDialogResult result;
-        QString dir;
-        QStringList names;
-    };
-    QQueue<Answer> m_answers;
+    QQueue<FileDialogResult> m_answers;  // not accepted: cancelled
+    QStringList m_unexpected;
     FileDialogs* m_previous;
 };
 

@@ -10,7 +10,8 @@
 namespace kbs::test {
 
 // Stands in for the person at the keyboard: answers prompts from a script given in advance
-// and records every prompt that appeared.
+// and records every prompt that appeared. TestEnv fails the running case on a prompt nobody
+// scripted and on an answer never used.
 class ScriptedPrompts final : public Prompts {
 public:
     struct Shown {

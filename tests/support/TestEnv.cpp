@@ -7,9 +7,13 @@
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QSettings>
 #include <QStringList>
+#include <QTest>
+#include <QWidget>
 
 #include <stdexcept>
 
@@ -17,6 +21,8 @@
 #include "Schema.h"
 
 namespace kbs::test {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 struct Db {
@@ -108,7 +114,70 @@ void TestEnv::makeWritable(const QString& path) {
     m_readOnly.removeAll(path);
 }
 
+void failOn(const QStringList& problems, const char* what) {
+    if (problems.isEmpty() || QTest::currentTestFailed())
+        return;
+    const QByteArray text =
+        (QString::fromLatin1(what) + u": "_s + problems.join(u" | "_s)).toUtf8();
+    QTest::qFail(text.constData(), __FILE__, __LINE__);
+}
+
+void TestEnv::verifyPrompts() {
+    QStringList problems = m_prompts.unexpected;
+    if (m_prompts.unusedAnswers() > 0)
+        problems << u"%1 scripted answer(s) never used"_s.arg(m_prompts.unusedAnswers());
+    failOn(problems, "prompts");
+    m_prompts.reset();
+}
+
+namespace {
+// Acts on the first modal window or popup shown, once the code that shows it waits for it.
+class ModalWatch : public QObject {
+public:
+    explicit ModalWatch(std::function<void(QWidget*)> act) : m_act(std::move(act)) {
+        qApp->installEventFilter(this);
+    }
+    bool ran = false;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (m_seen || e->type() != QEvent::Show || !w || !w->isWindow() ||
+            !(w->isModal() || w->windowType() == Qt::Popup))
+            return false;
+        m_seen = true;
+        QPointer<QWidget> shown(w);
+        // Queued: it runs inside the window's own event loop, after the code showing it.
+        QMetaObject::invokeMethod(
+            this,
+            [this, shown] {
+                if (!shown)
+                    return;
+                ran = true;
+                m_act(shown);
+                if (shown && shown->isVisible())
+                    shown->close();
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    std::function<void(QWidget*)> m_act;
+    bool m_seen = false;
+};
+}  // namespace
+
+bool meetModal(const std::function<void()>& open, const std::function<void(QWidget*)>& act) {
+    ModalWatch watch(act);
+    open();
+    if (!watch.ran)
+        qWarning("no modal window or popup came up, or it closed before it could be met");
+    return watch.ran;
+}
+
 TestEnv::~TestEnv() {
+    verifyPrompts();
     for (const QString& p : QStringList(m_readOnly))
         makeWritable(p);
     setPrompts(nullptr);
@@ -135,7 +204,11 @@ QByteArray TestEnv::readFile(const QString& name) const {
 }
 
 QList<QVariantList> TestEnv::rows(const QString& sql, const QVariantList& params) const {
-    Db db(dbPath());
+    return rowsOf(dbPath(), sql, params);
+}
+
+QList<QVariantList> rowsOf(const QString& dbPath, const QString& sql, const QVariantList& params) {
+    Db db(dbPath);
     sqlite3_stmt* st = nullptr;
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(db.db, text.constData(), -1, &st, nullptr) != SQLITE_OK)
@@ -170,13 +243,13 @@ qint64 TestEnv::addRecord(const QVariantMap& values) const {
     QVariantList params;
     for (auto it = values.begin(); it != values.end(); ++it) {
         names << it.key();
-        marks << QStringLiteral("?");
+        marks << u"?"_s;
         params << it.value();
     }
     const QString sql = names.isEmpty()
-                            ? QStringLiteral("INSERT INTO table1 DEFAULT VALUES RETURNING ID")
-                            : QStringLiteral("INSERT INTO table1 (%1) VALUES (%2) RETURNING ID")
-                                  .arg(names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+                            ? u"INSERT INTO table1 DEFAULT VALUES RETURNING ID"_s
+                            : u"INSERT INTO table1 (%1) VALUES (%2) RETURNING ID"_s.arg(
+                                  names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
     return value(sql, params).toLongLong();
 }
 
