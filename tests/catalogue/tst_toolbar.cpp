@@ -1,176 +1,131 @@
-// The toolbar's buttons and drop-down entries, and the reports they show, through the real
-// window. Reports read their own record set: the window's stays whole.
+// The toolbar's drop-down entries, the reports they show and the windows they open, and the
+// pick lists, through the real window. Reports read their own record set: the window's
+// stays whole.
 #include <QtTest>
 
-#include <QDialog>
-#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QTimer>
-#include <QToolButton>
 
 #include "DataReport.h"
-#include "FlexGrid.h"
-#include "LimitedTextbox.h"
 #include "ReportPreview.h"
 #include "Window.h"
-#include "mod_Menu_File.h"
 
 using namespace kbs;
+using namespace Qt::StringLiterals;
 
 namespace {
 void statuses(const test::TestEnv& env) {
     const char* s[] = {"Want", "Have", "Sell", "Want", "want", "Have "};
     for (int i = 0; i < 6; ++i)
-        env.addRecord({{"Description", QStringLiteral("Car %1").arg(i + 1)},
+        env.addRecord({{"Description", u"Car %1"_s.arg(i + 1)},
                        {"Status", QString::fromLatin1(s[i])},
-                       {"Base_Name", QStringLiteral("Base %1").arg(i + 1)}});
+                       {"Base_Name", u"Base %1"_s.arg(i + 1)}});
 }
 
-QString modalTitleOf(const std::function<void()>& open) {
-    QString title;
-    QTimer::singleShot(50, [&title] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            title = w->windowTitle();
-            w->close();
-        }
-    });
-    open();
-    return title;
-}
-
-void windowStillWhole(test::Window& win, test::TestEnv& env) {
+void windowStillWhole(test::Window& win) {
     QCOMPARE(win->recordSet()->fieldCount(), 27);
     // Every grid row still finds its record, all 27 columns of it.
-    for (int r = 1; r < win->FG1->rows(); ++r) {
-        win->GetInfo(win->FG1->textMatrix(r, 0));
-        QCOMPARE(win->txtTextl[1]->text(), win->FG1->textMatrix(r, 1));
-        QVERIFY(win->txtTextl[19]->text().startsWith(QStringLiteral("Base ")));
+    for (int r = 1; r < win.grid().rows(); ++r) {
+        win.clickRow(r);
+        QCOMPARE(win.field(1), win.grid().textMatrix(r, 1));
+        QCOMPARE(win.field(19), u"Base %1"_s.arg(win.grid().textMatrix(r, 0)));
     }
     // And a save writes the record on screen.
-    win->GetInfo(QStringLiteral("2"));
-    win->Edit_Record();
-    win->txtTextl[22]->setText(QStringLiteral("Chrome"));
-    win->cmdSave_Click();
-    QCOMPARE(env.value("SELECT Base_Color FROM table1 WHERE ID=2").toString(),
-             QStringLiteral("Chrome"));
-    QCOMPARE(env.value("SELECT Base_Name FROM table1 WHERE ID=2").toString(),
-             QStringLiteral("Base 2"));
+    win.show(2);
+    win.press("Edit");
+    win.setField(22, u"Chrome"_s);
+    win.save();
+    QCOMPARE(win.stored("Base_Color", 2), u"Chrome"_s);
+    QCOMPARE(win.stored("Base_Name", 2), u"Base 2"_s);
+}
+
+void choose(QWidget* popup, const QString& text) {
+    auto* menu = qobject_cast<QMenu*>(popup);
+    QVERIFY(menu);
+    for (QAction* a : menu->actions()) {
+        if (a->isVisible() && a->text() == text)
+            return a->trigger();
+    }
+    QFAIL(qPrintable(u"no entry "_s + text));
 }
 }  // namespace
 
 class TestToolbar : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void buttonsDispatchByKey() {
-        test::TestEnv env;
-        statuses(env);
-        test::Window win(env);
-        win->toolbarButton(QStringLiteral("Help"))->click();  // nothing
-        QVERIFY(env.prompts().shown.isEmpty());
-        win->toolbarButton(QStringLiteral("Find"))->click();
-        QCOMPARE(env.prompts().shown.last().title, QStringLiteral("enter your searchtext"));
-        env.prompts().answerMsg(mb::Cancel);
-        win->toolbarButton(QStringLiteral("Delete"))->click();
-        QCOMPARE(env.prompts().shown.last().title, QStringLiteral("Delete Record"));
-        win->toolbarButton(QStringLiteral("Edit"))->click();
-        QVERIFY(win->cmdSave->isVisible());
-        QVERIFY(!win->bAddingNew);
-        win->cmdCancel_Click();
-        win->toolbarButton(QStringLiteral("Add"))->click();
-        QVERIFY(win->bAddingNew);
-        win->cmdCancel_Click();
-        env.prompts().unexpected.clear();
-    }
-
     void reportsListTheirRecords() {
         test::TestEnv env;
         statuses(env);
         test::Window win(env);
         DataReport& report = *win->DataReport1;
-        auto caption = [&] {
-            return report.sections(QStringLiteral("Section2"))
-                .controls(QStringLiteral("Label3"))
-                .caption();
+        auto entry = [&](const char* text) {
+            win->toolbarMenuEntry(u"Report"_s, QString::fromLatin1(text))->trigger();
+            return u"%1 %2"_s.arg(report.recordCount())
+                .arg(report.sections(u"Section2"_s).controls(u"Label3"_s).caption());
         };
         // Before any entry the button shows everything under the designed caption.
-        win->toolbarButton(QStringLiteral("Report"))->click();
+        win.press("Report");
         QCOMPARE(report.recordCount(), 6L);
-        QCOMPARE(caption(), QStringLiteral("Report -- All"));
         QVERIFY(report.preview() && report.preview()->isVisible());
-        QCOMPARE(report.preview()->windowTitle(), QStringLiteral("Kerbside Manager Report"));
+        QCOMPARE(report.preview()->windowTitle(), u"Kerbside Manager Report"_s);
         QVERIFY(!report.preview()->isModal());
 
-        win->Toolbar1_ButtonMenuClick(QStringLiteral("Want"));
-        QCOMPARE(caption(), QStringLiteral("Report -- Want"));
-        QCOMPARE(report.recordCount(), 2L);  // "want" and "Have " are other texts
-        windowStillWhole(win, env);
+        QCOMPARE(entry("Want"), u"2 Report -- Want"_s);  // not "want" nor "Have "
+        windowStillWhole(win);
         // The button shows the last report chosen again.
-        win->toolbarButton(QStringLiteral("Report"))->click();
+        win.press("Report");
         QCOMPARE(report.recordCount(), 2L);
-        QCOMPARE(caption(), QStringLiteral("Report -- Want"));
-
-        win->Toolbar1_ButtonMenuClick(QStringLiteral("Have"));
-        QCOMPARE(report.recordCount(), 1L);
-        win->Toolbar1_ButtonMenuClick(QStringLiteral("Sell"));
-        QCOMPARE(report.recordCount(), 1L);
-        QCOMPARE(caption(), QStringLiteral("Report -- Sell"));
-        win->Toolbar1_ButtonMenuClick(QStringLiteral("All"));
-        QCOMPARE(report.recordCount(), 6L);
+        QCOMPARE(entry("Have"), u"1 Report -- Have"_s);
+        QCOMPARE(entry("Sell"), u"1 Report -- Sell"_s);
+        QCOMPARE(entry("All"), u"6 Report -- All"_s);
         QCOMPARE(report.dataSource()->fieldCount(), 23);
-        QCOMPARE(caption(), QStringLiteral("Report -- All"));
-        windowStillWhole(win, env);
+        windowStillWhole(win);
 
         // Closing the preview ends the report; the window goes on as before.
         report.preview()->close();
         QApplication::processEvents();
-        windowStillWhole(win, env);
-        QVERIFY(env.prompts().shown.isEmpty());
+        windowStillWhole(win);
     }
 
+    void helpEntriesOpenTheirWindowsModally_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("editor") << "Edit Helper Menues"
+                                << "Kerbside Manger Menu Editor";
+        QTest::newRow("tips") << "Tips"
+                              << "Tips For Kerbside Manger";
+        QTest::newRow("about") << "About"
+                               << "About";
+    }
     void helpEntriesOpenTheirWindowsModally() {
+        QFETCH(QString, entry);
+        QFETCH(QString, title);
         test::TestEnv env;
         statuses(env);
         test::Window win(env);
-        win->Toolbar1_ButtonMenuClick(QStringLiteral("Help"));  // nothing
-        QCOMPARE(modalTitleOf(
-                     [&] { win->Toolbar1_ButtonMenuClick(QStringLiteral("Edit Helper Menues")); }),
-                 QStringLiteral("Kerbside Manger Menu Editor"));
-        QCOMPARE(modalTitleOf([&] { win->Toolbar1_ButtonMenuClick(QStringLiteral("Tips")); }),
-                 QStringLiteral("Tips For Kerbside Manger"));
-        QCOMPARE(modalTitleOf([&] { win->Toolbar1_ButtonMenuClick(QStringLiteral("About")); }),
-                 QStringLiteral("About"));
+        QString shown;
+        QVERIFY(test::meetModal([&] { win->toolbarMenuEntry(u"Help"_s, entry)->trigger(); },
+                                [&](QWidget* w) { shown = w->windowTitle(); }));
+        QCOMPARE(shown, title);
     }
 
-    void pickMenusFillTheirFields() {
+    void pickListsFillTheirFields() {
         test::TestEnv env;
         statuses(env);
-        env.writeFile(QStringLiteral("status.ini"), "Want\r\nHave\r\n\r\n Sell \r\n");
+        env.writeFile(u"status.ini"_s, "Want\r\nHave\r\n\r\n Sell \r\n");
         test::Window win(env);
-        win->Edit_Record();
-        auto choose = [&](int index) {
-            QTimer::singleShot(50, [&win, index] {
-                MenuEntryArray* entries = win->entryArray(QStringLiteral("mnuStatus"));
-                if (QAction* a = entries->entry(index))
-                    a->trigger();
-                entries->menu()->close();
-            });
-            win->Image7_Click();
-        };
-        choose(4);
-        QCOMPARE(win->txtTextl[17]->text(), QStringLiteral(" Sell "));
-        choose(3);
-        QCOMPARE(win->txtTextl[17]->text(), QString());
-        QCOMPARE(win->entryArray(QStringLiteral("mnuStatus"))->count(), 5);
+        win.press("Edit");
+        QVERIFY(win.pickFrom("Image7", [](QWidget* m) { choose(m, u" Sell "_s); }));
+        QCOMPARE(win.field(17), u" Sell "_s);
+        QVERIFY(win.pickFrom("Image7", [](QWidget* m) { choose(m, QString()); }));
+        QCOMPARE(win.field(17), QString());
         // A missing list: the menu names the file, the field stays as it was.
-        win->txtTextl[9]->setText(QStringLiteral("kept"));
-        QTimer::singleShot(
-            50, [&win] { win->entryArray(QStringLiteral("mnuColor"))->menu()->close(); });
-        win->Image5_Click();
-        QCOMPARE(win->txtTextl[9]->text(), QStringLiteral("kept"));
-        QVERIFY(win->entryArray(QStringLiteral("mnuColor"))
-                    ->notice()
-                    .contains(QStringLiteral("exteriorcolor.ini")));
+        win.setField(9, u"kept"_s);
+        QString notice;
+        QVERIFY(win.pickFrom("Image5", [&](QWidget* m) {
+            notice = static_cast<QMenu*>(m)->actions().last()->text();
+        }));
+        QCOMPARE(win.field(9), u"kept"_s);
+        QVERIFY2(notice.contains(u"exteriorcolor.ini"_s), qPrintable(notice));
     }
 };
 
