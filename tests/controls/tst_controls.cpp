@@ -1,0 +1,119 @@
+// The controls as the catalogue window and the value-list editor use them: the rule-limited
+// text box, its rules, and the file dialog control over the platform's dialog.
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "FileDialogQt.h"
+#include "LimitedTextbox.h"
+#include "OpenSaveDialog.h"
+#include "ScriptedFileDialogs.h"
+#include "TestEnv.h"
+
+using namespace kbs;
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kImages = u"Image Files (*.jpg, *.bmp, *.gif)|*.jpg;*.bmp;*.gif;*.ico"_s;
+}  // namespace
+
+class TestControls : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Typing, the program's own text, selection and locking; a rule's refused keystroke puts
+    // back the text and caret from before it and beeps when noisy.
+    void limitedTextboxContract() {
+        test::TestEnv env(false);
+        QWidget host;
+        auto* box = new LimitedTextbox(&host);
+        host.show();
+        QSignalSpy changes(box, &LimitedTextbox::Change);
+        QTest::keyClicks(box->textbox(), u"Dark red"_s);
+        QCOMPARE(box->text(), u"Dark red"_s);
+        QCOMPARE(changes.count(), 8);
+        box->setSelStart(5);
+        box->setSelLength(99);
+        QCOMPARE(box->selText(), u"red"_s);
+        box->setLocked(true);
+        QTest::keyClicks(box->textbox(), u"x"_s);
+        QCOMPARE(box->text(), u"Dark red"_s);
+        box->setLocked(false);
+        box->setText(QString(300'000, u'9'));  // longer than a plain line edit takes
+        QCOMPARE(box->text().size(), 300'000);
+
+        box->setRule(1);  // digits only; clears the text
+        box->setNoisy(true);
+        QTest::keyClicks(box->textbox(), u"12"_s);
+        QTest::keyClick(box->textbox(), Qt::Key_Home);
+        QTest::keyClicks(box->textbox(), u"a"_s);
+        QCOMPARE(box->text(), u"12"_s);
+        QCOMPARE(box->textbox()->cursorPosition(), 0);
+        QCOMPARE(env.prompts().beeps, 1);
+    }
+
+    // What the picture choice and the editor set, what the dialog layer is asked, and what
+    // comes back: the chosen file, nothing when cancelled, a failure for a path too long.
+    void openSaveDialogContract() {
+        test::TestEnv env(false);
+        test::ScriptedFileDialogs dialogs;
+        QWidget host;
+        auto* dlg = new OpenSaveDialog(&host);
+        dlg->setInitDir(env.dir() + QLatin1Char('/'));
+        dlg->setCancelError(false);
+        dlg->setDialogTitle(u"Select picture for current record..."_s);
+        dlg->setFilter(kImages);
+        dialogs.chooseFile(env.path(u"car.jpg"_s));
+        dlg->ShowOpen();
+        const FileDialogRequest& r = dialogs.requests.first();
+        QCOMPARE(r.kind, FileDialogRequest::Kind::Open);
+        QCOMPARE(r.title, u"Select picture for current record..."_s);
+        QCOMPARE(r.initialDir, env.dir() + QLatin1Char('/'));
+        QCOMPARE(filedialog::filterPairs(r.filter),
+                 (QList<QPair<QString, QString>>{
+                     {"Image Files (*.jpg, *.bmp, *.gif)", "*.jpg;*.bmp;*.gif;*.ico"}}));
+        QCOMPARE(r.filterIndex, 1);
+        QCOMPARE(dlg->fileName(), env.path(u"car.jpg"_s));
+
+        dlg->setFilterIndex(2);
+        dlg->setFileName(QString());
+        dialogs.cancel();
+        dlg->ShowSave();
+        QCOMPARE(dialogs.requests[1].kind, FileDialogRequest::Kind::Save);
+        QCOMPARE(dialogs.requests[1].filterIndex, 2);
+        QCOMPARE(dlg->fileName(), QString());
+        dlg->setFileName(u"earlier.jpg"_s);
+        dialogs.chooseFile(u"/p/"_s + QString(257, QLatin1Char('x')));  // 260 characters
+        dlg->ShowOpen();
+        QCOMPARE(dlg->fileName(), u"earlier.jpg"_s);
+    }
+
+    // The platform's dialog built from a request shows the filters as written and gives back
+    // the file and the filter left selected.
+    void qtDialogFromRequest() {
+        QTemporaryDir dir;
+        FileDialogRequest r;
+        r.title = u"Save as..."_s;
+        r.initialDir = dir.path();
+        r.filter = OpenSaveDialog::convertFilter(kImages + u"|All|*.*"_s);
+        r.filterIndex = 2;
+        r.kind = FileDialogRequest::Kind::Save;
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        FileDialogQt::configure(dialog, r);
+        QCOMPARE(dialog.nameFilters(),
+                 QStringList(
+                     {"Image Files (*.jpg, *.bmp, *.gif) (*.jpg *.bmp *.gif *.ico)", "All (*.*)"}));
+        QCOMPARE(dialog.selectedNameFilter(), u"All"_s);
+        QCOMPARE(dialog.windowTitle(), r.title);
+        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+        dialog.selectNameFilter(dialog.nameFilters().first());
+        dialog.selectFile(dir.filePath(u"car.jpg"_s));
+        const FileDialogResult chosen = FileDialogQt::collect(dialog, r);
+        QCOMPARE(chosen.file, QDir::toNativeSeparators(dir.filePath(u"car.jpg"_s)));
+        QCOMPARE(chosen.fileTitle, u"car.jpg"_s);
+        QCOMPARE(chosen.filterIndex, 1);
+    }
+};
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"
