@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QRandomGenerator>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -17,6 +16,7 @@
 #include "mod_Menu_File.h"
 
 using namespace kbs;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -24,13 +24,13 @@ namespace {
 // the field its entry handler fills with the chosen entry's value.
 struct PickMenu {
     test::TestEnv env{false};
-    QMenu menu{QStringLiteral("Colors")};
+    QMenu menu{u"Colors"_s};
     std::unique_ptr<MenuEntryArray> entries;
-    QLineEdit field{QStringLiteral("before")};
+    QLineEdit field{u"before"_s};
     QList<int> clicks;
     PickMenu() {
-        menu.addAction(QString())->setObjectName(QStringLiteral("mnuColor_0"));
-        entries = std::make_unique<MenuEntryArray>(&menu, QStringLiteral("mnuColor"));
+        menu.addAction(QString())->setObjectName(u"mnuColor_0"_s);
+        entries = std::make_unique<MenuEntryArray>(&menu, u"mnuColor"_s);
         QObject::connect(entries.get(), &MenuEntryArray::Click, &field, [this](int index) {
             clicks << index;
             field.setText(entries->caption(index));
@@ -52,17 +52,12 @@ struct PickMenu {
         return out;
     }
     // Pops the pick menu up at the pointer and lets `act` work on whatever popped up, as the
-    // person at the screen would; the index popupAtPointer() gives back.
+    // person at the screen would; the index popupAtPointer() gives back (-3: nothing came up).
     int popUp(const std::function<void(QWidget*)>& act) {
-        QTimer::singleShot(0, [act] {
-            QWidget* popup = QApplication::activePopupWidget();
-            QVERIFY(popup);
-            act(popup);
-            // Whatever the check left open is closed, so that the test goes on.
-            if (QWidget* still = QApplication::activePopupWidget())
-                still->close();
-        });
-        return entries->popupAtPointer();
+        int index = -2;
+        if (!test::meetModal([&] { index = entries->popupAtPointer(); }, act))
+            return -3;
+        return index;
     }
 };
 
@@ -74,10 +69,10 @@ QString longListValue(int line) {
     if (line >= 2 && line <= 7)
         return markup[line - 2];
     if (line == 20000)
-        return QStringLiteral("Zebra stripe");
+        return u"Zebra stripe"_s;
     if (line == 32766)
-        return QStringLiteral("last & offered ");
-    return QStringLiteral("Colour %1").arg(line, 5, 10, QLatin1Char('0'));
+        return u"last & offered "_s;
+    return u"Colour %1"_s.arg(line, 5, 10, QLatin1Char('0'));
 }
 QByteArray longListBytes(int lines = 40000) {
     QByteArray bytes;
@@ -100,272 +95,170 @@ class TestPickMenu : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void rebuildsFromTheListEachTime();
-    void badInputDoesNotStopTheMenu_data();
-    void badInputDoesNotStopTheMenu();
-    void aLongListPopsUpAsAScrollingList();
-    void choosingFromTheLongListByKey_data();
-    void choosingFromTheLongListByKey();
-    void theLongListFollowsTheMouse();
-    void entriesCrossingTheMenuLimitMoveBetweenMenuAndList();
-};
 
-void TestPickMenu::rebuildsFromTheListEachTime() {
-    PickMenu pick;
-    pick.load("Smith & Co\r\n\r\n-\r\n Blue \r\nA\tB\r\nline\nbreak\r\n");
-    pick.reload();
-    QCOMPARE(pick.entries->count(), 7);
-    QVERIFY(!pick.entries->isVisible(0));
-    QCOMPARE(pick.menu.actions().size(), 7);
-    // What a menu would take for markup is shown as text.
-    QCOMPARE(pick.shown(),
-             (QStringList{"Smith && Co", "", "-", " Blue ", "A B", "line\u00B6break"}));
-    for (QAction* a : pick.menu.actions())
-        QVERIFY(!a->isSeparator());
-    // Each entry gives its own index, and the field the value as read.
-    QStringList chosen;
-    for (int i = 1; i < 7; ++i) {
-        pick.entries->entry(i)->trigger();
-        chosen << pick.field.text();
+    void rebuildsFromTheListEachTime() {
+        PickMenu pick;
+        pick.load("Smith & Co\r\n\r\n-\r\n Blue \r\nA\tB\r\nline\nbreak\r\n");
+        pick.reload();
+        QCOMPARE(pick.entries->count(), 7);
+        QVERIFY(!pick.entries->isVisible(0));
+        QCOMPARE(pick.menu.actions().size(), 7);
+        // What a menu would take for markup is shown as text.
+        QCOMPARE(pick.shown(),
+                 (QStringList{"Smith && Co", "", "-", " Blue ", "A B", "line\u00B6break"}));
+        for (QAction* a : pick.menu.actions())
+            QVERIFY(!a->isSeparator());
+        // Each entry gives its own index, and the field the value as read.
+        QStringList chosen;
+        for (int i = 1; i < 7; ++i) {
+            pick.entries->entry(i)->trigger();
+            chosen << pick.field.text();
+        }
+        QCOMPARE(pick.clicks, (QList<int>{1, 2, 3, 4, 5, 6}));
+        QCOMPARE(chosen, (QStringList{"Smith & Co", "", "-", " Blue ", "A\tB", "line\nbreak"}));
+
+        // The list shrank in the editor: the next click shows the two values left.
+        pick.load("Want\r\nHave\r\n");
+        QCOMPARE(pick.entries->count(), 3);
+        QCOMPARE(pick.shown(), (QStringList{"Want", "Have"}));
+        QCOMPARE(pick.menu.actions().size(), 3);
+
+        // A missing or empty list leaves a notice in the menu, and no entries.
+        const QString path = QDir::toNativeSeparators(pick.env.path("list.ini"));
+        QVERIFY(QFile::remove(pick.env.path("list.ini")));
+        pick.reload();
+        QCOMPARE(pick.entries->count(), 1);
+        QCOMPARE(pick.shown(), QStringList{menuText::ListNotFound.arg(path)});
+        QAction* shownNotice = pick.menu.actions().last();
+        QVERIFY(!shownNotice->isEnabled());
+        QCOMPARE(pick.entries->indexOf(shownNotice), -1);
+
+        pick.load("");
+        QCOMPARE(pick.shown(), QStringList{menuText::ListEmpty.arg(path)});
+        // Once the list has values again the notice is gone.
+        pick.load("Blister Card\r\n");
+        QCOMPARE(pick.shown(), QStringList{"Blister Card"});
     }
-    QCOMPARE(pick.clicks, (QList<int>{1, 2, 3, 4, 5, 6}));
-    QCOMPARE(chosen, (QStringList{"Smith & Co", "", "-", " Blue ", "A\tB", "line\nbreak"}));
 
-    // The list shrank in the editor: the next click shows the two values left.
-    pick.load("Want\r\nHave\r\n");
-    QCOMPARE(pick.entries->count(), 3);
-    QCOMPARE(pick.shown(), (QStringList{"Want", "Have"}));
-    QCOMPARE(pick.menu.actions().size(), 3);
+    void badInputDoesNotStopTheMenu_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("values");  // -1: as many as the bytes make
+        QTest::addColumn<qsizetype>("firstLength");
 
-    // A missing or empty list leaves a notice in the menu, and no entries.
-    const QString path = QDir::toNativeSeparators(pick.env.path("list.ini"));
-    QVERIFY(QFile::remove(pick.env.path("list.ini")));
-    pick.reload();
-    QCOMPARE(pick.entries->count(), 1);
-    QCOMPARE(pick.shown(), QStringList{menuText::ListNotFound.arg(path)});
-    QAction* shownNotice = pick.menu.actions().last();
-    QVERIFY(!shownNotice->isEnabled());
-    QCOMPARE(pick.entries->indexOf(shownNotice), -1);
+        QByteArray junk(200000, Qt::Uninitialized);
+        QRandomGenerator(12345).fillRange(reinterpret_cast<quint32*>(junk.data()), junk.size() / 4);
+        // The first CR ends the first line; the rest is whatever the bytes make of it.
+        junk.replace(0, 100, QByteArray(junk.left(100)).replace('\r', 'x'));
+        junk[100] = '\r';
+        junk[50] = '\0';
+        QTest::newRow("binary junk with NULs") << junk << -1 << qsizetype(100);
+        QTest::newRow("one line of a million characters")
+            << QByteArray(1000000, 'x') << 1 << qsizetype(1000000);
+        QTest::newRow("more than 32766 lines")
+            << QByteArray("value\r\n").repeated(40000) << 32766 << qsizetype(5);
+        const QByteArray big = QByteArray(QByteArray(999, 'y') + '\r').repeated(52429);
+        QTest::newRow("50 MB") << big << 32766 << qsizetype(999);
+    }
 
-    pick.load("");
-    QCOMPARE(pick.shown(), QStringList{menuText::ListEmpty.arg(path)});
-    // Once the list has values again the notice is gone.
-    pick.load("Blister Card\r\n");
-    QCOMPARE(pick.shown(), QStringList{"Blister Card"});
-}
+    void badInputDoesNotStopTheMenu() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, values);
+        QFETCH(qsizetype, firstLength);
+        PickMenu pick;
+        pick.load(bytes);
+        if (values < 0)
+            QVERIFY(pick.entries->count() > 2 && pick.entries->count() <= valuelist::MaxValues + 1);
+        else
+            QCOMPARE(pick.entries->count(), values + 1);
+        QCOMPARE(pick.entries->caption(1).size(), firstLength);
+        // Long values are cut short on screen only.
+        QVERIFY(pick.entries->entry(1)->text().size() < 100);
 
-void TestPickMenu::badInputDoesNotStopTheMenu_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("values");  // -1: as many as the bytes make
-    QTest::addColumn<qsizetype>("firstLength");
+        // Whatever pops up (the menu, or the list for a long one) shows and closes.
+        QCOMPARE(pick.popUp([](QWidget* popup) { QVERIFY(popup->isVisible()); }), -1);
+    }
 
-    QByteArray junk(200000, Qt::Uninitialized);
-    QRandomGenerator(12345).fillRange(reinterpret_cast<quint32*>(junk.data()), junk.size() / 4);
-    // The first CR ends the first line; the rest is whatever the bytes make of it.
-    junk.replace(0, 100, QByteArray(junk.left(100)).replace('\r', 'x'));
-    junk[100] = '\r';
-    junk[50] = '\0';
-    QTest::newRow("binary junk with NULs") << junk << -1 << qsizetype(100);
-    QTest::newRow("one line of a million characters")
-        << QByteArray(1000000, 'x') << 1 << qsizetype(1000000);
-    QTest::newRow("more than 32766 lines")
-        << QByteArray("value\r\n").repeated(40000) << 32766 << qsizetype(5);
-    const QByteArray big = QByteArray(QByteArray(999, 'y') + '\r').repeated(52429);
-    QTest::newRow("50 MB") << big << 32766 << qsizetype(999);
-}
+    void choosingFromTheLongListByKey_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("value");
+        using K = Qt::Key;
+        QTest::newRow("Down twice")
+            << QList<int>{K::Key_Down, K::Key_Down, K::Key_Return} << 2 << " Smith & Co ";
+        QTest::newRow("End goes to the last offered")
+            << QList<int>{K::Key_End, K::Key_Enter} << valuelist::MaxValues << "last & offered ";
+        QTest::newRow("Up wraps to the last, Down to the first")
+            << QList<int>{K::Key_Up, K::Key_Down, K::Key_Return} << 1 << "Colour 00001";
+        QTest::newRow("the empty value")
+            << QList<int>{K::Key_Home, K::Key_Down, K::Key_Down,  K::Key_Down,
+                          K::Key_Down, K::Key_Down, K::Key_Return}
+            << 6 << "";
+        QTest::newRow("typing a first letter")
+            << QList<int>{K::Key_Z, K::Key_Return} << 20000 << "Zebra stripe";
+        QTest::newRow("Escape after moving about")
+            << QList<int>{K::Key_PageDown, K::Key_Down, K::Key_Escape} << -1 << "before";
+    }
 
-void TestPickMenu::badInputDoesNotStopTheMenu() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, values);
-    QFETCH(qsizetype, firstLength);
-    PickMenu pick;
-    pick.load(bytes);
-    if (values < 0)
-        QVERIFY(pick.entries->count() > 2 && pick.entries->count() <= valuelist::MaxValues + 1);
-    else
-        QCOMPARE(pick.entries->count(), values + 1);
-    QCOMPARE(pick.entries->caption(1).size(), firstLength);
-    // Long values are cut short on screen only.
-    QVERIFY(pick.entries->entry(1)->text().size() < 100);
+    void choosingFromTheLongListByKey() {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, index);
+        QFETCH(QString, value);
+        PickMenu pick;
+        pick.load(longListBytes());
+        QCOMPARE(pick.popUp([&keys](QWidget* popup) {
+            // One row for each value offered, what a menu takes for markup shown as text.
+            QListView* view = listIn(popup);
+            QVERIFY(view && !qobject_cast<QMenu*>(popup));
+            QCOMPARE(view->model()->rowCount(), valuelist::MaxValues);
+            QCOMPARE(rowText(view, 2), u"A B"_s);
+            QVERIFY(rowText(view, 6).endsWith(QChar(0x2026)));
+            for (const int key : keys)
+                QTest::keyClick(popup, Qt::Key(key));
+        }),
+                 index);
+        QCOMPARE(pick.field.text(), value);
+        QCOMPARE(pick.clicks.size(), index < 0 ? 0 : 1);
+    }
 
-    // Whatever pops up (the menu, or the list for a long one) shows and closes.
-    QCOMPARE(pick.popUp([](QWidget* popup) { QVERIFY(popup->isVisible()); }), -1);
-}
+    void entriesCrossingTheMenuLimitMoveBetweenMenuAndList() {
+        const int limit = MenuEntryArray::MaxMenuEntries;
+        const QByteArray atLimit = longListBytes(limit);
+        PickMenu pick;
+        // At the limit the list is still a menu.
+        pick.load(atLimit);
+        QVERIFY(!pick.entries->showsAsList());
+        QCOMPARE(pick.menu.actions().size(), limit + 1);
+        QCOMPARE(pick.popUp([](QWidget* popup) { QVERIFY(qobject_cast<QMenu*>(popup)); }), -1);
 
-void TestPickMenu::aLongListPopsUpAsAScrollingList() {
-    PickMenu pick;
-    pick.load(longListBytes());
-    pick.reload();
-    QCOMPARE(pick.entries->count(), valuelist::MaxValues + 1);
-    QVERIFY(pick.entries->showsAsList());
-    QCOMPARE(pick.menu.actions().size(), 1);  // the template alone
+        // One more and it is a list; the menu holds only its template.
+        pick.load(atLimit + "one more\r\n");
+        QVERIFY(pick.entries->showsAsList());
+        QCOMPARE(pick.menu.actions().size(), 1);
+        QCOMPARE(pick.popUp([](QWidget* popup) {
+            QVERIFY(!qobject_cast<QMenu*>(popup));
+            QTest::keyClick(popup, Qt::Key_Up);
+            QTest::keyClick(popup, Qt::Key_Return);
+        }),
+                 limit + 1);
+        QCOMPARE(pick.field.text(), u"one more"_s);
 
-    QStringList listed;
-    int rows = -1;
-    QCOMPARE(pick.popUp([&](QWidget* popup) {
-        QVERIFY(!qobject_cast<QMenu*>(popup));
-        QListView* view = listIn(popup);
-        QVERIFY(view);
-        QVERIFY(!view->currentIndex().isValid());
-        QVERIFY(popup->height() > view->sizeHintForRow(0));
-        rows = view->model()->rowCount();
-        for (int row = 0; row < 8; ++row)
-            listed << rowText(view, row);
-        listed << rowText(view, rows - 1);
-        QTest::keyClick(popup, Qt::Key_End);
-        QTest::keyClick(popup, Qt::Key_Return);
-    }),
-             valuelist::MaxValues);
-    // One row for each value offered, shown as the menu would show it.
-    QCOMPARE(rows, valuelist::MaxValues);
-    QCOMPARE(listed.last(), QStringLiteral("last & offered "));
-    QCOMPARE(listed.mid(1, 5), (QStringList{" Smith & Co ", "A B", "line\u00B6break", "-", ""}));
-    QVERIFY(listed[6].size() < 100 && listed[6].endsWith(QChar(0x2026)));
-    // Entries of the earlier build are gone, so the choice is reported once.
-    QCOMPARE(pick.clicks, QList<int>{valuelist::MaxValues});
-
-    // The list shrank in the editor: the next click shows the values left only.
-    pick.load(longListBytes(1000));
-    QCOMPARE(pick.entries->count(), 1001);
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QTest::keyClick(popup, Qt::Key_Up);
-        QTest::keyClick(popup, Qt::Key_Return);
-    }),
-             1000);
-    QCOMPARE(pick.field.text(), QStringLiteral("Colour 01000"));
-}
-
-void TestPickMenu::choosingFromTheLongListByKey_data() {
-    QTest::addColumn<QList<int>>("keys");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("value");
-    using K = Qt::Key;
-    QTest::newRow("Down twice") << QList<int>{K::Key_Down, K::Key_Down, K::Key_Return} << 2
-                                << " Smith & Co ";
-    QTest::newRow("End goes to the last offered")
-        << QList<int>{K::Key_End, K::Key_Enter} << valuelist::MaxValues << "last & offered ";
-    QTest::newRow("Up wraps to the last, Down to the first")
-        << QList<int>{K::Key_Up, K::Key_Down, K::Key_Return} << 1 << "Colour 00001";
-    QTest::newRow("the empty value")
-        << QList<int>{K::Key_Home, K::Key_Down, K::Key_Down,  K::Key_Down,
-                      K::Key_Down, K::Key_Down, K::Key_Return}
-        << 6 << "";
-    QTest::newRow("typing a first letter")
-        << QList<int>{K::Key_Z, K::Key_Return} << 20000 << "Zebra stripe";
-    QTest::newRow("Escape after moving about")
-        << QList<int>{K::Key_PageDown, K::Key_Down, K::Key_Escape} << -1 << "before";
-}
-
-void TestPickMenu::choosingFromTheLongListByKey() {
-    QFETCH(QList<int>, keys);
-    QFETCH(int, index);
-    QFETCH(QString, value);
-    PickMenu pick;
-    pick.load(longListBytes());
-    QCOMPARE(pick.popUp([&keys](QWidget* popup) {
-        for (const int key : keys)
-            QTest::keyClick(popup, Qt::Key(key));
-    }),
-             index);
-    QCOMPARE(pick.field.text(), value);
-    QCOMPARE(pick.clicks.size(), index < 0 ? 0 : 1);
-}
-
-void TestPickMenu::theLongListFollowsTheMouse() {
-    PickMenu pick;
-    pick.load(longListBytes());
-    // A click on a row far down the list, once it is scrolled into view.
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QListView* view = listIn(popup);
-        QVERIFY(view);
-        const QModelIndex row = view->model()->index(30000, 0);
-        view->scrollTo(row);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(row).center());
-    }),
-             30001);
-    QCOMPARE(pick.field.text(), QStringLiteral("Colour 30001"));
-
-    // Moving the pointer over a row makes it the current one, as in a menu; the list
-    // scrolling under a pointer that stands still does not.
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QListView* view = listIn(popup);
-        QVERIFY(view);
-        const QPoint overFourth = view->visualRect(view->model()->index(3, 0)).center();
-        const auto moveTo = [view, overFourth] {
-            QMouseEvent move(QEvent::MouseMove, QPointF(overFourth),
-                             QPointF(view->viewport()->mapToGlobal(overFourth)), Qt::NoButton,
-                             Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(view->viewport(), &move);
-        };
-        moveTo();
-        QCOMPARE(view->currentIndex().row(), 3);
-        QTest::keyClick(popup, Qt::Key_End);
-        moveTo();
-        QCOMPARE(view->currentIndex().row(), valuelist::MaxValues - 1);
-        QTest::keyClick(popup, Qt::Key_Return);
-    }),
-             valuelist::MaxValues);
-    QCOMPARE(pick.field.text(), QStringLiteral("last & offered "));
-
-    // A release of the button that opened it chooses nothing; nor does closing it from
-    // elsewhere, as a click outside it does.
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QListView* view = listIn(popup);
-        QVERIFY(view);
-        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {},
-                            view->visualRect(view->model()->index(0, 0)).center());
-        QVERIFY(popup->isVisible());
-    }),
-             -1);
-    QCOMPARE(pick.popUp([](QWidget* popup) { popup->close(); }), -1);
-    QCOMPARE(pick.clicks.size(), 2);
-}
-
-void TestPickMenu::entriesCrossingTheMenuLimitMoveBetweenMenuAndList() {
-    const int limit = MenuEntryArray::MaxMenuEntries;
-    const QByteArray atLimit = longListBytes(limit);
-    PickMenu pick;
-    // At the limit the list is still a menu.
-    pick.load(atLimit);
-    QVERIFY(!pick.entries->showsAsList());
-    QCOMPARE(pick.menu.actions().size(), limit + 1);
-    QCOMPARE(pick.popUp([](QWidget* popup) { QVERIFY(qobject_cast<QMenu*>(popup)); }), -1);
-
-    // One more and it is a list; the menu holds only its template.
-    pick.load(atLimit + "one more\r\n");
-    QVERIFY(pick.entries->showsAsList());
-    QCOMPARE(pick.menu.actions().size(), 1);
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QVERIFY(!qobject_cast<QMenu*>(popup));
-        QTest::keyClick(popup, Qt::Key_Up);
-        QTest::keyClick(popup, Qt::Key_Return);
-    }),
-             limit + 1);
-    QCOMPARE(pick.field.text(), QStringLiteral("one more"));
-
-    // Entries unloaded one by one go back into the menu, in order, once few enough are left.
-    pick.entries->unload(limit + 1);
-    QVERIFY(!pick.entries->showsAsList());
-    QCOMPARE(pick.menu.actions().size(), limit + 1);
-    QCOMPARE(pick.menu.actions().at(1), pick.entries->entry(1));
-    QCOMPARE(pick.menu.actions().last(), pick.entries->entry(limit));
-
-    // A short list after a long one is a plain menu again, with only its own entries.
-    pick.load(atLimit + "one more\r\n");
-    pick.load("Mint\r\nGood\r\n");
-    QVERIFY(!pick.entries->showsAsList());
-    QCOMPARE(pick.shown(), (QStringList{"Mint", "Good"}));
-    QCOMPARE(pick.menu.actions().size(), 3);
-    QCOMPARE(pick.popUp([](QWidget* popup) {
-        QVERIFY(qobject_cast<QMenu*>(popup));
-        QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Return);
-    }),
-             2);
-    QCOMPARE(pick.field.text(), QStringLiteral("Good"));
-    QCOMPARE(pick.clicks, (QList<int>{limit + 1, 2}));
-}
+        // A short list after a long one is a plain menu again, with only its own entries.
+        pick.load(atLimit + "one more\r\n");
+        pick.load("Mint\r\nGood\r\n");
+        QVERIFY(!pick.entries->showsAsList());
+        QCOMPARE(pick.shown(), (QStringList{"Mint", "Good"}));
+        QCOMPARE(pick.menu.actions().size(), 3);
+        QCOMPARE(pick.popUp([](QWidget* popup) {
+            QVERIFY(qobject_cast<QMenu*>(popup));
+            QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Return);
+        }),
+                 2);
+        QCOMPARE(pick.field.text(), u"Good"_s);
+        QCOMPARE(pick.clicks, (QList<int>{limit + 1, 2}));
+    }
+};
 
 QTEST_MAIN(TestPickMenu)
 #include "tst_pickmenu.moc"
