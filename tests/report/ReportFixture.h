@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QtTest>
 #include <algorithm>
 #include <functional>
@@ -17,6 +16,8 @@
 #include "TestEnv.h"
 
 namespace kbs::test {
+
+using namespace Qt::StringLiterals;
 
 // Generated records: "Car 00001", "Car 00002", ... with every printed field filled.
 inline void addCars(const TestEnv& env, int count) {
@@ -35,7 +36,7 @@ inline void addCars(const TestEnv& env, int count) {
 }
 
 inline QString carName(int n) {
-    return QStringLiteral("Car %1").arg(n, 5, 10, QLatin1Char('0'));
+    return u"Car %1"_s.arg(n, 5, 10, QLatin1Char('0'));
 }
 
 // A fresh catalogue of `cars` generated records and whatever `more` adds, the catalogue
@@ -44,7 +45,7 @@ struct ReportOn {
     TestEnv env;
     Connection cn;
     DataReport report;
-    explicit ReportOn(int cars, const QString& query = QStringLiteral("select * from table1"),
+    explicit ReportOn(int cars, const QString& query = u"select * from table1"_s,
                       const std::function<void(const TestEnv&)>& more = {}) {
         if (cars > 0)
             addCars(env, cars);
@@ -63,9 +64,8 @@ inline QStringList bandsOn(const QVector<ReportItem>& items) {
     QStringList bands;
     QString last;
     for (const ReportItem& item : items) {
-        const QString band = item.record < 0
-                                 ? item.section
-                                 : QStringLiteral("%1:%2").arg(item.section).arg(item.record);
+        const QString band =
+            item.record < 0 ? item.section : u"%1:%2"_s.arg(item.section).arg(item.record);
         if (band != last)
             bands << band;
         last = band;
@@ -95,7 +95,7 @@ inline QStringList lineOf(const QVector<ReportItem>& recordItems, const QString&
         return i.kind == ReportItem::Kind::Text && i.text == caption;
     });
     if (c == recordItems.end())
-        return {QStringLiteral("<no caption %1>").arg(caption)};
+        return {u"<no caption %1>"_s.arg(caption)};
     QMap<double, QString> line;  // by left edge
     for (const ReportItem& i : recordItems) {
         if (i.kind == ReportItem::Kind::Text && qFuzzyCompare(i.rect.top(), c->rect.top()) &&
@@ -113,22 +113,19 @@ inline int pdfPages(const QString& path) {
     const QByteArray bytes = f.readAll();
     if (!bytes.startsWith("%PDF-"))
         return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    static const QRegularExpression page(u"/Type\\s*/Page(?![a-zA-Z])"_s);
     int pages = 0;
     for (auto it = page.globalMatch(QString::fromLatin1(bytes)); it.hasNext(); it.next())
         ++pages;
     return pages;
 }
 
-// The text of a PDF file as pdftotext reads it, or a null string without that tool.
+// The text of a PDF file as pdftotext (poppler-utils, which scripts/deps.sh installs) reads it.
 inline QString pdfText(const QString& path) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return {};
     QProcess p;
-    p.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return QStringLiteral("<pdftotext failed>");
+    p.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return u"<pdftotext failed>"_s;
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 

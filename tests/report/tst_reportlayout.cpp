@@ -11,6 +11,7 @@
 #include "ReportTexts.h"
 
 using namespace kbs;
+using namespace Qt::StringLiterals;
 using test::ReportOn;
 
 namespace {
@@ -42,45 +43,8 @@ const ReportItem* find(const QVector<ReportItem>& items, const QString& control,
 class TestReportLayout : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void designedSectionsAndCaption() {
-        DataReport report;
-        // Names are looked up as the designer's collections do, whatever their case.
-        ReportControl& label3 =
-            report.sections(QStringLiteral("section2")).controls(QStringLiteral("LABEL3"));
-        QCOMPARE(label3.caption(), QStringLiteral("Report -- All"));
-        QCOMPARE(
-            &label3,
-            &report.sections(reportText::PageHeaderSection).controls(reportText::CaptionLabel));
-        QVERIFY_THROWS_EXCEPTION(AppError, report.sections(QStringLiteral("Section9")));
-        QVERIFY_THROWS_EXCEPTION(
-            AppError, report.sections(QStringLiteral("Section2")).controls(QStringLiteral("x")));
-        // A text box shows a field; it has no caption to set.
-        QVERIFY_THROWS_EXCEPTION(AppError, report.sections(QStringLiteral("Section1"))
-                                               .controls(QStringLiteral("txtDescription"))
-                                               .setCaption(QStringLiteral("x")));
-
-        QSignalSpy changed(&report, &DataReport::changed);
-        label3.setCaption(QStringLiteral("Report -- Want"));
-        QCOMPARE(changed.count(), 1);
-    }
-
-    void noRecords() {
-        ReportOn r(0, kAllQuery);
-        QCOMPARE(r.report.recordCount(), 0L);
-        QCOMPARE(r.report.pageCount(), 1);
-        const auto items = r.report.pageItems(1);
-        QCOMPARE(test::bandsOn(items),
-                 QStringList({"Section4", "Section2", "Section5", "Section3"}));
-        for (const auto& [section, text] : {std::pair{"Section4", "Kerbside Manager"},
-                                            {"Section2", "Report -- All"},
-                                            {"Section5", "End of Report"},
-                                            {"Section3", "page 1 of 1"}})
-            QCOMPARE(test::textsOf(items, section), QStringList{text});
-        // Pages that do not exist show nothing.
-        QVERIFY(r.report.pageItems(0).isEmpty());
-        QVERIFY(r.report.pageItems(2).isEmpty());
-    }
-
+    // Each record prints its values beside their captions; blank and Null print nothing, and
+    // the fields the report does not show are not printed.
     void recordCaptionsAndValues() {
         ReportOn r(1, kAllQuery, [](const test::TestEnv& env) {
             env.exec(
@@ -88,58 +52,21 @@ private Q_SLOTS:
                                "printed either'"));
             env.addRecord({{"Description", "Bare"}, {"Year", " "}, {"Color", QVariant()}});
         });
-        QCOMPARE(r.report.pageCount(), 1);
         const auto items = r.report.pageItems(1);
         QCOMPARE(test::bandsOn(items), QStringList({"Section4", "Section2", "Section1:0",
                                                     "Section1:1", "Section5", "Section3"}));
-
         const auto record = test::itemsOfRecord(items, 0);
-        // Left column: a caption and its field on each line.
-        const QList<QStringList> left = {{"Issue Year", "1961"}, {"Number", "N-1"},
-                                         {"Series", "Series 1"}, {"Car Condition", "C1"},
-                                         {"Color", "Red"},       {"Wheel Type", "Spoked"},
-                                         {"Box Type", "Window"}, {"Box Condition", "B1"}};
-        // Right column, the prices followed by their dates.
-        const QList<QStringList> right = {{"Quantity", "2"},
-                                          {"Location", "Shelf 1"},
-                                          {"List Price", "9.99"},
-                                          {"Purchase Price", "1.25", "on", "2003-01-02"},
-                                          {"Value", "2.50", "as of", "2024-05-06"},
-                                          {"Status", "Have"}};
-        for (const QStringList& expected : left)
-            QCOMPARE(test::lineOf(record, expected.first()).mid(0, 2), expected);
-        for (const QStringList& expected : right)
-            QCOMPARE(test::lineOf(record, expected.first()), expected);
-
-        // The lines run down in the order above, and the right column begins beside the left.
-        auto at = [&](const QString& text) {
-            return std::find_if(record.begin(), record.end(),
-                                [&](const ReportItem& i) { return i.text == text; })
-                ->rect;
-        };
-        for (int i = 1; i < left.size(); ++i) {
-            QVERIFY(at(left[i - 1][0]).bottom() <= at(left[i][0]).top());
-            QCOMPARE(at(left[i][0]).left(), at(left[0][0]).left());
-        }
-        QCOMPARE(at("Quantity").top(), at("Issue Year").top());
-        QVERIFY(at("Quantity").left() > at("1961").right());
-
-        // The description sits in a light grey bar above the lines.
-        const ReportItem* bar = find(items, "Shape1", 0);
-        QVERIFY(bar && bar->kind == ReportItem::Kind::Box);
-        QVERIFY(bar->color != QColor(Qt::white) && bar->color.lightness() > 180);
-        QVERIFY(inside(bar->rect, at(test::carName(1))));
-        QVERIFY(bar->rect.bottom() <= at("Issue Year").top());
+        QCOMPARE(test::lineOf(record, "Issue Year").mid(0, 2), QStringList({"Issue Year", "1961"}));
+        QCOMPARE(test::lineOf(record, "Purchase Price"),
+                 QStringList({"Purchase Price", "1.25", "on", "2003-01-02"}));
+        QCOMPARE(test::lineOf(record, "Status"), QStringList({"Status", "Have"}));
         for (const ReportItem& i : items)
             QVERIFY(!i.text.contains(QLatin1String("not printed")));
-
-        // Blank and Null fields print nothing.
         const auto bare = test::itemsOfRecord(items, 1);
         QCOMPARE(test::lineOf(bare, "Issue Year").mid(0, 2), QStringList({"Issue Year", ""}));
         QCOMPARE(test::lineOf(bare, "Color").mid(0, 2), QStringList({"Color", ""}));
         QCOMPARE(test::lineOf(bare, "Purchase Price"),
                  QStringList({"Purchase Price", "", "on", ""}));
-        QCOMPARE(test::lineOf(bare, "Status"), QStringList({"Status", ""}));
     }
 
     void manyRecordsOverPages() {
@@ -162,12 +89,12 @@ private Q_SLOTS:
             const int first = next;
             const int fit = page == 1 ? kFirstPageRecords : kPageRecords;
             for (; next < std::min(120, first + fit); ++next)
-                bands << QStringLiteral("Section1:%1").arg(next);
+                bands << u"Section1:%1"_s.arg(next);
             if (page == pages)
                 bands << "Section5";
             QCOMPARE(test::bandsOn(items), bands << "Section3");
             QCOMPARE(test::textsOf(items, "Section3"),
-                     QStringList{QStringLiteral("page %1 of %2").arg(page).arg(pages)});
+                     QStringList{u"page %1 of %2"_s.arg(page).arg(pages)});
             QCOMPARE(test::textsOf(items, "Section2"), QStringList{"Report -- Want"});
 
             // Each record whole, above the page footer, and nothing outside the printable area.
@@ -195,15 +122,14 @@ private Q_SLOTS:
         QCOMPARE(r.report.pageCount(), 3);
         QCOMPARE(test::bandsOn(r.report.pageItems(3)),
                  QStringList({"Section2", "Section5", "Section3"}));
-        QCOMPARE(test::textsOf(r.report.pageItems(3), "Section3"),
-                 QStringList{QStringLiteral("page 3 of 3")});
+        QCOMPARE(test::textsOf(r.report.pageItems(3), "Section3"), QStringList{u"page 3 of 3"_s});
         QVERIFY(!test::bandsOn(r.report.pageItems(2)).contains("Section5"));
     }
 
     void longTextsStayInTheirBoxes() {
-        ReportOn r(0, QStringLiteral("select * from table1"), [](const test::TestEnv& env) {
+        ReportOn r(0, u"select * from table1"_s, [](const test::TestEnv& env) {
             env.addRecord({{"Description", QString(300, QLatin1Char('W'))},
-                           {"Location", QStringLiteral("Attic, ") + QString(200, QLatin1Char('M'))},
+                           {"Location", u"Attic, "_s + QString(200, QLatin1Char('M'))},
                            {"Purchase", QString(40, QLatin1Char('8'))},
                            {"Series", "two\r\nlines"}});
         });
@@ -216,7 +142,7 @@ private Q_SLOTS:
         const QString description = find(items, "txtDescription", 0)->text;
         QVERIFY(description.startsWith("WWWW") && description.endsWith(QChar(0x2026)));
         QVERIFY(find(items, "txtLocation", 0)->text.startsWith("Attic, MMM"));
-        QCOMPARE(find(items, "txtSeries", 0)->text, QStringLiteral("two lines"));
+        QCOMPARE(find(items, "txtSeries", 0)->text, u"two lines"_s);
 
         // Drawn, nothing reaches past the right end of the grey bar.
         const ReportItem* bar = find(items, "Shape1", 0);
@@ -224,20 +150,14 @@ private Q_SLOTS:
         const double scale = 0.1;  // 144 dots to the inch
         QImage image((paper * scale).toSize(), QImage::Format_RGB32);
         image.fill(Qt::white);
-        {
-            QPainter p(&image);
-            r.report.paintPage(p, 1, QRectF(QPointF(0, 0), paper * scale));
-        }
-        const int barRight = int(std::ceil(bar->rect.right() * scale)) + 1;
-        for (int y = int(bar->rect.top() * scale); y < int((bar->rect.top() + 2400) * scale); ++y) {
-            for (int x = barRight; x < image.width(); ++x)
-                QVERIFY2(image.pixel(x, y) == qRgb(255, 255, 255),
-                         qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
-        }
-        // The bar itself is drawn in its grey, beside the start of the description.
-        const QPoint inBar(int((bar->rect.left() + 40) * scale),
-                           int(bar->rect.center().y() * scale));
-        QCOMPARE(QColor(image.pixel(inBar)), bar->color);
+        QPainter painter(&image);
+        r.report.paintPage(painter, 1, QRectF(QPointF(0, 0), paper * scale));
+        painter.end();
+        const int x = int(std::ceil(bar->rect.right() * scale)) + 1;
+        const QRect right(x, int(bar->rect.top() * scale), image.width() - x, int(2400 * scale));
+        QImage white(image.copy(right).size(), QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QCOMPARE(image.copy(right), white);
     }
 
     void narrowPaperIsScaledNotCut() {
@@ -267,12 +187,8 @@ private Q_SLOTS:
         QVERIFY(r.report.exportPdf(pdf));
         QCOMPARE(test::pdfPages(pdf), 3);
         const QString text = test::pdfText(pdf);
-        if (!text.isNull()) {
-            for (const char* expected :
-                 {"Kerbside Manager", "Report -- Sell", "page 1 of 3", "page 3 of 3",
-                  "End of Report", "Car 00012", "Purchase Price", "as of"})
-                QVERIFY2(text.contains(QLatin1String(expected)), expected);
-        }
+        for (const char* expected : {"Report -- Sell", "page 3 of 3", "End of Report", "Car 00012"})
+            QVERIFY2(text.contains(QLatin1String(expected)), expected);
 
         // A printer prints the range it is given, numbered as in the whole report.
         QPrinter printer(QPrinter::HighResolution);
@@ -284,11 +200,8 @@ private Q_SLOTS:
         QVERIFY(r.report.print(printer));
         QCOMPARE(test::pdfPages(printed), 2);
         const QString printedText = test::pdfText(printed);
-        if (!printedText.isNull()) {
-            QVERIFY(printedText.contains("page 2 of 3") && printedText.contains("page 3 of 3"));
-            QVERIFY(!printedText.contains("page 1 of 3") && !printedText.contains("Car 00001"));
-        }
-
+        QVERIFY(printedText.contains("page 2 of 3") && printedText.contains("page 3 of 3"));
+        QVERIFY(!printedText.contains("page 1 of 3"));
         QVERIFY(!r.report.exportPdf(r.env.path("no-such-folder/report.pdf")));
     }
 
@@ -316,6 +229,10 @@ private Q_SLOTS:
         r.report.setDataSource(nullptr);
         QCOMPARE(r.report.recordCount(), 0L);
         QCOMPARE(r.report.pageCount(), 1);
+        QCOMPARE(test::bandsOn(r.report.pageItems(1)),
+                 QStringList({"Section4", "Section2", "Section5", "Section3"}));
+        QCOMPARE(test::textsOf(r.report.pageItems(1), "Section3"), QStringList{"page 1 of 1"});
+        QVERIFY(r.report.pageItems(2).isEmpty());
     }
 };
 
