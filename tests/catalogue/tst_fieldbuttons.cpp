@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "FileDialog.h"
+#include "OpenSaveDialog.h"
 #include "ScriptedFileDialogs.h"
 #include "Window.h"
 
@@ -51,9 +51,8 @@ private Q_SLOTS:
         const FileDialogRequest& req = dialogs.requests.first();
         QCOMPARE(req.title, u"Select picture for current record..."_s);
         QCOMPARE(req.initialDir, env.dir() + QLatin1Char('/'));
-        QCOMPARE(filedialog::filterPairs(req.filter),
-                 (QList<QPair<QString, QString>>{
-                     {"Image Files (*.jpg, *.bmp, *.gif)", "*.jpg;*.bmp;*.gif;*.ico"}}));
+        QCOMPARE(req.filter, OpenSaveDialog::convertFilter(
+                                 u"Image Files (*.jpg, *.bmp, *.gif)|*.jpg;*.bmp;*.gif;*.ico"_s));
         QCOMPARE(win->txtPicDir->text(), env.path(u"car.jpg"_s));
         QCOMPARE(win->imgPicture->picture().size(), QSize(60, 40));
         win->Option1[0]->setChecked(true);
