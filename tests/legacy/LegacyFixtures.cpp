@@ -1,7 +1,5 @@
 #include "LegacyFixtures.h"
 
-#include <sqlite3.h>
-
 #include <QDir>
 #include <QFile>
 
@@ -9,14 +7,15 @@
 
 namespace kbs::test::legacy {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The 60 lines of row 1's Notes, each ending in LF, as mdb-export shows them.
 QString notes() {
     QString s;
     for (int i = 0; i < 60; ++i) {
-        s += QStringLiteral("Note line %1 \u2013 caf\u00e9 \u00dcn\u00efcode, \"quoted\", comma\n")
-                 .arg(i);
+        s += u"Note line %1 \u2013 caf\u00e9 \u00dcn\u00efcode, \"quoted\", comma\n"_s.arg(i);
     }
     return s;
 }
@@ -59,7 +58,7 @@ QList<QVariantList> expectedRows(bool edge) {
                               {"Base_Color", "Chrome"},
                               {"Notes", notes()},
                               {"twenty", 20.5},
-                              {"binpicdata", fixtureBytes(QStringLiteral("bin250.bin"))},
+                              {"binpicdata", fixtureBytes(u"bin250.bin"_s)},
                               {"picpath", "C:\\Pics\\camaro.gif"}};
     // Row 2: Null but for its ID and description. Row 3: empty texts (not Null: the null
     // bitmap has their bits set) and zeros.
@@ -74,7 +73,7 @@ QList<QVariantList> expectedRows(bool edge) {
         {"Value", "-3.1416"},
         {"Value_Date", QVariant()},
         {"twenty", 0.0},
-        {"binpicdata", edge ? QByteArray("") : fixtureBytes(QStringLiteral("bin10000.bin"))}};
+        {"binpicdata", edge ? QByteArray("") : fixtureBytes(u"bin10000.bin"_s)}};
     return {row(row1, {}), row(row2, {}), row(row3, QString(""))};
 }
 
@@ -95,68 +94,28 @@ QString converter() {
     return QStringLiteral(KBS_IMPORT_EXE);
 }
 
-QList<QVariantList> rowsOf(const QString& dbPath, const QString& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_stmt* st = nullptr;
-    QList<QVariantList> rows;
-    if (sqlite3_open_v2(QFile::encodeName(dbPath).constData(), &db, SQLITE_OPEN_READONLY,
-                        nullptr) != SQLITE_OK ||
-        sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK) {
-        rows.append({QStringLiteral("<%1>").arg(QString::fromUtf8(sqlite3_errmsg(db)))});
-    }
-    while (st && sqlite3_step(st) == SQLITE_ROW) {
-        QVariantList row;
-        for (int c = 0; c < sqlite3_column_count(st); ++c) {
-            const int size = sqlite3_column_bytes(st, c);
-            switch (sqlite3_column_type(st, c)) {
-                case SQLITE_NULL:
-                    row << QVariant();
-                    break;
-                case SQLITE_INTEGER:
-                    row << qint64(sqlite3_column_int64(st, c));
-                    break;
-                case SQLITE_FLOAT:
-                    row << sqlite3_column_double(st, c);
-                    break;
-                case SQLITE_BLOB:
-                    row << QByteArray(static_cast<const char*>(sqlite3_column_blob(st, c)), size);
-                    break;
-                default:
-                    row << QString::fromUtf8(
-                        reinterpret_cast<const char*>(sqlite3_column_text(st, c)), size);
-            }
-        }
-        rows << row;
-    }
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return rows;
-}
-
 QStringList differencesFromFixture(const QString& dbPath, bool edge) {
     // All columns in the table's own order, which is the catalogue's.
-    const auto rows = rowsOf(dbPath, QStringLiteral("SELECT * FROM table1 ORDER BY ID"));
+    const auto rows = rowsOf(dbPath, u"SELECT * FROM table1 ORDER BY ID"_s);
     const auto expected = expectedRows(edge);
     QStringList diffs;
     if (rows.size() != expected.size())
-        diffs << QStringLiteral("%1 rows, expected %2").arg(rows.size()).arg(expected.size());
+        diffs << u"%1 rows, expected %2"_s.arg(rows.size()).arg(expected.size());
     for (int r = 0; r < std::min(rows.size(), expected.size()); ++r) {
         if (rows[r].size() != collection::ColumnCount)
-            diffs << QStringLiteral("row %1: %2 columns").arg(r + 1).arg(rows[r].size());
+            diffs << u"row %1: %2 columns"_s.arg(r + 1).arg(rows[r].size());
         for (int c = 0; c < collection::ColumnCount; ++c) {
             const QVariant got = rows[r].value(c);
             const QVariant& want = expected[r][c];
             if (got.metaType() != want.metaType() || got != want) {
                 const auto show = [](const QVariant& v) {
-                    return v.isValid()
-                               ? QStringLiteral("%1 \"%2\"")
-                                     .arg(QString::fromLatin1(v.typeName()), v.toString().left(40))
-                               : QStringLiteral("Null");
+                    return v.isValid() ? u"%1 \"%2\""_s.arg(QString::fromLatin1(v.typeName()),
+                                                            v.toString().left(40))
+                                       : u"Null"_s;
                 };
-                diffs << QStringLiteral("row %1 %2: %3, expected %4")
-                             .arg(r + 1)
-                             .arg(QString::fromLatin1(collection::columns[size_t(c)].name),
-                                  show(got), show(want));
+                diffs << u"row %1 %2: %3, expected %4"_s.arg(r + 1).arg(
+                    QString::fromLatin1(collection::columns[size_t(c)].name), show(got),
+                    show(want));
             }
         }
     }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include "TestEnv.h"
+
 namespace kbs::test::legacy {
 
 // A file of the shared fixtures (fixture.mdb, bin250.bin, ...).
@@ -13,9 +15,7 @@ QByteArray fixtureBytes(const QString& name);
 // The command-line converter as built.
 QString converter();
 
-// The rows a query gives on a catalogue file, each value as its SQLite type (qint64, double,
-// QString, QByteArray; Null as an empty QVariant).
-QList<QVariantList> rowsOf(const QString& dbPath, const QString& sql);
+using kbs::test::rowsOf;
 
 // Compares the catalogue at dbPath, value by value, type by type and byte by byte, with what
 // `mdb-export -b hex FILE table1` shows for fixture.mdb (edge: fixture_edge.mdb), in the

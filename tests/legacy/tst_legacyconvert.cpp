@@ -1,5 +1,5 @@
 // Converting old catalogues in this process: the fixtures value by value, the writer's
-// handling of IDs and columns, and files that are refused.
+// handling of IDs and columns, and files that are refused, checked before they are read.
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -7,10 +7,12 @@
 #include "AppError.h"
 #include "CatalogueWriter.h"
 #include "Conversion.h"
+#include "JetFile.h"
 #include "LegacyFixtures.h"
 #include "Schema.h"
 
 using namespace kbs;
+using namespace Qt::StringLiterals;
 using namespace kbs::legacy;
 namespace fx = kbs::test::legacy;
 
@@ -18,6 +20,19 @@ namespace {
 
 std::vector<std::string> names(std::initializer_list<const char*> list) {
     return {list.begin(), list.end()};
+}
+
+// A file that starts like a Jet/ACE database of the given version and is size bytes long.
+QString fakeDatabase(const QTemporaryDir& dir, const char* kind, int version, qint64 size) {
+    QByteArray bytes(size, '\0');
+    bytes[1] = 0x01;
+    bytes.replace(4, 15, kind);
+    bytes[0x14] = char(version);
+    const QString path = dir.filePath(u"%1-%2-%3.mdb"_s.arg(kind).arg(version).arg(size));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != size)
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
 }
 
 }  // namespace
@@ -28,8 +43,8 @@ private Q_SLOTS:
     void fixturesValueByValue_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("edge");
-        QTest::newRow("fixture") << QStringLiteral("fixture.mdb") << false;
-        QTest::newRow("edge") << QStringLiteral("fixture_edge.mdb") << true;
+        QTest::newRow("fixture") << u"fixture.mdb"_s << false;
+        QTest::newRow("edge") << u"fixture_edge.mdb"_s << true;
     }
     void fixturesValueByValue() {
         QFETCH(QString, file);
@@ -37,51 +52,50 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString source = fx::fixture(file);
         const QByteArray before = fx::fixtureBytes(file);
-        const QString target = dir.filePath(QStringLiteral("new.mdb"));
+        const QString target = dir.filePath(u"new.mdb"_s);
         QList<QPair<long, long>> progress;
         const auto summary = convertLegacyFile(source, target, [&](long done, long total) {
             progress.append({done, total});
         });
         QCOMPARE(summary.records, 3L);
-        QCOMPARE(summary.format, QStringLiteral("Jet 4"));
+        QCOMPARE(summary.format, u"Jet 4"_s);
         QVERIFY(summary.notes.isEmpty());
         QCOMPARE(progress.first(), qMakePair(0L, 3L));
         QCOMPARE(progress.last(), qMakePair(3L, 3L));
         const QStringList diffs = fx::differencesFromFixture(target, edge);
         QVERIFY2(diffs.isEmpty(), qPrintable(diffs.join(QLatin1Char('\n'))));
         QCOMPARE(fx::fixtureBytes(file), before);
-        QCOMPARE(fx::filesIn(dir.path()), QStringList{QStringLiteral("new.mdb")});
+        QCOMPARE(fx::filesIn(dir.path()), QStringList{u"new.mdb"_s});
         // New records continue after the largest kept ID.
-        QCOMPARE(fx::rowsOf(target, QStringLiteral("SELECT seq FROM sqlite_sequence")),
+        QCOMPARE(fx::rowsOf(target, u"SELECT seq FROM sqlite_sequence"_s),
                  QList<QVariantList>{{qint64(3)}});
     }
 
     void refusedFilesLeaveNothing() {
         QTemporaryDir dir;
-        const QString target = dir.filePath(QStringLiteral("new.mdb"));
-        const QString truncated = fx::fixture(QStringLiteral("truncated.mdb"));
-        const QByteArray before = fx::fixtureBytes(QStringLiteral("truncated.mdb"));
+        const QString target = dir.filePath(u"new.mdb"_s);
+        const QString truncated = fx::fixture(u"truncated.mdb"_s);
+        const QByteArray before = fx::fixtureBytes(u"truncated.mdb"_s);
         try {
             convertLegacyFile(truncated, target);
             QFAIL("a shortened file was converted");
         } catch (const AppError& e) {
             QVERIFY2(e.description().contains(truncated), qPrintable(e.description()));
-            QVERIFY(e.description().contains(QStringLiteral("not a whole number")));
+            QVERIFY(e.description().contains(u"not a whole number"_s));
         }
-        QCOMPARE(fx::fixtureBytes(QStringLiteral("truncated.mdb")), before);
+        QCOMPARE(fx::fixtureBytes(u"truncated.mdb"_s), before);
         QVERIFY(fx::filesIn(dir.path()).isEmpty());
 
         // Not the older program's file: an empty new catalogue.
-        const QString other = dir.filePath(QStringLiteral("other.mdb"));
+        const QString other = dir.filePath(u"other.mdb"_s);
         QVERIFY(schema::createEmptyCatalogue(other));
         QVERIFY_THROWS_EXCEPTION(AppError, convertLegacyFile(other, target));
-        QCOMPARE(fx::filesIn(dir.path()), QStringList{QStringLiteral("other.mdb")});
+        QCOMPARE(fx::filesIn(dir.path()), QStringList{u"other.mdb"_s});
 
         // An existing target is never replaced.
-        QVERIFY_THROWS_EXCEPTION(
-            AppError, convertLegacyFile(fx::fixture(QStringLiteral("fixture.mdb")), other));
-        QCOMPARE(fx::filesIn(dir.path()), QStringList{QStringLiteral("other.mdb")});
-        QCOMPARE(fx::rowsOf(other, QStringLiteral("SELECT count(*) FROM table1")),
+        QVERIFY_THROWS_EXCEPTION(AppError, convertLegacyFile(fx::fixture(u"fixture.mdb"_s), other));
+        QCOMPARE(fx::filesIn(dir.path()), QStringList{u"other.mdb"_s});
+        QCOMPARE(fx::rowsOf(other, u"SELECT count(*) FROM table1"_s),
                  QList<QVariantList>{{qint64(0)}});
     }
 
@@ -120,26 +134,25 @@ private Q_SLOTS:
         QFETCH(QByteArray, altered);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        QByteArray bytes = fx::fixtureBytes(QStringLiteral("fixture.mdb"));
+        QByteArray bytes = fx::fixtureBytes(u"fixture.mdb"_s);
         QCOMPARE(bytes.count(header), 1);
         bytes.replace(header, altered);
-        const QString source = dir.filePath(QStringLiteral("damaged.mdb"));
+        const QString source = dir.filePath(u"damaged.mdb"_s);
         QFile f(source);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
         f.close();
         try {
-            convertLegacyFile(source, dir.filePath(QStringLiteral("new.mdb")));
+            convertLegacyFile(source, dir.filePath(u"new.mdb"_s));
             QFAIL("a damaged long value was converted");
         } catch (const AppError& e) {
-            QCOMPARE(e.description(),
-                     QStringLiteral("%1: %2 The file is damaged.").arg(source, reason));
+            QCOMPARE(e.description(), u"%1: %2 The file is damaged."_s.arg(source, reason));
         }
-        QCOMPARE(fx::filesIn(dir.path()), QStringList{QStringLiteral("damaged.mdb")});
+        QCOMPARE(fx::filesIn(dir.path()), QStringList{u"damaged.mdb"_s});
     }
 
     void writerMatchesColumnsByName() {
         QTemporaryDir dir;
-        const QString target = dir.filePath(QStringLiteral("new.mdb"));
+        const QString target = dir.filePath(u"new.mdb"_s);
         {
             CatalogueWriter w(target);
             // Other order and case, "twenty" missing, one column of the maker's own.
@@ -155,32 +168,29 @@ private Q_SLOTS:
             w.finish(std::nullopt);
             QCOMPARE(w.recordsWritten(), 2L);
             QCOMPARE(w.notes().size(), 2);
-            QVERIFY(w.notes().at(0).contains(QStringLiteral("twenty")));
-            QVERIFY(w.notes().at(1).contains(QStringLiteral("extra")));
+            QVERIFY(w.notes().at(0).contains(u"twenty"_s));
+            QVERIFY(w.notes().at(1).contains(u"extra"_s));
         }
-        QCOMPARE(fx::filesIn(dir.path()), QStringList{QStringLiteral("new.mdb")});
+        QCOMPARE(fx::filesIn(dir.path()), QStringList{u"new.mdb"_s});
         const auto rows =
             fx::rowsOf(target, QStringLiteral("SELECT ID, typeof(Year), Year, Description, "
                                               "typeof(binpicdata), length(binpicdata), "
                                               "typeof(extra), extra, typeof(twenty) FROM table1 "
                                               "ORDER BY ID"));
         QCOMPARE(rows.size(), 2);
-        QCOMPARE(rows[0],
-                 (QVariantList{qint64(10), QStringLiteral("text"), QStringLiteral("1969"),
-                               QStringLiteral("first"), QStringLiteral("blob"), qint64(0),
-                               QStringLiteral("integer"), qint64(7), QStringLiteral("null")}));
-        QCOMPARE(rows[1], (QVariantList{qint64(12), QStringLiteral("text"), QString(), QVariant(),
-                                        QStringLiteral("null"), QVariant(), QStringLiteral("real"),
-                                        2.5, QStringLiteral("null")}));
+        QCOMPARE(rows[0], (QVariantList{qint64(10), u"text"_s, u"1969"_s, u"first"_s, u"blob"_s,
+                                        qint64(0), u"integer"_s, qint64(7), u"null"_s}));
+        QCOMPARE(rows[1], (QVariantList{qint64(12), u"text"_s, QString(), QVariant(), u"null"_s,
+                                        QVariant(), u"real"_s, 2.5, u"null"_s}));
         // The extra column comes after the catalogue's own.
         QCOMPARE(fx::rowsOf(target, QStringLiteral("SELECT name FROM pragma_table_info('table1') "
                                                    "WHERE cid = 27")),
-                 QList<QVariantList>{{QStringLiteral("extra")}});
+                 QList<QVariantList>{{u"extra"_s}});
     }
 
     void writerKeepsIdsAndTheAutonumber() {
         QTemporaryDir dir;
-        const QString target = dir.filePath(QStringLiteral("new.mdb"));
+        const QString target = dir.filePath(u"new.mdb"_s);
         {
             CatalogueWriter w(target);
             w.setSourceColumns(names({"ID", "Description", "twenty"}));
@@ -192,26 +202,23 @@ private Q_SLOTS:
                          LegacyValue::ofText("2004-01-02")});
             // The old file's counter says IDs up to 55 were given; they are not given again.
             w.finish(55);
-            QVERIFY(w.notes().join(QString()).contains(QStringLiteral("new ones")));
+            QVERIFY(w.notes().join(QString()).contains(u"new ones"_s));
         }
         const auto rows = fx::rowsOf(
             target,
             QStringLiteral("SELECT ID, Description, typeof(twenty), twenty FROM table1 ORDER BY "
                            "ID"));
         QCOMPARE(rows.size(), 3);
-        QCOMPARE(rows[0], (QVariantList{qint64(-7), QStringLiteral("random"),
-                                        QStringLiteral("text"), QStringLiteral("2004-01-02")}));
-        QCOMPARE(rows[1], (QVariantList{qint64(40), QStringLiteral("forty"),
-                                        QStringLiteral("integer"), qint64(-1)}));
-        QCOMPARE(rows[2], (QVariantList{qint64(56), QStringLiteral("no id"), QStringLiteral("text"),
-                                        QStringLiteral("NaN")}));
-        QCOMPARE(fx::rowsOf(target, QStringLiteral("SELECT seq FROM sqlite_sequence")),
+        QCOMPARE(rows[0], (QVariantList{qint64(-7), u"random"_s, u"text"_s, u"2004-01-02"_s}));
+        QCOMPARE(rows[1], (QVariantList{qint64(40), u"forty"_s, u"integer"_s, qint64(-1)}));
+        QCOMPARE(rows[2], (QVariantList{qint64(56), u"no id"_s, u"text"_s, u"NaN"_s}));
+        QCOMPARE(fx::rowsOf(target, u"SELECT seq FROM sqlite_sequence"_s),
                  QList<QVariantList>{{qint64(56)}});  // the next record gets 57
     }
 
     void writerRefusalsLeaveNothing() {
         QTemporaryDir dir;
-        const QString target = dir.filePath(QStringLiteral("new.mdb"));
+        const QString target = dir.filePath(u"new.mdb"_s);
         {
             CatalogueWriter w(target);
             w.setSourceColumns(names({"ID"}));
@@ -220,8 +227,7 @@ private Q_SLOTS:
                 w.addRecord({LegacyValue::ofInteger(5)});
                 QFAIL("two records with one ID were accepted");
             } catch (const AppError& e) {
-                QVERIFY2(e.description().contains(QStringLiteral("ID 5")),
-                         qPrintable(e.description()));
+                QVERIFY2(e.description().contains(u"ID 5"_s), qPrintable(e.description()));
             }
             QVERIFY_THROWS_EXCEPTION(AppError, w.addRecord({LegacyValue::ofText("A12")}));
         }
@@ -232,6 +238,40 @@ private Q_SLOTS:
             w.addRecord({LegacyValue::ofInteger(1), LegacyValue::ofText("never finished")});
         }
         QVERIFY(fx::filesIn(dir.path()).isEmpty());
+    }
+
+    void fileCheckedBeforeReading() {
+        // One byte short: libmdb would read it and return a wrong byte.
+        const QString truncated = test::legacy::fixture(u"truncated.mdb"_s);
+        try {
+            checkLegacyFile(truncated);
+            QFAIL("a shortened file was accepted");
+        } catch (const AppError& e) {
+            QVERIFY2(e.description().contains(truncated), qPrintable(e.description()));
+            QVERIFY(e.description().contains(u"143359 bytes"_s));
+            QVERIFY(e.description().contains(u"4096-byte pages"_s));
+        }
+
+        // Jet 3 pages are 2048 bytes, the others 4096; files too short for their pages, of an
+        // unknown version, of another kind, or missing are refused.
+        QTemporaryDir dir;
+        const QList<std::tuple<const char*, int, int, QString>> files = {
+            {"Standard Jet DB", 0, 3 * 2048, "Jet 3, 2048"},
+            {"Standard Jet DB", 1, 3 * 2048, ""},
+            {"Standard ACE DB", 3, 2 * 4096, "ACE, 4096"},
+            {"Standard Jet DB", 9, 2 * 4096, ""},
+            {"Standard Jet DB", 1, 4096, ""},
+            {"SQLite format 3", 1, 8192, ""}};
+        for (const auto& [kind, version, size, format] : files) {
+            const QString path = fakeDatabase(dir, kind, version, size);
+            if (format.isEmpty()) {
+                QVERIFY_THROWS_EXCEPTION(AppError, checkLegacyFile(path));
+            } else {
+                const JetFormat f = checkLegacyFile(path);
+                QCOMPARE(u"%1, %2"_s.arg(f.name).arg(f.pageSize), format);
+            }
+        }
+        QVERIFY_THROWS_EXCEPTION(AppError, checkLegacyFile(dir.filePath(u"none"_s)));
     }
 };
 

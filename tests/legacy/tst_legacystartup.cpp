@@ -14,14 +14,15 @@
 #include "TestEnv.h"
 
 using namespace kbs;
+using namespace Qt::StringLiterals;
 using namespace kbs::legacy;
 namespace fx = kbs::test::legacy;
 using Outcome = ConversionResult::Outcome;
 
 namespace {
 
-const QString kDb = QStringLiteral("mydb.mdb");
-const QString kJet = QStringLiteral("mydb.mdb.jet");
+const QString kDb = u"mydb.mdb"_s;
+const QString kJet = u"mydb.mdb.jet"_s;
 
 ConversionOptions options(int seconds = 0) {
     ConversionOptions o;
@@ -32,9 +33,10 @@ ConversionOptions options(int seconds = 0) {
 
 // The collector's old catalogue as the program's mydb.mdb, and an OK for the message.
 struct OldCatalogue : test::TestEnv {
-    explicit OldCatalogue(const QString& fixtureName) : TestEnv(false) {
+    explicit OldCatalogue(const QString& fixtureName, bool message = true) : TestEnv(false) {
         writeFile(kDb, fx::fixtureBytes(fixtureName));
-        prompts().answerMsg(mb::OK);
+        if (message)
+            prompts().answerMsg(mb::OK);
     }
 };
 
@@ -44,7 +46,7 @@ class TestLegacyStartup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void convertsAndKeepsTheOriginal() {
-        OldCatalogue env(QStringLiteral("fixture.mdb"));
+        OldCatalogue env(u"fixture.mdb"_s);
         const ConversionResult r = convertLegacyCatalogue(env.dbPath(), nullptr, options());
         QCOMPARE(int(r.outcome), int(Outcome::Converted));
         QVERIFY(r.mayOpen());
@@ -53,14 +55,13 @@ private Q_SLOTS:
 
         QCOMPARE(env.prompts().shown.size(), 1);
         const auto& shown = env.prompts().shown.first();
-        QCOMPARE(shown.text, texts::Converted.arg(env.dbPath(), QStringLiteral("3 records were"),
-                                                  env.path(kJet)));
+        QCOMPARE(shown.text,
+                 texts::Converted.arg(env.dbPath(), u"3 records were"_s, env.path(kJet)));
         QCOMPARE(shown.style, mb::OKOnly | mb::Information);
-        QCOMPARE(shown.title, QStringLiteral("Kerbside Manager"));
-        QVERIFY(env.prompts().unexpected.isEmpty());
+        QCOMPARE(shown.title, u"Kerbside Manager"_s);
 
         QCOMPARE(fx::filesIn(env.dir()), (QStringList{kDb, kJet}));
-        QCOMPARE(env.readFile(kJet), fx::fixtureBytes(QStringLiteral("fixture.mdb")));
+        QCOMPARE(env.readFile(kJet), fx::fixtureBytes(u"fixture.mdb"_s));
         const QStringList diffs = fx::differencesFromFixture(env.dbPath());
         QVERIFY2(diffs.isEmpty(), qPrintable(diffs.join(QLatin1Char('\n'))));
 
@@ -69,43 +70,41 @@ private Q_SLOTS:
         QCOMPARE(int(convertLegacyCatalogue(env.dbPath(), nullptr, options()).outcome),
                  int(Outcome::NotLegacy));
         QVERIFY(env.prompts().shown.isEmpty());
-        QCOMPARE(int(convertLegacyCatalogue(env.path(QStringLiteral("none.mdb")), nullptr).outcome),
+        QCOMPARE(int(convertLegacyCatalogue(env.path(u"none.mdb"_s), nullptr).outcome),
                  int(Outcome::NotLegacy));
     }
 
     void backupNameWhenTaken() {
-        OldCatalogue env(QStringLiteral("fixture_edge.mdb"));
+        OldCatalogue env(u"fixture_edge.mdb"_s);
         env.writeFile(kJet, "someone else's");
-        env.writeFile(QStringLiteral("mydb.mdb.1.jet"), "and another");
+        env.writeFile(u"mydb.mdb.1.jet"_s, "and another");
         const ConversionResult r = convertLegacyCatalogue(env.dbPath(), nullptr, options());
         QCOMPARE(int(r.outcome), int(Outcome::Converted));
-        QCOMPARE(r.backupPath, env.path(QStringLiteral("mydb.mdb.2.jet")));
+        QCOMPARE(r.backupPath, env.path(u"mydb.mdb.2.jet"_s));
         QVERIFY(env.prompts().shown.value(0).text.contains(r.backupPath));
         QCOMPARE(env.readFile(kJet), QByteArray("someone else's"));
-        QCOMPARE(env.readFile(QStringLiteral("mydb.mdb.1.jet")), QByteArray("and another"));
-        QCOMPARE(env.readFile(QStringLiteral("mydb.mdb.2.jet")),
-                 fx::fixtureBytes(QStringLiteral("fixture_edge.mdb")));
+        QCOMPARE(env.readFile(u"mydb.mdb.1.jet"_s), QByteArray("and another"));
+        QCOMPARE(env.readFile(u"mydb.mdb.2.jet"_s), fx::fixtureBytes(u"fixture_edge.mdb"_s));
         QVERIFY(fx::differencesFromFixture(env.dbPath(), true).isEmpty());
     }
 
     void movesAreSafe() {
-        OldCatalogue env(QStringLiteral("fixture.mdb"));
+        OldCatalogue env(u"fixture.mdb"_s, false);
         const QByteArray original = env.readFile(kDb);
         // An earlier run was interrupted after the original got its second name.
         QCOMPARE(::link(QFile::encodeName(env.dbPath()).constData(),
                         QFile::encodeName(env.path(kJet)).constData()),
                  0);
-        env.writeFile(QStringLiteral("converted.tmp"), "new catalogue");
-        QCOMPARE(installConverted(env.dbPath(), env.path(QStringLiteral("converted.tmp"))),
-                 env.path(kJet));
+        env.writeFile(u"converted.tmp"_s, "new catalogue");
+        QCOMPARE(installConverted(env.dbPath(), env.path(u"converted.tmp"_s)), env.path(kJet));
         QCOMPARE(fx::filesIn(env.dir()), (QStringList{kDb, kJet}));
         QCOMPARE(env.readFile(kDb), QByteArray("new catalogue"));
         QCOMPARE(env.readFile(kJet), original);
 
         // The converted file cannot be moved: the backup name made for it goes again.
-        OldCatalogue env2(QStringLiteral("fixture.mdb"));
-        QVERIFY_THROWS_EXCEPTION(
-            AppError, installConverted(env2.dbPath(), env2.path(QStringLiteral("gone.tmp"))));
+        OldCatalogue env2(u"fixture.mdb"_s, false);
+        QVERIFY_THROWS_EXCEPTION(AppError,
+                                 installConverted(env2.dbPath(), env2.path(u"gone.tmp"_s)));
         QCOMPARE(fx::filesIn(env2.dir()), QStringList{kDb});
         QCOMPARE(env2.readFile(kDb), original);
     }
@@ -129,7 +128,7 @@ private Q_SLOTS:
         OldCatalogue env(file);
         ConversionOptions o = options(2);
         if (noConverter)
-            o.converter = env.path(QStringLiteral("kbsmgr-import"));
+            o.converter = env.path(u"kbsmgr-import"_s);
         reason = reason.arg(noConverter ? o.converter : env.dbPath());
         const ConversionResult r = convertLegacyCatalogue(env.dbPath(), nullptr, o);
         QCOMPARE(int(r.outcome), int(Outcome::Failed));
@@ -139,33 +138,32 @@ private Q_SLOTS:
         QVERIFY2(shown.text.startsWith(texts::Failed.arg(env.dbPath(), QString()).left(60)),
                  qPrintable(shown.text));
         QVERIFY2(shown.text.contains(reason), qPrintable(shown.text));
-        QVERIFY(shown.text.endsWith(QStringLiteral("The file has not been changed.")));
+        QVERIFY(shown.text.endsWith(u"The file has not been changed."_s));
         QCOMPARE(shown.style, mb::OKOnly | mb::Critical);
         QCOMPARE(fx::filesIn(env.dir()), QStringList{kDb});
         QCOMPARE(env.readFile(kDb), fx::fixtureBytes(file));
     }
 
     void cancelFromTheProgressWindow() {
-        OldCatalogue env(QStringLiteral("looping.mdb"));
-        bool sawWindow = false;
-        QTimer::singleShot(500, this, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
+        OldCatalogue env(u"looping.mdb"_s);
+        QString shown;
+        ConversionResult r;
+        QVERIFY(test::meetModal(
+            [&] { r = convertLegacyCatalogue(env.dbPath(), nullptr, options(60)); },
+            [&](QWidget* w) {
                 auto* dialog = qobject_cast<QProgressDialog*>(w);
-                if (dialog && dialog->objectName() == QStringLiteral("legacyConversionProgress")) {
-                    sawWindow = dialog->isModal() && dialog->windowTitle() == texts::Title;
-                    auto* button = dialog->findChild<QPushButton*>();
-                    QVERIFY(button && button->text() == texts::CancelButton);
-                    button->click();
-                }
-            }
-        });
-        const ConversionResult r = convertLegacyCatalogue(env.dbPath(), nullptr, options(60));
-        QVERIFY(sawWindow);
+                QVERIFY(dialog);
+                shown = dialog->objectName() + QLatin1Char(' ') + dialog->windowTitle();
+                auto* button = dialog->findChild<QPushButton*>();
+                QVERIFY(button && button->text() == texts::CancelButton);
+                button->click();
+            }));
+        QCOMPARE(shown, u"legacyConversionProgress "_s + texts::Title);
         QCOMPARE(int(r.outcome), int(Outcome::Cancelled));
         QVERIFY(!r.mayOpen());
         QCOMPARE(env.prompts().shown.value(0).text, texts::Cancelled.arg(env.dbPath()));
         QCOMPARE(fx::filesIn(env.dir()), QStringList{kDb});
-        QCOMPARE(env.readFile(kDb), fx::fixtureBytes(QStringLiteral("looping.mdb")));
+        QCOMPARE(env.readFile(kDb), fx::fixtureBytes(u"looping.mdb"_s));
     }
 };
 
