@@ -160,24 +160,6 @@ private Q_SLOTS:
         QCOMPARE(image.copy(right), white);
     }
 
-    void narrowPaperIsScaledNotCut() {
-        ReportOn r(7);
-        r.report.setPageSize(QPageSize(QPageSize::A6));
-        QCOMPARE(r.report.pageCount(), 2);  // the design, scaled down whole
-        const QSizeF paper = r.report.pageSizeTwips();
-        // The paper keeps its proportions.
-        const QSizeF a6 = QPageSize(QPageSize::A6).size(QPageSize::Point);
-        QVERIFY(qAbs(paper.width() / paper.height() - a6.width() / a6.height()) < 1e-6);
-        int records = 0;
-        for (int page = 1; page <= r.report.pageCount(); ++page) {
-            for (const ReportItem& i : r.report.pageItems(page)) {
-                QVERIFY(inside(QRectF(QPointF(0, 0), paper), i.rect));
-                records += i.control == "txtDescription";
-            }
-        }
-        QCOMPARE(records, 7);
-    }
-
     void exportsAndPrintsPdf() {
         ReportOn r(12, kAllQuery);
         r.report.sections("Section2").controls("Label3").setCaption("Report -- Sell");
