@@ -242,21 +242,7 @@ private Q_SLOTS:
                  limit + 1);
         QCOMPARE(pick.field.text(), u"one more"_s);
 
-        // A short list after a long one is a plain menu again, with only its own entries.
-        pick.load(atLimit + "one more\r\n");
-        pick.load("Mint\r\nGood\r\n");
-        QVERIFY(!pick.entries->showsAsList());
-        QCOMPARE(pick.shown(), (QStringList{"Mint", "Good"}));
-        QCOMPARE(pick.menu.actions().size(), 3);
-        QCOMPARE(pick.popUp([](QWidget* popup) {
-            QVERIFY(qobject_cast<QMenu*>(popup));
-            QTest::keyClick(popup, Qt::Key_Down);
-            QTest::keyClick(popup, Qt::Key_Down);
-            QTest::keyClick(popup, Qt::Key_Return);
-        }),
-                 2);
-        QCOMPARE(pick.field.text(), u"Good"_s);
-        QCOMPARE(pick.clicks, (QList<int>{limit + 1, 2}));
+        QCOMPARE(pick.clicks, QList<int>{limit + 1});
     }
 };
 
