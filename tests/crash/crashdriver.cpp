@@ -8,8 +8,6 @@
 //   kbsmgr-crashdriver list DIR             (saves a value list through the editor's save,
 //                                            two texts in turn, until killed)
 //   kbsmgr-crashdriver listcheck DIR        (exit 0 when the list holds one text whole)
-#include <sqlite3.h>
-
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -17,10 +15,13 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QToolButton>
 #include <cstdio>
+#include <stdexcept>
 
 #include "EditorTextBox.h"
 #include "LimitedTextbox.h"
@@ -28,6 +29,7 @@
 #include "RecordSet.h"
 #include "ScriptedPrompts.h"
 #include "Settings.h"
+#include "TestEnv.h"
 #include "frmMain.h"
 #include "modTextboxFile.h"
 
@@ -87,9 +89,9 @@ int save(const QString& dir, int seed) {
                 w.recordSet()->moveNext();
             w.GetInfo(w.recordSet()->value(0).toString());
             version = QString::number(w.txtTextl[10]->text().toInt() + 1);
-            w.Edit_Record();
+            w.toolbarButton(QStringLiteral("Edit"))->click();
         } else {
-            w.Add_New_Record();
+            w.toolbarButton(QStringLiteral("Add"))->click();
         }
         const QString description = QStringLiteral("Model %1-%2").arg(seed).arg(n);
         const QString color = QStringLiteral("Colour %1").arg(r.bounded(1000));
@@ -103,7 +105,7 @@ int save(const QString& dir, int seed) {
         w.txtNotes->setPlainText(signature(description, color, version, bytes));
         w.Option1[0]->setChecked(true);
         w.txtPicDir->setText(pictures[pic]);
-        w.cmdSave_Click();
+        w.cmdSave->click();
         if (!prompts.shown.isEmpty()) {
             std::fprintf(stderr, "save refused: %s\n", qPrintable(prompts.shown.last().text));
             return 2;
@@ -115,43 +117,32 @@ int save(const QString& dir, int seed) {
 }
 
 int check(const QString& dir, const QStringList& logs) {
-    const QByteArray path = (dir + QStringLiteral("/mydb.mdb")).toUtf8();
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        std::printf("cannot open the catalogue\n");
+    const QString path = dir + QStringLiteral("/mydb.mdb");
+    int failures = 0;
+    QMap<qint64, int> stored;
+    try {
+        for (const QVariantList& row :
+             test::rowsOf(path, QStringLiteral("PRAGMA integrity_check"))) {
+            if (row.value(0).toString() != QLatin1String("ok")) {
+                std::printf("integrity: %s\n", qPrintable(row.value(0).toString()));
+                ++failures;
+            }
+        }
+        for (const QVariantList& r : test::rowsOf(
+                 path, QStringLiteral("SELECT ID, Description, Color, Quantity, Notes, binpicdata "
+                                      "FROM table1"))) {
+            const qint64 id = r[0].toLongLong();
+            if (r[4].toString() !=
+                signature(r[1].toString(), r[2].toString(), r[3].toString(), r[5].toByteArray())) {
+                std::printf("record %lld is not whole\n", static_cast<long long>(id));
+                ++failures;
+            }
+            stored.insert(id, r[3].toString().toInt());
+        }
+    } catch (const std::exception& e) {
+        std::printf("cannot read the catalogue: %s\n", e.what());
         return 1;
     }
-    int failures = 0;
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr);
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        const QString line =
-            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        if (line != QLatin1String("ok")) {
-            std::printf("integrity: %s\n", qPrintable(line));
-            ++failures;
-        }
-    }
-    sqlite3_finalize(st);
-
-    QMap<qint64, int> stored;
-    sqlite3_prepare_v2(db, "SELECT ID, Description, Color, Quantity, Notes, binpicdata FROM table1",
-                       -1, &st, nullptr);
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        auto text = [&](int c) {
-            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)));
-        };
-        const QByteArray pic(static_cast<const char*>(sqlite3_column_blob(st, 5)),
-                             sqlite3_column_bytes(st, 5));
-        const qint64 id = sqlite3_column_int64(st, 0);
-        if (text(4) != signature(text(1), text(2), text(3), pic)) {
-            std::printf("record %lld is not whole\n", static_cast<long long>(id));
-            ++failures;
-        }
-        stored.insert(id, text(3).toInt());
-    }
-    sqlite3_finalize(st);
-    sqlite3_close(db);
 
     int reported = 0;
     for (const QString& log : logs) {
