@@ -1,17 +1,22 @@
-// Start-up and shutdown of the catalogue window on real catalogue files.
+// Start-up and shutdown of the catalogue window on real catalogue files, and the window as
+// designed: every caption fits, every field is named, the grid follows the window.
 #include <QtTest>
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QToolButton>
 
 #include "Connection.h"
 #include "FlexGrid.h"
+#include "ImageBox.h"
 #include "LimitedTextbox.h"
 #include "Settings.h"
 #include "Startup.h"
 #include "TestEnv.h"
+#include "Twips.h"
 #include "frmMain.h"
 #include "frmTip.h"
 
@@ -52,31 +57,6 @@ private Q_SLOTS:
         QVERIFY(!w.cmdSelect->isVisible());
         // The record set is back on the record the fields show.
         QCOMPARE(w.recordSet()->value(1).toString(), u"Ford Cortina"_s);
-    }
-
-    void tipWindowFollowsTheSetting_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("absent") << QString() << true;
-        QTest::newRow("1") << u"1"_s << true;
-        QTest::newRow("0") << u"0"_s << false;
-        QTest::newRow("not a number") << u"yes please"_s << false;
-        QTest::newRow("2") << u"2"_s << false;
-    }
-    void tipWindowFollowsTheSetting() {
-        QFETCH(QString, stored);
-        QFETCH(bool, shown);
-        test::TestEnv env;
-        addThree(env);
-        if (!stored.isNull())
-            Settings::save(u"Tipstatus"_s, u"Show Tips at Startup"_s, stored);
-        Program p = startProgram();
-        QVERIFY(p.main);
-        QCOMPARE(bool(p.tip), shown);
-        if (shown) {
-            QVERIFY(p.tip->isVisible());
-            QVERIFY(!p.tip->isModal());
-        }
     }
 
     void quitQuestion() {
@@ -167,6 +147,54 @@ private Q_SLOTS:
         QCOMPARE(m.style & mb::IconMask, int(mb::Critical));
         QCOMPARE(env.readFile(u"mydb.mdb"_s), before);
         QCOMPARE(QDir(env.dir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
+    }
+
+    void captionsFitAndFieldsAreNamed() {
+        test::TestEnv env;
+        frmMain w;
+        w.show();
+        for (auto* l : w.findChildren<QLabel*>()) {
+            if (l->text().isEmpty() || !l->isVisibleTo(&w))
+                continue;
+            const QFontMetrics fm(l->font());
+            const int need = l->wordWrap() ? fm.boundingRect(QRect(0, 0, l->width(), 1000),
+                                                             Qt::TextWordWrap, l->text())
+                                                 .height()
+                                           : fm.horizontalAdvance(l->text());
+            QVERIFY2(need <= (l->wordWrap() ? l->height() : l->width()), qPrintable(l->text()));
+        }
+        for (auto* b : w.findChildren<QAbstractButton*>()) {
+            if (b->text().isEmpty() || !b->isVisibleTo(&w) || qobject_cast<QToolButton*>(b))
+                continue;
+            const int need = qobject_cast<QRadioButton*>(b)
+                                 ? b->sizeHint().width()
+                                 : b->fontMetrics().horizontalAdvance(b->text()) + 4;
+            QVERIFY2(need <= b->width(), qPrintable(b->text()));
+        }
+        for (size_t b = 0; b < w.txtTextl.size(); ++b) {
+            QCOMPARE(w.lblText[b]->buddy(), w.txtTextl[b]);
+            QVERIFY(!w.txtTextl[b]->textbox()->accessibleName().isEmpty());
+        }
+        for (auto* img : w.findChildren<ImageBox*>())
+            QVERIFY2(!img->accessibleName().isEmpty(), qPrintable(img->objectName()));
+        QVERIFY(!w.FG1->accessibleName().isEmpty());
+    }
+
+    void resizingFollowsTheWindow() {
+        test::TestEnv env;
+        frmMain w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const int width = pixelsToTwipsX(w.FG1->width());
+        const int height = pixelsToTwipsY(w.FG1->height());
+        QVERIFY2(qAbs(width - 14040) <= 15, qPrintable(QString::number(width)));
+        QVERIFY2(qAbs(height - 2810) <= 15, qPrintable(QString::number(height)));
+        QCOMPARE(w.FG1->y(), twipsToPixelsY(4800));
+        QCOMPARE(QApplication::focusWidget(), w.FG1);
+        w.showMinimized();
+        w.showNormal();
+        QCOMPARE(pixelsToTwipsY(w.FG1->height()), height);
     }
 };
 

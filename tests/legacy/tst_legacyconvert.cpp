@@ -1,5 +1,9 @@
-// Converting old catalogues in this process: the fixtures value by value, the writer's
-// handling of IDs and columns, and files that are refused, checked before they are read.
+// Converting old catalogues, in this process and through the command-line converter: the
+// fixtures value by value, the writer's handling of IDs and columns, the converter's output and
+// exit status, and files that are refused, checked before they are read. The time limit and
+// the cancel button are checked where the program starts (tst_legacystartup.cpp), the memory
+// limit in tst_legacymemory.cpp.
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -33,6 +37,27 @@ QString fakeDatabase(const QTemporaryDir& dir, const char* kind, int version, qi
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != size)
         qFatal("cannot write %s", qPrintable(path));
     return path;
+}
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runConverter(const QStringList& args, const QString& workingDir = {}) {
+    QProcess p;
+    p.setWorkingDirectory(workingDir);
+    p.start(fx::converter(), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -182,10 +207,6 @@ private Q_SLOTS:
                                         qint64(0), u"integer"_s, qint64(7), u"null"_s}));
         QCOMPARE(rows[1], (QVariantList{qint64(12), u"text"_s, QString(), QVariant(), u"null"_s,
                                         QVariant(), u"real"_s, 2.5, u"null"_s}));
-        // The extra column comes after the catalogue's own.
-        QCOMPARE(fx::rowsOf(target, QStringLiteral("SELECT name FROM pragma_table_info('table1') "
-                                                   "WHERE cid = 27")),
-                 QList<QVariantList>{{u"extra"_s}});
     }
 
     void writerKeepsIdsAndTheAutonumber() {
@@ -272,6 +293,50 @@ private Q_SLOTS:
             }
         }
         QVERIFY_THROWS_EXCEPTION(AppError, checkLegacyFile(dir.filePath(u"none"_s)));
+    }
+
+    void converterWritesTheCatalogue() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(u"new.mdb"_s);
+        const Run r = runConverter({fx::fixture(u"fixture.mdb"_s), target});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.startsWith(u"progress 0 3\n"_s), qPrintable(r.out));
+        QVERIFY(r.out.contains(u"progress 3 3\n"_s));
+        QVERIFY(r.out.endsWith(u"converted 3 records\n"_s));
+        const QStringList diffs = fx::differencesFromFixture(target);
+        QVERIFY2(diffs.isEmpty(), qPrintable(diffs.join(QLatin1Char('\n'))));
+        QCOMPARE(fx::filesIn(dir.path()), QStringList{u"new.mdb"_s});
+    }
+
+    void converterRefusesAndSaysWhy() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(u"new.mdb"_s);
+        const QString truncated = fx::fixture(u"truncated.mdb"_s);
+        Run r = runConverter({truncated, target});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith(u"kbsmgr-import: %1 is 143359 bytes long"_s.arg(truncated)),
+                 qPrintable(r.err));
+        QVERIFY(fx::filesIn(dir.path()).isEmpty());
+
+        // The target exists: it is left alone.
+        QFile f(target);
+        f.open(QIODevice::WriteOnly);
+        f.write("mine");
+        f.close();
+        r = runConverter({fx::fixture(u"fixture.mdb"_s), target});
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.err.contains(u"already exists"_s));
+        QCOMPARE(bytesOf(target), QByteArray("mine"));
+        QCOMPARE(fx::filesIn(dir.path()), QStringList{u"new.mdb"_s});
+
+        // Paths after "--" may start with '-'.
+        r = runConverter({u"--"_s, fx::fixture(u"fixture.mdb"_s), u"-new.mdb"_s}, dir.path());
+        QCOMPARE(r.status, 0);
+        QVERIFY(QFile::exists(dir.filePath(u"-new.mdb"_s)));
+        QCOMPARE(runConverter({u"-new.mdb"_s, target}, dir.path()).status, 2);
+
+        QCOMPARE(runConverter({target}).status, 2);
+        QCOMPARE(runConverter({u"--time-limit=x"_s, truncated, target}).status, 2);
     }
 };
 
