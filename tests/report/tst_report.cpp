@@ -1,5 +1,5 @@
-// The banded report: its design, how records fall onto pages, what each page prints, and
-// the pages it draws on images, printers and PDF files.
+// The banded report: how records fall onto pages, what each page prints, the printers and PDF
+// files it draws on, and its preview window, paged, exporting and ending the report on closing.
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -248,7 +248,7 @@ private Q_SLOTS:
         QCOMPARE(terminated.count(), 0);
     }
 
-    // Paging by button, typed number and key; closing ends the report.
+    // Paging by button and typed number; closing ends the report.
     void pagingAndClosing() {
         ReportOn r(120);
         r.report.sections("Section2").controls("Label3").setCaption("Report -- Want");
