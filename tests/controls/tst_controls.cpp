@@ -1,10 +1,7 @@
 // The controls as the catalogue window and the value-list editor use them: the rule-limited
-// text box, its rules, and the file dialog control over the platform's dialog.
-#include <QFileDialog>
-#include <QTemporaryDir>
+// text box and the file dialog control.
 #include <QtTest>
 
-#include "FileDialogQt.h"
 #include "LimitedTextbox.h"
 #include "OpenSaveDialog.h"
 #include "ScriptedFileDialogs.h"
@@ -85,33 +82,6 @@ private Q_SLOTS:
         dialogs.chooseFile(u"/p/"_s + QString(257, QLatin1Char('x')));  // 260 characters
         dlg->ShowOpen();
         QCOMPARE(dlg->fileName(), u"earlier.jpg"_s);
-    }
-
-    // The platform's dialog built from a request shows the filters as written and gives back
-    // the file and the filter left selected.
-    void qtDialogFromRequest() {
-        QTemporaryDir dir;
-        FileDialogRequest r;
-        r.title = u"Save as..."_s;
-        r.initialDir = dir.path();
-        r.filter = OpenSaveDialog::convertFilter(kImages + u"|All|*.*"_s);
-        r.filterIndex = 2;
-        r.kind = FileDialogRequest::Kind::Save;
-        QFileDialog dialog;
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        FileDialogQt::configure(dialog, r);
-        QCOMPARE(dialog.nameFilters(),
-                 QStringList(
-                     {"Image Files (*.jpg, *.bmp, *.gif) (*.jpg *.bmp *.gif *.ico)", "All (*.*)"}));
-        QCOMPARE(dialog.selectedNameFilter(), u"All"_s);
-        QCOMPARE(dialog.windowTitle(), r.title);
-        QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-        dialog.selectNameFilter(dialog.nameFilters().first());
-        dialog.selectFile(dir.filePath(u"car.jpg"_s));
-        const FileDialogResult chosen = FileDialogQt::collect(dialog, r);
-        QCOMPARE(chosen.file, QDir::toNativeSeparators(dir.filePath(u"car.jpg"_s)));
-        QCOMPARE(chosen.fileTitle, u"car.jpg"_s);
-        QCOMPARE(chosen.filterIndex, 1);
     }
 };
 

@@ -95,15 +95,6 @@ private Q_SLOTS:
         }
         QCOMPARE(storedSetting(), u"0"_s);
         QCOMPARE(frmTip::startupSetting(), 0);
-
-        // Ticked again at the next opening; closing with Escape stores "1".
-        frmTip tip;
-        QVERIFY(tip.chkLoadTipsAtStartup->isChecked());
-        tip.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&tip));
-        QTest::keyClick(&tip, Qt::Key_Escape);
-        QVERIFY(!tip.isVisible());
-        QCOMPARE(storedSetting(), u"1"_s);
     }
 
     // The full version, and the home page opened from the link, or its address given instead.
