@@ -51,6 +51,7 @@ void frmMain::Form_Load() {
         ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName))));
     cn->open(QString(), QString(), -1);
     schema::verifyCatalogue(cn->handle());
+    schema::ensureTextIndex(cn->handle());
 
     rs = std::make_unique<RecordSet>();
     rs->open(mainText::Query, *cn, RecordSet::adOpenStatic, RecordSet::adLockOptimistic,

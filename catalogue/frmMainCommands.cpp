@@ -50,18 +50,18 @@ const QString kPictureUnreadable = QStringLiteral(
 
 struct ReportEntry {
     const char* entry;
-    const char* query;
+    const char* condition;  // follows the report's query
     const char* caption;
 };
+// Every report reads the columns it prints and no others: never a picture.
+constexpr const char* kReportQuery =
+    "select Description, Year, Number, Series, Car_Cond, Color, Wheel_Type, Box_Type, Box_Cond, "
+    "Quantity, Location, List_Price, Purchase, Purch_Date, Value, Value_Date, Status from table1";
 constexpr ReportEntry kReports[] = {
-    {"All",
-     "select ID,Description,Year, Number, Series, Car_Cond, Wheel_Type, Box_Type, Box_Cond, "
-     "Color, Quantity, Location, Purchase, Purch_Date, List_Price, Value, Value_Date, Status, "
-     "Purch_From, Notes, twenty, binpicdata, picpath from table1",
-     "Report -- All"},
-    {"Want", "select * from table1 where Status = 'Want'", "Report -- Want"},
-    {"Have", "select * from table1 where Status = 'Have'", "Report -- Have"},
-    {"Sell", "select * from table1 where Status = 'Sell'", "Report -- Sell"},
+    {"All", "", "Report -- All"},
+    {"Want", " where Status = 'Want'", "Report -- Want"},
+    {"Have", " where Status = 'Have'", "Report -- Have"},
+    {"Sell", " where Status = 'Sell'", "Report -- Sell"},
 };
 
 // Says so and returns true when a picture file is larger than a record takes.
@@ -314,7 +314,7 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
 void frmMain::Toolbar1_ButtonMenuClick(const QString& text) {
     for (const auto& r : kReports) {
         if (text == QLatin1String(r.entry)) {
-            m_reportQuery = QString::fromLatin1(r.query);
+            m_reportQuery = QString::fromLatin1(kReportQuery) + QLatin1String(r.condition);
             showReport(m_reportQuery, QString::fromLatin1(r.caption));
             return;
         }
@@ -333,8 +333,8 @@ void frmMain::showReport(const QString& query, const QString& caption) {
     if (!cn || !cn->isOpen())
         return;
     try {
-        DataReport1->openDataSource(
-            *cn, query.isEmpty() ? QString::fromLatin1(kReports[0].query) : query);
+        DataReport1->openDataSource(*cn,
+                                    query.isEmpty() ? QString::fromLatin1(kReportQuery) : query);
         DataReport1->setDataMember(QString());
         if (!caption.isEmpty())
             DataReport1->sections(QStringLiteral("Section2"))

@@ -56,6 +56,26 @@ std::string realText(double d) {
     std::snprintf(buf, sizeof buf, "%.15g", d);
     return buf;
 }
+
+// The lower-case names of the base table's columns that are stored after its first long
+// binary column. SQLite keeps a row's values in table order, so reading any of them walks the
+// long binary's overflow pages.
+std::set<std::string> storedAfterBinary(sqlite3* db, const std::string& table) {
+    std::set<std::string> out;
+    sqlite::Stmt st(db, "SELECT name, type FROM pragma_table_info(?1)", kSource);
+    sqlite3_bind_text(st.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
+    bool behind = false;
+    while (st.step(kSource)) {
+        std::string name(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+        std::transform(name.begin(), name.end(), name.begin(), ::tolower);
+        if (behind)
+            out.insert(name);
+        behind =
+            behind ||
+            containsNoCase(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 1)), "BLOB");
+    }
+    return out;
+}
 }  // namespace
 
 // ---------------------------------------------------------------- Field
@@ -143,6 +163,15 @@ void RecordSet::open(const QString& source, Connection& connection, int, int, in
         if (!m_updatable) {
             for (auto& c : cols)
                 c.lazy = false;  // nothing to read them back by
+        } else {
+            const std::set<std::string> behind = storedAfterBinary(db, base);
+            for (size_t i = 0; i < cols.size(); ++i) {
+                std::string lower = cols[i].origin;
+                std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+                if (behind.count(lower))
+                    cols[i].lazy = true;
+            }
+            cols[size_t(rowidCol)].lazy = false;  // the key is always in the snapshot
         }
     }
 
@@ -150,6 +179,10 @@ void RecordSet::open(const QString& source, Connection& connection, int, int, in
     m_baseTable = base;
     m_rowidCol = m_updatable ? rowidCol : -1;
     m_hasLazy = std::any_of(m_cols.begin(), m_cols.end(), [](const Column& c) { return c.lazy; });
+    m_rowidStmtCol = m_rowidCol;
+    for (int i = 0; i < m_rowidCol; ++i)
+        m_rowidStmtCol -= m_cols[size_t(i)].lazy ? 1 : 0;
+    m_looked = Looked{};
 
     std::string snapshotSql;
     if (m_hasLazy) {
@@ -165,7 +198,7 @@ void RecordSet::open(const QString& source, Connection& connection, int, int, in
     while (stmt.step(kSource)) {
         Row row;
         Bookmark key =
-            m_rowidCol >= 0 ? sqlite3_column_int64(stmt.get(), m_rowidCol) : m_nextSerial++;
+            m_rowidCol >= 0 ? sqlite3_column_int64(stmt.get(), m_rowidStmtCol) : m_nextSerial++;
         buildRow(stmt.get(), row, key);
         rows.push_back(std::move(row));
     }
@@ -192,21 +225,16 @@ void RecordSet::close() noexcept {
     m_addingNew = m_editing = m_deletedCurrent = false;
 }
 
-// The select list of the snapshot: long binaries as their size only. With useOrigin the
-// names are the base table's, for reading one row back by its key.
+// The select list of the snapshot: every column but those read when asked. With useOrigin
+// the names are the base table's, for reading one row back by its key.
 std::string RecordSet::selectList(bool useOrigin) const {
     std::string out;
-    for (size_t i = 0; i < m_cols.size(); ++i) {
-        const auto& c = m_cols[i];
-        const std::string q = sqlite::quoteName(useOrigin ? c.origin : c.name);
-        if (i)
+    for (const auto& c : m_cols) {
+        if (c.lazy)
+            continue;
+        if (!out.empty())
             out += ", ";
-        if (c.lazy) {
-            out += "CASE WHEN typeof(" + q + ")='blob' THEN length(" + q + ") END, ";
-            out += "CASE WHEN typeof(" + q + ")='blob' THEN NULL ELSE " + q + " END";
-        } else {
-            out += q;
-        }
+        out += sqlite::quoteName(useOrigin ? c.origin : c.name);
     }
     return out;
 }
@@ -230,13 +258,9 @@ void RecordSet::buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const {
     for (size_t i = 0; i < n; ++i) {
         Src src{nullptr, kNull};
         if (m_cols[i].lazy) {
-            if (sqlite3_column_type(stmt, sc) != SQLITE_NULL) {
-                cells[i] = Cell{static_cast<std::uint32_t>(sqlite3_column_int64(stmt, sc)), kLazy};
-                srcs[i] = src;
-                sc += 2;
-                continue;
-            }
-            ++sc;  // the value column follows
+            cells[i] = Cell{0, kLazy};
+            srcs[i] = src;
+            continue;
         }
         const int type = sqlite3_column_type(stmt, sc);
         if (type == SQLITE_FLOAT) {
@@ -281,13 +305,11 @@ RecordSet::Cell RecordSet::cellOf(const Row& row, int position) const {
 RecordSet::Row RecordSet::readRow(Bookmark key) const {
     const std::string sql = "SELECT " + selectList(true) + " FROM " +
                             sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
-    // selectList(true) yields two expressions per long binary, as the snapshot does.
     sqlite::Stmt stmt(m_conn->handle(), sql, kSource);
     sqlite3_bind_int64(stmt.get(), 1, key);
     if (!stmt.step(kSource))
         noCurrentRecord();
     Row row;
-    // The snapshot keeps lazy columns as size + value; read back the same way.
     buildRow(stmt.get(), row, key);
     return row;
 }
@@ -446,7 +468,11 @@ bool RecordSet::isNull(int position) const {
         return p.isNull;
     if (m_addingNew)
         return true;
-    return cellOf(currentRow(), position).len == kNull;
+    const Row& row = currentRow();
+    const Cell c = cellOf(row, position);
+    if (c.len == kLazy)
+        return lookUp(row.key, position).type == SQLITE_NULL;
+    return c.len == kNull;
 }
 
 QVariant RecordSet::value(int position) const {
@@ -466,8 +492,14 @@ QVariant RecordSet::value(int position) const {
     const Cell c = cellOf(row, position);
     if (c.len == kNull)
         return {};
-    if (c.len == kLazy)
-        return readLazy(row.key, position);
+    if (c.len == kLazy) {
+        const Looked& v = lookUp(row.key, position);
+        if (v.type == SQLITE_NULL)
+            return {};
+        if (v.type == SQLITE_BLOB)
+            return readLazy(row.key, position);
+        return QString::fromStdString(v.text);
+    }
     return QString::fromUtf8(row.data.data() + c.off, c.len);
 }
 
@@ -501,6 +533,39 @@ QByteArray RecordSet::readLazy(Bookmark key, int position) const {
     const void* p = sqlite3_column_blob(stmt.get(), 0);
     const int n = sqlite3_column_bytes(stmt.get(), 0);
     return QByteArray(static_cast<const char*>(p), n);
+}
+
+// One value that is not in the snapshot, without the bytes of a long binary: SQLite takes
+// the type and length of a blob from the record header.
+const RecordSet::Looked& RecordSet::lookUp(Bookmark key, int position) const {
+    if (m_looked.position == position && m_looked.key == key)
+        return m_looked;
+    const std::string q = sqlite::quoteName(m_cols[size_t(position)].origin);
+    const std::string sql = "SELECT typeof(" + q + "), CASE WHEN typeof(" + q +
+                            ")='blob' THEN length(" + q + ") END, CASE WHEN typeof(" + q +
+                            ") <> 'blob' THEN " + q + " END FROM " +
+                            sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
+    sqlite::Stmt stmt(m_conn->handle(), sql, kSource);
+    sqlite3_bind_int64(stmt.get(), 1, key);
+    if (!stmt.step(kSource))
+        noCurrentRecord();
+    Looked v;
+    v.type = sqlite3_column_type(stmt.get(), 2);
+    if (sqlite3_column_type(stmt.get(), 1) != SQLITE_NULL) {
+        v.type = SQLITE_BLOB;
+        v.size = sqlite3_column_int64(stmt.get(), 1);
+    } else if (v.type == SQLITE_FLOAT) {
+        v.text = realText(sqlite3_column_double(stmt.get(), 2));
+    } else if (v.type != SQLITE_NULL) {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 2));
+        v.text.assign(p ? p : "", size_t(sqlite3_column_bytes(stmt.get(), 2)));
+    }
+    if (v.type != SQLITE_BLOB)
+        v.size = v.type == SQLITE_NULL ? -1 : qint64(v.text.size());
+    v.key = key;
+    v.position = position;
+    m_looked = std::move(v);
+    return m_looked;
 }
 
 void RecordSet::beginEdit() {
@@ -542,11 +607,12 @@ qint64 RecordSet::actualSize(int position) const {
         return p.isNull ? -1 : qint64(p.bytes.size());
     if (m_addingNew)
         return -1;
-    const Cell c = cellOf(currentRow(), position);
+    const Row& row = currentRow();
+    const Cell c = cellOf(row, position);
     if (c.len == kNull)
         return -1;
     if (c.len == kLazy)
-        return qint64(c.off);
+        return lookUp(row.key, position).size;
     return c.len;
 }
 
@@ -559,6 +625,7 @@ void RecordSet::resetChunk() const {
     m_chunkOffset = 0;
     m_chunkBuffer.clear();
     m_chunkBufferStart = 0;
+    m_looked = Looked{};
 }
 
 QByteArray RecordSet::getChunk(int position, qint64 n) {
@@ -585,8 +652,13 @@ QByteArray RecordSet::getChunk(int position, qint64 n) {
     } else {
         const Row& row = currentRow();
         const Cell c = cellOf(row, position);
+        const Looked* other = nullptr;
+        if (c.len == kLazy && lookUp(row.key, position).type != SQLITE_BLOB)
+            other = &m_looked;
         if (c.len >= 0) {
             out = QByteArray(row.data.data() + c.off + m_chunkOffset, take);
+        } else if (other) {
+            out = QByteArray(other->text.data() + m_chunkOffset, take);
         } else {
             // Read ahead in large blocks so that small chunks stay cheap.
             constexpr qint64 kBlock = 256 * 1024;

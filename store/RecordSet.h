@@ -38,8 +38,10 @@ private:
 };
 
 // A static, updatable record set over one query: a snapshot of the rows taken at Open, with
-// the current-record semantics the catalogue window relies on. Long binary values are not
-// held in the snapshot; they are read from the database when asked for.
+// the current-record semantics the catalogue window relies on. Long binary values, and every
+// column the base table stores after one, are not held in the snapshot: the snapshot never
+// passes a picture's pages, and such values are read from the database, for one record,
+// when asked for.
 //
 // Every failing operation throws AppError. Update and Delete are each one transaction.
 class RecordSet {
@@ -106,18 +108,27 @@ private:
     struct Column {
         std::string name;
         std::string origin;  // column name in the base table, empty when computed
-        bool lazy = false;   // long binary: read from the database when asked
+        bool lazy = false;   // long binary or stored after one: read when asked
         bool numeric = false;
     };
     struct Cell {
         std::uint32_t off;
-        std::int32_t len;  // >= 0: text bytes at off; kNull; kLazy: a long binary of size off
+        std::int32_t len;  // >= 0: text bytes at off; kNull; kLazy: not in the snapshot
     };
     static constexpr std::int32_t kNull = -1;
     static constexpr std::int32_t kLazy = -2;
     struct Row {
         Bookmark key;
         std::string data;  // the cells, then the texts
+    };
+    // A value that is not in the snapshot, as last looked up: its type, and its size (long
+    // binary) or its text (anything else).
+    struct Looked {
+        Bookmark key = 0;
+        int position = -1;
+        int type = 0;
+        qint64 size = -1;
+        std::string text;
     };
     struct Pending {
         bool set = false;
@@ -139,6 +150,7 @@ private:
     void resetChunk() const;
     void touch(int position) const;
     QByteArray readLazy(Bookmark key, int position) const;
+    const Looked& lookUp(Bookmark key, int position) const;
     void runInTransaction(const std::function<void()>& body);
 
     Connection* m_conn = nullptr;
@@ -148,6 +160,7 @@ private:
     std::vector<Row> m_rows;
     std::string m_baseTable;
     int m_rowidCol = -1;
+    int m_rowidStmtCol = -1;  // where the snapshot's statement delivers the key
     bool m_updatable = false;
     bool m_hasLazy = false;
     Bookmark m_nextSerial = 1;
@@ -164,6 +177,7 @@ private:
     mutable sqlite3_blob* m_blob = nullptr;
     mutable QByteArray m_chunkBuffer;
     mutable qint64 m_chunkBufferStart = 0;
+    mutable Looked m_looked;
 };
 
 }  // namespace kbs

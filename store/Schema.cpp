@@ -28,6 +28,23 @@ const char* typeOf(collection::Kind k) {
             return "TEXT";
     }
 }
+
+bool hasRow(sqlite3* db, const char* sql) {
+    sqlite3_stmt* st = nullptr;
+    const bool found = sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
+                       sqlite3_step(st) == SQLITE_ROW;
+    sqlite3_finalize(st);
+    return found;
+}
+
+bool hasTextIndex(sqlite3* db) {
+    return hasRow(db,
+                  "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = "
+                  "'table1_texts'") &&
+           hasRow(db,
+                  "SELECT 1 FROM sqlite_stat1 WHERE tbl = 'table1' AND idx IS NULL AND "
+                  "stat LIKE '% sz=%'");
+}
 }  // namespace
 
 QString createTableSql() {
@@ -105,6 +122,39 @@ void verifyCatalogue(sqlite3* db) {
                            .arg(missing.size() > 1 ? QStringLiteral("s") : QString(),
                                 missing.join(QStringLiteral(", "))));
     }
+}
+
+bool ensureTextIndex(sqlite3* db) {
+    if (hasTextIndex(db))
+        return true;
+    if (sqlite3_db_readonly(db, "main") != 0)
+        return false;
+    std::string columns;
+    for (const auto& c : collection::columns) {
+        if (c.kind == collection::Kind::Binary)
+            break;
+        columns += (columns.empty() ? "" : ", ") + sqlite::quoteName(c.name);
+    }
+    const std::string create = "CREATE INDEX IF NOT EXISTS " + sqlite::quoteName(TextIndexName) +
+                               " ON " + sqlite::quoteName(TableName) + " (" + columns + ")";
+    try {
+        sqlite::exec(db, "BEGIN IMMEDIATE", kSource);
+        sqlite::exec(db, create.c_str(), kSource);
+        // Analysing sqlite_schema makes sqlite_stat1 where it is missing, and later loads the
+        // note; it gathers nothing about table1.
+        sqlite::exec(db, "ANALYZE sqlite_schema", kSource);
+        sqlite::exec(db, "DELETE FROM sqlite_stat1 WHERE tbl = 'table1' AND idx IS NULL", kSource);
+        sqlite::exec(db,
+                     "INSERT INTO sqlite_stat1 (tbl, idx, stat) SELECT 'table1', NULL, "
+                     "max(count(*), 1) || ' sz=65536' FROM table1",
+                     kSource);
+        sqlite::exec(db, "ANALYZE sqlite_schema", kSource);
+        sqlite::exec(db, "COMMIT", kSource);
+    } catch (const AppError&) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return false;
+    }
+    return hasTextIndex(db);
 }
 
 }  // namespace kbs::schema

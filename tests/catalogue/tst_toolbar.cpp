@@ -77,7 +77,7 @@ private Q_SLOTS:
         QCOMPARE(entry("Have"), u"1 Report -- Have"_s);
         QCOMPARE(entry("Sell"), u"1 Report -- Sell"_s);
         QCOMPARE(entry("All"), u"6 Report -- All"_s);
-        QCOMPARE(report.dataSource()->fieldCount(), 23);
+        QCOMPARE(report.dataSource()->fieldCount(), 17);  // the columns it prints
         windowStillWhole(win);
 
         // Closing the preview ends the report; the window goes on as before.
