@@ -6,9 +6,11 @@
 namespace kbs::bench {
 
 // Writes a catalogue of n records with realistic texts at path (replacing the file).
-// With pictureBytes > 0, the first pictureRecords records carry a picture of that size.
+// With pictureBytes > 0, the first pictureRecords records carry a picture of that size; with
+// keepPath they also keep the path of the file the picture came from, as catalogues of the
+// older program may (the embedded picture is the one shown).
 void generateCatalogue(const QString& path, int n, int pictureRecords = 0,
-                       const QByteArray& picture = {});
+                       const QByteArray& picture = {}, bool keepPath = false);
 
 // A JPEG of roughly the given size in bytes.
 QByteArray makeJpeg(int approxBytes);
