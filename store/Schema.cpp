@@ -140,15 +140,15 @@ bool ensureTextIndex(sqlite3* db) {
     try {
         sqlite::exec(db, "BEGIN IMMEDIATE", kSource);
         sqlite::exec(db, create.c_str(), kSource);
-        // Analysing sqlite_schema makes sqlite_stat1 where it is missing, and later loads the
+        // Analysing sqlite_master makes sqlite_stat1 where it is missing, and later loads the
         // note; it gathers nothing about table1.
-        sqlite::exec(db, "ANALYZE sqlite_schema", kSource);
+        sqlite::exec(db, "ANALYZE sqlite_master", kSource);
         sqlite::exec(db, "DELETE FROM sqlite_stat1 WHERE tbl = 'table1' AND idx IS NULL", kSource);
         sqlite::exec(db,
                      "INSERT INTO sqlite_stat1 (tbl, idx, stat) SELECT 'table1', NULL, "
                      "max(count(*), 1) || ' sz=65536' FROM table1",
                      kSource);
-        sqlite::exec(db, "ANALYZE sqlite_schema", kSource);
+        sqlite::exec(db, "ANALYZE sqlite_master", kSource);
         sqlite::exec(db, "COMMIT", kSource);
     } catch (const AppError&) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
