@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "AccessibleText.h"
 #include "AppError.h"
 #include "Connection.h"
 #include "DataReport.h"
@@ -30,6 +31,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(FG1, &FlexGrid::EnterCell, this, &frmMain::FG1_EnterCell);
     connectCommands();
     connectPickMenus();
+    installKeyboard();
     DataReport1 = new DataReport(this);
     connect(DataReport1, &DataReport::Terminate, this, &frmMain::DataReport_Terminate);
 }
@@ -59,8 +61,11 @@ void frmMain::Form_Load() {
 
     if (rs->bof() && rs->eof()) {
         // An empty catalogue: the first Add then Save stores the first record. No blank
-        // record is begun here, so that save stores exactly one.
+        // record is begun here, so that save stores exactly one. The panel is locked, so that
+        // nothing is typed before Add, which would clear it.
         cmdSelect->setVisible(true);
+        Lock_Display(true);
+        attachToolbarImages();
         return;
     }
     rs->moveFirst();
@@ -146,7 +151,7 @@ QString frmMain::statusText() const {
 }
 
 void frmMain::setStatusText(const QString& text) {
-    statusPanel->setText(text);
+    showAccessibleText(*statusPanel, text, QStringLiteral("Status"));
 }
 
 }  // namespace kbs

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <array>
@@ -158,7 +159,11 @@ private:
     void fitCaptions();
     void connectCommands();
     void connectPickMenus();
-    void pickMenuIconClicked(const QString& icon);
+    // A click on a list icon; from the keyboard the menu opens at `place` instead of the
+    // pointer.
+    void pickMenuIconClicked(const QString& icon, std::optional<QPoint> place = std::nullopt);
+    QString listIconOf(int box) const;  // the icon whose list fills txtTextl(box), or ""
+    void installKeyboard();             // the window's keys: frmMainKeys.cpp
     void pickMenuEntryChosen(MenuEntryArray& entries, int box, int Index);
     void showStoredPicture();
     QSize pictureFill() const;

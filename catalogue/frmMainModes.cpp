@@ -56,6 +56,7 @@ void frmMain::Add_New_Record() {
     imgPicture->clearPicture();
     FG1->setRow(0);
     bAddingNew = true;
+    txtTextl[1]->setFocus();  // the first keystrokes go into the description
 }
 
 void frmMain::Edit_Record() {
@@ -64,6 +65,7 @@ void frmMain::Edit_Record() {
     cmdSave->show();
     cmdCancel->show();
     cmdSelect->show();
+    txtTextl[1]->setFocus();
 }
 
 void frmMain::cmdCancel_Click() {

@@ -59,13 +59,24 @@ MenuEntryArray* frmMain::entryArray(const QString& name) const {
     return m_entryArrays.value(name);
 }
 
-void frmMain::pickMenuIconClicked(const QString& icon) {
+void frmMain::pickMenuIconClicked(const QString& icon, std::optional<QPoint> place) {
     const PickList* l = listOfIcon(icon);
     if (!l)
         return;
     MenuEntryArray* entries = m_entryArrays.value(QString::fromLatin1(l->entries));
     LoadMenuFromFile(*entries, ProgramInfo::path(QString::fromLatin1(l->file)));
-    entries->popupAtPointer();
+    if (place)
+        entries->popupAt(*place);
+    else
+        entries->popupAtPointer();
+}
+
+QString frmMain::listIconOf(int box) const {
+    for (const auto& l : kPickLists) {
+        if (l.box == box)
+            return QString::fromLatin1(l.icon);
+    }
+    return {};
 }
 
 void frmMain::pickMenuEntryChosen(MenuEntryArray& entries, int box, int Index) {

@@ -426,6 +426,7 @@ QLineEdit* LimitedTextbox::textbox() const {
 void LimitedTextbox::checkChange() {
     if (m_restoring)
         return;
+    QScopedValueRollback checking(m_checking, true);
     const quint64 thisCheck = ++m_checks;
     m_isCorrect = true;
     m_currentText = m_textbox->text();
@@ -479,6 +480,11 @@ QString LimitedTextbox::text() const {
 
 void LimitedTextbox::setText(const QString& text) {
     m_textbox->setText(text);
+    // A text set by the program shows its beginning, not its end, unless the person is typing
+    // in the box (a handler of the check answers typing); a rejected one has had its caret
+    // put back by the check.
+    if (m_textbox->text() == text && !m_checking && !m_textbox->hasFocus())
+        m_textbox->setCursorPosition(0);
     markChanged("Text");
 }
 

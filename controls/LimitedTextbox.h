@@ -159,7 +159,8 @@ public:
     explicit LimitedTextbox(QWidget* parent = nullptr);
     ~LimitedTextbox() override;
 
-    // The main property. Setting it goes through the check like typing.
+    // The main property. Setting it goes through the check like typing; an accepted text is
+    // shown from its beginning while the box does not have the focus.
     QString text() const;
     void setText(const QString& text);
 
@@ -277,6 +278,7 @@ private:
     int m_savedSelStart = 0;
     int m_savedSelLength = 0;
     bool m_restoring = false;
+    bool m_checking = false;  // a change is being checked and announced
     bool m_isCorrect = true;
     quint64 m_checks = 0;  // counts checks, so that an outer check sees a nested one
 };

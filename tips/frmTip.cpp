@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "AccessibleText.h"
 #include "AppError.h"
 #include "ProgramInfo.h"
 #include "Settings.h"
@@ -19,6 +20,9 @@
 namespace kbs {
 
 namespace {
+
+// What the tip's label is called while it shows no tip.
+const QString kTipName = QStringLiteral("Tip");
 
 // The tips and the number of the tip shown last, kept for the life of the program.
 QStringList& tipList() {
@@ -63,7 +67,7 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent) {
 
     lblTipText = new QLabel(picTip);
     lblTipText->setObjectName(QStringLiteral("lblTipText"));
-    lblTipText->setAccessibleName(QStringLiteral("Tip"));
+    lblTipText->setAccessibleName(kTipName);
     lblTipText->setWordWrap(true);
     lblTipText->setTextFormat(Qt::PlainText);
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -150,7 +154,7 @@ void frmTip::placeBeside(const QWidget* window) {
 void frmTip::Form_Load() {
     const QString path = ProgramInfo::path(tipText::FileName);
     if (!LoadTips(path))
-        lblTipText->setText(tipText::NotFound);
+        showAccessibleText(*lblTipText, tipText::NotFound, kTipName);
 }
 
 bool frmTip::LoadTips(const QString& sFile) {
@@ -186,7 +190,7 @@ void frmTip::DisplayCurrentTip() {
     const QStringList& list = tipList();
     const int number = tipNumber();
     if (number >= 1 && number <= list.size())
-        lblTipText->setText(list.at(number - 1));
+        showAccessibleText(*lblTipText, list.at(number - 1), kTipName);
 }
 
 void frmTip::cmdNextTip_Click() {

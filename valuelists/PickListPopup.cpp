@@ -1,5 +1,6 @@
 #include "PickListPopup.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
@@ -243,6 +244,22 @@ void PickListPopup::moveTo(int row) {
     m_view->selectionModel()->setCurrentIndex(m_model->index(row),
                                               QItemSelectionModel::ClearAndSelect);
     m_view->scrollTo(m_model->index(row));
+    announceCurrent(row);
+}
+
+// The keys go to the popup, so the list never has the focus and does not tell a screen
+// reader which row became current: the popup does, as a menu does for its entries.
+void PickListPopup::announceCurrent(int row) {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(m_view);
+    QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
+    QAccessibleInterface* cell = table ? table->cellAt(row, 0) : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent focus(m_view, QAccessible::Focus);
+    focus.setChild(list->indexOfChild(cell));
+    QAccessible::updateAccessibility(&focus);
 }
 
 int PickListPopup::currentRow() const {

@@ -61,6 +61,7 @@ protected:
 private:
     void choose(int row);
     void moveTo(int row);
+    void announceCurrent(int row);
     // The next row that can be chosen from `row` on in steps of `step`, wrapping around or
     // stopping at the ends; -1 when there is none.
     int nextEnabled(int row, int step, bool wrap) const;

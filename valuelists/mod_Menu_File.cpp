@@ -239,12 +239,16 @@ QString MenuEntryArray::notice() const {
 }
 
 int MenuEntryArray::popupAtPointer() {
-    if (!m_inMenu)
-        return popupList();
-    return indexOf(m_menu->exec(QCursor::pos()));
+    return popupAt(QCursor::pos());
 }
 
-int MenuEntryArray::popupList() {
+int MenuEntryArray::popupAt(const QPoint& place) {
+    if (!m_inMenu)
+        return popupList(place);
+    return indexOf(m_menu->exec(place));
+}
+
+int MenuEntryArray::popupList(const QPoint& place) {
     // The rows are what the menu would show: the visible entries in index order (the
     // template too while it is visible), then the notice.
     std::vector<int> rows;
@@ -270,7 +274,7 @@ int MenuEntryArray::popupList() {
     QPointer<PickListPopup> popup = new PickListPopup(m_menu->title(), int(rows.size()), textOf,
                                                       enabledOf, m_menu->parentWidget());
     popup->setObjectName(m_name + QStringLiteral("_list"));
-    const int row = popup->exec(QCursor::pos());
+    const int row = popup->exec(place);
     delete popup.data();
     if (row < 0)
         return -1;

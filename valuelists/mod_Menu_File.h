@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <vector>
@@ -69,6 +70,9 @@ public:
     // Returns the index of the chosen entry, or -1 when it was dismissed. Choosing an entry
     // also emits Click.
     int popupAtPointer();
+    // The same with the top left corner at `place`, in screen coordinates (below a field
+    // whose list is opened from the keyboard).
+    int popupAt(const QPoint& place);
 
 Q_SIGNALS:
     // An entry was chosen; the entry handler.
@@ -84,7 +88,7 @@ private:
     // Puts the run-time entries into the menu, in index order, or takes them out of it.
     void addEntriesToMenu();
     void removeEntriesFromMenu();
-    int popupList();
+    int popupList(const QPoint& place);
 
     QMenu* m_menu;
     QString m_name;

@@ -38,7 +38,7 @@ private Q_SLOTS:
         Program empty = startProgram();
         QVERIFY(empty.main);
         QVERIFY(empty.main->cmdSelect->isVisible());
-        QVERIFY(!empty.main->txtTextl[1]->locked());
+        QVERIFY(empty.main->txtTextl[1]->locked());        // until Add: nothing typed is lost
         QVERIFY(!empty.main->recordSet()->isAddingNew());  // no blank record begun
         QCOMPARE(empty.main->FG1->rows(), 1);
         empty = {};
