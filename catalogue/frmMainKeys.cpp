@@ -212,9 +212,10 @@ void frmMain::installKeyboard() {
         button->installEventFilter(filter);
         button->setAccessibleDescription(filter->tipOf(button));
     }
-    Toolbar1->setStyleSheet(Toolbar1->styleSheet() +
-                            QStringLiteral("QToolButton:focus { border: 1px dotted palette(text); "
-                                           "border-radius: 2px; }"));
+    Toolbar1->setStyleSheet(
+        Toolbar1->styleSheet() +
+        QStringLiteral("QToolButton:focus { background-color: palette(highlight); "
+                       "color: palette(highlighted-text); }"));
     for (const auto& t : filter->commands) {
         if (!filter->toolbar.contains(t.widget)) {
             t.widget->installEventFilter(filter);

@@ -480,10 +480,10 @@ QString LimitedTextbox::text() const {
 
 void LimitedTextbox::setText(const QString& text) {
     m_textbox->setText(text);
-    // A text set by the program shows its beginning, not its end, unless the person is typing
-    // in the box (a handler of the check answers typing); a rejected one has had its caret
-    // put back by the check.
-    if (m_textbox->text() == text && !m_checking && !m_textbox->hasFocus())
+    // A text set by the program shows its beginning, not its end; not so a text that a
+    // handler of the check sets in answer to typing. A rejected text has had its caret put
+    // back by the check.
+    if (m_textbox->text() == text && !m_checking)
         m_textbox->setCursorPosition(0);
     markChanged("Text");
 }

@@ -160,7 +160,7 @@ public:
     ~LimitedTextbox() override;
 
     // The main property. Setting it goes through the check like typing; an accepted text is
-    // shown from its beginning while the box does not have the focus.
+    // shown from its beginning (unless a handler of the check sets it).
     QString text() const;
     void setText(const QString& text);
 

@@ -234,7 +234,6 @@ private Q_SLOTS:
         } else if (after != "start-up") {
             win->Edit_Record();
             press(QKeySequence(after == "save" ? "Ctrl+S" : "Esc"));
-            win->GetInfo(win->FG1->textMatrix(1, 0));
         }
         QCOMPARE(win->txtTextl[1]->text(), kLong);
         for (auto* box : win->txtTextl)
