@@ -230,8 +230,15 @@ void frmMain::installKeyboard() {
         const QString icon = listIconOf(int(box));
         if (icon.isEmpty())
             continue;
+        const QList<QKeySequence> listKeys = sequences(kListKeys, std::size(kListKeys));
+        if (ImageBox* image = listIcons.value(icon)) {
+            const QString hint = keysText(listKeys) + QStringLiteral(": ") + image->toolTip();
+            image->setToolTip(image->toolTip() + QStringLiteral(" (") + keysText(listKeys) +
+                              QStringLiteral(" in the field)"));
+            field->setAccessibleDescription(hint);
+        }
         auto* shortcut = new QShortcut(field);
-        shortcut->setKeys(sequences(kListKeys, std::size(kListKeys)));
+        shortcut->setKeys(listKeys);
         shortcut->setContext(Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, icon, box] {
             // As a click: nothing while the icon takes no clicks (browse mode).
