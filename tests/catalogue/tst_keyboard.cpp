@@ -59,8 +59,6 @@ struct Started {
         }
         env.writeFile("series.ini", "Red Line\r\nMainline\r\nPremium\r\n");
         win = std::make_unique<test::Window>(env);
-        (*win)->activateWindow();
-        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(win->w.get());
     }
     frmMain* operator->() { return win->w.get(); }
     // Enters the mode and puts the focus on the grid, Description ("field"), Series ("series")
