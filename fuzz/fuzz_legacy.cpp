@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication app(*argc, *argv);
     g_converter = qEnvironmentVariable("KBS_IMPORT");
     if (g_converter.isEmpty())
-        g_converter = QCoreApplication::applicationDirPath() + QStringLiteral("/../program/kbsmgr-import");
+        g_converter =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../program/kbsmgr-import");
     return 0;
 }
 
@@ -32,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         f.write(reinterpret_cast<const char*>(data), qint64(size));
     }
     QProcess p;
-    p.start(g_converter, {QStringLiteral("--time-limit=5"), QStringLiteral("--"), source, target});
+    p.start(g_converter, {QStringLiteral("--child"), QStringLiteral("--time-limit=5"),
+                          QStringLiteral("--"), source, target});
     if (!p.waitForFinished(20000)) {
         p.kill();
         p.waitForFinished();

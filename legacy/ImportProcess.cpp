@@ -23,6 +23,9 @@ constexpr int kKillGraceMs = 1500;
 // Enough of the child's standard error to find its message in, whatever libmdb prints.
 constexpr qsizetype kMaxErrorBytes = 64 * 1024;
 const QByteArray kMessagePrefix = "kbsmgr-import: ";
+// How much of libmdb's warnings is kept word for word; the rest is only counted.
+constexpr qsizetype kKeptWarningBytes = 2048;
+constexpr qsizetype kMaxLineBytes = 4096;
 }  // namespace
 
 ImportLimits defaultImportLimits(qint64 fileSize) {
@@ -82,6 +85,8 @@ void ImportProcess::start() {
         return;
     m_outcome = {};
     m_errors.clear();
+    m_errorLine.clear();
+    m_messages.clear();
     m_cancelled = m_timedOut = m_reported = false;
     if (!QFileInfo(m_converter).isExecutable()) {
         end(ImportOutcome::Status::Failed,
@@ -92,7 +97,8 @@ void ImportProcess::start() {
     const qint64 memory = m_limits.memoryBytes;
     m_process.setChildProcessModifier([memory] { limitAddressSpace(memory); });
     m_process.setProgram(m_converter);
-    m_process.setArguments({QStringLiteral("--time-limit=%1").arg(m_limits.seconds),
+    m_process.setArguments({QStringLiteral("--child"),
+                            QStringLiteral("--time-limit=%1").arg(m_limits.seconds),
                             QStringLiteral("--memory-limit=%1").arg(memory), QStringLiteral("--"),
                             m_source, m_target});
     m_deadline.start(m_limits.seconds * 1000 + kKillGraceMs);
@@ -130,18 +136,33 @@ void ImportProcess::readOutput() {
 }
 
 void ImportProcess::readErrors() {
-    m_errors += m_process.readAllStandardError();
+    const QByteArray chunk = m_process.readAllStandardError();
+    m_errors += chunk;
     if (m_errors.size() > kMaxErrorBytes)
         m_errors = m_errors.right(kMaxErrorBytes);
+    qsizetype from = 0;
+    for (qsizetype nl = chunk.indexOf('\n'); nl >= 0; nl = chunk.indexOf('\n', from)) {
+        m_errorLine += chunk.mid(from, qMin(nl - from, kMaxLineBytes - m_errorLine.size()));
+        takeErrorLine(m_errorLine);
+        m_errorLine.clear();
+        from = nl + 1;
+    }
+    m_errorLine += chunk.mid(from, qMax<qsizetype>(0, kMaxLineBytes - m_errorLine.size()));
+}
+
+void ImportProcess::takeErrorLine(const QByteArray& line) {
+    if (line.startsWith(kMessagePrefix)) {
+        if (m_messages.size() < 8)
+            m_messages << QString::fromUtf8(line.mid(kMessagePrefix.size())).trimmed();
+        return;
+    }
+    ++m_outcome.otherErrorLines;
+    if (m_outcome.firstOtherErrors.size() + line.size() < kKeptWarningBytes)
+        m_outcome.firstOtherErrors += line + '\n';
 }
 
 QString ImportProcess::childMessage() const {
-    QStringList lines;
-    for (const QByteArray& line : m_errors.split('\n')) {
-        if (line.startsWith(kMessagePrefix))
-            lines << QString::fromUtf8(line.mid(kMessagePrefix.size())).trimmed();
-    }
-    return lines.join(QLatin1Char(' '));
+    return m_messages.join(QLatin1Char(' '));
 }
 
 void ImportProcess::onFinished(int exitCode, QProcess::ExitStatus status) {
@@ -149,6 +170,10 @@ void ImportProcess::onFinished(int exitCode, QProcess::ExitStatus status) {
         return;
     readOutput();
     readErrors();
+    if (!m_errorLine.isEmpty()) {
+        takeErrorLine(m_errorLine);
+        m_errorLine.clear();
+    }
     const QString timeText =
         QStringLiteral(
             "Reading %1 took longer than %2 seconds, so it was stopped: the file is "

@@ -34,6 +34,10 @@ struct ImportOutcome {
     long records = 0;
     QString error;      // what went wrong, for the collector
     QStringList notes;  // what could not be carried over as it was
+    // What else the child printed on standard error (libmdb's warnings): how many lines, and
+    // the first few kilobytes of them.
+    long otherErrorLines = 0;
+    QByteArray firstOtherErrors;
 };
 
 // Runs the command-line converter (kbsmgr-import) as a child process: with an address-space
@@ -41,6 +45,7 @@ struct ImportOutcome {
 // child reads the old file with libmdb, which can loop for ever on a damaged file; this
 // process never does.
 //
+// The child is started with "--child" before its limits: it converts in its own process.
 // The child's protocol: on standard output "progress DONE TOTAL", "note: TEXT" and, at the
 // end, "converted N records"; on standard error, lines "kbsmgr-import: MESSAGE"; exit status
 // 0 for success.
@@ -67,6 +72,7 @@ Q_SIGNALS:
 private:
     void readOutput();
     void readErrors();
+    void takeErrorLine(const QByteArray& line);
     void onFinished(int exitCode, QProcess::ExitStatus status);
     void onError(QProcess::ProcessError error);
     void onDeadline();
@@ -79,7 +85,9 @@ private:
     ImportLimits m_limits;
     QProcess m_process;
     QTimer m_deadline;
-    QByteArray m_errors;
+    QByteArray m_errors;     // the tail of the child's standard error
+    QByteArray m_errorLine;  // the line being read, up to a bound
+    QStringList m_messages;  // the child's own "kbsmgr-import: " lines
     bool m_running = false;
     bool m_cancelled = false;
     bool m_timedOut = false;

@@ -3,15 +3,22 @@
 //   kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] OLD.mdb NEW.mdb
 //
 // OLD.mdb is only read. NEW.mdb must not exist; it appears only when every record was read,
-// written and checked. The program starts this converter as its child process, so that a
-// damaged file on which libmdb loops cannot hang or exhaust the program; by hand it protects
-// itself with the same limits (by default from the file's size).
+// written and checked. libmdb can crash, loop or exhaust memory on a damaged file, so the
+// reading always happens in a child process with a time and an address-space limit (by
+// default from the file's size): run by hand, this command starts itself as that child and
+// reports whatever ends it; the program starts the child directly ("--child"), with the same
+// limits, so that a damaged file cannot hang or exhaust it either.
 //
 // Standard output: "progress DONE TOTAL" lines, "note: TEXT" lines, then "converted N records".
-// Standard error: "kbsmgr-import: MESSAGE" on failure.
-// Exit status: 0 converted, 1 not converted, 2 wrong arguments, 3 time limit reached.
+// Standard error: on failure one line "kbsmgr-import: MESSAGE", which names the file and what
+// went wrong, after at most a few kilobytes of libmdb's own warnings.
+// Exit status: 0 converted, 1 not converted (nothing written), 2 wrong arguments; the child
+// alone also uses 3, time limit reached.
 #include <fcntl.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <csignal>
@@ -59,11 +66,46 @@ bool numberAfter(const char* arg, const char* option, long long& out) {
     return end && *end == '\0' && end != arg + n && out > 0;
 }
 
+// Runs this command again as its own child, with the limits, and tells what ended it.
+int supervise(int argc, char** argv, const QString& source, const QString& target,
+              const kbs::legacy::ImportLimits& limits) {
+    QCoreApplication app(argc, argv);
+    kbs::legacy::ImportProcess job(QCoreApplication::applicationFilePath(), source, target, limits);
+    QObject::connect(&job, &kbs::legacy::ImportProcess::progress, [](long done, long total) {
+        std::printf("progress %ld %ld\n", done, total);
+        std::fflush(stdout);
+    });
+    QEventLoop loop;
+    QObject::connect(&job, &kbs::legacy::ImportProcess::finished, &loop, &QEventLoop::quit);
+    job.start();
+    if (job.isRunning())
+        loop.exec();
+    const kbs::legacy::ImportOutcome& outcome = job.outcome();
+    if (outcome.status == kbs::legacy::ImportOutcome::Status::Converted) {
+        for (const QString& note : outcome.notes)
+            std::printf("note: %s\n", note.toUtf8().constData());
+        std::printf("converted %ld records\n", outcome.records);
+        return 0;
+    }
+    // A child that was killed or crashed leaves its part file: nothing of it stays.
+    const QString part = kbs::legacy::CatalogueWriter::partPathFor(target);
+    QFile::remove(part + QStringLiteral("-journal"));
+    QFile::remove(part);
+    std::fwrite(outcome.firstOtherErrors.constData(), 1, size_t(outcome.firstOtherErrors.size()),
+                stderr);
+    const long left = outcome.otherErrorLines - long(outcome.firstOtherErrors.count('\n'));
+    if (left > 0)
+        std::fprintf(stderr, "(%ld more lines of warnings from the reader left out)\n", left);
+    std::fprintf(stderr, "kbsmgr-import: %s\n", outcome.error.toUtf8().constData());
+    return kExitFailed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     long long seconds = 0;
     long long memory = 0;
+    bool child = false;
     const char* paths[2] = {nullptr, nullptr};
     int pathCount = 0;
     bool options = true;
@@ -75,6 +117,8 @@ int main(int argc, char** argv) {
             if (pathCount == 2)
                 return usage();
             paths[pathCount++] = arg;
+        } else if (std::strcmp(arg, "--child") == 0) {
+            child = true;
         } else if (std::strncmp(arg, "--time-limit=", 13) == 0) {
             if (!numberAfter(arg, "--time-limit=", seconds))
                 return usage();
@@ -100,6 +144,8 @@ int main(int argc, char** argv) {
         seconds = defaults.seconds;
     if (memory == 0)
         memory = defaults.memoryBytes;
+    if (!child)
+        return supervise(argc, argv, source, target, {int(seconds), memory});
 
     kbs::legacy::limitAddressSpace(memory);
     const QByteArray part = kbs::legacy::CatalogueWriter::partPathFor(target).toLocal8Bit();
