@@ -1,9 +1,13 @@
 // Kerbside Manager: the start-up routine.
 #include <QApplication>
+#include <QStatusBar>
 
+#include "Backup.h"
 #include "FileDialogQt.h"
+#include "ProgramDirectory.h"
 #include "ProgramInfo.h"
 #include "QtPrompts.h"
+#include "Schema.h"
 #include "Startup.h"
 #include "frmMain.h"
 #include "frmTip.h"
@@ -15,14 +19,38 @@ int main(int argc, char** argv) {
                                             .arg(kbs::ProgramInfo::major())
                                             .arg(kbs::ProgramInfo::minor())
                                             .arg(kbs::ProgramInfo::revision()));
+    QGuiApplication::setDesktopFileName(kbs::ProgramInfo::appId());
     kbs::QtPrompts prompts;
     kbs::setPrompts(&prompts);
     kbs::FileDialogQt fileDialogs;
     kbs::setFileDialogs(&fileDialogs);
 
+    // A portable copy keeps its files beside the executable; an installed program keeps them
+    // in the user's own folder, made on the first start.
+    QString why;
+    const QString dir = kbs::programdir::choose(QCoreApplication::applicationDirPath(),
+                                                &kbs::schema::createEmptyCatalogue, &why);
+    if (dir.isEmpty()) {
+        prompts.msgBox(
+            QStringLiteral("The folder for your collection cannot be prepared: %1.").arg(why),
+            kbs::mb::OKOnly | kbs::mb::Critical, QStringLiteral("Kerbside Manager"));
+        return 1;
+    }
+    kbs::ProgramInfo::setDirectoryOverride(dir);
+
     kbs::Program program = kbs::startProgram();
     if (!program.main)
         return 1;
+    // A backup copy of the catalogue as it was at start, made beside the window's work.
+    kbs::backup::BackgroundBackup backup(
+        kbs::ProgramInfo::path(QString::fromLatin1(kbs::schema::DatabaseFileName)),
+        kbs::ProgramInfo::path(kbs::backup::FolderName));
+    QObject::connect(&backup, &kbs::backup::BackgroundBackup::finished, program.main.get(),
+                     [&program](const kbs::backup::Result& r) {
+                         if (!r.message.isEmpty())
+                             program.main->StatusBar1->showMessage(r.message, 20000);
+                     });
+    backup.start();
     const int status = app.exec();
     kbs::setFileDialogs(nullptr);
     kbs::setPrompts(nullptr);

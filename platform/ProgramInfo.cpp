@@ -34,6 +34,9 @@ QString ProgramInfo::path(const QString& fileName) {
 QString ProgramInfo::exeName() {
     return QStringLiteral("kbsmgr");
 }
+QString ProgramInfo::appId() {
+    return QString::fromLatin1(version::appId);
+}
 int ProgramInfo::major() {
     return version::major;
 }

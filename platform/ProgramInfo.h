@@ -15,6 +15,7 @@ public:
     static QString path(const QString& fileName);
 
     static QString exeName();  // "kbsmgr"
+    static QString appId();    // the desktop entry's name, without ".desktop"
     static int major();
     static int minor();
     static int revision();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whatever a fresh Debian 12 machine lacks to build, test and run the
-# program. Does nothing when everything is there.
+# Installs, with apt-get, whatever a fresh Debian 12 machine lacks to build and run the
+# program; with --test also what the tests use, with --fuzz what fuzzing needs. Does nothing
+# when everything is there.
 set -euo pipefail
 
 packages=(
@@ -9,11 +10,11 @@ packages=(
   libgl-dev libsqlite3-dev sqlite3
   libmdb3 mdbtools mdbtools-dev libglib2.0-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth imagemagick poppler-utils
 )
-if [ "${1:-}" = "--fuzz" ]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+case "${1:-}" in
+  --test) packages+=(xvfb xauth imagemagick poppler-utils desktop-file-utils appstream) ;;
+  --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
