@@ -1,6 +1,9 @@
 #include "ImportProcess.h"
 
+#include <sys/prctl.h>
 #include <sys/resource.h>
+
+#include <csignal>
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -95,7 +98,11 @@ void ImportProcess::start() {
     }
     m_running = true;
     const qint64 memory = m_limits.memoryBytes;
-    m_process.setChildProcessModifier([memory] { limitAddressSpace(memory); });
+    m_process.setChildProcessModifier([memory] {
+        limitAddressSpace(memory);
+        // A child whose parent died (killed, or ended by a person) ends with it.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    });
     m_process.setProgram(m_converter);
     m_process.setArguments({QStringLiteral("--child"),
                             QStringLiteral("--time-limit=%1").arg(m_limits.seconds),

@@ -26,7 +26,7 @@ Result outcome(Outcome o, const QString& message = {}, const QString& path = {})
 
 Result failed(const QString& why) {
     return outcome(Outcome::Failed,
-                   QStringLiteral("The catalogue could not be backed up: %1").arg(why));
+                   QStringLiteral("The catalogue could not be backed up: %1.").arg(why));
 }
 
 // When the catalogue last changed: the file, or its write-ahead log where there is one.
