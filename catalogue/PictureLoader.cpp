@@ -1,9 +1,11 @@
 #include "PictureLoader.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 
 #include "AppError.h"
+#include "RegularFile.h"
 
 namespace kbs {
 
@@ -37,7 +39,9 @@ QImage readFrom(QImageReader& reader, const QSize& fill) {
 }  // namespace
 
 QImage loadPictureFile(const QString& path, const QSize& fill) {
-    QImageReader reader(path);
+    QFile file;
+    regularfile::open(file, path, MaxPictureFileBytes);
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     return readFrom(reader, fill);
 }

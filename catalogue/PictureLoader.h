@@ -12,6 +12,9 @@ namespace kbs {
 //
 // With a size to fill, a larger picture is decoded straight to the smallest size that still
 // covers it (JPEG decodes that way far faster), keeping its proportions.
+// A picture file must be a regular file of at most MaxPictureFileBytes; anything else is refused
+// with a description naming the file.
+inline constexpr qint64 MaxPictureFileBytes = 512LL * 1024 * 1024;
 QImage loadPictureFile(const QString& path, const QSize& fill = {});
 QImage loadPictureBytes(const QByteArray& bytes, const QSize& fill = {});
 

@@ -7,6 +7,7 @@
 #include "ProgramInfo.h"
 #include "Prompts.h"
 #include "Schema.h"
+#include "ScratchFiles.h"
 #include "frmMain.h"
 #include "frmTip.h"
 
@@ -14,6 +15,8 @@ namespace kbs {
 
 Program startProgram() {
     Program program;
+    // What a killed earlier run left behind goes first.
+    scratchfiles::removeLeftovers(ProgramInfo::directory(), QDateTime::currentDateTime());
     // A catalogue of the older Windows program is converted first; the original is kept.
     const QString dbPath = ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName));
     if (!legacy::convertLegacyCatalogue(dbPath, nullptr).mayOpen())

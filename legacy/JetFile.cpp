@@ -5,11 +5,15 @@
 
 #include "AppError.h"
 #include "LegacyFormat.h"
+#include "RegularFile.h"
 
 namespace kbs::legacy {
 
 namespace {
 const QString kSource = QStringLiteral("Conversion");
+
+// The engine's own limit on the size of a database file.
+constexpr qint64 kMaxJetBytes = 2LL * 1024 * 1024 * 1024;
 
 [[noreturn]] void refuse(const QString& what) {
     throw AppError(err::LegacyCatalogue, kSource, what);
@@ -22,9 +26,12 @@ JetFormat checkLegacyFile(const QString& path) {
         refuse(QStringLiteral("%1 does not exist.").arg(path));
     if (!info.isFile())
         refuse(QStringLiteral("%1 is not a file.").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        refuse(QStringLiteral("%1 cannot be read: %2.").arg(path, file.errorString()));
+    QFile file;
+    try {
+        regularfile::open(file, path, kMaxJetBytes);
+    } catch (const AppError& e) {
+        refuse(e.description());
+    }
     const QByteArray head = file.read(0x15);
     if (head.size() < 0x15 || !isLegacyCatalogue(path)) {
         refuse(QStringLiteral("%1 is not a database of the older Windows program.").arg(path));

@@ -14,6 +14,7 @@
 #include "AccessibleText.h"
 #include "AppError.h"
 #include "ProgramInfo.h"
+#include "RegularFile.h"
 #include "Settings.h"
 #include "ValueListFile.h"
 
@@ -23,6 +24,7 @@ namespace {
 
 // What the tip's label is called while it shows no tip.
 const QString kTipName = QStringLiteral("Tip");
+constexpr qsizetype kMaxShownTip = 2000;  // far more than the tip area holds
 
 // The tips and the number of the tip shown last, kept for the life of the program.
 QStringList& tipList() {
@@ -153,8 +155,15 @@ void frmTip::placeBeside(const QWidget* window) {
 
 void frmTip::Form_Load() {
     const QString path = ProgramInfo::path(tipText::FileName);
-    if (!LoadTips(path))
+    if (LoadTips(path))
+        return;
+    // A tips file that is there but cannot be read (a pipe, a device, too long) is named with
+    // the reason, not called missing; a folder of that name is no tips file.
+    const QString why = regularfile::problem(path, valuelist::MaxFileBytes);
+    if (!QFileInfo::exists(path) || QFileInfo(path).isDir() || why.isEmpty())
         showAccessibleText(*lblTipText, tipText::NotFound, kTipName);
+    else
+        showAccessibleText(*lblTipText, tipText::Unreadable.arg(why), kTipName);
 }
 
 bool frmTip::LoadTips(const QString& sFile) {
@@ -163,9 +172,6 @@ bool frmTip::LoadTips(const QString& sFile) {
     // tip shown last.
     tipList().clear();
     if (sFile.isEmpty())
-        return false;
-    const QFileInfo info(sFile);
-    if (!info.exists() || !info.isFile())
         return false;
     valuelist::Lines lines;
     try {
@@ -189,8 +195,18 @@ void frmTip::AdvanceTip() {
 void frmTip::DisplayCurrentTip() {
     const QStringList& list = tipList();
     const int number = tipNumber();
-    if (number >= 1 && number <= list.size())
-        showAccessibleText(*lblTipText, list.at(number - 1), kTipName);
+    // A tip longer than the window can show is cut with a mark: laying out megabytes of one
+    // line would freeze the window.
+    if (number >= 1 && number <= list.size()) {
+        const QString& tip = list.at(number - 1);
+        const qsizetype cut =
+            tip.size() > kMaxShownTip && tip.at(kMaxShownTip - 1).isHighSurrogate()
+                ? kMaxShownTip - 1
+                : kMaxShownTip;
+        showAccessibleText(*lblTipText,
+                           tip.size() <= kMaxShownTip ? tip : tip.left(cut) + QChar(0x2026),
+                           kTipName);
+    }
 }
 
 void frmTip::cmdNextTip_Click() {

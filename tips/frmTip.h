@@ -24,6 +24,8 @@ inline const QString NotFound =
     QStringLiteral("The ") + FileName + QStringLiteral(" file was not found? ") +
     QStringLiteral("\r\n\r\n") +
     QStringLiteral("Please inform Larkspur Software in order to correct this problem. ");
+// A tips file that is there but cannot be read: %1 says which and why.
+inline const QString Unreadable = QStringLiteral("The tips cannot be shown:\r\n\r\n%1");
 }  // namespace tipText
 
 // The tip of the day: one line of "tip.txt" at a time. The tips and the number of the tip

@@ -1,11 +1,10 @@
 #include "ValueListFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <cstring>
 
 #include "AppError.h"
+#include "RegularFile.h"
 
 namespace kbs::valuelist {
 
@@ -20,17 +19,7 @@ const QString kSource = QStringLiteral("ValueListFile");
 }  // namespace
 
 Lines read(const QString& path, qsizetype maxLines) {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        fail(err::FileNotFound, QStringLiteral("File not found"), path);
-    if (info.isDir())
-        fail(err::PathFileAccess, QStringLiteral("Path/File access error"), path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(err::PathFileAccess, QStringLiteral("Path/File access error"), path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        fail(err::PathFileAccess, QStringLiteral("Path/File access error"), path);
+    const QByteArray bytes = regularfile::read(path, MaxFileBytes);
 
     Lines lines;
     lines.encoding = textcodec::detect(bytes);

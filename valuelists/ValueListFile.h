@@ -9,6 +9,9 @@ namespace kbs::valuelist {
 
 // A list holds at most this many values: its entries are numbered by a 16-bit index from 1.
 inline constexpr int MaxValues = 32766;
+// A list, the tips or a file opened in the editor is at most this long; a longer file is
+// refused rather than read.
+inline constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
 // The lines of a text file, read by the rules every list, the editor and the tips share:
 // a line ends at CR LF or at a lone CR, and the terminator is not part of it; a lone LF stays
@@ -22,8 +25,8 @@ struct Lines {
 };
 
 // Reads the file at `path`, at most `maxLines` lines (all when negative).
-// Throws AppError: err::FileNotFound when there is no file, err::PathFileAccess when it
-// cannot be read.
+// Throws AppError: err::FileNotFound when there is no file, err::PathFileAccess (saying why)
+// when it cannot be read: not a regular file, longer than MaxFileBytes, unreadable.
 Lines read(const QString& path, qsizetype maxLines = -1);
 
 // Replaces the file at `path` by `text` as a whole, through a scratch file beside it that is

@@ -11,9 +11,21 @@ bool LoadFileIntoTextbox(EditorTextBox& box, const QString& path) {
     valuelist::Lines lines;
     try {
         lines = valuelist::read(path);
-    } catch (const AppError&) {
-        prompts().msgBox(textboxText::FileNotFound, mb::OKOnly, textboxText::ErrorTitle);
+    } catch (const AppError& e) {
+        prompts().msgBox(e.number() == err::FileNotFound
+                             ? textboxText::FileNotFound
+                             : textboxText::CannotOpen.arg(e.description()),
+                         mb::OKOnly, textboxText::ErrorTitle);
         return false;
+    }
+    for (const QString& line : lines.values) {
+        if (line.size() > MaxEditorLine) {
+            prompts().msgBox(
+                textboxText::CannotOpen.arg(
+                    textboxText::LineTooLong.arg(path).arg(line.size()).arg(MaxEditorLine)),
+                mb::OKOnly, textboxText::ErrorTitle);
+            return false;
+        }
     }
     box.setEncoding(lines.encoding);
     box.setText(lines.values.join(QStringLiteral("\r\n")));
