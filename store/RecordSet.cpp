@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <set>
 
 #include "AppError.h"
@@ -20,6 +21,14 @@ const QString kSource = QStringLiteral("RecordSet");
                    QStringLiteral("Either BOF or EOF is True, or the current record has been "
                                   "deleted. Requested operation requires a current record."));
 }
+
+const char* const kNotOverwritten =
+    "Your entries were not saved over the other program's. Cancel shows the record as it is "
+    "now; saving again stores your entries over it.";
+const char* const kNotDeleted = "It was not deleted.";
+const QString kNoKeyLeft = QStringLiteral(
+    "No record can be added: the catalogue has given out the highest record "
+    "number (ID 9223372036854775807) there is.");
 
 [[noreturn]] void closedObject() {
     throw AppError(err::ObjectClosed, kSource,
@@ -303,15 +312,41 @@ RecordSet::Cell RecordSet::cellOf(const Row& row, int position) const {
 }
 
 RecordSet::Row RecordSet::readRow(Bookmark key) const {
+    Row row;
+    if (!readRowIfThere(key, row))
+        noCurrentRecord();
+    return row;
+}
+
+bool RecordSet::readRowIfThere(Bookmark key, Row& row) const {
     const std::string sql = "SELECT " + selectList(true) + " FROM " +
                             sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
     sqlite::Stmt stmt(m_conn->handle(), sql, kSource);
     sqlite3_bind_int64(stmt.get(), 1, key);
     if (!stmt.step(kSource))
-        noCurrentRecord();
-    Row row;
+        return false;
     buildRow(stmt.get(), row, key);
-    return row;
+    return true;
+}
+
+// Optimistic locking: inside the write's transaction, the row must still be as this record set
+// read it. A long binary is compared by its length only, so no picture is read for this. When
+// another program changed the row, the snapshot takes the row as it is now, so that the record
+// shows as stored and a second attempt is a choice made knowing it.
+void RecordSet::requireUnchanged(const char* refused) {
+    Row& seen = m_rows[size_t(m_pos)];
+    Row now;
+    if (!readRowIfThere(seen.key, now)) {
+        sqlite::fail(kSource, QStringLiteral("Another program deleted this record after it was "
+                                             "read here. %1")
+                                  .arg(QString::fromUtf8(refused)));
+    }
+    if (now.data != seen.data) {
+        seen = std::move(now);
+        sqlite::fail(kSource, QStringLiteral("Another program changed this record after it was "
+                                             "read here. %1")
+                                  .arg(QString::fromUtf8(refused)));
+    }
 }
 
 // ---------------------------------------------------------------- position
@@ -790,12 +825,19 @@ void RecordSet::update() {
             }
             sql += " (" + names + ") VALUES (" + marks + ")";
         }
-        runInTransaction([&] {
-            sqlite::Stmt st(db, sql, kSource);
-            bindAll(st.get());
-            st.step(kSource);
-            key = sqlite3_last_insert_rowid(db);
-        });
+        try {
+            runInTransaction([&] {
+                sqlite::Stmt st(db, sql, kSource);
+                bindAll(st.get());
+                st.step(kSource);
+                key = sqlite3_last_insert_rowid(db);
+            });
+        } catch (const AppError&) {
+            // The engine says "database or disk is full" when it has no key left to give.
+            if (keysUsedUp())
+                sqlite::fail(kSource, kNoKeyLeft);
+            throw;
+        }
         Row row = readRow(key);
         m_rows.push_back(std::move(row));
         m_pos = static_cast<long>(m_rows.size()) - 1;
@@ -811,6 +853,7 @@ void RecordSet::update() {
             }
             sql += " WHERE rowid = ?";
             runInTransaction([&] {
+                requireUnchanged(kNotOverwritten);
                 sqlite::Stmt st(db, sql, kSource);
                 const int k = bindAll(st.get());
                 sqlite3_bind_int64(st.get(), k, key);
@@ -825,6 +868,26 @@ void RecordSet::update() {
     }
     for (auto& p : m_pending)
         p = Pending{};
+}
+
+// Whether the table has given out its highest possible key, directly or through the
+// AUTOINCREMENT counter.
+bool RecordSet::keysUsedUp() const {
+    const std::string table = sqlite::quoteName(m_baseTable);
+    const std::string probes[] = {
+        "SELECT max(rowid) FROM " + table,
+        "SELECT seq FROM sqlite_sequence WHERE name = '" + m_baseTable + "'"};
+    for (const std::string& sql : probes) {
+        sqlite3_stmt* st = nullptr;
+        bool top = false;
+        if (sqlite3_prepare_v2(m_conn->handle(), sql.c_str(), -1, &st, nullptr) == SQLITE_OK &&
+            sqlite3_step(st) == SQLITE_ROW)
+            top = sqlite3_column_int64(st, 0) == std::numeric_limits<sqlite3_int64>::max();
+        sqlite3_finalize(st);
+        if (top)
+            return true;
+    }
+    return false;
 }
 
 void RecordSet::cancelUpdate() noexcept {
@@ -856,9 +919,12 @@ void RecordSet::deleteCurrent() {
     resetChunk();
     const std::string sql = "DELETE FROM " + sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
     runInTransaction([&] {
+        requireUnchanged(kNotDeleted);
         sqlite::Stmt st(db, sql, kSource);
         sqlite3_bind_int64(st.get(), 1, key);
         st.step(kSource);
+        if (sqlite3_changes(db) != 1)
+            sqlite::fail(kSource, QStringLiteral("The record to delete no longer exists."));
     });
     m_editing = false;
     for (auto& p : m_pending)

@@ -145,6 +145,9 @@ private:
     void buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const;
     std::string selectList(bool useOrigin) const;
     Row readRow(Bookmark key) const;
+    bool readRowIfThere(Bookmark key, Row& row) const;
+    void requireUnchanged(const char* refused);
+    bool keysUsedUp() const;
     void beginEdit();
     void leaveRecord();  // before a move: writes or drops pending changes, resets chunk reads
     void resetChunk() const;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "AppError.h"
@@ -102,11 +103,19 @@ bool createEmptyCatalogue(const QString& path, QString* error) {
 }
 
 void verifyCatalogue(sqlite3* db) {
-    sqlite::Stmt st(db, "SELECT name FROM pragma_table_info('table1')", kSource);
+    sqlite::Stmt st(db, "SELECT name, type, pk FROM pragma_table_info('table1')", kSource);
     QStringList present;
+    QStringList keys;
+    QString idType;
+    auto text = [&](int i) {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), i)));
+    };
     while (st.step(kSource)) {
-        present << QString::fromUtf8(
-            reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+        present << text(0);
+        if (sqlite3_column_int(st.get(), 2) > 0)
+            keys << text(0);
+        if (text(0).compare(QLatin1String(collection::IdColumn), Qt::CaseInsensitive) == 0)
+            idType = text(1);
     }
     if (present.isEmpty()) {
         throw AppError(err::EngineError, kSource, QStringLiteral("no such table: table1"));
@@ -121,6 +130,37 @@ void verifyCatalogue(sqlite3* db) {
                        QStringLiteral("table1 lacks the column%1 %2")
                            .arg(missing.size() > 1 ? QStringLiteral("s") : QString(),
                                 missing.join(QStringLiteral(", "))));
+    }
+    // Saving and deleting find a record by its ID, which must therefore be the table's own key.
+    const QString id = QString::fromLatin1(collection::IdColumn);
+    QString why;
+    if (keys.isEmpty())
+        why = QStringLiteral("the table has no primary key");
+    else if (keys.size() > 1 || keys.first().compare(id, Qt::CaseInsensitive) != 0)
+        why = QStringLiteral("its primary key is %1").arg(keys.join(QStringLiteral(", ")));
+    else if (idType.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) != 0)
+        why = QStringLiteral("ID is declared %1")
+                  .arg(idType.isEmpty() ? QStringLiteral("without a type") : idType);
+    if (!why.isEmpty()) {
+        throw AppError(err::EngineError, kSource,
+                       QStringLiteral("Records of table1 cannot be saved or deleted: its column ID "
+                                      "must be its INTEGER PRIMARY KEY, but %1.")
+                           .arg(why));
+    }
+    // The grid and the search go by position.
+    for (const auto& c : collection::columns) {
+        const QString name = QString::fromLatin1(c.name);
+        if (present.at(c.position).compare(name, Qt::CaseInsensitive) != 0) {
+            const qsizetype at = present.indexOf(QRegularExpression(
+                QRegularExpression::anchoredPattern(QRegularExpression::escape(name)),
+                QRegularExpression::CaseInsensitiveOption));
+            throw AppError(err::EngineError, kSource,
+                           QStringLiteral("The columns of table1 are in the wrong order: %1 is "
+                                          "column %2 but must be column %3.")
+                               .arg(name)
+                               .arg(at + 1)
+                               .arg(c.position + 1));
+        }
     }
 }
 
