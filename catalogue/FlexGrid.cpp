@@ -64,7 +64,16 @@ int FlexGridModel::columnCount(const QModelIndex& parent) const {
 QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    return cell(index.row(), index.column());
+    // A cell shows far less than this; decoding and laying out megabytes of text would freeze
+    // the grid. The cut falls on a whole UTF-8 character.
+    constexpr size_t kMaxShownBytes = 4000;
+    std::string_view utf8 = cellUtf8(index.row(), index.column());
+    if (utf8.size() <= kMaxShownBytes)
+        return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    size_t end = kMaxShownBytes;
+    while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
+        --end;
+    return QString::fromUtf8(utf8.data(), qsizetype(end)) + QChar(0x2026);
 }
 
 QVariant FlexGridModel::headerData(int section, Qt::Orientation o, int role) const {

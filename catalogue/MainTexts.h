@@ -27,6 +27,10 @@ inline const QString ScratchPicture = QStringLiteral("ok.jpg");
 inline const QString InvalidImage =
     QStringLiteral("File does not appear to be a valid image file...");
 
+// The mark after a line of a field shown cut short.
+inline const QString ValueCut =
+    QStringLiteral(" \u2026 [%1 more characters not shown; this field cannot be edited here]");
+
 // Start-up failures (the program then ends).
 inline const QString CannotOpen = QStringLiteral("The catalogue %1 cannot be opened:\r\n\r\n%2");
 

@@ -79,6 +79,8 @@ public:
     void cmdSelect_Click();
     // The largest picture a record takes into the catalogue.
     static constexpr qint64 MaxPictureBytes = 64LL * 1024 * 1024;
+    // The longest line of a field shown in full; a longer one would freeze the window.
+    static constexpr qsizetype MaxShownLine = 10000;
 
     // ---- pick menus: the icon handlers; an entry chosen goes into the icon's field
     void Image10_Click();
@@ -166,6 +168,7 @@ private:
     void installKeyboard();             // the window's keys: frmMainKeys.cpp
     void pickMenuEntryChosen(MenuEntryArray& entries, int box, int Index);
     void showStoredPicture();
+    static QString cutLongLines(const QString& value, bool& cut);
     QSize pictureFill() const;
     void storeChosenPicture();
     void setStatusText(const QString& text);
@@ -181,6 +184,9 @@ private:
     int m_gridCols = 0;
     bool m_centred = false;
     std::optional<RecordSet::Bookmark> m_shown;  // the record the detail fields show
+    bool m_notesCut = false;                     // the notes show a long line cut short
+    std::array<bool, 23> m_boxCut{};             // the same for each box
+    bool m_panelLocked = true;                   // as Lock_Display left the panel
     QMap<QString, QToolButton*> m_buttons;
     QMap<QString, QMenu*> m_pickMenus;
     QMap<QString, MenuEntryArray*> m_entryArrays;

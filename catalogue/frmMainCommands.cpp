@@ -20,6 +20,7 @@
 #include "OpenSaveDialog.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
+#include "RegularFile.h"
 #include "ResumeNext.h"
 #include "frmMain.h"
 
@@ -31,6 +32,7 @@ const QString kOneRecordText = QStringLiteral(
 const QString kOneRecordTitle = QStringLiteral("No Records to Delete");
 const QString kDeleteText = QStringLiteral("You are about to delete this record, are you sure?");
 const QString kDeleteTitle = QStringLiteral("Delete Record");
+const QString kDeleteFailed = QStringLiteral("The record could not be deleted:\r\n\r\n%1");
 const QString kNoRecordText = QStringLiteral("There is no record to search");
 const QString kNoRecordTitle = QStringLiteral("Exiting");
 const QString kSearchPrompt = QStringLiteral("Search for an entry");
@@ -47,6 +49,7 @@ const QString kPictureTooLarge = QStringLiteral(
 const QString kPictureUnreadable = QStringLiteral(
     "The picture file %1 could not be read:\r\n\r\n%2\r\n\r\nThe record keeps the picture it "
     "had.");
+const QString kPictureNotTaken = QStringLiteral("\r\n\r\nThe record keeps the picture it had.");
 
 struct ReportEntry {
     const char* entry;
@@ -134,9 +137,17 @@ void frmMain::cmdSelect_Click() {
         // A picture the catalogue cannot hold is refused here, before anything changes.
         if (!path.isEmpty() && Option1[0]->isChecked() && refuseTooLarge(path))
             return;
+        const QString before = txtPicDir->text();
         txtPicDir->setText(chosen);
-        if (!path.isEmpty())
-            Load_Picture(path);
+        if (!path.isEmpty()) {
+            try {
+                Load_Picture(path);
+            } catch (const AppError& e) {
+                // A file that is not a picture is not kept for the save.
+                txtPicDir->setText(before);
+                throw AppError(e.number(), e.source(), e.description() + kPictureNotTaken);
+            }
+        }
     } catch (const AppError& e) {
         if (e.number() == err::CancelSelected)
             return;
@@ -171,7 +182,15 @@ void frmMain::Delete_Record() {
         returnToShown();
         const bool onShown = rs->hasCurrentRecord() && rs->bookmark() == *m_shown;
         if (onShown) {
-            resumeNext([&] { rs->deleteCurrent(); });
+            // A refused delete says so and changes nothing on screen.
+            try {
+                rs->deleteCurrent();
+            } catch (const std::exception& e) {
+                returnToShown();
+                prompts().msgBox(kDeleteFailed.arg(QString::fromUtf8(e.what())),
+                                 mb::OKOnly | mb::Critical, kDeleteTitle);
+                return;
+            }
             resumeNext([&] { rs->update(); });
         }
     }
@@ -279,19 +298,14 @@ void frmMain::storeChosenPicture() {
     // as it was.
     if (refuseTooLarge(path))
         return;
-    QFile file(path);
     QByteArray bytes;
-    bool ok = file.open(QIODevice::ReadOnly);
-    if (ok) {
-        bytes = file.readAll();
-        ok = file.error() == QFileDevice::NoError && bytes.size() == file.size();
-    }
-    if (!ok) {
-        prompts().msgBox(kPictureUnreadable.arg(path, file.errorString()),
+    try {
+        bytes = regularfile::read(path, MaxPictureBytes);
+    } catch (const AppError& e) {
+        prompts().msgBox(kPictureUnreadable.arg(path, e.description()),
                          mb::OKOnly | mb::Exclamation, mainText::AppTitle);
         return;
     }
-    file.close();
     resumeNext([&] { rs->fields(pic).appendChunk(bytes); });
     resumeNext([&] { rs->fields(pathCol).setValue(QString()); });
 }

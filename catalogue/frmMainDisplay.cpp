@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <utility>
 
 #include "AppError.h"
 #include "Collection.h"
@@ -33,7 +34,42 @@ void frmMain::Clear_Display() {
     imgPicture->clearPicture();
     txtPicDir->setText(QString());
     txtNotes->setPlainText(QString());
+    m_notesCut = false;
+    txtNotes->setReadOnly(m_panelLocked);
+    for (size_t i = 0; i < m_boxCut.size(); ++i) {
+        if (std::exchange(m_boxCut[i], false))
+            txtTextl[i]->setLocked(m_panelLocked);
+    }
     m_shown.reset();
+}
+
+// A value with a line too long to lay out quickly is shown with that line cut and a mark, and
+// cannot be edited here: a save leaves it as stored.
+QString frmMain::cutLongLines(const QString& value, bool& cut) {
+    cut = false;
+    if (value.size() <= MaxShownLine)
+        return value;
+    QString shown;
+    qsizetype start = 0;
+    while (start <= value.size()) {
+        qsizetype end = value.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = value.size();
+        const qsizetype length = end - start;
+        if (length <= MaxShownLine) {
+            shown += QStringView(value).mid(start, length);
+        } else {
+            const qsizetype keep =
+                MaxShownLine - (value.at(start + MaxShownLine - 1).isHighSurrogate() ? 1 : 0);
+            shown += QStringView(value).mid(start, keep);
+            shown += mainText::ValueCut.arg(length - MaxShownLine);
+            cut = true;
+        }
+        if (end < value.size())
+            shown += QLatin1Char('\n');
+        start = end + 1;
+    }
+    return cut ? shown : value;
 }
 
 void frmMain::Update_Display() {
@@ -54,10 +90,14 @@ void frmMain::Update_Display() {
                 return;
             const int pos = collection::positionOf(QString::fromLatin1(name));
             const int box = collection::columns[size_t(pos)].box;
-            if (box >= 0)
-                txtTextl[size_t(box)]->setText(*text);
-            else
-                txtNotes->setPlainText(*text);
+            if (box >= 0) {
+                bool& cut = m_boxCut[size_t(box)];
+                txtTextl[size_t(box)]->setText(cutLongLines(*text, cut));
+                txtTextl[size_t(box)]->setLocked(m_panelLocked || cut);
+            } else {
+                txtNotes->setPlainText(cutLongLines(*text, m_notesCut));
+                txtNotes->setReadOnly(m_panelLocked || m_notesCut);
+            }
         });
     }
     showStoredPicture();
@@ -70,7 +110,7 @@ QSize frmMain::pictureFill() const {
 }
 
 void frmMain::Load_Picture(const QString& sImage) {
-    if (sImage.isEmpty() || !QFileInfo(sImage).isFile()) {
+    if (sImage.isEmpty() || !QFileInfo::exists(sImage)) {
         imgPicture->clearPicture();
         return;
     }

@@ -35,11 +35,12 @@ void frmMain::setModeButtonsEnabled(bool enabled) {
 }
 
 void frmMain::Lock_Display(bool bInput) {
-    for (auto* box : txtTextl)
-        box->setLocked(bInput);
+    for (size_t i = 0; i < txtTextl.size(); ++i)
+        txtTextl[i]->setLocked(bInput || m_boxCut[i]);
     for (auto* img : m_imageControls)
         img->setEnabled(!bInput);
-    txtNotes->setReadOnly(bInput);
+    m_panelLocked = bInput;
+    txtNotes->setReadOnly(bInput || m_notesCut);
     Option1[0]->setEnabled(!bInput);
     Option1[1]->setEnabled(!bInput);
     cmdPlus->setEnabled(!bInput);
@@ -114,8 +115,10 @@ void frmMain::cmdSave_Click() {
 }
 
 bool frmMain::Save_Record() {
-    for (auto* box : txtTextl) {
-        resumeNext([&] { box->setText(collection::storedBoxText(box->text())); });
+    for (size_t i = 0; i < txtTextl.size(); ++i) {
+        if (!m_boxCut[i])
+            resumeNext(
+                [&] { txtTextl[i]->setText(collection::storedBoxText(txtTextl[i]->text())); });
     }
     resumeNext([&] {
         if (txtNotes->toPlainText().isEmpty())
@@ -127,9 +130,13 @@ bool frmMain::Save_Record() {
     for (int box : kWriteOrder) {
         resumeNext([&] {
             if (box < 0) {
+                if (m_notesCut)
+                    return;  // shown cut, so left as stored
                 rs->fields(QString::fromLatin1(collection::NotesColumn))
                     .setValue(txtNotes->toPlainText());
             } else {
+                if (m_boxCut[size_t(box)])
+                    return;
                 const auto& col = collection::columnOfBox(box);
                 rs->fields(QString::fromLatin1(col.name)).setValue(txtTextl[size_t(box)]->text());
             }
