@@ -159,16 +159,16 @@ private Q_SLOTS:
             return timer.elapsed() < 2000;
         };
         QVERIFY(answers());
-        win->Edit_Record();
+        win.press("Edit");
         QVERIFY(win->txtNotes->isReadOnly() && win->txtTextl[1]->locked());
         QVERIFY(win->txtNotes->toPlainText().size() < 11000);
         QVERIFY(win->txtTextl[1]->text().size() < 11000);
         win->txtTextl[2]->setText(QStringLiteral("1990"));
-        win->cmdSave_Click();
+        win.save();
         QVERIFY(answers());
         QCOMPARE(env.rows("SELECT Description, Notes, Year FROM table1").value(0),
                  QVariantList({huge, huge, "1990"}));
-        win->Add_New_Record();
+        win.press("Add");
         QVERIFY(!win->txtNotes->isReadOnly() && !win->txtTextl[1]->locked());
     }
 
@@ -188,12 +188,12 @@ private Q_SLOTS:
         test::TestEnv env;
         env.addRecord({{"Description", "first"}, {"Year", "1990"}});
         test::Window win(env);
-        win->Edit_Record();
+        win.press("Edit");
         env.exec(meanwhile);
         const QList<QVariantList> theirs = env.rows("SELECT * FROM table1");
         win->txtTextl[2]->setText(QStringLiteral("2001"));
         env.prompts().answerMsg(mb::OK);
-        win->cmdSave_Click();
+        win.save();
         QCOMPARE(env.prompts().shown.size(), 1);
         QVERIFY(env.prompts().shown.first().text.contains(told));
         QCOMPARE(env.rows("SELECT * FROM table1"), theirs);
@@ -210,7 +210,7 @@ private Q_SLOTS:
         env.exec("UPDATE table1 SET Year = '1999' WHERE Description = 'one'");
         env.prompts().answerMsg(mb::OK);
         env.prompts().answerMsg(mb::OK);
-        win->Delete_Record();
+        win.press("Delete");
         QCOMPARE(env.prompts().shown.size(), 2);
         QVERIFY(env.prompts().shown.at(1).text.startsWith("The record could not be deleted:"));
         QCOMPARE(env.value("SELECT count(*) FROM table1").toInt(), 2);
@@ -257,9 +257,9 @@ private Q_SLOTS:
         test::TestEnv env;
         env.exec("INSERT INTO table1 (ID, Description) VALUES (9223372036854775807, 'last')");
         test::Window win(env);
-        win->Add_New_Record();
+        win.press("Add");
         env.prompts().answerMsg(mb::OK);
-        win->cmdSave_Click();
+        win.save();
         QVERIFY(env.prompts().shown.value(0).text.contains("highest record number"));
         QCOMPARE(env.value("SELECT count(*) FROM table1").toInt(), 1);
     }
@@ -282,15 +282,15 @@ private Q_SLOTS:
         else
             makeHostile(kind, chosen);
         test::Window win(env);
-        win->Edit_Record();
+        win.press("Edit");
         win->Option1[0]->setChecked(true);
         dialogs.chooseFile(chosen);
         env.prompts().answerMsg(mb::OK);
-        win->cmdSelect_Click();
+        win->cmdSelect->click();
         QCOMPARE(env.prompts().shown.size(), 1);
         QVERIFY(env.prompts().shown.first().text.startsWith(mainText::InvalidImage));
         QVERIFY(env.prompts().shown.first().text.endsWith("The record keeps the picture it had."));
-        win->cmdSave_Click();
+        win.save();
         QCOMPARE(env.value("SELECT binpicdata FROM table1").toByteArray(), old);
     }
 
@@ -316,7 +316,6 @@ private Q_SLOTS:
             QVERIFY2(!QFile::exists(env.path(name)), qPrintable(name));
         for (const QString& name : kept)
             QVERIFY2(QFile::exists(env.path(name)), qPrintable(name));
-        env.prompts().answerMsg(mb::Yes);
     }
 };
 
