@@ -341,12 +341,29 @@ void RecordSet::requireUnchanged(const char* refused) {
                                              "read here. %1")
                                   .arg(QString::fromUtf8(refused)));
     }
-    if (now.data != seen.data) {
+    bool changed = now.data != seen.data;
+    // The picture and the columns after it are not in the snapshot: those this record set
+    // showed are compared as first seen (a picture by its type and length only).
+    for (auto it = m_seen.lower_bound({seen.key, 0});
+         it != m_seen.end() && it->first.first == seen.key; ++it) {
+        std::string current = signature(fetch(seen.key, it->first.second));
+        if (current != it->second) {
+            changed = true;
+            it->second = std::move(current);
+        }
+    }
+    if (changed) {
         seen = std::move(now);
+        m_looked = Looked{};
         sqlite::fail(kSource, QStringLiteral("Another program changed this record after it was "
                                              "read here. %1")
                                   .arg(QString::fromUtf8(refused)));
     }
+}
+
+void RecordSet::forgetSeen(Bookmark key) {
+    m_seen.erase(m_seen.lower_bound({key, 0}), m_seen.lower_bound({key + 1, 0}));
+    m_looked = Looked{};
 }
 
 // ---------------------------------------------------------------- position
@@ -575,6 +592,16 @@ QByteArray RecordSet::readLazy(Bookmark key, int position) const {
 const RecordSet::Looked& RecordSet::lookUp(Bookmark key, int position) const {
     if (m_looked.position == position && m_looked.key == key)
         return m_looked;
+    m_looked = fetch(key, position);
+    m_seen.try_emplace({key, position}, signature(m_looked));
+    return m_looked;
+}
+
+std::string RecordSet::signature(const Looked& v) {
+    return std::to_string(v.type) + ' ' + std::to_string(v.size) + ' ' + v.text;
+}
+
+RecordSet::Looked RecordSet::fetch(Bookmark key, int position) const {
     const std::string q = sqlite::quoteName(m_cols[size_t(position)].origin);
     const std::string sql = "SELECT typeof(" + q + "), CASE WHEN typeof(" + q +
                             ")='blob' THEN length(" + q + ") END, CASE WHEN typeof(" + q +
@@ -599,8 +626,7 @@ const RecordSet::Looked& RecordSet::lookUp(Bookmark key, int position) const {
         v.size = v.type == SQLITE_NULL ? -1 : qint64(v.text.size());
     v.key = key;
     v.position = position;
-    m_looked = std::move(v);
-    return m_looked;
+    return v;
 }
 
 void RecordSet::beginEdit() {
@@ -863,6 +889,7 @@ void RecordSet::update() {
                 }
             });
             m_rows[size_t(m_pos)] = readRow(key);
+            forgetSeen(key);
         }
         m_editing = false;
     }
@@ -929,6 +956,7 @@ void RecordSet::deleteCurrent() {
     m_editing = false;
     for (auto& p : m_pending)
         p = Pending{};
+    forgetSeen(key);
     m_rows.erase(m_rows.begin() + m_pos);
     m_deletedCurrent = true;
 }

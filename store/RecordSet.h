@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -154,6 +155,9 @@ private:
     void touch(int position) const;
     QByteArray readLazy(Bookmark key, int position) const;
     const Looked& lookUp(Bookmark key, int position) const;
+    Looked fetch(Bookmark key, int position) const;
+    static std::string signature(const Looked& v);
+    void forgetSeen(Bookmark key);
     void runInTransaction(const std::function<void()>& body);
 
     Connection* m_conn = nullptr;
@@ -181,6 +185,9 @@ private:
     mutable QByteArray m_chunkBuffer;
     mutable qint64 m_chunkBufferStart = 0;
     mutable Looked m_looked;
+    // The values not in the snapshot as first looked up, per record and column, so that a
+    // write can tell whether another program changed them since.
+    mutable std::map<std::pair<Bookmark, int>, std::string> m_seen;
 };
 
 }  // namespace kbs

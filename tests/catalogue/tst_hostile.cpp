@@ -165,6 +165,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("told");
         const char* changed = "UPDATE table1 SET Description = 'theirs' WHERE ID = 1";
         QTest::addRow("save, changed") << "Save" << changed << "Another program changed this";
+        QTest::addRow("save, picture changed")
+            << "Save"
+            << "UPDATE table1 SET picpath = 'theirs.jpg', binpicdata = x'00' WHERE ID = 1"
+            << "Another program changed this";
         QTest::addRow("save, deleted") << "Save"
                                        << "DELETE FROM table1 WHERE ID = 1"
                                        << "Another program deleted this";
