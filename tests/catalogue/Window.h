@@ -86,11 +86,6 @@ struct Window {
         const int x = h->sectionViewportPosition(col) + h->sectionSize(col) / 2;
         QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(x, h->height() / 2));
     }
-    // Clicks a pick list's icon ("Image7", ...) and lets `act` work on the menu that pops up.
-    bool pickFrom(const char* icon, const std::function<void(QWidget*)>& act) {
-        auto* img = w->findChild<ImageBox*>(QLatin1String(icon));
-        return img && meetModal([&] { QTest::mouseClick(img, Qt::LeftButton); }, act);
-    }
     int count() const { return env.value(u"SELECT count(*) FROM table1"_s).toInt(); }
     QString stored(const char* column, qint64 id) const {
         return env.value(u"SELECT %1 FROM table1 WHERE ID=?"_s.arg(QLatin1String(column)), {id})

@@ -10,7 +10,6 @@
 //   kbsmgr-crashdriver listcheck DIR        (exit 0 when the list holds one text whole)
 #include <QApplication>
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMap>
