@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "Backup.h"
+#include "BenchPrompts.h"
 #include "Collection.h"
 #include "Connection.h"
 #include "DataGen.h"
@@ -42,7 +43,6 @@
 #include "RecordSet.h"
 #include "ReportPreview.h"
 #include "Schema.h"
-#include "ScriptedPrompts.h"
 #include "Settings.h"
 #include "Startup.h"
 #include "frmMain.h"
@@ -182,7 +182,7 @@ void runUpdate(const QString& db, bool indexed) {
 // itself (a link to it) when it is too large to copy.
 struct Window {
     QTemporaryDir dir;
-    test::ScriptedPrompts prompts;
+    bench::BenchPrompts prompts;
     Program program;
     double startMs = 0;
     double startCpuMs = 0;

@@ -15,6 +15,7 @@
 #include "AppError.h"
 #include "Prompts.h"
 #include "TextRules.h"
+#include "Twips.h"
 
 namespace kbs {
 
@@ -368,8 +369,8 @@ private:
 
     void raiseMouse(MouseSignal signal, qint16 button, const QMouseEvent* e) {
         qint16 shift = shiftState(e->modifiers());
-        float x = float(e->position().x() * 1440.0 / logicalDpiX());
-        float y = float(e->position().y() * 1440.0 / logicalDpiY());
+        float x = float(pixelsToTwips(e->position().x(), logicalDpiX()));
+        float y = float(pixelsToTwips(e->position().y(), logicalDpiY()));
         (m_owner->*signal)(button, shift, x, y);
     }
 

@@ -6,6 +6,7 @@
 #include "Ambient.h"
 #include "AppError.h"
 #include "FileDialog.h"
+#include "Twips.h"
 
 namespace kbs {
 
@@ -62,9 +63,7 @@ OpenSaveDialog::OpenSaveDialog(QWidget* parent) : QWidget(parent) {
 }
 
 void OpenSaveDialog::applyDesignSize() {
-    const int w = int(std::lround(DesignSizeTwips * logicalDpiX() / 1440.0));
-    const int h = int(std::lround(DesignSizeTwips * logicalDpiY() / 1440.0));
-    setFixedSize(w, h);
+    setFixedSize(twipsToPixelsX(DesignSizeTwips, *this), twipsToPixelsY(DesignSizeTwips, *this));
 }
 
 void OpenSaveDialog::setVisible(bool visible) {

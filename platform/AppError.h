@@ -50,6 +50,10 @@ inline constexpr int OperationNotAllowed = 3219;
 inline constexpr int MultipleStepErrors = -2147217887;
 inline constexpr int EngineError = -2147467259;
 inline constexpr int LegacyCatalogue = 3343;
+// Control arrays (the pick menus' entry arrays).
+inline constexpr int NoSuchArrayElement = 340;
+inline constexpr int AlreadyLoaded = 360;
+inline constexpr int CannotUnloadDesignTime = 362;
 }  // namespace err
 
 }  // namespace kbs

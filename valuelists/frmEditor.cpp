@@ -8,9 +8,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "AppError.h"
 #include "EditorTextBox.h"
@@ -18,6 +16,7 @@
 #include "OpenSaveDialog.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
+#include "Twips.h"
 #include "frmFind.h"
 #include "frmReplace.h"
 #include "modTextboxFile.h"
@@ -25,20 +24,6 @@
 namespace kbs {
 
 namespace {
-
-// The window is designed in twips, 1440 to the inch.
-double dpi(bool horizontal) {
-    const QScreen* s = QGuiApplication::primaryScreen();
-    if (!s)
-        return 96.0;
-    return horizontal ? s->logicalDotsPerInchX() : s->logicalDotsPerInchY();
-}
-int twipsX(int twips) {
-    return int(std::lround(twips * dpi(true) / 1440.0));
-}
-int twipsY(int twips) {
-    return int(std::lround(twips * dpi(false) / 1440.0));
-}
 
 // Designer places, in twips.
 constexpr int kListWidth = 2775, kListHeight = 5940;
@@ -63,7 +48,8 @@ frmEditor::frmEditor(const QString& mainCaption, QWidget* parent)
     setSizeGripEnabled(false);
     buildControls();
     buildMenus();
-    resize(twipsX(kClientWidth), twipsY(kClientHeight) + menuBar->sizeHint().height());
+    resize(twipsToPixelsX(kClientWidth),
+           twipsToPixelsY(kClientHeight) + menuBar->sizeHint().height());
     Form_Load();
 }
 
@@ -89,7 +75,7 @@ void frmEditor::buildControls() {
     lstSections = new FileListBox(client);
     lstSections->setObjectName(QStringLiteral("lstSections"));
     lstSections->setAccessibleName(QStringLiteral("Value lists"));
-    lstSections->setGeometry(0, 0, twipsX(kListWidth), twipsY(kListHeight));
+    lstSections->setGeometry(twipsRect(0, 0, kListWidth, kListHeight));
 
     mid = new QFrame(client);
     mid->setObjectName(QStringLiteral("mid"));
@@ -98,7 +84,7 @@ void frmEditor::buildControls() {
     QPalette midPalette = mid->palette();
     midPalette.setColor(QPalette::Window, QColor(192, 192, 192));
     mid->setPalette(midPalette);
-    mid->setGeometry(twipsX(kMidLeft), 0, twipsX(kMidWidth), twipsY(kTextHeight));
+    mid->setGeometry(twipsRect(kMidLeft, 0, kMidWidth, kTextHeight));
 
     split = new QFrame(client);
     split->setObjectName(QStringLiteral("split"));
@@ -107,13 +93,12 @@ void frmEditor::buildControls() {
     QPalette splitPalette = split->palette();
     splitPalette.setColor(QPalette::Window, QColor(64, 64, 64));
     split->setPalette(splitPalette);
-    split->setGeometry(twipsX(kTextLeft - kSplitWidth), 0, twipsX(kSplitWidth),
-                       twipsY(kTextHeight));
+    split->setGeometry(twipsRect(kTextLeft - kSplitWidth, 0, kSplitWidth, kTextHeight));
 
     txtIni = new EditorTextBox(client);
     txtIni->setObjectName(QStringLiteral("txtIni"));
     txtIni->setAccessibleName(QStringLiteral("List text"));
-    txtIni->setGeometry(twipsX(kTextLeft), 0, twipsX(kTextWidth), twipsY(kTextHeight));
+    txtIni->setGeometry(twipsRect(kTextLeft, 0, kTextWidth, kTextHeight));
     txtIni->installEventFilter(this);
 
     txtTemp = new EditorTextBox(client);
@@ -201,13 +186,13 @@ void frmEditor::ResizeControls() {
     // Each step stands alone: one that would make a size negative is left out.
     const int innerWidth = client->width();
     const int innerHeight = client->height();
-    const int listHeight = innerHeight - twipsY(kBottomGap);
+    const int listHeight = innerHeight - twipsToPixelsY(kBottomGap);
     if (listHeight >= 0)
         lstSections->resize(lstSections->width(), listHeight);
-    const int textWidth = innerWidth - lstSections->width() - twipsX(kTextGap);
+    const int textWidth = innerWidth - lstSections->width() - twipsToPixelsX(kTextGap);
     if (textWidth >= 0)
         txtIni->resize(textWidth, txtIni->height());
-    const int textHeight = innerHeight - twipsY(kBottomGap);
+    const int textHeight = innerHeight - twipsToPixelsY(kBottomGap);
     if (textHeight >= 0)
         txtIni->resize(txtIni->width(), textHeight);
     mid->resize(mid->width(), txtIni->height());

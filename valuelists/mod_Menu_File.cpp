@@ -127,7 +127,7 @@ int MenuEntryArray::indexOf(const QAction* action) const {
 
 void MenuEntryArray::load(int index) {
     if (index < 1 || exists(index))
-        throw AppError(360, m_name, QStringLiteral("Object already loaded"));
+        throw AppError(err::AlreadyLoaded, m_name, QStringLiteral("Object already loaded"));
     if (size_t(index) >= m_entries.size())
         m_entries.resize(size_t(index) + 1);
     // The entry goes after every entry of a lower index, before the notice and before any
@@ -155,10 +155,12 @@ void MenuEntryArray::load(int index) {
 
 void MenuEntryArray::unload(int index) {
     if (index == 0)
-        throw AppError(362, m_name, QStringLiteral("Can't unload controls created at design time"));
+        throw AppError(err::CannotUnloadDesignTime, m_name,
+                       QStringLiteral("Can't unload controls created at design time"));
     Entry* e = at(index);
     if (!e)
-        throw AppError(340, m_name, QStringLiteral("Control array element doesn't exist"));
+        throw AppError(err::NoSuchArrayElement, m_name,
+                       QStringLiteral("Control array element doesn't exist"));
     delete e->action.data();
     *e = {};
     --m_loaded;
@@ -195,7 +197,8 @@ QString MenuEntryArray::caption(int index) const {
 void MenuEntryArray::setCaption(int index, const QString& caption) {
     Entry* e = at(index);
     if (!e)
-        throw AppError(340, m_name, QStringLiteral("Control array element doesn't exist"));
+        throw AppError(err::NoSuchArrayElement, m_name,
+                       QStringLiteral("Control array element doesn't exist"));
     e->value = caption;
     e->action->setText(shownText(caption));
 }

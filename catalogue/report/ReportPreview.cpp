@@ -24,11 +24,11 @@
 #include "DataReport.h"
 #include "Prompts.h"
 #include "ReportTexts.h"
+#include "Twips.h"
 
 namespace kbs {
 
 namespace {
-constexpr double kTwipsPerInch = 1440;
 constexpr int kZoomSteps[] = {50, 75, 100, 125, 150, 200, 300};
 }  // namespace
 
@@ -60,8 +60,8 @@ void ReportPageView::setZoom(double zoom) {
 
 QSizeF ReportPageView::paperSize(double zoom) const {
     const QSizeF twips = m_report.pageSizeTwips();
-    return {twips.width() / kTwipsPerInch * logicalDpiX() * zoom,
-            twips.height() / kTwipsPerInch * logicalDpiY() * zoom};
+    return {twipsToPixels(twips.width(), logicalDpiX()) * zoom,
+            twipsToPixels(twips.height(), logicalDpiY()) * zoom};
 }
 
 QRectF ReportPageView::paperRect() const {
