@@ -55,8 +55,6 @@ public:
     void setCols(int n);
     int fixedRows() const { return m_fixedRows; }
     void setFixedRows(int n);
-    int fixedCols() const { return 0; }
-    void setFixedCols(int) {}
 
     int row() const { return m_row; }
     void setRow(int r);
@@ -80,7 +78,6 @@ public:
     int colWidth(int c) const;  // twips
     void setColWidth(int c, int twips);
     void setSort(int how);  // 1 ascending, 2 descending, by Col
-    int selectionModeValue() const { return m_selectionMode; }
     void setSelectionModeValue(int mode);
     void clear();
 

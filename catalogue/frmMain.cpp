@@ -29,11 +29,14 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(FG1, &FlexGrid::Click, this, &frmMain::FG1_Click);
     connect(FG1, &FlexGrid::SelChange, this, &frmMain::FG1_SelChange);
     connect(FG1, &FlexGrid::EnterCell, this, &frmMain::FG1_EnterCell);
-    connectCommands();
+    connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
+    connect(cmdPlus, &QPushButton::clicked, this, &frmMain::cmdPlus_Click);
+    connect(cmdMinus, &QPushButton::clicked, this, &frmMain::cmdMinus_Click);
+    connect(cmdSelect, &QPushButton::clicked, this, &frmMain::cmdSelect_Click);
     connectPickMenus();
     installKeyboard();
     DataReport1 = new DataReport(this);
-    connect(DataReport1, &DataReport::Terminate, this, &frmMain::DataReport_Terminate);
 }
 
 frmMain::~frmMain() {
@@ -44,7 +47,6 @@ frmMain::~frmMain() {
 }
 
 void frmMain::Form_Load() {
-    m_gridCols = 25;
     setWindowTitle(mainText::TitlePrefix + QString::number(ProgramInfo::major()) +
                    QLatin1Char('.') + QString::number(ProgramInfo::minor()));
 

@@ -27,6 +27,13 @@ class QAction;
 
 namespace kbs {
 
+namespace collection {
+struct Place;
+}
+namespace mainText {
+enum class Command;
+}
+
 class Connection;
 class DataReport;
 class FlexGrid;
@@ -82,17 +89,9 @@ public:
     // The longest line of a field shown in full; a longer one would freeze the window.
     static constexpr qsizetype MaxShownLine = 10000;
 
-    // ---- pick menus: the icon handlers; an entry chosen goes into the icon's field
-    void Image10_Click();
-    void Image12_Click();
-    void Image9_Click();
-    void Image5_Click();
-    void Image7_Click();
-    void Image8_Click();
-    void Image3_Click();
-    void Image2_Click();
-    void Image6_Click();
-    void Image4_Click();
+    // ---- pick menus: a click on a list icon ("Image2", ...); an entry chosen goes into the
+    // icon's field. From the keyboard the menu opens at `place` instead of the pointer.
+    void pickMenuIconClicked(const QString& icon, std::optional<QPoint> place = std::nullopt);
     MenuEntryArray* entryArray(const QString& name) const;  // "mnuBaseColor", ...
 
     // ---- the other windows, modal
@@ -108,7 +107,6 @@ public:
     void Toolbar1_ButtonClick(const QString& key);
     void Toolbar1_ButtonMenuClick(const QString& text);
     void attachToolbarImages();
-    void DataReport_Terminate();
     DataReport* DataReport1 = nullptr;
 
     // ---- state the tests and the other windows read
@@ -116,7 +114,6 @@ public:
     RecordSet* recordSet() const { return rs.get(); }
     Connection* connection() const { return cn.get(); }
     QString statusText() const;
-    int gridColumnCount() const { return m_gridCols; }
     QToolButton* toolbarButton(const QString& key) const;
     QAction* toolbarMenuEntry(const QString& buttonKey, const QString& text) const;
     QMenu* pickMenu(const QString& name) const;
@@ -155,18 +152,17 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    static QIcon designIcon(const QString& name);
+    static QImage designImage(const QString& name, int w, int h);
     void buildLayout();
+    void addField(int box, const QString& caption, const collection::Place& at);
     void buildToolbar();
     void buildPickMenus();
     void fitCaptions();
-    void connectCommands();
     void connectPickMenus();
-    // A click on a list icon; from the keyboard the menu opens at `place` instead of the
-    // pointer.
-    void pickMenuIconClicked(const QString& icon, std::optional<QPoint> place = std::nullopt);
     QString listIconOf(int box) const;  // the icon whose list fills txtTextl(box), or ""
     void installKeyboard();             // the window's keys: frmMainKeys.cpp
-    void pickMenuEntryChosen(MenuEntryArray& entries, int box, int Index);
+    void runCommand(mainText::Command command);
     void showStoredPicture();
     static QString cutLongLines(const QString& value, bool& cut);
     QSize pictureFill() const;
@@ -174,14 +170,16 @@ private:
     void setStatusText(const QString& text);
     void deleteScratchFiles();
     void showReport(const QString& query, const QString& caption);
+    void showLastReport();
+    bool holdsNoRecord(bool ifUnknown) const;
+    bool fillGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header);
     // Keeps the Record set on the record the detail fields show.
+    class ShownRecordGuard;
     void rememberShown();
     void markShownRow(FlexGrid& grid);
-    void returnToShown();
 
     std::unique_ptr<Connection> cn;
     std::unique_ptr<RecordSet> rs;
-    int m_gridCols = 0;
     bool m_centred = false;
     std::optional<RecordSet::Bookmark> m_shown;  // the record the detail fields show
     bool m_notesCut = false;                     // the notes show a long line cut short
@@ -192,6 +190,29 @@ private:
     QMap<QString, MenuEntryArray*> m_entryArrays;
     QList<ImageBox*> m_imageControls;  // every image control, in the window's order
     QString m_reportQuery;             // the query of the last report entry chosen
+};
+
+// The Record set's cursor stays on the record the detail fields show. Every walk over the
+// window's Record set runs under this guard: when the guard goes out of scope, however the walk
+// ended, the cursor is back on the shown record (when the fields show one). Save and deletion,
+// which act on the shown record, take a guard that also puts the cursor there at once.
+class frmMain::ShownRecordGuard {
+public:
+    enum Start { AsItIs, OnShown };
+    // Guards only the window's own Record set; a walk over another set is left alone.
+    ShownRecordGuard(frmMain& window, const RecordSet& walked, Start start = AsItIs)
+        : m_window(&walked == window.rs.get() ? &window : nullptr) {
+        if (start == OnShown)
+            returnToShown();
+    }
+    ~ShownRecordGuard() { returnToShown(); }
+    ShownRecordGuard(const ShownRecordGuard&) = delete;
+    ShownRecordGuard& operator=(const ShownRecordGuard&) = delete;
+
+private:
+    void returnToShown() noexcept;
+
+    frmMain* m_window;
 };
 
 }  // namespace kbs

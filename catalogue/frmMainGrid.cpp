@@ -12,65 +12,64 @@
 
 namespace kbs {
 
-namespace {
-constexpr int kColWidths[] = {0, 2500, 500, 700, 700, 1400, 800};
-const QString kSortErrorTitle = QStringLiteral("Sort Error");
-}  // namespace
-
 bool frmMain::PopulateFlexGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
-    bool result = false;
-    try {
-        if (rs.bof() && rs.eof()) {
-            if (&rs == this->rs.get())
-                returnToShown();
-            return false;
-        }
-        const int cols = m_gridCols;
-        FlexGrid.setFixedRows(Header ? 1 : 0);
-        FlexGrid.setRows(int(rs.recordCount()) + (Header ? 1 : 0));
-        FlexGrid.setCols(cols);
-        FlexGrid.setFixedCols(0);
-        FlexGrid.clear();
-        rs.moveFirst();
-        if (Header) {
-            for (int c = 0; c < cols; ++c)
-                FlexGrid.setTextMatrix(0, c, rs.fieldName(c));
-        }
-        int r = Header ? 1 : 0;
-        std::vector<std::string_view> cells(static_cast<size_t>(cols));
-        std::vector<std::string> slow(static_cast<size_t>(cols));
-        while (!rs.eof()) {
-            for (int c = 0; c < cols; ++c) {
-                if (!rs.peekUtf8(c, cells[size_t(c)])) {
-                    slow[size_t(c)] = rs.isNull(c) ? std::string() : rs.utf8(c);
-                    cells[size_t(c)] = slow[size_t(c)];
-                }
-            }
-            FlexGrid.setRowTexts(r, cells.data(), cols);
-            ++r;
-            rs.moveNext();
+    bool filled = false;
+    {
+        const ShownRecordGuard keep(*this, rs);
+        try {
+            filled = fillGrid(FlexGrid, rs, Header);
+        } catch (const std::exception&) {
+            // The grid keeps the rows written so far.
         }
         FlexGrid.viewport()->update();
-        if (&rs == this->rs.get()) {
-            returnToShown();
-            markShownRow(FlexGrid);
-        }
-        // Giving the grid the focus fails while the window is not yet shown.
-        if (!FlexGrid.isVisible())
-            return false;
-        FlexGrid.setFocus();
-        result = true;
-    } catch (const std::exception&) {
-        FlexGrid.viewport()->update();
-        if (&rs == this->rs.get())
-            returnToShown();
     }
-    return result;
+    if (!filled)
+        return false;
+    if (&rs == this->rs.get())
+        markShownRow(FlexGrid);
+    // Giving the grid the focus fails while the window is not yet shown.
+    if (!FlexGrid.isVisible())
+        return false;
+    FlexGrid.setFocus();
+    return true;
+}
+
+// The walk of the fill: every record of rs into a row of the grid. False when rs holds none.
+bool frmMain::fillGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
+    if (rs.bof() && rs.eof())
+        return false;
+    const int cols = collection::GridColumns;
+    FlexGrid.setFixedRows(Header ? 1 : 0);
+    FlexGrid.setRows(int(rs.recordCount()) + (Header ? 1 : 0));
+    FlexGrid.setCols(cols);
+    FlexGrid.clear();
+    rs.moveFirst();
+    if (Header) {
+        for (int c = 0; c < cols; ++c)
+            FlexGrid.setTextMatrix(0, c, rs.fieldName(c));
+    }
+    int r = Header ? 1 : 0;
+    std::vector<std::string_view> cells(static_cast<size_t>(cols));
+    std::vector<std::string> slow(static_cast<size_t>(cols));
+    while (!rs.eof()) {
+        for (int c = 0; c < cols; ++c) {
+            if (!rs.peekUtf8(c, cells[size_t(c)])) {
+                slow[size_t(c)] = rs.isNull(c) ? std::string() : rs.utf8(c);
+                cells[size_t(c)] = slow[size_t(c)];
+            }
+        }
+        FlexGrid.setRowTexts(r, cells.data(), cols);
+        ++r;
+        rs.moveNext();
+    }
+    return true;
 }
 
 void frmMain::SizeFlexGrid(FlexGrid& FlexGrid) {
-    for (int c = 0; c < int(std::size(kColWidths)); ++c)
-        FlexGrid.setColWidth(c, kColWidths[c]);
+    for (const auto& c : collection::columns) {
+        if (c.gridWidth >= 0)
+            FlexGrid.setColWidth(c.position, c.gridWidth);
+    }
 }
 
 void frmMain::SortFlex(QWidget& TheForm, FlexGrid& FlexGrid, int ClickCol, int SortCol) {
@@ -108,7 +107,7 @@ void frmMain::SortFlex(QWidget& TheForm, FlexGrid& FlexGrid, int ClickCol, int S
     if (failure) {
         prompts().msgBox(
             QString::number(failure->number()) + QStringLiteral("\r\n") + failure->description(),
-            mb::Critical | mb::OKOnly, kSortErrorTitle);
+            mb::Critical | mb::OKOnly, mainText::SortErrorTitle);
     }
 }
 
@@ -116,6 +115,8 @@ QString frmMain::GetInfo(const QString& strSearch) {
     if (!rs)
         return {};
     try {
+        // Not found: the fields keep their record, and so does the Record set.
+        const ShownRecordGuard keep(*this, *rs);
         const int idPos = rs->fieldIndex(QString::fromLatin1(collection::IdColumn));
         const QByteArray wanted = strSearch.toUtf8();
         // The ID is the record's key: go straight to it when the text is a plain number.
@@ -139,8 +140,6 @@ QString frmMain::GetInfo(const QString& strSearch) {
         }
         Update_Display();
     } catch (const std::exception&) {
-        // Not found: the fields keep their record, and so does the Record set.
-        returnToShown();
     }
     return {};
 }
@@ -192,10 +191,16 @@ void frmMain::rememberShown() {
     }
 }
 
-void frmMain::returnToShown() {
-    if (!rs || !m_shown)
+// Where the cursor already stands on the shown record it is left untouched.
+void frmMain::ShownRecordGuard::returnToShown() noexcept {
+    if (!m_window || !m_window->m_shown)
         return;
-    resumeNext([&] { rs->setBookmark(*m_shown); });
+    RecordSet& rs = *m_window->rs;
+    const RecordSet::Bookmark shown = *m_window->m_shown;
+    bool there = false;
+    resumeNext([&] { there = !rs.isAddingNew() && rs.bookmark() == shown; });
+    if (!there)
+        resumeNext([&] { rs.setBookmark(shown); });
 }
 
 }  // namespace kbs

@@ -18,22 +18,6 @@
 
 namespace kbs {
 
-namespace {
-// The write order of the save.
-constexpr int kWriteOrder[] = {
-    8, 7, 6, 5, 4, 3, 2, 1, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, -1 /* notes */, 20, 21, 22};
-const QString kSaveFailed = QStringLiteral(
-    "The record could not be saved:\r\n\r\n%1\r\n\r\nNothing was stored. Your entries are still "
-    "in the fields.");
-}  // namespace
-
-void frmMain::setModeButtonsEnabled(bool enabled) {
-    for (const char* key : {"Add", "Edit", "Delete", "Report", "Find"}) {
-        if (auto* b = toolbarButton(QString::fromLatin1(key)))
-            b->setEnabled(enabled);
-    }
-}
-
 void frmMain::Lock_Display(bool bInput) {
     for (size_t i = 0; i < txtTextl.size(); ++i)
         txtTextl[i]->setLocked(bInput || m_boxCut[i]);
@@ -83,7 +67,11 @@ void frmMain::cmdCancel_Click() {
 
 void frmMain::cmdSave_Click() {
     const bool wasAdding = bAddingNew;
+    // The save writes into the record the fields show, or begins a new one; a refused save
+    // leaves the shown record current.
+    std::optional<ShownRecordGuard> onShown;
     if (rs) {
+        onShown.emplace(*this, *rs, ShownRecordGuard::OnShown);
         // Begin the new record. An edit while no record is shown (an empty catalogue, or the
         // blank panel after a cancelled add) stores a new record too, so no typing is lost.
         const bool nothingShown = !m_shown.has_value();
@@ -91,13 +79,11 @@ void frmMain::cmdSave_Click() {
             try {
                 rs->addNew();
             } catch (const std::exception& e) {
-                prompts().msgBox(kSaveFailed.arg(QString::fromUtf8(e.what())),
+                prompts().msgBox(mainText::SaveFailed.arg(QString::fromUtf8(e.what())),
                                  mb::OKOnly | mb::Critical, mainText::AppTitle);
                 return;
             }
             bAddingNew = false;
-        } else {
-            returnToShown();
         }
     }
     if (!Save_Record()) {
@@ -127,19 +113,14 @@ bool frmMain::Save_Record() {
     if (!rs)
         return false;
 
-    for (int box : kWriteOrder) {
+    for (const collection::Column* c : collection::writeOrder) {
         resumeNext([&] {
-            if (box < 0) {
-                if (m_notesCut)
-                    return;  // shown cut, so left as stored
-                rs->fields(QString::fromLatin1(collection::NotesColumn))
-                    .setValue(txtNotes->toPlainText());
-            } else {
-                if (m_boxCut[size_t(box)])
-                    return;
-                const auto& col = collection::columnOfBox(box);
-                rs->fields(QString::fromLatin1(col.name)).setValue(txtTextl[size_t(box)]->text());
-            }
+            // A value shown cut short is left as stored.
+            if (c->box >= 0 ? m_boxCut[size_t(c->box)] : m_notesCut)
+                return;
+            const QString text =
+                c->box >= 0 ? txtTextl[size_t(c->box)]->text() : txtNotes->toPlainText();
+            rs->fields(QString::fromLatin1(c->name)).setValue(text);
         });
     }
     storeChosenPicture();
@@ -150,8 +131,8 @@ bool frmMain::Save_Record() {
     } catch (const std::exception& e) {
         const QString why = QString::fromUtf8(e.what());
         rs->cancelUpdate();
-        returnToShown();
-        prompts().msgBox(kSaveFailed.arg(why), mb::OKOnly | mb::Critical, mainText::AppTitle);
+        prompts().msgBox(mainText::SaveFailed.arg(why), mb::OKOnly | mb::Critical,
+                         mainText::AppTitle);
         return false;
     }
     rememberShown();

@@ -1,0 +1,65 @@
+// Deleting the record the detail fields show.
+#include <QPushButton>
+
+#include "FlexGrid.h"
+#include "MainTexts.h"
+#include "Prompts.h"
+#include "ResumeNext.h"
+#include "frmMain.h"
+
+namespace kbs {
+
+void frmMain::Delete_Record() {
+    long count = -1;
+    resumeNext([&] { count = rs->recordCount(); });
+    if (count == 1) {
+        cmdSelect->setVisible(true);
+        prompts().msgBox(mainText::OneRecordText, mb::Information | mb::OKOnly,
+                         mainText::OneRecordTitle);
+        return;
+    }
+    cmdSelect->setVisible(false);
+    const int answer =
+        prompts().msgBox(mainText::DeleteText, mb::OKCancel | mb::DefaultButton1 | mb::Exclamation,
+                         mainText::DeleteTitle);
+    if (answer != mb::OK)
+        return;
+    if (!rs)
+        return;
+    if (holdsNoRecord(false))
+        return;
+
+    // The record deleted is the one the fields show, or none.
+    if (m_shown) {
+        const ShownRecordGuard onShown(*this, *rs, ShownRecordGuard::OnShown);
+        if (rs->hasCurrentRecord() && rs->bookmark() == *m_shown) {
+            // A refused delete says so and changes nothing on screen.
+            try {
+                rs->deleteCurrent();
+            } catch (const std::exception& e) {
+                prompts().msgBox(mainText::DeleteFailed.arg(QString::fromUtf8(e.what())),
+                                 mb::OKOnly | mb::Critical, mainText::DeleteTitle);
+                return;
+            }
+            m_shown.reset();  // the fields show a record that is gone
+            resumeNext([&] { rs->update(); });
+        }
+    }
+    resumeNext(
+        [&] { setStatusText(mainText::TotalRecords + mainText::signedCount(rs->recordCount())); });
+    if (holdsNoRecord(false)) {
+        Clear_Display();
+        return;
+    }
+    resumeNext([&] {
+        rs->moveNext();
+        if (rs->eof())
+            rs->moveLast();
+    });
+    resumeNext([&] { Update_Display(); });
+    resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+    resumeNext([&] { GetInfo(FG1->textMatrix(FG1->row(), 0)); });
+    resumeNext([&] { Lock_Display(true); });
+}
+
+}  // namespace kbs
