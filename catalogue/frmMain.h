@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "Collection.h"
 #include "RecordSet.h"
 
 class QFrame;
@@ -27,9 +28,6 @@ class QAction;
 
 namespace kbs {
 
-namespace collection {
-struct Place;
-}
 namespace mainText {
 enum class Command;
 }
@@ -128,8 +126,8 @@ public:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusPanel = nullptr;
     QMap<QString, QIcon> imlToolbar1;
-    std::array<LimitedTextbox*, 23> txtTextl{};
-    std::array<QLabel*, 23> lblText{};
+    std::array<LimitedTextbox*, collection::BoxCount> txtTextl{};
+    std::array<QLabel*, collection::BoxCount> lblText{};
     QLabel* lblNotes = nullptr;
     QPlainTextEdit* txtNotes = nullptr;
     QLineEdit* txtPicDir = nullptr;
@@ -181,10 +179,10 @@ private:
     std::unique_ptr<Connection> cn;
     std::unique_ptr<RecordSet> rs;
     bool m_centred = false;
-    std::optional<RecordSet::Bookmark> m_shown;  // the record the detail fields show
-    bool m_notesCut = false;                     // the notes show a long line cut short
-    std::array<bool, 23> m_boxCut{};             // the same for each box
-    bool m_panelLocked = true;                   // as Lock_Display left the panel
+    std::optional<RecordSet::Bookmark> m_shown;         // the record the detail fields show
+    bool m_notesCut = false;                            // the notes show a long line cut short
+    std::array<bool, collection::BoxCount> m_boxCut{};  // the same for each box
+    bool m_panelLocked = true;                          // as Lock_Display left the panel
     QMap<QString, QToolButton*> m_buttons;
     QMap<QString, QMenu*> m_pickMenus;
     QMap<QString, MenuEntryArray*> m_entryArrays;
