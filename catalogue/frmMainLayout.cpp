@@ -1,18 +1,15 @@
 // The catalogue window's designed arrangement: every control with its name, caption,
 // position and size in twips, and the resize handler.
-#include <QAction>
 #include <QFont>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QToolButton>
 
 #include "Collection.h"
 #include "FlexGrid.h"
@@ -47,6 +44,15 @@ QString latin(const char* s) {
 
 void place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(twipsRect(left, top, width, height));
+}
+
+// A control of the design: made (with its caption, where it has one), named and placed.
+template <class W, class... Caption>
+W* designed(QWidget* parent, const char* name, QRect twips, const Caption&... caption) {
+    auto* w = new W(caption..., parent);
+    w->setObjectName(latin(name));
+    place(w, twips.x(), twips.y(), twips.width(), twips.height());
+    return w;
 }
 
 }  // namespace
@@ -102,15 +108,12 @@ void frmMain::buildLayout() {
     place(Toolbar1, 0, 0, 12900, 570);
 
     // The detail panel.
-    Frame2 = new QGroupBox(mainText::FrameCaption, client);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    place(Frame2, 0, kFrameTop, 13976, 4215);
+    Frame2 =
+        designed<QGroupBox>(client, "Frame2", {0, kFrameTop, 13976, 4215}, mainText::FrameCaption);
 
-    auto* divider = new QFrame(Frame2);
-    divider->setObjectName(QStringLiteral("Line1"));
+    auto* divider = designed<QFrame>(Frame2, "Line1", {5160 - 15, 120, 30, 4080});
     divider->setFrameShape(QFrame::VLine);
     divider->setFrameShadow(QFrame::Sunken);
-    place(divider, 5160 - 15, 120, 30, 4080);
 
     // The boxes of the column table, in keyboard order, then the hidden one.
     for (const collection::Column* c : collection::tabOrder) {
@@ -124,95 +127,70 @@ void frmMain::buildLayout() {
 
     const auto& notes = collection::columns[size_t(
         collection::positionOf(QString::fromLatin1(collection::NotesColumn)))];
-    lblNotes = new QLabel(latin(notes.label), Frame2);
-    lblNotes->setObjectName(QStringLiteral("lblNotes"));
-    place(lblNotes, 5280, 2880, 1200, kFieldHeight);
-    txtNotes = new QPlainTextEdit(Frame2);
-    txtNotes->setObjectName(QStringLiteral("txtNotes"));
+    lblNotes =
+        designed<QLabel>(Frame2, "lblNotes", {5280, 2880, 1200, kFieldHeight}, latin(notes.label));
+    txtNotes = designed<QPlainTextEdit>(Frame2, "txtNotes", {6600, 2760, 3495, 1335});
     txtNotes->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtNotes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->setTabChangesFocus(true);
     txtNotes->setAccessibleName(mainText::NotesName);
-    place(txtNotes, 6600, 2760, 3495, 1335);
     lblNotes->setBuddy(txtNotes);
 
     // Year icon and the list icons beside their boxes.
-    Image1_0 = new ImageBox(Frame2);
-    Image1_0->setObjectName(QStringLiteral("Image1_0"));
+    Image1_0 = designed<ImageBox>(Frame2, "Image1_0", {2280, 600, kIconSize, kIconSize});
     Image1_0->setAccessibleName(mainText::YearIconName);
-    place(Image1_0, 2280, 600, kIconSize, kIconSize);
     Image1_0->setPicture(designImage(QStringLiteral("year"), 32, 32));
     m_imageControls << Image1_0;
     for (const collection::Column* c : collection::tabOrder) {
         if (!c->hasPickList())
             continue;
         const collection::PickList& pick = c->pick;
-        auto* img = new ImageBox(Frame2);
-        img->setObjectName(latin(pick.icon));
+        auto* img = designed<ImageBox>(Frame2, pick.icon,
+                                       {pick.iconLeft, c->place.top, pick.iconWidth, kIconSize});
         img->setAccessibleName(latin(pick.accessibleName));
         img->setToolTip(latin(pick.accessibleName));
         img->setCursor(Qt::PointingHandCursor);
-        place(img, pick.iconLeft, c->place.top, pick.iconWidth, kIconSize);
         img->setPicture(designImage(QStringLiteral("list"), 32, 32));
         listIcons.insert(latin(pick.icon), img);
         m_imageControls << img;
     }
 
-    cmdPlus = new QPushButton(mainText::Plus, Frame2);
-    cmdPlus->setObjectName(QStringLiteral("cmdPlus"));
+    cmdPlus = designed<QPushButton>(Frame2, "cmdPlus", {2280, 1680, 255, 255}, mainText::Plus);
     cmdPlus->setAccessibleName(mainText::PlusName);
-    place(cmdPlus, 2280, 1680, 255, 255);
-    cmdMinus = new QPushButton(mainText::Minus, Frame2);
-    cmdMinus->setObjectName(QStringLiteral("cmdMinus"));
+    cmdMinus = designed<QPushButton>(Frame2, "cmdMinus", {2640, 1680, 255, 255}, mainText::Minus);
     cmdMinus->setAccessibleName(mainText::MinusName);
-    place(cmdMinus, 2640, 1680, 255, 255);
 
     // The photo frame.
-    Frame3 = new QGroupBox(mainText::PhotoCaption, Frame2);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    place(Frame3, 10320, 240, 3480, 3240);
-    picOutline = new QFrame(Frame3);
-    picOutline->setObjectName(QStringLiteral("Shape1"));
+    Frame3 =
+        designed<QGroupBox>(Frame2, "Frame3", {10320, 240, 3480, 3240}, mainText::PhotoCaption);
+    picOutline = designed<QFrame>(Frame3, "Shape1", {120, 360, 3255, 2295});
     picOutline->setFrameShape(QFrame::Box);
     picOutline->setFrameShadow(QFrame::Plain);
-    place(picOutline, 120, 360, 3255, 2295);
-    imgPicture = new ImageBox(Frame3);
-    imgPicture->setObjectName(QStringLiteral("imgPicture"));
+    imgPicture = designed<ImageBox>(Frame3, "imgPicture", {240, 480, 3015, 2055});
     imgPicture->setAccessibleName(mainText::PictureName);
-    place(imgPicture, 240, 480, 3015, 2055);
     m_imageControls << imgPicture;
-    txtPicDir = new QLineEdit(Frame3);
-    txtPicDir->setObjectName(QStringLiteral("txtPicDir"));
+    txtPicDir = designed<QLineEdit>(Frame3, "txtPicDir", {240, 2160, 3015, 300});
     txtPicDir->setAccessibleName(mainText::PicturePathName);
-    place(txtPicDir, 240, 2160, 3015, 300);
     txtPicDir->hide();
-    cmdSelect = new QPushButton(mainText::SelectPicture, Frame3);
-    cmdSelect->setObjectName(QStringLiteral("cmdSelect"));
-    place(cmdSelect, 120, 2760, 1215, 405);
+    cmdSelect =
+        designed<QPushButton>(Frame3, "cmdSelect", {120, 2760, 1215, 405}, mainText::SelectPicture);
     cmdSelect->hide();
-    Option1[0] = new QRadioButton(mainText::StoreInDatabase, Frame3);
-    Option1[0]->setObjectName(QStringLiteral("Option1_0"));
-    place(Option1[0], 1425, 2700, 1815, 255);
-    Option1[1] = new QRadioButton(mainText::StoreAsPointer, Frame3);
-    Option1[1]->setObjectName(QStringLiteral("Option1_1"));
-    place(Option1[1], 1425, 2940, 1815, 255);
+    Option1[0] = designed<QRadioButton>(Frame3, "Option1_0", {1425, 2700, 1815, 255},
+                                        mainText::StoreInDatabase);
+    Option1[1] = designed<QRadioButton>(Frame3, "Option1_1", {1425, 2940, 1815, 255},
+                                        mainText::StoreAsPointer);
     Option1[0]->setChecked(true);
 
-    cmdSave = new QPushButton(mainText::Save, Frame2);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    place(cmdSave, 10800, 3600, 1095, 495);
+    cmdSave = designed<QPushButton>(Frame2, "cmdSave", {10800, 3600, 1095, 495}, mainText::Save);
     cmdSave->hide();
-    cmdCancel = new QPushButton(mainText::Cancel, Frame2);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    place(cmdCancel, 12480, 3600, 1095, 495);
+    cmdCancel =
+        designed<QPushButton>(Frame2, "cmdCancel", {12480, 3600, 1095, 495}, mainText::Cancel);
     cmdCancel->hide();
 
     // The record grid.
-    FG1 = new FlexGrid(client);
-    FG1->setObjectName(QStringLiteral("FG1"));
+    FG1 = designed<FlexGrid>(client, "FG1", {0, kGridTop, 9495, 2295});
     FG1->setAccessibleName(mainText::GridName);
-    place(FG1, 0, kGridTop, 9495, 2295);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

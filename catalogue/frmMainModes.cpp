@@ -1,12 +1,8 @@
 // Browse, add and edit modes, and the save.
-#include <QFile>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolButton>
 
-#include "AppError.h"
 #include "Collection.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"

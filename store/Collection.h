@@ -59,8 +59,6 @@ struct Column {
 };
 
 inline constexpr int ColumnCount = 27;
-inline constexpr int BoxCount = 23;  // txtTextl(0) .. txtTextl(22); box 0 shows no column
-inline constexpr int SearchLastPosition = BoxCount - 1;
 
 // The one table of the collection record's columns, in table order: what the detail fields,
 // their labels and pick menus, the display and the save, and the grid are made from. A new
@@ -187,6 +185,16 @@ inline constexpr ColumnOrder readOrder = inOrder<&Column::readOrder>();
 inline constexpr ColumnOrder writeOrder = inOrder<&Column::writeOrder>();
 static_assert(ranksAreWhole<&Column::tabOrder>() && ranksAreWhole<&Column::readOrder>() &&
               ranksAreWhole<&Column::writeOrder>());
+
+// The boxes txtTextl(0) .. txtTextl(BoxCount - 1); box 0 shows no column.
+constexpr int boxCount() {
+    int n = 1;
+    for (const Column& c : columns)
+        n = c.box >= n ? c.box + 1 : n;
+    return n;
+}
+inline constexpr int BoxCount = boxCount();
+inline constexpr int SearchLastPosition = BoxCount - 1;
 
 // The grid shows the leading columns of the table, up to the first one it leaves out.
 constexpr int gridColumnCount() {
