@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     const QString converted = kbs::OpenSaveDialog::convertFilter(text);
-    if (!text.isEmpty() && !converted.endsWith(QString(2, QChar(0)))) std::abort();
+    if (!text.isEmpty() && !converted.endsWith(QString(2, QChar(0))))
+        std::abort();
     kbs::OpenSaveDialog::cutAtNul(text);
     static kbs::OpenSaveDialog dialog;
     dialog.setFileName(text);
@@ -25,6 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QStringList files;
     qint32 count = 0;
     dialog.ParseMultiFileName(dir, files, count);
-    if (count < 0 || count != files.size()) std::abort();
+    if (count < 0 || count != files.size())
+        std::abort();
     return 0;
 }

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const QLocale german(QLocale::German, QLocale::Germany);
     for (const QLocale* locale : {&c, &german}) {
         kbs::textrules::isNumeric(text, *locale);
-        for (int rule = 0; rule <= 9; ++rule) kbs::textrules::passes(rule, text, *locale);
+        for (int rule = 0; rule <= 9; ++rule)
+            kbs::textrules::passes(rule, text, *locale);
     }
     return 0;
 }

@@ -13,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = kbs::textcodec::decode(bytes, encoding);
     auto again = encoding;
     const QByteArray back = kbs::textcodec::encode(text, again);
-    if (again == encoding && back != bytes) std::abort();
+    if (again == encoding && back != bytes)
+        std::abort();
     return 0;
 }

@@ -18,18 +18,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     try {
         const auto lines = kbs::valuelist::read(path, kbs::valuelist::MaxValues);
-        if (lines.values.size() > kbs::valuelist::MaxValues) std::abort();
+        if (lines.values.size() > kbs::valuelist::MaxValues)
+            std::abort();
         for (const QString& v : lines.values) {
-            if (v.contains(QLatin1Char('\r'))) std::abort();
+            if (v.contains(QLatin1Char('\r')))
+                std::abort();
         }
         // Written back as the editor writes it, with one final CR LF, and read again: the
         // same values.
-        if (lines.values.isEmpty() || lines.truncated) return 0;
+        if (lines.values.isEmpty() || lines.truncated)
+            return 0;
         const QString text = lines.values.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
         auto encoding = lines.encoding;
         kbs::valuelist::write(path, text, encoding);
         const auto again = kbs::valuelist::read(path, kbs::valuelist::MaxValues);
-        if (again.values != lines.values) std::abort();
+        if (again.values != lines.values)
+            std::abort();
     } catch (const kbs::AppError&) {
     }
     return 0;
