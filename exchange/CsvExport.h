@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace kbs::exchange {
+
+// What an export wrote.
+struct ExportSummary {
+    long records = 0;
+    long pictures = 0;  // embedded pictures written into the picture folder
+};
+
+// Called now and then with the records written and the records to write; returning false
+// stops the export, which then leaves nothing behind.
+using ExportProgressFn = std::function<bool(long done, long total)>;
+
+// The folder beside a CSV file that receives its pictures: "OUT.csv" -> "OUT_pictures".
+QString picturesFolderFor(const QString& csvPath);
+
+// Writes the records of the catalogue at `catalogue` to a CSV file at csvPath, with their
+// embedded pictures as files in picturesFolderFor(csvPath). `ids` gives the records and their
+// order; without it every record is written in ID order. The catalogue is only read, and may
+// be open in the program meanwhile. An existing file or folder is never replaced: everything
+// is written under scratch names and renamed into place at the end. Throws AppError with a
+// message naming the file and what went wrong; nothing is then left behind.
+ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
+                        const std::optional<std::vector<std::int64_t>>& ids = std::nullopt,
+                        const ExportProgressFn& progress = {});
+
+}  // namespace kbs::exchange
