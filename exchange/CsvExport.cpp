@@ -1,11 +1,466 @@
 #include "CsvExport.h"
 
+#include <sqlite3.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "AppError.h"
+#include "LegacyFormat.h"
+#include "RegularFile.h"
+#include "Sqlite.h"
 
 namespace kbs::exchange {
+
+namespace {
+
+const QString kSource = QStringLiteral("Export");
+constexpr std::size_t kChunk = std::size_t(1) << 20;  // a picture is copied a MiB at a time
+constexpr std::size_t kCsvBuffer = std::size_t(64) << 10;
+// The catalogue is read-locked for a few records at a time, so that the program's saves wait
+// for at most one such read: so many records, or fewer when their pictures add up to more.
+constexpr int kRecordsPerRead = 256;
+constexpr std::int64_t kPictureBytesPerRead = std::int64_t(4) << 20;
+// How long a read waits for a save of the program to end.
+constexpr int kBusyTimeoutMs = 5000;
+const QString kPictureColumn = QStringLiteral("binpicdata");
+const QString kIdColumn = QStringLiteral("ID");
+
+QByteArray native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+QString errorText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+[[noreturn]] void fail(int number, const QString& message) {
+    throw AppError(number, kSource, message);
+}
+
+[[noreturn]] void cannotWrite(const QString& path, int error) {
+    fail(err::PathFileAccess,
+         QStringLiteral("%1 cannot be written: %2.").arg(path, errorText(error)));
+}
+
+[[noreturn]] void alreadyThere(const QString& path) {
+    fail(err::PathFileAccess,
+         QStringLiteral("%1 already exists, and an existing file or folder is never replaced.")
+             .arg(path));
+}
+
+[[noreturn]] void cannotPlace(const QString& path, int error) {
+    if (error == EEXIST || error == ENOTEMPTY)
+        alreadyThere(path);
+    cannotWrite(path, error);
+}
+
+void writeAll(int fd, const char* data, std::size_t size, const QString& path) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            cannotWrite(path, n < 0 ? errno : ENOSPC);
+        data += n;
+        size -= std::size_t(n);
+    }
+}
+
+// A file being written; every write, the sync and the close are checked. Reports failures
+// under `shownPath`, the name the file is written for.
+class OutFile {
+public:
+    OutFile(int fd, QString shownPath) : m_fd(fd), m_path(std::move(shownPath)) {}
+    ~OutFile() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    OutFile(const OutFile&) = delete;
+    OutFile& operator=(const OutFile&) = delete;
+
+    void write(const char* data, std::size_t size) { writeAll(m_fd, data, size, m_path); }
+    void append(std::string_view text) {
+        m_buffer.append(text);
+        if (m_buffer.size() >= kCsvBuffer)
+            flush();
+    }
+    void flush() {
+        write(m_buffer.data(), m_buffer.size());
+        m_buffer.clear();
+    }
+    void close(bool sync) {
+        flush();
+        if (sync && ::fsync(m_fd) != 0)
+            cannotWrite(m_path, errno);
+        const int fd = m_fd;
+        m_fd = -1;
+        if (::close(fd) != 0 && errno != EINTR)
+            cannotWrite(m_path, errno);
+    }
+
+private:
+    int m_fd;
+    QString m_path;
+    std::string m_buffer;
+};
+
+void syncFolder(const QString& folder) {
+    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Whatever the export has made under scratch names; removed unless it was put in place.
+struct Scratch {
+    QString csv;
+    QString folder;
+    ~Scratch() {
+        if (!csv.isEmpty())
+            ::unlink(native(csv).constData());
+        if (!folder.isEmpty())
+            QDir(folder).removeRecursively();
+    }
+};
+
+// Gives `from` the name `to`, which must not exist: an existing file or folder is never
+// replaced, even one that appeared a moment ago. Returns 0 or the error number.
+int renameNoReplace(const QString& from, const QString& to, bool folder) {
+    if (::renameat2(AT_FDCWD, native(from).constData(), AT_FDCWD, native(to).constData(),
+                    RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+    // A file system without that rename: a file gets a second name, which link() never takes
+    // from an existing file; a folder replaces an empty folder made for it just now.
+    if (!folder) {
+        if (::link(native(from).constData(), native(to).constData()) != 0)
+            return errno;
+        ::unlink(native(from).constData());
+        return 0;
+    }
+    if (::mkdir(native(to).constData(), 0700) != 0)
+        return errno;
+    if (::rename(native(from).constData(), native(to).constData()) != 0) {
+        const int e = errno;
+        ::rmdir(native(to).constData());
+        return e;
+    }
+    return 0;
+}
+
+// One field of a CSV row.
+void appendField(std::string& row, std::string_view text, bool null) {
+    if (null)
+        return;
+    const bool quote = text.empty() || text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       text.front() == ' ' || text.front() == '\t' || text.back() == ' ' ||
+                       text.back() == '\t';
+    if (!quote) {
+        row.append(text);
+        return;
+    }
+    row += '"';
+    for (const char c : text) {
+        if (c == '"')
+            row += '"';
+        row += c;
+    }
+    row += '"';
+}
+
+const char* extensionFor(const unsigned char* head, std::size_t size) {
+    auto startsWith = [&](std::string_view magic) {
+        return size >= magic.size() && std::memcmp(head, magic.data(), magic.size()) == 0;
+    };
+    if (startsWith("\xFF\xD8\xFF"))
+        return "jpg";
+    if (startsWith(std::string_view("\x89PNG\r\n\x1A\n", 8)))
+        return "png";
+    if (startsWith("GIF87a") || startsWith("GIF89a"))
+        return "gif";
+    if (startsWith("BM"))
+        return "bmp";
+    return "bin";
+}
+
+// The catalogue, open for reading only.
+class Catalogue {
+public:
+    explicit Catalogue(const QString& path) : m_path(path) {
+        const QString problem = regularfile::problem(path, std::numeric_limits<qint64>::max());
+        if (!QFileInfo::exists(path))
+            fail(err::FileNotFound, QStringLiteral("The catalogue %1 is not there.").arg(path));
+        if (!problem.isEmpty())
+            fail(err::PathFileAccess, problem);
+        if (isLegacyCatalogue(path))
+            fail(err::LegacyCatalogue,
+                 QStringLiteral("%1 is a catalogue of the older Windows program, which has to be "
+                                "converted before it can be exported.")
+                     .arg(path));
+        const int rc = sqlite3_open_v2(native(path).constData(), &m_db,
+                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+        if (rc != SQLITE_OK)
+            failRead(rc);
+        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+        // Reading the schema is what finds a file that is not a database.
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(m_db, "SELECT name FROM pragma_table_info('table1')", -1, &st,
+                               nullptr) != SQLITE_OK)
+            failRead(SQLITE_ERROR);
+        int step;
+        while ((step = sqlite3_step(st)) == SQLITE_ROW)
+            m_columns.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        sqlite3_finalize(st);
+        if (step != SQLITE_DONE)
+            failRead(step);
+        if (m_columns.empty())
+            fail(err::EngineError,
+                 QStringLiteral("%1 is not a catalogue: it has no table1.").arg(path));
+        if (!columnNamed(kIdColumn))
+            fail(err::EngineError,
+                 QStringLiteral("%1 is not a catalogue: its table1 has no ID column.").arg(path));
+    }
+    ~Catalogue() { sqlite3_close_v2(m_db); }
+    Catalogue(const Catalogue&) = delete;
+    Catalogue& operator=(const Catalogue&) = delete;
+
+    sqlite3* db() const { return m_db; }
+    const std::vector<std::string>& columns() const { return m_columns; }
+    // The quoted name of the column of that name (in any case), or nothing.
+    std::optional<std::string> columnNamed(const QString& name) const {
+        for (const std::string& c : m_columns) {
+            if (QString::fromStdString(c).compare(name, Qt::CaseInsensitive) == 0)
+                return sqlite::quoteName(c);
+        }
+        return std::nullopt;
+    }
+    [[noreturn]] void failRead(int rc) const {
+        fail(err::EngineError,
+             QStringLiteral("%1 cannot be read: %2.")
+                 .arg(m_path, QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc))));
+    }
+    void exec(const char* sql) const {
+        const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK)
+            failRead(rc);
+    }
+
+private:
+    QString m_path;
+    sqlite3* m_db = nullptr;
+    std::vector<std::string> m_columns;
+};
+
+class Exporter {
+public:
+    Exporter(const Catalogue& catalogue, Scratch& scratch, OutFile& csv, QString picturesFolder)
+        : m_cat(catalogue),
+          m_scratch(scratch),
+          m_csv(csv),
+          m_picturesFolder(std::move(picturesFolder)),
+          m_picturesName(QFileInfo(m_picturesFolder).fileName().toStdString()),
+          m_buffer(kChunk) {
+        std::string header = "\xEF\xBB\xBF";
+        std::string select = "SELECT rowid";
+        for (const std::string& c : m_cat.columns()) {
+            if (QString::fromStdString(c).compare(kPictureColumn, Qt::CaseInsensitive) == 0)
+                continue;
+            appendField(header, c, false);
+            header += ',';
+            select += ", " + sqlite::quoteName(c);
+            m_names.push_back(QString::fromStdString(c));
+        }
+        header += "picture_file\r\n";
+        m_csv.append(header);
+        const auto picture = m_cat.columnNamed(kPictureColumn);
+        select += picture ? ", typeof(" + *picture + "), length(" + *picture + ")" : ", 'null', 0";
+        select += " FROM table1 WHERE " + *m_cat.columnNamed(kIdColumn) + " = ?";
+        m_select = sqlite::Stmt(m_cat.db(), select, kSource);
+        m_pictureColumn = picture ? picture->substr(1, picture->size() - 2) : std::string();
+    }
+
+    // Reads the records in short reads and writes them.
+    void run(const std::vector<std::int64_t>& ids, const ExportProgressFn& progress,
+             ExportSummary& summary) {
+        const long total = long(ids.size());
+        const long step = std::max(1L, total / 200);  // about two hundred calls in all
+        if (progress && !progress(0, total))
+            cancelled();
+        long reported = 0;
+        std::size_t next = 0;
+        while (next < ids.size()) {
+            m_cat.exec("BEGIN");
+            std::int64_t pictureBytes = 0;
+            for (int n = 0;
+                 n < kRecordsPerRead && pictureBytes < kPictureBytesPerRead && next < ids.size();
+                 ++n, ++next)
+                pictureBytes += writeRecord(ids[next], summary);
+            m_cat.exec("COMMIT");
+            // Called between reads, when the catalogue is not locked.
+            if (progress && (long(next) == total || long(next) - reported >= step)) {
+                reported = long(next);
+                if (!progress(reported, total))
+                    cancelled();
+            }
+        }
+        for (const auto& [column, count] : m_blobColumns)
+            summary.notes << QStringLiteral(
+                                 "%1 value(s) of the column %2 held binary data and were "
+                                 "written as text.")
+                                 .arg(count)
+                                 .arg(column);
+        if (summary.skipped > 0)
+            summary.notes << QStringLiteral(
+                                 "%1 record(s) deleted while the export ran were left "
+                                 "out.")
+                                 .arg(summary.skipped);
+    }
+
+private:
+    [[noreturn]] static void cancelled() {
+        fail(err::CancelSelected, QStringLiteral("The export was cancelled."));
+    }
+
+    // Writes one record with its picture; returns the picture's size. A record that is no
+    // longer there is counted as skipped.
+    std::int64_t writeRecord(std::int64_t id, ExportSummary& summary) {
+        sqlite3_stmt* st = m_select.get();
+        sqlite3_reset(st);
+        sqlite3_bind_int64(st, 1, id);
+        if (!m_select.step(kSource)) {
+            ++summary.skipped;
+            return 0;
+        }
+        m_row.clear();
+        const int count = int(m_names.size());
+        for (int c = 1; c <= count; ++c) {
+            switch (sqlite3_column_type(st, c)) {
+                case SQLITE_NULL:
+                    break;
+                case SQLITE_INTEGER:
+                    m_row += std::to_string(sqlite3_column_int64(st, c));
+                    break;
+                case SQLITE_FLOAT: {
+                    char text[32];
+                    const auto end =
+                        std::to_chars(text, text + sizeof text, sqlite3_column_double(st, c)).ptr;
+                    m_row.append(text, end);
+                    break;
+                }
+                case SQLITE_BLOB: {
+                    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(st, c));
+                    const QByteArray text =
+                        QString::fromUtf8(bytes, sqlite3_column_bytes(st, c)).toUtf8();
+                    appendField(m_row, std::string_view(text.constData(), text.size()), false);
+                    ++m_blobColumns[m_names[std::size_t(c - 1)]];
+                    break;
+                }
+                default: {
+                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
+                    appendField(m_row, std::string_view(text, sqlite3_column_bytes(st, c)), false);
+                }
+            }
+            m_row += ',';
+        }
+        const std::string_view type(
+            reinterpret_cast<const char*>(sqlite3_column_text(st, count + 1)));
+        const bool null = type == "null";
+        const bool bytes = type == "blob" || type == "text";
+        const std::int64_t size = bytes ? sqlite3_column_int64(st, count + 2) : 0;
+        const std::int64_t rowid = sqlite3_column_int64(st, 0);
+        sqlite3_reset(st);
+        if (size > 0) {
+            m_row += writePicture(rowid, id, size);
+            ++summary.pictures;
+        } else if (!null) {
+            m_row += "\"\"";  // no bytes: an empty picture, or a number where none belongs
+        }
+        m_row += "\r\n";
+        m_csv.append(m_row);
+        ++summary.records;
+        return size;
+    }
+
+    // Copies the picture's bytes into its file a chunk at a time; returns its relative path.
+    std::string writePicture(std::int64_t rowid, std::int64_t id, std::int64_t size) {
+        if (m_scratch.folder.isEmpty())
+            makeFolder();
+        sqlite3_blob* blob = nullptr;
+        if (sqlite3_blob_open(m_cat.db(), "main", "table1", m_pictureColumn.c_str(), rowid, 0,
+                              &blob) != SQLITE_OK) {
+            sqlite3_blob_close(blob);
+            m_cat.failRead(SQLITE_ERROR);
+        }
+        struct BlobCloser {
+            sqlite3_blob* b;
+            ~BlobCloser() { sqlite3_blob_close(b); }
+        } closer{blob};
+        std::string name;
+        std::unique_ptr<OutFile> out;
+        for (std::int64_t at = 0; at < size;) {
+            const int n = int(std::min<std::int64_t>(std::int64_t(kChunk), size - at));
+            if (sqlite3_blob_read(blob, m_buffer.data(), n, int(at)) != SQLITE_OK)
+                m_cat.failRead(SQLITE_ERROR);
+            if (!out) {
+                name = std::to_string(id) + '.' + extensionFor(m_buffer.data(), std::size_t(n));
+                const QString path =
+                    m_scratch.folder + QLatin1Char('/') + QString::fromStdString(name);
+                const QString shown =
+                    m_picturesFolder + QLatin1Char('/') + QString::fromStdString(name);
+                const int fd =
+                    ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+                if (fd < 0)
+                    cannotWrite(shown, errno);
+                out = std::make_unique<OutFile>(fd, shown);
+            }
+            out->write(reinterpret_cast<const char*>(m_buffer.data()), std::size_t(n));
+            at += n;
+        }
+        out->close(false);  // the whole folder is synced once, at the end
+        return m_picturesName + '/' + name;
+    }
+
+    void makeFolder() {
+        QByteArray pattern = native(m_picturesFolder + QStringLiteral(".part-XXXXXX"));
+        if (!::mkdtemp(pattern.data()))
+            cannotWrite(m_picturesFolder, errno);
+        m_scratch.folder = QFile::decodeName(pattern);
+        ::chmod(pattern.constData(), 0755);
+    }
+
+    const Catalogue& m_cat;
+    Scratch& m_scratch;
+    OutFile& m_csv;
+    QString m_picturesFolder;
+    std::string m_picturesName;
+    std::vector<unsigned char> m_buffer;
+    std::vector<QString> m_names;
+    std::string m_pictureColumn;
+    sqlite::Stmt m_select;
+    std::string m_row;
+    std::map<QString, long> m_blobColumns;
+};
+
+}  // namespace
 
 QString picturesFolderFor(const QString& csvPath) {
     const QFileInfo info(csvPath);
@@ -15,11 +470,59 @@ QString picturesFolderFor(const QString& csvPath) {
 ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
                         const std::optional<std::vector<std::int64_t>>& ids,
                         const ExportProgressFn& progress) {
-    (void)catalogue;
-    (void)ids;
-    (void)progress;
-    throw AppError(0, QStringLiteral("kbsmgr"),
-                   QStringLiteral("Export to %1 is not available yet.").arg(csvPath));
+    const QString pictures = picturesFolderFor(csvPath);
+    for (const QString& target : {csvPath, pictures}) {
+        struct stat st {};
+        if (::lstat(native(target).constData(), &st) == 0)
+            alreadyThere(target);
+    }
+    Catalogue source(catalogue);
+
+    // Made first, so that a folder that cannot be written is found before any reading.
+    Scratch scratch;
+    QByteArray pattern = native(csvPath + QStringLiteral(".part-XXXXXX"));
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        cannotWrite(csvPath, errno);
+    scratch.csv = QFile::decodeName(pattern);
+    ::fchmod(fd, 0644);
+    OutFile csv(fd, csvPath);
+
+    std::vector<std::int64_t> all;
+    if (!ids) {
+        const std::string sql =
+            "SELECT " + *source.columnNamed(kIdColumn) + " FROM table1 ORDER BY 1";
+        sqlite::Stmt st(source.db(), sql, kSource);
+        while (st.step(kSource))
+            all.push_back(sqlite3_column_int64(st.get(), 0));
+    }
+    ExportSummary summary;
+    Exporter exporter(source, scratch, csv, pictures);
+    exporter.run(ids ? *ids : all, progress, summary);
+    csv.close(true);
+
+    // The pictures first, so that a CSV in place always has its pictures beside it.
+    if (!scratch.folder.isEmpty()) {
+        const int folderFd =
+            ::open(native(scratch.folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const bool synced = folderFd >= 0 && ::syncfs(folderFd) == 0;
+        const int error = errno;
+        if (folderFd >= 0)
+            ::close(folderFd);
+        if (!synced)
+            cannotWrite(pictures, error);
+        if (const int e = renameNoReplace(scratch.folder, pictures, true))
+            cannotPlace(pictures, e);
+        scratch.folder.clear();
+    }
+    if (const int e = renameNoReplace(scratch.csv, csvPath, false)) {
+        if (summary.pictures > 0)
+            QDir(pictures).removeRecursively();  // put in place by this export a moment ago
+        cannotPlace(csvPath, e);
+    }
+    scratch.csv.clear();
+    syncFolder(QFileInfo(csvPath).absolutePath());
+    return summary;
 }
 
 }  // namespace kbs::exchange

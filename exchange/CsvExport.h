@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -12,10 +13,13 @@ namespace kbs::exchange {
 struct ExportSummary {
     long records = 0;
     long pictures = 0;  // embedded pictures written into the picture folder
+    long skipped = 0;   // records deleted (or IDs not found) while the export ran
+    QStringList notes;  // what the collector should know about the file written
 };
 
-// Called now and then with the records written and the records to write; returning false
-// stops the export, which then leaves nothing behind.
+// Called now and then with the records written and the records to write, while the catalogue
+// is not locked; returning false stops the export, which then leaves nothing behind and
+// throws AppError with err::CancelSelected.
 using ExportProgressFn = std::function<bool(long done, long total)>;
 
 // The folder beside a CSV file that receives its pictures: "OUT.csv" -> "OUT_pictures".
@@ -25,8 +29,11 @@ QString picturesFolderFor(const QString& csvPath);
 // embedded pictures as files in picturesFolderFor(csvPath). `ids` gives the records and their
 // order; without it every record is written in ID order. The catalogue is only read, and may
 // be open in the program meanwhile. An existing file or folder is never replaced: everything
-// is written under scratch names and renamed into place at the end. Throws AppError with a
-// message naming the file and what went wrong; nothing is then left behind.
+// is written under scratch names and renamed into place at the end: the picture folder, made
+// only when there is a picture, then the CSV file. The catalogue is read a few records at a
+// time, so that the program's saves are not held up; a record deleted meanwhile is left out
+// and counted in `skipped`. Throws AppError with a message naming the file and what went
+// wrong; nothing is then left behind.
 ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
                         const std::optional<std::vector<std::int64_t>>& ids = std::nullopt,
                         const ExportProgressFn& progress = {});

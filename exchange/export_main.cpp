@@ -1,0 +1,69 @@
+// kbsmgr-export: writes the records of a catalogue to a CSV file, with their embedded pictures
+// as files in a folder beside it.
+//
+//   kbsmgr-export [--] CATALOGUE.mdb OUT.csv
+//
+// The catalogue is only read, and may be open in the program meanwhile. OUT.csv and
+// OUT_pictures must not exist; they appear only when every record was written.
+//
+// Standard output: "note: TEXT" lines, then "exported N records, M pictures".
+// Standard error: on failure one line "kbsmgr-export: MESSAGE", naming the file and the cause.
+// Exit status: 0 exported, 1 not exported (nothing written), 2 wrong arguments.
+#include <QFile>
+#include <QString>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <new>
+
+#include "AppError.h"
+#include "CsvExport.h"
+
+namespace {
+
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+int usage() {
+    std::fprintf(stderr, "usage: kbsmgr-export [--] CATALOGUE.mdb OUT.csv\n");
+    return kExitUsage;
+}
+
+int failed(const QString& message) {
+    std::fprintf(stderr, "kbsmgr-export: %s\n", message.toUtf8().constData());
+    return kExitFailed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* paths[2] = {nullptr, nullptr};
+    int pathCount = 0;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (options && std::strcmp(arg, "--") == 0)
+            options = false;  // what follows are paths, even when they start with '-'
+        else if (options && arg[0] == '-' && arg[1] != '\0')
+            return usage();
+        else if (pathCount < 2 && arg[0] != '\0')
+            paths[pathCount++] = arg;
+        else
+            return usage();
+    }
+    if (pathCount != 2)
+        return usage();
+    try {
+        const auto summary =
+            kbs::exchange::exportCsv(QFile::decodeName(paths[0]), QFile::decodeName(paths[1]));
+        for (const QString& note : summary.notes)
+            std::printf("note: %s\n", note.toUtf8().constData());
+        std::printf("exported %ld records, %ld pictures\n", summary.records, summary.pictures);
+        return std::fflush(stdout) == 0 ? 0 : kExitFailed;
+    } catch (const kbs::AppError& e) {
+        return failed(e.description());
+    } catch (const std::bad_alloc&) {
+        return failed(QStringLiteral("There was not enough memory to export %1.")
+                          .arg(QFile::decodeName(paths[0])));
+    }
+}
