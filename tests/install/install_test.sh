@@ -24,6 +24,7 @@ for size in 48 256; do
 done
 [ -s "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "scalable icon"
 [ -x "$prefix/bin/kbsmgr-import" ] || fail "converter"
+[ -x "$prefix/bin/kbsmgr-export" ] || fail "export"
 
 chmod -R a-w "$prefix"
 chattr -R +i "$prefix" 2>/dev/null || true

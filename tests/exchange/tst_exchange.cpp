@@ -1,0 +1,241 @@
+// The CSV export: the exact bytes of awkward values, the pictures as files, the refusals that
+// leave nothing behind, and an export while the program has the catalogue open and saves.
+#include <sqlite3.h>
+
+#include <QBuffer>
+#include <QDirIterator>
+#include <QImage>
+#include <QtTest>
+
+#include "AppError.h"
+#include "Connection.h"
+#include "CsvExport.h"
+#include "RecordSet.h"
+#include "TestEnv.h"
+
+using namespace kbs;
+using namespace Qt::StringLiterals;
+using exchange::exportCsv;
+
+namespace {
+
+const QByteArray kHeader =
+    "\xEF\xBB\xBFID,Description,Year,Number,Series,Car_Cond,Wheel_Type,Box_Type,Box_Cond,Color,"
+    "Quantity,Location,Purchase,Purch_Date,List_Price,Value,Value_Date,Status,Purch_From,"
+    "Base_Name,Interior_Color,Version_Number,Base_Color,Notes,twenty,picpath,picture_file\r\n";
+
+// The CSV row of a record whose only value is `field` in `column`.
+QByteArray row(qint64 id, const QByteArray& column, const QByteArray& field,
+               const QByteArray& picture = {}) {
+    QByteArray out = QByteArray::number(id);
+    for (const QByteArray& name : kHeader.mid(3).chopped(2).split(',').mid(1))
+        out += ',' + (name == column ? field : name == "picture_file" ? picture : QByteArray());
+    return out + "\r\n";
+}
+
+QByteArray image(const char* format) {
+    QImage img(40, 30, QImage::Format_RGB32);
+    img.fill(Qt::darkRed);
+    QByteArray out;
+    QBuffer buf(&out);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, format);
+    return out;
+}
+
+// Every file and folder under dir with its bytes.
+QMap<QString, QByteArray> snapshot(const QString& dir) {
+    QMap<QString, QByteArray> out;
+    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        out[it.filePath()] = f.open(QIODevice::ReadOnly) ? f.readAll() : "(folder)";
+    }
+    return out;
+}
+
+}  // namespace
+
+class TestExchange : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void awkwardValuesAreWrittenExactly() {
+        struct Awkward {
+            QByteArray column;
+            QString sql;  // the stored value, as an SQL expression
+            QByteArray field;
+        };
+        const Awkward cases[] = {
+            {"Description", u"'plain'"_s, "plain"},
+            {"Description", u"'a,b'"_s, "\"a,b\""},
+            {"Description", u"'say \"mint\"'"_s, "\"say \"\"mint\"\"\""},
+            {"Description", u"'semi;colon'"_s, "semi;colon"},
+            {"Notes", u"'line 1' || char(13, 10) || 'line 2'"_s, "\"line 1\r\nline 2\""},
+            {"Notes", u"'only' || char(10) || 'LF'"_s, "\"only\nLF\""},
+            {"Series", u"' '"_s, "\" \""},
+            {"Series", u"char(9) || 'tab'"_s, "\"\ttab\""},
+            {"Color", u"''"_s, "\"\""},
+            {"Color", u"NULL"_s, ""},
+            {"Description", u"'שברולט קורבט'"_s, "שברולט קורבט"},
+            {"Description", u"'🚗 Mini'"_s, "🚗 Mini"},
+            {"twenty", u"42"_s, "42"},
+            {"twenty", u"-9007199254740993"_s, "-9007199254740993"},
+            {"twenty", u"0.1"_s, "0.1"},
+            {"twenty", u"1e300"_s, "1e+300"},
+            {"picpath", u"'C:\\Photos\\a b.jpg'"_s, "C:\\Photos\\a b.jpg"},
+            {"Notes", u"x'6869ff'"_s, "hi\xEF\xBF\xBD"},  // bytes where text belongs
+        };
+        test::TestEnv env;
+        QByteArray expected = kHeader;
+        for (const Awkward& a : cases) {
+            env.exec(
+                u"INSERT INTO table1 (%1) VALUES (%2)"_s.arg(QString::fromLatin1(a.column), a.sql));
+            expected +=
+                row(env.value(u"SELECT max(ID) FROM table1"_s).toLongLong(), a.column, a.field);
+        }
+        const auto summary = exportCsv(env.dbPath(), env.path(u"out.csv"_s));
+        QCOMPARE(summary.records, long(std::size(cases)));
+        QCOMPARE(summary.notes.size(), 1);  // names the column that held bytes
+        QVERIFY(summary.notes[0].contains(u"Notes"_s));
+        QCOMPARE(env.readFile(u"out.csv"_s), expected);
+        QVERIFY(!QFileInfo::exists(env.path(u"out_pictures"_s)));  // no picture, no folder
+    }
+
+    void picturesLandAsFiles() {
+        QByteArray other(5 << 19, '\0');  // more than one chunk of copying
+        for (qsizetype i = 0; i < other.size(); ++i)
+            other[i] = char((i * 131 + i / 7) & 0xFF);
+        const QByteArray gif =
+            QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw==");
+        const QList<QPair<QVariant, QByteArray>> cases = {{image("JPG"), "out_pictures/1.jpg"},
+                                                          {image("PNG"), "out_pictures/2.png"},
+                                                          {gif, "out_pictures/3.gif"},
+                                                          {image("BMP"), "out_pictures/4.bmp"},
+                                                          {other, "out_pictures/5.bin"},
+                                                          {QByteArray(""), "\"\""},
+                                                          {QVariant(), ""}};
+        test::TestEnv env;
+        QByteArray expected = kHeader;
+        for (const auto& [bytes, field] : cases) {
+            const qint64 id =
+                env.addRecord({{u"Description"_s, u"car"_s}, {u"binpicdata"_s, bytes}});
+            expected += row(id, "Description", "car", field);
+        }
+        const auto summary = exportCsv(env.dbPath(), env.path(u"out.csv"_s));
+        QCOMPARE(summary.pictures, 5L);
+        QCOMPARE(env.readFile(u"out.csv"_s), expected);
+        QCOMPARE(QDir(env.path(u"out_pictures"_s)).count(), 5u + 2u);  // with . and ..
+        for (const auto& [bytes, field] : cases.mid(0, 5))
+            QCOMPARE(env.readFile(QString::fromLatin1(field)), bytes.toByteArray());
+    }
+
+    // Each refusal names the file, keeps what was there byte for byte and leaves nothing.
+    void refusalsLeaveNothingBehind() {
+        struct Refusal {
+            const char* what;
+            // Prepares the case; gives the catalogue and the CSV, returns the name to be named.
+            std::function<QString(test::TestEnv&, QString& catalogue, QString& csv)> setup;
+        };
+        const Refusal cases[] = {
+            {"existing CSV",
+             [](test::TestEnv& env, QString&, QString& csv) {
+                 env.writeFile(u"out.csv"_s, "mine\r\n");
+                 return csv;
+             }},
+            {"existing picture folder",
+             [](test::TestEnv& env, QString&, QString&) {
+                 QDir(env.dir()).mkdir(u"out_pictures"_s);
+                 env.writeFile(u"out_pictures/1.jpg"_s, "mine");
+                 return env.path(u"out_pictures"_s);
+             }},
+            {"missing catalogue", [](test::TestEnv& env, QString& catalogue,
+                                     QString&) { return catalogue = env.path(u"gone.mdb"_s); }},
+            {"not a catalogue",
+             [](test::TestEnv& env, QString& catalogue, QString&) {
+                 env.writeFile(u"list.mdb"_s, "Have\r\nWant\r\n");
+                 return catalogue = env.path(u"list.mdb"_s);
+             }},
+            {"no table1",
+             [](test::TestEnv& env, QString& catalogue, QString&) {
+                 catalogue = env.path(u"other.mdb"_s);
+                 sqlite3* db = nullptr;
+                 sqlite3_open(QFile::encodeName(catalogue).constData(), &db);
+                 sqlite3_exec(db, "CREATE TABLE t (a)", nullptr, nullptr, nullptr);
+                 sqlite3_close(db);
+                 return catalogue;
+             }},
+            {"unwritable folder",
+             [](test::TestEnv& env, QString&, QString& csv) {
+                 QDir(env.dir()).mkdir(u"locked"_s);
+                 if (!env.makeReadOnly(env.path(u"locked"_s)))
+                     qWarning("the folder could not be made read-only");
+                 return csv = env.path(u"locked/out.csv"_s);
+             }},
+            {"cancelled at the end", [](test::TestEnv&, QString&, QString&) { return QString(); }},
+        };
+        for (const Refusal& c : cases) {
+            test::TestEnv env;
+            env.addRecord({{u"Description"_s, u"car"_s}, {u"binpicdata"_s, image("PNG")}});
+            QString catalogue = env.dbPath();
+            QString csv = env.path(u"out.csv"_s);
+            const QString named = c.setup(env, catalogue, csv);
+            const auto before = snapshot(env.dir());
+            QString message;
+            try {
+                exportCsv(catalogue, csv, std::nullopt,
+                          [&](long done, long total) { return !named.isEmpty() || done < total; });
+            } catch (const AppError& e) {
+                message = e.description();
+            }
+            QVERIFY2(!message.isEmpty() && message.contains(named), c.what);
+            QVERIFY2(snapshot(env.dir()) == before, c.what);
+        }
+    }
+
+    // The program holds the catalogue open; between two of the export's reads it deletes a
+    // record not yet written and saves another; it saves again right after.
+    void exportWhileTheProgramHasItOpen() {
+        test::TestEnv env;
+        env.exec(
+            u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
+            "INSERT INTO table1 (Description) SELECT 'car ' || i FROM n"_s);
+        Connection connection;
+        connection.setConnectionString(Connection::connectionStringFor(env.dbPath()));
+        connection.open();
+        RecordSet rs;
+        rs.open(u"select * from table1"_s, connection);
+        auto save = [&](RecordSet::Bookmark id, const QString& text) {
+            rs.setBookmark(id);
+            rs.fields(u"Description"_s).setValue(text);
+            rs.update();
+        };
+        int calls = 0;
+        const auto summary =
+            exportCsv(env.dbPath(), env.path(u"out.csv"_s), std::nullopt, [&](long done, long) {
+                if (done > 0 && calls++ == 0) {
+                    rs.setBookmark(500);
+                    rs.deleteCurrent();
+                    save(599, u"saved meanwhile"_s);
+                }
+                return true;
+            });
+        QCOMPARE(summary.records, 599L);
+        QCOMPARE(summary.skipped, 1L);
+        const QByteArray csv = env.readFile(u"out.csv"_s);
+        QVERIFY(!csv.contains("car 500\r\n"));
+        QVERIFY(csv.contains(row(599, "Description", "saved meanwhile")));
+        save(1, u"saved after"_s);
+        QCOMPARE(env.value(u"SELECT Description FROM table1 WHERE ID = 1"_s).toString(),
+                 u"saved after"_s);
+
+        // The records of a report, in its order; one no longer there is left out.
+        QFile::remove(env.path(u"out.csv"_s));
+        exportCsv(env.dbPath(), env.path(u"out.csv"_s), std::vector<std::int64_t>{3, 500, 2});
+        QCOMPARE(env.readFile(u"out.csv"_s),
+                 kHeader + row(3, "Description", "car 3") + row(2, "Description", "car 2"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExchange)
+#include "tst_exchange.moc"
