@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "AppError.h"
@@ -206,6 +207,44 @@ const char* extensionFor(const unsigned char* head, std::size_t size) {
 class Catalogue {
 public:
     explicit Catalogue(const QString& path) : m_path(path) {
+        try {
+            open(path);
+        } catch (...) {
+            sqlite3_close_v2(m_db);
+            throw;
+        }
+    }
+    ~Catalogue() { sqlite3_close_v2(m_db); }
+    Catalogue(const Catalogue&) = delete;
+    Catalogue& operator=(const Catalogue&) = delete;
+
+    sqlite3* db() const { return m_db; }
+    const std::vector<std::string>& columns() const { return m_columns; }
+    // The column of that name (in any case) as the file spells it, or nothing.
+    std::optional<std::string> columnNamed(const QString& name) const {
+        for (const std::string& c : m_columns) {
+            if (QString::fromStdString(c).compare(name, Qt::CaseInsensitive) == 0)
+                return c;
+        }
+        return std::nullopt;
+    }
+    std::string idColumn() const { return sqlite::quoteName(*columnNamed(kIdColumn)); }
+    [[noreturn]] void failRead(int rc) const {
+        if (m_db && sqlite3_errcode(m_db) == SQLITE_NOTADB)
+            fail(err::EngineError,
+                 QStringLiteral("%1 is not a catalogue: it is not a database file.").arg(m_path));
+        fail(err::EngineError,
+             QStringLiteral("%1 cannot be read: %2.")
+                 .arg(m_path, QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc))));
+    }
+    void exec(const char* sql) const {
+        const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK)
+            failRead(rc);
+    }
+
+private:
+    void open(const QString& path) {
         const QString problem = regularfile::problem(path, std::numeric_limits<qint64>::max());
         if (!QFileInfo::exists(path))
             fail(err::FileNotFound, QStringLiteral("The catalogue %1 is not there.").arg(path));
@@ -239,32 +278,7 @@ public:
             fail(err::EngineError,
                  QStringLiteral("%1 is not a catalogue: its table1 has no ID column.").arg(path));
     }
-    ~Catalogue() { sqlite3_close_v2(m_db); }
-    Catalogue(const Catalogue&) = delete;
-    Catalogue& operator=(const Catalogue&) = delete;
 
-    sqlite3* db() const { return m_db; }
-    const std::vector<std::string>& columns() const { return m_columns; }
-    // The quoted name of the column of that name (in any case), or nothing.
-    std::optional<std::string> columnNamed(const QString& name) const {
-        for (const std::string& c : m_columns) {
-            if (QString::fromStdString(c).compare(name, Qt::CaseInsensitive) == 0)
-                return sqlite::quoteName(c);
-        }
-        return std::nullopt;
-    }
-    [[noreturn]] void failRead(int rc) const {
-        fail(err::EngineError,
-             QStringLiteral("%1 cannot be read: %2.")
-                 .arg(m_path, QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc))));
-    }
-    void exec(const char* sql) const {
-        const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
-        if (rc != SQLITE_OK)
-            failRead(rc);
-    }
-
-private:
     QString m_path;
     sqlite3* m_db = nullptr;
     std::vector<std::string> m_columns;
@@ -291,11 +305,14 @@ public:
         }
         header += "picture_file\r\n";
         m_csv.append(header);
-        const auto picture = m_cat.columnNamed(kPictureColumn);
-        select += picture ? ", typeof(" + *picture + "), length(" + *picture + ")" : ", 'null', 0";
-        select += " FROM table1 WHERE " + *m_cat.columnNamed(kIdColumn) + " = ?";
+        m_pictureColumn = m_cat.columnNamed(kPictureColumn).value_or(std::string());
+        const std::string picture = sqlite::quoteName(m_pictureColumn);
+        // typeof() and length() take what they need from the record's header, so that the
+        // statement never reads a picture's bytes.
+        select += m_pictureColumn.empty() ? ", 'null', 0"
+                                          : ", typeof(" + picture + "), length(" + picture + ")";
+        select += " FROM table1 WHERE " + m_cat.idColumn() + " = ?";
         m_select = sqlite::Stmt(m_cat.db(), select, kSource);
-        m_pictureColumn = picture ? picture->substr(1, picture->size() - 2) : std::string();
     }
 
     // Reads the records in short reads and writes them.
@@ -478,7 +495,7 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
     }
     Catalogue source(catalogue);
 
-    // Made first, so that a folder that cannot be written is found before any reading.
+    // Made before any record is read, so that a folder that cannot be written is found at once.
     Scratch scratch;
     QByteArray pattern = native(csvPath + QStringLiteral(".part-XXXXXX"));
     const int fd = ::mkstemp(pattern.data());
@@ -488,17 +505,23 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
     ::fchmod(fd, 0644);
     OutFile csv(fd, csvPath);
 
+    // The records to write, each once.
     std::vector<std::int64_t> all;
-    if (!ids) {
-        const std::string sql =
-            "SELECT " + *source.columnNamed(kIdColumn) + " FROM table1 ORDER BY 1";
+    if (ids) {
+        std::unordered_set<std::int64_t> seen;
+        for (const std::int64_t id : *ids) {
+            if (seen.insert(id).second)
+                all.push_back(id);
+        }
+    } else {
+        const std::string sql = "SELECT " + source.idColumn() + " FROM table1 ORDER BY 1";
         sqlite::Stmt st(source.db(), sql, kSource);
         while (st.step(kSource))
             all.push_back(sqlite3_column_int64(st.get(), 0));
     }
     ExportSummary summary;
     Exporter exporter(source, scratch, csv, pictures);
-    exporter.run(ids ? *ids : all, progress, summary);
+    exporter.run(all, progress, summary);
     csv.close(true);
 
     // The pictures first, so that a CSV in place always has its pictures beside it.
