@@ -37,7 +37,7 @@ constexpr std::size_t kCsvBuffer = std::size_t(64) << 10;
 // The catalogue is read-locked for a few records at a time, so that the program's saves wait
 // for at most one such read: so many records, or fewer when their pictures add up to more.
 constexpr int kRecordsPerRead = 256;
-constexpr std::int64_t kPictureBytesPerRead = std::int64_t(4) << 20;
+constexpr std::int64_t kPictureBytesPerRead = std::int64_t(1) << 20;
 // How long a read waits for a save of the program to end.
 constexpr int kBusyTimeoutMs = 5000;
 const QString kPictureColumn = QStringLiteral("binpicdata");
