@@ -286,10 +286,12 @@ private:
 
 class Exporter {
 public:
-    Exporter(const Catalogue& catalogue, Scratch& scratch, OutFile& csv, QString picturesFolder)
+    Exporter(const Catalogue& catalogue, Scratch& scratch, OutFile& csv, QString csvPath,
+             QString picturesFolder)
         : m_cat(catalogue),
           m_scratch(scratch),
           m_csv(csv),
+          m_csvPath(std::move(csvPath)),
           m_picturesFolder(std::move(picturesFolder)),
           m_picturesName(QFileInfo(m_picturesFolder).fileName().toStdString()),
           m_buffer(kChunk) {
@@ -353,8 +355,8 @@ public:
     }
 
 private:
-    [[noreturn]] static void cancelled() {
-        fail(err::CancelSelected, QStringLiteral("The export was cancelled."));
+    [[noreturn]] void cancelled() const {
+        fail(err::CancelSelected, QStringLiteral("The export to %1 was cancelled.").arg(m_csvPath));
     }
 
     // Writes one record with its picture; returns the picture's size. A record that is no
@@ -467,6 +469,7 @@ private:
     const Catalogue& m_cat;
     Scratch& m_scratch;
     OutFile& m_csv;
+    QString m_csvPath;
     QString m_picturesFolder;
     std::string m_picturesName;
     std::vector<unsigned char> m_buffer;
@@ -520,7 +523,7 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
             all.push_back(sqlite3_column_int64(st.get(), 0));
     }
     ExportSummary summary;
-    Exporter exporter(source, scratch, csv, pictures);
+    Exporter exporter(source, scratch, csv, csvPath, pictures);
     exporter.run(all, progress, summary);
     csv.close(true);
 

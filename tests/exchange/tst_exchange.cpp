@@ -132,63 +132,43 @@ private Q_SLOTS:
 
     // Each refusal names the file, keeps what was there byte for byte and leaves nothing.
     void refusalsLeaveNothingBehind() {
-        struct Refusal {
+        const struct {
             const char* what;
-            // Prepares the case; gives the catalogue and the CSV, returns the name to be named.
-            std::function<QString(test::TestEnv&, QString& catalogue, QString& csv)> setup;
+            QString catalogue, csv, existing;  // "x/": a folder made read-only
+            QString named;                     // in the message
+        } cases[] = {
+            {"existing CSV", u"mydb.mdb"_s, u"out.csv"_s, u"out.csv"_s, u"out.csv"_s},
+            {"existing folder", u"mydb.mdb"_s, u"out.csv"_s, u"out_pictures/1.jpg"_s,
+             u"out_pictures"_s},
+            {"missing catalogue", u"gone.mdb"_s, u"out.csv"_s, {}, u"gone.mdb"_s},
+            {"not a catalogue", u"list.mdb"_s, u"out.csv"_s, u"list.mdb"_s, u"list.mdb"_s},
+            {"no table1", u"other.mdb"_s, u"out.csv"_s, {}, u"other.mdb"_s},
+            {"unwritable folder", u"mydb.mdb"_s, u"ro/out.csv"_s, u"ro/"_s, u"ro/out.csv"_s},
+            {"cancelled", u"mydb.mdb"_s, u"out.csv"_s, {}, u"out.csv"_s},  // at the end
         };
-        const Refusal cases[] = {
-            {"existing CSV",
-             [](test::TestEnv& env, QString&, QString& csv) {
-                 env.writeFile(u"out.csv"_s, "mine\r\n");
-                 return csv;
-             }},
-            {"existing picture folder",
-             [](test::TestEnv& env, QString&, QString&) {
-                 QDir(env.dir()).mkdir(u"out_pictures"_s);
-                 env.writeFile(u"out_pictures/1.jpg"_s, "mine");
-                 return env.path(u"out_pictures"_s);
-             }},
-            {"missing catalogue", [](test::TestEnv& env, QString& catalogue,
-                                     QString&) { return catalogue = env.path(u"gone.mdb"_s); }},
-            {"not a catalogue",
-             [](test::TestEnv& env, QString& catalogue, QString&) {
-                 env.writeFile(u"list.mdb"_s, "Have\r\nWant\r\n");
-                 return catalogue = env.path(u"list.mdb"_s);
-             }},
-            {"no table1",
-             [](test::TestEnv& env, QString& catalogue, QString&) {
-                 catalogue = env.path(u"other.mdb"_s);
-                 sqlite3* db = nullptr;
-                 sqlite3_open(QFile::encodeName(catalogue).constData(), &db);
-                 sqlite3_exec(db, "CREATE TABLE t (a)", nullptr, nullptr, nullptr);
-                 sqlite3_close(db);
-                 return catalogue;
-             }},
-            {"unwritable folder",
-             [](test::TestEnv& env, QString&, QString& csv) {
-                 QDir(env.dir()).mkdir(u"locked"_s);
-                 if (!env.makeReadOnly(env.path(u"locked"_s)))
-                     qWarning("the folder could not be made read-only");
-                 return csv = env.path(u"locked/out.csv"_s);
-             }},
-            {"cancelled at the end", [](test::TestEnv&, QString&, QString&) { return QString(); }},
-        };
-        for (const Refusal& c : cases) {
+        for (const auto& c : cases) {
             test::TestEnv env;
             env.addRecord({{u"Description"_s, u"car"_s}, {u"binpicdata"_s, image("PNG")}});
-            QString catalogue = env.dbPath();
-            QString csv = env.path(u"out.csv"_s);
-            const QString named = c.setup(env, catalogue, csv);
+            if (c.catalogue == u"other.mdb"_s) {
+                QFile::copy(env.dbPath(), env.path(c.catalogue));
+                test::rowsOf(env.path(c.catalogue), u"DROP TABLE table1"_s);
+            }
+            QDir(env.dir()).mkpath(QFileInfo(env.path(c.existing)).path());
+            if (c.existing.endsWith(u'/'))
+                QVERIFY(env.makeReadOnly(env.path(c.existing)));
+            else if (!c.existing.isEmpty())
+                env.writeFile(c.existing, "mine\r\n");
             const auto before = snapshot(env.dir());
             QString message;
             try {
-                exportCsv(catalogue, csv, std::nullopt,
-                          [&](long done, long total) { return !named.isEmpty() || done < total; });
+                exportCsv(env.path(c.catalogue), env.path(c.csv), std::nullopt,
+                          [&](long done, long total) {
+                              return QByteArray(c.what) != "cancelled" || done < total;
+                          });
             } catch (const AppError& e) {
                 message = e.description();
             }
-            QVERIFY2(!message.isEmpty() && message.contains(named), c.what);
+            QVERIFY2(!message.isEmpty() && message.contains(env.path(c.named)), c.what);
             QVERIFY2(snapshot(env.dir()) == before, c.what);
         }
     }
