@@ -408,7 +408,7 @@ private:
         const std::int64_t rowid = sqlite3_column_int64(st, 0);
         sqlite3_reset(st);
         if (size > 0) {
-            m_row += writePicture(rowid, id, size);
+            appendField(m_row, writePicture(rowid, id), false);
             ++summary.pictures;
         } else if (!null) {
             m_row += "\"\"";  // no bytes: an empty picture, or a number where none belongs
@@ -420,7 +420,7 @@ private:
     }
 
     // Copies the picture's bytes into its file a chunk at a time; returns its relative path.
-    std::string writePicture(std::int64_t rowid, std::int64_t id, std::int64_t size) {
+    std::string writePicture(std::int64_t rowid, std::int64_t id) {
         if (m_scratch.folder.isEmpty())
             makeFolder();
         sqlite3_blob* blob = nullptr;
@@ -433,6 +433,8 @@ private:
             sqlite3_blob* b;
             ~BlobCloser() { sqlite3_blob_close(b); }
         } closer{blob};
+        // In bytes: length() counts the characters of a text.
+        const std::int64_t size = sqlite3_blob_bytes(blob);  // not 0: length() said so
         std::string name;
         std::unique_ptr<OutFile> out;
         for (std::int64_t at = 0; at < size;) {

@@ -108,26 +108,27 @@ private Q_SLOTS:
             other[i] = char((i * 131 + i / 7) & 0xFF);
         const QByteArray gif =
             QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw==");
-        const QList<QPair<QVariant, QByteArray>> cases = {{image("JPG"), "out_pictures/1.jpg"},
-                                                          {image("PNG"), "out_pictures/2.png"},
-                                                          {gif, "out_pictures/3.gif"},
-                                                          {image("BMP"), "out_pictures/4.bmp"},
-                                                          {other, "out_pictures/5.bin"},
-                                                          {QByteArray(""), "\"\""},
-                                                          {QVariant(), ""}};
+        // A picture's file, or its field when it has none.
+        const QList<QPair<QVariant, QByteArray>> cases = {
+            {image("JPG"), "1.jpg"}, {image("PNG"), "2.png"}, {gif, "3.gif"},
+            {image("BMP"), "4.bmp"}, {other, "5.bin"},        {QByteArray(""), "\"\""},
+            {QVariant(), ""}};
         test::TestEnv env;
         QByteArray expected = kHeader;
-        for (const auto& [bytes, field] : cases) {
+        for (const auto& [bytes, file] : cases) {
             const qint64 id =
                 env.addRecord({{u"Description"_s, u"car"_s}, {u"binpicdata"_s, bytes}});
-            expected += row(id, "Description", "car", field);
+            const bool named = file.contains('.');  // quoted: the CSV's name has a comma
+            expected +=
+                row(id, "Description", "car", named ? "\"my, cars_pictures/" + file + '"' : file);
         }
-        const auto summary = exportCsv(env.dbPath(), env.path(u"out.csv"_s));
+        const auto summary = exportCsv(env.dbPath(), env.path(u"my, cars.csv"_s));
         QCOMPARE(summary.pictures, 5L);
-        QCOMPARE(env.readFile(u"out.csv"_s), expected);
-        QCOMPARE(QDir(env.path(u"out_pictures"_s)).count(), 5u + 2u);  // with . and ..
-        for (const auto& [bytes, field] : cases.mid(0, 5))
-            QCOMPARE(env.readFile(QString::fromLatin1(field)), bytes.toByteArray());
+        QCOMPARE(env.readFile(u"my, cars.csv"_s), expected);
+        QCOMPARE(QDir(env.path(u"my, cars_pictures"_s)).count(), 5u + 2u);  // with . and ..
+        for (const auto& [bytes, file] : cases.mid(0, 5))
+            QCOMPARE(env.readFile(u"my, cars_pictures/"_s + QString::fromLatin1(file)),
+                     bytes.toByteArray());
     }
 
     // Each refusal names the file, keeps what was there byte for byte and leaves nothing.
