@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
         for (const QString& note : summary.notes)
             std::printf("note: %s\n", note.toUtf8().constData());
         std::printf("exported %ld records, %ld pictures\n", summary.records, summary.pictures);
-        return std::fflush(stdout) == 0 ? 0 : kExitFailed;
+        return 0;
     } catch (const kbs::AppError& e) {
         return failed(e.description());
     } catch (const std::bad_alloc&) {
