@@ -8,9 +8,11 @@
 //
 // Standard output: "note: TEXT" lines, then "exported N records, M pictures".
 // Standard error: on failure one line "kbsmgr-export: MESSAGE", naming the file and the cause.
-// Exit status: 0 exported, 1 not exported (nothing written), 2 wrong arguments.
+// Exit status: 0 exported, 1 not exported (nothing written), 2 wrong arguments. Interrupted
+// (Ctrl+C, SIGTERM, SIGHUP), it stops within a few records and removes what it wrote.
 #include <QFile>
 #include <QString>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -23,6 +25,12 @@ namespace {
 
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+
+volatile std::sig_atomic_t g_stop = 0;
+
+extern "C" void onStop(int) {
+    g_stop = 1;
+}
 
 int usage() {
     std::fprintf(stderr, "usage: kbsmgr-export [--] CATALOGUE.mdb OUT.csv\n");
@@ -53,9 +61,15 @@ int main(int argc, char** argv) {
     }
     if (pathCount != 2)
         return usage();
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction action {};
+        action.sa_handler = onStop;
+        ::sigaction(sig, &action, nullptr);
+    }
     try {
         const auto summary =
-            kbs::exchange::exportCsv(QFile::decodeName(paths[0]), QFile::decodeName(paths[1]));
+            kbs::exchange::exportCsv(QFile::decodeName(paths[0]), QFile::decodeName(paths[1]),
+                                     std::nullopt, [](long, long) { return g_stop == 0; });
         for (const QString& note : summary.notes)
             std::printf("note: %s\n", note.toUtf8().constData());
         std::printf("exported %ld records, %ld pictures\n", summary.records, summary.pictures);
