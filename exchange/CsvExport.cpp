@@ -150,28 +150,27 @@ int renameNoReplace(const QString& from, const QString& to, bool folder) {
         return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
         return errno;
-    // A file system without that rename: a file gets a second name, which link() never takes
-    // from an existing file; a folder replaces an empty folder made for it just now.
-    if (!folder) {
-        if (::link(native(from).constData(), native(to).constData()) != 0)
-            return errno;
-        ::unlink(native(from).constData());
-        return 0;
-    }
-    if (::mkdir(native(to).constData(), 0700) != 0)
+    // A file system without that rename: the name is first taken by a placeholder of this
+    // export's own, made by an exclusive creation, which never takes an existing name; the
+    // rename then replaces only that placeholder.
+    const QByteArray target = native(to);
+    const int made =
+        folder ? ::mkdir(target.constData(), 0700)
+               : ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (made < 0)
         return errno;
-    if (::rename(native(from).constData(), native(to).constData()) != 0) {
+    if (!folder)
+        ::close(made);
+    if (::rename(native(from).constData(), target.constData()) != 0) {
         const int e = errno;
-        ::rmdir(native(to).constData());
+        folder ? ::rmdir(target.constData()) : ::unlink(target.constData());
         return e;
     }
     return 0;
 }
 
 // One field of a CSV row.
-void appendField(std::string& row, std::string_view text, bool null) {
-    if (null)
-        return;
+void appendField(std::string& row, std::string_view text) {
     const bool quote = text.empty() || text.find_first_of(",\"\r\n") != std::string_view::npos ||
                        text.front() == ' ' || text.front() == '\t' || text.back() == ' ' ||
                        text.back() == '\t';
@@ -300,7 +299,7 @@ public:
         for (const std::string& c : m_cat.columns()) {
             if (QString::fromStdString(c).compare(kPictureColumn, Qt::CaseInsensitive) == 0)
                 continue;
-            appendField(header, c, false);
+            appendField(header, c);
             header += ',';
             select += ", " + sqlite::quoteName(c);
             m_names.push_back(QString::fromStdString(c));
@@ -389,13 +388,13 @@ private:
                     const auto* bytes = static_cast<const char*>(sqlite3_column_blob(st, c));
                     const QByteArray text =
                         QString::fromUtf8(bytes, sqlite3_column_bytes(st, c)).toUtf8();
-                    appendField(m_row, std::string_view(text.constData(), text.size()), false);
+                    appendField(m_row, std::string_view(text.constData(), text.size()));
                     ++m_blobColumns[m_names[std::size_t(c - 1)]];
                     break;
                 }
                 default: {
                     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
-                    appendField(m_row, std::string_view(text, sqlite3_column_bytes(st, c)), false);
+                    appendField(m_row, std::string_view(text, sqlite3_column_bytes(st, c)));
                 }
             }
             m_row += ',';
@@ -408,7 +407,7 @@ private:
         const std::int64_t rowid = sqlite3_column_int64(st, 0);
         sqlite3_reset(st);
         if (size > 0) {
-            appendField(m_row, writePicture(rowid, id), false);
+            appendField(m_row, writePicture(rowid, id));
             ++summary.pictures;
         } else if (!null) {
             m_row += "\"\"";  // no bytes: an empty picture, or a number where none belongs
