@@ -121,12 +121,13 @@ inline constexpr HelpEntry HelpEntries[] = {
     {"Edit Helper Menues", "EditMenu", Command::Editor},
 };
 
-// The reports: every one reads the columns it prints and no others, never a picture; an entry
-// adds its condition to that query. Entries: text (also the key), condition and caption. The
+// The reports: every one reads the columns it prints and the record's ID, never a picture; an
+// entry adds its condition to that query. Entries: text (also the key), condition and caption. The
 // first is the button's own report before any entry has been chosen.
 inline constexpr const char* ReportQuery =
-    "select Description, Year, Number, Series, Car_Cond, Color, Wheel_Type, Box_Type, Box_Cond, "
-    "Quantity, Location, List_Price, Purchase, Purch_Date, Value, Value_Date, Status from table1";
+    "select ID, Description, Year, Number, Series, Car_Cond, Color, Wheel_Type, Box_Type, "
+    "Box_Cond, Quantity, Location, List_Price, Purchase, Purch_Date, Value, Value_Date, Status "
+    "from table1";
 struct ReportEntry {
     const char* text;
     const char* condition;

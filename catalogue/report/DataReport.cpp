@@ -1,66 +1,18 @@
 #include "DataReport.h"
 
-#include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPagedPaintDevice>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
-#include <QWidget>
 #include <algorithm>
 
 #include "AppError.h"
 #include "Collection.h"
-#include "ReportPreview.h"
+#include "Connection.h"
 #include "ReportTexts.h"
 
 namespace kbs {
 
 namespace {
 
-const QString kSource = QStringLiteral("DataReport");
-
-// The design, in twips. The bands are as wide as a page of 6.5 inches of text, which fits
-// Letter and A4 alike; narrower paper gets the whole page scaled down.
-constexpr double kWidth = 9360;
-constexpr double kMinSideMargin = 720;
-constexpr double kTopMargin = 1080;
-constexpr double kBottomMargin = 1080;
-constexpr double kTwipsPerPoint = 20;
-// Texts are shortened a little before the edge of their box, so that a device whose glyphs
-// come out slightly wider still keeps them inside it.
-constexpr double kFitReserve = 0.98;
-
 const QColor kBarGrey(0xD9, 0xD9, 0xD9);
-const QColor kRuleGrey(0x80, 0x80, 0x80);
 const QColor kCaptionColour(0x40, 0x40, 0x40);
-
-QFont reportFont(int points, bool bold) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(int(points * kTwipsPerPoint));  // pixels of the design are twips
-    f.setBold(bold);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    return f;
-}
-
-[[noreturn]] void notFound(const QString& what) {
-    throw AppError(err::ItemNotFound, kSource,
-                   QStringLiteral("Item cannot be found in the collection: %1").arg(what));
-}
-
-QString singleLine(QString s) {
-    if (std::none_of(s.cbegin(), s.cend(), [](QChar c) { return c.unicode() < 0x20; }))
-        return s;
-    s.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    for (QChar& c : s) {
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t'))
-            c = QLatin1Char(' ');
-    }
-    return s;
-}
 
 // One line of the detail band: a caption and its field, and for prices a second caption and
 // field after them ("on" the purchase date, "as of" the valuation date).
@@ -88,94 +40,21 @@ constexpr DetailLine kRightColumn[] = {
 
 }  // namespace
 
-// ---------------------------------------------------------------- controls and sections
-
-ReportControl::ReportControl(DataReport& report, Kind kind, QString name, QRectF rect)
-    : m_report(&report),
-      m_kind(kind),
-      m_name(std::move(name)),
-      m_rect(rect),
-      m_font(reportFont(9, false)),
-      m_alignment(Qt::AlignLeft | Qt::AlignVCenter),
-      m_color(Qt::black) {}
-
-const QString& ReportControl::caption() const {
-    if (m_kind != Kind::Label) {
-        throw AppError(438, kSource,
-                       QStringLiteral("Object doesn't support this property or method"));
-    }
-    return m_caption;
-}
-
-void ReportControl::setCaption(const QString& caption) {
-    if (m_kind != Kind::Label) {
-        throw AppError(438, kSource,
-                       QStringLiteral("Object doesn't support this property or method"));
-    }
-    m_caption = caption;
-    m_report->designChanged();
-}
-
-ReportSection::ReportSection(DataReport& report, Kind kind, QString name, int height)
-    : m_report(&report), m_kind(kind), m_name(std::move(name)), m_height(height) {}
-
-ReportControl& ReportSection::controls(const QString& name) {
-    for (auto& c : m_controls) {
-        if (c->name().compare(name, Qt::CaseInsensitive) == 0)
-            return *c;
-    }
-    notFound(name);
-}
-
-ReportControl& ReportSection::add(ReportControl::Kind kind, const QString& name, QRectF rect) {
-    m_controls.push_back(std::make_unique<ReportControl>(*m_report, kind, name, rect));
-    return *m_controls.back();
-}
-
 // ---------------------------------------------------------------- the report
 
-DataReport::DataReport(QObject* parent) : QObject(parent) {
+DataReport::DataReport(QObject* parent) : PagedReport(parent) {
     buildDesign();
     setPageSize(QPageSize(QPageSize::Letter));
 }
 
-DataReport::~DataReport() {
-    if (m_preview) {
-        m_preview->disconnect(this);
-        delete m_preview.data();
-    }
-}
-
 void DataReport::buildDesign() {
     using K = ReportControl::Kind;
-    auto section = [this](ReportSection::Kind kind, const QString& name, int height) {
-        m_sections.push_back(std::make_unique<ReportSection>(*this, kind, name, height));
-        return m_sections.back().get();
-    };
-    auto label = [](ReportSection* s, const QString& name, const QString& caption, QRectF r,
-                    const QFont& font, int align) -> ReportControl& {
-        ReportControl& c = s->add(K::Label, name, r);
-        c.setFont(font);
-        c.setAlignment(align | Qt::AlignVCenter);
-        c.setCaption(caption);
-        return c;
-    };
+    constexpr double kWidth = BandWidth;
+    const auto label = &PagedReport::addLabel;
 
     // Listed in the order the designer numbers them; printed in the order of their kinds.
-    m_detail = section(ReportSection::Kind::Detail, reportText::DetailSection, 2400);
-    m_pageHeader = section(ReportSection::Kind::PageHeader, reportText::PageHeaderSection, 720);
-    m_pageFooter = section(ReportSection::Kind::PageFooter, reportText::PageFooterSection, 480);
-    m_reportHeader =
-        section(ReportSection::Kind::ReportHeader, reportText::ReportHeaderSection, 840);
-    m_reportFooter =
-        section(ReportSection::Kind::ReportFooter, reportText::ReportFooterSection, 720);
-
-    label(m_reportHeader, QStringLiteral("Label1"), reportText::Title, {0, 0, kWidth, 600},
-          reportFont(22, true), Qt::AlignLeft);
-
-    label(m_pageHeader, reportText::CaptionLabel, reportText::DesignedCaption, {0, 60, kWidth, 420},
-          reportFont(14, true), Qt::AlignLeft);
-    m_pageHeader->add(K::Line, QStringLiteral("Line1"), {0, 600, kWidth, 0}).setColor(kRuleGrey);
+    m_detail = addSection(ReportSection::Kind::Detail, reportText::DetailSection, 2400);
+    addCommonSections();
 
     m_detail->add(K::Shape, QStringLiteral("Shape1"), {0, 120, kWidth, 330}).setColor(kBarGrey);
     ReportControl& description =
@@ -217,21 +96,6 @@ void DataReport::buildDesign() {
     row = 0;
     for (const DetailLine& d : kRightColumn)
         line(d, row++, 4800, 1440, 6300, kWidth);
-
-    m_pageFooter->add(K::Line, QStringLiteral("Line2"), {0, 60, kWidth, 0}).setColor(kRuleGrey);
-    label(m_pageFooter, QStringLiteral("lblPage"), reportText::PageFooter, {0, 150, kWidth, 270},
-          reportFont(9, false), Qt::AlignHCenter);
-
-    label(m_reportFooter, QStringLiteral("lblEnd"), reportText::EndOfReport, {0, 240, kWidth, 360},
-          reportFont(11, true), Qt::AlignHCenter);
-}
-
-ReportSection& DataReport::sections(const QString& name) {
-    for (auto& s : m_sections) {
-        if (s->name().compare(name, Qt::CaseInsensitive) == 0)
-            return *s;
-    }
-    notFound(name);
 }
 
 // ---------------------------------------------------------------- data and pages
@@ -244,18 +108,30 @@ void DataReport::setDataSource(std::unique_ptr<RecordSet> rs) {
 void DataReport::openDataSource(Connection& connection, const QString& query) {
     auto rs = std::make_unique<RecordSet>();
     rs->open(query, connection);
+    setCatalogueFile(connection.dataSource());
     setDataSource(std::move(rs));
 }
 
-void DataReport::setPageSize(const QPageSize& size) {
-    m_pageSize = size;
-    const QSizeF paper = size.size(QPageSize::Point) * kTwipsPerPoint;
-    const double scale = std::min(1.0, (paper.width() - 2 * kMinSideMargin) / kWidth);
-    m_pageTwips = scale > 0 ? paper / scale : paper;
-    m_left = (m_pageTwips.width() - kWidth) / 2;
-    m_top = kTopMargin;
-    m_bottom = m_pageTwips.height() - kBottomMargin;
+void DataReport::release() {
+    m_rs.reset();
     layOut();
+}
+
+std::optional<std::vector<std::int64_t>> DataReport::recordIds() const {
+    std::vector<std::int64_t> ids;
+    if (m_bookmarks.empty())
+        return ids;
+    const int id = fieldPosition(QStringLiteral("ID"));
+    if (id < 0) {
+        throw AppError(err::ItemNotFound, QStringLiteral("DataReport"),
+                       QStringLiteral("The report's records do not carry their ID."));
+    }
+    ids.reserve(m_bookmarks.size());
+    for (int r = 0; r < recordCount(); ++r) {
+        moveTo(r);
+        ids.push_back(m_rs->value(id).toLongLong());
+    }
+    return ids;
 }
 
 void DataReport::layOut() {
@@ -304,28 +180,6 @@ void DataReport::layOut() {
     Q_EMIT changed();
 }
 
-std::vector<DataReport::Band> DataReport::bandsOf(int page) const {
-    std::vector<Band> bands;
-    if (page < 1 || page > pageCount())
-        return bands;
-    const Page& p = m_pages[size_t(page - 1)];
-    double y = m_top;
-    if (p.reportHeader) {
-        bands.push_back({m_reportHeader, y, -1});
-        y += m_reportHeader->height();
-    }
-    bands.push_back({m_pageHeader, y, -1});
-    y += m_pageHeader->height();
-    for (int r = p.firstRecord; r < p.firstRecord + p.records; ++r) {
-        bands.push_back({m_detail, y, r});
-        y += m_detail->height();
-    }
-    if (p.reportFooter)
-        bands.push_back({m_reportFooter, y, -1});
-    bands.push_back({m_pageFooter, m_bottom - m_pageFooter->height(), -1});
-    return bands;
-}
-
 void DataReport::moveTo(int record) const {
     const RecordSet::Bookmark wanted = m_bookmarks[size_t(record)];
     if (m_rs->hasCurrentRecord() && m_rs->bookmark() == wanted)
@@ -345,24 +199,28 @@ void DataReport::moveTo(int record) const {
     m_cursor = record;
 }
 
-QString DataReport::fieldText(int record, const QString& field) const {
-    if (!m_rs || record < 0 || record >= recordCount())
-        return {};
+// Fields are found by name whatever their case; -1 for a field the query left out.
+int DataReport::fieldPosition(const QString& field) const {
     auto it = m_fieldPositions.constFind(field);
     if (it == m_fieldPositions.cend()) {
-        // Fields are found by name whatever their case; a field the query left out prints
-        // nothing.
         int position = -1;
-        for (int i = 0; i < m_rs->fieldCount() && position < 0; ++i) {
+        for (int i = 0; m_rs && i < m_rs->fieldCount() && position < 0; ++i) {
             if (m_rs->fieldName(i).compare(field, Qt::CaseInsensitive) == 0)
                 position = i;
         }
         it = m_fieldPositions.insert(field, position);
     }
-    if (it.value() < 0)
+    return it.value();
+}
+
+QString DataReport::fieldText(int record, const QString& field) const {
+    if (!m_rs || record < 0 || record >= recordCount())
+        return {};
+    const int position = fieldPosition(field);  // a field the query left out prints nothing
+    if (position < 0)
         return {};
     moveTo(record);
-    const QVariant v = m_rs->value(it.value());
+    const QVariant v = m_rs->value(position);
     if (v.isNull())
         return {};
     return collection::trimSpaces(singleLine(v.toString()));
@@ -370,157 +228,25 @@ QString DataReport::fieldText(int record, const QString& field) const {
 
 QVector<ReportItem> DataReport::pageItems(int page) const {
     QVector<ReportItem> items;
+    if (page < 1 || page > pageCount())
+        return items;
     items.reserve(64);
-    const QString pageNumber = QString::number(page);
-    const QString pages = QString::number(pageCount());
-    for (const Band& band : bandsOf(page)) {
-        for (const auto& c : band.section->controlList()) {
-            ReportItem item;
-            item.section = band.section->name();
-            item.control = c->name();
-            item.record = band.record;
-            item.rect = c->rect().translated(m_left, band.top);
-            item.font = c->font();
-            item.alignment = c->alignment();
-            item.color = c->color();
-            switch (c->kind()) {
-                case ReportControl::Kind::Shape:
-                    item.kind = ReportItem::Kind::Box;
-                    break;
-                case ReportControl::Kind::Line:
-                    item.kind = ReportItem::Kind::Line;
-                    break;
-                case ReportControl::Kind::Label:
-                case ReportControl::Kind::TextBox: {
-                    item.kind = ReportItem::Kind::Text;
-                    QString text;
-                    if (c->kind() == ReportControl::Kind::Label) {
-                        text = singleLine(c->caption());
-                        text.replace(QLatin1String("%P"), pages);
-                        text.replace(QLatin1String("%p"), pageNumber);
-                    } else {
-                        text = fieldText(band.record, c->dataField());
-                    }
-                    const QFontMetricsF fm(item.font);
-                    item.text =
-                        fm.elidedText(text, Qt::ElideRight, item.rect.width() * kFitReserve);
-                    break;
-                }
-            }
-            items.push_back(std::move(item));
-        }
+    const Page& p = m_pages[size_t(page - 1)];
+    double y = m_top;
+    if (p.reportHeader) {
+        addBand(items, *m_reportHeader, y, -1, page);
+        y += m_reportHeader->height();
     }
+    addBand(items, *m_pageHeader, y, -1, page);
+    y += m_pageHeader->height();
+    for (int r = p.firstRecord; r < p.firstRecord + p.records; ++r) {
+        addBand(items, *m_detail, y, r, page);
+        y += m_detail->height();
+    }
+    if (p.reportFooter)
+        addBand(items, *m_reportFooter, y, -1, page);
+    addBand(items, *m_pageFooter, m_bottom - m_pageFooter->height(), -1, page);
     return items;
-}
-
-void DataReport::paintPage(QPainter& painter, int page, const QRectF& target) const {
-    const double scale =
-        std::min(target.width() / m_pageTwips.width(), target.height() / m_pageTwips.height());
-    if (scale <= 0)
-        return;
-    painter.save();
-    painter.translate(target.left() + (target.width() - m_pageTwips.width() * scale) / 2,
-                      target.top() + (target.height() - m_pageTwips.height() * scale) / 2);
-    painter.scale(scale, scale);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    for (const ReportItem& item : pageItems(page)) {
-        switch (item.kind) {
-            case ReportItem::Kind::Box:
-                painter.fillRect(item.rect, item.color);
-                break;
-            case ReportItem::Kind::Line:
-                painter.setPen(QPen(item.color, 15));
-                painter.drawLine(QLineF(item.rect.topLeft(), item.rect.topRight()));
-                break;
-            case ReportItem::Kind::Text:
-                painter.setFont(item.font);
-                painter.setPen(item.color);
-                painter.drawText(item.rect, item.alignment | Qt::TextSingleLine, item.text);
-                break;
-        }
-    }
-    painter.restore();
-}
-
-// ---------------------------------------------------------------- printing
-
-void DataReport::preparePrinter(QPrinter& printer) const {
-    printer.setPageSize(m_pageSize);
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setFullPage(true);
-    printer.setDocName(reportText::WindowTitle);
-    printer.setCreator(reportText::Title);
-}
-
-void DataReport::renderPages(QPainter& painter, QPagedPaintDevice& device, int from, int to) const {
-    for (int page = from; page <= to; ++page) {
-        if (page != from)
-            device.newPage();
-        // The device's whole sheet: the report keeps its own margins.
-        painter.fillRect(QRectF(0, 0, device.width(), device.height()), Qt::white);
-        paintPage(painter, page, QRectF(0, 0, device.width(), device.height()));
-    }
-}
-
-bool DataReport::print(QPrinter& printer) const {
-    printer.setFullPage(true);
-    int from = printer.fromPage();
-    int to = printer.toPage();
-    if (from <= 0 && to <= 0) {
-        from = 1;
-        to = pageCount();
-    }
-    from = std::clamp(from, 1, pageCount());
-    to = std::clamp(to, from, pageCount());
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    renderPages(painter, printer, from, to);
-    return painter.end();
-}
-
-bool DataReport::exportPdf(const QString& path) const {
-    QPdfWriter writer(path);
-    writer.setPageSize(m_pageSize);
-    writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle(reportText::WindowTitle);
-    writer.setCreator(reportText::Title);
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    renderPages(painter, writer, 1, pageCount());
-    return painter.end();
-}
-
-// ---------------------------------------------------------------- the preview window
-
-void DataReport::show() {
-    if (!m_preview) {
-        m_preview = new ReportPreview(*this, qobject_cast<QWidget*>(parent()));
-        connect(m_preview, &ReportPreview::closed, this, &DataReport::previewClosed);
-    }
-    m_preview->setCurrentPage(1);
-    m_preview->show();
-    m_preview->raise();
-    m_preview->activateWindow();
-}
-
-ReportPreview* DataReport::preview() const {
-    return m_preview.data();
-}
-
-void DataReport::unload() {
-    if (m_preview)
-        m_preview->close();
-}
-
-void DataReport::previewClosed() {
-    m_preview = nullptr;
-    m_rs.reset();
-    layOut();
-    Q_EMIT Terminate();
 }
 
 }  // namespace kbs

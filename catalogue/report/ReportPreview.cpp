@@ -21,7 +21,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "DataReport.h"
+#include "PagedReport.h"
 #include "Prompts.h"
 #include "ReportTexts.h"
 #include "Twips.h"
@@ -34,7 +34,7 @@ constexpr int kZoomSteps[] = {50, 75, 100, 125, 150, 200, 300};
 
 // ---------------------------------------------------------------- the page
 
-ReportPageView::ReportPageView(const DataReport& report, QWidget* parent)
+ReportPageView::ReportPageView(const PagedReport& report, QWidget* parent)
     : QWidget(parent), m_report(report) {
     setObjectName(QStringLiteral("pageView"));
     setAccessibleName(reportText::PageView);
@@ -98,14 +98,14 @@ void ReportPageView::updateDescription() {
 
 // ---------------------------------------------------------------- the window
 
-ReportPreview::ReportPreview(DataReport& report, QWidget* parent)
+ReportPreview::ReportPreview(PagedReport& report, QWidget* parent)
     : QWidget(parent, Qt::Window), m_report(report) {
     setObjectName(QStringLiteral("ReportPreview"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(reportText::WindowTitle);
     setWindowModality(Qt::NonModal);
     buildLayout();
-    connect(&m_report, &DataReport::changed, this, &ReportPreview::reportChanged);
+    connect(&m_report, &PagedReport::changed, this, &ReportPreview::reportChanged);
     updateNavigation();
 
     // Wide enough for the paper at its real size, as tall as the screen comfortably allows.

@@ -11,13 +11,13 @@ class QToolButton;
 
 namespace kbs {
 
-class DataReport;
+class PagedReport;
 
 // One page of a report, drawn straight from the report's page layout whenever it is painted.
 class ReportPageView : public QWidget {
     Q_OBJECT
 public:
-    ReportPageView(const DataReport& report, QWidget* parent = nullptr);
+    ReportPageView(const PagedReport& report, QWidget* parent = nullptr);
 
     int page() const { return m_page; }
     void setPage(int page);
@@ -38,7 +38,7 @@ protected:
 private:
     void updateDescription();
 
-    const DataReport& m_report;
+    const PagedReport& m_report;
     int m_page = 1;
     double m_zoom = 1.0;
 };
@@ -50,7 +50,7 @@ class ReportPreview : public QWidget {
 public:
     enum ZoomMode { FixedZoom, FitPage, FitWidth };
 
-    ReportPreview(DataReport& report, QWidget* parent = nullptr);
+    ReportPreview(PagedReport& report, QWidget* parent = nullptr);
 
     int currentPage() const;
     void setCurrentPage(int page);  // clamped to the report's pages
@@ -90,7 +90,7 @@ private:
     void applyZoom();
     void zoomChosen(int index);
 
-    DataReport& m_report;
+    PagedReport& m_report;
     ReportPageView* m_view = nullptr;
     QScrollArea* m_scroll = nullptr;
     QToolButton* m_first = nullptr;

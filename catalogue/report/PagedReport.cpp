@@ -1,0 +1,341 @@
+#include "PagedReport.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QWidget>
+#include <algorithm>
+
+#include "AppError.h"
+#include "ReportPreview.h"
+#include "ReportTexts.h"
+
+namespace kbs {
+
+namespace {
+
+const QString kSource = QStringLiteral("DataReport");
+
+constexpr double kMinSideMargin = 720;
+constexpr double kTopMargin = 1080;
+constexpr double kBottomMargin = 1080;
+constexpr double kTwipsPerPoint = 20;
+// Texts are shortened a little before the edge of their box, so that a device whose glyphs
+// come out slightly wider still keeps them inside it.
+constexpr double kFitReserve = 0.98;
+
+const QColor kRuleGrey(0x80, 0x80, 0x80);
+
+[[noreturn]] void notFound(const QString& what) {
+    throw AppError(err::ItemNotFound, kSource,
+                   QStringLiteral("Item cannot be found in the collection: %1").arg(what));
+}
+
+[[noreturn]] void noCaption() {
+    throw AppError(438, kSource, QStringLiteral("Object doesn't support this property or method"));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- controls and sections
+
+ReportControl::ReportControl(PagedReport& report, Kind kind, QString name, QRectF rect)
+    : m_report(&report),
+      m_kind(kind),
+      m_name(std::move(name)),
+      m_rect(rect),
+      m_font(PagedReport::reportFont(9, false)),
+      m_alignment(Qt::AlignLeft | Qt::AlignVCenter),
+      m_color(Qt::black) {}
+
+const QString& ReportControl::caption() const {
+    if (m_kind != Kind::Label)
+        noCaption();
+    return m_caption;
+}
+
+void ReportControl::setCaption(const QString& caption) {
+    if (m_kind != Kind::Label)
+        noCaption();
+    m_caption = caption;
+    m_report->designChanged();
+}
+
+ReportSection::ReportSection(PagedReport& report, Kind kind, QString name, int height)
+    : m_report(&report), m_kind(kind), m_name(std::move(name)), m_height(height) {}
+
+ReportControl& ReportSection::controls(const QString& name) {
+    for (auto& c : m_controls) {
+        if (c->name().compare(name, Qt::CaseInsensitive) == 0)
+            return *c;
+    }
+    notFound(name);
+}
+
+ReportControl& ReportSection::add(ReportControl::Kind kind, const QString& name, QRectF rect) {
+    m_controls.push_back(std::make_unique<ReportControl>(*m_report, kind, name, rect));
+    return *m_controls.back();
+}
+
+// ---------------------------------------------------------------- the report
+
+PagedReport::PagedReport(QObject* parent) : QObject(parent) {}
+
+PagedReport::~PagedReport() {
+    if (m_preview) {
+        m_preview->disconnect(this);
+        delete m_preview.data();
+    }
+}
+
+QFont PagedReport::reportFont(int points, bool bold) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(int(points * kTwipsPerPoint));  // pixels of the design are twips
+    f.setBold(bold);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+QString PagedReport::singleLine(QString s) {
+    if (std::none_of(s.cbegin(), s.cend(), [](QChar c) { return c.unicode() < 0x20; }))
+        return s;
+    s.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (QChar& c : s) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t'))
+            c = QLatin1Char(' ');
+    }
+    return s;
+}
+
+QString PagedReport::fitted(const QString& text, const QFont& font, double width) {
+    const QFontMetricsF fm(font);
+    return fm.elidedText(text, Qt::ElideRight, width * kFitReserve);
+}
+
+ReportSection* PagedReport::addSection(ReportSection::Kind kind, const QString& name, int height) {
+    m_sections.push_back(std::make_unique<ReportSection>(*this, kind, name, height));
+    return m_sections.back().get();
+}
+
+void PagedReport::addCommonSections() {
+    using K = ReportControl::Kind;
+    const auto label = &PagedReport::addLabel;
+    m_pageHeader = addSection(ReportSection::Kind::PageHeader, reportText::PageHeaderSection, 720);
+    m_pageFooter = addSection(ReportSection::Kind::PageFooter, reportText::PageFooterSection, 480);
+    m_reportHeader =
+        addSection(ReportSection::Kind::ReportHeader, reportText::ReportHeaderSection, 840);
+    m_reportFooter =
+        addSection(ReportSection::Kind::ReportFooter, reportText::ReportFooterSection, 720);
+
+    label(m_reportHeader, QStringLiteral("Label1"), reportText::Title, {0, 0, BandWidth, 600},
+          reportFont(22, true), Qt::AlignLeft);
+    label(m_pageHeader, reportText::CaptionLabel, reportText::DesignedCaption,
+          {0, 60, BandWidth, 420}, reportFont(14, true), Qt::AlignLeft);
+    m_pageHeader->add(K::Line, QStringLiteral("Line1"), {0, 600, BandWidth, 0}).setColor(kRuleGrey);
+    m_pageFooter->add(K::Line, QStringLiteral("Line2"), {0, 60, BandWidth, 0}).setColor(kRuleGrey);
+    label(m_pageFooter, QStringLiteral("lblPage"), reportText::PageFooter, {0, 150, BandWidth, 270},
+          reportFont(9, false), Qt::AlignHCenter);
+    label(m_reportFooter, QStringLiteral("lblEnd"), reportText::EndOfReport,
+          {0, 240, BandWidth, 360}, reportFont(11, true), Qt::AlignHCenter);
+}
+
+ReportControl& PagedReport::addLabel(ReportSection* section, const QString& name,
+                                     const QString& caption, QRectF rect, const QFont& font,
+                                     int alignment) {
+    ReportControl& c = section->add(ReportControl::Kind::Label, name, rect);
+    c.setFont(font);
+    c.setAlignment(alignment | Qt::AlignVCenter);
+    c.setCaption(caption);
+    return c;
+}
+
+ReportSection& PagedReport::sections(const QString& name) {
+    for (auto& s : m_sections) {
+        if (s->name().compare(name, Qt::CaseInsensitive) == 0)
+            return *s;
+    }
+    notFound(name);
+}
+
+QString PagedReport::fileBaseName() const {
+    QString caption =
+        m_pageHeader ? m_pageHeader->controls(reportText::CaptionLabel).caption() : QString();
+    static const QRegularExpression other(QStringLiteral("[^a-z0-9]+"));
+    caption = caption.toLower().replace(other, QStringLiteral("-"));
+    while (caption.startsWith(QLatin1Char('-')))
+        caption.remove(0, 1);
+    while (caption.endsWith(QLatin1Char('-')))
+        caption.chop(1);
+    return caption.isEmpty() ? QStringLiteral("report") : caption;
+}
+
+QString PagedReport::fieldText(int, const QString&) const {
+    return {};
+}
+
+void PagedReport::addBand(QVector<ReportItem>& items, const ReportSection& band, double top,
+                          int record, int page) const {
+    for (const auto& c : band.controlList()) {
+        ReportItem item;
+        item.section = band.name();
+        item.control = c->name();
+        item.record = record;
+        item.rect = c->rect().translated(m_left, top);
+        item.font = c->font();
+        item.alignment = c->alignment();
+        item.color = c->color();
+        switch (c->kind()) {
+            case ReportControl::Kind::Shape:
+                item.kind = ReportItem::Kind::Box;
+                break;
+            case ReportControl::Kind::Line:
+                item.kind = ReportItem::Kind::Line;
+                break;
+            case ReportControl::Kind::Label:
+            case ReportControl::Kind::TextBox: {
+                item.kind = ReportItem::Kind::Text;
+                QString text;
+                if (c->kind() == ReportControl::Kind::Label) {
+                    text = singleLine(c->caption());
+                    text.replace(QLatin1String("%P"), QString::number(pageCount()));
+                    text.replace(QLatin1String("%p"), QString::number(page));
+                } else {
+                    text = fieldText(record, c->dataField());
+                }
+                item.text = fitted(text, item.font, item.rect.width());
+                break;
+            }
+        }
+        items.push_back(std::move(item));
+    }
+}
+
+// ---------------------------------------------------------------- pages and printing
+
+void PagedReport::setPageSize(const QPageSize& size) {
+    m_pageSize = size;
+    const QSizeF paper = size.size(QPageSize::Point) * kTwipsPerPoint;
+    const double scale = std::min(1.0, (paper.width() - 2 * kMinSideMargin) / BandWidth);
+    m_pageTwips = scale > 0 ? paper / scale : paper;
+    m_left = (m_pageTwips.width() - BandWidth) / 2;
+    m_top = kTopMargin;
+    m_bottom = m_pageTwips.height() - kBottomMargin;
+    layOut();
+}
+
+void PagedReport::paintPage(QPainter& painter, int page, const QRectF& target) const {
+    const double scale =
+        std::min(target.width() / m_pageTwips.width(), target.height() / m_pageTwips.height());
+    if (scale <= 0)
+        return;
+    painter.save();
+    painter.translate(target.left() + (target.width() - m_pageTwips.width() * scale) / 2,
+                      target.top() + (target.height() - m_pageTwips.height() * scale) / 2);
+    painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const ReportItem& item : pageItems(page)) {
+        switch (item.kind) {
+            case ReportItem::Kind::Box:
+                painter.fillRect(item.rect, item.color);
+                break;
+            case ReportItem::Kind::Line:
+                painter.setPen(QPen(item.color, 15));
+                painter.drawLine(QLineF(item.rect.topLeft(), item.rect.topRight()));
+                break;
+            case ReportItem::Kind::Text:
+                painter.setFont(item.font);
+                painter.setPen(item.color);
+                painter.drawText(item.rect, item.alignment | Qt::TextSingleLine, item.text);
+                break;
+        }
+    }
+    painter.restore();
+}
+
+void PagedReport::preparePrinter(QPrinter& printer) const {
+    printer.setPageSize(m_pageSize);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true);
+    printer.setDocName(reportText::WindowTitle);
+    printer.setCreator(reportText::Title);
+}
+
+void PagedReport::renderPages(QPainter& painter, QPagedPaintDevice& device, int from,
+                              int to) const {
+    for (int page = from; page <= to; ++page) {
+        if (page != from)
+            device.newPage();
+        // The device's whole sheet: the report keeps its own margins.
+        painter.fillRect(QRectF(0, 0, device.width(), device.height()), Qt::white);
+        paintPage(painter, page, QRectF(0, 0, device.width(), device.height()));
+    }
+}
+
+bool PagedReport::print(QPrinter& printer) const {
+    printer.setFullPage(true);
+    int from = printer.fromPage();
+    int to = printer.toPage();
+    if (from <= 0 && to <= 0) {
+        from = 1;
+        to = pageCount();
+    }
+    from = std::clamp(from, 1, pageCount());
+    to = std::clamp(to, from, pageCount());
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    renderPages(painter, printer, from, to);
+    return painter.end();
+}
+
+bool PagedReport::exportPdf(const QString& path) const {
+    QPdfWriter writer(path);
+    writer.setPageSize(m_pageSize);
+    writer.setPageOrientation(QPageLayout::Portrait);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(reportText::WindowTitle);
+    writer.setCreator(reportText::Title);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    renderPages(painter, writer, 1, pageCount());
+    return painter.end();
+}
+
+// ---------------------------------------------------------------- the preview window
+
+void PagedReport::show() {
+    if (!m_preview) {
+        m_preview = new ReportPreview(*this, qobject_cast<QWidget*>(parent()));
+        connect(m_preview, &ReportPreview::closed, this, &PagedReport::previewClosed);
+    }
+    m_preview->setCurrentPage(1);
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
+}
+
+ReportPreview* PagedReport::preview() const {
+    return m_preview.data();
+}
+
+void PagedReport::unload() {
+    if (m_preview)
+        m_preview->close();
+}
+
+void PagedReport::previewClosed() {
+    m_preview = nullptr;
+    release();
+    Q_EMIT Terminate();
+}
+
+}  // namespace kbs

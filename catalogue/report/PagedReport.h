@@ -1,0 +1,213 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+#include <QPageSize>
+#include <QPointer>
+#include <QRectF>
+#include <QString>
+#include <QVector>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QPagedPaintDevice;
+class QPainter;
+class QPrinter;
+
+namespace kbs {
+
+class PagedReport;
+class ReportPreview;
+
+// One control placed on a report section. Positions are in twips from the section's top left
+// corner. A label prints its caption ("%p" is the page number, "%P" the number of pages), a
+// text box the value of its data field in the current record, a shape a filled rectangle and
+// a line a horizontal rule.
+class ReportControl {
+public:
+    enum class Kind { Label, TextBox, Shape, Line };
+
+    ReportControl(PagedReport& report, Kind kind, QString name, QRectF rect);
+
+    const QString& name() const { return m_name; }
+    Kind kind() const { return m_kind; }
+    const QRectF& rect() const { return m_rect; }
+
+    // Labels only; other controls have no caption and throw AppError.
+    const QString& caption() const;
+    void setCaption(const QString& caption);
+
+    const QString& dataField() const { return m_dataField; }
+    void setDataField(const QString& field) { m_dataField = field; }
+    const QFont& font() const { return m_font; }
+    void setFont(const QFont& font) { m_font = font; }
+    int alignment() const { return m_alignment; }
+    void setAlignment(int alignment) { m_alignment = alignment; }
+    const QColor& color() const { return m_color; }  // text colour, or the shape's fill
+    void setColor(const QColor& color) { m_color = color; }
+
+private:
+    PagedReport* m_report;
+    Kind m_kind;
+    QString m_name;
+    QRectF m_rect;
+    QString m_caption;
+    QString m_dataField;
+    QFont m_font;
+    int m_alignment;
+    QColor m_color;
+};
+
+// A band of the report: printed once at the start or the end, on every page, or once per
+// record.
+class ReportSection {
+public:
+    enum class Kind { ReportHeader, PageHeader, Detail, PageFooter, ReportFooter };
+
+    ReportSection(PagedReport& report, Kind kind, QString name, int height);
+
+    const QString& name() const { return m_name; }
+    Kind kind() const { return m_kind; }
+    int height() const { return m_height; }
+
+    // A control by name (case does not matter); throws AppError when there is none.
+    ReportControl& controls(const QString& name);
+    const std::vector<std::unique_ptr<ReportControl>>& controlList() const { return m_controls; }
+    ReportControl& add(ReportControl::Kind kind, const QString& name, QRectF rect);
+
+private:
+    PagedReport* m_report;
+    Kind m_kind;
+    QString m_name;
+    int m_height;
+    std::vector<std::unique_ptr<ReportControl>> m_controls;
+};
+
+// What one page shows: a text, a filled box or a rule, in twips from the paper's top left
+// corner. Painting a page draws exactly these items, so they are also what tests inspect.
+struct ReportItem {
+    enum class Kind { Text, Box, Line };
+    Kind kind = Kind::Text;
+    QString section;  // the section's name
+    QString control;  // the control's name
+    int record = -1;  // the record's position in the data source, for detail items
+    QRectF rect;
+    QString text;  // as printed: page numbers filled in, values trimmed and shortened to fit
+    QFont font;
+    int alignment = 0;
+    QColor color;
+};
+
+// A report laid out into pages that the preview window shows and that prints and exports:
+// the report header, a page header with the caption label, a page footer with the page
+// number and a report footer are common to every report; what lies between them is each
+// report's own.
+//
+// Pages are never kept as pictures: each is drawn from pageItems() whenever a device asks
+// for it (preview, printer, PDF file).
+class PagedReport : public QObject {
+    Q_OBJECT
+public:
+    explicit PagedReport(QObject* parent = nullptr);
+    ~PagedReport() override;  // closes the preview without Terminate
+
+    // ---- design
+    // A section by name ("Section1" .. "Section5", case does not matter); throws AppError.
+    ReportSection& sections(const QString& name);
+    const std::vector<std::unique_ptr<ReportSection>>& sectionList() const { return m_sections; }
+
+    // ---- records
+    // The IDs of the records the report lists, in its order; nothing means every record of
+    // the catalogue in ID order. Throws AppError when the report cannot tell.
+    virtual std::optional<std::vector<std::int64_t>> recordIds() const = 0;
+    // The catalogue file the report reads; empty before it read one.
+    const QString& catalogueFile() const { return m_catalogueFile; }
+    // A name for files written from the report, without extension: "report-want" for the
+    // caption "Report -- Want".
+    QString fileBaseName() const;
+
+    // ---- pages (numbered from 1)
+    void setPageSize(const QPageSize& size);  // portrait; lays the pages out again
+    const QPageSize& pageSize() const { return m_pageSize; }
+    QSizeF pageSizeTwips() const { return m_pageTwips; }
+    virtual int pageCount() const = 0;
+    virtual QVector<ReportItem> pageItems(int page) const = 0;
+    // Draws a page scaled to fit target, centred, keeping the paper's proportions.
+    void paintPage(QPainter& painter, int page, const QRectF& target) const;
+
+    // Prints the printer's page range (all pages when none) without asking; false when the
+    // printer could not be started.
+    bool print(QPrinter& printer) const;
+    // Sets a printer up for this report's paper before a print dialog is shown.
+    void preparePrinter(QPrinter& printer) const;
+    // Writes every page to a PDF file; false when the file could not be written.
+    bool exportPdf(const QString& path) const;
+
+    // ---- the preview window
+    // Shows the preview without blocking; shows it again on page 1 when it is already open.
+    void show();
+    ReportPreview* preview() const;
+    // Closes the preview and ends the report, as closing the window does.
+    void unload();
+
+Q_SIGNALS:
+    // The report has ended: its preview was closed and its records let go.
+    void Terminate();
+    // The pages or what is printed on them changed.
+    void changed();
+
+protected:
+    // The bands are as wide as a page of 6.5 inches of text, which fits Letter and A4 alike;
+    // narrower paper gets the whole page scaled down.
+    static constexpr double BandWidth = 9360;
+    static QFont reportFont(int points, bool bold);
+    // A text as one line: line ends and tabs become spaces.
+    static QString singleLine(QString s);
+    // A text shortened to fit a width in the font.
+    static QString fitted(const QString& text, const QFont& font, double width);
+
+    // Lays the pages out again for the paper or the records.
+    virtual void layOut() = 0;
+    // The preview closed: the report lets its records go.
+    virtual void release() = 0;
+    // A text box's value for a record; reports without text boxes print nothing.
+    virtual QString fieldText(int record, const QString& field) const;
+
+    void setCatalogueFile(const QString& path) { m_catalogueFile = path; }
+    ReportSection* addSection(ReportSection::Kind kind, const QString& name, int height);
+    // The sections every report has: report header, page header with the caption label, page
+    // footer and report footer.
+    void addCommonSections();
+    static ReportControl& addLabel(ReportSection* section, const QString& name,
+                                   const QString& caption, QRectF rect, const QFont& font,
+                                   int alignment);
+    // The items of one band of a page, the band's top at `top` twips on the paper.
+    void addBand(QVector<ReportItem>& items, const ReportSection& band, double top, int record,
+                 int page) const;
+
+    ReportSection* m_reportHeader = nullptr;
+    ReportSection* m_pageHeader = nullptr;
+    ReportSection* m_pageFooter = nullptr;
+    ReportSection* m_reportFooter = nullptr;
+
+    double m_left = 0;  // where the bands start across the paper
+    double m_top = 0;
+    double m_bottom = 0;  // where the page footer ends
+
+private:
+    friend class ReportControl;  // tells the report that a caption changed
+    void renderPages(QPainter& painter, QPagedPaintDevice& device, int from, int to) const;
+    void previewClosed();
+    void designChanged() { Q_EMIT changed(); }
+
+    std::vector<std::unique_ptr<ReportSection>> m_sections;
+    QString m_catalogueFile;
+    QPageSize m_pageSize;
+    QSizeF m_pageTwips;  // the paper, in twips of the design (scaled up on narrow paper)
+    QPointer<ReportPreview> m_preview;
+};
+
+}  // namespace kbs
