@@ -20,6 +20,7 @@
 #include "Prompts.h"
 #include "ResumeNext.h"
 #include "Schema.h"
+#include "TotalsReport.h"
 
 namespace kbs {
 
@@ -37,6 +38,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connectPickMenus();
     installKeyboard();
     DataReport1 = new DataReport(this);
+    TotalsReport1 = new TotalsReport(this);
 }
 
 frmMain::~frmMain() {
@@ -102,6 +104,8 @@ void frmMain::Form_Unload(bool& Cancel) {
     });
     delete DataReport1;  // closes its preview
     DataReport1 = nullptr;
+    delete TotalsReport1;
+    TotalsReport1 = nullptr;
     rs.reset();
     cn.reset();
     resumeNext([&] { deleteScratchFiles(); });

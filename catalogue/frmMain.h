@@ -35,6 +35,7 @@ enum class Command;
 class Connection;
 class DataReport;
 class FlexGrid;
+class TotalsReport;
 class ImageBox;
 class LimitedTextbox;
 class MenuEntryArray;
@@ -106,6 +107,7 @@ public:
     void Toolbar1_ButtonMenuClick(const QString& text);
     void attachToolbarImages();
     DataReport* DataReport1 = nullptr;
+    TotalsReport* TotalsReport1 = nullptr;
 
     // ---- state the tests and the other windows read
     bool bAddingNew = false;
@@ -168,6 +170,7 @@ private:
     void setStatusText(const QString& text);
     void deleteScratchFiles();
     void showReport(const QString& query, const QString& caption);
+    void showTotals();
     void showLastReport();
     bool holdsNoRecord(bool ifUnknown) const;
     bool fillGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header);
@@ -188,6 +191,7 @@ private:
     QMap<QString, MenuEntryArray*> m_entryArrays;
     QList<ImageBox*> m_imageControls;  // every image control, in the window's order
     QString m_reportQuery;             // the query of the last report entry chosen
+    bool m_totalsLast = false;         // the last report entry chosen was the totals
 };
 
 // The Record set's cursor stays on the record the detail fields show. Every walk over the

@@ -12,6 +12,8 @@
 #include "ImageBox.h"
 #include "MainTexts.h"
 #include "Prompts.h"
+#include "ReportTexts.h"
+#include "TotalsReport.h"
 #include "Twips.h"
 #include "frmMain.h"
 
@@ -148,11 +150,19 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
 
 void frmMain::Toolbar1_ButtonMenuClick(const QString& text) {
     for (const auto& r : mainText::ReportEntries) {
-        if (text == QLatin1String(r.text)) {
+        if (text != QLatin1String(r.text))
+            continue;
+        m_totalsLast = !r.condition;
+        if (m_totalsLast) {
+            TotalsReport1->sections(reportText::PageHeaderSection)
+                .controls(reportText::CaptionLabel)
+                .setCaption(latin(r.caption));
+            showTotals();
+        } else {
             m_reportQuery = latin(mainText::ReportQuery) + QLatin1String(r.condition);
             showReport(m_reportQuery, latin(r.caption));
-            return;
         }
+        return;
     }
     for (const auto& h : mainText::HelpEntries) {
         if (text == QLatin1String(h.text)) {
@@ -164,7 +174,10 @@ void frmMain::Toolbar1_ButtonMenuClick(const QString& text) {
 
 // The button itself: the last report entry chosen, under the caption it had.
 void frmMain::showLastReport() {
-    showReport(m_reportQuery, QString());
+    if (m_totalsLast)
+        showTotals();
+    else
+        showReport(m_reportQuery, QString());
 }
 
 // A report reads a record set of its own on the catalogue's connection: the window's
@@ -176,10 +189,24 @@ void frmMain::showReport(const QString& query, const QString& caption) {
         DataReport1->openDataSource(*cn, query.isEmpty() ? latin(mainText::ReportQuery) : query);
         DataReport1->setDataMember(QString());
         if (!caption.isEmpty())
-            DataReport1->sections(QStringLiteral("Section2"))
-                .controls(QStringLiteral("Label3"))
+            DataReport1->sections(reportText::PageHeaderSection)
+                .controls(reportText::CaptionLabel)
                 .setCaption(caption);
+        TotalsReport1->unload();  // one report window at a time
         DataReport1->show();
+    } catch (const AppError& e) {
+        prompts().msgBox(e.description(), mb::OKOnly | mb::Critical, mainText::AppTitle);
+    }
+}
+
+// The totals read the catalogue anew each time they are shown.
+void frmMain::showTotals() {
+    if (!cn || !cn->isOpen())
+        return;
+    try {
+        TotalsReport1->open(*cn);
+        DataReport1->unload();
+        TotalsReport1->show();
     } catch (const AppError& e) {
         prompts().msgBox(e.description(), mb::OKOnly | mb::Critical, mainText::AppTitle);
     }

@@ -8,6 +8,7 @@ namespace kbs::reportText {
 inline const QString WindowTitle = QStringLiteral("Kerbside Manager Report");
 inline const QString Title = QStringLiteral("Kerbside Manager");
 inline const QString DesignedCaption = QStringLiteral("Report -- All");
+inline const QString TotalsCaption = QStringLiteral("Report -- Totals");
 inline const QString EndOfReport = QStringLiteral("End of Report");
 // The page footer: "page", the page number, "of", the number of pages.
 inline const QString PageFooter = QStringLiteral("page %p of %P");

@@ -1,10 +1,12 @@
 // The toolbar's drop-down entries, the reports they show and the windows they open, and the
 // pick lists, through the real window. Reports read their own record set: the window's
 // stays whole.
+#include <QMenu>
 #include <QtTest>
 
 #include "DataReport.h"
 #include "ReportPreview.h"
+#include "TotalsReport.h"
 #include "Window.h"
 
 using namespace kbs;
@@ -68,6 +70,32 @@ private Q_SLOTS:
         report.preview()->close();
         QApplication::processEvents();
         windowStillWhole(win);
+    }
+
+    // "Totals" comes last in the drop-down, shows in a report window of its own, and the
+    // button repeats it once it was chosen; the four listing reports are as they were.
+    void totalsIsTheFifthReport() {
+        test::TestEnv env;
+        statuses(env);
+        test::Window win(env);
+        QStringList entries;
+        for (QAction* a : win->toolbarButton(u"Report"_s)->menu()->actions())
+            entries << a->text();
+        QCOMPARE(entries, QStringList({"All", "Want", "Have", "Sell", "Totals"}));
+        TotalsReport& totals = *win->TotalsReport1;
+        win->toolbarMenuEntry(u"Report"_s, u"Totals"_s)->trigger();
+        QVERIFY(totals.preview() && totals.preview()->isVisible());
+        QCOMPARE(totals.all().records, 6L);
+        env.addRecord({{"Description", u"Car 7"_s}, {"Status", u"Sell"_s}});
+        totals.preview()->close();
+        win.press("Report");
+        QVERIFY(totals.preview() && totals.preview()->isVisible());
+        QCOMPARE(totals.all().records, 7L);
+        QVERIFY(!win->DataReport1->preview());
+        win->toolbarMenuEntry(u"Report"_s, u"Want"_s)->trigger();
+        QVERIFY(!totals.preview());
+        QCOMPARE(win->DataReport1->recordCount(), 2L);
+        QCOMPARE(*win->DataReport1->recordIds(), (std::vector<std::int64_t>{1, 4}));
     }
 };
 

@@ -1,0 +1,321 @@
+#include "TotalsReport.h"
+
+#include <QHash>
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+
+#include "AppError.h"
+#include "Connection.h"
+#include "ReportTexts.h"
+#include "Sqlite.h"
+
+namespace kbs {
+
+namespace {
+
+const QString kSource = QStringLiteral("TotalsReport");
+constexpr const char* kQuery =
+    "select ID, Status, Series, Quantity, Purchase, Value from table1 order by ID";
+constexpr int kQuantityColumn = 3;
+constexpr int kFirstAmountColumn = 4;
+const char* const kColumnNames[] = {"ID", "Status", "Series", "Quantity", "Purchase", "Value"};
+
+// The longest stored text the list of unreadable values shows.
+constexpr qsizetype kShownText = 60;
+
+constexpr double kGap = 240;  // above a table's title
+constexpr double kTitleHeight = 420;
+constexpr double kHeadsHeight = 300;
+constexpr double kRowHeight = 250;
+constexpr double kPad = 80;  // between a number and the edge of its column
+
+const QColor kCaptionColour(0x40, 0x40, 0x40);
+const QColor kRuleGrey(0x80, 0x80, 0x80);
+const QColor kStripe(0xF0, 0xF0, 0xF0);
+
+struct Column {
+    const char* name;  // the items' control name, and the heading
+    double x;
+    double width;
+    bool number;
+};
+constexpr Column kTotalsColumns[] = {
+    {"Name", 0, 2960, false},       {"Records", 2960, 950, true}, {"Models", 3910, 950, true},
+    {"Purchase", 4860, 1700, true}, {"Value", 6560, 1700, true},  {"Unreadable", 8260, 1100, true},
+};
+constexpr Column kListColumns[] = {
+    {"ID", 0, 1000, true},
+    {"Column", 1300, 1400, false},
+    {"Text as stored", 2800, 6560, false},
+};
+const char* const kTables[] = {"All", "Status", "Series", "Unreadable"};
+const char* const kTitles[] = {"In all", "By status", "By series", "Values that could not be read"};
+
+std::string_view textOf(sqlite3_stmt* s, int column) {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s, column));
+    return p ? std::string_view(p, size_t(sqlite3_column_bytes(s, column))) : std::string_view();
+}
+
+// A group's key: the text as stored without blanks around it.
+std::string groupKey(sqlite3_stmt* s, int column) {
+    std::string_view t = textOf(s, column);
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!t.empty() && blank(t.front()))
+        t.remove_prefix(1);
+    while (!t.empty() && blank(t.back()))
+        t.remove_suffix(1);
+    return std::string(t);
+}
+
+amounts::Reading readColumn(sqlite3_stmt* s, int column) {
+    const bool quantity = column == kQuantityColumn;
+    switch (sqlite3_column_type(s, column)) {
+        case SQLITE_NULL:
+            return {};
+        case SQLITE_INTEGER: {
+            const std::int64_t v = sqlite3_column_int64(s, column);
+            return quantity ? amounts::Reading{amounts::Reading::Kind::Number, v}
+                            : amounts::amountOfInteger(v);
+        }
+        case SQLITE_FLOAT: {
+            const double v = sqlite3_column_double(s, column);
+            return quantity ? amounts::quantityOfReal(v) : amounts::amountOfReal(v);
+        }
+        default:
+            return quantity ? amounts::readQuantity(textOf(s, column))
+                            : amounts::readAmount(textOf(s, column));
+    }
+}
+
+std::vector<TotalsReport::Group> sortedGroups(
+    const std::unordered_map<std::string, TotalsReport::Totals>& map) {
+    std::vector<TotalsReport::Group> groups;
+    groups.reserve(map.size());
+    for (const auto& [key, totals] : map)
+        groups.push_back({QString::fromUtf8(key.data(), qsizetype(key.size())), totals});
+    // By name, regardless of case; no status or series first.
+    std::sort(groups.begin(), groups.end(), [](const auto& a, const auto& b) {
+        const int c = a.name.compare(b.name, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a.name < b.name;
+    });
+    return groups;
+}
+
+}  // namespace
+
+const QString TotalsReport::NoneGroup = QStringLiteral("(none)");
+
+TotalsReport::TotalsReport(QObject* parent) : PagedReport(parent) {
+    addCommonSections();
+    sections(reportText::PageHeaderSection)
+        .controls(reportText::CaptionLabel)
+        .setCaption(reportText::TotalsCaption);
+    setPageSize(QPageSize(QPageSize::Letter));
+}
+
+void TotalsReport::open(Connection& connection) {
+    if (!connection.isOpen()) {
+        throw AppError(err::ObjectClosed, kSource,
+                       QStringLiteral("Operation is not allowed when the object is closed."));
+    }
+    sqlite::Stmt st(connection.handle(), kQuery, kSource);
+    Totals all;
+    std::unordered_map<std::string, Totals> byStatus;
+    std::unordered_map<std::string, Totals> bySeries;
+    std::vector<Unreadable> unreadable;
+    while (st.step(kSource)) {
+        sqlite3_stmt* s = st.get();
+        Totals* groups[] = {&all, &byStatus[groupKey(s, 1)], &bySeries[groupKey(s, 2)]};
+        for (Totals* g : groups)
+            ++g->records;
+        for (int column = kQuantityColumn; column <= kFirstAmountColumn + 1; ++column) {
+            const amounts::Reading r = readColumn(s, column);
+            if (r.kind == amounts::Reading::Kind::Unreadable) {
+                for (Totals* g : groups)
+                    ++g->unreadable;
+                const std::string_view t = textOf(s, column);
+                unreadable.push_back({sqlite3_column_int64(s, 0),
+                                      QString::fromLatin1(kColumnNames[column]),
+                                      QString::fromUtf8(t.data(), qsizetype(t.size()))});
+            } else if (r.kind == amounts::Reading::Kind::Number) {
+                for (Totals* g : groups) {
+                    amounts::Sum& sum = column == kQuantityColumn      ? g->models
+                                        : column == kFirstAmountColumn ? g->purchase
+                                                                       : g->value;
+                    sum.add(r.number);
+                }
+            }
+        }
+    }
+    m_all = all;
+    m_byStatus = sortedGroups(byStatus);
+    m_bySeries = sortedGroups(bySeries);
+    m_unreadable = std::move(unreadable);
+    m_read = true;
+    setCatalogueFile(connection.dataSource());
+    layOut();
+}
+
+void TotalsReport::release() {
+    m_all = {};
+    m_byStatus.clear();
+    m_bySeries.clear();
+    m_unreadable.clear();
+    m_read = false;
+    layOut();
+}
+
+int TotalsReport::rowsOf(int table) const {
+    switch (table) {
+        case 0:
+            return 1;
+        case 1:
+            return int(m_byStatus.size());
+        case 2:
+            return int(m_bySeries.size());
+        default:
+            return int(m_unreadable.size());
+    }
+}
+
+// The tables one after the other, each row whole above the page footer; a table that goes on
+// over a page break gets its title and column heads again. The unreadable values start a page
+// of their own.
+void TotalsReport::layOut() {
+    m_lines.clear();
+    m_pages.clear();
+    const double footerTop = m_bottom - m_pageFooter->height();
+    Page page;
+    page.reportHeader = true;
+    double y = m_top + m_reportHeader->height() + m_pageHeader->height();
+    auto pageUsed = [&] { return m_lines.size() > page.first; };
+    auto newPage = [&] {
+        page.count = m_lines.size() - page.first;
+        m_pages.push_back(page);
+        page = Page{};
+        page.first = m_lines.size();
+        y = m_top + m_pageHeader->height();
+    };
+    auto place = [&](Line::Kind kind, int table, int row, double height, bool continued) {
+        m_lines.push_back({kind, table, row, y, continued});
+        y += height;
+    };
+    const int tables = !m_read ? 0 : m_unreadable.empty() ? 3 : 4;
+    for (int table = 0; table < tables; ++table) {
+        if (pageUsed() &&
+            (table == 3 || y + kGap + kTitleHeight + kHeadsHeight + kRowHeight > footerTop))
+            newPage();
+        if (pageUsed())
+            y += kGap;
+        place(Line::Title, table, -1, kTitleHeight, false);
+        place(Line::Heads, table, -1, kHeadsHeight, false);
+        for (int row = 0, rows = rowsOf(table); row < rows; ++row) {
+            if (y + kRowHeight > footerTop) {
+                newPage();
+                place(Line::Title, table, -1, kTitleHeight, true);
+                place(Line::Heads, table, -1, kHeadsHeight, false);
+            }
+            place(Line::Row, table, row, kRowHeight, false);
+        }
+    }
+    if (pageUsed() && y + m_reportFooter->height() > footerTop)
+        newPage();
+    place(Line::End, -1, -1, m_reportFooter->height(), false);
+    newPage();
+    Q_EMIT changed();
+}
+
+QVector<ReportItem> TotalsReport::pageItems(int page) const {
+    QVector<ReportItem> items;
+    if (page < 1 || page > pageCount())
+        return items;
+    const Page& p = m_pages[size_t(page - 1)];
+    items.reserve(int(p.count) * 7 + 16);
+    double y = m_top;
+    if (p.reportHeader) {
+        addBand(items, *m_reportHeader, y, -1, page);
+        y += m_reportHeader->height();
+    }
+    addBand(items, *m_pageHeader, y, -1, page);
+    for (size_t i = p.first; i < p.first + p.count; ++i) {
+        const Line& line = m_lines[i];
+        if (line.kind == Line::End)
+            addBand(items, *m_reportFooter, line.top, -1, page);
+        else
+            addLineItems(items, line);
+    }
+    addBand(items, *m_pageFooter, m_bottom - m_pageFooter->height(), -1, page);
+    return items;
+}
+
+void TotalsReport::addLineItems(QVector<ReportItem>& items, const Line& line) const {
+    const QString table = QString::fromLatin1(kTables[line.table]);
+    auto add = [&](ReportItem::Kind kind, const QString& control, QRectF rect, const QString& text,
+                   const QFont& font, int alignment, const QColor& color) {
+        ReportItem item;
+        item.kind = kind;
+        item.section = table;
+        item.control = control;
+        item.record = line.row;
+        item.rect = rect.translated(m_left, line.top);
+        item.font = font;
+        item.alignment = alignment | Qt::AlignVCenter;
+        item.color = color;
+        item.text = fitted(text, font, rect.width());
+        items.push_back(std::move(item));
+    };
+    if (line.kind == Line::Title) {
+        QString title = QString::fromLatin1(kTitles[line.table]);
+        if (line.continued)
+            title += QStringLiteral(" (continued)");
+        add(ReportItem::Kind::Text, QStringLiteral("Title"), {0, 60, BandWidth, 330}, title,
+            reportFont(11, true), Qt::AlignLeft, Qt::black);
+        return;
+    }
+    const bool list = line.table == 3;
+    const Column* begin = list ? std::begin(kListColumns) : std::begin(kTotalsColumns);
+    const Column* end = list ? std::end(kListColumns) : std::end(kTotalsColumns);
+    QStringList texts;
+    if (line.kind == Line::Heads) {
+        for (const Column* c = begin; c != end; ++c)
+            texts << QString::fromLatin1(c->name);
+        if (!list)
+            texts[0] = line.table == 1   ? QStringLiteral("Status")
+                       : line.table == 2 ? QStringLiteral("Series")
+                                         : QString();
+        add(ReportItem::Kind::Line, QStringLiteral("Rule"), {0, kHeadsHeight - 20, BandWidth, 0},
+            {}, reportFont(9, false), 0, kRuleGrey);
+    } else if (list) {
+        const Unreadable& u = m_unreadable[size_t(line.row)];
+        QString text = singleLine(u.text);
+        if (text.size() > kShownText)
+            text = text.left(kShownText) + QChar(0x2026);
+        texts << QString::number(u.id) << u.column << QLatin1Char('"') + text + QLatin1Char('"');
+    } else {
+        const Group* g = line.table == 1   ? &m_byStatus[size_t(line.row)]
+                         : line.table == 2 ? &m_bySeries[size_t(line.row)]
+                                           : nullptr;
+        const Totals& t = g ? g->totals : m_all;
+        texts << (!g                  ? QStringLiteral("All records")
+                  : g->name.isEmpty() ? NoneGroup
+                                      : g->name)
+              << amounts::formatCount({t.records, false}) << amounts::formatCount(t.models)
+              << amounts::formatAmount(t.purchase) << amounts::formatAmount(t.value)
+              << amounts::formatCount({t.unreadable, false});
+        if (line.row % 2 == 1) {
+            add(ReportItem::Kind::Box, QStringLiteral("Stripe"), {0, 0, BandWidth, kRowHeight}, {},
+                reportFont(9, false), 0, kStripe);
+        }
+    }
+    const bool heads = line.kind == Line::Heads;
+    for (const Column* c = begin; c != end; ++c) {
+        const QString& text = texts[c - begin];
+        const QRectF rect = c->number ? QRectF(c->x, 0, c->width - kPad, kRowHeight)
+                                      : QRectF(c->x + 60, 0, c->width - 60, kRowHeight);
+        add(ReportItem::Kind::Text, QString::fromLatin1(c->name), rect, text, reportFont(9, heads),
+            c->number ? Qt::AlignRight : Qt::AlignLeft, heads ? kCaptionColour : QColor(Qt::black));
+    }
+}
+
+}  // namespace kbs
