@@ -28,6 +28,7 @@ struct FileDialogRequest {
     QWidget* owner = nullptr;  // the dialog belongs to this widget's window; may be null
     QString title;             // empty: the platform's own title
     QString initialDir;        // empty: the platform's choice
+    QString initialFile;       // the name a save dialog offers; empty: none
     // Filter pairs, each piece followed by a NUL, the whole ended by a further NUL:
     // "Text\0*.txt\0All\0*.*\0\0". Patterns within a piece are separated by ";".
     // Empty: no filter.

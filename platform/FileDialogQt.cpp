@@ -60,6 +60,8 @@ void FileDialogQt::configure(QFileDialog& dialog, const FileDialogRequest& reque
     const QString dir = existingDirectory(request.initialDir);
     if (!dir.isEmpty())
         dialog.setDirectory(dir);
+    if (!request.initialFile.isEmpty())
+        dialog.selectFile(request.initialFile);
     const QStringList filters = nameFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

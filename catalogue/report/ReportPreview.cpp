@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -12,15 +13,25 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStyle>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <atomic>
+#include <climits>
 #include <cmath>
+#include <memory>
+#include <optional>
 
+#include "AppError.h"
+#include "CsvExport.h"
+#include "FileDialog.h"
 #include "PagedReport.h"
 #include "Prompts.h"
 #include "ReportTexts.h"
@@ -181,6 +192,22 @@ void ReportPreview::buildLayout() {
     pdf->setText(reportText::ExportPdf);
     pdf->setAutoRaise(true);
     connect(pdf, &QToolButton::clicked, this, [this] { exportPdf(); });
+    auto* csv = new QToolButton(this);
+    csv->setObjectName(QStringLiteral("exportCsv"));
+    auto* csvAction = new QAction(reportText::ExportCsv, csv);
+    csvAction->setObjectName(QStringLiteral("exportCsvAction"));
+    csvAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    csvAction->setShortcutContext(Qt::WindowShortcut);
+    csvAction->setToolTip(QStringLiteral("%1 (%2)").arg(
+        reportText::ExportCsv, csvAction->shortcut().toString(QKeySequence::NativeText)));
+    connect(csvAction, &QAction::triggered, this, [this] { exportCsv(); });
+    addAction(csvAction);
+    csv->setDefaultAction(csvAction);
+    csv->setAccessibleName(QString(reportText::ExportCsv).remove(QStringLiteral("...")));
+    csv->setAutoRaise(true);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("exportStatus"));
+    m_status->setAccessibleName(reportText::ExportStatus);
     auto* close = new QToolButton(this);
     close->setObjectName(QStringLiteral("close"));
     close->setText(reportText::Close);
@@ -205,7 +232,9 @@ void ReportPreview::buildLayout() {
     bar->addSpacing(16);
     bar->addWidget(print);
     bar->addWidget(pdf);
-    bar->addStretch(1);
+    bar->addWidget(csv);
+    bar->addSpacing(8);
+    bar->addWidget(m_status, 1);
     bar->addWidget(close);
 
     m_view = new ReportPageView(m_report);
@@ -395,6 +424,101 @@ bool ReportPreview::exportPdf(const QString& path) {
         prompts().msgBox(reportText::CannotWrite.arg(QDir::toNativeSeparators(path)),
                          mb::OKOnly | mb::Exclamation, reportText::WindowTitle);
     return done;
+}
+
+void ReportPreview::exportCsv() {
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::Save;
+    request.owner = this;
+    request.title = QString(reportText::ExportCsv).remove(QStringLiteral("..."));
+    request.initialDir = m_lastCsvDir.isEmpty() ? QDir::homePath() : m_lastCsvDir;
+    request.initialFile = m_report.fileBaseName() + QStringLiteral(".csv");
+    request.filter =
+        reportText::CsvFilter + QChar(0) + QStringLiteral("*.csv") + QChar(0) + QChar(0);
+    request.filterIndex = 1;
+    request.flags = ofn::HideReadOnly | ofn::PathMustExist;
+    const FileDialogResult chosen = fileDialogs().show(request);
+    if (!chosen.accepted || chosen.file.isEmpty())
+        return;
+    QString path = QDir::fromNativeSeparators(chosen.file);
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    m_lastCsvDir = QFileInfo(path).absolutePath();
+    exportCsv(path);
+}
+
+// The export runs on a thread of its own, reading the catalogue through a connection of its
+// own, so that the windows keep answering; the progress dialog blocks other commands
+// meanwhile and its Cancel stops the export.
+bool ReportPreview::exportCsv(const QString& path) {
+    m_status->clear();
+    struct Progress {
+        std::atomic<long> done{0};
+        std::atomic<long> total{0};
+        std::atomic<bool> cancel{false};
+    };
+    auto progress = std::make_shared<Progress>();
+    std::optional<AppError> failure;
+    exchange::ExportSummary summary;
+    try {
+        const auto ids = m_report.recordIds();
+        const QString catalogue = m_report.catalogueFile();
+        QProgressDialog dialog(reportText::CsvExporting.arg(QDir::toNativeSeparators(path)),
+                               reportText::CsvCancel, 0, 0, this);
+        dialog.setObjectName(QStringLiteral("csvProgress"));
+        dialog.setWindowTitle(reportText::WindowTitle);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.setAutoClose(false);
+        dialog.setAutoReset(false);
+        dialog.setMinimumDuration(400);
+        connect(&dialog, &QProgressDialog::canceled, this, [progress] { progress->cancel = true; });
+        std::unique_ptr<QThread> worker(QThread::create([&, progress] {
+            try {
+                summary =
+                    exchange::exportCsv(catalogue, path, ids, [progress](long done, long total) {
+                        progress->done = done;
+                        progress->total = total;
+                        return !progress->cancel;
+                    });
+            } catch (const AppError& e) {
+                failure = e;
+            } catch (const std::exception& e) {
+                failure = AppError(0, QStringLiteral("kbsmgr"), QString::fromLocal8Bit(e.what()));
+            }
+        }));
+        QEventLoop loop;
+        connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, &dialog, [&] {
+            if (const long total = progress->total; total > 0) {
+                dialog.setMaximum(int(std::min<long>(total, INT_MAX)));
+                dialog.setValue(int(std::min<long>(progress->done, total)));
+            } else {
+                dialog.setValue(0);
+            }
+        });
+        tick.start(100);
+        worker->start();
+        loop.exec();
+        worker->wait();
+    } catch (const AppError& e) {
+        failure = e;
+    }
+    if (progress->cancel) {
+        m_status->setText(reportText::CsvCancelled);
+        return false;
+    }
+    if (failure) {
+        prompts().msgBox(reportText::CsvFailed.arg(failure->description()),
+                         mb::OKOnly | mb::Exclamation, reportText::Title);
+        return false;
+    }
+    m_status->setText(reportText::CsvExported.arg(summary.records).arg(QFileInfo(path).fileName()));
+    return true;
+}
+
+QString ReportPreview::statusText() const {
+    return m_status->text();
 }
 
 void ReportPreview::closeEvent(QCloseEvent* event) {

@@ -73,6 +73,14 @@ public:
     void exportPdf();
     // Writes the report to a PDF file; tells the user when that failed.
     bool exportPdf(const QString& path);
+    // Asks for a file name and writes the records of the report there as CSV, with their
+    // pictures in a folder beside it.
+    void exportCsv();
+    // Writes the records of the report to a CSV file while a progress dialog shows how far it
+    // got; tells the user when that failed. False when it failed or was cancelled.
+    bool exportCsv(const QString& path);
+    // What the last export said, under the commands.
+    QString statusText() const;
 
     ReportPageView* pageView() const { return m_view; }
 
@@ -102,7 +110,9 @@ private:
     QComboBox* m_zoomBox = nullptr;
     ZoomMode m_zoomMode = FixedZoom;
     int m_zoomPercent = 100;
+    QLabel* m_status = nullptr;
     QString m_lastPdfDir;
+    QString m_lastCsvDir;
 };
 
 }  // namespace kbs

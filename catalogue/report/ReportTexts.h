@@ -39,5 +39,15 @@ inline const QString PdfFilter = QStringLiteral("PDF files (*.pdf)");
 inline const QString DefaultPdfName = QStringLiteral("report.pdf");
 inline const QString CannotWrite = QStringLiteral("The report could not be written to %1.");
 inline const QString CannotPrint = QStringLiteral("The report could not be printed.");
+inline const QString ExportCsv = QStringLiteral("Export as CSV...");
+inline const QString CsvFilter = QStringLiteral("CSV files (*.csv)");
+inline const QString CsvExporting = QStringLiteral("Exporting the records to %1 ...");
+inline const QString CsvCancel = QStringLiteral("Cancel");
+inline const QString CsvExported = QStringLiteral("%1 records exported to %2.");
+inline const QString CsvCancelled =
+    QStringLiteral("The export was cancelled; nothing was written.");
+inline const QString CsvFailed =
+    QStringLiteral("The records could not be exported:\r\n\r\n%1\r\n\r\nNothing was written.");
+inline const QString ExportStatus = QStringLiteral("Export status");
 
 }  // namespace kbs::reportText

@@ -1,10 +1,13 @@
 // The totals report: amounts read leniently and exactly, the sums of a small catalogue worked
-// out by hand, and paging of many groups.
+// out by hand, paging of many groups, and the preview's CSV export.
 #include <QtTest>
 
 #include "Amounts.h"
 #include "Connection.h"
+#include "CsvExport.h"
 #include "ReportFixture.h"
+#include "ReportPreview.h"
+#include "ScriptedFileDialogs.h"
 #include "TotalsReport.h"
 
 using namespace kbs;
@@ -154,6 +157,30 @@ private Q_SLOTS:
         QCOMPARE(series.first(), u"S0001"_s);
         QCOMPARE(series.last(), u"S3000"_s);
         QVERIFY(std::is_sorted(series.begin(), series.end()));
+    }
+
+    // The preview exports the records of its report to CSV; a file that exists is never
+    // replaced, and the failure is said in a message.
+    void previewExportsCsv() {
+        test::ReportOn r(9, u"select ID, Description from table1 where Status = 'Want'"_s);
+        r.report.sections("Section2").controls("Label3").setCaption("Report -- Want");
+        r.report.show();
+        ReportPreview* p = r.report.preview();
+        QVERIFY(p && QTest::qWaitForWindowExposed(p));
+        test::ScriptedFileDialogs dialogs;
+        const QString taken = r.env.path("taken.csv");
+        r.env.writeFile("taken.csv", "mine");
+        dialogs.chooseFile(taken);
+        r.env.prompts().answerMsg(mb::OK);
+        QTest::keyClick(p, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(dialogs.requests.size(), 1);
+        QCOMPARE(dialogs.requests[0].initialFile, u"report-want.csv"_s);
+        QVERIFY(dialogs.requests[0].filter.startsWith(u"CSV files (*.csv)"_s));
+        QCOMPARE(r.env.prompts().shown.size(), 1);
+        QVERIFY(r.env.prompts().shown[0].text.startsWith("The records could not be exported:"));
+        QCOMPARE(r.env.prompts().shown[0].title, u"Kerbside Manager"_s);
+        QCOMPARE(r.env.readFile("taken.csv"), QByteArray("mine"));
+        QVERIFY(!QFileInfo::exists(r.env.path("taken_pictures")));
     }
 };
 
