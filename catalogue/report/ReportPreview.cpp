@@ -196,7 +196,8 @@ void ReportPreview::buildLayout() {
     csv->setObjectName(QStringLiteral("exportCsv"));
     auto* csvAction = new QAction(reportText::ExportCsv, csv);
     csvAction->setObjectName(QStringLiteral("exportCsvAction"));
-    csvAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    csvAction->setIconText(reportText::ExportCsv);  // the button shows the dots too
+    csvAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     csvAction->setShortcutContext(Qt::WindowShortcut);
     csvAction->setToolTip(QStringLiteral("%1 (%2)").arg(
         reportText::ExportCsv, csvAction->shortcut().toString(QKeySequence::NativeText)));
@@ -504,7 +505,8 @@ bool ReportPreview::exportCsv(const QString& path) {
     } catch (const AppError& e) {
         failure = e;
     }
-    if (progress->cancel) {
+    // A Cancel that came too late leaves the export done.
+    if (failure && progress->cancel) {
         m_status->setText(reportText::CsvCancelled);
         return false;
     }

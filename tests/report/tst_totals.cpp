@@ -172,7 +172,7 @@ private Q_SLOTS:
         r.env.writeFile("taken.csv", "mine");
         dialogs.chooseFile(taken);
         r.env.prompts().answerMsg(mb::OK);
-        QTest::keyClick(p, Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(p, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(dialogs.requests.size(), 1);
         QCOMPARE(dialogs.requests[0].initialFile, u"report-want.csv"_s);
         QVERIFY(dialogs.requests[0].filter.startsWith(u"CSV files (*.csv)"_s));
