@@ -209,6 +209,7 @@ void ReportPreview::buildLayout() {
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("exportStatus"));
     m_status->setAccessibleName(reportText::ExportStatus);
+    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // never widens
     auto* close = new QToolButton(this);
     close->setObjectName(QStringLiteral("close"));
     close->setText(reportText::Close);
@@ -515,7 +516,12 @@ bool ReportPreview::exportCsv(const QString& path) {
                          mb::OKOnly | mb::Exclamation, reportText::Title);
         return false;
     }
-    m_status->setText(reportText::CsvExported.arg(summary.records).arg(QFileInfo(path).fileName()));
+    QStringList said{reportText::CsvExported.arg(summary.records).arg(QFileInfo(path).fileName())};
+    if (summary.skipped > 0)
+        said << reportText::CsvSkipped.arg(summary.skipped);
+    said << summary.notes;
+    m_status->setText(said.join(QLatin1Char(' ')));
+    m_status->setToolTip(m_status->text());
     return true;
 }
 

@@ -44,6 +44,7 @@ inline const QString CsvFilter = QStringLiteral("CSV files (*.csv)");
 inline const QString CsvExporting = QStringLiteral("Exporting the records to %1 ...");
 inline const QString CsvCancel = QStringLiteral("Cancel");
 inline const QString CsvExported = QStringLiteral("%1 records exported to %2.");
+inline const QString CsvSkipped = QStringLiteral("%1 records deleted while it ran were left out.");
 inline const QString CsvCancelled =
     QStringLiteral("The export was cancelled; nothing was written.");
 inline const QString CsvFailed =

@@ -1,10 +1,10 @@
 // The totals report: amounts read leniently and exactly, the sums of a small catalogue worked
 // out by hand, paging of many groups, and the preview's CSV export.
+#include <QToolButton>
 #include <QtTest>
 
 #include "Amounts.h"
 #include "Connection.h"
-#include "CsvExport.h"
 #include "ReportFixture.h"
 #include "ReportPreview.h"
 #include "ScriptedFileDialogs.h"
@@ -159,8 +159,8 @@ private Q_SLOTS:
         QVERIFY(std::is_sorted(series.begin(), series.end()));
     }
 
-    // The preview exports the records of its report to CSV; a file that exists is never
-    // replaced, and the failure is said in a message.
+    // The preview exports the records of its report to CSV, in its order; a file that exists
+    // is never replaced, and the failure is said in a message.
     void previewExportsCsv() {
         test::ReportOn r(9, u"select ID, Description from table1 where Status = 'Want'"_s);
         r.report.sections("Section2").controls("Label3").setCaption("Report -- Want");
@@ -181,6 +181,20 @@ private Q_SLOTS:
         QCOMPARE(r.env.prompts().shown[0].title, u"Kerbside Manager"_s);
         QCOMPARE(r.env.readFile("taken.csv"), QByteArray("mine"));
         QVERIFY(!QFileInfo::exists(r.env.path("taken_pictures")));
+
+        // A new file holds the report's records in the report's order.
+        r.report.openDataSource(
+            r.cn, u"select ID from table1 where Status = 'Want' order by Description desc"_s);
+        dialogs.chooseFile(r.env.path("want.csv"));
+        p->findChild<QToolButton*>("exportCsv")->click();
+        const QByteArray csv = r.env.readFile("want.csv");
+        QVERIFY(csv.startsWith("\xEF\xBB\xBFID,"));
+        const QStringList lines = QString::fromUtf8(csv).split(u"\r\n"_s, Qt::SkipEmptyParts);
+        QStringList ids;
+        for (const QString& line : lines.mid(1))
+            ids << line.section(u',', 0, 0);
+        QCOMPARE(ids, QStringList({"9", "6", "3"}));
+        QCOMPARE(p->statusText(), u"3 records exported to want.csv."_s);
     }
 };
 
