@@ -209,6 +209,7 @@ void ReportPreview::buildLayout() {
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("exportStatus"));
     m_status->setAccessibleName(reportText::ExportStatus);
+    m_status->setContentsMargins(6, 2, 6, 2);
     m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // never widens
     auto* close = new QToolButton(this);
     close->setObjectName(QStringLiteral("close"));
@@ -235,8 +236,7 @@ void ReportPreview::buildLayout() {
     bar->addWidget(print);
     bar->addWidget(pdf);
     bar->addWidget(csv);
-    bar->addSpacing(8);
-    bar->addWidget(m_status, 1);
+    bar->addStretch(1);
     bar->addWidget(close);
 
     m_view = new ReportPageView(m_report);
@@ -254,6 +254,7 @@ void ReportPreview::buildLayout() {
     layout->setSpacing(0);
     layout->addLayout(bar);
     layout->addWidget(m_scroll, 1);
+    layout->addWidget(m_status);
     setFocusProxy(m_view);
 }
 
@@ -506,6 +507,7 @@ bool ReportPreview::exportCsv(const QString& path) {
     } catch (const AppError& e) {
         failure = e;
     }
+    activateWindow();  // the keys come back here when the progress dialog goes
     // A Cancel that came too late leaves the export done.
     if (failure && progress->cancel) {
         m_status->setText(reportText::CsvCancelled);
