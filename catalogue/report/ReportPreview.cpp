@@ -518,9 +518,13 @@ bool ReportPreview::exportCsv(const QString& path) {
                          mb::OKOnly | mb::Exclamation, reportText::Title);
         return false;
     }
-    QStringList said{reportText::CsvExported.arg(summary.records).arg(QFileInfo(path).fileName())};
+    auto records = [](long n) {
+        return n == 1 ? reportText::OneRecord : reportText::Records.arg(n);
+    };
+    QStringList said{
+        reportText::CsvExported.arg(records(summary.records), QFileInfo(path).fileName())};
     if (summary.skipped > 0)
-        said << reportText::CsvSkipped.arg(summary.skipped);
+        said << reportText::CsvSkipped.arg(records(summary.skipped));
     said << summary.notes;
     m_status->setText(said.join(QLatin1Char(' ')));
     m_status->setToolTip(m_status->text());

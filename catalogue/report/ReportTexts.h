@@ -43,8 +43,10 @@ inline const QString ExportCsv = QStringLiteral("Export as CSV...");
 inline const QString CsvFilter = QStringLiteral("CSV files (*.csv)");
 inline const QString CsvExporting = QStringLiteral("Exporting the records to %1 ...");
 inline const QString CsvCancel = QStringLiteral("Cancel");
-inline const QString CsvExported = QStringLiteral("%1 records exported to %2.");
-inline const QString CsvSkipped = QStringLiteral("%1 records deleted while it ran were left out.");
+inline const QString CsvExported = QStringLiteral("%1 exported to %2.");
+inline const QString CsvSkipped = QStringLiteral("Left out, as deleted meanwhile: %1.");
+inline const QString OneRecord = QStringLiteral("1 record");
+inline const QString Records = QStringLiteral("%1 records");
 inline const QString CsvCancelled =
     QStringLiteral("The export was cancelled; nothing was written.");
 inline const QString CsvFailed =
