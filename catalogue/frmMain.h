@@ -84,7 +84,7 @@ public:
     void cmdMinus_Click();
     void cmdSelect_Click();
     // The largest picture a record takes into the catalogue.
-    static constexpr qint64 MaxPictureBytes = 64LL * 1024 * 1024;
+    static constexpr qint64 MaxPictureBytes = collection::MaxPictureBytes;
     // The longest line of a field shown in full; a longer one would freeze the window.
     static constexpr qsizetype MaxShownLine = 10000;
 

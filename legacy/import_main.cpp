@@ -1,6 +1,15 @@
-// kbsmgr-import: converts a catalogue of the older Windows program into a new catalogue.
+// kbsmgr-import: converts a catalogue of the older Windows program, or a CSV file, into a new
+// catalogue.
 //
 //   kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] OLD.mdb NEW.mdb
+//   kbsmgr-import [--skip-bad-rows] [--] IN.csv NEW.mdb
+//
+// A source with the header of a Jet or ACE database, or named *.mdb or *.accdb, is an old
+// catalogue; anything else is read as a CSV file (see exchange/CsvImport.h). A CSV file is read
+// in this process: only libmdb needs the child with its limits. Every row is checked; each
+// problem is one line "kbsmgr-import: IN.csv line N: REASON." on standard error, and nothing
+// is written unless every row is sound. --skip-bad-rows writes the sound rows and lists the
+// others. Standard output: "note: TEXT" lines, then "imported N records" (", skipped M rows").
 //
 // OLD.mdb is only read. NEW.mdb must not exist; it appears only when every record was read,
 // written and checked. libmdb can crash, loop or exhaust memory on a damaged file, so the
@@ -30,6 +39,7 @@
 #include "AppError.h"
 #include "CatalogueWriter.h"
 #include "Conversion.h"
+#include "CsvImport.h"
 #include "ImportProcess.h"
 
 namespace {
@@ -53,8 +63,50 @@ extern "C" void onTimeLimit(int) {
 int usage() {
     std::fprintf(stderr,
                  "usage: kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] "
-                 "OLD.mdb NEW.mdb\n");
+                 "OLD.mdb NEW.mdb\n"
+                 "       kbsmgr-import [--skip-bad-rows] [--] IN.csv NEW.mdb\n");
     return kExitUsage;
+}
+
+// Builds the new catalogue from a CSV file and tells what became of every row.
+int importCsvFile(const char* sourceArg, const QString& source, const QString& target,
+                  bool skipBadRows) {
+    kbs::exchange::ImportResult result;
+    try {
+        result = kbs::exchange::importCsv(source, target, skipBadRows);
+    } catch (const kbs::AppError& e) {
+        std::fprintf(stderr, "kbsmgr-import: %s\n", e.description().toUtf8().constData());
+        return kExitFailed;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "kbsmgr-import: %s needs more memory than there is.\n", sourceArg);
+        return kExitFailed;
+    }
+    const char* skipped = result.written ? " The row was skipped." : "";
+    for (const auto& problem : result.problems) {
+        std::fprintf(stderr, "kbsmgr-import: %s line %ld: %s.%s\n", sourceArg, problem.line,
+                     problem.what.toUtf8().constData(), skipped);
+    }
+    const long unlisted = result.badRows - long(result.problems.size());
+    if (unlisted > 0)
+        std::fprintf(stderr, "kbsmgr-import: %s: and %ld more rows like these.\n", sourceArg,
+                     unlisted);
+    if (!result.written) {
+        std::fprintf(stderr,
+                     "kbsmgr-import: %s: %ld row(s) cannot be imported as written, so nothing "
+                     "was written%s.\n",
+                     sourceArg, result.badRows,
+                     result.badRows > 0 && result.problems.front().line > 1 && !skipBadRows
+                         ? " (--skip-bad-rows imports the others)"
+                         : "");
+        return kExitFailed;
+    }
+    for (const QString& note : result.notes)
+        std::printf("note: %s\n", note.toUtf8().constData());
+    if (result.badRows > 0)
+        std::printf("imported %ld records, skipped %ld rows\n", result.records, result.badRows);
+    else
+        std::printf("imported %ld records\n", result.records);
+    return 0;
 }
 
 bool numberAfter(const char* arg, const char* option, long long& out) {
@@ -106,6 +158,7 @@ int main(int argc, char** argv) {
     long long seconds = 0;
     long long memory = 0;
     bool child = false;
+    bool skipBadRows = false;
     const char* paths[2] = {nullptr, nullptr};
     int pathCount = 0;
     bool options = true;
@@ -119,6 +172,8 @@ int main(int argc, char** argv) {
             paths[pathCount++] = arg;
         } else if (std::strcmp(arg, "--child") == 0) {
             child = true;
+        } else if (std::strcmp(arg, "--skip-bad-rows") == 0) {
+            skipBadRows = true;
         } else if (std::strncmp(arg, "--time-limit=", 13) == 0) {
             if (!numberAfter(arg, "--time-limit=", seconds))
                 return usage();
@@ -138,6 +193,13 @@ int main(int argc, char** argv) {
 
     const QString source = QString::fromLocal8Bit(paths[0]);
     const QString target = QString::fromLocal8Bit(paths[1]);
+    // The program's own start-up conversion ("--child") is always of an old catalogue.
+    if (!child && kbs::exchange::isCsvSource(source))
+        return importCsvFile(paths[0], source, target, skipBadRows);
+    if (skipBadRows) {
+        std::fprintf(stderr, "kbsmgr-import: --skip-bad-rows is for CSV files only.\n");
+        return kExitUsage;
+    }
     const kbs::legacy::ImportLimits defaults =
         kbs::legacy::defaultImportLimits(QFileInfo(source).size());
     if (seconds == 0)

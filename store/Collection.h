@@ -211,6 +211,9 @@ inline constexpr const char* PictureColumn = "binpicdata";
 inline constexpr const char* PicturePathColumn = "picpath";
 inline constexpr const char* StatusColumn = "Status";
 
+// The largest picture a record takes into the catalogue, from the window or from a file import.
+inline constexpr qint64 MaxPictureBytes = 64LL * 1024 * 1024;
+
 // The column shown in txtTextl(box), for box 1..22.
 const Column& columnOfBox(int box);
 // Position of a column by name (case-insensitive), or -1.

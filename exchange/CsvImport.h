@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace kbs::exchange {
+
+// The header column that names each record's picture file.
+inline constexpr const char* PictureFileColumn = "picture_file";
+
+// A row of the CSV file that cannot be imported, and why.
+struct RowProblem {
+    long line = 0;  // the line of the file where the row starts; the header is line 1
+    QString what;   // the reasons, as one clause without a full stop
+};
+
+struct ImportResult {
+    bool written = false;              // whether the new catalogue was put in place
+    long records = 0;                  // the records it holds
+    long badRows = 0;                  // rows with a problem (the header counts as one)
+    std::vector<RowProblem> problems;  // the first MaxListedProblems of them, in file order
+    QStringList notes;                 // what was done that the collector may not expect
+};
+
+inline constexpr int MaxListedProblems = 100;
+
+// Builds a new catalogue at `target` from the CSV file at csvPath. The header names any of the
+// catalogue's columns except binpicdata, in any order and in any case, and picture_file: the
+// path of a picture file, relative to the CSV's folder or absolute. Without an ID column the
+// records get the IDs 1, 2, 3 ... in row order. An existing target is never replaced.
+//
+// Every row is checked. When a row has a problem nothing is written, unless skipBadRows is
+// set, which writes the sound rows; a problem of the header always stops the import. The
+// problems come back in the result. Throws AppError when the file cannot be read or the
+// catalogue cannot be written; nothing is then left at target.
+ImportResult importCsv(const QString& csvPath, const QString& target, bool skipBadRows);
+
+// Whether kbsmgr-import takes the file at path for a CSV file rather than a catalogue of the
+// older program: it has no Jet or ACE header and its name does not end in .mdb or .accdb.
+bool isCsvSource(const QString& path);
+
+}  // namespace kbs::exchange

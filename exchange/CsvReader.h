@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "TextCodec.h"
+
+namespace kbs::exchange {
+
+// One field of a CSV record, as UTF-8. An unquoted empty field is Null; a quoted empty field
+// ("") is an empty text.
+struct CsvField {
+    bool null = true;
+    std::string utf8;
+};
+
+// One record of a CSV file and the line of the file where it starts (the first line is 1).
+struct CsvRecord {
+    long line = 0;
+    std::vector<CsvField> fields;
+    // Why the record's quoting cannot be read as written; empty when it can.
+    QString problem;
+};
+
+// Reads a CSV file record by record, in blocks, so that a large file is never held in memory.
+//
+// Fields are separated by commas only; records end in CR LF, LF or a lone CR. A quoted field
+// keeps separators, doubled quotes (as one quote) and line ends exactly. Completely empty lines
+// at the end of the file are left out. The file is read as UTF-8 (with or without a byte-order
+// mark) when all of it is valid UTF-8, and as Windows-1252 otherwise.
+class CsvReader {
+public:
+    // Opens the file and reads it once through to decide its encoding. Throws AppError naming
+    // the file when it cannot be read.
+    explicit CsvReader(const QString& path);
+
+    TextEncoding encoding() const { return m_encoding; }
+
+    // The next record; false at the end of the file. Throws AppError when the file cannot be
+    // read on, or a record grows past the longest a record may be (a quote left open).
+    bool next(CsvRecord& record);
+
+private:
+    int peek();
+    int get();
+    void fill();
+    void endField(CsvRecord& record, bool quoted);
+    [[noreturn]] void fail(const QString& what) const;
+
+    QString m_path;
+    QFile m_file;
+    TextEncoding m_encoding = TextEncoding::Utf8;
+    std::string m_block;
+    size_t m_pos = 0;
+    bool m_eof = false;
+    long m_line = 1;
+    std::string m_field;
+    size_t m_recordBytes = 0;
+    long m_recordLine = 0;
+    // Empty lines read but not yet given out: they are records only when another follows.
+    long m_blankLines = 0;
+    long m_firstBlankLine = 0;
+};
+
+}  // namespace kbs::exchange
