@@ -1,0 +1,187 @@
+// Building a catalogue from a CSV file: a spreadsheet's file value by value, each refusal with
+// its line, the sound rows alone on request, an existing target kept, and a whole catalogue
+// with every awkward value and every kind of picture written out and read back unchanged.
+#include <QProcess>
+#include <QtTest>
+
+#include "CsvImport.h"
+#include "TestEnv.h"
+
+using namespace kbs;
+using namespace Qt::StringLiterals;
+using kbs::test::rowsOf;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+Run runImport(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(KBS_IMPORT_EXE), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// Stands in for the export until it lands: the shared format, written plainly.
+QByteArray field(const QVariant& v) {
+    if (v.isNull())
+        return {};
+    QByteArray b = v.typeId() == QMetaType::Double ? QByteArray::number(v.toDouble(), 'g', 17)
+                                                   : v.toString().toUtf8();
+    if (b.isEmpty() || b.contains(',') || b.contains('"') || b.contains('\r') || b.contains('\n') ||
+        b.startsWith(' ') || b.endsWith(' '))
+        b = '"' + b.replace("\"", "\"\"") + '"';
+    return b;
+}
+
+void exportByHand(const test::TestEnv& env, const QString& csv) {
+    QDir(env.dir()).mkdir(u"out_pictures"_s);
+    QByteArray out =
+        "\xEF\xBB\xBFID,Description,Year,Color,Series,Notes,twenty,picpath,picture_file\r\n";
+    for (const QVariantList& r :
+         env.rows(u"SELECT ID, Description, Year, Color, Series, Notes, "
+                  "twenty, picpath, binpicdata FROM table1 ORDER BY ID"_s)) {
+        for (int c = 0; c < 8; ++c)
+            out += field(r[c]) + ',';
+        if (!r[8].isNull()) {
+            const QString name = u"out_pictures/%1.bin"_s.arg(r[0].toLongLong());
+            env.writeFile(name, r[8].toByteArray());
+            out += r[8].toByteArray().isEmpty() ? "\"\"" : name.toUtf8();
+        }
+        out += "\r\n";
+    }
+    env.writeFile(csv, out);
+}
+
+}  // namespace
+
+class TestCsvImport : public QObject {
+    Q_OBJECT
+private slots:
+    void spreadsheetFile_data() {
+        QTest::addColumn<QByteArray>("csv");
+        const QByteArray lf =
+            "notes,DESCRIPTION,year\n\"two\nlines\",Citro\xC3\xABn; DS,\n"
+            "\"\",\"a, \"\"b\"\"\", 1969 \n";
+        QTest::newRow("UTF-8 with BOM, LF") << "\xEF\xBB\xBF" + lf;
+        QTest::newRow("UTF-8, CR LF") << QByteArray(lf).replace("\n", "\r\n");
+        QTest::newRow("Windows-1252, CR LF")
+            << QByteArray(lf).replace("\n", "\r\n").replace("\xC3\xAB", "\xEB");
+    }
+    void spreadsheetFile() {
+        QFETCH(QByteArray, csv);
+        test::TestEnv env(false);
+        env.writeFile(u"in.csv"_s, csv);
+        const auto result = exchange::importCsv(env.path(u"in.csv"_s), env.dbPath(), false);
+        QVERIFY(result.written);
+        const QString crlf = csv.contains("\r\n") ? u"\r\n"_s : u"\n"_s;
+        const QList<QVariantList> expected = {
+            {qint64(1), u"Citroën; DS"_s, QVariant(), u"two%1lines"_s.arg(crlf)},
+            {qint64(2), u"a, \"b\""_s, u" 1969 "_s, u""_s}};
+        QCOMPARE(rowsOf(env.dbPath(), u"SELECT ID, Description, Year, Notes FROM table1"_s),
+                 expected);
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QByteArray>("rows");
+        QTest::addColumn<long>("line");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("unknown column") << QByteArray("ID,Colour\n") << 1L << u"\"Colour\""_s;
+        QTest::newRow("column twice") << QByteArray("ID,id\n") << 1L << u"named twice"_s;
+        QTest::newRow("pictures as bytes") << QByteArray("binpicdata\n") << 1L << u"picture_f"_s;
+        QTest::newRow("fields") << QByteArray("ID,Year\n1,\"a\nb\"\n2\n") << 4L << u"1 field "_s;
+        QTest::newRow("same ID") << QByteArray("ID\n7\n07\n") << 3L << u"that of line 2"_s;
+        QTest::newRow("ID 1.5") << QByteArray("ID\n1.5\n") << 2L << u"\"1.5\" is not a whole"_s;
+        QTest::newRow("ID too large") << QByteArray("ID\n1\n2147483648\n") << 3L << u"whole"_s;
+        QTest::newRow("open quote") << QByteArray("Year\n1\n\"2\n") << 3L << u"never closed"_s;
+        QTest::newRow("no picture")
+            << QByteArray("picture_file\nnone.jpg\n") << 2L << u"File not found"_s;
+        QTest::newRow("folder") << QByteArray("picture_file\nsub\n") << 2L << u"a folder"_s;
+        QTest::newRow("too large") << QByteArray("picture_file\n\"\"\nbig.bmp\n") << 3L
+                                   << u"more than the 67108864 bytes"_s;
+    }
+    void refusals() {
+        QFETCH(QByteArray, rows);
+        QFETCH(long, line);
+        QFETCH(QString, reason);
+        test::TestEnv env(false);
+        QVERIFY(QDir(env.dir()).mkdir(u"sub"_s));
+        QFile big(env.path(u"big.bmp"_s));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(64LL * 1024 * 1024 + 1));
+        env.writeFile(u"in.csv"_s, rows);
+        const auto result = exchange::importCsv(env.path(u"in.csv"_s), env.dbPath(), false);
+        QVERIFY(!result.written);
+        QCOMPARE(result.problems.size(), size_t(1));
+        QCOMPARE(result.problems[0].line, line);
+        QVERIFY2(result.problems[0].what.contains(reason), qPrintable(result.problems[0].what));
+        QVERIFY(!QFile::exists(env.dbPath()) && !QFile::exists(env.dbPath() + u".part"_s));
+    }
+
+    void skipBadRowsAndKeepTarget() {
+        test::TestEnv env(false);
+        env.writeFile(u"in.csv"_s, "Description,ID\r\na,5\r\nb,x\r\nc\r\n\"d\",6\r\n\r\n");
+        const QStringList args = {env.path(u"in.csv"_s), env.dbPath()};
+        Run run = runImport(args);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err.count(u"in.csv line "_s), 2);
+        QVERIFY(run.err.contains(u"in.csv line 4: the row has 1 field where the header has 2."_s));
+        QVERIFY(!QFile::exists(env.dbPath()));
+        run = runImport(QStringList{u"--skip-bad-rows"_s} + args);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, u"imported 2 records, skipped 2 rows\n"_s);
+        QVERIFY(run.err.contains(u"in.csv line 3: the ID \"x\" is not a whole number"_s));
+        QCOMPARE(rowsOf(env.dbPath(), u"SELECT ID, Description FROM table1"_s),
+                 QList<QVariantList>({{qint64(5), u"a"_s}, {qint64(6), u"d"_s}}));
+        const QByteArray before = env.readFile(u"mydb.mdb"_s);
+        run = runImport(args);
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains(u"already exists"_s));
+        QCOMPARE(env.readFile(u"mydb.mdb"_s), before);
+    }
+
+    void roundTrip() {
+        test::TestEnv env;
+        const QByteArray pictures[] = {"\xFF\xD8\xFF\xE0jpeg", "\x89PNG\r\n\x1A\n\0png"_ba,
+                                       "GIF89a,\"x\"",         "BM\0\0bmp"_ba,
+                                       "\0\1other"_ba,         ""};
+        const QString texts[] = {u"He said \"hi\", twice"_s,
+                                 u"line 1\r\nline 2\r\n"_s,
+                                 u" "_s,
+                                 u"\u0633\u064A\u0627\u0631\u0629"_s,
+                                 u"\U0001F697 car"_s,
+                                 u"\x01\x02\x7F\xC3\xBF<>"_s};
+        for (int i = 0; i < 6; ++i) {
+            env.addRecord({{u"ID"_s, 10 + 3 * i},
+                           {u"Description"_s, texts[i]},
+                           {u"Notes"_s, texts[(i + 1) % 6]},
+                           {u"Year"_s, texts[(i + 2) % 6]},
+                           {u"twenty"_s, i % 2 ? QVariant(qint64(1969 + i)) : QVariant(u"t"_s)},
+                           {u"picpath"_s, i == 5 ? env.path(u"linked.png"_s) : u""_s},
+                           {u"binpicdata"_s, pictures[i]}});
+        }
+        env.exec(u"UPDATE table1 SET twenty = 20.5 WHERE ID = 10"_s);
+        env.addRecord({});  // every column Null
+        exportByHand(env, u"out.csv"_s);
+        const QString copy = env.path(u"copy.mdb"_s);
+        const Run run = runImport({env.path(u"out.csv"_s), copy});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, u"imported 7 records\n"_s);
+        const QString all = u"SELECT * FROM table1 ORDER BY ID"_s;
+        const auto original = rowsOf(env.dbPath(), all), copied = rowsOf(copy, all);
+        QCOMPARE(copied.size(), original.size());
+        for (qsizetype r = 0; r < original.size(); ++r) {
+            for (qsizetype c = 0; c < original[r].size(); ++c) {
+                QCOMPARE(copied[r][c].typeId(), original[r][c].typeId());
+                QCOMPARE(copied[r][c], original[r][c]);
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCsvImport)
+#include "tst_csvimport.moc"
