@@ -68,8 +68,14 @@ LegacyValue anyValue(const std::string& text) {
     return LegacyValue::ofText(text);
 }
 
+// A value from the file as a message shows it: quoted, on one line, cut when long.
 QString quoted(const std::string& utf8) {
-    return QStringLiteral("\"%1\"").arg(QString::fromStdString(utf8));
+    QString text = QString::fromStdString(utf8);
+    if (text.size() > 60)
+        text = text.left(60) + QStringLiteral("...");
+    text.replace(QLatin1Char('\r'), QStringLiteral("\\r"))
+        .replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    return QStringLiteral("\"%1\"").arg(text);
 }
 
 }  // namespace
@@ -108,27 +114,28 @@ ImportResult importCsv(const QString& csvPath, const QString& target, bool skipB
     int pictureField = -1;
     for (const CsvField& field : record.fields) {
         const QString name = QString::fromStdString(field.utf8);
-        const int field_ = int(positions.size());
+        const QString shown = quoted(field.utf8);
+        const int index = int(positions.size());
         int position = collection::positionOf(name);
         if (name.compare(QLatin1String(PictureFileColumn), Qt::CaseInsensitive) == 0) {
             position = kPictureFile;
-            pictureField = field_;
+            pictureField = index;
         } else if (name.isEmpty()) {
-            why << QStringLiteral("column %1 has no name").arg(field_ + 1);
+            why << QStringLiteral("column %1 has no name").arg(index + 1);
         } else if (position < 0) {
-            why << QStringLiteral("the column \"%1\" is not a column of the catalogue").arg(name);
+            why << QStringLiteral("the column %1 is not a column of the catalogue").arg(shown);
         } else if (position == kBinaryPosition) {
             why << QStringLiteral(
-                       "the column \"%1\" cannot be read from a CSV file; picture "
+                       "the column %1 cannot be read from a CSV file; picture "
                        "files are named in %2")
-                       .arg(name, QLatin1String(PictureFileColumn));
+                       .arg(shown, QLatin1String(PictureFileColumn));
         } else if (collection::columns[size_t(position)].kind == collection::Kind::Id) {
-            idField = field_;
+            idField = index;
         }
         if (position != kUnknown) {
             bool& seen = named[size_t(position + 2)];
             if (seen)
-                why << QStringLiteral("the column \"%1\" is named twice").arg(name);
+                why << QStringLiteral("the column %1 is named twice").arg(shown);
             seen = true;
         }
         positions.push_back(position);
@@ -148,6 +155,12 @@ ImportResult importCsv(const QString& csvPath, const QString& target, bool skipB
     const QDir csvFolder = QFileInfo(csvPath).absoluteDir();
     auto picturePath = [&](const std::string& utf8) {
         return QDir::cleanPath(csvFolder.absoluteFilePath(QString::fromStdString(utf8)));
+    };
+    auto pictureProblem = [](const std::string& file, QString problem) {
+        if (problem.endsWith(QLatin1Char('.')))
+            problem.chop(1);
+        return QStringLiteral("%1 %2: %3")
+            .arg(QLatin1String(PictureFileColumn), quoted(file), problem);
     };
     std::unordered_map<std::int64_t, long> idLines;
     std::vector<LegacyValue> values(names.size());
@@ -183,13 +196,10 @@ ImportResult importCsv(const QString& csvPath, const QString& target, bool skipB
             if (pictureField >= 0) {
                 const CsvField& picture = record.fields[size_t(pictureField)];
                 if (!picture.utf8.empty()) {
-                    QString problem = regularfile::problem(picturePath(picture.utf8),
-                                                           collection::MaxPictureBytes);
-                    if (problem.endsWith(QLatin1Char('.')))
-                        problem.chop(1);
+                    const QString problem = regularfile::problem(picturePath(picture.utf8),
+                                                                 collection::MaxPictureBytes);
                     if (!problem.isEmpty())
-                        why << QStringLiteral("picture_file %1: %2")
-                                   .arg(quoted(picture.utf8), problem);
+                        why << pictureProblem(picture.utf8, problem);
                 }
             }
         }
@@ -215,15 +225,25 @@ ImportResult importCsv(const QString& csvPath, const QString& target, bool skipB
                 // One picture at a time: read, written into the record, let go.
                 value = LegacyValue::ofBlob({});
                 if (!field.utf8.empty()) {
-                    const QByteArray bytes =
-                        regularfile::read(picturePath(field.utf8), collection::MaxPictureBytes);
-                    value.bytes.assign(bytes.constData(), size_t(bytes.size()));
+                    try {
+                        const QByteArray bytes =
+                            regularfile::read(picturePath(field.utf8), collection::MaxPictureBytes);
+                        value.bytes.assign(bytes.constData(), size_t(bytes.size()));
+                    } catch (const AppError& e) {
+                        // Changed since it was checked.
+                        why << pictureProblem(field.utf8, e.description());
+                    }
                 }
             } else if (collection::columns[size_t(positions[i])].kind == collection::Kind::Any) {
                 value = anyValue(field.utf8);
             } else {
                 value = LegacyValue::ofText(field.utf8);
             }
+        }
+        if (!why.isEmpty()) {
+            addProblem(record.line, why);
+            writing = skipBadRows;
+            continue;
         }
         if (idField < 0)
             values.back() = LegacyValue::ofInteger(result.records + 1);

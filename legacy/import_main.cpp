@@ -83,8 +83,12 @@ int importCsvFile(const char* sourceArg, const QString& source, const QString& t
     }
     const char* skipped = result.written ? " The row was skipped." : "";
     for (const auto& problem : result.problems) {
+        // One line each, whatever the file names hold.
+        QString what = problem.what;
+        what.replace(QLatin1Char('\n'), QLatin1Char(' '))
+            .replace(QLatin1Char('\r'), QLatin1Char(' '));
         std::fprintf(stderr, "kbsmgr-import: %s line %ld: %s.%s\n", sourceArg, problem.line,
-                     problem.what.toUtf8().constData(), skipped);
+                     what.toUtf8().constData(), skipped);
     }
     const long unlisted = result.badRows - long(result.problems.size());
     if (unlisted > 0)
