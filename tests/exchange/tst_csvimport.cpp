@@ -87,6 +87,19 @@ private slots:
                  expected);
     }
 
+    // The encoding is decided on the whole file, read in blocks of 1 MB: a character cut by
+    // a block's end is still UTF-8.
+    void utf8AcrossBlocks() {
+        for (int cut = 1; cut <= 3; ++cut) {
+            test::TestEnv env(false);
+            const QByteArray text = QByteArray(1024 * 1024 - 12 - cut, 'a') + "\xF0\x9F\x98\x80";
+            env.writeFile(u"in.csv"_s, "Description\n" + text + "\n");
+            QVERIFY(exchange::importCsv(env.path(u"in.csv"_s), env.dbPath(), false).written);
+            QCOMPARE(rowsOf(env.dbPath(), u"SELECT Description FROM table1"_s)[0][0],
+                     QString::fromUtf8(text));
+        }
+    }
+
     void refusals_data() {
         QTest::addColumn<QByteArray>("rows");
         QTest::addColumn<long>("line");
