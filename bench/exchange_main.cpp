@@ -7,7 +7,8 @@
 // its wall time and the child's peak resident memory. The catalogues: 100,000 records of text,
 // and records with a picture of 300 KB each at 1,000 and at 10,000 records, so that memory
 // that grows with the number of pictures shows. A run is one function in `kRuns`; what a run
-// writes stays in the work folder until the end, for the runs after it.
+// writes stays in the work folder until the end, for the runs after it: kbsmgr-import builds a
+// new catalogue from each CSV file the exports wrote.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -31,6 +32,7 @@ extern char** environ;
 namespace {
 
 const QString kExport = QStringLiteral(KBS_EXPORT_EXE);
+const QString kImport = QStringLiteral(KBS_IMPORT_EXE);
 constexpr int kPictureBytes = 300 * 1024;
 
 // One run of the table.
@@ -135,6 +137,20 @@ Row exportRow(Work& work, const QString& what, int n, int pictures, const QStrin
     return row;
 }
 
+// kbsmgr-import of "<name>.csv", which an export run wrote, into "<name>-imported.mdb".
+Row importRow(Work& work, const QString& what, int n, const QString& name) {
+    Row row;
+    row.what = what;
+    row.records = n;
+    const QString csv = work.path(name + QStringLiteral(".csv"));
+    const QString target = work.path(name + QStringLiteral("-imported.mdb"));
+    runChild(kImport, {csv, target}, work.path(name + QStringLiteral("-import.out")), row);
+    row.inputBytes = bytesUnder(csv) + bytesUnder(work.path(name + QStringLiteral("_pictures")));
+    row.outputBytes = bytesUnder(target);
+    QFile::remove(target);
+    return row;
+}
+
 const std::vector<std::function<Row(Work&)>> kRuns = {
     [](Work& w) { return exportRow(w, QStringLiteral("export, text"), 100000, 0, "text"); },
     [](Work& w) {
@@ -142,6 +158,11 @@ const std::vector<std::function<Row(Work&)>> kRuns = {
     },
     [](Work& w) {
         return exportRow(w, QStringLiteral("export, 300 KB pictures"), 10000, 10000, "pics10k");
+    },
+    [](Work& w) { return importRow(w, QStringLiteral("import, text"), 100000, "text"); },
+    [](Work& w) { return importRow(w, QStringLiteral("import, 300 KB pictures"), 1000, "pics1k"); },
+    [](Work& w) {
+        return importRow(w, QStringLiteral("import, 300 KB pictures"), 10000, "pics10k");
     },
 };
 
