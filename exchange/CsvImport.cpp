@@ -154,7 +154,7 @@ ImportResult importCsv(const QString& csvPath, const QString& target, bool skipB
 
     const QDir csvFolder = QFileInfo(csvPath).absoluteDir();
     auto picturePath = [&](const std::string& utf8) {
-        return QDir::cleanPath(csvFolder.absoluteFilePath(QString::fromStdString(utf8)));
+        return csvFolder.absoluteFilePath(QString::fromStdString(utf8));
     };
     auto pictureProblem = [](const std::string& file, QString problem) {
         if (problem.endsWith(QLatin1Char('.')))
