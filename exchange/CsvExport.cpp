@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -382,6 +383,11 @@ private:
                     const auto end =
                         std::to_chars(text, text + sizeof text, sqlite3_column_double(st, c)).ptr;
                     m_row.append(text, end);
+                    // A whole number keeps its point, so that it reads back as a real.
+                    if (std::find_if(text, end, [](char ch) {
+                            return !std::isdigit(uchar(ch)) && ch != '-';
+                        }) == end)
+                        m_row += ".0";
                     break;
                 }
                 case SQLITE_BLOB: {

@@ -148,6 +148,7 @@ private slots:
                            {u"binpicdata"_s, pictures[i]}});
         }
         env.exec(u"UPDATE table1 SET twenty = 20.5 WHERE ID = 10"_s);
+        env.exec(u"UPDATE table1 SET twenty = 1969.0 WHERE ID = 16"_s);
         env.addRecord({});  // every column Null
         QCOMPARE(exchange::exportCsv(env.dbPath(), env.path(u"out.csv"_s)).pictures, 5);
         const QString copy = env.path(u"copy.mdb"_s);

@@ -80,6 +80,7 @@ private Q_SLOTS:
             {"twenty", u"-9007199254740993"_s, "-9007199254740993"},
             {"twenty", u"0.1"_s, "0.1"},
             {"twenty", u"1e300"_s, "1e+300"},
+            {"twenty", u"1969.0"_s, "1969.0"},
             {"picpath", u"'C:\\Photos\\a b.jpg'"_s, "C:\\Photos\\a b.jpg"},
             {"Notes", u"x'6869ff'"_s, "hi\xEF\xBF\xBD"},  // bytes where text belongs
         };
