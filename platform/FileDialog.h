@@ -37,6 +37,8 @@ struct FileDialogRequest {
     qint32 flags = 0;               // ofn:: bits
     int fileBufferSize = 260;       // characters the chosen file may take, its final NUL included
     int fileTitleBufferSize = 260;  // the same for the bare name
+    // A save whose caller never replaces a file: the dialog does not offer to replace one.
+    bool newFileOnly = false;
 
     bool multiSelect() const { return kind == Kind::Open && (flags & ofn::AllowMultiSelect); }
 };

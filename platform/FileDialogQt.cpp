@@ -50,6 +50,7 @@ void FileDialogQt::configure(QFileDialog& dialog, const FileDialogRequest& reque
     if (request.kind == FileDialogRequest::Kind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, request.newFileOnly);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(request.multiSelect() ? QFileDialog::ExistingFiles

@@ -440,6 +440,7 @@ void ReportPreview::exportCsv() {
         reportText::CsvFilter + QChar(0) + QStringLiteral("*.csv") + QChar(0) + QChar(0);
     request.filterIndex = 1;
     request.flags = ofn::HideReadOnly | ofn::PathMustExist;
+    request.newFileOnly = true;  // the export refuses an existing file and says so
     const FileDialogResult chosen = fileDialogs().show(request);
     if (!chosen.accepted || chosen.file.isEmpty())
         return;
