@@ -13,6 +13,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -21,6 +22,7 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -58,48 +60,143 @@ qint64 bytesUnder(const QString& path) {
     return total;
 }
 
-// Runs program with args as a child process, its output into outFile; fills in the row's
-// time, peak memory and result.
-void runChild(const QString& program, const QStringList& args, const QString& outFile, Row& row) {
-    std::vector<QByteArray> keep{QFile::encodeName(program)};
-    for (const QString& a : args)
-        keep.push_back(QFile::encodeName(a));
+// What the launcher tells of one child.
+struct ChildResult {
+    int spawnError = 0;
+    int status = 0;
+    long peakKb = 0;
+    double seconds = 0;
+};
+
+// Starts program with args, its output into outFile, and waits for it.
+ChildResult spawnAndWait(const std::vector<QByteArray>& argvBytes, const QByteArray& outFile) {
     std::vector<char*> argv;
-    for (QByteArray& a : keep)
-        argv.push_back(a.data());
+    for (const QByteArray& a : argvBytes)
+        argv.push_back(const_cast<char*>(a.constData()));
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    const QByteArray out = QFile::encodeName(outFile);
-    posix_spawn_file_actions_addopen(&actions, 1, out.constData(), O_WRONLY | O_CREAT | O_TRUNC,
+    posix_spawn_file_actions_addopen(&actions, 1, outFile.constData(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    ChildResult r;
     QElapsedTimer timer;
     timer.start();
     pid_t pid = 0;
-    const int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    r.spawnError = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) {
+    if (r.spawnError != 0)
+        return r;
+    struct rusage usage {};
+    ::wait4(pid, &r.status, 0, &usage);
+    r.seconds = double(timer.nsecsElapsed()) / 1e9;
+    r.peakKb = usage.ru_maxrss;
+    return r;
+}
+
+bool readAll(int fd, void* data, size_t size) {
+    auto* p = static_cast<char*>(data);
+    while (size > 0) {
+        const ssize_t n = ::read(fd, p, size);
+        if (n <= 0)
+            return false;
+        p += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
+// The kernel gives a started program's peak memory as at least that of the process that
+// started it. So the children are started by a launcher forked before the bench grows, which
+// is only a few MB: a request is the output file and the command line, NUL-separated.
+class Launcher {
+public:
+    Launcher() {
+        int requests[2];
+        int results[2];
+        if (::pipe(requests) != 0 || ::pipe(results) != 0)
+            return;
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::close(requests[1]);
+            ::close(results[0]);
+            serve(requests[0], results[1]);
+            ::_exit(0);
+        }
+        ::close(requests[0]);
+        ::close(results[1]);
+        m_requests = requests[1];
+        m_results = results[0];
+    }
+    ~Launcher() {
+        ::close(m_requests);
+        ::close(m_results);
+        if (m_pid > 0)
+            ::waitpid(m_pid, nullptr, 0);
+    }
+
+    ChildResult run(const QByteArray& outFile, const std::vector<QByteArray>& argv) const {
+        QByteArray request = outFile + '\0';
+        for (const QByteArray& a : argv)
+            request += a + '\0';
+        const quint32 size = quint32(request.size());
+        ChildResult r;
+        r.spawnError = ENOSYS;
+        if (::write(m_requests, &size, sizeof size) == ssize_t(sizeof size) &&
+            ::write(m_requests, request.constData(), size) == ssize_t(size))
+            readAll(m_results, &r, sizeof r);
+        return r;
+    }
+
+private:
+    static void serve(int in, int out) {
+        quint32 size = 0;
+        while (readAll(in, &size, sizeof size)) {
+            QByteArray request(qsizetype(size), '\0');
+            if (!readAll(in, request.data(), size))
+                break;
+            QList<QByteArray> parts = request.split('\0');
+            parts.removeLast();  // after the last NUL
+            const QByteArray outFile = parts.takeFirst();
+            const ChildResult r =
+                spawnAndWait(std::vector<QByteArray>(parts.begin(), parts.end()), outFile);
+            if (::write(out, &r, sizeof r) != ssize_t(sizeof r))
+                break;
+        }
+    }
+
+    pid_t m_pid = -1;
+    int m_requests = -1;
+    int m_results = -1;
+};
+
+// Runs program with args as a child process, its output into outFile; fills in the row's
+// time, peak memory and result.
+void runChild(const Launcher& launcher, const QString& program, const QStringList& args,
+              const QString& outFile, Row& row) {
+    std::vector<QByteArray> argv{QFile::encodeName(program)};
+    for (const QString& a : args)
+        argv.push_back(QFile::encodeName(a));
+    const ChildResult r = launcher.run(QFile::encodeName(outFile), argv);
+    if (r.spawnError != 0) {
         row.result = QStringLiteral("cannot start %1").arg(program);
         return;
     }
-    int status = 0;
-    struct rusage usage {};
-    ::wait4(pid, &status, 0, &usage);
-    row.seconds = double(timer.nsecsElapsed()) / 1e9;
-    row.peakKb = usage.ru_maxrss;
+    row.seconds = r.seconds;
+    row.peakKb = r.peakKb;
     QFile f(outFile);
     f.open(QIODevice::ReadOnly);
     const QList<QByteArray> lines = f.readAll().trimmed().split('\n');
     row.result = QString::fromUtf8(lines.last());
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        row.result = QStringLiteral("FAILED (%1): %2").arg(status).arg(row.result);
+    if (!WIFEXITED(r.status) || WEXITSTATUS(r.status) != 0)
+        row.result = QStringLiteral("FAILED (%1): %2").arg(r.status).arg(row.result);
 }
 
 // The work folder, with the catalogues made as they are first asked for.
 class Work {
 public:
-    explicit Work(QString dir) : m_dir(std::move(dir)) {}
+    Work(QString dir, const Launcher& launcher) : m_dir(std::move(dir)), m_launcher(launcher) {}
+    const Launcher& launcher() const { return m_launcher; }
     QString path(const QString& name) const { return QDir(m_dir).filePath(name); }
 
     // A catalogue of n records, the first `pictures` of them with a 300 KB picture each.
@@ -120,6 +217,7 @@ public:
 
 private:
     QString m_dir;
+    const Launcher& m_launcher;
     QByteArray m_picture;
 };
 
@@ -131,7 +229,8 @@ Row exportRow(Work& work, const QString& what, int n, int pictures, const QStrin
     row.records = n;
     const QString catalogue = work.catalogue(n, pictures);
     const QString csv = work.path(name + QStringLiteral(".csv"));
-    runChild(kExport, {catalogue, csv}, work.path(name + QStringLiteral(".out")), row);
+    runChild(work.launcher(), kExport, {catalogue, csv}, work.path(name + QStringLiteral(".out")),
+             row);
     row.inputBytes = QFileInfo(catalogue).size();
     row.outputBytes = bytesUnder(csv) + bytesUnder(work.path(name + QStringLiteral("_pictures")));
     return row;
@@ -144,7 +243,8 @@ Row importRow(Work& work, const QString& what, int n, const QString& name) {
     row.records = n;
     const QString csv = work.path(name + QStringLiteral(".csv"));
     const QString target = work.path(name + QStringLiteral("-imported.mdb"));
-    runChild(kImport, {csv, target}, work.path(name + QStringLiteral("-import.out")), row);
+    runChild(work.launcher(), kImport, {csv, target},
+             work.path(name + QStringLiteral("-import.out")), row);
     row.inputBytes = bytesUnder(csv) + bytesUnder(work.path(name + QStringLiteral("_pictures")));
     row.outputBytes = bytesUnder(target);
     QFile::remove(target);
@@ -169,6 +269,7 @@ const std::vector<std::function<Row(Work&)>> kRuns = {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const Launcher launcher;  // first, while this process is small
     QCoreApplication app(argc, argv);
     QTemporaryDir temp;
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temp.path();
@@ -176,7 +277,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kbsmgr-exchange-bench: cannot use the folder %s\n", qPrintable(dir));
         return 1;
     }
-    Work work(dir);
+    Work work(dir, launcher);
     std::vector<Row> rows;
     for (const auto& run : kRuns) {
         rows.push_back(run(work));
