@@ -126,8 +126,8 @@ inline constexpr HelpEntry HelpEntries[] = {
 // first is the button's own report before any entry has been chosen.
 inline constexpr const char* ReportQuery =
     "select ID, Description, Year, Number, Series, Car_Cond, Color, Wheel_Type, Box_Type, "
-    "Box_Cond, "
-    "Quantity, Location, List_Price, Purchase, Purch_Date, Value, Value_Date, Status from table1";
+    "Box_Cond, Quantity, Location, List_Price, Purchase, Purch_Date, Value, Value_Date, Status "
+    "from table1";
 // An entry without a condition shows the totals report instead.
 struct ReportEntry {
     const char* text;

@@ -12,7 +12,6 @@
 #include "ImageBox.h"
 #include "MainTexts.h"
 #include "Prompts.h"
-#include "ReportTexts.h"
 #include "TotalsReport.h"
 #include "Twips.h"
 #include "frmMain.h"
@@ -154,9 +153,7 @@ void frmMain::Toolbar1_ButtonMenuClick(const QString& text) {
             continue;
         m_totalsLast = !r.condition;
         if (m_totalsLast) {
-            TotalsReport1->sections(reportText::PageHeaderSection)
-                .controls(reportText::CaptionLabel)
-                .setCaption(latin(r.caption));
+            TotalsReport1->setCaption(latin(r.caption));
             showTotals();
         } else {
             m_reportQuery = latin(mainText::ReportQuery) + QLatin1String(r.condition);
@@ -189,9 +186,7 @@ void frmMain::showReport(const QString& query, const QString& caption) {
         DataReport1->openDataSource(*cn, query.isEmpty() ? latin(mainText::ReportQuery) : query);
         DataReport1->setDataMember(QString());
         if (!caption.isEmpty())
-            DataReport1->sections(reportText::PageHeaderSection)
-                .controls(reportText::CaptionLabel)
-                .setCaption(caption);
+            DataReport1->setCaption(caption);
         TotalsReport1->unload();  // one report window at a time
         DataReport1->show();
     } catch (const AppError& e) {

@@ -24,6 +24,8 @@
 #include <vector>
 
 #include "AppError.h"
+#include "Collection.h"
+#include "DiskSync.h"
 #include "LegacyFormat.h"
 #include "RegularFile.h"
 #include "Sqlite.h"
@@ -41,8 +43,8 @@ constexpr int kRecordsPerRead = 256;
 constexpr std::int64_t kPictureBytesPerRead = std::int64_t(1) << 20;
 // How long a read waits for a save of the program to end.
 constexpr int kBusyTimeoutMs = 5000;
-const QString kPictureColumn = QStringLiteral("binpicdata");
-const QString kIdColumn = QStringLiteral("ID");
+const QString kPictureColumn = QLatin1String(collection::PictureColumn);
+const QString kIdColumn = QLatin1String(collection::IdColumn);
 
 QByteArray native(const QString& path) {
     return QFile::encodeName(path);
@@ -122,14 +124,6 @@ private:
     QString m_path;
     std::string m_buffer;
 };
-
-void syncFolder(const QString& folder) {
-    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
 
 // Whatever the export has made under scratch names; removed unless it was put in place.
 struct Scratch {
@@ -554,7 +548,7 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
         cannotPlace(csvPath, e);
     }
     scratch.csv.clear();
-    syncFolder(QFileInfo(csvPath).absolutePath());
+    disk::syncPath(QFileInfo(csvPath).absolutePath());
     return summary;
 }
 

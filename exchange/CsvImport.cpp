@@ -25,8 +25,6 @@ using legacy::LegacyValue;
 
 constexpr int kUnknown = -1;
 constexpr int kPictureFile = -2;
-constexpr int kBinaryPosition = 25;
-static_assert(collection::columns[kBinaryPosition].kind == collection::Kind::Binary);
 
 // IDs are those an autonumber of the older program can hold.
 constexpr std::int64_t kMinId = std::numeric_limits<std::int32_t>::min();
@@ -124,7 +122,7 @@ ImportResult importCsv(const QString& csvPath, const QString& target, bool skipB
             why << QStringLiteral("column %1 has no name").arg(index + 1);
         } else if (position < 0) {
             why << QStringLiteral("the column %1 is not a column of the catalogue").arg(shown);
-        } else if (position == kBinaryPosition) {
+        } else if (collection::columns[size_t(position)].kind == collection::Kind::Binary) {
             why << QStringLiteral(
                        "the column %1 cannot be read from a CSV file; picture "
                        "files are named in %2")

@@ -12,6 +12,7 @@
 
 #include "AppError.h"
 #include "Collection.h"
+#include "DiskSync.h"
 #include "Schema.h"
 #include "Sqlite.h"
 
@@ -37,14 +38,6 @@ StoreAs storeAsFor(collection::Kind kind) {
             return AsBinary;
         default:
             return AsText;
-    }
-}
-
-void syncPath(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
     }
 }
 
@@ -309,7 +302,7 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
     if (sqlite3_close(m_db) != SQLITE_OK)
         fail(QString::fromUtf8(sqlite3_errmsg(m_db)));
     m_db = nullptr;
-    syncPath(m_part);
+    disk::syncPath(m_part);
     // A hard link never replaces an existing file.
     if (::link(QFile::encodeName(m_part).constData(), QFile::encodeName(m_target).constData()) !=
         0) {
@@ -320,7 +313,7 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
     }
     m_finished = true;
     QFile::remove(m_part);
-    syncPath(QFileInfo(m_target).absolutePath());
+    disk::syncPath(QFileInfo(m_target).absolutePath());
 }
 
 }  // namespace kbs::legacy

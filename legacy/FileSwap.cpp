@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "AppError.h"
+#include "DiskSync.h"
 
 namespace kbs::legacy {
 
@@ -23,14 +24,6 @@ QByteArray native(const QString& path) {
 
 QString lastError() {
     return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-void syncFolderOf(const QString& path) {
-    const int fd = ::open(native(QFileInfo(path).absolutePath()).constData(), O_RDONLY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 bool sameFile(const struct stat& a, const struct stat& b) {
@@ -108,7 +101,7 @@ QString installConverted(const QString& dbPath, const QString& convertedPath) {
     }
     if (backup.isEmpty())
         fail(QStringLiteral("every name for keeping the original is taken."));
-    syncFolderOf(dbPath);
+    disk::syncPath(QFileInfo(dbPath).absolutePath());
 
     if (::rename(native(convertedPath).constData(), native(dbPath).constData()) != 0) {
         const QString why = lastError();
@@ -116,7 +109,7 @@ QString installConverted(const QString& dbPath, const QString& convertedPath) {
             QFile::remove(backup);  // the original is still under dbPath
         fail(why + QLatin1Char('.'));
     }
-    syncFolderOf(dbPath);
+    disk::syncPath(QFileInfo(dbPath).absolutePath());
     return backup;
 }
 

@@ -164,9 +164,16 @@ ReportSection& PagedReport::sections(const QString& name) {
     notFound(name);
 }
 
+QString PagedReport::caption() const {
+    return m_pageHeader ? m_pageHeader->controls(reportText::CaptionLabel).caption() : QString();
+}
+
+void PagedReport::setCaption(const QString& caption) {
+    sections(reportText::PageHeaderSection).controls(reportText::CaptionLabel).setCaption(caption);
+}
+
 QString PagedReport::fileBaseName() const {
-    QString caption =
-        m_pageHeader ? m_pageHeader->controls(reportText::CaptionLabel).caption() : QString();
+    QString caption = this->caption();
     static const QRegularExpression other(QStringLiteral("[^a-z0-9]+"));
     caption = caption.toLower().replace(other, QStringLiteral("-"));
     while (caption.startsWith(QLatin1Char('-')))

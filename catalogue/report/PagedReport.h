@@ -128,6 +128,9 @@ public:
     // A name for files written from the report, without extension: "report-want" for the
     // caption "Report -- Want".
     QString fileBaseName() const;
+    // The caption over every page: the label Label3 of the page header Section2.
+    QString caption() const;
+    void setCaption(const QString& caption);
 
     // ---- pages (numbered from 1)
     void setPageSize(const QPageSize& size);  // portrait; lays the pages out again

@@ -108,9 +108,7 @@ const QString TotalsReport::NoneGroup = QStringLiteral("(none)");
 
 TotalsReport::TotalsReport(QObject* parent) : PagedReport(parent) {
     addCommonSections();
-    sections(reportText::PageHeaderSection)
-        .controls(reportText::CaptionLabel)
-        .setCaption(reportText::TotalsCaption);
+    setCaption(reportText::TotalsCaption);
     setPageSize(QPageSize(QPageSize::Letter));
 }
 
