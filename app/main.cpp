@@ -1,5 +1,6 @@
 // Kerbside Manager: the start-up routine.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QStatusBar>
 
 #include "Backup.h"
@@ -8,6 +9,7 @@
 #include "ProgramInfo.h"
 #include "QtPrompts.h"
 #include "Schema.h"
+#include "SingleInstance.h"
 #include "Startup.h"
 #include "frmMain.h"
 #include "frmTip.h"
@@ -25,6 +27,19 @@ int main(int argc, char** argv) {
     kbs::FileDialogQt fileDialogs;
     kbs::setFileDialogs(&fileDialogs);
 
+    QCommandLineParser options;
+    options.setApplicationDescription(QApplication::translate(
+        "main", "Kerbside Manager: a catalogue of a die-cast model car collection."));
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption newWindow(
+        QStringLiteral("new-window"),
+        QApplication::translate("main",
+                                "Open a window of its own even when the program is "
+                                "already running on this catalogue."));
+    options.addOption(newWindow);
+    options.process(app);
+
     // A portable copy keeps its files beside the executable; an installed program keeps them
     // in the user's own folder, made on the first start.
     QString why;
@@ -37,14 +52,30 @@ int main(int argc, char** argv) {
         return 1;
     }
     kbs::ProgramInfo::setDirectoryOverride(dir);
+    const QString catalogue =
+        kbs::ProgramInfo::path(QString::fromLatin1(kbs::schema::DatabaseFileName));
+
+    // A second start on the same catalogue brings the running window to the front.
+    kbs::SingleInstance single(kbs::SingleInstance::serverNameFor(catalogue));
+    if (!options.isSet(newWindow) && single.handOver())
+        return 0;
 
     kbs::Program program = kbs::startProgram();
     if (!program.main)
         return 1;
+    QObject::connect(&single, &kbs::SingleInstance::activationRequested, program.main.get(),
+                     [&program] {
+                         QWidget* front = QApplication::activeModalWidget();
+                         if (!front)
+                             front = program.main.get();
+                         if (front->isMinimized())
+                             front->showNormal();
+                         front->raise();
+                         front->activateWindow();
+                     });
     // A backup copy of the catalogue as it was at start, made beside the window's work.
-    kbs::backup::BackgroundBackup backup(
-        kbs::ProgramInfo::path(QString::fromLatin1(kbs::schema::DatabaseFileName)),
-        kbs::ProgramInfo::path(kbs::backup::FolderName));
+    kbs::backup::BackgroundBackup backup(catalogue,
+                                         kbs::ProgramInfo::path(kbs::backup::FolderName));
     QObject::connect(&backup, &kbs::backup::BackgroundBackup::finished, program.main.get(),
                      [&program](const kbs::backup::Result& r) {
                          if (!r.message.isEmpty())

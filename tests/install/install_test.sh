@@ -67,6 +67,23 @@ cp "$user/mydb.mdb" "$tmp/portable/"
 XDG_DATA_HOME=$tmp/data2 start_until_backup "$tmp/portable/kbsmgr" "$tmp/portable/backups"
 [ ! -e "$tmp/data2" ] || fail "portable copy made a per-user folder"
 
+# A second start on the same catalogue hands over to the running copy and ends; --new-window
+# opens a window of its own all the same.
+run=$tmp/run
+mkdir -m 700 "$run"
+export XDG_RUNTIME_DIR=$run XDG_DATA_HOME=$tmp/data2
+"$tmp/portable/kbsmgr" >"$tmp/first.txt" 2>&1 &
+first=$!
+for i in $(seq 600); do compgen -G "$run/kbsmgr-*[0-9a-f]" >/dev/null && break; sleep 0.1; done
+timeout 60 "$tmp/portable/kbsmgr" || fail "a second start did not hand over to the first"
+kill -0 $first 2>/dev/null || { cat "$tmp/first.txt"; fail "the first copy ended"; }
+"$tmp/portable/kbsmgr" --new-window >/dev/null 2>&1 &
+second=$!
+sleep 3
+kill -0 $second 2>/dev/null || fail "--new-window opened no window"
+kill $first $second
+wait $first $second 2>/dev/null || true
+
 # The one-time copy from the old place: never moved, never overwriting.
 copy=$src/scripts/copy-old-collection.sh
 old=$tmp/old new=$tmp/new
