@@ -44,6 +44,13 @@ inline const QString SaveFailed = QStringLiteral(
     "The record could not be saved:\r\n\r\n%1\r\n\r\nNothing was stored. Your entries are still "
     "in the fields.");
 
+// A column that cannot hold a typed text (a number column of an older catalogue) refuses the
+// whole save: %1 the field, %2 the text, %3 the database's reason.
+inline const QString FieldRefused = QStringLiteral(
+    "The record could not be saved: the field %1 cannot hold the text \"%2\".\r\n\r\n%3\r\n\r\n"
+    "Nothing was stored. Your entries are still in the fields: change that one and save again, "
+    "or Cancel.");
+
 // ---- the grid
 inline const QString SortErrorTitle = QStringLiteral("Sort Error");
 

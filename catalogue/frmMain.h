@@ -177,6 +177,7 @@ private:
     // Keeps the Record set on the record the detail fields show.
     class ShownRecordGuard;
     void rememberShown();
+    void letGoOfVanishedRecord();
     void markShownRow(FlexGrid& grid);
 
     std::unique_ptr<Connection> cn;

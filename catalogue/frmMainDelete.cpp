@@ -1,6 +1,7 @@
 // Deleting the record the detail fields show.
 #include <QPushButton>
 
+#include "AppError.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
 #include "Prompts.h"
@@ -33,16 +34,24 @@ void frmMain::Delete_Record() {
     if (m_shown) {
         const ShownRecordGuard onShown(*this, *rs, ShownRecordGuard::OnShown);
         if (rs->hasCurrentRecord() && rs->bookmark() == *m_shown) {
-            // A refused delete says so and changes nothing on screen.
+            // A refused delete says so and shows the record as it now is, so that a second
+            // delete is a choice made knowing it. One that another program deleted already is
+            // gone all the same: the window goes on as after a delete.
             try {
                 rs->deleteCurrent();
-            } catch (const std::exception& e) {
-                prompts().msgBox(mainText::DeleteFailed.arg(QString::fromUtf8(e.what())),
-                                 mb::OKOnly | mb::Critical, mainText::DeleteTitle);
-                return;
+                resumeNext([&] { rs->update(); });
+            } catch (const AppError& e) {
+                const bool gone = e.number() == err::DeletedElsewhere;
+                prompts().msgBox(
+                    gone ? e.description() : mainText::DeleteFailed.arg(e.description()),
+                    mb::OKOnly | (gone ? mb::Information : mb::Critical), mainText::DeleteTitle);
+                if (!gone) {
+                    resumeNext([&] { Update_Display(); });
+                    resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+                    return;
+                }
             }
             m_shown.reset();  // the fields show a record that is gone
-            resumeNext([&] { rs->update(); });
         }
     }
     resumeNext(

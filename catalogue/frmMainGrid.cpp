@@ -53,7 +53,7 @@ bool frmMain::fillGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
     std::vector<std::string> slow(static_cast<size_t>(cols));
     while (!rs.eof()) {
         for (int c = 0; c < cols; ++c) {
-            if (!rs.peekUtf8(c, cells[size_t(c)])) {
+            if (!rs.peekShownUtf8(c, cells[size_t(c)])) {
                 slow[size_t(c)] = rs.isNull(c) ? std::string() : rs.utf8(c);
                 cells[size_t(c)] = slow[size_t(c)];
             }
@@ -182,6 +182,29 @@ void frmMain::markShownRow(FlexGrid& grid) {
         }
     }
     grid.setRowQuietly(row);
+}
+
+// Another program deleted the record the fields show while they were being edited: the
+// Record set has let it go. The grid follows, with its current row on the neighbour that a
+// delete would have shown, which Cancel then shows; the fields keep the typing, and, as no
+// record is shown, the next save stores it as a new record.
+void frmMain::letGoOfVanishedRecord() {
+    m_shown.reset();
+    QWidget* typing = focusWidget();
+    if (!holdsNoRecord(true)) {
+        resumeNext([&] {
+            rs->moveNext();
+            if (rs->eof())
+                rs->moveLast();
+            m_shown = rs->bookmark();
+        });
+    }
+    resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+    if (!m_shown)
+        FG1->setRows(FG1->fixedRows());  // nothing left to list
+    m_shown.reset();
+    if (typing)
+        typing->setFocus();
 }
 
 void frmMain::rememberShown() {

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "AppError.h"
 #include "Collection.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
@@ -13,6 +14,31 @@
 #include "frmMain.h"
 
 namespace kbs {
+
+namespace {
+
+// A field as a message names it: its label, and its column where that says more.
+QString fieldCaption(const collection::Column& c) {
+    QString label = QString::fromLatin1(c.label);
+    if (label.endsWith(QLatin1Char(':')))
+        label.chop(1);
+    const QString name = QString::fromLatin1(c.name);
+    return label.compare(name, Qt::CaseInsensitive) == 0
+               ? QStringLiteral("\"%1\"").arg(label)
+               : QStringLiteral("\"%1\" (column %2)").arg(label, name);
+}
+
+// A typed value as a message quotes it: on one line, cut when long.
+QString quotedValue(const QString& text) {
+    constexpr qsizetype kShown = 80;
+    QString shown = text.left(kShown);
+    shown.replace(QLatin1Char('\r'), QStringLiteral("\\r"))
+        .replace(QLatin1Char('\n'), QStringLiteral("\\n"))
+        .replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    return shown + (text.size() > kShown ? QStringLiteral("...") : QString());
+}
+
+}  // namespace
 
 void frmMain::Lock_Display(bool bInput) {
     for (size_t i = 0; i < txtTextl.size(); ++i)
@@ -109,15 +135,22 @@ bool frmMain::Save_Record() {
     if (!rs)
         return false;
 
+    // A column that refuses its text refuses the whole save: nothing typed is dropped quietly.
     for (const collection::Column* c : collection::writeOrder) {
-        resumeNext([&] {
-            // A value shown cut short is left as stored.
-            if (c->box >= 0 ? m_boxCut[size_t(c->box)] : m_notesCut)
-                return;
-            const QString text =
-                c->box >= 0 ? txtTextl[size_t(c->box)]->text() : txtNotes->toPlainText();
+        // A value shown cut short is left as stored.
+        if (c->box >= 0 ? m_boxCut[size_t(c->box)] : m_notesCut)
+            continue;
+        const QString text =
+            c->box >= 0 ? txtTextl[size_t(c->box)]->text() : txtNotes->toPlainText();
+        try {
             rs->fields(QString::fromLatin1(c->name)).setValue(text);
-        });
+        } catch (const AppError& e) {
+            rs->cancelUpdate();
+            prompts().msgBox(
+                mainText::FieldRefused.arg(fieldCaption(*c), quotedValue(text), e.description()),
+                mb::OKOnly | mb::Critical, mainText::AppTitle);
+            return false;
+        }
     }
     storeChosenPicture();
 
@@ -129,6 +162,9 @@ bool frmMain::Save_Record() {
         rs->cancelUpdate();
         prompts().msgBox(mainText::SaveFailed.arg(why), mb::OKOnly | mb::Critical,
                          mainText::AppTitle);
+        const auto* error = dynamic_cast<const AppError*>(&e);
+        if (error && error->number() == err::DeletedElsewhere)
+            letGoOfVanishedRecord();
         return false;
     }
     rememberShown();

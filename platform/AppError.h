@@ -49,6 +49,8 @@ inline constexpr int ObjectClosed = 3704;
 inline constexpr int OperationNotAllowed = 3219;
 inline constexpr int MultipleStepErrors = -2147217887;
 inline constexpr int EngineError = -2147467259;
+// Another program deleted the record that an update or a delete was to act on.
+inline constexpr int DeletedElsewhere = -2147217864;
 inline constexpr int LegacyCatalogue = 3343;
 // Control arrays (the pick menus' entry arrays).
 inline constexpr int NoSuchArrayElement = 340;

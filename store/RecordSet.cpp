@@ -26,6 +26,10 @@ const char* const kNotOverwritten =
     "Your entries were not saved over the other program's. Cancel shows the record as it is "
     "now; saving again stores your entries over it.";
 const char* const kNotDeleted = "It was not deleted.";
+const char* const kDeletedOnUpdate =
+    "Your entries were not stored. They are still in the fields: saving again stores them as a "
+    "new record; Cancel shows the neighbouring record.";
+const char* const kDeletedOnDelete = "It is no longer in the catalogue.";
 const QString kNoKeyLeft = QStringLiteral(
     "No record can be added: the catalogue has given out the highest record "
     "number (ID 9223372036854775807) there is.");
@@ -57,6 +61,15 @@ bool looksNumeric(const QString& text) {
     bool ok = false;
     text.trimmed().toDouble(&ok);
     return ok;
+}
+
+// The length of the longest beginning of text[0..] of at most max bytes that does not cut a
+// UTF-8 character.
+std::int32_t utf8Prefix(const char* text, std::int32_t max) {
+    std::int32_t n = max;
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+        --n;
+    return n;
 }
 
 // The plain text form of a REAL: up to 15 significant digits, no trailing ".0".
@@ -282,6 +295,16 @@ void RecordSet::buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const {
             src.data = sqlite3_column_text(stmt, sc);
             src.len = sqlite3_column_bytes(stmt, sc);
         }
+        if (src.len > kShownBytes && m_updatable && int(i) != m_rowidCol) {
+            // Too long for the snapshot: only its beginning, for the grid; the whole value is
+            // read from the database when asked for.
+            src.len = utf8Prefix(static_cast<const char*>(src.data), kShownBytes);
+            payload += sizeof(std::int32_t) + size_t(src.len);
+            cells[i] = Cell{0, kCut};
+            srcs[i] = src;
+            ++sc;
+            continue;
+        }
         if (src.len > 0)
             payload += size_t(src.len);
         cells[i] = Cell{0, src.len};
@@ -295,6 +318,14 @@ void RecordSet::buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const {
     size_t off = header;
     for (size_t i = 0; i < n; ++i) {
         Cell& cell = cells[i];
+        if (cell.len == kCut) {
+            const std::int32_t shown = srcs[i].len;
+            std::memcpy(out + off, &shown, sizeof shown);
+            std::memcpy(out + off + sizeof shown, srcs[i].data, size_t(shown));
+            cell.off = static_cast<std::uint32_t>(off);
+            off += sizeof shown + size_t(shown);
+            continue;
+        }
         if (cell.len < 0)
             continue;
         if (cell.len > 0)
@@ -332,14 +363,19 @@ bool RecordSet::readRowIfThere(Bookmark key, Row& row) const {
 // Optimistic locking: inside the write's transaction, the row must still be as this record set
 // read it. A long binary is compared by its length only, so no picture is read for this. When
 // another program changed the row, the snapshot takes the row as it is now, so that the record
-// shows as stored and a second attempt is a choice made knowing it.
-void RecordSet::requireUnchanged(const char* refused) {
+// shows as stored and a second attempt is a choice made knowing it. When another program
+// deleted it, the snapshot lets it go as after a Delete: the set no longer counts or shows it.
+void RecordSet::requireUnchanged(const char* refused, const char* ifDeleted) {
     Row& seen = m_rows[size_t(m_pos)];
     Row now;
     if (!readRowIfThere(seen.key, now)) {
-        sqlite::fail(kSource, QStringLiteral("Another program deleted this record after it was "
-                                             "read here. %1")
-                                  .arg(QString::fromUtf8(refused)));
+        forgetSeen(seen.key);
+        m_rows.erase(m_rows.begin() + m_pos);
+        m_deletedCurrent = true;
+        throw AppError(err::DeletedElsewhere, kSource,
+                       QStringLiteral("Another program deleted this record after it was read "
+                                      "here. %1")
+                           .arg(QString::fromUtf8(ifDeleted)));
     }
     bool changed = now.data != seen.data;
     // The picture and the columns after it are not in the snapshot: those this record set
@@ -524,7 +560,7 @@ bool RecordSet::isNull(int position) const {
     const Cell c = cellOf(row, position);
     if (c.len == kLazy)
         return lookUp(row.key, position).type == SQLITE_NULL;
-    return c.len == kNull;
+    return c.len == kNull;  // a value cut short in the snapshot is not Null
 }
 
 QVariant RecordSet::value(int position) const {
@@ -544,7 +580,7 @@ QVariant RecordSet::value(int position) const {
     const Cell c = cellOf(row, position);
     if (c.len == kNull)
         return {};
-    if (c.len == kLazy) {
+    if (c.len <= kLazy) {
         const Looked& v = lookUp(row.key, position);
         if (v.type == SQLITE_NULL)
             return {};
@@ -572,6 +608,21 @@ bool RecordSet::peekUtf8(int position, std::string_view& out) const {
     if (c.len < 0)
         return false;
     out = std::string_view(row.data.data() + c.off, size_t(c.len));
+    return true;
+}
+
+bool RecordSet::peekShownUtf8(int position, std::string_view& out) const {
+    if (peekUtf8(position, out))
+        return true;
+    if (m_addingNew || m_editing || position < 0 || position >= fieldCount())
+        return false;
+    const Row& row = currentRow();
+    const Cell c = cellOf(row, position);
+    if (c.len != kCut)
+        return false;
+    std::int32_t shown = 0;
+    std::memcpy(&shown, row.data.data() + c.off, sizeof shown);
+    out = std::string_view(row.data.data() + c.off + sizeof shown, size_t(shown));
     return true;
 }
 
@@ -649,16 +700,21 @@ void RecordSet::setValue(int position, const QString& text) {
         throw AppError(err::MultipleStepErrors, kSource,
                        QStringLiteral("Field '%1' cannot be updated.").arg(fieldName(position)));
     }
-    if (m_cols[size_t(position)].numeric && !looksNumeric(text)) {
+    // A number column takes a number, or nothing for a text of spaces (an empty box).
+    const bool numeric = m_cols[size_t(position)].numeric;
+    const bool blank = numeric && text.trimmed().isEmpty();
+    if (numeric && !blank && !looksNumeric(text)) {
         throw AppError(err::MultipleStepErrors, kSource,
-                       QStringLiteral("Multiple-step operation generated errors. Check each "
-                                      "status value."));
+                       QStringLiteral("The column %1 of this catalogue holds numbers only.")
+                           .arg(fieldName(position)));
     }
     beginEdit();
     Pending& p = m_pending[size_t(position)];
     p = Pending{};
     p.set = true;
-    p.bytes = text.toStdString();
+    p.isNull = blank;
+    if (!blank)
+        p.bytes = text.toStdString();
 }
 
 qint64 RecordSet::actualSize(int position) const {
@@ -672,7 +728,7 @@ qint64 RecordSet::actualSize(int position) const {
     const Cell c = cellOf(row, position);
     if (c.len == kNull)
         return -1;
-    if (c.len == kLazy)
+    if (c.len <= kLazy)
         return lookUp(row.key, position).size;
     return c.len;
 }
@@ -714,7 +770,7 @@ QByteArray RecordSet::getChunk(int position, qint64 n) {
         const Row& row = currentRow();
         const Cell c = cellOf(row, position);
         const Looked* other = nullptr;
-        if (c.len == kLazy && lookUp(row.key, position).type != SQLITE_BLOB)
+        if (c.len <= kLazy && lookUp(row.key, position).type != SQLITE_BLOB)
             other = &m_looked;
         if (c.len >= 0) {
             out = QByteArray(row.data.data() + c.off + m_chunkOffset, take);
@@ -878,16 +934,24 @@ void RecordSet::update() {
                 sql += sqlite::quoteName(m_cols[size_t(changed[j])].origin) + " = ?";
             }
             sql += " WHERE rowid = ?";
-            runInTransaction([&] {
-                requireUnchanged(kNotOverwritten);
-                sqlite::Stmt st(db, sql, kSource);
-                const int k = bindAll(st.get());
-                sqlite3_bind_int64(st.get(), k, key);
-                st.step(kSource);
-                if (sqlite3_changes(db) != 1) {
-                    sqlite::fail(kSource, QStringLiteral("The record to update no longer exists."));
-                }
-            });
+            try {
+                runInTransaction([&] {
+                    requireUnchanged(kNotOverwritten, kDeletedOnUpdate);
+                    sqlite::Stmt st(db, sql, kSource);
+                    const int k = bindAll(st.get());
+                    sqlite3_bind_int64(st.get(), k, key);
+                    st.step(kSource);
+                    if (sqlite3_changes(db) != 1) {
+                        sqlite::fail(kSource,
+                                     QStringLiteral("The record to update no longer exists."));
+                    }
+                });
+            } catch (const AppError& e) {
+                // A record that is gone has no edit pending.
+                if (e.number() == err::DeletedElsewhere)
+                    cancelUpdate();
+                throw;
+            }
             m_rows[size_t(m_pos)] = readRow(key);
             forgetSeen(key);
         }
@@ -946,7 +1010,7 @@ void RecordSet::deleteCurrent() {
     resetChunk();
     const std::string sql = "DELETE FROM " + sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
     runInTransaction([&] {
-        requireUnchanged(kNotDeleted);
+        requireUnchanged(kNotDeleted, kDeletedOnDelete);
         sqlite::Stmt st(db, sql, kSource);
         sqlite3_bind_int64(st.get(), 1, key);
         st.step(kSource);

@@ -99,6 +99,10 @@ public:
     std::string utf8(int position) const;
     // Fast path for text fields of a stored record; false for Null or a long binary field.
     bool peekUtf8(int position, std::string_view& out) const;
+    // The same for showing the value in a list: a very long text gives its first
+    // ShownBytes bytes only.
+    bool peekShownUtf8(int position, std::string_view& out) const;
+    static constexpr std::int32_t ShownBytes = 16 * 1024;
     void setValue(int position, const QString& text);
 
     qint64 actualSize(int position) const;
@@ -114,10 +118,14 @@ private:
     };
     struct Cell {
         std::uint32_t off;
-        std::int32_t len;  // >= 0: text bytes at off; kNull; kLazy: not in the snapshot
+        std::int32_t len;  // >= 0: text bytes at off; kNull; kLazy: not in the snapshot; kCut
     };
     static constexpr std::int32_t kNull = -1;
     static constexpr std::int32_t kLazy = -2;
+    // A value longer than ShownBytes: the snapshot holds its beginning (its length, then its
+    // bytes, at off) and reads the whole of it like a value not in the snapshot.
+    static constexpr std::int32_t kCut = -3;
+    static constexpr std::int32_t kShownBytes = ShownBytes;
     struct Row {
         Bookmark key;
         std::string data;  // the cells, then the texts
@@ -147,7 +155,7 @@ private:
     std::string selectList(bool useOrigin) const;
     Row readRow(Bookmark key) const;
     bool readRowIfThere(Bookmark key, Row& row) const;
-    void requireUnchanged(const char* refused);
+    void requireUnchanged(const char* refused, const char* ifDeleted);
     bool keysUsedUp() const;
     void beginEdit();
     void leaveRecord();  // before a move: writes or drops pending changes, resets chunk reads

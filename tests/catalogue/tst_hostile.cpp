@@ -157,30 +157,45 @@ private Q_SLOTS:
         QVERIFY(!win->txtNotes->isReadOnly() && !win->txtTextl[1]->locked());
     }
 
-    // Another program changed or deleted the record meanwhile: a save or a delete is refused
-    // and says so; the other program's values stay, and so do the typing, the panel and the grid.
+    // Another program changed or deleted the record meanwhile: the other program's values stay,
+    // the message says what happened, and the window ends where the person can act: a refused
+    // save keeps the typing (and, for a record that is gone, stores it as a new one when saved
+    // again); a refused delete shows the record as it now is; a record deleted already is gone
+    // from the panel and the grid as after a delete.
     void anotherProgramsChangeIsNeverOverwritten_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("meanwhile");
         QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("panel");  // what box 1 shows after the message
+        QTest::addColumn<QStringList>("grid");
+        QTest::addColumn<QString>("then");  // the next command, and what box 1 shows after it
         const char* changed = "UPDATE table1 SET Description = 'theirs' WHERE ID = 1";
-        QTest::addRow("save, changed") << "Save" << changed << "Another program changed this";
+        const char* deleted = "DELETE FROM table1 WHERE ID = 1";
+        const QStringList both{"first", "second"};
+        QTest::addRow("save, changed") << "Save" << changed << "Another program changed this"
+                                       << "first" << both << "Cancel:theirs";
         QTest::addRow("save, picture changed")
             << "Save"
             << "UPDATE table1 SET picpath = 'theirs.jpg', binpicdata = x'00' WHERE ID = 1"
-            << "Another program changed this";
-        QTest::addRow("save, deleted") << "Save"
-                                       << "DELETE FROM table1 WHERE ID = 1"
-                                       << "Another program deleted this";
-        QTest::addRow("delete, changed") << "Delete" << changed << "could not be deleted";
-        QTest::addRow("delete, deleted") << "Delete"
-                                         << "DELETE FROM table1 WHERE ID = 1"
-                                         << "Another program deleted this";
+            << "Another program changed this"
+            << "first" << both << "";
+        QTest::addRow("save, deleted: again") << "Save" << deleted << "as a new record"
+                                              << "first" << QStringList{"second"} << "Save:first";
+        QTest::addRow("save, deleted: cancel")
+            << "Save" << deleted << "as a new record"
+            << "first" << QStringList{"second"} << "Cancel:second";
+        QTest::addRow("delete, changed") << "Delete" << changed << "could not be deleted"
+                                         << "theirs" << QStringList{"theirs", "second"} << "";
+        QTest::addRow("delete, deleted") << "Delete" << deleted << "no longer in the catalogue"
+                                         << "second" << QStringList{"second"} << "";
     }
     void anotherProgramsChangeIsNeverOverwritten() {
         QFETCH(QString, command);
         QFETCH(QString, meanwhile);
         QFETCH(QString, told);
+        QFETCH(QString, panel);
+        QFETCH(QStringList, grid);
+        QFETCH(QString, then);
         test::TestEnv env;
         env.addRecord({{"Description", "first"}, {"Year", "1990"}});
         env.addRecord({{"Description", "second"}});
@@ -198,11 +213,57 @@ private Q_SLOTS:
             env.prompts().answerMsg(mb::OK);  // the question first
             win.press("Delete");
         }
-        QVERIFY(env.prompts().shown.last().text.contains(told));
+        QVERIFY2(env.prompts().shown.last().text.contains(told),
+                 qPrintable(env.prompts().shown.last().text));
         QCOMPARE(env.rows("SELECT * FROM table1"), theirs);
         QCOMPARE(win->cmdSave->isVisible(), command == "Save");
-        QCOMPARE(win.field(2), command == "Save" ? "2001" : "1990");
-        QCOMPARE(win.column(1), QStringList({"first", "second"}));
+        QCOMPARE(win.field(1), panel);
+        QCOMPARE(win.field(2), command == "Save" ? "2001" : win.stored("Year", win.currentId()));
+        QCOMPARE(win.column(1), grid);
+        const QString next = then.section(':', 0, 0);
+        if (next == "Save")
+            win.save();
+        else if (next == "Cancel")
+            win->cmdCancel->click();
+        if (!next.isEmpty()) {
+            QVERIFY(!win->cmdSave->isVisible());
+            QCOMPARE(win.field(1), then.section(':', 1));
+        }
+        if (then == "Save:first") {
+            QCOMPARE(env.rows("SELECT Description, Year FROM table1 ORDER BY ID"),
+                     QList<QVariantList>({{"second", QVariant()}, {"first", "2001"}}));
+        }
+    }
+
+    // A catalogue made by another tool may keep numbers only in a column: a word typed there
+    // refuses the whole save with a message naming the field and the text, and nothing is lost;
+    // an empty box stores nothing there.
+    void aNumberColumnRefusesTheSaveNotTheTyping() {
+        test::TestEnv env(false);
+        QVERIFY(QFile(env.dbPath()).open(QIODevice::WriteOnly));
+        env.exec(schema::createTableSql().replace("Year TEXT", "Year INTEGER"));
+        env.addRecord({{"Description", "Mustang"}, {"Year", 1968}});
+        test::Window win(env);
+        for (const char* command : {"Edit", "Add"}) {
+            win.press(command);
+            win.setField(2, "nineteen70");
+            win.setField(9, "Red");
+            const QList<QVariantList> before = env.rows("SELECT * FROM table1");
+            env.prompts().answerMsg(mb::OK);
+            win.save();
+            const QString text = env.prompts().shown.value(0).text;
+            QVERIFY2(text.contains("\"Year Issued\" (column Year)") && text.contains("nineteen70"),
+                     qPrintable(text));
+            env.verifyPrompts();
+            QVERIFY(win->cmdSave->isVisible());
+            QCOMPARE(win.field(2), "nineteen70");
+            QCOMPARE(env.rows("SELECT * FROM table1"), before);
+            win.setField(2, "");
+            win.save();
+            QVERIFY(!win->cmdSave->isVisible());
+        }
+        QCOMPARE(env.rows("SELECT Year, Color FROM table1 ORDER BY ID"),
+                 QList<QVariantList>({{QVariant(), "Red"}, {QVariant(), "Red"}}));
     }
 
     // A table the record set cannot write to is refused at start-up, and the file is untouched.

@@ -188,6 +188,7 @@ private Q_SLOTS:
         QCOMPARE(env.rows(u"SELECT Description FROM table1"_s), (QList<QVariantList>{{u"kept"_s}}));
     }
 
+    // A number column refuses a word; the single space of an empty box stores nothing there.
     void typedColumnsRefuseTextsTheyCannotHold() {
         test::TestEnv env(false);
         env.writeFile(u"mydb.mdb"_s, QByteArray());
@@ -195,10 +196,13 @@ private Q_SLOTS:
         env.exec(u"INSERT INTO table1 (Quantity, Description) VALUES (3, 'x')"_s);
         Open o(env);
         QCOMPARE(o.text(u"Quantity"_s), u"3"_s);
-        QVERIFY_THROWS_EXCEPTION(AppError, o.f(u"Quantity"_s).setValue(u" "_s));
+        QVERIFY_THROWS_EXCEPTION(AppError, o.f(u"Quantity"_s).setValue(u"three"_s));
         o.f(u"Quantity"_s).setValue(u"12"_s);
         o.rs.update();
         QCOMPARE(env.value(u"SELECT Quantity FROM table1"_s).toLongLong(), 12);
+        o.f(u"Quantity"_s).setValue(u" "_s);
+        o.rs.update();
+        QVERIFY(env.value(u"SELECT Quantity FROM table1"_s).isNull());
     }
 
     // Nothing is created by a failed opening, and a new catalogue never replaces a file.
@@ -238,6 +242,30 @@ private Q_SLOTS:
         b.f("Year").setValue("2001");
         b.rs.update();
         QCOMPARE(env.value("SELECT Description || Year FROM table1").toString(), "from A2001");
+    }
+
+    // A very long value is not copied into the snapshot: a list gets its beginning, a reader
+    // the whole of it, and a change by another program past that beginning still refuses a save.
+    void aVeryLongValueIsReadWhenAskedFor() {
+        test::TestEnv env;
+        // Its ShownBytes-th byte falls inside a character, which is not cut.
+        const QString notes = u"x"_s + u"é"_s.repeated(RecordSet::ShownBytes) + u"end"_s;
+        env.addRecord({{"Description", "long"}, {"Notes", notes}});
+        Open a(env);
+        Open b(env);
+        const int at = a.rs.fieldIndex(u"Notes"_s);
+        std::string_view shown;
+        QVERIFY(!a.rs.peekUtf8(at, shown) && a.rs.peekShownUtf8(at, shown));
+        QCOMPARE(QString::fromUtf8(shown.data(), qsizetype(shown.size())),
+                 notes.left(RecordSet::ShownBytes / 2));
+        QCOMPARE(a.text(u"Notes"_s), notes);
+        QVERIFY(!a.rs.isNull(at));
+        b.f("Notes").setValue(notes + u"!"_s);
+        b.rs.update();
+        a.f("Year").setValue("2001");
+        QVERIFY_THROWS_EXCEPTION(AppError, a.rs.update());
+        a.rs.cancelUpdate();
+        QCOMPARE(a.text(u"Notes"_s), notes + u"!"_s);
     }
 };
 
