@@ -96,10 +96,7 @@ private Q_SLOTS:
         const auto result = finished.first().first().value<backup::Result>();
         QCOMPARE(int(result.outcome), int(Outcome::Made));
         cn.close();
-        test::TestEnv check(false);
-        QFile::copy(result.path, check.dbPath());
-        QCOMPARE(check.value(QStringLiteral("PRAGMA integrity_check")).toString(),
-                 QStringLiteral("ok"));
+        QCOMPARE(integrityOf(result.path), u"ok"_s);
         QCOMPARE(rowsOf(result.path), env.rows(QStringLiteral("SELECT * FROM table1 ORDER BY ID")));
     }
 
@@ -150,12 +147,10 @@ private Q_SLOTS:
         const QByteArray picture(1 << 20, 'p');
         for (int i = 0; i < 24; ++i)
             env.addRecord({{u"binpicdata"_s, picture}});
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert(u"KBS_BACKUP_OF"_s, env.dbPath());
-        e.insert(u"KBS_BACKUP_TO"_s, backupsOf(env));
+        qputenv("KBS_BACKUP_OF", QFile::encodeName(env.dbPath()));
+        qputenv("KBS_BACKUP_TO", QFile::encodeName(backupsOf(env)));
+        const auto unset = qScopeGuard([] { qunsetenv("KBS_BACKUP_OF"); });
         QProcess copies[2];
-        for (QProcess& p : copies)
-            p.setProcessEnvironment(e);
         copies[0].start(QCoreApplication::applicationFilePath(), {});
         QDeadlineTimer until(30000);
         while (QDir(backupsOf(env)).entryList({u"mydb-*.mdb.*"_s}, QDir::Files).isEmpty() &&
@@ -170,9 +165,7 @@ private Q_SLOTS:
                  QByteArray::number(int(Outcome::Made)) + " ok");
         QCOMPARE(copies[1].readAllStandardOutput().trimmed(),
                  QByteArray::number(int(Outcome::Busy)) + " -");
-        const QStringList left = QDir(backupsOf(env)).entryList(QDir::Files);
-        QCOMPARE(left, backup::copiesIn(backupsOf(env)));
-        QCOMPARE(integrityOf(QDir(backupsOf(env)).filePath(left.value(0))), u"ok"_s);
+        QCOMPARE(QDir(backupsOf(env)).entryList(QDir::Files), backup::copiesIn(backupsOf(env)));
     }
 
     // Only a whole copy dated today or before counts: a damaged or foreign file under today's
