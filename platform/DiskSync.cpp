@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <QFile>
+#include <cerrno>
+#include <cstdio>
 
 namespace kbs::disk {
 
@@ -12,6 +14,19 @@ void syncPath(const QString& path) {
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+bool renameNoReplace(const QString& from, const QString& to) {
+    const QByteArray f = QFile::encodeName(from);
+    const QByteArray t = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, f.constData(), AT_FDCWD, t.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return false;
+    if (::link(f.constData(), t.constData()) != 0)
+        return false;
+    ::unlink(f.constData());
+    return true;
 }
 
 }  // namespace kbs::disk

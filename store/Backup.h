@@ -18,6 +18,7 @@ enum class Outcome {
     NotDue,     // there is one of today already
     Unchanged,  // the catalogue has not changed since the newest copy
     NoSpace,    // less free space than twice the catalogue's size
+    Busy,       // another copy of the program is making one now
     Cancelled,
     Failed
 };
@@ -40,9 +41,17 @@ struct Options {
 // online backup from a read-only connection of its own, so that the copy is a whole,
 // consistent catalogue even while the program saves: at most one a day, only when the
 // catalogue changed since the newest copy, and never when free space is under twice the
-// catalogue's size. Then removes all but the newest options.keep copies. Only files of its own
-// names are touched; a copy is written under a ".part" name and renamed when complete.
-// Setting *cancel stops it within one step, leaving nothing behind.
+// catalogue's size. Then removes all but the newest options.keep copies.
+//
+// One copy of the program at a time works in the folder: it holds a lock on the folder's
+// ".kbsmgr-backup.lock" throughout, and a second one that finds it held does nothing (Busy).
+// A copy is written under a scratch name and gets its final name, never replacing a file,
+// only after SQLite's check of it passed; the size and time of each checked copy are kept
+// beside it in ".NAME.checked", so that a file under a copy's name that was not checked (a
+// damaged or foreign one) is checked once, and when it is no whole catalogue, moved aside to
+// "NAME.damaged" and not counted. Copies dated after options.today are kept and not counted;
+// the message names them. Only files of its own names are touched. Setting *cancel stops it
+// within one step, leaving nothing behind.
 Result make(const QString& catalogue, const QString& folder, const Options& options = {},
             const std::atomic<bool>* cancel = nullptr);
 

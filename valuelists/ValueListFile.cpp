@@ -1,10 +1,10 @@
 #include "ValueListFile.h"
 
-#include <QSaveFile>
 #include <cstring>
 
 #include "AppError.h"
 #include "RegularFile.h"
+#include "ScratchFiles.h"
 
 namespace kbs::valuelist {
 
@@ -51,10 +51,7 @@ void write(const QString& path, const QString& text, TextEncoding& encoding) {
     // a crash or a full disk leaves the old list whole. Where no scratch file can be made
     // (a folder the user may not create files in) the save fails; the list is never
     // written in place.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-        !file.commit())
+    if (!scratchfiles::replaceWhole(path, bytes))
         fail(err::PathFileAccess, QStringLiteral("Path/File access error"), path);
     encoding = used;
 }

@@ -14,6 +14,7 @@
 #include "MainTexts.h"
 #include "PictureLoader.h"
 #include "Schema.h"
+#include "ScratchFiles.h"
 #include "ScriptedFileDialogs.h"
 #include "Settings.h"
 #include "Startup.h"
@@ -342,24 +343,33 @@ private Q_SLOTS:
         QCOMPARE(env.value("SELECT binpicdata FROM table1").toByteArray(), old);
     }
 
-    // Scratch files a killed run left are removed at the next start; nothing else is.
+    // Scratch files a killed run left are removed at the next start; nothing else is, not the
+    // collector's own copies of the lists, whatever their names.
     void leftScratchFilesAreRemovedAtStart() {
         test::TestEnv env;
+        QString generated;  // as a value list's save makes it
+        QVERIFY(::close(scratchfiles::create(env.path("series.ini"), &generated)) == 0);
         const QStringList stale = {"mydb.mdb.converting-0badf00d.tmp.part",
                                    "mydb.mdb.converting-0badf00d.tmp.part-journal",
-                                   "series.ini.aB3xYz"};
-        const QStringList others = {"fresh.ini.Qw12Er", "mydb.mdb.converting-x.tmp.part",
-                                    "notes.ini.aB3xYz.txt", "series.ini.bak"};
+                                   QFileInfo(generated).fileName()};
+        QStringList others = {"fresh.ini.kbs-tmp-Qw12Er",
+                              "mydb.mdb.converting-x.tmp.part",
+                              "notes.ini.kbs-tmp-aB3xYz.txt",
+                              "series.ini.backup",
+                              "status.ini.orig01",
+                              "notes.ini.mine12",
+                              "series.ini.aB3xYz"};
         for (const QString& name : stale + others) {
             env.writeFile(name, "x");
             QFile f(env.path(name));
-            if (name != "fresh.ini.Qw12Er")  // written by a copy running now
+            if (name != "fresh.ini.kbs-tmp-Qw12Er")  // written by a copy running now
                 QVERIFY(f.open(QIODevice::ReadWrite) &&
                         f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                       QFileDevice::FileModificationTime));
         }
         Settings::save("Tipstatus", "Show Tips at Startup", "0");
         QVERIFY(startProgram().main);
+        others.sort();
         QCOMPARE(QDir(env.dir()).entryList({"*.*.*"}, QDir::Files), others);
     }
 };

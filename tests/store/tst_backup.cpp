@@ -2,15 +2,21 @@
 // at most one a day and only after a change, the newest seven kept, none without room.
 #include <sqlite3.h>
 
+#include <sys/mount.h>
+#include <unistd.h>
 #include <QDir>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
+#include <csignal>
+#include <cstdio>
 
 #include "Backup.h"
 #include "Connection.h"
 #include "TestEnv.h"
 
 using namespace kbs;
+using namespace Qt::StringLiterals;
 using kbs::backup::Outcome;
 
 namespace {
@@ -25,10 +31,43 @@ QString backupsOf(const test::TestEnv& env) {
     return env.path(backup::FolderName);
 }
 
+// SQLite's integrity check of a copy, read as it is.
+QString integrityOf(const QString& path) {
+    sqlite3* db = nullptr;
+    QString result = u"cannot be opened"_s;
+    const QByteArray uri = QUrl::fromLocalFile(path).toEncoded() + "?immutable=1";
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &st, nullptr) == SQLITE_OK)
+        result = sqlite3_step(st) == SQLITE_ROW
+                     ? QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)))
+                     : QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return result;
+}
+
 }  // namespace
 
 class TestBackup : public QObject {
     Q_OBJECT
+public:
+    // Started with KBS_BACKUP_OF=catalogue and KBS_BACKUP_TO=folder, this program is a second
+    // copy of the program making its backup: it prints the outcome and, for a copy made, the
+    // integrity check of it at once.
+    static void initMain() {
+        if (qEnvironmentVariableIsEmpty("KBS_BACKUP_OF"))
+            return;
+        backup::Options slow;
+        slow.pagesPerStep = 1;
+        const auto r = backup::make(qEnvironmentVariable("KBS_BACKUP_OF"),
+                                    qEnvironmentVariable("KBS_BACKUP_TO"), slow);
+        std::printf("%d %s\n", int(r.outcome),
+                    r.path.isEmpty() ? "-" : qPrintable(integrityOf(r.path)));
+        std::exit(0);
+    }
+
 private Q_SLOTS:
     // While the copy is made a few pages at a time, the program saves: every save succeeds
     // and the copy is a whole catalogue equal to the one at its end.
@@ -57,10 +96,7 @@ private Q_SLOTS:
         const auto result = finished.first().first().value<backup::Result>();
         QCOMPARE(int(result.outcome), int(Outcome::Made));
         cn.close();
-        test::TestEnv check(false);
-        QFile::copy(result.path, check.dbPath());
-        QCOMPARE(check.value(QStringLiteral("PRAGMA integrity_check")).toString(),
-                 QStringLiteral("ok"));
+        QCOMPARE(integrityOf(result.path), u"ok"_s);
         QCOMPARE(rowsOf(result.path), env.rows(QStringLiteral("SELECT * FROM table1 ORDER BY ID")));
     }
 
@@ -104,14 +140,104 @@ private Q_SLOTS:
                  env.rows(QStringLiteral("SELECT * FROM table1 ORDER BY ID")));
     }
 
-    // A folder that cannot be used is a failed backup with a message, never more.
-    void unusableFolderFailsQuietly() {
+    // Two copies of the program started half a second apart, the first held up while it
+    // writes its copy: the second leaves that copy alone, and the first's is whole.
+    void twoCopiesOfTheProgramAtOnce() {
         test::TestEnv env;
-        env.writeFile(backup::FolderName, "not a folder");
-        const auto r = backup::make(env.dbPath(), backupsOf(env));
+        const QByteArray picture(1 << 20, 'p');
+        for (int i = 0; i < 24; ++i)
+            env.addRecord({{u"binpicdata"_s, picture}});
+        qputenv("KBS_BACKUP_OF", QFile::encodeName(env.dbPath()));
+        qputenv("KBS_BACKUP_TO", QFile::encodeName(backupsOf(env)));
+        const auto unset = qScopeGuard([] { qunsetenv("KBS_BACKUP_OF"); });
+        QProcess copies[2];
+        copies[0].start(QCoreApplication::applicationFilePath(), {});
+        QDeadlineTimer until(30000);
+        while (QDir(backupsOf(env)).entryList({u"mydb-*.mdb.*"_s}, QDir::Files).isEmpty() &&
+               !until.hasExpired())
+            QThread::usleep(200);
+        ::kill(pid_t(copies[0].processId()), SIGSTOP);
+        copies[1].start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(copies[1].waitForFinished(120000));
+        ::kill(pid_t(copies[0].processId()), SIGCONT);
+        QVERIFY(copies[0].waitForFinished(120000));
+        QCOMPARE(copies[0].readAllStandardOutput().trimmed(),
+                 QByteArray::number(int(Outcome::Made)) + " ok");
+        QCOMPARE(copies[1].readAllStandardOutput().trimmed(),
+                 QByteArray::number(int(Outcome::Busy)) + " -");
+        QCOMPARE(QDir(backupsOf(env)).entryList(QDir::Files), backup::copiesIn(backupsOf(env)));
+    }
+
+    // Only a whole copy dated today or before counts: a damaged or foreign file under today's
+    // name is moved aside, and copies dated after today (a clock that was wrong once) are kept
+    // and named, while the days go on making copies.
+    void onlyWholeCopiesUpToTodayCount() {
+        test::TestEnv env;
+        const QString folder = backupsOf(env);
+        QVERIFY(QDir().mkpath(folder));
+        env.writeFile(u"backups/mydb-2026-03-10.mdb"_s, "not a catalogue");
+        for (int d = 1; d <= 7; ++d)
+            QVERIFY(QFile::copy(env.dbPath(), env.path(u"backups/mydb-2027-01-0%1.mdb"_s.arg(d))));
+        backup::Options o;
+        o.today = QDate(2026, 3, 10);
+        auto r = backup::make(env.dbPath(), folder, o);
+        QCOMPARE(int(r.outcome), int(Outcome::Made));
+        QVERIFY2(r.message.contains(u"mydb-2026-03-10.mdb was no whole copy"_s) &&
+                     r.message.contains(u"mydb-2027-01-01.mdb, "_s) &&
+                     r.message.contains(u"mydb-2027-01-07.mdb."_s),
+                 qPrintable(r.message));
+        QCOMPARE(env.readFile(u"backups/mydb-2026-03-10.mdb.damaged"_s), "not a catalogue");
+        QCOMPARE(integrityOf(r.path), u"ok"_s);
+        for (int day = 11; day <= 18; ++day) {
+            env.addRecord({{u"Description"_s, u"day %1"_s.arg(day)}});
+            QThread::msleep(5);
+            o.today = QDate(2026, 3, day);
+            QCOMPARE(int(backup::make(env.dbPath(), folder, o).outcome), int(Outcome::Made));
+        }
+        QCOMPARE(backup::copiesIn(folder).size(), 7 + 7);
+        // A copy written to after its check is checked again, and a cut-short one not counted.
+        QFile copy(env.path(u"backups/mydb-2026-03-18.mdb"_s));
+        QVERIFY(copy.resize(copy.size() / 2));
+        r = backup::make(env.dbPath(), folder, o);
+        QCOMPARE(int(r.outcome), int(Outcome::Made));
+        QVERIFY(QFile::exists(copy.fileName() + u".damaged"_s));
+        QCOMPARE(integrityOf(copy.fileName()), u"ok"_s);
+    }
+
+    // A backup that fails says what happened in plain words, and leaves nothing behind.
+    void failuresSayWhatHappened_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("not a folder") << u"file"_s << u"the folder %1 cannot be made"_s;
+        QTest::newRow("disk full")
+            << u"small disk"_s << u"the disk became full while copying the catalogue"_s;
+    }
+
+    void failuresSayWhatHappened() {
+        QFETCH(QString, fault);
+        QFETCH(QString, why);
+        test::TestEnv env;
+        const QString folder = backupsOf(env);
+        if (fault == u"file"_s) {
+            env.writeFile(backup::FolderName, "not a folder");
+        } else {
+            env.addRecord({{u"binpicdata"_s, QByteArray(2 << 20, 'p')}});
+            QVERIFY(QDir().mkpath(folder));
+            if (::geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs",
+                                            0, "size=512k") != 0)
+                QSKIP("a small disk can be mounted only by root");
+        }
+        const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(folder), MNT_DETACH); });
+        backup::Options o;
+        o.freeSpace = [](const QString&) { return qint64(1) << 40; };  // it fills while copying
+        const auto r = backup::make(env.dbPath(), folder, o);
         QCOMPARE(int(r.outcome), int(Outcome::Failed));
-        QVERIFY2(r.message.contains(backupsOf(env)), qPrintable(r.message));
-        QCOMPARE(env.readFile(backup::FolderName), QByteArray("not a folder"));
+        QCOMPARE(r.message,
+                 u"The catalogue could not be backed up: %1."_s.arg(why.replace(u"%1"_s, folder)));
+        if (fault == u"file"_s)
+            QCOMPARE(env.readFile(backup::FolderName), QByteArray("not a folder"));
+        else
+            QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
     }
 };
 
