@@ -10,6 +10,7 @@
 
 #include "AppError.h"
 #include "Collection.h"
+#include "ScratchFiles.h"
 #include "Sqlite.h"
 
 namespace kbs::schema {
@@ -69,16 +70,21 @@ bool createEmptyCatalogue(const QString& path, QString* error) {
     };
     if (QFileInfo::exists(path))
         return failWith(QStringLiteral("%1 already exists").arg(path));
-    // Build beside the target and move into place only when complete.
-    const QString temp = path + QStringLiteral(".new");
-    QFile::remove(temp);
+    // Build beside the target, under a scratch name of its own, and move into place only when
+    // complete.
+    QString temp;
+    const int fd = scratchfiles::create(path, &temp);
+    if (fd < 0)
+        return failWith(QStringLiteral("cannot create %1").arg(path));
+    ::close(fd);
     sqlite3* db = nullptr;
     const QByteArray file = temp.toUtf8();
     int rc =
         sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     QString why;
     if (rc == SQLITE_OK) {
-        const QByteArray sql = createTableSql().toUtf8();
+        // The scratch file is thrown away on any failure: it needs no journal.
+        const QByteArray sql = "PRAGMA journal_mode=OFF; " + createTableSql().toUtf8();
         char* msg = nullptr;
         rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, &msg);
         if (rc != SQLITE_OK)
