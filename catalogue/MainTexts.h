@@ -17,6 +17,10 @@ inline const QString RecordSingular = QStringLiteral("  Record");
 inline const QString RecordPlural = QStringLiteral("  Records");
 inline const QString Query = QStringLiteral("select * from table1");
 
+// The window's size and place between starts, in the settings store.
+inline const QString WindowSection = QStringLiteral("Window");
+inline const QString GeometryKey = QStringLiteral("Geometry");
+
 // ---- the detail panel
 inline const QString FrameCaption = QStringLiteral("Add/Edit Info");
 inline const QString PhotoCaption = QStringLiteral("Photo");

@@ -20,6 +20,7 @@
 #include "Prompts.h"
 #include "ResumeNext.h"
 #include "Schema.h"
+#include "Settings.h"
 #include "TotalsReport.h"
 
 namespace kbs {
@@ -95,6 +96,10 @@ void frmMain::Form_Unload(bool& Cancel) {
         return;
     }
     resumeNext([&] {
+        Settings::save(mainText::WindowSection, mainText::GeometryKey,
+                       QString::fromLatin1(saveGeometry().toBase64()));
+    });
+    resumeNext([&] {
         if (rs)
             rs->close();
     });
@@ -132,9 +137,14 @@ void frmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!m_centred) {
         m_centred = true;
-        if (auto* screen = QGuiApplication::primaryScreen()) {
-            const QRect avail = screen->availableGeometry();
-            move(avail.center() - rect().center());
+        // Where the person left it, on a screen that still holds it; else centred.
+        const QByteArray saved = QByteArray::fromBase64(
+            Settings::get(mainText::WindowSection, mainText::GeometryKey, QString()).toLatin1());
+        if (saved.isEmpty() || !restoreGeometry(saved)) {
+            if (auto* screen = QGuiApplication::primaryScreen()) {
+                const QRect avail = screen->availableGeometry();
+                move(avail.center() - rect().center());
+            }
         }
     }
     Form_Resize();

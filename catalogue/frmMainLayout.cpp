@@ -194,7 +194,6 @@ void frmMain::buildLayout() {
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
     statusPanel = new QLabel(StatusBar1);
     statusPanel->setObjectName(QStringLiteral("Panel1"));
     statusPanel->setAccessibleName(mainText::StatusName);
@@ -216,8 +215,11 @@ void frmMain::buildLayout() {
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
+    // The designed size is the first size and the smallest: the panel keeps its arrangement at
+    // the top, and the grid takes whatever room the window gains (Form_Resize).
     const QSize clientSize(twipsToPixelsX(kClientWidth), twipsToPixelsY(kClientHeight));
-    setFixedSize(clientSize);
+    setMinimumSize(clientSize);
+    resize(clientSize);
     fitCaptions();
 }
 

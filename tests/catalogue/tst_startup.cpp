@@ -2,6 +2,7 @@
 // the window named.
 #include <QtTest>
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -89,6 +90,37 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(env.path(u"keep.tmp.bak"_s)));
         QVERIFY(QFileInfo::exists(env.dbPath()));
         QCOMPARE(env.value(u"SELECT count(*) FROM table1 WHERE Color='typed'"_s).toInt(), 0);
+    }
+
+    // The window opens at its designed size, never gets smaller, gives every pixel it gains to
+    // the grid below the unchanged panel, and opens next time as it was left.
+    void theWindowGrowsAndIsRememberedAsItWasLeft() {
+        test::TestEnv env;
+        addThree(env);
+        Settings::save(u"Tipstatus"_s, u"Show Tips at Startup"_s, u"0"_s);
+        const QSize more(300, 200);
+        QSize designed;
+        {
+            Program p = startProgram();
+            frmMain& w = *p.main;
+            designed = w.size();
+            const QRect grid = w.FG1->geometry();
+            const QRect panel = w.Frame2->geometry();
+            w.resize(designed / 2);
+            QCOMPARE(w.size(), designed);
+            w.resize(designed + more);
+            QTRY_COMPARE(w.FG1->height(), grid.height() + more.height());
+            QCOMPARE(w.FG1->width(), w.centralWidget()->width());
+            QCOMPARE(w.FG1->y(), grid.y());
+            QCOMPARE(w.Frame2->geometry().topLeft(), panel.topLeft());
+            QCOMPARE(w.Frame2->height(), panel.height());
+            env.prompts().answerMsg(mb::Yes);
+            QVERIFY(w.close());
+        }
+        Program again = startProgram();
+        QTRY_COMPARE(again.main->size(), designed + more);
+        env.prompts().answerMsg(mb::Yes);
+        again.main->close();
     }
 
     void badCataloguesEndTheProgramAndStayUntouched_data() {
