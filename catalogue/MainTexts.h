@@ -96,6 +96,10 @@ inline const QString PictureNotTaken =
 inline const QString ValueCut =
     QStringLiteral(" \u2026 [%1 more characters not shown; this field cannot be edited here]");
 
+// The mark after a value too long to read whole for showing it.
+inline const QString ValueCutBytes =
+    QStringLiteral(" \u2026 [%1 more bytes not shown; this field cannot be edited here]");
+
 // ---- start-up failures (the program then ends)
 inline const QString CannotOpen = QStringLiteral("The catalogue %1 cannot be opened:\r\n\r\n%2");
 

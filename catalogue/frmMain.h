@@ -87,6 +87,8 @@ public:
     static constexpr qint64 MaxPictureBytes = collection::MaxPictureBytes;
     // The longest line of a field shown in full; a longer one would freeze the window.
     static constexpr qsizetype MaxShownLine = 10000;
+    // The most of one value read to show it; a longer one is shown cut short.
+    static constexpr qint64 MaxShownBytes = 16 * 1024 * 1024;
 
     // ---- pick menus: a click on a list icon ("Image2", ...); an entry chosen goes into the
     // icon's field. From the keyboard the menu opens at `place` instead of the pointer.

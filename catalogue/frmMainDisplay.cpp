@@ -73,17 +73,25 @@ void frmMain::Update_Display() {
 
     for (const collection::Column* c : collection::readOrder) {
         resumeNext([&] {
-            const auto text =
-                collection::fieldTextOf(rs->fields(QString::fromLatin1(c->name)).value());
+            // A value too long to show quickly is shown up to MaxShownBytes, cut like a long
+            // line: marked, and left as stored by a save.
+            qint64 notShown = 0;
+            const auto text = collection::fieldTextOf(rs->valueForShow(
+                rs->fieldIndex(QString::fromLatin1(c->name)), MaxShownBytes, &notShown));
             if (!text)
                 return;
+            bool& cut = c->box >= 0 ? m_boxCut[size_t(c->box)] : m_notesCut;
+            QString shown = cutLongLines(*text, cut);
+            if (notShown > 0) {
+                shown += mainText::ValueCutBytes.arg(notShown);
+                cut = true;
+            }
             if (c->box >= 0) {
-                bool& cut = m_boxCut[size_t(c->box)];
-                txtTextl[size_t(c->box)]->setText(cutLongLines(*text, cut));
+                txtTextl[size_t(c->box)]->setText(shown);
                 txtTextl[size_t(c->box)]->setLocked(m_panelLocked || cut);
             } else {
-                txtNotes->setPlainText(cutLongLines(*text, m_notesCut));
-                txtNotes->setReadOnly(m_panelLocked || m_notesCut);
+                txtNotes->setPlainText(shown);
+                txtNotes->setReadOnly(m_panelLocked || cut);
             }
         });
     }

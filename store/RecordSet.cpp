@@ -611,6 +611,37 @@ bool RecordSet::peekUtf8(int position, std::string_view& out) const {
     return true;
 }
 
+QVariant RecordSet::valueForShow(int position, qint64 maxBytes, qint64* notShown) const {
+    *notShown = 0;
+    if (m_addingNew || m_editing || !hasCurrentRecord())
+        return value(position);
+    requireField(position);
+    const Row& row = currentRow();
+    if (cellOf(row, position).len != kCut)
+        return value(position);
+    // Only the beginning is read: the rest of a very long value never leaves the file.
+    sqlite3_blob* blob = nullptr;
+    const int rc = sqlite3_blob_open(m_conn->handle(), "main", m_baseTable.c_str(),
+                                     m_cols[size_t(position)].origin.c_str(), row.key, 0, &blob);
+    if (rc != SQLITE_OK) {
+        sqlite3_blob_close(blob);
+        sqlite::fail(m_conn->handle(), kSource, rc);
+    }
+    const qint64 size = sqlite3_blob_bytes(blob);
+    if (size <= maxBytes) {
+        sqlite3_blob_close(blob);
+        return value(position);
+    }
+    std::string bytes(size_t(maxBytes) + 1, '\0');
+    const int read = sqlite3_blob_read(blob, bytes.data(), int(bytes.size()), 0);
+    sqlite3_blob_close(blob);
+    if (read != SQLITE_OK)
+        sqlite::fail(m_conn->handle(), kSource, read);
+    const std::int32_t keep = utf8Prefix(bytes.data(), std::int32_t(maxBytes));
+    *notShown = size - keep;
+    return QString::fromUtf8(bytes.data(), keep);
+}
+
 bool RecordSet::peekShownUtf8(int position, std::string_view& out) const {
     if (peekUtf8(position, out))
         return true;
@@ -648,8 +679,13 @@ const RecordSet::Looked& RecordSet::lookUp(Bookmark key, int position) const {
     return m_looked;
 }
 
+// What a later write compares: a short text itself, a long one by its length and a hash, so
+// that a very long value is not kept twice.
 std::string RecordSet::signature(const Looked& v) {
-    return std::to_string(v.type) + ' ' + std::to_string(v.size) + ' ' + v.text;
+    std::string s = std::to_string(v.type) + ' ' + std::to_string(v.size) + ' ';
+    if (v.text.size() <= 256)
+        return s + v.text;
+    return s + '#' + std::to_string(std::hash<std::string>{}(v.text));
 }
 
 RecordSet::Looked RecordSet::fetch(Bookmark key, int position) const {

@@ -103,6 +103,9 @@ public:
     // ShownBytes bytes only.
     bool peekShownUtf8(int position, std::string_view& out) const;
     static constexpr std::int32_t ShownBytes = 16 * 1024;
+    // A field's value for showing it: a text longer than maxBytes gives its beginning only
+    // (whole characters), and *notShown the bytes left out; other values as value() has them.
+    QVariant valueForShow(int position, qint64 maxBytes, qint64* notShown) const;
     void setValue(int position, const QString& text);
 
     qint64 actualSize(int position) const;

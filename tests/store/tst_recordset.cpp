@@ -260,6 +260,9 @@ private Q_SLOTS:
                  notes.left(RecordSet::ShownBytes / 2));
         QCOMPARE(a.text(u"Notes"_s), notes);
         QVERIFY(!a.rs.isNull(at));
+        qint64 notShown = 0;
+        QCOMPARE(a.rs.valueForShow(at, 100, &notShown).toString(), notes.left(50));  // 1 + 49 é
+        QCOMPARE(notShown, notes.toUtf8().size() - 99);
         b.f("Notes").setValue(notes + u"!"_s);
         b.rs.update();
         a.f("Year").setValue("2001");
