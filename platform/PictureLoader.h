@@ -18,4 +18,8 @@ inline constexpr qint64 MaxPictureFileBytes = 512LL * 1024 * 1024;
 QImage loadPictureFile(const QString& path, const QSize& fill = {});
 QImage loadPictureBytes(const QByteArray& bytes, const QSize& fill = {});
 
+// Why these bytes are not a picture the window can show, or empty when they are one: the
+// loader's own check, decoding to a small size to be quick.
+QString pictureProblem(const QByteArray& bytes);
+
 }  // namespace kbs

@@ -55,4 +55,13 @@ QImage loadPictureBytes(const QByteArray& bytes, const QSize& fill) {
     return readFrom(reader, fill);
 }
 
+QString pictureProblem(const QByteArray& bytes) {
+    try {
+        loadPictureBytes(bytes, QSize(64, 64));
+        return {};
+    } catch (const AppError& e) {
+        return e.description();
+    }
+}
+
 }  // namespace kbs
