@@ -32,34 +32,84 @@ size_t wholeSequencesEnd(const std::string& data) {
 
 }  // namespace
 
-CsvReader::CsvReader(const QString& path) : m_path(path) {
+bool startsLikeFormula(std::string_view text) {
+    const size_t first = text.find_first_not_of('\'');
+    return first != std::string_view::npos &&
+           std::string_view("=+-@\t\r").find(text[first]) != std::string_view::npos;
+}
+
+CsvReader::CsvReader(const QString& path, std::optional<TextEncoding> encoding) : m_path(path) {
     regularfile::open(m_file, path, kMaxCsvBytes);
-    // The encoding is the whole file's: one invalid sequence anywhere makes it Windows-1252.
-    std::string data;
-    for (;;) {
-        const size_t kept = data.size();
-        data.resize(kept + size_t(kBlockBytes));
-        const qint64 n = m_file.read(data.data() + kept, kBlockBytes);
-        if (n < 0)
-            fail(m_file.errorString());
-        data.resize(kept + size_t(n));
-        if (n == 0) {
-            if (!data.empty())
-                m_encoding = TextEncoding::Windows1252;  // a sequence cut short at the end
-            break;
-        }
-        const size_t end = wholeSequencesEnd(data);
-        if (!textcodec::isValidUtf8(QByteArrayView(data.data(), qsizetype(end)))) {
-            m_encoding = TextEncoding::Windows1252;
-            break;
-        }
-        data.erase(0, end);
-    }
-    if (!m_file.seek(0))
-        fail(m_file.errorString());
+    m_in = &m_file;
+    start(encoding);
+}
+
+CsvReader::CsvReader(const QByteArray& data, const QString& path,
+                     std::optional<TextEncoding> encoding)
+    : m_path(path), m_data(data), m_memory(&m_data) {
+    m_memory.open(QIODevice::ReadOnly);
+    m_in = &m_memory;
+    start(encoding);
+}
+
+void CsvReader::start(std::optional<TextEncoding> encoding) {
+    m_encoding = encoding.value_or(TextEncoding::Utf8);
+    if (m_encoding == TextEncoding::Utf8)
+        checkUtf8();
     fill();
     if (m_encoding == TextEncoding::Utf8 && m_block.compare(0, 3, "\xEF\xBB\xBF") == 0)
         m_pos = 3;
+}
+
+// Reads the file once through; one invalid sequence anywhere refuses it, naming its line.
+void CsvReader::checkUtf8() {
+    std::string data;
+    long line = 1;
+    bool afterCr = false;  // a CR at the end of what was checked: a CR LF may be cut there
+    auto countLines = [&](const char* p, size_t n) {
+        for (size_t i = 0; i < n; ++i) {
+            if (p[i] == '\n' && !afterCr)
+                ++line;
+            afterCr = p[i] == '\r';
+            line += afterCr ? 1 : 0;
+        }
+    };
+    for (;;) {
+        const size_t kept = data.size();
+        data.resize(kept + size_t(kBlockBytes));
+        const qint64 n = m_in->read(data.data() + kept, kBlockBytes);
+        if (n < 0)
+            fail(m_in->errorString());
+        data.resize(kept + size_t(n));
+        const size_t end = n == 0 ? data.size() : wholeSequencesEnd(data);
+        if (!textcodec::isValidUtf8(QByteArrayView(data.data(), qsizetype(end)))) {
+            // Lines end in ASCII bytes, which no sequence holds: the first invalid line.
+            for (size_t from = 0;;) {
+                size_t to = data.find_first_of("\r\n", from);
+                to = to == std::string::npos || to > end ? end : to;
+                if (to == end || !textcodec::isValidUtf8(
+                                     QByteArrayView(data.data() + from, qsizetype(to - from))))
+                    break;
+                countLines(data.data() + from, to + 1 - from);
+                from = to + 1;
+            }
+            throw AppError(
+                err::PathFileAccess, kSource,
+                QStringLiteral(
+                    "%1 is not UTF-8 throughout: line %2 holds bytes that UTF-8 does not "
+                    "have. Convert the file to UTF-8 (for example: iconv -f "
+                    "WINDOWS-1252 -t UTF-8 FILE > NEW.csv), or give "
+                    "--encoding=windows-1252 if all of it is Windows-1252.")
+                    .arg(m_path)
+                    .arg(line));
+        }
+        if (n == 0)
+            break;
+        countLines(data.data(), end);
+        data.erase(0, end);
+    }
+    if (!m_in->seek(0))
+        fail(m_in->errorString());
 }
 
 void CsvReader::fail(const QString& what) const {
@@ -69,9 +119,9 @@ void CsvReader::fail(const QString& what) const {
 
 void CsvReader::fill() {
     m_block.resize(size_t(kBlockBytes));
-    const qint64 n = m_file.read(m_block.data(), kBlockBytes);
+    const qint64 n = m_in->read(m_block.data(), kBlockBytes);
     if (n < 0)
-        fail(m_file.errorString());
+        fail(m_in->errorString());
     m_block.resize(size_t(n));
     m_pos = 0;
     m_eof = n == 0;
@@ -105,13 +155,18 @@ int CsvReader::get() {
 void CsvReader::endField(CsvRecord& record, bool quoted) {
     CsvField field;
     field.null = !quoted && m_field.empty();
+    if (m_field.find('\0') != std::string::npos && record.problem.isEmpty())
+        record.problem = QStringLiteral("a field holds a NUL byte, which no text may hold");
     if (m_encoding == TextEncoding::Windows1252) {
         field.utf8 = textcodec::decode(QByteArrayView(m_field.data(), qsizetype(m_field.size())),
                                        TextEncoding::Windows1252)
                          .toStdString();
     } else {
-        field.utf8 = m_field;
+        field.utf8 = std::move(m_field);
     }
+    if (!field.utf8.empty() && field.utf8.front() == '\'' &&
+        startsLikeFormula(std::string_view(field.utf8).substr(1)))
+        field.utf8.erase(0, 1);
     record.fields.push_back(std::move(field));
     m_field.clear();
 }

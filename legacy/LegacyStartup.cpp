@@ -16,6 +16,7 @@
 #include "ImportProcess.h"
 #include "LegacyFormat.h"
 #include "LegacyTexts.h"
+#include "PartFiles.h"
 #include "Prompts.h"
 #include "Schema.h"
 #include "Sqlite.h"
@@ -42,9 +43,8 @@ QString scratchPathFor(const QString& dbPath) {
 }
 
 void removeScratch(const QString& scratch) {
-    const QString part = CatalogueWriter::partPathFor(scratch);
-    for (const QString& f : {scratch, part, part + QStringLiteral("-journal")})
-        QFile::remove(f);
+    QFile::remove(scratch);
+    partfiles::removeLitter(scratch);  // the converter's, when it was stopped
 }
 
 // Opens what the converter wrote, read-only, and checks that it is a catalogue with the
