@@ -257,7 +257,9 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         }
     };
 
-    const PictureFiles pictureFiles(csvPath, options.picturesFrom);
+    std::optional<PictureFiles> pictureFiles;
+    if (pictureField >= 0)
+        pictureFiles.emplace(csvPath, options.picturesFrom);
     std::optional<QByteArray> picture;
     auto pictureProblem = [](const std::string& file, QString problem) {
         if (problem.endsWith(QLatin1Char('.')))
@@ -300,7 +302,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             if (pictureField >= 0) {
                 const std::string& file = record.fields[size_t(pictureField)].utf8;
                 QString problem;
-                if (!file.empty() && !(picture = pictureFiles.read(file, problem)))
+                if (!file.empty() && !(picture = pictureFiles->read(file, problem)))
                     why << pictureProblem(file, problem);
             }
         }

@@ -30,6 +30,33 @@ size_t wholeSequencesEnd(const std::string& data) {
     return n;
 }
 
+// Counts the line ends of `bytes` into `line`; afterCr says whether the bytes before ended in
+// a CR, so that a CR LF cut between two blocks counts once.
+void countLines(std::string_view bytes, long& line, bool& afterCr) {
+    for (const char c : bytes) {
+        if (c == '\n' && !afterCr)
+            ++line;
+        afterCr = c == '\r';
+        line += afterCr ? 1 : 0;
+    }
+}
+
+bool isUtf8(std::string_view bytes) {
+    return textcodec::isValidUtf8(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+}
+
+// The line of the first bytes of `data` that are not UTF-8, which it must hold; its first line
+// is `line`. Lines end in ASCII bytes, which no sequence holds.
+long firstInvalidLine(std::string_view data, long line, bool afterCr) {
+    for (size_t from = 0;;) {
+        const size_t to = data.find_first_of("\r\n", from);
+        if (to == std::string_view::npos || !isUtf8(data.substr(from, to - from)))
+            return line;
+        countLines(data.substr(from, to + 1 - from), line, afterCr);
+        from = to + 1;
+    }
+}
+
 }  // namespace
 
 bool startsLikeFormula(std::string_view text) {
@@ -40,76 +67,60 @@ bool startsLikeFormula(std::string_view text) {
 
 CsvReader::CsvReader(const QString& path, std::optional<TextEncoding> encoding) : m_path(path) {
     regularfile::open(m_file, path, kMaxCsvBytes);
-    m_in = &m_file;
-    start(encoding);
-}
-
-CsvReader::CsvReader(const QByteArray& data, const QString& path,
-                     std::optional<TextEncoding> encoding)
-    : m_path(path), m_data(data), m_memory(&m_data) {
-    m_memory.open(QIODevice::ReadOnly);
-    m_in = &m_memory;
-    start(encoding);
-}
-
-void CsvReader::start(std::optional<TextEncoding> encoding) {
     m_encoding = encoding.value_or(TextEncoding::Utf8);
     if (m_encoding == TextEncoding::Utf8)
         checkUtf8();
     fill();
+    skipByteOrderMark();
+}
+
+CsvReader::CsvReader(const QByteArray& data, const QString& path,
+                     std::optional<TextEncoding> encoding)
+    : m_path(path), m_block(data.constData(), size_t(data.size())), m_eof(true) {
+    m_encoding = encoding.value_or(TextEncoding::Utf8);
+    if (m_encoding == TextEncoding::Utf8 && !isUtf8(m_block))
+        notUtf8(firstInvalidLine(m_block, 1, false));
+    skipByteOrderMark();
+}
+
+void CsvReader::skipByteOrderMark() {
     if (m_encoding == TextEncoding::Utf8 && m_block.compare(0, 3, "\xEF\xBB\xBF") == 0)
         m_pos = 3;
+}
+
+void CsvReader::notUtf8(long line) const {
+    throw AppError(err::PathFileAccess, kSource,
+                   QStringLiteral("%1 is not UTF-8 throughout: line %2 holds bytes that UTF-8 "
+                                  "does not have. Convert the file to UTF-8 (for example: iconv "
+                                  "-f WINDOWS-1252 -t UTF-8 FILE > NEW.csv), or give "
+                                  "--encoding=windows-1252 if all of it is Windows-1252.")
+                       .arg(m_path)
+                       .arg(line));
 }
 
 // Reads the file once through; one invalid sequence anywhere refuses it, naming its line.
 void CsvReader::checkUtf8() {
     std::string data;
     long line = 1;
-    bool afterCr = false;  // a CR at the end of what was checked: a CR LF may be cut there
-    auto countLines = [&](const char* p, size_t n) {
-        for (size_t i = 0; i < n; ++i) {
-            if (p[i] == '\n' && !afterCr)
-                ++line;
-            afterCr = p[i] == '\r';
-            line += afterCr ? 1 : 0;
-        }
-    };
+    bool afterCr = false;
     for (;;) {
         const size_t kept = data.size();
         data.resize(kept + size_t(kBlockBytes));
-        const qint64 n = m_in->read(data.data() + kept, kBlockBytes);
+        const qint64 n = m_file.read(data.data() + kept, kBlockBytes);
         if (n < 0)
-            fail(m_in->errorString());
+            fail(m_file.errorString());
         data.resize(kept + size_t(n));
-        const size_t end = n == 0 ? data.size() : wholeSequencesEnd(data);
-        if (!textcodec::isValidUtf8(QByteArrayView(data.data(), qsizetype(end)))) {
-            // Lines end in ASCII bytes, which no sequence holds: the first invalid line.
-            for (size_t from = 0;;) {
-                size_t to = data.find_first_of("\r\n", from);
-                to = to == std::string::npos || to > end ? end : to;
-                if (to == end || !textcodec::isValidUtf8(
-                                     QByteArrayView(data.data() + from, qsizetype(to - from))))
-                    break;
-                countLines(data.data() + from, to + 1 - from);
-                from = to + 1;
-            }
-            throw AppError(
-                err::PathFileAccess, kSource,
-                QStringLiteral(
-                    "%1 is not UTF-8 throughout: line %2 holds bytes that UTF-8 does not "
-                    "have. Convert the file to UTF-8 (for example: iconv -f "
-                    "WINDOWS-1252 -t UTF-8 FILE > NEW.csv), or give "
-                    "--encoding=windows-1252 if all of it is Windows-1252.")
-                    .arg(m_path)
-                    .arg(line));
-        }
+        const std::string_view whole = std::string_view(data).substr(
+            0, n == 0 ? data.size() : wholeSequencesEnd(data));  // cut sequence at the end
+        if (!isUtf8(whole))
+            notUtf8(firstInvalidLine(whole, line, afterCr));
         if (n == 0)
             break;
-        countLines(data.data(), end);
-        data.erase(0, end);
+        countLines(whole, line, afterCr);
+        data.erase(0, whole.size());
     }
-    if (!m_in->seek(0))
-        fail(m_in->errorString());
+    if (!m_file.seek(0))
+        fail(m_file.errorString());
 }
 
 void CsvReader::fail(const QString& what) const {
@@ -119,9 +130,9 @@ void CsvReader::fail(const QString& what) const {
 
 void CsvReader::fill() {
     m_block.resize(size_t(kBlockBytes));
-    const qint64 n = m_in->read(m_block.data(), kBlockBytes);
+    const qint64 n = m_file.read(m_block.data(), kBlockBytes);
     if (n < 0)
-        fail(m_in->errorString());
+        fail(m_file.errorString());
     m_block.resize(size_t(n));
     m_pos = 0;
     m_eof = n == 0;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QBuffer>
 #include <QFile>
 #include <QString>
 #include <optional>
@@ -62,14 +61,12 @@ private:
     void fill();
     void endField(CsvRecord& record, bool quoted);
     [[noreturn]] void fail(const QString& what) const;
-    void start(std::optional<TextEncoding> encoding);
     void checkUtf8();
+    [[noreturn]] void notUtf8(long line) const;
+    void skipByteOrderMark();
 
     QString m_path;
-    QFile m_file;
-    QByteArray m_data;
-    QBuffer m_memory;
-    QIODevice* m_in = nullptr;
+    QFile m_file;  // not open when the bytes are in memory: then m_block holds them all
     TextEncoding m_encoding = TextEncoding::Utf8;
     std::string m_block;
     size_t m_pos = 0;

@@ -93,7 +93,9 @@ CatalogueWriter::CatalogueWriter(const QString& target, bool sync)
     sqlite3_extended_result_codes(m_db, 1);
     try {
         // The part file is thrown away on any failure, so it needs no journal while it is
-        // being filled; finish() makes it durable before it takes the target's name.
+        // being filled; finish() makes it durable before it takes the target's name. Nobody
+        // else opens it, so its lock is taken once and kept.
+        exec("PRAGMA locking_mode=EXCLUSIVE");
         exec("PRAGMA journal_mode=OFF");
         exec("PRAGMA synchronous=OFF");
         exec(schema::createTableSql().toUtf8().constData());

@@ -8,9 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <cerrno>
 #include <cstdlib>
+#include <optional>
 
 namespace kbs::partfiles {
 
@@ -39,6 +39,25 @@ bool processAlive(long pid) {
     return pid == ::getpid() || ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
 
+// The writer's process id when `name` is exactly a scratch name for the target named `base`.
+std::optional<long> scratchOwner(const QString& name, const QString& base) {
+    const QString prefix = base + kMarker;
+    if (!name.startsWith(prefix))
+        return std::nullopt;
+    const QStringView rest = QStringView(name).mid(prefix.size());
+    const qsizetype dash = rest.indexOf(QLatin1Char('-'));
+    if (dash < 1 || dash > 10 || rest.size() != dash + 7)
+        return std::nullopt;
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        const char16_t c = rest[i].unicode();
+        const bool digit = c >= u'0' && c <= u'9';
+        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        if (i < dash ? !digit : i > dash && !digit && !letter)
+            return std::nullopt;
+    }
+    return rest.left(dash).toLong();
+}
+
 }  // namespace
 
 Part makeFile(const QString& target) {
@@ -58,16 +77,13 @@ Part makeFolder(const QString& target) {
 
 QStringList removeLitter(const QString& target) {
     const QFileInfo info(target);
-    const QRegularExpression own(
-        QStringLiteral("^%1%2([0-9]{1,10})-[A-Za-z0-9]{6}$")
-            .arg(QRegularExpression::escape(info.fileName()), QRegularExpression::escape(kMarker)));
     QStringList removed;
     const QDir dir = info.absoluteDir();
     const QStringList names =
         dir.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QString& name : names) {
-        const auto match = own.match(name);
-        if (!match.hasMatch() || processAlive(match.captured(1).toLong()))
+        const std::optional<long> owner = scratchOwner(name, info.fileName());
+        if (!owner || processAlive(*owner))
             continue;
         const QString path = dir.filePath(name);
         const QByteArray native = QFile::encodeName(path);
