@@ -11,7 +11,6 @@
 #include <QRandomGenerator>
 
 #include "AppError.h"
-#include "CatalogueWriter.h"
 #include "FileSwap.h"
 #include "ImportProcess.h"
 #include "LegacyFormat.h"
@@ -37,7 +36,7 @@ QString scratchPathFor(const QString& dbPath) {
             QStringLiteral("%1.converting-%2.tmp")
                 .arg(info.fileName())
                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        if (!QFileInfo::exists(candidate) && !QFileInfo::exists(candidate + ".part"))
+        if (!QFileInfo::exists(candidate))
             return candidate;
     }
 }
