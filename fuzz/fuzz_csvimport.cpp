@@ -115,13 +115,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const QString target = dir.filePath(QStringLiteral("new.mdb"));
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const long lines = long(bytes.count('\n')) + long(size) + 1;
-    // Strict UTF-8 with every row needed; when that writes nothing, Windows-1252 with the
-    // sound rows alone.
+    // Strict UTF-8 with every row needed; when that was refused for the encoding or for rows
+    // (a header refused is refused alike), Windows-1252 with the sound rows alone.
     kbs::exchange::ImportOptions options;
     options.sync = false;
     bool written = false;
+    bool again = true;
     for (const bool lenient : {false, true}) {
-        if (written)
+        if (!again)
             break;
         options.skipBadRows = lenient;
         if (lenient)
@@ -129,6 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         try {
             const auto result = kbs::exchange::importCsvData(bytes, csv, target, options);
             written = result.written;
+            again = !written && !result.problems.empty() && result.problems.front().line > 1;
             if (written != QFile::exists(target))
                 std::abort();
             for (const auto& problem : result.problems) {
