@@ -25,8 +25,10 @@
 
 #include "AppError.h"
 #include "Collection.h"
+#include "CsvReader.h"
 #include "DiskSync.h"
 #include "LegacyFormat.h"
+#include "PartFiles.h"
 #include "RegularFile.h"
 #include "Sqlite.h"
 
@@ -125,15 +127,22 @@ private:
     std::string m_buffer;
 };
 
-// Whatever the export has made under scratch names; removed unless it was put in place.
+// Whatever the export has made under scratch names, with the descriptors that hold their
+// locks; removed unless it was put in place.
 struct Scratch {
     QString csv;
     QString folder;
+    int csvLock = -1;
+    int folderLock = -1;
     ~Scratch() {
         if (!csv.isEmpty())
             ::unlink(native(csv).constData());
         if (!folder.isEmpty())
             QDir(folder).removeRecursively();
+        for (const int fd : {csvLock, folderLock}) {
+            if (fd >= 0)
+                ::close(fd);
+        }
     }
 };
 
@@ -164,8 +173,14 @@ int renameNoReplace(const QString& from, const QString& to, bool folder) {
     return 0;
 }
 
-// One field of a CSV row.
+// One field of a CSV row. A text a spreadsheet would run as a formula gets one more leading
+// single quote, which the reader removes again.
 void appendField(std::string& row, std::string_view text) {
+    std::string defused;
+    if (startsLikeFormula(text)) {
+        defused = '\'' + std::string(text);
+        text = defused;
+    }
     const bool quote = text.empty() || text.find_first_of(",\"\r\n") != std::string_view::npos ||
                        text.front() == ' ' || text.front() == '\t' || text.back() == ' ' ||
                        text.back() == '\t';
@@ -460,11 +475,12 @@ private:
     }
 
     void makeFolder() {
-        QByteArray pattern = native(m_picturesFolder + QStringLiteral(".part-XXXXXX"));
-        if (!::mkdtemp(pattern.data()))
+        const partfiles::Part part = partfiles::makeFolder(m_picturesFolder);
+        if (part.fd < 0)
             cannotWrite(m_picturesFolder, errno);
-        m_scratch.folder = QFile::decodeName(pattern);
-        ::chmod(pattern.constData(), 0755);
+        m_scratch.folder = part.path;
+        m_scratch.folderLock = part.fd;
+        ::fchmod(part.fd, 0755);
     }
 
     const Catalogue& m_cat;
@@ -493,6 +509,7 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
                         const ExportProgressFn& progress) {
     const QString pictures = picturesFolderFor(csvPath);
     for (const QString& target : {csvPath, pictures}) {
+        partfiles::removeLitter(target);  // of exports to the same target that were killed
         struct stat st {};
         if (::lstat(native(target).constData(), &st) == 0)
             alreadyThere(target);
@@ -500,14 +517,15 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
     Catalogue source(catalogue);
 
     // Made before any record is read, so that a folder that cannot be written is found at once.
+    // The CSV file's lock is held by a copy of its descriptor until it is in place.
     Scratch scratch;
-    QByteArray pattern = native(csvPath + QStringLiteral(".part-XXXXXX"));
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
+    const partfiles::Part part = partfiles::makeFile(csvPath);
+    if (part.fd < 0)
         cannotWrite(csvPath, errno);
-    scratch.csv = QFile::decodeName(pattern);
-    ::fchmod(fd, 0644);
-    OutFile csv(fd, csvPath);
+    scratch.csv = part.path;
+    scratch.csvLock = ::fcntl(part.fd, F_DUPFD_CLOEXEC, 0);
+    ::fchmod(part.fd, 0644);
+    OutFile csv(part.fd, csvPath);
 
     // The records to write, each once.
     std::vector<std::int64_t> all;
@@ -530,14 +548,8 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
 
     // The pictures first, so that a CSV in place always has its pictures beside it.
     if (!scratch.folder.isEmpty()) {
-        const int folderFd =
-            ::open(native(scratch.folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        const bool synced = folderFd >= 0 && ::syncfs(folderFd) == 0;
-        const int error = errno;
-        if (folderFd >= 0)
-            ::close(folderFd);
-        if (!synced)
-            cannotWrite(pictures, error);
+        if (::syncfs(scratch.folderLock) != 0)
+            cannotWrite(pictures, errno);
         if (const int e = renameNoReplace(scratch.folder, pictures, true))
             cannotPlace(pictures, e);
         scratch.folder.clear();

@@ -1,11 +1,15 @@
 #include "CsvImport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <unordered_map>
@@ -15,6 +19,7 @@
 #include "Collection.h"
 #include "CsvReader.h"
 #include "LegacyFormat.h"
+#include "PictureLoader.h"
 #include "RegularFile.h"
 
 namespace kbs::exchange {
@@ -68,34 +73,131 @@ LegacyValue anyValue(const std::string& text) {
 
 // A value from the file as a message shows it: quoted, on one line, cut when long.
 QString quoted(const std::string& utf8) {
+    constexpr qsizetype kShown = 80;
     QString text = QString::fromStdString(utf8);
-    if (text.size() > 60)
-        text = text.left(60) + QStringLiteral("...");
-    text.replace(QLatin1Char('\r'), QStringLiteral("\\r"))
-        .replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    return QStringLiteral("\"%1\"").arg(text);
+    if (text.size() > kShown)
+        text = text.left(kShown) + QStringLiteral("...");
+    return QStringLiteral("\"%1\"").arg(escapeControls(text));
 }
+
+// The picture file a row names, as bytes, when it may be taken; otherwise why not.
+class PictureFiles {
+public:
+    PictureFiles(const QString& csvPath, const QString& picturesFrom)
+        : m_csvFolder(QFileInfo(csvPath).absoluteDir()) {
+        const QString root = picturesFrom.isEmpty() ? m_csvFolder.path() : picturesFrom;
+        m_root = QFileInfo(root).canonicalFilePath();
+        if (m_root.isEmpty() || !QFileInfo(m_root).isDir()) {
+            throw AppError(err::PathFileAccess, QStringLiteral("CSV"),
+                           QStringLiteral("The folder %1, where picture files may come from, is "
+                                          "not there.")
+                               .arg(root));
+        }
+        if (!m_root.endsWith(QLatin1Char('/')))
+            m_root += QLatin1Char('/');
+        m_outside = picturesFrom.isEmpty()
+                        ? QStringLiteral(
+                              "it lies outside the CSV file's folder %1 (--pictures-from "
+                              "names another folder pictures may come from)")
+                        : QStringLiteral("it lies outside %1, the folder given by --pictures-from");
+        m_outside = m_outside.arg(m_root);
+    }
+
+    std::optional<QByteArray> read(const std::string& file, QString& why) const {
+        const QString path = m_csvFolder.absoluteFilePath(QString::fromStdString(file));
+        char* real = ::realpath(QFile::encodeName(path).constData(), nullptr);
+        if (!real) {
+            why = errno == ENOENT || errno == ENOTDIR
+                      ? QStringLiteral("there is no such file")
+                      : QStringLiteral("it cannot be read: %1")
+                            .arg(QString::fromLocal8Bit(std::strerror(errno)));
+            return std::nullopt;
+        }
+        const QString resolved = QFile::decodeName(real);
+        std::free(real);
+        if (!resolved.startsWith(m_root)) {
+            why = m_outside;
+            return std::nullopt;
+        }
+        QByteArray bytes;
+        try {
+            bytes = regularfile::read(resolved, collection::MaxPictureBytes);
+        } catch (const AppError& e) {
+            why = e.description();
+            return std::nullopt;
+        }
+        if (const QString problem = pictureProblem(bytes); !problem.isEmpty()) {
+            why = QStringLiteral("it is not a picture the program can show (%1)").arg(problem);
+            return std::nullopt;
+        }
+        return bytes;
+    }
+
+private:
+    QDir m_csvFolder;
+    QString m_root;
+    QString m_outside;
+};
+
+ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QString& target,
+                           const ImportOptions& options);
 
 }  // namespace
 
-bool isCsvSource(const QString& path) {
-    return !isLegacyCatalogue(path) &&
-           !path.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive) &&
-           !path.endsWith(QStringLiteral(".accdb"), Qt::CaseInsensitive);
+QString escapeControls(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const auto category = c.category();
+        if (category != QChar::Other_Control && category != QChar::Other_Format) {
+            out += c;
+        } else if (c == QLatin1Char('\n')) {
+            out += QStringLiteral("\\n");
+        } else if (c == QLatin1Char('\r')) {
+            out += QStringLiteral("\\r");
+        } else if (c == QLatin1Char('\t')) {
+            out += QStringLiteral("\\t");
+        } else if (c.unicode() < 0x100) {
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        } else {
+            out += QStringLiteral("\\u{%1}").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        }
+    }
+    return out;
 }
 
-ImportResult importCsv(const QString& csvPath, const QString& target, bool skipBadRows) {
+ImportResult importCsv(const QString& csvPath, const QString& target,
+                       const ImportOptions& options) {
+    legacy::CatalogueWriter::refuseExisting(target);  // before anything is read
+    CsvReader reader(csvPath, options.encoding);
+    return importRecords(reader, csvPath, target, options);
+}
+
+ImportResult importCsvData(const QByteArray& csv, const QString& csvPath, const QString& target,
+                           const ImportOptions& options) {
+    legacy::CatalogueWriter::refuseExisting(target);
+    CsvReader reader(csv, csvPath, options.encoding);
+    return importRecords(reader, csvPath, target, options);
+}
+
+namespace {
+
+ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QString& target,
+                           const ImportOptions& options) {
+    const bool skipBadRows = options.skipBadRows;
     ImportResult result;
     auto addProblem = [&](long line, const QStringList& why) {
         ++result.badRows;
-        if (result.problems.size() < size_t(MaxListedProblems))
-            result.problems.push_back({line, why.join(QStringLiteral("; "))});
+        if (result.problems.size() >= size_t(MaxListedProblems))
+            return;
+        QString what = why.mid(0, MaxReasonsPerRow).join(QStringLiteral("; "));
+        if (why.size() > MaxReasonsPerRow)
+            what += QStringLiteral("; and %1 more").arg(why.size() - MaxReasonsPerRow);
+        result.problems.push_back({line, what});
     };
 
-    // Refuses an existing target before anything is read.
-    legacy::CatalogueWriter writer(target);
-    CsvReader reader(csvPath);
-
+    // Made when the first record is written: a file refused at once costs no catalogue.
+    std::optional<legacy::CatalogueWriter> writer;
     CsvRecord record;
     if (!reader.next(record)) {
         addProblem(1, {QStringLiteral("the file is empty: it has no header row")});
@@ -148,12 +250,17 @@ ImportResult importCsv(const QString& csvPath, const QString& target, bool skipB
     // Without an ID column the records are numbered here, in row order.
     if (idField < 0)
         names.emplace_back(collection::IdColumn);
-    writer.setSourceColumns(names);
-
-    const QDir csvFolder = QFileInfo(csvPath).absoluteDir();
-    auto picturePath = [&](const std::string& utf8) {
-        return csvFolder.absoluteFilePath(QString::fromStdString(utf8));
+    auto startWriting = [&] {
+        if (!writer) {
+            writer.emplace(target, options.sync);
+            writer->setSourceColumns(names);
+        }
     };
+
+    std::optional<PictureFiles> pictureFiles;
+    if (pictureField >= 0)
+        pictureFiles.emplace(csvPath, options.picturesFrom);
+    std::optional<QByteArray> picture;
     auto pictureProblem = [](const std::string& file, QString problem) {
         if (problem.endsWith(QLatin1Char('.')))
             problem.chop(1);
@@ -191,14 +298,12 @@ ImportResult importCsv(const QString& csvPath, const QString& target, bool skipB
                     id.reset();
                 }
             }
+            picture.reset();
             if (pictureField >= 0) {
-                const CsvField& picture = record.fields[size_t(pictureField)];
-                if (!picture.utf8.empty()) {
-                    const QString problem = regularfile::problem(picturePath(picture.utf8),
-                                                                 collection::MaxPictureBytes);
-                    if (!problem.isEmpty())
-                        why << pictureProblem(picture.utf8, problem);
-                }
+                const std::string& file = record.fields[size_t(pictureField)].utf8;
+                QString problem;
+                if (!file.empty() && !(picture = pictureFiles->read(file, problem)))
+                    why << pictureProblem(file, problem);
             }
         }
         if (id && (why.isEmpty() || !skipBadRows))
@@ -220,37 +325,26 @@ ImportResult importCsv(const QString& csvPath, const QString& target, bool skipB
             } else if (int(i) == idField) {
                 value = LegacyValue::ofInteger(*id);
             } else if (positions[i] == kPictureFile) {
-                // One picture at a time: read, written into the record, let go.
+                // One picture at a time: read when its row was checked, then let go.
                 value = LegacyValue::ofBlob({});
-                if (!field.utf8.empty()) {
-                    try {
-                        const QByteArray bytes =
-                            regularfile::read(picturePath(field.utf8), collection::MaxPictureBytes);
-                        value.bytes.assign(bytes.constData(), size_t(bytes.size()));
-                    } catch (const AppError& e) {
-                        // Changed since it was checked.
-                        why << pictureProblem(field.utf8, e.description());
-                    }
-                }
+                if (picture)
+                    value.bytes.assign(picture->constData(), size_t(picture->size()));
             } else if (collection::columns[size_t(positions[i])].kind == collection::Kind::Any) {
                 value = anyValue(field.utf8);
             } else {
                 value = LegacyValue::ofText(field.utf8);
             }
         }
-        if (!why.isEmpty()) {
-            addProblem(record.line, why);
-            writing = skipBadRows;
-            continue;
-        }
         if (idField < 0)
             values.back() = LegacyValue::ofInteger(result.records + 1);
-        writer.addRecord(values);
+        startWriting();
+        writer->addRecord(values);
         ++result.records;
     }
     if (!writing)
         return result;
-    writer.finish(std::nullopt);
+    startWriting();
+    writer->finish(std::nullopt);
     result.written = true;
     if (withoutId > 0) {
         result.notes << QStringLiteral(
@@ -259,6 +353,14 @@ ImportResult importCsv(const QString& csvPath, const QString& target, bool skipB
                             .arg(withoutId);
     }
     return result;
+}
+
+}  // namespace
+
+bool isCsvSource(const QString& path) {
+    return !isLegacyCatalogue(path) &&
+           !path.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive) &&
+           !path.endsWith(QStringLiteral(".accdb"), Qt::CaseInsensitive);
 }
 
 }  // namespace kbs::exchange

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
+
+#include "TextCodec.h"
 
 namespace kbs::exchange {
 
@@ -24,17 +28,44 @@ struct ImportResult {
 };
 
 inline constexpr int MaxListedProblems = 100;
+// The reasons told for one row; more are counted.
+inline constexpr int MaxReasonsPerRow = 5;
+
+struct ImportOptions {
+    // Write the sound rows when some have problems, rather than nothing.
+    bool skipBadRows = false;
+    // The folder tree picture files may come from; empty: the CSV file's own folder.
+    QString picturesFrom;
+    // The file's encoding; without it the file must be UTF-8 throughout.
+    std::optional<TextEncoding> encoding;
+    // false: the new catalogue is not synced to the disk, for checks that throw it away.
+    bool sync = true;
+};
 
 // Builds a new catalogue at `target` from the CSV file at csvPath. The header names any of the
 // catalogue's columns except binpicdata, in any order and in any case, and picture_file: the
 // path of a picture file, relative to the CSV's folder or absolute. Without an ID column the
 // records get the IDs 1, 2, 3 ... in row order. An existing target is never replaced.
 //
+// A picture file must be, after its links are resolved, a regular file inside the CSV's folder
+// tree (or options.picturesFrom's), of at most collection::MaxPictureBytes, and a picture the
+// program can show; anything else is a problem of its row.
+//
 // Every row is checked. When a row has a problem nothing is written, unless skipBadRows is
 // set, which writes the sound rows; a problem of the header always stops the import. The
 // problems come back in the result. Throws AppError when the file cannot be read or the
 // catalogue cannot be written; nothing is then left at target.
-ImportResult importCsv(const QString& csvPath, const QString& target, bool skipBadRows);
+ImportResult importCsv(const QString& csvPath, const QString& target,
+                       const ImportOptions& options = {});
+
+// The same for the bytes of a CSV file in memory; csvPath names them and its folder is where
+// picture files are looked for. The catalogue is written only when the rows allow it.
+ImportResult importCsvData(const QByteArray& csv, const QString& csvPath, const QString& target,
+                           const ImportOptions& options = {});
+
+// A text for a one-line message: control and format characters shown escaped (\n, \x01,
+// \u{202E}), so that nothing from a file reaches the terminal raw.
+QString escapeControls(const QString& text);
 
 // Whether kbsmgr-import takes the file at path for a CSV file rather than a catalogue of the
 // older program: it has no Jet or ACE header and its name does not end in .mdb or .accdb.

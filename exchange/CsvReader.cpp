@@ -30,12 +30,79 @@ size_t wholeSequencesEnd(const std::string& data) {
     return n;
 }
 
+// Counts the line ends of `bytes` into `line`; afterCr says whether the bytes before ended in
+// a CR, so that a CR LF cut between two blocks counts once.
+void countLines(std::string_view bytes, long& line, bool& afterCr) {
+    for (const char c : bytes) {
+        if (c == '\n' && !afterCr)
+            ++line;
+        afterCr = c == '\r';
+        line += afterCr ? 1 : 0;
+    }
+}
+
+bool isUtf8(std::string_view bytes) {
+    return textcodec::isValidUtf8(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+}
+
+// The line of the first bytes of `data` that are not UTF-8, which it must hold; its first line
+// is `line`. Lines end in ASCII bytes, which no sequence holds.
+long firstInvalidLine(std::string_view data, long line, bool afterCr) {
+    for (size_t from = 0;;) {
+        const size_t to = data.find_first_of("\r\n", from);
+        if (to == std::string_view::npos || !isUtf8(data.substr(from, to - from)))
+            return line;
+        countLines(data.substr(from, to + 1 - from), line, afterCr);
+        from = to + 1;
+    }
+}
+
 }  // namespace
 
-CsvReader::CsvReader(const QString& path) : m_path(path) {
+bool startsLikeFormula(std::string_view text) {
+    const size_t first = text.find_first_not_of('\'');
+    return first != std::string_view::npos &&
+           std::string_view("=+-@\t\r").find(text[first]) != std::string_view::npos;
+}
+
+CsvReader::CsvReader(const QString& path, std::optional<TextEncoding> encoding) : m_path(path) {
     regularfile::open(m_file, path, kMaxCsvBytes);
-    // The encoding is the whole file's: one invalid sequence anywhere makes it Windows-1252.
+    m_encoding = encoding.value_or(TextEncoding::Utf8);
+    if (m_encoding == TextEncoding::Utf8)
+        checkUtf8();
+    fill();
+    skipByteOrderMark();
+}
+
+CsvReader::CsvReader(const QByteArray& data, const QString& path,
+                     std::optional<TextEncoding> encoding)
+    : m_path(path), m_block(data.constData(), size_t(data.size())), m_eof(true) {
+    m_encoding = encoding.value_or(TextEncoding::Utf8);
+    if (m_encoding == TextEncoding::Utf8 && !isUtf8(m_block))
+        notUtf8(firstInvalidLine(m_block, 1, false));
+    skipByteOrderMark();
+}
+
+void CsvReader::skipByteOrderMark() {
+    if (m_encoding == TextEncoding::Utf8 && m_block.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        m_pos = 3;
+}
+
+void CsvReader::notUtf8(long line) const {
+    throw AppError(err::PathFileAccess, kSource,
+                   QStringLiteral("%1 is not UTF-8 throughout: line %2 holds bytes that UTF-8 "
+                                  "does not have. Convert the file to UTF-8 (for example: iconv "
+                                  "-f WINDOWS-1252 -t UTF-8 FILE > NEW.csv), or give "
+                                  "--encoding=windows-1252 if all of it is Windows-1252.")
+                       .arg(m_path)
+                       .arg(line));
+}
+
+// Reads the file once through; one invalid sequence anywhere refuses it, naming its line.
+void CsvReader::checkUtf8() {
     std::string data;
+    long line = 1;
+    bool afterCr = false;
     for (;;) {
         const size_t kept = data.size();
         data.resize(kept + size_t(kBlockBytes));
@@ -43,23 +110,17 @@ CsvReader::CsvReader(const QString& path) : m_path(path) {
         if (n < 0)
             fail(m_file.errorString());
         data.resize(kept + size_t(n));
-        if (n == 0) {
-            if (!data.empty())
-                m_encoding = TextEncoding::Windows1252;  // a sequence cut short at the end
+        const std::string_view whole = std::string_view(data).substr(
+            0, n == 0 ? data.size() : wholeSequencesEnd(data));  // cut sequence at the end
+        if (!isUtf8(whole))
+            notUtf8(firstInvalidLine(whole, line, afterCr));
+        if (n == 0)
             break;
-        }
-        const size_t end = wholeSequencesEnd(data);
-        if (!textcodec::isValidUtf8(QByteArrayView(data.data(), qsizetype(end)))) {
-            m_encoding = TextEncoding::Windows1252;
-            break;
-        }
-        data.erase(0, end);
+        countLines(whole, line, afterCr);
+        data.erase(0, whole.size());
     }
     if (!m_file.seek(0))
         fail(m_file.errorString());
-    fill();
-    if (m_encoding == TextEncoding::Utf8 && m_block.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        m_pos = 3;
 }
 
 void CsvReader::fail(const QString& what) const {
@@ -105,13 +166,18 @@ int CsvReader::get() {
 void CsvReader::endField(CsvRecord& record, bool quoted) {
     CsvField field;
     field.null = !quoted && m_field.empty();
+    if (m_field.find('\0') != std::string::npos && record.problem.isEmpty())
+        record.problem = QStringLiteral("a field holds a NUL byte, which no text may hold");
     if (m_encoding == TextEncoding::Windows1252) {
         field.utf8 = textcodec::decode(QByteArrayView(m_field.data(), qsizetype(m_field.size())),
                                        TextEncoding::Windows1252)
                          .toStdString();
     } else {
-        field.utf8 = m_field;
+        field.utf8 = std::move(m_field);
     }
+    if (!field.utf8.empty() && field.utf8.front() == '\'' &&
+        startsLikeFormula(std::string_view(field.utf8).substr(1)))
+        field.utf8.erase(0, 1);
     record.fields.push_back(std::move(field));
     m_field.clear();
 }

@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QString>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "TextCodec.h"
@@ -24,17 +26,28 @@ struct CsvRecord {
     QString problem;
 };
 
+// Whether a spreadsheet would run a cell starting so as a formula, also after quotes that
+// defuse one: = + - @ tab or CR, after any number of single quotes. The export writes such a
+// text with one more leading single quote; the reader removes exactly that one.
+bool startsLikeFormula(std::string_view text);
+
 // Reads a CSV file record by record, in blocks, so that a large file is never held in memory.
 //
 // Fields are separated by commas only; records end in CR LF, LF or a lone CR. A quoted field
 // keeps separators, doubled quotes (as one quote) and line ends exactly. Completely empty lines
-// at the end of the file are left out. The file is read as UTF-8 (with or without a byte-order
-// mark) when all of it is valid UTF-8, and as Windows-1252 otherwise.
+// at the end of the file are left out. The encoding is the whole file's: UTF-8 (with or without
+// a byte-order mark) when all of it is valid UTF-8; a file that is not is refused, naming its
+// first line that is not, unless Windows-1252 is asked for. A field holding a NUL byte is a
+// problem of its record. A field that starts with a single quote followed by what
+// startsLikeFormula() takes for a formula loses that quote.
 class CsvReader {
 public:
-    // Opens the file and reads it once through to decide its encoding. Throws AppError naming
-    // the file when it cannot be read.
-    explicit CsvReader(const QString& path);
+    // Opens the file and reads it once through to check its encoding. Throws AppError naming
+    // the file when it cannot be read, or is not UTF-8 and Windows-1252 was not asked for.
+    explicit CsvReader(const QString& path, std::optional<TextEncoding> encoding = std::nullopt);
+    // The same over bytes in memory; `path` only names them in messages.
+    CsvReader(const QByteArray& data, const QString& path,
+              std::optional<TextEncoding> encoding = std::nullopt);
 
     TextEncoding encoding() const { return m_encoding; }
 
@@ -48,9 +61,12 @@ private:
     void fill();
     void endField(CsvRecord& record, bool quoted);
     [[noreturn]] void fail(const QString& what) const;
+    void checkUtf8();
+    [[noreturn]] void notUtf8(long line) const;
+    void skipByteOrderMark();
 
     QString m_path;
-    QFile m_file;
+    QFile m_file;  // not open when the bytes are in memory: then m_block holds them all
     TextEncoding m_encoding = TextEncoding::Utf8;
     std::string m_block;
     size_t m_pos = 0;

@@ -13,6 +13,7 @@
 #include "AppError.h"
 #include "Collection.h"
 #include "DiskSync.h"
+#include "PartFiles.h"
 #include "Schema.h"
 #include "Sqlite.h"
 
@@ -59,18 +60,28 @@ std::optional<std::int64_t> idOf(const LegacyValue& v) {
     }
 }
 
-}  // namespace
-
-QString CatalogueWriter::partPathFor(const QString& target) {
-    return target + QStringLiteral(".part");
+[[noreturn]] void cannotWrite(const QString& target, const QString& what) {
+    throw AppError(err::LegacyCatalogue, kSource,
+                   QStringLiteral("The new catalogue %1 cannot be written: %2").arg(target, what));
 }
 
-CatalogueWriter::CatalogueWriter(const QString& target)
-    : m_target(target), m_part(partPathFor(target)) {
-    if (QFileInfo::exists(m_target) || QFileInfo(m_target).isSymLink())
-        fail(QStringLiteral("it already exists, and an existing file is never replaced."));
-    // A part file under this name can only be left over from an earlier, interrupted run.
-    QFile::remove(m_part);
+}  // namespace
+
+void CatalogueWriter::refuseExisting(const QString& target) {
+    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+        cannotWrite(target,
+                    QStringLiteral("it already exists, and an existing file is never replaced."));
+}
+
+CatalogueWriter::CatalogueWriter(const QString& target, bool sync)
+    : m_target(target), m_sync(sync) {
+    refuseExisting(target);
+    partfiles::removeLitter(target);
+    const partfiles::Part part = partfiles::makeFile(target);
+    if (part.fd < 0)
+        fail(QString::fromLocal8Bit(std::strerror(errno)));
+    m_part = part.path;
+    m_partLock = part.fd;
     const QByteArray file = QFile::encodeName(m_part);
     const int rc = sqlite3_open_v2(file.constData(), &m_db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -82,7 +93,9 @@ CatalogueWriter::CatalogueWriter(const QString& target)
     sqlite3_extended_result_codes(m_db, 1);
     try {
         // The part file is thrown away on any failure, so it needs no journal while it is
-        // being filled; finish() makes it durable before it takes the target's name.
+        // being filled; finish() makes it durable before it takes the target's name. Nobody
+        // else opens it, so its lock is taken once and kept.
+        exec("PRAGMA locking_mode=EXCLUSIVE");
         exec("PRAGMA journal_mode=OFF");
         exec("PRAGMA synchronous=OFF");
         exec(schema::createTableSql().toUtf8().constData());
@@ -99,9 +112,7 @@ CatalogueWriter::~CatalogueWriter() {
 }
 
 void CatalogueWriter::fail(const QString& what) const {
-    throw AppError(
-        err::LegacyCatalogue, kSource,
-        QStringLiteral("The new catalogue %1 cannot be written: %2").arg(m_target, what));
+    cannotWrite(m_target, what);
 }
 
 void CatalogueWriter::exec(const char* sql) const {
@@ -122,6 +133,13 @@ void CatalogueWriter::discard() noexcept {
     }
     QFile::remove(m_part);
     QFile::remove(m_part + QStringLiteral("-journal"));
+    releasePart();
+}
+
+void CatalogueWriter::releasePart() noexcept {
+    if (m_partLock >= 0)
+        ::close(m_partLock);
+    m_partLock = -1;
 }
 
 void CatalogueWriter::setSourceColumns(const std::vector<std::string>& names) {
@@ -302,7 +320,8 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
     if (sqlite3_close(m_db) != SQLITE_OK)
         fail(QString::fromUtf8(sqlite3_errmsg(m_db)));
     m_db = nullptr;
-    disk::syncPath(m_part);
+    if (m_sync)
+        disk::syncPath(m_part);
     // A hard link never replaces an existing file.
     if (::link(QFile::encodeName(m_part).constData(), QFile::encodeName(m_target).constData()) !=
         0) {
@@ -313,7 +332,9 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
     }
     m_finished = true;
     QFile::remove(m_part);
-    disk::syncPath(QFileInfo(m_target).absolutePath());
+    releasePart();
+    if (m_sync)
+        disk::syncPath(QFileInfo(m_target).absolutePath());
 }
 
 }  // namespace kbs::legacy

@@ -16,18 +16,24 @@ namespace kbs::legacy {
 
 // Writes a new catalogue from the records of an old one.
 //
-// The catalogue is built in "<target>.part" and put in place under the target's name only by
-// finish(), after every record was written and checked; an existing target is never replaced.
-// Until then nothing appears under the target's name, and a writer destroyed before finish()
-// removes its part file.
+// The catalogue is built in a scratch file beside the target, locked while it is written (see
+// PartFiles.h), and put in place under the target's name only by finish(), after every record
+// was written and checked; an existing target is never replaced. Until then nothing appears
+// under the target's name, and a writer destroyed before finish() removes its scratch file. The
+// scratch files that killed writers left for the same target are removed first.
 class CatalogueWriter {
 public:
-    explicit CatalogueWriter(const QString& target);
+    // sync false leaves out syncing the new catalogue and its folder to the disk: for checks
+    // that throw the catalogue away, never for one a person keeps.
+    explicit CatalogueWriter(const QString& target, bool sync = true);
     ~CatalogueWriter();
     CatalogueWriter(const CatalogueWriter&) = delete;
     CatalogueWriter& operator=(const CatalogueWriter&) = delete;
 
-    static QString partPathFor(const QString& target);
+    // Throws the writer's AppError when something is already under the target's name.
+    static void refuseExisting(const QString& target);
+
+    const QString& partPath() const { return m_part; }
 
     // The old table's columns, in its order. Columns are matched to the catalogue's by name
     // (ignoring case); a column the catalogue does not have is kept as an extra column after
@@ -52,9 +58,12 @@ private:
     [[noreturn]] void fail(const QString& what) const;
     void exec(const char* sql) const;
     void discard() noexcept;
+    void releasePart() noexcept;
 
     QString m_target;
     QString m_part;
+    int m_partLock = -1;
+    bool m_sync = true;
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_insert = nullptr;
     std::vector<int> m_sourceOf;  // per insert parameter: the source column it takes

@@ -11,11 +11,11 @@
 #include <QRandomGenerator>
 
 #include "AppError.h"
-#include "CatalogueWriter.h"
 #include "FileSwap.h"
 #include "ImportProcess.h"
 #include "LegacyFormat.h"
 #include "LegacyTexts.h"
+#include "PartFiles.h"
 #include "Prompts.h"
 #include "Schema.h"
 #include "Sqlite.h"
@@ -36,15 +36,14 @@ QString scratchPathFor(const QString& dbPath) {
             QStringLiteral("%1.converting-%2.tmp")
                 .arg(info.fileName())
                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        if (!QFileInfo::exists(candidate) && !QFileInfo::exists(candidate + ".part"))
+        if (!QFileInfo::exists(candidate))
             return candidate;
     }
 }
 
 void removeScratch(const QString& scratch) {
-    const QString part = CatalogueWriter::partPathFor(scratch);
-    for (const QString& f : {scratch, part, part + QStringLiteral("-journal")})
-        QFile::remove(f);
+    QFile::remove(scratch);
+    partfiles::removeLitter(scratch);  // the converter's, when it was stopped
 }
 
 // Opens what the converter wrote, read-only, and checks that it is a catalogue with the

@@ -2,14 +2,19 @@
 // catalogue.
 //
 //   kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] OLD.mdb NEW.mdb
-//   kbsmgr-import [--skip-bad-rows] [--] IN.csv NEW.mdb
+//   kbsmgr-import [--skip-bad-rows] [--pictures-from DIR] [--encoding=windows-1252] [--]
+//                 IN.csv NEW.mdb
 //
 // A source with the header of a Jet or ACE database, or named *.mdb or *.accdb, is an old
 // catalogue; anything else is read as a CSV file (see exchange/CsvImport.h). A CSV file is read
 // in this process: only libmdb needs the child with its limits. Every row is checked; each
 // problem is one line "kbsmgr-import: IN.csv line N: REASON." on standard error, and nothing
 // is written unless every row is sound. --skip-bad-rows writes the sound rows and lists the
-// others. Standard output: "note: TEXT" lines, then "imported N records" (", skipped M rows").
+// others. Picture files come from IN.csv's folder tree, or DIR's with --pictures-from. The file
+// must be UTF-8 unless --encoding=windows-1252 says it is not. Standard output: "note: TEXT"
+// lines, then "imported N records" (", skipped M rows").
+//
+// At start the scratch files that killed runs for the same NEW.mdb left are removed.
 //
 // OLD.mdb is only read. NEW.mdb must not exist; it appears only when every record was read,
 // written and checked. libmdb can crash, loop or exhaust memory on a damaged file, so the
@@ -24,6 +29,7 @@
 // Exit status: 0 converted, 1 not converted (nothing written), 2 wrong arguments; the child
 // alone also uses 3, time limit reached.
 #include <fcntl.h>
+#include <strings.h>
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -41,6 +47,7 @@
 #include "Conversion.h"
 #include "CsvImport.h"
 #include "ImportProcess.h"
+#include "PartFiles.h"
 
 namespace {
 
@@ -48,13 +55,11 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitTimeLimit = 3;
 
-// What the time-limit handler removes: the part file of the catalogue being written.
-char g_partPath[4096];
+// The scratch file of a child stopped by its time limit is removed by whoever started it, or
+// by the next import to the same target.
 char g_timeMessage[512];
 
 extern "C" void onTimeLimit(int) {
-    if (g_partPath[0] != '\0')
-        ::unlink(g_partPath);
     const ssize_t ignored = ::write(STDERR_FILENO, g_timeMessage, std::strlen(g_timeMessage));
     (void)ignored;
     ::_exit(kExitTimeLimit);
@@ -64,18 +69,21 @@ int usage() {
     std::fprintf(stderr,
                  "usage: kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] "
                  "OLD.mdb NEW.mdb\n"
-                 "       kbsmgr-import [--skip-bad-rows] [--] IN.csv NEW.mdb\n");
+                 "       kbsmgr-import [--skip-bad-rows] [--pictures-from DIR] "
+                 "[--encoding=windows-1252] [--] IN.csv NEW.mdb\n");
     return kExitUsage;
 }
 
 // Builds the new catalogue from a CSV file and tells what became of every row.
 int importCsvFile(const char* sourceArg, const QString& source, const QString& target,
-                  bool skipBadRows) {
+                  const kbs::exchange::ImportOptions& options) {
+    const bool skipBadRows = options.skipBadRows;
     kbs::exchange::ImportResult result;
     try {
-        result = kbs::exchange::importCsv(source, target, skipBadRows);
+        result = kbs::exchange::importCsv(source, target, options);
     } catch (const kbs::AppError& e) {
-        std::fprintf(stderr, "kbsmgr-import: %s\n", e.description().toUtf8().constData());
+        std::fprintf(stderr, "kbsmgr-import: %s\n",
+                     kbs::exchange::escapeControls(e.description()).toUtf8().constData());
         return kExitFailed;
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "kbsmgr-import: %s needs more memory than there is.\n", sourceArg);
@@ -83,10 +91,8 @@ int importCsvFile(const char* sourceArg, const QString& source, const QString& t
     }
     const char* skipped = result.written ? " The row was skipped." : "";
     for (const auto& problem : result.problems) {
-        // One line each, whatever the file names hold.
-        QString what = problem.what;
-        what.replace(QLatin1Char('\n'), QLatin1Char(' '))
-            .replace(QLatin1Char('\r'), QLatin1Char(' '));
+        // One line each, whatever the file holds.
+        const QString what = kbs::exchange::escapeControls(problem.what);
         std::fprintf(stderr, "kbsmgr-import: %s line %ld: %s.%s\n", sourceArg, problem.line,
                      what.toUtf8().constData(), skipped);
     }
@@ -143,10 +149,8 @@ int supervise(int argc, char** argv, const QString& source, const QString& targe
         std::printf("converted %ld records\n", outcome.records);
         return 0;
     }
-    // A child that was killed or crashed leaves its part file: nothing of it stays.
-    const QString part = kbs::legacy::CatalogueWriter::partPathFor(target);
-    QFile::remove(part + QStringLiteral("-journal"));
-    QFile::remove(part);
+    // A child that was killed or crashed leaves its scratch file: nothing of it stays.
+    kbs::partfiles::removeLitter(target);
     std::fwrite(outcome.firstOtherErrors.constData(), 1, size_t(outcome.firstOtherErrors.size()),
                 stderr);
     const long left = outcome.otherErrorLines - long(outcome.firstOtherErrors.count('\n'));
@@ -162,7 +166,8 @@ int main(int argc, char** argv) {
     long long seconds = 0;
     long long memory = 0;
     bool child = false;
-    bool skipBadRows = false;
+    kbs::exchange::ImportOptions csvOptions;
+    bool csvOnly = false;
     const char* paths[2] = {nullptr, nullptr};
     int pathCount = 0;
     bool options = true;
@@ -177,7 +182,20 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(arg, "--child") == 0) {
             child = true;
         } else if (std::strcmp(arg, "--skip-bad-rows") == 0) {
-            skipBadRows = true;
+            csvOptions.skipBadRows = csvOnly = true;
+        } else if (std::strcmp(arg, "--pictures-from") == 0) {
+            if (++i == argc)
+                return usage();
+            csvOptions.picturesFrom = QFile::decodeName(argv[i]);
+            csvOnly = true;
+        } else if (std::strncmp(arg, "--encoding=", 11) == 0) {
+            if (strcasecmp(arg + 11, "windows-1252") == 0 || strcasecmp(arg + 11, "cp1252") == 0)
+                csvOptions.encoding = kbs::TextEncoding::Windows1252;
+            else if (strcasecmp(arg + 11, "utf-8") == 0 || strcasecmp(arg + 11, "utf8") == 0)
+                csvOptions.encoding = kbs::TextEncoding::Utf8;
+            else
+                return usage();
+            csvOnly = true;
         } else if (std::strncmp(arg, "--time-limit=", 13) == 0) {
             if (!numberAfter(arg, "--time-limit=", seconds))
                 return usage();
@@ -197,11 +215,14 @@ int main(int argc, char** argv) {
 
     const QString source = QString::fromLocal8Bit(paths[0]);
     const QString target = QString::fromLocal8Bit(paths[1]);
+    kbs::partfiles::removeLitter(target);
     // The program's own start-up conversion ("--child") is always of an old catalogue.
     if (!child && kbs::exchange::isCsvSource(source))
-        return importCsvFile(paths[0], source, target, skipBadRows);
-    if (skipBadRows) {
-        std::fprintf(stderr, "kbsmgr-import: --skip-bad-rows is for CSV files only.\n");
+        return importCsvFile(paths[0], source, target, csvOptions);
+    if (csvOnly) {
+        std::fprintf(stderr,
+                     "kbsmgr-import: --skip-bad-rows, --pictures-from and --encoding are for CSV "
+                     "files only.\n");
         return kExitUsage;
     }
     const kbs::legacy::ImportLimits defaults =
@@ -214,8 +235,6 @@ int main(int argc, char** argv) {
         return supervise(argc, argv, source, target, {int(seconds), memory});
 
     kbs::legacy::limitAddressSpace(memory);
-    const QByteArray part = kbs::legacy::CatalogueWriter::partPathFor(target).toLocal8Bit();
-    std::snprintf(g_partPath, sizeof g_partPath, "%s", part.constData());
     std::snprintf(g_timeMessage, sizeof g_timeMessage,
                   "kbsmgr-import: Reading %s took longer than %lld seconds, so it was stopped: "
                   "the file is probably damaged.\n",
