@@ -11,6 +11,7 @@
 #include <cerrno>
 
 #include "DiskSync.h"
+#include "PartFiles.h"
 
 namespace kbs::scratchfiles {
 
@@ -95,6 +96,17 @@ QStringList removeLeftovers(const QString& dir, const QDateTime& start) {
         if (QFile::remove(info.absoluteFilePath()))
             removed << name;
     }
+    // A command's scratch files ("<target>.kbs-part-<pid>-XXXXXX"), such as a stopped
+    // conversion's: removed by their own rule, which leaves a live writer's alone.
+    QStringList targets;
+    for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Dirs | QDir::Hidden |
+                                                   QDir::System | QDir::NoDotAndDotDot)) {
+        const qsizetype at = name.indexOf(QLatin1String(".kbs-part-"));
+        if (at > 0 && !targets.contains(name.left(at)))
+            targets << name.left(at);
+    }
+    for (const QString& target : targets)
+        removed << partfiles::removeLitter(QDir(dir).filePath(target));
     return removed;
 }
 

@@ -28,7 +28,8 @@ bool replaceWhole(const QString& path, const QByteArray& bytes);
 
 // Removes from `dir` the scratch files of this program that a run killed midway left behind:
 // a catalogue conversion's "mydb.mdb.converting-XXXXXXXX.tmp" with its ".part" and
-// ".part-journal", and any name of the form above. Only regular files with exactly these
+// ".part-journal", any name of the form above, and the scratch files of commands whose
+// process is gone (PartFiles.h). Only regular files with exactly these
 // names are touched, and only those last written more than a minute before `start`, so that
 // a save or a conversion that another copy of the program is running now is left alone.
 // Returns the names removed.

@@ -351,6 +351,7 @@ private Q_SLOTS:
         QVERIFY(::close(scratchfiles::create(env.path("series.ini"), &generated)) == 0);
         const QStringList stale = {"mydb.mdb.converting-0badf00d.tmp.part",
                                    "mydb.mdb.converting-0badf00d.tmp.part-journal",
+                                   "mydb.mdb.converting-0badf00d.tmp.kbs-part-2147483646-aB3xYz",
                                    QFileInfo(generated).fileName()};
         QStringList others = {"fresh.ini.kbs-tmp-Qw12Er",
                               "mydb.mdb.converting-x.tmp.part",
