@@ -42,6 +42,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 frmMain::~frmMain() {
+    FG1->model().detach();  // the grid reads the record set's rows
     if (rs)
         rs->close();
     if (cn)
@@ -94,6 +95,7 @@ void frmMain::Form_Unload(bool& Cancel) {
         Cancel = true;
         return;
     }
+    FG1->model().detach();
     resumeNext([&] {
         if (rs)
             rs->close();
