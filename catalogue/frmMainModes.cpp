@@ -169,6 +169,8 @@ bool frmMain::Save_Record() {
         const auto* error = dynamic_cast<const AppError*>(&e);
         if (error && error->number() == err::DeletedElsewhere)
             letGoOfVanishedRecord(slot);
+        else if (!adding)
+            FG1->model().slotChanged(slot);  // the grid lists the record as stored now
         return false;
     }
     rememberShown();
