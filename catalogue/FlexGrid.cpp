@@ -160,25 +160,46 @@ void FlexGridModel::removeSlot(Slot slot) {
 }
 
 namespace {
-// A sort key: a number, or a text held as Latin-1 when it is plain ASCII (no copy; compares
-// as the same QString would), else as a QString.
+// A sort key: a number, or a text. A plain ASCII text is compared in place, byte by byte with
+// A to Z folded, which orders exactly as the same QString would; its first eight folded bytes
+// decide most comparisons at once. Any other text is held as a QString.
 struct SortKey {
     bool isNumber = false;
     bool ascii = false;
     double number = 0;
+    std::uint64_t prefix = 0;
     std::string_view latin;
+    std::string_view lower;  // latin with A to Z folded
     QString text;
 };
+
+unsigned char folded(char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c;
+}
 
 bool isAscii(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char ch) { return (ch & 0x80) == 0; });
 }
 
+int compareBytes(std::string_view a, std::string_view b) {
+    const size_t n = std::min(a.size(), b.size());
+    const int c = n ? std::memcmp(a.data(), b.data(), n) : 0;
+    if (c != 0)
+        return c;
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
 int compareTexts(const SortKey& x, const SortKey& y, Qt::CaseSensitivity cs) {
+    if (x.ascii && y.ascii) {
+        if (cs == Qt::CaseSensitive)
+            return compareBytes(x.latin, y.latin);
+        if (x.prefix != y.prefix)
+            return x.prefix < y.prefix ? -1 : 1;
+        return compareBytes(x.lower, y.lower);
+    }
     const QLatin1StringView lx(x.latin.data(), qsizetype(x.latin.size()));
     const QLatin1StringView ly(y.latin.data(), qsizetype(y.latin.size()));
-    if (x.ascii && y.ascii)
-        return lx.compare(ly, cs);
     if (x.ascii)
         return -QString::compare(y.text, lx, cs);
     if (y.ascii)
@@ -192,7 +213,8 @@ void FlexGridModel::sortBy(int col, bool ascending) {
         return;
     // The keys are read once; the texts they view stay put while the sort runs.
     std::vector<SortKey> keys(m_rows.size());
-    std::deque<std::string> lazy;  // texts read from the database, kept for the sort
+    std::deque<std::string> lazy;     // texts read from the database, kept for the sort
+    std::deque<std::string> lowered;  // the folded texts, in large pieces
     for (size_t r = 0; r < m_rows.size(); ++r) {
         std::string_view s = cellUtf8(int(r), col);
         if (s.data() == m_scratch.data() && !s.empty()) {
@@ -206,6 +228,17 @@ void FlexGridModel::sortBy(int col, bool ascending) {
         } else if (isAscii(s)) {
             k.ascii = true;
             k.latin = s;
+            for (size_t i = 0; i < 8; ++i)
+                k.prefix = (k.prefix << 8) | (i < s.size() ? folded(s[i]) : 0u);
+            if (lowered.empty() || lowered.back().size() + s.size() > lowered.back().capacity()) {
+                lowered.emplace_back();
+                lowered.back().reserve(std::max<size_t>(s.size(), 1 << 20));
+            }
+            std::string& piece = lowered.back();
+            const size_t at = piece.size();
+            for (char ch : s)
+                piece.push_back(char(folded(ch)));
+            k.lower = std::string_view(piece.data() + at, s.size());
         } else {
             k.text = QString::fromUtf8(s.data(), qsizetype(s.size()));
         }

@@ -219,13 +219,13 @@ void RecordSet::open(const QString& source, Connection& connection, int, int, in
     m_arena.clear();
     m_slots.clear();
     m_order.clear();
-    std::string bytes;
+    const auto inArena = [this](size_t n) { return m_arena.place(n); };
     while (stmt.step(kSource)) {
         const Bookmark key =
             m_rowidCol >= 0 ? sqlite3_column_int64(stmt.get(), m_rowidStmtCol) : m_nextSerial++;
-        buildRow(stmt.get(), bytes);
+        const std::string_view bytes = buildRow(stmt.get(), inArena);
         m_order.push_back(Slot(m_slots.size()));
-        m_slots.push_back(keep(key, bytes));
+        m_slots.push_back(Row{key, bytes.data(), static_cast<std::uint32_t>(bytes.size())});
     }
     m_source = source;
     m_open = true;
@@ -267,18 +267,23 @@ std::string RecordSet::selectList(bool useOrigin) const {
 // ---------------------------------------------------------------- the snapshot's rows
 
 const char* RecordSet::Arena::keep(std::string_view bytes) {
-    if (m_blocks.empty() || m_used + bytes.size() > m_size) {
+    char* at = place(bytes.size());
+    if (!bytes.empty())
+        std::memcpy(at, bytes.data(), bytes.size());
+    return at;
+}
+
+char* RecordSet::Arena::place(std::size_t n) {
+    if (m_blocks.empty() || m_used + n > m_size) {
         // Blocks grow with the snapshot, so that 100,000 rows take a few dozen allocations.
         constexpr std::size_t kFirst = 256 * 1024, kLargest = 16 * 1024 * 1024;
         const std::size_t next = m_blocks.empty() ? kFirst : std::min(m_size * 2, kLargest);
-        m_size = std::max(next, bytes.size());
+        m_size = std::max(next, n);
         m_blocks.push_back(std::make_unique_for_overwrite<char[]>(m_size));
         m_used = 0;
     }
     char* at = m_blocks.back().get() + m_used;
-    if (!bytes.empty())
-        std::memcpy(at, bytes.data(), bytes.size());
-    m_used += bytes.size();
+    m_used += n;
     return at;
 }
 
@@ -292,7 +297,8 @@ RecordSet::Row RecordSet::keep(Bookmark key, std::string_view bytes) {
     return Row{key, m_arena.keep(bytes), static_cast<std::uint32_t>(bytes.size())};
 }
 
-void RecordSet::buildRow(sqlite3_stmt* stmt, std::string& row) const {
+std::string_view RecordSet::buildRow(sqlite3_stmt* stmt,
+                                     const std::function<char*(size_t)>& place) const {
     const size_t n = m_cols.size();
     // One pass reads each value once; the second copies them into one allocation.
     struct Src {
@@ -343,8 +349,7 @@ void RecordSet::buildRow(sqlite3_stmt* stmt, std::string& row) const {
         ++sc;
     }
     const size_t header = n * sizeof(Cell);
-    row.resize(header + payload);
-    char* out = row.data();
+    char* out = place(header + payload);
     size_t off = header;
     for (size_t i = 0; i < n; ++i) {
         Cell& cell = cells[i];
@@ -364,6 +369,7 @@ void RecordSet::buildRow(sqlite3_stmt* stmt, std::string& row) const {
         off += size_t(cell.len);
     }
     std::memcpy(out, cells.data(), header);
+    return std::string_view(out, header + payload);
 }
 
 RecordSet::Cell RecordSet::cellOf(const Row& row, int position) {
@@ -386,7 +392,10 @@ bool RecordSet::readRowIfThere(Bookmark key, std::string& out) const {
     sqlite3_bind_int64(stmt.get(), 1, key);
     if (!stmt.step(kSource))
         return false;
-    buildRow(stmt.get(), out);
+    buildRow(stmt.get(), [&out](size_t n) {
+        out.resize(n);
+        return out.data();
+    });
     return true;
 }
 

@@ -148,6 +148,7 @@ private:
     // The snapshot's bytes: few large blocks, each row in one piece, never moved.
     class Arena {
     public:
+        char* place(std::size_t n);  // room for n bytes
         const char* keep(std::string_view bytes);
         void clear() noexcept;
 
@@ -177,7 +178,8 @@ private:
     void requireField(int position) const;
     const Row& currentRow() const;  // throws without a stored current record
     static Cell cellOf(const Row& row, int position);
-    void buildRow(sqlite3_stmt* stmt, std::string& out) const;
+    // Writes the statement's row where place(size) says; returns its bytes.
+    std::string_view buildRow(sqlite3_stmt* stmt, const std::function<char*(size_t)>& place) const;
     std::string selectList(bool useOrigin) const;
     Row keep(Bookmark key, std::string_view bytes);
     Row readRow(Bookmark key);
