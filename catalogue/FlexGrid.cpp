@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <numeric>
 #include <optional>
 
@@ -15,12 +16,6 @@ namespace kbs {
 
 namespace {
 constexpr int kDefaultColWidthTwips = 1000;
-
-std::uint32_t readEnd(const std::string& row, int c) {
-    std::uint32_t v;
-    std::memcpy(&v, row.data() + size_t(c) * sizeof v, sizeof v);
-    return v;
-}
 
 // A cell reads as a number when its text, blanks around it aside, is a whole decimal number.
 std::optional<double> numberOf(std::string_view s) {
@@ -84,88 +79,46 @@ QVariant FlexGridModel::headerData(int section, Qt::Orientation o, int role) con
     return section + 1;
 }
 
-std::string FlexGridModel::packRow(const std::string_view* cells, int n, int cols) {
-    size_t payload = 0;
-    for (int c = 0; c < n && c < cols; ++c)
-        payload += cells[c].size();
-    const size_t header = size_t(cols) * sizeof(std::uint32_t);
-    std::string row(header + payload, '\0');
-    std::uint32_t end = std::uint32_t(header);
-    for (int c = 0; c < cols; ++c) {
-        if (c < n && !cells[c].empty()) {
-            std::memcpy(row.data() + end, cells[c].data(), cells[c].size());
-            end += std::uint32_t(cells[c].size());
-        }
-        std::memcpy(row.data() + size_t(c) * sizeof end, &end, sizeof end);
-    }
-    return row;
-}
-
 void FlexGridModel::reshape(int bodyRows, int cols) {
     beginResetModel();
-    bodyRows = std::max(0, bodyRows);
-    cols = std::max(0, cols);
-    if (cols != m_cols) {
-        // Re-pack every row for the new column count.
-        std::vector<std::string_view> cells;
-        for (auto& r : m_rows) {
-            cells.clear();
-            for (int c = 0; c < std::min(cols, m_cols); ++c) {
-                const std::uint32_t b = c == 0 ? std::uint32_t(m_cols * 4) : readEnd(r, c - 1);
-                cells.emplace_back(r.data() + b, readEnd(r, c) - b);
-            }
-            r = packRow(cells.data(), int(cells.size()), cols);
-        }
-        m_headings.resize(cols);
-        m_cols = cols;
-    }
-    const std::string empty = packRow(nullptr, 0, m_cols);
-    m_rows.resize(size_t(bodyRows), empty);
+    m_cols = std::max(0, cols);
+    m_headings.resize(m_cols);
+    m_rows.resize(size_t(std::max(0, bodyRows)), kBlank);
     endResetModel();
 }
 
 void FlexGridModel::clearCells() {
     beginResetModel();
-    const std::string empty = packRow(nullptr, 0, m_cols);
-    for (auto& r : m_rows)
-        r = empty;
+    std::fill(m_rows.begin(), m_rows.end(), kBlank);
     for (auto& h : m_headings)
         h.clear();
     endResetModel();
 }
 
+void FlexGridModel::showRecords(const RecordSet& rs) {
+    beginResetModel();
+    m_source = &rs;
+    m_rows = rs.slotsInOrder();
+    endResetModel();
+}
+
+void FlexGridModel::detach() {
+    beginResetModel();
+    m_source = nullptr;
+    std::fill(m_rows.begin(), m_rows.end(), kBlank);
+    endResetModel();
+}
+
 std::string_view FlexGridModel::cellUtf8(int bodyRow, int col) const {
-    if (bodyRow < 0 || bodyRow >= int(m_rows.size()) || col < 0 || col >= m_cols)
+    if (!m_source || bodyRow < 0 || bodyRow >= int(m_rows.size()) || col < 0 || col >= m_cols ||
+        m_rows[size_t(bodyRow)] == kBlank)
         return {};
-    const std::string& r = m_rows[size_t(bodyRow)];
-    const std::uint32_t b = col == 0 ? std::uint32_t(m_cols * 4) : readEnd(r, col - 1);
-    return std::string_view(r.data() + b, readEnd(r, col) - b);
+    return m_source->shownUtf8At(m_rows[size_t(bodyRow)], col, m_scratch);
 }
 
 QString FlexGridModel::cell(int bodyRow, int col) const {
     const auto s = cellUtf8(bodyRow, col);
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-void FlexGridModel::setCell(int bodyRow, int col, const QString& text) {
-    if (bodyRow < 0 || bodyRow >= int(m_rows.size()) || col < 0 || col >= m_cols)
-        return;
-    std::vector<std::string> copies(static_cast<size_t>(m_cols));
-    std::vector<std::string_view> cells(static_cast<size_t>(m_cols));
-    for (int c = 0; c < m_cols; ++c)
-        copies[size_t(c)] = std::string(cellUtf8(bodyRow, c));
-    copies[size_t(col)] = text.toStdString();
-    for (int c = 0; c < m_cols; ++c)
-        cells[size_t(c)] = copies[size_t(c)];
-    m_rows[size_t(bodyRow)] = packRow(cells.data(), m_cols, m_cols);
-    const QModelIndex i = index(bodyRow, col);
-    Q_EMIT dataChanged(i, i);
-}
-
-void FlexGridModel::setRowUtf8(int bodyRow, const std::string_view* cells, int n) {
-    if (bodyRow < 0 || bodyRow >= int(m_rows.size()))
-        return;
-    m_rows[size_t(bodyRow)] = packRow(cells, n, m_cols);
 }
 
 QString FlexGridModel::heading(int col) const {
@@ -179,46 +132,140 @@ void FlexGridModel::setHeading(int col, const QString& text) {
     Q_EMIT headerDataChanged(Qt::Horizontal, col, col);
 }
 
+int FlexGridModel::rowOfSlot(Slot slot) const {
+    const auto it = std::find(m_rows.begin(), m_rows.end(), slot);
+    return it == m_rows.end() ? -1 : int(it - m_rows.begin());
+}
+
+void FlexGridModel::slotChanged(Slot slot) {
+    const int r = rowOfSlot(slot);
+    if (r >= 0 && m_cols > 0)
+        Q_EMIT dataChanged(index(r, 0), index(r, m_cols - 1));
+}
+
+void FlexGridModel::appendSlot(Slot slot) {
+    const int r = int(m_rows.size());
+    beginInsertRows({}, r, r);
+    m_rows.push_back(slot);
+    endInsertRows();
+}
+
+void FlexGridModel::removeSlot(Slot slot) {
+    const int r = rowOfSlot(slot);
+    if (r < 0)
+        return;
+    beginRemoveRows({}, r, r);
+    m_rows.erase(m_rows.begin() + r);
+    endRemoveRows();
+}
+
+namespace {
+// A sort key: a number, or a text. A plain ASCII text is compared in place, byte by byte with
+// A to Z folded, which orders exactly as the same QString would; its first eight folded bytes
+// decide most comparisons at once. Any other text is held as a QString.
+struct SortKey {
+    bool isNumber = false;
+    bool ascii = false;
+    double number = 0;
+    std::uint64_t prefix = 0;
+    std::string_view latin;
+    std::string_view lower;  // latin with A to Z folded
+    QString text;
+};
+
+unsigned char folded(char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c;
+}
+
+bool isAscii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char ch) { return (ch & 0x80) == 0; });
+}
+
+int compareBytes(std::string_view a, std::string_view b) {
+    const size_t n = std::min(a.size(), b.size());
+    const int c = n ? std::memcmp(a.data(), b.data(), n) : 0;
+    if (c != 0)
+        return c;
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+int compareTexts(const SortKey& x, const SortKey& y, Qt::CaseSensitivity cs) {
+    if (x.ascii && y.ascii) {
+        if (cs == Qt::CaseSensitive)
+            return compareBytes(x.latin, y.latin);
+        if (x.prefix != y.prefix)
+            return x.prefix < y.prefix ? -1 : 1;
+        return compareBytes(x.lower, y.lower);
+    }
+    const QLatin1StringView lx(x.latin.data(), qsizetype(x.latin.size()));
+    const QLatin1StringView ly(y.latin.data(), qsizetype(y.latin.size()));
+    if (x.ascii)
+        return -QString::compare(y.text, lx, cs);
+    if (y.ascii)
+        return QString::compare(x.text, ly, cs);
+    return QString::compare(x.text, y.text, cs);
+}
+}  // namespace
+
 void FlexGridModel::sortBy(int col, bool ascending) {
     if (col < 0 || col >= m_cols || m_rows.size() < 2)
         return;
-    struct Key {
-        bool isNumber;
-        double number;
-        QString text;
-    };
-    std::vector<Key> keys(m_rows.size());
+    // The keys are read once; the texts they view stay put while the sort runs.
+    std::vector<SortKey> keys(m_rows.size());
+    std::deque<std::string> lazy;     // texts read from the database, kept for the sort
+    std::deque<std::string> lowered;  // the folded texts, in large pieces
     for (size_t r = 0; r < m_rows.size(); ++r) {
-        const auto s = cellUtf8(int(r), col);
-        if (auto n = numberOf(s))
-            keys[r] = Key{true, *n, {}};
-        else
-            keys[r] = Key{false, 0, QString::fromUtf8(s.data(), qsizetype(s.size()))};
+        std::string_view s = cellUtf8(int(r), col);
+        if (s.data() == m_scratch.data() && !s.empty()) {
+            lazy.emplace_back(s);
+            s = lazy.back();
+        }
+        SortKey& k = keys[r];
+        if (auto n = numberOf(s)) {
+            k.isNumber = true;
+            k.number = *n;
+        } else if (isAscii(s)) {
+            k.ascii = true;
+            k.latin = s;
+            for (size_t i = 0; i < 8; ++i)
+                k.prefix = (k.prefix << 8) | (i < s.size() ? folded(s[i]) : 0u);
+            if (lowered.empty() || lowered.back().size() + s.size() > lowered.back().capacity()) {
+                lowered.emplace_back();
+                lowered.back().reserve(std::max<size_t>(s.size(), 1 << 20));
+            }
+            std::string& piece = lowered.back();
+            const size_t at = piece.size();
+            for (char ch : s)
+                piece.push_back(char(folded(ch)));
+            k.lower = std::string_view(piece.data() + at, s.size());
+        } else {
+            k.text = QString::fromUtf8(s.data(), qsizetype(s.size()));
+        }
     }
-    auto less = [&](size_t a, size_t b) {
-        const Key& x = keys[a];
-        const Key& y = keys[b];
+    auto less = [&](std::uint32_t a, std::uint32_t b) {
+        const SortKey& x = keys[a];
+        const SortKey& y = keys[b];
         if (x.isNumber != y.isNumber)
             return x.isNumber;
         if (x.isNumber)
             return x.number < y.number;
-        const int ci = x.text.compare(y.text, Qt::CaseInsensitive);
+        const int ci = compareTexts(x, y, Qt::CaseInsensitive);
         if (ci != 0)
             return ci < 0;
-        return x.text < y.text;
+        return compareTexts(x, y, Qt::CaseSensitive) < 0;
     };
-    std::vector<size_t> order(m_rows.size());
-    std::iota(order.begin(), order.end(), size_t(0));
+    std::vector<std::uint32_t> order(m_rows.size());
+    std::iota(order.begin(), order.end(), std::uint32_t(0));
     if (ascending)
         std::stable_sort(order.begin(), order.end(), less);
     else
         std::stable_sort(order.begin(), order.end(),
-                         [&](size_t a, size_t b) { return less(b, a); });
+                         [&](std::uint32_t a, std::uint32_t b) { return less(b, a); });
     Q_EMIT layoutAboutToBeChanged();
-    std::vector<std::string> sorted;
-    sorted.reserve(m_rows.size());
-    for (size_t i : order)
-        sorted.push_back(std::move(m_rows[i]));
+    std::vector<Slot> sorted(m_rows.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        sorted[i] = m_rows[order[i]];
     m_rows = std::move(sorted);
     Q_EMIT layoutChanged();
 }
@@ -454,18 +501,6 @@ std::string_view FlexGrid::textMatrixUtf8(int r, int c) const {
 void FlexGrid::setTextMatrix(int r, int c, const QString& text) {
     if (r < m_fixedRows)
         m_model.setHeading(c, text);
-    else
-        m_model.setCell(r - m_fixedRows, c, text);
-}
-
-void FlexGrid::setRowTexts(int r, const std::string_view* cells, int n) {
-    if (r < m_fixedRows) {
-        for (int c = 0; c < n; ++c) {
-            m_model.setHeading(c, QString::fromUtf8(cells[c].data(), qsizetype(cells[c].size())));
-        }
-        return;
-    }
-    m_model.setRowUtf8(r - m_fixedRows, cells, n);
 }
 
 int FlexGrid::colWidth(int c) const {

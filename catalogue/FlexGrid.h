@@ -7,37 +7,52 @@
 #include <string_view>
 #include <vector>
 
+#include "RecordSet.h"
+
 namespace kbs {
 
-// The cells of the grid: one packed UTF-8 string per row (cell end offsets, then the texts),
-// so that 100,000 rows cost one allocation each and texts become QStrings only when shown.
+// The cells of the grid, read from the record set's snapshot without a copy: the grid holds
+// only the order of the rows it shows, as the record set's row slots. Sorting sorts that order;
+// a saved, added or deleted record changes one row. Rows beyond the snapshot's show nothing.
 class FlexGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
+    using Slot = RecordSet::Slot;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation o, int role) const override;
 
-    // Shape: body rows (below the heading) and columns.
+    // Shape: body rows (below the heading) and columns; added rows are blank.
     void reshape(int bodyRows, int cols);
     void clearCells();
     QString cell(int bodyRow, int col) const;
     std::string_view cellUtf8(int bodyRow, int col) const;
-    void setCell(int bodyRow, int col, const QString& text);
-    void setRowUtf8(int bodyRow, const std::string_view* cells, int n);
     QString heading(int col) const;
     void setHeading(int col, const QString& text);
+
+    // The body rows become the records of rs, in its order.
+    void showRecords(const RecordSet& rs);
+    // Whether the body rows are the records of rs.
+    bool showsRecordsOf(const RecordSet& rs) const { return m_source == &rs; }
+    // Forgets the record set, which is closing: the body rows show nothing.
+    void detach();
+    int rowOfSlot(Slot slot) const;  // -1 when no row shows it
+    void slotChanged(Slot slot);     // its texts were changed in place
+    void appendSlot(Slot slot);      // a new record, listed last
+    void removeSlot(Slot slot);      // a deleted record
 
     // Stable sort of the body rows by one column: numbers before texts, numbers by value,
     // texts without regard to case, then exactly.
     void sortBy(int col, bool ascending);
 
 private:
-    static std::string packRow(const std::string_view* cells, int n, int cols);
-    std::vector<std::string> m_rows;
+    static constexpr Slot kBlank = ~Slot(0);
+    const RecordSet* m_source = nullptr;
+    std::vector<Slot> m_rows;  // the slot each body row shows, or kBlank
+    mutable std::string m_scratch;
     QStringList m_headings;
     int m_cols = 0;
 };
@@ -70,10 +85,9 @@ public:
     int mouseCol() const { return m_mouseCol; }
 
     QString textMatrix(int r, int c) const;
-    void setTextMatrix(int r, int c, const QString& text);
     std::string_view textMatrixUtf8(int r, int c) const;
-    // Fill a whole row at once (grid row r, cells 0..n-1).
-    void setRowTexts(int r, const std::string_view* cells, int n);
+    // Writes a heading (r below FixedRows); the body rows show the record set's texts.
+    void setTextMatrix(int r, int c, const QString& text);
 
     int colWidth(int c) const;  // twips
     void setColWidth(int c, int twips);

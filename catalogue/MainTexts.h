@@ -77,7 +77,6 @@ inline const QString NoMatchText = QStringLiteral("No Match found in Database!")
 inline const QString NoMatchTitle = QStringLiteral("Search...");
 
 // ---- the record's picture
-inline const QString ScratchPicture = QStringLiteral("ok.jpg");
 inline const QString InvalidImage =
     QStringLiteral("File does not appear to be a valid image file...");
 inline const QString SelectTitle = QStringLiteral("Select picture for current record...");

@@ -43,6 +43,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 frmMain::~frmMain() {
+    FG1->model().detach();  // the grid reads the record set's rows
     if (rs)
         rs->close();
     if (cn)
@@ -95,6 +96,7 @@ void frmMain::Form_Unload(bool& Cancel) {
         Cancel = true;
         return;
     }
+    FG1->model().detach();
     resumeNext([&] {
         Settings::save(mainText::WindowSection, mainText::GeometryKey,
                        QString::fromLatin1(saveGeometry().toBase64()));

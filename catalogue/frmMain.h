@@ -179,8 +179,10 @@ private:
     // Keeps the Record set on the record the detail fields show.
     class ShownRecordGuard;
     void rememberShown();
-    void letGoOfVanishedRecord();
+    void letGoOfVanishedRecord(RecordSet::Slot vanished);
     void markShownRow(FlexGrid& grid);
+    enum class RowChange { Changed, Added, Deleted };
+    void showRowChange(RowChange change, RecordSet::Slot slot);
 
     std::unique_ptr<Connection> cn;
     std::unique_ptr<RecordSet> rs;

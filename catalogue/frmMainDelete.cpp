@@ -1,5 +1,6 @@
 // Deleting the record the detail fields show.
 #include <QPushButton>
+#include <optional>
 
 #include "AppError.h"
 #include "FlexGrid.h"
@@ -31,6 +32,7 @@ void frmMain::Delete_Record() {
         return;
 
     // The record deleted is the one the fields show, or none.
+    std::optional<RecordSet::Slot> deleted;
     if (m_shown) {
         const ShownRecordGuard onShown(*this, *rs, ShownRecordGuard::OnShown);
         if (rs->hasCurrentRecord() && rs->bookmark() == *m_shown) {
@@ -38,6 +40,7 @@ void frmMain::Delete_Record() {
             // delete is a choice made knowing it. One that another program deleted already is
             // gone all the same: the window goes on as after a delete.
             try {
+                deleted = rs->currentSlot();
                 rs->deleteCurrent();
                 resumeNext([&] { rs->update(); });
             } catch (const AppError& e) {
@@ -47,7 +50,7 @@ void frmMain::Delete_Record() {
                     mb::OKOnly | (gone ? mb::Information : mb::Critical), mainText::DeleteTitle);
                 if (!gone) {
                     resumeNext([&] { Update_Display(); });
-                    resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+                    resumeNext([&] { showRowChange(RowChange::Changed, *deleted); });
                     return;
                 }
             }
@@ -66,7 +69,12 @@ void frmMain::Delete_Record() {
             rs->moveLast();
     });
     resumeNext([&] { Update_Display(); });
-    resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+    resumeNext([&] {
+        if (deleted)
+            showRowChange(RowChange::Deleted, *deleted);
+        else
+            markShownRow(*FG1);
+    });
     resumeNext([&] { GetInfo(FG1->textMatrix(FG1->row(), 0)); });
     resumeNext([&] { Lock_Display(true); });
 }

@@ -34,7 +34,8 @@ bool frmMain::PopulateFlexGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
     return true;
 }
 
-// The walk of the fill: every record of rs into a row of the grid. False when rs holds none.
+// The fill: the grid lists every record of rs, in its order, reading the record set's own
+// texts. False when rs holds none.
 bool frmMain::fillGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
     if (rs.bof() && rs.eof())
         return false;
@@ -43,26 +44,39 @@ bool frmMain::fillGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
     FlexGrid.setRows(int(rs.recordCount()) + (Header ? 1 : 0));
     FlexGrid.setCols(cols);
     FlexGrid.clear();
-    rs.moveFirst();
     if (Header) {
         for (int c = 0; c < cols; ++c)
             FlexGrid.setTextMatrix(0, c, rs.fieldName(c));
     }
-    int r = Header ? 1 : 0;
-    std::vector<std::string_view> cells(static_cast<size_t>(cols));
-    std::vector<std::string> slow(static_cast<size_t>(cols));
-    while (!rs.eof()) {
-        for (int c = 0; c < cols; ++c) {
-            if (!rs.peekShownUtf8(c, cells[size_t(c)])) {
-                slow[size_t(c)] = rs.isNull(c) ? std::string() : rs.utf8(c);
-                cells[size_t(c)] = slow[size_t(c)];
-            }
-        }
-        FlexGrid.setRowTexts(r, cells.data(), cols);
-        ++r;
-        rs.moveNext();
-    }
+    FlexGrid.model().showRecords(rs);
     return true;
+}
+
+// After a save or a deletion the grid changes the one row concerned, keeping its order, its
+// sort marker and its columns. A saved record stays in the row where it was, and a new one is
+// listed last, until the next sort: rows do not move under the collector's eyes. The current
+// row is then the row of the record the fields show. A grid that does not list this record set
+// (none was filled yet) is filled.
+void frmMain::showRowChange(RowChange change, RecordSet::Slot slot) {
+    FlexGridModel& model = FG1->model();
+    if (!model.showsRecordsOf(*rs)) {
+        PopulateFlexGrid(*FG1, *rs, true);
+        return;
+    }
+    switch (change) {
+        case RowChange::Changed:
+            model.slotChanged(slot);
+            break;
+        case RowChange::Added:
+            model.appendSlot(slot);
+            break;
+        case RowChange::Deleted:
+            model.removeSlot(slot);
+            break;
+    }
+    markShownRow(*FG1);
+    if (FG1->isVisible())
+        FG1->setFocus();
 }
 
 void frmMain::SizeFlexGrid(FlexGrid& FlexGrid) {
@@ -170,16 +184,10 @@ void frmMain::FG1_EnterCell() {
 // heading row when they show none.
 void frmMain::markShownRow(FlexGrid& grid) {
     int row = 0;
-    if (m_shown && rs && rs->hasCurrentRecord()) {
-        std::string_view id;
-        if (rs->peekUtf8(0, id)) {
-            for (int r = grid.fixedRows(); r < grid.rows(); ++r) {
-                if (grid.textMatrixUtf8(r, 0) == id) {
-                    row = r;
-                    break;
-                }
-            }
-        }
+    if (m_shown && rs && rs->hasCurrentRecord() && !rs->isAddingNew()) {
+        const int r = grid.model().rowOfSlot(rs->currentSlot());
+        if (r >= 0)
+            row = r + grid.fixedRows();
     }
     grid.setRowQuietly(row);
 }
@@ -188,7 +196,7 @@ void frmMain::markShownRow(FlexGrid& grid) {
 // Record set has let it go. The grid follows, with its current row on the neighbour that a
 // delete would have shown, which Cancel then shows; the fields keep the typing, and, as no
 // record is shown, the next save stores it as a new record.
-void frmMain::letGoOfVanishedRecord() {
+void frmMain::letGoOfVanishedRecord(RecordSet::Slot vanished) {
     m_shown.reset();
     QWidget* typing = focusWidget();
     if (!holdsNoRecord(true)) {
@@ -199,7 +207,7 @@ void frmMain::letGoOfVanishedRecord() {
             m_shown = rs->bookmark();
         });
     }
-    resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+    resumeNext([&] { showRowChange(RowChange::Deleted, vanished); });
     if (!m_shown)
         FG1->setRows(FG1->fixedRows());  // nothing left to list
     m_shown.reset();

@@ -155,7 +155,11 @@ bool frmMain::Save_Record() {
     storeChosenPicture();
 
     // The database has the last word: a refused record is not a saved record.
+    const bool adding = rs->isAddingNew();
+    RecordSet::Slot slot = 0;
     try {
+        if (!adding)
+            slot = rs->currentSlot();
         rs->update();
     } catch (const std::exception& e) {
         const QString why = QString::fromUtf8(e.what());
@@ -164,12 +168,15 @@ bool frmMain::Save_Record() {
                          mainText::AppTitle);
         const auto* error = dynamic_cast<const AppError*>(&e);
         if (error && error->number() == err::DeletedElsewhere)
-            letGoOfVanishedRecord();
+            letGoOfVanishedRecord(slot);
+        else if (!adding)
+            FG1->model().slotChanged(slot);  // the grid lists the record as stored now
         return false;
     }
     rememberShown();
     resumeNext([&] { Update_Display(); });
-    resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+    resumeNext(
+        [&] { showRowChange(adding ? RowChange::Added : RowChange::Changed, rs->currentSlot()); });
     resumeNext([&] { Lock_Display(true); });
     cmdSave->hide();
     cmdCancel->hide();

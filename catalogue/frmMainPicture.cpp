@@ -1,9 +1,9 @@
 // The record's picture: choosing it (cmdSelect), storing it with the save, and showing it
-// with the record, embedded through the scratch file or linked to its file.
-#include <QFile>
+// with the record, embedded (decoded in memory) or linked to its file.
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "AppError.h"
 #include "Collection.h"
@@ -20,7 +20,7 @@
 namespace kbs {
 
 namespace {
-constexpr qint64 kChunk = 100;  // bytes read from the record at a time
+constexpr qint64 kChunk = 4 * 1024 * 1024;  // bytes read from the record at a time
 constexpr qint64 kMegabyte = 1024 * 1024;
 
 // Says so and returns true when a picture file is larger than a record takes.
@@ -121,8 +121,8 @@ void frmMain::Load_Picture(const QString& sImage) {
     }
 }
 
-// The picture step of the display: an embedded picture through the scratch file, else the
-// linked file. Every step stands alone.
+// The picture step of the display: an embedded picture from memory, else the linked file.
+// Every step stands alone.
 void frmMain::showStoredPicture() {
     const QString pic = QString::fromLatin1(collection::PictureColumn);
     const QString path = QString::fromLatin1(collection::PicturePathColumn);
@@ -147,46 +147,24 @@ void frmMain::showStoredPicture() {
     Option1[0]->setChecked(true);
     Option1[1]->setChecked(false);
     txtPicDir->setText(QString());
-    const QString scratch = ProgramInfo::path(mainText::ScratchPicture);
+    // Read in large chunks and decoded in memory: nothing is written to the collection folder,
+    // so a folder that cannot be written shows its pictures all the same. A value larger than a
+    // picture file may be is not read at all.
+    if (size > MaxPictureFileBytes)
+        return;
+    QByteArray bytes;
     resumeNext([&] {
-        if (QFileInfo::exists(scratch))
-            QFile::remove(scratch);
-    });
-    QFile file(scratch);
-    bool written = resumeNext([&] {
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw AppError(err::PathFileAccess, QStringLiteral("Display"), file.errorString());
-    });
-    // Where the program directory cannot be written the picture is shown from memory.
-    QByteArray inMemory;
-    qint32 offset = 0;
-    auto field = rs->fields(pic);
-    while (offset < size) {
-        QByteArray chunk;
-        if (!resumeNext([&] { chunk = field.getChunk(kChunk); }))
-            break;
-        if (written) {
-            if (file.write(chunk) != chunk.size()) {
-                // A full disk: fall back to the bytes in memory, read whole.
-                written = false;
-                resumeNext([&] { inMemory = field.value().toByteArray(); });
-                break;
-            }
-        } else {
-            inMemory.append(chunk);
+        bytes.reserve(qsizetype(size));
+        auto field = rs->fields(pic);
+        while (bytes.size() < size) {
+            const QByteArray chunk = field.getChunk(std::min(kChunk, size - bytes.size()));
+            if (chunk.isEmpty())
+                break;  // the value changed under us: decode what there is
+            bytes.append(chunk);
         }
-        if (chunk.isEmpty())
-            break;
-        offset += qint32(kChunk);
-    }
-    resumeNext([&] { file.close(); });
-    if (written) {
-        resumeNext([&] { Load_Picture(scratch); });
-        resumeNext([&] { QFile::remove(scratch); });
-    } else {
-        QFile::remove(scratch);
-        resumeNext([&] { imgPicture->setPicture(loadPictureBytes(inMemory, pictureFill())); });
-    }
+    });
+    // What is not a picture leaves the picture box empty, as the display cleared it.
+    resumeNext([&] { imgPicture->setPicture(loadPictureBytes(bytes, pictureFill())); });
 }
 
 }  // namespace kbs

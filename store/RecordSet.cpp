@@ -214,17 +214,19 @@ void RecordSet::open(const QString& source, Connection& connection, int, int, in
         snapshotSql.assign(sql.constData(), size_t(sql.size()));
     }
     sqlite::Stmt stmt(db, snapshotSql, kSource);
-    std::vector<Row> rows;
     m_conn = &connection;
     m_nextSerial = 1;
+    m_arena.clear();
+    m_slots.clear();
+    m_order.clear();
+    const auto inArena = [this](size_t n) { return m_arena.place(n); };
     while (stmt.step(kSource)) {
-        Row row;
-        Bookmark key =
+        const Bookmark key =
             m_rowidCol >= 0 ? sqlite3_column_int64(stmt.get(), m_rowidStmtCol) : m_nextSerial++;
-        buildRow(stmt.get(), row, key);
-        rows.push_back(std::move(row));
+        const std::string_view bytes = buildRow(stmt.get(), inArena);
+        m_order.push_back(Slot(m_slots.size()));
+        m_slots.push_back(Row{key, bytes.data(), static_cast<std::uint32_t>(bytes.size())});
     }
-    m_rows = std::move(rows);
     m_source = source;
     m_open = true;
     m_pos = 0;
@@ -237,8 +239,9 @@ void RecordSet::open(const QString& source, Connection& connection, int, int, in
 
 void RecordSet::close() noexcept {
     resetChunk();
-    m_rows.clear();
-    m_rows.shrink_to_fit();
+    m_slots = {};
+    m_order = {};
+    m_arena.clear();
     m_cols.clear();
     m_pending.clear();
     m_open = false;
@@ -261,7 +264,41 @@ std::string RecordSet::selectList(bool useOrigin) const {
     return out;
 }
 
-void RecordSet::buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const {
+// ---------------------------------------------------------------- the snapshot's rows
+
+const char* RecordSet::Arena::keep(std::string_view bytes) {
+    char* at = place(bytes.size());
+    if (!bytes.empty())
+        std::memcpy(at, bytes.data(), bytes.size());
+    return at;
+}
+
+char* RecordSet::Arena::place(std::size_t n) {
+    if (m_blocks.empty() || m_used + n > m_size) {
+        // Blocks grow with the snapshot, so that 100,000 rows take a few dozen allocations.
+        constexpr std::size_t kFirst = 256 * 1024, kLargest = 16 * 1024 * 1024;
+        const std::size_t next = m_blocks.empty() ? kFirst : std::min(m_size * 2, kLargest);
+        m_size = std::max(next, n);
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(m_size));
+        m_used = 0;
+    }
+    char* at = m_blocks.back().get() + m_used;
+    m_used += n;
+    return at;
+}
+
+void RecordSet::Arena::clear() noexcept {
+    m_blocks.clear();
+    m_blocks.shrink_to_fit();
+    m_used = m_size = 0;
+}
+
+RecordSet::Row RecordSet::keep(Bookmark key, std::string_view bytes) {
+    return Row{key, m_arena.keep(bytes), static_cast<std::uint32_t>(bytes.size())};
+}
+
+std::string_view RecordSet::buildRow(sqlite3_stmt* stmt,
+                                     const std::function<char*(size_t)>& place) const {
     const size_t n = m_cols.size();
     // One pass reads each value once; the second copies them into one allocation.
     struct Src {
@@ -312,9 +349,7 @@ void RecordSet::buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const {
         ++sc;
     }
     const size_t header = n * sizeof(Cell);
-    row.key = key;
-    row.data.resize(header + payload);
-    char* out = row.data.data();
+    char* out = place(header + payload);
     size_t off = header;
     for (size_t i = 0; i < n; ++i) {
         Cell& cell = cells[i];
@@ -334,30 +369,60 @@ void RecordSet::buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const {
         off += size_t(cell.len);
     }
     std::memcpy(out, cells.data(), header);
+    return std::string_view(out, header + payload);
 }
 
-RecordSet::Cell RecordSet::cellOf(const Row& row, int position) const {
+RecordSet::Cell RecordSet::cellOf(const Row& row, int position) {
     Cell c;
-    std::memcpy(&c, row.data.data() + size_t(position) * sizeof(Cell), sizeof(Cell));
+    std::memcpy(&c, row.data + size_t(position) * sizeof(Cell), sizeof(Cell));
     return c;
 }
 
-RecordSet::Row RecordSet::readRow(Bookmark key) const {
-    Row row;
-    if (!readRowIfThere(key, row))
+RecordSet::Row RecordSet::readRow(Bookmark key) {
+    std::string bytes;
+    if (!readRowIfThere(key, bytes))
         noCurrentRecord();
-    return row;
+    return keep(key, bytes);
 }
 
-bool RecordSet::readRowIfThere(Bookmark key, Row& row) const {
+bool RecordSet::readRowIfThere(Bookmark key, std::string& out) const {
     const std::string sql = "SELECT " + selectList(true) + " FROM " +
                             sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
     sqlite::Stmt stmt(m_conn->handle(), sql, kSource);
     sqlite3_bind_int64(stmt.get(), 1, key);
     if (!stmt.step(kSource))
         return false;
-    buildRow(stmt.get(), row, key);
+    buildRow(stmt.get(), [&out](size_t n) {
+        out.resize(n);
+        return out.data();
+    });
     return true;
+}
+
+RecordSet::Slot RecordSet::currentSlot() const {
+    currentRow();  // throws without a current record
+    return m_order[size_t(m_pos)];
+}
+
+std::string_view RecordSet::shownUtf8At(Slot slot, int position, std::string& scratch) const {
+    if (slot >= m_slots.size() || position < 0 || position >= fieldCount())
+        return {};
+    const Row& row = m_slots[slot];
+    const Cell c = cellOf(row, position);
+    if (c.len >= 0)
+        return std::string_view(row.data + c.off, size_t(c.len));
+    if (c.len == kCut) {
+        std::int32_t shown = 0;
+        std::memcpy(&shown, row.data + c.off, sizeof shown);
+        return std::string_view(row.data + c.off + sizeof shown, size_t(shown));
+    }
+    if (c.len == kNull)
+        return {};
+    // Not in the snapshot: read from the database, its beginning only.
+    scratch = fetch(row.key, position).text;
+    if (scratch.size() > size_t(kShownBytes))
+        scratch.resize(size_t(utf8Prefix(scratch.data(), kShownBytes)));
+    return scratch;
 }
 
 // Optimistic locking: inside the write's transaction, the row must still be as this record set
@@ -366,18 +431,18 @@ bool RecordSet::readRowIfThere(Bookmark key, Row& row) const {
 // shows as stored and a second attempt is a choice made knowing it. When another program
 // deleted it, the snapshot lets it go as after a Delete: the set no longer counts or shows it.
 void RecordSet::requireUnchanged(const char* refused, const char* ifDeleted) {
-    Row& seen = m_rows[size_t(m_pos)];
-    Row now;
+    Row& seen = m_slots[m_order[size_t(m_pos)]];
+    std::string now;
     if (!readRowIfThere(seen.key, now)) {
         forgetSeen(seen.key);
-        m_rows.erase(m_rows.begin() + m_pos);
+        m_order.erase(m_order.begin() + m_pos);
         m_deletedCurrent = true;
         throw AppError(err::DeletedElsewhere, kSource,
                        QStringLiteral("Another program deleted this record after it was read "
                                       "here. %1")
                            .arg(QString::fromUtf8(ifDeleted)));
     }
-    bool changed = now.data != seen.data;
+    bool changed = std::string_view(now) != seen.bytes();
     // The picture and the columns after it are not in the snapshot: those this record set
     // showed are compared as first seen (a picture by its type and length only).
     for (auto it = m_seen.lower_bound({seen.key, 0});
@@ -389,7 +454,7 @@ void RecordSet::requireUnchanged(const char* refused, const char* ifDeleted) {
         }
     }
     if (changed) {
-        seen = std::move(now);
+        seen = keep(seen.key, now);
         m_looked = Looked{};
         sqlite::fail(kSource, QStringLiteral("Another program changed this record after it was "
                                              "read here. %1")
@@ -422,7 +487,7 @@ bool RecordSet::bof() const {
     requireOpen();
     if (m_addingNew)
         return false;
-    if (m_rows.empty())
+    if (m_order.empty())
         return true;
     return m_pos < 0;
 }
@@ -431,11 +496,11 @@ bool RecordSet::eof() const {
     requireOpen();
     if (m_addingNew)
         return false;
-    if (m_rows.empty())
+    if (m_order.empty())
         return true;
     if (m_deletedCurrent)
         return false;
-    return m_pos >= static_cast<long>(m_rows.size());
+    return m_pos >= static_cast<long>(m_order.size());
 }
 
 bool RecordSet::hasCurrentRecord() const {
@@ -443,7 +508,7 @@ bool RecordSet::hasCurrentRecord() const {
         return false;
     if (m_addingNew)
         return true;
-    return !m_deletedCurrent && m_pos >= 0 && m_pos < static_cast<long>(m_rows.size());
+    return !m_deletedCurrent && m_pos >= 0 && m_pos < static_cast<long>(m_order.size());
 }
 
 void RecordSet::leaveRecord() {
@@ -469,7 +534,7 @@ void RecordSet::moveLast() {
     requireOpen();
     leaveRecord();
     m_deletedCurrent = false;
-    m_pos = m_rows.empty() ? 0 : static_cast<long>(m_rows.size()) - 1;
+    m_pos = m_order.empty() ? 0 : static_cast<long>(m_order.size()) - 1;
 }
 
 void RecordSet::moveNext() {
@@ -490,13 +555,13 @@ void RecordSet::movePrevious() {
     leaveRecord();
     m_deletedCurrent = false;
     --m_pos;
-    if (m_rows.empty())
+    if (m_order.empty())
         m_pos = 0;
 }
 
 long RecordSet::recordCount() const {
     requireOpen();
-    return static_cast<long>(m_rows.size());
+    return static_cast<long>(m_order.size());
 }
 
 RecordSet::Bookmark RecordSet::bookmark() const {
@@ -505,19 +570,20 @@ RecordSet::Bookmark RecordSet::bookmark() const {
 
 void RecordSet::setBookmark(Bookmark b) {
     requireOpen();
-    auto it = std::find_if(m_rows.begin(), m_rows.end(), [b](const Row& r) { return r.key == b; });
-    if (it == m_rows.end())
+    auto it =
+        std::find_if(m_order.begin(), m_order.end(), [&](Slot s) { return m_slots[s].key == b; });
+    if (it == m_order.end())
         noCurrentRecord();
     leaveRecord();
     m_deletedCurrent = false;
-    m_pos = static_cast<long>(it - m_rows.begin());
+    m_pos = static_cast<long>(it - m_order.begin());
 }
 
 const RecordSet::Row& RecordSet::currentRow() const {
     requireOpen();
-    if (m_addingNew || m_deletedCurrent || m_pos < 0 || m_pos >= static_cast<long>(m_rows.size()))
+    if (m_addingNew || m_deletedCurrent || m_pos < 0 || m_pos >= static_cast<long>(m_order.size()))
         noCurrentRecord();
-    return m_rows[size_t(m_pos)];
+    return m_slots[m_order[size_t(m_pos)]];
 }
 
 // ---------------------------------------------------------------- fields
@@ -588,7 +654,7 @@ QVariant RecordSet::value(int position) const {
             return readLazy(row.key, position);
         return QString::fromStdString(v.text);
     }
-    return QString::fromUtf8(row.data.data() + c.off, c.len);
+    return QString::fromUtf8(row.data + c.off, c.len);
 }
 
 std::string RecordSet::utf8(int position) const {
@@ -607,7 +673,7 @@ bool RecordSet::peekUtf8(int position, std::string_view& out) const {
     const Cell c = cellOf(row, position);
     if (c.len < 0)
         return false;
-    out = std::string_view(row.data.data() + c.off, size_t(c.len));
+    out = std::string_view(row.data + c.off, size_t(c.len));
     return true;
 }
 
@@ -652,8 +718,8 @@ bool RecordSet::peekShownUtf8(int position, std::string_view& out) const {
     if (c.len != kCut)
         return false;
     std::int32_t shown = 0;
-    std::memcpy(&shown, row.data.data() + c.off, sizeof shown);
-    out = std::string_view(row.data.data() + c.off + sizeof shown, size_t(shown));
+    std::memcpy(&shown, row.data + c.off, sizeof shown);
+    out = std::string_view(row.data + c.off + sizeof shown, size_t(shown));
     return true;
 }
 
@@ -809,7 +875,7 @@ QByteArray RecordSet::getChunk(int position, qint64 n) {
         if (c.len <= kLazy && lookUp(row.key, position).type != SQLITE_BLOB)
             other = &m_looked;
         if (c.len >= 0) {
-            out = QByteArray(row.data.data() + c.off + m_chunkOffset, take);
+            out = QByteArray(row.data + c.off + m_chunkOffset, take);
         } else if (other) {
             out = QByteArray(other->text.data() + m_chunkOffset, take);
         } else {
@@ -956,9 +1022,10 @@ void RecordSet::update() {
                 sqlite::fail(kSource, kNoKeyLeft);
             throw;
         }
-        Row row = readRow(key);
-        m_rows.push_back(std::move(row));
-        m_pos = static_cast<long>(m_rows.size()) - 1;
+        const Row row = readRow(key);
+        m_order.push_back(Slot(m_slots.size()));
+        m_slots.push_back(row);
+        m_pos = static_cast<long>(m_order.size()) - 1;
         m_addingNew = false;
     } else {
         key = currentRow().key;
@@ -988,7 +1055,7 @@ void RecordSet::update() {
                     cancelUpdate();
                 throw;
             }
-            m_rows[size_t(m_pos)] = readRow(key);
+            m_slots[m_order[size_t(m_pos)]] = readRow(key);
             forgetSeen(key);
         }
         m_editing = false;
@@ -1057,7 +1124,7 @@ void RecordSet::deleteCurrent() {
     for (auto& p : m_pending)
         p = Pending{};
     forgetSeen(key);
-    m_rows.erase(m_rows.begin() + m_pos);
+    m_order.erase(m_order.begin() + m_pos);
     m_deletedCurrent = true;
 }
 

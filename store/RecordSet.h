@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -112,6 +113,17 @@ public:
     QByteArray getChunk(int position, qint64 n);
     void appendChunk(int position, const QByteArray& bytes);
 
+    // The snapshot's rows for a list that shows them, without a copy. Each row has a slot for
+    // as long as the record set stays open: a save changes its slot's texts in place, a new
+    // record gets a new slot, and a deleted record's slot keeps its last texts but leaves the
+    // record order.
+    using Slot = std::uint32_t;
+    const std::vector<Slot>& slotsInOrder() const { return m_order; }
+    Slot currentSlot() const;  // throws without a stored current record
+    // The text of a field of a row as a list shows it (empty for Null, the beginning of a very
+    // long value); a value not in the snapshot is read into scratch.
+    std::string_view shownUtf8At(Slot slot, int position, std::string& scratch) const;
+
 private:
     struct Column {
         std::string name;
@@ -129,9 +141,24 @@ private:
     // bytes, at off) and reads the whole of it like a value not in the snapshot.
     static constexpr std::int32_t kCut = -3;
     static constexpr std::int32_t kShownBytes = ShownBytes;
+    // A row of the snapshot: its cells, then its texts, in the arena.
     struct Row {
-        Bookmark key;
-        std::string data;  // the cells, then the texts
+        Bookmark key = 0;
+        const char* data = nullptr;
+        std::uint32_t size = 0;
+        std::string_view bytes() const { return {data, size}; }
+    };
+    // The snapshot's bytes: few large blocks, each row in one piece, never moved.
+    class Arena {
+    public:
+        char* place(std::size_t n);  // room for n bytes
+        const char* keep(std::string_view bytes);
+        void clear() noexcept;
+
+    private:
+        std::vector<std::unique_ptr<char[]>> m_blocks;
+        std::size_t m_used = 0;
+        std::size_t m_size = 0;
     };
     // A value that is not in the snapshot, as last looked up: its type, and its size (long
     // binary) or its text (anything else).
@@ -153,11 +180,13 @@ private:
     void requireOpen() const;
     void requireField(int position) const;
     const Row& currentRow() const;  // throws without a stored current record
-    Cell cellOf(const Row& row, int position) const;
-    void buildRow(sqlite3_stmt* stmt, Row& row, Bookmark key) const;
+    static Cell cellOf(const Row& row, int position);
+    // Writes the statement's row where place(size) says; returns its bytes.
+    std::string_view buildRow(sqlite3_stmt* stmt, const std::function<char*(size_t)>& place) const;
     std::string selectList(bool useOrigin) const;
-    Row readRow(Bookmark key) const;
-    bool readRowIfThere(Bookmark key, Row& row) const;
+    Row keep(Bookmark key, std::string_view bytes);
+    Row readRow(Bookmark key);
+    bool readRowIfThere(Bookmark key, std::string& out) const;
     void requireUnchanged(const char* refused, const char* ifDeleted);
     bool keysUsedUp() const;
     void beginEdit();
@@ -175,7 +204,9 @@ private:
     bool m_open = false;
     QString m_source;
     std::vector<Column> m_cols;
-    std::vector<Row> m_rows;
+    Arena m_arena;
+    std::vector<Row> m_slots;   // every row read, by slot
+    std::vector<Slot> m_order;  // the records, in order: m_pos indexes this
     std::string m_baseTable;
     int m_rowidCol = -1;
     int m_rowidStmtCol = -1;  // where the snapshot's statement delivers the key

@@ -1,4 +1,4 @@
-// Showing a record (fields, Null and " ", embedded and linked pictures, the scratch file),
+// Showing a record (fields, Null and " ", embedded and linked pictures, a read-only folder),
 // choosing a picture through a scripted file dialog, the condition buttons, and large and
 // odd input in every field, which round-trips exactly or is refused with a clear message.
 #include <QtTest>
@@ -47,7 +47,10 @@ private Q_SLOTS:
         env.addRecord({{"picpath", env.path(u"gone.jpg"_s)}});
         env.addRecord({{"binpicdata", pictureBytes("JPG", 20, 10)}, {"picpath", "/elsewhere.jpg"}});
         env.addRecord({{"picpath", QVariant()}});
-        env.writeFile(u"ok.jpg"_s, "stale, not a picture");
+        // An embedded picture is decoded in memory: a collection folder that cannot be written
+        // shows it, and a file of the collector's own is neither written nor removed.
+        env.writeFile(u"ok.jpg"_s, "the collector's own");
+        QVERIFY(env.makeReadOnly(env.dir()));
         test::Window win(env);
         QCOMPARE(win->imgPicture->picture().size(), QSize(40, 30));
         QVERIFY(win->Option1[1]->isChecked());
@@ -59,14 +62,16 @@ private Q_SLOTS:
         QCOMPARE(win->imgPicture->picture().size(), QSize(20, 10));
         QVERIFY(win->Option1[0]->isChecked());
         QCOMPARE(win->txtPicDir->text(), QString());  // embedded wins over the path
-        QVERIFY(!QFileInfo::exists(env.path(u"ok.jpg"_s)));
+        QCOMPARE(QDir(env.dir()).entryList(QDir::Files),
+                 QStringList({"car.bmp", "mydb.mdb", "ok.jpg"}));
+        QCOMPARE(env.readFile(u"ok.jpg"_s), "the collector's own");
         win.show(4);  // the picture before is not left showing
         QVERIFY(!win->imgPicture->hasPicture());
         QCOMPARE(win->txtPicDir->text(), QString());
     }
 
-    // A file or a stored value that is no picture shows an empty picture box, says nothing
-    // (the strict prompts fail the case on any message) and leaves no scratch file.
+    // A file or a stored value that is no picture shows an empty picture box and says nothing
+    // (the strict prompts fail the case on any message).
     void badPicturesShowNothingAndSayNothing_data() {
         QTest::addColumn<QByteArray>("bytes");
         QByteArray jpeg = pictureBytes("JPG", 300, 300);
@@ -97,7 +102,6 @@ private Q_SLOTS:
         QVERIFY(win->imgPicture->hasPicture());
         win.show(2);
         QVERIFY(!win->imgPicture->hasPicture());
-        QVERIFY(!QFileInfo::exists(env.path(u"ok.jpg"_s)));
         QVERIFY(env.prompts().shown.isEmpty());
     }
 
@@ -159,7 +163,6 @@ private Q_SLOTS:
         // Shown, and kept no larger than the picture box needs.
         QVERIFY(win->imgPicture->picture().width() <= 2 * win->imgPicture->width() + 1);
         QCOMPARE(win->imgPicture->picture().pixelColor(10, 10), QColor(30, 120, 200));
-        QVERIFY(!QFileInfo::exists(env.path(u"ok.jpg"_s)));
     }
 
     // Chosen, stored in the catalogue, then as a file pointer; the dialog as the program

@@ -173,8 +173,9 @@ private Q_SLOTS:
         const char* changed = "UPDATE table1 SET Description = 'theirs' WHERE ID = 1";
         const char* deleted = "DELETE FROM table1 WHERE ID = 1";
         const QStringList both{"first", "second"};
-        QTest::addRow("save, changed") << "Save" << changed << "Another program changed this"
-                                       << "first" << both << "Cancel:theirs";
+        QTest::addRow("save, changed")
+            << "Save" << changed << "Another program changed this"
+            << "first" << QStringList{"theirs", "second"} << "Cancel:theirs";
         QTest::addRow("save, picture changed")
             << "Save"
             << "UPDATE table1 SET picpath = 'theirs.jpg', binpicdata = x'00' WHERE ID = 1"

@@ -57,6 +57,39 @@ private Q_SLOTS:
         }
     }
 
+    // A save and a deletion change one row of a sorted grid: the marker, the order of the
+    // other rows and the current row stay. A saved record keeps its row and a new one is listed
+    // last, until the next sort; after a deletion the next record is shown.
+    void saveAndDeleteKeepTheSort() {
+        test::TestEnv env;
+        test::threeCars(env);
+        test::Window win(env);
+        win.clickHeading(1);
+        win.clickHeading(1);
+        win.clickRow(2);  // Beetle, ID 1
+        win.press("Edit");
+        win.setField(1, u"Zephyr"_s);
+        win.save();
+        QCOMPARE(win.grid().textMatrix(0, 1), u"Descriptionv"_s);
+        QCOMPARE(win.column(1), QStringList({"Cortina", "Zephyr", "alfa"}));
+        QCOMPARE(win.grid().row(), 2);
+        win.press("Add");
+        win.setField(1, u"Anglia"_s);
+        win.save();
+        QCOMPARE(win.column(1), QStringList({"Cortina", "Zephyr", "alfa", "Anglia"}));
+        QCOMPARE(win.grid().row(), 4);
+        QCOMPARE(win.field(1), u"Anglia"_s);
+        win.clickRow(2);
+        env.prompts().answerMsg(mb::OK);
+        win.press("Delete");
+        QCOMPARE(win.grid().textMatrix(0, 1), u"Descriptionv"_s);
+        QCOMPARE(win.column(1), QStringList({"Cortina", "alfa", "Anglia"}));
+        QCOMPARE(win.field(1), u"alfa"_s);
+        QCOMPARE(win.grid().row(), 2);
+        win.clickHeading(1);
+        QCOMPARE(win.column(1), QStringList({"alfa", "Anglia", "Cortina"}));
+    }
+
     // ------------------------------------------------------------ modes and save
 
     void addCancelAndEdit() {
