@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QStatusBar>
 
+#include "AppError.h"
 #include "Backup.h"
 #include "FileDialogQt.h"
 #include "ProgramDirectory.h"
@@ -42,13 +43,15 @@ int main(int argc, char** argv) {
 
     // A portable copy keeps its files beside the executable; an installed program keeps them
     // in the user's own folder, made on the first start.
-    QString why;
-    const QString dir = kbs::programdir::choose(QCoreApplication::applicationDirPath(),
-                                                &kbs::schema::createEmptyCatalogue, &why);
-    if (dir.isEmpty()) {
-        prompts.msgBox(
-            QStringLiteral("The folder for your collection cannot be prepared: %1.").arg(why),
-            kbs::mb::OKOnly | kbs::mb::Critical, QStringLiteral("Kerbside Manager"));
+    QString dir;
+    try {
+        dir = kbs::programdir::choose(QCoreApplication::applicationDirPath(),
+                                      &kbs::schema::createEmptyCatalogue);
+    } catch (const kbs::AppError& e) {
+        prompts.msgBox(QApplication::translate(
+                           "main", "The folder for your collection cannot be prepared: %1.")
+                           .arg(e.description()),
+                       kbs::mb::OKOnly | kbs::mb::Critical, QStringLiteral("Kerbside Manager"));
         return 1;
     }
     kbs::ProgramInfo::setDirectoryOverride(dir);

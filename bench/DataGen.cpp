@@ -47,9 +47,7 @@ void check(int rc, sqlite3* db) {
 void generateCatalogue(const QString& path, int n, int pictureRecords, const QByteArray& picture,
                        bool keepPath) {
     QFile::remove(path);
-    QString error;
-    if (!schema::createEmptyCatalogue(path, &error))
-        throw std::runtime_error(error.toStdString());
+    schema::createEmptyCatalogue(path);
     sqlite3* db = nullptr;
     check(sqlite3_open(path.toUtf8().constData(), &db), db);
     // A file the benchmark makes again when it is damaged: no journal, no waiting for the disk.

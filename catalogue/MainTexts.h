@@ -56,6 +56,7 @@ inline const QString FieldRefused = QStringLiteral(
     "or Cancel.");
 
 // ---- the grid
+inline const QString ShowFailed = QStringLiteral("The record could not be shown:\r\n\r\n%1");
 inline const QString SortErrorTitle = QStringLiteral("Sort Error");
 
 // ---- deletion

@@ -168,7 +168,7 @@ private:
     void showStoredPicture();
     static QString cutLongLines(const QString& value, bool& cut);
     QSize pictureFill() const;
-    void storeChosenPicture();
+    void storeChosenPicture();  // throws AppError when the record refuses the picture
     void setStatusText(const QString& text);
     void deleteScratchFiles();
     void showReport(const QString& query, const QString& caption);

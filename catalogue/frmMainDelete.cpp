@@ -42,7 +42,7 @@ void frmMain::Delete_Record() {
             try {
                 deleted = rs->currentSlot();
                 rs->deleteCurrent();
-                resumeNext([&] { rs->update(); });
+                rs->update();  // nothing is pending: the delete is written already
             } catch (const AppError& e) {
                 const bool gone = e.number() == err::DeletedElsewhere;
                 prompts().msgBox(

@@ -153,7 +153,14 @@ QString frmMain::GetInfo(const QString& strSearch) {
             }
         }
         Update_Display();
-    } catch (const std::exception&) {
+    } catch (const AppError& e) {
+        // A record that is not there ends the lookup quietly; anything else is said.
+        if (e.number() != err::NoCurrentRecord)
+            prompts().msgBox(mainText::ShowFailed.arg(e.description()), mb::OKOnly | mb::Critical,
+                             mainText::AppTitle);
+    } catch (const std::exception& e) {
+        prompts().msgBox(mainText::ShowFailed.arg(QString::fromUtf8(e.what())),
+                         mb::OKOnly | mb::Critical, mainText::AppTitle);
     }
     return {};
 }

@@ -152,14 +152,15 @@ bool frmMain::Save_Record() {
             return false;
         }
     }
-    storeChosenPicture();
 
-    // The database has the last word: a refused record is not a saved record.
+    // The picture is stored with the record, and the database has the last word: a refused
+    // record is not a saved record.
     const bool adding = rs->isAddingNew();
     RecordSet::Slot slot = 0;
     try {
         if (!adding)
             slot = rs->currentSlot();
+        storeChosenPicture();
         rs->update();
     } catch (const std::exception& e) {
         const QString why = QString::fromUtf8(e.what());

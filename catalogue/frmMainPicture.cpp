@@ -76,12 +76,12 @@ void frmMain::storeChosenPicture() {
     const QString pathCol = QString::fromLatin1(collection::PicturePathColumn);
     const QString path = collection::trimSpaces(txtPicDir->text());
     if (Option1[1]->isChecked() && !path.isEmpty()) {
-        resumeNext([&] { rs->fields(pathCol).setValue(path); });
-        resumeNext([&] { rs->fields(pic).appendChunk(QByteArray()); });
+        rs->fields(pathCol).setValue(path);
+        rs->fields(pic).appendChunk(QByteArray());
         return;
     }
     if (path.isEmpty()) {
-        resumeNext([&] { rs->fields(pathCol).setValue(QString()); });
+        rs->fields(pathCol).setValue(QString());
         return;
     }
     // A chosen file that vanished, grew too large or cannot be read leaves the record's picture
@@ -96,8 +96,8 @@ void frmMain::storeChosenPicture() {
                          mb::OKOnly | mb::Exclamation, mainText::AppTitle);
         return;
     }
-    resumeNext([&] { rs->fields(pic).appendChunk(bytes); });
-    resumeNext([&] { rs->fields(pathCol).setValue(QString()); });
+    rs->fields(pic).appendChunk(bytes);
+    rs->fields(pathCol).setValue(QString());
 }
 
 // ---------------------------------------------------------------- showing

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "AppError.h"
 #include "Version.h"
 
 namespace kbs::programdir {
@@ -11,6 +12,7 @@ namespace kbs::programdir {
 namespace {
 const QString kCatalogue = QStringLiteral("mydb.mdb");
 const QString kFolder = QStringLiteral("kbsmgr");
+const QString kSource = QStringLiteral("Program directory");
 }  // namespace
 
 QString defaultsFor(const QString& executableDir) {
@@ -25,7 +27,7 @@ QString perUser() {
     return QDir::cleanPath(base + QLatin1Char('/') + kFolder);
 }
 
-QString choose(const QString& executableDir, const CatalogueMaker& makeCatalogue, QString* error) {
+QString choose(const QString& executableDir, const CatalogueMaker& makeCatalogue) {
     const QFileInfo portable(executableDir + QLatin1Char('/') + kCatalogue);
     if (portable.exists() || portable.isSymLink())
         return executableDir;
@@ -34,18 +36,14 @@ QString choose(const QString& executableDir, const CatalogueMaker& makeCatalogue
     const QString catalogue = dir + QLatin1Char('/') + kCatalogue;
     if (QFileInfo::exists(catalogue) || QFileInfo(catalogue).isSymLink())
         return dir;
-    auto fail = [&](const QString& why) {
-        if (error)
-            *error = why;
-        return QString();
-    };
     // The collection is private: the folder is made for its owner alone.
     if (!QFileInfo(dir).isDir() &&
         !(QDir().mkpath(QFileInfo(dir).path()) &&
           QDir().mkdir(dir,
                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)) &&
         !QFileInfo(dir).isDir())
-        return fail(QStringLiteral("the folder %1 cannot be made").arg(dir));
+        throw AppError(err::PathFileAccess, kSource,
+                       QStringLiteral("the folder %1 cannot be made").arg(dir));
 
     // The lists and the tips first, the catalogue last: a first start that was interrupted is
     // completed by the next one. QFile::copy never replaces a file that exists.
@@ -60,9 +58,12 @@ QString choose(const QString& executableDir, const CatalogueMaker& makeCatalogue
             QFile::copy(defaults.filePath(name), to))
             QFile::setPermissions(to, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
-    QString why;
-    if (!makeCatalogue(catalogue, &why) && !QFileInfo::exists(catalogue))
-        return fail(why);
+    try {
+        makeCatalogue(catalogue);
+    } catch (const AppError&) {
+        if (!QFileInfo::exists(catalogue))  // else another start made it meanwhile
+            throw;
+    }
     return dir;
 }
 

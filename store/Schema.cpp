@@ -18,6 +18,11 @@ namespace kbs::schema {
 namespace {
 const QString kSource = QStringLiteral("Catalogue");
 
+[[noreturn]] void cannotCreate(const QString& why) {
+    throw AppError(err::PathFileAccess, kSource,
+                   QStringLiteral("The catalogue cannot be created: %1.").arg(why));
+}
+
 const char* typeOf(collection::Kind k) {
     switch (k) {
         case collection::Kind::Id:
@@ -62,20 +67,15 @@ QString createTableSql() {
         .arg(QString::fromLatin1(TableName), cols.join(QStringLiteral(", ")));
 }
 
-bool createEmptyCatalogue(const QString& path, QString* error) {
-    auto failWith = [&](const QString& why) {
-        if (error)
-            *error = why;
-        return false;
-    };
+void createEmptyCatalogue(const QString& path) {
     if (QFileInfo::exists(path))
-        return failWith(QStringLiteral("%1 already exists").arg(path));
+        cannotCreate(QStringLiteral("%1 already exists").arg(path));
     // Build beside the target, under a scratch name of its own, and move into place only when
     // complete.
     QString temp;
     const int fd = scratchfiles::create(path, &temp);
     if (fd < 0)
-        return failWith(QStringLiteral("cannot create %1").arg(path));
+        cannotCreate(QStringLiteral("cannot create %1").arg(path));
     ::close(fd);
     sqlite3* db = nullptr;
     const QByteArray file = temp.toUtf8();
@@ -96,16 +96,15 @@ bool createEmptyCatalogue(const QString& path, QString* error) {
     sqlite3_close(db);
     if (!why.isEmpty()) {
         QFile::remove(temp);
-        return failWith(why);
+        cannotCreate(why);
     }
     // A hard link cannot replace an existing file, so a catalogue that appeared meanwhile
     // is never overwritten.
     if (::link(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
         QFile::remove(temp);
-        return failWith(QStringLiteral("cannot create %1").arg(path));
+        cannotCreate(QStringLiteral("cannot create %1").arg(path));
     }
     QFile::remove(temp);
-    return true;
 }
 
 void verifyCatalogue(sqlite3* db) {

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "AppError.h"
 #include "Schema.h"
 
 int main(int argc, char** argv) {
@@ -14,9 +15,10 @@ int main(int argc, char** argv) {
     const QString path = QString::fromLocal8Bit(argv[1]);
     if (QFileInfo::exists(path))
         return 0;
-    QString error;
-    if (!kbs::schema::createEmptyCatalogue(path, &error)) {
-        std::fprintf(stderr, "kbsmgr-initdb: %s\n", qPrintable(error));
+    try {
+        kbs::schema::createEmptyCatalogue(path);
+    } catch (const kbs::AppError& e) {
+        std::fprintf(stderr, "kbsmgr-initdb: %s\n", qPrintable(e.description()));
         return 1;
     }
     std::printf("created an empty catalogue: %s\n", qPrintable(path));

@@ -36,8 +36,7 @@ private Q_SLOTS:
         QVERIFY(env.makeReadOnly(defaults) && env.makeReadOnly(bin));
         qputenv("XDG_DATA_HOME", data.path().toUtf8());
 
-        QString why;
-        const QString dir = programdir::choose(bin, &schema::createEmptyCatalogue, &why);
+        const QString dir = programdir::choose(bin, &schema::createEmptyCatalogue);
         QCOMPARE(dir, data.filePath(QStringLiteral("kbsmgr")));
         QCOMPARE(QDir(dir).entryList(QDir::Files),
                  (QStringList{QStringLiteral("mydb.mdb")} + seeds));
@@ -58,7 +57,7 @@ private Q_SLOTS:
         list.close();
 
         // The next start finds both as they were.
-        QCOMPARE(programdir::choose(bin, &schema::createEmptyCatalogue, &why), dir);
+        QCOMPARE(programdir::choose(bin, &schema::createEmptyCatalogue), dir);
         list.open(QIODevice::ReadOnly);
         QCOMPARE(list.readAll(), QByteArray("Sold\r\n"));
         QFile::copy(dir + QStringLiteral("/mydb.mdb"), env.dbPath());
@@ -68,9 +67,9 @@ private Q_SLOTS:
 
         // A portable copy: its own folder, and nothing made for the user.
         QTemporaryDir portable, otherData;
-        QVERIFY(schema::createEmptyCatalogue(portable.filePath(QStringLiteral("mydb.mdb"))));
+        schema::createEmptyCatalogue(portable.filePath(QStringLiteral("mydb.mdb")));
         qputenv("XDG_DATA_HOME", otherData.path().toUtf8());
-        QCOMPARE(programdir::choose(portable.path(), &schema::createEmptyCatalogue, &why),
+        QCOMPARE(programdir::choose(portable.path(), &schema::createEmptyCatalogue),
                  portable.path());
         QVERIFY(QDir(otherData.path()).isEmpty());
         qunsetenv("XDG_DATA_HOME");

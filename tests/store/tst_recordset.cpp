@@ -214,8 +214,7 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(env.dbPath()));
         env.writeFile(u"mydb.mdb"_s, QByteArray(4096, 'x'));
         QVERIFY_THROWS_EXCEPTION(AppError, cn.open());
-        QString error;
-        QVERIFY(!schema::createEmptyCatalogue(env.dbPath(), &error));
+        QVERIFY_THROWS_EXCEPTION(AppError, schema::createEmptyCatalogue(env.dbPath()));
         QCOMPARE(env.readFile(u"mydb.mdb"_s), QByteArray(4096, 'x'));
     }
 

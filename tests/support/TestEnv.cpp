@@ -185,9 +185,7 @@ TestEnv::~TestEnv() {
 }
 
 void TestEnv::createCatalogue() {
-    QString error;
-    if (!schema::createEmptyCatalogue(dbPath(), &error))
-        throw std::runtime_error(error.toStdString());
+    schema::createEmptyCatalogue(dbPath());
 }
 
 void TestEnv::writeFile(const QString& name, const QByteArray& bytes) const {
