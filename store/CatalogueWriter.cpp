@@ -17,7 +17,7 @@
 #include "Schema.h"
 #include "Sqlite.h"
 
-namespace kbs::legacy {
+namespace kbs {
 
 namespace {
 
@@ -42,15 +42,15 @@ StoreAs storeAsFor(collection::Kind kind) {
     }
 }
 
-std::optional<std::int64_t> idOf(const LegacyValue& v) {
+std::optional<std::int64_t> idOf(const SourceValue& v) {
     switch (v.kind) {
-        case LegacyValue::Kind::Integer:
+        case SourceValue::Kind::Integer:
             return v.integer;
-        case LegacyValue::Kind::Real:
+        case SourceValue::Kind::Real:
             if (std::isfinite(v.real) && v.real == std::trunc(v.real) && std::fabs(v.real) < 9e15)
                 return std::int64_t(v.real);
             return std::nullopt;
-        case LegacyValue::Kind::Text: {
+        case SourceValue::Kind::Text: {
             bool ok = false;
             const qint64 n = QString::fromStdString(v.bytes).trimmed().toLongLong(&ok);
             return ok ? std::optional<std::int64_t>(n) : std::nullopt;
@@ -207,12 +207,12 @@ void CatalogueWriter::setSourceColumns(const std::vector<std::string>& names) {
         fail(QString::fromUtf8(sqlite3_errmsg(m_db)));
 }
 
-void CatalogueWriter::addRecord(const std::vector<LegacyValue>& values) {
+void CatalogueWriter::addRecord(const std::vector<SourceValue>& values) {
     const long record = m_records + 1;
     std::int64_t id = 0;
     for (size_t p = 0; p < m_sourceOf.size(); ++p) {
         const int param = int(p) + 1;
-        const LegacyValue& v = values.at(size_t(m_sourceOf[p]));
+        const SourceValue& v = values.at(size_t(m_sourceOf[p]));
         int rc = SQLITE_OK;
         if (m_kindOf[p] == AsId) {
             if (v.isNull()) {
@@ -233,14 +233,14 @@ void CatalogueWriter::addRecord(const std::vector<LegacyValue>& values) {
             rc = sqlite3_bind_int64(m_insert, param, id);
         } else if (v.isNull()) {
             rc = sqlite3_bind_null(m_insert, param);
-        } else if (v.kind == LegacyValue::Kind::Blob || m_kindOf[p] == AsBinary) {
+        } else if (v.kind == SourceValue::Kind::Blob || m_kindOf[p] == AsBinary) {
             // An empty value stays an empty value, not Null.
             rc = v.bytes.empty() ? sqlite3_bind_zeroblob(m_insert, param, 0)
                                  : sqlite3_bind_blob64(m_insert, param, v.bytes.data(),
                                                        v.bytes.size(), SQLITE_STATIC);
-        } else if (m_kindOf[p] == AsAny && v.kind == LegacyValue::Kind::Integer) {
+        } else if (m_kindOf[p] == AsAny && v.kind == SourceValue::Kind::Integer) {
             rc = sqlite3_bind_int64(m_insert, param, v.integer);
-        } else if (m_kindOf[p] == AsAny && v.kind == LegacyValue::Kind::Real &&
+        } else if (m_kindOf[p] == AsAny && v.kind == SourceValue::Kind::Real &&
                    std::isfinite(v.real)) {
             rc = sqlite3_bind_double(m_insert, param, v.real);
         } else {
@@ -337,4 +337,4 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
         disk::syncPath(QFileInfo(m_target).absolutePath());
 }
 
-}  // namespace kbs::legacy
+}  // namespace kbs

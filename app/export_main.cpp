@@ -11,20 +11,13 @@
 // Exit status: 0 exported, 1 not exported (nothing written), 2 wrong arguments. Interrupted
 // (Ctrl+C, SIGTERM, SIGHUP), it stops within a few records and removes what it wrote.
 #include <QFile>
-#include <QString>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <exception>
-#include <new>
 
-#include "AppError.h"
-#include "CsvExport.h"
+#include "CsvCommands.h"
 
 namespace {
-
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
 
 volatile std::sig_atomic_t g_stop = 0;
 
@@ -34,12 +27,7 @@ extern "C" void onStop(int) {
 
 int usage() {
     std::fprintf(stderr, "usage: kbsmgr-export [--] CATALOGUE.mdb OUT.csv\n");
-    return kExitUsage;
-}
-
-int failed(const QString& message) {
-    std::fprintf(stderr, "kbsmgr-export: %s\n", message.toUtf8().constData());
-    return kExitFailed;
+    return kbs::exchange::kExitUsage;
 }
 
 }  // namespace
@@ -66,18 +54,6 @@ int main(int argc, char** argv) {
         action.sa_handler = onStop;
         ::sigaction(sig, &action, nullptr);
     }
-    try {
-        const auto summary =
-            kbs::exchange::exportCsv(QFile::decodeName(paths[0]), QFile::decodeName(paths[1]),
-                                     std::nullopt, [](long, long) { return g_stop == 0; });
-        for (const QString& note : summary.notes)
-            std::printf("note: %s\n", note.toUtf8().constData());
-        std::printf("exported %ld records, %ld pictures\n", summary.records, summary.pictures);
-        return 0;
-    } catch (const kbs::AppError& e) {
-        return failed(e.description());
-    } catch (const std::bad_alloc&) {
-        return failed(QStringLiteral("There was not enough memory to export %1.")
-                          .arg(QFile::decodeName(paths[0])));
-    }
+    return kbs::exchange::runCsvExport(QFile::decodeName(paths[0]), QFile::decodeName(paths[1]),
+                                       &g_stop);
 }

@@ -32,24 +32,24 @@ double msSince(const QElapsedTimer& t) {
     return double(t.nsecsElapsed()) / 1e6;
 }
 
-std::vector<LegacyValue> syntheticRecord(long id, const std::string& picture) {
-    std::vector<LegacyValue> row;
+std::vector<SourceValue> syntheticRecord(long id, const std::string& picture) {
+    std::vector<SourceValue> row;
     for (const auto& c : collection::columns) {
         switch (c.kind) {
             case collection::Kind::Id:
-                row.push_back(LegacyValue::ofInteger(id));
+                row.push_back(SourceValue::ofInteger(id));
                 break;
             case collection::Kind::Binary:
-                row.push_back(LegacyValue::ofBlob(picture));
+                row.push_back(SourceValue::ofBlob(picture));
                 break;
             case collection::Kind::Any:
-                row.push_back(LegacyValue::ofReal(20.5, "20.5"));
+                row.push_back(SourceValue::ofReal(20.5, "20.5"));
                 break;
             case collection::Kind::Notes:
-                row.push_back(LegacyValue::ofText(std::string(400, 'n')));
+                row.push_back(SourceValue::ofText(std::string(400, 'n')));
                 break;
             default:
-                row.push_back(LegacyValue::ofText(std::string(c.name) + " " + std::to_string(id)));
+                row.push_back(SourceValue::ofText(std::string(c.name) + " " + std::to_string(id)));
         }
     }
     return row;
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
         const QString source = fixtures.filePath(QStringLiteral("fixture.mdb"));
         double openMs = 0, readMs = 0;
         long records = 0;
-        std::vector<LegacyValue> values;
+        std::vector<SourceValue> values;
         for (int i = 0; i < kRounds; ++i) {
             QElapsedTimer t;
             t.start();

@@ -7,14 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "LegacyValue.h"
+#include "SourceValue.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
 
-namespace kbs::legacy {
+namespace kbs {
 
-// Writes a new catalogue from the records of an old one.
+// Writes a new catalogue from the records of another source: a catalogue of the older program
+// (legacy/Conversion.h) or a CSV file (exchange/CsvImport.h).
 //
 // The catalogue is built in a scratch file beside the target, locked while it is written (see
 // PartFiles.h), and put in place under the target's name only by finish(), after every record
@@ -42,7 +43,7 @@ public:
 
     // Adds one record; values are in the order given to setSourceColumns. A record without an
     // ID gets a new one after the largest kept ID when the catalogue is finished.
-    void addRecord(const std::vector<LegacyValue>& values);
+    void addRecord(const std::vector<SourceValue>& values);
 
     // Numbers the records that had no ID, makes the autonumber continue after the largest ID
     // (and after autonumberCounter, the old file's counter, when given), checks the
@@ -77,4 +78,4 @@ private:
     QStringList m_notes;
 };
 
-}  // namespace kbs::legacy
+}  // namespace kbs
