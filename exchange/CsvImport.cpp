@@ -26,8 +26,6 @@ namespace kbs::exchange {
 
 namespace {
 
-using legacy::LegacyValue;
-
 constexpr int kUnknown = -1;
 constexpr int kPictureFile = -2;
 
@@ -52,13 +50,13 @@ std::optional<std::int64_t> wholeNumber(const std::string& text) {
 
 // "twenty" keeps numbers as numbers: a text that is exactly how a number is written (as the
 // export writes it) becomes that number, anything else stays text.
-LegacyValue anyValue(const std::string& text) {
+SourceValue anyValue(const std::string& text) {
     const char* first = text.data();
     const char* last = first + text.size();
     std::int64_t n = 0;
     const auto integer = std::from_chars(first, last, n);
     if (integer.ec == std::errc() && integer.ptr == last && std::to_string(n) == text)
-        return LegacyValue::ofInteger(n);
+        return SourceValue::ofInteger(n);
     double d = 0;
     const auto real = std::from_chars(first, last, d);
     if (real.ec == std::errc() && real.ptr == last && std::isfinite(d)) {
@@ -66,9 +64,9 @@ LegacyValue anyValue(const std::string& text) {
         const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), d).ptr;
         const std::string shortest(buffer.data(), written);
         if (shortest == text || (d == std::trunc(d) && shortest + ".0" == text))
-            return LegacyValue::ofReal(d, text);
+            return SourceValue::ofReal(d, text);
     }
-    return LegacyValue::ofText(text);
+    return SourceValue::ofText(text);
 }
 
 // A value from the file as a message shows it: quoted, on one line, cut when long.
@@ -168,14 +166,14 @@ QString escapeControls(const QString& text) {
 
 ImportResult importCsv(const QString& csvPath, const QString& target,
                        const ImportOptions& options) {
-    legacy::CatalogueWriter::refuseExisting(target);  // before anything is read
+    CatalogueWriter::refuseExisting(target);  // before anything is read
     CsvReader reader(csvPath, options.encoding);
     return importRecords(reader, csvPath, target, options);
 }
 
 ImportResult importCsvData(const QByteArray& csv, const QString& csvPath, const QString& target,
                            const ImportOptions& options) {
-    legacy::CatalogueWriter::refuseExisting(target);
+    CatalogueWriter::refuseExisting(target);
     CsvReader reader(csv, csvPath, options.encoding);
     return importRecords(reader, csvPath, target, options);
 }
@@ -197,7 +195,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     };
 
     // Made when the first record is written: a file refused at once costs no catalogue.
-    std::optional<legacy::CatalogueWriter> writer;
+    std::optional<CatalogueWriter> writer;
     CsvRecord record;
     if (!reader.next(record)) {
         addProblem(1, {QStringLiteral("the file is empty: it has no header row")});
@@ -268,7 +266,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             .arg(QLatin1String(PictureFileColumn), quoted(file), problem);
     };
     std::unordered_map<std::int64_t, long> idLines;
-    std::vector<LegacyValue> values(names.size());
+    std::vector<SourceValue> values(names.size());
     long withoutId = 0;
     bool writing = true;
     while (reader.next(record)) {
@@ -318,25 +316,25 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
 
         for (size_t i = 0; i < positions.size(); ++i) {
             const CsvField& field = record.fields[i];
-            LegacyValue& value = values[i];
+            SourceValue& value = values[i];
             if (field.null) {
-                value = LegacyValue::null();
+                value = SourceValue::null();
                 withoutId += int(i) == idField ? 1 : 0;
             } else if (int(i) == idField) {
-                value = LegacyValue::ofInteger(*id);
+                value = SourceValue::ofInteger(*id);
             } else if (positions[i] == kPictureFile) {
                 // One picture at a time: read when its row was checked, then let go.
-                value = LegacyValue::ofBlob({});
+                value = SourceValue::ofBlob({});
                 if (picture)
                     value.bytes.assign(picture->constData(), size_t(picture->size()));
             } else if (collection::columns[size_t(positions[i])].kind == collection::Kind::Any) {
                 value = anyValue(field.utf8);
             } else {
-                value = LegacyValue::ofText(field.utf8);
+                value = SourceValue::ofText(field.utf8);
             }
         }
         if (idField < 0)
-            values.back() = LegacyValue::ofInteger(result.records + 1);
+            values.back() = SourceValue::ofInteger(result.records + 1);
         startWriting();
         writer->addRecord(values);
         ++result.records;

@@ -26,7 +26,7 @@ ConversionSummary convertLegacyFile(const QString& source, const QString& target
 
     CatalogueWriter writer(target);
     writer.setSourceColumns(names);
-    std::vector<LegacyValue> values;
+    std::vector<SourceValue> values;
     while (reader.next(values)) {
         writer.addRecord(values);
         if (progress)

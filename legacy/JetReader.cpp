@@ -281,35 +281,35 @@ struct JetReader::Impl {
         return out;
     }
 
-    LegacyValue value(int column, const MdbField& f) {
+    SourceValue value(int column, const MdbField& f) {
         const int type = columns[size_t(column)].type;
         if (type == MDB_BOOL)  // kept in the null bitmap itself: a set bit is Yes
-            return LegacyValue::ofText(f.is_null ? "False" : "True");
+            return SourceValue::ofText(f.is_null ? "False" : "True");
         if (f.is_null)
-            return LegacyValue::null();
+            return SourceValue::null();
         const int need = fixedSize(type);
         if (need != 0 && f.siz < need)
             failAt(column, QStringLiteral("its value is shorter than its type needs."));
         const unsigned char* p = mdb->pg_buf + f.start;
         switch (type) {
             case MDB_BYTE:
-                return LegacyValue::ofInteger(p[0]);
+                return SourceValue::ofInteger(p[0]);
             case MDB_INT:
-                return LegacyValue::ofInteger(fromBytes<std::int16_t>(p));
+                return SourceValue::ofInteger(fromBytes<std::int16_t>(p));
             case MDB_LONGINT:
-                return LegacyValue::ofInteger(fromBytes<std::int32_t>(p));
+                return SourceValue::ofInteger(fromBytes<std::int32_t>(p));
             case MDB_MONEY:
-                return LegacyValue::ofText(text::currency(std::int64_t(le64(p))));
+                return SourceValue::ofText(text::currency(std::int64_t(le64(p))));
             case MDB_FLOAT: {
                 const float v = fromBytes<float>(p);
                 std::string s = text::single(v);
                 // Keep the number as the digits single precision holds, not its binary noise.
                 const double d = std::isfinite(v) ? std::strtod(s.c_str(), nullptr) : double(v);
-                return LegacyValue::ofReal(d, std::move(s));
+                return SourceValue::ofReal(d, std::move(s));
             }
             case MDB_DOUBLE: {
                 const double v = fromBytes<double>(p);
-                return LegacyValue::ofReal(v, text::real(v));
+                return SourceValue::ofReal(v, text::real(v));
             }
             case MDB_DATETIME: {
                 const double v = fromBytes<double>(p);
@@ -319,10 +319,10 @@ struct JetReader::Impl {
                                                   "9999.")
                                        .arg(QString::fromStdString(text::real(v))));
                 }
-                return LegacyValue::ofText(std::move(*s));
+                return SourceValue::ofText(std::move(*s));
             }
             case MDB_REPID:
-                return LegacyValue::ofText(text::guid(p));
+                return SourceValue::ofText(text::guid(p));
             case MDB_NUMERIC: {
                 auto* col = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, column));
                 char* raw = mdb_numeric_to_string(mdb, f.start, col->col_scale, col->col_prec);
@@ -334,20 +334,20 @@ struct JetReader::Impl {
                     if (!s.empty() && s.back() == '.')
                         s.pop_back();
                 }
-                return LegacyValue::ofText(std::move(s));
+                return SourceValue::ofText(std::move(s));
             }
             case MDB_BINARY:
-                return LegacyValue::ofBlob(
+                return SourceValue::ofBlob(
                     std::string(reinterpret_cast<const char*>(p), size_t(f.siz)));
             case MDB_TEXT:
-                return LegacyValue::ofText(decodeText(column, p, size_t(f.siz)));
+                return SourceValue::ofText(decodeText(column, p, size_t(f.siz)));
             case MDB_MEMO: {
                 const std::string raw = longValue(column, f);
-                return LegacyValue::ofText(decodeText(
+                return SourceValue::ofText(decodeText(
                     column, reinterpret_cast<const unsigned char*>(raw.data()), raw.size()));
             }
             case MDB_OLE:
-                return LegacyValue::ofBlob(longValue(column, f));
+                return SourceValue::ofBlob(longValue(column, f));
             default:
                 failAt(column, QStringLiteral("its type (%1) cannot be converted.")
                                    .arg(columns[size_t(column)].typeName));
@@ -383,7 +383,7 @@ long JetReader::rowsRead() const {
     return d->rowsRead;
 }
 
-bool JetReader::next(std::vector<LegacyValue>& values) {
+bool JetReader::next(std::vector<SourceValue>& values) {
     MdbTableDef* t = d->table;
     if (!mdb_fetch_row(t))
         return false;
@@ -401,7 +401,7 @@ bool JetReader::next(std::vector<LegacyValue>& values) {
                     .arg(d->rowsRead));
 
     const size_t n = d->columns.size();
-    values.assign(n, LegacyValue{});
+    values.assign(n, SourceValue{});
     auto fieldOf = [&](int column) -> const MdbField& {
         for (const MdbField& f : d->fields) {
             if (f.colnum == column)

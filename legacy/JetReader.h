@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "JetFile.h"
-#include "LegacyValue.h"
+#include "SourceValue.h"
 
 namespace kbs::legacy {
 
@@ -45,7 +45,7 @@ public:
     std::optional<std::int64_t> autonumberCounter() const;
 
     // Reads the next record into values, one per column; false after the last record.
-    bool next(std::vector<LegacyValue>& values);
+    bool next(std::vector<SourceValue>& values);
     long rowsRead() const;
 
 private:

@@ -6,32 +6,25 @@
 
 namespace kbs {
 
-// The one error type of the program: a number, the source that raised it and a description,
-// plus the help reference some controls attach. Every failing operation throws it.
+// The one error type of the program: a number, the source that raised it and a description.
+// Every failing operation throws it.
 class AppError : public std::exception {
 public:
-    AppError(int number, QString source, QString description, QString helpFile = {},
-             int helpContext = 0)
+    AppError(int number, QString source, QString description)
         : m_number(number),
           m_source(std::move(source)),
           m_description(std::move(description)),
-          m_helpFile(std::move(helpFile)),
-          m_helpContext(helpContext),
           m_what(m_description.toStdString()) {}
 
     int number() const noexcept { return m_number; }
     const QString& source() const noexcept { return m_source; }
     const QString& description() const noexcept { return m_description; }
-    const QString& helpFile() const noexcept { return m_helpFile; }
-    int helpContext() const noexcept { return m_helpContext; }
     const char* what() const noexcept override { return m_what.c_str(); }
 
 private:
     int m_number;
     QString m_source;
     QString m_description;
-    QString m_helpFile;
-    int m_helpContext;
     std::string m_what;
 };
 

@@ -169,12 +169,12 @@ private Q_SLOTS:
             CatalogueWriter w(target);
             // Other order and case, "twenty" missing, one column of the maker's own.
             w.setSourceColumns(names({"binpicdata", "extra", "YEAR", "id", "Description"}));
-            w.addRecord({LegacyValue::ofBlob(""), LegacyValue::ofInteger(7),
-                         LegacyValue::ofInteger(1969), LegacyValue::ofInteger(10),
-                         LegacyValue::ofText("first")});
-            w.addRecord({LegacyValue::null(), LegacyValue::ofReal(2.5, "2.5"),
-                         LegacyValue::ofText(""), LegacyValue::ofReal(12.0, "12"),
-                         LegacyValue::null()});
+            w.addRecord({SourceValue::ofBlob(""), SourceValue::ofInteger(7),
+                         SourceValue::ofInteger(1969), SourceValue::ofInteger(10),
+                         SourceValue::ofText("first")});
+            w.addRecord({SourceValue::null(), SourceValue::ofReal(2.5, "2.5"),
+                         SourceValue::ofText(""), SourceValue::ofReal(12.0, "12"),
+                         SourceValue::null()});
             QVERIFY(QFile::exists(w.partPath()));
             QVERIFY(!QFile::exists(target));  // nothing under the name until finished
             w.finish(std::nullopt);
@@ -202,12 +202,12 @@ private Q_SLOTS:
         {
             CatalogueWriter w(target);
             w.setSourceColumns(names({"ID", "Description", "twenty"}));
-            w.addRecord({LegacyValue::null(), LegacyValue::ofText("no id"),
-                         LegacyValue::ofReal(std::nan(""), "NaN")});
-            w.addRecord({LegacyValue::ofInteger(40), LegacyValue::ofText("forty"),
-                         LegacyValue::ofInteger(-1)});
-            w.addRecord({LegacyValue::ofInteger(-7), LegacyValue::ofText("random"),
-                         LegacyValue::ofText("2004-01-02")});
+            w.addRecord({SourceValue::null(), SourceValue::ofText("no id"),
+                         SourceValue::ofReal(std::nan(""), "NaN")});
+            w.addRecord({SourceValue::ofInteger(40), SourceValue::ofText("forty"),
+                         SourceValue::ofInteger(-1)});
+            w.addRecord({SourceValue::ofInteger(-7), SourceValue::ofText("random"),
+                         SourceValue::ofText("2004-01-02")});
             // The old file's counter says IDs up to 55 were given; they are not given again.
             w.finish(55);
             QVERIFY(w.notes().join(QString()).contains(u"new ones"_s));
@@ -230,20 +230,20 @@ private Q_SLOTS:
         {
             CatalogueWriter w(target);
             w.setSourceColumns(names({"ID"}));
-            w.addRecord({LegacyValue::ofInteger(5)});
+            w.addRecord({SourceValue::ofInteger(5)});
             try {
-                w.addRecord({LegacyValue::ofInteger(5)});
+                w.addRecord({SourceValue::ofInteger(5)});
                 QFAIL("two records with one ID were accepted");
             } catch (const AppError& e) {
                 QVERIFY2(e.description().contains(u"ID 5"_s), qPrintable(e.description()));
             }
-            QVERIFY_THROWS_EXCEPTION(AppError, w.addRecord({LegacyValue::ofText("A12")}));
+            QVERIFY_THROWS_EXCEPTION(AppError, w.addRecord({SourceValue::ofText("A12")}));
         }
         QVERIFY(fx::filesIn(dir.path()).isEmpty());
         {
             CatalogueWriter w(target);
             w.setSourceColumns(names({"ID", "Description"}));
-            w.addRecord({LegacyValue::ofInteger(1), LegacyValue::ofText("never finished")});
+            w.addRecord({SourceValue::ofInteger(1), SourceValue::ofText("never finished")});
         }
         QVERIFY(fx::filesIn(dir.path()).isEmpty());
     }

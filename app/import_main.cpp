@@ -1,0 +1,138 @@
+// kbsmgr-import: converts a catalogue of the older Windows program, or a CSV file, into a new
+// catalogue.
+//
+//   kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] OLD.mdb NEW.mdb
+//   kbsmgr-import [--skip-bad-rows] [--pictures-from DIR] [--encoding=windows-1252] [--]
+//                 IN.csv NEW.mdb
+//
+// A source with the header of a Jet or ACE database, or named *.mdb or *.accdb, is an old
+// catalogue; anything else is read as a CSV file (see exchange/CsvImport.h). This file reads
+// the arguments; exchange/CsvCommands and legacy/ConvertCommand do the work. A CSV file is read
+// in this process: only libmdb needs the child with its limits. Every row is checked; each
+// problem is one line "kbsmgr-import: IN.csv line N: REASON." on standard error, and nothing
+// is written unless every row is sound. --skip-bad-rows writes the sound rows and lists the
+// others. Picture files come from IN.csv's folder tree, or DIR's with --pictures-from. The file
+// must be UTF-8 unless --encoding=windows-1252 says it is not. Standard output: "note: TEXT"
+// lines, then "imported N records" (", skipped M rows").
+//
+// At start the scratch files that killed runs for the same NEW.mdb left are removed.
+//
+// OLD.mdb is only read. NEW.mdb must not exist; it appears only when every record was read,
+// written and checked. libmdb can crash, loop or exhaust memory on a damaged file, so the
+// reading always happens in a child process with a time and an address-space limit (by
+// default from the file's size): run by hand, this command starts itself as that child and
+// reports whatever ends it; the program starts the child directly ("--child"), with the same
+// limits, so that a damaged file cannot hang or exhaust it either.
+//
+// Standard output: "progress DONE TOTAL" lines, "note: TEXT" lines, then "converted N records".
+// Standard error: on failure one line "kbsmgr-import: MESSAGE", which names the file and what
+// went wrong, after at most a few kilobytes of libmdb's own warnings.
+// Exit status: 0 converted, 1 not converted (nothing written), 2 wrong arguments; the child
+// alone also uses 3, time limit reached.
+#include <strings.h>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "ConvertCommand.h"
+#include "CsvCommands.h"
+#include "PartFiles.h"
+
+namespace {
+
+using kbs::exchange::kExitUsage;
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] "
+                 "OLD.mdb NEW.mdb\n"
+                 "       kbsmgr-import [--skip-bad-rows] [--pictures-from DIR] "
+                 "[--encoding=windows-1252] [--] IN.csv NEW.mdb\n");
+    return kExitUsage;
+}
+
+bool numberAfter(const char* arg, const char* option, long long& out) {
+    const size_t n = std::strlen(option);
+    if (std::strncmp(arg, option, n) != 0)
+        return false;
+    char* end = nullptr;
+    out = std::strtoll(arg + n, &end, 10);
+    return end && *end == '\0' && end != arg + n && out > 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    long long seconds = 0;
+    long long memory = 0;
+    bool child = false;
+    kbs::exchange::ImportOptions csvOptions;
+    bool csvOnly = false;
+    const char* paths[2] = {nullptr, nullptr};
+    int pathCount = 0;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (options && std::strcmp(arg, "--") == 0) {
+            options = false;  // what follows are paths, even when they start with '-'
+        } else if (!options) {
+            if (pathCount == 2)
+                return usage();
+            paths[pathCount++] = arg;
+        } else if (std::strcmp(arg, "--child") == 0) {
+            child = true;
+        } else if (std::strcmp(arg, "--skip-bad-rows") == 0) {
+            csvOptions.skipBadRows = csvOnly = true;
+        } else if (std::strcmp(arg, "--pictures-from") == 0) {
+            if (++i == argc)
+                return usage();
+            csvOptions.picturesFrom = QFile::decodeName(argv[i]);
+            csvOnly = true;
+        } else if (std::strncmp(arg, "--encoding=", 11) == 0) {
+            if (strcasecmp(arg + 11, "windows-1252") == 0 || strcasecmp(arg + 11, "cp1252") == 0)
+                csvOptions.encoding = kbs::TextEncoding::Windows1252;
+            else if (strcasecmp(arg + 11, "utf-8") == 0 || strcasecmp(arg + 11, "utf8") == 0)
+                csvOptions.encoding = kbs::TextEncoding::Utf8;
+            else
+                return usage();
+            csvOnly = true;
+        } else if (std::strncmp(arg, "--time-limit=", 13) == 0) {
+            if (!numberAfter(arg, "--time-limit=", seconds))
+                return usage();
+        } else if (std::strncmp(arg, "--memory-limit=", 15) == 0) {
+            if (!numberAfter(arg, "--memory-limit=", memory))
+                return usage();
+        } else if (arg[0] == '-' && arg[1] != '\0') {
+            return usage();
+        } else if (pathCount < 2) {
+            paths[pathCount++] = arg;
+        } else {
+            return usage();
+        }
+    }
+    if (pathCount != 2)
+        return usage();
+
+    const QString source = QString::fromLocal8Bit(paths[0]);
+    const QString target = QString::fromLocal8Bit(paths[1]);
+    kbs::partfiles::removeLitter(target);
+    // The program's own start-up conversion ("--child") is always of an old catalogue.
+    if (!child && kbs::exchange::isCsvSource(source))
+        return kbs::exchange::runCsvImport(paths[0], source, target, csvOptions);
+    if (csvOnly) {
+        std::fprintf(stderr,
+                     "kbsmgr-import: --skip-bad-rows, --pictures-from and --encoding are for CSV "
+                     "files only.\n");
+        return kExitUsage;
+    }
+    const kbs::legacy::ImportLimits defaults =
+        kbs::legacy::defaultImportLimits(QFileInfo(source).size());
+    const kbs::legacy::ImportLimits limits{seconds == 0 ? defaults.seconds : int(seconds),
+                                           memory == 0 ? defaults.memoryBytes : memory};
+    if (!child)
+        return kbs::legacy::superviseConversion(argc, argv, source, target, limits);
+    return kbs::legacy::convertAsChild(paths[0], source, target, limits);
+}

@@ -1,0 +1,75 @@
+#include "CsvCommands.h"
+
+#include <cstdio>
+#include <new>
+
+#include "AppError.h"
+#include "CsvExport.h"
+
+namespace kbs::exchange {
+
+int runCsvImport(const char* sourceArg, const QString& source, const QString& target,
+                 const ImportOptions& options) {
+    const bool skipBadRows = options.skipBadRows;
+    ImportResult result;
+    try {
+        result = importCsv(source, target, options);
+    } catch (const AppError& e) {
+        std::fprintf(stderr, "kbsmgr-import: %s\n",
+                     escapeControls(e.description()).toUtf8().constData());
+        return kExitFailed;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "kbsmgr-import: %s needs more memory than there is.\n", sourceArg);
+        return kExitFailed;
+    }
+    const char* skipped = result.written ? " The row was skipped." : "";
+    for (const auto& problem : result.problems) {
+        // One line each, whatever the file holds.
+        const QString what = escapeControls(problem.what);
+        std::fprintf(stderr, "kbsmgr-import: %s line %ld: %s.%s\n", sourceArg, problem.line,
+                     what.toUtf8().constData(), skipped);
+    }
+    const long unlisted = result.badRows - long(result.problems.size());
+    if (unlisted > 0)
+        std::fprintf(stderr, "kbsmgr-import: %s: and %ld more rows like these.\n", sourceArg,
+                     unlisted);
+    if (!result.written) {
+        std::fprintf(stderr,
+                     "kbsmgr-import: %s: %ld row(s) cannot be imported as written, so nothing "
+                     "was written%s.\n",
+                     sourceArg, result.badRows,
+                     result.badRows > 0 && result.problems.front().line > 1 && !skipBadRows
+                         ? " (--skip-bad-rows imports the others)"
+                         : "");
+        return kExitFailed;
+    }
+    for (const QString& note : result.notes)
+        std::printf("note: %s\n", note.toUtf8().constData());
+    if (result.badRows > 0)
+        std::printf("imported %ld records, skipped %ld rows\n", result.records, result.badRows);
+    else
+        std::printf("imported %ld records\n", result.records);
+    return kExitDone;
+}
+
+int runCsvExport(const QString& catalogue, const QString& out,
+                 const volatile std::sig_atomic_t* stop) {
+    const auto failed = [](const QString& message) {
+        std::fprintf(stderr, "kbsmgr-export: %s\n", message.toUtf8().constData());
+        return kExitFailed;
+    };
+    try {
+        const auto summary =
+            exportCsv(catalogue, out, std::nullopt, [stop](long, long) { return *stop == 0; });
+        for (const QString& note : summary.notes)
+            std::printf("note: %s\n", note.toUtf8().constData());
+        std::printf("exported %ld records, %ld pictures\n", summary.records, summary.pictures);
+        return kExitDone;
+    } catch (const AppError& e) {
+        return failed(e.description());
+    } catch (const std::bad_alloc&) {
+        return failed(QStringLiteral("There was not enough memory to export %1.").arg(catalogue));
+    }
+}
+
+}  // namespace kbs::exchange

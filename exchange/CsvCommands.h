@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <csignal>
+
+#include "CsvImport.h"
+
+namespace kbs::exchange {
+
+// The commands' exit statuses.
+constexpr int kExitDone = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+// kbsmgr-import IN.csv NEW.mdb: builds the new catalogue and tells on standard output and
+// standard error what became of every row (see app/import_main.cpp). sourceArg is the source
+// as it was given on the command line.
+int runCsvImport(const char* sourceArg, const QString& source, const QString& target,
+                 const ImportOptions& options);
+
+// kbsmgr-export CATALOGUE.mdb OUT.csv: writes the CSV file and its pictures and tells how many
+// (see app/export_main.cpp). The export stops, removing what it wrote, once *stop is set.
+int runCsvExport(const QString& catalogue, const QString& out,
+                 const volatile std::sig_atomic_t* stop);
+
+}  // namespace kbs::exchange

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "SourceValue.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace kbs {
+
+// Writes a new catalogue from the records of another source: a catalogue of the older program
+// (legacy/Conversion.h) or a CSV file (exchange/CsvImport.h).
+//
+// The catalogue is built in a scratch file beside the target, locked while it is written (see
+// PartFiles.h), and put in place under the target's name only by finish(), after every record
+// was written and checked; an existing target is never replaced. Until then nothing appears
+// under the target's name, and a writer destroyed before finish() removes its scratch file. The
+// scratch files that killed writers left for the same target are removed first.
+class CatalogueWriter {
+public:
+    // sync false leaves out syncing the new catalogue and its folder to the disk: for checks
+    // that throw the catalogue away, never for one a person keeps.
+    explicit CatalogueWriter(const QString& target, bool sync = true);
+    ~CatalogueWriter();
+    CatalogueWriter(const CatalogueWriter&) = delete;
+    CatalogueWriter& operator=(const CatalogueWriter&) = delete;
+
+    // Throws the writer's AppError when something is already under the target's name.
+    static void refuseExisting(const QString& target);
+
+    const QString& partPath() const { return m_part; }
+
+    // The old table's columns, in its order. Columns are matched to the catalogue's by name
+    // (ignoring case); a column the catalogue does not have is kept as an extra column after
+    // the catalogue's own; a catalogue column the old table lacks stays Null.
+    void setSourceColumns(const std::vector<std::string>& names);
+
+    // Adds one record; values are in the order given to setSourceColumns. A record without an
+    // ID gets a new one after the largest kept ID when the catalogue is finished.
+    void addRecord(const std::vector<SourceValue>& values);
+
+    // Numbers the records that had no ID, makes the autonumber continue after the largest ID
+    // (and after autonumberCounter, the old file's counter, when given), checks the
+    // catalogue and puts it in place. Throws AppError when anything is wrong.
+    void finish(std::optional<std::int64_t> autonumberCounter);
+
+    long recordsWritten() const { return m_records; }
+    // What the conversion could not carry over as it was (columns missing or added).
+    const QStringList& notes() const { return m_notes; }
+
+private:
+    void complete(std::optional<std::int64_t> autonumberCounter);
+    [[noreturn]] void fail(const QString& what) const;
+    void exec(const char* sql) const;
+    void discard() noexcept;
+    void releasePart() noexcept;
+
+    QString m_target;
+    QString m_part;
+    int m_partLock = -1;
+    bool m_sync = true;
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_insert = nullptr;
+    std::vector<int> m_sourceOf;  // per insert parameter: the source column it takes
+    std::vector<int> m_kindOf;    // per insert parameter: how it is stored
+    int m_idParam = -1;
+    long m_records = 0;
+    long m_withoutId = 0;
+    std::int64_t m_maxId = 0;
+    bool m_anyId = false;
+    bool m_finished = false;
+    QStringList m_notes;
+};
+
+}  // namespace kbs
