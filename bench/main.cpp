@@ -9,7 +9,7 @@
 // catalogues are kept in DIR (12 GB for the 40,000 photographed records); delete it after.
 // --backup times only the backup copies, of 100,000 records and of 3 GB of pictures (which
 // needs about 10 GB of free disk). --totals times only the totals report's first page.
-// --records times only the record rows at 100,000 records: open, start-up, save, delete, sort.
+// --records times only the record rows at 100,000 records: open, start-up, save, delete, sorts.
 #include <sqlite3.h>
 
 #include <fcntl.h>
@@ -645,6 +645,7 @@ int main(int argc, char** argv) {
             {"save", "save in edit mode, grid shows it", "<= 25 ms"},
             {"delete", "deletion, neighbour shown", "<= 25 ms"},
             {"sorttext", "sort a text column", "<= 60 ms"},
+            {"sortyear", "sort Year", ""},
         };
         for (const auto& wc : cases) {
             const auto r = runChild(QString::fromLatin1(wc.what), path);

@@ -25,19 +25,16 @@ std::optional<double> numberOf(std::string_view s) {
         s.remove_suffix(1);
     if (s.empty() || s.size() > 64)
         return std::nullopt;
-    char buf[65];
-    std::memcpy(buf, s.data(), s.size());
-    buf[s.size()] = 0;
     // Reject what strtod would take but a person does not read as a number.
     for (char ch : s) {
         if (!(std::isdigit(static_cast<unsigned char>(ch)) || ch == '.' || ch == ',' || ch == '-' ||
               ch == '+' || ch == 'e' || ch == 'E'))
             return std::nullopt;
     }
-    for (char& ch : buf) {
-        if (ch == ',')
-            ch = '.';
-    }
+    char buf[65];
+    std::memcpy(buf, s.data(), s.size());
+    buf[s.size()] = 0;
+    std::replace(buf, buf + s.size(), ',', '.');
     char* end = nullptr;
     const double d = std::strtod(buf, &end);
     if (end != buf + s.size())
@@ -160,16 +157,14 @@ void FlexGridModel::removeSlot(Slot slot) {
 }
 
 namespace {
-// A sort key: a number, or a text. A plain ASCII text is compared in place, byte by byte with
-// A to Z folded, which orders exactly as the same QString would; its first eight folded bytes
-// decide most comparisons at once. Any other text is held as a QString.
-struct SortKey {
-    bool isNumber = false;
+// A distinct text of the sort column. A plain ASCII text is compared in place, byte by byte
+// with A to Z folded, which orders exactly as the same QString would; its first eight folded
+// bytes decide most comparisons at once. Any other text is held as a QString.
+struct SortText {
     bool ascii = false;
-    double number = 0;
     std::uint64_t prefix = 0;
-    std::string_view latin;
-    std::string_view lower;  // latin with A to Z folded
+    std::string_view bytes;
+    std::string_view lower;  // bytes with A to Z folded, for an ASCII text
     QString text;
 };
 
@@ -190,82 +185,158 @@ int compareBytes(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
-int compareTexts(const SortKey& x, const SortKey& y, Qt::CaseSensitivity cs) {
+int compareTexts(const SortText& x, const SortText& y, Qt::CaseSensitivity cs) {
     if (x.ascii && y.ascii) {
         if (cs == Qt::CaseSensitive)
-            return compareBytes(x.latin, y.latin);
+            return compareBytes(x.bytes, y.bytes);
         if (x.prefix != y.prefix)
             return x.prefix < y.prefix ? -1 : 1;
         return compareBytes(x.lower, y.lower);
     }
-    const QLatin1StringView lx(x.latin.data(), qsizetype(x.latin.size()));
-    const QLatin1StringView ly(y.latin.data(), qsizetype(y.latin.size()));
+    const QLatin1StringView lx(x.bytes.data(), qsizetype(x.bytes.size()));
+    const QLatin1StringView ly(y.bytes.data(), qsizetype(y.bytes.size()));
     if (x.ascii)
         return -QString::compare(y.text, lx, cs);
     if (y.ascii)
         return QString::compare(x.text, ly, cs);
     return QString::compare(x.text, y.text, cs);
 }
+
+// Without regard to case first, then exactly.
+int compareTexts(const SortText& x, const SortText& y) {
+    const int ci = compareTexts(x, y, Qt::CaseInsensitive);
+    return ci != 0 ? ci : compareTexts(x, y, Qt::CaseSensitive);
+}
+
+// The distinct texts of a column, each folded once: a row refers to its text by number.
+class TextTable {
+public:
+    explicit TextTable(size_t rows) {
+        size_t size = 16;
+        while (size < 2 * rows)
+            size *= 2;
+        m_index.assign(size, kEmpty);
+    }
+    // The number of s, which must stay where it is while the table is used.
+    std::uint32_t intern(std::string_view s) {
+        const size_t mask = m_index.size() - 1;
+        for (size_t i = std::hash<std::string_view>{}(s)&mask;; i = (i + 1) & mask) {
+            if (m_index[i] == kEmpty) {
+                m_index[i] = std::uint32_t(m_texts.size());
+                m_texts.push_back(make(s));
+                return m_index[i];
+            }
+            if (m_texts[m_index[i]].bytes == s)
+                return m_index[i];
+        }
+    }
+    // Each distinct text's rank in ascending order; texts that compare equal share one.
+    std::vector<std::uint32_t> ranks() const {
+        struct Item {
+            std::uint64_t prefix;
+            std::uint32_t id;
+            bool ascii;
+        };
+        std::vector<Item> items(m_texts.size());
+        for (std::uint32_t i = 0; i < items.size(); ++i)
+            items[i] = Item{m_texts[i].prefix, i, m_texts[i].ascii};
+        std::sort(items.begin(), items.end(), [this](const Item& a, const Item& b) {
+            if (a.ascii && b.ascii && a.prefix != b.prefix)
+                return a.prefix < b.prefix;
+            return compareTexts(m_texts[a.id], m_texts[b.id]) < 0;
+        });
+        std::vector<std::uint32_t> rank(m_texts.size());
+        std::uint32_t r = 0;
+        for (size_t i = 0; i < items.size(); ++i) {
+            if (i > 0 && compareTexts(m_texts[items[i - 1].id], m_texts[items[i].id]) != 0)
+                ++r;
+            rank[items[i].id] = r;
+        }
+        return rank;
+    }
+
+private:
+    static constexpr std::uint32_t kEmpty = ~std::uint32_t(0);
+
+    SortText make(std::string_view s) {
+        SortText t;
+        t.bytes = s;
+        t.ascii = isAscii(s);
+        if (!t.ascii) {
+            t.text = QString::fromUtf8(s.data(), qsizetype(s.size()));
+            return t;
+        }
+        for (size_t i = 0; i < 8; ++i)
+            t.prefix = (t.prefix << 8) | (i < s.size() ? folded(s[i]) : 0u);
+        if (m_lowered.empty() || m_lowered.back().size() + s.size() > m_lowered.back().capacity()) {
+            m_lowered.emplace_back();
+            m_lowered.back().reserve(std::max<size_t>(s.size(), 1 << 20));
+        }
+        std::string& piece = m_lowered.back();
+        const size_t at = piece.size();
+        for (char ch : s)
+            piece.push_back(char(folded(ch)));
+        t.lower = std::string_view(piece.data() + at, s.size());
+        return t;
+    }
+
+    std::vector<std::uint32_t> m_index;
+    std::vector<SortText> m_texts;
+    std::deque<std::string> m_lowered;  // the folded texts, in large pieces
+};
 }  // namespace
 
 void FlexGridModel::sortBy(int col, bool ascending) {
     if (col < 0 || col >= m_cols || m_rows.size() < 2)
         return;
-    // The keys are read once; the texts they view stay put while the sort runs.
-    std::vector<SortKey> keys(m_rows.size());
-    std::deque<std::string> lazy;     // texts read from the database, kept for the sort
-    std::deque<std::string> lowered;  // the folded texts, in large pieces
-    for (size_t r = 0; r < m_rows.size(); ++r) {
+    const size_t n = m_rows.size();
+    // Each cell is read once: a number, or one of the column's distinct texts.
+    std::vector<std::pair<double, std::uint32_t>> numbers;  // value, row
+    constexpr std::uint32_t kNumber = ~std::uint32_t(0);
+    std::vector<std::uint32_t> textOf(n, kNumber);
+    TextTable table(n);
+    std::deque<std::string> lazy;  // texts read from the database, kept for the sort
+    for (size_t r = 0; r < n; ++r) {
         std::string_view s = cellUtf8(int(r), col);
+        if (auto v = numberOf(s)) {
+            numbers.emplace_back(*v, std::uint32_t(r));
+            continue;
+        }
         if (s.data() == m_scratch.data() && !s.empty()) {
             lazy.emplace_back(s);
             s = lazy.back();
         }
-        SortKey& k = keys[r];
-        if (auto n = numberOf(s)) {
-            k.isNumber = true;
-            k.number = *n;
-        } else if (isAscii(s)) {
-            k.ascii = true;
-            k.latin = s;
-            for (size_t i = 0; i < 8; ++i)
-                k.prefix = (k.prefix << 8) | (i < s.size() ? folded(s[i]) : 0u);
-            if (lowered.empty() || lowered.back().size() + s.size() > lowered.back().capacity()) {
-                lowered.emplace_back();
-                lowered.back().reserve(std::max<size_t>(s.size(), 1 << 20));
-            }
-            std::string& piece = lowered.back();
-            const size_t at = piece.size();
-            for (char ch : s)
-                piece.push_back(char(folded(ch)));
-            k.lower = std::string_view(piece.data() + at, s.size());
-        } else {
-            k.text = QString::fromUtf8(s.data(), qsizetype(s.size()));
+        textOf[r] = table.intern(s);
+    }
+    // Numbers by value; texts by rank, counted out so that equal ones keep their order.
+    if (ascending)
+        std::stable_sort(numbers.begin(), numbers.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    else
+        std::stable_sort(numbers.begin(), numbers.end(),
+                         [](const auto& a, const auto& b) { return b.first < a.first; });
+    const std::vector<std::uint32_t> rank = table.ranks();
+    std::vector<std::uint32_t> start(rank.size() + 1, 0);
+    for (size_t r = 0; r < n; ++r) {
+        if (textOf[r] != kNumber) {
+            const std::uint32_t k = rank[textOf[r]];
+            ++start[ascending ? k + 1 : rank.size() - k];
         }
     }
-    auto less = [&](std::uint32_t a, std::uint32_t b) {
-        const SortKey& x = keys[a];
-        const SortKey& y = keys[b];
-        if (x.isNumber != y.isNumber)
-            return x.isNumber;
-        if (x.isNumber)
-            return x.number < y.number;
-        const int ci = compareTexts(x, y, Qt::CaseInsensitive);
-        if (ci != 0)
-            return ci < 0;
-        return compareTexts(x, y, Qt::CaseSensitive) < 0;
-    };
-    std::vector<std::uint32_t> order(m_rows.size());
-    std::iota(order.begin(), order.end(), std::uint32_t(0));
-    if (ascending)
-        std::stable_sort(order.begin(), order.end(), less);
-    else
-        std::stable_sort(order.begin(), order.end(),
-                         [&](std::uint32_t a, std::uint32_t b) { return less(b, a); });
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    const size_t textCount = n - numbers.size();
+    const size_t textsAt = ascending ? numbers.size() : 0;
+    const size_t numbersAt = ascending ? 0 : textCount;
+    std::vector<Slot> sorted(n);
+    for (size_t i = 0; i < numbers.size(); ++i)
+        sorted[numbersAt + i] = m_rows[numbers[i].second];
+    for (size_t r = 0; r < n; ++r) {
+        if (textOf[r] != kNumber) {
+            const std::uint32_t k = rank[textOf[r]];
+            sorted[textsAt + start[ascending ? k : rank.size() - 1 - k]++] = m_rows[r];
+        }
+    }
     Q_EMIT layoutAboutToBeChanged();
-    std::vector<Slot> sorted(m_rows.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        sorted[i] = m_rows[order[i]];
     m_rows = std::move(sorted);
     Q_EMIT layoutChanged();
 }

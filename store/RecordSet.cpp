@@ -303,78 +303,73 @@ std::string_view RecordSet::buildRow(sqlite3_stmt* stmt,
     // One pass reads each value once; the second copies them into one allocation.
     struct Src {
         const void* data;
-        std::int32_t len;
+        std::int32_t len;  // the bytes to keep
+        CellWord kind;
     };
-    thread_local std::vector<Cell> cells;
+    enum : CellWord { Text, Null, Lazy, Cut };
     thread_local std::vector<Src> srcs;
     thread_local std::vector<std::string> reals;
-    cells.resize(n);
     srcs.resize(n);
     reals.clear();
     reals.reserve(n);
-    size_t payload = 0;
+    const size_t header = n * sizeof(CellWord);
+    size_t size = header;
     int sc = 0;  // column of the statement
     for (size_t i = 0; i < n; ++i) {
-        Src src{nullptr, kNull};
+        Src src{nullptr, 0, Null};
         if (m_cols[i].lazy) {
-            cells[i] = Cell{0, kLazy};
-            srcs[i] = src;
+            srcs[i] = Src{nullptr, 0, Lazy};
             continue;
         }
         const int type = sqlite3_column_type(stmt, sc);
         if (type == SQLITE_FLOAT) {
             reals.push_back(realText(sqlite3_column_double(stmt, sc)));
-            src = Src{reals.back().data(), static_cast<std::int32_t>(reals.back().size())};
+            src = Src{reals.back().data(), static_cast<std::int32_t>(reals.back().size()), Text};
         } else if (type == SQLITE_BLOB) {
-            src.data = sqlite3_column_blob(stmt, sc);
-            src.len = sqlite3_column_bytes(stmt, sc);
+            src = Src{sqlite3_column_blob(stmt, sc), sqlite3_column_bytes(stmt, sc), Text};
         } else if (type != SQLITE_NULL) {
-            src.data = sqlite3_column_text(stmt, sc);
-            src.len = sqlite3_column_bytes(stmt, sc);
+            src = Src{sqlite3_column_text(stmt, sc), sqlite3_column_bytes(stmt, sc), Text};
         }
         if (src.len > kShownBytes && m_updatable && int(i) != m_rowidCol) {
             // Too long for the snapshot: only its beginning, for the grid; the whole value is
             // read from the database when asked for.
             src.len = utf8Prefix(static_cast<const char*>(src.data), kShownBytes);
-            payload += sizeof(std::int32_t) + size_t(src.len);
-            cells[i] = Cell{0, kCut};
-            srcs[i] = src;
-            ++sc;
-            continue;
+            src.kind = Cut;
         }
-        if (src.len > 0)
-            payload += size_t(src.len);
-        cells[i] = Cell{0, src.len};
+        size += size_t(src.len);
         srcs[i] = src;
         ++sc;
     }
-    const size_t header = n * sizeof(Cell);
-    char* out = place(header + payload);
-    size_t off = header;
-    for (size_t i = 0; i < n; ++i) {
-        Cell& cell = cells[i];
-        if (cell.len == kCut) {
-            const std::int32_t shown = srcs[i].len;
-            std::memcpy(out + off, &shown, sizeof shown);
-            std::memcpy(out + off + sizeof shown, srcs[i].data, size_t(shown));
-            cell.off = static_cast<std::uint32_t>(off);
-            off += sizeof shown + size_t(shown);
-            continue;
-        }
-        if (cell.len < 0)
-            continue;
-        if (cell.len > 0)
-            std::memcpy(out + off, srcs[i].data, size_t(cell.len));
-        cell.off = static_cast<std::uint32_t>(off);
-        off += size_t(cell.len);
+    if (size > kEndMask) {
+        throw AppError(
+            err::OutOfMemory, kSource,
+            QStringLiteral("A record is too large to be read: it holds %1 bytes.").arg(size));
     }
-    std::memcpy(out, cells.data(), header);
-    return std::string_view(out, header + payload);
+    char* out = place(size);
+    size_t end = header;
+    for (size_t i = 0; i < n; ++i) {
+        if (srcs[i].len > 0)
+            std::memcpy(out + end, srcs[i].data, size_t(srcs[i].len));
+        end += size_t(srcs[i].len);
+        const CellWord word = CellWord(end) | (srcs[i].kind << kKindShift);
+        std::memcpy(out + i * sizeof word, &word, sizeof word);
+    }
+    return std::string_view(out, size);
 }
 
-RecordSet::Cell RecordSet::cellOf(const Row& row, int position) {
+RecordSet::Cell RecordSet::cellOf(const Row& row, int position) const {
+    CellWord word = 0;
+    CellWord before = CellWord(m_cols.size() * sizeof word);
+    if (position > 0) {
+        std::memcpy(&before, row.data + size_t(position - 1) * sizeof word, sizeof word);
+        before &= kEndMask;
+    }
+    std::memcpy(&word, row.data + size_t(position) * sizeof word, sizeof word);
     Cell c;
-    std::memcpy(&c, row.data + size_t(position) * sizeof(Cell), sizeof(Cell));
+    c.off = before;
+    c.size = (word & kEndMask) - before;
+    static constexpr std::int32_t kinds[] = {0, kNull, kLazy, kCut};
+    c.len = (word >> kKindShift) == 0 ? std::int32_t(c.size) : kinds[word >> kKindShift];
     return c;
 }
 
@@ -411,11 +406,8 @@ std::string_view RecordSet::shownUtf8At(Slot slot, int position, std::string& sc
     const Cell c = cellOf(row, position);
     if (c.len >= 0)
         return std::string_view(row.data + c.off, size_t(c.len));
-    if (c.len == kCut) {
-        std::int32_t shown = 0;
-        std::memcpy(&shown, row.data + c.off, sizeof shown);
-        return std::string_view(row.data + c.off + sizeof shown, size_t(shown));
-    }
+    if (c.len == kCut)
+        return std::string_view(row.data + c.off, c.size);
     if (c.len == kNull)
         return {};
     // Not in the snapshot: read from the database, its beginning only.
@@ -717,9 +709,7 @@ bool RecordSet::peekShownUtf8(int position, std::string_view& out) const {
     const Cell c = cellOf(row, position);
     if (c.len != kCut)
         return false;
-    std::int32_t shown = 0;
-    std::memcpy(&shown, row.data + c.off, sizeof shown);
-    out = std::string_view(row.data + c.off + sizeof shown, size_t(shown));
+    out = std::string_view(row.data + c.off, c.size);
     return true;
 }
 

@@ -131,17 +131,26 @@ private:
         bool lazy = false;   // long binary or stored after one: read when asked
         bool numeric = false;
     };
+    // A cell of a row: its bytes at off, and what they are.
     struct Cell {
-        std::uint32_t off;
-        std::int32_t len;  // >= 0: text bytes at off; kNull; kLazy: not in the snapshot; kCut
+        std::uint32_t off = 0;
+        std::uint32_t size = 0;  // the bytes at off
+        std::int32_t len = 0;    // >= 0: a text of size bytes; kNull; kLazy: not in the snapshot;
+                                 // kCut: the beginning of a longer value
     };
     static constexpr std::int32_t kNull = -1;
     static constexpr std::int32_t kLazy = -2;
-    // A value longer than ShownBytes: the snapshot holds its beginning (its length, then its
-    // bytes, at off) and reads the whole of it like a value not in the snapshot.
+    // A value longer than ShownBytes: the snapshot holds its beginning and reads the whole of
+    // it like a value not in the snapshot.
     static constexpr std::int32_t kCut = -3;
     static constexpr std::int32_t kShownBytes = ShownBytes;
-    // A row of the snapshot: its cells, then its texts, in the arena.
+    // A row's header holds one word per cell: where the cell's bytes end, in the low bits, and
+    // whether it is a text, Null, not in the snapshot or cut, in the top two. A cell's bytes
+    // begin where those of the cell before it end, the first cell's right after the header.
+    using CellWord = std::uint32_t;
+    static constexpr int kKindShift = 30;
+    static constexpr CellWord kEndMask = (CellWord(1) << kKindShift) - 1;
+    // A row of the snapshot: its header, then its texts, in the arena.
     struct Row {
         Bookmark key = 0;
         const char* data = nullptr;
@@ -180,7 +189,7 @@ private:
     void requireOpen() const;
     void requireField(int position) const;
     const Row& currentRow() const;  // throws without a stored current record
-    static Cell cellOf(const Row& row, int position);
+    Cell cellOf(const Row& row, int position) const;
     // Writes the statement's row where place(size) says; returns its bytes.
     std::string_view buildRow(sqlite3_stmt* stmt, const std::function<char*(size_t)>& place) const;
     std::string selectList(bool useOrigin) const;

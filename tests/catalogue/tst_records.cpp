@@ -38,18 +38,28 @@ private Q_SLOTS:
         test::threeCars(env);
         for (const char* n : {"x", "10", "X", "9"})
             env.addRecord({{"Description", u"n%1"_s.arg(n)}, {"Number", n}});
+        env.addRecord({{"Description", u"ärger"_s}});
+        env.addRecord({{"Description", u"Ärger"_s}});
         test::Window win(env);
         win.clickHeading(1);
         QCOMPARE(win.grid().textMatrix(0, 1), u"Description^"_s);
-        QCOMPARE(win.column(1).mid(0, 3), QStringList({"alfa", "Beetle", "Cortina"}));
+        const QStringList up{"alfa", "Beetle", "Cortina", "n10",  "n9",
+                             "nX",   "nx",     "Ärger",   "ärger"};
+        QCOMPARE(win.column(1), up);
         win.clickHeading(1);
         QCOMPARE(win.grid().textMatrix(0, 1), u"Descriptionv"_s);
-        QCOMPARE(win.column(1).mid(4), QStringList({"Cortina", "Beetle", "alfa"}));
-        // Another heading takes the marker; numbers first and in order, texts stable.
+        QCOMPARE(win.column(1), QStringList(up.rbegin(), up.rend()));
+        // Another heading takes the marker; numbers first and in order, equal texts keep their
+        // order both ways.
         win.clickHeading(3);
         QCOMPARE(win.grid().textMatrix(0, 1), u"Description"_s);
         QCOMPARE(win.grid().textMatrix(0, 3), u"Number^"_s);
-        QCOMPARE(win.column(3), QStringList({"9", "10", "", "", "", "X", "x"}));
+        QCOMPARE(win.column(3), QStringList({"9", "10", "", "", "", "", "", "X", "x"}));
+        const QStringList equal{"ärger", "Ärger", "Cortina", "Beetle", "alfa"};
+        QCOMPARE(win.column(1).mid(2, 5), equal);
+        win.clickHeading(3);
+        QCOMPARE(win.column(3), QStringList({"x", "X", "", "", "", "", "", "10", "9"}));
+        QCOMPARE(win.column(1).mid(2, 5), equal);
         // Each row still shows its own record.
         for (int r = 1; r < win.grid().rows(); ++r) {
             win.clickRow(r);
