@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
@@ -35,9 +36,14 @@ std::optional<double> numberOf(std::string_view s) {
     std::memcpy(buf, s.data(), s.size());
     buf[s.size()] = 0;
     std::replace(buf, buf + s.size(), ',', '.');
-    char* end = nullptr;
-    const double d = std::strtod(buf, &end);
-    if (end != buf + s.size())
+    // Read the same in every locale: the program runs in the person's own, where strtod may
+    // take a comma and refuse the point.
+    const char* first = buf;
+    if (*first == '+' && first[1] != '-' && first[1] != '+')
+        ++first;
+    double d = 0;
+    const auto [end, ec] = std::from_chars(first, buf + s.size(), d);
+    if (ec != std::errc() || end != buf + s.size())
         return std::nullopt;
     return d;
 }
