@@ -188,23 +188,6 @@ private Q_SLOTS:
         QCOMPARE(env.rows(u"SELECT Description FROM table1"_s), (QList<QVariantList>{{u"kept"_s}}));
     }
 
-    // A number column refuses a word; the single space of an empty box stores nothing there.
-    void typedColumnsRefuseTextsTheyCannotHold() {
-        test::TestEnv env(false);
-        env.writeFile(u"mydb.mdb"_s, QByteArray());
-        env.exec(u"CREATE TABLE table1 (ID INTEGER PRIMARY KEY, Quantity INTEGER, Description)"_s);
-        env.exec(u"INSERT INTO table1 (Quantity, Description) VALUES (3, 'x')"_s);
-        Open o(env);
-        QCOMPARE(o.text(u"Quantity"_s), u"3"_s);
-        QVERIFY_THROWS_EXCEPTION(AppError, o.f(u"Quantity"_s).setValue(u"three"_s));
-        o.f(u"Quantity"_s).setValue(u"12"_s);
-        o.rs.update();
-        QCOMPARE(env.value(u"SELECT Quantity FROM table1"_s).toLongLong(), 12);
-        o.f(u"Quantity"_s).setValue(u" "_s);
-        o.rs.update();
-        QVERIFY(env.value(u"SELECT Quantity FROM table1"_s).isNull());
-    }
-
     // Nothing is created by a failed opening, and a new catalogue never replaces a file.
     void openingFailures() {
         test::TestEnv env(false);
@@ -216,31 +199,6 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(AppError, cn.open());
         QVERIFY_THROWS_EXCEPTION(AppError, schema::createEmptyCatalogue(env.dbPath()));
         QCOMPARE(env.readFile(u"mydb.mdb"_s), QByteArray(4096, 'x'));
-    }
-
-    // Two record sets on one file, as two copies of the program would have them: the second
-    // save of a record is refused and the first one's values stay. Told, the second sees the
-    // record as stored and may then save over it knowingly. (Deletes: the window's tests.)
-    void theSecondSaveIsRefused() {
-        test::TestEnv env;
-        env.addRecord({{"Description", "old"}, {"Year", "1990"}, {"binpicdata", bytes(9)}});
-        Open a(env);
-        Open b(env);
-        a.f("Description").setValue("from A");
-        a.rs.update();
-        b.f("Year").setValue("2001");
-        try {
-            b.rs.update();
-            QFAIL("the second save went through");
-        } catch (const AppError& e) {
-            QVERIFY(e.description().startsWith("Another program changed this record"));
-        }
-        b.rs.cancelUpdate();
-        QCOMPARE(env.value("SELECT Description || Year FROM table1").toString(), "from A1990");
-        QCOMPARE(b.text("Description"), "from A");
-        b.f("Year").setValue("2001");
-        b.rs.update();
-        QCOMPARE(env.value("SELECT Description || Year FROM table1").toString(), "from A2001");
     }
 
     // A very long value is not copied into the snapshot: a list gets its beginning, a reader
