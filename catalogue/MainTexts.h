@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "Schema.h"
+
 // The catalogue window's own texts, in one place: captions, messages, the toolbar with its
 // drop-down entries, and the report entries. The detail fields' labels are in the detail
 // panel's layout (PanelLayout.h).
@@ -15,7 +17,7 @@ inline const QString FoundIs = QStringLiteral("       Total Found In The Databas
 inline const QString FoundAre = QStringLiteral("       Total Found In The Database Are: ");
 inline const QString RecordSingular = QStringLiteral("  Record");
 inline const QString RecordPlural = QStringLiteral("  Records");
-inline const QString Query = QStringLiteral("select * from table1");
+inline const QString Query = QStringLiteral("select * from ") + QLatin1String(schema::TableName);
 
 // The window's size and place between starts, in the settings store.
 inline const QString WindowSection = QStringLiteral("Window");
