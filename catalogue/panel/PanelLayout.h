@@ -133,7 +133,7 @@ inline constexpr std::array<Field, collection::ColumnCount> fields{{
     {at("binpicdata"), -1, nullptr, {},
         -1, -1, -1, NotInGrid, {}},
     {at("picpath"), -1, nullptr, {},
-        -1, -1, -1, NotInGrid, {}}
+        -1, -1, -1, NotInGrid, {}},
 }};
 // clang-format on
 
