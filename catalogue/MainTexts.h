@@ -2,9 +2,11 @@
 
 #include <QString>
 
+#include "Schema.h"
+
 // The catalogue window's own texts, in one place: captions, messages, the toolbar with its
-// drop-down entries, and the report queries. The detail fields' labels are in the column
-// table (Collection.h).
+// drop-down entries, and the report entries. The detail fields' labels are in the detail
+// panel's layout (PanelLayout.h).
 namespace kbs::mainText {
 
 inline const QString TitlePrefix = QStringLiteral("Kerbside Manager v");
@@ -15,7 +17,7 @@ inline const QString FoundIs = QStringLiteral("       Total Found In The Databas
 inline const QString FoundAre = QStringLiteral("       Total Found In The Database Are: ");
 inline const QString RecordSingular = QStringLiteral("  Record");
 inline const QString RecordPlural = QStringLiteral("  Records");
-inline const QString Query = QStringLiteral("select * from table1");
+inline const QString Query = QStringLiteral("select * from ") + QLatin1String(schema::TableName);
 
 // The window's size and place between starts, in the settings store.
 inline const QString WindowSection = QStringLiteral("Window");
@@ -136,13 +138,10 @@ inline constexpr HelpEntry HelpEntries[] = {
     {"Edit Helper Menues", "EditMenu", Command::Editor},
 };
 
-// The reports: every one reads the columns it prints and the record's ID, never a picture; an
-// entry adds its condition to that query. Entries: text (also the key), condition and caption. The
-// first is the button's own report before any entry has been chosen.
-inline constexpr const char* ReportQuery =
-    "select ID, Description, Year, Number, Series, Car_Cond, Color, Wheel_Type, Box_Type, "
-    "Box_Cond, Quantity, Location, List_Price, Purchase, Purch_Date, Value, Value_Date, Status "
-    "from table1";
+// The reports: every one reads the columns it prints and the record's ID, never a picture
+// (DataReport::query()); an entry adds its condition to that query. Entries: text (also the
+// key), condition and caption. The first is the button's own report before any entry has been
+// chosen.
 // An entry without a condition shows the totals report instead.
 struct ReportEntry {
     const char* text;

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "Collection.h"
+#include "PanelLayout.h"
 #include "RecordSet.h"
 
 class QFrame;
@@ -130,8 +131,8 @@ public:
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusPanel = nullptr;
     QMap<QString, QIcon> imlToolbar1;
-    std::array<LimitedTextbox*, collection::BoxCount> txtTextl{};
-    std::array<QLabel*, collection::BoxCount> lblText{};
+    std::array<LimitedTextbox*, panel::BoxCount> txtTextl{};
+    std::array<QLabel*, panel::BoxCount> lblText{};
     QLabel* lblNotes = nullptr;
     QPlainTextEdit* txtNotes = nullptr;
     QLineEdit* txtPicDir = nullptr;
@@ -157,7 +158,7 @@ private:
     static QIcon designIcon(const QString& name);
     static QImage designImage(const QString& name, int w, int h);
     void buildLayout();
-    void addField(int box, const QString& caption, const collection::Place& at);
+    void addField(int box, const QString& caption, const panel::Place& at);
     void buildToolbar();
     void buildPickMenus();
     void fitCaptions();
@@ -187,10 +188,10 @@ private:
     std::unique_ptr<Connection> cn;
     std::unique_ptr<RecordSet> rs;
     bool m_centred = false;
-    std::optional<RecordSet::Bookmark> m_shown;         // the record the detail fields show
-    bool m_notesCut = false;                            // the notes show a long line cut short
-    std::array<bool, collection::BoxCount> m_boxCut{};  // the same for each box
-    bool m_panelLocked = true;                          // as Lock_Display left the panel
+    std::optional<RecordSet::Bookmark> m_shown;    // the record the detail fields show
+    bool m_notesCut = false;                       // the notes show a long line cut short
+    std::array<bool, panel::BoxCount> m_boxCut{};  // the same for each box
+    bool m_panelLocked = true;                     // as Lock_Display left the panel
     QMap<QString, QToolButton*> m_buttons;
     QMap<QString, QMenu*> m_pickMenus;
     QMap<QString, MenuEntryArray*> m_entryArrays;

@@ -7,6 +7,7 @@
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
+#include "PanelLayout.h"
 #include "ResumeNext.h"
 #include "frmMain.h"
 
@@ -71,13 +72,13 @@ void frmMain::Update_Display() {
         return;
     resumeNext([&] { m_shown = rs->bookmark(); });
 
-    for (const collection::Column* c : collection::readOrder) {
+    for (const panel::Field* c : panel::readOrder) {
         resumeNext([&] {
             // A value too long to show quickly is shown up to MaxShownBytes, cut like a long
             // line: marked, and left as stored by a save.
             qint64 notShown = 0;
             const auto text = collection::fieldTextOf(rs->valueForShow(
-                rs->fieldIndex(QString::fromLatin1(c->name)), MaxShownBytes, &notShown));
+                rs->fieldIndex(QString::fromLatin1(c->name())), MaxShownBytes, &notShown));
             if (!text)
                 return;
             bool& cut = c->box >= 0 ? m_boxCut[size_t(c->box)] : m_notesCut;

@@ -3,9 +3,9 @@
 // modifiers "+" and "-" append their sign to the car's condition.
 #include <QMenu>
 
-#include "Collection.h"
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
+#include "PanelLayout.h"
 #include "ProgramInfo.h"
 #include "frmMain.h"
 #include "mod_Menu_File.h"
@@ -18,8 +18,8 @@ QString latin(const char* s) {
     return QString::fromLatin1(s);
 }
 
-const collection::Column* columnOfIcon(const QString& icon) {
-    for (const auto& c : collection::columns) {
+const panel::Field* columnOfIcon(const QString& icon) {
+    for (const auto& c : panel::fields) {
         if (c.hasPickList() && icon == QLatin1String(c.pick.icon))
             return &c;
     }
@@ -32,7 +32,7 @@ constexpr int kConditionBox = 5;
 }  // namespace
 
 void frmMain::buildPickMenus() {
-    for (const auto& c : collection::columns) {
+    for (const auto& c : panel::fields) {
         if (!c.hasPickList())
             continue;
         auto* menu = new QMenu(latin(c.pick.caption), this);
@@ -44,7 +44,7 @@ void frmMain::buildPickMenus() {
 }
 
 void frmMain::connectPickMenus() {
-    for (const auto& c : collection::columns) {
+    for (const auto& c : panel::fields) {
         if (!c.hasPickList())
             continue;
         const QString entriesName = latin(c.pick.entries);
@@ -69,7 +69,7 @@ QMenu* frmMain::pickMenu(const QString& name) const {
 }
 
 void frmMain::pickMenuIconClicked(const QString& icon, std::optional<QPoint> place) {
-    const collection::Column* c = columnOfIcon(icon);
+    const panel::Field* c = columnOfIcon(icon);
     if (!c)
         return;
     MenuEntryArray* entries = m_entryArrays.value(latin(c->pick.entries));
@@ -81,7 +81,7 @@ void frmMain::pickMenuIconClicked(const QString& icon, std::optional<QPoint> pla
 }
 
 QString frmMain::listIconOf(int box) const {
-    for (const auto& c : collection::columns) {
+    for (const auto& c : panel::fields) {
         if (c.box == box && c.hasPickList())
             return latin(c.pick.icon);
     }

@@ -6,6 +6,7 @@
 #include "Collection.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
+#include "PanelLayout.h"
 #include "Prompts.h"
 #include "ResumeNext.h"
 #include "frmMain.h"
@@ -39,7 +40,7 @@ bool frmMain::PopulateFlexGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
 bool frmMain::fillGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
     if (rs.bof() && rs.eof())
         return false;
-    const int cols = collection::GridColumns;
+    const int cols = panel::GridColumns;
     FlexGrid.setFixedRows(Header ? 1 : 0);
     FlexGrid.setRows(int(rs.recordCount()) + (Header ? 1 : 0));
     FlexGrid.setCols(cols);
@@ -80,9 +81,9 @@ void frmMain::showRowChange(RowChange change, RecordSet::Slot slot) {
 }
 
 void frmMain::SizeFlexGrid(FlexGrid& FlexGrid) {
-    for (const auto& c : collection::columns) {
-        if (c.gridWidth >= 0)
-            FlexGrid.setColWidth(c.position, c.gridWidth);
+    for (const auto& f : panel::fields) {
+        if (f.gridWidth >= 0)
+            FlexGrid.setColWidth(f.position, f.gridWidth);
     }
 }
 

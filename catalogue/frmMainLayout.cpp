@@ -17,6 +17,7 @@
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
 #include "OpenSaveDialog.h"
+#include "PanelLayout.h"
 #include "Twips.h"
 #include "frmMain.h"
 
@@ -36,7 +37,7 @@ constexpr int kGridGapAbove = 700;  // the resized grid ends this far above the 
 constexpr int kFrameNarrower = 5;   // the resized frame is this much narrower than the window
 
 // The hidden box txtTextl(0) shows no column; it sits in the frame with its label.
-constexpr collection::Place kHiddenBox{4080, 4560, 1560, 615};
+constexpr panel::Place kHiddenBox{4080, 4560, 1560, 615};
 
 QString latin(const char* s) {
     return QString::fromLatin1(s);
@@ -66,7 +67,7 @@ QImage frmMain::designImage(const QString& name, int w, int h) {
 }
 
 // A detail box with its label; box 1 lies over the frame, on the window itself.
-void frmMain::addField(int box, const QString& caption, const collection::Place& at) {
+void frmMain::addField(int box, const QString& caption, const panel::Place& at) {
     QWidget* client = centralWidget();
     auto* field = new LimitedTextbox(at.onWindow ? client : static_cast<QWidget*>(Frame2));
     field->setObjectName(QStringLiteral("txtTextl_%1").arg(box));
@@ -116,7 +117,7 @@ void frmMain::buildLayout() {
     divider->setFrameShadow(QFrame::Sunken);
 
     // The boxes of the column table, in keyboard order, then the hidden one.
-    for (const collection::Column* c : collection::tabOrder) {
+    for (const panel::Field* c : panel::tabOrder) {
         if (c->box >= 0)
             addField(c->box, latin(c->label), c->place);
     }
@@ -125,8 +126,7 @@ void frmMain::buildLayout() {
     txtTextl[0]->hide();
     lblText[0]->hide();
 
-    const auto& notes = collection::columns[size_t(
-        collection::positionOf(QString::fromLatin1(collection::NotesColumn)))];
+    const auto& notes = panel::fieldAt(collection::at(collection::NotesColumn));
     lblNotes =
         designed<QLabel>(Frame2, "lblNotes", {5280, 2880, 1200, kFieldHeight}, latin(notes.label));
     txtNotes = designed<QPlainTextEdit>(Frame2, "txtNotes", {6600, 2760, 3495, 1335});
@@ -142,10 +142,10 @@ void frmMain::buildLayout() {
     Image1_0->setAccessibleName(mainText::YearIconName);
     Image1_0->setPicture(designImage(QStringLiteral("year"), 32, 32));
     m_imageControls << Image1_0;
-    for (const collection::Column* c : collection::tabOrder) {
+    for (const panel::Field* c : panel::tabOrder) {
         if (!c->hasPickList())
             continue;
-        const collection::PickList& pick = c->pick;
+        const panel::PickList& pick = c->pick;
         auto* img = designed<ImageBox>(Frame2, pick.icon,
                                        {pick.iconLeft, c->place.top, pick.iconWidth, kIconSize});
         img->setAccessibleName(latin(pick.accessibleName));
@@ -209,7 +209,7 @@ void frmMain::buildLayout() {
 
     // Keyboard order: the grid, the detail fields, then the panel's buttons.
     QList<QWidget*> order{FG1};
-    for (const collection::Column* c : collection::tabOrder)
+    for (const panel::Field* c : panel::tabOrder)
         order << (c->box >= 0 ? static_cast<QWidget*>(txtTextl[size_t(c->box)]) : txtNotes);
     order << cmdSelect << cmdSave << cmdCancel << Option1[0] << Option1[1] << cmdPlus << cmdMinus;
     for (int i = 0; i + 1 < order.size(); ++i)

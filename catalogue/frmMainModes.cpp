@@ -9,6 +9,7 @@
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
+#include "PanelLayout.h"
 #include "Prompts.h"
 #include "ResumeNext.h"
 #include "frmMain.h"
@@ -18,11 +19,11 @@ namespace kbs {
 namespace {
 
 // A field as a message names it: its label, and its column where that says more.
-QString fieldCaption(const collection::Column& c) {
+QString fieldCaption(const panel::Field& c) {
     QString label = QString::fromLatin1(c.label);
     if (label.endsWith(QLatin1Char(':')))
         label.chop(1);
-    const QString name = QString::fromLatin1(c.name);
+    const QString name = QString::fromLatin1(c.name());
     return label.compare(name, Qt::CaseInsensitive) == 0
                ? QStringLiteral("\"%1\"").arg(label)
                : QStringLiteral("\"%1\" (column %2)").arg(label, name);
@@ -136,14 +137,14 @@ bool frmMain::Save_Record() {
         return false;
 
     // A column that refuses its text refuses the whole save: nothing typed is dropped quietly.
-    for (const collection::Column* c : collection::writeOrder) {
+    for (const panel::Field* c : panel::writeOrder) {
         // A value shown cut short is left as stored.
         if (c->box >= 0 ? m_boxCut[size_t(c->box)] : m_notesCut)
             continue;
         const QString text =
             c->box >= 0 ? txtTextl[size_t(c->box)]->text() : txtNotes->toPlainText();
         try {
-            rs->fields(QString::fromLatin1(c->name)).setValue(text);
+            rs->fields(QString::fromLatin1(c->name())).setValue(text);
         } catch (const AppError& e) {
             rs->cancelUpdate();
             prompts().msgBox(

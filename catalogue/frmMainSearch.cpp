@@ -7,6 +7,7 @@
 #include "FlexGrid.h"
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
+#include "PanelLayout.h"
 #include "Prompts.h"
 #include "ResumeNext.h"
 #include "frmMain.h"
@@ -60,7 +61,7 @@ void frmMain::Find_Record() {
         const QByteArray tUtf8 = t.toUtf8();
         const std::string_view needle(tUtf8.constData(), size_t(tUtf8.size()));
         const bool asciiNeedle = isAscii(needle);
-        const int last = std::min(collection::SearchLastPosition, rs->fieldCount() - 1);
+        const int last = std::min(panel::SearchLastPosition, rs->fieldCount() - 1);
 
         rs->moveFirst();
         int found = -1;

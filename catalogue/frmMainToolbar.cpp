@@ -156,7 +156,7 @@ void frmMain::Toolbar1_ButtonMenuClick(const QString& text) {
             TotalsReport1->setCaption(latin(r.caption));
             showTotals();
         } else {
-            m_reportQuery = latin(mainText::ReportQuery) + QLatin1String(r.condition);
+            m_reportQuery = DataReport::query() + QLatin1String(r.condition);
             showReport(m_reportQuery, latin(r.caption));
         }
         return;
@@ -183,7 +183,7 @@ void frmMain::showReport(const QString& query, const QString& caption) {
     if (!cn || !cn->isOpen())
         return;
     try {
-        DataReport1->openDataSource(*cn, query.isEmpty() ? latin(mainText::ReportQuery) : query);
+        DataReport1->openDataSource(*cn, query.isEmpty() ? DataReport::query() : query);
         DataReport1->setDataMember(QString());
         if (!caption.isEmpty())
             DataReport1->setCaption(caption);

@@ -30,6 +30,7 @@
 #include "LegacyFormat.h"
 #include "PartFiles.h"
 #include "RegularFile.h"
+#include "Schema.h"
 #include "Sqlite.h"
 
 namespace kbs::exchange {
@@ -47,6 +48,7 @@ constexpr std::int64_t kPictureBytesPerRead = std::int64_t(1) << 20;
 constexpr int kBusyTimeoutMs = 5000;
 const QString kPictureColumn = QLatin1String(collection::PictureColumn);
 const QString kIdColumn = QLatin1String(collection::IdColumn);
+const QString kTable = QLatin1String(schema::TableName);
 
 QByteArray native(const QString& path) {
     return QFile::encodeName(path);
@@ -271,8 +273,9 @@ private:
         sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
         // Reading the schema is what finds a file that is not a database.
         sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(m_db, "SELECT name FROM pragma_table_info('table1')", -1, &st,
-                               nullptr) != SQLITE_OK)
+        const std::string sql =
+            "SELECT name FROM pragma_table_info('" + std::string(schema::TableName) + "')";
+        if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
             failRead(SQLITE_ERROR);
         int step;
         while ((step = sqlite3_step(st)) == SQLITE_ROW)
@@ -282,10 +285,10 @@ private:
             failRead(step);
         if (m_columns.empty())
             fail(err::EngineError,
-                 QStringLiteral("%1 is not a catalogue: it has no table1.").arg(path));
+                 QStringLiteral("%1 is not a catalogue: it has no %2.").arg(path, kTable));
         if (!columnNamed(kIdColumn))
-            fail(err::EngineError,
-                 QStringLiteral("%1 is not a catalogue: its table1 has no ID column.").arg(path));
+            fail(err::EngineError, QStringLiteral("%1 is not a catalogue: its %2 has no ID column.")
+                                       .arg(path, kTable));
     }
 
     QString m_path;
@@ -322,7 +325,7 @@ public:
         // statement never reads a picture's bytes.
         select += m_pictureColumn.empty() ? ", 'null', 0"
                                           : ", typeof(" + picture + "), length(" + picture + ")";
-        select += " FROM table1 WHERE " + m_cat.idColumn() + " = ?";
+        select += " FROM " + std::string(schema::TableName) + " WHERE " + m_cat.idColumn() + " = ?";
         m_select = sqlite::Stmt(m_cat.db(), select, kSource);
     }
 
@@ -438,8 +441,8 @@ private:
         if (m_scratch.folder.isEmpty())
             makeFolder();
         sqlite3_blob* blob = nullptr;
-        if (sqlite3_blob_open(m_cat.db(), "main", "table1", m_pictureColumn.c_str(), rowid, 0,
-                              &blob) != SQLITE_OK) {
+        if (sqlite3_blob_open(m_cat.db(), "main", schema::TableName, m_pictureColumn.c_str(), rowid,
+                              0, &blob) != SQLITE_OK) {
             sqlite3_blob_close(blob);
             m_cat.failRead(SQLITE_ERROR);
         }
@@ -536,7 +539,8 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
                 all.push_back(id);
         }
     } else {
-        const std::string sql = "SELECT " + source.idColumn() + " FROM table1 ORDER BY 1";
+        const std::string sql =
+            "SELECT " + source.idColumn() + " FROM " + schema::TableName + " ORDER BY 1";
         sqlite::Stmt st(source.db(), sql, kSource);
         while (st.step(kSource))
             all.push_back(sqlite3_column_int64(st.get(), 0));

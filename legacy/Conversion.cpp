@@ -5,6 +5,7 @@
 #include "AppError.h"
 #include "CatalogueWriter.h"
 #include "JetReader.h"
+#include "Schema.h"
 
 namespace kbs::legacy {
 
@@ -34,9 +35,9 @@ ConversionSummary convertLegacyFile(const QString& source, const QString& target
     }
     if (reader.rowsRead() != total) {
         throw AppError(err::LegacyCatalogue, QStringLiteral("Conversion"),
-                       QStringLiteral("%1: the file says that table1 holds %2 records, but %3 "
+                       QStringLiteral("%1: the file says that %2 holds %3 records, but %4 "
                                       "could be read. The file is damaged.")
-                           .arg(source)
+                           .arg(source, QLatin1String(schema::TableName))
                            .arg(total)
                            .arg(reader.rowsRead()));
     }

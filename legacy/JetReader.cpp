@@ -11,6 +11,7 @@ extern "C" {
 #include <limits>
 
 #include "AppError.h"
+#include "Schema.h"
 #include "ValueText.h"
 
 namespace kbs::legacy {
@@ -18,7 +19,8 @@ namespace kbs::legacy {
 namespace {
 
 const QString kSource = QStringLiteral("Conversion");
-constexpr char kTableName[] = "table1";
+// The older program's file keeps the records in a table of the name ours has.
+constexpr const char* kTableName = schema::TableName;
 constexpr int kOffsetMask = 0x1fff;  // a row's offset on its page, without the flag bits
 constexpr std::uint32_t kLongInline = 0x80000000u;
 constexpr std::uint32_t kLongSinglePage = 0x40000000u;
@@ -158,13 +160,16 @@ struct JetReader::Impl {
             }
         }
         if (!entry)
-            fail(QStringLiteral("the file has no table \"table1\": it is not a catalogue."));
+            fail(QStringLiteral("the file has no table \"%1\": it is not a catalogue.")
+                     .arg(QLatin1String(kTableName)));
         readAutonumber(entry->table_pg);
         table = mdb_read_table(entry);
         if (!table)
-            fail(QStringLiteral("the definition of table1 cannot be read."));
+            fail(QStringLiteral("the definition of %1 cannot be read.")
+                     .arg(QLatin1String(kTableName)));
         if (!mdb_read_columns(table) || table->num_cols == 0)
-            fail(QStringLiteral("the columns of table1 cannot be read."));
+            fail(
+                QStringLiteral("the columns of %1 cannot be read.").arg(QLatin1String(kTableName)));
         declaredRows = long(table->num_rows);
         for (guint i = 0; i < table->num_cols; ++i) {
             auto* c = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));

@@ -12,7 +12,7 @@
 
 namespace kbs::legacy {
 
-// A column of table1 as the older program's file declares it.
+// A column of the records' table as the older program's file declares it.
 struct SourceColumn {
     std::string name;  // as the file spells it, UTF-8
     int type = 0;      // the file's type number
@@ -20,7 +20,7 @@ struct SourceColumn {
     bool autonumber = false;
 };
 
-// Reads table1 of a Jet/ACE catalogue with libmdb, row by row, in the file's own order.
+// Reads the records' table of a Jet/ACE catalogue with libmdb, row by row, in the file's own order.
 //
 // libmdb is trusted with finding pages and rows; this class does the rest itself, so that it
 // can check what it reads: Null is told from an empty value by the row's null bitmap, texts
@@ -32,16 +32,16 @@ struct SourceColumn {
 // file, the record and the column.
 class JetReader {
 public:
-    explicit JetReader(const QString& path);  // checks the file, opens it, finds table1
+    explicit JetReader(const QString& path);  // checks the file, opens it, finds the table
     ~JetReader();
     JetReader(const JetReader&) = delete;
     JetReader& operator=(const JetReader&) = delete;
 
     const JetFormat& format() const;
     const std::vector<SourceColumn>& columns() const;
-    // The number of records the file says table1 holds.
+    // The number of records the file says the table holds.
     long declaredRows() const;
-    // The file's autonumber counter for table1, when it has a plausible one.
+    // The file's autonumber counter for the table, when it has a plausible one.
     std::optional<std::int64_t> autonumberCounter() const;
 
     // Reads the next record into values, one per column; false after the last record.

@@ -59,7 +59,7 @@ void checkConverted(const QString& path, long records) {
     }
     try {
         schema::verifyCatalogue(db);
-        sqlite::Stmt count(db, "SELECT count(*) FROM table1", kSource);
+        sqlite::Stmt count(db, std::string("SELECT count(*) FROM ") + schema::TableName, kSource);
         count.step(kSource);
         const long stored = long(sqlite3_column_int64(count.get(), 0));
         if (stored != records) {

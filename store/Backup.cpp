@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "DiskSync.h"
+#include "Schema.h"
 #include "ScratchFiles.h"
 
 namespace kbs::backup {
@@ -157,13 +158,13 @@ bool isWholeCatalogue(const QString& path, const std::atomic<bool>* cancel) {
     bool ok = sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
                               nullptr) == SQLITE_OK;
     sqlite3_stmt* st = nullptr;
+    const std::string probe = "SELECT 1 FROM " + std::string(schema::TableName) + " LIMIT 0";
     if (ok) {
         sqlite3_progress_handler(db, 1000, &interrupted, const_cast<std::atomic<bool>*>(cancel));
         ok = sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &st, nullptr) == SQLITE_OK &&
              sqlite3_step(st) == SQLITE_ROW &&
              qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "ok") == 0 &&
-             sqlite3_exec(db, "SELECT 1 FROM table1 LIMIT 0", nullptr, nullptr, nullptr) ==
-                 SQLITE_OK;
+             sqlite3_exec(db, probe.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
     }
     sqlite3_finalize(st);
     sqlite3_close(db);

@@ -23,6 +23,10 @@ namespace {
 
 const QString kSource = QStringLiteral("Conversion");
 
+std::string table() {
+    return schema::TableName;
+}
+
 // Records without an ID are stored under these until every kept ID is known; the old
 // program's IDs are 32-bit and never reach them.
 constexpr std::int64_t kTemporaryIdBase = std::int64_t(1) << 40;
@@ -180,7 +184,7 @@ void CatalogueWriter::setSourceColumns(const std::vector<std::string>& names) {
         if (used[i])
             continue;
         const std::string quoted = sqlite::quoteName(names[i]);
-        exec(("ALTER TABLE table1 ADD COLUMN " + quoted).c_str());
+        exec(("ALTER TABLE " + table() + " ADD COLUMN " + quoted).c_str());
         addParam(quoted, int(i), AsAny);
         extra << QString::fromStdString(names[i]);
     }
@@ -197,12 +201,14 @@ void CatalogueWriter::setSourceColumns(const std::vector<std::string>& names) {
                        .arg(extra.join(QStringLiteral(", ")));
     }
     if (m_sourceOf.empty())
-        fail(QStringLiteral("the old table1 has none of the catalogue's columns."));
+        fail(QStringLiteral("the old %1 has none of the catalogue's columns.")
+                 .arg(QLatin1String(schema::TableName)));
 
     std::string marks;
     for (size_t i = 0; i < m_sourceOf.size(); ++i)
         marks += i ? ", ?" : "?";
-    const std::string sql = "INSERT INTO table1 (" + columnList + ") VALUES (" + marks + ")";
+    const std::string sql =
+        "INSERT INTO " + table() + " (" + columnList + ") VALUES (" + marks + ")";
     if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &m_insert, nullptr) != SQLITE_OK)
         fail(QString::fromUtf8(sqlite3_errmsg(m_db)));
 }
@@ -280,7 +286,7 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
     if (autonumberCounter && *autonumberCounter > last)
         last = *autonumberCounter;
     if (m_withoutId > 0) {
-        sqlite::Stmt renumber(m_db, "UPDATE table1 SET ID = ? WHERE ID = ?", kSource);
+        sqlite::Stmt renumber(m_db, "UPDATE " + table() + " SET ID = ? WHERE ID = ?", kSource);
         for (long i = 0; i < m_withoutId; ++i) {
             sqlite3_bind_int64(renumber.get(), 1, ++last);
             sqlite3_bind_int64(renumber.get(), 2, kTemporaryIdBase + i);
@@ -292,9 +298,9 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
     }
     {
         // New records continue after the largest ID the old catalogue ever gave.
-        exec("DELETE FROM sqlite_sequence WHERE name = 'table1'");
-        sqlite::Stmt seq(m_db, "INSERT INTO sqlite_sequence (name, seq) VALUES ('table1', ?)",
-                         kSource);
+        exec(("DELETE FROM sqlite_sequence WHERE name = '" + table() + "'").c_str());
+        sqlite::Stmt seq(
+            m_db, "INSERT INTO sqlite_sequence (name, seq) VALUES ('" + table() + "', ?)", kSource);
         sqlite3_bind_int64(seq.get(), 1, last);
         seq.step(kSource);
     }
@@ -304,7 +310,7 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
 
     // Check what was written before anything takes the target's name.
     {
-        sqlite::Stmt count(m_db, "SELECT count(*) FROM table1", kSource);
+        sqlite::Stmt count(m_db, "SELECT count(*) FROM " + table(), kSource);
         count.step(kSource);
         const long stored = long(sqlite3_column_int64(count.get(), 0));
         if (stored != m_records)

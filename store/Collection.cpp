@@ -4,14 +4,6 @@
 
 namespace kbs::collection {
 
-const Column& columnOfBox(int box) {
-    for (const auto& c : columns) {
-        if (c.box == box)
-            return c;
-    }
-    return columns[0];
-}
-
 int positionOf(const QString& name) {
     for (const auto& c : columns) {
         if (name.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0)

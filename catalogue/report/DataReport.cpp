@@ -5,7 +5,9 @@
 #include "AppError.h"
 #include "Collection.h"
 #include "Connection.h"
+#include "PanelLayout.h"
 #include "ReportTexts.h"
+#include "Schema.h"
 
 namespace kbs {
 
@@ -14,33 +16,60 @@ namespace {
 const QColor kBarGrey(0xD9, 0xD9, 0xD9);
 const QColor kCaptionColour(0x40, 0x40, 0x40);
 
-// One line of the detail band: a caption and its field, and for prices a second caption and
-// field after them ("on" the purchase date, "as of" the valuation date).
+using collection::at;
+
+// One line of the detail band: a column with its caption, and for prices a second column
+// after it ("on" the purchase date, "as of" the valuation date).
 struct DetailLine {
-    const char* caption;
-    const char* field;
-    const char* afterCaption = nullptr;
-    const char* afterField = nullptr;
+    int field;
+    int afterField = -1;
 };
 
+constexpr int kTitleField = at("Description");
 constexpr DetailLine kLeftColumn[] = {
-    {"Issue Year", "Year"},   {"Number", "Number"},
-    {"Series", "Series"},     {"Car Condition", "Car_Cond"},
-    {"Color", "Color"},       {"Wheel Type", "Wheel_Type"},
-    {"Box Type", "Box_Type"}, {"Box Condition", "Box_Cond"},
+    {at("Year")},  {at("Number")},     {at("Series")},   {at("Car_Cond")},
+    {at("Color")}, {at("Wheel_Type")}, {at("Box_Type")}, {at("Box_Cond")},
 };
 constexpr DetailLine kRightColumn[] = {
-    {"Quantity", "Quantity"},
-    {"Location", "Location"},
-    {"List Price", "List_Price"},
-    {"Purchase Price", "Purchase", "on", "Purch_Date"},
-    {"Value", "Value", "as of", "Value_Date"},
-    {"Status", "Status"},
+    {at("Quantity")},
+    {at("Location")},
+    {at("List_Price")},
+    {at("Purchase"), at("Purch_Date")},
+    {at("Value"), at("Value_Date")},
+    {at("Status")},
 };
+
+QString nameOf(int column) {
+    return QString::fromLatin1(collection::columns[size_t(column)].name);
+}
+
+// The caption the report prints beside a column: the panel's label, or the report's own.
+QString captionOf(int column) {
+    for (const auto& c : reportText::DetailCaptions) {
+        if (c.column == column)
+            return QString::fromLatin1(c.caption);
+    }
+    return QString::fromLatin1(panel::fieldAt(column).label);
+}
 
 }  // namespace
 
 // ---------------------------------------------------------------- the report
+
+QString DataReport::query() {
+    QStringList names{QString::fromLatin1(collection::IdColumn), nameOf(kTitleField)};
+    auto add = [&](const auto& side) {
+        for (const DetailLine& d : side) {
+            names << nameOf(d.field);
+            if (d.afterField >= 0)
+                names << nameOf(d.afterField);
+        }
+    };
+    add(kLeftColumn);
+    add(kRightColumn);
+    return QStringLiteral("select %1 from %2")
+        .arg(names.join(QStringLiteral(", ")), QLatin1String(schema::TableName));
+}
 
 DataReport::DataReport(QObject* parent) : PagedReport(parent) {
     buildDesign();
@@ -59,7 +88,7 @@ void DataReport::buildDesign() {
     m_detail->add(K::Shape, QStringLiteral("Shape1"), {0, 120, kWidth, 330}).setColor(kBarGrey);
     ReportControl& description =
         m_detail->add(K::TextBox, QStringLiteral("txtDescription"), {120, 120, kWidth - 240, 330});
-    description.setDataField(QStringLiteral("Description"));
+    description.setDataField(nameOf(kTitleField));
     description.setFont(reportFont(10, true));
 
     constexpr double rowTop = 540;
@@ -67,27 +96,26 @@ void DataReport::buildDesign() {
     auto line = [&](const DetailLine& d, int row, double captionX, double captionW, double valueX,
                     double valueEnd) {
         const double y = rowTop + row * rowHeight;
-        label(m_detail, QStringLiteral("lbl%1").arg(QLatin1String(d.field)),
-              QString::fromLatin1(d.caption), {captionX, y, captionW, rowHeight},
-              reportFont(9, true), Qt::AlignLeft)
+        label(m_detail, QStringLiteral("lbl%1").arg(nameOf(d.field)), captionOf(d.field),
+              {captionX, y, captionW, rowHeight}, reportFont(9, true), Qt::AlignLeft)
             .setColor(kCaptionColour);
         // A price shares its line with its date: value, then "on" or "as of", then the date.
-        const double valueW = d.afterField ? 1200 : valueEnd - valueX;
+        const double valueW = d.afterField >= 0 ? 1200 : valueEnd - valueX;
         ReportControl& value =
-            m_detail->add(K::TextBox, QStringLiteral("txt%1").arg(QLatin1String(d.field)),
+            m_detail->add(K::TextBox, QStringLiteral("txt%1").arg(nameOf(d.field)),
                           {valueX, y, valueW, rowHeight});
-        value.setDataField(QString::fromLatin1(d.field));
-        if (d.afterField) {
+        value.setDataField(nameOf(d.field));
+        if (d.afterField >= 0) {
             const double afterX = valueX + valueW + 60;
-            label(m_detail, QStringLiteral("lbl%1").arg(QLatin1String(d.afterField)),
-                  QString::fromLatin1(d.afterCaption), {afterX, y, 540, rowHeight},
-                  reportFont(9, true), Qt::AlignLeft)
+            label(m_detail, QStringLiteral("lbl%1").arg(nameOf(d.afterField)),
+                  captionOf(d.afterField), {afterX, y, 540, rowHeight}, reportFont(9, true),
+                  Qt::AlignLeft)
                 .setColor(kCaptionColour);
             const double dateX = afterX + 600;
             ReportControl& date =
-                m_detail->add(K::TextBox, QStringLiteral("txt%1").arg(QLatin1String(d.afterField)),
+                m_detail->add(K::TextBox, QStringLiteral("txt%1").arg(nameOf(d.afterField)),
                               {dateX, y, valueEnd - dateX, rowHeight});
-            date.setDataField(QString::fromLatin1(d.afterField));
+            date.setDataField(nameOf(d.afterField));
         }
     };
     int row = 0;

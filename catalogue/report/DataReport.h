@@ -22,6 +22,10 @@ class DataReport : public PagedReport {
 public:
     explicit DataReport(QObject* parent = nullptr);
 
+    // The query of every column the detail band prints and the record's ID, over the whole
+    // catalogue; a report of some records adds its condition to it.
+    static QString query();
+
     // ---- data
     // The report takes the record set and lays its records out into pages.
     void setDataSource(std::unique_ptr<RecordSet> rs);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "Collection.h"
+
 // The report's and its preview window's own texts, in one place.
 namespace kbs::reportText {
 
@@ -12,6 +14,19 @@ inline const QString TotalsCaption = QStringLiteral("Report -- Totals");
 inline const QString EndOfReport = QStringLiteral("End of Report");
 // The page footer: "page", the page number, "of", the number of pages.
 inline const QString PageFooter = QStringLiteral("page %p of %P");
+
+// The data report's captions where they differ from the detail panel's labels; every other
+// line of the detail band is captioned as its field is on the panel.
+struct DetailCaption {
+    int column;  // position in the collection's table
+    const char* caption;
+};
+inline constexpr DetailCaption DetailCaptions[] = {
+    {collection::at("Year"), "Issue Year"},
+    {collection::at("Number"), "Number"},
+    {collection::at("Location"), "Location"},
+    {collection::at("Value_Date"), "as of"},
+};
 
 // Section names, as the report designer numbers them.
 inline const QString DetailSection = QStringLiteral("Section1");

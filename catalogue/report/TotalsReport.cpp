@@ -6,8 +6,10 @@
 #include <unordered_map>
 
 #include "AppError.h"
+#include "Collection.h"
 #include "Connection.h"
 #include "ReportTexts.h"
+#include "Schema.h"
 #include "Sqlite.h"
 
 namespace kbs {
@@ -15,11 +17,27 @@ namespace kbs {
 namespace {
 
 const QString kSource = QStringLiteral("TotalsReport");
-constexpr const char* kQuery =
-    "select ID, Status, Series, Quantity, Purchase, Value from table1 order by ID";
+using collection::at;
+
+// The columns the totals read, in the query's order: the record's ID, the two it groups by,
+// the number of models and the two amounts.
+constexpr int kReadColumns[] = {at("ID"),       at("Status"),   at("Series"),
+                                at("Quantity"), at("Purchase"), at("Value")};
+constexpr int kStatusColumn = 1;
+constexpr int kSeriesColumn = 2;
 constexpr int kQuantityColumn = 3;
 constexpr int kFirstAmountColumn = 4;
-const char* const kColumnNames[] = {"ID", "Status", "Series", "Quantity", "Purchase", "Value"};
+
+const char* nameOf(int column) {
+    return collection::columns[size_t(kReadColumns[column])].name;
+}
+
+std::string totalsQuery() {
+    std::string columns;
+    for (int column = 0; column < int(std::size(kReadColumns)); ++column)
+        columns += (column > 0 ? ", " : "") + std::string(nameOf(column));
+    return "select " + columns + " from " + schema::TableName + " order by " + nameOf(0);
+}
 
 // The longest stored text the list of unreadable values shows.
 constexpr qsizetype kShownText = 60;
@@ -117,14 +135,15 @@ void TotalsReport::open(Connection& connection) {
         throw AppError(err::ObjectClosed, kSource,
                        QStringLiteral("Operation is not allowed when the object is closed."));
     }
-    sqlite::Stmt st(connection.handle(), kQuery, kSource);
+    sqlite::Stmt st(connection.handle(), totalsQuery(), kSource);
     Totals all;
     std::unordered_map<std::string, Totals> byStatus;
     std::unordered_map<std::string, Totals> bySeries;
     std::vector<Unreadable> unreadable;
     while (st.step(kSource)) {
         sqlite3_stmt* s = st.get();
-        Totals* groups[] = {&all, &byStatus[groupKey(s, 1)], &bySeries[groupKey(s, 2)]};
+        Totals* groups[] = {&all, &byStatus[groupKey(s, kStatusColumn)],
+                            &bySeries[groupKey(s, kSeriesColumn)]};
         for (Totals* g : groups)
             ++g->records;
         for (int column = kQuantityColumn; column <= kFirstAmountColumn + 1; ++column) {
@@ -134,7 +153,7 @@ void TotalsReport::open(Connection& connection) {
                     ++g->unreadable;
                 const std::string_view t = textOf(s, column);
                 unreadable.push_back({sqlite3_column_int64(s, 0),
-                                      QString::fromLatin1(kColumnNames[column]),
+                                      QString::fromLatin1(nameOf(column)),
                                       QString::fromUtf8(t.data(), qsizetype(t.size()))});
             } else if (r.kind == amounts::Reading::Kind::Number) {
                 for (Totals* g : groups) {
