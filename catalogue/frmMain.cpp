@@ -60,6 +60,7 @@ void frmMain::Form_Load() {
     cn->open(QString(), QString(), -1);
     schema::verifyCatalogue(cn->handle());
     schema::ensureTextIndex(cn->handle());
+    schema::ensurePictureTables(cn->handle());
 
     rs = std::make_unique<RecordSet>();
     rs->open(mainText::Query, *cn, RecordSet::adOpenStatic, RecordSet::adLockOptimistic,

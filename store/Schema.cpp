@@ -202,4 +202,33 @@ bool ensureTextIndex(sqlite3* db) {
     return hasTextIndex(db);
 }
 
+bool ensurePictureTables(sqlite3* db) {
+    const auto present = [db] {
+        sqlite3_stmt* st = nullptr;
+        const char* sql =
+            "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+            "('record_pictures', 'picture_thumbs')";
+        int n = 0;
+        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
+            sqlite3_step(st) == SQLITE_ROW)
+            n = sqlite3_column_int(st, 0);
+        sqlite3_finalize(st);
+        return n == 2;
+    };
+    if (present())
+        return true;
+    if (sqlite3_db_readonly(db, "main") != 0)
+        return false;
+    try {
+        sqlite::exec(db, "BEGIN IMMEDIATE", kSource);
+        sqlite::exec(db, PicturesTableSql, kSource);
+        sqlite::exec(db, ThumbsTableSql, kSource);
+        sqlite::exec(db, "COMMIT", kSource);
+    } catch (const AppError&) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return false;
+    }
+    return present();
+}
+
 }  // namespace kbs::schema

@@ -29,4 +29,30 @@ void verifyCatalogue(sqlite3* db);
 inline constexpr const char* TextIndexName = "table1_texts";
 bool ensureTextIndex(sqlite3* db);
 
+// A record's further pictures (its own picture in table1 is its first, main one) and the small
+// images the gallery and the panel's strip draw, one per picture. Both tables are keyed by
+// table1's ID; deleting a record deletes its rows here in the same transaction.
+inline constexpr const char* PicturesTable = "record_pictures";
+inline constexpr const char* ThumbsTable = "picture_thumbs";
+inline constexpr const char* PicturesTableSql =
+    "CREATE TABLE IF NOT EXISTS record_pictures ("
+    "pic_id INTEGER PRIMARY KEY, "
+    "record_id INTEGER NOT NULL, "  // table1.ID
+    "position INTEGER NOT NULL, "   // 2, 3, ... in display order
+    "bytes BLOB, "                  // the embedded picture, or NULL when linked
+    "path TEXT, "                   // the linked picture's path, or NULL when embedded
+    "caption TEXT); "
+    "CREATE INDEX IF NOT EXISTS record_pictures_record ON record_pictures (record_id, position)";
+inline constexpr const char* ThumbsTableSql =
+    "CREATE TABLE IF NOT EXISTS picture_thumbs ("
+    "record_id INTEGER NOT NULL, "
+    "position INTEGER NOT NULL, "  // 1 = table1's picture, 2.. = record_pictures.position
+    "source TEXT NOT NULL, "       // what it was made from: the bytes' hash, or path|size|mtime
+    "jpeg BLOB NOT NULL, "
+    "PRIMARY KEY (record_id, position))";
+
+// Adds both tables to a catalogue that lacks them. A catalogue that cannot be written is left as
+// it is; returns whether the tables are there.
+bool ensurePictureTables(sqlite3* db);
+
 }  // namespace kbs::schema
