@@ -417,6 +417,19 @@ std::string_view RecordSet::shownUtf8At(Slot slot, int position, std::string& sc
     return scratch;
 }
 
+std::string RecordSet::wholeUtf8At(Slot slot, int position) const {
+    if (slot >= m_slots.size() || position < 0 || position >= fieldCount())
+        return {};
+    const Row& row = m_slots[slot];
+    const Cell c = cellOf(row, position);
+    if (c.len >= 0)
+        return std::string(row.data + c.off, size_t(c.len));
+    if (c.len == kNull)
+        return {};
+    Looked v = fetch(row.key, position);
+    return v.type == SQLITE_BLOB ? std::string() : std::move(v.text);
+}
+
 // Optimistic locking: inside the write's transaction, the row must still be as this record set
 // read it. A long binary is compared by its length only, so no picture is read for this. When
 // another program changed the row, the snapshot takes the row as it is now, so that the record
