@@ -45,11 +45,14 @@ bool equalFolded(const char* hay, const char* lower, size_t n) {
 
 // The first place in [p, end) where `lower` (ASCII, A to Z folded) stands, ignoring the case of
 // A to Z; nullptr when nowhere. Sixteen places at a time: their first and last bytes are
-// compared at once (a letter's case is one bit), and only where both agree the middle.
-const char* findFolded(const char* p, const char* end, std::string_view lower) {
+// compared at once (a letter's case is one bit), and only where both agree the middle. When it
+// finds nothing, *high tells whether [p, end) holds a byte beyond ASCII.
+const char* findFolded(const char* p, const char* end, std::string_view lower, bool* high) {
     const size_t m = lower.size();
-    if (m == 0 || size_t(end - p) < m)
+    if (m == 0 || size_t(end - p) < m) {
+        *high = hasHighByte(std::string_view(p, size_t(end - p)));
         return nullptr;
+    }
     const auto f = static_cast<unsigned char>(lower.front());
     const auto l = static_cast<unsigned char>(lower.back());
     auto caseBit = [](unsigned char c) { return char(c >= 'a' && c <= 'z' ? 0x20 : 0); };
@@ -58,9 +61,11 @@ const char* findFolded(const char* p, const char* end, std::string_view lower) {
     const __m128i firstCase = _mm_set1_epi8(caseBit(f));
     const __m128i lastCase = _mm_set1_epi8(caseBit(l));
     const char* lastStart = end - m;
+    __m128i seen = _mm_setzero_si128();
     for (; p + 15 <= lastStart; p += 16) {
-        const __m128i a =
-            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), firstCase);
+        const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        seen = _mm_or_si128(seen, raw);
+        const __m128i a = _mm_or_si128(raw, firstCase);
         const __m128i b =
             _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + m - 1)), lastCase);
         unsigned mask = unsigned(
@@ -72,10 +77,11 @@ const char* findFolded(const char* p, const char* end, std::string_view lower) {
             mask &= mask - 1;
         }
     }
-    for (; p <= lastStart; ++p) {
-        if (equalFolded(p, lower.data(), m))
-            return p;
+    for (const char* q = p; q <= lastStart; ++q) {
+        if (equalFolded(q, lower.data(), m))
+            return q;
     }
+    *high = _mm_movemask_epi8(seen) != 0 || hasHighByte(std::string_view(p, size_t(end - p)));
     return nullptr;
 }
 
@@ -315,6 +321,9 @@ bool RecordFilter::narrows(const RecordFilter& wider) const {
     }
     for (const Term& w : wider.m_terms) {
         const bool kept = std::any_of(m_terms.begin(), m_terms.end(), [&w](const Term& t) {
+            if (w.kind == Term::Kind::Range && t.kind == Term::Kind::Range && !w.exclude &&
+                !t.exclude && t.fields == w.fields)
+                return t.low >= w.low && t.high <= w.high;
             if (w.kind != Term::Kind::Text || w.exclude)
                 return t == w;
             // A longer word holds the shorter one: whatever holds it holds the shorter too.
@@ -332,10 +341,15 @@ bool RecordFilter::narrows(const RecordFilter& wider) const {
 }
 
 bool RecordFilter::textInCell(const Needle& n, std::string_view cell) {
-    if (n.ascii && findFolded(cell.data(), cell.data() + cell.size(), n.lower))
-        return true;
+    bool high = false;
+    if (n.ascii) {
+        if (findFolded(cell.data(), cell.data() + cell.size(), n.lower, &high))
+            return true;
+    } else {
+        high = hasHighByte(cell);
+    }
     // Other letters than A to Z, and their cases, as Find compares them.
-    return hasHighByte(cell) && fromUtf8(cell).contains(n.text, Qt::CaseInsensitive);
+    return high && fromUtf8(cell).contains(n.text, Qt::CaseInsensitive);
 }
 
 // The text inside one of the cells first to last. The cells' texts are searched as one piece;
@@ -343,18 +357,26 @@ bool RecordFilter::textInCell(const Needle& n, std::string_view cell) {
 bool RecordFilter::textInSpan(const Needle& n, const RecordSet::RowTexts& row, int first,
                               int last) {
     const std::string_view span = row.span(first, last);
+    bool high = false;
     if (n.ascii) {
         const char* end = span.data() + span.size();
         int cell = first;
-        for (const char* p = span.data(); (p = findFolded(p, end, n.lower)) != nullptr; ++p) {
+        bool again = false;  // a place found ran over the end of its cell
+        for (const char* p = span.data(); (p = findFolded(p, end, n.lower, &high)) != nullptr;
+             ++p) {
             const auto at = std::uint32_t(p - row.data());
             while (row.end(cell) <= at)
                 ++cell;
             if (at + n.lower.size() <= row.end(cell))
                 return true;
+            again = true;
         }
+        if (again)  // the last look saw only the bytes after that place
+            high = hasHighByte(span);
+    } else {
+        high = hasHighByte(span);
     }
-    if (hasHighByte(span)) {
+    if (high) {
         for (int i = first; i <= last; ++i) {
             const std::string_view c = row.cell(i);
             if (hasHighByte(c) && fromUtf8(c).contains(n.text, Qt::CaseInsensitive))
@@ -394,9 +416,10 @@ bool RecordFilter::termMatches(const Term& t, const RecordSet& rs, Slot slot,
         }
         return false;
     }
-    for (int p = 0; p < cells && p < 32; ++p) {
-        if (!(t.fields & (1u << p)))
-            continue;
+    for (std::uint32_t bits = t.fields; bits != 0; bits &= bits - 1) {
+        const int p = __builtin_ctz(bits);
+        if (p >= cells)
+            break;
         std::string whole;
         std::string_view cell = row.cell(p);
         if (row.partial(p)) {
