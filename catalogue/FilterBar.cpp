@@ -33,7 +33,7 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("txtFilter"));
     m_edit->setClearButtonEnabled(true);
-    m_edit->setPlaceholderText(tr("Filter, e.g. red box:mint year:1968-1975 -sell"));
+    m_edit->setPlaceholderText(tr("Filter, e.g. red box:mint -sell"));
     m_edit->setAccessibleName(tr("Filter the records"));
     m_edit->setToolTip(
         tr("Filter the records (%1). Words must all match, in any field, any case.\n"

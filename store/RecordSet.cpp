@@ -418,15 +418,13 @@ std::string_view RecordSet::shownUtf8At(Slot slot, int position, std::string& sc
 }
 
 std::string RecordSet::wholeUtf8At(Slot slot, int position) const {
-    if (slot >= m_slots.size() || position < 0 || position >= fieldCount())
-        return {};
-    const Row& row = m_slots[slot];
-    const Cell c = cellOf(row, position);
-    if (c.len >= 0)
-        return std::string(row.data + c.off, size_t(c.len));
-    if (c.len == kNull)
-        return {};
-    Looked v = fetch(row.key, position);
+    const bool partial = slot < m_slots.size() && position >= 0 && position < fieldCount() &&
+                         rowTextsAt(slot).partial(position);
+    if (!partial) {
+        std::string scratch;
+        return std::string(shownUtf8At(slot, position, scratch));
+    }
+    Looked v = fetch(m_slots[slot].key, position);
     return v.type == SQLITE_BLOB ? std::string() : std::move(v.text);
 }
 
