@@ -1,6 +1,8 @@
 #include "RecordFilter.h"
 
+#if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
 
 #include <algorithm>
 #include <cstring>
@@ -53,6 +55,9 @@ const char* findFolded(const char* p, const char* end, std::string_view lower, b
         *high = hasHighByte(std::string_view(p, size_t(end - p)));
         return nullptr;
     }
+    const char* lastStart = end - m;
+    bool seenHigh = false;
+#if defined(__SSE2__)
     const auto f = static_cast<unsigned char>(lower.front());
     const auto l = static_cast<unsigned char>(lower.back());
     auto caseBit = [](unsigned char c) { return char(c >= 'a' && c <= 'z' ? 0x20 : 0); };
@@ -60,7 +65,6 @@ const char* findFolded(const char* p, const char* end, std::string_view lower, b
     const __m128i lastV = _mm_set1_epi8(char(l));
     const __m128i firstCase = _mm_set1_epi8(caseBit(f));
     const __m128i lastCase = _mm_set1_epi8(caseBit(l));
-    const char* lastStart = end - m;
     __m128i seen = _mm_setzero_si128();
     for (; p + 15 <= lastStart; p += 16) {
         const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
@@ -77,11 +81,13 @@ const char* findFolded(const char* p, const char* end, std::string_view lower, b
             mask &= mask - 1;
         }
     }
+    seenHigh = _mm_movemask_epi8(seen) != 0;
+#endif
     for (const char* q = p; q <= lastStart; ++q) {
         if (equalFolded(q, lower.data(), m))
             return q;
     }
-    *high = _mm_movemask_epi8(seen) != 0 || hasHighByte(std::string_view(p, size_t(end - p)));
+    *high = seenHigh || hasHighByte(std::string_view(p, size_t(end - p)));
     return nullptr;
 }
 
