@@ -3,13 +3,17 @@
 // 10,000 and 40,000 records) against the same catalogues without pictures. Every measurement
 // runs in a child process of its own, so that its peak memory and its reads are its own.
 //
-//   kbsmgr-bench [--quick] [--pictures-only] [--backup] [--totals] [--records] [--work DIR]
+//   kbsmgr-bench [--quick] [--pictures-only] [--backup] [--totals] [--records] [--filter]
+//                [--work DIR]
 //
 // --quick leaves out the 100,000-record runs and the 40,000 photographed records. The
 // catalogues are kept in DIR (12 GB for the 40,000 photographed records); delete it after.
 // --backup times only the backup copies, of 100,000 records and of 3 GB of pictures (which
 // needs about 10 GB of free disk). --totals times only the totals report's first page.
 // --records times only the record rows at 100,000 records: open, start-up, save, delete, sorts.
+// --filter times only the filter bar at 100,000 records: each keystroke until the grid's model
+// shows the narrowed rows (median and 95th percentile), clearing, Find Next finding nothing,
+// and the peak memory with and without a filter.
 #include <sqlite3.h>
 
 #include <fcntl.h>
@@ -19,6 +23,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMap>
 #include <QProcess>
 #include <QPushButton>
@@ -27,6 +32,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -38,6 +44,7 @@
 #include "Connection.h"
 #include "DataGen.h"
 #include "DataReport.h"
+#include "FilterBar.h"
 #include "FlexGrid.h"
 #include "LimitedTextbox.h"
 #include "ProgramInfo.h"
@@ -86,6 +93,9 @@ Io readIo() {
 
 void report(const char* key, double value) {
     std::printf("%s=%.3f\n", key, value);
+}
+void report(const QByteArray& key, double value) {
+    report(key.constData(), value);
 }
 
 double msSince(const QElapsedTimer& t) {
@@ -225,6 +235,44 @@ double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
+double percentile95(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(std::ceil(0.95 * double(v.size()))) - 1)];
+}
+
+// Types `text` into the filter bar a key at a time from an empty bar: the wall and processor
+// time of each key until the grid's model shows its rows.
+void typeFilter(frmMain& w, const QString& text, std::vector<double>& wall,
+                std::vector<double>& cpu) {
+    FlexGridModel& model = w.FG1->model();
+    bool applied = false;
+    const auto done =
+        QObject::connect(&model, &FlexGridModel::filterApplied, [&] { applied = true; });
+    auto set = [&](const QString& t) {
+        if (w.FilterBar1->edit()->text() == t)
+            return false;
+        applied = false;
+        const double cpuBefore = cpuMs();
+        QElapsedTimer timer;
+        timer.start();
+        w.FilterBar1->edit()->setText(t);
+        while (!applied)
+            QCoreApplication::processEvents();
+        wall.push_back(msSince(timer));
+        cpu.push_back(cpuMs() - cpuBefore);
+        return true;
+    };
+    set(QString());
+    wall.clear();
+    cpu.clear();
+    for (qsizetype n = 1; n <= text.size(); ++n) {
+        if (set(text.left(n)) && qEnvironmentVariableIsSet("KBS_BENCH_VERBOSE"))
+            std::fprintf(stderr, "%s %.1f %.1f\n", qPrintable(text.left(n)), wall.back(),
+                         cpu.back());
+    }
+    QObject::disconnect(done);
+}
+
 void runWindow(const QString& what, const QString& db, bool inPlace) {
     Window win(db, inPlace);
     frmMain& w = win.w();
@@ -356,6 +404,49 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         report("gap_ms", worst);
         report("save_ms", saveMs);
         report("made", outcome == backup::Outcome::Made ? 1 : 0);
+    } else if (what == QLatin1String("filter")) {
+        static const char* const kTyped[][2] = {{"word", "targa"},
+                                                {"words", "ford cooper"},
+                                                {"field", "color:blue"},
+                                                {"years", "year:1968-1975"}};
+        for (const auto& typed : kTyped) {
+            std::vector<double> all, allCpu, wall, cpu;
+            for (int round = 0; round < 3; ++round) {
+                typeFilter(w, QString::fromLatin1(typed[1]), wall, cpu);
+                all.insert(all.end(), wall.begin(), wall.end());
+                allCpu.insert(allCpu.end(), cpu.begin(), cpu.end());
+            }
+            const QByteArray key(typed[0]);
+            report(key + "_ms", median(all));
+            report(key + "_p95", percentile95(all));
+            report(key + "_cpu_ms", median(allCpu));
+            report(key + "_cpu_p95", percentile95(allCpu));
+            report(key + "_rows", w.FG1->model().rowCount());
+        }
+        std::vector<double> clears, wall, cpu;
+        for (int round = 0; round < 9; ++round) {
+            typeFilter(w, QStringLiteral("beetle"), wall, cpu);
+            QElapsedTimer t;
+            t.start();
+            w.FilterBar1->clear();
+            clears.push_back(msSince(t));
+        }
+        report("clear_ms", median(clears));
+        report("clear_p95", percentile95(clears));
+        // Find Next over every record, finding nothing.
+        win.prompts.answerInput(QStringLiteral("zz-no-such-text"));
+        win.prompts.answerMsg(mb::OK);
+        w.Find_Record();
+        std::vector<double> nexts;
+        for (int round = 0; round < 9; ++round) {
+            win.prompts.answerMsg(mb::OK);
+            QElapsedTimer t;
+            t.start();
+            w.Find_Next(true);
+            nexts.push_back(msSince(t));
+        }
+        report("next_ms", median(nexts));
+        report("next_p95", percentile95(nexts));
     } else if (what == QLatin1String("display")) {
         std::vector<double> times;
         for (int i = 0; i < 15; ++i) {
@@ -629,12 +720,17 @@ int main(int argc, char** argv) {
     QList<int> sizes{1000, 10000};
     if (!quick)
         sizes << 100000;
+    // The catalogue of 100,000 records as after its first start, which added the index.
+    const int n = 100000;
+    auto indexed = [&] {
+        const QString path = db(QStringLiteral("n%1").arg(n), n, 0, 0);
+        runChild(QStringLiteral("index"), path);  // not timed here
+        return path;
+    };
     if (args.contains(QStringLiteral("--records"))) {
         // The record rows only, at 100,000 records: the floor, the open, the start-up and the
         // grid's save, delete and sort.
-        const int n = 100000;
-        const QString path = db(QStringLiteral("n%1").arg(n), n, 0, 0);
-        runChild(QStringLiteral("index"), path);  // as after the first start: not timed here
+        const QString path = indexed();
         const auto base = runChild(QStringLiteral("baseline"), path);
         const auto open = runChild(QStringLiteral("open"), path);
         row("bare step loop (baseline)", n, base.value("ms"), 0, base.value("peak_mb"), "");
@@ -651,6 +747,39 @@ int main(int argc, char** argv) {
             const auto r = runChild(QString::fromLatin1(wc.what), path);
             row(wc.label, n, r.value("ms"), 0, r.value("peak_mb"), wc.target);
         }
+        return 0;
+    }
+    if (args.contains(QStringLiteral("--filter"))) {
+        const QString path = indexed();
+        const auto plain = runChild(QStringLiteral("startup"), path);
+        const auto f = runChild(QStringLiteral("filter"), path);
+        const struct {
+            const char* key;
+            const char* label;
+        } typed[] = {{"word", "key: one word \"targa\""},
+                     {"words", "key: two words \"ford cooper\""},
+                     {"field", "key: field word \"color:blue\""},
+                     {"years", "key: range \"year:1968-1975\""}};
+        for (const auto& t : typed) {
+            const QString k = QString::fromLatin1(t.key);
+            row(qPrintable(QStringLiteral("%1, median").arg(QLatin1String(t.label))), n,
+                f.value(k + QStringLiteral("_ms")), 0, f.value("peak_mb"), "<= 30 ms");
+            row(qPrintable(QStringLiteral("  95th percentile, %1 rows left")
+                               .arg(int(f.value(k + QStringLiteral("_rows"))))),
+                n, f.value(k + QStringLiteral("_p95")), 0, f.value("peak_mb"), "<= 60 ms");
+            std::printf("|   processor ms: median %.1f, 95th percentile %.1f\n",
+                        f.value(k + QStringLiteral("_cpu_ms")),
+                        f.value(k + QStringLiteral("_cpu_p95")));
+        }
+        row("clear the filter, median", n, f.value("clear_ms"), 0, f.value("peak_mb"), "<= 30 ms");
+        row("  95th percentile", n, f.value("clear_p95"), 0, f.value("peak_mb"), "");
+        row("Find Next, no match, median", n, f.value("next_ms"), 0, f.value("peak_mb"),
+            "<= 50 ms");
+        row("  95th percentile", n, f.value("next_p95"), 0, f.value("peak_mb"), "");
+        row("peak MB: start-up without filter", n, plain.value("peak_mb"), 0,
+            plain.value("peak_mb"), "");
+        row("peak MB: with the filter runs above", n, f.value("peak_mb"), plain.value("peak_mb"),
+            f.value("peak_mb"), "<= 1.1 x");
         return 0;
     }
     if (args.contains(QStringLiteral("--totals"))) {

@@ -51,6 +51,11 @@ std::optional<double> numberOf(std::string_view s) {
 
 // ---------------------------------------------------------------- model
 
+FlexGridModel::FlexGridModel(QObject* parent) : QAbstractTableModel(parent) {
+    m_slices.setSingleShot(true);
+    connect(&m_slices, &QTimer::timeout, this, &FlexGridModel::runSlice);
+}
+
 int FlexGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_rows.size());
 }
@@ -82,17 +87,24 @@ QVariant FlexGridModel::headerData(int section, Qt::Orientation o, int role) con
     return section + 1;
 }
 
+// Shaping and clearing make blank rows, which no filter narrows.
 void FlexGridModel::reshape(int bodyRows, int cols) {
     beginResetModel();
+    m_pass.running = false;
+    m_slices.stop();
     m_cols = std::max(0, cols);
     m_headings.resize(m_cols);
     m_rows.resize(size_t(std::max(0, bodyRows)), kBlank);
+    m_order = m_rows;
     endResetModel();
 }
 
 void FlexGridModel::clearCells() {
     beginResetModel();
+    m_pass.running = false;
+    m_slices.stop();
     std::fill(m_rows.begin(), m_rows.end(), kBlank);
+    m_order = m_rows;
     for (auto& h : m_headings)
         h.clear();
     endResetModel();
@@ -101,22 +113,36 @@ void FlexGridModel::clearCells() {
 void FlexGridModel::showRecords(const RecordSet& rs) {
     beginResetModel();
     m_source = &rs;
-    m_rows = rs.slotsInOrder();
+    m_order = rs.slotsInOrder();
+    m_rows = m_order;
     endResetModel();
+    if (isFiltered()) {
+        const RecordFilter filter = m_filter;
+        m_filter = RecordFilter();
+        setFilter(filter);
+    }
 }
 
 void FlexGridModel::detach() {
     beginResetModel();
+    m_pass.running = false;
+    m_slices.stop();
     m_source = nullptr;
     std::fill(m_rows.begin(), m_rows.end(), kBlank);
+    m_order = m_rows;
     endResetModel();
 }
 
-std::string_view FlexGridModel::cellUtf8(int bodyRow, int col) const {
-    if (!m_source || bodyRow < 0 || bodyRow >= int(m_rows.size()) || col < 0 || col >= m_cols ||
-        m_rows[size_t(bodyRow)] == kBlank)
+std::string_view FlexGridModel::slotText(Slot slot, int col) const {
+    if (!m_source || col < 0 || col >= m_cols || slot == kBlank)
         return {};
-    return m_source->shownUtf8At(m_rows[size_t(bodyRow)], col, m_scratch);
+    return m_source->shownUtf8At(slot, col, m_scratch);
+}
+
+std::string_view FlexGridModel::cellUtf8(int bodyRow, int col) const {
+    if (bodyRow < 0 || bodyRow >= int(m_rows.size()))
+        return {};
+    return slotText(m_rows[size_t(bodyRow)], col);
 }
 
 QString FlexGridModel::cell(int bodyRow, int col) const {
@@ -141,12 +167,17 @@ int FlexGridModel::rowOfSlot(Slot slot) const {
 }
 
 void FlexGridModel::slotChanged(Slot slot) {
+    m_appliedExact = false;
+    ++m_changes;
+    pin(slot);
     const int r = rowOfSlot(slot);
     if (r >= 0 && m_cols > 0)
         Q_EMIT dataChanged(index(r, 0), index(r, m_cols - 1));
 }
 
 void FlexGridModel::appendSlot(Slot slot) {
+    m_order.push_back(slot);
+    pin(slot);
     const int r = int(m_rows.size());
     beginInsertRows({}, r, r);
     m_rows.push_back(slot);
@@ -154,6 +185,8 @@ void FlexGridModel::appendSlot(Slot slot) {
 }
 
 void FlexGridModel::removeSlot(Slot slot) {
+    m_order.erase(std::remove(m_order.begin(), m_order.end(), slot), m_order.end());
+    m_pinned.erase(std::remove(m_pinned.begin(), m_pinned.end(), slot), m_pinned.end());
     const int r = rowOfSlot(slot);
     if (r < 0)
         return;
@@ -293,9 +326,9 @@ private:
 }  // namespace
 
 void FlexGridModel::sortBy(int col, bool ascending) {
-    if (col < 0 || col >= m_cols || m_rows.size() < 2)
+    if (col < 0 || col >= m_cols || m_order.size() < 2)
         return;
-    const size_t n = m_rows.size();
+    const size_t n = m_order.size();
     // Each cell is read once: a number, or one of the column's distinct texts.
     std::vector<std::pair<double, std::uint32_t>> numbers;  // value, row
     constexpr std::uint32_t kNumber = ~std::uint32_t(0);
@@ -303,7 +336,7 @@ void FlexGridModel::sortBy(int col, bool ascending) {
     TextTable table(n);
     std::deque<std::string> lazy;  // texts read from the database, kept for the sort
     for (size_t r = 0; r < n; ++r) {
-        std::string_view s = cellUtf8(int(r), col);
+        std::string_view s = slotText(m_order[r], col);
         if (auto v = numberOf(s)) {
             numbers.emplace_back(*v, std::uint32_t(r));
             continue;
@@ -335,15 +368,35 @@ void FlexGridModel::sortBy(int col, bool ascending) {
     const size_t numbersAt = ascending ? 0 : textCount;
     std::vector<Slot> sorted(n);
     for (size_t i = 0; i < numbers.size(); ++i)
-        sorted[numbersAt + i] = m_rows[numbers[i].second];
+        sorted[numbersAt + i] = m_order[numbers[i].second];
     for (size_t r = 0; r < n; ++r) {
         if (textOf[r] != kNumber) {
             const std::uint32_t k = rank[textOf[r]];
-            sorted[textsAt + start[ascending ? k : rank.size() - 1 - k]++] = m_rows[r];
+            sorted[textsAt + start[ascending ? k : rank.size() - 1 - k]++] = m_order[r];
         }
     }
+    m_order = std::move(sorted);
+    if (!isFiltered()) {
+        Q_EMIT layoutAboutToBeChanged();
+        m_rows = m_order;
+        Q_EMIT layoutChanged();
+        return;
+    }
+    // The same rows, in the new order.
+    std::vector<Slot> shown;
+    shown.reserve(m_rows.size());
+    for (Slot s : m_order) {
+        if (s < m_let.size() && m_let[s])
+            shown.push_back(s);
+    }
+    if (shown.size() != m_rows.size()) {
+        beginResetModel();
+        m_rows = std::move(shown);
+        endResetModel();
+        return;
+    }
     Q_EMIT layoutAboutToBeChanged();
-    m_rows = std::move(sorted);
+    m_rows = std::move(shown);
     Q_EMIT layoutChanged();
 }
 

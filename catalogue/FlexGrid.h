@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QTableView>
+#include <QTimer>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "RecordFilter.h"
 #include "RecordSet.h"
 
 namespace kbs {
@@ -14,11 +18,15 @@ namespace kbs {
 // The cells of the grid, read from the record set's snapshot without a copy: the grid holds
 // only the order of the rows it shows, as the record set's row slots. Sorting sorts that order;
 // a saved, added or deleted record changes one row. Rows beyond the snapshot's show nothing.
+//
+// Under a filter the body rows are the records it lets through, in the grid's order: shownSlots()
+// is the one list of which records the grid shows and in which order. A record saved or added
+// under the filter stays shown until the filter changes.
 class FlexGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    using QAbstractTableModel::QAbstractTableModel;
     using Slot = RecordSet::Slot;
+    explicit FlexGridModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -44,11 +52,48 @@ public:
     void appendSlot(Slot slot);      // a new record, listed last
     void removeSlot(Slot slot);      // a deleted record
 
-    // Stable sort of the body rows by one column: numbers before texts, numbers by value,
-    // texts without regard to case, then exactly.
+    // Stable sort of the records by one column: numbers before texts, numbers by value,
+    // texts without regard to case, then exactly. Under a filter the rows it shows keep it.
     void sortBy(int col, bool ascending);
 
+    // ---- the filter (FlexGridFilter.cpp)
+    // Shows only the records the filter lets through; an empty filter shows every record. The
+    // records are looked through in slices of a few milliseconds between events, so typing
+    // never waits for them; filterApplied() says when the rows show the result.
+    void setFilter(const RecordFilter& filter);
+    bool isFiltered() const { return !m_filter.isEmpty(); }
+    bool isFiltering() const { return m_pass.running; }
+    const std::vector<Slot>& shownSlots() const { return m_rows; }
+    std::size_t recordTotal() const { return m_order.size(); }
+
+Q_SIGNALS:
+    void filterApplied();
+
 private:
+    // A pass of the filter over the records it may let through.
+    struct Pass {
+        bool running = false;
+        std::vector<Slot> candidates;
+        std::size_t next = 0;
+        unsigned changesAtStart = 0;
+    };
+    void runSlice();
+    void finishPass();
+    void showOrder();  // the rows become the records of m_order that the filter lets through
+    std::string_view slotText(Slot slot, int col) const;
+    void pin(Slot slot);
+
+    std::vector<Slot> m_order;  // every record, in the grid's order
+    RecordFilter m_filter;
+    RecordFilter m_applied;             // the filter the rows show the result of
+    bool m_appliedExact = true;         // and no record changed since
+    unsigned m_changes = 0;             // records saved in place so far
+    std::vector<std::uint8_t> m_let;    // by slot: let through by the filter, or pinned
+    std::vector<std::uint8_t> m_found;  // by slot: found by the running pass
+    std::vector<Slot> m_pinned;         // saved or added under the filter: shown until it changes
+    Pass m_pass;
+    QTimer m_slices;
+
     static constexpr Slot kBlank = ~Slot(0);
     const RecordSet* m_source = nullptr;
     std::vector<Slot> m_rows;  // the slot each body row shows, or kBlank

@@ -14,6 +14,7 @@
 #include "AppError.h"
 #include "Connection.h"
 #include "DataReport.h"
+#include "FilterBar.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
 #include "ProgramInfo.h"
@@ -31,6 +32,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(FG1, &FlexGrid::Click, this, &frmMain::FG1_Click);
     connect(FG1, &FlexGrid::SelChange, this, &frmMain::FG1_SelChange);
     connect(FG1, &FlexGrid::EnterCell, this, &frmMain::FG1_EnterCell);
+    connect(FilterBar1, &FilterBar::changed, this, &frmMain::filterChanged);
+    connect(&FG1->model(), &FlexGridModel::filterApplied, this, &frmMain::filterApplied);
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
     connect(cmdPlus, &QPushButton::clicked, this, &frmMain::cmdPlus_Click);
@@ -169,8 +172,11 @@ QString frmMain::statusText() const {
     return statusPanel->text();
 }
 
+// Under a filter the status bar says how many records it shows; the text is kept for when the
+// filter is cleared.
 void frmMain::setStatusText(const QString& text) {
-    showAccessibleText(*statusPanel, text, QStringLiteral("Status"));
+    m_statusText = text;
+    showFilterState();
 }
 
 }  // namespace kbs

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "Collection.h"
 #include "PanelLayout.h"
@@ -35,6 +36,7 @@ enum class Command;
 
 class Connection;
 class DataReport;
+class FilterBar;
 class FlexGrid;
 class TotalsReport;
 class ImageBox;
@@ -104,6 +106,9 @@ public:
     // ---- deletion and search
     void Delete_Record();
     void Find_Record();
+    // The last Find's text again, from the record shown, in the grid's order and within its
+    // filter, wrapping once: F3 forward, Shift+F3 backward.
+    void Find_Next(bool forward);
 
     // ---- toolbar
     void Toolbar1_ButtonClick(const QString& key);
@@ -123,6 +128,7 @@ public:
 
     // ---- controls, named as designed
     QToolBar* Toolbar1 = nullptr;
+    FilterBar* FilterBar1 = nullptr;
     QWidget* Picture1 = nullptr;
     ImageBox* Image11 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -172,7 +178,14 @@ private:
     void storeChosenPicture();  // throws AppError when the record refuses the picture
     void setStatusText(const QString& text);
     void deleteScratchFiles();
-    void showReport(const QString& query, const QString& caption);
+    void showReport(const QString& query, const QString& caption,
+                    const std::vector<std::int64_t>* only = nullptr);
+    void showShownReport();
+    // The filter bar and what the grid shows under it.
+    void filterChanged();
+    void filterApplied();
+    void showFilterState();
+    void selectFoundText(int field, const QString& text);
     void showTotals();
     void showLastReport();
     bool holdsNoRecord(bool ifUnknown) const;
@@ -198,6 +211,10 @@ private:
     QList<ImageBox*> m_imageControls;  // every image control, in the window's order
     QString m_reportQuery;             // the query of the last report entry chosen
     bool m_totalsLast = false;         // the last report entry chosen was the totals
+    bool m_shownLast = false;          // or the records shown
+    QString m_statusText;              // the status bar's text when no filter is active
+    QString m_lastSearch;              // the last Find's text, for Find Next
+    QLabel* m_noMatch = nullptr;       // in the grid's place when the filter matches nothing
 };
 
 // The Record set's cursor stays on the record the detail fields show. Every walk over the

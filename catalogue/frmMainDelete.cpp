@@ -69,12 +69,21 @@ void frmMain::Delete_Record() {
             rs->moveLast();
     });
     resumeNext([&] { Update_Display(); });
+    // Under a filter the next record the grid shows takes the deleted one's place (the one
+    // before it at the end); when the grid shows none, nothing is shown.
+    const int deletedRow = deleted ? FG1->model().rowOfSlot(*deleted) : -1;
     resumeNext([&] {
         if (deleted)
             showRowChange(RowChange::Deleted, *deleted);
         else
             markShownRow(*FG1);
     });
+    if (FG1->model().isFiltered() && deletedRow >= 0) {
+        const int rows = FG1->model().rowCount();
+        if (rows == 0)
+            Clear_Display();
+        FG1->setRowQuietly(rows == 0 ? 0 : std::min(deletedRow, rows - 1) + FG1->fixedRows());
+    }
     resumeNext([&] { GetInfo(FG1->textMatrix(FG1->row(), 0)); });
     resumeNext([&] { Lock_Display(true); });
 }

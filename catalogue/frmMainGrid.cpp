@@ -76,6 +76,7 @@ void frmMain::showRowChange(RowChange change, RecordSet::Slot slot) {
             break;
     }
     markShownRow(*FG1);
+    showFilterState();
     if (FG1->isVisible())
         FG1->setFocus();
 }

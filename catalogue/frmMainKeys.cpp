@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "FilterBar.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
@@ -43,6 +44,9 @@ constexpr QKeyCombination kGridDelete(Qt::Key_Delete);
 // The Help button's menu: the value-list editor, the tips and About.
 constexpr QKeyCombination kHelpMenuKeys[] = {QKeyCombination(Qt::Key_F1), Qt::ALT | Qt::Key_H};
 constexpr QKeyCombination kQuitKey = Qt::CTRL | Qt::Key_Q;
+// Find Next and Find Previous (the filter bar's own key is FilterBar::key()).
+constexpr QKeyCombination kFindNextKey(Qt::Key_F3);
+constexpr QKeyCombination kFindPreviousKey = Qt::SHIFT | Qt::Key_F3;
 // In a field with a value list: the list, as a click on the field's icon opens it.
 constexpr QKeyCombination kListKeys[] = {QKeyCombination(Qt::Key_F4), Qt::ALT | Qt::Key_Down};
 // On a focused toolbar button with a drop-down menu: the menu.
@@ -92,6 +96,7 @@ public:
     QList<Target> commands;         // the buttons the command keys press
     QList<const QWidget*> toolbar;  // the toolbar's buttons
     QList<QKeySequence> helpKeys;
+    QString findTip;  // Find's tip also names Find Next and Find Previous
 
     // The keys that press a button, or nullptr.
     const QList<QKeySequence>* keysOf(const QWidget* w) const {
@@ -114,7 +119,10 @@ public:
             if (auto* b = qobject_cast<const QAbstractButton*>(w))
                 tip = b->text();
         }
-        return tip + QStringLiteral(" (") + keysText(*keys) + QLatin1Char(')');
+        tip += QStringLiteral(" (") + keysText(*keys) + QLatin1Char(')');
+        if (w->objectName() == QLatin1String("Find") && toolbar.contains(w))
+            tip += QStringLiteral("; ") + findTip;
+        return tip;
     }
 
 protected:
@@ -166,6 +174,7 @@ protected:
 void frmMain::installKeyboard() {
     auto* filter = new KeyboardFilter(this);
     filter->helpKeys = sequences(kHelpMenuKeys, std::size(kHelpMenuKeys));
+    filter->findTip = FilterBar::findNextTip();
 
     // The commands.
     for (const auto& c : kCommandKeys) {
@@ -199,6 +208,10 @@ void frmMain::installKeyboard() {
             if (available(help) && help->menu())
                 help->showMenu();
         });
+    }
+    for (const bool forward : {true, false}) {
+        auto* next = new QShortcut(forward ? kFindNextKey : kFindPreviousKey, this);
+        connect(next, &QShortcut::activated, this, [this, forward] { Find_Next(forward); });
     }
     auto* quit = new QShortcut(QKeySequence(kQuitKey), this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);

@@ -10,8 +10,10 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "Collection.h"
+#include "FilterBar.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
@@ -208,7 +210,10 @@ void frmMain::buildLayout() {
     OpenSaveDialog1->setVisible(false);
 
     // Keyboard order: the grid, the detail fields, then the panel's buttons.
-    QList<QWidget*> order{FG1};
+    QList<QWidget*> order{FilterBar1->edit()};
+    for (const QString& status : FilterBar::statusNames())
+        order << FilterBar1->toggle(status);
+    order << FG1;
     for (const panel::Field* c : panel::tabOrder)
         order << (c->box >= 0 ? static_cast<QWidget*>(txtTextl[size_t(c->box)]) : txtNotes);
     order << cmdSelect << cmdSave << cmdCancel << Option1[0] << Option1[1] << cmdPlus << cmdMinus;

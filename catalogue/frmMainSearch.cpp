@@ -1,14 +1,20 @@
 // The search: the first record with the text in any of its first fields, any case.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QToolButton>
+
+#include "AccessibleText.h"
 
 #include "AppError.h"
 #include "Collection.h"
+#include "FilterBar.h"
 #include "FlexGrid.h"
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
 #include "PanelLayout.h"
 #include "Prompts.h"
+#include "RecordFilter.h"
 #include "ResumeNext.h"
 #include "frmMain.h"
 
@@ -56,6 +62,7 @@ void frmMain::Find_Record() {
             mainText::SearchPrompt, mainText::SearchTitle, mainText::SearchDefault));
         if (t.isEmpty())
             return;
+        m_lastSearch = t;
         // A search that finds nothing, or fails, leaves the shown record current.
         const ShownRecordGuard keep(*this, *rs);
         const QByteArray tUtf8 = t.toUtf8();
@@ -94,14 +101,70 @@ void frmMain::Find_Record() {
             return;
         }
         Update_Display();
-        if (found >= 1 && txtTextl[size_t(found)]->isVisible()) {
-            LimitedTextbox* box = txtTextl[size_t(found)];
-            const qsizetype at = box->text().indexOf(t, 0, Qt::CaseInsensitive);
-            box->setSelStart(int(at));  // refuses -1 when the box does not show the text
-            box->setSelLength(int(t.size()));
-            box->setFocus();
-        }
+        selectFoundText(found, t);
         FG1->setRow(0);
+    } catch (const AppError& e) {
+        prompts().msgBox(e.description(), mb::OKOnly, QString());
+    } catch (const std::exception& e) {
+        prompts().msgBox(QString::fromUtf8(e.what()), mb::OKOnly, QString());
+    }
+}
+
+// The found text selected in its box, which takes the focus, as Find leaves it.
+void frmMain::selectFoundText(int field, const QString& text) {
+    if (field < 1 || !txtTextl[size_t(field)]->isVisible())
+        return;
+    LimitedTextbox* box = txtTextl[size_t(field)];
+    const qsizetype at = box->text().indexOf(text, 0, Qt::CaseInsensitive);
+    box->setSelStart(int(at));  // refuses -1 when the box does not show the text
+    box->setSelLength(int(text.size()));
+    box->setFocus();
+}
+
+void frmMain::Find_Next(bool forward) {
+    // As Find: only while its button can be pressed; without a text yet, Find asks for one.
+    QToolButton* find = toolbarButton(QStringLiteral("Find"));
+    if (!find || !find->isEnabled() || !rs)
+        return;
+    if (m_lastSearch.isEmpty()) {
+        Find_Record();
+        return;
+    }
+    try {
+        const FlexGridModel& model = FG1->model();
+        const std::vector<RecordSet::Slot>& rows = model.shownSlots();
+        const long n = model.showsRecordsOf(*rs) ? long(rows.size()) : 0;
+        long from = forward ? -1 : n;  // the record shown, or before the first row
+        if (m_shown && rs->hasCurrentRecord() && !rs->isAddingNew()) {
+            const int r = model.rowOfSlot(rs->currentSlot());
+            if (r >= 0)
+                from = r;
+        }
+        const RecordFilter wanted = RecordFilter::containing(m_lastSearch);
+        long found = -1;
+        bool wrapped = false;
+        for (long k = 1; k <= n && found < 0; ++k) {
+            long r = forward ? from + k : from - k;
+            if (r >= n || r < 0) {
+                wrapped = true;
+                r = forward ? r - n : r + n;
+            }
+            if (wanted.matches(*rs, rows[size_t(r)]))
+                found = r;
+        }
+        if (found < 0) {
+            prompts().msgBox(mainText::NoMatchText, mb::Exclamation | mb::OKOnly,
+                             mainText::NoMatchTitle);
+            return;
+        }
+        const RecordSet::Slot slot = rows[size_t(found)];
+        FG1->setRowQuietly(int(found) + FG1->fixedRows());
+        GetInfo(FG1->textMatrix(FG1->row(), 0));
+        selectFoundText(RecordFilter::firstFieldHolding(*rs, slot, m_lastSearch), m_lastSearch);
+        showFilterState();
+        if (wrapped)
+            showAccessibleText(*statusPanel, FilterBar::wrappedText(forward),
+                               QStringLiteral("Status"));
     } catch (const AppError& e) {
         prompts().msgBox(e.description(), mb::OKOnly, QString());
     } catch (const std::exception& e) {

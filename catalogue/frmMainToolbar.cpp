@@ -9,6 +9,8 @@
 #include "AppError.h"
 #include "Connection.h"
 #include "DataReport.h"
+#include "FilterBar.h"
+#include "FlexGrid.h"
 #include "ImageBox.h"
 #include "MainTexts.h"
 #include "Prompts.h"
@@ -75,6 +77,11 @@ void frmMain::buildToolbar() {
         if (b.dropdown == mainText::Dropdown::Reports) {
             for (const auto& r : mainText::ReportEntries)
                 addEntry(r.text, r.text);
+            const QString shown = FilterBar::shownReportEntry();
+            auto* a = menu->addAction(shown);
+            a->setObjectName(QStringLiteral("Shown"));
+            connect(a, &QAction::triggered, this,
+                    [this, shown] { Toolbar1_ButtonMenuClick(shown); });
         } else {
             for (const auto& h : mainText::HelpEntries)
                 addEntry(h.text, h.key);
@@ -82,6 +89,9 @@ void frmMain::buildToolbar() {
         button->setMenu(menu);
         button->setPopupMode(QToolButton::MenuButtonPopup);
     }
+
+    FilterBar1 = new FilterBar(Toolbar1);  // between the buttons and the logo
+    Toolbar1->addWidget(FilterBar1);
 
     Picture1 = new QWidget(Toolbar1);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -92,6 +102,8 @@ void frmMain::buildToolbar() {
     Image11->setGeometry(twipsRect(3720, 0, 2040, 480));
     Image11->setPicture(designImage(QStringLiteral("logo"), 136, 32));
     m_imageControls.prepend(Image11);
+    FilterBar1->raise();
+    FilterBar1->keepLeftOf(Image11);
 }
 
 void frmMain::attachToolbarImages() {
@@ -148,9 +160,16 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
 }
 
 void frmMain::Toolbar1_ButtonMenuClick(const QString& text) {
+    if (text == FilterBar::shownReportEntry()) {
+        m_shownLast = true;
+        m_totalsLast = false;
+        showShownReport();
+        return;
+    }
     for (const auto& r : mainText::ReportEntries) {
         if (text != QLatin1String(r.text))
             continue;
+        m_shownLast = false;
         m_totalsLast = !r.condition;
         if (m_totalsLast) {
             TotalsReport1->setCaption(latin(r.caption));
@@ -171,7 +190,9 @@ void frmMain::Toolbar1_ButtonMenuClick(const QString& text) {
 
 // The button itself: the last report entry chosen, under the caption it had.
 void frmMain::showLastReport() {
-    if (m_totalsLast)
+    if (m_shownLast)
+        showShownReport();
+    else if (m_totalsLast)
         showTotals();
     else
         showReport(m_reportQuery, QString());
@@ -179,11 +200,12 @@ void frmMain::showLastReport() {
 
 // A report reads a record set of its own on the catalogue's connection: the window's
 // Record set, and so the record on screen, stays as it is.
-void frmMain::showReport(const QString& query, const QString& caption) {
+void frmMain::showReport(const QString& query, const QString& caption,
+                         const std::vector<std::int64_t>* only) {
     if (!cn || !cn->isOpen())
         return;
     try {
-        DataReport1->openDataSource(*cn, query.isEmpty() ? DataReport::query() : query);
+        DataReport1->openDataSource(*cn, query.isEmpty() ? DataReport::query() : query, only);
         DataReport1->setDataMember(QString());
         if (!caption.isEmpty())
             DataReport1->setCaption(caption);
@@ -192,6 +214,20 @@ void frmMain::showReport(const QString& query, const QString& caption) {
     } catch (const AppError& e) {
         prompts().msgBox(e.description(), mb::OKOnly | mb::Critical, mainText::AppTitle);
     }
+}
+
+// The records the grid shows, in its order, as the report of all records lays them out.
+void frmMain::showShownReport() {
+    std::vector<std::int64_t> ids;
+    if (rs && FG1->model().showsRecordsOf(*rs)) {
+        std::string scratch;
+        ids.reserve(FG1->model().shownSlots().size());
+        for (const RecordSet::Slot slot : FG1->model().shownSlots()) {
+            const std::string_view id = rs->shownUtf8At(slot, 0, scratch);
+            ids.push_back(QByteArray::fromRawData(id.data(), qsizetype(id.size())).toLongLong());
+        }
+    }
+    showReport(DataReport::query(), FilterBar::shownReportCaption(), &ids);
 }
 
 // The totals read the catalogue anew each time they are shown.

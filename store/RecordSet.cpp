@@ -417,6 +417,17 @@ std::string_view RecordSet::shownUtf8At(Slot slot, int position, std::string& sc
     return scratch;
 }
 
+std::string RecordSet::wholeUtf8At(Slot slot, int position) const {
+    const bool partial = slot < m_slots.size() && position >= 0 && position < fieldCount() &&
+                         rowTextsAt(slot).partial(position);
+    if (!partial) {
+        std::string scratch;
+        return std::string(shownUtf8At(slot, position, scratch));
+    }
+    Looked v = fetch(m_slots[slot].key, position);
+    return v.type == SQLITE_BLOB ? std::string() : std::move(v.text);
+}
+
 // Optimistic locking: inside the write's transaction, the row must still be as this record set
 // read it. A long binary is compared by its length only, so no picture is read for this. When
 // another program changed the row, the snapshot takes the row as it is now, so that the record

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVariant>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
@@ -123,6 +124,49 @@ public:
     // The text of a field of a row as a list shows it (empty for Null, the beginning of a very
     // long value); a value not in the snapshot is read into scratch.
     std::string_view shownUtf8At(Slot slot, int position, std::string& scratch) const;
+
+    // A row of the snapshot as a search reads it, without a copy: the texts of its cells lie
+    // one after another, each cell's where the one before it ends. A Null cell is empty; a
+    // partial one holds less than its value (its beginning, or nothing when the value is kept
+    // in the database only), which wholeUtf8At reads.
+    class RowTexts {
+    public:
+        RowTexts(const char* data, int cells) : m_data(data), m_cells(cells) {}
+        // Where a cell's text begins and ends, in bytes from the row's start.
+        std::uint32_t begin(int position) const {
+            return position == 0 ? std::uint32_t(m_cells * sizeof(std::uint32_t))
+                                 : end(position - 1);
+        }
+        std::uint32_t end(int position) const { return word(position) & kEndMask; }
+        const char* data() const { return m_data; }
+        std::string_view cell(int position) const {
+            return {m_data + begin(position), end(position) - begin(position)};
+        }
+        // The texts of the cells first to last, as one piece.
+        std::string_view span(int first, int last) const {
+            return {m_data + begin(first), end(last) - begin(first)};
+        }
+        bool partial(int position) const { return (word(position) >> (kKindShift + 1)) != 0; }
+        bool anyPartial(int first, int last) const {
+            std::uint32_t all = 0;
+            for (int i = first; i <= last; ++i)
+                all |= word(i);
+            return (all >> (kKindShift + 1)) != 0;
+        }
+
+    private:
+        std::uint32_t word(int position) const {
+            std::uint32_t w;
+            std::memcpy(&w, m_data + size_t(position) * sizeof w, sizeof w);
+            return w;
+        }
+        const char* m_data;
+        int m_cells;
+    };
+    RowTexts rowTextsAt(Slot slot) const { return {m_slots[slot].data, fieldCount()}; }
+    // The whole text of a field of a row (empty for Null or a long binary value); a value the
+    // snapshot holds only in part is read from the database.
+    std::string wholeUtf8At(Slot slot, int position) const;
 
 private:
     struct Column {

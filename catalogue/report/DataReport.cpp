@@ -1,6 +1,7 @@
 #include "DataReport.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "AppError.h"
 #include "Collection.h"
@@ -129,15 +130,21 @@ void DataReport::buildDesign() {
 // ---------------------------------------------------------------- data and pages
 
 void DataReport::setDataSource(std::unique_ptr<RecordSet> rs) {
+    m_only.reset();
     m_rs = std::move(rs);
     layOut();
 }
 
-void DataReport::openDataSource(Connection& connection, const QString& query) {
+void DataReport::openDataSource(Connection& connection, const QString& query,
+                                const std::vector<std::int64_t>* only) {
     auto rs = std::make_unique<RecordSet>();
     rs->open(query, connection);
     setCatalogueFile(connection.dataSource());
-    setDataSource(std::move(rs));
+    m_only.reset();
+    if (only)
+        m_only = *only;
+    m_rs = std::move(rs);
+    layOut();
 }
 
 void DataReport::release() {
@@ -167,11 +174,26 @@ void DataReport::layOut() {
     m_cursor = -1;
     m_fieldPositions.clear();
     if (m_rs && m_rs->isOpen()) {
+        const int id = m_only ? fieldPosition(QStringLiteral("ID")) : -1;
+        std::unordered_map<std::int64_t, RecordSet::Bookmark> byId;
         if (m_rs->recordCount() > 0) {
             m_bookmarks.reserve(size_t(m_rs->recordCount()));
-            for (m_rs->moveFirst(); !m_rs->eof(); m_rs->moveNext())
-                m_bookmarks.push_back(m_rs->bookmark());
+            for (m_rs->moveFirst(); !m_rs->eof(); m_rs->moveNext()) {
+                if (id >= 0)
+                    byId.emplace(m_rs->value(id).toLongLong(), m_rs->bookmark());
+                else if (!m_only)
+                    m_bookmarks.push_back(m_rs->bookmark());
+            }
             m_rs->moveFirst();
+        }
+        if (m_only) {
+            for (const std::int64_t wanted : *m_only) {
+                if (const auto it = byId.find(wanted); it != byId.end())
+                    m_bookmarks.push_back(it->second);
+            }
+        }
+        if (!m_bookmarks.empty()) {
+            m_rs->setBookmark(m_bookmarks.front());
             m_cursor = 0;
         }
     }

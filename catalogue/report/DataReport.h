@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "PagedReport.h"
@@ -30,8 +31,10 @@ public:
     // The report takes the record set and lays its records out into pages.
     void setDataSource(std::unique_ptr<RecordSet> rs);
     // Opens a record set of the report's own over the query and binds it; throws AppError when
-    // the query cannot be opened, leaving the report as it was.
-    void openDataSource(Connection& connection, const QString& query);
+    // the query cannot be opened, leaving the report as it was. With `only`, the report holds
+    // the records with those IDs, in that order (those the query holds).
+    void openDataSource(Connection& connection, const QString& query,
+                        const std::vector<std::int64_t>* only = nullptr);
     RecordSet* dataSource() const { return m_rs.get(); }
     void setDataMember(const QString& member) { m_dataMember = member; }
     const QString& dataMember() const { return m_dataMember; }
@@ -64,8 +67,9 @@ private:
 
     std::unique_ptr<RecordSet> m_rs;
     QString m_dataMember;
-    std::vector<RecordSet::Bookmark> m_bookmarks;  // the records in their order
-    mutable int m_cursor = -1;                     // the record the record set stands on
+    std::vector<RecordSet::Bookmark> m_bookmarks;     // the records in their order
+    std::optional<std::vector<std::int64_t>> m_only;  // the IDs of the records to show
+    mutable int m_cursor = -1;                        // the record the record set stands on
     std::vector<Page> m_pages;
     mutable QHash<QString, int> m_fieldPositions;  // data field -> position, -1 for none
 };

@@ -1,0 +1,107 @@
+// The grid's filter: which records the rows show, found in slices between events.
+#include <algorithm>
+
+#include "FlexGrid.h"
+
+namespace kbs {
+
+namespace {
+// The longest a slice of a pass keeps the window from answering.
+constexpr qint64 kSliceMs = 8;
+// Records looked at between two looks at the clock.
+constexpr std::size_t kBetweenClockLooks = 256;
+}  // namespace
+
+void FlexGridModel::pin(Slot slot) {
+    if (!isFiltered() || slot == kBlank)
+        return;
+    if (std::find(m_pinned.begin(), m_pinned.end(), slot) == m_pinned.end())
+        m_pinned.push_back(slot);
+    if (slot >= m_let.size())
+        m_let.resize(size_t(slot) + 1, 0);
+    m_let[slot] = 1;
+}
+
+void FlexGridModel::setFilter(const RecordFilter& filter) {
+    m_slices.stop();
+    m_pinned.clear();
+    m_filter = filter;
+    if (filter.isEmpty()) {
+        m_pass = Pass();
+        m_let.clear();
+        m_applied = RecordFilter();
+        m_appliedExact = true;
+        beginResetModel();
+        m_rows = m_order;
+        endResetModel();
+        Q_EMIT filterApplied();
+        return;
+    }
+    // A filter that lets through no more than the one the rows show looks at those rows only.
+    const bool narrowing = m_appliedExact && filter.narrows(m_applied);
+    m_pass.candidates = narrowing ? m_rows : m_order;
+    Slot top = 0;
+    for (Slot s : m_order) {
+        if (s != kBlank)
+            top = std::max(top, s);
+    }
+    m_found.assign(size_t(top) + 1, 0);
+    m_pass.next = 0;
+    m_pass.changesAtStart = m_changes;
+    m_pass.running = true;
+    runSlice();
+}
+
+void FlexGridModel::runSlice() {
+    if (!m_pass.running)
+        return;
+    QElapsedTimer clock;
+    clock.start();
+    const std::vector<Slot>& candidates = m_pass.candidates;
+    while (m_pass.next < candidates.size()) {
+        const std::size_t stop = std::min(candidates.size(), m_pass.next + kBetweenClockLooks);
+        for (; m_pass.next < stop; ++m_pass.next) {
+            const Slot s = candidates[m_pass.next];
+            if (s == kBlank || !m_source)
+                continue;
+            bool let = true;
+            try {
+                let = m_filter.matches(*m_source, s);
+            } catch (const std::exception&) {
+                // A value that could not be read whole: the record is shown, not hidden.
+            }
+            if (let)
+                m_found[s] = 1;
+        }
+        if (m_pass.next < candidates.size() && clock.elapsed() >= kSliceMs) {
+            m_slices.start(0);
+            return;
+        }
+    }
+    finishPass();
+}
+
+void FlexGridModel::finishPass() {
+    m_pass.running = false;
+    m_appliedExact = m_pass.changesAtStart == m_changes;
+    m_pass.candidates = {};
+    for (Slot s : m_pinned) {
+        if (s >= m_found.size())
+            m_found.resize(size_t(s) + 1, 0);
+        m_found[s] = 1;
+    }
+    m_let.swap(m_found);
+    m_found = {};
+    std::vector<Slot> shown;
+    for (Slot s : m_order) {
+        if (s < m_let.size() && m_let[s])
+            shown.push_back(s);
+    }
+    beginResetModel();
+    m_rows = std::move(shown);
+    endResetModel();
+    m_applied = m_filter;
+    Q_EMIT filterApplied();
+}
+
+}  // namespace kbs

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "RecordSet.h"
+
+namespace kbs {
+
+// Which records a filter text lets through, read from the record set's snapshot without a
+// copy. The text is words, all of which a record must match:
+//   red mustang          each word inside any of the first 23 fields, ignoring case
+//   "mint in box"        quotes keep words together
+//   color:red            a word in one field, named by its label or its column name; a name
+//                        that begins several ("box:" for Box Type and Box Condition) means any
+//                        of them; an unknown name leaves the word as it is typed ("10:30")
+//   -sell                leaves out the records that match the word
+//   year:1968-1975, year:>1980, value:<=20, quantity:>1
+//                        a range of the year, quantity or an amount (Purchase, List Price,
+//                        Value), read as the totals report reads them; a value that cannot be
+//                        read is in no range
+// and the statuses chosen (none: any status).
+class RecordFilter {
+public:
+    using Slot = RecordSet::Slot;
+
+    RecordFilter() = default;
+    // The filter of a text and the statuses chosen ("Want", "Have", "Sell").
+    static RecordFilter parse(const QString& text, const QStringList& statuses = {});
+    // The records with this text inside any of the first 23 fields, ignoring case, as Find
+    // looks for them: the text taken whole.
+    static RecordFilter containing(const QString& text);
+
+    bool isEmpty() const { return m_terms.empty() && m_statuses.empty(); }
+    bool matches(const RecordSet& rs, Slot slot) const;
+    // True when every record this filter lets through, `wider` lets through as well: the
+    // records of this one are then found among those of `wider`.
+    bool narrows(const RecordFilter& wider) const;
+
+    // The first of the first 23 fields that holds the text, ignoring case; -1 for none.
+    static int firstFieldHolding(const RecordSet& rs, Slot slot, const QString& text);
+
+private:
+    struct Needle {
+        QString text;       // as typed
+        std::string lower;  // UTF-8 with A to Z folded, for a text of ASCII only
+        bool ascii = false;
+    };
+    struct Term {
+        enum class Kind { Text, Range };
+        Kind kind = Kind::Text;
+        bool exclude = false;
+        bool anyField = false;     // the first 23 fields
+        std::uint32_t fields = 0;  // otherwise these positions (bit per position)
+        Needle needle;             // Text
+        std::int64_t low = 0;      // Range, both ends included, in the field's units
+        std::int64_t high = 0;
+        bool operator==(const Term& o) const;
+    };
+
+    static Needle needleOf(const QString& text);
+    static bool parseRange(const QString& value, std::uint32_t fields, Term& term);
+    bool termMatches(const Term& t, const RecordSet& rs, Slot slot,
+                     const RecordSet::RowTexts& row) const;
+    static bool textInCell(const Needle& n, std::string_view cell);
+    static bool textInSpan(const Needle& n, const RecordSet::RowTexts& row, int first, int last);
+    static bool inRange(const Term& t, int position, std::string_view cell);
+    static bool statusMatches(std::string_view cell, const std::vector<std::string>& statuses);
+
+    std::vector<Term> m_terms;
+    std::vector<std::string> m_statuses;  // folded
+};
+
+}  // namespace kbs

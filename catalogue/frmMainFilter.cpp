@@ -1,0 +1,50 @@
+// The filter bar: the grid shows the records it lets through, the status bar how many, and
+// the detail panel the first of them.
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "AccessibleText.h"
+#include "FilterBar.h"
+#include "FlexGrid.h"
+#include "RecordFilter.h"
+#include "frmMain.h"
+
+namespace kbs {
+
+void frmMain::filterChanged() {
+    FG1->model().setFilter(RecordFilter::parse(FilterBar1->text(), FilterBar1->statuses()));
+}
+
+// A new result: in browse mode the panel shows its first record; while a record is being
+// added or edited the panel keeps it, and so it does when nothing matches or the filter is
+// cleared. The grid's current row is then the row of the record shown, if it is listed.
+void frmMain::filterApplied() {
+    const FlexGridModel& model = FG1->model();
+    const bool browsing = m_panelLocked && !bAddingNew && !cmdSave->isVisible();
+    if (browsing && model.isFiltered() && model.rowCount() > 0 && rs) {
+        FG1->setRowQuietly(FG1->fixedRows());
+        GetInfo(FG1->textMatrix(FG1->fixedRows(), 0));
+    }
+    markShownRow(*FG1);
+    showFilterState();
+}
+
+void frmMain::showFilterState() {
+    const FlexGridModel& model = FG1->model();
+    if (!m_noMatch) {
+        m_noMatch = new QLabel(FilterBar::noMatchText(), FG1->viewport());
+        m_noMatch->setObjectName(QStringLiteral("lblNoMatch"));
+        m_noMatch->setAlignment(Qt::AlignCenter);
+        m_noMatch->setWordWrap(true);
+        auto* place = new QVBoxLayout(FG1->viewport());
+        place->addWidget(m_noMatch);
+    }
+    m_noMatch->setVisible(model.isFiltered() && !model.isFiltering() && model.rowCount() == 0);
+    const QString text = model.isFiltered() ? FilterBar::countText(qsizetype(model.rowCount()),
+                                                                   qsizetype(model.recordTotal()))
+                                            : m_statusText;
+    showAccessibleText(*statusPanel, text, QStringLiteral("Status"));
+}
+
+}  // namespace kbs

@@ -1,0 +1,205 @@
+// The filter bar, Find Next and the report of the records shown, through the real window.
+#include <QtTest>
+
+#include <QLineEdit>
+
+#include "DataReport.h"
+#include "FilterBar.h"
+#include "MainTexts.h"
+#include "Window.h"
+
+using namespace kbs;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Five records; the fifth holds words beyond what the grid's snapshot keeps of a long value.
+void fiveCars(test::TestEnv& env) {
+    env.addRecord({{"Description", "Ford Mustang"},
+                   {"Year", "1970"},
+                   {"Color", "Red"},
+                   {"Box_Cond", "Mint"},
+                   {"Status", "Have"},
+                   {"Value", "25.00"}});
+    env.addRecord({{"Description", "Ford Mustang"},
+                   {"Year", "1968"},
+                   {"Color", "Dark red"},
+                   {"Box_Type", "Window box"},
+                   {"Status", "Sell"},
+                   {"Value", "$12"}});
+    env.addRecord({{"Description", "Beetle mint in box"},
+                   {"Year", "1975"},
+                   {"Series", "1-75"},
+                   {"Status", "Want"},
+                   {"Value", "n/a"}});
+    env.addRecord({{"Description", "Jaguar E-Type"},
+                   {"Year", "1982"},
+                   {"Status", "have "},
+                   {"Value", "1.234,50"},
+                   {"Purch_From", "fair 10:30"}});
+    env.addRecord({{"Description", "Citroën DS"},
+                   {"Year", "1965"},
+                   {"Location", QString(20000, 'x') + " treasure"},
+                   {"Notes", QString(20000, 'y') + " zebra"}});
+}
+
+QList<qint64> shownIds(test::Window& win) {
+    QList<qint64> ids;
+    for (const QString& id : win.column(0))
+        ids << id.toLongLong();
+    return ids;
+}
+
+void filter(test::Window& win, const QString& text, const QStringList& statuses = {}) {
+    for (const QString& s : FilterBar::statusNames())
+        win->FilterBar1->toggle(s)->setChecked(statuses.contains(s));
+    win->FilterBar1->edit()->setText(text);
+    QTRY_VERIFY(!win.grid().model().isFiltering());
+}
+
+}  // namespace
+
+class TestFilter : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void filterTexts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("statuses");
+        QTest::addColumn<QList<qint64>>("ids");
+        const auto row = [](const char* text, QStringList st, QList<qint64> ids) {
+            QTest::newRow(text) << QString::fromUtf8(text) << st << ids;
+        };
+        row("MUSTANG red", {}, {1, 2});
+        row("\"dark red\"", {}, {2});
+        row("color:red", {}, {1, 2});
+        row("mustang -sell", {}, {1});
+        row("box:mint", {}, {1});
+        row("series:1-75", {}, {3});
+        row("year:1968-1975", {}, {1, 2, 3});
+        row("year:>1980", {}, {4});
+        row("value:>20", {}, {1, 4});
+        row("value:<=12", {}, {2});
+        row("fair 10:30", {}, {4});
+        row("treasure", {}, {5});
+        row("notes:zebra", {}, {5});
+        row("CITROËN", {}, {5});
+        row("nowhere", {}, {});
+        row("", {"Have"}, {1, 4});
+        row("", {"Want", "Sell"}, {2, 3});
+        row("mustang", {"Sell"}, {2});
+    }
+    void filterTexts() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, statuses);
+        QFETCH(QList<qint64>, ids);
+        test::TestEnv env;
+        fiveCars(env);
+        test::Window win(env);
+        // Typed a key at a time, each word narrowing the last result.
+        win->FilterBar1->focusEdit();
+        QTest::keyClicks(win->FilterBar1->edit(), u"mustang"_s);
+        filter(win, text, statuses);
+        QCOMPARE(shownIds(win), ids);
+        QCOMPARE(win->statusText(), FilterBar::countText(ids.size(), 5));
+        QCOMPARE(win->findChild<QWidget*>(u"lblNoMatch"_s)->isVisible(), ids.isEmpty());
+        if (!ids.isEmpty())  // the panel shows the first record shown
+            QCOMPARE(win.currentId(), ids.first());
+    }
+
+    // Save, add, sort and delete under a filter, and Escape.
+    void commandsUnderAFilter() {
+        test::TestEnv env;
+        fiveCars(env);
+        test::Window win(env);
+        filter(win, u"mustang"_s);
+        win.press("Edit");
+        win.setField(1, u"Cobra"_s);
+        win.save();
+        QCOMPARE(win.stored("Description", 1), u"Cobra"_s);
+        win.press("Add");
+        win.setField(1, u"Zephyr"_s);
+        win.setField(2, u"1950"_s);
+        win.save();
+        QCOMPARE(shownIds(win), (QList<qint64>{1, 2, 6}));  // neither vanishes
+        QCOMPARE(win->statusText(), FilterBar::countText(3, 6));
+        win.clickHeading(2);
+        QCOMPARE(shownIds(win), (QList<qint64>{6, 2, 1}));
+        filter(win, u"mustan"_s);
+        QCOMPARE(shownIds(win), QList<qint64>{2});
+        env.prompts().answerMsg(mb::OK);
+        win.press("Delete");
+        QCOMPARE(win.count(), 5);
+        QVERIFY(win.column(0).isEmpty());
+        QVERIFY(win->findChild<QWidget*>(u"lblNoMatch"_s)->isVisible());
+        QCOMPARE(win.field(1), QString());
+        filter(win, u"beetle"_s);
+        QTest::keyClick(win->FilterBar1->edit(), Qt::Key_Escape);
+        QCOMPARE(win.column(0).size(), 5);
+        QCOMPARE(win.currentId(), 3);
+        QCOMPARE(win.grid().textMatrix(win.grid().row(), 0), u"3"_s);
+        QCOMPARE(win->statusText(), mainText::TotalRecords + mainText::signedCount(5));
+    }
+
+    // F3 and Shift+F3 go on from the record shown in the grid's order, within the filter,
+    // wrapping once; the match is selected in its field.
+    void findNextOrderAndWrap() {
+        test::TestEnv env;
+        fiveCars(env);
+        test::Window win(env);
+        win.clickHeading(2);  // by year: 5, 2, 1, 3, 4
+        env.prompts().answerInput(u"red"_s);
+        win.press("Find");
+        QCOMPARE(win.currentId(), 1);
+        const auto step = [&](Qt::KeyboardModifiers m) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3, m);
+            return win.currentId();
+        };
+        QCOMPARE(step(Qt::NoModifier), 2);  // 2 is above 1 in the grid: the wrap finds it
+        QCOMPARE(win->statusText(), FilterBar::wrappedText(true));
+        QCOMPARE(step(Qt::NoModifier), 1);
+        QCOMPARE(win->txtTextl[9]->textbox()->selectedText(), u"Red"_s);
+        QCOMPARE(step(Qt::ShiftModifier), 2);
+        QCOMPARE(win->txtTextl[9]->textbox()->selectedText(), u"red"_s);
+        filter(win, u"-sell"_s);  // shows 5, 1, 3, 4 and the first of them
+        QCOMPARE(step(Qt::NoModifier), 1);
+        QCOMPARE(step(Qt::NoModifier), 1);  // 2 is not shown: 1 is found again, after a wrap
+        QCOMPARE(win->statusText(), FilterBar::wrappedText(true));
+    }
+
+    // The sixth report entry prints the records shown, in the grid's order; its CSV export
+    // takes the same records.
+    void shownRecordsReport() {
+        test::TestEnv env;
+        fiveCars(env);
+        test::Window win(env);
+        filter(win, u"year:1965-1970"_s);
+        win.clickHeading(2);
+        win->toolbarMenuEntry(u"Report"_s, FilterBar::shownReportEntry())->trigger();
+        QCOMPARE(*win->DataReport1->recordIds(), (std::vector<std::int64_t>{5, 2, 1}));
+        QCOMPARE(win->DataReport1->caption(), FilterBar::shownReportCaption());
+    }
+
+    // Every control of the bar is reached by keyboard and named for a screen reader.
+    void barByKeyboard() {
+        test::TestEnv env;
+        fiveCars(env);
+        test::Window win(env);
+        QTest::keySequence(win.w.get(), FilterBar::key());
+        QCOMPARE(QApplication::focusWidget(), win->FilterBar1->edit());
+        for (const QString& s : FilterBar::statusNames()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), win->FilterBar1->toggle(s));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(win->FilterBar1->statuses(), QStringList{u"Sell"_s});
+        for (const QString& s : FilterBar::statusNames() + QStringList{u"txtFilter"_s}) {
+            const QWidget* w =
+                win->FilterBar1->findChild<QWidget*>(s == u"txtFilter"_s ? s : u"filter"_s + s);
+            QVERIFY(w && !w->accessibleName().isEmpty() && !w->toolTip().isEmpty());
+        }
+        QVERIFY(win->toolbarButton(u"Find"_s)->accessibleDescription().contains(u"F3"));
+    }
+};
+
+QTEST_MAIN(TestFilter)
+#include "tst_filter.moc"
