@@ -33,6 +33,7 @@ PictureViewer::PictureViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_canvas->setObjectName(QStringLiteral("picture"));
     m_canvas->setAlignment(Qt::AlignCenter);
     m_area->setWidget(m_canvas);
+    m_area->viewport()->installEventFilter(this);
     layout->addWidget(m_area, 1);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("viewerStatus"));
@@ -120,6 +121,32 @@ void PictureViewer::render() {
                        tr("Viewer status"));
 }
 
+// The viewer's keys are its own, whatever the window behind it binds them to.
+bool PictureViewer::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Escape:
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Space:
+            case Qt::Key_Plus:
+            case Qt::Key_Equal:
+            case Qt::Key_Minus:
+            case Qt::Key_0:
+            case Qt::Key_1:
+                event->accept();
+                return true;
+            default:
+                break;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void PictureViewer::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Escape:
@@ -161,10 +188,11 @@ void PictureViewer::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void PictureViewer::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (m_zoom <= 0)
+// A fitted picture follows the room it is shown in.
+bool PictureViewer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_area->viewport() && event->type() == QEvent::Resize && m_zoom <= 0)
         render();
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace kbs
