@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 #include "BenchPrompts.h"
@@ -42,6 +43,7 @@
 #include "Startup.h"
 #include "ThumbnailMaker.h"
 #include "frmMain.h"
+#include "frmTip.h"
 
 using namespace kbs;
 
@@ -73,6 +75,12 @@ double peakMb() {
     return procValue("/proc/self/status", "VmHWM:") / 1024.0;
 }
 
+double cpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
 double median(std::vector<double> v) {
     if (v.empty())
         return 0;
@@ -93,9 +101,10 @@ QByteArray photoJpeg(int approxBytes, int seed) {
             auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
             for (int x = 0; x < w; ++x) {
                 const int n = int(r.bounded(2 * grain + 1) - grain);
-                line[x] = qRgb(std::clamp((x * 255 / w + seed * 40) % 256 + n, 0, 255),
-                               std::clamp(y * 255 / h + n, 0, 255),
-                               std::clamp(128 + int(60 * std::sin((x + y + seed * 90) / 90.0)) + n, 0, 255));
+                line[x] = qRgb(
+                    std::clamp((x * 255 / w + seed * 40) % 256 + n, 0, 255),
+                    std::clamp(y * 255 / h + n, 0, 255),
+                    std::clamp(128 + int(60 * std::sin((x + y + seed * 90) / 90.0)) + n, 0, 255));
             }
         }
         out.clear();
@@ -192,7 +201,9 @@ struct Answering {
         });
         timer.start(5);
     }
-    double longest() const { return gaps.empty() ? 0 : *std::max_element(gaps.begin(), gaps.end()); }
+    double longest() const {
+        return gaps.empty() ? 0 : *std::max_element(gaps.begin(), gaps.end());
+    }
 };
 
 int child(const QString& what, const QString& db) {
@@ -208,6 +219,7 @@ int child(const QString& what, const QString& db) {
         Answering answering;
         QElapsedTimer t;
         t.start();
+        const double cpu = cpuMs();
         win.w().startThumbnails();
         bool done = false;
         int total = 0;
@@ -226,6 +238,7 @@ int child(const QString& what, const QString& db) {
             }
         }
         report("ms", msSince(t));
+        report("cpu_ms", cpuMs() - cpu);
         report("pictures", total);
         report("longest_gap_ms", answering.longest());
         report("median_gap_ms", median(answering.gaps));
@@ -372,8 +385,9 @@ int main(int argc, char** argv) {
     line("start-up peak memory (MB)", median(peakA), median(peakB), QString(), "flat");
     const auto th = runChild(QStringLiteral("thumbs"), photos);
     line("make thumbnails in the background (s)", th.value("ms") / 1000, -1,
-         QStringLiteral("%1 pictures, peak %2 MB")
+         QStringLiteral("%1 pictures, %2 s processor, peak %3 MB")
              .arg(th.value("pictures"), 0, 'f', 0)
+             .arg(th.value("cpu_ms") / 1000, 0, 'f', 1)
              .arg(th.value("peak_mb"), 0, 'f', 0),
          "<= 180 s");
     line("  window: longest wait meanwhile (ms)", th.value("longest_gap_ms"), -1,

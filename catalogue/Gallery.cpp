@@ -33,7 +33,8 @@ Gallery::Gallery(FlexGridModel& model, QWidget* parent) : QListView(parent), m_m
     setModelColumn(1);  // the description: what a screen reader says for a tile
     setItemDelegate(new GalleryDelegate(*this));
     m_cache.setMaxCost(kCacheTiles);
-    connect(this, &QListView::clicked, this, [this](const QModelIndex& i) { Q_EMIT chosen(i.row()); });
+    connect(this, &QListView::clicked, this,
+            [this](const QModelIndex& i) { Q_EMIT chosen(i.row()); });
 }
 
 Gallery::~Gallery() {
@@ -55,9 +56,8 @@ void Gallery::forgetRecord(std::int64_t recordId) {
 
 QImage Gallery::tileImage(int row) {
     bool ok = false;
-    const std::int64_t id = QByteArray(m_model.cellUtf8(row, 0).data(),
-                                       qsizetype(m_model.cellUtf8(row, 0).size()))
-                                .toLongLong(&ok);
+    const std::string_view idText = m_model.cellUtf8(row, 0);
+    const std::int64_t id = QByteArray(idText.data(), qsizetype(idText.size())).toLongLong(&ok);
     if (!ok || !m_db)
         return {};
     if (const QImage* cached = m_cache.object(id))

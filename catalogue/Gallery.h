@@ -50,7 +50,8 @@ private:
 // Draws one tile.
 class GalleryDelegate : public QStyledItemDelegate {
 public:
-    explicit GalleryDelegate(Gallery& gallery) : QStyledItemDelegate(&gallery), m_gallery(gallery) {}
+    explicit GalleryDelegate(Gallery& gallery)
+        : QStyledItemDelegate(&gallery), m_gallery(gallery) {}
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {

@@ -67,10 +67,11 @@ void PictureViewer::go(int step) {
 void PictureViewer::load() {
     m_caption.clear();
     m_image = m_loader && m_count > 0 ? m_loader(m_index, &m_caption) : QImage();
-    const QString title = m_caption.isEmpty() ? m_record : m_record + QStringLiteral(" – ") + m_caption;
+    const QString title =
+        m_caption.isEmpty() ? m_record : m_record + QStringLiteral(" – ") + m_caption;
     setWindowTitle(tr("Picture %1 of %2: %3").arg(m_index + 1).arg(m_count).arg(title));
-    m_canvas->setAccessibleName(m_image.isNull() ? tr("No picture")
-                                                 : tr("Picture %1 of %2").arg(m_index + 1).arg(m_count));
+    m_canvas->setAccessibleName(
+        m_image.isNull() ? tr("No picture") : tr("Picture %1 of %2").arg(m_index + 1).arg(m_count));
     m_canvas->setAccessibleDescription(m_caption);
     render();
 }
@@ -102,8 +103,9 @@ void PictureViewer::render() {
         m_canvas->setText(tr("This picture cannot be shown."));
         m_canvas->resize(m_area->viewport()->size());
     } else {
-        QSize size = m_zoom <= 0 ? m_image.size().scaled(m_area->viewport()->size(), Qt::KeepAspectRatio)
-                                 : m_image.size() * m_zoom;
+        QSize size = m_zoom <= 0
+                         ? m_image.size().scaled(m_area->viewport()->size(), Qt::KeepAspectRatio)
+                         : m_image.size() * m_zoom;
         if (m_zoom <= 0 && m_image.width() <= size.width() && m_image.height() <= size.height())
             size = m_image.size();  // a small picture is not blown up to fit
         m_canvas->setPixmap(QPixmap::fromImage(
@@ -113,10 +115,11 @@ void PictureViewer::render() {
         zoomText = m_zoom <= 0 ? tr("fitted, %1 %").arg(percent) : tr("%1 %").arg(percent);
     }
     showAccessibleText(*m_status,
-                       tr("Picture %1 of %2 · %3 · +/- zoom, 1: 100 %, 0: fit, arrows: "
+                       tr("Picture %1 of %2%3 · %4 · +/- zoom, 1: 100 %, 0: fit, arrows: "
                           "previous/next, Esc: close")
                            .arg(m_index + 1)
                            .arg(m_count)
+                           .arg(m_caption.isEmpty() ? QString() : QStringLiteral(": ") + m_caption)
                            .arg(zoomText),
                        tr("Viewer status"));
 }

@@ -22,8 +22,8 @@
 #include "Prompts.h"
 #include "ResumeNext.h"
 #include "Schema.h"
-#include "ThumbnailMaker.h"
 #include "Settings.h"
+#include "ThumbnailMaker.h"
 #include "TotalsReport.h"
 
 namespace kbs {

@@ -16,8 +16,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -38,8 +38,8 @@
 #include "ProgramInfo.h"
 #include "Prompts.h"
 #include "RegularFile.h"
-#include "Sqlite.h"
 #include "ResumeNext.h"
+#include "Sqlite.h"
 #include "ThumbnailMaker.h"
 #include "Twips.h"
 #include "frmMain.h"
@@ -47,7 +47,7 @@
 namespace kbs {
 
 namespace {
-constexpr int kStripIcon = 30;             // pixels
+constexpr int kStripIcon = 30;  // pixels
 const QKeySequence kGalleryKey(Qt::CTRL | Qt::Key_G);
 
 using Kept = pictures::Kept;
@@ -298,8 +298,8 @@ void frmMain::showPictureStrip() {
             }
             return QImage();
         };
-        const bool hasMain = imgPicture->hasPicture() ||
-                             !collection::trimSpaces(txtPicDir->text()).isEmpty();
+        const bool hasMain =
+            imgPicture->hasPicture() || !collection::trimSpaces(txtPicDir->text()).isEmpty();
         if (hasMain) {
             PanelPicture main{Kept{Kept::From::Main, 0, {}, {}, {}}, thumbAt(1)};
             if (main.thumb.isNull())
@@ -328,8 +328,8 @@ void frmMain::fillStrip() {
         QPixmap pixmap(kStripIcon * 2, kStripIcon * 2);
         pixmap.fill(palette().color(QPalette::Base));
         if (!p.thumb.isNull()) {
-            const QImage fit = p.thumb.scaled(pixmap.size(), Qt::KeepAspectRatio,
-                                              Qt::SmoothTransformation);
+            const QImage fit =
+                p.thumb.scaled(pixmap.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
             QPainter painter(&pixmap);
             painter.drawImage((pixmap.width() - fit.width()) / 2,
                               (pixmap.height() - fit.height()) / 2, fit);
@@ -439,9 +439,10 @@ void frmMain::choosePictureFiles() {
     request.owner = this;
     request.title = tr("Add pictures to the current record...");
     request.initialDir = ProgramInfo::directory();
-    request.filter = tr("Image Files") +
-                     QStringLiteral(" (*.jpg, *.jpeg, *.png, *.bmp, *.gif)\0*.jpg;*.jpeg;*.png;*.bmp;"
-                                    "*.gif;*.ico;*.webp\0\0");
+    request.filter =
+        tr("Image Files") + QStringLiteral(
+                                " (*.jpg, *.jpeg, *.png, *.bmp, *.gif)\0*.jpg;*.jpeg;*.png;*.bmp;"
+                                "*.gif;*.ico;*.webp\0\0");
     request.filterIndex = 1;
     request.flags = ofn::AllowMultiSelect | ofn::FileMustExist | ofn::HideReadOnly;
     request.fileBufferSize = 1 << 16;
@@ -474,7 +475,8 @@ void frmMain::addPictureFiles(const QStringList& paths) {
                 picture = loadPictureFile(path, QSize(ThumbnailMaker::Side, ThumbnailMaker::Side));
             } else {
                 k.bytes = regularfile::read(path, MaxPictureBytes);
-                picture = loadPictureBytes(k.bytes, QSize(ThumbnailMaker::Side, ThumbnailMaker::Side));
+                picture =
+                    loadPictureBytes(k.bytes, QSize(ThumbnailMaker::Side, ThumbnailMaker::Side));
             }
         } catch (const AppError& e) {
             refused << QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), e.description());
@@ -579,7 +581,8 @@ void frmMain::mainPictureChosen() {
     auto main = std::find_if(m_pictures.begin(), m_pictures.end(),
                              [](const PanelPicture& p) { return p.kept.from == Kept::From::Main; });
     if (main == m_pictures.end()) {
-        main = m_pictures.insert(m_pictures.begin(), PanelPicture{Kept{Kept::From::Main, 0, {}, {}, {}}, {}});
+        main = m_pictures.insert(m_pictures.begin(),
+                                 PanelPicture{Kept{Kept::From::Main, 0, {}, {}, {}}, {}});
         m_picturesChanged = true;
     }
     main->thumb = thumbFrom(imgPicture->picture());

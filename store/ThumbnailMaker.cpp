@@ -2,6 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -138,34 +141,26 @@ struct ThumbnailMaker::Work {
         };
         // Sizes and paths only: the pictures' bytes are not read here, and a path stored after
         // bytes is read only where there are none.
-        const std::string where = only ? " WHERE ID = ?" : "";
-        sqlite::Stmt main(read,
-                          "SELECT ID, length(binpicdata), CASE WHEN length(binpicdata) > 0 THEN "
-                          "NULL ELSE picpath END FROM table1" +
-                              where + " ORDER BY ID",
-                          kSource);
-        if (only)
-            sqlite3_bind_int64(main.get(), 1, *only);
-        while (main.step(kSource))
-            consider(sqlite3_column_int64(main.get(), 0), 1, sqlite3_column_int64(main.get(), 1),
-                     text(main.get(), 2));
-        const std::string whereRecord = only ? " WHERE record_id = ?" : "";
-        sqlite::Stmt further(read,
-                             "SELECT record_id, position, length(bytes), CASE WHEN length(bytes) "
-                             "> 0 THEN NULL ELSE path END FROM record_pictures" +
-                                 whereRecord + " ORDER BY record_id, position",
-                             kSource);
-        if (only)
-            sqlite3_bind_int64(further.get(), 1, *only);
-        while (further.step(kSource))
-            consider(sqlite3_column_int64(further.get(), 0), sqlite3_column_int(further.get(), 1),
-                     sqlite3_column_int64(further.get(), 2), text(further.get(), 3));
+        const std::string pictures[] = {
+            "SELECT ID, 1, length(binpicdata), CASE WHEN length(binpicdata) > 0 THEN NULL ELSE "
+            "picpath END FROM table1" +
+                std::string(only ? " WHERE ID = ?" : "") + " ORDER BY ID",
+            "SELECT record_id, position, length(bytes), CASE WHEN length(bytes) > 0 THEN NULL "
+            "ELSE path END FROM record_pictures" +
+                std::string(only ? " WHERE record_id = ?" : "") + " ORDER BY record_id, position"};
+        for (const std::string& sql : pictures) {
+            sqlite::Stmt st(read, sql, kSource);
+            if (only)
+                sqlite3_bind_int64(st.get(), 1, *only);
+            while (st.step(kSource))
+                consider(sqlite3_column_int64(st.get(), 0), sqlite3_column_int(st.get(), 1),
+                         sqlite3_column_int64(st.get(), 2), text(st.get(), 3));
+        }
         // What is left was made from a picture that is gone.
         if (!made.isEmpty()) {
             sqlite::exec(write, "BEGIN IMMEDIATE", kSource);
-            sqlite::Stmt del(write,
-                             "DELETE FROM picture_thumbs WHERE record_id = ? AND position = ?",
-                             kSource);
+            sqlite::Stmt del(
+                write, "DELETE FROM picture_thumbs WHERE record_id = ? AND position = ?", kSource);
             for (auto it = made.cbegin(); it != made.cend(); ++it) {
                 sqlite3_bind_int64(del.get(), 1, it.key().first);
                 sqlite3_bind_int(del.get(), 2, it.key().second);
@@ -195,6 +190,8 @@ struct ThumbnailMaker::Work {
 };
 
 void ThumbnailMaker::run() {
+    // Below the window's thread: on a busy machine the window answers first.
+    setpriority(PRIO_PROCESS, id_t(gettid()), 10);
     Work w;
     w.read = openDb(m_path, SQLITE_OPEN_READONLY);
     w.write = openDb(m_path, SQLITE_OPEN_READWRITE);
@@ -216,7 +213,8 @@ void ThumbnailMaker::run() {
             sqlite3_bind_int64(st.get(), 1, m.todo.record);
             sqlite3_bind_int(st.get(), 2, m.todo.position);
             const QByteArray source = m.todo.source.toUtf8();
-            sqlite3_bind_text(st.get(), 3, source.constData(), int(source.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_text(st.get(), 3, source.constData(), int(source.size()),
+                              SQLITE_TRANSIENT);
             sqlite3_bind_blob(st.get(), 4, m.jpeg.constData(), int(m.jpeg.size()), SQLITE_STATIC);
             st.step(kSource);
             st.reset();

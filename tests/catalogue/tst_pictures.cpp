@@ -25,9 +25,7 @@ QRgb colorOf(const QByteArray& bytes) {
 // Waits for the window's thumbnail maker to finish what it was given.
 bool thumbsDone(test::Window& win, int expected) {
     return QTest::qWaitFor(
-        [&] {
-            return win.env.value(u"SELECT count(*) FROM picture_thumbs"_s).toInt() == expected;
-        },
+        [&] { return win.env.value(u"SELECT count(*) FROM picture_thumbs"_s).toInt() == expected; },
         20000);
 }
 }  // namespace
@@ -47,7 +45,8 @@ private slots:
 // stored by Save exactly as the strip shows them; Cancel drops them.
 void TestPictures::editSaveAndCancel() {
     TestEnv env;
-    env.addRecord({{"Description", "Beetle"}, {"binpicdata", pictureBytes("PNG", 40, 30, 0xFF0000FF)}});
+    env.addRecord(
+        {{"Description", "Beetle"}, {"binpicdata", pictureBytes("PNG", 40, 30, 0xFF0000FF)}});
     env.writeFile(u"red.ppm"_s, pictureBytes("PPM", 30, 30, 0xFFFF0000));
     env.writeFile(u"green.bmp"_s, pictureBytes("BMP", 30, 30, 0xFF00FF00));
     env.writeFile(u"grey.jpg"_s, pictureBytes("JPG", 30, 30, 0xFF808080));
@@ -55,23 +54,23 @@ void TestPictures::editSaveAndCancel() {
     Window win(env);
     win.press("Edit");
     env.prompts().answerMsg(mb::OK);  // notes.jpg is refused, with a message
-    win->addPictureFiles({env.path(u"red.ppm"_s), env.path(u"green.bmp"_s),
-                          env.path(u"grey.jpg"_s), env.path(u"notes.jpg"_s)});
+    win->addPictureFiles({env.path(u"red.ppm"_s), env.path(u"green.bmp"_s), env.path(u"grey.jpg"_s),
+                          env.path(u"notes.jpg"_s)});
     QCOMPARE(int(win->panelPictures().size()), 4);  // blue (main), red, green, grey
     QCOMPARE(win->lstPictures->count(), 4);
     win->showPicture(3);
-    win->movePicture(-1);  // blue, red, grey, green
+    QTest::keyClick(win->lstPictures, Qt::Key_Left, Qt::ControlModifier);  // blue, red, grey, green
     win->showPicture(1);
     win->makeMainPicture();  // red, blue, grey, green
     win->showPicture(2);
     env.prompts().answerInput(u"Base plate"_s);
     win->editCaption();
     win->showPicture(3);
-    win->removePicture();  // red, blue, grey
+    QTest::keyClick(win->lstPictures, Qt::Key_Delete);  // red, blue, grey
     win.save();
     QCOMPARE(colorOf(env.value(u"SELECT binpicdata FROM table1"_s).toByteArray()), 0xF00000u);
-    const auto rows = env.rows(
-        u"SELECT position, bytes, caption FROM record_pictures ORDER BY position"_s);
+    const auto rows =
+        env.rows(u"SELECT position, bytes, caption FROM record_pictures ORDER BY position"_s);
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows[0][0].toInt(), 2);
     QCOMPARE(colorOf(rows[0][1].toByteArray()), 0x0000F0u);
@@ -107,7 +106,8 @@ void TestPictures::deleteTakesPicturesAlong() {
     win.show(2);
     env.prompts().answerMsg(mb::OK);
     win.press("Delete");
-    QCOMPARE(env.value(u"SELECT group_concat(record_id) FROM record_pictures"_s).toString(), u"1"_s);
+    QCOMPARE(env.value(u"SELECT group_concat(record_id) FROM record_pictures"_s).toString(),
+             u"1"_s);
     QCOMPARE(env.value(u"SELECT group_concat(record_id) FROM picture_thumbs"_s).toString(), u"1"_s);
 }
 
@@ -126,17 +126,23 @@ void TestPictures::thumbnailsMadeAndRemade() {
     win->startThumbnails();
     QVERIFY(thumbsDone(win, 3));
     QImage thumb;
-    thumb.loadFromData(env.value(u"SELECT jpeg FROM picture_thumbs WHERE record_id = 1"_s).toByteArray());
+    thumb.loadFromData(
+        env.value(u"SELECT jpeg FROM picture_thumbs WHERE record_id = 1"_s).toByteArray());
     QCOMPARE(thumb.size(), QSize(ThumbnailMaker::Side, ThumbnailMaker::Side / 2));
 
     QTest::qWait(1100);  // a modification time that differs
     env.writeFile(u"linked.png"_s, pictureBytes("PNG", 60, 30, 0xFFFF0000));
     win->thumbnails()->request(2);
-    QVERIFY(QTest::qWaitFor([&] {
-        QImage t;
-        t.loadFromData(env.value(u"SELECT jpeg FROM picture_thumbs WHERE record_id = 2"_s).toByteArray());
-        return t.width() == 60 && colorOf(env.value(u"SELECT jpeg FROM picture_thumbs WHERE record_id = 2"_s).toByteArray()) == 0xF00000u;
-    }, 10000));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            QImage t;
+            t.loadFromData(
+                env.value(u"SELECT jpeg FROM picture_thumbs WHERE record_id = 2"_s).toByteArray());
+            return t.width() == 60 &&
+                   colorOf(env.value(u"SELECT jpeg FROM picture_thumbs WHERE record_id = 2"_s)
+                               .toByteArray()) == 0xF00000u;
+        },
+        10000));
 
     win.show(1);
     win.press("Edit");
@@ -144,8 +150,9 @@ void TestPictures::thumbnailsMadeAndRemade() {
     win.save();
     QVERIFY(QTest::qWaitFor(
         [&] {
-            return env.value(u"SELECT group_concat(position) FROM picture_thumbs WHERE "
-                             "record_id = 1"_s)
+            return env.value(
+                          u"SELECT group_concat(position) FROM picture_thumbs WHERE "
+                          "record_id = 1"_s)
                        .toString() == u"1,2"_s;
         },
         10000));
@@ -189,8 +196,8 @@ void TestPictures::galleryFollowsTheGrid() {
     QVERIFY(win->galleryShown());
     QVERIFY(win->cmdGallery->isChecked());
     QCOMPARE(win->gallery->model()->index(0, 1).data().toString(), u"alfa"_s);
-    QVERIFY(win->gallery->tileImage(0).isNull());    // alfa: a plain tile
-    QVERIFY(!win->gallery->tileImage(2).isNull());   // Cortina's thumbnail
+    QVERIFY(win->gallery->tileImage(0).isNull());   // alfa: a plain tile
+    QVERIFY(!win->gallery->tileImage(2).isNull());  // Cortina's thumbnail
     win->gallery->setCurrentIndex(win->gallery->model()->index(2, 1));
     QTest::keyClick(win->gallery, Qt::Key_Return);
     QCOMPARE(win.field(1), u"Cortina"_s);
@@ -201,9 +208,11 @@ void TestPictures::galleryFollowsTheGrid() {
 void TestPictures::viewerKeys() {
     TestEnv env;
     env.addRecord({{"Description", "Beetle"}, {"binpicdata", pictureBytes("PNG", 400, 300)}});
-    env.exec(u"CREATE TABLE IF NOT EXISTS record_pictures (pic_id INTEGER PRIMARY KEY, record_id, position, bytes, path, caption)"_s);
-    env.exec(u"INSERT INTO record_pictures (record_id, position, bytes, caption) VALUES (1, 2, ?, 'Box')"_s,
-             {pictureBytes("PNG", 20, 10)});
+    env.exec(
+        u"CREATE TABLE IF NOT EXISTS record_pictures (pic_id INTEGER PRIMARY KEY, record_id, position, bytes, path, caption)"_s);
+    env.exec(
+        u"INSERT INTO record_pictures (record_id, position, bytes, caption) VALUES (1, 2, ?, 'Box')"_s,
+        {pictureBytes("PNG", 20, 10)});
     Window win(env);
     QTest::keyClick(win->lstPictures, Qt::Key_Return);
     PictureViewer* v = win->viewer;
