@@ -191,7 +191,7 @@ struct ThumbnailMaker::Work {
 
 void ThumbnailMaker::run() {
     // Below the window's thread: on a busy machine the window answers first.
-    setpriority(PRIO_PROCESS, id_t(gettid()), 10);
+    setpriority(PRIO_PROCESS, id_t(gettid()), 5);
     Work w;
     w.read = openDb(m_path, SQLITE_OPEN_READONLY);
     w.write = openDb(m_path, SQLITE_OPEN_READWRITE);
