@@ -15,6 +15,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -192,6 +193,13 @@ struct Window {
     frmMain& w() { return *program.main; }
 };
 
+// Lets the window's thread run its events for a while, as between two key presses.
+void idle(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 // The longest the window's thread was kept from a 5 ms timer, and the median of its waits.
 struct Answering {
     QElapsedTimer clock;
@@ -233,22 +241,27 @@ int child(const QString& what, const QString& db) {
         QObject::connect(win.w().thumbnails(), &ThumbnailMaker::progress,
                          [&](int, int all) { total = all; });
         QObject::connect(win.w().thumbnails(), &ThumbnailMaker::finished, [&] { done = true; });
-        std::vector<double> saves;
         int made = 0;
         QObject::connect(win.w().thumbnails(), &ThumbnailMaker::progress,
                          [&](int doneSoFar, int) { made = doneSoFar; });
-        // On a machine shared with other work the whole run may take long: it stops after the
-        // budget and reports its rate.
-        while (!done && t.elapsed() < kThumbBudgetMs) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-            // A window busy with its own work meanwhile: records shown one after another.
-            if (answering.gaps.size() % 200 == 199) {
-                QElapsedTimer s;
-                s.start();
-                win.w().FG1->setRow(1 + int(answering.gaps.size() / 200) % 50);
-                saves.push_back(msSince(s));
-            }
-        }
+        // Meanwhile the window shows one record after another, once a second. On a machine
+        // shared with other work the whole run may take long: it stops after the budget and
+        // reports its rate.
+        std::vector<double> saves;
+        QTimer clicks;
+        QObject::connect(&clicks, &QTimer::timeout, [&] {
+            QElapsedTimer s;
+            s.start();
+            win.w().FG1->setRow(1 + int(saves.size()) % 50);
+            saves.push_back(msSince(s));
+        });
+        clicks.start(1000);
+        QEventLoop loop;
+        QObject::connect(win.w().thumbnails(), &ThumbnailMaker::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(kThumbBudgetMs, &loop, &QEventLoop::quit);
+        if (!done)
+            loop.exec();
+        clicks.stop();
         report("ms", msSince(t));
         report("cpu_ms", cpuMs() - cpu);
         report("pictures", total);
@@ -277,6 +290,7 @@ int child(const QString& what, const QString& db) {
             bar->setValue(bar->value() + bar->pageStep());
             w.gallery->viewport()->grab();
             frames.push_back(msSince(f));
+            idle(33);  // Page Down held: the key repeats about 30 times a second
         }
         std::vector<double> lines;
         for (int i = 0; i < 60; ++i) {
@@ -285,6 +299,7 @@ int child(const QString& what, const QString& db) {
             bar->setValue(bar->value() + bar->singleStep() * 3);
             w.gallery->viewport()->grab();
             lines.push_back(msSince(f));
+            idle(16);
         }
         report("page_ms", median(frames));
         report("page_max_ms", *std::max_element(frames.begin(), frames.end()));
@@ -449,7 +464,7 @@ int main(int argc, char** argv) {
              .arg(g.value("page_max_ms"), 0, 'f', 1)
              .arg(g.value("wheel_ms"), 0, 'f', 1),
          "<= 16 ms");
-    line("gallery read for 121 screens (MB)", g.value("read_mb"), -1,
+    line("gallery read for 120 screens (MB)", g.value("read_mb"), -1,
          QStringLiteral("thumbnails only; peak %1 MB").arg(g.value("peak_mb"), 0, 'f', 0), "");
     const auto c = runChild(QStringLiteral("click"), photos);
     line("thumbnail click until picture shown (ms)", c.value("ms"), -1,

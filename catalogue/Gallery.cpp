@@ -3,9 +3,11 @@
 #include <sqlite3.h>
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include "FlexGrid.h"
 
@@ -14,6 +16,7 @@ namespace kbs {
 namespace {
 constexpr int kCacheTiles = 600;  // tiles kept decoded: a few screens' worth
 constexpr int kPad = 4;
+constexpr qint64 kPrefetchSliceNs = 4'000'000;  // at a time, so the window keeps answering
 }  // namespace
 
 Gallery::Gallery(FlexGridModel& model, QWidget* parent) : QListView(parent), m_model(model) {
@@ -33,6 +36,9 @@ Gallery::Gallery(FlexGridModel& model, QWidget* parent) : QListView(parent), m_m
     setModelColumn(1);  // the description: what a screen reader says for a tile
     setItemDelegate(new GalleryDelegate(*this));
     m_cache.setMaxCost(kCacheTiles);
+    m_prefetch.setSingleShot(true);
+    connect(&m_prefetch, &QTimer::timeout, this, &Gallery::prefetch);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { m_prefetch.start(0); });
     connect(this, &QListView::clicked, this,
             [this](const QModelIndex& i) { Q_EMIT chosen(i.row()); });
 }
@@ -47,6 +53,35 @@ void Gallery::setDatabase(sqlite3* db) {
     m_db = db;
     m_cache.clear();
     viewport()->update();
+    if (m_db)
+        m_prefetch.start(0);
+}
+
+void Gallery::prefetch() {
+    if (!m_db || !isVisible())
+        return;
+    const int perRow = std::max(1, viewport()->width() / TileWidth);
+    const int perScreen = perRow * (viewport()->height() / TileHeight + 1);
+    const QModelIndex top = indexAt(QPoint(spacing() + 1, spacing() + 1));
+    const int first = top.isValid() ? top.row() : 0;
+    const int rows = model()->rowCount();
+    QElapsedTimer slice;
+    slice.start();
+    for (int step = 0; step < 2 * perScreen; ++step) {
+        // Below first, then above: the screens a page key shows next.
+        const int row =
+            step < perScreen ? first + perScreen + step : first - 1 - (step - perScreen);
+        if (row < 0 || row >= rows)
+            continue;
+        const std::string_view idText = m_model.cellUtf8(row, 0);
+        if (m_cache.contains(QByteArray(idText.data(), qsizetype(idText.size())).toLongLong()))
+            continue;
+        tileImage(row);
+        if (slice.nsecsElapsed() > kPrefetchSliceNs) {
+            m_prefetch.start(0);  // the rest after the window's next events
+            return;
+        }
+    }
 }
 
 void Gallery::forgetRecord(std::int64_t recordId) {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QListView>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <cstdint>
 
 struct sqlite3;
@@ -41,6 +42,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Reads the tiles of the screens before and after the one shown while the window is idle,
+    // a few at a time, so that paging shows tiles already read.
+    void prefetch();
+    QTimer m_prefetch;
     FlexGridModel& m_model;
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_read = nullptr;
