@@ -9,8 +9,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "AccessibleText.h"
+
 #include "AppError.h"
 #include "Connection.h"
 #include "DataReport.h"
@@ -22,6 +24,7 @@
 #include "ResumeNext.h"
 #include "Schema.h"
 #include "Settings.h"
+#include "ThumbnailMaker.h"
 #include "TotalsReport.h"
 
 namespace kbs {
@@ -40,6 +43,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(cmdMinus, &QPushButton::clicked, this, &frmMain::cmdMinus_Click);
     connect(cmdSelect, &QPushButton::clicked, this, &frmMain::cmdSelect_Click);
     connectPickMenus();
+    buildPictureViews();
     installKeyboard();
     DataReport1 = new DataReport(this);
     TotalsReport1 = new TotalsReport(this);
@@ -87,6 +91,7 @@ void frmMain::Form_Load() {
     attachToolbarImages();
     SizeFlexGrid(*FG1);
     FG1->setSelectionModeValue(1);
+    QTimer::singleShot(ThumbnailsAfterMs, this, &frmMain::startThumbnails);
 }
 
 bool frmMain::Exit_Program() {
@@ -101,6 +106,9 @@ void frmMain::Form_Unload(bool& Cancel) {
         return;
     }
     FG1->model().detach();
+    if (m_thumbs)
+        m_thumbs->stop();
+    setGalleryShown(false);
     resumeNext([&] {
         Settings::save(mainText::WindowSection, mainText::GeometryKey,
                        QString::fromLatin1(saveGeometry().toBase64()));

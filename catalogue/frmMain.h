@@ -12,6 +12,7 @@
 
 #include "Collection.h"
 #include "PanelLayout.h"
+#include "Pictures.h"
 #include "RecordSet.h"
 
 class QFrame;
@@ -27,6 +28,7 @@ class QToolBar;
 class QToolButton;
 class QWidget;
 class QAction;
+class QListWidget;
 
 namespace kbs {
 
@@ -43,6 +45,9 @@ class ImageBox;
 class LimitedTextbox;
 class MenuEntryArray;
 class OpenSaveDialog;
+class Gallery;
+class PictureViewer;
+class ThumbnailMaker;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -116,6 +121,38 @@ public:
     void attachToolbarImages();
     DataReport* DataReport1 = nullptr;
     TotalsReport* TotalsReport1 = nullptr;
+
+    // ---- the record's pictures: the strip beside the photo, the viewer, the gallery and the
+    // thumbnails made in the background (frmMainPictures.cpp)
+    // One picture as the panel holds it until a save or cancel: the first is the main one.
+    struct PanelPicture {
+        pictures::Kept kept;
+        QImage thumb;
+    };
+    const std::vector<PanelPicture>& panelPictures() const { return m_pictures; }
+    int shownPicture() const { return m_shownPicture; }
+    void showPicture(int index);  // in the photo frame
+    void addPictureFiles(const QStringList& paths);
+    void addPictureImage(const QImage& image);  // pasted
+    void choosePictureFiles();                  // the picture dialog, several files at once
+    void pastePicture();
+    void removePicture();
+    void movePicture(int step);  // -1 left, +1 right
+    void makeMainPicture();
+    void editCaption();
+    void openViewer();
+    void setGalleryShown(bool shown);
+    bool galleryShown() const;
+    void startThumbnails();
+    static constexpr int ThumbnailsAfterMs = 1000;  // after the window opens
+    ThumbnailMaker* thumbnails() const { return m_thumbs; }
+    QImage fullPicture(int index, const QSize& fill = {}) const;
+    QListWidget* lstPictures = nullptr;
+    QToolButton* cmdPictures = nullptr;
+    QToolButton* cmdGallery = nullptr;
+    Gallery* gallery = nullptr;
+    PictureViewer* viewer = nullptr;
+    QLabel* thumbStatus = nullptr;
 
     // ---- state the tests and the other windows read
     bool bAddingNew = false;
@@ -197,6 +234,24 @@ private:
     void markShownRow(FlexGrid& grid);
     enum class RowChange { Changed, Added, Deleted };
     void showRowChange(RowChange change, RecordSet::Slot slot);
+
+    void buildPictureViews();
+    void showPictureStrip();  // the shown record's pictures, with the display
+    void fillStrip();
+    void updatePictureActions();
+    void mainPictureChosen();
+    void storeFurtherPictures();  // sets the record set's companion write when they changed
+    bool picturesEditable();
+    void thumbnailsMade(qint64 recordId);
+    void placeGallery();
+    std::optional<std::int64_t> shownId() const;
+
+    std::vector<PanelPicture> m_pictures;
+    int m_shownPicture = -1;
+    bool m_picturesChanged = false;
+    QMenu* m_pictureMenu = nullptr;
+    QMap<QString, QAction*> m_pictureActions;
+    ThumbnailMaker* m_thumbs = nullptr;
 
     std::unique_ptr<Connection> cn;
     std::unique_ptr<RecordSet> rs;

@@ -26,6 +26,10 @@ void frmMain::Clear_Display() {
             txtTextl[i]->setLocked(m_panelLocked);
     }
     m_shown.reset();
+    m_pictures.clear();
+    m_shownPicture = -1;
+    m_picturesChanged = false;
+    fillStrip();
 }
 
 // A value with a line too long to lay out quickly is shown with that line cut and a mark, and
@@ -97,6 +101,7 @@ void frmMain::Update_Display() {
         });
     }
     showStoredPicture();
+    resumeNext([&] { showPictureStrip(); });
 }
 
 }  // namespace kbs

@@ -275,6 +275,7 @@ void frmMain::Form_Resize() {
     Frame2->resize(std::max(0, outerWidth - twipsToPixelsX(kFrameNarrower)), Frame2->height());
     Toolbar1->resize(outerWidth, Toolbar1->height());
     FG1->setFocus();
+    placeGallery();
 }
 
 }  // namespace kbs

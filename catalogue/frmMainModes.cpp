@@ -12,6 +12,7 @@
 #include "PanelLayout.h"
 #include "Prompts.h"
 #include "ResumeNext.h"
+#include "ThumbnailMaker.h"
 #include "frmMain.h"
 
 namespace kbs {
@@ -52,6 +53,7 @@ void frmMain::Lock_Display(bool bInput) {
     Option1[1]->setEnabled(!bInput);
     cmdPlus->setEnabled(!bInput);
     cmdMinus->setEnabled(!bInput);
+    updatePictureActions();
 }
 
 void frmMain::Add_New_Record() {
@@ -162,6 +164,7 @@ bool frmMain::Save_Record() {
         if (!adding)
             slot = rs->currentSlot();
         storeChosenPicture();
+        storeFurtherPictures();
         rs->update();
     } catch (const std::exception& e) {
         const QString why = QString::fromUtf8(e.what());
@@ -176,6 +179,8 @@ bool frmMain::Save_Record() {
         return false;
     }
     rememberShown();
+    if (m_thumbs)
+        resumeNext([&] { m_thumbs->request(rs->bookmark()); });
     resumeNext([&] { Update_Display(); });
     resumeNext(
         [&] { showRowChange(adding ? RowChange::Added : RowChange::Changed, rs->currentSlot()); });

@@ -62,6 +62,8 @@ void frmMain::cmdSelect_Click() {
                 throw AppError(e.number(), e.source(), e.description() + mainText::PictureNotTaken);
             }
         }
+        if (!path.isEmpty())
+            mainPictureChosen();
     } catch (const AppError& e) {
         if (e.number() == err::CancelSelected)
             return;
@@ -163,6 +165,7 @@ void frmMain::showStoredPicture() {
             bytes.append(chunk);
         }
     });
+    rs->endChunkRead();  // the thumbnails' writer must not wait for a record on show
     // What is not a picture leaves the picture box empty, as the display cleared it.
     resumeNext([&] { imgPicture->setPicture(loadPictureBytes(bytes, pictureFill())); });
 }

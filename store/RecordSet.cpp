@@ -10,6 +10,8 @@
 
 #include "AppError.h"
 #include "Connection.h"
+#include "Pictures.h"
+#include "Schema.h"
 
 namespace kbs {
 
@@ -972,6 +974,8 @@ void RecordSet::update() {
         closedObject();
     sqlite3* db = m_conn->handle();
     resetChunk();
+    const CompanionWrite companion = std::move(m_companion);
+    m_companion = nullptr;
 
     std::vector<int> changed;
     for (size_t i = 0; i < m_pending.size(); ++i) {
@@ -1016,6 +1020,8 @@ void RecordSet::update() {
                 bindAll(st.get());
                 st.step(kSource);
                 key = sqlite3_last_insert_rowid(db);
+                if (companion)
+                    companion(db, key);
             });
         } catch (const AppError&) {
             // The engine says "database or disk is full" when it has no key left to give.
@@ -1030,13 +1036,14 @@ void RecordSet::update() {
         m_addingNew = false;
     } else {
         key = currentRow().key;
-        if (!changed.empty()) {
+        if (!changed.empty() || companion) {
             std::string sql = "UPDATE " + table + " SET ";
             for (size_t j = 0; j < changed.size(); ++j) {
                 if (j)
                     sql += ", ";
                 sql += sqlite::quoteName(m_cols[size_t(changed[j])].origin) + " = ?";
             }
+            sql += changed.empty() ? "rowid = rowid" : "";
             sql += " WHERE rowid = ?";
             try {
                 runInTransaction([&] {
@@ -1049,6 +1056,8 @@ void RecordSet::update() {
                         sqlite::fail(kSource,
                                      QStringLiteral("The record to update no longer exists."));
                     }
+                    if (companion)
+                        companion(db, key);
                 });
             } catch (const AppError& e) {
                 // A record that is gone has no edit pending.
@@ -1093,6 +1102,7 @@ void RecordSet::cancelUpdate() noexcept {
         // ADO leaves the set on the record that was current before AddNew.
     }
     m_editing = false;
+    m_companion = nullptr;
     for (auto& p : m_pending)
         p = Pending{};
     resetChunk();
@@ -1120,6 +1130,8 @@ void RecordSet::deleteCurrent() {
         st.step(kSource);
         if (sqlite3_changes(db) != 1)
             sqlite::fail(kSource, QStringLiteral("The record to delete no longer exists."));
+        if (m_baseTable == schema::TableName)
+            pictures::deleteOf(db, key);
     });
     m_editing = false;
     for (auto& p : m_pending)

@@ -83,7 +83,12 @@ public:
     void addNew();
     void update();
     void cancelUpdate() noexcept;
-    void deleteCurrent();  // removes the current record
+    void deleteCurrent();  // removes the current record, and in table1 its pictures' rows
+    // A write of rows that belong to the record (its pictures), run by the next update() inside
+    // the transaction that stores the record, after its row, with the record's key: the record
+    // and its rows are stored together or not at all. Dropped by that update and by a cancel.
+    using CompanionWrite = std::function<void(sqlite3*, Bookmark)>;
+    void setCompanionWrite(CompanionWrite write) { m_companion = std::move(write); }
     bool isAddingNew() const { return m_addingNew; }
     bool isEditing() const { return m_editing; }
     bool isUpdatable() const { return m_updatable; }
@@ -113,6 +118,9 @@ public:
     qint64 actualSize(int position) const;
     QByteArray getChunk(int position, qint64 n);
     void appendChunk(int position, const QByteArray& bytes);
+    // Ends a GetChunk read at once, with its hold on the database, so that another
+    // connection's writes need not wait for it.
+    void endChunkRead() const { resetChunk(); }
 
     // The snapshot's rows for a list that shows them, without a copy. Each row has a slot for
     // as long as the record set stays open: a save changes its slot's texts in place, a new
@@ -272,6 +280,7 @@ private:
     bool m_addingNew = false;
     bool m_editing = false;
     std::vector<Pending> m_pending;
+    CompanionWrite m_companion;
 
     // GetChunk continues on one field of one record until another field is touched.
     mutable int m_chunkCol = -1;

@@ -1,0 +1,172 @@
+#include "Gallery.h"
+
+#include <sqlite3.h>
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "FlexGrid.h"
+
+namespace kbs {
+
+namespace {
+constexpr int kCacheTiles = 600;  // tiles kept decoded: a few screens' worth
+constexpr int kPad = 4;
+constexpr qint64 kPrefetchSliceNs = 4'000'000;  // at a time, so the window keeps answering
+}  // namespace
+
+Gallery::Gallery(FlexGridModel& model, QWidget* parent) : QListView(parent), m_model(model) {
+    setObjectName(QStringLiteral("Gallery"));
+    setAccessibleName(tr("Gallery"));
+    setViewMode(QListView::IconMode);
+    setFlow(QListView::LeftToRight);
+    setWrapping(true);
+    setResizeMode(QListView::Adjust);
+    setMovement(QListView::Static);
+    setUniformItemSizes(true);
+    setLayoutMode(QListView::Batched);
+    setBatchSize(2000);
+    setSpacing(2);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setModel(&m_model);
+    setModelColumn(1);  // the description: what a screen reader says for a tile
+    setItemDelegate(new GalleryDelegate(*this));
+    m_cache.setMaxCost(kCacheTiles);
+    m_prefetch.setSingleShot(true);
+    connect(&m_prefetch, &QTimer::timeout, this, &Gallery::prefetch);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { m_prefetch.start(0); });
+    connect(this, &QListView::clicked, this,
+            [this](const QModelIndex& i) { Q_EMIT chosen(i.row()); });
+}
+
+Gallery::~Gallery() {
+    sqlite3_finalize(m_read);
+}
+
+void Gallery::setDatabase(sqlite3* db) {
+    sqlite3_finalize(m_read);
+    m_read = nullptr;
+    m_db = db;
+    m_cache.clear();
+    viewport()->update();
+    if (m_db)
+        m_prefetch.start(0);
+}
+
+void Gallery::prefetch() {
+    if (!m_db || !isVisible())
+        return;
+    const int perRow = std::max(1, viewport()->width() / TileWidth);
+    const int perScreen = perRow * (viewport()->height() / TileHeight + 1);
+    const QModelIndex top = indexAt(QPoint(spacing() + 1, spacing() + 1));
+    const int first = top.isValid() ? top.row() : 0;
+    const int rows = model()->rowCount();
+    QElapsedTimer slice;
+    slice.start();
+    for (int step = 0; step < 2 * perScreen; ++step) {
+        // Below first, then above: the screens a page key shows next.
+        const int row =
+            step < perScreen ? first + perScreen + step : first - 1 - (step - perScreen);
+        if (row < 0 || row >= rows)
+            continue;
+        const std::string_view idText = m_model.cellUtf8(row, 0);
+        if (m_cache.contains(QByteArray(idText.data(), qsizetype(idText.size())).toLongLong()))
+            continue;
+        tileImage(row);
+        if (slice.nsecsElapsed() > kPrefetchSliceNs) {
+            m_prefetch.start(0);  // the rest after the window's next events
+            return;
+        }
+    }
+}
+
+void Gallery::forgetRecord(std::int64_t recordId) {
+    m_cache.remove(recordId);
+    viewport()->update();
+}
+
+QImage Gallery::tileImage(int row) {
+    bool ok = false;
+    const std::string_view idText = m_model.cellUtf8(row, 0);
+    const std::int64_t id = QByteArray(idText.data(), qsizetype(idText.size())).toLongLong(&ok);
+    if (!ok || !m_db)
+        return {};
+    if (const QImage* cached = m_cache.object(id))
+        return *cached;
+    if (!m_read &&
+        sqlite3_prepare_v3(m_db,
+                           "SELECT jpeg FROM picture_thumbs WHERE record_id = ? AND length(jpeg) "
+                           "> 0 ORDER BY position LIMIT 1",
+                           -1, SQLITE_PREPARE_PERSISTENT, &m_read, nullptr) != SQLITE_OK) {
+        return {};
+    }
+    QImage image;
+    sqlite3_bind_int64(m_read, 1, id);
+    if (sqlite3_step(m_read) == SQLITE_ROW) {
+        QByteArray jpeg(static_cast<const char*>(sqlite3_column_blob(m_read, 0)),
+                        sqlite3_column_bytes(m_read, 0));
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        const QSize box(TileWidth - 2 * kPad, PictureHeight);
+        const QSize size = reader.size();
+        if (size.isValid() && (size.width() > box.width() || size.height() > box.height()))
+            reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
+        image = reader.read();
+    }
+    sqlite3_reset(m_read);
+    m_cache.insert(id, new QImage(image));
+    return image;
+}
+
+void Gallery::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        currentIndex().isValid()) {
+        Q_EMIT chosen(currentIndex().row());
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void GalleryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
+    painter->save();
+    const QRect r = option.rect.adjusted(1, 1, -1, -1);
+    const bool selected = option.state & QStyle::State_Selected;
+    painter->fillRect(r, selected ? option.palette.highlight() : option.palette.base());
+    painter->setPen(option.palette.mid().color());
+    painter->drawRect(r.adjusted(0, 0, -1, -1));
+    const QRect pictureBox(r.left() + kPad, r.top() + kPad, r.width() - 2 * kPad,
+                           Gallery::PictureHeight);
+    const QImage image = m_gallery.tileImage(index.row());
+    if (image.isNull()) {
+        painter->fillRect(pictureBox, option.palette.alternateBase());
+    } else {
+        const QSize s = image.size().scaled(pictureBox.size(), Qt::KeepAspectRatio);
+        const QRect target(pictureBox.center().x() - s.width() / 2 + 1,
+                           pictureBox.center().y() - s.height() / 2 + 1, s.width(), s.height());
+        painter->drawImage(target, image);
+    }
+    const auto* model = static_cast<const FlexGridModel*>(index.model());
+    const QString description = model->cell(index.row(), 1).trimmed();
+    const QString year = model->cell(index.row(), 2).trimmed();
+    painter->setPen(selected ? option.palette.highlightedText().color()
+                             : option.palette.text().color());
+    const QRect textBox(r.left() + kPad, pictureBox.bottom() + 2, r.width() - 2 * kPad,
+                        r.bottom() - pictureBox.bottom() - 2);
+    const QFontMetrics fm(option.font);
+    const QString line1 = fm.elidedText(description, Qt::ElideRight, textBox.width());
+    painter->drawText(textBox, Qt::AlignHCenter | Qt::AlignTop, line1);
+    painter->drawText(textBox, Qt::AlignHCenter | Qt::AlignBottom, year);
+    if (option.state & QStyle::State_HasFocus) {
+        painter->setPen(QPen(option.palette.highlight().color(), 2));
+        painter->drawRect(r.adjusted(1, 1, -2, -2));
+    }
+    painter->restore();
+}
+
+}  // namespace kbs

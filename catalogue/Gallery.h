@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QCache>
+#include <QImage>
+#include <QListView>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <cstdint>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace kbs {
+
+class FlexGridModel;
+
+// The gallery: the grid's own rows as tiles (the record's first thumbnail, its description and
+// year), in the grid's order and under its filter, since it is a view over the same model.
+// Draws only thumbnails, read from the catalogue's thumbnail table as tiles come into sight and
+// kept in a cache of bounded size. Enter or a click chooses a record, as a grid row does.
+class Gallery : public QListView {
+    Q_OBJECT
+public:
+    static constexpr int TileWidth = 150;
+    static constexpr int TileHeight = 150;
+    static constexpr int PictureHeight = 104;
+
+    Gallery(FlexGridModel& model, QWidget* parent = nullptr);
+    ~Gallery() override;
+
+    // The catalogue to read thumbnails from (null: none); forgets what it read before.
+    void setDatabase(sqlite3* db);
+    // A record's thumbnails were made or changed: its tile is read again.
+    void forgetRecord(std::int64_t recordId);
+    // The tile picture of the record in body row `row` (null when it has none).
+    QImage tileImage(int row);
+
+Q_SIGNALS:
+    void chosen(int bodyRow);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Reads the tiles of the screens before and after the one shown while the window is idle,
+    // a few at a time, so that paging shows tiles already read.
+    void prefetch();
+    QTimer m_prefetch;
+    FlexGridModel& m_model;
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_read = nullptr;
+    QCache<std::int64_t, QImage> m_cache;  // by record; a null image: no thumbnail
+};
+
+// Draws one tile.
+class GalleryDelegate : public QStyledItemDelegate {
+public:
+    explicit GalleryDelegate(Gallery& gallery)
+        : QStyledItemDelegate(&gallery), m_gallery(gallery) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {Gallery::TileWidth, Gallery::TileHeight};
+    }
+
+private:
+    Gallery& m_gallery;
+};
+
+}  // namespace kbs

@@ -1,0 +1,301 @@
+#include "ThumbnailMaker.h"
+
+#include <sqlite3.h>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
+#include <optional>
+#include <vector>
+
+#include "AppError.h"
+#include "PictureLoader.h"
+#include "Sqlite.h"
+
+namespace kbs {
+
+namespace {
+const QString kSource = QStringLiteral("Thumbnails");
+constexpr int kBatch = 16;  // thumbnails written per transaction
+
+// One picture that needs a thumbnail.
+struct Todo {
+    std::int64_t record = 0;
+    int position = 0;
+    QString path;  // linked; empty: embedded
+    QString source;
+};
+
+using Key = std::pair<qint64, int>;  // record, position
+
+QString linkedSource(const QString& path) {
+    const QFileInfo info(path);
+    return path + QLatin1Char('|') + QString::number(info.size()) + QLatin1Char('|') +
+           QString::number(info.lastModified().toMSecsSinceEpoch());
+}
+
+QString text(sqlite3_stmt* st, int col) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, col)),
+                             sqlite3_column_bytes(st, col));
+}
+
+sqlite3* openDb(const QString& path, int flags) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_close(db);
+        return nullptr;
+    }
+    sqlite3_busy_timeout(db, 10000);
+    return db;
+}
+}  // namespace
+
+ThumbnailMaker::ThumbnailMaker(const QString& databasePath, Decoder decoder, QObject* parent)
+    : QObject(parent), m_path(databasePath), m_decode(std::move(decoder)) {
+    if (!m_decode) {
+        m_decode = [](const QByteArray& bytes, const QString& path, QSize fill) {
+            return path.isEmpty() ? loadPictureBytes(bytes, fill) : loadPictureFile(path, fill);
+        };
+    }
+}
+
+ThumbnailMaker::~ThumbnailMaker() {
+    stop();
+}
+
+void ThumbnailMaker::start() {
+    if (m_thread.joinable())
+        return;
+    m_stop = false;
+    m_finished = false;
+    m_thread = std::thread([this] { run(); });
+}
+
+void ThumbnailMaker::request(std::int64_t recordId) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_requests.push_back(recordId);
+    }
+    m_wake.notify_one();
+    if (!m_thread.joinable())
+        start();
+}
+
+void ThumbnailMaker::stop() {
+    m_stop = true;
+    m_wake.notify_one();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+QByteArray ThumbnailMaker::encode(const QImage& picture) {
+    QImage small = picture;
+    if (picture.width() > Side || picture.height() > Side)
+        small = picture.scaled(Side, Side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    small.convertToFormat(QImage::Format_RGB32).save(&buffer, "JPG", 80);
+    return out;
+}
+
+// What the pictures of the catalogue (or of one record) need: a thumbnail that is missing or
+// made from something else. Thumbnails of pictures that are gone are removed.
+struct ThumbnailMaker::Work {
+    sqlite3* read = nullptr;
+    sqlite3* write = nullptr;
+
+    std::vector<Todo> scan(std::optional<std::int64_t> only) const {
+        QHash<Key, QString> made;
+        {
+            sqlite::Stmt st(read,
+                            only ? "SELECT record_id, position, source FROM picture_thumbs WHERE "
+                                   "record_id = ?"
+                                 : "SELECT record_id, position, source FROM picture_thumbs",
+                            kSource);
+            if (only)
+                sqlite3_bind_int64(st.get(), 1, *only);
+            while (st.step(kSource)) {
+                made.insert(Key(sqlite3_column_int64(st.get(), 0), sqlite3_column_int(st.get(), 1)),
+                            text(st.get(), 2));
+            }
+        }
+        std::vector<Todo> todo;
+        auto consider = [&](std::int64_t record, int position, qint64 size, const QString& path) {
+            const QString trimmed = path.trimmed();
+            if (size <= 0 && trimmed.isEmpty())
+                return;
+            const auto it = made.constFind(Key(record, position));
+            const QString source = size > 0 ? QString() : linkedSource(trimmed);
+            const bool current = it != made.cend() && (size > 0 || *it == source);
+            if (it != made.cend())
+                made.erase(it);
+            if (!current)
+                todo.push_back({record, position, size > 0 ? QString() : trimmed, source});
+        };
+        // Sizes and paths only: the pictures' bytes are not read here, and a path stored after
+        // bytes is read only where there are none.
+        const std::string pictures[] = {
+            "SELECT ID, 1, length(binpicdata), CASE WHEN length(binpicdata) > 0 THEN NULL ELSE "
+            "picpath END FROM table1" +
+                std::string(only ? " WHERE ID = ?" : "") + " ORDER BY ID",
+            "SELECT record_id, position, length(bytes), CASE WHEN length(bytes) > 0 THEN NULL "
+            "ELSE path END FROM record_pictures" +
+                std::string(only ? " WHERE record_id = ?" : "") + " ORDER BY record_id, position"};
+        for (const std::string& sql : pictures) {
+            sqlite::Stmt st(read, sql, kSource);
+            if (only)
+                sqlite3_bind_int64(st.get(), 1, *only);
+            while (st.step(kSource))
+                consider(sqlite3_column_int64(st.get(), 0), sqlite3_column_int(st.get(), 1),
+                         sqlite3_column_int64(st.get(), 2), text(st.get(), 3));
+        }
+        // What is left was made from a picture that is gone.
+        if (!made.isEmpty()) {
+            sqlite::exec(write, "BEGIN IMMEDIATE", kSource);
+            sqlite::Stmt del(
+                write, "DELETE FROM picture_thumbs WHERE record_id = ? AND position = ?", kSource);
+            for (auto it = made.cbegin(); it != made.cend(); ++it) {
+                sqlite3_bind_int64(del.get(), 1, it.key().first);
+                sqlite3_bind_int(del.get(), 2, it.key().second);
+                del.step(kSource);
+                del.reset();
+            }
+            sqlite::exec(write, "COMMIT", kSource);
+        }
+        return todo;
+    }
+
+    QByteArray bytes(const Todo& t) const {
+        sqlite::Stmt st(read,
+                        t.position == 1
+                            ? "SELECT binpicdata FROM table1 WHERE ID = ?"
+                            : "SELECT bytes FROM record_pictures WHERE record_id = ? AND position "
+                              "= ? ORDER BY pic_id LIMIT 1",
+                        kSource);
+        sqlite3_bind_int64(st.get(), 1, t.record);
+        if (t.position != 1)
+            sqlite3_bind_int(st.get(), 2, t.position);
+        if (!st.step(kSource))
+            return {};
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(st.get(), 0)),
+                          sqlite3_column_bytes(st.get(), 0));
+    }
+};
+
+void ThumbnailMaker::run() {
+    // Below the window's thread: on a busy machine the window answers first.
+    setpriority(PRIO_PROCESS, id_t(gettid()), 5);
+    Work w;
+    w.read = openDb(m_path, SQLITE_OPEN_READONLY);
+    w.write = openDb(m_path, SQLITE_OPEN_READWRITE);
+    struct Made {
+        Todo todo;
+        QByteArray jpeg;
+    };
+    std::vector<Made> pending;
+    auto flush = [&] {
+        if (pending.empty())
+            return;
+        sqlite::exec(w.write, "BEGIN IMMEDIATE", kSource);
+        sqlite::Stmt st(w.write,
+                        "INSERT OR REPLACE INTO picture_thumbs (record_id, position, source, "
+                        "jpeg) VALUES (?, ?, ?, ?)",
+                        kSource);
+        QList<qint64> records;
+        for (const Made& m : pending) {
+            sqlite3_bind_int64(st.get(), 1, m.todo.record);
+            sqlite3_bind_int(st.get(), 2, m.todo.position);
+            const QByteArray source = m.todo.source.toUtf8();
+            sqlite3_bind_text(st.get(), 3, source.constData(), int(source.size()),
+                              SQLITE_TRANSIENT);
+            sqlite3_bind_blob(st.get(), 4, m.jpeg.constData(), int(m.jpeg.size()), SQLITE_STATIC);
+            st.step(kSource);
+            st.reset();
+            if (records.isEmpty() || records.last() != m.todo.record)
+                records << m.todo.record;
+        }
+        sqlite::exec(w.write, "COMMIT", kSource);
+        pending.clear();
+        for (qint64 r : records)
+            Q_EMIT made(r);
+    };
+    auto makeOne = [&](Todo t) {
+        QByteArray bytes;
+        if (t.path.isEmpty()) {
+            bytes = w.bytes(t);
+            t.source = QStringLiteral("sha1:") +
+                       QString::fromLatin1(
+                           QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
+        }
+        QByteArray jpeg;  // empty: not a picture, so it is not tried again until it changes
+        try {
+            jpeg = encode(m_decode(bytes, t.path, QSize(Side, Side)));
+        } catch (const AppError&) {
+        }
+        pending.push_back({std::move(t), std::move(jpeg)});
+    };
+    auto takeRequest = [&]() -> std::optional<std::int64_t> {
+        std::lock_guard lock(m_mutex);
+        if (m_requests.empty())
+            return std::nullopt;
+        const std::int64_t r = m_requests.front();
+        m_requests.pop_front();
+        return r;
+    };
+    auto serveRequests = [&] {
+        while (auto r = takeRequest()) {
+            for (const Todo& t : w.scan(*r))
+                makeOne(t);
+            flush();
+        }
+    };
+
+    try {
+        if (!w.read || !w.write)
+            throw AppError(err::EngineError, kSource, QStringLiteral("cannot open"));
+        const std::vector<Todo> todo = w.scan(std::nullopt);
+        const int total = int(todo.size());
+        if (total > 0)
+            Q_EMIT progress(0, total);
+        int done = 0;
+        for (const Todo& t : todo) {
+            if (m_stop)
+                break;
+            serveRequests();
+            makeOne(t);
+            ++done;
+            if (int(pending.size()) >= kBatch) {
+                flush();
+                Q_EMIT progress(done, total);
+            }
+        }
+        flush();
+        if (!m_stop) {
+            Q_EMIT progress(done, total);
+            m_finished = true;
+            Q_EMIT finished();
+        }
+        while (!m_stop) {
+            serveRequests();
+            std::unique_lock lock(m_mutex);
+            m_wake.wait(lock, [&] { return m_stop || !m_requests.empty(); });
+        }
+    } catch (const AppError&) {
+        // A catalogue that cannot be read or written keeps the thumbnails it has; the window
+        // draws plain tiles for the others.
+        if (w.write)
+            sqlite3_exec(w.write, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    m_finished = true;
+    sqlite3_close_v2(w.read);
+    sqlite3_close_v2(w.write);
+}
+
+}  // namespace kbs

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace kbs {
+
+// Makes the small pictures the gallery and the detail panel's strip draw: one JPEG of at most
+// Side pixels on its long side per picture, kept in the catalogue's thumbnail table with what
+// it was made from (the bytes' hash, or a linked file's path, size and modification time).
+//
+// Works on a thread of its own with connections of its own: it reads the pictures on one and
+// writes the thumbnails in short transactions on another, so the window never waits long for
+// it. start() makes what is missing or out of date in the whole catalogue; request() puts one
+// record first (after a save). Progress and each record done are signalled to the window's
+// thread. The destructor stops the work and waits for the thread.
+class ThumbnailMaker : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int Side = 256;
+    // Reads a picture, its bytes or (when empty) its file, decoded to at least the size given.
+    using Decoder = std::function<QImage(const QByteArray& bytes, const QString& path, QSize)>;
+
+    explicit ThumbnailMaker(const QString& databasePath, Decoder decoder = {},
+                            QObject* parent = nullptr);
+    ~ThumbnailMaker() override;
+    ThumbnailMaker(const ThumbnailMaker&) = delete;
+    ThumbnailMaker& operator=(const ThumbnailMaker&) = delete;
+
+    void start();
+    void request(std::int64_t recordId);
+    void stop();  // ends the work between two pictures and waits for the thread
+    bool isRunning() const { return m_thread.joinable() && !m_finished; }
+
+    // A thumbnail of a decoded picture, as stored.
+    static QByteArray encode(const QImage& picture);
+
+Q_SIGNALS:
+    void progress(int done, int total);
+    void made(qint64 recordId);  // that record's thumbnails are stored
+    void finished();             // the catalogue's thumbnails are all made
+
+private:
+    struct Work;
+    void run();
+
+    QString m_path;
+    Decoder m_decode;
+    std::thread m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<std::int64_t> m_requests;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_finished{false};
+};
+
+}  // namespace kbs

@@ -1,0 +1,233 @@
+// Several pictures per record: the strip's changes are saved with the record or dropped with
+// Cancel, a delete takes the pictures along, thumbnails are made in the background (and again
+// after a change) without holding the window up, the gallery follows the grid's order, and the
+// viewer answers its keys.
+#include <QtTest>
+
+#include <QListWidget>
+#include <QThread>
+
+#include "Gallery.h"
+#include "PictureViewer.h"
+#include "ThumbnailMaker.h"
+#include "Window.h"
+
+using namespace kbs;
+using namespace kbs::test;
+
+namespace {
+QRgb colorOf(const QByteArray& bytes) {
+    QImage img;
+    img.loadFromData(bytes);
+    return img.isNull() ? 0 : img.pixel(img.width() / 2, img.height() / 2) & 0xF0F0F0;
+}
+
+// Waits for the window's thumbnail maker to finish what it was given.
+bool thumbsDone(test::Window& win, int expected) {
+    return QTest::qWaitFor(
+        [&] { return win.env.value(u"SELECT count(*) FROM picture_thumbs"_s).toInt() == expected; },
+        20000);
+}
+}  // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+private slots:
+    void editSaveAndCancel();
+    void deleteTakesPicturesAlong();
+    void thumbnailsMadeAndRemade();
+    void thumbnailsNeverHoldTheWindow();
+    void galleryFollowsTheGrid();
+    void viewerKeys();
+};
+
+// Adding files of several formats, moving, making one main, a caption and removing one are
+// stored by Save exactly as the strip shows them; Cancel drops them.
+void TestPictures::editSaveAndCancel() {
+    TestEnv env;
+    env.addRecord(
+        {{"Description", "Beetle"}, {"binpicdata", pictureBytes("PNG", 40, 30, 0xFF0000FF)}});
+    env.writeFile(u"red.ppm"_s, pictureBytes("PPM", 30, 30, 0xFFFF0000));
+    env.writeFile(u"green.bmp"_s, pictureBytes("BMP", 30, 30, 0xFF00FF00));
+    env.writeFile(u"grey.jpg"_s, pictureBytes("JPG", 30, 30, 0xFF808080));
+    env.writeFile(u"notes.jpg"_s, "not a picture");
+    Window win(env);
+    win.press("Edit");
+    env.prompts().answerMsg(mb::OK);  // notes.jpg is refused, with a message
+    win->addPictureFiles({env.path(u"red.ppm"_s), env.path(u"green.bmp"_s), env.path(u"grey.jpg"_s),
+                          env.path(u"notes.jpg"_s)});
+    QCOMPARE(int(win->panelPictures().size()), 4);  // blue (main), red, green, grey
+    QCOMPARE(win->lstPictures->count(), 4);
+    win->showPicture(3);
+    QTest::keyClick(win->lstPictures, Qt::Key_Left, Qt::ControlModifier);  // blue, red, grey, green
+    win->showPicture(1);
+    win->makeMainPicture();  // red, blue, grey, green
+    win->showPicture(2);
+    env.prompts().answerInput(u"Base plate"_s);
+    win->editCaption();
+    win->showPicture(3);
+    QTest::keyClick(win->lstPictures, Qt::Key_Delete);  // red, blue, grey
+    win.save();
+    QCOMPARE(colorOf(env.value(u"SELECT binpicdata FROM table1"_s).toByteArray()), 0xF00000u);
+    const auto rows =
+        env.rows(u"SELECT position, bytes, caption FROM record_pictures ORDER BY position"_s);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0][0].toInt(), 2);
+    QCOMPARE(colorOf(rows[0][1].toByteArray()), 0x0000F0u);
+    QCOMPARE(rows[1][0].toInt(), 3);
+    QCOMPARE(colorOf(rows[1][1].toByteArray()), 0x808080u);
+    QCOMPARE(rows[1][2].toString(), u"Base plate"_s);
+    QCOMPARE(int(win->panelPictures().size()), 3);  // shown again as stored
+
+    win.press("Edit");
+    win->showPicture(0);
+    win->removePicture();
+    win->addPictureFiles({env.path(u"green.bmp"_s)});
+    win->cmdCancel->click();
+    QCOMPARE(int(win->panelPictures().size()), 3);
+    QCOMPARE(env.value(u"SELECT count(*) FROM record_pictures"_s).toInt(), 2);
+    QCOMPARE(colorOf(env.value(u"SELECT binpicdata FROM table1"_s).toByteArray()), 0xF00000u);
+    // In browse mode the strip only shows: nothing changes, a beep says so.
+    win->removePicture();
+    QCOMPARE(env.prompts().beeps, 1);
+    QCOMPARE(int(win->panelPictures().size()), 3);
+}
+
+// The record's further pictures and thumbnails go with it, in the same transaction.
+void TestPictures::deleteTakesPicturesAlong() {
+    TestEnv env;
+    threeCars(env);
+    Window win(env);
+    for (int id : {1, 2}) {
+        env.exec(u"INSERT INTO record_pictures (record_id, position, bytes) VALUES (?, 2, ?)"_s,
+                 {id, pictureBytes("PNG")});
+        env.exec(u"INSERT INTO picture_thumbs VALUES (?, 2, 'x', x'00')"_s, {id});
+    }
+    win.show(2);
+    env.prompts().answerMsg(mb::OK);
+    win.press("Delete");
+    QCOMPARE(env.value(u"SELECT group_concat(record_id) FROM record_pictures"_s).toString(),
+             u"1"_s);
+    QCOMPARE(env.value(u"SELECT group_concat(record_id) FROM picture_thumbs"_s).toString(), u"1"_s);
+}
+
+// Every picture gets a thumbnail; a linked file that changed and a picture saved anew get a
+// new one; one of a picture that is gone goes.
+void TestPictures::thumbnailsMadeAndRemade() {
+    TestEnv env;
+    env.writeFile(u"linked.png"_s, pictureBytes("PNG", 600, 300, 0xFF00FF00));
+    env.addRecord({{"Description", "A"}, {"binpicdata", pictureBytes("JPG", 800, 400)}});
+    env.addRecord({{"Description", "B"}, {"picpath", env.path(u"linked.png"_s)}});
+    env.addRecord({{"Description", "C"}});
+    Window win(env);
+    env.exec(u"INSERT INTO record_pictures (record_id, position, bytes) VALUES (3, 2, ?)"_s,
+             {pictureBytes("BMP", 50, 50)});
+    env.exec(u"INSERT INTO picture_thumbs VALUES (3, 7, 'gone', x'00')"_s);
+    win->startThumbnails();
+    QVERIFY(thumbsDone(win, 3));
+    QImage thumb;
+    thumb.loadFromData(
+        env.value(u"SELECT jpeg FROM picture_thumbs WHERE record_id = 1"_s).toByteArray());
+    QCOMPARE(thumb.size(), QSize(ThumbnailMaker::Side, ThumbnailMaker::Side / 2));
+
+    QTest::qWait(1100);  // a modification time that differs
+    env.writeFile(u"linked.png"_s, pictureBytes("PNG", 60, 30, 0xFFFF0000));
+    win->thumbnails()->request(2);
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            QImage t;
+            t.loadFromData(
+                env.value(u"SELECT jpeg FROM picture_thumbs WHERE record_id = 2"_s).toByteArray());
+            return t.width() == 60 &&
+                   colorOf(env.value(u"SELECT jpeg FROM picture_thumbs WHERE record_id = 2"_s)
+                               .toByteArray()) == 0xF00000u;
+        },
+        10000));
+
+    win.show(1);
+    win.press("Edit");
+    win->addPictureFiles({env.path(u"linked.png"_s)});
+    win.save();
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            return env.value(
+                          u"SELECT group_concat(position) FROM picture_thumbs WHERE "
+                          "record_id = 1"_s)
+                       .toString() == u"1,2"_s;
+        },
+        10000));
+}
+
+// A slow decoder stand-in: while it works, the window's timers run and a save is stored.
+void TestPictures::thumbnailsNeverHoldTheWindow() {
+    TestEnv env;
+    for (int i = 0; i < 4; ++i)
+        env.addRecord({{"Description", "Car"}, {"binpicdata", pictureBytes("PNG")}});
+    Window win(env);
+    ThumbnailMaker slow(env.dbPath(), [](const QByteArray& bytes, const QString&, QSize) {
+        QThread::msleep(300);
+        QImage img;
+        img.loadFromData(bytes);
+        return img;
+    });
+    int progress = 0;
+    connect(&slow, &ThumbnailMaker::progress, this, [&](int done, int) { progress = done; });
+    slow.start();
+    QElapsedTimer t;
+    t.start();
+    win.press("Edit");
+    win.setField(1, u"Saved meanwhile"_s);
+    win.save();
+    QVERIFY2(t.elapsed() < 250, "the save waited for the thumbnails");
+    QCOMPARE(win.stored("Description", 1), u"Saved meanwhile"_s);
+    QVERIFY(QTest::qWaitFor([&] { return progress == 4; }, 10000));
+    slow.stop();
+    QCOMPARE(env.value(u"SELECT count(*) FROM picture_thumbs"_s).toInt(), 4);
+}
+
+// The gallery shows the grid's rows in the grid's order; Enter shows the record in the panel.
+void TestPictures::galleryFollowsTheGrid() {
+    TestEnv env;
+    threeCars(env);
+    Window win(env);
+    env.exec(u"INSERT INTO picture_thumbs VALUES (3, 1, 's', ?)"_s, {pictureBytes("JPG", 64, 48)});
+    win.clickHeading(1);  // Description ascending: alfa, Beetle, Cortina
+    QTest::keyClick(win.w.get(), Qt::Key_G, Qt::ControlModifier);
+    QVERIFY(win->galleryShown());
+    QVERIFY(win->cmdGallery->isChecked());
+    QCOMPARE(win->gallery->model()->index(0, 1).data().toString(), u"alfa"_s);
+    QVERIFY(win->gallery->tileImage(0).isNull());   // alfa: a plain tile
+    QVERIFY(!win->gallery->tileImage(2).isNull());  // Cortina's thumbnail
+    win->gallery->setCurrentIndex(win->gallery->model()->index(2, 1));
+    QTest::keyClick(win->gallery, Qt::Key_Return);
+    QCOMPARE(win.field(1), u"Cortina"_s);
+    win->cmdGallery->click();
+    QVERIFY(!win->galleryShown() && win->FG1->isVisible());
+}
+
+void TestPictures::viewerKeys() {
+    TestEnv env;
+    env.addRecord({{"Description", "Beetle"}, {"binpicdata", pictureBytes("PNG", 400, 300)}});
+    env.exec(
+        u"CREATE TABLE IF NOT EXISTS record_pictures (pic_id INTEGER PRIMARY KEY, record_id, position, bytes, path, caption)"_s);
+    env.exec(
+        u"INSERT INTO record_pictures (record_id, position, bytes, caption) VALUES (1, 2, ?, 'Box')"_s,
+        {pictureBytes("PNG", 20, 10)});
+    Window win(env);
+    QTest::keyClick(win->lstPictures, Qt::Key_Return);
+    PictureViewer* v = win->viewer;
+    QVERIFY(v && v->isVisible());
+    QCOMPARE(v->picture().size(), QSize(400, 300));
+    QTest::keyClick(v, Qt::Key_Right);
+    QCOMPARE(v->index(), 1);
+    QVERIFY(v->windowTitle().contains(u"Box"_s));
+    QTest::keyClick(v, Qt::Key_1);
+    QCOMPARE(v->zoom(), 1.0);
+    QTest::keyClick(v, Qt::Key_Plus);
+    QCOMPARE(v->zoom(), 1.25);
+    QTest::keyClick(v, Qt::Key_Escape);
+    QVERIFY(!v->isVisible());
+}
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
