@@ -153,6 +153,13 @@ void FlexGridModel::appendSlot(Slot slot) {
     endInsertRows();
 }
 
+void FlexGridModel::insertSlot(Slot slot, int bodyRow) {
+    const int r = std::clamp(bodyRow, 0, int(m_rows.size()));
+    beginInsertRows({}, r, r);
+    m_rows.insert(m_rows.begin() + r, slot);
+    endInsertRows();
+}
+
 void FlexGridModel::removeSlot(Slot slot) {
     const int r = rowOfSlot(slot);
     if (r < 0)

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -41,6 +42,7 @@ class ImageBox;
 class LimitedTextbox;
 class MenuEntryArray;
 class OpenSaveDialog;
+class DeleteUndo;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -103,6 +105,18 @@ public:
 
     // ---- deletion and search
     void Delete_Record();
+    // Undo of a delete (Ctrl+Z in browse mode, the status bar's button): the latest record
+    // deleted comes back with its ID, its pictures and its place in the grid.
+    void Undo_Delete();
+    void bringBackRecord(qint64 id, std::optional<int> gridRow = std::nullopt);
+    DeleteUndo* deleteUndo() const { return m_undo; }
+    // Help > "Recently deleted…" and "Restore a backup…", shown window-modal.
+    void showRecentlyDeleted();
+    void showRestoreBackup();
+    // A restored catalogue file takes the catalogue's place and is shown; `stopBackup` is run
+    // first, so that no backup reads the catalogue meanwhile.
+    void swapInRestored(const QString& file, const QString& backupName);
+    void setStopBackup(std::function<void()> stopBackup) { m_stopBackup = std::move(stopBackup); }
     void Find_Record();
 
     // ---- toolbar
@@ -198,6 +212,9 @@ private:
     QList<ImageBox*> m_imageControls;  // every image control, in the window's order
     QString m_reportQuery;             // the query of the last report entry chosen
     bool m_totalsLast = false;         // the last report entry chosen was the totals
+    DeleteUndo* m_undo = nullptr;
+    std::function<void()> m_stopBackup;
+    void addRecoveryEntries();
 };
 
 // The Record set's cursor stays on the record the detail fields show. Every walk over the

@@ -1250,6 +1250,10 @@ BackgroundBackup::BackgroundBackup(QString catalogue, QString folder, Options op
       m_options(std::move(options)) {}
 
 BackgroundBackup::~BackgroundBackup() {
+    stop();
+}
+
+void BackgroundBackup::stop() {
     m_cancel = true;
     if (m_thread.joinable())
         m_thread.join();

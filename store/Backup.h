@@ -135,6 +135,7 @@ public:
                      QObject* parent = nullptr);
     ~BackgroundBackup() override;
     void start();
+    void stop();  // stops a backup running and waits for its thread
 
 Q_SIGNALS:
     void finished(const kbs::backup::Result& result);

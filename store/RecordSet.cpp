@@ -1104,6 +1104,8 @@ void RecordSet::deleteCurrent() {
     const std::string sql = "DELETE FROM " + sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
     runInTransaction([&] {
         requireUnchanged(kNotDeleted, kDeletedOnDelete);
+        if (m_beforeDelete)
+            m_beforeDelete(db, key);
         sqlite::Stmt st(db, sql, kSource);
         sqlite3_bind_int64(st.get(), 1, key);
         st.step(kSource);
@@ -1116,6 +1118,21 @@ void RecordSet::deleteCurrent() {
     forgetSeen(key);
     m_order.erase(m_order.begin() + m_pos);
     m_deletedCurrent = true;
+}
+
+RecordSet::Slot RecordSet::reinsert(Bookmark key) {
+    requireOpen();
+    if (m_addingNew || m_editing)
+        update();
+    resetChunk();
+    const Row row = readRow(key);
+    const auto at = std::lower_bound(m_order.begin(), m_order.end(), key,
+                                     [&](Slot s, Bookmark k) { return m_slots[s].key < k; });
+    const Slot slot = Slot(m_slots.size());
+    m_slots.push_back(row);
+    m_pos = long(m_order.insert(at, slot) - m_order.begin());
+    m_deletedCurrent = false;
+    return slot;
 }
 
 }  // namespace kbs

@@ -83,6 +83,13 @@ public:
     void update();
     void cancelUpdate() noexcept;
     void deleteCurrent();  // removes the current record
+    // Runs in the delete's transaction, before the record with this key is deleted.
+    void setBeforeDelete(std::function<void(sqlite3* db, Bookmark key)> f) {
+        m_beforeDelete = std::move(f);
+    }
+    // A record stored again under `key` (a deleted one brought back) takes its place among the
+    // rows in key order, with a new slot, and becomes the current record.
+    std::uint32_t reinsert(Bookmark key);  // its slot
     bool isAddingNew() const { return m_addingNew; }
     bool isEditing() const { return m_editing; }
     bool isUpdatable() const { return m_updatable; }
@@ -228,6 +235,7 @@ private:
     bool m_addingNew = false;
     bool m_editing = false;
     std::vector<Pending> m_pending;
+    std::function<void(sqlite3*, Bookmark)> m_beforeDelete;
 
     // GetChunk continues on one field of one record until another field is touched.
     mutable int m_chunkCol = -1;

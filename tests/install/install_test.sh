@@ -25,6 +25,7 @@ done
 [ -s "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "scalable icon"
 [ -x "$prefix/bin/kbsmgr-import" ] || fail "converter"
 [ -x "$prefix/bin/kbsmgr-export" ] || fail "export"
+[ -x "$prefix/bin/kbsmgr-restore" ] || fail "restore"
 
 chmod -R a-w "$prefix"
 chattr -R +i "$prefix" 2>/dev/null || true
