@@ -12,6 +12,7 @@
 #include "AppError.h"
 #include "Backup.h"
 #include "BackupDialogs.h"
+#include "DataReport.h"
 #include "Connection.h"
 #include "DeleteUndo.h"
 #include "DeletedRecords.h"
@@ -21,6 +22,7 @@
 #include "Prompts.h"
 #include "ResumeNext.h"
 #include "Schema.h"
+#include "TotalsReport.h"
 #include "frmMain.h"
 
 namespace kbs {
@@ -134,6 +136,8 @@ void frmMain::swapInRestored(const QString& file, const QString& backupName) {
         why = tr("a backup is being made");
     } else {
         FG1->model().detach();
+        DataReport1->unload();  // its record set reads the catalogue too
+        TotalsReport1->unload();
         resumeNext([&] { rs->close(); });
         resumeNext([&] { cn->close(); });
         why = backup::swapIn(file, catalogueFile(), QDateTime::currentDateTime(), &keptAs);

@@ -1128,9 +1128,11 @@ RecordSet::Slot RecordSet::reinsert(Bookmark key) {
     const Row row = readRow(key);
     const auto at = std::lower_bound(m_order.begin(), m_order.end(), key,
                                      [&](Slot s, Bookmark k) { return m_slots[s].key < k; });
+    const long pos = long(at - m_order.begin());
     const Slot slot = Slot(m_slots.size());
     m_slots.push_back(row);
-    m_pos = long(m_order.insert(at, slot) - m_order.begin());
+    m_order.insert(m_order.begin() + pos, slot);
+    m_pos = pos;
     m_deletedCurrent = false;
     return slot;
 }
