@@ -923,7 +923,13 @@ Result make(const QString& catalogue, const QString& folder, const Options& opti
         notes << QStringLiteral("Backup copies dated after today are kept but not counted: %1.")
                      .arg(later.join(QStringLiteral(", ")));
     const QString note = notes.join(QLatin1Char(' '));
-    removeUnusedPictures(dir);  // after a run that ended while pruning
+    // Picture files half written by a run that ended; whole ones stay for this run to use,
+    // and go after this backup when no backup refers to them.
+    QDir pictureDir(dir.filePath(PicturesFolder));
+    for (const QString& n : pictureDir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (kPictureInProgress.match(n).hasMatch())
+            pictureDir.remove(n);
+    }
 
     if (!copies.isEmpty() && dateOf(copies.last()) == today)
         return outcome(Outcome::NotDue, note);
