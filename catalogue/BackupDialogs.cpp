@@ -34,6 +34,7 @@ QTreeWidget* makeList(QDialog& dialog, const QString& name, const QString& capti
     list->setAllColumnsShowFocus(true);
     list->header()->setStretchLastSection(false);
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     list->setAccessibleName(label->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
     layout->addWidget(label);
     layout->addWidget(list);
@@ -107,6 +108,7 @@ void RestoreDialog::restoreChosen() {
     if (!item || m_thread.joinable())
         return;
     m_backup = item->data(0, Qt::UserRole).toString();
+    m_chosen = item->text(0);
     QString scratch;
     const int fd = scratchfiles::create(m_catalogue, &scratch);
     if (fd < 0) {
@@ -148,7 +150,7 @@ void RestoreDialog::finished(const QString& why) {
         return;
     }
     accept();
-    Q_EMIT restored(m_target, QFileInfo(m_backup).fileName());
+    Q_EMIT restored(m_target, m_chosen);
 }
 
 void RestoreDialog::reject() {

@@ -28,7 +28,7 @@ public:
     void reject() override;  // cancels a restore running
 
 Q_SIGNALS:
-    void restored(const QString& file, const QString& backupName);
+    void restored(const QString& file, const QString& backupDate);
 
 private:
     void finished(const QString& why);
@@ -36,6 +36,7 @@ private:
     QString m_catalogue;
     QString m_target;
     QString m_backup;
+    QString m_chosen;  // its date, as the list shows it
     QTreeWidget* m_list;
     QLabel* m_status;
     QProgressBar* m_progress;

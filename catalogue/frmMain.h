@@ -115,7 +115,7 @@ public:
     void showRestoreBackup();
     // A restored catalogue file takes the catalogue's place and is shown; `stopBackup` is run
     // first, so that no backup reads the catalogue meanwhile.
-    void swapInRestored(const QString& file, const QString& backupName);
+    void swapInRestored(const QString& file, const QString& backupDate);
     void setStopBackup(std::function<void()> stopBackup) { m_stopBackup = std::move(stopBackup); }
     void Find_Record();
 

@@ -12,8 +12,8 @@
 #include "AppError.h"
 #include "Backup.h"
 #include "BackupDialogs.h"
-#include "DataReport.h"
 #include "Connection.h"
+#include "DataReport.h"
 #include "DeleteUndo.h"
 #include "DeletedRecords.h"
 #include "FlexGrid.h"
@@ -124,7 +124,7 @@ void frmMain::showRestoreBackup() {
     dialog->open();
 }
 
-void frmMain::swapInRestored(const QString& file, const QString& backupName) {
+void frmMain::swapInRestored(const QString& file, const QString& backupDate) {
     if (m_stopBackup)
         m_stopBackup();
     const QString folder = ProgramInfo::path(backup::FolderName);
@@ -157,8 +157,9 @@ void frmMain::swapInRestored(const QString& file, const QString& backupName) {
                          mb::OKOnly | mb::Critical, tr("Restore a backup"));
         return;
     }
-    StatusBar1->showMessage(tr("%1 is restored; the catalogue as it was is kept as %2.")
-                                .arg(backupName, QFileInfo(keptAs).fileName()),
+    StatusBar1->showMessage(tr("The backup of %1 is restored; the catalogue as it was is kept "
+                               "as %2.")
+                                .arg(backupDate, QFileInfo(keptAs).fileName()),
                             30000);
 }
 

@@ -332,7 +332,7 @@ struct Columns {
     std::string list(int from, int to) const {
         std::string s;
         for (int i = from; i < to; ++i)
-            s += (s.empty() ? "" : ", ") + sqlite::quoteName(names[size_t(i)]);
+            s.append(s.empty() ? "" : ", ").append(sqlite::quoteName(names[size_t(i)]));
         return s;
     }
     std::string all() const { return list(0, int(names.size())); }

@@ -31,7 +31,7 @@ std::string joined(const std::vector<std::string>& names, const std::string& exc
     std::string s;
     for (const auto& n : names) {
         if (except.empty() || sqlite3_stricmp(n.c_str(), except.c_str()) != 0)
-            s += (s.empty() ? "" : ", ") + sqlite::quoteName(n);
+            s.append(s.empty() ? "" : ", ").append(sqlite::quoteName(n));
     }
     return s;
 }
@@ -78,7 +78,8 @@ void keep(sqlite3* db, qint64 id, const QDateTime& when) {
     const auto cols = columnsOf(db, schema::TableName);
     run(db, std::string("DELETE FROM ") + RecordsTable + " WHERE " + idName + " = ?", id);
     run(db, std::string("DELETE FROM ") + PicturesTable + " WHERE record_id = ?", id);
-    const std::string stamp = "'" + when.toUTC().toString(Qt::ISODate).toStdString() + "'";
+    std::string stamp(1, '\'');
+    stamp.append(when.toUTC().toString(Qt::ISODate).toStdString()).push_back('\'');
     run(db,
         std::string("INSERT INTO ") + RecordsTable + " (" + joined(cols) + ", " + kStamp +
             ") SELECT " + joined(cols) + ", " + stamp + " FROM " + schema::TableName +
@@ -147,9 +148,9 @@ qint64 bringBack(sqlite3* db, qint64 id) {
         for (const auto& c : columnsOf(db, schema::PicturesTable)) {
             if (c == "pic_id")
                 continue;
-            into += (into.empty() ? "" : ", ") + sqlite::quoteName(c);
-            from += (from.empty() ? "" : ", ") +
-                    (c == "record_id" ? std::to_string(now) : sqlite::quoteName(c));
+            into.append(into.empty() ? "" : ", ").append(sqlite::quoteName(c));
+            from.append(from.empty() ? "" : ", ")
+                .append(c == "record_id" ? std::to_string(now) : sqlite::quoteName(c));
         }
         run(db,
             std::string("INSERT INTO ") + schema::PicturesTable + " (" + into + ") SELECT " + from +
