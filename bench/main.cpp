@@ -287,9 +287,8 @@ double folderMb(const QString& folder) {
 // added; then the newest restored, against a plain copy of the catalogue.
 void runBackupDays(Window& win) {
     const QString db = ProgramInfo::path(QStringLiteral("mydb.mdb"));
-    sqlite3* h = nullptr;
-    sqlite3_open(QFile::encodeName(db).constData(), &h);
-    sqlite3_busy_timeout(h, 5000);
+    // The changes go through the window's connection, as the program's saves do.
+    sqlite3* h = win.w().connection()->handle();
     const QDate first(2026, 6, 1);
     const auto print = [](const char* prefix, const QMap<QString, double>& r) {
         for (auto it = r.begin(); it != r.end(); ++it)
@@ -323,7 +322,6 @@ void runBackupDays(Window& win) {
             print("later_", r);
         report("made_day", r.value(QStringLiteral("made")) * (d + 1));
     }
-    sqlite3_close(h);
     const QString folder = ProgramInfo::path(backup::FolderName);
     const QStringList kept = backup::copiesIn(folder);
     report("space_mb", folderMb(folder));
@@ -350,7 +348,6 @@ void runBackupDays(Window& win) {
     if (!why.isEmpty())
         std::fprintf(stderr, "restore: %s\n", qPrintable(why));
     QFile::remove(restored);
-    win.w().setStopBackup({});
 }
 
 void runWindow(const QString& what, const QString& db, bool inPlace) {

@@ -28,6 +28,7 @@ QTreeWidget* makeList(QDialog& dialog, const QString& name, const QString& capti
     auto* label = new QLabel(caption, &dialog);
     auto* list = new QTreeWidget(&dialog);
     list->setObjectName(name);
+    label->setObjectName(name + QStringLiteral("Label"));
     label->setBuddy(list);
     list->setRootIsDecorated(false);
     list->setHeaderLabels(headings);

@@ -1,9 +1,11 @@
 #include "Backup.h"
 
+#include <openssl/evp.h>
 #include <sqlite3.h>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QCryptographicHash>
@@ -317,8 +319,16 @@ bool isTracked(sqlite3* db) {
     return n == qint64(std::size(kTracked)) * 3 + 2;
 }
 
+// OpenSSL's SHA-256 uses the processor's SHA instructions where there are some: many times
+// Qt's own speed, which matters for a collection of gigabytes.
 QString hexSha256(QByteArrayView bytes) {
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int size = 0;
+    if (EVP_Digest(bytes.data(), size_t(bytes.size()), digest, &size, EVP_sha256(), nullptr) != 1)
+        return QString::fromLatin1(
+            QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(
+        QByteArray(reinterpret_cast<const char*>(digest), int(size)).toHex());
 }
 
 QString picturePath(const QDir& pictures, const QString& sha) {
@@ -1269,6 +1279,8 @@ void BackgroundBackup::start() {
     if (m_thread.joinable())
         return;
     m_thread = std::thread([this] {
+        // The window comes first when the processor is busy.
+        ::setpriority(PRIO_PROCESS, ::gettid(), 10);
         const Result r = make(m_catalogue, m_folder, m_options, &m_cancel);
         QMetaObject::invokeMethod(
             this, [this, r] { Q_EMIT finished(r); }, Qt::QueuedConnection);
