@@ -1151,9 +1151,17 @@ QString restore(const QString& backup, const QString& target, const std::atomic<
         return QStringLiteral("%1 is no whole backup").arg(backup);
     QString why;
     if (!isSet(QFileInfo(backup).fileName())) {
-        // A whole copy: the file as it is.
-        if (!QFile::copy(backup, target))
+        // A whole copy: the file as it is, with a token of its own, so that no backup of the
+        // catalogue it replaces stands for its rows.
+        sqlite3* out = nullptr;
+        if (!QFile::copy(backup, target) ||
+            sqlite3_open_v2(QFile::encodeName(target).constData(), &out, SQLITE_OPEN_READWRITE,
+                            nullptr) != SQLITE_OK)
             why = QStringLiteral("%1 cannot be written").arg(target);
+        else
+            sqlite3_exec(out, "UPDATE backup_token SET token = random()", nullptr, nullptr,
+                         nullptr);
+        sqlite3_close(out);
     } else {
         sqlite3* out = nullptr;
         if (sqlite3_open_v2(QFile::encodeName(target).constData(), &out,

@@ -237,6 +237,11 @@ private Q_SLOTS:
             {u"UPDATE table1 SET binpicdata = NULL, picpath = ? WHERE ID = 3"_s, u"/p.jpg"_s},
             {u"DELETE FROM table1 WHERE ID = ?"_s, 4},
         };
+        // A whole copy of an earlier version counts among the backups until it ages out.
+        const QString old = env.path(u"backups/mydb-2026-02-28.mdb"_s);
+        QVERIFY(QDir().mkpath(backupsOf(env)) && QFile::copy(env.dbPath(), old));
+        QCOMPARE(backup::restore(old, env.path(u"old.mdb"_s)), QString());
+        QCOMPARE(rowsOf(env.path(u"old.mdb"_s)), env.rows(all));
         QList<QList<QVariantList>> expected;
         backup::Options o;
         o.keep = 3;
@@ -251,6 +256,7 @@ private Q_SLOTS:
         }
         const QStringList kept = backup::copiesIn(backupsOf(env));
         QCOMPARE(kept.size(), 3);
+        QVERIFY(!QFile::exists(old));
         // Pictures 0 (held twice), 2, 3 and 9 are kept; car 2's first picture went with the
         // backups that held it.
         QCOMPARE(QDir(env.path(u"backups/pictures"_s)).count() - 2, 4u);
