@@ -1102,14 +1102,37 @@ void fillFromSet(sqlite3* out, const QString& backup, const QDir& pictures,
         const int pic = columnsOf(out, "bk", name, picture).picture;
         Query rows(out, "SELECT " + c.all() + ", p.sha256, p.size FROM bk." + q +
                             " AS t LEFT JOIN bk.kbs_backup_pictures AS p ON p.tbl = '" + name +
-                            "' AND p.row = t.rowid");
+                            "' AND p.row = t.rowid ORDER BY t.rowid");
         Query put(out, "INSERT INTO main." + q + " (" + c.all() + ") VALUES (" + marks + ")");
         const int n = int(c.names.size());
+        // The disk reads the next pictures while this one is checked and written.
+        std::vector<QString> ahead;
+        {
+            Query next(out, "SELECT p.sha256 FROM bk." + q +
+                                " AS t JOIN bk.kbs_backup_pictures AS p ON p.tbl = '" + name +
+                                "' AND p.row = t.rowid ORDER BY t.rowid");
+            while (next.step())
+                ahead.push_back(next.text(0));
+        }
+        size_t taken = 0;
+        const auto readAhead = [&](size_t i) {
+            if (i >= ahead.size())
+                return;
+            const int fd = ::open(QFile::encodeName(picturePath(pictures, ahead[i])).constData(),
+                                  O_RDONLY | O_CLOEXEC);
+            if (fd >= 0) {
+                ::posix_fadvise(fd, 0, 0, POSIX_FADV_WILLNEED);
+                ::close(fd);
+            }
+        };
+        for (size_t i = 0; i < 8; ++i)
+            readAhead(i);
         while (rows.step()) {
             for (int i = 0; i < n; ++i)
                 sqlite3_bind_value(put.get(), i + 1, sqlite3_column_value(rows.get(), i));
             QByteArray bytes;
             if (pic >= 0 && sqlite3_column_type(rows.get(), n) != SQLITE_NULL) {
+                readAhead(taken++ + 8);
                 const QString sha = rows.text(n);
                 QFile f(picturePath(pictures, sha));
                 if (!f.open(QIODevice::ReadOnly))
