@@ -85,6 +85,7 @@ int main(int argc, char** argv) {
                              program.main->StatusBar1->showMessage(r.message, 20000);
                      });
     backup.start();
+    program.main->setStopBackup([&backup] { backup.stop(); });
     const int status = app.exec();
     kbs::setFileDialogs(nullptr);
     kbs::setPrompts(nullptr);

@@ -3,13 +3,16 @@
 // 10,000 and 40,000 records) against the same catalogues without pictures. Every measurement
 // runs in a child process of its own, so that its peak memory and its reads are its own.
 //
-//   kbsmgr-bench [--quick] [--pictures-only] [--backup] [--totals] [--records] [--filter]
+//   kbsmgr-bench [--quick] [--pictures-only] [--backup] [--backups] [--totals] [--records]
+//                [--filter]
 //                [--work DIR]
 //
 // --quick leaves out the 100,000-record runs and the 40,000 photographed records. The
 // catalogues are kept in DIR (12 GB for the 40,000 photographed records); delete it after.
 // --backup times only the backup copies, of 100,000 records and of 3 GB of pictures (which
-// needs about 10 GB of free disk). --totals times only the totals report's first page.
+// needs about 10 GB of free disk). --backups: seven days of backups sharing pictures of a 3 GB
+// catalogue, its restore, and the undo of a delete at 100,000 records. --totals times only the
+// totals report's first page.
 // --records times only the record rows at 100,000 records: open, start-up, save, delete, sorts.
 // --filter times only the filter bar at 100,000 records: each keystroke until the grid's model
 // shows the narrowed rows (median and 95th percentile), clearing, Find Next finding nothing,
@@ -20,6 +23,7 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +34,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -76,6 +81,7 @@ long peakKb() {
 struct Io {
     double rchar = 0;
     double readBytes = 0;
+    double wchar = 0;
 };
 Io readIo() {
     Io io;
@@ -87,6 +93,8 @@ Io readIo() {
             io.rchar = line.mid(6).trimmed().toDouble();
         else if (line.startsWith("read_bytes:"))
             io.readBytes = line.mid(11).trimmed().toDouble();
+        else if (line.startsWith("wchar:"))
+            io.wchar = line.mid(6).trimmed().toDouble();
     }
     return io;
 }
@@ -273,6 +281,123 @@ void typeFilter(frmMain& w, const QString& text, std::vector<double>& wall,
     QObject::disconnect(done);
 }
 
+const char* dropCaches(const QString& db);
+
+// A backup made while the window runs, on the given day: its time, what it read and wrote,
+// and the longest the window's event loop went without answering.
+QMap<QString, double> backupOn(const QDate& day) {
+    backup::Options o;
+    o.today = day;
+    backup::BackgroundBackup job(ProgramInfo::path(QStringLiteral("mydb.mdb")),
+                                 ProgramInfo::path(backup::FolderName), o);
+    QEventLoop loop;
+    backup::Outcome outcome = backup::Outcome::Failed;
+    QObject::connect(&job, &backup::BackgroundBackup::finished, &loop,
+                     [&](const backup::Result& r) {
+                         outcome = r.outcome;
+                         if (!r.message.isEmpty())
+                             std::fprintf(stderr, "%s\n", qPrintable(r.message));
+                         loop.quit();
+                     });
+    QElapsedTimer total, tick;
+    double worst = 0;
+    QTimer timer;
+    timer.setInterval(2);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        worst = std::max(worst, msSince(tick));
+        tick.start();
+    });
+    const Io io = readIo();
+    const double cpu = cpuMs();
+    total.start();
+    tick.start();
+    timer.start();
+    job.start();
+    loop.exec();
+    const Io after = readIo();
+    return {{QStringLiteral("ms"), msSince(total)},
+            {QStringLiteral("cpu_ms"), cpuMs() - cpu},
+            {QStringLiteral("gap_ms"), worst},
+            {QStringLiteral("read_mb"), (after.rchar - io.rchar) / 1048576.0},
+            {QStringLiteral("written_mb"), (after.wchar - io.wchar) / 1048576.0},
+            {QStringLiteral("made"), outcome == backup::Outcome::Made ? 1.0 : 0.0}};
+}
+
+double folderMb(const QString& folder) {
+    double bytes = 0;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        bytes += double(QFileInfo(it.next()).size());
+    return bytes / 1048576.0;
+}
+
+// Seven days of backups sharing pictures, each day after 10 records edited and one picture
+// added; then the newest restored, against a plain copy of the catalogue.
+void runBackupDays(Window& win) {
+    const QString db = ProgramInfo::path(QStringLiteral("mydb.mdb"));
+    // The changes go through the window's connection, as the program's saves do.
+    sqlite3* h = win.w().connection()->handle();
+    const QDate first(2026, 6, 1);
+    const auto print = [](const char* prefix, const QMap<QString, double>& r) {
+        for (auto it = r.begin(); it != r.end(); ++it)
+            report(QByteArray(prefix).append(it.key().toLatin1()).constData(), it.value());
+    };
+    print("first_", backupOn(first));
+    const QByteArray extra = bench::makeJpeg(300 * 1024);
+    for (int d = 1; d < 7; ++d) {
+        for (int i = 0; i < 10; ++i) {
+            const QByteArray sql =
+                QStringLiteral("UPDATE table1 SET Color = 'Day %1' WHERE ID = %2")
+                    .arg(d)
+                    .arg(1 + d * 100 + i * 7)
+                    .toUtf8();
+            sqlite3_exec(h, sql.constData(), nullptr, nullptr, nullptr);
+        }
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(h,
+                           "INSERT INTO record_pictures (record_id, position, bytes) VALUES (?, "
+                           "2, ?)",
+                           -1, &st, nullptr);
+        QByteArray picture = extra;
+        picture.append(QByteArray::number(d));  // a picture of its own each day
+        sqlite3_bind_int(st, 1, d);
+        sqlite3_bind_blob(st, 2, picture.constData(), int(picture.size()), SQLITE_TRANSIENT);
+        sqlite3_step(st);
+        sqlite3_finalize(st);
+        QThread::msleep(20);
+        const auto r = backupOn(first.addDays(d));
+        if (d == 1)
+            print("later_", r);
+        report("made_day", r.value(QStringLiteral("made")) * (d + 1));
+    }
+    const QString folder = ProgramInfo::path(backup::FolderName);
+    const QStringList kept = backup::copiesIn(folder);
+    report("space_mb", folderMb(folder));
+    report("catalogue_mb", double(QFileInfo(db).size()) / 1048576.0);
+    report("text_mb", double(QFileInfo(QDir(folder).filePath(kept.last())).size()) / 1048576.0);
+    report("kept", double(kept.size()));
+
+    const QString restored = ProgramInfo::path(QStringLiteral("restored.mdb"));
+    const QString copied = ProgramInfo::path(QStringLiteral("copied.mdb"));
+    dropCaches(db);
+    QElapsedTimer t;
+    t.start();
+    QFile::copy(db, copied);
+    QFile f(copied);
+    f.open(QIODevice::ReadWrite);
+    ::fsync(f.handle());
+    f.close();
+    report("copy_ms", msSince(t));
+    QFile::remove(copied);
+    dropCaches(db);
+    t.start();
+    const QString why = backup::restore(QDir(folder).filePath(kept.last()), restored);
+    report("restore_ms", msSince(t));
+    if (!why.isEmpty())
+        std::fprintf(stderr, "restore: %s\n", qPrintable(why));
+    QFile::remove(restored);
+}
+
 void runWindow(const QString& what, const QString& db, bool inPlace) {
     Window win(db, inPlace);
     frmMain& w = win.w();
@@ -447,6 +572,16 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         }
         report("next_ms", median(nexts));
         report("next_p95", percentile95(nexts));
+    } else if (what == QLatin1String("backupdays")) {
+        runBackupDays(win);
+    } else if (what == QLatin1String("undo")) {
+        win.prompts.answerMsg(mb::OK);
+        w.Delete_Record();
+        QElapsedTimer t;
+        t.start();
+        w.Undo_Delete();
+        w.FG1->viewport()->repaint();  // until the grid shows it again
+        report("ms", msSince(t));
     } else if (what == QLatin1String("display")) {
         std::vector<double> times;
         for (int i = 0; i < 15; ++i) {
@@ -708,6 +843,58 @@ int main(int argc, char** argv) {
                     "", r.value("gap_ms"), r.value("save_ms"),
                     r.value("made") > 0 ? "" : ", NO COPY MADE");
     };
+    if (args.contains(QStringLiteral("--backups"))) {
+        // 10,000 records, each with a 300 KB picture of its own: 3 GB.
+        const QString path = work + QStringLiteral("/days3gb.mdb");
+        if (!QFileInfo::exists(path)) {
+            std::fprintf(stderr, "generating %s ...\n", qPrintable(path));
+            bench::generateCatalogue(path, 10000);
+            const QByteArray jpeg = bench::makeJpeg(300 * 1024);
+            sqlite3* h = nullptr;
+            sqlite3_open(QFile::encodeName(path).constData(), &h);
+            sqlite3_exec(h, "BEGIN", nullptr, nullptr, nullptr);
+            sqlite3_stmt* st = nullptr;
+            sqlite3_prepare_v2(h, "UPDATE table1 SET binpicdata = ? WHERE ID = ?", -1, &st,
+                               nullptr);
+            for (int id = 1; id <= 10000; ++id) {
+                QByteArray picture = jpeg;
+                picture.append(QByteArray::number(id));  // each picture its own bytes
+                sqlite3_bind_blob(st, 1, picture.constData(), int(picture.size()),
+                                  SQLITE_TRANSIENT);
+                sqlite3_bind_int(st, 2, id);
+                sqlite3_step(st);
+                sqlite3_reset(st);
+            }
+            sqlite3_finalize(st);
+            sqlite3_exec(h, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(h);
+        }
+        const auto r = runChild(QStringLiteral("backupdays"), path, {QStringLiteral("inplace")});
+        const double size = r.value("catalogue_mb");
+        std::printf("backups sharing pictures, %.0f MB catalogue of 10,000 records:\n", size);
+        std::printf(
+            "  first backup:  %.0f ms (%.0f ms processor), read %.0f MB (%.2f x, <= 1.1), "
+            "wrote %.0f MB, window unanswered at most %.1f ms\n",
+            r.value("first_ms"), r.value("first_cpu_ms"), r.value("first_read_mb"),
+            r.value("first_read_mb") / size, r.value("first_written_mb"), r.value("first_gap_ms"));
+        std::printf(
+            "  a later day:   %.0f ms, read %.1f MB (<= 150), wrote %.1f MB (<= 20), "
+            "window unanswered at most %.1f ms\n",
+            r.value("later_ms"), r.value("later_read_mb"), r.value("later_written_mb"),
+            r.value("later_gap_ms"));
+        std::printf(
+            "  7 days kept (%d): %.0f MB = %.2f x the catalogue + %.1f MB text each "
+            "(<= 1.1 x + 7 x text)\n",
+            int(r.value("kept")), r.value("space_mb"),
+            (r.value("space_mb") - 7 * r.value("text_mb")) / size, r.value("text_mb"));
+        std::printf("  restore: %.0f ms, plain copy of the file %.0f ms (%.2f x, <= 2)\n",
+                    r.value("restore_ms"), r.value("copy_ms"),
+                    r.value("restore_ms") / r.value("copy_ms"));
+        const auto u =
+            runChild(QStringLiteral("undo"), db(QStringLiteral("n100000"), 100000, 0, 0));
+        std::printf("  undo of a delete at 100,000 records: %.1f ms (<= 50)\n", u.value("ms"));
+        return 0;
+    }
     if (args.contains(QStringLiteral("--backup"))) {
         backupRow("backup while the window runs", db(QStringLiteral("n100000"), 100000, 0, 0),
                   100000);

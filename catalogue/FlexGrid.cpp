@@ -184,6 +184,13 @@ void FlexGridModel::appendSlot(Slot slot) {
     endInsertRows();
 }
 
+void FlexGridModel::insertSlot(Slot slot, int bodyRow) {
+    const int r = std::clamp(bodyRow, 0, int(m_rows.size()));
+    beginInsertRows({}, r, r);
+    m_rows.insert(m_rows.begin() + r, slot);
+    endInsertRows();
+}
+
 void FlexGridModel::removeSlot(Slot slot) {
     m_order.erase(std::remove(m_order.begin(), m_order.end(), slot), m_order.end());
     m_pinned.erase(std::remove(m_pinned.begin(), m_pinned.end(), slot), m_pinned.end());

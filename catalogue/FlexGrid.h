@@ -47,10 +47,11 @@ public:
     bool showsRecordsOf(const RecordSet& rs) const { return m_source == &rs; }
     // Forgets the record set, which is closing: the body rows show nothing.
     void detach();
-    int rowOfSlot(Slot slot) const;  // -1 when no row shows it
-    void slotChanged(Slot slot);     // its texts were changed in place
-    void appendSlot(Slot slot);      // a new record, listed last
-    void removeSlot(Slot slot);      // a deleted record
+    int rowOfSlot(Slot slot) const;           // -1 when no row shows it
+    void slotChanged(Slot slot);              // its texts were changed in place
+    void appendSlot(Slot slot);               // a new record, listed last
+    void insertSlot(Slot slot, int bodyRow);  // a record brought back, at its row
+    void removeSlot(Slot slot);               // a deleted record
 
     // Stable sort of the records by one column: numbers before texts, numbers by value,
     // texts without regard to case, then exactly. Under a filter the rows it shows keep it.

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "AppError.h"
+#include "Backup.h"
 #include "Connection.h"
 #include "LegacyStartup.h"
 #include "MainTexts.h"
@@ -19,6 +20,7 @@ Program startProgram() {
     scratchfiles::removeLeftovers(ProgramInfo::directory(), QDateTime::currentDateTime());
     // A catalogue of the older Windows program is converted first; the original is kept.
     const QString dbPath = ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName));
+    backup::removeUnfinishedSwap(dbPath);
     if (!legacy::convertLegacyCatalogue(dbPath, nullptr).mayOpen())
         return program;
 

@@ -1,7 +1,10 @@
 // The catalogue window: construction, start-up and shutdown.
 #include "frmMain.h"
 
+#include <sqlite3.h>
+
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -14,9 +17,11 @@
 #include "AccessibleText.h"
 
 #include "AppError.h"
+#include "Backup.h"
 #include "Connection.h"
 #include "DataReport.h"
 #include "FilterBar.h"
+#include "DeletedRecords.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
 #include "ProgramInfo.h"
@@ -45,6 +50,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connectPickMenus();
     buildPictureViews();
     installKeyboard();
+    addRecoveryEntries();
     DataReport1 = new DataReport(this);
     TotalsReport1 = new TotalsReport(this);
 }
@@ -68,8 +74,14 @@ void frmMain::Form_Load() {
     schema::verifyCatalogue(cn->handle());
     schema::ensureTextIndex(cn->handle());
     schema::ensurePictureTables(cn->handle());
+    backup::trackChanges(cn->handle());
+    deleted::forgetBefore(cn->handle(), QDateTime::currentDateTime().addDays(-deleted::KeepDays));
 
     rs = std::make_unique<RecordSet>();
+    // A deleted record is kept, with its pictures, for its undo.
+    rs->setBeforeDelete([](sqlite3* db, RecordSet::Bookmark id) {
+        deleted::keep(db, id, QDateTime::currentDateTime());
+    });
     rs->open(mainText::Query, *cn, RecordSet::adOpenStatic, RecordSet::adLockOptimistic,
              RecordSet::adCmdUnspecified);
 

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -48,6 +49,7 @@ class OpenSaveDialog;
 class Gallery;
 class PictureViewer;
 class ThumbnailMaker;
+class DeleteUndo;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -110,6 +112,18 @@ public:
 
     // ---- deletion and search
     void Delete_Record();
+    // Undo of a delete (Ctrl+Z in browse mode, the status bar's button): the latest record
+    // deleted comes back with its ID, its pictures and its place in the grid.
+    void Undo_Delete();
+    void bringBackRecord(qint64 id, std::optional<int> gridRow = std::nullopt);
+    DeleteUndo* deleteUndo() const { return m_undo; }
+    // Help > "Recently deleted…" and "Restore a backup…", shown window-modal.
+    void showRecentlyDeleted();
+    void showRestoreBackup();
+    // A restored catalogue file takes the catalogue's place and is shown; `stopBackup` is run
+    // first, so that no backup reads the catalogue meanwhile.
+    void swapInRestored(const QString& file, const QString& backupDate);
+    void setStopBackup(std::function<void()> stopBackup) { m_stopBackup = std::move(stopBackup); }
     void Find_Record();
     // The last Find's text again, from the record shown, in the grid's order and within its
     // filter, wrapping once: F3 forward, Shift+F3 backward.
@@ -270,6 +284,9 @@ private:
     QString m_statusText;              // the status bar's text when no filter is active
     QString m_lastSearch;              // the last Find's text, for Find Next
     QLabel* m_noMatch = nullptr;       // in the grid's place when the filter matches nothing
+    DeleteUndo* m_undo = nullptr;
+    std::function<void()> m_stopBackup;
+    void addRecoveryEntries();
 };
 
 // The Record set's cursor stays on the record the detail fields show. Every walk over the

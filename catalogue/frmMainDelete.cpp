@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "AppError.h"
+#include "DeleteUndo.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
 #include "Prompts.h"
@@ -41,8 +42,10 @@ void frmMain::Delete_Record() {
             // gone all the same: the window goes on as after a delete.
             try {
                 deleted = rs->currentSlot();
+                const DeleteUndo::Deleted offered{rs->bookmark(), FG1->model().rowOfSlot(*deleted)};
                 rs->deleteCurrent();
                 rs->update();  // nothing is pending: the delete is written already
+                m_undo->offer(offered);
             } catch (const AppError& e) {
                 const bool gone = e.number() == err::DeletedElsewhere;
                 prompts().msgBox(

@@ -1,38 +1,55 @@
 #include "Backup.h"
 
+#include <openssl/evp.h>
 #include <sqlite3.h>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStorageInfo>
 #include <QUrl>
 #include <QtEndian>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <limits>
+#include <memory>
+#include <set>
 #include <utility>
 
 #include "DiskSync.h"
 #include "Schema.h"
 #include "ScratchFiles.h"
+#include "Sqlite.h"
 
 namespace kbs::backup {
 
 namespace {
 
-const QRegularExpression kCopyName(QStringLiteral(R"(^mydb-(\d{4}-\d{2}-\d{2})\.mdb$)"));
-// A copy in progress: this version's scratch name, or an earlier version's ".part".
+// A whole copy "mydb-DATE.mdb", or a backup sharing its pictures "mydb-DATE.kbsbackup".
+const QRegularExpression kCopyName(
+    QStringLiteral(R"(^mydb-(\d{4}-\d{2}-\d{2})\.(mdb|kbsbackup)$)"));
+const QString kSetSuffix = QStringLiteral(".kbsbackup");
+// A backup in progress: this version's scratch name, or an earlier version's ".part".
 const QRegularExpression kCopyInProgress(
-    QStringLiteral(R"(^mydb-\d{4}-\d{2}-\d{2}\.mdb(\.part|%1[A-Za-z0-9]{6})$)")
+    QStringLiteral(R"(^mydb-\d{4}-\d{2}-\d{2}\.(mdb|kbsbackup)(\.part|%1[A-Za-z0-9]{6})$)")
         .arg(QRegularExpression::escape(scratchfiles::Marker)));
 const QRegularExpression kRecordName(
-    QStringLiteral(R"(^\.(mydb-\d{4}-\d{2}-\d{2}\.mdb)\.checked$)"));
+    QStringLiteral(R"(^\.(mydb-\d{4}-\d{2}-\d{2}\.(mdb|kbsbackup))\.checked$)"));
+const QRegularExpression kPictureName(QStringLiteral(R"(^[0-9a-f]{64}$)"));
+const QRegularExpression kPictureInProgress(
+    QStringLiteral(R"(^[0-9a-f]{64}%1[A-Za-z0-9]{6}$)")
+        .arg(QRegularExpression::escape(scratchfiles::Marker)));
 const QString kLockName = QStringLiteral(".kbsmgr-backup.lock");
 
 Result outcome(Outcome o, const QString& message = {}, const QString& path = {}) {
@@ -99,33 +116,6 @@ QDateTime lastChange(const QString& catalogue) {
 qint64 catalogueBytes(const QString& catalogue) {
     return QFileInfo(catalogue).size() + QFileInfo(catalogue + QStringLiteral("-wal")).size();
 }
-
-// Held while this copy of the program works in the backups folder; closing the descriptor,
-// or the end of the process, lets it go.
-class FolderLock {
-public:
-    explicit FolderLock(const QDir& dir) {
-        m_fd = ::open(QFile::encodeName(dir.filePath(kLockName)).constData(),
-                      O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-            m_busy = errno == EWOULDBLOCK;
-            ::close(m_fd);
-            m_fd = -1;
-        }
-    }
-    ~FolderLock() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-    bool held() const { return m_fd >= 0; }
-    bool busy() const { return m_busy; }
-
-private:
-    int m_fd = -1;
-    bool m_busy = false;
-};
 
 // The record of a checked copy, kept beside it: its size and its time, which change when
 // anything else is written under its name.
@@ -254,12 +244,645 @@ QString copyPages(const QString& catalogue, const QString& part, int pagesPerSte
     return why;
 }
 
+// ---------------------------------------------------------------- backups sharing pictures
+
+// The tables whose pictures the backups share, each with its picture column: the rows are read
+// without it (and without the columns stored after it, which cost as much to reach), except
+// where the record of changes says they changed.
+struct Tracked {
+    const char* table;
+    const char* picture;
+};
+constexpr Tracked kTracked[] = {{"table1", "binpicdata"}, {"record_pictures", "bytes"}};
+
+// Tables a backup leaves out: thumbnails are remade from the pictures, the record of changes
+// begins anew with each catalogue, and recently deleted records are no part of the collection.
+bool leftOut(const QString& table) {
+    static const QStringList kNames = {
+        QStringLiteral("picture_thumbs"), QStringLiteral("backup_changes"),
+        QStringLiteral("backup_token"), QStringLiteral("deleted_records"),
+        QStringLiteral("deleted_pictures")};
+    return table.startsWith(QLatin1String("sqlite_")) ||
+           table.startsWith(QLatin1String("kbs_backup_")) || kNames.contains(table);
+}
+
+const char* const kTrackingSql[] = {
+    "CREATE TABLE IF NOT EXISTS backup_changes (tbl TEXT NOT NULL, row INTEGER NOT NULL, "
+    "n INTEGER NOT NULL, PRIMARY KEY (tbl, row)) WITHOUT ROWID",
+    "CREATE INDEX IF NOT EXISTS backup_changes_n ON backup_changes (n)",
+    "CREATE TABLE IF NOT EXISTS backup_token (token INTEGER NOT NULL)",
+    "INSERT INTO backup_token SELECT random() WHERE NOT EXISTS (SELECT 1 FROM backup_token)",
+};
+
+std::string trackingTrigger(const char* table, const char* when, const char* which) {
+    std::string body;
+    for (const char* row : {"NEW", "OLD"}) {
+        if (!std::strstr(which, row))
+            continue;
+        body += std::string("INSERT OR REPLACE INTO backup_changes (tbl, row, n) VALUES ('") +
+                table + "', " + row +
+                ".rowid, (SELECT ifnull(max(n), 0) + 1 FROM backup_changes)); ";
+    }
+    return std::string("CREATE TRIGGER IF NOT EXISTS backup_") + table + "_" + when + " AFTER " +
+           when + " ON " + table + " BEGIN " + body + "END";
+}
+
+std::vector<std::string> trackingStatements() {
+    std::vector<std::string> all(std::begin(kTrackingSql), std::end(kTrackingSql));
+    for (const Tracked& t : kTracked) {
+        all.push_back(trackingTrigger(t.table, "INSERT", "NEW"));
+        all.push_back(trackingTrigger(t.table, "UPDATE", "NEW OLD"));
+        all.push_back(trackingTrigger(t.table, "DELETE", "OLD"));
+    }
+    return all;
+}
+
+int countOf(sqlite3* db, const std::string& sql, qint64* value = nullptr) {
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(st);
+        if (rc == SQLITE_ROW && value)
+            *value = sqlite3_column_int64(st, 0);
+    }
+    sqlite3_finalize(st);
+    return rc;
+}
+
+bool isTracked(sqlite3* db) {
+    qint64 n = 0;
+    countOf(db,
+            "SELECT count(*) FROM sqlite_master WHERE (type = 'trigger' AND name LIKE "
+            "'backup\\_%' ESCAPE '\\') OR (type = 'table' AND name IN ('backup_changes', "
+            "'backup_token'))",
+            &n);
+    return n == qint64(std::size(kTracked)) * 3 + 2;
+}
+
+// OpenSSL's SHA-256 uses the processor's SHA instructions where there are some: many times
+// Qt's own speed, which matters for a collection of gigabytes.
+QString hexSha256(QByteArrayView bytes) {
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int size = 0;
+    if (EVP_Digest(bytes.data(), size_t(bytes.size()), digest, &size, EVP_sha256(), nullptr) != 1)
+        return QString::fromLatin1(
+            QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(
+        QByteArray(reinterpret_cast<const char*>(digest), int(size)).toHex());
+}
+
+QString picturePath(const QDir& pictures, const QString& sha) {
+    return pictures.filePath(sha);
+}
+
+// The columns of a table in table order, quoted, and where its picture column is.
+struct Columns {
+    std::vector<std::string> names;
+    int picture = -1;  // the first of the columns read only where the row changed
+    std::string list(int from, int to) const {
+        std::string s;
+        for (int i = from; i < to; ++i)
+            s.append(s.empty() ? "" : ", ").append(sqlite::quoteName(names[size_t(i)]));
+        return s;
+    }
+    std::string all() const { return list(0, int(names.size())); }
+    std::string joined() const {
+        std::string s;
+        for (const auto& n : names)
+            s += n + ',';
+        return s;
+    }
+};
+
+Columns columnsOf(sqlite3* db, const std::string& schemaName, const std::string& table,
+                  const char* picture) {
+    Columns c;
+    sqlite3_stmt* st = nullptr;
+    const std::string sql =
+        "SELECT name FROM " + sqlite::quoteName(schemaName) + ".pragma_table_info(?)";
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) == SQLITE_OK) {
+        sqlite3_bind_text(st, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            const std::string name = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+            if (picture && sqlite3_stricmp(name.c_str(), picture) == 0)
+                c.picture = int(c.names.size());
+            c.names.push_back(name);
+        }
+    }
+    sqlite3_finalize(st);
+    return c;
+}
+
+// Failures while writing a backup sharing pictures: what went wrong, in words.
+struct Stop {
+    QString why;
+};
+
+void run(sqlite3* db, const std::string& sql) {
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        throw Stop{wordsOf(db, sqlite3_extended_errcode(db))};
+}
+
+sqlite3_stmt* prepare(sqlite3* db, const std::string& sql) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
+        const QString why = wordsOf(db, sqlite3_extended_errcode(db));
+        sqlite3_finalize(st);
+        throw Stop{why};
+    }
+    return st;
+}
+
+// A statement that finalizes itself and throws Stop on failure.
+class Query {
+public:
+    Query(sqlite3* db, const std::string& sql) : m_db(db), m_st(prepare(db, sql)) {}
+    ~Query() { sqlite3_finalize(m_st); }
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+    sqlite3_stmt* get() const { return m_st; }
+    bool step() {
+        const int rc = sqlite3_step(m_st);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            throw Stop{wordsOf(m_db, sqlite3_extended_errcode(m_db))};
+        return false;
+    }
+    void reset() {
+        sqlite3_reset(m_st);
+        sqlite3_clear_bindings(m_st);
+    }
+    QString text(int i) const {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_st, i)));
+    }
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_st;
+};
+
+// Writes a picture file of the pictures folder once: under a scratch name, put on the disk,
+// then given its name, which is never replaced. A file under the name with another size is
+// no whole picture and is written anew.
+void keepPicture(const QDir& pictures, const QString& sha, QByteArrayView bytes) {
+    const QString path = picturePath(pictures, sha);
+    const QFileInfo there(path);
+    if (there.exists() && there.size() == bytes.size())
+        return;
+    if (there.exists())
+        QFile::remove(path);
+    QString part;
+    const int fd = scratchfiles::create(path, &part);
+    if (fd < 0)
+        throw Stop{QStringLiteral("the folder %1 cannot be written to").arg(pictures.path())};
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    const int err = errno;
+    const bool ok = done == bytes.size() && ::fsync(fd) == 0;
+    ::close(fd);
+    if (!ok) {
+        QFile::remove(part);
+        throw Stop{inWords(SQLITE_IOERR_WRITE, err)};
+    }
+    if (!disk::renameNoReplace(part, path))
+        QFile::remove(part);  // the same bytes are there already
+}
+
+// Builds a backup sharing pictures from a catalogue that keeps a record of its changes.
+class SetWriter {
+public:
+    SetWriter(sqlite3* src, sqlite3* out, const QDir& pictures, const std::atomic<bool>* cancel)
+        : m_src(src), m_out(out), m_pictures(pictures), m_cancel(cancel) {}
+
+    // prev: the newest earlier backup of this kind, or empty.
+    void write(const QString& prev) {
+        begin(prev);
+        for (size_t t = 0; t < std::size(kTracked); ++t)
+            copyTracked(t);
+        finish();
+    }
+
+private:
+    struct Table {
+        std::string name;
+        Columns cols;
+        std::unique_ptr<Query> insert;
+        std::unique_ptr<Query> prevRow;
+        std::unique_ptr<Query> srcHeavy;
+    };
+
+    void checkCancel() const {
+        if (m_cancel && m_cancel->load())
+            throw Stop{};
+    }
+
+    void begin(const QString& prev) {
+        run(m_src, "BEGIN");
+        qint64 token = 0;
+        countOf(m_src, "SELECT token FROM backup_token", &token);
+        countOf(m_src, "SELECT ifnull(max(n), 0) FROM backup_changes", &m_startN);
+        m_token = token;
+        for (const Tracked& t : kTracked) {
+            Table table;
+            table.name = t.table;
+            table.cols = columnsOf(m_src, "main", t.table, t.picture);
+            m_tracked.push_back(std::move(table));
+        }
+        m_reuse = !prev.isEmpty() && attachPrevious(prev);
+        // The tables, as the catalogue makes them, without their indexes and triggers.
+        run(m_out, "BEGIN");
+        {
+            Query tables(m_src,
+                         "SELECT name, sql FROM sqlite_master WHERE type = 'table' AND sql NOT "
+                         "NULL ORDER BY rowid");
+            while (tables.step()) {
+                const QString name = tables.text(0);
+                if (leftOut(name))
+                    continue;
+                run(m_out, tables.text(1).toStdString());
+                m_tables << name;
+            }
+        }
+        run(m_out,
+            "CREATE TABLE kbs_backup_meta (key TEXT PRIMARY KEY, value) WITHOUT ROWID; "
+            "CREATE TABLE kbs_backup_pictures (tbl TEXT NOT NULL, row INTEGER NOT NULL, "
+            "sha256 TEXT NOT NULL, size INTEGER NOT NULL, PRIMARY KEY (tbl, row)) WITHOUT ROWID; "
+            "CREATE TABLE kbs_backup_schema (sql TEXT NOT NULL); "
+            "CREATE TABLE kbs_backup_sequence (name TEXT, seq INTEGER)");
+        run(m_src, "COMMIT");
+    }
+
+    // The earlier backup's rows stand for those that did not change since: when it is of this
+    // catalogue (its token) and its tables have the same columns.
+    bool attachPrevious(const QString& prev) {
+        const QByteArray uri = QUrl::fromLocalFile(prev).toEncoded() + "?mode=ro";
+        {
+            Query attach(m_out, "ATTACH DATABASE ? AS prev");
+            sqlite3_bind_text(attach.get(), 1, uri.constData(), -1, SQLITE_TRANSIENT);
+            if (sqlite3_step(attach.get()) != SQLITE_DONE)
+                return false;
+        }
+        qint64 token = 0;
+        qint64 seen = -1;
+        if (countOf(m_out, "SELECT value FROM prev.kbs_backup_meta WHERE key = 'token'", &token) !=
+                SQLITE_ROW ||
+            countOf(m_out, "SELECT value FROM prev.kbs_backup_meta WHERE key = 'changes'", &seen) !=
+                SQLITE_ROW ||
+            token != m_token || seen > m_startN)
+            return false;
+        for (const Table& t : m_tracked) {
+            if (columnsOf(m_out, "prev", t.name, nullptr).names != t.cols.names)
+                return false;
+        }
+        Query changed(m_src, "SELECT tbl, row FROM backup_changes WHERE n > ?");
+        sqlite3_bind_int64(changed.get(), 1, seen);
+        while (changed.step())
+            m_changed.insert(
+                {changed.text(0).toStdString(), sqlite3_column_int64(changed.get(), 1)});
+        return true;
+    }
+
+    // One table of pictures, a few rows at a time, each group in a read transaction of its own
+    // so that the program's saves wait for one group at most.
+    void copyTracked(size_t t) {
+        Table& table = m_tracked[t];
+        const Columns& c = table.cols;
+        const int n = int(c.names.size());
+        const int pic = c.picture < 0 ? n : c.picture;
+        const std::string q = sqlite::quoteName(table.name);
+        std::string marks;
+        for (int i = 0; i < n; ++i)
+            marks += i ? ", ?" : "?";
+        table.insert = std::make_unique<Query>(m_out, "INSERT OR REPLACE INTO main." + q + " (" +
+                                                          c.all() + ") VALUES (" + marks + ")");
+        if (pic < n) {
+            table.srcHeavy = std::make_unique<Query>(
+                m_src, "SELECT " + c.list(pic, n) + " FROM " + q + " WHERE rowid = ?");
+            if (m_reuse)
+                table.prevRow = std::make_unique<Query>(
+                    m_out, "SELECT " + c.list(pic, n) +
+                               ", (SELECT sha256 FROM prev.kbs_backup_pictures WHERE tbl = ?1 AND "
+                               "row = ?2), (SELECT size FROM prev.kbs_backup_pictures WHERE tbl = "
+                               "?1 AND row = ?2) FROM prev." +
+                               q + " WHERE rowid = ?2");
+        }
+        const std::string light = pic > 0 ? c.list(0, pic) : "NULL";
+        Query rows(m_src, "SELECT rowid, " + light + " FROM " + q +
+                              " WHERE rowid > ? ORDER BY rowid LIMIT 256");
+        qint64 last = std::numeric_limits<qint64>::min();
+        for (bool more = true; more;) {
+            checkCancel();
+            run(m_src, "BEGIN");
+            sqlite3_bind_int64(rows.get(), 1, last);
+            more = false;
+            qint64 bytesRead = 0;
+            while (bytesRead < (8 << 20) && rows.step()) {
+                more = true;
+                last = sqlite3_column_int64(rows.get(), 0);
+                bytesRead += copyRow(table, rows.get(), last);
+            }
+            rows.reset();
+            run(m_src, "COMMIT");
+        }
+    }
+
+    // Copies one row: its columns before the picture from `light`, the others from the earlier
+    // backup or, where the row changed, from the catalogue. Returns the bytes read for it.
+    qint64 copyRow(Table& table, sqlite3_stmt* light, qint64 rowid) {
+        const Columns& c = table.cols;
+        const int n = int(c.names.size());
+        const int pic = c.picture < 0 ? n : c.picture;
+        sqlite3_stmt* ins = table.insert->get();
+        for (int i = 0; i < pic; ++i)
+            sqlite3_bind_value(ins, i + 1, sqlite3_column_value(light, i + 1));
+        qint64 read = 0;
+        bool done = false;
+        if (pic < n && table.prevRow && !m_changed.count({table.name, rowid})) {
+            Query& prev = *table.prevRow;
+            sqlite3_bind_text(prev.get(), 1, table.name.c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_int64(prev.get(), 2, rowid);
+            if (prev.step()) {
+                const bool hasPicture = sqlite3_column_type(prev.get(), n - pic) != SQLITE_NULL;
+                const QString sha = prev.text(n - pic);
+                const qint64 size = sqlite3_column_int64(prev.get(), n - pic + 1);
+                // A picture file that is gone or cut short is read again from the catalogue.
+                if (!hasPicture || QFileInfo(picturePath(m_pictures, sha)).size() == size) {
+                    for (int i = pic; i < n; ++i)
+                        sqlite3_bind_value(ins, i + 1, sqlite3_column_value(prev.get(), i - pic));
+                    if (hasPicture)
+                        notePicture(table.name, rowid, sha, size);
+                    done = true;
+                }
+            }
+            prev.reset();
+        }
+        if (!done && pic < n) {
+            Query& heavy = *table.srcHeavy;
+            sqlite3_bind_int64(heavy.get(), 1, rowid);
+            if (heavy.step()) {
+                for (int i = pic; i < n; ++i)
+                    sqlite3_bind_value(ins, i + 1, sqlite3_column_value(heavy.get(), i - pic));
+                if (sqlite3_column_type(heavy.get(), 0) == SQLITE_BLOB) {
+                    const QByteArrayView bytes(
+                        static_cast<const char*>(sqlite3_column_blob(heavy.get(), 0)),
+                        sqlite3_column_bytes(heavy.get(), 0));
+                    const QString sha = hexSha256(bytes);
+                    keepPicture(m_pictures, sha, bytes);
+                    notePicture(table.name, rowid, sha, bytes.size());
+                    sqlite3_bind_null(ins, pic + 1);
+                    read = bytes.size();
+                }
+            }
+            heavy.reset();
+        }
+        table.insert->step();
+        table.insert->reset();
+        return read;
+    }
+
+    void notePicture(const std::string& table, qint64 rowid, const QString& sha, qint64 size) {
+        Query note(m_out, "INSERT OR REPLACE INTO kbs_backup_pictures VALUES (?, ?, ?, ?)");
+        sqlite3_bind_text(note.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_int64(note.get(), 2, rowid);
+        const QByteArray s = sha.toLatin1();
+        sqlite3_bind_text(note.get(), 3, s.constData(), int(s.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_int64(note.get(), 4, size);
+        note.step();
+    }
+
+    // In one read transaction: the rows changed while the others were read are read again, and
+    // the other tables copied whole, so the backup is the catalogue as it was at this moment.
+    void finish() {
+        checkCancel();
+        run(m_src, "BEGIN");
+        qint64 endN = 0;
+        countOf(m_src, "SELECT ifnull(max(n), 0) FROM backup_changes", &endN);
+        m_changed.clear();
+        {
+            Query changed(m_src, "SELECT tbl, row FROM backup_changes WHERE n > ?");
+            sqlite3_bind_int64(changed.get(), 1, m_startN);
+            while (changed.step()) {
+                const std::string name = changed.text(0).toStdString();
+                const qint64 rowid = sqlite3_column_int64(changed.get(), 1);
+                m_changed.insert({name, rowid});
+            }
+        }
+        for (Table& table : m_tracked) {
+            const int pic =
+                table.cols.picture < 0 ? int(table.cols.names.size()) : table.cols.picture;
+            const std::string q = sqlite::quoteName(table.name);
+            Query light(m_src, "SELECT rowid, " +
+                                   (pic > 0 ? table.cols.list(0, pic) : std::string("NULL")) +
+                                   " FROM " + q + " WHERE rowid = ?");
+            for (const auto& [name, rowid] : m_changed) {
+                if (name != table.name)
+                    continue;
+                Query drop(m_out, "DELETE FROM main." + q + " WHERE rowid = ?");
+                sqlite3_bind_int64(drop.get(), 1, rowid);
+                drop.step();
+                Query forget(m_out, "DELETE FROM kbs_backup_pictures WHERE tbl = ? AND row = ?");
+                sqlite3_bind_text(forget.get(), 1, name.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_int64(forget.get(), 2, rowid);
+                forget.step();
+                sqlite3_bind_int64(light.get(), 1, rowid);
+                if (light.step())
+                    copyRow(table, light.get(), rowid);
+                light.reset();
+            }
+        }
+        for (const QString& name : std::as_const(m_tables)) {
+            if (std::any_of(std::begin(kTracked), std::end(kTracked),
+                            [&](const Tracked& t) { return name == QLatin1String(t.table); }))
+                continue;
+            copyWhole(name.toStdString());
+        }
+        {
+            Query seq(m_src, "SELECT name, seq FROM sqlite_sequence");
+            Query put(m_out, "INSERT INTO kbs_backup_sequence VALUES (?, ?)");
+            while (seq.step()) {
+                sqlite3_bind_value(put.get(), 1, sqlite3_column_value(seq.get(), 0));
+                sqlite3_bind_value(put.get(), 2, sqlite3_column_value(seq.get(), 1));
+                put.step();
+                put.reset();
+            }
+        }
+        {
+            Query schema(m_src,
+                         "SELECT tbl_name, sql FROM sqlite_master WHERE type IN ('index', "
+                         "'trigger') AND sql NOT NULL AND name NOT LIKE 'backup\\_%' ESCAPE '\\'");
+            Query put(m_out, "INSERT INTO kbs_backup_schema VALUES (?)");
+            while (schema.step()) {
+                if (!m_tables.contains(schema.text(0)))
+                    continue;
+                sqlite3_bind_value(put.get(), 1, sqlite3_column_value(schema.get(), 1));
+                put.step();
+                put.reset();
+            }
+        }
+        run(m_src, "COMMIT");
+        Query meta(m_out,
+                   "INSERT INTO kbs_backup_meta VALUES ('format', 1), ('token', ?1), "
+                   "('changes', ?2), ('records', (SELECT count(*) FROM main.table1)), "
+                   "('pictures', (SELECT count(*) FROM kbs_backup_pictures)), "
+                   "('picture_bytes', (SELECT ifnull(sum(size), 0) FROM kbs_backup_pictures))");
+        sqlite3_bind_int64(meta.get(), 1, m_token);
+        sqlite3_bind_int64(meta.get(), 2, endN);
+        meta.step();
+        run(m_out, "COMMIT");
+        if (m_reuse)
+            run(m_out, "DETACH DATABASE prev");
+    }
+
+    void copyWhole(const std::string& table) {
+        const Columns c = columnsOf(m_src, "main", table, nullptr);
+        std::string marks;
+        for (size_t i = 0; i < c.names.size(); ++i)
+            marks += i ? ", ?" : "?";
+        const std::string q = sqlite::quoteName(table);
+        Query rows(m_src, "SELECT " + c.all() + " FROM " + q);
+        Query put(m_out, "INSERT INTO main." + q + " (" + c.all() + ") VALUES (" + marks + ")");
+        while (rows.step()) {
+            for (int i = 0; i < int(c.names.size()); ++i)
+                sqlite3_bind_value(put.get(), i + 1, sqlite3_column_value(rows.get(), i));
+            put.step();
+            put.reset();
+        }
+    }
+
+    sqlite3* m_src;
+    sqlite3* m_out;
+    QDir m_pictures;
+    const std::atomic<bool>* m_cancel;
+    qint64 m_token = 0;
+    qint64 m_startN = 0;
+    bool m_reuse = false;
+    QStringList m_tables;
+    std::vector<Table> m_tracked;
+    std::set<std::pair<std::string, qint64>> m_changed;
+};
+
+// Writes a backup sharing pictures into part. Returns what went wrong, or an empty string.
+QString writeSet(const QString& catalogue, const QString& part, const QString& prev,
+                 const QDir& pictures, const std::atomic<bool>* cancel, bool* cancelled) {
+    sqlite3* src = nullptr;
+    sqlite3* out = nullptr;
+    QString why;
+    int rc = sqlite3_open_v2(QFile::encodeName(catalogue).constData(), &src, SQLITE_OPEN_READONLY,
+                             nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_open_v2(QFile::encodeName(part).constData(), &out,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr);
+    if (rc != SQLITE_OK) {
+        why = QStringLiteral("the catalogue cannot be opened (%1)").arg(inWords(rc, 0));
+    } else {
+        sqlite3_extended_result_codes(src, 1);
+        sqlite3_extended_result_codes(out, 1);
+        sqlite3_busy_timeout(src, 5000);
+        sqlite3_exec(out, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF", nullptr, nullptr,
+                     nullptr);
+        try {
+            SetWriter(src, out, pictures, cancel).write(prev);
+        } catch (const Stop& s) {
+            why = s.why;
+            sqlite3_exec(src, "ROLLBACK", nullptr, nullptr, nullptr);
+        }
+    }
+    sqlite3_close(out);
+    sqlite3_close(src);
+    *cancelled = cancel && cancel->load();
+    if (why.isEmpty() && !*cancelled && !isWholeCatalogue(part, cancel))
+        why = QStringLiteral("the backup did not read back whole");
+    return *cancelled ? QString() : why;
+}
+
+QDate dateOf(const QString& name) {
+    return QDate::fromString(kCopyName.match(name).captured(1), QStringLiteral("yyyy-MM-dd"));
+}
+
+bool isSet(const QString& name) {
+    return name.endsWith(kSetSuffix);
+}
+
+// The picture files a backup refers to; false when it cannot be read.
+bool picturesOf(const QString& path, QSet<QString>* into) {
+    sqlite3* db = nullptr;
+    const QByteArray uri = QUrl::fromLocalFile(path).toEncoded() + "?mode=ro";
+    bool ok = sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
+                              nullptr) == SQLITE_OK;
+    sqlite3_stmt* st = nullptr;
+    ok = ok && sqlite3_prepare_v2(db, "SELECT sha256 FROM kbs_backup_pictures", -1, &st, nullptr) ==
+                   SQLITE_OK;
+    int rc = SQLITE_DONE;
+    while (ok && (rc = sqlite3_step(st)) == SQLITE_ROW)
+        into->insert(
+            QString::fromLatin1(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return ok && rc == SQLITE_DONE;
+}
+
+// Removes the picture files that no backup in the folder refers to, and those left half
+// written. Nothing is removed when any backup cannot be read.
+void removeUnusedPictures(const QDir& dir) {
+    QDir pictures(dir.filePath(PicturesFolder));
+    if (!pictures.exists())
+        return;
+    QSet<QString> used;
+    for (const QString& n : copiesIn(dir.path())) {
+        if (isSet(n) && !picturesOf(dir.filePath(n), &used))
+            return;
+    }
+    for (const QString& n : pictures.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (kPictureInProgress.match(n).hasMatch() ||
+            (kPictureName.match(n).hasMatch() && !used.contains(n)))
+            pictures.remove(n);
+    }
+}
+
 }  // namespace
 
+FolderLock::FolderLock(const QString& folder) {
+    m_fd = ::open(QFile::encodeName(QDir(folder).filePath(kLockName)).constData(),
+                  O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        m_busy = errno == EWOULDBLOCK;
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+FolderLock::~FolderLock() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool trackChanges(sqlite3* db) {
+    if (isTracked(db))
+        return true;
+    if (sqlite3_db_readonly(db, "main") != 0 || !schema::ensurePictureTables(db))
+        return false;
+    bool ok = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    for (const std::string& sql : trackingStatements())
+        ok = ok && sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    ok = ok && sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
+    if (!ok)
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return ok && isTracked(db);
+}
+
 QStringList copiesIn(const QString& folder) {
-    QStringList names =
-        QDir(folder).entryList({QStringLiteral("mydb-*.mdb")}, QDir::Files, QDir::Name);
+    QStringList names = QDir(folder).entryList({QStringLiteral("mydb-*")}, QDir::Files);
     names.removeIf([](const QString& n) { return !kCopyName.match(n).hasMatch(); });
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return std::pair(dateOf(a), a) < std::pair(dateOf(b), b);
+    });
     return names;
 }
 
@@ -270,12 +893,12 @@ Result make(const QString& catalogue, const QString& folder, const Options& opti
     if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
         return failed(QStringLiteral("the folder %1 cannot be made").arg(folder));
     QDir dir(folder);
-    const FolderLock lock(dir);
+    const FolderLock lock(folder);
     if (!lock.held())
         return lock.busy()
                    ? outcome(Outcome::Busy)
                    : failed(QStringLiteral("the folder %1 cannot be written to").arg(folder));
-    // Every copy in progress is this one's now: what is there was left by a run that ended.
+    // Every backup in progress is this one's now: what is there was left by a run that ended.
     for (const QString& n : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         const QRegularExpressionMatch record = kRecordName.match(n);
         if (kCopyInProgress.match(n).hasMatch() ||
@@ -283,13 +906,13 @@ Result make(const QString& catalogue, const QString& folder, const Options& opti
             dir.remove(n);
     }
 
-    // The copies that count: whole ones, dated today or before.
-    const QString today = options.today.toString(QStringLiteral("yyyy-MM-dd"));
+    // The backups that count: whole ones, dated today or before.
+    const QDate today = options.today;
     QStringList copies;
     QStringList later;
     QStringList notes;
     for (const QString& n : copiesIn(folder)) {
-        if (kCopyName.match(n).captured(1) > today) {
+        if (dateOf(n) > today) {
             later << n;
         } else if (isWholeCopy(dir.filePath(n), cancel)) {
             copies << n;
@@ -310,42 +933,75 @@ Result make(const QString& catalogue, const QString& folder, const Options& opti
         notes << QStringLiteral("Backup copies dated after today are kept but not counted: %1.")
                      .arg(later.join(QStringLiteral(", ")));
     const QString note = notes.join(QLatin1Char(' '));
+    // Picture files half written by a run that ended; whole ones stay for this run to use,
+    // and go after this backup when no backup refers to them.
+    QDir pictureDir(dir.filePath(PicturesFolder));
+    for (const QString& n : pictureDir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (kPictureInProgress.match(n).hasMatch())
+            pictureDir.remove(n);
+    }
 
-    const QString name = QStringLiteral("mydb-%1.mdb").arg(today);
-    if (copies.contains(name))
+    if (!copies.isEmpty() && dateOf(copies.last()) == today)
         return outcome(Outcome::NotDue, note);
-    // A copy's time is when its reading began; anything saved since then is a change.
+    // A backup's time is when its reading began; anything saved since then is a change.
     if (!copies.isEmpty() &&
         lastChange(catalogue) < QFileInfo(dir.filePath(copies.last())).lastModified())
         return outcome(Outcome::Unchanged, note);
 
+    bool tracked = false;
+    {
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(QFile::encodeName(catalogue).constData(), &db, SQLITE_OPEN_READONLY,
+                            nullptr) == SQLITE_OK) {
+            sqlite3_busy_timeout(db, 2000);
+            tracked = isTracked(db);
+        }
+        sqlite3_close(db);
+    }
+    QString prev;
+    for (const QString& n : std::as_const(copies)) {
+        if (isSet(n))
+            prev = dir.filePath(n);
+    }
+    // A whole copy needs twice the catalogue's size; the first backup sharing pictures its
+    // size, a later one what changed, which is taken as twice the texts and 64 MB.
     const qint64 size = catalogueBytes(catalogue);
+    const qint64 needed = !tracked         ? 2 * size
+                          : prev.isEmpty() ? size + size / 10
+                                           : 2 * QFileInfo(prev).size() + (qint64(64) << 20);
     const qint64 free =
         options.freeSpace ? options.freeSpace(folder) : QStorageInfo(folder).bytesAvailable();
-    if (free >= 0 && free < 2 * size)
-        return outcome(
-            Outcome::NoSpace,
-            (QStringLiteral("No backup of the catalogue today: less than twice its size (%1 MB) "
-                            "is free on the disk. ")
-                 .arg(2 * size / (1024 * 1024)) +
-             note)
-                .trimmed());
+    if (free >= 0 && free < needed)
+        return outcome(Outcome::NoSpace,
+                       (QStringLiteral("No backup of the catalogue today: less than %1 MB is "
+                                       "free on the disk. ")
+                            .arg(needed / (1024 * 1024)) +
+                        note)
+                           .trimmed());
 
     const QDateTime began = QDateTime::currentDateTime();
+    const QString name = QStringLiteral("mydb-%1%2")
+                             .arg(today.toString(QStringLiteral("yyyy-MM-dd")),
+                                  tracked ? kSetSuffix : QStringLiteral(".mdb"));
     const QString path = dir.filePath(name);
     QString part;
-    const int fd = scratchfiles::create(path, &part);
+    const QDir pictures(dir.filePath(PicturesFolder));
+    const int fd =
+        (tracked && !dir.mkpath(PicturesFolder)) ? -1 : scratchfiles::create(path, &part);
     if (fd < 0)
         return failed(QStringLiteral("the folder %1 cannot be written to").arg(folder), note);
     ::close(fd);
     bool cancelled = false;
-    QString why = copyPages(catalogue, part, options.pagesPerStep, cancel, &cancelled);
+    QString why = tracked ? writeSet(catalogue, part, prev, pictures, cancel, &cancelled)
+                          : copyPages(catalogue, part, options.pagesPerStep, cancel, &cancelled);
     if (why.isEmpty() && !cancelled) {
         QFile copy(part);
         const bool timed = copy.open(QIODevice::ReadWrite) &&
                            copy.setFileTime(began, QFileDevice::FileModificationTime);
         if (!timed || ::fsync(copy.handle()) != 0)
             why = QStringLiteral("the disk could not write the copy");
+        if (tracked)
+            disk::syncPath(pictures.path());
     }
     if (!why.isEmpty() || cancelled) {
         QFile::remove(part);
@@ -360,12 +1016,277 @@ Result make(const QString& catalogue, const QString& folder, const Options& opti
     keepRecord(path);
     disk::syncPath(folder);
     copies << name;
-    copies.sort();
     for (qsizetype i = 0; i + options.keep < copies.size(); ++i) {
         dir.remove(copies[i]);
         QFile::remove(recordOf(dir.filePath(copies[i])));
     }
+    removeUnusedPictures(dir);
     return outcome(Outcome::Made, note, path);
+}
+
+QList<Entry> entries(const QString& folder) {
+    QList<Entry> all;
+    const QDir dir(folder);
+    for (const QString& n : copiesIn(folder)) {
+        Entry e;
+        e.path = dir.filePath(n);
+        e.date = dateOf(n);
+        e.bytes = QFileInfo(e.path).size();
+        sqlite3* db = nullptr;
+        const QByteArray uri = QUrl::fromLocalFile(e.path).toEncoded() + "?mode=ro";
+        if (sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
+                            nullptr) == SQLITE_OK) {
+            if (isSet(n)) {
+                qint64 bytes = 0;
+                countOf(db, "SELECT value FROM kbs_backup_meta WHERE key = 'records'", &e.records);
+                countOf(db, "SELECT value FROM kbs_backup_meta WHERE key = 'pictures'",
+                        &e.pictures);
+                countOf(db, "SELECT value FROM kbs_backup_meta WHERE key = 'picture_bytes'",
+                        &bytes);
+                e.bytes += bytes;
+            } else {
+                countOf(db, "SELECT count(*) FROM table1", &e.records);
+                qint64 more = 0;
+                countOf(db, "SELECT count(*) FROM table1 WHERE typeof(binpicdata) = 'blob'",
+                        &e.pictures);
+                if (countOf(db, "SELECT count(*) FROM record_pictures WHERE bytes NOT NULL",
+                            &more) == SQLITE_ROW)
+                    e.pictures += more;
+            }
+        }
+        sqlite3_close(db);
+        all << e;
+    }
+    return all;
+}
+
+namespace {
+
+// Fills a new catalogue from a backup sharing pictures: the tables, their rows with each
+// picture read from its file and compared with its hash, the key counters, the indexes and
+// triggers.
+void fillFromSet(sqlite3* out, const QString& backup, const QDir& pictures,
+                 const std::atomic<bool>* cancel, const std::function<void(int)>& progress) {
+    const QByteArray uri = QUrl::fromLocalFile(backup).toEncoded() + "?mode=ro";
+    {
+        Query attach(out, "ATTACH DATABASE ? AS bk");
+        sqlite3_bind_text(attach.get(), 1, uri.constData(), -1, SQLITE_TRANSIENT);
+        attach.step();
+    }
+    run(out, "BEGIN");
+    qint64 total = 1;
+    countOf(out, "SELECT max(count(*), 1) FROM bk.kbs_backup_pictures", &total);
+    qint64 done = 0;
+    Query tables(out,
+                 "SELECT name, sql FROM bk.sqlite_master WHERE type = 'table' AND sql NOT NULL "
+                 "AND name NOT LIKE 'kbs\\_backup\\_%' ESCAPE '\\' AND name NOT LIKE 'sqlite\\_%' "
+                 "ESCAPE '\\' ORDER BY rowid");
+    while (tables.step()) {
+        const std::string name = tables.text(0).toStdString();
+        run(out, tables.text(1).toStdString());
+        const Columns c = columnsOf(out, "bk", name, nullptr);
+        const std::string q = sqlite::quoteName(name);
+        std::string marks;
+        for (size_t i = 0; i < c.names.size(); ++i)
+            marks += i ? ", ?" : "?";
+        const char* picture = nullptr;
+        for (const Tracked& t : kTracked) {
+            if (name == t.table)
+                picture = t.picture;
+        }
+        if (!picture) {
+            run(out,
+                "INSERT INTO main." + q + " (" + c.all() + ") SELECT " + c.all() + " FROM bk." + q);
+            continue;
+        }
+        const int pic = columnsOf(out, "bk", name, picture).picture;
+        Query rows(out, "SELECT " + c.all() + ", p.sha256, p.size FROM bk." + q +
+                            " AS t LEFT JOIN bk.kbs_backup_pictures AS p ON p.tbl = '" + name +
+                            "' AND p.row = t.rowid ORDER BY t.rowid");
+        Query put(out, "INSERT INTO main." + q + " (" + c.all() + ") VALUES (" + marks + ")");
+        const int n = int(c.names.size());
+        // The disk reads the next pictures while this one is checked and written.
+        std::vector<QString> ahead;
+        {
+            Query next(out, "SELECT p.sha256 FROM bk." + q +
+                                " AS t JOIN bk.kbs_backup_pictures AS p ON p.tbl = '" + name +
+                                "' AND p.row = t.rowid ORDER BY t.rowid");
+            while (next.step())
+                ahead.push_back(next.text(0));
+        }
+        size_t taken = 0;
+        const auto readAhead = [&](size_t i) {
+            if (i >= ahead.size())
+                return;
+            const int fd = ::open(QFile::encodeName(picturePath(pictures, ahead[i])).constData(),
+                                  O_RDONLY | O_CLOEXEC);
+            if (fd >= 0) {
+                ::posix_fadvise(fd, 0, 0, POSIX_FADV_WILLNEED);
+                ::close(fd);
+            }
+        };
+        for (size_t i = 0; i < 8; ++i)
+            readAhead(i);
+        while (rows.step()) {
+            for (int i = 0; i < n; ++i)
+                sqlite3_bind_value(put.get(), i + 1, sqlite3_column_value(rows.get(), i));
+            QByteArray bytes;
+            if (pic >= 0 && sqlite3_column_type(rows.get(), n) != SQLITE_NULL) {
+                readAhead(taken++ + 8);
+                const QString sha = rows.text(n);
+                QFile f(picturePath(pictures, sha));
+                if (!f.open(QIODevice::ReadOnly))
+                    throw Stop{QStringLiteral("the picture file %1 is missing").arg(sha)};
+                bytes = f.readAll();
+                if (bytes.size() != sqlite3_column_int64(rows.get(), n + 1) ||
+                    hexSha256(bytes) != sha)
+                    throw Stop{QStringLiteral("the picture file %1 is damaged").arg(sha)};
+                sqlite3_bind_blob64(put.get(), pic + 1, bytes.constData(),
+                                    sqlite3_uint64(bytes.size()), SQLITE_STATIC);
+                if (progress && ++done % 64 == 0)
+                    progress(int(done * 1000 / total));
+                if (cancel && cancel->load())
+                    throw Stop{};
+            }
+            put.step();
+            put.reset();
+        }
+    }
+    run(out,
+        "UPDATE sqlite_sequence SET seq = max(seq, ifnull((SELECT s.seq FROM "
+        "bk.kbs_backup_sequence AS s WHERE s.name = sqlite_sequence.name), 0)); "
+        "INSERT INTO sqlite_sequence SELECT name, seq FROM bk.kbs_backup_sequence WHERE name "
+        "NOT IN (SELECT name FROM sqlite_sequence)");
+    Query schema(out, "SELECT sql FROM bk.kbs_backup_schema");
+    while (schema.step())
+        run(out, schema.text(0).toStdString());
+    run(out, "COMMIT");
+    run(out, "DETACH DATABASE bk");
+}
+
+}  // namespace
+
+QString restore(const QString& backup, const QString& target, const std::atomic<bool>* cancel,
+                const std::function<void(int)>& progress) {
+    if (QFileInfo::exists(target))
+        return QStringLiteral("%1 exists already").arg(target);
+    if (!isWholeCatalogue(backup, cancel))
+        return QStringLiteral("%1 is no whole backup").arg(backup);
+    QString why;
+    if (!isSet(QFileInfo(backup).fileName())) {
+        // A whole copy: the file as it is, with a token of its own, so that no backup of the
+        // catalogue it replaces stands for its rows.
+        sqlite3* out = nullptr;
+        if (!QFile::copy(backup, target) ||
+            sqlite3_open_v2(QFile::encodeName(target).constData(), &out, SQLITE_OPEN_READWRITE,
+                            nullptr) != SQLITE_OK)
+            why = QStringLiteral("%1 cannot be written").arg(target);
+        else
+            sqlite3_exec(out, "UPDATE backup_token SET token = random()", nullptr, nullptr,
+                         nullptr);
+        sqlite3_close(out);
+    } else {
+        sqlite3* out = nullptr;
+        if (sqlite3_open_v2(QFile::encodeName(target).constData(), &out,
+                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI,
+                            nullptr) != SQLITE_OK) {
+            why = QStringLiteral("%1 cannot be written").arg(target);
+        } else {
+            sqlite3_extended_result_codes(out, 1);
+            sqlite3_exec(out, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF", nullptr, nullptr,
+                         nullptr);
+            try {
+                fillFromSet(out, backup, QDir(QFileInfo(backup).dir().filePath(PicturesFolder)),
+                            cancel, progress);
+                schema::ensureTextIndex(out);
+                trackChanges(out);
+                run(out, "PRAGMA journal_mode=DELETE");
+            } catch (const Stop& s) {
+                why = s.why.isEmpty() ? QStringLiteral("it was cancelled") : s.why;
+            }
+        }
+        sqlite3_close(out);
+    }
+    if (why.isEmpty() && !isWholeCatalogue(target, cancel))
+        why = cancel && cancel->load() ? QStringLiteral("it was cancelled")
+                                       : QStringLiteral("the restored catalogue is not whole");
+    if (why.isEmpty()) {
+        QFile f(target);
+        if (!f.open(QIODevice::ReadWrite) || ::fsync(f.handle()) != 0)
+            why = QStringLiteral("the disk could not write %1").arg(target);
+    }
+    if (!why.isEmpty()) {
+        QFile::remove(target);
+        return why;
+    }
+    if (progress)
+        progress(1000);
+    return {};
+}
+
+namespace {
+QString keptNameFor(const QString& catalogue, const QDateTime& now, int n) {
+    const QFileInfo f(catalogue);
+    QString name = f.completeBaseName() + QStringLiteral("-before-restore-") +
+                   now.toString(QStringLiteral("yyyy-MM-dd-HHmm"));
+    if (n > 1)
+        name += QStringLiteral("-%1").arg(n);
+    return f.dir().filePath(name + QLatin1Char('.') + f.suffix());
+}
+
+const QRegularExpression kKeptName(
+    QStringLiteral(R"(-before-restore-\d{4}-\d{2}-\d{2}-\d{4}(-\d+)?\.)"));
+}  // namespace
+
+QString swapIn(const QString& restored, const QString& catalogue, const QDateTime& now,
+               QString* keptAs) {
+    // A journal left by a save that was cut short belongs to the old file: it is played back
+    // into it first, and one that stays means another program is writing it now.
+    const QString journal = catalogue + QStringLiteral("-journal");
+    if (QFileInfo::exists(journal)) {
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(QFile::encodeName(catalogue).constData(), &db, SQLITE_OPEN_READWRITE,
+                            nullptr) == SQLITE_OK)
+            sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    if (QFileInfo::exists(journal) || QFileInfo::exists(catalogue + QStringLiteral("-wal")))
+        return QStringLiteral("the catalogue is being written by another program");
+    int n = 1;
+    QString kept = keptNameFor(catalogue, now, n);
+    // The kept name is made first as a second name of the catalogue, never replacing a file;
+    // then the restored file takes the catalogue's name in one step.
+    while (::link(QFile::encodeName(catalogue).constData(), QFile::encodeName(kept).constData()) !=
+           0) {
+        if (errno != EEXIST || n > 99)
+            return QStringLiteral("%1 cannot be made").arg(kept);
+        kept = keptNameFor(catalogue, now, ++n);
+    }
+    disk::syncPath(QFileInfo(catalogue).path());
+    if (::rename(QFile::encodeName(restored).constData(),
+                 QFile::encodeName(catalogue).constData()) != 0) {
+        QFile::remove(kept);
+        return QStringLiteral("%1 cannot be replaced").arg(catalogue);
+    }
+    disk::syncPath(QFileInfo(catalogue).path());
+    *keptAs = kept;
+    return {};
+}
+
+void removeUnfinishedSwap(const QString& catalogue) {
+    const QFileInfo f(catalogue);
+    struct stat own {};
+    if (::stat(QFile::encodeName(catalogue).constData(), &own) != 0)
+        return;
+    for (const QString& n : f.dir().entryList(
+             {f.completeBaseName() + QStringLiteral("-before-restore-*")}, QDir::Files)) {
+        struct stat other {};
+        const QString path = f.dir().filePath(n);
+        if (kKeptName.match(n).hasMatch() &&
+            ::stat(QFile::encodeName(path).constData(), &other) == 0 &&
+            other.st_ino == own.st_ino && other.st_dev == own.st_dev)
+            QFile::remove(path);
+    }
 }
 
 BackgroundBackup::BackgroundBackup(QString catalogue, QString folder, Options options,
@@ -376,6 +1297,10 @@ BackgroundBackup::BackgroundBackup(QString catalogue, QString folder, Options op
       m_options(std::move(options)) {}
 
 BackgroundBackup::~BackgroundBackup() {
+    stop();
+}
+
+void BackgroundBackup::stop() {
     m_cancel = true;
     if (m_thread.joinable())
         m_thread.join();
@@ -385,6 +1310,8 @@ void BackgroundBackup::start() {
     if (m_thread.joinable())
         return;
     m_thread = std::thread([this] {
+        // The window comes first when the processor is busy.
+        ::setpriority(PRIO_PROCESS, ::gettid(), 10);
         const Result r = make(m_catalogue, m_folder, m_options, &m_cancel);
         QMetaObject::invokeMethod(
             this, [this, r] { Q_EMIT finished(r); }, Qt::QueuedConnection);

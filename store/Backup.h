@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -8,10 +10,15 @@
 #include <functional>
 #include <thread>
 
+struct sqlite3;
+
 namespace kbs::backup {
 
-// The folder of the program directory that holds the backup copies.
+// The folder of the program directory that holds the backups.
 inline const QString FolderName = QStringLiteral("backups");
+// The folder inside it that holds each picture of the backups once, named by the SHA-256 of
+// its bytes.
+inline const QString PicturesFolder = QStringLiteral("pictures");
 
 enum class Outcome {
     Made,       // a new copy is in the folder
@@ -37,11 +44,20 @@ struct Options {
     std::function<qint64(const QString& folder)> freeSpace;
 };
 
-// Makes a backup copy of the catalogue in folder as "mydb-YYYY-MM-DD.mdb", with SQLite's
-// online backup from a read-only connection of its own, so that the copy is a whole,
-// consistent catalogue even while the program saves: at most one a day, only when the
-// catalogue changed since the newest copy, and never when free space is under twice the
-// catalogue's size. Then removes all but the newest options.keep copies.
+// Makes a backup of the catalogue in folder, at most one a day, only when the catalogue
+// changed since the newest backup, then removes all but the newest options.keep backups.
+//
+// A catalogue that keeps a record of its changes (trackChanges) is backed up as
+// "mydb-YYYY-MM-DD.kbsbackup": a small catalogue of the records' texts in which each picture
+// refers by the SHA-256 of its bytes to a file of the pictures folder, written once and shared
+// by every backup that holds the picture. Only the pictures changed since the newest such
+// backup are read; the others are taken from it. The catalogue is read a few rows at a time
+// from a read-only connection of its own, and what changed meanwhile is read again at the end,
+// so that the backup is the catalogue as it was at one moment while the program saves. A
+// picture file is removed only when no kept backup refers to it.
+//
+// Any other catalogue is copied whole as "mydb-YYYY-MM-DD.mdb", with SQLite's online backup,
+// and only when twice its size is free. Both kinds count as backups and are restored alike.
 //
 // One copy of the program at a time works in the folder: it holds a lock on the folder's
 // ".kbsmgr-backup.lock" throughout, and a second one that finds it held does nothing (Busy).
@@ -55,8 +71,60 @@ struct Options {
 Result make(const QString& catalogue, const QString& folder, const Options& options = {},
             const std::atomic<bool>* cancel = nullptr);
 
-// The names of the copies in folder, oldest first.
+// The names of the backups in folder (whole copies and backups sharing pictures), oldest
+// first.
 QStringList copiesIn(const QString& folder);
+
+// Makes the catalogue keep a record of its changes for the backups: which rows of table1 and of
+// the further pictures were added, changed or deleted, in order, and a token that is new for
+// each catalogue. A catalogue that cannot be written is left as it is; returns whether the
+// record is kept.
+bool trackChanges(sqlite3* db);
+
+// What a backup holds, for choosing one to restore.
+struct Entry {
+    QString path;
+    QDate date;
+    qint64 records = -1;  // -1: not known
+    qint64 pictures = -1;
+    qint64 bytes = 0;  // the backup's own file and the picture files it refers to
+};
+QList<Entry> entries(const QString& folder);
+
+// Restores the backup at `backup` into a new catalogue file at `target` (which must not
+// exist): whole, checked, each picture compared with its hash, with the record of changes
+// begun anew. Returns what went wrong, or an empty string; on failure or cancel nothing is left
+// at target. progress, when given, is told the share done (0..1000).
+QString restore(const QString& backup, const QString& target,
+                const std::atomic<bool>* cancel = nullptr,
+                const std::function<void(int)>& progress = {});
+
+// Puts the restored catalogue in the place of `catalogue`, whose file is kept beside it as
+// "mydb-before-restore-YYYY-MM-DD-HHMM.mdb" (at `now`). The name changes in one step, so the
+// catalogue is at every moment the old or the new one. The catalogue must not be open.
+// Returns what went wrong (nothing changed) or an empty string, and sets *keptAs.
+QString swapIn(const QString& restored, const QString& catalogue, const QDateTime& now,
+               QString* keptAs);
+
+// After a run that was killed in the middle of a swap: a kept catalogue that is the same file
+// as the catalogue itself is removed.
+void removeUnfinishedSwap(const QString& catalogue);
+
+// Held while this copy of the program works in the backups folder: a backup, or the swap of a
+// restored catalogue, which must not happen while a backup reads the catalogue.
+class FolderLock {
+public:
+    explicit FolderLock(const QString& folder);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    bool held() const { return m_fd >= 0; }
+    bool busy() const { return m_busy; }
+
+private:
+    int m_fd = -1;
+    bool m_busy = false;
+};
 
 // Runs make() on a thread of its own; finished() comes on the owner's thread. Destroying it
 // stops the copy and waits for its thread, which takes one step at most.
@@ -67,6 +135,7 @@ public:
                      QObject* parent = nullptr);
     ~BackgroundBackup() override;
     void start();
+    void stop();  // stops a backup running and waits for its thread
 
 Q_SIGNALS:
     void finished(const kbs::backup::Result& result);

@@ -1125,6 +1125,8 @@ void RecordSet::deleteCurrent() {
     const std::string sql = "DELETE FROM " + sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
     runInTransaction([&] {
         requireUnchanged(kNotDeleted, kDeletedOnDelete);
+        if (m_beforeDelete)
+            m_beforeDelete(db, key);
         sqlite::Stmt st(db, sql, kSource);
         sqlite3_bind_int64(st.get(), 1, key);
         st.step(kSource);
@@ -1139,6 +1141,23 @@ void RecordSet::deleteCurrent() {
     forgetSeen(key);
     m_order.erase(m_order.begin() + m_pos);
     m_deletedCurrent = true;
+}
+
+RecordSet::Slot RecordSet::reinsert(Bookmark key) {
+    requireOpen();
+    if (m_addingNew || m_editing)
+        update();
+    resetChunk();
+    const Row row = readRow(key);
+    const auto at = std::lower_bound(m_order.begin(), m_order.end(), key,
+                                     [&](Slot s, Bookmark k) { return m_slots[s].key < k; });
+    const long pos = long(at - m_order.begin());
+    const Slot slot = Slot(m_slots.size());
+    m_slots.push_back(row);
+    m_order.insert(m_order.begin() + pos, slot);
+    m_pos = pos;
+    m_deletedCurrent = false;
+    return slot;
 }
 
 }  // namespace kbs

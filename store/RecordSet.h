@@ -89,6 +89,13 @@ public:
     // and its rows are stored together or not at all. Dropped by that update and by a cancel.
     using CompanionWrite = std::function<void(sqlite3*, Bookmark)>;
     void setCompanionWrite(CompanionWrite write) { m_companion = std::move(write); }
+    // Runs in the delete's transaction, before the record with this key is deleted.
+    void setBeforeDelete(std::function<void(sqlite3* db, Bookmark key)> f) {
+        m_beforeDelete = std::move(f);
+    }
+    // A record stored again under `key` (a deleted one brought back) takes its place among the
+    // rows in key order, with a new slot, and becomes the current record.
+    std::uint32_t reinsert(Bookmark key);  // its slot
     bool isAddingNew() const { return m_addingNew; }
     bool isEditing() const { return m_editing; }
     bool isUpdatable() const { return m_updatable; }
@@ -281,6 +288,7 @@ private:
     bool m_editing = false;
     std::vector<Pending> m_pending;
     CompanionWrite m_companion;
+    std::function<void(sqlite3*, Bookmark)> m_beforeDelete;
 
     // GetChunk continues on one field of one record until another field is touched.
     mutable int m_chunkCol = -1;

@@ -6,9 +6,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTreeWidget>
 #include <functional>
 
+#include "BackupDialogs.h"
 #include "Connection.h"
+#include "DeleteUndo.h"
 #include "Faults.h"
 #include "Window.h"
 
@@ -271,6 +274,53 @@ private Q_SLOTS:
                  u"\r\nPlease edit this record."_s);
         QVERIFY(win->cmdSelect->isVisible());
         QCOMPARE(win.count(), 1);
+    }
+
+    // Ctrl+Z in browse mode brings the deleted record back with its ID, its pictures and its
+    // row; while a field is typed in, Ctrl+Z is the field's. Deleted again, it is still there
+    // after a restart, under Help > "Recently deleted…".
+    void undoingADelete() {
+        test::TestEnv env;
+        test::threeCars(env);
+        const QString all = u"SELECT * FROM table1 ORDER BY ID"_s;
+        const QString pictures =
+            u"SELECT record_id, position, bytes, caption FROM record_pictures"_s;
+        QList<QVariantList> before;
+        {
+            test::Window win(env);
+            env.exec(
+                u"INSERT INTO record_pictures (record_id, position, bytes, caption) "
+                u"VALUES (2, 2, ?, 'side')"_s,
+                {test::pictureBytes("PNG")});
+            before = env.rows(all) + env.rows(pictures);
+            win.clickHeading(1);
+            const QStringList order = win.column(1);
+            win.show(2);
+            env.prompts().answerMsg(mb::OK);
+            win.press("Delete");
+            QCOMPARE(env.rows(pictures).size(), 0);
+            QVERIFY(win->deleteUndo()->button()->isVisible());
+            win.press("Edit");
+            QTest::keyClick(win->txtTextl[1]->textbox(), Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(win.count(), 2);
+            win->cmdCancel->click();
+            QTest::keyClick(win.w.get(), Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(env.rows(all) + env.rows(pictures), before);
+            QCOMPARE(win.column(1), order);
+            QCOMPARE(win.field(1), u"alfa"_s);
+            QVERIFY(!win->deleteUndo()->button()->isVisible());
+            env.prompts().answerMsg(mb::OK);
+            win.press("Delete");
+        }
+        test::Window win(env);
+        win->showRecentlyDeleted();
+        auto* dialog = win->findChild<RecentlyDeletedDialog*>();
+        QCOMPARE(dialog->list()->topLevelItemCount(), 1);
+        dialog->bringBackChosen();
+        QCOMPARE(dialog->list()->topLevelItemCount(), 0);
+        QCOMPARE(env.rows(all) + env.rows(pictures), before);
+        QCOMPARE(win.column(0), (QStringList{u"1"_s, u"2"_s, u"3"_s}));
+        dialog->close();
     }
 
     // ------------------------------------------------------------ search

@@ -37,6 +37,23 @@ for i in $(seq 1 "$kills"); do
     echo "value list, after kill $i:"; cat "$work/check"; exit 1
   fi
 done
+# A backup a day with a picture changed between them, three kept (so that each one prunes),
+# then restores of the newest in the catalogue's place: after a kill and the next start the
+# catalogue is whole, every backup restores and nothing is left over.
+for mode in backup restore; do
+  for i in $(seq 1 "$kills"); do
+    "$driver" "$mode" "$work" >/dev/null 2>>"$work/errors" &
+    pid=$!
+    delay=$(( (RANDOM % max_delay) + 20 ))
+    sleep "$(printf '0.%03d' "$delay")"
+    kill -9 "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    if ! "$driver" backupcheck "$work" >"$work/check" 2>&1; then
+      echo "$mode, after kill $i:"; cat "$work/check"; exit 1
+    fi
+  done
+done
 leftovers=$(find "$work" -name '*.ini.*' | wc -l)
-echo "kills survived: $kills while saving records ($saved), $kills while saving a value list"
+echo "kills survived: $kills while saving records ($saved), $kills while saving a value list," \
+  "$kills while backing up, $kills while restoring"
 echo "stray temporary files: $leftovers"

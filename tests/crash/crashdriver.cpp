@@ -8,8 +8,18 @@
 //   kbsmgr-crashdriver list DIR             (saves a value list through the editor's save,
 //                                            two texts in turn, until killed)
 //   kbsmgr-crashdriver listcheck DIR        (exit 0 when the list holds one text whole)
+//   kbsmgr-crashdriver backup DIR           (a backup a day, three kept, a picture changed
+//                                            between them, until killed)
+//   kbsmgr-crashdriver restore DIR          (restores the newest backup in the catalogue's
+//                                            place, over and over, until killed)
+//   kbsmgr-crashdriver backupcheck DIR      (as the next start: exit 0 when the catalogue is
+//                                            whole, every backup restores, nothing is left over)
+#include <sqlite3.h>
+
+#include <unistd.h>
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QMap>
@@ -18,14 +28,18 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QThread>
 #include <QToolButton>
 #include <cstdio>
 #include <stdexcept>
 
+#include "Backup.h"
+#include "Connection.h"
 #include "EditorTextBox.h"
 #include "LimitedTextbox.h"
 #include "ProgramInfo.h"
 #include "RecordSet.h"
+#include "ScratchFiles.h"
 #include "ScriptedPrompts.h"
 #include "Settings.h"
 #include "TestEnv.h"
@@ -205,6 +219,116 @@ int checkList(const QString& dir) {
     return 1;
 }
 
+// The simulated day, kept in a file of its own.
+int dayOf(const QString& dir, int next = -1) {
+    const QString path = dir + QStringLiteral("/day");
+    if (next >= 0)
+        scratchfiles::replaceWhole(path, QByteArray::number(next));
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toInt() : 0;
+}
+
+int backupLoop(const QString& dir) {
+    const QString db = dir + QStringLiteral("/mydb.mdb");
+    Connection cn;
+    cn.setConnectionString(Connection::connectionStringFor(db));
+    cn.open();
+    backup::trackChanges(cn.handle());
+    for (int day = dayOf(dir);; day = dayOf(dir, day + 1)) {
+        const QByteArray picture = pictureOf(day, 60000);
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(cn.handle(),
+                           "UPDATE record_pictures SET bytes = ? WHERE pic_id = (SELECT "
+                           "min(pic_id) FROM record_pictures)",
+                           -1, &st, nullptr);
+        sqlite3_bind_blob(st, 1, picture.constData(), int(picture.size()), SQLITE_STATIC);
+        sqlite3_step(st);
+        sqlite3_finalize(st);
+        if (sqlite3_changes(cn.handle()) == 0)
+            sqlite3_exec(cn.handle(),
+                         "INSERT INTO record_pictures (record_id, position, bytes) VALUES (1, 2, "
+                         "x'00')",
+                         nullptr, nullptr, nullptr);
+        QThread::msleep(5);
+        backup::Options o;
+        o.today = QDate(2026, 1, 1).addDays(day);
+        o.keep = 3;
+        const auto r = backup::make(db, dir + QStringLiteral("/backups"), o);
+        std::printf("day %d: %d\n", day, int(r.outcome));
+        std::fflush(stdout);
+    }
+}
+
+int restoreLoop(const QString& dir) {
+    const QString db = dir + QStringLiteral("/mydb.mdb");
+    for (;;) {
+        const QString folder = dir + QStringLiteral("/backups");
+        const QStringList kept = backup::copiesIn(folder);
+        if (kept.isEmpty())
+            return 2;
+        QString target;
+        ::close(scratchfiles::create(db, &target));
+        QFile::remove(target);
+        QString keptAs;
+        const QString why = backup::restore(folder + QLatin1Char('/') + kept.last(), target);
+        const backup::FolderLock lock(folder);
+        if (!why.isEmpty() ||
+            !backup::swapIn(target, db, QDateTime::currentDateTime(), &keptAs).isEmpty()) {
+            std::fprintf(stderr, "restore failed: %s\n", qPrintable(why));
+            return 2;
+        }
+        QFile::remove(keptAs);
+        std::printf("restored %s\n", qPrintable(kept.last()));
+        std::fflush(stdout);
+    }
+}
+
+int backupCheck(const QString& dir) {
+    const QString db = dir + QStringLiteral("/mydb.mdb");
+    const QString folder = dir + QStringLiteral("/backups");
+    // What the next start does: the leftovers of the program directory, an unfinished swap,
+    // and the next backup (which clears the folder's).
+    scratchfiles::removeLeftovers(dir, QDateTime::currentDateTime().addSecs(120));
+    backup::removeUnfinishedSwap(db);
+    int failures = 0;
+    for (const QVariantList& row : test::rowsOf(db, QStringLiteral("PRAGMA integrity_check"))) {
+        if (row.value(0).toString() != QLatin1String("ok")) {
+            std::printf("catalogue: %s\n", qPrintable(row.value(0).toString()));
+            ++failures;
+        }
+    }
+    backup::Options o;
+    o.today = QDate(2026, 1, 1).addDays(dayOf(dir));
+    o.keep = 3;
+    backup::make(db, folder, o);
+    for (const QString& n : backup::copiesIn(folder)) {
+        const QString target = dir + QStringLiteral("/check.mdb");
+        const QString why = backup::restore(folder + QLatin1Char('/') + n, target);
+        QFile::remove(target);
+        if (!why.isEmpty()) {
+            std::printf("%s does not restore: %s\n", qPrintable(n), qPrintable(why));
+            ++failures;
+        }
+    }
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString n = it.next();
+        // A catalogue kept by a restore is whole, and is the collector's to remove.
+        if (n.contains(u"-before-restore-")) {
+            if (test::rowsOf(n, QStringLiteral("PRAGMA quick_check")).value(0).value(0) !=
+                QStringLiteral("ok")) {
+                std::printf("%s is not whole\n", qPrintable(n));
+                ++failures;
+            }
+            QFile::remove(n);
+        } else if (scratchfiles::isScratchName(QFileInfo(n).fileName())) {
+            std::printf("left over: %s\n", qPrintable(n));
+            ++failures;
+        }
+    }
+    return failures ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -220,6 +344,14 @@ int main(int argc, char** argv) {
         return saveList(args[2]);
     if (args.size() >= 3 && args[1] == QLatin1String("listcheck"))
         return checkList(args[2]);
-    std::fprintf(stderr, "usage: kbsmgr-crashdriver save|check|list|listcheck DIR ...\n");
+    if (args.size() >= 3 && args[1] == QLatin1String("backup"))
+        return backupLoop(args[2]);
+    if (args.size() >= 3 && args[1] == QLatin1String("restore"))
+        return restoreLoop(args[2]);
+    if (args.size() >= 3 && args[1] == QLatin1String("backupcheck"))
+        return backupCheck(args[2]);
+    std::fprintf(stderr,
+                 "usage: kbsmgr-crashdriver save|check|list|listcheck|backup|restore|backupcheck "
+                 "DIR ...\n");
     return 2;
 }

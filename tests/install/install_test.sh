@@ -25,6 +25,7 @@ done
 [ -s "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "scalable icon"
 [ -x "$prefix/bin/kbsmgr-import" ] || fail "converter"
 [ -x "$prefix/bin/kbsmgr-export" ] || fail "export"
+[ -x "$prefix/bin/kbsmgr-restore" ] || fail "restore"
 
 chmod -R a-w "$prefix"
 chattr -R +i "$prefix" 2>/dev/null || true
@@ -32,18 +33,18 @@ stamp=$tmp/stamp
 touch "$stamp"
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$tmp/config
 
-# Starts $1 and ends it once a backup copy is in the folder $2.
+# Starts $1 and ends it once a backup is in the folder $2.
 start_until_backup() {
   "$1" >"$tmp/out.txt" 2>&1 &
   local pid=$! i
   for i in $(seq 600); do
-    compgen -G "$2/mydb-*.mdb" >/dev/null && break
+    compgen -G "$2/mydb-*.kbsbackup" >/dev/null && break
     kill -0 $pid 2>/dev/null || { cat "$tmp/out.txt"; fail "$1 ended"; }
     sleep 0.1
   done
   kill $pid
   wait $pid 2>/dev/null || true
-  compgen -G "$2/mydb-*.mdb" >/dev/null || fail "no backup in $2"
+  compgen -G "$2/mydb-*.kbsbackup" >/dev/null || fail "no backup in $2"
 }
 
 user=$tmp/data/kbsmgr
@@ -55,8 +56,14 @@ printf 'Sold\r\n' >"$user/status.ini"
 rm -r "$user/backups"
 XDG_DATA_HOME=$tmp/data start_until_backup "$prefix/bin/kbsmgr" "$user/backups"
 [ "$(sqlite3 "$user/mydb.mdb" 'SELECT Description FROM table1')" = Mini ] || fail "record lost"
-[ "$(sqlite3 "$user"/backups/mydb-*.mdb 'SELECT Description FROM table1')" = Mini ] ||
+[ "$(sqlite3 "$user"/backups/mydb-*.kbsbackup 'SELECT Description FROM table1')" = Mini ] ||
   fail "backup differs"
+# The restore command puts the backup in the catalogue's place and keeps the catalogue beside.
+sqlite3 "$user/mydb.mdb" "UPDATE table1 SET Description = 'Changed'"
+"$prefix/bin/kbsmgr-restore" "$user/mydb.mdb" "$(date +%F)" >/dev/null || fail "restore command"
+[ "$(sqlite3 "$user/mydb.mdb" 'SELECT Description FROM table1')" = Mini ] || fail "not restored"
+[ "$(sqlite3 "$user"/mydb-before-restore-*.mdb 'SELECT Description FROM table1')" = Changed ] ||
+  fail "catalogue before the restore not kept"
 [ "$(cat "$user/status.ini")" = $'Sold\r' ] || fail "list replaced"
 [ -z "$(find "$prefix" -newer "$stamp")" ] || fail "the installation was written to"
 

@@ -69,8 +69,8 @@ public:
     }
 
 private Q_SLOTS:
-    // While the copy is made a few pages at a time, the program saves: every save succeeds
-    // and the copy is a whole catalogue equal to the one at its end.
+    // While the backup is made a few rows at a time, the program saves: every save succeeds
+    // and the backup restores to the catalogue as it was at one moment.
     void copyIsWholeWhileTheProgramSaves() {
         test::TestEnv env;
         const QByteArray picture(3 << 20, 'p');
@@ -80,6 +80,7 @@ private Q_SLOTS:
         Connection cn;
         cn.setConnectionString(Connection::connectionStringFor(env.dbPath()));
         cn.open();
+        QVERIFY(backup::trackChanges(cn.handle()));
         backup::Options slow;
         slow.pagesPerStep = 4;
         backup::BackgroundBackup job(env.dbPath(), backupsOf(env), slow);
@@ -92,12 +93,19 @@ private Q_SLOTS:
                      SQLITE_OK);
             QTest::qWait(30);
         }
-        QVERIFY(finished.wait(60000) || !finished.isEmpty());
+        QVERIFY(!finished.isEmpty() || finished.wait(60000));
         const auto result = finished.first().first().value<backup::Result>();
         QCOMPARE(int(result.outcome), int(Outcome::Made));
         cn.close();
         QCOMPARE(integrityOf(result.path), u"ok"_s);
-        QCOMPARE(rowsOf(result.path), env.rows(QStringLiteral("SELECT * FROM table1 ORDER BY ID")));
+        QCOMPARE(backup::restore(result.path, env.path(u"restored.mdb"_s)), QString());
+        // The backup holds one of the years saved meanwhile, and everything else as it is.
+        const QString restored = env.path(u"restored.mdb"_s);
+        const QVariant year =
+            test::rowsOf(restored, u"SELECT Year FROM table1 WHERE ID = 1"_s)[0][0];
+        QVERIFY(year.toInt() >= 1960 && year.toInt() <= 1969);
+        env.exec(u"UPDATE table1 SET Year = ? WHERE ID = 1"_s, {year});
+        QCOMPARE(rowsOf(restored), env.rows(QStringLiteral("SELECT * FROM table1 ORDER BY ID")));
     }
 
     // Day by day: what each start finds and what the folder then holds.
@@ -202,6 +210,69 @@ private Q_SLOTS:
         QCOMPARE(int(r.outcome), int(Outcome::Made));
         QVERIFY(QFile::exists(copy.fileName() + u".damaged"_s));
         QCOMPARE(integrityOf(copy.fileName()), u"ok"_s);
+    }
+
+    // A catalogue that records its changes gets backups that share their pictures: day by day
+    // with pictures changed, added and removed, each kept backup restores to exactly the
+    // catalogue of its day, and a picture file goes only with the last backup that holds it.
+    void backupsSharePicturesAndRestoreTheirDay() {
+        test::TestEnv env;
+        {
+            Connection cn;
+            cn.setConnectionString(Connection::connectionStringFor(env.dbPath()));
+            cn.open();
+            QVERIFY(backup::trackChanges(cn.handle()));
+        }
+        const auto pic = [](int n) { return QByteArray(200000 + n, char('a' + n)); };
+        for (int i = 0; i < 4; ++i)
+            env.addRecord({{u"Description"_s, u"car %1"_s.arg(i)}, {u"binpicdata"_s, pic(i)}});
+        const QString all = u"SELECT * FROM table1 ORDER BY ID"_s;
+        const QString more = u"SELECT * FROM record_pictures ORDER BY pic_id"_s;
+        // Each day's change, as SQL with its one parameter.
+        const std::pair<QString, QVariant> days[] = {
+            {u"UPDATE table1 SET Year = '1970' WHERE ID = ?"_s, 1},
+            {u"UPDATE table1 SET binpicdata = ? WHERE ID = 2"_s, pic(9)},
+            {u"INSERT INTO record_pictures (record_id, position, bytes) VALUES (1, 2, ?)"_s,
+             pic(0)},
+            {u"UPDATE table1 SET binpicdata = NULL, picpath = ? WHERE ID = 3"_s, u"/p.jpg"_s},
+            {u"DELETE FROM table1 WHERE ID = ?"_s, 4},
+        };
+        // A whole copy of an earlier version counts among the backups until it ages out.
+        const QString old = env.path(u"backups/mydb-2026-02-28.mdb"_s);
+        QVERIFY(QDir().mkpath(backupsOf(env)) && QFile::copy(env.dbPath(), old));
+        QCOMPARE(backup::restore(old, env.path(u"old.mdb"_s)), QString());
+        QCOMPARE(rowsOf(env.path(u"old.mdb"_s)), env.rows(all));
+        QList<QList<QVariantList>> expected;
+        backup::Options o;
+        o.keep = 3;
+        for (int d = 0; d < int(std::size(days)); ++d) {
+            env.exec(days[d].first, {days[d].second});
+            QThread::msleep(5);
+            o.today = QDate(2026, 3, 1 + d);
+            const auto r = backup::make(env.dbPath(), backupsOf(env), o);
+            QCOMPARE(int(r.outcome), int(Outcome::Made));
+            QVERIFY(r.path.endsWith(u".kbsbackup"_s));
+            expected << env.rows(all) + env.rows(more);
+        }
+        const QStringList kept = backup::copiesIn(backupsOf(env));
+        QCOMPARE(kept.size(), 3);
+        QVERIFY(!QFile::exists(old));
+        // Pictures 0 (held twice), 2, 3 and 9 are kept; car 2's first picture went with the
+        // backups that held it.
+        QCOMPARE(QDir(env.path(u"backups/pictures"_s)).count() - 2, 4u);
+        for (int k = 0; k < kept.size(); ++k) {
+            const QString target = env.path(u"restored%1.mdb"_s.arg(k));
+            QCOMPARE(backup::restore(env.path(u"backups/"_s + kept[k]), target), QString());
+            QCOMPARE(rowsOf(target) + test::rowsOf(target, more), expected[k + 2]);
+        }
+        // The restored catalogue takes the catalogue's place; the old one is kept beside it.
+        QString keptAs;
+        const QDateTime now(QDate(2026, 3, 9), QTime(14, 5));
+        QCOMPARE(backup::swapIn(env.path(u"restored0.mdb"_s), env.dbPath(), now, &keptAs),
+                 QString());
+        QCOMPARE(keptAs, env.path(u"mydb-before-restore-2026-03-09-1405.mdb"_s));
+        QCOMPARE(rowsOf(keptAs), expected.last().mid(0, 3));
+        QCOMPARE(rowsOf(env.dbPath()) + test::rowsOf(env.dbPath(), more), expected[2]);
     }
 
     // A backup that fails says what happened in plain words, and leaves nothing behind.

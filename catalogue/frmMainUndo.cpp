@@ -1,0 +1,166 @@
+// Bringing back what was deleted or replaced: the undo of a delete, the recently deleted
+// records, and a backup restored in the catalogue's place.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolButton>
+#include <algorithm>
+
+#include "AppError.h"
+#include "Backup.h"
+#include "BackupDialogs.h"
+#include "Connection.h"
+#include "DataReport.h"
+#include "DeleteUndo.h"
+#include "DeletedRecords.h"
+#include "FlexGrid.h"
+#include "MainTexts.h"
+#include "ProgramInfo.h"
+#include "Prompts.h"
+#include "ResumeNext.h"
+#include "Schema.h"
+#include "TotalsReport.h"
+#include "frmMain.h"
+
+namespace kbs {
+
+namespace {
+QString catalogueFile() {
+    return ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName));
+}
+}  // namespace
+
+void frmMain::addRecoveryEntries() {
+    m_undo = new DeleteUndo(*this, *StatusBar1);
+    connect(m_undo, &DeleteUndo::undoRequested, this, &frmMain::Undo_Delete);
+    QToolButton* help = toolbarButton(QStringLiteral("Help"));
+    if (!help || !help->menu())
+        return;
+    help->menu()->addSeparator();
+    const std::pair<QString, void (frmMain::*)()> entries[] = {
+        {tr("Restore a backup…"), &frmMain::showRestoreBackup},
+        {tr("Recently deleted…"), &frmMain::showRecentlyDeleted}};
+    const char* names[] = {"RestoreBackup", "RecentlyDeleted"};
+    for (size_t i = 0; i < std::size(entries); ++i) {
+        QAction* a = help->menu()->addAction(entries[i].first);
+        a->setObjectName(QString::fromLatin1(names[i]));
+        connect(a, &QAction::triggered, this, entries[i].second);
+    }
+}
+
+void frmMain::Undo_Delete() {
+    // While a record is added or edited, Ctrl+Z belongs to the fields.
+    if (bAddingNew || !m_panelLocked || !m_undo)
+        return;
+    if (const auto d = m_undo->take())
+        bringBackRecord(d->id, d->gridRow);
+}
+
+void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
+    if (!rs || !cn || !cn->isOpen())
+        return;
+    qint64 now = id;
+    try {
+        now = deleted::bringBack(cn->handle(), id);
+    } catch (const AppError& e) {
+        prompts().msgBox(tr("The record could not be brought back: %1").arg(e.description()),
+                         mb::OKOnly | mb::Critical, tr("Undo delete"));
+        return;
+    }
+    const bool editing = bAddingNew || !m_panelLocked;
+    RecordSet::Slot slot = 0;
+    {
+        // While a record is being edited the fields go on showing it.
+        const ShownRecordGuard onShown(*this, *rs);
+        try {
+            slot = rs->reinsert(now);
+        } catch (const AppError&) {
+            resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+            return;
+        }
+        if (!editing)
+            m_shown = rs->bookmark();
+    }
+    FlexGridModel& model = FG1->model();
+    if (!model.showsRecordsOf(*rs)) {
+        resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+    } else {
+        // Its row in the grid as it was, or its place in the catalogue's order.
+        const auto& order = rs->slotsInOrder();
+        const auto at = std::find(order.begin(), order.end(), slot) - order.begin();
+        model.insertSlot(slot, gridRow.value_or(int(at)));
+    }
+    resumeNext(
+        [&] { setStatusText(mainText::TotalRecords + mainText::signedCount(rs->recordCount())); });
+    if (editing)
+        return;
+    resumeNext([&] { Update_Display(); });
+    resumeNext([&] { markShownRow(*FG1); });
+    resumeNext([&] { Lock_Display(true); });
+}
+
+void frmMain::showRecentlyDeleted() {
+    if (!cn || !cn->isOpen())
+        return;
+    auto* dialog = new RecentlyDeletedDialog(cn->handle(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &RecentlyDeletedDialog::bringBack, this,
+            [this](qint64 id) { bringBackRecord(id); });
+    dialog->open();
+}
+
+void frmMain::showRestoreBackup() {
+    if (bAddingNew || !m_panelLocked) {
+        prompts().msgBox(tr("Save or cancel the record being edited first."),
+                         mb::OKOnly | mb::Information, tr("Restore a backup"));
+        return;
+    }
+    auto* dialog = new RestoreDialog(ProgramInfo::path(backup::FolderName), catalogueFile(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &RestoreDialog::restored, this, &frmMain::swapInRestored);
+    dialog->open();
+}
+
+void frmMain::swapInRestored(const QString& file, const QString& backupDate) {
+    if (m_stopBackup)
+        m_stopBackup();
+    const QString folder = ProgramInfo::path(backup::FolderName);
+    QDir().mkpath(folder);
+    const backup::FolderLock lock(folder);
+    QString why;
+    QString keptAs;
+    if (!lock.held()) {
+        why = tr("a backup is being made");
+    } else {
+        FG1->model().detach();
+        DataReport1->unload();  // its record set reads the catalogue too
+        TotalsReport1->unload();
+        resumeNext([&] { rs->close(); });
+        resumeNext([&] { cn->close(); });
+        why = backup::swapIn(file, catalogueFile(), QDateTime::currentDateTime(), &keptAs);
+    }
+    if (!why.isEmpty())
+        QFile::remove(file);
+    if (lock.held()) {
+        m_undo->forgetAll();
+        try {
+            Form_Load();
+        } catch (const AppError& e) {
+            why = e.description();
+        }
+    }
+    if (!why.isEmpty()) {
+        prompts().msgBox(tr("The backup could not be restored: %1.").arg(why),
+                         mb::OKOnly | mb::Critical, tr("Restore a backup"));
+        return;
+    }
+    StatusBar1->showMessage(tr("The backup of %1 is restored; the catalogue as it was is kept "
+                               "as %2.")
+                                .arg(backupDate, QFileInfo(keptAs).fileName()),
+                            30000);
+}
+
+}  // namespace kbs
