@@ -22,6 +22,7 @@
 #include "Prompts.h"
 #include "ResumeNext.h"
 #include "Schema.h"
+#include "ThumbnailMaker.h"
 #include "TotalsReport.h"
 #include "frmMain.h"
 
@@ -70,6 +71,9 @@ void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
                          mb::OKOnly | mb::Critical, tr("Undo delete"));
         return;
     }
+    // Its thumbnails went with the delete; the gallery and the strip want them back.
+    if (m_thumbs)
+        m_thumbs->request(now);
     const bool editing = bAddingNew || !m_panelLocked;
     RecordSet::Slot slot = 0;
     {
