@@ -8,7 +8,9 @@ QString Headings::heading(int position) const {
 }
 
 int Headings::positionOf(const QString& text) const {
-    const QString wanted = text.trimmed();
+    QString wanted = text.trimmed();
+    if (wanted.endsWith(QLatin1Char(':')))  // as the panel writes "Notes:"
+        wanted.chop(1);
     if (const int byName = collection::positionOf(wanted); byName >= 0)
         return byName;
     for (int p = 0; p < collection::ColumnCount; ++p) {

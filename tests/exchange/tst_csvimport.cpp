@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "ColumnHeadings.h"
 #include "CsvExport.h"
 #include "CsvImport.h"
 #include "TestEnv.h"
@@ -50,18 +51,26 @@ private slots:
     void spreadsheetFile_data() {
         QTest::addColumn<QByteArray>("csv");
         const QByteArray lf =
-            "notes,DESCRIPTION,year\n\"two\nlines\",Citro\xC3\xABn; DS,\n"
+            "notes,DESCRIPTION,year\n\"two\nlines\",\"Citro\xC3\xABn; DS\",\n"
             "\"\",\"a, \"\"b\"\"\", 1969 \n";
         QTest::newRow("UTF-8 with BOM, LF") << "\xEF\xBB\xBF" + lf;
         QTest::newRow("UTF-8, CR LF") << QByteArray(lf).replace("\n", "\r\n");
         QTest::newRow("Windows-1252, CR LF")
             << QByteArray(lf).replace("\n", "\r\n").replace("\xC3\xAB", "\xEB");
+        // The panel's labels and other words for a column, as a spreadsheet saves them.
+        QTest::newRow("semicolons, labels")
+            << "Notes:;model;YEAR ISSUED\n\"two\nlines\";\"Citro\xC3\xABn; DS\";\n"
+               "\"\";\"a, \"\"b\"\"\"; 1969 \n"_ba;
+        QTest::newRow("tabs")
+            << "Notes\tDescription\tYear Issued\n\"two\nlines\"\t\"Citro\xC3\xABn; "
+               "DS\"\t\n\"\"\t\"a, \"\"b\"\"\"\t 1969 \n"_ba;
     }
     void spreadsheetFile() {
         QFETCH(QByteArray, csv);
         test::TestEnv env(false);
         env.writeFile(u"in.csv"_s, csv);
         exchange::ImportOptions options;
+        options.headings = panel::columnHeadings();
         if (QByteArray(QTest::currentDataTag()).startsWith("Windows"))
             options.encoding = TextEncoding::Windows1252;
         const auto result = exchange::importCsv(env.path(u"in.csv"_s), env.dbPath(), options);
