@@ -18,6 +18,8 @@ namespace {
 
 // How long a read waits for a save of the program to end.
 constexpr int kBusyTimeoutMs = 5000;
+// The records read in one read transaction, so that the program's saves wait for at most so many.
+constexpr int kRecordsPerRead = 256;
 const QString kIdColumn = QLatin1String(collection::IdColumn);
 const QString kTable = QLatin1String(schema::TableName);
 
@@ -201,6 +203,34 @@ bool RecordReader::read(std::int64_t id, ExportRecord& record, bool withPictures
     }
     sqlite3_reset(more);
     return true;
+}
+
+QString ExportRecord::shown(int position) const {
+    const QString& value = text[size_t(position)];
+    return position == collection::at("Notes") ? value : collection::trimSpaces(value);
+}
+
+void forEachRecord(const Catalogue& catalogue, const std::vector<std::int64_t>& ids,
+                   const std::function<void(const ExportRecord&)>& write,
+                   const ExportProgressFn& progress, ExportSummary& summary, const QString& path) {
+    RecordReader reader(catalogue);
+    ExportRecord record;
+    for (size_t next = 0; next < ids.size();) {
+        catalogue.exec("BEGIN");
+        for (int n = 0; n < kRecordsPerRead && next < ids.size(); ++n, ++next) {
+            if (reader.read(ids[next], record))
+                write(record);
+            else
+                ++summary.skipped;
+        }
+        catalogue.exec("COMMIT");
+        if (progress && !progress(long(next), long(ids.size())))
+            throw AppError(err::CancelSelected, QStringLiteral("Export"),
+                           QStringLiteral("The export to %1 was cancelled.").arg(path));
+    }
+    if (summary.skipped > 0)
+        summary.notes << QStringLiteral("%1 record(s) deleted while the export ran were left out.")
+                             .arg(summary.skipped);
 }
 
 }  // namespace kbs::exchange

@@ -4,11 +4,13 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "Collection.h"
+#include "CsvExport.h"
 #include "Sqlite.h"
 
 struct sqlite3;
@@ -54,6 +56,10 @@ struct ExportRecord {
     std::int64_t id = 0;
     std::array<QString, collection::ColumnCount> text;
     std::vector<QByteArray> pictures;
+
+    // A column's text as the panel shows it: without leading and trailing spaces, except the
+    // notes, which keep theirs.
+    QString shown(int position) const;
 };
 
 // Reads records one at a time with their pictures: the embedded bytes, or a linked picture's
@@ -70,5 +76,12 @@ private:
     sqlite::Stmt m_further;
     std::array<int, collection::ColumnCount> m_resultOf{};  // per position: its result, or -1
 };
+
+// Reads the records `ids` with their pictures a few at a time, each batch in one short read, and
+// hands each to `write`. A record deleted meanwhile is counted in summary.skipped (with a
+// note at the end). `progress` as exportCsv's: false throws the cancellation for `path`.
+void forEachRecord(const Catalogue& catalogue, const std::vector<std::int64_t>& ids,
+                   const std::function<void(const ExportRecord&)>& write,
+                   const ExportProgressFn& progress, ExportSummary& summary, const QString& path);
 
 }  // namespace kbs::exchange

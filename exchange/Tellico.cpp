@@ -29,7 +29,6 @@ namespace {
 const QString kSource = QStringLiteral("Tellico");
 const QString kNamespace = QStringLiteral("http://periapsis.org/tellico/");
 constexpr qint64 kMaxXmlBytes = qint64(1) << 30;
-constexpr int kRecordsPerRead = 256;
 
 // Tellico's field types (the DTD's numbers).
 constexpr int kLine = 1;
@@ -452,15 +451,12 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
                             const ExportProgressFn& progress) {
     PlacedFile out(path, kSource);
     Catalogue source(catalogue, kSource);
-    const std::vector<std::int64_t> all = source.recordIds(ids);
     QTemporaryDir pictures(out.scratchPath() + QStringLiteral("-images-XXXXXX"));
     if (!pictures.isValid())
         fail(QStringLiteral("%1 cannot be written: %2.").arg(path, pictures.errorString()));
 
     // The most pictures any record has: so many image fields.
     int pictureFields = 1;
-    RecordReader reader(source);
-    ExportRecord record;
     std::vector<int> columns;
     for (const collection::Column& c : collection::columns) {
         if (c.kind == collection::Kind::Text || c.kind == collection::Kind::Notes)
@@ -486,50 +482,36 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     QByteArray entries;
     QXmlStreamWriter entryXml(&entries);
     entryXml.setAutoFormatting(true);
-    for (size_t next = 0; next < all.size();) {
-        source.exec("BEGIN");
-        for (int n = 0; n < kRecordsPerRead && next < all.size(); ++n, ++next) {
-            if (!reader.read(all[next], record)) {
-                ++summary.skipped;
-                continue;
-            }
-            entryXml.writeStartElement(QStringLiteral("entry"));
-            entryXml.writeAttribute(QStringLiteral("id"), QString::number(record.id));
-            for (const int p : columns) {
-                QString value = record.text[size_t(p)];
-                if (p != collection::at("Notes"))
-                    value = collection::trimSpaces(value);
-                if (!value.trimmed().isEmpty())
-                    entryXml.writeTextElement(tellicoName(p), xmlText(value));
-            }
-            int k = 0;
-            for (const QByteArray& bytes : record.pictures) {
-                const auto picture = tellicoPicture(bytes);
-                if (!picture)
-                    continue;
-                ++k;
-                entryXml.writeTextElement(
-                    k == 1 ? QStringLiteral("picture") : QStringLiteral("picture-%1").arg(k),
-                    picture->id);
-                if (written.count(picture->id) == 0) {
-                    QFile f(pictures.filePath(picture->id));
-                    if (!f.open(QIODevice::WriteOnly) ||
-                        f.write(picture->bytes) != picture->bytes.size() || !f.flush())
-                        fail(
-                            QStringLiteral("%1 cannot be written: %2.").arg(path, f.errorString()));
-                    written[picture->id] = {{}, picture->format, picture->id, picture->size};
-                }
-                ++summary.pictures;
-            }
-            pictureFields = std::max(pictureFields, k);
-            entryXml.writeEndElement();
-            ++summary.records;
+    const auto write = [&](const ExportRecord& record) {
+        entryXml.writeStartElement(QStringLiteral("entry"));
+        entryXml.writeAttribute(QStringLiteral("id"), QString::number(record.id));
+        for (const int p : columns) {
+            if (const QString value = record.shown(p); !value.trimmed().isEmpty())
+                entryXml.writeTextElement(tellicoName(p), xmlText(value));
         }
-        source.exec("COMMIT");
-        if (progress && !progress(long(next), long(all.size())))
-            throw AppError(err::CancelSelected, kSource,
-                           QStringLiteral("The export to %1 was cancelled.").arg(path));
-    }
+        int k = 0;
+        for (const QByteArray& bytes : record.pictures) {
+            const auto picture = tellicoPicture(bytes);
+            if (!picture)
+                continue;
+            ++k;
+            entryXml.writeTextElement(
+                k == 1 ? QStringLiteral("picture") : QStringLiteral("picture-%1").arg(k),
+                picture->id);
+            if (written.count(picture->id) == 0) {
+                QFile f(pictures.filePath(picture->id));
+                if (!f.open(QIODevice::WriteOnly) ||
+                    f.write(picture->bytes) != picture->bytes.size() || !f.flush())
+                    fail(QStringLiteral("%1 cannot be written: %2.").arg(path, f.errorString()));
+                written[picture->id] = {{}, picture->format, picture->id, picture->size};
+            }
+            ++summary.pictures;
+        }
+        pictureFields = std::max(pictureFields, k);
+        entryXml.writeEndElement();
+        ++summary.records;
+    };
+    forEachRecord(source, source.recordIds(ids), write, progress, summary, path);
 
     xml.writeStartElement(kNamespace, QStringLiteral("fields"));
     const auto field = [&](const QString& name, const QString& title, const QString& category,
@@ -608,9 +590,6 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     if (zip_close(zip) != 0)
         zipFailed();
     out.place();
-    if (summary.skipped > 0)
-        summary.notes << QStringLiteral("%1 record(s) deleted while the export ran were left out.")
-                             .arg(summary.skipped);
     return summary;
 }
 

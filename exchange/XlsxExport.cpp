@@ -23,7 +23,6 @@ constexpr int kThumbWidth = 80;       // pixels
 constexpr int kThumbHeight = 60;
 constexpr double kPictureRowPoints = 48;
 constexpr double kPictureColumnChars = 12;
-constexpr int kRecordsPerRead = 256;
 
 // The columns a spreadsheet gets, in table order: the texts a person reads and the ID. The
 // picture is the last column; its path and the hidden "twenty" stay out.
@@ -74,7 +73,6 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
                          const ExportProgressFn& progress) {
     PlacedFile out(path, kSource);
     Catalogue source(catalogue, kSource);
-    const std::vector<std::int64_t> all = source.recordIds(ids);
     const auto failed = [&](lxw_error error) {
         throw AppError(err::PathFileAccess, kSource,
                        QStringLiteral("%1 cannot be written: %2.")
@@ -107,62 +105,47 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
 
     ExportSummary summary;
     long cut = 0;
-    RecordReader reader(source);
-    ExportRecord record;
     lxw_row_t row = 1;
-    for (size_t next = 0; next < all.size();) {
-        source.exec("BEGIN");
-        for (int n = 0; n < kRecordsPerRead && next < all.size(); ++n, ++next) {
-            if (!reader.read(all[next], record)) {
-                ++summary.skipped;
+    const auto write = [&](const ExportRecord& record) {
+        for (size_t c = 0; c < columns.size(); ++c) {
+            const int position = columns[c];
+            const auto col = lxw_col_t(c);
+            if (collection::columns[size_t(position)].kind == collection::Kind::Id) {
+                worksheet_write_number(sheet, row, col, double(record.id), nullptr);
+                widths[c] = std::max(widths[c], double(QString::number(record.id).size()));
                 continue;
             }
-            for (size_t c = 0; c < columns.size(); ++c) {
-                const int position = columns[c];
-                const auto col = lxw_col_t(c);
-                if (collection::columns[size_t(position)].kind == collection::Kind::Id) {
-                    worksheet_write_number(sheet, row, col, double(record.id), nullptr);
-                    widths[c] = std::max(widths[c], double(QString::number(record.id).size()));
-                    continue;
-                }
-                QString value = record.text[size_t(position)];
-                if (position != collection::at("Notes"))
-                    value = collection::trimSpaces(value);
-                if (value.isEmpty())
-                    continue;
-                if (value.size() > kMaxCellChars) {
-                    value.truncate(kMaxCellChars);
-                    ++cut;
-                }
-                if (const lxw_error e =
-                        worksheet_write_string(sheet, row, col, value.toUtf8().constData(), text))
-                    failed(e);
-                widths[c] = std::max(widths[c], widthOf(value));
+            QString value = record.shown(position);
+            if (value.isEmpty())
+                continue;
+            if (value.size() > kMaxCellChars) {
+                value.truncate(kMaxCellChars);
+                ++cut;
             }
-            if (!record.pictures.empty()) {
-                const QByteArray thumb = thumbnail(record.pictures.front());
-                if (!thumb.isEmpty()) {
-                    lxw_image_options options{};
-                    options.x_offset = 2;
-                    options.y_offset = 2;
-                    options.object_position = LXW_OBJECT_MOVE_DONT_SIZE;
-                    if (const lxw_error e = worksheet_insert_image_buffer_opt(
-                            sheet, row, pictureColumn,
-                            reinterpret_cast<const unsigned char*>(thumb.constData()),
-                            size_t(thumb.size()), &options))
-                        failed(e);
-                    worksheet_set_row(sheet, row, kPictureRowPoints, nullptr);
-                    ++summary.pictures;
-                }
-            }
-            ++row;
-            ++summary.records;
+            if (const lxw_error e =
+                    worksheet_write_string(sheet, row, col, value.toUtf8().constData(), text))
+                failed(e);
+            widths[c] = std::max(widths[c], widthOf(value));
         }
-        source.exec("COMMIT");
-        if (progress && !progress(long(next), long(all.size())))
-            throw AppError(err::CancelSelected, kSource,
-                           QStringLiteral("The export to %1 was cancelled.").arg(path));
-    }
+        const QByteArray thumb =
+            record.pictures.empty() ? QByteArray() : thumbnail(record.pictures.front());
+        if (!thumb.isEmpty()) {
+            lxw_image_options options{};
+            options.x_offset = 2;
+            options.y_offset = 2;
+            options.object_position = LXW_OBJECT_MOVE_DONT_SIZE;
+            if (const lxw_error e = worksheet_insert_image_buffer_opt(
+                    sheet, row, pictureColumn,
+                    reinterpret_cast<const unsigned char*>(thumb.constData()), size_t(thumb.size()),
+                    &options))
+                failed(e);
+            worksheet_set_row(sheet, row, kPictureRowPoints, nullptr);
+            ++summary.pictures;
+        }
+        ++row;
+        ++summary.records;
+    };
+    forEachRecord(source, source.recordIds(ids), write, progress, summary, path);
     for (size_t c = 0; c < columns.size(); ++c)
         worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), std::min(kMaxWidth, widths[c] + 2),
                              nullptr);
@@ -177,9 +160,6 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
                              "were cut to that length.")
                              .arg(cut)
                              .arg(kMaxCellChars);
-    if (summary.skipped > 0)
-        summary.notes << QStringLiteral("%1 record(s) deleted while the export ran were left out.")
-                             .arg(summary.skipped);
     return summary;
 }
 
