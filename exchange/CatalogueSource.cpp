@@ -69,6 +69,20 @@ std::vector<std::int64_t> Catalogue::recordIds(
     return all;
 }
 
+int Catalogue::mostPictures() const {
+    const std::string sql = std::string(
+                                "SELECT 1 + coalesce(max(n), 0) FROM (SELECT count(*) AS n "
+                                "FROM ") +
+                            schema::PicturesTable + " GROUP BY record_id)";
+    sqlite3_stmt* st = nullptr;
+    int most = 1;  // without the table there are no further pictures
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        most = sqlite3_column_int(st, 0);
+    sqlite3_finalize(st);
+    return most;
+}
+
 void Catalogue::failRead(int rc) const {
     if (m_db && sqlite3_errcode(m_db) == SQLITE_NOTADB)
         throw AppError(

@@ -37,6 +37,8 @@ public:
     // ID order.
     std::vector<std::int64_t> recordIds(
         const std::optional<std::vector<std::int64_t>>& wanted) const;
+    // The most pictures a record has: its own and its further ones; at least 1.
+    int mostPictures() const;
     [[noreturn]] void failRead(int rc) const;
     void exec(const char* sql) const;
 

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <functional>
 #include <limits>
 #include <map>
 #include <memory>
@@ -96,7 +97,6 @@ struct Field {
 };
 
 struct Entry {
-    QString id;
     std::map<QString, QStringList> values;  // by field name
 };
 
@@ -196,71 +196,88 @@ void readValues(QXmlStreamReader& xml, QStringList& out) {
         out << text.trimmed();
 }
 
-struct Collection {
-    std::vector<Field> fields;
-    std::vector<Entry> entries;
-};
+// Reads the collection's XML: a first pass for its fields, its entries' ids and the pictures
+// inside it; then the entries one at a time, so that a large collection is never held whole.
+class CollectionReader {
+public:
+    CollectionReader(CollectionFile& file, const QString& path) : m_file(file), m_path(path) {
+        pass(nullptr);
+    }
+    const std::vector<Field>& fields() const { return m_fields; }
+    const std::vector<QString>& entryIds() const { return m_ids; }
+    // Calls `entry` with each entry, in file order.
+    void forEachEntry(const std::function<void(Entry&)>& entry) { pass(&entry); }
 
-Collection parse(CollectionFile& file, const QString& path) {
-    Collection c;
-    QXmlStreamReader xml(file.xml());
-    bool tellico = false;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const auto name = xml.name();
-        const auto attr = xml.attributes();
-        if (name == QLatin1String("tellico")) {
-            tellico = true;
-        } else if (!tellico) {
-            break;
-        } else if (name == QLatin1String("field")) {
-            Field f{attr.value(QLatin1String("name")).toString(),
-                    attr.value(QLatin1String("title")).toString(),
-                    attr.value(QLatin1String("type")).toInt()};
-            if (!f.name.isEmpty() && f.name != QLatin1String("_default"))
-                c.fields.push_back(f);
-        } else if (name == QLatin1String("entry")) {
-            Entry e;
-            e.id = attr.value(QLatin1String("id")).toString();
-            while (xml.readNextStartElement()) {
-                QStringList values;
-                const QString field = xml.name().toString();
-                readValues(xml, values);
-                if (!values.isEmpty())
+private:
+    void pass(const std::function<void(Entry&)>* entry) {
+        // Read from a device, the reader decodes a block at a time rather than all at once.
+        QBuffer buffer;
+        buffer.setData(m_file.xml());
+        buffer.open(QIODevice::ReadOnly);
+        QXmlStreamReader xml(&buffer);
+        bool tellico = false;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const auto name = xml.name();
+            const auto attr = xml.attributes();
+            if (name == QLatin1String("tellico")) {
+                tellico = true;
+            } else if (!tellico) {
+                break;
+            } else if (name == QLatin1String("entry")) {
+                if (!entry) {
+                    m_ids.push_back(attr.value(QLatin1String("id")).toString());
+                    xml.skipCurrentElement();
+                    continue;
+                }
+                Entry e;
+                while (xml.readNextStartElement()) {
+                    QStringList values;
+                    QString field = xml.name().toString();
+                    readValues(xml, values);
+                    // A field of several values is written under its plural ("authors").
+                    if (!declared(field) && field.endsWith(QLatin1Char('s')))
+                        field.chop(1);
                     e.values[field] << values;
+                }
+                (*entry)(e);
+            } else if (entry) {
+                continue;  // the fields and pictures were read by the first pass
+            } else if (name == QLatin1String("field")) {
+                Field f{attr.value(QLatin1String("name")).toString(),
+                        attr.value(QLatin1String("title")).toString(),
+                        attr.value(QLatin1String("type")).toInt()};
+                if (!f.name.isEmpty() && f.name != QLatin1String("_default"))
+                    m_fields.push_back(f);
+            } else if (name == QLatin1String("image")) {
+                const QString id = attr.value(QLatin1String("id")).toString();
+                const QByteArray data = QByteArray::fromBase64(xml.readElementText().toLatin1(),
+                                                               QByteArray::Base64Encoding);
+                if (!data.isEmpty())
+                    m_file.addInline(id, data);
             }
-            c.entries.push_back(std::move(e));
-        } else if (name == QLatin1String("image")) {
-            const QString id = attr.value(QLatin1String("id")).toString();
-            const QByteArray data = QByteArray::fromBase64(xml.readElementText().toLatin1(),
-                                                           QByteArray::Base64Encoding);
-            if (!data.isEmpty())
-                file.addInline(id, data);
         }
+        if (xml.hasError())
+            fail(
+                QStringLiteral("%1 is not a Tellico collection: its XML is broken at line %2 (%3).")
+                    .arg(m_path)
+                    .arg(xml.lineNumber())
+                    .arg(xml.errorString()));
+        if (!tellico)
+            fail(QStringLiteral("%1 is not a Tellico collection: its XML is not <tellico>.")
+                     .arg(m_path));
     }
-    if (xml.hasError())
-        fail(QStringLiteral("%1 is not a Tellico collection: its XML is broken at line %2 (%3).")
-                 .arg(path)
-                 .arg(xml.lineNumber())
-                 .arg(xml.errorString()));
-    if (!tellico)
-        fail(QStringLiteral("%1 is not a Tellico collection: its XML is not <tellico>.").arg(path));
-    // A field of several values is written under its plural ("authors" for "author").
-    for (Entry& e : c.entries) {
-        std::map<QString, QStringList> named;
-        for (auto& [element, values] : e.values) {
-            QString field = element;
-            const bool declared = std::any_of(c.fields.begin(), c.fields.end(),
-                                              [&](const Field& f) { return f.name == element; });
-            if (!declared && element.endsWith(QLatin1Char('s')))
-                field.chop(1);
-            named[field] << values;
-        }
-        e.values = std::move(named);
+    bool declared(const QString& name) const {
+        return std::any_of(m_fields.begin(), m_fields.end(),
+                           [&](const Field& f) { return f.name == name; });
     }
-    return c;
-}
+
+    CollectionFile& m_file;
+    QString m_path;
+    std::vector<Field> m_fields;
+    std::vector<QString> m_ids;
+};
 
 }  // namespace
 
@@ -278,14 +295,14 @@ bool isTellicoSource(const QString& path) {
 TellicoImport importTellico(const QString& path, const QString& target, const Headings& headings) {
     CatalogueWriter::refuseExisting(target);
     CollectionFile file(path);
-    const Collection c = parse(file, path);
+    CollectionReader c(file, path);
 
     // Each field's column; the first field of a column takes it.
     std::map<QString, int> columnOf;
     std::vector<QString> images;  // the image fields, in their order
     std::set<int> taken;
     QStringList leftOver;
-    for (const Field& f : c.fields) {
+    for (const Field& f : c.fields()) {
         if (f.type == kImage) {
             images.push_back(f.name);
             continue;
@@ -305,11 +322,11 @@ TellicoImport importTellico(const QString& path, const QString& target, const He
     }
 
     // IDs: the entry's own where it is a whole number used once, else new ones after them.
-    std::vector<std::int64_t> ids(c.entries.size(), 0);
+    std::vector<std::int64_t> ids(c.entryIds().size(), 0);
     std::set<std::int64_t> used;
-    for (size_t i = 0; i < c.entries.size(); ++i) {
+    for (size_t i = 0; i < ids.size(); ++i) {
         bool ok = false;
-        const qint64 id = c.entries[i].id.toLongLong(&ok);
+        const qint64 id = c.entryIds()[i].toLongLong(&ok);
         if (ok && id > 0 && id <= std::numeric_limits<std::int32_t>::max() &&
             used.insert(id).second)
             ids[i] = id;
@@ -335,8 +352,8 @@ TellicoImport importTellico(const QString& path, const QString& target, const He
     long missing = 0;
     long notPictures = 0;
     std::vector<SourceValue> values(names.size());
-    for (size_t i = 0; i < c.entries.size(); ++i) {
-        const Entry& e = c.entries[i];
+    size_t i = 0;
+    c.forEachEntry([&](const Entry& e) {
         values[0] = SourceValue::ofInteger(ids[i]);
         values[1] = SourceValue::null();
         size_t v = 2;
@@ -367,7 +384,8 @@ TellicoImport importTellico(const QString& path, const QString& target, const He
             writer.addFurtherPicture(ids[i], int(k + 1), pictures[k].toStdString());
         result.pictures += long(pictures.size());
         ++result.records;
-    }
+        ++i;
+    });
     writer.finish(std::nullopt);
     if (!leftOver.isEmpty())
         result.notes << QStringLiteral(
@@ -455,16 +473,18 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     if (!pictures.isValid())
         fail(QStringLiteral("%1 cannot be written: %2.").arg(path, pictures.errorString()));
 
-    // The most pictures any record has: so many image fields.
-    int pictureFields = 1;
     std::vector<int> columns;
     for (const collection::Column& c : collection::columns) {
         if (c.kind == collection::Kind::Text || c.kind == collection::Kind::Notes)
             columns.push_back(c.position);
     }
 
-    QByteArray xmlBytes;
-    QXmlStreamWriter xml(&xmlBytes);
+    // tellico.xml is written straight to a file beside the pictures: its fields first, so the
+    // image fields are as many as the most pictures a record may have.
+    QFile xmlFile(pictures.filePath(QStringLiteral("tellico.xml")));
+    if (!xmlFile.open(QIODevice::WriteOnly))
+        fail(QStringLiteral("%1 cannot be written: %2.").arg(path, xmlFile.errorString()));
+    QXmlStreamWriter xml(&xmlFile);
     xml.setAutoFormatting(true);
     xml.writeStartDocument();
     xml.writeDTD(
@@ -476,42 +496,6 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     xml.writeStartElement(kNamespace, QStringLiteral("collection"));
     xml.writeAttribute(QStringLiteral("title"), QStringLiteral("Kerbside Manager"));
     xml.writeAttribute(QStringLiteral("type"), QStringLiteral("1"));  // a custom collection
-
-    ExportSummary summary;
-    std::map<QString, TellicoPicture> written;  // by id, each file once
-    QByteArray entries;
-    QXmlStreamWriter entryXml(&entries);
-    entryXml.setAutoFormatting(true);
-    const auto write = [&](const ExportRecord& record) {
-        entryXml.writeStartElement(QStringLiteral("entry"));
-        entryXml.writeAttribute(QStringLiteral("id"), QString::number(record.id));
-        for (const int p : columns) {
-            if (const QString value = record.shown(p); !value.trimmed().isEmpty())
-                entryXml.writeTextElement(tellicoName(p), xmlText(value));
-        }
-        int k = 0;
-        for (const QByteArray& bytes : record.pictures) {
-            const auto picture = tellicoPicture(bytes);
-            if (!picture)
-                continue;
-            ++k;
-            entryXml.writeTextElement(
-                k == 1 ? QStringLiteral("picture") : QStringLiteral("picture-%1").arg(k),
-                picture->id);
-            if (written.count(picture->id) == 0) {
-                QFile f(pictures.filePath(picture->id));
-                if (!f.open(QIODevice::WriteOnly) ||
-                    f.write(picture->bytes) != picture->bytes.size() || !f.flush())
-                    fail(QStringLiteral("%1 cannot be written: %2.").arg(path, f.errorString()));
-                written[picture->id] = {{}, picture->format, picture->id, picture->size};
-            }
-            ++summary.pictures;
-        }
-        pictureFields = std::max(pictureFields, k);
-        entryXml.writeEndElement();
-        ++summary.records;
-    };
-    forEachRecord(source, source.recordIds(ids), write, progress, summary, path);
 
     xml.writeStartElement(kNamespace, QStringLiteral("fields"));
     const auto field = [&](const QString& name, const QString& title, const QString& category,
@@ -536,11 +520,43 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
         field(tellicoName(p), title, notes ? title : general, notes ? kParagraph : kLine, flags);
     }
     const QString picture = headings.heading(collection::at("binpicdata"));
-    for (int k = 1; k <= pictureFields; ++k)
-        field(k == 1 ? QStringLiteral("picture") : QStringLiteral("picture-%1").arg(k),
-              k == 1 ? picture : QStringLiteral("%1 %2").arg(picture).arg(k), picture, kImage, 0);
+    const auto pictureField = [](int k) {
+        return k == 1 ? QStringLiteral("picture") : QStringLiteral("picture-%1").arg(k);
+    };
+    for (int k = 1; k <= source.mostPictures(); ++k)
+        field(pictureField(k), k == 1 ? picture : QStringLiteral("%1 %2").arg(picture).arg(k),
+              picture, kImage, 0);
     xml.writeEndElement();
-    xml.device()->write(entries);  // in the root's default namespace
+
+    ExportSummary summary;
+    std::map<QString, TellicoPicture> written;  // by id, each file once
+    const auto write = [&](const ExportRecord& record) {
+        xml.writeStartElement(kNamespace, QStringLiteral("entry"));
+        xml.writeAttribute(QStringLiteral("id"), QString::number(record.id));
+        for (const int p : columns) {
+            if (const QString value = record.shown(p); !value.trimmed().isEmpty())
+                xml.writeTextElement(kNamespace, tellicoName(p), xmlText(value));
+        }
+        int k = 0;
+        for (const QByteArray& bytes : record.pictures) {
+            const auto picture = tellicoPicture(bytes);
+            if (!picture)
+                continue;
+            xml.writeTextElement(kNamespace, pictureField(++k), picture->id);
+            if (written.count(picture->id) == 0) {
+                QFile f(pictures.filePath(picture->id));
+                if (!f.open(QIODevice::WriteOnly) ||
+                    f.write(picture->bytes) != picture->bytes.size() || !f.flush())
+                    fail(QStringLiteral("%1 cannot be written: %2.").arg(path, f.errorString()));
+                written[picture->id] = {{}, picture->format, picture->id, picture->size};
+            }
+            ++summary.pictures;
+        }
+        xml.writeEndElement();
+        ++summary.records;
+    };
+    forEachRecord(source, source.recordIds(ids), write, progress, summary, path);
+
     if (!written.empty()) {
         xml.writeStartElement(kNamespace, QStringLiteral("images"));
         for (const auto& [id, p] : written) {
@@ -555,6 +571,9 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndDocument();
+    if (xml.hasError() || !xmlFile.flush())
+        fail(QStringLiteral("%1 cannot be written: %2.").arg(path, xmlFile.errorString()));
+    xmlFile.close();
 
     int error = 0;
     zip_t* zip = zip_open(QFile::encodeName(out.scratchPath()).constData(),
@@ -567,7 +586,7 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
         fail(QStringLiteral("%1 cannot be written: %2.").arg(path, why));
     };
     zip_source_t* text =
-        zip_source_buffer(zip, xmlBytes.constData(), zip_uint64_t(xmlBytes.size()), 0);
+        zip_source_file(zip, QFile::encodeName(xmlFile.fileName()).constData(), 0, -1);
     if (!text || zip_file_add(zip, "tellico.xml", text, ZIP_FL_ENC_UTF_8) < 0) {
         zip_source_free(text);
         zipFailed();
