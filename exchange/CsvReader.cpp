@@ -262,7 +262,7 @@ bool CsvReader::next(CsvRecord& record) {
                     "a quoted field is followed by more text before the next separator");
             }
         }
-        // Unquoted text, or what follows a closing quote, up to the next comma or line end.
+        // Unquoted text, or what follows a closing quote, up to the next separator or line end.
         for (c = peek(); c >= 0 && c != m_separator && c != '\r' && c != '\n'; c = peek())
             m_field.push_back(char(get()));
         endField(record, quoted);
