@@ -4,8 +4,6 @@
 // picture written out and read back unchanged.
 #include <sys/file.h>
 
-#include <QBuffer>
-#include <QImage>
 #include <QProcess>
 #include <QtTest>
 
@@ -24,15 +22,6 @@ struct Run {
     int status = -1;
     QString out, err;
 };
-
-QByteArray image(const char* format, Qt::GlobalColor colour = Qt::darkRed) {
-    QImage img(40, 30, QImage::Format_RGB32);
-    img.fill(colour);
-    QBuffer buf;
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, format);
-    return buf.data();
-}
 
 Run runImport(const QStringList& args) {
     QProcess p;
@@ -170,7 +159,7 @@ private slots:
         QFETCH(QString, said);
         test::TestEnv env(false);
         QVERIFY(QDir(env.dir()).mkdir(u"in"_s));
-        env.writeFile(u"car.png"_s, image("PNG"));
+        env.writeFile(u"car.png"_s, test::pictureBytes("PNG"));
         env.writeFile(u"in/text.jpg"_s, "not a picture\n");
         env.writeFile(u"in/in.csv"_s, csv);
         options.replaceInStrings(u"@"_s, env.dir());
@@ -181,7 +170,7 @@ private slots:
             QVERIFY(c == u'\n' || c.category() != QChar::Other_Control);
         if (options.contains(u"--pictures-from"_s))
             QCOMPARE(rowsOf(env.dbPath(), u"SELECT ID, binpicdata FROM table1"_s),
-                     QList<QVariantList>({{qint64(1), image("PNG")}}));
+                     QList<QVariantList>({{qint64(1), test::pictureBytes("PNG")}}));
     }
 
     void skipBadRowsAndKeepTarget() {
@@ -233,7 +222,7 @@ private slots:
         for (qsizetype i = 0; i < litter.size() + kept.size(); ++i) {
             QString name = (litter + kept)[i].replace(u'D', dead).replace(u'L', live);
             if (name.endsWith(u'/') && QDir(env.dir()).mkpath(name))
-                env.writeFile(name + u"1.jpg"_s, image("JPG"));
+                env.writeFile(name + u"1.jpg"_s, test::pictureBytes("JPG"));
             else if (name.endsWith(u'@'))
                 QVERIFY(QFile::link(env.path(u"in.csv"_s), env.path(name.chopped(1))));
             else
@@ -255,11 +244,11 @@ private slots:
     void roundTrip() {
         test::TestEnv env;
         const QByteArray pictures[] = {
-            image("JPG"),
-            image("PNG"),
+            test::pictureBytes("JPG"),
+            test::pictureBytes("PNG"),
             QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw=="),
-            image("BMP"),
-            image("PNG", Qt::blue),
+            test::pictureBytes("BMP"),
+            test::pictureBytes("PNG", Qt::blue),
             ""};
         // With formulas a spreadsheet would run, which go out defused and come back exactly.
         const QString texts[] = {u"He said \"hi\", twice"_s,

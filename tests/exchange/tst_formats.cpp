@@ -3,8 +3,6 @@
 // for value with its pictures; our own Tellico file comes back unchanged.
 #include <zip.h>
 
-#include <QBuffer>
-#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
@@ -16,15 +14,6 @@ using namespace kbs;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray picture(Qt::GlobalColor colour, const char* format = "PNG") {
-    QImage img(40, 30, QImage::Format_RGB32);
-    img.fill(colour);
-    QBuffer buf;
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, format);
-    return buf.data();
-}
 
 // Runs a command; its standard output, or the test fails with its standard error.
 QString run(const QString& program, const QStringList& args) {
@@ -52,7 +41,7 @@ private slots:
                        {u"Year"_s, u"007"_s},
                        {u"Number"_s, u"1e3"_s},
                        {u"Notes"_s, u"a\tb\nc"_s},
-                       {u"binpicdata"_s, picture(Qt::red, "JPG")}});
+                       {u"binpicdata"_s, test::pictureBytes("JPG", Qt::red)}});
         const QString out = env.path(u"out.xlsx"_s);
         QVERIFY(run(KBS_EXPORT_EXE, {u"--xlsx"_s, out, env.dbPath()}).contains(u"1 pictures"_s));
         const QString python = QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s});
@@ -75,7 +64,8 @@ private slots:
     void tellicoCollection() {
         QFETCH(bool, zipped);
         test::TestEnv env(false);
-        const QByteArray red = picture(Qt::red), blue = picture(Qt::blue, "JPG");
+        const QByteArray red = test::pictureBytes("PNG", Qt::red),
+                         blue = test::pictureBytes("JPG", Qt::blue);
         const auto image = [&](const char* id, const QByteArray& bytes, const char* format) {
             return "<image id=\"" + QByteArray(id) + "\" format=\"" + format +
                    "\" width=\"40\" height=\"30\">" + (zipped ? "" : bytes.toBase64()) + "</image>";
@@ -148,7 +138,8 @@ private slots:
     void tellicoRoundTrip() {
         test::TestEnv env;
         env.exec(QString::fromLatin1(schema::PicturesTableSql).section(u';', 0, 0));
-        const QByteArray red = picture(Qt::red), green = picture(Qt::green, "JPG");
+        const QByteArray red = test::pictureBytes("PNG", Qt::red),
+                         green = test::pictureBytes("JPG", Qt::green);
         const qint64 id = env.addRecord({{u"Description"_s, u"Mini; <Cooper> & \"S\""_s},
                                          {u"Year"_s, u"007"_s},
                                          {u"Color"_s, u"Red"_s},

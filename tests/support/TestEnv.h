@@ -63,6 +63,9 @@ private:
 QList<QVariantList> rowsOf(const QString& dbPath, const QString& sql,
                            const QVariantList& params = {});
 
+// A small picture of one colour, encoded in `format` ("PNG", "JPG", "BMP", ...).
+QByteArray pictureBytes(const char* format, Qt::GlobalColor colour = Qt::darkRed);
+
 // Fails the running case (unless it failed already) with `what` when `problems` is not empty.
 void failOn(const QStringList& problems, const char* what);
 
