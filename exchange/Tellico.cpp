@@ -412,14 +412,17 @@ TellicoImport importTellico(const QString& path, const QString& target, const He
 
 namespace {
 
-// A text as XML may hold it: control characters other than tab and line ends left out.
-QString xmlText(const QString& text) {
+// A text as XML may hold it: control characters other than tab and line ends left out, and
+// counted in `dropped`.
+QString xmlText(const QString& text, long& dropped) {
     QString out;
     out.reserve(text.size());
     for (const QChar ch : text) {
         if (ch.unicode() >= 0x20 || ch == QLatin1Char('\t') || ch == QLatin1Char('\n') ||
             ch == QLatin1Char('\r'))
             out += ch;
+        else
+            ++dropped;
     }
     return out;
 }
@@ -530,12 +533,13 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
 
     ExportSummary summary;
     std::map<QString, TellicoPicture> written;  // by id, each file once
+    long dropped = 0;
     const auto write = [&](const ExportRecord& record) {
         xml.writeStartElement(kNamespace, QStringLiteral("entry"));
         xml.writeAttribute(QStringLiteral("id"), QString::number(record.id));
         for (const int p : columns) {
             if (const QString value = record.shown(p); !value.trimmed().isEmpty())
-                xml.writeTextElement(kNamespace, tellicoName(p), xmlText(value));
+                xml.writeTextElement(kNamespace, tellicoName(p), xmlText(value, dropped));
         }
         int k = 0;
         for (const QByteArray& bytes : record.pictures) {
@@ -609,6 +613,11 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     if (zip_close(zip) != 0)
         zipFailed();
     out.place();
+    if (dropped > 0)
+        summary.notes << QStringLiteral(
+                             "%1 control character(s), which a Tellico file cannot hold, were "
+                             "left out of the texts.")
+                             .arg(dropped);
     return summary;
 }
 
