@@ -248,7 +248,7 @@ private slots:
             test::pictureBytes("PNG"),
             QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw=="),
             test::pictureBytes("BMP"),
-            test::pictureBytes("PNG", Qt::blue),
+            test::pictureBytes("PNG", 40, 30, 0xFF0000FF),
             ""};
         // With formulas a spreadsheet would run, which go out defused and come back exactly.
         const QString texts[] = {u"He said \"hi\", twice"_s,

@@ -41,7 +41,7 @@ private slots:
                        {u"Year"_s, u"007"_s},
                        {u"Number"_s, u"1e3"_s},
                        {u"Notes"_s, u"a\tb\nc"_s},
-                       {u"binpicdata"_s, test::pictureBytes("JPG", Qt::red)}});
+                       {u"binpicdata"_s, test::pictureBytes("JPG", 40, 30, 0xFFFF0000)}});
         const QString out = env.path(u"out.xlsx"_s);
         QVERIFY(run(KBS_EXPORT_EXE, {u"--xlsx"_s, out, env.dbPath()}).contains(u"1 pictures"_s));
         const QString python = QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s});
@@ -64,8 +64,8 @@ private slots:
     void tellicoCollection() {
         QFETCH(bool, zipped);
         test::TestEnv env(false);
-        const QByteArray red = test::pictureBytes("PNG", Qt::red),
-                         blue = test::pictureBytes("JPG", Qt::blue);
+        const QByteArray red = test::pictureBytes("PNG", 40, 30, 0xFFFF0000),
+                         blue = test::pictureBytes("JPG", 40, 30, 0xFF0000FF);
         const auto image = [&](const char* id, const QByteArray& bytes, const char* format) {
             return "<image id=\"" + QByteArray(id) + "\" format=\"" + format +
                    "\" width=\"40\" height=\"30\">" + (zipped ? "" : bytes.toBase64()) + "</image>";
@@ -138,8 +138,8 @@ private slots:
     void tellicoRoundTrip() {
         test::TestEnv env;
         env.exec(QString::fromLatin1(schema::PicturesTableSql).section(u';', 0, 0));
-        const QByteArray red = test::pictureBytes("PNG", Qt::red),
-                         green = test::pictureBytes("JPG", Qt::green);
+        const QByteArray red = test::pictureBytes("PNG", 40, 30, 0xFFFF0000),
+                         green = test::pictureBytes("JPG", 40, 30, 0xFF00FF00);
         const qint64 id = env.addRecord({{u"Description"_s, u"Mini; <Cooper> & \"S\""_s},
                                          {u"Year"_s, u"007"_s},
                                          {u"Color"_s, u"Red"_s},

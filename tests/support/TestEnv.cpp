@@ -253,9 +253,9 @@ qint64 TestEnv::addRecord(const QVariantMap& values) const {
     return value(sql, params).toLongLong();
 }
 
-QByteArray pictureBytes(const char* format, Qt::GlobalColor colour) {
-    QImage img(40, 30, QImage::Format_RGB32);
-    img.fill(colour);
+QByteArray pictureBytes(const char* format, int w, int h, QRgb color) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(color);
     QBuffer buf;
     buf.open(QIODevice::WriteOnly);
     img.save(&buf, format);
