@@ -1,10 +1,13 @@
 // kbsmgr-export: writes the records of a catalogue to a CSV file, with their embedded pictures
-// as files in a folder beside it.
+// as files in a folder beside it; to an .xlsx workbook; or to a Tellico collection file.
 //
 //   kbsmgr-export [--] CATALOGUE.mdb OUT.csv
+//   kbsmgr-export --xlsx OUT.xlsx [--] CATALOGUE.mdb
+//   kbsmgr-export --tellico OUT.tc [--] CATALOGUE.mdb
 //
-// The catalogue is only read, and may be open in the program meanwhile. OUT.csv and
-// OUT_pictures must not exist; they appear only when every record was written.
+// The catalogue is only read, and may be open in the program meanwhile. The files written
+// (OUT.csv and OUT_pictures, OUT.xlsx, OUT.tc) must not exist; they appear only when every
+// record was written.
 //
 // Standard output: "note: TEXT" lines, then "exported N records, M pictures".
 // Standard error: on failure one line "kbsmgr-export: MESSAGE", naming the file and the cause.
@@ -14,7 +17,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
+#include "ColumnHeadings.h"
 #include "CsvCommands.h"
 
 namespace {
@@ -26,34 +31,47 @@ extern "C" void onStop(int) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: kbsmgr-export [--] CATALOGUE.mdb OUT.csv\n");
+    std::fprintf(stderr,
+                 "usage: kbsmgr-export [--] CATALOGUE.mdb OUT.csv\n"
+                 "       kbsmgr-export --xlsx OUT.xlsx [--] CATALOGUE.mdb\n"
+                 "       kbsmgr-export --tellico OUT.tc [--] CATALOGUE.mdb\n");
     return kbs::exchange::kExitUsage;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const char* paths[2] = {nullptr, nullptr};
-    int pathCount = 0;
+    using kbs::exchange::ExportFormat;
+    std::vector<const char*> paths;
+    const char* written = nullptr;  // --xlsx's or --tellico's file
     bool options = true;
+    ExportFormat format = ExportFormat::Csv;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
-        if (options && std::strcmp(arg, "--") == 0)
+        const bool xlsx = std::strcmp(arg, "--xlsx") == 0;
+        if (options && std::strcmp(arg, "--") == 0) {
             options = false;  // what follows are paths, even when they start with '-'
-        else if (options && arg[0] == '-' && arg[1] != '\0')
+        } else if (options && (xlsx || std::strcmp(arg, "--tellico") == 0)) {
+            if (written || ++i == argc || argv[i][0] == '\0')
+                return usage();
+            format = xlsx ? ExportFormat::Xlsx : ExportFormat::Tellico;
+            written = argv[i];
+        } else if ((options && arg[0] == '-' && arg[1] != '\0') || arg[0] == '\0') {
             return usage();
-        else if (pathCount < 2 && arg[0] != '\0')
-            paths[pathCount++] = arg;
-        else
-            return usage();
+        } else {
+            paths.push_back(arg);
+        }
     }
-    if (pathCount != 2)
+    if (written)
+        paths.push_back(written);
+    if (paths.size() != 2)
         return usage();
     for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction action {};
         action.sa_handler = onStop;
         ::sigaction(sig, &action, nullptr);
     }
-    return kbs::exchange::runCsvExport(QFile::decodeName(paths[0]), QFile::decodeName(paths[1]),
-                                       &g_stop);
+    return kbs::exchange::runExport(format, QFile::decodeName(paths[0]),
+                                    QFile::decodeName(paths[1]), kbs::panel::columnHeadings(),
+                                    &g_stop);
 }

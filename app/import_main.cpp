@@ -1,14 +1,17 @@
-// kbsmgr-import: converts a catalogue of the older Windows program, or a CSV file, into a new
-// catalogue.
+// kbsmgr-import: converts a catalogue of the older Windows program, a Tellico collection or a
+// CSV file into a new catalogue.
 //
 //   kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] OLD.mdb NEW.mdb
 //   kbsmgr-import [--skip-bad-rows] [--pictures-from DIR] [--encoding=windows-1252] [--]
 //                 IN.csv NEW.mdb
+//   kbsmgr-import [--] COLLECTION.tc NEW.mdb
 //
 // A source with the header of a Jet or ACE database, or named *.mdb or *.accdb, is an old
-// catalogue; anything else is read as a CSV file (see exchange/CsvImport.h). This file reads
-// the arguments; exchange/CsvCommands and legacy/ConvertCommand do the work. A CSV file is read
-// in this process: only libmdb needs the child with its limits. Every row is checked; each
+// catalogue; a file named *.tc, a zip or Tellico's XML is a Tellico collection (see
+// exchange/Tellico.h; its left-over fields are told as "note: TEXT" lines, then "imported N
+// records, M pictures"); anything else is read as a CSV file (see exchange/CsvImport.h). This file
+// reads the arguments; exchange/CsvCommands and legacy/ConvertCommand do the work. A CSV file is
+// read in this process: only libmdb needs the child with its limits. Every row is checked; each
 // problem is one line "kbsmgr-import: IN.csv line N: REASON." on standard error, and nothing
 // is written unless every row is sound. --skip-bad-rows writes the sound rows and lists the
 // others. Picture files come from IN.csv's folder tree, or DIR's with --pictures-from. The file
@@ -37,9 +40,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ColumnHeadings.h"
 #include "ConvertCommand.h"
 #include "CsvCommands.h"
 #include "PartFiles.h"
+#include "Tellico.h"
 
 namespace {
 
@@ -50,7 +55,8 @@ int usage() {
                  "usage: kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] "
                  "OLD.mdb NEW.mdb\n"
                  "       kbsmgr-import [--skip-bad-rows] [--pictures-from DIR] "
-                 "[--encoding=windows-1252] [--] IN.csv NEW.mdb\n");
+                 "[--encoding=windows-1252] [--] IN.csv NEW.mdb\n"
+                 "       kbsmgr-import [--] COLLECTION.tc NEW.mdb\n");
     return kExitUsage;
 }
 
@@ -120,6 +126,9 @@ int main(int argc, char** argv) {
     const QString target = QString::fromLocal8Bit(paths[1]);
     kbs::partfiles::removeLitter(target);
     // The program's own start-up conversion ("--child") is always of an old catalogue.
+    if (!child && !csvOnly && kbs::exchange::isTellicoSource(source))
+        return kbs::exchange::runTellicoImport(source, target, kbs::panel::columnHeadings());
+    csvOptions.headings = kbs::panel::columnHeadings();
     if (!child && kbs::exchange::isCsvSource(source))
         return kbs::exchange::runCsvImport(paths[0], source, target, csvOptions);
     if (csvOnly) {

@@ -222,26 +222,31 @@ private:
 };
 
 // kbsmgr-export of a catalogue of n records, `pictures` of them with a picture, to
-// "<name>.csv" and "<name>_pictures" in the work folder.
-Row exportRow(Work& work, const QString& what, int n, int pictures, const QString& name) {
+// "<name>.csv" and "<name>_pictures" in the work folder; or with `option` (--xlsx, --tellico)
+// to "<name>" itself.
+Row exportRow(Work& work, const QString& what, int n, int pictures, const QString& name,
+              const QString& option = {}) {
     Row row;
     row.what = what;
     row.records = n;
     const QString catalogue = work.catalogue(n, pictures);
-    const QString csv = work.path(name + QStringLiteral(".csv"));
-    runChild(work.launcher(), kExport, {catalogue, csv}, work.path(name + QStringLiteral(".out")),
-             row);
+    const QString csv = work.path(option.isEmpty() ? name + QStringLiteral(".csv") : name);
+    runChild(work.launcher(), kExport,
+             option.isEmpty() ? QStringList{catalogue, csv} : QStringList{option, csv, catalogue},
+             work.path(name + QStringLiteral(".out")), row);
     row.inputBytes = QFileInfo(catalogue).size();
     row.outputBytes = bytesUnder(csv) + bytesUnder(work.path(name + QStringLiteral("_pictures")));
     return row;
 }
 
-// kbsmgr-import of "<name>.csv", which an export run wrote, into "<name>-imported.mdb".
+// kbsmgr-import of "<name>.csv" (or of "<name>" when it has an extension), which an export
+// run wrote, into "<name>-imported.mdb".
 Row importRow(Work& work, const QString& what, int n, const QString& name) {
     Row row;
     row.what = what;
     row.records = n;
-    const QString csv = work.path(name + QStringLiteral(".csv"));
+    const QString csv =
+        work.path(name.contains(QLatin1Char('.')) ? name : name + QStringLiteral(".csv"));
     const QString target = work.path(name + QStringLiteral("-imported.mdb"));
     runChild(work.launcher(), kImport, {csv, target},
              work.path(name + QStringLiteral("-import.out")), row);
@@ -263,6 +268,25 @@ const std::vector<std::function<Row(Work&)>> kRuns = {
     [](Work& w) { return importRow(w, QStringLiteral("import, 300 KB pictures"), 1000, "pics1k"); },
     [](Work& w) {
         return importRow(w, QStringLiteral("import, 300 KB pictures"), 10000, "pics10k");
+    },
+    [](Work& w) {
+        return exportRow(w, QStringLiteral("export .xlsx, text"), 100000, 0, "text.xlsx", "--xlsx");
+    },
+    [](Work& w) {
+        return exportRow(w, QStringLiteral("export .xlsx, 300 KB pictures"), 1000, 1000,
+                         "pics1k.xlsx", "--xlsx");
+    },
+    [](Work& w) {
+        return exportRow(w, QStringLiteral("export Tellico, text"), 100000, 0, "text.tc",
+                         "--tellico");
+    },
+    [](Work& w) {
+        return exportRow(w, QStringLiteral("export Tellico, 300 KB pictures"), 1000, 1000,
+                         "pics1k.tc", "--tellico");
+    },
+    [](Work& w) { return importRow(w, QStringLiteral("import Tellico, text"), 100000, "text.tc"); },
+    [](Work& w) {
+        return importRow(w, QStringLiteral("import Tellico, 300 KB pictures"), 1000, "pics1k.tc");
     },
 };
 

@@ -5,6 +5,8 @@
 
 #include "AppError.h"
 #include "CsvExport.h"
+#include "Tellico.h"
+#include "XlsxExport.h"
 
 namespace kbs::exchange {
 
@@ -52,15 +54,19 @@ int runCsvImport(const char* sourceArg, const QString& source, const QString& ta
     return kExitDone;
 }
 
-int runCsvExport(const QString& catalogue, const QString& out,
-                 const volatile std::sig_atomic_t* stop) {
+int runExport(ExportFormat format, const QString& catalogue, const QString& out,
+              const Headings& headings, const volatile std::sig_atomic_t* stop) {
     const auto failed = [](const QString& message) {
         std::fprintf(stderr, "kbsmgr-export: %s\n", message.toUtf8().constData());
         return kExitFailed;
     };
     try {
-        const auto summary =
-            exportCsv(catalogue, out, std::nullopt, [stop](long, long) { return *stop == 0; });
+        const auto go = [stop](long, long) { return *stop == 0; };
+        const auto summary = format == ExportFormat::Xlsx
+                                 ? exportXlsx(catalogue, out, headings, std::nullopt, go)
+                             : format == ExportFormat::Tellico
+                                 ? exportTellico(catalogue, out, headings, std::nullopt, go)
+                                 : exportCsv(catalogue, out, std::nullopt, go);
         for (const QString& note : summary.notes)
             std::printf("note: %s\n", note.toUtf8().constData());
         std::printf("exported %ld records, %ld pictures\n", summary.records, summary.pictures);
@@ -70,6 +76,23 @@ int runCsvExport(const QString& catalogue, const QString& out,
     } catch (const std::bad_alloc&) {
         return failed(QStringLiteral("There was not enough memory to export %1.").arg(catalogue));
     }
+}
+
+int runTellicoImport(const QString& source, const QString& target, const Headings& headings) {
+    try {
+        const TellicoImport result = importTellico(source, target, headings);
+        for (const QString& note : result.notes)
+            std::printf("note: %s\n", escapeControls(note).toUtf8().constData());
+        std::printf("imported %ld records, %ld pictures\n", result.records, result.pictures);
+        return kExitDone;
+    } catch (const AppError& e) {
+        std::fprintf(stderr, "kbsmgr-import: %s\n",
+                     escapeControls(e.description()).toUtf8().constData());
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "kbsmgr-import: %s needs more memory than there is.\n",
+                     source.toUtf8().constData());
+    }
+    return kExitFailed;
 }
 
 }  // namespace kbs::exchange

@@ -4,6 +4,7 @@
 #include <csignal>
 
 #include "CsvImport.h"
+#include "Headings.h"
 
 namespace kbs::exchange {
 
@@ -18,9 +19,15 @@ constexpr int kExitUsage = 2;
 int runCsvImport(const char* sourceArg, const QString& source, const QString& target,
                  const ImportOptions& options);
 
-// kbsmgr-export CATALOGUE.mdb OUT.csv: writes the CSV file and its pictures and tells how many
-// (see app/export_main.cpp). The export stops, removing what it wrote, once *stop is set.
-int runCsvExport(const QString& catalogue, const QString& out,
-                 const volatile std::sig_atomic_t* stop);
+enum class ExportFormat { Csv, Xlsx, Tellico };
+
+// kbsmgr-export: writes the CSV file and its pictures, the .xlsx workbook or the Tellico file
+// and tells how many (see app/export_main.cpp). The export stops, removing what it wrote, once
+// *stop is set.
+int runExport(ExportFormat format, const QString& catalogue, const QString& out,
+              const Headings& headings, const volatile std::sig_atomic_t* stop);
+
+// kbsmgr-import COLLECTION.tc NEW.mdb.
+int runTellicoImport(const QString& source, const QString& target, const Headings& headings);
 
 }  // namespace kbs::exchange

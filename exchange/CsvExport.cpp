@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "AppError.h"
+#include "CatalogueSource.h"
 #include "Collection.h"
 #include "CsvReader.h"
 #include "DiskSync.h"
@@ -44,11 +45,7 @@ constexpr std::size_t kCsvBuffer = std::size_t(64) << 10;
 // for at most one such read: so many records, or fewer when their pictures add up to more.
 constexpr int kRecordsPerRead = 256;
 constexpr std::int64_t kPictureBytesPerRead = std::int64_t(1) << 20;
-// How long a read waits for a save of the program to end.
-constexpr int kBusyTimeoutMs = 5000;
 const QString kPictureColumn = QLatin1String(collection::PictureColumn);
-const QString kIdColumn = QLatin1String(collection::IdColumn);
-const QString kTable = QLatin1String(schema::TableName);
 
 QByteArray native(const QString& path) {
     return QFile::encodeName(path);
@@ -213,88 +210,6 @@ const char* extensionFor(const unsigned char* head, std::size_t size) {
         return "bmp";
     return "bin";
 }
-
-// The catalogue, open for reading only.
-class Catalogue {
-public:
-    explicit Catalogue(const QString& path) : m_path(path) {
-        try {
-            open(path);
-        } catch (...) {
-            sqlite3_close_v2(m_db);
-            throw;
-        }
-    }
-    ~Catalogue() { sqlite3_close_v2(m_db); }
-    Catalogue(const Catalogue&) = delete;
-    Catalogue& operator=(const Catalogue&) = delete;
-
-    sqlite3* db() const { return m_db; }
-    const std::vector<std::string>& columns() const { return m_columns; }
-    // The column of that name (in any case) as the file spells it, or nothing.
-    std::optional<std::string> columnNamed(const QString& name) const {
-        for (const std::string& c : m_columns) {
-            if (QString::fromStdString(c).compare(name, Qt::CaseInsensitive) == 0)
-                return c;
-        }
-        return std::nullopt;
-    }
-    std::string idColumn() const { return sqlite::quoteName(*columnNamed(kIdColumn)); }
-    [[noreturn]] void failRead(int rc) const {
-        if (m_db && sqlite3_errcode(m_db) == SQLITE_NOTADB)
-            fail(err::EngineError,
-                 QStringLiteral("%1 is not a catalogue: it is not a database file.").arg(m_path));
-        fail(err::EngineError,
-             QStringLiteral("%1 cannot be read: %2.")
-                 .arg(m_path, QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc))));
-    }
-    void exec(const char* sql) const {
-        const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
-        if (rc != SQLITE_OK)
-            failRead(rc);
-    }
-
-private:
-    void open(const QString& path) {
-        const QString problem = regularfile::problem(path, std::numeric_limits<qint64>::max());
-        if (!QFileInfo::exists(path))
-            fail(err::FileNotFound, QStringLiteral("The catalogue %1 is not there.").arg(path));
-        if (!problem.isEmpty())
-            fail(err::PathFileAccess, problem);
-        if (isLegacyCatalogue(path))
-            fail(err::LegacyCatalogue,
-                 QStringLiteral("%1 is a catalogue of the older Windows program, which has to be "
-                                "converted before it can be exported.")
-                     .arg(path));
-        const int rc = sqlite3_open_v2(native(path).constData(), &m_db,
-                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
-        if (rc != SQLITE_OK)
-            failRead(rc);
-        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
-        // Reading the schema is what finds a file that is not a database.
-        sqlite3_stmt* st = nullptr;
-        const std::string sql =
-            "SELECT name FROM pragma_table_info('" + std::string(schema::TableName) + "')";
-        if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
-            failRead(SQLITE_ERROR);
-        int step;
-        while ((step = sqlite3_step(st)) == SQLITE_ROW)
-            m_columns.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        sqlite3_finalize(st);
-        if (step != SQLITE_DONE)
-            failRead(step);
-        if (m_columns.empty())
-            fail(err::EngineError,
-                 QStringLiteral("%1 is not a catalogue: it has no %2.").arg(path, kTable));
-        if (!columnNamed(kIdColumn))
-            fail(err::EngineError, QStringLiteral("%1 is not a catalogue: its %2 has no ID column.")
-                                       .arg(path, kTable));
-    }
-
-    QString m_path;
-    sqlite3* m_db = nullptr;
-    std::vector<std::string> m_columns;
-};
 
 class Exporter {
 public:
@@ -517,7 +432,7 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
         if (::lstat(native(target).constData(), &st) == 0)
             alreadyThere(target);
     }
-    Catalogue source(catalogue);
+    Catalogue source(catalogue, kSource);
 
     // Made before any record is read, so that a folder that cannot be written is found at once.
     // The CSV file's lock is held by a copy of its descriptor until it is in place.
@@ -530,21 +445,7 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
     ::fchmod(part.fd, 0644);
     OutFile csv(part.fd, csvPath);
 
-    // The records to write, each once.
-    std::vector<std::int64_t> all;
-    if (ids) {
-        std::unordered_set<std::int64_t> seen;
-        for (const std::int64_t id : *ids) {
-            if (seen.insert(id).second)
-                all.push_back(id);
-        }
-    } else {
-        const std::string sql =
-            "SELECT " + source.idColumn() + " FROM " + schema::TableName + " ORDER BY 1";
-        sqlite::Stmt st(source.db(), sql, kSource);
-        while (st.step(kSource))
-            all.push_back(sqlite3_column_int64(st.get(), 0));
-    }
+    const std::vector<std::int64_t> all = source.recordIds(ids);
     ExportSummary summary;
     Exporter exporter(source, scratch, csv, csvPath, pictures);
     exporter.run(all, progress, summary);

@@ -207,6 +207,8 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     QStringList why;
     if (!record.problem.isEmpty())
         why << record.problem;
+    const Headings headings = options.headings.value_or(Headings{});
+    QStringList unknown;
     std::array<bool, collection::ColumnCount + 2> named{};
     int idField = -1;
     int pictureField = -1;
@@ -214,14 +216,17 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         const QString name = QString::fromStdString(field.utf8);
         const QString shown = quoted(field.utf8);
         const int index = int(positions.size());
-        int position = collection::positionOf(name);
-        if (name.compare(QLatin1String(PictureFileColumn), Qt::CaseInsensitive) == 0) {
+        int position = headings.positionOf(name);
+        const bool pictureHeading = position == collection::at("binpicdata") &&
+                                    collection::positionOf(name.trimmed()) != position;
+        if (name.compare(QLatin1String(PictureFileColumn), Qt::CaseInsensitive) == 0 ||
+            pictureHeading) {
             position = kPictureFile;
             pictureField = index;
         } else if (name.isEmpty()) {
             why << QStringLiteral("column %1 has no name").arg(index + 1);
         } else if (position < 0) {
-            why << QStringLiteral("the column %1 is not a column of the catalogue").arg(shown);
+            unknown << shown;
         } else if (collection::columns[size_t(position)].kind == collection::Kind::Binary) {
             why << QStringLiteral(
                        "the column %1 cannot be read from a CSV file; picture "
@@ -240,6 +245,18 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         names.emplace_back(position == kPictureFile ? collection::PictureColumn
                            : position >= 0          ? collection::columns[size_t(position)].name
                                                     : "");
+    }
+    if (!unknown.isEmpty()) {
+        // Told once, after the other reasons, so that the list of headings is not cut off.
+        QString names = unknown.mid(0, MaxReasonsPerRow).join(QStringLiteral(", "));
+        if (unknown.size() > MaxReasonsPerRow)
+            names += QStringLiteral(" and %1 more").arg(unknown.size() - MaxReasonsPerRow);
+        why << QStringLiteral("%1 %2 no column of the catalogue; the headings taken are %3 and %4")
+                   .arg(names,
+                        unknown.size() == 1 ? QStringLiteral("names") : QStringLiteral("name"),
+                        headings.accepted(), QLatin1String(PictureFileColumn));
+        if (why.size() > MaxReasonsPerRow)
+            why.swapItemsAt(MaxReasonsPerRow - 1, why.size() - 1);
     }
     if (!why.isEmpty()) {
         addProblem(record.line, why);

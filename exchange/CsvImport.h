@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "Headings.h"
 #include "TextCodec.h"
 
 namespace kbs::exchange {
@@ -38,12 +39,17 @@ struct ImportOptions {
     QString picturesFrom;
     // The file's encoding; without it the file must be UTF-8 throughout.
     std::optional<TextEncoding> encoding;
+    // What the header's headings may be besides the columns' names (the panel's labels, in the
+    // program's languages); any case.
+    std::optional<Headings> headings;
     // false: the new catalogue is not synced to the disk, for checks that throw it away.
     bool sync = true;
 };
 
-// Builds a new catalogue at `target` from the CSV file at csvPath. The header names any of the
-// catalogue's columns except binpicdata, in any order and in any case, and picture_file: the
+// Builds a new catalogue at `target` from the CSV file at csvPath, its fields separated by
+// commas, semicolons or tabs (see CsvReader). The header names any of the catalogue's columns
+// except binpicdata, by name or by a heading of options.headings, in any order and in any case,
+// and picture_file (or the picture's heading): the
 // path of a picture file, relative to the CSV's folder or absolute. Without an ID column the
 // records get the IDs 1, 2, 3 ... in row order. An existing target is never replaced.
 //

@@ -72,6 +72,7 @@ CsvReader::CsvReader(const QString& path, std::optional<TextEncoding> encoding) 
         checkUtf8();
     fill();
     skipByteOrderMark();
+    detectSeparator();
 }
 
 CsvReader::CsvReader(const QByteArray& data, const QString& path,
@@ -81,11 +82,31 @@ CsvReader::CsvReader(const QByteArray& data, const QString& path,
     if (m_encoding == TextEncoding::Utf8 && !isUtf8(m_block))
         notUtf8(firstInvalidLine(m_block, 1, false));
     skipByteOrderMark();
+    detectSeparator();
 }
 
 void CsvReader::skipByteOrderMark() {
     if (m_encoding == TextEncoding::Utf8 && m_block.compare(0, 3, "\xEF\xBB\xBF") == 0)
         m_pos = 3;
+}
+
+void CsvReader::detectSeparator() {
+    size_t counts[3] = {0, 0, 0};
+    const char separators[3] = {',', ';', '\t'};
+    bool quoted = false;
+    for (size_t i = m_pos; i < m_block.size(); ++i) {
+        const char c = m_block[i];
+        if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && (c == '\r' || c == '\n'))
+            break;
+        for (int k = 0; k < 3 && !quoted; ++k)
+            counts[k] += c == separators[k] ? 1 : 0;
+    }
+    for (int k = 1; k < 3; ++k) {
+        if (counts[k] > counts[0] && counts[k] > counts[k == 1 ? 2 : 1])
+            m_separator = separators[k];
+    }
 }
 
 void CsvReader::notUtf8(long line) const {
@@ -236,16 +257,16 @@ bool CsvReader::next(CsvRecord& record) {
                 m_field.push_back(char(c));
             }
             c = peek();
-            if (c >= 0 && c != ',' && c != '\r' && c != '\n' && record.problem.isEmpty()) {
-                record.problem =
-                    QStringLiteral("a quoted field is followed by more text before the next comma");
+            if (c >= 0 && c != m_separator && c != '\r' && c != '\n' && record.problem.isEmpty()) {
+                record.problem = QStringLiteral(
+                    "a quoted field is followed by more text before the next separator");
             }
         }
-        // Unquoted text, or what follows a closing quote, up to the next comma or line end.
-        for (c = peek(); c >= 0 && c != ',' && c != '\r' && c != '\n'; c = peek())
+        // Unquoted text, or what follows a closing quote, up to the next separator or line end.
+        for (c = peek(); c >= 0 && c != m_separator && c != '\r' && c != '\n'; c = peek())
             m_field.push_back(char(get()));
         endField(record, quoted);
-        if (c == ',') {
+        if (c == m_separator) {
             get();
             continue;
         }

@@ -33,11 +33,12 @@ bool startsLikeFormula(std::string_view text);
 
 // Reads a CSV file record by record, in blocks, so that a large file is never held in memory.
 //
-// Fields are separated by commas only; records end in CR LF, LF or a lone CR. A quoted field
-// keeps separators, doubled quotes (as one quote) and line ends exactly. Completely empty lines
-// at the end of the file are left out. The encoding is the whole file's: UTF-8 (with or without
-// a byte-order mark) when all of it is valid UTF-8; a file that is not is refused, naming its
-// first line that is not, unless Windows-1252 is asked for. A field holding a NUL byte is a
+// Fields are separated by commas, semicolons or tabs: whichever of them the first line holds
+// most often outside quotes (commas when it holds none); records end in CR LF, LF or a lone CR. A
+// quoted field keeps separators, doubled quotes (as one quote) and line ends exactly. Completely
+// empty lines at the end of the file are left out. The encoding is the whole file's: UTF-8 (with or
+// without a byte-order mark) when all of it is valid UTF-8; a file that is not is refused, naming
+// its first line that is not, unless Windows-1252 is asked for. A field holding a NUL byte is a
 // problem of its record. A field that starts with a single quote followed by what
 // startsLikeFormula() takes for a formula loses that quote.
 class CsvReader {
@@ -50,6 +51,7 @@ public:
               std::optional<TextEncoding> encoding = std::nullopt);
 
     TextEncoding encoding() const { return m_encoding; }
+    char separator() const { return m_separator; }
 
     // The next record; false at the end of the file. Throws AppError when the file cannot be
     // read on, or a record grows past the longest a record may be (a quote left open).
@@ -64,10 +66,12 @@ private:
     void checkUtf8();
     [[noreturn]] void notUtf8(long line) const;
     void skipByteOrderMark();
+    void detectSeparator();
 
     QString m_path;
     QFile m_file;  // not open when the bytes are in memory: then m_block holds them all
     TextEncoding m_encoding = TextEncoding::Utf8;
+    char m_separator = ',';
     std::string m_block;
     size_t m_pos = 0;
     bool m_eof = false;

@@ -46,5 +46,8 @@ int ProgramInfo::minor() {
 int ProgramInfo::revision() {
     return version::revision;
 }
+QString ProgramInfo::releaseDate() {
+    return QString::fromLatin1(version::releaseDate);
+}
 
 }  // namespace kbs

@@ -19,6 +19,7 @@ public:
     static int major();
     static int minor();
     static int revision();
+    static QString releaseDate();  // YYYY-MM-DD
 };
 
 }  // namespace kbs

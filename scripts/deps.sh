@@ -9,10 +9,12 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   libgl-dev libsqlite3-dev sqlite3 libssl-dev
   libmdb3 mdbtools mdbtools-dev libglib2.0-dev
+  libxlsxwriter-dev libzip-dev
   fonts-liberation fonts-dejavu-core
 )
 case "${1:-}" in
-  --test) packages+=(xvfb xauth imagemagick poppler-utils desktop-file-utils appstream) ;;
+  --test) packages+=(xvfb xauth imagemagick poppler-utils desktop-file-utils appstream
+    python3-openpyxl) ;;
   --fuzz) packages+=(clang libclang-rt-14-dev) ;;
 esac
 

@@ -131,6 +131,8 @@ void CatalogueWriter::exec(const char* sql) const {
 void CatalogueWriter::discard() noexcept {
     sqlite3_finalize(m_insert);
     m_insert = nullptr;
+    sqlite3_finalize(m_insertPicture);
+    m_insertPicture = nullptr;
     if (m_db) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
@@ -271,6 +273,24 @@ void CatalogueWriter::addRecord(const std::vector<SourceValue>& values) {
     ++m_records;
 }
 
+void CatalogueWriter::addFurtherPicture(std::int64_t recordId, int position,
+                                        const std::string& bytes) {
+    if (!m_insertPicture) {
+        exec(schema::PicturesTableSql);
+        const std::string sql = std::string("INSERT INTO ") + schema::PicturesTable +
+                                " (record_id, position, bytes) VALUES (?, ?, ?)";
+        if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &m_insertPicture, nullptr) != SQLITE_OK)
+            fail(QString::fromUtf8(sqlite3_errmsg(m_db)));
+    }
+    sqlite3_reset(m_insertPicture);
+    sqlite3_bind_int64(m_insertPicture, 1, recordId);
+    sqlite3_bind_int(m_insertPicture, 2, position);
+    sqlite3_bind_blob64(m_insertPicture, 3, bytes.data(), bytes.size(), SQLITE_STATIC);
+    if (sqlite3_step(m_insertPicture) != SQLITE_DONE)
+        fail(QString::fromUtf8(sqlite3_errmsg(m_db)));
+    sqlite3_reset(m_insertPicture);
+}
+
 void CatalogueWriter::finish(std::optional<std::int64_t> autonumberCounter) {
     try {
         complete(autonumberCounter);
@@ -306,6 +326,8 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
     }
     sqlite3_finalize(m_insert);
     m_insert = nullptr;
+    sqlite3_finalize(m_insertPicture);
+    m_insertPicture = nullptr;
     exec("COMMIT");
 
     // Check what was written before anything takes the target's name.

@@ -45,6 +45,10 @@ public:
     // ID gets a new one after the largest kept ID when the catalogue is finished.
     void addRecord(const std::vector<SourceValue>& values);
 
+    // Adds a further picture of the record with ID recordId (its own picture is its first) at
+    // `position` (2, 3, ...), embedded, in the table of further pictures.
+    void addFurtherPicture(std::int64_t recordId, int position, const std::string& bytes);
+
     // Numbers the records that had no ID, makes the autonumber continue after the largest ID
     // (and after autonumberCounter, the old file's counter, when given), checks the
     // catalogue and puts it in place. Throws AppError when anything is wrong.
@@ -67,6 +71,7 @@ private:
     bool m_sync = true;
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_insert = nullptr;
+    sqlite3_stmt* m_insertPicture = nullptr;
     std::vector<int> m_sourceOf;  // per insert parameter: the source column it takes
     std::vector<int> m_kindOf;    // per insert parameter: how it is stored
     int m_idParam = -1;

@@ -16,8 +16,9 @@ const QString kWhatItIs = QStringLiteral(
     "A catalogue for collectors of die-cast model cars: every model with its series, colours, "
     "base plate, wheels, box, condition, price and picture, kept in one file on this computer.");
 const QString kNotice = QStringLiteral(
-    "Copyright \u00A9 Larkspur Software. All rights reserved.\n"
-    "This program is provided as it is, without warranty of any kind. "
+    "Copyright \u00A9 Larkspur Software.\n"
+    "This program is free software under the GNU General Public License, version 3 or later, "
+    "and comes without warranty of any kind. "
     "Keep a copy of your catalogue file in a safe place.");
 }  // namespace
 
@@ -33,6 +34,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     Label1->setFont(titleFont);
+
+    Label4 = new QLabel(this);  // the release date, beside the version
+    Label4->setObjectName(QStringLiteral("Label4"));
 
     Label2 = new QLabel(kWhatItIs, this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -61,6 +65,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     layout->setContentsMargins(20, 18, 20, 18);
     layout->setSpacing(12);
     layout->addWidget(Label1);
+    layout->addWidget(Label4);
     layout->addWidget(Label2);
     layout->addWidget(Label3);
     layout->addWidget(Label5);
@@ -80,6 +85,7 @@ QString frmAbout::versionLine() {
 
 void frmAbout::Form_Load() {
     Label1->setText(versionLine());
+    Label4->setText(tr("Released %1").arg(ProgramInfo::releaseDate()));
 }
 
 void frmAbout::Label5_Click() {

@@ -34,6 +34,7 @@ public:
     QLabel* Label1 = nullptr;  // the version line
     QLabel* Label2 = nullptr;  // what the program is
     QLabel* Label3 = nullptr;  // the maker's notice
+    QLabel* Label4 = nullptr;  // the release date
     QLabel* Label5 = nullptr;  // the link
 
 protected:

@@ -30,12 +30,15 @@
 #include <optional>
 
 #include "AppError.h"
+#include "ColumnHeadings.h"
 #include "CsvExport.h"
 #include "FileDialog.h"
 #include "PagedReport.h"
 #include "Prompts.h"
 #include "ReportTexts.h"
+#include "Tellico.h"
 #include "Twips.h"
+#include "XlsxExport.h"
 
 namespace kbs {
 
@@ -206,6 +209,21 @@ void ReportPreview::buildLayout() {
     csv->setDefaultAction(csvAction);
     csv->setAccessibleName(QString(reportText::ExportCsv).remove(QStringLiteral("...")));
     csv->setAutoRaise(true);
+    // The other exports of the records, beside the CSV one.
+    const auto exportButton = [this](const QString& name, const QString& text, Format format) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(name);
+        b->setText(text);
+        b->setToolTip(text);
+        b->setAccessibleName(QString(text).remove(QStringLiteral("...")));
+        b->setAutoRaise(true);
+        connect(b, &QToolButton::clicked, this, [this, format] { exportAs(format); });
+        return b;
+    };
+    auto* xlsx = exportButton(QStringLiteral("exportXlsx"), tr("Export as spreadsheet..."),
+                              Format::Spreadsheet);
+    auto* tellico =
+        exportButton(QStringLiteral("exportTellico"), tr("Export for Tellico..."), Format::Tellico);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("exportStatus"));
     m_status->setAccessibleName(reportText::ExportStatus);
@@ -236,6 +254,8 @@ void ReportPreview::buildLayout() {
     bar->addWidget(print);
     bar->addWidget(pdf);
     bar->addWidget(csv);
+    bar->addWidget(xlsx);
+    bar->addWidget(tellico);
     bar->addStretch(1);
     bar->addWidget(close);
 
@@ -430,14 +450,30 @@ bool ReportPreview::exportPdf(const QString& path) {
 }
 
 void ReportPreview::exportCsv() {
+    exportAs(Format::Csv);
+}
+
+void ReportPreview::exportAs(Format format) {
+    struct Kind {
+        QString title;
+        QString filter;
+        QString suffix;
+    };
+    const Kind kind =
+        format == Format::Spreadsheet ? Kind{tr("Export as spreadsheet"),
+                                             tr("Excel workbooks (*.xlsx)"), QStringLiteral("xlsx")}
+        : format == Format::Tellico
+            ? Kind{tr("Export for Tellico"), tr("Tellico collections (*.tc)"), QStringLiteral("tc")}
+            : Kind{QString(reportText::ExportCsv).remove(QStringLiteral("...")),
+                   reportText::CsvFilter, QStringLiteral("csv")};
     FileDialogRequest request;
     request.kind = FileDialogRequest::Kind::Save;
     request.owner = this;
-    request.title = QString(reportText::ExportCsv).remove(QStringLiteral("..."));
+    request.title = kind.title;
     request.initialDir = m_lastCsvDir.isEmpty() ? QDir::homePath() : m_lastCsvDir;
-    request.initialFile = m_report.fileBaseName() + QStringLiteral(".csv");
+    request.initialFile = m_report.fileBaseName() + QLatin1Char('.') + kind.suffix;
     request.filter =
-        reportText::CsvFilter + QChar(0) + QStringLiteral("*.csv") + QChar(0) + QChar(0);
+        kind.filter + QChar(0) + QStringLiteral("*.") + kind.suffix + QChar(0) + QChar(0);
     request.filterIndex = 1;
     request.flags = ofn::HideReadOnly | ofn::PathMustExist;
     request.newFileOnly = true;  // the export refuses an existing file and says so
@@ -446,15 +482,19 @@ void ReportPreview::exportCsv() {
         return;
     QString path = QDir::fromNativeSeparators(chosen.file);
     if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
+        path += QLatin1Char('.') + kind.suffix;
     m_lastCsvDir = QFileInfo(path).absolutePath();
-    exportCsv(path);
+    exportAs(format, path);
+}
+
+bool ReportPreview::exportCsv(const QString& path) {
+    return exportAs(Format::Csv, path);
 }
 
 // The export runs on a thread of its own, reading the catalogue through a connection of its
 // own, so that the windows keep answering; the progress dialog blocks other commands
 // meanwhile and its Cancel stops the export.
-bool ReportPreview::exportCsv(const QString& path) {
+bool ReportPreview::exportAs(Format format, const QString& path) {
     m_status->clear();
     struct Progress {
         std::atomic<long> done{0};
@@ -467,6 +507,7 @@ bool ReportPreview::exportCsv(const QString& path) {
     try {
         const auto ids = m_report.recordIds();
         const QString catalogue = m_report.catalogueFile();
+        const exchange::Headings headings = panel::columnHeadings();
         QProgressDialog dialog(reportText::CsvExporting.arg(QDir::toNativeSeparators(path)),
                                reportText::CsvCancel, 0, 0, this);
         dialog.setObjectName(QStringLiteral("csvProgress"));
@@ -478,12 +519,16 @@ bool ReportPreview::exportCsv(const QString& path) {
         connect(&dialog, &QProgressDialog::canceled, this, [progress] { progress->cancel = true; });
         std::unique_ptr<QThread> worker(QThread::create([&, progress] {
             try {
-                summary =
-                    exchange::exportCsv(catalogue, path, ids, [progress](long done, long total) {
-                        progress->done = done;
-                        progress->total = total;
-                        return !progress->cancel;
-                    });
+                const auto report = [progress](long done, long total) {
+                    progress->done = done;
+                    progress->total = total;
+                    return !progress->cancel;
+                };
+                summary = format == Format::Spreadsheet
+                              ? exchange::exportXlsx(catalogue, path, headings, ids, report)
+                          : format == Format::Tellico
+                              ? exchange::exportTellico(catalogue, path, headings, ids, report)
+                              : exchange::exportCsv(catalogue, path, ids, report);
             } catch (const AppError& e) {
                 failure = e;
             } catch (const std::exception& e) {

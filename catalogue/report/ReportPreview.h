@@ -79,6 +79,11 @@ public:
     // Writes the records of the report to a CSV file while a progress dialog shows how far it
     // got; tells the user when that failed. False when it failed or was cancelled.
     bool exportCsv(const QString& path);
+    // The same for an .xlsx workbook (with the panel's labels as headings and a thumbnail of
+    // each picture) and for a Tellico collection file.
+    enum class Format { Csv, Spreadsheet, Tellico };
+    void exportAs(Format format);
+    bool exportAs(Format format, const QString& path);
     // What the last export said, under the commands.
     QString statusText() const;
 
@@ -112,7 +117,7 @@ private:
     int m_zoomPercent = 100;
     QLabel* m_status = nullptr;
     QString m_lastPdfDir;
-    QString m_lastCsvDir;
+    QString m_lastCsvDir;  // of every export of the records
 };
 
 }  // namespace kbs

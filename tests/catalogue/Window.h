@@ -22,17 +22,6 @@ namespace kbs::test {
 
 using namespace Qt::StringLiterals;
 
-inline QByteArray pictureBytes(const char* format, int w = 40, int h = 30,
-                               QRgb color = 0xFFCC2200) {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(color);
-    QByteArray out;
-    QBuffer buf(&out);
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, format);
-    return out;
-}
-
 // Beetle (ID 1), alfa (2) and Cortina (3).
 inline void threeCars(const TestEnv& env) {
     env.addRecord({{"Description", "Beetle"}, {"Year", "1970"}, {"Color", "Blue"}});

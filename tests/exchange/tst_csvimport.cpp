@@ -4,11 +4,10 @@
 // picture written out and read back unchanged.
 #include <sys/file.h>
 
-#include <QBuffer>
-#include <QImage>
 #include <QProcess>
 #include <QtTest>
 
+#include "ColumnHeadings.h"
 #include "CsvExport.h"
 #include "CsvImport.h"
 #include "TestEnv.h"
@@ -23,15 +22,6 @@ struct Run {
     int status = -1;
     QString out, err;
 };
-
-QByteArray image(const char* format, Qt::GlobalColor colour = Qt::darkRed) {
-    QImage img(40, 30, QImage::Format_RGB32);
-    img.fill(colour);
-    QBuffer buf;
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, format);
-    return buf.data();
-}
 
 Run runImport(const QStringList& args) {
     QProcess p;
@@ -50,18 +40,26 @@ private slots:
     void spreadsheetFile_data() {
         QTest::addColumn<QByteArray>("csv");
         const QByteArray lf =
-            "notes,DESCRIPTION,year\n\"two\nlines\",Citro\xC3\xABn; DS,\n"
+            "notes,DESCRIPTION,year\n\"two\nlines\",\"Citro\xC3\xABn; DS\",\n"
             "\"\",\"a, \"\"b\"\"\", 1969 \n";
         QTest::newRow("UTF-8 with BOM, LF") << "\xEF\xBB\xBF" + lf;
         QTest::newRow("UTF-8, CR LF") << QByteArray(lf).replace("\n", "\r\n");
         QTest::newRow("Windows-1252, CR LF")
             << QByteArray(lf).replace("\n", "\r\n").replace("\xC3\xAB", "\xEB");
+        // The panel's labels and other words for a column, as a spreadsheet saves them.
+        QTest::newRow("semicolons, labels")
+            << "Notes:;model;YEAR ISSUED\n\"two\nlines\";\"Citro\xC3\xABn; DS\";\n"
+               "\"\";\"a, \"\"b\"\"\"; 1969 \n"_ba;
+        QTest::newRow("tabs")
+            << "Notes\tDescription\tYear Issued\n\"two\nlines\"\t\"Citro\xC3\xABn; "
+               "DS\"\t\n\"\"\t\"a, \"\"b\"\"\"\t 1969 \n"_ba;
     }
     void spreadsheetFile() {
         QFETCH(QByteArray, csv);
         test::TestEnv env(false);
         env.writeFile(u"in.csv"_s, csv);
         exchange::ImportOptions options;
+        options.headings = panel::columnHeadings();
         if (QByteArray(QTest::currentDataTag()).startsWith("Windows"))
             options.encoding = TextEncoding::Windows1252;
         const auto result = exchange::importCsv(env.path(u"in.csv"_s), env.dbPath(), options);
@@ -147,8 +145,8 @@ private slots:
         QTest::newRow("binary as 1252")
             << QByteArray("\x1b[2J\x07\x81" + QByteArray(200, 'x') + ",\r\xff\n1,2\n")
             << QStringList{u"--encoding=windows-1252"_s} << 1 << u"\"\\x1b[2J\\x07\\x81"_s;
-        QTest::newRow("100,000 columns") << QByteArray("Colour,").repeated(100000) << QStringList()
-                                         << 1 << u"; and 99996 more."_s;
+        QTest::newRow("100,000 columns") << QByteArray("Hue,").repeated(100000) << QStringList()
+                                         << 1 << u"and 99995 more name no column"_s;
         const QStringList elsewhere = {u"--skip-bad-rows"_s, u"--pictures-from"_s, u"@"_s};
         QTest::newRow("pictures from elsewhere")
             << "ID,picture_file\n1,../car.png\n2,text.jpg\n"_ba << elsewhere << 0
@@ -161,7 +159,7 @@ private slots:
         QFETCH(QString, said);
         test::TestEnv env(false);
         QVERIFY(QDir(env.dir()).mkdir(u"in"_s));
-        env.writeFile(u"car.png"_s, image("PNG"));
+        env.writeFile(u"car.png"_s, test::pictureBytes("PNG"));
         env.writeFile(u"in/text.jpg"_s, "not a picture\n");
         env.writeFile(u"in/in.csv"_s, csv);
         options.replaceInStrings(u"@"_s, env.dir());
@@ -172,7 +170,7 @@ private slots:
             QVERIFY(c == u'\n' || c.category() != QChar::Other_Control);
         if (options.contains(u"--pictures-from"_s))
             QCOMPARE(rowsOf(env.dbPath(), u"SELECT ID, binpicdata FROM table1"_s),
-                     QList<QVariantList>({{qint64(1), image("PNG")}}));
+                     QList<QVariantList>({{qint64(1), test::pictureBytes("PNG")}}));
     }
 
     void skipBadRowsAndKeepTarget() {
@@ -224,7 +222,7 @@ private slots:
         for (qsizetype i = 0; i < litter.size() + kept.size(); ++i) {
             QString name = (litter + kept)[i].replace(u'D', dead).replace(u'L', live);
             if (name.endsWith(u'/') && QDir(env.dir()).mkpath(name))
-                env.writeFile(name + u"1.jpg"_s, image("JPG"));
+                env.writeFile(name + u"1.jpg"_s, test::pictureBytes("JPG"));
             else if (name.endsWith(u'@'))
                 QVERIFY(QFile::link(env.path(u"in.csv"_s), env.path(name.chopped(1))));
             else
@@ -246,11 +244,11 @@ private slots:
     void roundTrip() {
         test::TestEnv env;
         const QByteArray pictures[] = {
-            image("JPG"),
-            image("PNG"),
+            test::pictureBytes("JPG"),
+            test::pictureBytes("PNG"),
             QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw=="),
-            image("BMP"),
-            image("PNG", Qt::blue),
+            test::pictureBytes("BMP"),
+            test::pictureBytes("PNG", 40, 30, 0xFF0000FF),
             ""};
         // With formulas a spreadsheet would run, which go out defused and come back exactly.
         const QString texts[] = {u"He said \"hi\", twice"_s,

@@ -2,9 +2,7 @@
 // leave nothing behind, and an export while the program has the catalogue open and saves.
 #include <sqlite3.h>
 
-#include <QBuffer>
 #include <QDirIterator>
-#include <QImage>
 #include <QtTest>
 
 #include "AppError.h"
@@ -31,15 +29,6 @@ QByteArray row(qint64 id, const QByteArray& column, const QByteArray& field,
     for (const QByteArray& name : kHeader.mid(3).chopped(2).split(',').mid(1))
         out += ',' + (name == column ? field : name == "picture_file" ? picture : QByteArray());
     return out + "\r\n";
-}
-
-QByteArray image(const char* format) {
-    QImage img(40, 30, QImage::Format_RGB32);
-    img.fill(Qt::darkRed);
-    QBuffer buf;
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, format);
-    return buf.data();
 }
 
 // Every file and folder under dir with its bytes.
@@ -117,10 +106,13 @@ private Q_SLOTS:
         const QByteArray gif =
             QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw==");
         // A picture's file, or its field when it has none.
-        const QList<QPair<QVariant, QByteArray>> cases = {
-            {image("JPG"), "1.jpg"}, {image("PNG"), "2.png"}, {gif, "3.gif"},
-            {image("BMP"), "4.bmp"}, {other, "5.bin"},        {QByteArray(""), "\"\""},
-            {QVariant(), ""}};
+        const QList<QPair<QVariant, QByteArray>> cases = {{test::pictureBytes("JPG"), "1.jpg"},
+                                                          {test::pictureBytes("PNG"), "2.png"},
+                                                          {gif, "3.gif"},
+                                                          {test::pictureBytes("BMP"), "4.bmp"},
+                                                          {other, "5.bin"},
+                                                          {QByteArray(""), "\"\""},
+                                                          {QVariant(), ""}};
         test::TestEnv env;
         QByteArray expected = kHeader;
         for (const auto& [bytes, file] : cases) {
@@ -156,7 +148,8 @@ private Q_SLOTS:
         };
         for (const auto& c : cases) {
             test::TestEnv env;
-            env.addRecord({{u"Description"_s, u"car"_s}, {u"binpicdata"_s, image("PNG")}});
+            env.addRecord(
+                {{u"Description"_s, u"car"_s}, {u"binpicdata"_s, test::pictureBytes("PNG")}});
             if (c.catalogue == u"other.mdb"_s) {
                 QFile::copy(env.dbPath(), env.path(c.catalogue));
                 test::rowsOf(env.path(c.catalogue), u"DROP TABLE table1"_s);

@@ -195,6 +195,15 @@ private Q_SLOTS:
             ids << line.section(u',', 0, 0);
         QCOMPARE(ids, QStringList({"9", "6", "3"}));
         QCOMPARE(p->statusText(), u"3 records exported to want.csv."_s);
+
+        // The spreadsheet and the Tellico file hold the same records.
+        for (const auto& [button, file] :
+             {std::pair{"exportXlsx", "want.xlsx"}, {"exportTellico", "want.tc"}}) {
+            dialogs.chooseFile(r.env.path(file));
+            p->findChild<QToolButton*>(button)->click();
+            QCOMPARE(p->statusText(), u"3 records exported to %1."_s.arg(file));
+        }
+        QCOMPARE(dialogs.requests.last().initialFile, u"report-want.tc"_s);
     }
 };
 

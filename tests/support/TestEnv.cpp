@@ -8,7 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QPointer>
 #include <QSettings>
 #include <QStringList>
@@ -249,6 +251,15 @@ qint64 TestEnv::addRecord(const QVariantMap& values) const {
                             : u"INSERT INTO table1 (%1) VALUES (%2) RETURNING ID"_s.arg(
                                   names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
     return value(sql, params).toLongLong();
+}
+
+QByteArray pictureBytes(const char* format, int w, int h, QRgb color) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(color);
+    QBuffer buf;
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, format);
+    return buf.data();
 }
 
 }  // namespace kbs::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -62,6 +63,9 @@ private:
 // QString, QByteArray; Null as an empty QVariant). Throws std::runtime_error on an error.
 QList<QVariantList> rowsOf(const QString& dbPath, const QString& sql,
                            const QVariantList& params = {});
+
+// A picture of one colour, encoded in `format` ("PNG", "JPG", "BMP", ...).
+QByteArray pictureBytes(const char* format, int w = 40, int h = 30, QRgb color = 0xFFCC2200);
 
 // Fails the running case (unless it failed already) with `what` when `problems` is not empty.
 void failOn(const QStringList& problems, const char* what);

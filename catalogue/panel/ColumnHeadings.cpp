@@ -1,0 +1,130 @@
+#include "ColumnHeadings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTranslator>
+#include <memory>
+#include <vector>
+
+#include "PanelLayout.h"
+
+namespace kbs::panel {
+
+namespace {
+
+// The panel's labels are translated in this context.
+constexpr const char* kLabelContext = "kbs::panel";
+constexpr const char* kHeadingContext = "kbs::panel::Headings";
+
+// Headings for the columns whose panel label reads only beside its neighbour.
+struct OwnHeading {
+    int position;
+    const char* heading;
+};
+constexpr OwnHeading kOwnHeadings[] = {
+    {at("ID"), "ID"},
+    {at("Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Color")},
+    {at("Purch_Date"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Purchase Date")},
+    {at("Value_Date"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Value Date")},
+    {at("Base_Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Base Plate Color")},
+    {at("Notes"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Notes")},
+};
+
+// Further words an import takes for a column: what collectors' own sheets say.
+constexpr OwnHeading kFurtherHeadings[] = {
+    {at("Description"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Model")},
+    {at("Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Colour")},
+    {at("Interior_Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Interior Colour")},
+    {at("Base_Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Base Plate Colour")},
+};
+
+const std::vector<std::unique_ptr<QTranslator>>& everyLanguage() {
+    static const std::vector<std::unique_ptr<QTranslator>> loaded = [] {
+        std::vector<std::unique_ptr<QTranslator>> out;
+        // The command-line programs have no application object.
+        const QString exe = QCoreApplication::instance()
+                                ? QCoreApplication::applicationDirPath()
+                                : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+        const QStringList folders{exe + QStringLiteral("/translations"),
+                                  exe + QStringLiteral("/../share/kbsmgr/translations"),
+                                  QStringLiteral(":/i18n")};
+        for (const QString& folder : folders) {
+            const QDir dir(folder);
+            for (const QString& file :
+                 dir.entryList({QStringLiteral("kbsmgr_*.qm")}, QDir::Files, QDir::Name)) {
+                auto translator = std::make_unique<QTranslator>();
+                if (translator->load(dir.filePath(file)))
+                    out.push_back(std::move(translator));
+            }
+        }
+        return out;
+    }();
+    return loaded;
+}
+
+}  // namespace
+
+QStringList translatedHeadings(const char* context, const char* english) {
+    QStringList out;
+    const QString current = QCoreApplication::translate(context, english);
+    if (current != QLatin1String(english))
+        out << current;
+    for (const auto& translator : everyLanguage()) {
+        const QString text = translator->translate(context, english);
+        if (!text.isEmpty() && !out.contains(text))
+            out << text;
+    }
+    return out;
+}
+
+exchange::Headings columnHeadings() {
+    exchange::Headings headings;
+    // A label two fields share names neither of them alone.
+    const auto shared = [](const char* label) {
+        int n = 0;
+        for (const Field& f : fields)
+            n += f.label && QLatin1String(f.label) == QLatin1String(label) ? 1 : 0;
+        return n > 1;
+    };
+    for (const Field& f : fields) {
+        const auto p = size_t(f.position);
+        const char* english = nullptr;
+        const char* context = kHeadingContext;
+        for (const OwnHeading& own : kOwnHeadings) {
+            if (own.position == f.position)
+                english = own.heading;
+        }
+        if (!english && f.label && !shared(f.label)) {
+            english = f.label;
+            context = kLabelContext;
+        }
+        if (!english)
+            continue;
+        headings.shown[p] = QCoreApplication::translate(context, english);
+        headings.also[p] << QString::fromLatin1(english) << translatedHeadings(context, english);
+        if (f.label && !shared(f.label) && english != f.label) {
+            headings.also[p] << QString::fromLatin1(f.label)
+                             << translatedHeadings(kLabelContext, f.label);
+        }
+        for (const OwnHeading& further : kFurtherHeadings) {
+            if (further.position == f.position)
+                headings.also[p] << QString::fromLatin1(further.heading)
+                                 << translatedHeadings(kHeadingContext, further.heading);
+        }
+        for (QString& h : headings.also[p]) {
+            if (h.endsWith(QLatin1Char(':')))
+                h.chop(1);
+        }
+        headings.also[p].removeDuplicates();
+        headings.also[p].removeAll(headings.shown[p]);
+    }
+    const char* picture = QT_TRANSLATE_NOOP("kbs::panel::Headings", "Picture");
+    headings.shown[size_t(at("binpicdata"))] =
+        QCoreApplication::translate(kHeadingContext, picture);
+    headings.also[size_t(at("binpicdata"))] << QString::fromLatin1(picture)
+                                            << translatedHeadings(kHeadingContext, picture);
+    return headings;
+}
+
+}  // namespace kbs::panel

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+#include "Collection.h"
+
+namespace kbs::exchange {
+
+// What the columns are called outside the program: the heading a spreadsheet's column (or a
+// Tellico field) gets, and the further headings an import takes for it, in any case. The
+// catalogue window's side fills them from the detail panel's labels (panel::columnHeadings());
+// without them a column is known by its name only.
+struct Headings {
+    std::array<QString, collection::ColumnCount> shown;
+    std::array<QStringList, collection::ColumnCount> also;
+
+    // The heading of the column at `position`: its shown one, or its name.
+    QString heading(int position) const;
+    // The column a heading stands for (its name or any heading, in any case), or -1.
+    int positionOf(const QString& heading) const;
+    // Every heading an import takes, for a message: "ID, Description (or Model), ...".
+    QString accepted() const;
+};
+
+}  // namespace kbs::exchange

@@ -1,0 +1,171 @@
+// The spreadsheet and Tellico files, through the real commands: an .xlsx read back by openpyxl
+// keeps every text as text; a Tellico collection written by hand from its DTD comes in value
+// for value with its pictures; our own Tellico file comes back unchanged.
+#include <zip.h>
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include "Schema.h"
+#include "TestEnv.h"
+
+using namespace kbs;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Runs a command; its standard output, or the test fails with its standard error.
+QString run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60000);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        qWarning("%s failed: %s", qPrintable(program), qPrintable(err));
+    return p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : u"FAILED"_s;
+}
+
+const QString kColumns =
+    u"ID, Description, Year, Number, Color, Car_Cond, Purchase, Purch_Date, "
+    "Value, Location, Series, Notes, binpicdata"_s;
+
+}  // namespace
+
+class TestFormats : public QObject {
+    Q_OBJECT
+private slots:
+    void xlsxKeepsTextsAsText() {
+        test::TestEnv env;
+        env.addRecord({{u"Description"_s, u"=1+1"_s},
+                       {u"Year"_s, u"007"_s},
+                       {u"Number"_s, u"1e3"_s},
+                       {u"Notes"_s, u"a\tb\nc"_s},
+                       {u"binpicdata"_s, test::pictureBytes("JPG", 40, 30, 0xFFFF0000)}});
+        const QString out = env.path(u"out.xlsx"_s);
+        QVERIFY(run(KBS_EXPORT_EXE, {u"--xlsx"_s, out, env.dbPath()}).contains(u"1 pictures"_s));
+        const QString python = QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s});
+        const QString read =
+            run(python, {u"-c"_s,
+                         u"import openpyxl, sys\n"
+                         "s = openpyxl.load_workbook(sys.argv[1]).active\n"
+                         "print(s.freeze_panes, s['A1'].font.b, len(s._images))\n"
+                         "for c in s[2][:4] + (s['X2'],): print(c.data_type, repr(c.value))"_s,
+                         out});
+        QCOMPARE(read, u"A2 True 1\nn 1\ns '=1+1'\ns '007'\ns '1e3'\ns 'a\\tb\\nc'\n"_s);
+    }
+
+    // A collection as Tellico writes it: a zip, or the XML alone with its pictures inside.
+    void tellicoCollection_data() {
+        QTest::addColumn<bool>("zipped");
+        QTest::newRow("zip with images/") << true;
+        QTest::newRow("bare XML") << false;
+    }
+    void tellicoCollection() {
+        QFETCH(bool, zipped);
+        test::TestEnv env(false);
+        const QByteArray red = test::pictureBytes("PNG", 40, 30, 0xFFFF0000),
+                         blue = test::pictureBytes("JPG", 40, 30, 0xFF0000FF);
+        const auto image = [&](const char* id, const QByteArray& bytes, const char* format) {
+            return "<image id=\"" + QByteArray(id) + "\" format=\"" + format +
+                   "\" width=\"40\" height=\"30\">" + (zipped ? "" : bytes.toBase64()) + "</image>";
+        };
+        const QByteArray xml =
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE tellico PUBLIC '-//Robby "
+            "Stephenson/DTD Tellico V11.0//EN' "
+            "'http://periapsis.org/tellico/dtd/v11/tellico.dtd'>\n"
+            "<tellico xmlns=\"http://periapsis.org/tellico/\" syntaxVersion=\"11\">"
+            "<collection title=\"Cars\" type=\"1\"><fields>"
+            "<field name=\"title\" title=\"Title\" category=\"General\" type=\"1\" flags=\"8\"/>"
+            "<field name=\"year\" title=\"Year\" category=\"General\" type=\"6\" flags=\"6\"/>"
+            "<field name=\"maker\" title=\"Maker\" category=\"General\" type=\"1\" flags=\"7\"/>"
+            "<field name=\"nr\" title=\"Nr. #\" category=\"General\" type=\"1\" flags=\"0\"/>"
+            "<field name=\"color\" title=\"Colour\" category=\"General\" type=\"3\" flags=\"2\" "
+            "allowed=\"red;blue\"/>"
+            "<field name=\"condition\" title=\"Condition\" category=\"General\" type=\"1\" "
+            "flags=\"2\"/>"
+            "<field name=\"pur_price\" title=\"Purchase Price\" category=\"Personal\" type=\"1\" "
+            "flags=\"0\"/>"
+            "<field name=\"pur_date\" title=\"Purchase Date\" category=\"Personal\" type=\"12\" "
+            "flags=\"0\"/>"
+            "<field name=\"worth\" title=\"Value\" category=\"Personal\" type=\"1\" flags=\"0\"/>"
+            "<field name=\"location\" title=\"Location\" category=\"Personal\" type=\"1\" "
+            "flags=\"2\"/>"
+            "<field name=\"series\" title=\"Series\" category=\"General\" type=\"1\" flags=\"2\"/>"
+            "<field name=\"comments\" title=\"Comments\" category=\"Comments\" type=\"2\" "
+            "flags=\"0\"/>"
+            "<field name=\"front\" title=\"Front\" category=\"Images\" type=\"10\" flags=\"0\"/>"
+            "<field name=\"back\" title=\"Back\" category=\"Images\" type=\"10\" flags=\"0\"/>"
+            "</fields>"
+            "<entry id=\"5\"><title>Mini &amp; Cooper</title><year>1964</year>"
+            "<makers><maker>Corgi</maker><maker>Mettoy</maker></makers><nr>007</nr>"
+            "<color>red</color><condition>C8</condition><pur_price>£12.50</pur_price>"
+            "<pur_date>2024-05-01</pur_date><worth>40</worth><location>Shelf 2</location>"
+            "<series>Rallye</series><comments>two\nlines</comments>"
+            "<front>red.png</front><back>blue.jpeg</back></entry>"
+            "<entry id=\"x\"><title>Beetle</title></entry>"
+            "<images>" +
+            image("red.png", red, "PNG") + image("blue.jpeg", blue, "JPEG") +
+            "</images></collection></tellico>\n";
+        const QString tc = env.path(u"cars.tc"_s);
+        if (zipped) {
+            zip_t* z = zip_open(QFile::encodeName(tc).constData(), ZIP_CREATE, nullptr);
+            for (const auto& [name, bytes] : {std::pair{"tellico.xml", &xml},
+                                              {"images/red.png", &red},
+                                              {"images/blue.jpeg", &blue}})
+                zip_file_add(z, name, zip_source_buffer(z, bytes->data(), bytes->size(), 0), 0);
+            QCOMPARE(zip_close(z), 0);
+        } else {
+            env.writeFile(u"cars.tc"_s, xml);
+        }
+        const QString said = run(KBS_IMPORT_EXE, {tc, env.dbPath()});
+        QCOMPARE(said,
+                 u"note: These fields have no column in the catalogue and were left out: "
+                 "Maker (maker).\nnote: 1 entr(ies) without a usable id were given new IDs.\n"
+                 "imported 2 records, 2 pictures\n"_s);
+        const QList<QVariantList> expected{
+            {qint64(5), u"Mini & Cooper"_s, u"1964"_s, u"007"_s, u"red"_s, u"C8"_s, u"£12.50"_s,
+             u"2024-05-01"_s, u"40"_s, u"Shelf 2"_s, u"Rallye"_s, u"two\nlines"_s, red},
+            {qint64(6), u"Beetle"_s, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}}};
+        QCOMPARE(test::rowsOf(env.dbPath(), u"SELECT %1 FROM table1 ORDER BY ID"_s.arg(kColumns)),
+                 expected);
+        QCOMPARE(
+            test::rowsOf(env.dbPath(), u"SELECT record_id, position, bytes FROM record_pictures"_s),
+            (QList<QVariantList>{{qint64(5), qint64(2), blue}}));
+    }
+
+    // Our own file, written and read back: every column and every picture.
+    void tellicoRoundTrip() {
+        test::TestEnv env;
+        env.exec(QString::fromLatin1(schema::PicturesTableSql).section(u';', 0, 0));
+        const QByteArray red = test::pictureBytes("PNG", 40, 30, 0xFFFF0000),
+                         green = test::pictureBytes("JPG", 40, 30, 0xFF00FF00);
+        const qint64 id = env.addRecord({{u"Description"_s, u"Mini; <Cooper> & \"S\""_s},
+                                         {u"Year"_s, u"007"_s},
+                                         {u"Color"_s, u"Red"_s},
+                                         {u"Car_Cond"_s, u"C9"_s},
+                                         {u"Purchase"_s, u"5"_s},
+                                         {u"Purch_Date"_s, u"1/2/99"_s},
+                                         {u"Value"_s, u"9"_s},
+                                         {u"Location"_s, u"Box 1"_s},
+                                         {u"Series"_s, u"Rallye"_s},
+                                         {u"Number"_s, u"0042"_s},
+                                         {u"Notes"_s, u"a\nb"_s},
+                                         {u"binpicdata"_s, red}});
+        env.exec(u"INSERT INTO record_pictures (record_id, position, bytes) VALUES (?, 2, ?)"_s,
+                 {id, green});
+        env.addRecord({{u"Description"_s, u"Beetle"_s}});
+        const QString tc = env.path(u"out.tc"_s), back = env.path(u"back.mdb"_s);
+        QVERIFY(run(KBS_EXPORT_EXE, {u"--tellico"_s, tc, env.dbPath()}).contains(u"2 pictures"_s));
+        QCOMPARE(run(KBS_IMPORT_EXE, {tc, back}), u"imported 2 records, 2 pictures\n"_s);
+        const QString sql = u"SELECT %1 FROM table1 ORDER BY ID"_s.arg(kColumns);
+        auto rows = test::rowsOf(env.dbPath(), sql);
+        rows[1].replace(rows[1].size() - 1, QVariant());  // no picture
+        QCOMPARE(test::rowsOf(back, sql), rows);
+        QCOMPARE(test::rowsOf(back, u"SELECT record_id, position, bytes FROM record_pictures"_s),
+                 (QList<QVariantList>{{id, qint64(2), green}}));
+    }
+};
+
+QTEST_MAIN(TestFormats)
+#include "tst_formats.moc"
