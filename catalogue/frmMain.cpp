@@ -170,7 +170,7 @@ QString frmMain::statusText() const {
 }
 
 void frmMain::setStatusText(const QString& text) {
-    showAccessibleText(*statusPanel, text, QStringLiteral("Status"));
+    showAccessibleText(*statusPanel, text, mainText::StatusName);
 }
 
 }  // namespace kbs

@@ -23,7 +23,7 @@ namespace kbs {
 namespace {
 
 // What the tip's label is called while it shows no tip.
-const QString kTipName = QStringLiteral("Tip");
+constexpr Text<"kbs::tipText"> kTipName{QT_TRANSLATE_NOOP("kbs::tipText", "Tip")};
 constexpr qsizetype kMaxShownTip = 2000;  // far more than the tip area holds
 
 // The tips and the number of the tip shown last, kept for the life of the program.
@@ -50,7 +50,7 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent) {
 
     picTip = new QFrame(this);
     picTip->setObjectName(QStringLiteral("picTip"));
-    picTip->setAccessibleName(QStringLiteral("Tip of the day"));
+    picTip->setAccessibleName(tr("Tip of the day"));
     picTip->setFrameShape(QFrame::StyledPanel);
     picTip->setFrameShadow(QFrame::Sunken);
     picTip->setAutoFillBackground(true);
