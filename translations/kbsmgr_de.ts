@@ -266,6 +266,57 @@ Dieses Programm wird ohne jede Gewährleistung bereitgestellt, so wie es ist. Be
     </message>
 </context>
 <context>
+    <name>kbs::legacy::texts</name>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Converting the catalogue of the older Windows version of Kerbside Manager...</source>
+        <translation>Der Katalog der älteren Windows-Version von Kerbside Manager wird umgewandelt...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and has been converted for this version: %2 converted.<byte value="xd"/>
+<byte value="xd"/>
+The original file is kept, unchanged, as %3.</source>
+        <translation>Der Katalog %1 stammt von der älteren Windows-Version von Kerbside Manager und wurde für diese Version umgewandelt: %2 umgewandelt.<byte value="xd"/>
+<byte value="xd"/>
+Die ursprüngliche Datei bleibt unverändert erhalten als %3.</translation>
+    </message>
+    <message>
+        <source>1 record was</source>
+        <translation>1 Datensatz wurde</translation>
+    </message>
+    <message>
+        <source>%1 records were</source>
+        <translation>%1 Datensätze wurden</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and could not be converted:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>Der Katalog %1 stammt von der älteren Windows-Version von Kerbside Manager und konnte nicht umgewandelt werden:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Die Datei wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>The conversion of the catalogue %1 was cancelled.<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>Die Umwandlung des Katalogs %1 wurde abgebrochen.<byte value="xd"/>
+<byte value="xd"/>
+Die Datei wurde nicht verändert.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::mainText</name>
     <message>
         <source>Kerbside Manager v</source>

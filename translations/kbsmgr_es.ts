@@ -266,6 +266,57 @@ Este programa se ofrece tal cual, sin garantía de ningún tipo. Guarde una copi
     </message>
 </context>
 <context>
+    <name>kbs::legacy::texts</name>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Converting the catalogue of the older Windows version of Kerbside Manager...</source>
+        <translation>Convirtiendo el catálogo de la versión anterior de Kerbside Manager para Windows...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and has been converted for this version: %2 converted.<byte value="xd"/>
+<byte value="xd"/>
+The original file is kept, unchanged, as %3.</source>
+        <translation>El catálogo %1 se creó con la versión anterior de Kerbside Manager para Windows y se ha convertido para esta versión: %2 convertido(s).<byte value="xd"/>
+<byte value="xd"/>
+El archivo original se conserva, sin cambios, como %3.</translation>
+    </message>
+    <message>
+        <source>1 record was</source>
+        <translation>1 registro ha sido</translation>
+    </message>
+    <message>
+        <source>%1 records were</source>
+        <translation>%1 registros han sido</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and could not be converted:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>El catálogo %1 se creó con la versión anterior de Kerbside Manager para Windows y no se pudo convertir:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+El archivo no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>The conversion of the catalogue %1 was cancelled.<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>Se canceló la conversión del catálogo %1.<byte value="xd"/>
+<byte value="xd"/>
+El archivo no se ha modificado.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::mainText</name>
     <message>
         <source>Kerbside Manager v</source>

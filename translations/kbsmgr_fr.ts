@@ -266,6 +266,57 @@ Ce programme est fourni tel quel, sans garantie d&apos;aucune sorte. Gardez une 
     </message>
 </context>
 <context>
+    <name>kbs::legacy::texts</name>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Converting the catalogue of the older Windows version of Kerbside Manager...</source>
+        <translation>Conversion du catalogue de l&apos;ancienne version Windows de Kerbside Manager...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and has been converted for this version: %2 converted.<byte value="xd"/>
+<byte value="xd"/>
+The original file is kept, unchanged, as %3.</source>
+        <translation>Le catalogue %1 a été créé par l&apos;ancienne version Windows de Kerbside Manager et a été converti pour cette version : %2 converti(s).<byte value="xd"/>
+<byte value="xd"/>
+Le fichier d&apos;origine est conservé, inchangé, sous %3.</translation>
+    </message>
+    <message>
+        <source>1 record was</source>
+        <translation>1 fiche a été</translation>
+    </message>
+    <message>
+        <source>%1 records were</source>
+        <translation>%1 fiches ont été</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and could not be converted:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>Le catalogue %1 a été créé par l&apos;ancienne version Windows de Kerbside Manager et n&apos;a pas pu être converti :<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Le fichier n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The conversion of the catalogue %1 was cancelled.<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>La conversion du catalogue %1 a été annulée.<byte value="xd"/>
+<byte value="xd"/>
+Le fichier n&apos;a pas été modifié.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::mainText</name>
     <message>
         <source>Kerbside Manager v</source>
@@ -691,7 +742,7 @@ La fiche garde sa photo précédente.</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation>Couleur</translation>
+        <translation>Teinte</translation>
     </message>
     <message>
         <source>Colors</source>

@@ -266,6 +266,57 @@ Dit programma wordt geleverd zoals het is, zonder enige garantie. Bewaar een kop
     </message>
 </context>
 <context>
+    <name>kbs::legacy::texts</name>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Converting the catalogue of the older Windows version of Kerbside Manager...</source>
+        <translation>De catalogus van de oudere Windows-versie van Kerbside Manager wordt omgezet...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and has been converted for this version: %2 converted.<byte value="xd"/>
+<byte value="xd"/>
+The original file is kept, unchanged, as %3.</source>
+        <translation>De catalogus %1 is gemaakt met de oudere Windows-versie van Kerbside Manager en is omgezet voor deze versie: %2 omgezet.<byte value="xd"/>
+<byte value="xd"/>
+Het oorspronkelijke bestand blijft ongewijzigd bewaard als %3.</translation>
+    </message>
+    <message>
+        <source>1 record was</source>
+        <translation>1 record is</translation>
+    </message>
+    <message>
+        <source>%1 records were</source>
+        <translation>%1 records zijn</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and could not be converted:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>De catalogus %1 is gemaakt met de oudere Windows-versie van Kerbside Manager en kon niet worden omgezet:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Het bestand is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The conversion of the catalogue %1 was cancelled.<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>De omzetting van de catalogus %1 is geannuleerd.<byte value="xd"/>
+<byte value="xd"/>
+Het bestand is niet gewijzigd.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::mainText</name>
     <message>
         <source>Kerbside Manager v</source>
@@ -361,7 +412,7 @@ Dit programma wordt geleverd zoals het is, zonder enige garantie. Bewaar een kop
     </message>
     <message>
         <source>Records</source>
-        <translation>Records</translation>
+        <translation>Recordlijst</translation>
     </message>
     <message>
         <source>Status</source>
