@@ -266,6 +266,109 @@ Este programa se ofrece tal cual, sin garantía de ningún tipo. Guarde una copi
     </message>
 </context>
 <context>
+    <name>kbs::grid</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Car_Cond</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Wheel_Type</source>
+        <translation>Ruedas</translation>
+    </message>
+    <message>
+        <source>Box_Type</source>
+        <translation>Caja</translation>
+    </message>
+    <message>
+        <source>Box_Cond</source>
+        <translation>Estado caja</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Precio compra</translation>
+    </message>
+    <message>
+        <source>Purch_Date</source>
+        <translation>Fecha compra</translation>
+    </message>
+    <message>
+        <source>List_Price</source>
+        <translation>PVP</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Value_Date</source>
+        <translation>Fecha valor</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Situación</translation>
+    </message>
+    <message>
+        <source>Purch_From</source>
+        <translation>Comprado a</translation>
+    </message>
+    <message>
+        <source>Base_Name</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Interior_Color</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Version_Number</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Base_Color</source>
+        <translation>Color base</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>twenty</source>
+        <translation>veinte</translation>
+    </message>
+</context>
+<context>
     <name>kbs::legacy::texts</name>
     <message>
         <source>Kerbside Manager</source>

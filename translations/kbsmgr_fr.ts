@@ -266,6 +266,109 @@ Ce programme est fourni tel quel, sans garantie d&apos;aucune sorte. Gardez une 
     </message>
 </context>
 <context>
+    <name>kbs::grid</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Car_Cond</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Wheel_Type</source>
+        <translation>Roues</translation>
+    </message>
+    <message>
+        <source>Box_Type</source>
+        <translation>Boîte</translation>
+    </message>
+    <message>
+        <source>Box_Cond</source>
+        <translation>État boîte</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Rangement</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Prix d&apos;achat</translation>
+    </message>
+    <message>
+        <source>Purch_Date</source>
+        <translation>Date d&apos;achat</translation>
+    </message>
+    <message>
+        <source>List_Price</source>
+        <translation>Prix public</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Cote</translation>
+    </message>
+    <message>
+        <source>Value_Date</source>
+        <translation>Date de cote</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>Purch_From</source>
+        <translation>Acheté chez</translation>
+    </message>
+    <message>
+        <source>Base_Name</source>
+        <translation>Plancher</translation>
+    </message>
+    <message>
+        <source>Interior_Color</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Version_Number</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Base_Color</source>
+        <translation>Couleur plancher</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>twenty</source>
+        <translation>vingt</translation>
+    </message>
+</context>
+<context>
     <name>kbs::legacy::texts</name>
     <message>
         <source>Kerbside Manager</source>

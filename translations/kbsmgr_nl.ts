@@ -266,6 +266,109 @@ Dit programma wordt geleverd zoals het is, zonder enige garantie. Bewaar een kop
     </message>
 </context>
 <context>
+    <name>kbs::grid</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Car_Cond</source>
+        <translation>Staat</translation>
+    </message>
+    <message>
+        <source>Wheel_Type</source>
+        <translation>Wielen</translation>
+    </message>
+    <message>
+        <source>Box_Type</source>
+        <translation>Doos</translation>
+    </message>
+    <message>
+        <source>Box_Cond</source>
+        <translation>Staat doos</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Bewaarplaats</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Aankoopprijs</translation>
+    </message>
+    <message>
+        <source>Purch_Date</source>
+        <translation>Aankoopdatum</translation>
+    </message>
+    <message>
+        <source>List_Price</source>
+        <translation>Adviesprijs</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Value_Date</source>
+        <translation>Waardedatum</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Purch_From</source>
+        <translation>Gekocht bij</translation>
+    </message>
+    <message>
+        <source>Base_Name</source>
+        <translation>Bodemplaat</translation>
+    </message>
+    <message>
+        <source>Interior_Color</source>
+        <translation>Interieur</translation>
+    </message>
+    <message>
+        <source>Version_Number</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>Base_Color</source>
+        <translation>Kleur bodemplaat</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>twenty</source>
+        <translation>twintig</translation>
+    </message>
+</context>
+<context>
     <name>kbs::legacy::texts</name>
     <message>
         <source>Kerbside Manager</source>
