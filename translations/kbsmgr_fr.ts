@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>kbs::ReportPageView</name>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>page %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>kbs::TotalsReport</name>
     <message>
         <source>Name</source>

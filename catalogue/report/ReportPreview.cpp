@@ -32,6 +32,7 @@
 #include "AppError.h"
 #include "CsvExport.h"
 #include "FileDialog.h"
+#include "Language.h"
 #include "PagedReport.h"
 #include "Prompts.h"
 #include "ReportTexts.h"
@@ -104,7 +105,8 @@ void ReportPageView::refresh() {
 }
 
 void ReportPageView::updateDescription() {
-    setAccessibleDescription(QStringLiteral("page %1 of %2").arg(m_page).arg(m_report.pageCount()));
+    setAccessibleDescription(
+        tr("page %1 of %2").arg(language::number(m_page), language::number(m_report.pageCount())));
 }
 
 // ---------------------------------------------------------------- the window

@@ -109,6 +109,12 @@ private Q_SLOTS:
     void windowSpeaksTheLanguage() {
         QFETCH(QString, language);
         QFETCH(QStringList, sameAsEnglish);
+        {
+            test::TestEnv env;  // a settings file of its own
+            QCOMPARE(language::requested({u"kbsmgr"_s, u"--lang"_s, language}), language);
+            Settings::save(u"Language"_s, u"Name"_s, language);
+            QCOMPARE(language::requested({u"kbsmgr"_s}), language);
+        }
         language::uninstall();
         QStringList cut;
         const QMap<QString, QString> english = openedWindows(cut);
