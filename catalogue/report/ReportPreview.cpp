@@ -522,7 +522,7 @@ bool ReportPreview::exportCsv(const QString& path) {
         return false;
     }
     auto records = [](long n) {
-        return n == 1 ? reportText::OneRecord : reportText::Records.arg(n);
+        return n == 1 ? reportText::OneRecord : reportText::Records.arg(language::number(n));
     };
     QStringList said{
         reportText::CsvExported.arg(records(summary.records), QFileInfo(path).fileName())};
