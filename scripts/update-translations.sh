@@ -39,6 +39,19 @@ PY
     exit 2 ;;
 esac
 
+# The tips the program ships (data/tip.txt) are translated line by line: lupdate reads them
+# from a file made for it here.
+tips=$(mktemp -d)
+trap 'rm -rf "$tips"' EXIT
+python3 - data/tip.txt >"$tips/tips.cpp" <<'PY'
+import sys
+for line in open(sys.argv[1], encoding="utf-8").read().splitlines():
+    if line.strip():
+        text = line.replace("\\", "\\\\").replace('"', '\\"')
+        print(f'QT_TRANSLATE_NOOP("kbs::tips", "{text}");')
+PY
+sources+=("$tips")
+
 target=()
 if [ "${1:-}" = --add ]; then target=(-target-language "$2"); fi
 "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h "${sources[@]}" "${target[@]}" \

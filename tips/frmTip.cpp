@@ -1,6 +1,7 @@
 #include "frmTip.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -13,6 +14,7 @@
 
 #include "AccessibleText.h"
 #include "AppError.h"
+#include "Language.h"
 #include "ProgramInfo.h"
 #include "RegularFile.h"
 #include "Settings.h"
@@ -38,6 +40,14 @@ int& tipNumber() {
 QPointer<frmTip>& shownWindow() {
     static QPointer<frmTip> window;
     return window;
+}
+
+// A tip as the program ships it shows in the program's language; a tip of the collector's own
+// as written.
+QString inProgramLanguage(const QString& tip) {
+    if (!language::translated() || tip.size() > kMaxShownTip)
+        return tip;
+    return QCoreApplication::translate("kbs::tips", tip.toUtf8().constData());
 }
 
 }  // namespace
@@ -198,7 +208,7 @@ void frmTip::DisplayCurrentTip() {
     // A tip longer than the window can show is cut with a mark: laying out megabytes of one
     // line would freeze the window.
     if (number >= 1 && number <= list.size()) {
-        const QString& tip = list.at(number - 1);
+        const QString tip = inProgramLanguage(list.at(number - 1));
         const qsizetype cut =
             tip.size() > kMaxShownTip && tip.at(kMaxShownTip - 1).isHighSurrogate()
                 ? kMaxShownTip - 1

@@ -1219,6 +1219,89 @@ Bitte informieren Sie Larkspur Software, damit das Problem behoben wird. </trans
     </message>
 </context>
 <context>
+    <name>kbs::tips</name>
+    <message>
+        <source>Click the list icon beside a field to pick a value from its list instead of typing it.</source>
+        <translation>Klicken Sie auf das Listensymbol neben einem Feld, um einen Wert aus seiner Liste zu wählen, statt ihn einzutippen.</translation>
+    </message>
+    <message>
+        <source>The pick lists come from small .ini files in the program folder: one value per line.</source>
+        <translation>Die Auswahllisten stammen aus kleinen .ini-Dateien im Programmordner: ein Wert pro Zeile.</translation>
+    </message>
+    <message>
+        <source>Change the pick lists with Help, Edit Helper Menues. A list you save there is used at the next click of its icon.</source>
+        <translation>Ändern Sie die Auswahllisten mit Hilfe, Auswahllisten bearbeiten. Eine dort gespeicherte Liste gilt ab dem nächsten Klick auf ihr Symbol.</translation>
+    </message>
+    <message>
+        <source>In the list editor, choosing another file asks whether to save the changes to the one you were editing.</source>
+        <translation>Wählen Sie im Listen-Editor eine andere Datei, fragt er, ob die Änderungen an der bisherigen gespeichert werden sollen.</translation>
+    </message>
+    <message>
+        <source>The list editor&apos;s Edit menu has Find (Ctrl+F) and Replace (Ctrl+H).</source>
+        <translation>Das Menü Bearbeiten des Listen-Editors bietet Suchen (Strg+F) und Ersetzen (Strg+H).</translation>
+    </message>
+    <message>
+        <source>Replace All in the list editor tells you how many replacements it made.</source>
+        <translation>Alle ersetzen im Listen-Editor meldet, wie viele Ersetzungen vorgenommen wurden.</translation>
+    </message>
+    <message>
+        <source>Click a row of the grid to show that model in the fields above it.</source>
+        <translation>Klicken Sie auf eine Zeile der Tabelle, um dieses Modell in den Feldern darüber zu zeigen.</translation>
+    </message>
+    <message>
+        <source>Click a column heading of the grid to sort by that column; click it again to sort the other way.</source>
+        <translation>Klicken Sie auf eine Spaltenüberschrift der Tabelle, um danach zu sortieren; ein weiterer Klick sortiert andersherum.</translation>
+    </message>
+    <message>
+        <source>Press Add to enter a new model, fill in the fields and press Save.</source>
+        <translation>Drücken Sie Neu, um ein neues Modell zu erfassen, füllen Sie die Felder aus und drücken Sie Speichern.</translation>
+    </message>
+    <message>
+        <source>Press Edit to change the model shown; Cancel leaves it as it was.</source>
+        <translation>Drücken Sie Ändern, um das gezeigte Modell zu bearbeiten; Abbrechen lässt es, wie es war.</translation>
+    </message>
+    <message>
+        <source>Nothing is written to your catalogue until you press Save.</source>
+        <translation>In Ihren Katalog wird erst geschrieben, wenn Sie Speichern drücken.</translation>
+    </message>
+    <message>
+        <source>Press Find to look for a text in the fields of every model.</source>
+        <translation>Drücken Sie Suchen, um einen Text in den Feldern aller Modelle zu suchen.</translation>
+    </message>
+    <message>
+        <source>Delete asks before it removes a model, and it never removes the last one.</source>
+        <translation>Löschen fragt nach, bevor es ein Modell entfernt, und entfernt nie das letzte.</translation>
+    </message>
+    <message>
+        <source>A picture can be stored in the catalogue itself or as a link to its file: choose with the two options beside it.</source>
+        <translation>Ein Bild kann im Katalog selbst oder als Verweis auf seine Datei gespeichert werden: Wählen Sie mit den beiden Optionen daneben.</translation>
+    </message>
+    <message>
+        <source>The + and - buttons add a plus or a minus to the car&apos;s condition grade.</source>
+        <translation>Die Knöpfe + und - fügen der Zustandsnote des Modells ein Plus oder ein Minus an.</translation>
+    </message>
+    <message>
+        <source>Set the Status of a model to Want, Have or Sell, then print the matching report from the Report button.</source>
+        <translation>Setzen Sie den Status eines Modells auf Want (gesucht), Have (vorhanden) oder Sell (Verkauf) und drucken Sie dann den passenden Bericht über den Knopf Bericht.</translation>
+    </message>
+    <message>
+        <source>Report prints all your models, or only those you want, have or sell.</source>
+        <translation>Bericht druckt alle Ihre Modelle oder nur die gesuchten, vorhandenen oder zum Verkauf stehenden.</translation>
+    </message>
+    <message>
+        <source>The status bar shows how many models your catalogue holds.</source>
+        <translation>Die Statusleiste zeigt, wie viele Modelle Ihr Katalog enthält.</translation>
+    </message>
+    <message>
+        <source>Untick Show Tips at Startup if you would rather not see these tips when the program starts.</source>
+        <translation>Entfernen Sie den Haken bei Tipps beim Start zeigen, wenn Sie diese Tipps beim Programmstart nicht sehen möchten.</translation>
+    </message>
+    <message>
+        <source>You can read all the tips at any time from Help, Tips.</source>
+        <translation>Alle Tipps können Sie jederzeit über Hilfe, Tipps lesen.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Kerbside Manager: a catalogue of a die-cast model car collection.</source>

@@ -1219,6 +1219,89 @@ Informe a Larkspur Software para que corrija este problema. </translation>
     </message>
 </context>
 <context>
+    <name>kbs::tips</name>
+    <message>
+        <source>Click the list icon beside a field to pick a value from its list instead of typing it.</source>
+        <translation>Haga clic en el icono de lista junto a un campo para elegir un valor de su lista en lugar de escribirlo.</translation>
+    </message>
+    <message>
+        <source>The pick lists come from small .ini files in the program folder: one value per line.</source>
+        <translation>Las listas de selección salen de pequeños archivos .ini en la carpeta del programa: un valor por línea.</translation>
+    </message>
+    <message>
+        <source>Change the pick lists with Help, Edit Helper Menues. A list you save there is used at the next click of its icon.</source>
+        <translation>Cambie las listas de selección con Ayuda, Editar las listas. Una lista guardada allí se usa desde el siguiente clic en su icono.</translation>
+    </message>
+    <message>
+        <source>In the list editor, choosing another file asks whether to save the changes to the one you were editing.</source>
+        <translation>En el editor de listas, al elegir otro archivo se pregunta si guardar los cambios del que estaba editando.</translation>
+    </message>
+    <message>
+        <source>The list editor&apos;s Edit menu has Find (Ctrl+F) and Replace (Ctrl+H).</source>
+        <translation>El menú Edición del editor de listas tiene Buscar (Ctrl+F) y Reemplazar (Ctrl+H).</translation>
+    </message>
+    <message>
+        <source>Replace All in the list editor tells you how many replacements it made.</source>
+        <translation>Reemplazar todo, en el editor de listas, indica cuántos reemplazos se hicieron.</translation>
+    </message>
+    <message>
+        <source>Click a row of the grid to show that model in the fields above it.</source>
+        <translation>Haga clic en una fila de la tabla para mostrar ese modelo en los campos de arriba.</translation>
+    </message>
+    <message>
+        <source>Click a column heading of the grid to sort by that column; click it again to sort the other way.</source>
+        <translation>Haga clic en el encabezado de una columna de la tabla para ordenar por ella; otro clic invierte el orden.</translation>
+    </message>
+    <message>
+        <source>Press Add to enter a new model, fill in the fields and press Save.</source>
+        <translation>Pulse Añadir para introducir un modelo nuevo, rellene los campos y pulse Guardar.</translation>
+    </message>
+    <message>
+        <source>Press Edit to change the model shown; Cancel leaves it as it was.</source>
+        <translation>Pulse Editar para cambiar el modelo mostrado; Cancelar lo deja como estaba.</translation>
+    </message>
+    <message>
+        <source>Nothing is written to your catalogue until you press Save.</source>
+        <translation>No se escribe nada en su catálogo hasta que pulse Guardar.</translation>
+    </message>
+    <message>
+        <source>Press Find to look for a text in the fields of every model.</source>
+        <translation>Pulse Buscar para buscar un texto en los campos de todos los modelos.</translation>
+    </message>
+    <message>
+        <source>Delete asks before it removes a model, and it never removes the last one.</source>
+        <translation>Borrar pregunta antes de eliminar un modelo y nunca elimina el último.</translation>
+    </message>
+    <message>
+        <source>A picture can be stored in the catalogue itself or as a link to its file: choose with the two options beside it.</source>
+        <translation>Una foto puede guardarse en el propio catálogo o como enlace a su archivo: elija con las dos opciones de al lado.</translation>
+    </message>
+    <message>
+        <source>The + and - buttons add a plus or a minus to the car&apos;s condition grade.</source>
+        <translation>Los botones + y - añaden un más o un menos a la nota de estado del modelo.</translation>
+    </message>
+    <message>
+        <source>Set the Status of a model to Want, Have or Sell, then print the matching report from the Report button.</source>
+        <translation>Ponga la situación de un modelo en Want (busco), Have (tengo) o Sell (vendo) e imprima el informe correspondiente con el botón Informe.</translation>
+    </message>
+    <message>
+        <source>Report prints all your models, or only those you want, have or sell.</source>
+        <translation>Informe imprime todos sus modelos, o solo los que busca, tiene o vende.</translation>
+    </message>
+    <message>
+        <source>The status bar shows how many models your catalogue holds.</source>
+        <translation>La barra de estado muestra cuántos modelos tiene su catálogo.</translation>
+    </message>
+    <message>
+        <source>Untick Show Tips at Startup if you would rather not see these tips when the program starts.</source>
+        <translation>Desmarque Consejos al iniciar si prefiere no ver estos consejos al abrir el programa.</translation>
+    </message>
+    <message>
+        <source>You can read all the tips at any time from Help, Tips.</source>
+        <translation>Puede leer todos los consejos en cualquier momento desde Ayuda, Consejos.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Kerbside Manager: a catalogue of a die-cast model car collection.</source>

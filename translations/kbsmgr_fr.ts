@@ -1219,6 +1219,89 @@ Veuillez prévenir Larkspur Software pour corriger ce problème. </translation>
     </message>
 </context>
 <context>
+    <name>kbs::tips</name>
+    <message>
+        <source>Click the list icon beside a field to pick a value from its list instead of typing it.</source>
+        <translation>Cliquez sur l&apos;icône de liste à côté d&apos;un champ pour choisir une valeur dans sa liste au lieu de la taper.</translation>
+    </message>
+    <message>
+        <source>The pick lists come from small .ini files in the program folder: one value per line.</source>
+        <translation>Les listes de choix viennent de petits fichiers .ini dans le dossier du programme : une valeur par ligne.</translation>
+    </message>
+    <message>
+        <source>Change the pick lists with Help, Edit Helper Menues. A list you save there is used at the next click of its icon.</source>
+        <translation>Modifiez les listes de choix avec Aide, Modifier les listes. Une liste enregistrée là sert dès le prochain clic sur son icône.</translation>
+    </message>
+    <message>
+        <source>In the list editor, choosing another file asks whether to save the changes to the one you were editing.</source>
+        <translation>Dans l&apos;éditeur de listes, choisir un autre fichier demande s&apos;il faut enregistrer les modifications de celui en cours.</translation>
+    </message>
+    <message>
+        <source>The list editor&apos;s Edit menu has Find (Ctrl+F) and Replace (Ctrl+H).</source>
+        <translation>Le menu Édition de l&apos;éditeur de listes propose Rechercher (Ctrl+F) et Remplacer (Ctrl+H).</translation>
+    </message>
+    <message>
+        <source>Replace All in the list editor tells you how many replacements it made.</source>
+        <translation>Remplacer tout, dans l&apos;éditeur de listes, indique combien de remplacements ont été faits.</translation>
+    </message>
+    <message>
+        <source>Click a row of the grid to show that model in the fields above it.</source>
+        <translation>Cliquez sur une ligne du tableau pour afficher ce modèle dans les champs au-dessus.</translation>
+    </message>
+    <message>
+        <source>Click a column heading of the grid to sort by that column; click it again to sort the other way.</source>
+        <translation>Cliquez sur un en-tête de colonne du tableau pour trier selon cette colonne ; cliquez de nouveau pour inverser l&apos;ordre.</translation>
+    </message>
+    <message>
+        <source>Press Add to enter a new model, fill in the fields and press Save.</source>
+        <translation>Appuyez sur Ajouter pour saisir un nouveau modèle, remplissez les champs et appuyez sur Enregistrer.</translation>
+    </message>
+    <message>
+        <source>Press Edit to change the model shown; Cancel leaves it as it was.</source>
+        <translation>Appuyez sur Modifier pour changer le modèle affiché ; Annuler le laisse tel qu&apos;il était.</translation>
+    </message>
+    <message>
+        <source>Nothing is written to your catalogue until you press Save.</source>
+        <translation>Rien n&apos;est écrit dans votre catalogue avant que vous n&apos;appuyiez sur Enregistrer.</translation>
+    </message>
+    <message>
+        <source>Press Find to look for a text in the fields of every model.</source>
+        <translation>Appuyez sur Chercher pour trouver un texte dans les champs de tous les modèles.</translation>
+    </message>
+    <message>
+        <source>Delete asks before it removes a model, and it never removes the last one.</source>
+        <translation>Supprimer demande confirmation avant d&apos;enlever un modèle, et n&apos;enlève jamais le dernier.</translation>
+    </message>
+    <message>
+        <source>A picture can be stored in the catalogue itself or as a link to its file: choose with the two options beside it.</source>
+        <translation>Une photo peut être enregistrée dans le catalogue lui-même ou comme lien vers son fichier : choisissez avec les deux options à côté.</translation>
+    </message>
+    <message>
+        <source>The + and - buttons add a plus or a minus to the car&apos;s condition grade.</source>
+        <translation>Les boutons + et - ajoutent un plus ou un moins à la note d&apos;état du modèle.</translation>
+    </message>
+    <message>
+        <source>Set the Status of a model to Want, Have or Sell, then print the matching report from the Report button.</source>
+        <translation>Réglez le statut d&apos;un modèle sur Want (recherché), Have (possédé) ou Sell (à vendre), puis imprimez le rapport correspondant avec le bouton Rapport.</translation>
+    </message>
+    <message>
+        <source>Report prints all your models, or only those you want, have or sell.</source>
+        <translation>Rapport imprime tous vos modèles, ou seulement ceux que vous recherchez, possédez ou vendez.</translation>
+    </message>
+    <message>
+        <source>The status bar shows how many models your catalogue holds.</source>
+        <translation>La barre d&apos;état indique combien de modèles contient votre catalogue.</translation>
+    </message>
+    <message>
+        <source>Untick Show Tips at Startup if you would rather not see these tips when the program starts.</source>
+        <translation>Décochez Astuces au démarrage si vous préférez ne pas voir ces astuces au lancement du programme.</translation>
+    </message>
+    <message>
+        <source>You can read all the tips at any time from Help, Tips.</source>
+        <translation>Vous pouvez lire toutes les astuces à tout moment par Aide, Astuces.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Kerbside Manager: a catalogue of a die-cast model car collection.</source>

@@ -1219,6 +1219,89 @@ Meld dit aan Larkspur Software, zodat het probleem wordt opgelost. </translation
     </message>
 </context>
 <context>
+    <name>kbs::tips</name>
+    <message>
+        <source>Click the list icon beside a field to pick a value from its list instead of typing it.</source>
+        <translation>Klik op het lijstpictogram naast een veld om een waarde uit de lijst te kiezen in plaats van die te typen.</translation>
+    </message>
+    <message>
+        <source>The pick lists come from small .ini files in the program folder: one value per line.</source>
+        <translation>De keuzelijsten komen uit kleine .ini-bestanden in de programmamap: één waarde per regel.</translation>
+    </message>
+    <message>
+        <source>Change the pick lists with Help, Edit Helper Menues. A list you save there is used at the next click of its icon.</source>
+        <translation>Wijzig de keuzelijsten met Help, Keuzelijsten bewerken. Een lijst die u daar opslaat, geldt vanaf de volgende klik op het pictogram.</translation>
+    </message>
+    <message>
+        <source>In the list editor, choosing another file asks whether to save the changes to the one you were editing.</source>
+        <translation>Kiest u in de lijsteditor een ander bestand, dan vraagt die of de wijzigingen in het vorige moeten worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The list editor&apos;s Edit menu has Find (Ctrl+F) and Replace (Ctrl+H).</source>
+        <translation>Het menu Bewerken van de lijsteditor heeft Zoeken (Ctrl+F) en Vervangen (Ctrl+H).</translation>
+    </message>
+    <message>
+        <source>Replace All in the list editor tells you how many replacements it made.</source>
+        <translation>Alles vervangen in de lijsteditor meldt hoeveel vervangingen er zijn gedaan.</translation>
+    </message>
+    <message>
+        <source>Click a row of the grid to show that model in the fields above it.</source>
+        <translation>Klik op een rij van de tabel om dat model in de velden erboven te tonen.</translation>
+    </message>
+    <message>
+        <source>Click a column heading of the grid to sort by that column; click it again to sort the other way.</source>
+        <translation>Klik op een kolomkop van de tabel om op die kolom te sorteren; klik nogmaals om andersom te sorteren.</translation>
+    </message>
+    <message>
+        <source>Press Add to enter a new model, fill in the fields and press Save.</source>
+        <translation>Druk op Nieuw om een nieuw model in te voeren, vul de velden in en druk op Opslaan.</translation>
+    </message>
+    <message>
+        <source>Press Edit to change the model shown; Cancel leaves it as it was.</source>
+        <translation>Druk op Bewerken om het getoonde model te wijzigen; Annuleren laat het zoals het was.</translation>
+    </message>
+    <message>
+        <source>Nothing is written to your catalogue until you press Save.</source>
+        <translation>Er wordt pas iets in uw catalogus geschreven als u op Opslaan drukt.</translation>
+    </message>
+    <message>
+        <source>Press Find to look for a text in the fields of every model.</source>
+        <translation>Druk op Zoeken om een tekst in de velden van alle modellen te zoeken.</translation>
+    </message>
+    <message>
+        <source>Delete asks before it removes a model, and it never removes the last one.</source>
+        <translation>Wissen vraagt het eerst voordat het een model verwijdert, en verwijdert nooit het laatste.</translation>
+    </message>
+    <message>
+        <source>A picture can be stored in the catalogue itself or as a link to its file: choose with the two options beside it.</source>
+        <translation>Een foto kan in de catalogus zelf worden bewaard of als link naar het bestand: kies met de twee opties ernaast.</translation>
+    </message>
+    <message>
+        <source>The + and - buttons add a plus or a minus to the car&apos;s condition grade.</source>
+        <translation>De knoppen + en - voegen een plus of een min toe aan de staat van het model.</translation>
+    </message>
+    <message>
+        <source>Set the Status of a model to Want, Have or Sell, then print the matching report from the Report button.</source>
+        <translation>Zet de status van een model op Want (gezocht), Have (in bezit) of Sell (te koop) en druk dan het bijbehorende rapport af met de knop Rapport.</translation>
+    </message>
+    <message>
+        <source>Report prints all your models, or only those you want, have or sell.</source>
+        <translation>Rapport drukt al uw modellen af, of alleen die u zoekt, hebt of verkoopt.</translation>
+    </message>
+    <message>
+        <source>The status bar shows how many models your catalogue holds.</source>
+        <translation>De statusbalk toont hoeveel modellen uw catalogus bevat.</translation>
+    </message>
+    <message>
+        <source>Untick Show Tips at Startup if you would rather not see these tips when the program starts.</source>
+        <translation>Vink Tips bij het starten uit als u deze tips liever niet ziet wanneer het programma start.</translation>
+    </message>
+    <message>
+        <source>You can read all the tips at any time from Help, Tips.</source>
+        <translation>U kunt alle tips op elk moment lezen via Help, Tips.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Kerbside Manager: a catalogue of a die-cast model car collection.</source>
