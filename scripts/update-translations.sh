@@ -12,7 +12,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate6 || command -v /usr/lib/qt6/bin/lupdate || command -v lupdate)
-sources=(app catalogue controls valuelists tips platform store exchange legacy)
+# Every folder of the program's own sources; not the tests, tools, benchmarks or builds.
+sources=()
+for d in */; do
+  case "${d%/}" in
+    build* | tests | bench | fuzz | tools | data | docs | translations | cmake | scripts) ;;
+    *) sources+=("${d%/}") ;;
+  esac
+done
 
 
 case "${1:-}" in
