@@ -6,6 +6,7 @@
 #include "AppError.h"
 #include "Backup.h"
 #include "FileDialogQt.h"
+#include "Language.h"
 #include "ProgramDirectory.h"
 #include "ProgramInfo.h"
 #include "QtPrompts.h"
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
                                             .arg(kbs::ProgramInfo::minor())
                                             .arg(kbs::ProgramInfo::revision()));
     QGuiApplication::setDesktopFileName(kbs::ProgramInfo::appId());
+    kbs::language::install(kbs::language::requested(QCoreApplication::arguments()),
+                           kbs::language::folders(QCoreApplication::applicationDirPath()));
     kbs::QtPrompts prompts;
     kbs::setPrompts(&prompts);
     kbs::FileDialogQt fileDialogs;
@@ -39,6 +42,12 @@ int main(int argc, char** argv) {
                                 "Open a window of its own even when the program is "
                                 "already running on this catalogue."));
     options.addOption(newWindow);
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QApplication::translate("main",
+                                "Use this language (de, fr, nl, es, en) instead of the system's."),
+        QStringLiteral("language"));
+    options.addOption(lang);
     options.process(app);
 
     // A portable copy keeps its files beside the executable; an installed program keeps them

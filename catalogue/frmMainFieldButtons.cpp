@@ -35,7 +35,7 @@ void frmMain::buildPickMenus() {
     for (const auto& c : panel::fields) {
         if (!c.hasPickList())
             continue;
-        auto* menu = new QMenu(latin(c.pick.caption), this);
+        auto* menu = new QMenu(panel::translate(c.pick.caption), this);
         menu->setObjectName(latin(c.pick.menu));
         auto* entry = menu->addAction(QString());
         entry->setObjectName(latin(c.pick.entries) + QStringLiteral("_0"));

@@ -7,6 +7,7 @@
 #include "AccessibleText.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
+#include "MainTexts.h"
 #include "RecordFilter.h"
 #include "frmMain.h"
 
@@ -44,7 +45,7 @@ void frmMain::showFilterState() {
     const QString text = model.isFiltered() ? FilterBar::countText(qsizetype(model.rowCount()),
                                                                    qsizetype(model.recordTotal()))
                                             : m_statusText;
-    showAccessibleText(*statusPanel, text, QStringLiteral("Status"));
+    showAccessibleText(*statusPanel, text, mainText::StatusName);
 }
 
 }  // namespace kbs

@@ -13,6 +13,43 @@
 
 namespace kbs {
 
+namespace {
+
+// The grid's headings are the columns' names; a translated program shows them in its language.
+[[maybe_unused]] constexpr const char* kHeadings[] = {
+    QT_TRANSLATE_NOOP("kbs::grid", "ID"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Description"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Year"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Number"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Series"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Car_Cond"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Wheel_Type"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Box_Type"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Box_Cond"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Color"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Quantity"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Location"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Purchase"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Purch_Date"),
+    QT_TRANSLATE_NOOP("kbs::grid", "List_Price"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Value"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Value_Date"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Status"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Purch_From"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Base_Name"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Interior_Color"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Version_Number"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Base_Color"),
+    QT_TRANSLATE_NOOP("kbs::grid", "Notes"),
+    QT_TRANSLATE_NOOP("kbs::grid", "twenty"),
+};
+
+QString heading(const QString& columnName) {
+    return QCoreApplication::translate("kbs::grid", columnName.toUtf8().constData());
+}
+
+}  // namespace
+
 bool frmMain::PopulateFlexGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
     bool filled = false;
     {
@@ -47,7 +84,7 @@ bool frmMain::fillGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
     FlexGrid.clear();
     if (Header) {
         for (int c = 0; c < cols; ++c)
-            FlexGrid.setTextMatrix(0, c, rs.fieldName(c));
+            FlexGrid.setTextMatrix(0, c, heading(rs.fieldName(c)));
     }
     FlexGrid.model().showRecords(rs);
     return true;

@@ -246,8 +246,7 @@ void frmMain::installKeyboard() {
         const QList<QKeySequence> listKeys = sequences(kListKeys, std::size(kListKeys));
         if (ImageBox* image = listIcons.value(icon)) {
             const QString hint = keysText(listKeys) + QStringLiteral(": ") + image->toolTip();
-            image->setToolTip(image->toolTip() + QStringLiteral(" (") + keysText(listKeys) +
-                              QStringLiteral(" in the field)"));
+            image->setToolTip(tr("%1 (%2 in the field)").arg(image->toolTip(), keysText(listKeys)));
             field->setAccessibleDescription(hint);
         }
         auto* shortcut = new QShortcut(field);

@@ -121,7 +121,7 @@ void frmMain::buildLayout() {
     // The boxes of the column table, in keyboard order, then the hidden one.
     for (const panel::Field* c : panel::tabOrder) {
         if (c->box >= 0)
-            addField(c->box, latin(c->label), c->place);
+            addField(c->box, panel::translate(c->label), c->place);
     }
     addField(0, mainText::HiddenLabel, kHiddenBox);
     txtTextl[1]->raise();
@@ -129,8 +129,8 @@ void frmMain::buildLayout() {
     lblText[0]->hide();
 
     const auto& notes = panel::fieldAt(collection::at(collection::NotesColumn));
-    lblNotes =
-        designed<QLabel>(Frame2, "lblNotes", {5280, 2880, 1200, kFieldHeight}, latin(notes.label));
+    lblNotes = designed<QLabel>(Frame2, "lblNotes", {5280, 2880, 1200, kFieldHeight},
+                                panel::translate(notes.label));
     txtNotes = designed<QPlainTextEdit>(Frame2, "txtNotes", {6600, 2760, 3495, 1335});
     txtNotes->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtNotes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -150,8 +150,8 @@ void frmMain::buildLayout() {
         const panel::PickList& pick = c->pick;
         auto* img = designed<ImageBox>(Frame2, pick.icon,
                                        {pick.iconLeft, c->place.top, pick.iconWidth, kIconSize});
-        img->setAccessibleName(latin(pick.accessibleName));
-        img->setToolTip(latin(pick.accessibleName));
+        img->setAccessibleName(panel::translate(pick.accessibleName));
+        img->setToolTip(img->accessibleName());
         img->setCursor(Qt::PointingHandCursor);
         img->setPicture(designImage(QStringLiteral("list"), 32, 32));
         listIcons.insert(latin(pick.icon), img);

@@ -21,13 +21,13 @@ namespace {
 
 // A field as a message names it: its label, and its column where that says more.
 QString fieldCaption(const panel::Field& c) {
-    QString label = QString::fromLatin1(c.label);
+    QString label = panel::translate(c.label);
     if (label.endsWith(QLatin1Char(':')))
         label.chop(1);
     const QString name = QString::fromLatin1(c.name());
     return label.compare(name, Qt::CaseInsensitive) == 0
                ? QStringLiteral("\"%1\"").arg(label)
-               : QStringLiteral("\"%1\" (column %2)").arg(label, name);
+               : frmMain::tr("\"%1\" (column %2)").arg(label, name);
 }
 
 // A typed value as a message quotes it: on one line, cut when long.

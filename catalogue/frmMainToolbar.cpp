@@ -54,9 +54,9 @@ void frmMain::buildToolbar() {
             Toolbar1->addSeparator();
         auto* button = new QToolButton(Toolbar1);
         button->setObjectName(key);
-        button->setText(key);
-        button->setToolTip(latin(b.tooltip));
-        button->setAccessibleName(key);
+        button->setText(mainText::translate(b.key));
+        button->setToolTip(mainText::translate(b.tooltip));
+        button->setAccessibleName(button->text());
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
         Toolbar1->addWidget(button);
@@ -69,7 +69,8 @@ void frmMain::buildToolbar() {
         menu->setObjectName(key + QStringLiteral("Menu"));
         auto addEntry = [&](const char* text, const char* entryKey) {
             const QString t = latin(text);
-            auto* a = menu->addAction(t);
+            auto* a = menu->addAction(mainText::translate(text));
+            a->setProperty("sourceText", t);
             a->setObjectName(latin(entryKey));
             a->setData(latin(entryKey));
             connect(a, &QAction::triggered, this, [this, t] { Toolbar1_ButtonMenuClick(t); });
@@ -122,7 +123,7 @@ QAction* frmMain::toolbarMenuEntry(const QString& buttonKey, const QString& text
     if (!b || !b->menu())
         return nullptr;
     for (auto* a : b->menu()->actions()) {
-        if (a->text() == text)
+        if (a->text() == text || a->property("sourceText").toString() == text)
             return a;
     }
     return nullptr;
@@ -172,11 +173,11 @@ void frmMain::Toolbar1_ButtonMenuClick(const QString& text) {
         m_shownLast = false;
         m_totalsLast = !r.condition;
         if (m_totalsLast) {
-            TotalsReport1->setCaption(latin(r.caption));
+            TotalsReport1->setCaption(mainText::translate(r.caption));
             showTotals();
         } else {
             m_reportQuery = DataReport::query() + QLatin1String(r.condition);
-            showReport(m_reportQuery, latin(r.caption));
+            showReport(m_reportQuery, mainText::translate(r.caption));
         }
         return;
     }

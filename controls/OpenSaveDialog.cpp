@@ -23,7 +23,7 @@ bool intoBuffer(const QString& answer, int size, QString* buffer) {
 }  // namespace
 
 OpenSaveDialog::OpenSaveDialog(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(QStringLiteral("File dialog"));
+    setAccessibleName(tr("File dialog"));
     setFocusPolicy(Qt::NoFocus);
     QWidget::setVisible(false);
 }

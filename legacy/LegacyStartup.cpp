@@ -13,6 +13,7 @@
 #include "AppError.h"
 #include "FileSwap.h"
 #include "ImportProcess.h"
+#include "Language.h"
 #include "LegacyFormat.h"
 #include "LegacyTexts.h"
 #include "PartFiles.h"
@@ -139,8 +140,9 @@ ConversionResult convertLegacyCatalogue(const QString& dbPath, QWidget* parent,
     int style = mb::OKOnly;
     switch (outcome.status) {
         case ImportOutcome::Status::Converted: {
-            const QString count =
-                outcome.records == 1 ? texts::OneRecord : texts::ManyRecords.arg(outcome.records);
+            const QString count = outcome.records == 1
+                                      ? texts::OneRecord
+                                      : texts::ManyRecords.arg(language::number(outcome.records));
             result.message = texts::Converted.arg(dbPath, count, result.backupPath);
             if (!outcome.notes.isEmpty())
                 result.message +=

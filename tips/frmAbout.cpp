@@ -12,14 +12,16 @@
 namespace kbs {
 
 namespace {
-const QString kWhatItIs = QStringLiteral(
+constexpr Text<"kbs::aboutText"> kWhatItIs{QT_TRANSLATE_NOOP(
+    "kbs::aboutText",
     "A catalogue for collectors of die-cast model cars: every model with its series, colours, "
-    "base plate, wheels, box, condition, price and picture, kept in one file on this computer.");
-const QString kNotice = QStringLiteral(
-    "Copyright \u00A9 Larkspur Software.\n"
-    "This program is free software under the GNU General Public License, version 3 or later, "
-    "and comes without warranty of any kind. "
-    "Keep a copy of your catalogue file in a safe place.");
+    "base plate, wheels, box, condition, price and picture, kept in one file on this computer.")};
+constexpr Text<"kbs::aboutText"> kNotice{
+    QT_TRANSLATE_NOOP("kbs::aboutText",
+                      "Copyright \u00A9 Larkspur Software.\n"
+                      "This program is free software under the GNU General Public License, "
+                      "version 3 or later, and comes without warranty of any kind. "
+                      "Keep a copy of your catalogue file in a safe place.")};
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {

@@ -3,18 +3,23 @@
 #include <QDialog>
 #include <QString>
 
+#include "Text.h"
+
 class QLabel;
 
 namespace kbs {
 
 namespace aboutText {
-inline const QString Caption = QStringLiteral("About");
-inline const QString Product = QStringLiteral("Kerbside Manager v");
-inline const QString Link = QStringLiteral("Click here to visit Kerbside Manager Homepage");
+inline constexpr Text<"kbs::aboutText"> Caption{QT_TRANSLATE_NOOP("kbs::aboutText", "About")};
+inline constexpr Text<"kbs::aboutText"> Product{
+    QT_TRANSLATE_NOOP("kbs::aboutText", "Kerbside Manager v")};
+inline constexpr Text<"kbs::aboutText"> Link{
+    QT_TRANSLATE_NOOP("kbs::aboutText", "Click here to visit Kerbside Manager Homepage")};
 inline const QString HomePage = QStringLiteral("http://kerbside-manager.example.org/kerbside.html");
-inline const QString CannotOpen = QStringLiteral(
-    "The web browser could not be started. The Kerbside Manager homepage is at:"
-    "\r\n\r\n%1");
+inline constexpr Text<"kbs::aboutText"> CannotOpen{
+    QT_TRANSLATE_NOOP("kbs::aboutText",
+                      "The web browser could not be started. The Kerbside Manager homepage is at:"
+                      "\r\n\r\n%1")};
 }  // namespace aboutText
 
 // The About window: the product with its full version, a few notices and a link to the

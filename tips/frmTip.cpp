@@ -1,6 +1,7 @@
 #include "frmTip.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -13,6 +14,7 @@
 
 #include "AccessibleText.h"
 #include "AppError.h"
+#include "Language.h"
 #include "ProgramInfo.h"
 #include "RegularFile.h"
 #include "Settings.h"
@@ -23,7 +25,7 @@ namespace kbs {
 namespace {
 
 // What the tip's label is called while it shows no tip.
-const QString kTipName = QStringLiteral("Tip");
+constexpr Text<"kbs::tipText"> kTipName{QT_TRANSLATE_NOOP("kbs::tipText", "Tip")};
 constexpr qsizetype kMaxShownTip = 2000;  // far more than the tip area holds
 
 // The tips and the number of the tip shown last, kept for the life of the program.
@@ -40,6 +42,14 @@ QPointer<frmTip>& shownWindow() {
     return window;
 }
 
+// A tip as the program ships it shows in the program's language; a tip of the collector's own
+// as written.
+QString inProgramLanguage(const QString& tip) {
+    if (!language::translated() || tip.size() > kMaxShownTip)
+        return tip;
+    return QCoreApplication::translate("kbs::tips", tip.toUtf8().constData());
+}
+
 }  // namespace
 
 frmTip::frmTip(QWidget* parent) : QDialog(parent) {
@@ -50,7 +60,7 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent) {
 
     picTip = new QFrame(this);
     picTip->setObjectName(QStringLiteral("picTip"));
-    picTip->setAccessibleName(QStringLiteral("Tip of the day"));
+    picTip->setAccessibleName(tr("Tip of the day"));
     picTip->setFrameShape(QFrame::StyledPanel);
     picTip->setFrameShadow(QFrame::Sunken);
     picTip->setAutoFillBackground(true);
@@ -198,7 +208,7 @@ void frmTip::DisplayCurrentTip() {
     // A tip longer than the window can show is cut with a mark: laying out megabytes of one
     // line would freeze the window.
     if (number >= 1 && number <= list.size()) {
-        const QString& tip = list.at(number - 1);
+        const QString tip = inProgramLanguage(list.at(number - 1));
         const qsizetype cut =
             tip.size() > kMaxShownTip && tip.at(kMaxShownTip - 1).isHighSurrogate()
                 ? kMaxShownTip - 1

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "Text.h"
+
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -12,20 +14,24 @@ class QPushButton;
 namespace kbs {
 
 namespace tipText {
-inline const QString Caption = QStringLiteral("Tips For Kerbside Manger");
-inline const QString Heading = QStringLiteral("Working with the Kerbside Manager...");
-inline const QString OK = QStringLiteral("OK");
-inline const QString NextTip = QStringLiteral("Next Tip");
-inline const QString ShowAtStartup = QStringLiteral("Show Tips at Startup");
+inline constexpr Text<"kbs::tipText"> Caption{
+    QT_TRANSLATE_NOOP("kbs::tipText", "Tips For Kerbside Manger")};
+inline constexpr Text<"kbs::tipText"> Heading{
+    QT_TRANSLATE_NOOP("kbs::tipText", "Working with the Kerbside Manager...")};
+inline constexpr Text<"kbs::tipText"> OK{QT_TRANSLATE_NOOP("kbs::tipText", "OK")};
+inline constexpr Text<"kbs::tipText"> NextTip{QT_TRANSLATE_NOOP("kbs::tipText", "Next Tip")};
+inline constexpr Text<"kbs::tipText"> ShowAtStartup{
+    QT_TRANSLATE_NOOP("kbs::tipText", "Show Tips at Startup")};
 inline const QString FileName = QStringLiteral("tip.txt");
 inline const QString Section = QStringLiteral("Tipstatus");
 inline const QString Key = QStringLiteral("Show Tips at Startup");
-inline const QString NotFound =
-    QStringLiteral("The ") + FileName + QStringLiteral(" file was not found? ") +
-    QStringLiteral("\r\n\r\n") +
-    QStringLiteral("Please inform Larkspur Software in order to correct this problem. ");
+inline constexpr Text<"kbs::tipText"> NotFound{
+    QT_TRANSLATE_NOOP("kbs::tipText",
+                      "The tip.txt file was not found? \r\n\r\nPlease inform Larkspur Software in "
+                      "order to correct this problem. ")};
 // A tips file that is there but cannot be read: %1 says which and why.
-inline const QString Unreadable = QStringLiteral("The tips cannot be shown:\r\n\r\n%1");
+inline constexpr Text<"kbs::tipText"> Unreadable{
+    QT_TRANSLATE_NOOP("kbs::tipText", "The tips cannot be shown:\r\n\r\n%1")};
 }  // namespace tipText
 
 // The tip of the day: one line of "tip.txt" at a time. The tips and the number of the tip

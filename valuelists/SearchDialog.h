@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "Text.h"
+
 class QCheckBox;
 class QGridLayout;
 class QLabel;
@@ -14,11 +16,15 @@ namespace kbs {
 class frmEditor;
 
 namespace searchText {
-inline const QString FindWhat = QStringLiteral("&Find what:");
-inline const QString CaseSensitive = QStringLiteral("&Case sensitive");
-inline const QString FindNext = QStringLiteral("F&ind Next");
-inline const QString Cancel = QStringLiteral("&Cancel");
-inline const QString NotFound = QStringLiteral("Sorry, string not found");
+inline constexpr Text<"kbs::searchText"> FindWhat{
+    QT_TRANSLATE_NOOP("kbs::searchText", "&Find what:")};
+inline constexpr Text<"kbs::searchText"> CaseSensitive{
+    QT_TRANSLATE_NOOP("kbs::searchText", "&Case sensitive")};
+inline constexpr Text<"kbs::searchText"> FindNext{
+    QT_TRANSLATE_NOOP("kbs::searchText", "F&ind Next")};
+inline constexpr Text<"kbs::searchText"> Cancel{QT_TRANSLATE_NOOP("kbs::searchText", "&Cancel")};
+inline constexpr Text<"kbs::searchText"> NotFound{
+    QT_TRANSLATE_NOOP("kbs::searchText", "Sorry, string not found")};
 }  // namespace searchText
 
 // Where a search dialog goes on from: the text searched for last and the 1-based position in

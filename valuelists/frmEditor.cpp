@@ -74,12 +74,12 @@ void frmEditor::buildControls() {
 
     lstSections = new FileListBox(client);
     lstSections->setObjectName(QStringLiteral("lstSections"));
-    lstSections->setAccessibleName(QStringLiteral("Value lists"));
+    lstSections->setAccessibleName(tr("Value lists"));
     lstSections->setGeometry(twipsRect(0, 0, kListWidth, kListHeight));
 
     mid = new QFrame(client);
     mid->setObjectName(QStringLiteral("mid"));
-    mid->setAccessibleName(QStringLiteral("Divider"));
+    mid->setAccessibleName(tr("Divider"));
     mid->setAutoFillBackground(true);
     QPalette midPalette = mid->palette();
     midPalette.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -88,7 +88,7 @@ void frmEditor::buildControls() {
 
     split = new QFrame(client);
     split->setObjectName(QStringLiteral("split"));
-    split->setAccessibleName(QStringLiteral("Text edge"));
+    split->setAccessibleName(tr("Text edge"));
     split->setAutoFillBackground(true);
     QPalette splitPalette = split->palette();
     splitPalette.setColor(QPalette::Window, QColor(64, 64, 64));
@@ -97,13 +97,13 @@ void frmEditor::buildControls() {
 
     txtIni = new EditorTextBox(client);
     txtIni->setObjectName(QStringLiteral("txtIni"));
-    txtIni->setAccessibleName(QStringLiteral("List text"));
+    txtIni->setAccessibleName(tr("List text"));
     txtIni->setGeometry(twipsRect(kTextLeft, 0, kTextWidth, kTextHeight));
     txtIni->installEventFilter(this);
 
     txtTemp = new EditorTextBox(client);
     txtTemp->setObjectName(QStringLiteral("txtTemp"));
-    txtTemp->setAccessibleName(QStringLiteral("Inserted text"));
+    txtTemp->setAccessibleName(tr("Inserted text"));
     txtTemp->hide();
 
     CDlg = new OpenSaveDialog(client);
@@ -136,39 +136,36 @@ void frmEditor::buildMenus() {
     menuBar->setObjectName(QStringLiteral("menuBar"));
     layout()->setMenuBar(menuBar);
 
-    mnuFile = menuBar->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuSave = addEntry(mnuFile, "mnuSave", QStringLiteral("&Save"), {}, &frmEditor::mnuSave_Click);
-    mnuSaveAs = addEntry(mnuFile, "mnuSaveAs", QStringLiteral("Save &as..."), {},
-                         &frmEditor::mnuSaveAs_Click);
+    mnuSave = addEntry(mnuFile, "mnuSave", tr("&Save"), {}, &frmEditor::mnuSave_Click);
+    mnuSaveAs = addEntry(mnuFile, "mnuSaveAs", tr("Save &as..."), {}, &frmEditor::mnuSaveAs_Click);
     mnuSep2 = addSeparator(mnuFile, "mnuSep2");
-    mnuQuit = addEntry(mnuFile, "mnuQuit", QStringLiteral("&Quit"), {}, &frmEditor::mnuQuit_Click);
+    mnuQuit = addEntry(mnuFile, "mnuQuit", tr("&Quit"), {}, &frmEditor::mnuQuit_Click);
 
-    mnuEdit = menuBar->addMenu(QStringLiteral("&Edit"));
+    mnuEdit = menuBar->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     connect(mnuEdit, &QMenu::aboutToShow, this, &frmEditor::mnuEdit_Click);
-    mnuEditUndo = addEntry(mnuEdit, "mnuEditUndo", QStringLiteral("&Undo"),
-                           QKeySequence(Qt::CTRL | Qt::Key_Z), &frmEditor::mnuEditUndo_Click);
+    mnuEditUndo = addEntry(mnuEdit, "mnuEditUndo", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                           &frmEditor::mnuEditUndo_Click);
     mnuEditSep1 = addSeparator(mnuEdit, "mnuEditSep1");
-    mnuEditCut =
-        addEntry(mnuEdit, "mnuEditCut", QStringLiteral("&Cut"), {}, &frmEditor::mnuEditCut_Click);
-    mnuEditCopy = addEntry(mnuEdit, "mnuEditCopy", QStringLiteral("C&opy"), {},
-                           &frmEditor::mnuEditCopy_Click);
-    mnuEditPaste = addEntry(mnuEdit, "mnuEditPaste", QStringLiteral("&Paste"), {},
-                            &frmEditor::mnuEditPaste_Click);
+    mnuEditCut = addEntry(mnuEdit, "mnuEditCut", tr("&Cut"), {}, &frmEditor::mnuEditCut_Click);
+    mnuEditCopy = addEntry(mnuEdit, "mnuEditCopy", tr("C&opy"), {}, &frmEditor::mnuEditCopy_Click);
+    mnuEditPaste =
+        addEntry(mnuEdit, "mnuEditPaste", tr("&Paste"), {}, &frmEditor::mnuEditPaste_Click);
     mnuEditSep2 = addSeparator(mnuEdit, "mnuEditSep2");
-    mnuEditAll = addEntry(mnuEdit, "mnuEditAll", QStringLiteral("&Select All"),
+    mnuEditAll = addEntry(mnuEdit, "mnuEditAll", tr("&Select All"),
                           QKeySequence(Qt::CTRL | Qt::Key_A), &frmEditor::mnuEditAll_Click);
-    mnuEditDelete = addEntry(mnuEdit, "mnuEditDelete", QStringLiteral("&Delete"),
-                             QKeySequence(Qt::Key_Delete), &frmEditor::mnuEditDelete_Click);
+    mnuEditDelete = addEntry(mnuEdit, "mnuEditDelete", tr("&Delete"), QKeySequence(Qt::Key_Delete),
+                             &frmEditor::mnuEditDelete_Click);
     mnuEditSep3 = addSeparator(mnuEdit, "mnuEditSep3");
-    mnuEditFind = addEntry(mnuEdit, "mnuEditFind", QStringLiteral("&Find..."),
+    mnuEditFind = addEntry(mnuEdit, "mnuEditFind", tr("&Find..."),
                            QKeySequence(Qt::CTRL | Qt::Key_F), &frmEditor::mnuEditFind_Click);
-    mnuEditReplace = addEntry(mnuEdit, "mnuEditReplace", QStringLiteral("&Replace"),
+    mnuEditReplace = addEntry(mnuEdit, "mnuEditReplace", tr("&Replace"),
                               QKeySequence(Qt::CTRL | Qt::Key_H), &frmEditor::mnuEditReplace_Click);
     mnuEditSep4 = addSeparator(mnuEdit, "mnuEditSep4");
     mnuEditInsertFile =
-        addEntry(mnuEdit, "mnuEditInsertFile", QStringLiteral("&Insert File"),
+        addEntry(mnuEdit, "mnuEditInsertFile", tr("&Insert File"),
                  QKeySequence(Qt::CTRL | Qt::Key_Insert), &frmEditor::mnuEditInsertFile_Click);
 }
 

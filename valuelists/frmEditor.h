@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "Text.h"
+
 class QAction;
 class QFrame;
 class QMenu;
@@ -15,14 +17,21 @@ class FileListBox;
 class OpenSaveDialog;
 
 namespace editorText {
-inline const QString Caption = QStringLiteral("Kerbside Manger Menu Editor");
+inline constexpr Text<"kbs::editorText"> Caption{
+    QT_TRANSLATE_NOOP("kbs::editorText", "Kerbside Manger Menu Editor")};
 inline const QString Pattern = QStringLiteral("*.ini");
-inline const QString SaveChanges = QStringLiteral("Do you wish to save your changes?");
-inline const QString QuitSaveChanges = QStringLiteral("Quit -- Save changes?");
-inline const QString SaveAsTitle = QStringLiteral("Save as...");
-inline const QString SaveAsFilter = QStringLiteral("All Files(*.*)|*.*|Ini File(*.ini)|*.ini");
-inline const QString InsertTitle = QStringLiteral("Instert File");
-inline const QString InsertFilter = QStringLiteral("All Files(*.*)|*.*|Ini Files(*.ini)|*.ini");
+inline constexpr Text<"kbs::editorText"> SaveChanges{
+    QT_TRANSLATE_NOOP("kbs::editorText", "Do you wish to save your changes?")};
+inline constexpr Text<"kbs::editorText"> QuitSaveChanges{
+    QT_TRANSLATE_NOOP("kbs::editorText", "Quit -- Save changes?")};
+inline constexpr Text<"kbs::editorText"> SaveAsTitle{
+    QT_TRANSLATE_NOOP("kbs::editorText", "Save as...")};
+inline constexpr Text<"kbs::editorText"> SaveAsFilter{
+    QT_TRANSLATE_NOOP("kbs::editorText", "All Files(*.*)|*.*|Ini File(*.ini)|*.ini")};
+inline constexpr Text<"kbs::editorText"> InsertTitle{
+    QT_TRANSLATE_NOOP("kbs::editorText", "Instert File")};
+inline constexpr Text<"kbs::editorText"> InsertFilter{
+    QT_TRANSLATE_NOOP("kbs::editorText", "All Files(*.*)|*.*|Ini Files(*.ini)|*.ini")};
 }  // namespace editorText
 
 // The value-list editor: the "*.ini" files of the program directory on the left, the chosen

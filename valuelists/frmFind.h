@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SearchDialog.h"
+#include "Text.h"
 
 namespace kbs {
 
@@ -8,7 +9,7 @@ namespace kbs {
 class frmFind : public SearchDialog {
     Q_OBJECT
 public:
-    static inline const QString Caption = QStringLiteral("Find");
+    static inline constexpr Text<"kbs::frmFind"> Caption{QT_TRANSLATE_NOOP("kbs::frmFind", "Find")};
 
     explicit frmFind(frmEditor& editor);
     explicit frmFind(frmEditor* editor) : frmFind(*editor) {}

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "EditorTextBox.h"
+#include "Language.h"
 #include "Prompts.h"
 #include "frmEditor.h"
 
@@ -89,7 +90,8 @@ void frmReplace::Command4_Click() {
         }
     }
     box.setFocus();
-    prompts().msgBox(replaceText::Done.arg(count), mb::OKOnly | mb::Information, windowTitle());
+    prompts().msgBox(replaceText::Done.arg(language::number(count)), mb::OKOnly | mb::Information,
+                     windowTitle());
 }
 
 }  // namespace kbs

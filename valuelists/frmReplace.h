@@ -1,14 +1,19 @@
 #pragma once
 
 #include "SearchDialog.h"
+#include "Text.h"
 
 namespace kbs {
 
 namespace replaceText {
-inline const QString ReplaceWith = QStringLiteral("&Replace With:");
-inline const QString Replace = QStringLiteral("R&eplace");
-inline const QString ReplaceAll = QStringLiteral("Replace &All");
-inline const QString Done = QStringLiteral("Done replacing, %1 replacements made");
+inline constexpr Text<"kbs::replaceText"> ReplaceWith{
+    QT_TRANSLATE_NOOP("kbs::replaceText", "&Replace With:")};
+inline constexpr Text<"kbs::replaceText"> Replace{
+    QT_TRANSLATE_NOOP("kbs::replaceText", "R&eplace")};
+inline constexpr Text<"kbs::replaceText"> ReplaceAll{
+    QT_TRANSLATE_NOOP("kbs::replaceText", "Replace &All")};
+inline constexpr Text<"kbs::replaceText"> Done{
+    QT_TRANSLATE_NOOP("kbs::replaceText", "Done replacing, %1 replacements made")};
 }  // namespace replaceText
 
 // The editor's Replace dialog: Find Next, Replace and Replace All. It opens with the
@@ -16,7 +21,8 @@ inline const QString Done = QStringLiteral("Done replacing, %1 replacements made
 class frmReplace : public SearchDialog {
     Q_OBJECT
 public:
-    static inline const QString Caption = QStringLiteral("Replace");
+    static inline constexpr Text<"kbs::frmReplace"> Caption{
+        QT_TRANSLATE_NOOP("kbs::frmReplace", "Replace")};
 
     explicit frmReplace(frmEditor& editor);
     explicit frmReplace(frmEditor* editor) : frmReplace(*editor) {}

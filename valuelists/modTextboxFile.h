@@ -2,21 +2,28 @@
 
 #include <QString>
 
+#include "Text.h"
+
 namespace kbs {
 
 class EditorTextBox;
 
 namespace textboxText {
-inline const QString FileNotFound = QStringLiteral("File Not Found");
-inline const QString SaveFailed = QStringLiteral("There has been a error!");
-inline const QString ErrorTitle = QStringLiteral("Error");
+inline constexpr Text<"kbs::textboxText"> FileNotFound{
+    QT_TRANSLATE_NOOP("kbs::textboxText", "File Not Found")};
+inline constexpr Text<"kbs::textboxText"> SaveFailed{
+    QT_TRANSLATE_NOOP("kbs::textboxText", "There has been a error!")};
+inline constexpr Text<"kbs::textboxText"> ErrorTitle{
+    QT_TRANSLATE_NOOP("kbs::textboxText", "Error")};
 // A file that is there but cannot be edited: %1 names it and says why.
-inline const QString CannotOpen = QStringLiteral(
-    "The file cannot be opened in the editor:\r\n\r\n%1\r\n\r\nThe file is left "
-    "as it is.");
-inline const QString LineTooLong = QStringLiteral(
-    "%1 has a line of %2 characters; the editor opens files whose lines have at "
-    "most %3.");
+inline constexpr Text<"kbs::textboxText"> CannotOpen{
+    QT_TRANSLATE_NOOP("kbs::textboxText",
+                      "The file cannot be opened in the editor:\r\n\r\n%1\r\n\r\nThe file is left "
+                      "as it is.")};
+inline constexpr Text<"kbs::textboxText"> LineTooLong{
+    QT_TRANSLATE_NOOP("kbs::textboxText",
+                      "%1 has a line of %2 characters; the editor opens files whose lines have at "
+                      "most %3.")};
 }  // namespace textboxText
 
 // The longest line the editor opens: laying out a longer one would freeze the window.

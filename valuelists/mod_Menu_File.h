@@ -7,6 +7,8 @@
 #include <QString>
 #include <vector>
 
+#include "Text.h"
+
 class QMenu;
 
 namespace kbs {
@@ -106,9 +108,12 @@ void LoadMenuFromFile(MenuEntryArray& entries, QString path);
 
 // The texts of those notices.
 namespace menuText {
-inline const QString ListNotFound = QStringLiteral("List file not found: %1");
-inline const QString ListUnreadable = QStringLiteral("List file cannot be read: %1");
-inline const QString ListEmpty = QStringLiteral("No values in %1");
+inline constexpr Text<"kbs::menuText"> ListNotFound{
+    QT_TRANSLATE_NOOP("kbs::menuText", "List file not found: %1")};
+inline constexpr Text<"kbs::menuText"> ListUnreadable{
+    QT_TRANSLATE_NOOP("kbs::menuText", "List file cannot be read: %1")};
+inline constexpr Text<"kbs::menuText"> ListEmpty{
+    QT_TRANSLATE_NOOP("kbs::menuText", "No values in %1")};
 }  // namespace menuText
 
 }  // namespace kbs

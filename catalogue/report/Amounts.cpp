@@ -1,8 +1,12 @@
 #include "Amounts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
+
+#include "Language.h"
 
 namespace kbs::amounts {
 
@@ -179,6 +183,10 @@ QString grouped(std::uint64_t n) {
     return digits;
 }
 
+QString tooLarge() {
+    return QCoreApplication::translate("kbs::amounts", "too large");
+}
+
 std::uint64_t magnitude(std::int64_t n) {
     return n < 0 ? 0 - std::uint64_t(n) : std::uint64_t(n);
 }
@@ -246,20 +254,22 @@ Reading quantityOfReal(double value) {
 
 QString formatAmount(const Sum& sum) {
     if (sum.overflow)
-        return QStringLiteral("too large");
+        return tooLarge();
     const std::uint64_t units = magnitude(sum.total);
     const std::uint64_t fraction = units % std::uint64_t(UnitsPerWhole);
     const QString decimals = fraction % 100 == 0
                                  ? QStringLiteral("%1").arg(fraction / 100, 2, 10, QLatin1Char('0'))
                                  : QStringLiteral("%1").arg(fraction, 4, 10, QLatin1Char('0'));
-    return (sum.total < 0 ? QStringLiteral("-") : QString()) +
-           grouped(units / std::uint64_t(UnitsPerWhole)) + QLatin1Char('.') + decimals;
+    return language::localized((sum.total < 0 ? QStringLiteral("-") : QString()) +
+                               grouped(units / std::uint64_t(UnitsPerWhole)) + QLatin1Char('.') +
+                               decimals);
 }
 
 QString formatCount(const Sum& sum) {
     if (sum.overflow)
-        return QStringLiteral("too large");
-    return (sum.total < 0 ? QStringLiteral("-") : QString()) + grouped(magnitude(sum.total));
+        return tooLarge();
+    return language::localized((sum.total < 0 ? QStringLiteral("-") : QString()) +
+                               grouped(magnitude(sum.total)));
 }
 
 }  // namespace kbs::amounts

@@ -48,9 +48,9 @@ QString nameOf(int column) {
 QString captionOf(int column) {
     for (const auto& c : reportText::DetailCaptions) {
         if (c.column == column)
-            return QString::fromLatin1(c.caption);
+            return translated("kbs::reportText", c.caption);
     }
-    return QString::fromLatin1(panel::fieldAt(column).label);
+    return panel::translate(panel::fieldAt(column).label);
 }
 
 }  // namespace

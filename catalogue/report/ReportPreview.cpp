@@ -33,6 +33,7 @@
 #include "ColumnHeadings.h"
 #include "CsvExport.h"
 #include "FileDialog.h"
+#include "Language.h"
 #include "PagedReport.h"
 #include "Prompts.h"
 #include "ReportTexts.h"
@@ -107,7 +108,8 @@ void ReportPageView::refresh() {
 }
 
 void ReportPageView::updateDescription() {
-    setAccessibleDescription(QStringLiteral("page %1 of %2").arg(m_page).arg(m_report.pageCount()));
+    setAccessibleDescription(
+        tr("page %1 of %2").arg(language::number(m_page), language::number(m_report.pageCount())));
 }
 
 // ---------------------------------------------------------------- the window
@@ -565,7 +567,7 @@ bool ReportPreview::exportAs(Format format, const QString& path) {
         return false;
     }
     auto records = [](long n) {
-        return n == 1 ? reportText::OneRecord : reportText::Records.arg(n);
+        return n == 1 ? reportText::OneRecord : reportText::Records.arg(language::number(n));
     };
     QStringList said{
         reportText::CsvExported.arg(records(summary.records), QFileInfo(path).fileName())};

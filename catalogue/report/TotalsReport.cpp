@@ -58,17 +58,30 @@ struct Column {
     double width;
     bool number;
 };
+// The headings and titles are translated where they are printed (heading()).
 constexpr Column kTotalsColumns[] = {
-    {"Name", 0, 2960, false},       {"Records", 2960, 950, true}, {"Models", 3910, 950, true},
-    {"Purchase", 4860, 1700, true}, {"Value", 6560, 1700, true},  {"Unreadable", 8260, 1100, true},
+    {QT_TRANSLATE_NOOP("kbs::TotalsReport", "Name"), 0, 2960, false},
+    {QT_TRANSLATE_NOOP("kbs::TotalsReport", "Records"), 2960, 950, true},
+    {QT_TRANSLATE_NOOP("kbs::TotalsReport", "Models"), 3910, 950, true},
+    {QT_TRANSLATE_NOOP("kbs::TotalsReport", "Purchase"), 4860, 1700, true},
+    {QT_TRANSLATE_NOOP("kbs::TotalsReport", "Value"), 6560, 1700, true},
+    {QT_TRANSLATE_NOOP("kbs::TotalsReport", "Unreadable"), 8260, 1100, true},
 };
 constexpr Column kListColumns[] = {
-    {"ID", 0, 1000, true},
-    {"Column", 1300, 1400, false},
-    {"Text as stored", 2800, 6560, false},
+    {QT_TRANSLATE_NOOP("kbs::TotalsReport", "ID"), 0, 1000, true},
+    {QT_TRANSLATE_NOOP("kbs::TotalsReport", "Column"), 1300, 1400, false},
+    {QT_TRANSLATE_NOOP("kbs::TotalsReport", "Text as stored"), 2800, 6560, false},
 };
 const char* const kTables[] = {"All", "Status", "Series", "Unreadable"};
-const char* const kTitles[] = {"In all", "By status", "By series", "Values that could not be read"};
+const char* const kTitles[] = {
+    QT_TRANSLATE_NOOP("kbs::TotalsReport", "In all"),
+    QT_TRANSLATE_NOOP("kbs::TotalsReport", "By status"),
+    QT_TRANSLATE_NOOP("kbs::TotalsReport", "By series"),
+    QT_TRANSLATE_NOOP("kbs::TotalsReport", "Values that could not be read")};
+
+QString heading(const char* source) {
+    return translated("kbs::TotalsReport", source);
+}
 
 std::string_view textOf(sqlite3_stmt* s, int column) {
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s, column));
@@ -122,7 +135,8 @@ std::vector<TotalsReport::Group> sortedGroups(
 
 }  // namespace
 
-const QString TotalsReport::NoneGroup = QStringLiteral("(none)");
+const Text<"kbs::TotalsReport"> TotalsReport::NoneGroup{
+    QT_TRANSLATE_NOOP("kbs::TotalsReport", "(none)")};
 
 TotalsReport::TotalsReport(QObject* parent) : PagedReport(parent) {
     addCommonSections();
@@ -283,9 +297,9 @@ void TotalsReport::addLineItems(QVector<ReportItem>& items, const Line& line) co
         items.push_back(std::move(item));
     };
     if (line.kind == Line::Title) {
-        QString title = QString::fromLatin1(kTitles[line.table]);
+        QString title = heading(kTitles[line.table]);
         if (line.continued)
-            title += QStringLiteral(" (continued)");
+            title = tr("%1 (continued)").arg(title);
         add(ReportItem::Kind::Text, QStringLiteral("Title"), {0, 60, BandWidth, 330}, title,
             reportFont(11, true), Qt::AlignLeft, Qt::black);
         return;
@@ -296,11 +310,9 @@ void TotalsReport::addLineItems(QVector<ReportItem>& items, const Line& line) co
     QStringList texts;
     if (line.kind == Line::Heads) {
         for (const Column* c = begin; c != end; ++c)
-            texts << QString::fromLatin1(c->name);
+            texts << heading(c->name);
         if (!list)
-            texts[0] = line.table == 1   ? QStringLiteral("Status")
-                       : line.table == 2 ? QStringLiteral("Series")
-                                         : QString();
+            texts[0] = line.table == 1 ? tr("Status") : line.table == 2 ? tr("Series") : QString();
         add(ReportItem::Kind::Line, QStringLiteral("Rule"), {0, kHeadsHeight - 20, BandWidth, 0},
             {}, reportFont(9, false), 0, kRuleGrey);
     } else if (list) {
@@ -314,7 +326,7 @@ void TotalsReport::addLineItems(QVector<ReportItem>& items, const Line& line) co
                          : line.table == 2 ? &m_bySeries[size_t(line.row)]
                                            : nullptr;
         const Totals& t = g ? g->totals : m_all;
-        texts << (!g                  ? QStringLiteral("All records")
+        texts << (!g                  ? tr("All records")
                   : g->name.isEmpty() ? NoneGroup
                                       : g->name)
               << amounts::formatCount({t.records, false}) << amounts::formatCount(t.models)

@@ -5,6 +5,7 @@
 
 #include "Amounts.h"
 #include "PagedReport.h"
+#include "Text.h"
 
 namespace kbs {
 
@@ -36,7 +37,7 @@ public:
         QString text;  // as stored
     };
     // The name under which records without a status or series are counted.
-    static const QString NoneGroup;
+    static const Text<"kbs::TotalsReport"> NoneGroup;
 
     explicit TotalsReport(QObject* parent = nullptr);
 

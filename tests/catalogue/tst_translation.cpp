@@ -1,0 +1,146 @@
+// The windows in each language: every caption a person reads is translated, and none is cut
+// off in the designed layout.
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+
+#include "Amounts.h"
+#include "Language.h"
+#include "Window.h"
+#include "frmAbout.h"
+#include "frmEditor.h"
+#include "frmReplace.h"
+#include "frmTip.h"
+
+using namespace kbs;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What a person reads in a window, by widget (title, captions, tool tips, names, menu
+// entries), and the captions too wide for the box they were designed in.
+void readWindow(QWidget& window, QMap<QString, QString>& texts, QStringList& cut) {
+    const auto key = [&window](const QObject* o, const char* what) {
+        return window.objectName() + u"/"_s + o->parent()->objectName() + u"/"_s + o->objectName() +
+               QLatin1String(what);
+    };
+    texts[window.objectName()] = window.windowTitle();
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        for (QAction* a : menu->actions())
+            texts[key(a, "")] = a->text();
+    }
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window))
+            continue;
+        texts[key(w, " tip")] = w->toolTip();
+        texts[key(w, " name")] = w->accessibleName();
+        const auto* label = qobject_cast<QLabel*>(w);
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const auto* box = qobject_cast<QGroupBox*>(w);
+        QString text = label    ? label->text()
+                       : button ? button->text()
+                       : box    ? box->title()
+                                : QString();
+        texts[key(w, " caption")] = text;
+        text.remove(QLatin1Char('&'));
+        const QFontMetrics fm(w->font());
+        QRect room = label ? label->contentsRect() : w->rect();
+        if (qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w)) {
+            room.setLeft(w->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) +
+                         w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w));
+        } else if (qobject_cast<const QPushButton*>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(w);
+            room = w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w);
+        } else if (!label && !button && !box) {
+            continue;
+        }
+        const QRect need = label && label->wordWrap()
+                               ? fm.boundingRect(room, Qt::TextWordWrap, text)
+                               : QRect(0, 0, fm.horizontalAdvance(text), 0);
+        if (!qobject_cast<QToolButton*>(w) &&
+            (need.width() > room.width() || need.height() > room.height()))
+            cut << u"%1: \"%2\" needs %3x%4 px, has %5x%6"_s.arg(w->objectName(), text)
+                       .arg(need.width())
+                       .arg(need.height())
+                       .arg(room.width())
+                       .arg(room.height());
+    }
+}
+
+// The catalogue window as it opens on three records, with its About, tips, value-list editor
+// and replace windows, in the language installed now.
+QMap<QString, QString> openedWindows(QStringList& cut) {
+    test::TestEnv env;
+    test::threeCars(env);
+    test::Window win(env);
+    frmAbout about(win.w.get());
+    frmTip tip(win.w.get());
+    frmEditor editor(win->windowTitle(), win.w.get());
+    frmReplace replace(editor);
+    QMap<QString, QString> texts;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{win.w.get(), &about, &tip, &editor, &replace}) {
+        w->show();
+        readWindow(*w, texts, cut);
+    }
+    return texts;
+}
+
+}  // namespace
+
+class TestTranslation : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void windowSpeaksTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("sameAsEnglish");  // words the language shares
+        QTest::newRow("German") << u"de"_s << QStringList{u"Status"_s, u"ID"_s, u"OK"_s};
+        QTest::newRow("French") << u"fr"_s
+                                << QStringList{u"Photo"_s, u"Version"_s, u"Notes"_s, u"OK"_s};
+        QTest::newRow("Dutch") << u"nl"_s
+                               << QStringList{u"Status"_s, u"Help"_s, u"Tips"_s, u"OK"_s};
+        QTest::newRow("Spanish") << u"es"_s << QStringList{u"Color"_s, u"ID"_s};
+    }
+    void windowSpeaksTheLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, sameAsEnglish);
+        {
+            test::TestEnv env;  // a settings file of its own
+            QCOMPARE(language::requested({u"kbsmgr"_s, u"--lang"_s, language}), language);
+            Settings::save(u"Language"_s, u"Name"_s, language);
+            QCOMPARE(language::requested({u"kbsmgr"_s}), language);
+        }
+        language::uninstall();
+        QStringList cut;
+        const QMap<QString, QString> english = openedWindows(cut);
+        QCOMPARE(language::install(language, {QStringLiteral(KBS_TRANSLATIONS_DIR)}), language);
+        cut.clear();
+        const QMap<QString, QString> translated = openedWindows(cut);
+        // Sums in the totals report are written the language's way.
+        const QString sum = amounts::formatAmount({123456789 * amounts::UnitsPerWhole / 100});
+        language::uninstall();
+        const QLocale locale(language);
+        QCOMPARE(sum, u"1"_s + locale.groupSeparator() + u"234"_s + locale.groupSeparator() +
+                          u"567"_s + locale.decimalPoint() + u"89"_s);
+
+        QStringList untranslated;
+        static const QRegularExpression words(u"[A-Za-z]{2,}"_s);
+        for (auto it = english.begin(); it != english.end(); ++it) {
+            const QString now = translated.value(it.key());
+            if (now == it.value() && it.value().contains(words) &&
+                !sameAsEnglish.contains(QString(now).remove(QLatin1Char('&'))) &&
+                !now.contains(u"Kerbside"_s) && !now.contains(u"://"_s))
+                untranslated << it.key() + u": "_s + now;
+        }
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u"\n"_s)));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u"\n"_s)));
+    }
+};
+
+QTEST_MAIN(TestTranslation)
+#include "tst_translation.moc"

@@ -1,0 +1,1323 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>kbs::OpenSaveDialog</name>
+    <message>
+        <source>File dialog</source>
+        <translation>Dateiauswahl</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ReportPageView</name>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::TotalsReport</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>Models</source>
+        <translation>Modelle</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Einkauf</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <translation>Unlesbar</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>Text as stored</source>
+        <translation>Gespeicherter Text</translation>
+    </message>
+    <message>
+        <source>In all</source>
+        <translation>Insgesamt</translation>
+    </message>
+    <message>
+        <source>By status</source>
+        <translation>Nach Status</translation>
+    </message>
+    <message>
+        <source>By series</source>
+        <translation>Nach Serie</translation>
+    </message>
+    <message>
+        <source>Values that could not be read</source>
+        <translation>Nicht lesbare Werte</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>All records</source>
+        <translation>Alle Datensätze</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::aboutText</name>
+    <message>
+        <source>A catalogue for collectors of die-cast model cars: every model with its series, colours, base plate, wheels, box, condition, price and picture, kept in one file on this computer.</source>
+        <translation>Ein Katalog für Sammler von Modellautos aus Druckguss: jedes Modell mit Serie, Farben, Bodenplatte, Rädern, Verpackung, Zustand, Preis und Bild, in einer Datei auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>Copyright © Larkspur Software. All rights reserved.
+This program is provided as it is, without warranty of any kind. Keep a copy of your catalogue file in a safe place.</source>
+        <translation>Copyright © Larkspur Software. Alle Rechte vorbehalten.
+Dieses Programm wird ohne jede Gewährleistung bereitgestellt, so wie es ist. Bewahren Sie eine Kopie Ihrer Katalogdatei an einem sicheren Ort auf.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager v</source>
+        <translation>Kerbside Manager v</translation>
+    </message>
+    <message>
+        <source>Click here to visit Kerbside Manager Homepage</source>
+        <translation>Hier klicken für die Kerbside-Manager-Homepage</translation>
+    </message>
+    <message>
+        <source>The web browser could not be started. The Kerbside Manager homepage is at:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Der Webbrowser konnte nicht gestartet werden. Die Homepage von Kerbside Manager ist:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::amounts</name>
+    <message>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::editorText</name>
+    <message>
+        <source>Kerbside Manger Menu Editor</source>
+        <translation>Kerbside Manager – Listen-Editor</translation>
+    </message>
+    <message>
+        <source>Do you wish to save your changes?</source>
+        <translation>Möchten Sie Ihre Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Quit -- Save changes?</source>
+        <translation>Beenden -- Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)|*.*|Ini File(*.ini)|*.ini</source>
+        <translation>Alle Dateien(*.*)|*.*|Ini-Datei(*.ini)|*.ini</translation>
+    </message>
+    <message>
+        <source>Instert File</source>
+        <translation>Datei einfügen</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)|*.*|Ini Files(*.ini)|*.ini</source>
+        <translation>Alle Dateien(*.*)|*.*|Ini-Dateien(*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmEditor</name>
+    <message>
+        <source>Value lists</source>
+        <translation>Wertelisten</translation>
+    </message>
+    <message>
+        <source>Divider</source>
+        <translation>Trenner</translation>
+    </message>
+    <message>
+        <source>Text edge</source>
+        <translation>Textrand</translation>
+    </message>
+    <message>
+        <source>List text</source>
+        <translation>Listentext</translation>
+    </message>
+    <message>
+        <source>Inserted text</source>
+        <translation>Eingefügter Text</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Cut</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Alles markieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert File</source>
+        <translation>Datei e&amp;infügen</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmFind</name>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmMain</name>
+    <message>
+        <source>%1 (%2 in the field)</source>
+        <translation>%1 (%2 im Feld)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (column %2)</source>
+        <translation>„%1“ (Spalte %2)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmReplace</name>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmTip</name>
+    <message>
+        <source>Tip of the day</source>
+        <translation>Tipp des Tages</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::grid</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Car_Cond</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Wheel_Type</source>
+        <translation>Räder</translation>
+    </message>
+    <message>
+        <source>Box_Type</source>
+        <translation>Verpackung</translation>
+    </message>
+    <message>
+        <source>Box_Cond</source>
+        <translation>OVP-Zustand</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lagerort</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Kaufpreis</translation>
+    </message>
+    <message>
+        <source>Purch_Date</source>
+        <translation>Kaufdatum</translation>
+    </message>
+    <message>
+        <source>List_Price</source>
+        <translation>Listenpreis</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Value_Date</source>
+        <translation>Wert am</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Purch_From</source>
+        <translation>Gekauft bei</translation>
+    </message>
+    <message>
+        <source>Base_Name</source>
+        <translation>Bodenplatte</translation>
+    </message>
+    <message>
+        <source>Interior_Color</source>
+        <translation>Innenfarbe</translation>
+    </message>
+    <message>
+        <source>Version_Number</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Base_Color</source>
+        <translation>Bodenfarbe</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>twenty</source>
+        <translation>zwanzig</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::legacy::texts</name>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Converting the catalogue of the older Windows version of Kerbside Manager...</source>
+        <translation>Der Katalog der älteren Windows-Version von Kerbside Manager wird umgewandelt...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and has been converted for this version: %2 converted.<byte value="xd"/>
+<byte value="xd"/>
+The original file is kept, unchanged, as %3.</source>
+        <translation>Der Katalog %1 stammt von der älteren Windows-Version von Kerbside Manager und wurde für diese Version umgewandelt: %2 umgewandelt.<byte value="xd"/>
+<byte value="xd"/>
+Die ursprüngliche Datei bleibt unverändert erhalten als %3.</translation>
+    </message>
+    <message>
+        <source>1 record was</source>
+        <translation>1 Datensatz wurde</translation>
+    </message>
+    <message>
+        <source>%1 records were</source>
+        <translation>%1 Datensätze wurden</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and could not be converted:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>Der Katalog %1 stammt von der älteren Windows-Version von Kerbside Manager und konnte nicht umgewandelt werden:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Die Datei wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>The conversion of the catalogue %1 was cancelled.<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>Die Umwandlung des Katalogs %1 wurde abgebrochen.<byte value="xd"/>
+<byte value="xd"/>
+Die Datei wurde nicht verändert.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::mainText</name>
+    <message>
+        <source>Kerbside Manager v</source>
+        <translation>Kerbside Manager v</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Are you  sure you want to Quit?</source>
+        <translation>Möchten Sie das Programm wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Total Records In The Database : </source>
+        <translation>Datensätze in der Datenbank: </translation>
+    </message>
+    <message>
+        <source>       Total Found In The Database Is: </source>
+        <translation>       Gefunden in der Datenbank: </translation>
+    </message>
+    <message>
+        <source>       Total Found In The Database Are: </source>
+        <translation>       Gefunden in der Datenbank: </translation>
+    </message>
+    <message>
+        <source>  Record</source>
+        <translation>  Datensatz</translation>
+    </message>
+    <message>
+        <source>  Records</source>
+        <translation>  Datensätze</translation>
+    </message>
+    <message>
+        <source>Add/Edit Info</source>
+        <translation>Angaben</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>verborgen</translation>
+    </message>
+    <message>
+        <source>store in database</source>
+        <translation>in der Datenbank</translation>
+    </message>
+    <message>
+        <source>store as file pointer</source>
+        <translation>als Dateiverweis</translation>
+    </message>
+    <message>
+        <source>select picture</source>
+        <translation>Bild wählen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add plus to the car condition</source>
+        <translation>Plus an den Zustand anfügen</translation>
+    </message>
+    <message>
+        <source>Add minus to the car condition</source>
+        <translation>Minus an den Zustand anfügen</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Picture of the model</source>
+        <translation>Bild des Modells</translation>
+    </message>
+    <message>
+        <source>Picture file</source>
+        <translation>Bilddatei</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager logo</source>
+        <translation>Kerbside-Manager-Logo</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>The record could not be saved:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Nothing was stored. Your entries are still in the fields.</source>
+        <translation>Der Datensatz konnte nicht gespeichert werden:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Es wurde nichts gespeichert. Ihre Eingaben stehen noch in den Feldern.</translation>
+    </message>
+    <message>
+        <source>The record could not be saved: the field %1 cannot hold the text &quot;%2&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Nothing was stored. Your entries are still in the fields: change that one and save again, or Cancel.</source>
+        <translation>Der Datensatz konnte nicht gespeichert werden: Das Feld %1 kann den Text „%2“ nicht aufnehmen.<byte value="xd"/>
+<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Es wurde nichts gespeichert. Ihre Eingaben stehen noch in den Feldern: Ändern Sie diesen Wert und speichern Sie erneut, oder wählen Sie Abbrechen.</translation>
+    </message>
+    <message>
+        <source>The record could not be shown:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Der Datensatz konnte nicht angezeigt werden:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Sort Error</source>
+        <translation>Sortierfehler</translation>
+    </message>
+    <message>
+        <source>There needs to be at least one record in the database.<byte value="xd"/>
+<byte value="xd"/>
+Please edit this record.</source>
+        <translation>Die Datenbank muss mindestens einen Datensatz enthalten.<byte value="xd"/>
+<byte value="xd"/>
+Bitte bearbeiten Sie diesen Datensatz.</translation>
+    </message>
+    <message>
+        <source>No Records to Delete</source>
+        <translation>Keine Datensätze zum Löschen</translation>
+    </message>
+    <message>
+        <source>You are about to delete this record, are you sure?</source>
+        <translation>Sie sind dabei, diesen Datensatz zu löschen. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Delete Record</source>
+        <translation>Datensatz löschen</translation>
+    </message>
+    <message>
+        <source>The record could not be deleted:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Der Datensatz konnte nicht gelöscht werden:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>There is no record to search</source>
+        <translation>Es gibt keinen Datensatz zum Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Exiting</source>
+        <translation>Abbruch</translation>
+    </message>
+    <message>
+        <source>Search for an entry</source>
+        <translation>Nach einem Eintrag suchen</translation>
+    </message>
+    <message>
+        <source>enter your searchtext</source>
+        <translation>Suchtext eingeben</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>No Match found in Database!</source>
+        <translation>Kein Treffer in der Datenbank!</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Suche...</translation>
+    </message>
+    <message>
+        <source>File does not appear to be a valid image file...</source>
+        <translation>Die Datei scheint keine gültige Bilddatei zu sein...</translation>
+    </message>
+    <message>
+        <source>Select picture for current record...</source>
+        <translation>Bild für den aktuellen Datensatz wählen...</translation>
+    </message>
+    <message>
+        <source>Image Files (*.jpg, *.bmp, *.gif)|*.jpg;*.bmp;*.gif;*.ico</source>
+        <translation>Bilddateien (*.jpg, *.bmp, *.gif)|*.jpg;*.bmp;*.gif;*.ico</translation>
+    </message>
+    <message>
+        <source>The picture %1 is %2 MB. A record holds pictures of up to %3 MB.<byte value="xd"/>
+<byte value="xd"/>
+Please choose a smaller picture, or store this one as a file pointer.</source>
+        <translation>Das Bild %1 ist %2 MB groß. Ein Datensatz nimmt Bilder bis %3 MB auf.<byte value="xd"/>
+<byte value="xd"/>
+Bitte wählen Sie ein kleineres Bild oder speichern Sie dieses als Dateiverweis.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 could not be read:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The record keeps the picture it had.</source>
+        <translation>Die Bilddatei %1 konnte nicht gelesen werden:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Der Datensatz behält sein bisheriges Bild.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+The record keeps the picture it had.</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Der Datensatz behält sein bisheriges Bild.</translation>
+    </message>
+    <message>
+        <source> … [%1 more characters not shown; this field cannot be edited here]</source>
+        <translation> … [%1 weitere Zeichen nicht angezeigt; dieses Feld kann hier nicht bearbeitet werden]</translation>
+    </message>
+    <message>
+        <source> … [%1 more bytes not shown; this field cannot be edited here]</source>
+        <translation> … [%1 weitere Bytes nicht angezeigt; dieses Feld kann hier nicht bearbeitet werden]</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be opened:<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Der Katalog %1 kann nicht geöffnet werden:<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Add new record</source>
+        <translation>Neuen Datensatz anlegen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Edit existing record</source>
+        <translation>Datensatz bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete record</source>
+        <translation>Datensatz löschen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>Edit Helper Menues</source>
+        <translation>Auswahllisten bearbeiten</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Report -- All</source>
+        <translation>Bericht -- Alle</translation>
+    </message>
+    <message>
+        <source>Want</source>
+        <translation>Gesucht</translation>
+    </message>
+    <message>
+        <source>Report -- Want</source>
+        <translation>Bericht -- Gesucht</translation>
+    </message>
+    <message>
+        <source>Have</source>
+        <translation>Vorhanden</translation>
+    </message>
+    <message>
+        <source>Report -- Have</source>
+        <translation>Bericht -- Vorhanden</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Verkauf</translation>
+    </message>
+    <message>
+        <source>Report -- Sell</source>
+        <translation>Bericht -- Verkauf</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Report -- Totals</source>
+        <translation>Bericht -- Summen</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::menuText</name>
+    <message>
+        <source>List file not found: %1</source>
+        <translation>Listendatei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>List file cannot be read: %1</source>
+        <translation>Listendatei nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>No values in %1</source>
+        <translation>Keine Werte in %1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::panel</name>
+    <message>
+        <source>Description</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Year Issued</source>
+        <translation>Baujahr</translation>
+    </message>
+    <message>
+        <source>Nr. #</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Series list</source>
+        <translation>Serienliste</translation>
+    </message>
+    <message>
+        <source>Car Condition</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>grading</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Car condition list</source>
+        <translation>Liste der Zustände</translation>
+    </message>
+    <message>
+        <source>Wheel Type</source>
+        <translation>Räder</translation>
+    </message>
+    <message>
+        <source>wheeltypes</source>
+        <translation>Räder</translation>
+    </message>
+    <message>
+        <source>Wheel type list</source>
+        <translation>Liste der Räder</translation>
+    </message>
+    <message>
+        <source>Box Type</source>
+        <translation>Verpackung</translation>
+    </message>
+    <message>
+        <source>Box type list</source>
+        <translation>Liste der Verpackungen</translation>
+    </message>
+    <message>
+        <source>Box Condition</source>
+        <translation>OVP-Zustand</translation>
+    </message>
+    <message>
+        <source>boxgrading</source>
+        <translation>OVP-Zustand</translation>
+    </message>
+    <message>
+        <source>Box condition list</source>
+        <translation>Liste der OVP-Zustände</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Color list</source>
+        <translation>Farbliste</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Storage Location</source>
+        <translation>Lagerort</translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation>Kaufpreis</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>am</translation>
+    </message>
+    <message>
+        <source>List Price</source>
+        <translation>Listenpreis</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>As of</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Status list</source>
+        <translation>Statusliste</translation>
+    </message>
+    <message>
+        <source>Purchased from</source>
+        <translation>Gekauft bei</translation>
+    </message>
+    <message>
+        <source>Base Plate Name</source>
+        <translation>Name Bodenplatte</translation>
+    </message>
+    <message>
+        <source>Base Name</source>
+        <translation>Bodenplatte</translation>
+    </message>
+    <message>
+        <source>Base plate name list</source>
+        <translation>Liste der Bodenplatten-Namen</translation>
+    </message>
+    <message>
+        <source>Interior Color</source>
+        <translation>Innenfarbe</translation>
+    </message>
+    <message>
+        <source>InteriorColor</source>
+        <translation>Innenfarbe</translation>
+    </message>
+    <message>
+        <source>Interior color list</source>
+        <translation>Liste der Innenfarben</translation>
+    </message>
+    <message>
+        <source>Version #</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Base Color</source>
+        <translation>Farbe Bodenplatte</translation>
+    </message>
+    <message>
+        <source>Base color list</source>
+        <translation>Farbliste Bodenplatte</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::replaceText</name>
+    <message>
+        <source>&amp;Replace With:</source>
+        <translation>&amp;Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace</source>
+        <translation>Erse&amp;tzen</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>&amp;Alle ersetzen</translation>
+    </message>
+    <message>
+        <source>Done replacing, %1 replacements made</source>
+        <translation>Ersetzen beendet, %1 Ersetzungen vorgenommen</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::reportText</name>
+    <message>
+        <source>Kerbside Manager Report</source>
+        <translation>Kerbside Manager – Bericht</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Report -- All</source>
+        <translation>Bericht -- Alle</translation>
+    </message>
+    <message>
+        <source>Report -- Totals</source>
+        <translation>Bericht -- Summen</translation>
+    </message>
+    <message>
+        <source>End of Report</source>
+        <translation>Ende des Berichts</translation>
+    </message>
+    <message>
+        <source>page %p of %P</source>
+        <translation>Seite %p von %P</translation>
+    </message>
+    <message>
+        <source>Issue Year</source>
+        <translation>Baujahr</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lagerort</translation>
+    </message>
+    <message>
+        <source>as of</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Letzte Seite</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Seitenzahl</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Page width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Als PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Report page</source>
+        <translation>Berichtsseite</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>Der Bericht konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Export as CSV...</source>
+        <translation>Als CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporting the records to %1 ...</source>
+        <translation>Die Datensätze werden nach %1 exportiert ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 exported to %2.</source>
+        <translation>%1 nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>Left out, as deleted meanwhile: %1.</source>
+        <translation>Ausgelassen, da inzwischen gelöscht: %1.</translation>
+    </message>
+    <message>
+        <source>1 record</source>
+        <translation>1 Datensatz</translation>
+    </message>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 Datensätze</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>Der Export wurde abgebrochen; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The records could not be exported:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Nothing was written.</source>
+        <translation>Die Datensätze konnten nicht exportiert werden:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Export status</source>
+        <translation>Exportstatus</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::searchText</name>
+    <message>
+        <source>&amp;Find what:</source>
+        <translation>&amp;Suchen nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Case sensitive</source>
+        <translation>&amp;Groß-/Kleinschreibung</translation>
+    </message>
+    <message>
+        <source>F&amp;ind Next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Sorry, string not found</source>
+        <translation>Der Text wurde leider nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::textboxText</name>
+    <message>
+        <source>File Not Found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>There has been a error!</source>
+        <translation>Es ist ein Fehler aufgetreten!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened in the editor:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+The file is left as it is.</source>
+        <translation>Die Datei kann im Editor nicht geöffnet werden:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Die Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 has a line of %2 characters; the editor opens files whose lines have at most %3.</source>
+        <translation>%1 hat eine Zeile mit %2 Zeichen; der Editor öffnet Dateien mit höchstens %3 Zeichen pro Zeile.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::tipText</name>
+    <message>
+        <source>Tip</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Tips For Kerbside Manger</source>
+        <translation>Tipps für Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Working with the Kerbside Manager...</source>
+        <translation>Arbeiten mit Kerbside Manager...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Next Tip</source>
+        <translation>Nächster Tipp</translation>
+    </message>
+    <message>
+        <source>Show Tips at Startup</source>
+        <translation>Tipps beim Start zeigen</translation>
+    </message>
+    <message>
+        <source>The tip.txt file was not found? <byte value="xd"/>
+<byte value="xd"/>
+Please inform Larkspur Software in order to correct this problem. </source>
+        <translation>Die Datei tip.txt wurde nicht gefunden. <byte value="xd"/>
+<byte value="xd"/>
+Bitte informieren Sie Larkspur Software, damit das Problem behoben wird. </translation>
+    </message>
+    <message>
+        <source>The tips cannot be shown:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Die Tipps können nicht angezeigt werden:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::tips</name>
+    <message>
+        <source>Click the list icon beside a field to pick a value from its list instead of typing it.</source>
+        <translation>Klicken Sie auf das Listensymbol neben einem Feld, um einen Wert aus seiner Liste zu wählen, statt ihn einzutippen.</translation>
+    </message>
+    <message>
+        <source>The pick lists come from small .ini files in the program folder: one value per line.</source>
+        <translation>Die Auswahllisten stammen aus kleinen .ini-Dateien im Programmordner: ein Wert pro Zeile.</translation>
+    </message>
+    <message>
+        <source>Change the pick lists with Help, Edit Helper Menues. A list you save there is used at the next click of its icon.</source>
+        <translation>Ändern Sie die Auswahllisten mit Hilfe, Auswahllisten bearbeiten. Eine dort gespeicherte Liste gilt ab dem nächsten Klick auf ihr Symbol.</translation>
+    </message>
+    <message>
+        <source>In the list editor, choosing another file asks whether to save the changes to the one you were editing.</source>
+        <translation>Wählen Sie im Listen-Editor eine andere Datei, fragt er, ob die Änderungen an der bisherigen gespeichert werden sollen.</translation>
+    </message>
+    <message>
+        <source>The list editor&apos;s Edit menu has Find (Ctrl+F) and Replace (Ctrl+H).</source>
+        <translation>Das Menü Bearbeiten des Listen-Editors bietet Suchen (Strg+F) und Ersetzen (Strg+H).</translation>
+    </message>
+    <message>
+        <source>Replace All in the list editor tells you how many replacements it made.</source>
+        <translation>Alle ersetzen im Listen-Editor meldet, wie viele Ersetzungen vorgenommen wurden.</translation>
+    </message>
+    <message>
+        <source>Click a row of the grid to show that model in the fields above it.</source>
+        <translation>Klicken Sie auf eine Zeile der Tabelle, um dieses Modell in den Feldern darüber zu zeigen.</translation>
+    </message>
+    <message>
+        <source>Click a column heading of the grid to sort by that column; click it again to sort the other way.</source>
+        <translation>Klicken Sie auf eine Spaltenüberschrift der Tabelle, um danach zu sortieren; ein weiterer Klick sortiert andersherum.</translation>
+    </message>
+    <message>
+        <source>Press Add to enter a new model, fill in the fields and press Save.</source>
+        <translation>Drücken Sie Neu, um ein neues Modell zu erfassen, füllen Sie die Felder aus und drücken Sie Speichern.</translation>
+    </message>
+    <message>
+        <source>Press Edit to change the model shown; Cancel leaves it as it was.</source>
+        <translation>Drücken Sie Ändern, um das gezeigte Modell zu bearbeiten; Abbrechen lässt es, wie es war.</translation>
+    </message>
+    <message>
+        <source>Nothing is written to your catalogue until you press Save.</source>
+        <translation>In Ihren Katalog wird erst geschrieben, wenn Sie Speichern drücken.</translation>
+    </message>
+    <message>
+        <source>Press Find to look for a text in the fields of every model.</source>
+        <translation>Drücken Sie Suchen, um einen Text in den Feldern aller Modelle zu suchen.</translation>
+    </message>
+    <message>
+        <source>Delete asks before it removes a model, and it never removes the last one.</source>
+        <translation>Löschen fragt nach, bevor es ein Modell entfernt, und entfernt nie das letzte.</translation>
+    </message>
+    <message>
+        <source>A picture can be stored in the catalogue itself or as a link to its file: choose with the two options beside it.</source>
+        <translation>Ein Bild kann im Katalog selbst oder als Verweis auf seine Datei gespeichert werden: Wählen Sie mit den beiden Optionen daneben.</translation>
+    </message>
+    <message>
+        <source>The + and - buttons add a plus or a minus to the car&apos;s condition grade.</source>
+        <translation>Die Knöpfe + und - fügen der Zustandsnote des Modells ein Plus oder ein Minus an.</translation>
+    </message>
+    <message>
+        <source>Set the Status of a model to Want, Have or Sell, then print the matching report from the Report button.</source>
+        <translation>Setzen Sie den Status eines Modells auf Want (gesucht), Have (vorhanden) oder Sell (Verkauf) und drucken Sie dann den passenden Bericht über den Knopf Bericht.</translation>
+    </message>
+    <message>
+        <source>Report prints all your models, or only those you want, have or sell.</source>
+        <translation>Bericht druckt alle Ihre Modelle oder nur die gesuchten, vorhandenen oder zum Verkauf stehenden.</translation>
+    </message>
+    <message>
+        <source>The status bar shows how many models your catalogue holds.</source>
+        <translation>Die Statusleiste zeigt, wie viele Modelle Ihr Katalog enthält.</translation>
+    </message>
+    <message>
+        <source>Untick Show Tips at Startup if you would rather not see these tips when the program starts.</source>
+        <translation>Entfernen Sie den Haken bei Tipps beim Start zeigen, wenn Sie diese Tipps beim Programmstart nicht sehen möchten.</translation>
+    </message>
+    <message>
+        <source>You can read all the tips at any time from Help, Tips.</source>
+        <translation>Alle Tipps können Sie jederzeit über Hilfe, Tipps lesen.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Kerbside Manager: a catalogue of a die-cast model car collection.</source>
+        <translation>Kerbside Manager: ein Katalog einer Sammlung von Modellautos aus Druckguss.</translation>
+    </message>
+    <message>
+        <source>Open a window of its own even when the program is already running on this catalogue.</source>
+        <translation>Ein eigenes Fenster öffnen, auch wenn das Programm mit diesem Katalog schon läuft.</translation>
+    </message>
+    <message>
+        <source>Use this language (de, fr, nl, es, en) instead of the system&apos;s.</source>
+        <translation>Diese Sprache (de, fr, nl, es, en) statt der des Systems verwenden.</translation>
+    </message>
+    <message>
+        <source>The folder for your collection cannot be prepared: %1.</source>
+        <translation>Der Ordner für Ihre Sammlung kann nicht angelegt werden: %1.</translation>
+    </message>
+</context>
+</TS>

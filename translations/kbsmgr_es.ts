@@ -1,0 +1,1323 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>kbs::OpenSaveDialog</name>
+    <message>
+        <source>File dialog</source>
+        <translation>Selección de archivo</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ReportPageView</name>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::TotalsReport</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Models</source>
+        <translation>Modelos</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Compra</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <translation>Ilegibles</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Columna</translation>
+    </message>
+    <message>
+        <source>Text as stored</source>
+        <translation>Texto guardado</translation>
+    </message>
+    <message>
+        <source>In all</source>
+        <translation>En total</translation>
+    </message>
+    <message>
+        <source>By status</source>
+        <translation>Por situación</translation>
+    </message>
+    <message>
+        <source>By series</source>
+        <translation>Por serie</translation>
+    </message>
+    <message>
+        <source>Values that could not be read</source>
+        <translation>Valores ilegibles</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (continuación)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Situación</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>All records</source>
+        <translation>Todos los registros</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::aboutText</name>
+    <message>
+        <source>A catalogue for collectors of die-cast model cars: every model with its series, colours, base plate, wheels, box, condition, price and picture, kept in one file on this computer.</source>
+        <translation>Un catálogo para coleccionistas de coches a escala de metal fundido: cada modelo con su serie, colores, base, ruedas, caja, estado, precio y foto, en un solo archivo en este ordenador.</translation>
+    </message>
+    <message>
+        <source>Copyright © Larkspur Software. All rights reserved.
+This program is provided as it is, without warranty of any kind. Keep a copy of your catalogue file in a safe place.</source>
+        <translation>Copyright © Larkspur Software. Todos los derechos reservados.
+Este programa se ofrece tal cual, sin garantía de ningún tipo. Guarde una copia de su archivo de catálogo en un lugar seguro.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager v</source>
+        <translation>Kerbside Manager v</translation>
+    </message>
+    <message>
+        <source>Click here to visit Kerbside Manager Homepage</source>
+        <translation>Haga clic aquí para visitar la web de Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>The web browser could not be started. The Kerbside Manager homepage is at:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>No se pudo abrir el navegador web. La web de Kerbside Manager está en:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::amounts</name>
+    <message>
+        <source>too large</source>
+        <translation>demasiado grande</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::editorText</name>
+    <message>
+        <source>Kerbside Manger Menu Editor</source>
+        <translation>Kerbside Manager – Editor de listas</translation>
+    </message>
+    <message>
+        <source>Do you wish to save your changes?</source>
+        <translation>¿Desea guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Quit -- Save changes?</source>
+        <translation>Salir -- ¿Guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)|*.*|Ini File(*.ini)|*.ini</source>
+        <translation>Todos los archivos(*.*)|*.*|Archivo ini(*.ini)|*.ini</translation>
+    </message>
+    <message>
+        <source>Instert File</source>
+        <translation>Insertar archivo</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)|*.*|Ini Files(*.ini)|*.ini</source>
+        <translation>Todos los archivos(*.*)|*.*|Archivos ini(*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmEditor</name>
+    <message>
+        <source>Value lists</source>
+        <translation>Listas de valores</translation>
+    </message>
+    <message>
+        <source>Divider</source>
+        <translation>Divisor</translation>
+    </message>
+    <message>
+        <source>Text edge</source>
+        <translation>Borde del texto</translation>
+    </message>
+    <message>
+        <source>List text</source>
+        <translation>Texto de la lista</translation>
+    </message>
+    <message>
+        <source>Inserted text</source>
+        <translation>Texto insertado</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Cut</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Buscar...</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Reemplazar</translation>
+    </message>
+    <message>
+        <source>&amp;Insert File</source>
+        <translation>&amp;Insertar archivo</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmFind</name>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmMain</name>
+    <message>
+        <source>%1 (%2 in the field)</source>
+        <translation>%1 (%2 en el campo)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (column %2)</source>
+        <translation>«%1» (columna %2)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmReplace</name>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmTip</name>
+    <message>
+        <source>Tip of the day</source>
+        <translation>Consejo del día</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::grid</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Car_Cond</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Wheel_Type</source>
+        <translation>Ruedas</translation>
+    </message>
+    <message>
+        <source>Box_Type</source>
+        <translation>Caja</translation>
+    </message>
+    <message>
+        <source>Box_Cond</source>
+        <translation>Estado caja</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Precio compra</translation>
+    </message>
+    <message>
+        <source>Purch_Date</source>
+        <translation>Fecha compra</translation>
+    </message>
+    <message>
+        <source>List_Price</source>
+        <translation>PVP</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Value_Date</source>
+        <translation>Fecha valor</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Situación</translation>
+    </message>
+    <message>
+        <source>Purch_From</source>
+        <translation>Comprado a</translation>
+    </message>
+    <message>
+        <source>Base_Name</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Interior_Color</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Version_Number</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Base_Color</source>
+        <translation>Color base</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>twenty</source>
+        <translation>veinte</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::legacy::texts</name>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Converting the catalogue of the older Windows version of Kerbside Manager...</source>
+        <translation>Convirtiendo el catálogo de la versión anterior de Kerbside Manager para Windows...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and has been converted for this version: %2 converted.<byte value="xd"/>
+<byte value="xd"/>
+The original file is kept, unchanged, as %3.</source>
+        <translation>El catálogo %1 se creó con la versión anterior de Kerbside Manager para Windows y se ha convertido para esta versión: %2 convertido(s).<byte value="xd"/>
+<byte value="xd"/>
+El archivo original se conserva, sin cambios, como %3.</translation>
+    </message>
+    <message>
+        <source>1 record was</source>
+        <translation>1 registro ha sido</translation>
+    </message>
+    <message>
+        <source>%1 records were</source>
+        <translation>%1 registros han sido</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and could not be converted:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>El catálogo %1 se creó con la versión anterior de Kerbside Manager para Windows y no se pudo convertir:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+El archivo no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>The conversion of the catalogue %1 was cancelled.<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>Se canceló la conversión del catálogo %1.<byte value="xd"/>
+<byte value="xd"/>
+El archivo no se ha modificado.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::mainText</name>
+    <message>
+        <source>Kerbside Manager v</source>
+        <translation>Kerbside Manager v</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Are you  sure you want to Quit?</source>
+        <translation>¿Seguro que desea salir?</translation>
+    </message>
+    <message>
+        <source>Total Records In The Database : </source>
+        <translation>Registros en la base de datos: </translation>
+    </message>
+    <message>
+        <source>       Total Found In The Database Is: </source>
+        <translation>       Encontrado en la base de datos: </translation>
+    </message>
+    <message>
+        <source>       Total Found In The Database Are: </source>
+        <translation>       Encontrados en la base de datos: </translation>
+    </message>
+    <message>
+        <source>  Record</source>
+        <translation>  registro</translation>
+    </message>
+    <message>
+        <source>  Records</source>
+        <translation>  registros</translation>
+    </message>
+    <message>
+        <source>Add/Edit Info</source>
+        <translation>Datos</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>oculto</translation>
+    </message>
+    <message>
+        <source>store in database</source>
+        <translation>en la base</translation>
+    </message>
+    <message>
+        <source>store as file pointer</source>
+        <translation>como enlace</translation>
+    </message>
+    <message>
+        <source>select picture</source>
+        <translation>Elegir foto</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add plus to the car condition</source>
+        <translation>Añadir más al estado del modelo</translation>
+    </message>
+    <message>
+        <source>Add minus to the car condition</source>
+        <translation>Añadir menos al estado del modelo</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Picture of the model</source>
+        <translation>Foto del modelo</translation>
+    </message>
+    <message>
+        <source>Picture file</source>
+        <translation>Archivo de foto</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager logo</source>
+        <translation>Logotipo de Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Situación</translation>
+    </message>
+    <message>
+        <source>The record could not be saved:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Nothing was stored. Your entries are still in the fields.</source>
+        <translation>No se pudo guardar el registro:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+No se ha guardado nada. Sus datos siguen en los campos.</translation>
+    </message>
+    <message>
+        <source>The record could not be saved: the field %1 cannot hold the text &quot;%2&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Nothing was stored. Your entries are still in the fields: change that one and save again, or Cancel.</source>
+        <translation>No se pudo guardar el registro: el campo %1 no admite el texto «%2».<byte value="xd"/>
+<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+No se ha guardado nada. Sus datos siguen en los campos: cambie ese valor y guarde de nuevo, o cancele.</translation>
+    </message>
+    <message>
+        <source>The record could not be shown:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>No se pudo mostrar el registro:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Sort Error</source>
+        <translation>Error al ordenar</translation>
+    </message>
+    <message>
+        <source>There needs to be at least one record in the database.<byte value="xd"/>
+<byte value="xd"/>
+Please edit this record.</source>
+        <translation>La base de datos debe tener al menos un registro.<byte value="xd"/>
+<byte value="xd"/>
+Edite este registro.</translation>
+    </message>
+    <message>
+        <source>No Records to Delete</source>
+        <translation>No hay registros que eliminar</translation>
+    </message>
+    <message>
+        <source>You are about to delete this record, are you sure?</source>
+        <translation>Va a eliminar este registro. ¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>Delete Record</source>
+        <translation>Eliminar registro</translation>
+    </message>
+    <message>
+        <source>The record could not be deleted:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>No se pudo eliminar el registro:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>There is no record to search</source>
+        <translation>No hay ningún registro en el que buscar</translation>
+    </message>
+    <message>
+        <source>Exiting</source>
+        <translation>Saliendo</translation>
+    </message>
+    <message>
+        <source>Search for an entry</source>
+        <translation>Buscar una entrada</translation>
+    </message>
+    <message>
+        <source>enter your searchtext</source>
+        <translation>escriba el texto a buscar</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>No Match found in Database!</source>
+        <translation>¡No se encontró ninguna coincidencia!</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Búsqueda...</translation>
+    </message>
+    <message>
+        <source>File does not appear to be a valid image file...</source>
+        <translation>El archivo no parece ser una imagen válida...</translation>
+    </message>
+    <message>
+        <source>Select picture for current record...</source>
+        <translation>Elegir una foto para el registro actual...</translation>
+    </message>
+    <message>
+        <source>Image Files (*.jpg, *.bmp, *.gif)|*.jpg;*.bmp;*.gif;*.ico</source>
+        <translation>Imágenes (*.jpg, *.bmp, *.gif)|*.jpg;*.bmp;*.gif;*.ico</translation>
+    </message>
+    <message>
+        <source>The picture %1 is %2 MB. A record holds pictures of up to %3 MB.<byte value="xd"/>
+<byte value="xd"/>
+Please choose a smaller picture, or store this one as a file pointer.</source>
+        <translation>La foto %1 ocupa %2 MB. Un registro admite fotos de hasta %3 MB.<byte value="xd"/>
+<byte value="xd"/>
+Elija una foto más pequeña o guárdela como enlace al archivo.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 could not be read:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The record keeps the picture it had.</source>
+        <translation>No se pudo leer el archivo de foto %1:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+El registro conserva la foto que tenía.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+The record keeps the picture it had.</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+El registro conserva la foto que tenía.</translation>
+    </message>
+    <message>
+        <source> … [%1 more characters not shown; this field cannot be edited here]</source>
+        <translation> … [%1 caracteres más no mostrados; este campo no se puede editar aquí]</translation>
+    </message>
+    <message>
+        <source> … [%1 more bytes not shown; this field cannot be edited here]</source>
+        <translation> … [%1 bytes más no mostrados; este campo no se puede editar aquí]</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be opened:<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>No se puede abrir el catálogo %1:<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Add new record</source>
+        <translation>Añadir un registro</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit existing record</source>
+        <translation>Editar el registro</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete record</source>
+        <translation>Borrar el registro</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Consejos</translation>
+    </message>
+    <message>
+        <source>Edit Helper Menues</source>
+        <translation>Editar las listas</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>Report -- All</source>
+        <translation>Informe -- Todo</translation>
+    </message>
+    <message>
+        <source>Want</source>
+        <translation>Busco</translation>
+    </message>
+    <message>
+        <source>Report -- Want</source>
+        <translation>Informe -- Busco</translation>
+    </message>
+    <message>
+        <source>Have</source>
+        <translation>Tengo</translation>
+    </message>
+    <message>
+        <source>Report -- Have</source>
+        <translation>Informe -- Tengo</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Vendo</translation>
+    </message>
+    <message>
+        <source>Report -- Sell</source>
+        <translation>Informe -- Vendo</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totales</translation>
+    </message>
+    <message>
+        <source>Report -- Totals</source>
+        <translation>Informe -- Totales</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::menuText</name>
+    <message>
+        <source>List file not found: %1</source>
+        <translation>No se encontró el archivo de lista: %1</translation>
+    </message>
+    <message>
+        <source>List file cannot be read: %1</source>
+        <translation>No se puede leer el archivo de lista: %1</translation>
+    </message>
+    <message>
+        <source>No values in %1</source>
+        <translation>No hay valores en %1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::panel</name>
+    <message>
+        <source>Description</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Year Issued</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Nr. #</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Series list</source>
+        <translation>Lista de series</translation>
+    </message>
+    <message>
+        <source>Car Condition</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>grading</source>
+        <translation>estado</translation>
+    </message>
+    <message>
+        <source>Car condition list</source>
+        <translation>Lista de estados</translation>
+    </message>
+    <message>
+        <source>Wheel Type</source>
+        <translation>Ruedas</translation>
+    </message>
+    <message>
+        <source>wheeltypes</source>
+        <translation>ruedas</translation>
+    </message>
+    <message>
+        <source>Wheel type list</source>
+        <translation>Lista de ruedas</translation>
+    </message>
+    <message>
+        <source>Box Type</source>
+        <translation>Caja</translation>
+    </message>
+    <message>
+        <source>Box type list</source>
+        <translation>Lista de cajas</translation>
+    </message>
+    <message>
+        <source>Box Condition</source>
+        <translation>Estado caja</translation>
+    </message>
+    <message>
+        <source>boxgrading</source>
+        <translation>estado caja</translation>
+    </message>
+    <message>
+        <source>Box condition list</source>
+        <translation>Lista de estados de caja</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Color list</source>
+        <translation>Lista de colores</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Storage Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation>Precio compra</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>el</translation>
+    </message>
+    <message>
+        <source>List Price</source>
+        <translation>PVP</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>As of</source>
+        <translation>al</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Situación</translation>
+    </message>
+    <message>
+        <source>Status list</source>
+        <translation>Lista de situaciones</translation>
+    </message>
+    <message>
+        <source>Purchased from</source>
+        <translation>Comprado a</translation>
+    </message>
+    <message>
+        <source>Base Plate Name</source>
+        <translation>Nombre en la base</translation>
+    </message>
+    <message>
+        <source>Base Name</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Base plate name list</source>
+        <translation>Lista de nombres de base</translation>
+    </message>
+    <message>
+        <source>Interior Color</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>InteriorColor</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Interior color list</source>
+        <translation>Lista de interiores</translation>
+    </message>
+    <message>
+        <source>Version #</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Base Color</source>
+        <translation>Color base</translation>
+    </message>
+    <message>
+        <source>Base color list</source>
+        <translation>Lista de colores de base</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notas:</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::replaceText</name>
+    <message>
+        <source>&amp;Replace With:</source>
+        <translation>&amp;Reemplazar por:</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace</source>
+        <translation>R&amp;eemplazar</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Reemplazar &amp;todo</translation>
+    </message>
+    <message>
+        <source>Done replacing, %1 replacements made</source>
+        <translation>Reemplazo terminado, %1 reemplazos hechos</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::reportText</name>
+    <message>
+        <source>Kerbside Manager Report</source>
+        <translation>Kerbside Manager – Informe</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Report -- All</source>
+        <translation>Informe -- Todo</translation>
+    </message>
+    <message>
+        <source>Report -- Totals</source>
+        <translation>Informe -- Totales</translation>
+    </message>
+    <message>
+        <source>End of Report</source>
+        <translation>Fin del informe</translation>
+    </message>
+    <message>
+        <source>page %p of %P</source>
+        <translation>página %p de %P</translation>
+    </message>
+    <message>
+        <source>Issue Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>as of</source>
+        <translation>al</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Primera página</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Última página</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Número de página</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation>Página completa</translation>
+    </message>
+    <message>
+        <source>Page width</source>
+        <translation>Ancho de página</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Exportar como PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Report page</source>
+        <translation>Página del informe</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>No se pudo escribir el informe en %1.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>No se pudo imprimir el informe.</translation>
+    </message>
+    <message>
+        <source>Export as CSV...</source>
+        <translation>Exportar como CSV...</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporting the records to %1 ...</source>
+        <translation>Exportando los registros a %1 ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1 exported to %2.</source>
+        <translation>%1 exportados a %2.</translation>
+    </message>
+    <message>
+        <source>Left out, as deleted meanwhile: %1.</source>
+        <translation>Omitidos por haberse eliminado entretanto: %1.</translation>
+    </message>
+    <message>
+        <source>1 record</source>
+        <translation>1 registro</translation>
+    </message>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 registros</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>Se canceló la exportación; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>The records could not be exported:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Nothing was written.</source>
+        <translation>No se pudieron exportar los registros:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Export status</source>
+        <translation>Estado de la exportación</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::searchText</name>
+    <message>
+        <source>&amp;Find what:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>&amp;Case sensitive</source>
+        <translation>&amp;Mayúsculas/minúsculas</translation>
+    </message>
+    <message>
+        <source>F&amp;ind Next</source>
+        <translation>Buscar &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Sorry, string not found</source>
+        <translation>Lo siento, no se encontró el texto</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::textboxText</name>
+    <message>
+        <source>File Not Found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>There has been a error!</source>
+        <translation>¡Se ha producido un error!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened in the editor:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+The file is left as it is.</source>
+        <translation>No se puede abrir el archivo en el editor:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+El archivo queda como estaba.</translation>
+    </message>
+    <message>
+        <source>%1 has a line of %2 characters; the editor opens files whose lines have at most %3.</source>
+        <translation>%1 tiene una línea de %2 caracteres; el editor abre archivos con líneas de %3 como máximo.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::tipText</name>
+    <message>
+        <source>Tip</source>
+        <translation>Consejo</translation>
+    </message>
+    <message>
+        <source>Tips For Kerbside Manger</source>
+        <translation>Consejos para Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Working with the Kerbside Manager...</source>
+        <translation>Trabajar con Kerbside Manager...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Next Tip</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Show Tips at Startup</source>
+        <translation>Consejos al iniciar</translation>
+    </message>
+    <message>
+        <source>The tip.txt file was not found? <byte value="xd"/>
+<byte value="xd"/>
+Please inform Larkspur Software in order to correct this problem. </source>
+        <translation>No se encontró el archivo tip.txt. <byte value="xd"/>
+<byte value="xd"/>
+Informe a Larkspur Software para que corrija este problema. </translation>
+    </message>
+    <message>
+        <source>The tips cannot be shown:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>No se pueden mostrar los consejos:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::tips</name>
+    <message>
+        <source>Click the list icon beside a field to pick a value from its list instead of typing it.</source>
+        <translation>Haga clic en el icono de lista junto a un campo para elegir un valor de su lista en lugar de escribirlo.</translation>
+    </message>
+    <message>
+        <source>The pick lists come from small .ini files in the program folder: one value per line.</source>
+        <translation>Las listas de selección salen de pequeños archivos .ini en la carpeta del programa: un valor por línea.</translation>
+    </message>
+    <message>
+        <source>Change the pick lists with Help, Edit Helper Menues. A list you save there is used at the next click of its icon.</source>
+        <translation>Cambie las listas de selección con Ayuda, Editar las listas. Una lista guardada allí se usa desde el siguiente clic en su icono.</translation>
+    </message>
+    <message>
+        <source>In the list editor, choosing another file asks whether to save the changes to the one you were editing.</source>
+        <translation>En el editor de listas, al elegir otro archivo se pregunta si guardar los cambios del que estaba editando.</translation>
+    </message>
+    <message>
+        <source>The list editor&apos;s Edit menu has Find (Ctrl+F) and Replace (Ctrl+H).</source>
+        <translation>El menú Edición del editor de listas tiene Buscar (Ctrl+F) y Reemplazar (Ctrl+H).</translation>
+    </message>
+    <message>
+        <source>Replace All in the list editor tells you how many replacements it made.</source>
+        <translation>Reemplazar todo, en el editor de listas, indica cuántos reemplazos se hicieron.</translation>
+    </message>
+    <message>
+        <source>Click a row of the grid to show that model in the fields above it.</source>
+        <translation>Haga clic en una fila de la tabla para mostrar ese modelo en los campos de arriba.</translation>
+    </message>
+    <message>
+        <source>Click a column heading of the grid to sort by that column; click it again to sort the other way.</source>
+        <translation>Haga clic en el encabezado de una columna de la tabla para ordenar por ella; otro clic invierte el orden.</translation>
+    </message>
+    <message>
+        <source>Press Add to enter a new model, fill in the fields and press Save.</source>
+        <translation>Pulse Añadir para introducir un modelo nuevo, rellene los campos y pulse Guardar.</translation>
+    </message>
+    <message>
+        <source>Press Edit to change the model shown; Cancel leaves it as it was.</source>
+        <translation>Pulse Editar para cambiar el modelo mostrado; Cancelar lo deja como estaba.</translation>
+    </message>
+    <message>
+        <source>Nothing is written to your catalogue until you press Save.</source>
+        <translation>No se escribe nada en su catálogo hasta que pulse Guardar.</translation>
+    </message>
+    <message>
+        <source>Press Find to look for a text in the fields of every model.</source>
+        <translation>Pulse Buscar para buscar un texto en los campos de todos los modelos.</translation>
+    </message>
+    <message>
+        <source>Delete asks before it removes a model, and it never removes the last one.</source>
+        <translation>Borrar pregunta antes de eliminar un modelo y nunca elimina el último.</translation>
+    </message>
+    <message>
+        <source>A picture can be stored in the catalogue itself or as a link to its file: choose with the two options beside it.</source>
+        <translation>Una foto puede guardarse en el propio catálogo o como enlace a su archivo: elija con las dos opciones de al lado.</translation>
+    </message>
+    <message>
+        <source>The + and - buttons add a plus or a minus to the car&apos;s condition grade.</source>
+        <translation>Los botones + y - añaden un más o un menos a la nota de estado del modelo.</translation>
+    </message>
+    <message>
+        <source>Set the Status of a model to Want, Have or Sell, then print the matching report from the Report button.</source>
+        <translation>Ponga la situación de un modelo en Want (busco), Have (tengo) o Sell (vendo) e imprima el informe correspondiente con el botón Informe.</translation>
+    </message>
+    <message>
+        <source>Report prints all your models, or only those you want, have or sell.</source>
+        <translation>Informe imprime todos sus modelos, o solo los que busca, tiene o vende.</translation>
+    </message>
+    <message>
+        <source>The status bar shows how many models your catalogue holds.</source>
+        <translation>La barra de estado muestra cuántos modelos tiene su catálogo.</translation>
+    </message>
+    <message>
+        <source>Untick Show Tips at Startup if you would rather not see these tips when the program starts.</source>
+        <translation>Desmarque Consejos al iniciar si prefiere no ver estos consejos al abrir el programa.</translation>
+    </message>
+    <message>
+        <source>You can read all the tips at any time from Help, Tips.</source>
+        <translation>Puede leer todos los consejos en cualquier momento desde Ayuda, Consejos.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Kerbside Manager: a catalogue of a die-cast model car collection.</source>
+        <translation>Kerbside Manager: catálogo de una colección de coches a escala.</translation>
+    </message>
+    <message>
+        <source>Open a window of its own even when the program is already running on this catalogue.</source>
+        <translation>Abrir una ventana propia aunque el programa ya esté abierto con este catálogo.</translation>
+    </message>
+    <message>
+        <source>Use this language (de, fr, nl, es, en) instead of the system&apos;s.</source>
+        <translation>Usar este idioma (de, fr, nl, es, en) en lugar del del sistema.</translation>
+    </message>
+    <message>
+        <source>The folder for your collection cannot be prepared: %1.</source>
+        <translation>No se puede preparar la carpeta de su colección: %1.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1323 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>kbs::OpenSaveDialog</name>
+    <message>
+        <source>File dialog</source>
+        <translation>Choix de fichier</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ReportPageView</name>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::TotalsReport</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Fiches</translation>
+    </message>
+    <message>
+        <source>Models</source>
+        <translation>Modèles</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Achat</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Cote</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <translation>Illisibles</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Text as stored</source>
+        <translation>Texte enregistré</translation>
+    </message>
+    <message>
+        <source>In all</source>
+        <translation>Au total</translation>
+    </message>
+    <message>
+        <source>By status</source>
+        <translation>Par statut</translation>
+    </message>
+    <message>
+        <source>By series</source>
+        <translation>Par série</translation>
+    </message>
+    <message>
+        <source>Values that could not be read</source>
+        <translation>Valeurs illisibles</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (suite)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>All records</source>
+        <translation>Toutes les fiches</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::aboutText</name>
+    <message>
+        <source>A catalogue for collectors of die-cast model cars: every model with its series, colours, base plate, wheels, box, condition, price and picture, kept in one file on this computer.</source>
+        <translation>Un catalogue pour les collectionneurs de miniatures automobiles en métal moulé : chaque modèle avec sa série, ses couleurs, son plancher, ses roues, sa boîte, son état, son prix et sa photo, dans un seul fichier sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Copyright © Larkspur Software. All rights reserved.
+This program is provided as it is, without warranty of any kind. Keep a copy of your catalogue file in a safe place.</source>
+        <translation>Copyright © Larkspur Software. Tous droits réservés.
+Ce programme est fourni tel quel, sans garantie d&apos;aucune sorte. Gardez une copie de votre fichier catalogue en lieu sûr.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager v</source>
+        <translation>Kerbside Manager v</translation>
+    </message>
+    <message>
+        <source>Click here to visit Kerbside Manager Homepage</source>
+        <translation>Cliquez ici pour visiter le site de Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>The web browser could not be started. The Kerbside Manager homepage is at:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Le navigateur web n&apos;a pas pu être lancé. Le site de Kerbside Manager se trouve à :<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::amounts</name>
+    <message>
+        <source>too large</source>
+        <translation>trop grand</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::editorText</name>
+    <message>
+        <source>Kerbside Manger Menu Editor</source>
+        <translation>Kerbside Manager – Éditeur de listes</translation>
+    </message>
+    <message>
+        <source>Do you wish to save your changes?</source>
+        <translation>Voulez-vous enregistrer vos modifications ?</translation>
+    </message>
+    <message>
+        <source>Quit -- Save changes?</source>
+        <translation>Quitter -- Enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)|*.*|Ini File(*.ini)|*.ini</source>
+        <translation>Tous les fichiers(*.*)|*.*|Fichier ini(*.ini)|*.ini</translation>
+    </message>
+    <message>
+        <source>Instert File</source>
+        <translation>Insérer un fichier</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)|*.*|Ini Files(*.ini)|*.ini</source>
+        <translation>Tous les fichiers(*.*)|*.*|Fichiers ini(*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmEditor</name>
+    <message>
+        <source>Value lists</source>
+        <translation>Listes de valeurs</translation>
+    </message>
+    <message>
+        <source>Divider</source>
+        <translation>Séparateur</translation>
+    </message>
+    <message>
+        <source>Text edge</source>
+        <translation>Bord du texte</translation>
+    </message>
+    <message>
+        <source>List text</source>
+        <translation>Texte de la liste</translation>
+    </message>
+    <message>
+        <source>Inserted text</source>
+        <translation>Texte inséré</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Cut</source>
+        <translation>&amp;Couper</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>C&amp;opier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;ller</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Rechercher...</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>R&amp;emplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Insert File</source>
+        <translation>&amp;Insérer un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmFind</name>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmMain</name>
+    <message>
+        <source>%1 (%2 in the field)</source>
+        <translation>%1 (%2 dans le champ)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (column %2)</source>
+        <translation>« %1 » (colonne %2)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmReplace</name>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmTip</name>
+    <message>
+        <source>Tip of the day</source>
+        <translation>Astuce du jour</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::grid</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Car_Cond</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Wheel_Type</source>
+        <translation>Roues</translation>
+    </message>
+    <message>
+        <source>Box_Type</source>
+        <translation>Boîte</translation>
+    </message>
+    <message>
+        <source>Box_Cond</source>
+        <translation>État boîte</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Rangement</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Prix d&apos;achat</translation>
+    </message>
+    <message>
+        <source>Purch_Date</source>
+        <translation>Date d&apos;achat</translation>
+    </message>
+    <message>
+        <source>List_Price</source>
+        <translation>Prix public</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Cote</translation>
+    </message>
+    <message>
+        <source>Value_Date</source>
+        <translation>Date de cote</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>Purch_From</source>
+        <translation>Acheté chez</translation>
+    </message>
+    <message>
+        <source>Base_Name</source>
+        <translation>Plancher</translation>
+    </message>
+    <message>
+        <source>Interior_Color</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Version_Number</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Base_Color</source>
+        <translation>Couleur plancher</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>twenty</source>
+        <translation>vingt</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::legacy::texts</name>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Converting the catalogue of the older Windows version of Kerbside Manager...</source>
+        <translation>Conversion du catalogue de l&apos;ancienne version Windows de Kerbside Manager...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and has been converted for this version: %2 converted.<byte value="xd"/>
+<byte value="xd"/>
+The original file is kept, unchanged, as %3.</source>
+        <translation>Le catalogue %1 a été créé par l&apos;ancienne version Windows de Kerbside Manager et a été converti pour cette version : %2 converti(s).<byte value="xd"/>
+<byte value="xd"/>
+Le fichier d&apos;origine est conservé, inchangé, sous %3.</translation>
+    </message>
+    <message>
+        <source>1 record was</source>
+        <translation>1 fiche a été</translation>
+    </message>
+    <message>
+        <source>%1 records were</source>
+        <translation>%1 fiches ont été</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and could not be converted:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>Le catalogue %1 a été créé par l&apos;ancienne version Windows de Kerbside Manager et n&apos;a pas pu être converti :<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Le fichier n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The conversion of the catalogue %1 was cancelled.<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>La conversion du catalogue %1 a été annulée.<byte value="xd"/>
+<byte value="xd"/>
+Le fichier n&apos;a pas été modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::mainText</name>
+    <message>
+        <source>Kerbside Manager v</source>
+        <translation>Kerbside Manager v</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Are you  sure you want to Quit?</source>
+        <translation>Voulez-vous vraiment quitter ?</translation>
+    </message>
+    <message>
+        <source>Total Records In The Database : </source>
+        <translation>Fiches dans la base : </translation>
+    </message>
+    <message>
+        <source>       Total Found In The Database Is: </source>
+        <translation>       Trouvé dans la base : </translation>
+    </message>
+    <message>
+        <source>       Total Found In The Database Are: </source>
+        <translation>       Trouvées dans la base : </translation>
+    </message>
+    <message>
+        <source>  Record</source>
+        <translation>  fiche</translation>
+    </message>
+    <message>
+        <source>  Records</source>
+        <translation>  fiches</translation>
+    </message>
+    <message>
+        <source>Add/Edit Info</source>
+        <translation>Fiche</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>caché</translation>
+    </message>
+    <message>
+        <source>store in database</source>
+        <translation>dans la base</translation>
+    </message>
+    <message>
+        <source>store as file pointer</source>
+        <translation>lien vers fichier</translation>
+    </message>
+    <message>
+        <source>select picture</source>
+        <translation>Choisir photo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add plus to the car condition</source>
+        <translation>Ajouter plus à l&apos;état du modèle</translation>
+    </message>
+    <message>
+        <source>Add minus to the car condition</source>
+        <translation>Ajouter moins à l&apos;état du modèle</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Picture of the model</source>
+        <translation>Photo du modèle</translation>
+    </message>
+    <message>
+        <source>Picture file</source>
+        <translation>Fichier photo</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager logo</source>
+        <translation>Logo de Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Fiches</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>The record could not be saved:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Nothing was stored. Your entries are still in the fields.</source>
+        <translation>La fiche n&apos;a pas pu être enregistrée :<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rien n&apos;a été enregistré. Vos saisies sont toujours dans les champs.</translation>
+    </message>
+    <message>
+        <source>The record could not be saved: the field %1 cannot hold the text &quot;%2&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Nothing was stored. Your entries are still in the fields: change that one and save again, or Cancel.</source>
+        <translation>La fiche n&apos;a pas pu être enregistrée : le champ %1 ne peut pas contenir le texte « %2 ».<byte value="xd"/>
+<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Rien n&apos;a été enregistré. Vos saisies sont toujours dans les champs : modifiez celle-ci et enregistrez de nouveau, ou annulez.</translation>
+    </message>
+    <message>
+        <source>The record could not be shown:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>La fiche n&apos;a pas pu être affichée :<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Sort Error</source>
+        <translation>Erreur de tri</translation>
+    </message>
+    <message>
+        <source>There needs to be at least one record in the database.<byte value="xd"/>
+<byte value="xd"/>
+Please edit this record.</source>
+        <translation>La base doit contenir au moins une fiche.<byte value="xd"/>
+<byte value="xd"/>
+Veuillez modifier cette fiche.</translation>
+    </message>
+    <message>
+        <source>No Records to Delete</source>
+        <translation>Aucune fiche à supprimer</translation>
+    </message>
+    <message>
+        <source>You are about to delete this record, are you sure?</source>
+        <translation>Vous allez supprimer cette fiche. Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <source>Delete Record</source>
+        <translation>Supprimer la fiche</translation>
+    </message>
+    <message>
+        <source>The record could not be deleted:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>La fiche n&apos;a pas pu être supprimée :<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>There is no record to search</source>
+        <translation>Il n&apos;y a aucune fiche à rechercher</translation>
+    </message>
+    <message>
+        <source>Exiting</source>
+        <translation>Abandon</translation>
+    </message>
+    <message>
+        <source>Search for an entry</source>
+        <translation>Rechercher une entrée</translation>
+    </message>
+    <message>
+        <source>enter your searchtext</source>
+        <translation>saisissez le texte à chercher</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>No Match found in Database!</source>
+        <translation>Aucune correspondance dans la base !</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Recherche...</translation>
+    </message>
+    <message>
+        <source>File does not appear to be a valid image file...</source>
+        <translation>Le fichier ne semble pas être une image valide...</translation>
+    </message>
+    <message>
+        <source>Select picture for current record...</source>
+        <translation>Choisir une photo pour la fiche en cours...</translation>
+    </message>
+    <message>
+        <source>Image Files (*.jpg, *.bmp, *.gif)|*.jpg;*.bmp;*.gif;*.ico</source>
+        <translation>Images (*.jpg, *.bmp, *.gif)|*.jpg;*.bmp;*.gif;*.ico</translation>
+    </message>
+    <message>
+        <source>The picture %1 is %2 MB. A record holds pictures of up to %3 MB.<byte value="xd"/>
+<byte value="xd"/>
+Please choose a smaller picture, or store this one as a file pointer.</source>
+        <translation>La photo %1 fait %2 Mo. Une fiche accepte des photos jusqu&apos;à %3 Mo.<byte value="xd"/>
+<byte value="xd"/>
+Choisissez une photo plus petite, ou enregistrez celle-ci comme lien vers le fichier.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 could not be read:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The record keeps the picture it had.</source>
+        <translation>Le fichier photo %1 n&apos;a pas pu être lu :<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+La fiche garde sa photo précédente.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+The record keeps the picture it had.</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+La fiche garde sa photo précédente.</translation>
+    </message>
+    <message>
+        <source> … [%1 more characters not shown; this field cannot be edited here]</source>
+        <translation> … [%1 caractères de plus non affichés ; ce champ ne peut pas être modifié ici]</translation>
+    </message>
+    <message>
+        <source> … [%1 more bytes not shown; this field cannot be edited here]</source>
+        <translation> … [%1 octets de plus non affichés ; ce champ ne peut pas être modifié ici]</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be opened:<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Le catalogue %1 ne peut pas être ouvert :<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add new record</source>
+        <translation>Ajouter une fiche</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Edit existing record</source>
+        <translation>Modifier la fiche</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete record</source>
+        <translation>Supprimer la fiche</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Chercher</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Astuces</translation>
+    </message>
+    <message>
+        <source>Edit Helper Menues</source>
+        <translation>Modifier les listes</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>Report -- All</source>
+        <translation>Rapport -- Tout</translation>
+    </message>
+    <message>
+        <source>Want</source>
+        <translation>Recherché</translation>
+    </message>
+    <message>
+        <source>Report -- Want</source>
+        <translation>Rapport -- Recherché</translation>
+    </message>
+    <message>
+        <source>Have</source>
+        <translation>Possédé</translation>
+    </message>
+    <message>
+        <source>Report -- Have</source>
+        <translation>Rapport -- Possédé</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>À vendre</translation>
+    </message>
+    <message>
+        <source>Report -- Sell</source>
+        <translation>Rapport -- À vendre</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Report -- Totals</source>
+        <translation>Rapport -- Totaux</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::menuText</name>
+    <message>
+        <source>List file not found: %1</source>
+        <translation>Fichier de liste introuvable : %1</translation>
+    </message>
+    <message>
+        <source>List file cannot be read: %1</source>
+        <translation>Fichier de liste illisible : %1</translation>
+    </message>
+    <message>
+        <source>No values in %1</source>
+        <translation>Aucune valeur dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::panel</name>
+    <message>
+        <source>Description</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Year Issued</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Nr. #</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Series list</source>
+        <translation>Liste des séries</translation>
+    </message>
+    <message>
+        <source>Car Condition</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>grading</source>
+        <translation>état</translation>
+    </message>
+    <message>
+        <source>Car condition list</source>
+        <translation>Liste des états</translation>
+    </message>
+    <message>
+        <source>Wheel Type</source>
+        <translation>Roues</translation>
+    </message>
+    <message>
+        <source>wheeltypes</source>
+        <translation>roues</translation>
+    </message>
+    <message>
+        <source>Wheel type list</source>
+        <translation>Liste des roues</translation>
+    </message>
+    <message>
+        <source>Box Type</source>
+        <translation>Boîte</translation>
+    </message>
+    <message>
+        <source>Box type list</source>
+        <translation>Liste des boîtes</translation>
+    </message>
+    <message>
+        <source>Box Condition</source>
+        <translation>État boîte</translation>
+    </message>
+    <message>
+        <source>boxgrading</source>
+        <translation>état boîte</translation>
+    </message>
+    <message>
+        <source>Box condition list</source>
+        <translation>Liste des états de boîte</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Teinte</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Color list</source>
+        <translation>Liste des couleurs</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Storage Location</source>
+        <translation>Rangement</translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation>Prix d&apos;achat</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>le</translation>
+    </message>
+    <message>
+        <source>List Price</source>
+        <translation>Prix public</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Cote</translation>
+    </message>
+    <message>
+        <source>As of</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>Status list</source>
+        <translation>Liste des statuts</translation>
+    </message>
+    <message>
+        <source>Purchased from</source>
+        <translation>Acheté chez</translation>
+    </message>
+    <message>
+        <source>Base Plate Name</source>
+        <translation>Nom sous plancher</translation>
+    </message>
+    <message>
+        <source>Base Name</source>
+        <translation>Plancher</translation>
+    </message>
+    <message>
+        <source>Base plate name list</source>
+        <translation>Liste des noms de plancher</translation>
+    </message>
+    <message>
+        <source>Interior Color</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>InteriorColor</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Interior color list</source>
+        <translation>Liste des intérieurs</translation>
+    </message>
+    <message>
+        <source>Version #</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Base Color</source>
+        <translation>Couleur plancher</translation>
+    </message>
+    <message>
+        <source>Base color list</source>
+        <translation>Liste des couleurs de plancher</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notes :</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::replaceText</name>
+    <message>
+        <source>&amp;Replace With:</source>
+        <translation>&amp;Remplacer par :</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace</source>
+        <translation>R&amp;emplacer</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>Remplacer &amp;tout</translation>
+    </message>
+    <message>
+        <source>Done replacing, %1 replacements made</source>
+        <translation>Remplacement terminé, %1 remplacements effectués</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::reportText</name>
+    <message>
+        <source>Kerbside Manager Report</source>
+        <translation>Kerbside Manager – Rapport</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Report -- All</source>
+        <translation>Rapport -- Tout</translation>
+    </message>
+    <message>
+        <source>Report -- Totals</source>
+        <translation>Rapport -- Totaux</translation>
+    </message>
+    <message>
+        <source>End of Report</source>
+        <translation>Fin du rapport</translation>
+    </message>
+    <message>
+        <source>page %p of %P</source>
+        <translation>page %p sur %P</translation>
+    </message>
+    <message>
+        <source>Issue Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Rangement</translation>
+    </message>
+    <message>
+        <source>as of</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Première page</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Dernière page</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numéro de page</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>sur %1</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation>Page entière</translation>
+    </message>
+    <message>
+        <source>Page width</source>
+        <translation>Largeur de page</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Exporter en PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Report page</source>
+        <translation>Page du rapport</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>Le rapport n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Le rapport n&apos;a pas pu être imprimé.</translation>
+    </message>
+    <message>
+        <source>Export as CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporting the records to %1 ...</source>
+        <translation>Exportation des fiches vers %1 ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 exported to %2.</source>
+        <translation>%1 exportée(s) vers %2.</translation>
+    </message>
+    <message>
+        <source>Left out, as deleted meanwhile: %1.</source>
+        <translation>Omises, car supprimées entre-temps : %1.</translation>
+    </message>
+    <message>
+        <source>1 record</source>
+        <translation>1 fiche</translation>
+    </message>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 fiches</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>L&apos;exportation a été annulée ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The records could not be exported:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Nothing was written.</source>
+        <translation>Les fiches n&apos;ont pas pu être exportées :<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Export status</source>
+        <translation>État de l&apos;exportation</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::searchText</name>
+    <message>
+        <source>&amp;Find what:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>&amp;Case sensitive</source>
+        <translation>Respecter la &amp;casse</translation>
+    </message>
+    <message>
+        <source>F&amp;ind Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Sorry, string not found</source>
+        <translation>Désolé, texte introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::textboxText</name>
+    <message>
+        <source>File Not Found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>There has been a error!</source>
+        <translation>Une erreur s&apos;est produite !</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened in the editor:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+The file is left as it is.</source>
+        <translation>Le fichier ne peut pas être ouvert dans l&apos;éditeur :<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 has a line of %2 characters; the editor opens files whose lines have at most %3.</source>
+        <translation>%1 a une ligne de %2 caractères ; l&apos;éditeur ouvre les fichiers dont les lignes en ont au plus %3.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::tipText</name>
+    <message>
+        <source>Tip</source>
+        <translation>Astuce</translation>
+    </message>
+    <message>
+        <source>Tips For Kerbside Manger</source>
+        <translation>Astuces pour Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Working with the Kerbside Manager...</source>
+        <translation>Travailler avec Kerbside Manager...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Next Tip</source>
+        <translation>Astuce suivante</translation>
+    </message>
+    <message>
+        <source>Show Tips at Startup</source>
+        <translation>Astuces au démarrage</translation>
+    </message>
+    <message>
+        <source>The tip.txt file was not found? <byte value="xd"/>
+<byte value="xd"/>
+Please inform Larkspur Software in order to correct this problem. </source>
+        <translation>Le fichier tip.txt est introuvable. <byte value="xd"/>
+<byte value="xd"/>
+Veuillez prévenir Larkspur Software pour corriger ce problème. </translation>
+    </message>
+    <message>
+        <source>The tips cannot be shown:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Les astuces ne peuvent pas être affichées :<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::tips</name>
+    <message>
+        <source>Click the list icon beside a field to pick a value from its list instead of typing it.</source>
+        <translation>Cliquez sur l&apos;icône de liste à côté d&apos;un champ pour choisir une valeur dans sa liste au lieu de la taper.</translation>
+    </message>
+    <message>
+        <source>The pick lists come from small .ini files in the program folder: one value per line.</source>
+        <translation>Les listes de choix viennent de petits fichiers .ini dans le dossier du programme : une valeur par ligne.</translation>
+    </message>
+    <message>
+        <source>Change the pick lists with Help, Edit Helper Menues. A list you save there is used at the next click of its icon.</source>
+        <translation>Modifiez les listes de choix avec Aide, Modifier les listes. Une liste enregistrée là sert dès le prochain clic sur son icône.</translation>
+    </message>
+    <message>
+        <source>In the list editor, choosing another file asks whether to save the changes to the one you were editing.</source>
+        <translation>Dans l&apos;éditeur de listes, choisir un autre fichier demande s&apos;il faut enregistrer les modifications de celui en cours.</translation>
+    </message>
+    <message>
+        <source>The list editor&apos;s Edit menu has Find (Ctrl+F) and Replace (Ctrl+H).</source>
+        <translation>Le menu Édition de l&apos;éditeur de listes propose Rechercher (Ctrl+F) et Remplacer (Ctrl+H).</translation>
+    </message>
+    <message>
+        <source>Replace All in the list editor tells you how many replacements it made.</source>
+        <translation>Remplacer tout, dans l&apos;éditeur de listes, indique combien de remplacements ont été faits.</translation>
+    </message>
+    <message>
+        <source>Click a row of the grid to show that model in the fields above it.</source>
+        <translation>Cliquez sur une ligne du tableau pour afficher ce modèle dans les champs au-dessus.</translation>
+    </message>
+    <message>
+        <source>Click a column heading of the grid to sort by that column; click it again to sort the other way.</source>
+        <translation>Cliquez sur un en-tête de colonne du tableau pour trier selon cette colonne ; cliquez de nouveau pour inverser l&apos;ordre.</translation>
+    </message>
+    <message>
+        <source>Press Add to enter a new model, fill in the fields and press Save.</source>
+        <translation>Appuyez sur Ajouter pour saisir un nouveau modèle, remplissez les champs et appuyez sur Enregistrer.</translation>
+    </message>
+    <message>
+        <source>Press Edit to change the model shown; Cancel leaves it as it was.</source>
+        <translation>Appuyez sur Modifier pour changer le modèle affiché ; Annuler le laisse tel qu&apos;il était.</translation>
+    </message>
+    <message>
+        <source>Nothing is written to your catalogue until you press Save.</source>
+        <translation>Rien n&apos;est écrit dans votre catalogue avant que vous n&apos;appuyiez sur Enregistrer.</translation>
+    </message>
+    <message>
+        <source>Press Find to look for a text in the fields of every model.</source>
+        <translation>Appuyez sur Chercher pour trouver un texte dans les champs de tous les modèles.</translation>
+    </message>
+    <message>
+        <source>Delete asks before it removes a model, and it never removes the last one.</source>
+        <translation>Supprimer demande confirmation avant d&apos;enlever un modèle, et n&apos;enlève jamais le dernier.</translation>
+    </message>
+    <message>
+        <source>A picture can be stored in the catalogue itself or as a link to its file: choose with the two options beside it.</source>
+        <translation>Une photo peut être enregistrée dans le catalogue lui-même ou comme lien vers son fichier : choisissez avec les deux options à côté.</translation>
+    </message>
+    <message>
+        <source>The + and - buttons add a plus or a minus to the car&apos;s condition grade.</source>
+        <translation>Les boutons + et - ajoutent un plus ou un moins à la note d&apos;état du modèle.</translation>
+    </message>
+    <message>
+        <source>Set the Status of a model to Want, Have or Sell, then print the matching report from the Report button.</source>
+        <translation>Réglez le statut d&apos;un modèle sur Want (recherché), Have (possédé) ou Sell (à vendre), puis imprimez le rapport correspondant avec le bouton Rapport.</translation>
+    </message>
+    <message>
+        <source>Report prints all your models, or only those you want, have or sell.</source>
+        <translation>Rapport imprime tous vos modèles, ou seulement ceux que vous recherchez, possédez ou vendez.</translation>
+    </message>
+    <message>
+        <source>The status bar shows how many models your catalogue holds.</source>
+        <translation>La barre d&apos;état indique combien de modèles contient votre catalogue.</translation>
+    </message>
+    <message>
+        <source>Untick Show Tips at Startup if you would rather not see these tips when the program starts.</source>
+        <translation>Décochez Astuces au démarrage si vous préférez ne pas voir ces astuces au lancement du programme.</translation>
+    </message>
+    <message>
+        <source>You can read all the tips at any time from Help, Tips.</source>
+        <translation>Vous pouvez lire toutes les astuces à tout moment par Aide, Astuces.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Kerbside Manager: a catalogue of a die-cast model car collection.</source>
+        <translation>Kerbside Manager : le catalogue d&apos;une collection de miniatures automobiles.</translation>
+    </message>
+    <message>
+        <source>Open a window of its own even when the program is already running on this catalogue.</source>
+        <translation>Ouvrir une fenêtre à part même si le programme tourne déjà sur ce catalogue.</translation>
+    </message>
+    <message>
+        <source>Use this language (de, fr, nl, es, en) instead of the system&apos;s.</source>
+        <translation>Utiliser cette langue (de, fr, nl, es, en) au lieu de celle du système.</translation>
+    </message>
+    <message>
+        <source>The folder for your collection cannot be prepared: %1.</source>
+        <translation>Le dossier de votre collection ne peut pas être préparé : %1.</translation>
+    </message>
+</context>
+</TS>

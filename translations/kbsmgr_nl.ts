@@ -1,0 +1,1323 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>kbs::OpenSaveDialog</name>
+    <message>
+        <source>File dialog</source>
+        <translation>Bestandskeuze</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ReportPageView</name>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>pagina %1 van %2</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::TotalsReport</name>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Models</source>
+        <translation>Modellen</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Aankoop</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Unreadable</source>
+        <translation>Onleesbaar</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Kolom</translation>
+    </message>
+    <message>
+        <source>Text as stored</source>
+        <translation>Opgeslagen tekst</translation>
+    </message>
+    <message>
+        <source>In all</source>
+        <translation>In totaal</translation>
+    </message>
+    <message>
+        <source>By status</source>
+        <translation>Per status</translation>
+    </message>
+    <message>
+        <source>By series</source>
+        <translation>Per serie</translation>
+    </message>
+    <message>
+        <source>Values that could not be read</source>
+        <translation>Onleesbare waarden</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(geen)</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (vervolg)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>All records</source>
+        <translation>Alle records</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::aboutText</name>
+    <message>
+        <source>A catalogue for collectors of die-cast model cars: every model with its series, colours, base plate, wheels, box, condition, price and picture, kept in one file on this computer.</source>
+        <translation>Een catalogus voor verzamelaars van die-cast modelauto&apos;s: elk model met serie, kleuren, bodemplaat, wielen, doos, staat, prijs en foto, in één bestand op deze computer.</translation>
+    </message>
+    <message>
+        <source>Copyright © Larkspur Software. All rights reserved.
+This program is provided as it is, without warranty of any kind. Keep a copy of your catalogue file in a safe place.</source>
+        <translation>Copyright © Larkspur Software. Alle rechten voorbehouden.
+Dit programma wordt geleverd zoals het is, zonder enige garantie. Bewaar een kopie van uw catalogusbestand op een veilige plek.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager v</source>
+        <translation>Kerbside Manager v</translation>
+    </message>
+    <message>
+        <source>Click here to visit Kerbside Manager Homepage</source>
+        <translation>Klik hier voor de website van Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>The web browser could not be started. The Kerbside Manager homepage is at:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>De webbrowser kon niet worden gestart. De website van Kerbside Manager staat op:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::amounts</name>
+    <message>
+        <source>too large</source>
+        <translation>te groot</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::editorText</name>
+    <message>
+        <source>Kerbside Manger Menu Editor</source>
+        <translation>Kerbside Manager – Lijsteditor</translation>
+    </message>
+    <message>
+        <source>Do you wish to save your changes?</source>
+        <translation>Wilt u uw wijzigingen opslaan?</translation>
+    </message>
+    <message>
+        <source>Quit -- Save changes?</source>
+        <translation>Afsluiten -- Wijzigingen opslaan?</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Opslaan als...</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)|*.*|Ini File(*.ini)|*.ini</source>
+        <translation>Alle bestanden(*.*)|*.*|Ini-bestand(*.ini)|*.ini</translation>
+    </message>
+    <message>
+        <source>Instert File</source>
+        <translation>Bestand invoegen</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)|*.*|Ini Files(*.ini)|*.ini</source>
+        <translation>Alle bestanden(*.*)|*.*|Ini-bestanden(*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmEditor</name>
+    <message>
+        <source>Value lists</source>
+        <translation>Waardelijsten</translation>
+    </message>
+    <message>
+        <source>Divider</source>
+        <translation>Scheiding</translation>
+    </message>
+    <message>
+        <source>Text edge</source>
+        <translation>Tekstrand</translation>
+    </message>
+    <message>
+        <source>List text</source>
+        <translation>Lijsttekst</translation>
+    </message>
+    <message>
+        <source>Inserted text</source>
+        <translation>Ingevoegde tekst</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Cut</source>
+        <translation>K&amp;nippen</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Plakken</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Alles selecteren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Zoeken...</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>Ver&amp;vangen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert File</source>
+        <translation>Bestand &amp;invoegen</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmFind</name>
+    <message>
+        <source>Find</source>
+        <translation>Zoeken</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmMain</name>
+    <message>
+        <source>%1 (%2 in the field)</source>
+        <translation>%1 (%2 in het veld)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (column %2)</source>
+        <translation>‘%1’ (kolom %2)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmReplace</name>
+    <message>
+        <source>Replace</source>
+        <translation>Vervangen</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmTip</name>
+    <message>
+        <source>Tip of the day</source>
+        <translation>Tip van de dag</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::grid</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Car_Cond</source>
+        <translation>Staat</translation>
+    </message>
+    <message>
+        <source>Wheel_Type</source>
+        <translation>Wielen</translation>
+    </message>
+    <message>
+        <source>Box_Type</source>
+        <translation>Doos</translation>
+    </message>
+    <message>
+        <source>Box_Cond</source>
+        <translation>Staat doos</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Bewaarplaats</translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation>Aankoopprijs</translation>
+    </message>
+    <message>
+        <source>Purch_Date</source>
+        <translation>Aankoopdatum</translation>
+    </message>
+    <message>
+        <source>List_Price</source>
+        <translation>Adviesprijs</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Value_Date</source>
+        <translation>Waardedatum</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Purch_From</source>
+        <translation>Gekocht bij</translation>
+    </message>
+    <message>
+        <source>Base_Name</source>
+        <translation>Bodemplaat</translation>
+    </message>
+    <message>
+        <source>Interior_Color</source>
+        <translation>Interieur</translation>
+    </message>
+    <message>
+        <source>Version_Number</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>Base_Color</source>
+        <translation>Kleur bodemplaat</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>twenty</source>
+        <translation>twintig</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::legacy::texts</name>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Converting the catalogue of the older Windows version of Kerbside Manager...</source>
+        <translation>De catalogus van de oudere Windows-versie van Kerbside Manager wordt omgezet...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and has been converted for this version: %2 converted.<byte value="xd"/>
+<byte value="xd"/>
+The original file is kept, unchanged, as %3.</source>
+        <translation>De catalogus %1 is gemaakt met de oudere Windows-versie van Kerbside Manager en is omgezet voor deze versie: %2 omgezet.<byte value="xd"/>
+<byte value="xd"/>
+Het oorspronkelijke bestand blijft ongewijzigd bewaard als %3.</translation>
+    </message>
+    <message>
+        <source>1 record was</source>
+        <translation>1 record is</translation>
+    </message>
+    <message>
+        <source>%1 records were</source>
+        <translation>%1 records zijn</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by the older Windows version of Kerbside Manager and could not be converted:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>De catalogus %1 is gemaakt met de oudere Windows-versie van Kerbside Manager en kon niet worden omgezet:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Het bestand is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The conversion of the catalogue %1 was cancelled.<byte value="xd"/>
+<byte value="xd"/>
+The file has not been changed.</source>
+        <translation>De omzetting van de catalogus %1 is geannuleerd.<byte value="xd"/>
+<byte value="xd"/>
+Het bestand is niet gewijzigd.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::mainText</name>
+    <message>
+        <source>Kerbside Manager v</source>
+        <translation>Kerbside Manager v</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Are you  sure you want to Quit?</source>
+        <translation>Weet u zeker dat u wilt afsluiten?</translation>
+    </message>
+    <message>
+        <source>Total Records In The Database : </source>
+        <translation>Records in de database: </translation>
+    </message>
+    <message>
+        <source>       Total Found In The Database Is: </source>
+        <translation>       Gevonden in de database: </translation>
+    </message>
+    <message>
+        <source>       Total Found In The Database Are: </source>
+        <translation>       Gevonden in de database: </translation>
+    </message>
+    <message>
+        <source>  Record</source>
+        <translation>  record</translation>
+    </message>
+    <message>
+        <source>  Records</source>
+        <translation>  records</translation>
+    </message>
+    <message>
+        <source>Add/Edit Info</source>
+        <translation>Gegevens</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>verborgen</translation>
+    </message>
+    <message>
+        <source>store in database</source>
+        <translation>in de database</translation>
+    </message>
+    <message>
+        <source>store as file pointer</source>
+        <translation>als bestandslink</translation>
+    </message>
+    <message>
+        <source>select picture</source>
+        <translation>Foto kiezen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Add plus to the car condition</source>
+        <translation>Plus aan de staat toevoegen</translation>
+    </message>
+    <message>
+        <source>Add minus to the car condition</source>
+        <translation>Min aan de staat toevoegen</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>Picture of the model</source>
+        <translation>Foto van het model</translation>
+    </message>
+    <message>
+        <source>Picture file</source>
+        <translation>Fotobestand</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager logo</source>
+        <translation>Logo van Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Recordlijst</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>The record could not be saved:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Nothing was stored. Your entries are still in the fields.</source>
+        <translation>Het record kon niet worden opgeslagen:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Er is niets opgeslagen. Uw invoer staat nog in de velden.</translation>
+    </message>
+    <message>
+        <source>The record could not be saved: the field %1 cannot hold the text &quot;%2&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Nothing was stored. Your entries are still in the fields: change that one and save again, or Cancel.</source>
+        <translation>Het record kon niet worden opgeslagen: het veld %1 kan de tekst ‘%2’ niet bevatten.<byte value="xd"/>
+<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+Er is niets opgeslagen. Uw invoer staat nog in de velden: wijzig deze waarde en sla opnieuw op, of kies Annuleren.</translation>
+    </message>
+    <message>
+        <source>The record could not be shown:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Het record kon niet worden getoond:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Sort Error</source>
+        <translation>Sorteerfout</translation>
+    </message>
+    <message>
+        <source>There needs to be at least one record in the database.<byte value="xd"/>
+<byte value="xd"/>
+Please edit this record.</source>
+        <translation>De database moet minstens één record bevatten.<byte value="xd"/>
+<byte value="xd"/>
+Bewerk dit record.</translation>
+    </message>
+    <message>
+        <source>No Records to Delete</source>
+        <translation>Geen records om te verwijderen</translation>
+    </message>
+    <message>
+        <source>You are about to delete this record, are you sure?</source>
+        <translation>U staat op het punt dit record te verwijderen. Weet u het zeker?</translation>
+    </message>
+    <message>
+        <source>Delete Record</source>
+        <translation>Record verwijderen</translation>
+    </message>
+    <message>
+        <source>The record could not be deleted:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Het record kon niet worden verwijderd:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>There is no record to search</source>
+        <translation>Er is geen record om te doorzoeken</translation>
+    </message>
+    <message>
+        <source>Exiting</source>
+        <translation>Afbreken</translation>
+    </message>
+    <message>
+        <source>Search for an entry</source>
+        <translation>Naar een invoer zoeken</translation>
+    </message>
+    <message>
+        <source>enter your searchtext</source>
+        <translation>voer uw zoektekst in</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rood</translation>
+    </message>
+    <message>
+        <source>No Match found in Database!</source>
+        <translation>Geen overeenkomst in de database!</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Zoeken...</translation>
+    </message>
+    <message>
+        <source>File does not appear to be a valid image file...</source>
+        <translation>Het bestand lijkt geen geldig afbeeldingsbestand te zijn...</translation>
+    </message>
+    <message>
+        <source>Select picture for current record...</source>
+        <translation>Foto voor het huidige record kiezen...</translation>
+    </message>
+    <message>
+        <source>Image Files (*.jpg, *.bmp, *.gif)|*.jpg;*.bmp;*.gif;*.ico</source>
+        <translation>Afbeeldingen (*.jpg, *.bmp, *.gif)|*.jpg;*.bmp;*.gif;*.ico</translation>
+    </message>
+    <message>
+        <source>The picture %1 is %2 MB. A record holds pictures of up to %3 MB.<byte value="xd"/>
+<byte value="xd"/>
+Please choose a smaller picture, or store this one as a file pointer.</source>
+        <translation>De foto %1 is %2 MB. Een record bevat foto&apos;s tot %3 MB.<byte value="xd"/>
+<byte value="xd"/>
+Kies een kleinere foto, of bewaar deze als bestandslink.</translation>
+    </message>
+    <message>
+        <source>The picture file %1 could not be read:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The record keeps the picture it had.</source>
+        <translation>Het fotobestand %1 kon niet worden gelezen:<byte value="xd"/>
+<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Het record houdt zijn vorige foto.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+The record keeps the picture it had.</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Het record houdt zijn vorige foto.</translation>
+    </message>
+    <message>
+        <source> … [%1 more characters not shown; this field cannot be edited here]</source>
+        <translation> … [%1 tekens meer niet getoond; dit veld kan hier niet worden bewerkt]</translation>
+    </message>
+    <message>
+        <source> … [%1 more bytes not shown; this field cannot be edited here]</source>
+        <translation> … [%1 bytes meer niet getoond; dit veld kan hier niet worden bewerkt]</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be opened:<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>De catalogus %1 kan niet worden geopend:<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Add new record</source>
+        <translation>Nieuw record toevoegen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Edit existing record</source>
+        <translation>Record bewerken</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Delete record</source>
+        <translation>Record verwijderen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Rapporten</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Edit Helper Menues</source>
+        <translation>Keuzelijsten bewerken</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>Report -- All</source>
+        <translation>Rapport -- Alles</translation>
+    </message>
+    <message>
+        <source>Want</source>
+        <translation>Gezocht</translation>
+    </message>
+    <message>
+        <source>Report -- Want</source>
+        <translation>Rapport -- Gezocht</translation>
+    </message>
+    <message>
+        <source>Have</source>
+        <translation>In bezit</translation>
+    </message>
+    <message>
+        <source>Report -- Have</source>
+        <translation>Rapport -- In bezit</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Te koop</translation>
+    </message>
+    <message>
+        <source>Report -- Sell</source>
+        <translation>Rapport -- Te koop</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totalen</translation>
+    </message>
+    <message>
+        <source>Report -- Totals</source>
+        <translation>Rapport -- Totalen</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::menuText</name>
+    <message>
+        <source>List file not found: %1</source>
+        <translation>Lijstbestand niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>List file cannot be read: %1</source>
+        <translation>Lijstbestand onleesbaar: %1</translation>
+    </message>
+    <message>
+        <source>No values in %1</source>
+        <translation>Geen waarden in %1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::panel</name>
+    <message>
+        <source>Description</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Year Issued</source>
+        <translation>Bouwjaar</translation>
+    </message>
+    <message>
+        <source>Nr. #</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Series list</source>
+        <translation>Lijst van series</translation>
+    </message>
+    <message>
+        <source>Car Condition</source>
+        <translation>Staat</translation>
+    </message>
+    <message>
+        <source>grading</source>
+        <translation>staat</translation>
+    </message>
+    <message>
+        <source>Car condition list</source>
+        <translation>Lijst van staten</translation>
+    </message>
+    <message>
+        <source>Wheel Type</source>
+        <translation>Wielen</translation>
+    </message>
+    <message>
+        <source>wheeltypes</source>
+        <translation>wielen</translation>
+    </message>
+    <message>
+        <source>Wheel type list</source>
+        <translation>Lijst van wielen</translation>
+    </message>
+    <message>
+        <source>Box Type</source>
+        <translation>Doos</translation>
+    </message>
+    <message>
+        <source>Box type list</source>
+        <translation>Lijst van dozen</translation>
+    </message>
+    <message>
+        <source>Box Condition</source>
+        <translation>Staat doos</translation>
+    </message>
+    <message>
+        <source>boxgrading</source>
+        <translation>staat doos</translation>
+    </message>
+    <message>
+        <source>Box condition list</source>
+        <translation>Lijst van doosstaten</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Kleuren</translation>
+    </message>
+    <message>
+        <source>Color list</source>
+        <translation>Kleurenlijst</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Storage Location</source>
+        <translation>Bewaarplaats</translation>
+    </message>
+    <message>
+        <source>Purchase Price</source>
+        <translation>Aankoopprijs</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>op</translation>
+    </message>
+    <message>
+        <source>List Price</source>
+        <translation>Adviesprijs</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>As of</source>
+        <translation>per</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Status list</source>
+        <translation>Statuslijst</translation>
+    </message>
+    <message>
+        <source>Purchased from</source>
+        <translation>Gekocht bij</translation>
+    </message>
+    <message>
+        <source>Base Plate Name</source>
+        <translation>Naam bodemplaat</translation>
+    </message>
+    <message>
+        <source>Base Name</source>
+        <translation>Bodemplaat</translation>
+    </message>
+    <message>
+        <source>Base plate name list</source>
+        <translation>Lijst van bodemplaatnamen</translation>
+    </message>
+    <message>
+        <source>Interior Color</source>
+        <translation>Interieur</translation>
+    </message>
+    <message>
+        <source>InteriorColor</source>
+        <translation>Interieur</translation>
+    </message>
+    <message>
+        <source>Interior color list</source>
+        <translation>Lijst van interieurkleuren</translation>
+    </message>
+    <message>
+        <source>Version #</source>
+        <translation>Versie</translation>
+    </message>
+    <message>
+        <source>Base Color</source>
+        <translation>Kleur bodemplaat</translation>
+    </message>
+    <message>
+        <source>Base color list</source>
+        <translation>Kleurenlijst bodemplaat</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notities:</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::replaceText</name>
+    <message>
+        <source>&amp;Replace With:</source>
+        <translation>&amp;Vervangen door:</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace</source>
+        <translation>Ver&amp;vangen</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>&amp;Alles vervangen</translation>
+    </message>
+    <message>
+        <source>Done replacing, %1 replacements made</source>
+        <translation>Vervangen klaar, %1 vervangingen gedaan</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::reportText</name>
+    <message>
+        <source>Kerbside Manager Report</source>
+        <translation>Kerbside Manager – Rapport</translation>
+    </message>
+    <message>
+        <source>Kerbside Manager</source>
+        <translation>Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Report -- All</source>
+        <translation>Rapport -- Alles</translation>
+    </message>
+    <message>
+        <source>Report -- Totals</source>
+        <translation>Rapport -- Totalen</translation>
+    </message>
+    <message>
+        <source>End of Report</source>
+        <translation>Einde van het rapport</translation>
+    </message>
+    <message>
+        <source>page %p of %P</source>
+        <translation>pagina %p van %P</translation>
+    </message>
+    <message>
+        <source>Issue Year</source>
+        <translation>Bouwjaar</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Bewaarplaats</translation>
+    </message>
+    <message>
+        <source>as of</source>
+        <translation>per</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Eerste pagina</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige pagina</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Volgende pagina</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Laatste pagina</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Paginanummer</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>van %1</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation>Hele pagina</translation>
+    </message>
+    <message>
+        <source>Page width</source>
+        <translation>Paginabreedte</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Afdrukken...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Exporteren als PDF...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Report page</source>
+        <translation>Rapportpagina</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>Het rapport kon niet naar %1 worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Het rapport kon niet worden afgedrukt.</translation>
+    </message>
+    <message>
+        <source>Export as CSV...</source>
+        <translation>Exporteren als CSV...</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporting the records to %1 ...</source>
+        <translation>De records worden naar %1 geëxporteerd ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>%1 exported to %2.</source>
+        <translation>%1 geëxporteerd naar %2.</translation>
+    </message>
+    <message>
+        <source>Left out, as deleted meanwhile: %1.</source>
+        <translation>Weggelaten, want intussen verwijderd: %1.</translation>
+    </message>
+    <message>
+        <source>1 record</source>
+        <translation>1 record</translation>
+    </message>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 records</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>De export is geannuleerd; er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>The records could not be exported:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Nothing was written.</source>
+        <translation>De records konden niet worden geëxporteerd:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>Export status</source>
+        <translation>Exportstatus</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::searchText</name>
+    <message>
+        <source>&amp;Find what:</source>
+        <translation>&amp;Zoeken naar:</translation>
+    </message>
+    <message>
+        <source>&amp;Case sensitive</source>
+        <translation>&amp;Hoofdlettergevoelig</translation>
+    </message>
+    <message>
+        <source>F&amp;ind Next</source>
+        <translation>V&amp;olgende zoeken</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>Sorry, string not found</source>
+        <translation>Helaas, tekst niet gevonden</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::textboxText</name>
+    <message>
+        <source>File Not Found</source>
+        <translation>Bestand niet gevonden</translation>
+    </message>
+    <message>
+        <source>There has been a error!</source>
+        <translation>Er is een fout opgetreden!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened in the editor:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+The file is left as it is.</source>
+        <translation>Het bestand kan niet in de editor worden geopend:<byte value="xd"/>
+<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Het bestand blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>%1 has a line of %2 characters; the editor opens files whose lines have at most %3.</source>
+        <translation>%1 heeft een regel van %2 tekens; de editor opent bestanden met regels van hoogstens %3 tekens.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::tipText</name>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Tips For Kerbside Manger</source>
+        <translation>Tips voor Kerbside Manager</translation>
+    </message>
+    <message>
+        <source>Working with the Kerbside Manager...</source>
+        <translation>Werken met Kerbside Manager...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Next Tip</source>
+        <translation>Volgende tip</translation>
+    </message>
+    <message>
+        <source>Show Tips at Startup</source>
+        <translation>Tips bij het starten</translation>
+    </message>
+    <message>
+        <source>The tip.txt file was not found? <byte value="xd"/>
+<byte value="xd"/>
+Please inform Larkspur Software in order to correct this problem. </source>
+        <translation>Het bestand tip.txt is niet gevonden. <byte value="xd"/>
+<byte value="xd"/>
+Meld dit aan Larkspur Software, zodat het probleem wordt opgelost. </translation>
+    </message>
+    <message>
+        <source>The tips cannot be shown:<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>De tips kunnen niet worden getoond:<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::tips</name>
+    <message>
+        <source>Click the list icon beside a field to pick a value from its list instead of typing it.</source>
+        <translation>Klik op het lijstpictogram naast een veld om een waarde uit de lijst te kiezen in plaats van die te typen.</translation>
+    </message>
+    <message>
+        <source>The pick lists come from small .ini files in the program folder: one value per line.</source>
+        <translation>De keuzelijsten komen uit kleine .ini-bestanden in de programmamap: één waarde per regel.</translation>
+    </message>
+    <message>
+        <source>Change the pick lists with Help, Edit Helper Menues. A list you save there is used at the next click of its icon.</source>
+        <translation>Wijzig de keuzelijsten met Help, Keuzelijsten bewerken. Een lijst die u daar opslaat, geldt vanaf de volgende klik op het pictogram.</translation>
+    </message>
+    <message>
+        <source>In the list editor, choosing another file asks whether to save the changes to the one you were editing.</source>
+        <translation>Kiest u in de lijsteditor een ander bestand, dan vraagt die of de wijzigingen in het vorige moeten worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The list editor&apos;s Edit menu has Find (Ctrl+F) and Replace (Ctrl+H).</source>
+        <translation>Het menu Bewerken van de lijsteditor heeft Zoeken (Ctrl+F) en Vervangen (Ctrl+H).</translation>
+    </message>
+    <message>
+        <source>Replace All in the list editor tells you how many replacements it made.</source>
+        <translation>Alles vervangen in de lijsteditor meldt hoeveel vervangingen er zijn gedaan.</translation>
+    </message>
+    <message>
+        <source>Click a row of the grid to show that model in the fields above it.</source>
+        <translation>Klik op een rij van de tabel om dat model in de velden erboven te tonen.</translation>
+    </message>
+    <message>
+        <source>Click a column heading of the grid to sort by that column; click it again to sort the other way.</source>
+        <translation>Klik op een kolomkop van de tabel om op die kolom te sorteren; klik nogmaals om andersom te sorteren.</translation>
+    </message>
+    <message>
+        <source>Press Add to enter a new model, fill in the fields and press Save.</source>
+        <translation>Druk op Nieuw om een nieuw model in te voeren, vul de velden in en druk op Opslaan.</translation>
+    </message>
+    <message>
+        <source>Press Edit to change the model shown; Cancel leaves it as it was.</source>
+        <translation>Druk op Bewerken om het getoonde model te wijzigen; Annuleren laat het zoals het was.</translation>
+    </message>
+    <message>
+        <source>Nothing is written to your catalogue until you press Save.</source>
+        <translation>Er wordt pas iets in uw catalogus geschreven als u op Opslaan drukt.</translation>
+    </message>
+    <message>
+        <source>Press Find to look for a text in the fields of every model.</source>
+        <translation>Druk op Zoeken om een tekst in de velden van alle modellen te zoeken.</translation>
+    </message>
+    <message>
+        <source>Delete asks before it removes a model, and it never removes the last one.</source>
+        <translation>Wissen vraagt het eerst voordat het een model verwijdert, en verwijdert nooit het laatste.</translation>
+    </message>
+    <message>
+        <source>A picture can be stored in the catalogue itself or as a link to its file: choose with the two options beside it.</source>
+        <translation>Een foto kan in de catalogus zelf worden bewaard of als link naar het bestand: kies met de twee opties ernaast.</translation>
+    </message>
+    <message>
+        <source>The + and - buttons add a plus or a minus to the car&apos;s condition grade.</source>
+        <translation>De knoppen + en - voegen een plus of een min toe aan de staat van het model.</translation>
+    </message>
+    <message>
+        <source>Set the Status of a model to Want, Have or Sell, then print the matching report from the Report button.</source>
+        <translation>Zet de status van een model op Want (gezocht), Have (in bezit) of Sell (te koop) en druk dan het bijbehorende rapport af met de knop Rapport.</translation>
+    </message>
+    <message>
+        <source>Report prints all your models, or only those you want, have or sell.</source>
+        <translation>Rapport drukt al uw modellen af, of alleen die u zoekt, hebt of verkoopt.</translation>
+    </message>
+    <message>
+        <source>The status bar shows how many models your catalogue holds.</source>
+        <translation>De statusbalk toont hoeveel modellen uw catalogus bevat.</translation>
+    </message>
+    <message>
+        <source>Untick Show Tips at Startup if you would rather not see these tips when the program starts.</source>
+        <translation>Vink Tips bij het starten uit als u deze tips liever niet ziet wanneer het programma start.</translation>
+    </message>
+    <message>
+        <source>You can read all the tips at any time from Help, Tips.</source>
+        <translation>U kunt alle tips op elk moment lezen via Help, Tips.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Kerbside Manager: a catalogue of a die-cast model car collection.</source>
+        <translation>Kerbside Manager: een catalogus van een verzameling die-cast modelauto&apos;s.</translation>
+    </message>
+    <message>
+        <source>Open a window of its own even when the program is already running on this catalogue.</source>
+        <translation>Een eigen venster openen, ook als het programma al met deze catalogus draait.</translation>
+    </message>
+    <message>
+        <source>Use this language (de, fr, nl, es, en) instead of the system&apos;s.</source>
+        <translation>Deze taal (de, fr, nl, es, en) gebruiken in plaats van die van het systeem.</translation>
+    </message>
+    <message>
+        <source>The folder for your collection cannot be prepared: %1.</source>
+        <translation>De map voor uw verzameling kan niet worden voorbereid: %1.</translation>
+    </message>
+</context>
+</TS>
