@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QThread>
 
+#include "FilterBar.h"
 #include "Gallery.h"
 #include "PictureViewer.h"
 #include "ThumbnailMaker.h"
@@ -185,7 +186,8 @@ void TestPictures::thumbnailsNeverHoldTheWindow() {
     QCOMPARE(env.value(u"SELECT count(*) FROM picture_thumbs"_s).toInt(), 4);
 }
 
-// The gallery shows the grid's rows in the grid's order; Enter shows the record in the panel.
+// The gallery shows the grid's rows in the grid's order and under its filter; Enter shows the
+// record in the panel.
 void TestPictures::galleryFollowsTheGrid() {
     TestEnv env;
     threeCars(env);
@@ -201,6 +203,11 @@ void TestPictures::galleryFollowsTheGrid() {
     win->gallery->setCurrentIndex(win->gallery->model()->index(2, 1));
     QTest::keyClick(win->gallery, Qt::Key_Return);
     QCOMPARE(win.field(1), u"Cortina"_s);
+    // Under a filter the tiles are the records the filter shows.
+    win->FilterBar1->edit()->setText(u"beetle"_s);
+    QTRY_VERIFY(!win.grid().model().isFiltering());
+    QCOMPARE(win->gallery->model()->rowCount(), 1);
+    QCOMPARE(win->gallery->model()->index(0, 1).data().toString(), u"Beetle"_s);
     win->cmdGallery->click();
     QVERIFY(!win->galleryShown() && win->FG1->isVisible());
 }
