@@ -142,9 +142,13 @@ private:
     QString m_outside;
 };
 
-// A further picture of a row, checked and ready to be written.
+// A further picture of a row, checked and ready to be written. A row keeps the bytes of its
+// further pictures up to collection::MaxPictureBytes in all; the files beyond are read again
+// when the row is written, so that a row naming many large files costs no more memory.
 struct FurtherPicture {
+    std::string file;
     std::string bytes;
+    bool readAgain = false;
     std::optional<std::string> link;
     std::optional<std::string> caption;
 };
@@ -356,6 +360,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
                     why << pictureProblem(PictureFileColumn, file, problem);
             }
             further.clear();
+            qint64 kept = 0;
             std::array<std::vector<std::string>, 3> lists;
             size_t count = 0;
             for (size_t l = 0; l < lists.size(); ++l) {
@@ -382,10 +387,16 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
                     p.link = link;
                 } else {
                     QString problem;
-                    if (auto bytes = pictureFiles->read(file, problem))
-                        p.bytes.assign(bytes->constData(), size_t(bytes->size()));
-                    else
+                    p.file = file;
+                    if (auto bytes = pictureFiles->read(file, problem)) {
+                        p.readAgain = kept + bytes->size() > collection::MaxPictureBytes;
+                        if (!p.readAgain) {
+                            kept += bytes->size();
+                            p.bytes.assign(bytes->constData(), size_t(bytes->size()));
+                        }
+                    } else {
                         why << pictureProblem(MorePicturesColumn, file, problem);
+                    }
                 }
             }
         }
@@ -426,6 +437,18 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         const std::int64_t written = writer->addRecord(values);
         for (size_t k = 0; k < further.size(); ++k) {
             FurtherPicture& p = further[k];
+            if (p.readAgain) {
+                QString problem;
+                const auto bytes = pictureFiles->read(p.file, problem);
+                if (!bytes) {
+                    throw AppError(err::PathFileAccess, QStringLiteral("CSV"),
+                                   QStringLiteral("Line %1: %2, which changed while the file "
+                                                  "was imported.")
+                                       .arg(record.line)
+                                       .arg(pictureProblem(MorePicturesColumn, p.file, problem)));
+                }
+                p.bytes.assign(bytes->constData(), size_t(bytes->size()));
+            }
             writer->addFurtherPicture(written, int(k) + 2, p.bytes, p.link, p.caption);
             p.bytes = {};  // let go of the bytes at once
         }
