@@ -9,6 +9,8 @@
 // that grows with the number of pictures shows. A run is one function in `kRuns`; what a run
 // writes stays in the work folder until the end, for the runs after it: kbsmgr-import builds a
 // new catalogue from each CSV file the exports wrote.
+#include <sqlite3.h>
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -28,6 +30,7 @@
 #include <vector>
 
 #include "DataGen.h"
+#include "Schema.h"
 
 extern char** environ;
 
@@ -200,7 +203,9 @@ public:
     QString path(const QString& name) const { return QDir(m_dir).filePath(name); }
 
     // A catalogue of n records, the first `pictures` of them with a 300 KB picture each.
-    QString catalogue(int n, int pictures) {
+    QString catalogue(int n, int pictures, bool three = false) {
+        if (three)
+            return threePictures(n);
         const QString p = path(QStringLiteral("catalogue-%1-%2.mdb").arg(n).arg(pictures));
         if (!QFileInfo::exists(p)) {
             if (pictures > 0 && m_picture.isEmpty())
@@ -215,6 +220,25 @@ public:
         return p;
     }
 
+    // The catalogue of n records with a picture each, every record holding two further
+    // pictures (copies of its own) besides it.
+    QString threePictures(int n) {
+        const QString p = path(QStringLiteral("catalogue-%1-3x.mdb").arg(n));
+        if (!QFileInfo::exists(p)) {
+            QFile::copy(catalogue(n, n), p);
+            sqlite3* db = nullptr;
+            sqlite3_open(QFile::encodeName(p).constData(), &db);
+            const std::string sql = std::string(kbs::schema::PicturesTableSql) +
+                                    "; INSERT INTO record_pictures (record_id, position, bytes) "
+                                    "SELECT ID, 2, binpicdata FROM table1 UNION ALL "
+                                    "SELECT ID, 3, binpicdata FROM table1";
+            if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+                std::fprintf(stderr, "(%s: %s)\n", qPrintable(p), sqlite3_errmsg(db));
+            sqlite3_close(db);
+        }
+        return p;
+    }
+
 private:
     QString m_dir;
     const Launcher& m_launcher;
@@ -225,11 +249,11 @@ private:
 // "<name>.csv" and "<name>_pictures" in the work folder; or with `option` (--xlsx, --tellico)
 // to "<name>" itself.
 Row exportRow(Work& work, const QString& what, int n, int pictures, const QString& name,
-              const QString& option = {}) {
+              const QString& option = {}, bool threePictures = false) {
     Row row;
     row.what = what;
     row.records = n;
-    const QString catalogue = work.catalogue(n, pictures);
+    const QString catalogue = work.catalogue(n, pictures, threePictures);
     const QString csv = work.path(option.isEmpty() ? name + QStringLiteral(".csv") : name);
     runChild(work.launcher(), kExport,
              option.isEmpty() ? QStringList{catalogue, csv} : QStringList{option, csv, catalogue},
@@ -264,10 +288,17 @@ const std::vector<std::function<Row(Work&)>> kRuns = {
     [](Work& w) {
         return exportRow(w, QStringLiteral("export, 300 KB pictures"), 10000, 10000, "pics10k");
     },
+    [](Work& w) {
+        return exportRow(w, QStringLiteral("export, 3 × 300 KB pictures each"), 1000, 1000,
+                         "pics3x1k", {}, true);
+    },
     [](Work& w) { return importRow(w, QStringLiteral("import, text"), 100000, "text"); },
     [](Work& w) { return importRow(w, QStringLiteral("import, 300 KB pictures"), 1000, "pics1k"); },
     [](Work& w) {
         return importRow(w, QStringLiteral("import, 300 KB pictures"), 10000, "pics10k");
+    },
+    [](Work& w) {
+        return importRow(w, QStringLiteral("import, 3 × 300 KB pictures each"), 1000, "pics3x1k");
     },
     [](Work& w) {
         return exportRow(w, QStringLiteral("export .xlsx, text"), 100000, 0, "text.xlsx", "--xlsx");

@@ -232,7 +232,8 @@ public:
             select += ", " + sqlite::quoteName(c);
             m_names.push_back(QString::fromStdString(c));
         }
-        header += "picture_file\r\n";
+        header += std::string("picture_file,") + MorePicturesColumn + ',' + MoreLinksColumn + ',' +
+                  MoreCaptionsColumn + "\r\n";
         m_csv.append(header);
         m_pictureColumn = m_cat.columnNamed(kPictureColumn).value_or(std::string());
         const std::string picture = sqlite::quoteName(m_pictureColumn);
@@ -242,6 +243,18 @@ public:
                                           : ", typeof(" + picture + "), length(" + picture + ")";
         select += " FROM " + std::string(schema::TableName) + " WHERE " + m_cat.idColumn() + " = ?";
         m_select = sqlite::Stmt(m_cat.db(), select, kSource);
+        sqlite::Stmt table(m_cat.db(),
+                           std::string("SELECT 1 FROM sqlite_master WHERE type = 'table' AND "
+                                       "name = '") +
+                               schema::PicturesTable + "'",
+                           kSource);
+        if (table.step(kSource)) {
+            m_further = sqlite::Stmt(
+                m_cat.db(),
+                std::string("SELECT pic_id, typeof(bytes), length(bytes), path, caption FROM ") +
+                    schema::PicturesTable + " WHERE record_id = ? ORDER BY position, pic_id",
+                kSource);
+        }
     }
 
     // Reads the records in short reads and writes them.
@@ -274,6 +287,11 @@ public:
                                  "written as text.")
                                  .arg(count)
                                  .arg(column);
+        if (m_emptyFurther > 0)
+            summary.notes << QStringLiteral(
+                                 "%1 further picture(s) with neither bytes nor a linked file "
+                                 "were left out.")
+                                 .arg(m_emptyFurther);
         if (summary.skipped > 0)
             summary.notes << QStringLiteral(
                                  "%1 record(s) deleted while the export ran were left "
@@ -340,24 +358,89 @@ private:
         const std::int64_t rowid = sqlite3_column_int64(st, 0);
         sqlite3_reset(st);
         if (size > 0) {
-            appendField(m_row, writePicture(rowid, id));
+            appendField(
+                m_row, writePicture(schema::TableName, m_pictureColumn, rowid, std::to_string(id)));
             ++summary.pictures;
         } else if (!null) {
             m_row += "\"\"";  // no bytes: an empty picture, or a number where none belongs
         }
+        const std::int64_t furtherSize = writeFurther(id, summary);
         m_row += "\r\n";
         m_csv.append(m_row);
         ++summary.records;
-        return size;
+        return size + furtherSize;
     }
 
-    // Copies the picture's bytes into its file a chunk at a time; returns its relative path.
-    std::string writePicture(std::int64_t rowid, std::int64_t id) {
+    // Appends the record's further pictures as the three list fields, writing the embedded
+    // ones as files "ID-2.jpg", "ID-3.png", ... in order; returns their size.
+    std::int64_t writeFurther(std::int64_t id, ExportSummary& summary) {
+        std::vector<std::string> files, links, captions;
+        std::int64_t total = 0;
+        if (sqlite3_stmt* st = m_further.get()) {
+            sqlite3_reset(st);
+            sqlite3_bind_int64(st, 1, id);
+            struct Found {
+                std::int64_t picId;
+                std::int64_t size;
+                std::string path, caption;
+            };
+            std::vector<Found> found;
+            while (m_further.step(kSource)) {
+                const std::string_view type(
+                    reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
+                const bool bytes = type == "blob" || type == "text";
+                auto text = [&](int c) {
+                    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
+                    return t ? std::string(t, std::size_t(sqlite3_column_bytes(st, c)))
+                             : std::string();
+                };
+                found.push_back({sqlite3_column_int64(st, 0),
+                                 bytes ? sqlite3_column_int64(st, 2) : 0, text(3), text(4)});
+            }
+            sqlite3_reset(st);
+            for (const Found& f : found) {
+                if (f.size <= 0 && f.path.empty()) {
+                    ++m_emptyFurther;
+                    continue;
+                }
+                const int number = int(files.size()) + 2;
+                if (f.size > 0) {
+                    files.push_back(
+                        writePicture(schema::PicturesTable, "bytes", f.picId,
+                                     std::to_string(id) + '-' + std::to_string(number)));
+                    links.emplace_back();
+                    ++summary.pictures;
+                    total += f.size;
+                } else {
+                    files.emplace_back();
+                    links.push_back(f.path);
+                }
+                captions.push_back(f.caption);
+            }
+        }
+        const bool anyCaption = std::any_of(captions.begin(), captions.end(),
+                                            [](const std::string& c) { return !c.empty(); });
+        const bool anyLink = std::any_of(links.begin(), links.end(),
+                                         [](const std::string& l) { return !l.empty(); });
+        for (const std::string& list : {joinList(files), anyLink ? joinList(links) : std::string(),
+                                        anyCaption ? joinList(captions) : std::string()}) {
+            m_row += ',';
+            if (!list.empty())
+                appendField(m_row, list);
+        }
+        return total;
+    }
+
+    // Copies the bytes of a picture (of `column` in `table`, in the row `rowid`) into the file
+    // named `stem` and the extension of its format, a chunk at a time; returns its relative
+    // path.
+    std::string writePicture(const char* table, const std::string& column, std::int64_t rowid,
+                             const std::string& stem) {
         if (m_scratch.folder.isEmpty())
             makeFolder();
         sqlite3_blob* blob = nullptr;
-        if (sqlite3_blob_open(m_cat.db(), "main", schema::TableName, m_pictureColumn.c_str(), rowid,
-                              0, &blob) != SQLITE_OK) {
+        if (sqlite3_blob_open(m_cat.db(), "main", table, column.c_str(), rowid, 0, &blob) !=
+            SQLITE_OK) {
             sqlite3_blob_close(blob);
             m_cat.failRead(SQLITE_ERROR);
         }
@@ -374,7 +457,7 @@ private:
             if (sqlite3_blob_read(blob, m_buffer.data(), n, int(at)) != SQLITE_OK)
                 m_cat.failRead(SQLITE_ERROR);
             if (!out) {
-                name = std::to_string(id) + '.' + extensionFor(m_buffer.data(), std::size_t(n));
+                name = stem + '.' + extensionFor(m_buffer.data(), std::size_t(n));
                 const QString path =
                     m_scratch.folder + QLatin1Char('/') + QString::fromStdString(name);
                 const QString shown =
@@ -411,6 +494,8 @@ private:
     std::vector<QString> m_names;
     std::string m_pictureColumn;
     sqlite::Stmt m_select;
+    sqlite::Stmt m_further;  // the record's further pictures, when the catalogue has them
+    long m_emptyFurther = 0;
     std::string m_row;
     std::map<QString, long> m_blobColumns;
 };

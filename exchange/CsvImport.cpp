@@ -28,6 +28,11 @@ namespace {
 
 constexpr int kUnknown = -1;
 constexpr int kPictureFile = -2;
+// The lists of further pictures: kMorePictures, kMoreLinks, kMoreCaptions.
+constexpr int kMorePictures = -3;
+constexpr int kMoreLinks = -4;
+constexpr int kMoreCaptions = -5;
+constexpr int kSpecialColumns = 5;  // kUnknown ... kMoreCaptions
 
 // IDs are those an autonumber of the older program can hold.
 constexpr std::int64_t kMinId = std::numeric_limits<std::int32_t>::min();
@@ -137,6 +142,33 @@ private:
     QString m_outside;
 };
 
+// A further picture of a row, checked and ready to be written. A row keeps the bytes of its
+// further pictures up to collection::MaxPictureBytes in all; the files beyond are read again
+// when the row is written, so that a row naming many large files costs no more memory.
+struct FurtherPicture {
+    std::string file;
+    std::string bytes;
+    bool readAgain = false;
+    std::optional<std::string> link;
+    std::optional<std::string> caption;
+};
+
+// Which list of further pictures a heading names (0 files, 1 links, 2 captions), or -1.
+int moreListOf(const QString& name) {
+    const char* lists[] = {MorePicturesColumn, MoreLinksColumn, MoreCaptionsColumn};
+    for (int l = 0; l < 3; ++l) {
+        if (name.compare(QLatin1String(lists[l]), Qt::CaseInsensitive) == 0)
+            return l;
+    }
+    return -1;
+}
+
+QString pictureColumnNames() {
+    return QStringLiteral("%1, %2, %3 and %4")
+        .arg(QLatin1String(PictureFileColumn), QLatin1String(MorePicturesColumn),
+             QLatin1String(MoreLinksColumn), QLatin1String(MoreCaptionsColumn));
+}
+
 ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QString& target,
                            const ImportOptions& options);
 
@@ -201,7 +233,8 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         addProblem(1, {QStringLiteral("the file is empty: it has no header row")});
         return result;
     }
-    // What each field of a row holds: a column's position, or kPictureFile.
+    // What each field of a row holds: a column's position, kPictureFile or a list of further
+    // pictures; names holds the catalogue's columns among them, in their order.
     std::vector<int> positions;
     std::vector<std::string> names;
     QStringList why;
@@ -209,9 +242,10 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         why << record.problem;
     const Headings headings = options.headings.value_or(Headings{});
     QStringList unknown;
-    std::array<bool, collection::ColumnCount + 2> named{};
+    std::array<bool, collection::ColumnCount + kSpecialColumns> named{};
     int idField = -1;
     int pictureField = -1;
+    std::array<int, 3> moreFields{-1, -1, -1};  // pictures, links, captions
     for (const CsvField& field : record.fields) {
         const QString name = QString::fromStdString(field.utf8);
         const QString shown = quoted(field.utf8);
@@ -223,6 +257,9 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             pictureHeading) {
             position = kPictureFile;
             pictureField = index;
+        } else if (const int list = moreListOf(name); list >= 0) {
+            position = kMorePictures - list;
+            moreFields[size_t(list)] = index;
         } else if (name.isEmpty()) {
             why << QStringLiteral("column %1 has no name").arg(index + 1);
         } else if (position < 0) {
@@ -236,25 +273,27 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             idField = index;
         }
         if (position != kUnknown) {
-            bool& seen = named[size_t(position + 2)];
+            bool& seen = named[size_t(position + kSpecialColumns)];
             if (seen)
                 why << QStringLiteral("the column %1 is named twice").arg(shown);
             seen = true;
         }
         positions.push_back(position);
-        names.emplace_back(position == kPictureFile ? collection::PictureColumn
-                           : position >= 0          ? collection::columns[size_t(position)].name
-                                                    : "");
+        if (position > kMorePictures) {
+            names.emplace_back(position == kPictureFile ? collection::PictureColumn
+                               : position >= 0          ? collection::columns[size_t(position)].name
+                                                        : "");
+        }
     }
     if (!unknown.isEmpty()) {
         // Told once, after the other reasons, so that the list of headings is not cut off.
         QString names = unknown.mid(0, MaxReasonsPerRow).join(QStringLiteral(", "));
         if (unknown.size() > MaxReasonsPerRow)
             names += QStringLiteral(" and %1 more").arg(unknown.size() - MaxReasonsPerRow);
-        why << QStringLiteral("%1 %2 no column of the catalogue; the headings taken are %3 and %4")
+        why << QStringLiteral("%1 %2 no column of the catalogue; the headings taken are %3, %4")
                    .arg(names,
                         unknown.size() == 1 ? QStringLiteral("names") : QStringLiteral("name"),
-                        headings.accepted(), QLatin1String(PictureFileColumn));
+                        headings.accepted(), pictureColumnNames());
         if (why.size() > MaxReasonsPerRow)
             why.swapItemsAt(MaxReasonsPerRow - 1, why.size() - 1);
     }
@@ -273,14 +312,14 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     };
 
     std::optional<PictureFiles> pictureFiles;
-    if (pictureField >= 0)
+    if (pictureField >= 0 || moreFields[0] >= 0)
         pictureFiles.emplace(csvPath, options.picturesFrom);
     std::optional<QByteArray> picture;
-    auto pictureProblem = [](const std::string& file, QString problem) {
+    std::vector<FurtherPicture> further;
+    auto pictureProblem = [](const char* column, const std::string& file, QString problem) {
         if (problem.endsWith(QLatin1Char('.')))
             problem.chop(1);
-        return QStringLiteral("%1 %2: %3")
-            .arg(QLatin1String(PictureFileColumn), quoted(file), problem);
+        return QStringLiteral("%1 %2: %3").arg(QLatin1String(column), quoted(file), problem);
     };
     std::unordered_map<std::int64_t, long> idLines;
     std::vector<SourceValue> values(names.size());
@@ -318,7 +357,47 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
                 const std::string& file = record.fields[size_t(pictureField)].utf8;
                 QString problem;
                 if (!file.empty() && !(picture = pictureFiles->read(file, problem)))
-                    why << pictureProblem(file, problem);
+                    why << pictureProblem(PictureFileColumn, file, problem);
+            }
+            further.clear();
+            qint64 kept = 0;
+            std::array<std::vector<std::string>, 3> lists;
+            size_t count = 0;
+            for (size_t l = 0; l < lists.size(); ++l) {
+                if (moreFields[l] >= 0)
+                    lists[l] = splitList(record.fields[size_t(moreFields[l])].utf8);
+                count = std::max(count, lists[l].size());
+            }
+            for (auto& list : lists)
+                list.resize(count);
+            for (size_t k = 0; k < count; ++k) {
+                FurtherPicture& p = further.emplace_back();
+                const std::string& file = lists[0][k];
+                const std::string& link = lists[1][k];
+                if (!lists[2][k].empty())
+                    p.caption = lists[2][k];
+                if (file.empty() == link.empty()) {
+                    why << QStringLiteral(
+                               "further picture %1 must name either a file in %2 or "
+                               "a link in %3")
+                               .arg(k + 2)
+                               .arg(QLatin1String(MorePicturesColumn),
+                                    QLatin1String(MoreLinksColumn));
+                } else if (!link.empty()) {
+                    p.link = link;
+                } else {
+                    QString problem;
+                    p.file = file;
+                    if (auto bytes = pictureFiles->read(file, problem)) {
+                        p.readAgain = kept + bytes->size() > collection::MaxPictureBytes;
+                        if (!p.readAgain) {
+                            kept += bytes->size();
+                            p.bytes.assign(bytes->constData(), size_t(bytes->size()));
+                        }
+                    } else {
+                        why << pictureProblem(MorePicturesColumn, file, problem);
+                    }
+                }
             }
         }
         if (id && (why.isEmpty() || !skipBadRows))
@@ -331,9 +410,11 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         if (!writing)
             continue;
 
-        for (size_t i = 0; i < positions.size(); ++i) {
+        for (size_t i = 0, v = 0; i < positions.size(); ++i) {
+            if (positions[i] <= kMorePictures)
+                continue;
             const CsvField& field = record.fields[i];
-            SourceValue& value = values[i];
+            SourceValue& value = values[v++];
             if (field.null) {
                 value = SourceValue::null();
                 withoutId += int(i) == idField ? 1 : 0;
@@ -353,7 +434,24 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         if (idField < 0)
             values.back() = SourceValue::ofInteger(result.records + 1);
         startWriting();
-        writer->addRecord(values);
+        const std::int64_t written = writer->addRecord(values);
+        for (size_t k = 0; k < further.size(); ++k) {
+            FurtherPicture& p = further[k];
+            if (p.readAgain) {
+                QString problem;
+                const auto bytes = pictureFiles->read(p.file, problem);
+                if (!bytes) {
+                    throw AppError(err::PathFileAccess, QStringLiteral("CSV"),
+                                   QStringLiteral("Line %1: %2, which changed while the file "
+                                                  "was imported.")
+                                       .arg(record.line)
+                                       .arg(pictureProblem(MorePicturesColumn, p.file, problem)));
+                }
+                p.bytes.assign(bytes->constData(), size_t(bytes->size()));
+            }
+            writer->addFurtherPicture(written, int(k) + 2, p.bytes, p.link, p.caption);
+            p.bytes = {};  // let go of the bytes at once
+        }
         ++result.records;
     }
     if (!writing)

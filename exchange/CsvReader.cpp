@@ -59,6 +59,36 @@ long firstInvalidLine(std::string_view data, long line, bool afterCr) {
 
 }  // namespace
 
+std::string joinList(const std::vector<std::string>& entries) {
+    std::string field;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (i > 0)
+            field += '|';
+        for (const char c : entries[i]) {
+            if (c == '|' || c == '\\')
+                field += '\\';
+            field += c;
+        }
+    }
+    return field;
+}
+
+std::vector<std::string> splitList(std::string_view field) {
+    std::vector<std::string> entries;
+    if (field.empty())
+        return entries;
+    entries.emplace_back();
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 1 < field.size())
+            entries.back() += field[++i];
+        else if (field[i] == '|')
+            entries.emplace_back();
+        else
+            entries.back() += field[i];
+    }
+    return entries;
+}
+
 bool startsLikeFormula(std::string_view text) {
     const size_t first = text.find_first_not_of('\'');
     return first != std::string_view::npos &&

@@ -31,6 +31,18 @@ struct CsvRecord {
 // text with one more leading single quote; the reader removes exactly that one.
 bool startsLikeFormula(std::string_view text);
 
+// The columns that carry a record's further pictures, in their order: the picture files (as
+// picture_file names the main one), the paths of linked pictures, and the captions. Each is a
+// list, entry i of each describing picture i; an entry names either a file or a link.
+inline constexpr const char* MorePicturesColumn = "more_pictures";
+inline constexpr const char* MoreLinksColumn = "more_links";
+inline constexpr const char* MoreCaptionsColumn = "more_captions";
+
+// A list in one field: entries separated by '|', a '|' or a backslash inside an entry preceded
+// by a backslash. An empty field is an empty list.
+std::string joinList(const std::vector<std::string>& entries);
+std::vector<std::string> splitList(std::string_view field);
+
 // Reads a CSV file record by record, in blocks, so that a large file is never held in memory.
 //
 // Fields are separated by commas, semicolons or tabs: whichever of them the first line holds

@@ -215,7 +215,7 @@ void CatalogueWriter::setSourceColumns(const std::vector<std::string>& names) {
         fail(QString::fromUtf8(sqlite3_errmsg(m_db)));
 }
 
-void CatalogueWriter::addRecord(const std::vector<SourceValue>& values) {
+std::int64_t CatalogueWriter::addRecord(const std::vector<SourceValue>& values) {
     const long record = m_records + 1;
     std::int64_t id = 0;
     for (size_t p = 0; p < m_sourceOf.size(); ++p) {
@@ -271,21 +271,37 @@ void CatalogueWriter::addRecord(const std::vector<SourceValue>& values) {
     if (rc != SQLITE_DONE)
         fail(why);
     ++m_records;
+    return id;
 }
 
 void CatalogueWriter::addFurtherPicture(std::int64_t recordId, int position,
-                                        const std::string& bytes) {
+                                        const std::string& bytes,
+                                        const std::optional<std::string>& linkedPath,
+                                        const std::optional<std::string>& caption) {
     if (!m_insertPicture) {
         exec(schema::PicturesTableSql);
-        const std::string sql = std::string("INSERT INTO ") + schema::PicturesTable +
-                                " (record_id, position, bytes) VALUES (?, ?, ?)";
+        const std::string sql =
+            std::string("INSERT INTO ") + schema::PicturesTable +
+            " (record_id, position, bytes, path, caption) VALUES (?, ?, ?, ?, ?)";
         if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &m_insertPicture, nullptr) != SQLITE_OK)
             fail(QString::fromUtf8(sqlite3_errmsg(m_db)));
     }
     sqlite3_reset(m_insertPicture);
     sqlite3_bind_int64(m_insertPicture, 1, recordId);
     sqlite3_bind_int(m_insertPicture, 2, position);
-    sqlite3_bind_blob64(m_insertPicture, 3, bytes.data(), bytes.size(), SQLITE_STATIC);
+    if (linkedPath) {
+        sqlite3_bind_null(m_insertPicture, 3);
+        sqlite3_bind_text64(m_insertPicture, 4, linkedPath->data(), linkedPath->size(),
+                            SQLITE_STATIC, SQLITE_UTF8);
+    } else {
+        sqlite3_bind_blob64(m_insertPicture, 3, bytes.data(), bytes.size(), SQLITE_STATIC);
+        sqlite3_bind_null(m_insertPicture, 4);
+    }
+    if (caption)
+        sqlite3_bind_text64(m_insertPicture, 5, caption->data(), caption->size(), SQLITE_STATIC,
+                            SQLITE_UTF8);
+    else
+        sqlite3_bind_null(m_insertPicture, 5);
     if (sqlite3_step(m_insertPicture) != SQLITE_DONE)
         fail(QString::fromUtf8(sqlite3_errmsg(m_db)));
     sqlite3_reset(m_insertPicture);
@@ -307,11 +323,24 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
         last = *autonumberCounter;
     if (m_withoutId > 0) {
         sqlite::Stmt renumber(m_db, "UPDATE " + table() + " SET ID = ? WHERE ID = ?", kSource);
+        // The further pictures follow their record's new ID.
+        std::optional<sqlite::Stmt> pictures;
+        if (m_insertPicture) {
+            pictures.emplace(m_db,
+                             std::string("UPDATE ") + schema::PicturesTable +
+                                 " SET record_id = ? WHERE record_id = ?",
+                             kSource);
+        }
         for (long i = 0; i < m_withoutId; ++i) {
-            sqlite3_bind_int64(renumber.get(), 1, ++last);
-            sqlite3_bind_int64(renumber.get(), 2, kTemporaryIdBase + i);
-            renumber.step(kSource);
-            renumber.reset();
+            ++last;
+            for (sqlite::Stmt* st : {&renumber, pictures ? &*pictures : nullptr}) {
+                if (!st)
+                    continue;
+                sqlite3_bind_int64(st->get(), 1, last);
+                sqlite3_bind_int64(st->get(), 2, kTemporaryIdBase + i);
+                st->step(kSource);
+                st->reset();
+            }
         }
         m_notes
             << QStringLiteral("%1 record(s) had no ID and were given new ones.").arg(m_withoutId);

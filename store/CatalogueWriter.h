@@ -42,12 +42,17 @@ public:
     void setSourceColumns(const std::vector<std::string>& names);
 
     // Adds one record; values are in the order given to setSourceColumns. A record without an
-    // ID gets a new one after the largest kept ID when the catalogue is finished.
-    void addRecord(const std::vector<SourceValue>& values);
+    // ID gets a new one after the largest kept ID when the catalogue is finished. Returns the
+    // ID the record was written with, which addFurtherPicture takes (for a record without an
+    // ID a stand-in, whose pictures follow the record when it is numbered).
+    std::int64_t addRecord(const std::vector<SourceValue>& values);
 
     // Adds a further picture of the record with ID recordId (its own picture is its first) at
-    // `position` (2, 3, ...), embedded, in the table of further pictures.
-    void addFurtherPicture(std::int64_t recordId, int position, const std::string& bytes);
+    // `position` (2, 3, ...) in the table of further pictures: embedded `bytes`, or, when
+    // linkedPath is given, a link to that file; with an optional caption.
+    void addFurtherPicture(std::int64_t recordId, int position, const std::string& bytes,
+                           const std::optional<std::string>& linkedPath = std::nullopt,
+                           const std::optional<std::string>& caption = std::nullopt);
 
     // Numbers the records that had no ID, makes the autonumber continue after the largest ID
     // (and after autonumberCounter, the old file's counter, when given), checks the

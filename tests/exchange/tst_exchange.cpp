@@ -8,7 +8,9 @@
 #include "AppError.h"
 #include "Connection.h"
 #include "CsvExport.h"
+#include "CsvImport.h"
 #include "RecordSet.h"
+#include "Schema.h"
 #include "TestEnv.h"
 
 using namespace kbs;
@@ -20,7 +22,8 @@ namespace {
 const QByteArray kHeader =
     "\xEF\xBB\xBFID,Description,Year,Number,Series,Car_Cond,Wheel_Type,Box_Type,Box_Cond,Color,"
     "Quantity,Location,Purchase,Purch_Date,List_Price,Value,Value_Date,Status,Purch_From,"
-    "Base_Name,Interior_Color,Version_Number,Base_Color,Notes,twenty,picpath,picture_file\r\n";
+    "Base_Name,Interior_Color,Version_Number,Base_Color,Notes,twenty,picpath,picture_file,"
+    "more_pictures,more_links,more_captions\r\n";
 
 // The CSV row of a record whose only value is `field` in `column`.
 QByteArray row(qint64 id, const QByteArray& column, const QByteArray& field,
@@ -129,6 +132,33 @@ private Q_SLOTS:
         for (const auto& [bytes, file] : cases.mid(0, 5))
             QCOMPARE(env.readFile(u"my, cars_pictures/"_s + QString::fromLatin1(file)),
                      bytes.toByteArray());
+    }
+
+    // A record's further pictures, embedded and linked, with their captions, come back from a
+    // CSV file in their order and byte for byte.
+    void furtherPicturesRoundTrip() {
+        test::TestEnv env;
+        const qint64 id = env.addRecord({{u"binpicdata"_s, test::pictureBytes("JPG")}});
+        test::rowsOf(env.dbPath(), QString::fromLatin1(schema::PicturesTableSql));
+        const QString further =
+            u"INSERT INTO record_pictures (record_id, position, bytes, path, caption) VALUES "
+            "(%1, 2, ?, NULL, 'base | plate'), (%1, 3, NULL, 'C:\\box|lid.jpg', NULL), "
+            "(%1, 4, ?, NULL, NULL)"_s.arg(id);
+        env.exec(further, {test::pictureBytes("PNG"), test::pictureBytes("JPG", 30, 20)});
+        const auto summary = exportCsv(env.dbPath(), env.path(u"out.csv"_s));
+        QCOMPARE(summary.pictures, 3L);
+        QVERIFY(env.readFile(u"out.csv"_s)
+                    .endsWith(",out_pictures/1.jpg,out_pictures/1-2.png||out_pictures/1-4.jpg,"
+                              "|C:\\\\box\\|lid.jpg|,"
+                              "base \\| plate||\r\n"));
+        const auto result = exchange::importCsv(env.path(u"out.csv"_s), env.path(u"back.kbs"_s));
+        QVERIFY(result.written);
+        const QString pictures =
+            u"SELECT position, bytes, path, caption FROM record_pictures ORDER BY position"_s;
+        QCOMPARE(test::rowsOf(env.path(u"back.kbs"_s), pictures),
+                 test::rowsOf(env.dbPath(), pictures));
+        const QString main = u"SELECT ID, binpicdata FROM table1"_s;
+        QCOMPARE(test::rowsOf(env.path(u"back.kbs"_s), main), test::rowsOf(env.dbPath(), main));
     }
 
     // Each refusal names the file, keeps what was there byte for byte and leaves nothing.
