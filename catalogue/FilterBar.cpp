@@ -7,6 +7,8 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include "Language.h"
+
 namespace kbs {
 
 namespace {
@@ -151,7 +153,7 @@ bool FilterBar::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString FilterBar::countText(qsizetype shown, qsizetype total) {
-    return tr("%1 of %2 records").arg(shown).arg(total);
+    return tr("%1 of %2 records").arg(language::number(shown), language::number(total));
 }
 
 QString FilterBar::noMatchText() {
