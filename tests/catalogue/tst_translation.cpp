@@ -74,9 +74,8 @@ void readWindow(QWidget& window, QMap<QString, QString>& texts, QStringList& cut
     }
 }
 
-// The catalogue window as it opens on three records (in its gallery), with its About, tips,
-// value-list editor, replace, restore, recently deleted and picture windows, in the language
-// installed now.
+// The catalogue window as it opens on three records (in its gallery) and the windows it opens,
+// in the language installed now.
 QMap<QString, QString> openedWindows(QStringList& cut) {
     test::TestEnv env;
     test::threeCars(env);
