@@ -45,7 +45,7 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
            "Escape clears the filter.")
             .arg(keyText));
     m_edit->setAccessibleDescription(m_edit->toolTip());
-    m_edit->setMinimumWidth(120);
+    m_edit->setMinimumWidth(64);  // room for the toggles in every language
     m_edit->installEventFilter(this);
     row->addWidget(m_edit, 1);
     connect(m_edit, &QLineEdit::textChanged, this, &FilterBar::changed);

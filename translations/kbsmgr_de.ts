@@ -38,15 +38,15 @@ Esc leert den Filter.</translation>
     </message>
     <message>
         <source>Want</source>
-        <translation>Gesucht</translation>
+        <translation>Suche</translation>
     </message>
     <message>
         <source>Have</source>
-        <translation>Vorhanden</translation>
+        <translation>Habe</translation>
     </message>
     <message>
         <source>Sell</source>
-        <translation>Verkauf</translation>
+        <translation>Biete</translation>
     </message>
     <message>
         <source>Show only records you want</source>

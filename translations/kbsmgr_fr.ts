@@ -38,15 +38,15 @@ Escape clears the filter.</source>
     </message>
     <message>
         <source>Want</source>
-        <translation>Recherché</translation>
+        <translation>Cherche</translation>
     </message>
     <message>
         <source>Have</source>
-        <translation>Possédé</translation>
+        <translation>J&apos;ai</translation>
     </message>
     <message>
         <source>Sell</source>
-        <translation>À vendre</translation>
+        <translation>Vends</translation>
     </message>
     <message>
         <source>Show only records you want</source>

@@ -38,11 +38,11 @@ Esc wist het filter.</translation>
     </message>
     <message>
         <source>Want</source>
-        <translation>Gezocht</translation>
+        <translation>Zoek</translation>
     </message>
     <message>
         <source>Have</source>
-        <translation>In bezit</translation>
+        <translation>Heb</translation>
     </message>
     <message>
         <source>Sell</source>
