@@ -7,6 +7,8 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include "Language.h"
+
 namespace kbs {
 
 namespace {
@@ -43,7 +45,7 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
            "Escape clears the filter.")
             .arg(keyText));
     m_edit->setAccessibleDescription(m_edit->toolTip());
-    m_edit->setMinimumWidth(120);
+    m_edit->setMinimumWidth(64);  // room for the toggles in every language
     m_edit->installEventFilter(this);
     row->addWidget(m_edit, 1);
     connect(m_edit, &QLineEdit::textChanged, this, &FilterBar::changed);
@@ -151,7 +153,7 @@ bool FilterBar::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString FilterBar::countText(qsizetype shown, qsizetype total) {
-    return tr("%1 of %2 records").arg(shown).arg(total);
+    return tr("%1 of %2 records").arg(language::number(shown), language::number(total));
 }
 
 QString FilterBar::noMatchText() {

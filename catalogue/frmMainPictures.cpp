@@ -29,6 +29,7 @@
 #include "Collection.h"
 #include "Connection.h"
 #include "FileDialog.h"
+#include "FilterBar.h"
 #include "FlexGrid.h"
 #include "Gallery.h"
 #include "ImageBox.h"
@@ -257,7 +258,13 @@ void frmMain::buildPictureViews() {
     cmdGallery->setAutoRaise(true);
     cmdGallery->setCheckable(true);
     cmdGallery->setIcon(designIcon(QStringLiteral("Gallery")));
-    Toolbar1->addWidget(cmdGallery);
+    // With the other buttons, before the filter bar: the bar takes the room up to the logo.
+    QAction* bar = nullptr;
+    for (QAction* a : Toolbar1->actions()) {
+        if (Toolbar1->widgetForAction(a) == FilterBar1)
+            bar = a;
+    }
+    Toolbar1->insertWidget(bar, cmdGallery);
     connect(cmdGallery, &QToolButton::toggled, this, &frmMain::setGalleryShown);
     auto* key = new QAction(this);
     key->setShortcut(kGalleryKey);

@@ -1,11 +1,14 @@
 #include "frmAbout.h"
 
+#include <QDate>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
+#include "Language.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
 
@@ -87,7 +90,15 @@ QString frmAbout::versionLine() {
 
 void frmAbout::Form_Load() {
     Label1->setText(versionLine());
-    Label4->setText(tr("Released %1").arg(ProgramInfo::releaseDate()));
+    // The date as the language writes it, without the weekday; English keeps YYYY-MM-DD.
+    QString date = ProgramInfo::releaseDate();
+    const QDate released = QDate::fromString(date, Qt::ISODate);
+    if (language::translated() && released.isValid()) {
+        static const QRegularExpression weekday(QStringLiteral("dddd,?\\s*"));
+        date =
+            QLocale().toString(released, QLocale().dateFormat(QLocale::LongFormat).remove(weekday));
+    }
+    Label4->setText(tr("Released %1").arg(date));
 }
 
 void frmAbout::Label5_Click() {

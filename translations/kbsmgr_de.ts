@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>kbs::DeleteUndo</name>
+    <message>
+        <source>Undo delete</source>
+        <translation>Löschen rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo delete</source>
+        <translation>Löschen &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>Brings back the record just deleted (Ctrl+Z)</source>
+        <translation>Holt den eben gelöschten Datensatz zurück (Strg+Z)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::FilterBar</name>
+    <message>
+        <source>Filter, e.g. red box:mint -sell</source>
+        <translation>Filter, z. B. rot box:mint -sell</translation>
+    </message>
+    <message>
+        <source>Filter the records</source>
+        <translation>Datensätze filtern</translation>
+    </message>
+    <message>
+        <source>Filter the records (%1). Words must all match, in any field, any case.
+&quot;mint in box&quot; keeps words together; color:red looks in one field (its label or column);
+-sell leaves records out; year:1968-1975, year:&gt;1980, value:&gt;20 are ranges.
+Escape clears the filter.</source>
+        <translation>Datensätze filtern (%1). Alle Wörter müssen passen, in jedem Feld, Groß/klein egal.
+&quot;mint in box&quot; hält Wörter zusammen; color:rot sucht in einem Feld (englische Beschriftung oder Spalte);
+-sell lässt Datensätze weg; year:1968-1975, year:&gt;1980, value:&gt;20 sind Bereiche.
+Esc leert den Filter.</translation>
+    </message>
+    <message>
+        <source>Want</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Have</source>
+        <translation>Habe</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Biete</translation>
+    </message>
+    <message>
+        <source>Show only records you want</source>
+        <translation>Nur gesuchte Modelle zeigen</translation>
+    </message>
+    <message>
+        <source>Show only records you have</source>
+        <translation>Nur vorhandene Modelle zeigen</translation>
+    </message>
+    <message>
+        <source>Show only records you sell</source>
+        <translation>Nur Modelle zum Verkauf zeigen</translation>
+    </message>
+    <message>
+        <source> (none pressed: every status)</source>
+        <translation> (keiner gedrückt: jeder Status)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records</source>
+        <translation>%1 von %2 Datensätzen</translation>
+    </message>
+    <message>
+        <source>No record matches the filter. Escape in the filter clears it.</source>
+        <translation>Kein Datensatz passt zum Filter. Esc im Filter leert ihn.</translation>
+    </message>
+    <message>
+        <source>Search wrapped to the top</source>
+        <translation>Suche am Anfang fortgesetzt</translation>
+    </message>
+    <message>
+        <source>Search wrapped to the bottom</source>
+        <translation>Suche am Ende fortgesetzt</translation>
+    </message>
+    <message>
+        <source>Find Next F3, Find Previous Shift+F3</source>
+        <translation>Weitersuchen F3, Rückwärts suchen Umschalt+F3</translation>
+    </message>
+    <message>
+        <source>Shown records</source>
+        <translation>Angezeigte Datensätze</translation>
+    </message>
+    <message>
+        <source>Report -- Shown records</source>
+        <translation>Bericht -- Angezeigte Datensätze</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::Gallery</name>
+    <message>
+        <source>Gallery</source>
+        <translation>Galerie</translation>
+    </message>
+</context>
+<context>
     <name>kbs::OpenSaveDialog</name>
     <message>
         <source>File dialog</source>
@@ -9,10 +108,174 @@
     </message>
 </context>
 <context>
+    <name>kbs::PictureViewer</name>
+    <message>
+        <source>Picture %1 of %2: %3</source>
+        <translation>Bild %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Kein Bild</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2</source>
+        <translation>Bild %1 von %2</translation>
+    </message>
+    <message>
+        <source>This picture cannot be shown.</source>
+        <translation>Dieses Bild kann nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>fitted, %1 %</source>
+        <translation>eingepasst, %1 %</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2%3 · %4 · +/- zoom, 1: 100 %, 0: fit, arrows: previous/next, Esc: close</source>
+        <translation>Bild %1 von %2%3 · %4 · +/- Zoom, 1: 100 %, 0: einpassen, Pfeile: vorheriges/nächstes, Esc: schließen</translation>
+    </message>
+    <message>
+        <source>Viewer status</source>
+        <translation>Status der Bildansicht</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::RecentlyDeletedDialog</name>
+    <message>
+        <source>Recently deleted</source>
+        <translation>Kürzlich gelöscht</translation>
+    </message>
+    <message>
+        <source>&amp;Deleted records:</source>
+        <translation>&amp;Gelöschte Datensätze:</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Gelöscht</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The deleted records cannot be read: %1.</source>
+        <translation>Die gelöschten Datensätze können nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>No record was deleted in the last %1 days.</source>
+        <translation>In den letzten %1 Tagen wurde kein Datensatz gelöscht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is back in the catalogue.</source>
+        <translation>„%1“ ist wieder im Katalog.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ReportPageView</name>
     <message>
         <source>page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ReportPreview</name>
+    <message>
+        <source>Export as spreadsheet...</source>
+        <translation>Als Tabelle exportieren...</translation>
+    </message>
+    <message>
+        <source>Export for Tellico...</source>
+        <translation>Für Tellico exportieren...</translation>
+    </message>
+    <message>
+        <source>Export as spreadsheet</source>
+        <translation>Als Tabelle exportieren</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappen (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Export for Tellico</source>
+        <translation>Für Tellico exportieren</translation>
+    </message>
+    <message>
+        <source>Tellico collections (*.tc)</source>
+        <translation>Tellico-Sammlungen (*.tc)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::RestoreDialog</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Backups:</source>
+        <translation>&amp;Sicherungen:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Restore progress</source>
+        <translation>Fortschritt der Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>The chosen backup becomes a new catalogue; the catalogue as it is now is kept beside it.</source>
+        <translation>Die gewählte Sicherung wird ein neuer Katalog; der jetzige Katalog bleibt daneben erhalten.</translation>
+    </message>
+    <message>
+        <source>There are no backups yet.</source>
+        <translation>Es gibt noch keine Sicherungen.</translation>
+    </message>
+    <message>
+        <source>Restore status</source>
+        <translation>Status der Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>no new file can be made beside the catalogue</source>
+        <translation>neben dem Katalog kann keine neue Datei angelegt werden</translation>
+    </message>
+    <message>
+        <source>Restoring the backup of %1…</source>
+        <translation>Die Sicherung vom %1 wird wiederhergestellt…</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1.</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -97,12 +360,6 @@
         <translation>Ein Katalog für Sammler von Modellautos aus Druckguss: jedes Modell mit Serie, Farben, Bodenplatte, Rädern, Verpackung, Zustand, Preis und Bild, in einer Datei auf diesem Computer.</translation>
     </message>
     <message>
-        <source>Copyright © Larkspur Software. All rights reserved.
-This program is provided as it is, without warranty of any kind. Keep a copy of your catalogue file in a safe place.</source>
-        <translation>Copyright © Larkspur Software. Alle Rechte vorbehalten.
-Dieses Programm wird ohne jede Gewährleistung bereitgestellt, so wie es ist. Bewahren Sie eine Kopie Ihrer Katalogdatei an einem sicheren Ort auf.</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Info</translation>
     </message>
@@ -121,6 +378,12 @@ Dieses Programm wird ohne jede Gewährleistung bereitgestellt, so wie es ist. Be
         <translation>Der Webbrowser konnte nicht gestartet werden. Die Homepage von Kerbside Manager ist:<byte value="xd"/>
 <byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>Copyright © Larkspur Software.
+This program is free software under the GNU General Public License, version 3 or later, and comes without warranty of any kind. Keep a copy of your catalogue file in a safe place.</source>
+        <translation>Copyright © Larkspur Software.
+Dieses Programm ist freie Software unter der GNU General Public License, Version 3 oder später, und wird ohne jede Gewährleistung geliefert. Bewahren Sie eine Kopie Ihrer Katalogdatei an einem sicheren Ort auf.</translation>
     </message>
 </context>
 <context>
@@ -159,6 +422,13 @@ Dieses Programm wird ohne jede Gewährleistung bereitgestellt, so wie es ist. Be
     <message>
         <source>All Files(*.*)|*.*|Ini Files(*.ini)|*.ini</source>
         <translation>Alle Dateien(*.*)|*.*|Ini-Dateien(*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmAbout</name>
+    <message>
+        <source>Released %1</source>
+        <translation>Erschienen am %1</translation>
     </message>
 </context>
 <context>
@@ -256,6 +526,142 @@ Dieses Programm wird ohne jede Gewährleistung bereitgestellt, so wie es ist. Be
     <message>
         <source>&quot;%1&quot; (column %2)</source>
         <translation>„%1“ (Spalte %2)</translation>
+    </message>
+    <message>
+        <source>Pictures of the record</source>
+        <translation>Bilder des Datensatzes</translation>
+    </message>
+    <message>
+        <source>The record&apos;s pictures: click one to show it, Enter to view it large. In Add and Edit: Insert adds, Delete removes, Ctrl+Left/Right moves, Ctrl+M makes it the main picture, F2 edits its caption, Ctrl+V pastes one; pictures can be dropped here.</source>
+        <translation>Die Bilder des Datensatzes: Klick zeigt eines, Eingabe zeigt es groß. Beim Anlegen und Bearbeiten: Einfg fügt hinzu, Entf entfernt, Strg+Links/Rechts verschiebt, Strg+M macht es zum Hauptbild, F2 bearbeitet die Bildunterschrift, Strg+V fügt eines ein; Bilder können hierher gezogen werden.</translation>
+    </message>
+    <message>
+        <source>View large	Enter</source>
+        <translation>Groß anzeigen	Eingabe</translation>
+    </message>
+    <message>
+        <source>Add pictures...	Ins</source>
+        <translation>Bilder hinzufügen...	Einfg</translation>
+    </message>
+    <message>
+        <source>Paste picture	Ctrl+V</source>
+        <translation>Bild einfügen	Strg+V</translation>
+    </message>
+    <message>
+        <source>Remove picture	Del</source>
+        <translation>Bild entfernen	Entf</translation>
+    </message>
+    <message>
+        <source>Move left	Ctrl+Left</source>
+        <translation>Nach links	Strg+Links</translation>
+    </message>
+    <message>
+        <source>Move right	Ctrl+Right</source>
+        <translation>Nach rechts	Strg+Rechts</translation>
+    </message>
+    <message>
+        <source>Make main picture	Ctrl+M</source>
+        <translation>Zum Hauptbild machen	Strg+M</translation>
+    </message>
+    <message>
+        <source>Caption...	F2</source>
+        <translation>Bildunterschrift...	F2</translation>
+    </message>
+    <message>
+        <source>Picture commands</source>
+        <translation>Bildbefehle</translation>
+    </message>
+    <message>
+        <source>Gallery</source>
+        <translation>Galerie</translation>
+    </message>
+    <message>
+        <source>Show the records as pictures (%1)</source>
+        <translation>Datensätze als Bilder zeigen (%1)</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Vorschaubilder</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2, the main picture</source>
+        <translation>Bild %1 von %2, das Hauptbild</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2</source>
+        <translation>Bild %1 von %2</translation>
+    </message>
+    <message>
+        <source>Add pictures to the current record...</source>
+        <translation>Bilder zum aktuellen Datensatz hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Bilddateien</translation>
+    </message>
+    <message>
+        <source>These files were not added, as they are not pictures the program can show: %1</source>
+        <translation>Diese Dateien wurden nicht hinzugefügt, da das Programm sie nicht als Bild anzeigen kann: %1</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>Die Zwischenablage enthält kein Bild.</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Caption of picture %1:</source>
+        <translation>Bildunterschrift von Bild %1:</translation>
+    </message>
+    <message>
+        <source>Picture caption</source>
+        <translation>Bildunterschrift</translation>
+    </message>
+    <message>
+        <source>Making thumbnails: %1 of %2</source>
+        <translation>Vorschaubilder werden erstellt: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Restore a backup…</source>
+        <translation>Sicherung wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Recently deleted…</source>
+        <translation>Kürzlich gelöscht…</translation>
+    </message>
+    <message>
+        <source>The record could not be brought back: %1</source>
+        <translation>Der Datensatz konnte nicht zurückgeholt werden: %1</translation>
+    </message>
+    <message>
+        <source>Undo delete</source>
+        <translation>Löschen rückgängig</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Speichern oder verwerfen Sie zuerst den bearbeiteten Datensatz.</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>a backup is being made</source>
+        <translation>gerade wird eine Sicherung erstellt</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1.</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is restored; the catalogue as it was is kept as %2.</source>
+        <translation>Die Sicherung vom %1 ist wiederhergestellt; der bisherige Katalog bleibt als %2 erhalten.</translation>
     </message>
 </context>
 <context>
@@ -941,6 +1347,49 @@ Der Datensatz behält sein bisheriges Bild.</translation>
     <message>
         <source>Notes:</source>
         <translation>Notizen:</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::panel::Headings</name>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Purchase Date</source>
+        <translation>Kaufdatum</translation>
+    </message>
+    <message>
+        <source>Value Date</source>
+        <translation>Bewertungsdatum</translation>
+    </message>
+    <message>
+        <source>Base Plate Color</source>
+        <translation>Farbe Bodenplatte</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Interior Colour</source>
+        <translation>Innenfarbe</translation>
+    </message>
+    <message>
+        <source>Base Plate Colour</source>
+        <translation>Farbe Bodenplatte</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
     </message>
 </context>
 <context>

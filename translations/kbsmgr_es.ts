@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>kbs::DeleteUndo</name>
+    <message>
+        <source>Undo delete</source>
+        <translation>Deshacer el borrado</translation>
+    </message>
+    <message>
+        <source>&amp;Undo delete</source>
+        <translation>&amp;Deshacer el borrado</translation>
+    </message>
+    <message>
+        <source>Brings back the record just deleted (Ctrl+Z)</source>
+        <translation>Recupera el registro que acaba de borrar (Ctrl+Z)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::FilterBar</name>
+    <message>
+        <source>Filter, e.g. red box:mint -sell</source>
+        <translation>Filtro, p. ej. rojo box:mint -sell</translation>
+    </message>
+    <message>
+        <source>Filter the records</source>
+        <translation>Filtrar los registros</translation>
+    </message>
+    <message>
+        <source>Filter the records (%1). Words must all match, in any field, any case.
+&quot;mint in box&quot; keeps words together; color:red looks in one field (its label or column);
+-sell leaves records out; year:1968-1975, year:&gt;1980, value:&gt;20 are ranges.
+Escape clears the filter.</source>
+        <translation>Filtrar los registros (%1). Todas las palabras deben coincidir, en cualquier campo, mayúsculas o no.
+&quot;mint in box&quot; mantiene las palabras juntas; color:rojo busca en un solo campo (su etiqueta inglesa o columna);
+-sell deja fuera registros; year:1968-1975, year:&gt;1980, value:&gt;20 son intervalos.
+Esc borra el filtro.</translation>
+    </message>
+    <message>
+        <source>Want</source>
+        <translation>Busco</translation>
+    </message>
+    <message>
+        <source>Have</source>
+        <translation>Tengo</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Vendo</translation>
+    </message>
+    <message>
+        <source>Show only records you want</source>
+        <translation>Mostrar solo los registros que busco</translation>
+    </message>
+    <message>
+        <source>Show only records you have</source>
+        <translation>Mostrar solo los registros que tengo</translation>
+    </message>
+    <message>
+        <source>Show only records you sell</source>
+        <translation>Mostrar solo los registros que vendo</translation>
+    </message>
+    <message>
+        <source> (none pressed: every status)</source>
+        <translation> (ninguno pulsado: cualquier situación)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records</source>
+        <translation>%1 de %2 registros</translation>
+    </message>
+    <message>
+        <source>No record matches the filter. Escape in the filter clears it.</source>
+        <translation>Ningún registro coincide con el filtro. Esc en el filtro lo borra.</translation>
+    </message>
+    <message>
+        <source>Search wrapped to the top</source>
+        <translation>Búsqueda reanudada desde el principio</translation>
+    </message>
+    <message>
+        <source>Search wrapped to the bottom</source>
+        <translation>Búsqueda reanudada desde el final</translation>
+    </message>
+    <message>
+        <source>Find Next F3, Find Previous Shift+F3</source>
+        <translation>Buscar siguiente F3, Buscar anterior Mayús+F3</translation>
+    </message>
+    <message>
+        <source>Shown records</source>
+        <translation>Registros mostrados</translation>
+    </message>
+    <message>
+        <source>Report -- Shown records</source>
+        <translation>Informe -- Registros mostrados</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::Gallery</name>
+    <message>
+        <source>Gallery</source>
+        <translation>Galería</translation>
+    </message>
+</context>
+<context>
     <name>kbs::OpenSaveDialog</name>
     <message>
         <source>File dialog</source>
@@ -9,10 +108,174 @@
     </message>
 </context>
 <context>
+    <name>kbs::PictureViewer</name>
+    <message>
+        <source>Picture %1 of %2: %3</source>
+        <translation>Foto %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Sin foto</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2</source>
+        <translation>Foto %1 de %2</translation>
+    </message>
+    <message>
+        <source>This picture cannot be shown.</source>
+        <translation>Esta foto no se puede mostrar.</translation>
+    </message>
+    <message>
+        <source>fitted, %1 %</source>
+        <translation>ajustada, %1 %</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2%3 · %4 · +/- zoom, 1: 100 %, 0: fit, arrows: previous/next, Esc: close</source>
+        <translation>Foto %1 de %2%3 · %4 · +/- zoom, 1: 100 %, 0: ajustar, flechas: anterior/siguiente, Esc: cerrar</translation>
+    </message>
+    <message>
+        <source>Viewer status</source>
+        <translation>Estado del visor</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::RecentlyDeletedDialog</name>
+    <message>
+        <source>Recently deleted</source>
+        <translation>Borrados recientemente</translation>
+    </message>
+    <message>
+        <source>&amp;Deleted records:</source>
+        <translation>Registros &amp;borrados:</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Borrado</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>The deleted records cannot be read: %1.</source>
+        <translation>No se pueden leer los registros borrados: %1.</translation>
+    </message>
+    <message>
+        <source>No record was deleted in the last %1 days.</source>
+        <translation>No se ha borrado ningún registro en los últimos %1 días.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is back in the catalogue.</source>
+        <translation>«%1» ha vuelto al catálogo.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ReportPageView</name>
     <message>
         <source>page %1 of %2</source>
         <translation>página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ReportPreview</name>
+    <message>
+        <source>Export as spreadsheet...</source>
+        <translation>Exportar como hoja de cálculo...</translation>
+    </message>
+    <message>
+        <source>Export for Tellico...</source>
+        <translation>Exportar para Tellico...</translation>
+    </message>
+    <message>
+        <source>Export as spreadsheet</source>
+        <translation>Exportar como hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Libros de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Export for Tellico</source>
+        <translation>Exportar para Tellico</translation>
+    </message>
+    <message>
+        <source>Tellico collections (*.tc)</source>
+        <translation>Colecciones de Tellico (*.tc)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::RestoreDialog</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurar una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>&amp;Backups:</source>
+        <translation>&amp;Copias de seguridad:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Restore progress</source>
+        <translation>Progreso de la restauración</translation>
+    </message>
+    <message>
+        <source>The chosen backup becomes a new catalogue; the catalogue as it is now is kept beside it.</source>
+        <translation>La copia elegida pasa a ser un catálogo nuevo; el catálogo actual se guarda al lado.</translation>
+    </message>
+    <message>
+        <source>There are no backups yet.</source>
+        <translation>Todavía no hay copias de seguridad.</translation>
+    </message>
+    <message>
+        <source>Restore status</source>
+        <translation>Estado de la restauración</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>no new file can be made beside the catalogue</source>
+        <translation>no se puede crear un archivo nuevo junto al catálogo</translation>
+    </message>
+    <message>
+        <source>Restoring the backup of %1…</source>
+        <translation>Restaurando la copia del %1…</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1.</source>
+        <translation>No se pudo restaurar la copia de seguridad: %1.</translation>
     </message>
 </context>
 <context>
@@ -97,12 +360,6 @@
         <translation>Un catálogo para coleccionistas de coches a escala de metal fundido: cada modelo con su serie, colores, base, ruedas, caja, estado, precio y foto, en un solo archivo en este ordenador.</translation>
     </message>
     <message>
-        <source>Copyright © Larkspur Software. All rights reserved.
-This program is provided as it is, without warranty of any kind. Keep a copy of your catalogue file in a safe place.</source>
-        <translation>Copyright © Larkspur Software. Todos los derechos reservados.
-Este programa se ofrece tal cual, sin garantía de ningún tipo. Guarde una copia de su archivo de catálogo en un lugar seguro.</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
@@ -121,6 +378,12 @@ Este programa se ofrece tal cual, sin garantía de ningún tipo. Guarde una copi
         <translation>No se pudo abrir el navegador web. La web de Kerbside Manager está en:<byte value="xd"/>
 <byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>Copyright © Larkspur Software.
+This program is free software under the GNU General Public License, version 3 or later, and comes without warranty of any kind. Keep a copy of your catalogue file in a safe place.</source>
+        <translation>Copyright © Larkspur Software.
+Este programa es software libre bajo la GNU General Public License, versión 3 o posterior, y se entrega sin garantía de ningún tipo. Guarde una copia de su archivo de catálogo en un lugar seguro.</translation>
     </message>
 </context>
 <context>
@@ -159,6 +422,13 @@ Este programa se ofrece tal cual, sin garantía de ningún tipo. Guarde una copi
     <message>
         <source>All Files(*.*)|*.*|Ini Files(*.ini)|*.ini</source>
         <translation>Todos los archivos(*.*)|*.*|Archivos ini(*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmAbout</name>
+    <message>
+        <source>Released %1</source>
+        <translation>Publicado el %1</translation>
     </message>
 </context>
 <context>
@@ -256,6 +526,142 @@ Este programa se ofrece tal cual, sin garantía de ningún tipo. Guarde una copi
     <message>
         <source>&quot;%1&quot; (column %2)</source>
         <translation>«%1» (columna %2)</translation>
+    </message>
+    <message>
+        <source>Pictures of the record</source>
+        <translation>Fotos del registro</translation>
+    </message>
+    <message>
+        <source>The record&apos;s pictures: click one to show it, Enter to view it large. In Add and Edit: Insert adds, Delete removes, Ctrl+Left/Right moves, Ctrl+M makes it the main picture, F2 edits its caption, Ctrl+V pastes one; pictures can be dropped here.</source>
+        <translation>Las fotos del registro: un clic muestra una, Intro la muestra en grande. Al añadir y editar: Insert añade, Supr quita, Ctrl+Izquierda/Derecha mueve, Ctrl+M la hace foto principal, F2 edita su leyenda, Ctrl+V pega una; se pueden soltar fotos aquí.</translation>
+    </message>
+    <message>
+        <source>View large	Enter</source>
+        <translation>Ver en grande	Intro</translation>
+    </message>
+    <message>
+        <source>Add pictures...	Ins</source>
+        <translation>Añadir fotos...	Insert</translation>
+    </message>
+    <message>
+        <source>Paste picture	Ctrl+V</source>
+        <translation>Pegar foto	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Remove picture	Del</source>
+        <translation>Quitar foto	Supr</translation>
+    </message>
+    <message>
+        <source>Move left	Ctrl+Left</source>
+        <translation>Mover a la izquierda	Ctrl+Izquierda</translation>
+    </message>
+    <message>
+        <source>Move right	Ctrl+Right</source>
+        <translation>Mover a la derecha	Ctrl+Derecha</translation>
+    </message>
+    <message>
+        <source>Make main picture	Ctrl+M</source>
+        <translation>Hacer foto principal	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Caption...	F2</source>
+        <translation>Leyenda...	F2</translation>
+    </message>
+    <message>
+        <source>Picture commands</source>
+        <translation>Órdenes de fotos</translation>
+    </message>
+    <message>
+        <source>Gallery</source>
+        <translation>Galería</translation>
+    </message>
+    <message>
+        <source>Show the records as pictures (%1)</source>
+        <translation>Mostrar los registros como fotos (%1)</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2, the main picture</source>
+        <translation>Foto %1 de %2, la foto principal</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2</source>
+        <translation>Foto %1 de %2</translation>
+    </message>
+    <message>
+        <source>Add pictures to the current record...</source>
+        <translation>Añadir fotos al registro actual...</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Archivos de imagen</translation>
+    </message>
+    <message>
+        <source>These files were not added, as they are not pictures the program can show: %1</source>
+        <translation>Estos archivos no se añadieron, porque el programa no puede mostrarlos como fotos: %1</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Añadir fotos</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>El portapapeles no contiene ninguna foto.</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Pegar foto</translation>
+    </message>
+    <message>
+        <source>Caption of picture %1:</source>
+        <translation>Leyenda de la foto %1:</translation>
+    </message>
+    <message>
+        <source>Picture caption</source>
+        <translation>Leyenda de la foto</translation>
+    </message>
+    <message>
+        <source>Making thumbnails: %1 of %2</source>
+        <translation>Creando miniaturas: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Restore a backup…</source>
+        <translation>Restaurar una copia de seguridad…</translation>
+    </message>
+    <message>
+        <source>Recently deleted…</source>
+        <translation>Borrados recientemente…</translation>
+    </message>
+    <message>
+        <source>The record could not be brought back: %1</source>
+        <translation>No se pudo recuperar el registro: %1</translation>
+    </message>
+    <message>
+        <source>Undo delete</source>
+        <translation>Deshacer el borrado</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Guarde o cancele primero el registro que está editando.</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurar una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>a backup is being made</source>
+        <translation>se está haciendo una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1.</source>
+        <translation>No se pudo restaurar la copia de seguridad: %1.</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is restored; the catalogue as it was is kept as %2.</source>
+        <translation>La copia del %1 se ha restaurado; el catálogo anterior se guarda como %2.</translation>
     </message>
 </context>
 <context>
@@ -941,6 +1347,49 @@ El registro conserva la foto que tenía.</translation>
     <message>
         <source>Notes:</source>
         <translation>Notas:</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::panel::Headings</name>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Purchase Date</source>
+        <translation>Fecha de compra</translation>
+    </message>
+    <message>
+        <source>Value Date</source>
+        <translation>Fecha del valor</translation>
+    </message>
+    <message>
+        <source>Base Plate Color</source>
+        <translation>Color base</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Interior Colour</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Base Plate Colour</source>
+        <translation>Color base</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Foto</translation>
     </message>
 </context>
 <context>

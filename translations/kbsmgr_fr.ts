@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>kbs::DeleteUndo</name>
+    <message>
+        <source>Undo delete</source>
+        <translation>Annuler la suppression</translation>
+    </message>
+    <message>
+        <source>&amp;Undo delete</source>
+        <translation>&amp;Annuler la suppression</translation>
+    </message>
+    <message>
+        <source>Brings back the record just deleted (Ctrl+Z)</source>
+        <translation>Rétablit la fiche qui vient d&apos;être supprimée (Ctrl+Z)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::FilterBar</name>
+    <message>
+        <source>Filter, e.g. red box:mint -sell</source>
+        <translation>Filtre, p. ex. rouge box:mint -sell</translation>
+    </message>
+    <message>
+        <source>Filter the records</source>
+        <translation>Filtrer les fiches</translation>
+    </message>
+    <message>
+        <source>Filter the records (%1). Words must all match, in any field, any case.
+&quot;mint in box&quot; keeps words together; color:red looks in one field (its label or column);
+-sell leaves records out; year:1968-1975, year:&gt;1980, value:&gt;20 are ranges.
+Escape clears the filter.</source>
+        <translation>Filtrer les fiches (%1). Tous les mots doivent correspondre, dans n&apos;importe quel champ, majuscules ou non.
+&quot;mint in box&quot; garde les mots ensemble ; color:rouge cherche dans un seul champ (son libellé anglais ou sa colonne) ;
+-sell exclut des fiches ; year:1968-1975, year:&gt;1980, value:&gt;20 sont des plages.
+Échap vide le filtre.</translation>
+    </message>
+    <message>
+        <source>Want</source>
+        <translation>Cherche</translation>
+    </message>
+    <message>
+        <source>Have</source>
+        <translation>J&apos;ai</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Vends</translation>
+    </message>
+    <message>
+        <source>Show only records you want</source>
+        <translation>Afficher seulement les fiches recherchées</translation>
+    </message>
+    <message>
+        <source>Show only records you have</source>
+        <translation>Afficher seulement les fiches possédées</translation>
+    </message>
+    <message>
+        <source>Show only records you sell</source>
+        <translation>Afficher seulement les fiches à vendre</translation>
+    </message>
+    <message>
+        <source> (none pressed: every status)</source>
+        <translation> (aucun enfoncé : tous les statuts)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records</source>
+        <translation>%1 fiches sur %2</translation>
+    </message>
+    <message>
+        <source>No record matches the filter. Escape in the filter clears it.</source>
+        <translation>Aucune fiche ne correspond au filtre. Échap dans le filtre le vide.</translation>
+    </message>
+    <message>
+        <source>Search wrapped to the top</source>
+        <translation>Recherche reprise au début</translation>
+    </message>
+    <message>
+        <source>Search wrapped to the bottom</source>
+        <translation>Recherche reprise à la fin</translation>
+    </message>
+    <message>
+        <source>Find Next F3, Find Previous Shift+F3</source>
+        <translation>Suivant F3, Précédent Maj+F3</translation>
+    </message>
+    <message>
+        <source>Shown records</source>
+        <translation>Fiches affichées</translation>
+    </message>
+    <message>
+        <source>Report -- Shown records</source>
+        <translation>Rapport -- Fiches affichées</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::Gallery</name>
+    <message>
+        <source>Gallery</source>
+        <translation>Galerie</translation>
+    </message>
+</context>
+<context>
     <name>kbs::OpenSaveDialog</name>
     <message>
         <source>File dialog</source>
@@ -9,10 +108,174 @@
     </message>
 </context>
 <context>
+    <name>kbs::PictureViewer</name>
+    <message>
+        <source>Picture %1 of %2: %3</source>
+        <translation>Photo %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Aucune photo</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2</source>
+        <translation>Photo %1 sur %2</translation>
+    </message>
+    <message>
+        <source>This picture cannot be shown.</source>
+        <translation>Cette photo ne peut pas être affichée.</translation>
+    </message>
+    <message>
+        <source>fitted, %1 %</source>
+        <translation>ajustée, %1 %</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2%3 · %4 · +/- zoom, 1: 100 %, 0: fit, arrows: previous/next, Esc: close</source>
+        <translation>Photo %1 sur %2%3 · %4 · +/- zoom, 1 : 100 %, 0 : ajuster, flèches : précédente/suivante, Échap : fermer</translation>
+    </message>
+    <message>
+        <source>Viewer status</source>
+        <translation>État de la visionneuse</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::RecentlyDeletedDialog</name>
+    <message>
+        <source>Recently deleted</source>
+        <translation>Supprimées récemment</translation>
+    </message>
+    <message>
+        <source>&amp;Deleted records:</source>
+        <translation>Fiches &amp;supprimées :</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Supprimée le</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>The deleted records cannot be read: %1.</source>
+        <translation>Les fiches supprimées ne peuvent pas être lues : %1.</translation>
+    </message>
+    <message>
+        <source>No record was deleted in the last %1 days.</source>
+        <translation>Aucune fiche n&apos;a été supprimée ces %1 derniers jours.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is back in the catalogue.</source>
+        <translation>« %1 » est de retour dans le catalogue.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ReportPageView</name>
     <message>
         <source>page %1 of %2</source>
         <translation>page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ReportPreview</name>
+    <message>
+        <source>Export as spreadsheet...</source>
+        <translation>Exporter en tableur...</translation>
+    </message>
+    <message>
+        <source>Export for Tellico...</source>
+        <translation>Exporter pour Tellico...</translation>
+    </message>
+    <message>
+        <source>Export as spreadsheet</source>
+        <translation>Exporter en tableur</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Classeurs Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Export for Tellico</source>
+        <translation>Exporter pour Tellico</translation>
+    </message>
+    <message>
+        <source>Tellico collections (*.tc)</source>
+        <translation>Collections Tellico (*.tc)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::RestoreDialog</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>&amp;Backups:</source>
+        <translation>&amp;Sauvegardes :</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Fiches</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Restore progress</source>
+        <translation>Progression de la restauration</translation>
+    </message>
+    <message>
+        <source>The chosen backup becomes a new catalogue; the catalogue as it is now is kept beside it.</source>
+        <translation>La sauvegarde choisie devient un nouveau catalogue ; le catalogue actuel est gardé à côté.</translation>
+    </message>
+    <message>
+        <source>There are no backups yet.</source>
+        <translation>Il n&apos;y a encore aucune sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Restore status</source>
+        <translation>État de la restauration</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>no new file can be made beside the catalogue</source>
+        <translation>aucun nouveau fichier ne peut être créé à côté du catalogue</translation>
+    </message>
+    <message>
+        <source>Restoring the backup of %1…</source>
+        <translation>Restauration de la sauvegarde du %1…</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1.</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée : %1.</translation>
     </message>
 </context>
 <context>
@@ -97,12 +360,6 @@
         <translation>Un catalogue pour les collectionneurs de miniatures automobiles en métal moulé : chaque modèle avec sa série, ses couleurs, son plancher, ses roues, sa boîte, son état, son prix et sa photo, dans un seul fichier sur cet ordinateur.</translation>
     </message>
     <message>
-        <source>Copyright © Larkspur Software. All rights reserved.
-This program is provided as it is, without warranty of any kind. Keep a copy of your catalogue file in a safe place.</source>
-        <translation>Copyright © Larkspur Software. Tous droits réservés.
-Ce programme est fourni tel quel, sans garantie d&apos;aucune sorte. Gardez une copie de votre fichier catalogue en lieu sûr.</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>À propos</translation>
     </message>
@@ -121,6 +378,12 @@ Ce programme est fourni tel quel, sans garantie d&apos;aucune sorte. Gardez une 
         <translation>Le navigateur web n&apos;a pas pu être lancé. Le site de Kerbside Manager se trouve à :<byte value="xd"/>
 <byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>Copyright © Larkspur Software.
+This program is free software under the GNU General Public License, version 3 or later, and comes without warranty of any kind. Keep a copy of your catalogue file in a safe place.</source>
+        <translation>Copyright © Larkspur Software.
+Ce programme est un logiciel libre sous la GNU General Public License, version 3 ou ultérieure, fourni sans aucune garantie. Gardez une copie de votre fichier catalogue en lieu sûr.</translation>
     </message>
 </context>
 <context>
@@ -159,6 +422,13 @@ Ce programme est fourni tel quel, sans garantie d&apos;aucune sorte. Gardez une 
     <message>
         <source>All Files(*.*)|*.*|Ini Files(*.ini)|*.ini</source>
         <translation>Tous les fichiers(*.*)|*.*|Fichiers ini(*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmAbout</name>
+    <message>
+        <source>Released %1</source>
+        <translation>Publié le %1</translation>
     </message>
 </context>
 <context>
@@ -256,6 +526,142 @@ Ce programme est fourni tel quel, sans garantie d&apos;aucune sorte. Gardez une 
     <message>
         <source>&quot;%1&quot; (column %2)</source>
         <translation>« %1 » (colonne %2)</translation>
+    </message>
+    <message>
+        <source>Pictures of the record</source>
+        <translation>Photos de la fiche</translation>
+    </message>
+    <message>
+        <source>The record&apos;s pictures: click one to show it, Enter to view it large. In Add and Edit: Insert adds, Delete removes, Ctrl+Left/Right moves, Ctrl+M makes it the main picture, F2 edits its caption, Ctrl+V pastes one; pictures can be dropped here.</source>
+        <translation>Les photos de la fiche : un clic en affiche une, Entrée l&apos;affiche en grand. En ajout et modification : Inser ajoute, Suppr retire, Ctrl+Gauche/Droite déplace, Ctrl+M en fait la photo principale, F2 modifie sa légende, Ctrl+V en colle une ; on peut déposer des photos ici.</translation>
+    </message>
+    <message>
+        <source>View large	Enter</source>
+        <translation>Afficher en grand	Entrée</translation>
+    </message>
+    <message>
+        <source>Add pictures...	Ins</source>
+        <translation>Ajouter des photos...	Inser</translation>
+    </message>
+    <message>
+        <source>Paste picture	Ctrl+V</source>
+        <translation>Coller une photo	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Remove picture	Del</source>
+        <translation>Retirer la photo	Suppr</translation>
+    </message>
+    <message>
+        <source>Move left	Ctrl+Left</source>
+        <translation>Vers la gauche	Ctrl+Gauche</translation>
+    </message>
+    <message>
+        <source>Move right	Ctrl+Right</source>
+        <translation>Vers la droite	Ctrl+Droite</translation>
+    </message>
+    <message>
+        <source>Make main picture	Ctrl+M</source>
+        <translation>Photo principale	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Caption...	F2</source>
+        <translation>Légende...	F2</translation>
+    </message>
+    <message>
+        <source>Picture commands</source>
+        <translation>Commandes des photos</translation>
+    </message>
+    <message>
+        <source>Gallery</source>
+        <translation>Galerie</translation>
+    </message>
+    <message>
+        <source>Show the records as pictures (%1)</source>
+        <translation>Afficher les fiches en photos (%1)</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatures</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2, the main picture</source>
+        <translation>Photo %1 sur %2, la photo principale</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2</source>
+        <translation>Photo %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Add pictures to the current record...</source>
+        <translation>Ajouter des photos à la fiche en cours...</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Fichiers image</translation>
+    </message>
+    <message>
+        <source>These files were not added, as they are not pictures the program can show: %1</source>
+        <translation>Ces fichiers n&apos;ont pas été ajoutés, car le programme ne peut pas les afficher comme photos : %1</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Ajouter des photos</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>Le presse-papiers ne contient aucune photo.</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Coller une photo</translation>
+    </message>
+    <message>
+        <source>Caption of picture %1:</source>
+        <translation>Légende de la photo %1 :</translation>
+    </message>
+    <message>
+        <source>Picture caption</source>
+        <translation>Légende de la photo</translation>
+    </message>
+    <message>
+        <source>Making thumbnails: %1 of %2</source>
+        <translation>Création des miniatures : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Restore a backup…</source>
+        <translation>Restaurer une sauvegarde…</translation>
+    </message>
+    <message>
+        <source>Recently deleted…</source>
+        <translation>Supprimées récemment…</translation>
+    </message>
+    <message>
+        <source>The record could not be brought back: %1</source>
+        <translation>La fiche n&apos;a pas pu être rétablie : %1</translation>
+    </message>
+    <message>
+        <source>Undo delete</source>
+        <translation>Annuler la suppression</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Enregistrez ou annulez d&apos;abord la fiche en cours de modification.</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>a backup is being made</source>
+        <translation>une sauvegarde est en cours</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1.</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée : %1.</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is restored; the catalogue as it was is kept as %2.</source>
+        <translation>La sauvegarde du %1 est restaurée ; le catalogue précédent est gardé sous %2.</translation>
     </message>
 </context>
 <context>
@@ -941,6 +1347,49 @@ La fiche garde sa photo précédente.</translation>
     <message>
         <source>Notes:</source>
         <translation>Notes :</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::panel::Headings</name>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Purchase Date</source>
+        <translation>Date d&apos;achat</translation>
+    </message>
+    <message>
+        <source>Value Date</source>
+        <translation>Date de la cote</translation>
+    </message>
+    <message>
+        <source>Base Plate Color</source>
+        <translation>Couleur plancher</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Interior Colour</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Base Plate Colour</source>
+        <translation>Couleur plancher</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Photo</translation>
     </message>
 </context>
 <context>

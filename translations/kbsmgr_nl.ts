@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>kbs::DeleteUndo</name>
+    <message>
+        <source>Undo delete</source>
+        <translation>Verwijderen ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo delete</source>
+        <translation>Verwijderen &amp;ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Brings back the record just deleted (Ctrl+Z)</source>
+        <translation>Haalt het zojuist verwijderde record terug (Ctrl+Z)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::FilterBar</name>
+    <message>
+        <source>Filter, e.g. red box:mint -sell</source>
+        <translation>Filter, bijv. rood box:mint -sell</translation>
+    </message>
+    <message>
+        <source>Filter the records</source>
+        <translation>Records filteren</translation>
+    </message>
+    <message>
+        <source>Filter the records (%1). Words must all match, in any field, any case.
+&quot;mint in box&quot; keeps words together; color:red looks in one field (its label or column);
+-sell leaves records out; year:1968-1975, year:&gt;1980, value:&gt;20 are ranges.
+Escape clears the filter.</source>
+        <translation>Records filteren (%1). Alle woorden moeten passen, in elk veld, hoofdletters of niet.
+&quot;mint in box&quot; houdt woorden bij elkaar; color:rood zoekt in één veld (Engelse naam of kolom);
+-sell laat records weg; year:1968-1975, year:&gt;1980, value:&gt;20 zijn bereiken.
+Esc wist het filter.</translation>
+    </message>
+    <message>
+        <source>Want</source>
+        <translation>Zoek</translation>
+    </message>
+    <message>
+        <source>Have</source>
+        <translation>Heb</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Te koop</translation>
+    </message>
+    <message>
+        <source>Show only records you want</source>
+        <translation>Alleen gezochte records tonen</translation>
+    </message>
+    <message>
+        <source>Show only records you have</source>
+        <translation>Alleen records in bezit tonen</translation>
+    </message>
+    <message>
+        <source>Show only records you sell</source>
+        <translation>Alleen records te koop tonen</translation>
+    </message>
+    <message>
+        <source> (none pressed: every status)</source>
+        <translation> (geen ingedrukt: elke status)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records</source>
+        <translation>%1 van %2 records</translation>
+    </message>
+    <message>
+        <source>No record matches the filter. Escape in the filter clears it.</source>
+        <translation>Geen record past bij het filter. Esc in het filter wist het.</translation>
+    </message>
+    <message>
+        <source>Search wrapped to the top</source>
+        <translation>Zoeken verder vanaf het begin</translation>
+    </message>
+    <message>
+        <source>Search wrapped to the bottom</source>
+        <translation>Zoeken verder vanaf het einde</translation>
+    </message>
+    <message>
+        <source>Find Next F3, Find Previous Shift+F3</source>
+        <translation>Volgende zoeken F3, Vorige zoeken Shift+F3</translation>
+    </message>
+    <message>
+        <source>Shown records</source>
+        <translation>Getoonde records</translation>
+    </message>
+    <message>
+        <source>Report -- Shown records</source>
+        <translation>Rapport -- Getoonde records</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::Gallery</name>
+    <message>
+        <source>Gallery</source>
+        <translation>Galerij</translation>
+    </message>
+</context>
+<context>
     <name>kbs::OpenSaveDialog</name>
     <message>
         <source>File dialog</source>
@@ -9,10 +108,174 @@
     </message>
 </context>
 <context>
+    <name>kbs::PictureViewer</name>
+    <message>
+        <source>Picture %1 of %2: %3</source>
+        <translation>Foto %1 van %2: %3</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Geen foto</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2</source>
+        <translation>Foto %1 van %2</translation>
+    </message>
+    <message>
+        <source>This picture cannot be shown.</source>
+        <translation>Deze foto kan niet worden getoond.</translation>
+    </message>
+    <message>
+        <source>fitted, %1 %</source>
+        <translation>passend, %1 %</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2%3 · %4 · +/- zoom, 1: 100 %, 0: fit, arrows: previous/next, Esc: close</source>
+        <translation>Foto %1 van %2%3 · %4 · +/- zoomen, 1: 100 %, 0: passend, pijlen: vorige/volgende, Esc: sluiten</translation>
+    </message>
+    <message>
+        <source>Viewer status</source>
+        <translation>Status van de fotoviewer</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::RecentlyDeletedDialog</name>
+    <message>
+        <source>Recently deleted</source>
+        <translation>Onlangs verwijderd</translation>
+    </message>
+    <message>
+        <source>&amp;Deleted records:</source>
+        <translation>&amp;Verwijderde records:</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Verwijderd</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Foto&apos;s</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Terugzetten</translation>
+    </message>
+    <message>
+        <source>The deleted records cannot be read: %1.</source>
+        <translation>De verwijderde records kunnen niet worden gelezen: %1.</translation>
+    </message>
+    <message>
+        <source>No record was deleted in the last %1 days.</source>
+        <translation>Er is de laatste %1 dagen geen record verwijderd.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is back in the catalogue.</source>
+        <translation>‘%1’ staat weer in de catalogus.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ReportPageView</name>
     <message>
         <source>page %1 of %2</source>
         <translation>pagina %1 van %2</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ReportPreview</name>
+    <message>
+        <source>Export as spreadsheet...</source>
+        <translation>Exporteren als spreadsheet...</translation>
+    </message>
+    <message>
+        <source>Export for Tellico...</source>
+        <translation>Exporteren voor Tellico...</translation>
+    </message>
+    <message>
+        <source>Export as spreadsheet</source>
+        <translation>Exporteren als spreadsheet</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel-werkmappen (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Export for Tellico</source>
+        <translation>Exporteren voor Tellico</translation>
+    </message>
+    <message>
+        <source>Tellico collections (*.tc)</source>
+        <translation>Tellico-collecties (*.tc)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::RestoreDialog</name>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Back-up terugzetten</translation>
+    </message>
+    <message>
+        <source>&amp;Backups:</source>
+        <translation>&amp;Back-ups:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Foto&apos;s</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Restore progress</source>
+        <translation>Voortgang van het terugzetten</translation>
+    </message>
+    <message>
+        <source>The chosen backup becomes a new catalogue; the catalogue as it is now is kept beside it.</source>
+        <translation>De gekozen back-up wordt een nieuwe catalogus; de huidige catalogus blijft ernaast bewaard.</translation>
+    </message>
+    <message>
+        <source>There are no backups yet.</source>
+        <translation>Er zijn nog geen back-ups.</translation>
+    </message>
+    <message>
+        <source>Restore status</source>
+        <translation>Status van het terugzetten</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Terugzetten</translation>
+    </message>
+    <message>
+        <source>no new file can be made beside the catalogue</source>
+        <translation>naast de catalogus kan geen nieuw bestand worden gemaakt</translation>
+    </message>
+    <message>
+        <source>Restoring the backup of %1…</source>
+        <translation>De back-up van %1 wordt teruggezet…</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1.</source>
+        <translation>De back-up kon niet worden teruggezet: %1.</translation>
     </message>
 </context>
 <context>
@@ -97,12 +360,6 @@
         <translation>Een catalogus voor verzamelaars van die-cast modelauto&apos;s: elk model met serie, kleuren, bodemplaat, wielen, doos, staat, prijs en foto, in één bestand op deze computer.</translation>
     </message>
     <message>
-        <source>Copyright © Larkspur Software. All rights reserved.
-This program is provided as it is, without warranty of any kind. Keep a copy of your catalogue file in a safe place.</source>
-        <translation>Copyright © Larkspur Software. Alle rechten voorbehouden.
-Dit programma wordt geleverd zoals het is, zonder enige garantie. Bewaar een kopie van uw catalogusbestand op een veilige plek.</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Over</translation>
     </message>
@@ -121,6 +378,12 @@ Dit programma wordt geleverd zoals het is, zonder enige garantie. Bewaar een kop
         <translation>De webbrowser kon niet worden gestart. De website van Kerbside Manager staat op:<byte value="xd"/>
 <byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>Copyright © Larkspur Software.
+This program is free software under the GNU General Public License, version 3 or later, and comes without warranty of any kind. Keep a copy of your catalogue file in a safe place.</source>
+        <translation>Copyright © Larkspur Software.
+Dit programma is vrije software onder de GNU General Public License, versie 3 of later, en komt zonder enige garantie. Bewaar een kopie van uw catalogusbestand op een veilige plaats.</translation>
     </message>
 </context>
 <context>
@@ -159,6 +422,13 @@ Dit programma wordt geleverd zoals het is, zonder enige garantie. Bewaar een kop
     <message>
         <source>All Files(*.*)|*.*|Ini Files(*.ini)|*.ini</source>
         <translation>Alle bestanden(*.*)|*.*|Ini-bestanden(*.ini)|*.ini</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::frmAbout</name>
+    <message>
+        <source>Released %1</source>
+        <translation>Uitgebracht op %1</translation>
     </message>
 </context>
 <context>
@@ -256,6 +526,142 @@ Dit programma wordt geleverd zoals het is, zonder enige garantie. Bewaar een kop
     <message>
         <source>&quot;%1&quot; (column %2)</source>
         <translation>‘%1’ (kolom %2)</translation>
+    </message>
+    <message>
+        <source>Pictures of the record</source>
+        <translation>Foto&apos;s van het record</translation>
+    </message>
+    <message>
+        <source>The record&apos;s pictures: click one to show it, Enter to view it large. In Add and Edit: Insert adds, Delete removes, Ctrl+Left/Right moves, Ctrl+M makes it the main picture, F2 edits its caption, Ctrl+V pastes one; pictures can be dropped here.</source>
+        <translation>De foto&apos;s van het record: klik er een aan om hem te tonen, Enter toont hem groot. Bij Toevoegen en Bewerken: Ins voegt toe, Del verwijdert, Ctrl+Links/Rechts verplaatst, Ctrl+M maakt hem de hoofdfoto, F2 bewerkt het bijschrift, Ctrl+V plakt er een; foto&apos;s kunnen hier worden neergezet.</translation>
+    </message>
+    <message>
+        <source>View large	Enter</source>
+        <translation>Groot tonen	Enter</translation>
+    </message>
+    <message>
+        <source>Add pictures...	Ins</source>
+        <translation>Foto&apos;s toevoegen...	Ins</translation>
+    </message>
+    <message>
+        <source>Paste picture	Ctrl+V</source>
+        <translation>Foto plakken	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Remove picture	Del</source>
+        <translation>Foto verwijderen	Del</translation>
+    </message>
+    <message>
+        <source>Move left	Ctrl+Left</source>
+        <translation>Naar links	Ctrl+Links</translation>
+    </message>
+    <message>
+        <source>Move right	Ctrl+Right</source>
+        <translation>Naar rechts	Ctrl+Rechts</translation>
+    </message>
+    <message>
+        <source>Make main picture	Ctrl+M</source>
+        <translation>Hoofdfoto maken	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Caption...	F2</source>
+        <translation>Bijschrift...	F2</translation>
+    </message>
+    <message>
+        <source>Picture commands</source>
+        <translation>Fotoopdrachten</translation>
+    </message>
+    <message>
+        <source>Gallery</source>
+        <translation>Galerij</translation>
+    </message>
+    <message>
+        <source>Show the records as pictures (%1)</source>
+        <translation>Records als foto&apos;s tonen (%1)</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturen</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2, the main picture</source>
+        <translation>Foto %1 van %2, de hoofdfoto</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2</source>
+        <translation>Foto %1 van %2</translation>
+    </message>
+    <message>
+        <source>Add pictures to the current record...</source>
+        <translation>Foto&apos;s aan het huidige record toevoegen...</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Afbeeldingsbestanden</translation>
+    </message>
+    <message>
+        <source>These files were not added, as they are not pictures the program can show: %1</source>
+        <translation>Deze bestanden zijn niet toegevoegd, omdat het programma ze niet als foto kan tonen: %1</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Foto&apos;s toevoegen</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>Het klembord bevat geen foto.</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Foto plakken</translation>
+    </message>
+    <message>
+        <source>Caption of picture %1:</source>
+        <translation>Bijschrift van foto %1:</translation>
+    </message>
+    <message>
+        <source>Picture caption</source>
+        <translation>Bijschrift</translation>
+    </message>
+    <message>
+        <source>Making thumbnails: %1 of %2</source>
+        <translation>Miniaturen maken: %1 van %2</translation>
+    </message>
+    <message>
+        <source>Restore a backup…</source>
+        <translation>Back-up terugzetten…</translation>
+    </message>
+    <message>
+        <source>Recently deleted…</source>
+        <translation>Onlangs verwijderd…</translation>
+    </message>
+    <message>
+        <source>The record could not be brought back: %1</source>
+        <translation>Het record kon niet worden teruggehaald: %1</translation>
+    </message>
+    <message>
+        <source>Undo delete</source>
+        <translation>Verwijderen ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Sla eerst het record dat u bewerkt op, of annuleer het.</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Back-up terugzetten</translation>
+    </message>
+    <message>
+        <source>a backup is being made</source>
+        <translation>er wordt een back-up gemaakt</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1.</source>
+        <translation>De back-up kon niet worden teruggezet: %1.</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is restored; the catalogue as it was is kept as %2.</source>
+        <translation>De back-up van %1 is teruggezet; de vorige catalogus is bewaard als %2.</translation>
     </message>
 </context>
 <context>
@@ -941,6 +1347,49 @@ Het record houdt zijn vorige foto.</translation>
     <message>
         <source>Notes:</source>
         <translation>Notities:</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::panel::Headings</name>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Purchase Date</source>
+        <translation>Aankoopdatum</translation>
+    </message>
+    <message>
+        <source>Value Date</source>
+        <translation>Waardedatum</translation>
+    </message>
+    <message>
+        <source>Base Plate Color</source>
+        <translation>Kleur bodemplaat</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Interior Colour</source>
+        <translation>Interieur</translation>
+    </message>
+    <message>
+        <source>Base Plate Colour</source>
+        <translation>Kleur bodemplaat</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Foto</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,9 @@
 #include <QStyleOptionButton>
 
 #include "Amounts.h"
+#include "BackupDialogs.h"
 #include "Language.h"
+#include "PictureViewer.h"
 #include "Window.h"
 #include "frmAbout.h"
 #include "frmEditor.h"
@@ -72,19 +74,25 @@ void readWindow(QWidget& window, QMap<QString, QString>& texts, QStringList& cut
     }
 }
 
-// The catalogue window as it opens on three records, with its About, tips, value-list editor
-// and replace windows, in the language installed now.
+// The catalogue window as it opens on three records (in its gallery) and the windows it opens,
+// in the language installed now.
 QMap<QString, QString> openedWindows(QStringList& cut) {
     test::TestEnv env;
     test::threeCars(env);
     test::Window win(env);
+    win->setGalleryShown(true);
     frmAbout about(win.w.get());
     frmTip tip(win.w.get());
     frmEditor editor(win->windowTitle(), win.w.get());
     frmReplace replace(editor);
+    win->showRestoreBackup();
+    win->showRecentlyDeleted();
+    PictureViewer viewer;
+    viewer.showPictures(u"Mini"_s, 2, 1, [](int, QString*) { return QImage(); });
     QMap<QString, QString> texts;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{win.w.get(), &about, &tip, &editor, &replace}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{win.w.get(), &about, &tip, &editor, &replace,
+                                                      &viewer, win->findChild<RestoreDialog*>(),
+                                                      win->findChild<RecentlyDeletedDialog*>()}) {
         w->show();
         readWindow(*w, texts, cut);
     }
