@@ -42,7 +42,9 @@ void checkConverted(const QString& path, long records) {
         const QString why = QString::fromUtf8(db ? sqlite3_errmsg(db) : "cannot open");
         sqlite3_close(db);
         throw AppError(err::LegacyCatalogue, kSource,
-                       QStringLiteral("The converted catalogue cannot be opened: %1").arg(why));
+                       QCoreApplication::translate("kbs::legacy",
+                                                   "The converted catalogue cannot be opened: %1")
+                           .arg(why));
     }
     try {
         schema::verifyCatalogue(db);
@@ -50,10 +52,12 @@ void checkConverted(const QString& path, long records) {
         count.step(kSource);
         const long stored = long(sqlite3_column_int64(count.get(), 0));
         if (stored != records) {
-            throw AppError(err::LegacyCatalogue, kSource,
-                           QStringLiteral("The converted catalogue holds %1 records instead of %2.")
-                               .arg(stored)
-                               .arg(records));
+            throw AppError(
+                err::LegacyCatalogue, kSource,
+                QCoreApplication::translate(
+                    "kbs::legacy", "The converted catalogue holds %1 records instead of %2.")
+                    .arg(stored)
+                    .arg(records));
         }
     } catch (...) {
         sqlite3_close(db);

@@ -922,6 +922,38 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
         <source>The converted catalogue cannot be put in place of %1: %2</source>
         <translation>Der umgewandelte Katalog kann nicht an die Stelle von %1 treten: %2</translation>
     </message>
+    <message>
+        <source>The converter %1 is missing.</source>
+        <translation>Das Umwandlungsprogramm %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>Reading %1 needed more than %2 MB of memory, so it was stopped: the file is probably damaged.</source>
+        <translation>Das Lesen von %1 brauchte mehr als %2 MB Arbeitsspeicher und wurde daher abgebrochen: Die Datei ist wahrscheinlich beschädigt.</translation>
+    </message>
+    <message>
+        <source>The converter stopped unexpectedly while reading %1 (%2): the file is probably damaged.</source>
+        <translation>Das Umwandlungsprogramm brach beim Lesen von %1 unerwartet ab (%2): Die Datei ist wahrscheinlich beschädigt.</translation>
+    </message>
+    <message>
+        <source>it crashed</source>
+        <translation>es ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>Rückgabewert %1</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not be started: %2.</source>
+        <translation>Das Umwandlungsprogramm %1 konnte nicht gestartet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The converted catalogue cannot be opened: %1</source>
+        <translation>Der umgewandelte Katalog lässt sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>The converted catalogue holds %1 records instead of %2.</source>
+        <translation>Der umgewandelte Katalog enthält %1 Datensätze statt %2.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::legacy::texts</name>

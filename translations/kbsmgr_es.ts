@@ -922,6 +922,38 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
         <source>The converted catalogue cannot be put in place of %1: %2</source>
         <translation>El catálogo convertido no puede ocupar el lugar de %1: %2</translation>
     </message>
+    <message>
+        <source>The converter %1 is missing.</source>
+        <translation>Falta el programa de conversión %1.</translation>
+    </message>
+    <message>
+        <source>Reading %1 needed more than %2 MB of memory, so it was stopped: the file is probably damaged.</source>
+        <translation>La lectura de %1 necesitaba más de %2 MB de memoria, por lo que se detuvo: probablemente el archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>The converter stopped unexpectedly while reading %1 (%2): the file is probably damaged.</source>
+        <translation>El programa de conversión se detuvo inesperadamente al leer %1 (%2): probablemente el archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>it crashed</source>
+        <translation>se bloqueó</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>código de salida %1</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not be started: %2.</source>
+        <translation>No se pudo iniciar el programa de conversión %1: %2.</translation>
+    </message>
+    <message>
+        <source>The converted catalogue cannot be opened: %1</source>
+        <translation>No se puede abrir el catálogo convertido: %1</translation>
+    </message>
+    <message>
+        <source>The converted catalogue holds %1 records instead of %2.</source>
+        <translation>El catálogo convertido contiene %1 registros en lugar de %2.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::legacy::texts</name>

@@ -922,6 +922,38 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
         <source>The converted catalogue cannot be put in place of %1: %2</source>
         <translation>Le catalogue converti ne peut pas prendre la place de %1 : %2</translation>
     </message>
+    <message>
+        <source>The converter %1 is missing.</source>
+        <translation>Le programme de conversion %1 est manquant.</translation>
+    </message>
+    <message>
+        <source>Reading %1 needed more than %2 MB of memory, so it was stopped: the file is probably damaged.</source>
+        <translation>La lecture de %1 demandait plus de %2 Mo de mémoire et a donc été arrêtée : le fichier est probablement endommagé.</translation>
+    </message>
+    <message>
+        <source>The converter stopped unexpectedly while reading %1 (%2): the file is probably damaged.</source>
+        <translation>Le programme de conversion s’est arrêté de façon inattendue en lisant %1 (%2) : le fichier est probablement endommagé.</translation>
+    </message>
+    <message>
+        <source>it crashed</source>
+        <translation>il a planté</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>code de sortie %1</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not be started: %2.</source>
+        <translation>Le programme de conversion %1 n’a pas pu être lancé : %2.</translation>
+    </message>
+    <message>
+        <source>The converted catalogue cannot be opened: %1</source>
+        <translation>Le catalogue converti ne peut pas être ouvert : %1</translation>
+    </message>
+    <message>
+        <source>The converted catalogue holds %1 records instead of %2.</source>
+        <translation>Le catalogue converti contient %1 fiches au lieu de %2.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::legacy::texts</name>

@@ -922,6 +922,38 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
         <source>The converted catalogue cannot be put in place of %1: %2</source>
         <translation>De omgezette catalogus kan niet in de plaats van %1 komen: %2</translation>
     </message>
+    <message>
+        <source>The converter %1 is missing.</source>
+        <translation>Het conversieprogramma %1 ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Reading %1 needed more than %2 MB of memory, so it was stopped: the file is probably damaged.</source>
+        <translation>Het lezen van %1 had meer dan %2 MB geheugen nodig en is daarom gestopt: het bestand is waarschijnlijk beschadigd.</translation>
+    </message>
+    <message>
+        <source>The converter stopped unexpectedly while reading %1 (%2): the file is probably damaged.</source>
+        <translation>Het conversieprogramma stopte onverwacht tijdens het lezen van %1 (%2): het bestand is waarschijnlijk beschadigd.</translation>
+    </message>
+    <message>
+        <source>it crashed</source>
+        <translation>het is vastgelopen</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>afsluitcode %1</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not be started: %2.</source>
+        <translation>Het conversieprogramma %1 kon niet worden gestart: %2.</translation>
+    </message>
+    <message>
+        <source>The converted catalogue cannot be opened: %1</source>
+        <translation>De omgezette catalogus kan niet worden geopend: %1</translation>
+    </message>
+    <message>
+        <source>The converted catalogue holds %1 records instead of %2.</source>
+        <translation>De omgezette catalogus bevat %1 records in plaats van %2.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::legacy::texts</name>
