@@ -127,8 +127,8 @@ int main(int argc, char** argv) {
     kbs::safefile::removeLeftovers(target);
     // The program's own start-up conversion ("--child") is always of an old catalogue.
     if (!child && !csvOnly && kbs::exchange::isTellicoSource(source))
-        return kbs::exchange::runTellicoImport(source, target, kbs::panel::columnHeadings());
-    csvOptions.headings = kbs::panel::columnHeadings();
+        return kbs::exchange::runTellicoImport(source, target, kbs::exchange::columnHeadings());
+    csvOptions.headings = kbs::exchange::columnHeadings();
     if (!child && kbs::exchange::isCsvSource(source))
         return kbs::exchange::runCsvImport(paths[0], source, target, csvOptions);
     if (csvOnly) {

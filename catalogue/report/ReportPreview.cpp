@@ -507,7 +507,7 @@ bool ReportPreview::exportAs(Format format, const QString& path) {
     try {
         const auto ids = m_report.recordIds();
         const QString catalogue = m_report.catalogueFile();
-        const exchange::Headings headings = panel::columnHeadings();
+        const exchange::Headings headings = exchange::columnHeadings();
         QProgressDialog dialog(reportText::CsvExporting.arg(QDir::toNativeSeparators(path)),
                                reportText::CsvCancel, 0, 0, this);
         dialog.setObjectName(QStringLiteral("csvProgress"));
