@@ -72,6 +72,6 @@ int main(int argc, char** argv) {
         ::sigaction(sig, &action, nullptr);
     }
     return kbs::exchange::runExport(format, QFile::decodeName(paths[0]),
-                                    QFile::decodeName(paths[1]), kbs::panel::columnHeadings(),
+                                    QFile::decodeName(paths[1]), kbs::exchange::columnHeadings(),
                                     &g_stop);
 }

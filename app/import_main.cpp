@@ -43,7 +43,7 @@
 #include "ColumnHeadings.h"
 #include "ConvertCommand.h"
 #include "CsvCommands.h"
-#include "PartFiles.h"
+#include "SafeFile.h"
 #include "Tellico.h"
 
 namespace {
@@ -124,11 +124,11 @@ int main(int argc, char** argv) {
 
     const QString source = QString::fromLocal8Bit(paths[0]);
     const QString target = QString::fromLocal8Bit(paths[1]);
-    kbs::partfiles::removeLitter(target);
+    kbs::safefile::removeLeftovers(target);
     // The program's own start-up conversion ("--child") is always of an old catalogue.
     if (!child && !csvOnly && kbs::exchange::isTellicoSource(source))
-        return kbs::exchange::runTellicoImport(source, target, kbs::panel::columnHeadings());
-    csvOptions.headings = kbs::panel::columnHeadings();
+        return kbs::exchange::runTellicoImport(source, target, kbs::exchange::columnHeadings());
+    csvOptions.headings = kbs::exchange::columnHeadings();
     if (!child && kbs::exchange::isCsvSource(source))
         return kbs::exchange::runCsvImport(paths[0], source, target, csvOptions);
     if (csvOnly) {

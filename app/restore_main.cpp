@@ -25,8 +25,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "AppError.h"
 #include "Backup.h"
-#include "ScratchFiles.h"
+#include "CatalogueLock.h"
+#include "SafeFile.h"
 #include "SingleInstance.h"
 
 namespace {
@@ -70,8 +72,16 @@ int main(int argc, char** argv) {
         return usage();
     const QString catalogue = QFileInfo(args[0]).absoluteFilePath();
     const QString folder = QFileInfo(catalogue).dir().filePath(kbs::backup::FolderName);
+    // What a restore that was killed left beside the catalogue goes first.
+    kbs::safefile::removeLeftovers(catalogue);
     if (list) {
-        for (const auto& e : kbs::backup::entries(folder))
+        const QList<kbs::backup::Entry> all = kbs::backup::entries(folder);
+        if (all.isEmpty())
+            std::printf("%s\n",
+                        qPrintable(QCoreApplication::translate("kbsmgr-restore",
+                                                               "There are no backups of %1 in %2.")
+                                       .arg(catalogue, folder)));
+        for (const auto& e : all)
             std::printf("%s %lld %lld %lld %s\n", qPrintable(e.date.toString(Qt::ISODate)),
                         static_cast<long long>(e.records), static_cast<long long>(e.pictures),
                         static_cast<long long>(e.bytes), qPrintable(QFileInfo(e.path).fileName()));
@@ -84,7 +94,7 @@ int main(int argc, char** argv) {
         return fail(QStringLiteral("no backup %1 in %2").arg(args[1], folder));
     QLocalSocket probe;
     probe.connectToServer(kbs::SingleInstance::serverNameFor(catalogue));
-    if (probe.waitForConnected(500))
+    if (probe.waitForConnected(500) || kbs::CatalogueLock::othersHold(catalogue))
         return fail(QStringLiteral("the program is running on %1: restore from its Help menu, "
                                    "or quit it first")
                         .arg(catalogue));
@@ -93,24 +103,26 @@ int main(int argc, char** argv) {
         action.sa_handler = onStop;
         ::sigaction(sig, &action, nullptr);
     }
-    QString target;
-    const int fd = kbs::scratchfiles::create(catalogue, &target);
-    if (fd < 0)
-        return fail(QStringLiteral("no new file can be made beside %1").arg(catalogue));
-    ::close(fd);
-    QFile::remove(target);
-    const QString why = kbs::backup::restore(backup, target, &g_stop);
-    if (!why.isEmpty())
-        return fail(QStringLiteral("%1 could not be restored: %2").arg(backup, why));
-    QDir().mkpath(folder);
-    const kbs::backup::FolderLock lock(folder);
     QString keptAs;
-    const QString swapped =
-        lock.held() ? kbs::backup::swapIn(target, catalogue, QDateTime::currentDateTime(), &keptAs)
-                    : QStringLiteral("a backup is being made; try again when it is done");
-    if (!swapped.isEmpty()) {
-        QFile::remove(target);
-        return fail(QStringLiteral("%1 could not be restored: %2").arg(backup, swapped));
+    try {
+        const QString target = kbs::safefile::freeScratchName(catalogue);
+        kbs::backup::restore(backup, target, &g_stop);
+        QDir().mkpath(folder);
+        const kbs::backup::FolderLock lock(folder);
+        if (!lock.held()) {
+            QFile::remove(target);
+            return fail(QStringLiteral("%1 could not be restored: %2")
+                            .arg(backup, QStringLiteral("a backup is being made; try again when "
+                                                        "it is done")));
+        }
+        try {
+            keptAs = kbs::backup::swapIn(target, catalogue, QDateTime::currentDateTime());
+        } catch (const kbs::AppError&) {
+            QFile::remove(target);
+            throw;
+        }
+    } catch (const kbs::AppError& e) {
+        return fail(QStringLiteral("%1 could not be restored: %2").arg(backup, e.description()));
     }
     std::printf("restored %s; the catalogue as it was is kept as %s\n",
                 qPrintable(QFileInfo(backup).fileName()), qPrintable(keptAs));

@@ -43,6 +43,7 @@
 #include <string>
 #include <vector>
 
+#include "AppError.h"
 #include "Backup.h"
 #include "BenchPrompts.h"
 #include "Collection.h"
@@ -391,10 +392,12 @@ void runBackupDays(Window& win) {
     QFile::remove(copied);
     dropCaches(db);
     t.start();
-    const QString why = backup::restore(QDir(folder).filePath(kept.last()), restored);
+    try {
+        backup::restore(QDir(folder).filePath(kept.last()), restored);
+    } catch (const AppError& e) {
+        std::fprintf(stderr, "restore: %s\n", qPrintable(e.description()));
+    }
     report("restore_ms", msSince(t));
-    if (!why.isEmpty())
-        std::fprintf(stderr, "restore: %s\n", qPrintable(why));
     QFile::remove(restored);
 }
 

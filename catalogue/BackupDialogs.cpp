@@ -15,8 +15,9 @@
 #include "AccessibleText.h"
 #include "AppError.h"
 #include "Backup.h"
+#include "CatalogueLock.h"
 #include "DeletedRecords.h"
-#include "ScratchFiles.h"
+#include "SafeFile.h"
 
 namespace kbs {
 
@@ -110,15 +111,19 @@ void RestoreDialog::restoreChosen() {
         return;
     m_backup = item->data(0, Qt::UserRole).toString();
     m_chosen = item->text(0);
-    QString scratch;
-    const int fd = scratchfiles::create(m_catalogue, &scratch);
-    if (fd < 0) {
+    // As the command line: never while another copy of the program has the catalogue open,
+    // which would go on showing and saving the old one.
+    if (CatalogueLock::othersHold(m_catalogue)) {
+        finished(tr("another copy of the program has the catalogue open; close it first"));
+        return;
+    }
+    try {
+        safefile::removeLeftovers(m_catalogue);  // of a restore that was killed
+        m_target = safefile::freeScratchName(m_catalogue);
+    } catch (const AppError&) {
         finished(tr("no new file can be made beside the catalogue"));
         return;
     }
-    ::close(fd);
-    QFile::remove(scratch);  // restore() makes it anew and never replaces a file
-    m_target = scratch;
     m_restore->setEnabled(false);
     m_list->setEnabled(false);
     m_progress->setValue(0);
@@ -126,10 +131,15 @@ void RestoreDialog::restoreChosen() {
     showAccessibleText(*m_status, tr("Restoring the backup of %1…").arg(item->text(0)), QString());
     m_cancel = false;
     m_thread = std::thread([this] {
-        const QString why = backup::restore(m_backup, m_target, &m_cancel, [this](int share) {
-            QMetaObject::invokeMethod(m_progress, "setValue", Qt::QueuedConnection,
-                                      Q_ARG(int, share));
-        });
+        QString why;
+        try {
+            backup::restore(m_backup, m_target, &m_cancel, [this](int share) {
+                QMetaObject::invokeMethod(m_progress, "setValue", Qt::QueuedConnection,
+                                          Q_ARG(int, share));
+            });
+        } catch (const AppError& e) {
+            why = e.description();
+        }
         QMetaObject::invokeMethod(
             this, [this, why] { finished(why); }, Qt::QueuedConnection);
     });

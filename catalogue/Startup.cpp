@@ -7,8 +7,8 @@
 #include "MainTexts.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
+#include "SafeFile.h"
 #include "Schema.h"
-#include "ScratchFiles.h"
 #include "frmMain.h"
 #include "frmTip.h"
 
@@ -17,7 +17,7 @@ namespace kbs {
 Program startProgram() {
     Program program;
     // What a killed earlier run left behind goes first.
-    scratchfiles::removeLeftovers(ProgramInfo::directory(), QDateTime::currentDateTime());
+    safefile::removeLeftoversIn(ProgramInfo::directory());
     // A catalogue of the older Windows program is converted first; the original is kept.
     const QString dbPath = ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName));
     backup::removeUnfinishedSwap(dbPath);

@@ -20,6 +20,7 @@
 #include "Backup.h"
 #include "Connection.h"
 #include "DataReport.h"
+#include "DeleteUndo.h"
 #include "DeletedRecords.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
@@ -186,6 +187,25 @@ void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isVisible() && !isMinimized())
         Form_Resize();
+    // Another program put a restored catalogue in the place of the one open here (this
+    // program's own restores refuse while another copy has it open): said, and opened anew.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && cn && cn->replaced() &&
+        m_panelLocked && !bAddingNew) {
+        FG1->model().detach();
+        DataReport1->unload();
+        TotalsReport1->unload();
+        resumeNext([&] { rs->close(); });
+        resumeNext([&] { cn->close(); });
+        m_undo->forgetAll();
+        prompts().msgBox(tr("The catalogue was replaced by another program; it is opened again."),
+                         mb::OKOnly | mb::Information, mainText::AppTitle);
+        try {
+            Form_Load();
+        } catch (const AppError& e) {
+            prompts().msgBox(mainText::CannotOpen.arg(cn->dataSource(), e.description()),
+                             mb::OKOnly | mb::Critical, mainText::AppTitle);
+        }
+    }
 }
 
 QString frmMain::statusText() const {

@@ -144,7 +144,11 @@ void frmMain::swapInRestored(const QString& file, const QString& backupDate) {
         TotalsReport1->unload();
         resumeNext([&] { rs->close(); });
         resumeNext([&] { cn->close(); });
-        why = backup::swapIn(file, catalogueFile(), QDateTime::currentDateTime(), &keptAs);
+        try {
+            keptAs = backup::swapIn(file, catalogueFile(), QDateTime::currentDateTime());
+        } catch (const AppError& e) {
+            why = e.description();
+        }
     }
     if (!why.isEmpty())
         QFile::remove(file);

@@ -27,10 +27,9 @@
 #include "CatalogueSource.h"
 #include "Collection.h"
 #include "CsvReader.h"
-#include "DiskSync.h"
 #include "LegacyFormat.h"
-#include "PartFiles.h"
 #include "RegularFile.h"
+#include "SafeFile.h"
 #include "Schema.h"
 #include "Sqlite.h"
 
@@ -64,30 +63,6 @@ QString errorText(int error) {
          QStringLiteral("%1 cannot be written: %2.").arg(path, errorText(error)));
 }
 
-[[noreturn]] void alreadyThere(const QString& path) {
-    fail(err::PathFileAccess,
-         QStringLiteral("%1 already exists, and an existing file or folder is never replaced.")
-             .arg(path));
-}
-
-[[noreturn]] void cannotPlace(const QString& path, int error) {
-    if (error == EEXIST || error == ENOTEMPTY)
-        alreadyThere(path);
-    cannotWrite(path, error);
-}
-
-void writeAll(int fd, const char* data, std::size_t size, const QString& path) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            cannotWrite(path, n < 0 ? errno : ENOSPC);
-        data += n;
-        size -= std::size_t(n);
-    }
-}
-
 // A file being written; every write, the sync and the close are checked. Reports failures
 // under `shownPath`, the name the file is written for.
 class OutFile {
@@ -100,7 +75,9 @@ public:
     OutFile(const OutFile&) = delete;
     OutFile& operator=(const OutFile&) = delete;
 
-    void write(const char* data, std::size_t size) { writeAll(m_fd, data, size, m_path); }
+    void write(const char* data, std::size_t size) {
+        safefile::writeAll(m_fd, data, qint64(size), m_path);
+    }
     void append(std::string_view text) {
         m_buffer.append(text);
         if (m_buffer.size() >= kCsvBuffer)
@@ -126,51 +103,11 @@ private:
     std::string m_buffer;
 };
 
-// Whatever the export has made under scratch names, with the descriptors that hold their
-// locks; removed unless it was put in place.
+// Whatever the export has made under scratch names; removed unless it was put in place.
 struct Scratch {
-    QString csv;
-    QString folder;
-    int csvLock = -1;
-    int folderLock = -1;
-    ~Scratch() {
-        if (!csv.isEmpty())
-            ::unlink(native(csv).constData());
-        if (!folder.isEmpty())
-            QDir(folder).removeRecursively();
-        for (const int fd : {csvLock, folderLock}) {
-            if (fd >= 0)
-                ::close(fd);
-        }
-    }
+    safefile::Scratch csv;
+    safefile::Scratch folder;
 };
-
-// Gives `from` the name `to`, which must not exist: an existing file or folder is never
-// replaced, even one that appeared a moment ago. Returns 0 or the error number.
-int renameNoReplace(const QString& from, const QString& to, bool folder) {
-    if (::renameat2(AT_FDCWD, native(from).constData(), AT_FDCWD, native(to).constData(),
-                    RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-        return errno;
-    // A file system without that rename: the name is first taken by a placeholder of this
-    // export's own, made by an exclusive creation, which never takes an existing name; the
-    // rename then replaces only that placeholder.
-    const QByteArray target = native(to);
-    const int made =
-        folder ? ::mkdir(target.constData(), 0700)
-               : ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (made < 0)
-        return errno;
-    if (!folder)
-        ::close(made);
-    if (::rename(native(from).constData(), target.constData()) != 0) {
-        const int e = errno;
-        folder ? ::rmdir(target.constData()) : ::unlink(target.constData());
-        return e;
-    }
-    return 0;
-}
 
 // One field of a CSV row. A text a spreadsheet would run as a formula gets one more leading
 // single quote, which the reader removes again.
@@ -436,8 +373,8 @@ private:
     // path.
     std::string writePicture(const char* table, const std::string& column, std::int64_t rowid,
                              const std::string& stem) {
-        if (m_scratch.folder.isEmpty())
-            makeFolder();
+        if (m_scratch.folder.isNull())
+            m_scratch.folder = safefile::Scratch::folder(m_picturesFolder);
         sqlite3_blob* blob = nullptr;
         if (sqlite3_blob_open(m_cat.db(), "main", table, column.c_str(), rowid, 0, &blob) !=
             SQLITE_OK) {
@@ -459,7 +396,7 @@ private:
             if (!out) {
                 name = stem + '.' + extensionFor(m_buffer.data(), std::size_t(n));
                 const QString path =
-                    m_scratch.folder + QLatin1Char('/') + QString::fromStdString(name);
+                    m_scratch.folder.path() + QLatin1Char('/') + QString::fromStdString(name);
                 const QString shown =
                     m_picturesFolder + QLatin1Char('/') + QString::fromStdString(name);
                 const int fd =
@@ -473,15 +410,6 @@ private:
         }
         out->close(false);  // the whole folder is synced once, at the end
         return m_picturesName + '/' + name;
-    }
-
-    void makeFolder() {
-        const partfiles::Part part = partfiles::makeFolder(m_picturesFolder);
-        if (part.fd < 0)
-            cannotWrite(m_picturesFolder, errno);
-        m_scratch.folder = part.path;
-        m_scratch.folderLock = part.fd;
-        ::fchmod(part.fd, 0755);
     }
 
     const Catalogue& m_cat;
@@ -512,23 +440,16 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
                         const ExportProgressFn& progress) {
     const QString pictures = picturesFolderFor(csvPath);
     for (const QString& target : {csvPath, pictures}) {
-        partfiles::removeLitter(target);  // of exports to the same target that were killed
-        struct stat st {};
-        if (::lstat(native(target).constData(), &st) == 0)
-            alreadyThere(target);
+        safefile::removeLeftovers(target);  // of exports to the same target that were killed
+        safefile::refuseExisting(target);
     }
     Catalogue source(catalogue, kSource);
 
     // Made before any record is read, so that a folder that cannot be written is found at once.
     // The CSV file's lock is held by a copy of its descriptor until it is in place.
     Scratch scratch;
-    const partfiles::Part part = partfiles::makeFile(csvPath);
-    if (part.fd < 0)
-        cannotWrite(csvPath, errno);
-    scratch.csv = part.path;
-    scratch.csvLock = ::fcntl(part.fd, F_DUPFD_CLOEXEC, 0);
-    ::fchmod(part.fd, 0644);
-    OutFile csv(part.fd, csvPath);
+    scratch.csv = safefile::Scratch::file(csvPath);
+    OutFile csv(::fcntl(scratch.csv.fd(), F_DUPFD_CLOEXEC, 0), csvPath);
 
     const std::vector<std::int64_t> all = source.recordIds(ids);
     ExportSummary summary;
@@ -537,20 +458,15 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
     csv.close(true);
 
     // The pictures first, so that a CSV in place always has its pictures beside it.
-    if (!scratch.folder.isEmpty()) {
-        if (::syncfs(scratch.folderLock) != 0)
-            cannotWrite(pictures, errno);
-        if (const int e = renameNoReplace(scratch.folder, pictures, true))
-            cannotPlace(pictures, e);
-        scratch.folder.clear();
-    }
-    if (const int e = renameNoReplace(scratch.csv, csvPath, false)) {
+    if (!scratch.folder.isNull())
+        scratch.folder.placeNoReplace();
+    try {
+        scratch.csv.placeNoReplace();
+    } catch (const AppError&) {
         if (summary.pictures > 0)
             QDir(pictures).removeRecursively();  // put in place by this export a moment ago
-        cannotPlace(csvPath, e);
+        throw;
     }
-    scratch.csv.clear();
-    disk::syncPath(QFileInfo(csvPath).absolutePath());
     return summary;
 }
 

@@ -10,7 +10,7 @@ namespace kbs::exchange {
 
 // What the columns are called outside the program: the heading a spreadsheet's column (or a
 // Tellico field) gets, and the further headings an import takes for it, in any case. The
-// catalogue window's side fills them from the detail panel's labels (panel::columnHeadings());
+// columns' labels give them (exchange::columnHeadings());
 // without them a column is known by its name only.
 struct Headings {
     std::array<QString, collection::ColumnCount> shown;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "SafeFile.h"
+
 namespace kbs::exchange {
 
 // A file an export writes: first under a locked scratch name beside the target, put in place
@@ -11,19 +13,14 @@ class PlacedFile {
 public:
     // Throws AppError (with `source`) when the target exists or its folder cannot be written.
     PlacedFile(const QString& target, QString source);
-    ~PlacedFile();
-    PlacedFile(const PlacedFile&) = delete;
-    PlacedFile& operator=(const PlacedFile&) = delete;
 
-    const QString& scratchPath() const { return m_scratch; }
+    const QString& scratchPath() const { return m_scratch.path(); }
     // Syncs the scratch file and renames it to the target.
     void place();
 
 private:
-    QString m_target;
     QString m_source;
-    QString m_scratch;
-    int m_lock = -1;
+    safefile::Scratch m_scratch;
 };
 
 }  // namespace kbs::exchange

@@ -10,7 +10,7 @@
 
 #include "AppError.h"
 #include "Conversion.h"
-#include "PartFiles.h"
+#include "SafeFile.h"
 
 namespace kbs::legacy {
 
@@ -52,7 +52,7 @@ int superviseConversion(int argc, char** argv, const QString& source, const QStr
         return 0;
     }
     // A child that was killed or crashed leaves its scratch file: nothing of it stays.
-    partfiles::removeLitter(target);
+    safefile::removeLeftovers(target);
     std::fwrite(outcome.firstOtherErrors.constData(), 1, size_t(outcome.firstOtherErrors.size()),
                 stderr);
     const long left = outcome.otherErrorLines - long(outcome.firstOtherErrors.count('\n'));

@@ -5,6 +5,7 @@
 
 #include <csignal>
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <utility>
@@ -93,7 +94,8 @@ void ImportProcess::start() {
     m_cancelled = m_timedOut = m_reported = false;
     if (!QFileInfo(m_converter).isExecutable()) {
         end(ImportOutcome::Status::Failed,
-            QStringLiteral("The converter %1 is missing.").arg(m_converter));
+            QCoreApplication::translate("kbs::legacy", "The converter %1 is missing.")
+                .arg(m_converter));
         return;
     }
     m_running = true;
@@ -197,25 +199,31 @@ void ImportProcess::onFinished(int exitCode, QProcess::ExitStatus status) {
         end(ImportOutcome::Status::Failed, childMessage());
     } else if (m_errors.contains("alloc") || m_errors.contains("memory")) {
         end(ImportOutcome::Status::Failed,
-            QStringLiteral("Reading %1 needed more than %2 MB of memory, so it was stopped: the "
-                           "file is probably damaged.")
+            QCoreApplication::translate(
+                "kbs::legacy",
+                "Reading %1 needed more than %2 MB of memory, so it was stopped: the "
+                "file is probably damaged.")
                 .arg(m_source)
                 .arg(m_limits.memoryBytes / kMegabyte));
     } else {
         end(ImportOutcome::Status::Failed,
-            QStringLiteral("The converter stopped unexpectedly while reading %1 (%2): the file "
-                           "is probably damaged.")
+            QCoreApplication::translate(
+                "kbs::legacy",
+                "The converter stopped unexpectedly while reading %1 (%2): the file "
+                "is probably damaged.")
                 .arg(m_source, status == QProcess::CrashExit
-                                   ? QStringLiteral("it crashed")
-                                   : QStringLiteral("exit status %1").arg(exitCode)));
+                                   ? QCoreApplication::translate("kbs::legacy", "it crashed")
+                                   : QCoreApplication::translate("kbs::legacy", "exit status %1")
+                                         .arg(exitCode)));
     }
 }
 
 void ImportProcess::onError(QProcess::ProcessError error) {
     if (error != QProcess::FailedToStart || !m_running)
         return;  // the others end in finished()
-    end(ImportOutcome::Status::Failed, QStringLiteral("The converter %1 could not be started: %2.")
-                                           .arg(m_converter, m_process.errorString()));
+    end(ImportOutcome::Status::Failed,
+        QCoreApplication::translate("kbs::legacy", "The converter %1 could not be started: %2.")
+            .arg(m_converter, m_process.errorString()));
 }
 
 void ImportProcess::end(ImportOutcome::Status status, const QString& error) {

@@ -8,16 +8,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
-#include <QRandomGenerator>
 
 #include "AppError.h"
-#include "FileSwap.h"
 #include "ImportProcess.h"
 #include "Language.h"
 #include "LegacyFormat.h"
 #include "LegacyTexts.h"
-#include "PartFiles.h"
 #include "Prompts.h"
+#include "SafeFile.h"
 #include "Schema.h"
 #include "Sqlite.h"
 
@@ -28,23 +26,11 @@ namespace {
 const QString kSource = QStringLiteral("Conversion");
 const QString kConverterName = QStringLiteral("kbsmgr-import");
 
-// Where the converter writes: beside the catalogue, so that the final move is a rename within
-// one folder. Names ending in ".tmp" are the program's own scratch files.
-QString scratchPathFor(const QString& dbPath) {
-    const QFileInfo info(dbPath);
-    for (;;) {
-        const QString candidate = info.dir().filePath(
-            QStringLiteral("%1.converting-%2.tmp")
-                .arg(info.fileName())
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        if (!QFileInfo::exists(candidate))
-            return candidate;
-    }
-}
-
+// Where the converter writes: beside the catalogue under a scratch name of this process, so
+// that the final move is a rename within one folder.
 void removeScratch(const QString& scratch) {
     QFile::remove(scratch);
-    partfiles::removeLitter(scratch);  // the converter's, when it was stopped
+    safefile::removeLeftovers(scratch);  // the converter's, when it was stopped
 }
 
 // Opens what the converter wrote, read-only, and checks that it is a catalogue with the
@@ -56,7 +42,9 @@ void checkConverted(const QString& path, long records) {
         const QString why = QString::fromUtf8(db ? sqlite3_errmsg(db) : "cannot open");
         sqlite3_close(db);
         throw AppError(err::LegacyCatalogue, kSource,
-                       QStringLiteral("The converted catalogue cannot be opened: %1").arg(why));
+                       QCoreApplication::translate("kbs::legacy",
+                                                   "The converted catalogue cannot be opened: %1")
+                           .arg(why));
     }
     try {
         schema::verifyCatalogue(db);
@@ -64,10 +52,12 @@ void checkConverted(const QString& path, long records) {
         count.step(kSource);
         const long stored = long(sqlite3_column_int64(count.get(), 0));
         if (stored != records) {
-            throw AppError(err::LegacyCatalogue, kSource,
-                           QStringLiteral("The converted catalogue holds %1 records instead of %2.")
-                               .arg(stored)
-                               .arg(records));
+            throw AppError(
+                err::LegacyCatalogue, kSource,
+                QCoreApplication::translate(
+                    "kbs::legacy", "The converted catalogue holds %1 records instead of %2.")
+                    .arg(stored)
+                    .arg(records));
         }
     } catch (...) {
         sqlite3_close(db);
@@ -105,6 +95,26 @@ ImportOutcome runWithProgress(ImportProcess& job, QWidget* parent) {
 
 }  // namespace
 
+QString backupPathFor(const QString& dbPath, int n) {
+    return n == 0 ? dbPath + QStringLiteral(".jet")
+                  : QStringLiteral("%1.%2.jet").arg(dbPath).arg(n);
+}
+
+QString installConverted(const QString& dbPath, const QString& convertedPath) {
+    QStringList names;
+    for (int n = 0; n < 1000; ++n)
+        names << backupPathFor(dbPath, n);
+    try {
+        return safefile::putInPlace(convertedPath, dbPath, names);
+    } catch (const AppError& e) {
+        throw AppError(
+            err::LegacyCatalogue, kSource,
+            QCoreApplication::translate("kbs::legacy",
+                                        "The converted catalogue cannot be put in place of %1: %2")
+                .arg(dbPath, e.description()));
+    }
+}
+
 ConversionResult convertLegacyCatalogue(const QString& dbPath, QWidget* parent,
                                         const ConversionOptions& options) {
     ConversionResult result;
@@ -121,7 +131,7 @@ ConversionResult convertLegacyCatalogue(const QString& dbPath, QWidget* parent,
     if (options.memoryLimitBytes > 0)
         limits.memoryBytes = options.memoryLimitBytes;
 
-    const QString scratch = scratchPathFor(dbPath);
+    const QString scratch = safefile::freeScratchName(dbPath);
     ImportProcess job(converter, dbPath, scratch, limits);
     ImportOutcome outcome = runWithProgress(job, parent);
 

@@ -41,4 +41,14 @@ struct ConversionOptions {
 ConversionResult convertLegacyCatalogue(const QString& dbPath, QWidget* parent,
                                         const ConversionOptions& options = {});
 
+// The name under which the original of a converted catalogue is kept beside it:
+// "mydb.mdb.jet" for n == 0, "mydb.mdb.1.jet", "mydb.mdb.2.jet", ... after it.
+QString backupPathFor(const QString& dbPath, int n);
+
+// Puts the converted catalogue (a complete file in the same folder) in place of the original
+// at dbPath and keeps the original, unchanged, under the first free backup name; returns that
+// name (safefile::putInPlace: at no moment is there no complete catalogue under dbPath).
+// Throws AppError when the moves cannot be made; dbPath is then still the original.
+QString installConverted(const QString& dbPath, const QString& convertedPath);
+
 }  // namespace kbs::legacy

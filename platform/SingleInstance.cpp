@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -37,16 +38,17 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::askRunning(int waitMs) {
+bool SingleInstance::askRunning(const QDeadlineTimer& deadline) {
     QLocalSocket socket;
     socket.connectToServer(m_name);
-    if (!socket.waitForConnected(waitMs))
+    if (!socket.waitForConnected(int(deadline.remainingTime())))
         return false;
     socket.write(kAsk);
-    if (!socket.waitForBytesWritten(waitMs))
+    if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
         return false;
     QByteArray reply;
-    while (!reply.contains('\n') && socket.waitForReadyRead(waitMs))
+    while (!reply.contains('\n') && !deadline.hasExpired() &&
+           socket.waitForReadyRead(int(deadline.remainingTime())))
         reply += socket.readAll();
     return reply == kShown;
 }
@@ -55,9 +57,12 @@ bool SingleInstance::handOver(int waitMs) {
     // Two starts at once: the lock lets one decide while the other waits, then finds it.
     const QString socketPath =
         m_name.contains(QLatin1Char('/')) ? m_name : QDir(QDir::tempPath()).filePath(m_name);
+    // One deadline for the whole decision: a copy that is stopped and never answers holds
+    // this start up for waitMs at most.
+    const QDeadlineTimer deadline(waitMs);
     QLockFile lock(socketPath + QStringLiteral(".lock"));
-    const bool locked = lock.tryLock(waitMs);
-    if (askRunning(waitMs))
+    const bool locked = lock.tryLock(int(deadline.remainingTime()));
+    if (askRunning(deadline))
         return true;
     // Nobody answers: a socket left by a copy that was killed is in the way.
     QLocalServer::removeServer(m_name);

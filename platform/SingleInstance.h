@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class QDeadlineTimer;
 class QLocalServer;
 
 namespace kbs {
@@ -20,9 +21,9 @@ public:
     explicit SingleInstance(QString serverName, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // Asks a running copy to come to the front, and listens when none answers. True when a
-    // running copy has answered: this start should then end. The decision is taken under a
-    // lock, so that of two starts at the same moment exactly one listens.
+    // Asks a running copy to come to the front, and listens when none answers within waitMs
+    // in all. True when a running copy has answered: this start should then end. The decision is
+    // taken under a lock, so that of two starts at the same moment exactly one listens.
     bool handOver(int waitMs = 10000);
 
 Q_SIGNALS:
@@ -30,7 +31,7 @@ Q_SIGNALS:
     void activationRequested();
 
 private:
-    bool askRunning(int waitMs);
+    bool askRunning(const QDeadlineTimer& deadline);
     void answer();
 
     QString m_name;

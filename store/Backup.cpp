@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -27,10 +28,10 @@
 #include <set>
 #include <utility>
 
-#include "DiskSync.h"
+#include "SafeFile.h"
 #include "Schema.h"
-#include "ScratchFiles.h"
 #include "Sqlite.h"
+#include "StopPoint.h"
 
 namespace kbs::backup {
 
@@ -40,16 +41,17 @@ namespace {
 const QRegularExpression kCopyName(
     QStringLiteral(R"(^mydb-(\d{4}-\d{2}-\d{2})\.(mdb|kbsbackup)$)"));
 const QString kSetSuffix = QStringLiteral(".kbsbackup");
-// A backup in progress: this version's scratch name, or an earlier version's ".part".
+const QString kSource = QStringLiteral("Backup");
+// A scratch name (SafeFile.h) of this or an earlier version, or an earlier version's ".part".
+const QString kInProgress =
+    QStringLiteral(R"((\.part|\.kbs-tmp-[A-Za-z0-9]{6}|\.kbs-part-\d+-[A-Za-z0-9]{6}(-journal)?))");
+// A backup in progress.
 const QRegularExpression kCopyInProgress(
-    QStringLiteral(R"(^mydb-\d{4}-\d{2}-\d{2}\.(mdb|kbsbackup)(\.part|%1[A-Za-z0-9]{6})$)")
-        .arg(QRegularExpression::escape(scratchfiles::Marker)));
+    QStringLiteral(R"(^mydb-\d{4}-\d{2}-\d{2}\.(mdb|kbsbackup)%1$)").arg(kInProgress));
 const QRegularExpression kRecordName(
     QStringLiteral(R"(^\.(mydb-\d{4}-\d{2}-\d{2}\.(mdb|kbsbackup))\.checked$)"));
 const QRegularExpression kPictureName(QStringLiteral(R"(^[0-9a-f]{64}$)"));
-const QRegularExpression kPictureInProgress(
-    QStringLiteral(R"(^[0-9a-f]{64}%1[A-Za-z0-9]{6}$)")
-        .arg(QRegularExpression::escape(scratchfiles::Marker)));
+const QRegularExpression kPictureInProgress(QStringLiteral(R"(^[0-9a-f]{64}%1$)").arg(kInProgress));
 const QString kLockName = QStringLiteral(".kbsmgr-backup.lock");
 
 Result outcome(Outcome o, const QString& message = {}, const QString& path = {}) {
@@ -57,7 +59,9 @@ Result outcome(Outcome o, const QString& message = {}, const QString& path = {})
 }
 
 Result failed(const QString& why, const QString& note = {}) {
-    QString text = QStringLiteral("The catalogue could not be backed up: %1.").arg(why);
+    QString text =
+        QCoreApplication::translate("kbs::backup", "The catalogue could not be backed up: %1.")
+            .arg(why);
     if (!note.isEmpty())
         text += QLatin1Char(' ') + note;
     return outcome(Outcome::Failed, text);
@@ -67,34 +71,40 @@ Result failed(const QString& why, const QString& note = {}) {
 // system's error number.
 QString inWords(int rc, int sysErrno) {
     if ((rc & 0xff) == SQLITE_FULL || sysErrno == ENOSPC || sysErrno == EDQUOT)
-        return QStringLiteral("the disk became full while copying the catalogue");
+        return QCoreApplication::translate("kbs::backup",
+                                           "the disk became full while copying the catalogue");
     switch (rc) {
         case SQLITE_IOERR_READ:
         case SQLITE_IOERR_SHORT_READ:
-            return QStringLiteral("the disk could not read the catalogue");
+            return QCoreApplication::translate("kbs::backup",
+                                               "the disk could not read the catalogue");
         case SQLITE_IOERR_WRITE:
         case SQLITE_IOERR_FSYNC:
         case SQLITE_IOERR_TRUNCATE:
-            return sysErrno == EFBIG ? QStringLiteral("the copy grew larger than a file may be")
-                                     : QStringLiteral("the disk could not write the copy");
+            return sysErrno == EFBIG ? QCoreApplication::translate(
+                                           "kbs::backup", "the copy grew larger than a file may be")
+                                     : QCoreApplication::translate(
+                                           "kbs::backup", "the disk could not write the copy");
         default:
             break;
     }
     switch (rc & 0xff) {
         case SQLITE_NOMEM:
-            return QStringLiteral("there was not enough memory");
+            return QCoreApplication::translate("kbs::backup", "there was not enough memory");
         case SQLITE_CORRUPT:
         case SQLITE_NOTADB:
-            return QStringLiteral("the catalogue is damaged");
+            return QCoreApplication::translate("kbs::backup", "the catalogue is damaged");
         case SQLITE_CANTOPEN:
         case SQLITE_PERM:
         case SQLITE_READONLY:
         case SQLITE_AUTH:
-            return QStringLiteral("a file could not be opened");
+            return QCoreApplication::translate("kbs::backup", "a file could not be opened");
         case SQLITE_IOERR:
-            return sysErrno ? QStringLiteral("the disk reported an error (%1)")
-                                  .arg(QString::fromLocal8Bit(std::strerror(sysErrno)))
-                            : QStringLiteral("the disk reported an error");
+            return sysErrno
+                       ? QCoreApplication::translate("kbs::backup",
+                                                     "the disk reported an error (%1)")
+                             .arg(QString::fromLocal8Bit(std::strerror(sysErrno)))
+                       : QCoreApplication::translate("kbs::backup", "the disk reported an error");
         default:
             return QString::fromUtf8(sqlite3_errstr(rc));
     }
@@ -197,7 +207,8 @@ QString copyPages(const QString& catalogue, const QString& part, int pagesPerSte
     int rc = sqlite3_open_v2(QFile::encodeName(catalogue).constData(), &src, SQLITE_OPEN_READONLY,
                              nullptr);
     if (rc != SQLITE_OK)
-        why = QStringLiteral("the catalogue cannot be opened (%1)").arg(wordsOf(src, rc));
+        why = QCoreApplication::translate("kbs::backup", "the catalogue cannot be opened (%1)")
+                  .arg(wordsOf(src, rc));
     if (why.isEmpty()) {
         rc = sqlite3_open_v2(QFile::encodeName(part).constData(), &dst, SQLITE_OPEN_READWRITE,
                              nullptr);
@@ -238,8 +249,9 @@ QString copyPages(const QString& catalogue, const QString& part, int pagesPerSte
     sqlite3_close(dst);
     sqlite3_close(src);
     if (why.isEmpty() && !*cancelled && !isWholeCatalogue(part, cancel))
-        why = cancel && cancel->load() ? QString()
-                                       : QStringLiteral("the copy did not read back whole");
+        why = cancel && cancel->load()
+                  ? QString()
+                  : QCoreApplication::translate("kbs::backup", "the copy did not read back whole");
     *cancelled = *cancelled || (cancel && cancel->load());
     return why;
 }
@@ -373,55 +385,45 @@ Columns columnsOf(sqlite3* db, const std::string& schemaName, const std::string&
     return c;
 }
 
-// Failures while writing a backup sharing pictures: what went wrong, in words.
-struct Stop {
-    QString why;
-};
+bool hasTable(sqlite3* db, const char* schemaName, const char* table) {
+    qint64 n = 0;
+    countOf(db,
+            std::string("SELECT count(*) FROM ") + schemaName +
+                ".sqlite_master WHERE type = 'table' AND name = '" + table + "'",
+            &n);
+    return n > 0;
+}
+
+// A step of a backup or a restore that went wrong, in words.
+[[noreturn]] void stop(const QString& why) {
+    throw AppError(err::PathFileAccess, kSource, why);
+}
+
+// The backup or restore was cancelled.
+[[noreturn]] void cancelled() {
+    throw AppError(err::CancelSelected, kSource, QString());
+}
 
 void run(sqlite3* db, const std::string& sql) {
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK)
-        throw Stop{wordsOf(db, sqlite3_extended_errcode(db))};
+    sqlite::exec(db, sql.c_str(), kSource);
 }
 
-sqlite3_stmt* prepare(sqlite3* db, const std::string& sql) {
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
-        const QString why = wordsOf(db, sqlite3_extended_errcode(db));
-        sqlite3_finalize(st);
-        throw Stop{why};
-    }
-    return st;
+QString text(const sqlite::Stmt& st, int i) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), i)));
 }
 
-// A statement that finalizes itself and throws Stop on failure.
-class Query {
-public:
-    Query(sqlite3* db, const std::string& sql) : m_db(db), m_st(prepare(db, sql)) {}
-    ~Query() { sqlite3_finalize(m_st); }
-    Query(const Query&) = delete;
-    Query& operator=(const Query&) = delete;
-    sqlite3_stmt* get() const { return m_st; }
-    bool step() {
-        const int rc = sqlite3_step(m_st);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc != SQLITE_DONE)
-            throw Stop{wordsOf(m_db, sqlite3_extended_errcode(m_db))};
-        return false;
+// What a failure thrown while `dbs` were used means, in words the collector knows: the
+// engine's failure from the connection it happened on.
+QString wordsFor(const AppError& e, std::initializer_list<sqlite3*> dbs) {
+    if (e.number() != err::EngineError)
+        return e.description();
+    for (sqlite3* db : dbs) {
+        const int rc = db ? sqlite3_extended_errcode(db) : SQLITE_OK;
+        if (rc != SQLITE_OK && rc != SQLITE_ROW && rc != SQLITE_DONE)
+            return wordsOf(db, rc);
     }
-    void reset() {
-        sqlite3_reset(m_st);
-        sqlite3_clear_bindings(m_st);
-    }
-    QString text(int i) const {
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_st, i)));
-    }
-
-private:
-    sqlite3* m_db;
-    sqlite3_stmt* m_st;
-};
+    return e.description();
+}
 
 // Writes a picture file of the pictures folder once: under a scratch name, put on the disk,
 // then given its name, which is never replaced. A file under the name with another size is
@@ -433,26 +435,17 @@ void keepPicture(const QDir& pictures, const QString& sha, QByteArrayView bytes)
         return;
     if (there.exists())
         QFile::remove(path);
-    QString part;
-    const int fd = scratchfiles::create(path, &part);
-    if (fd < 0)
-        throw Stop{QStringLiteral("the folder %1 cannot be written to").arg(pictures.path())};
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
-        if (n <= 0)
-            break;
-        done += n;
+    safefile::Scratch part;
+    try {
+        part = safefile::Scratch::file(path);
+        part.write(bytes);
+        part.sync();
+    } catch (const AppError&) {
+        stop(inWords(SQLITE_IOERR_WRITE, errno));
     }
-    const int err = errno;
-    const bool ok = done == bytes.size() && ::fsync(fd) == 0;
-    ::close(fd);
-    if (!ok) {
-        QFile::remove(part);
-        throw Stop{inWords(SQLITE_IOERR_WRITE, err)};
-    }
-    if (!disk::renameNoReplace(part, path))
-        QFile::remove(part);  // the same bytes are there already
+    if (!safefile::renameNoReplace(part.path(), path))
+        return;  // the same bytes are there already
+    part.keep();
 }
 
 // Builds a backup sharing pictures from a catalogue that keeps a record of its changes.
@@ -473,14 +466,14 @@ private:
     struct Table {
         std::string name;
         Columns cols;
-        std::unique_ptr<Query> insert;
-        std::unique_ptr<Query> prevRow;
-        std::unique_ptr<Query> srcHeavy;
+        std::unique_ptr<sqlite::Stmt> insert;
+        std::unique_ptr<sqlite::Stmt> prevRow;
+        std::unique_ptr<sqlite::Stmt> srcHeavy;
     };
 
     void checkCancel() const {
         if (m_cancel && m_cancel->load())
-            throw Stop{};
+            cancelled();
     }
 
     void begin(const QString& prev) {
@@ -499,14 +492,16 @@ private:
         // The tables, as the catalogue makes them, without their indexes and triggers.
         run(m_out, "BEGIN");
         {
-            Query tables(m_src,
-                         "SELECT name, sql FROM sqlite_master WHERE type = 'table' AND sql NOT "
-                         "NULL ORDER BY rowid");
-            while (tables.step()) {
-                const QString name = tables.text(0);
+            sqlite::Stmt tables(
+                m_src,
+                "SELECT name, sql FROM sqlite_master WHERE type = 'table' AND sql NOT "
+                "NULL ORDER BY rowid",
+                kSource);
+            while (tables.step(kSource)) {
+                const QString name = text(tables, 0);
                 if (leftOut(name))
                     continue;
-                run(m_out, tables.text(1).toStdString());
+                run(m_out, text(tables, 1).toStdString());
                 m_tables << name;
             }
         }
@@ -524,7 +519,7 @@ private:
     bool attachPrevious(const QString& prev) {
         const QByteArray uri = QUrl::fromLocalFile(prev).toEncoded() + "?mode=ro";
         {
-            Query attach(m_out, "ATTACH DATABASE ? AS prev");
+            sqlite::Stmt attach(m_out, "ATTACH DATABASE ? AS prev", kSource);
             sqlite3_bind_text(attach.get(), 1, uri.constData(), -1, SQLITE_TRANSIENT);
             if (sqlite3_step(attach.get()) != SQLITE_DONE)
                 return false;
@@ -541,11 +536,11 @@ private:
             if (columnsOf(m_out, "prev", t.name, nullptr).names != t.cols.names)
                 return false;
         }
-        Query changed(m_src, "SELECT tbl, row FROM backup_changes WHERE n > ?");
+        sqlite::Stmt changed(m_src, "SELECT tbl, row FROM backup_changes WHERE n > ?", kSource);
         sqlite3_bind_int64(changed.get(), 1, seen);
-        while (changed.step())
+        while (changed.step(kSource))
             m_changed.insert(
-                {changed.text(0).toStdString(), sqlite3_column_int64(changed.get(), 1)});
+                {text(changed, 0).toStdString(), sqlite3_column_int64(changed.get(), 1)});
         return true;
     }
 
@@ -560,22 +555,27 @@ private:
         std::string marks;
         for (int i = 0; i < n; ++i)
             marks += i ? ", ?" : "?";
-        table.insert = std::make_unique<Query>(m_out, "INSERT OR REPLACE INTO main." + q + " (" +
-                                                          c.all() + ") VALUES (" + marks + ")");
+        table.insert = std::make_unique<sqlite::Stmt>(
+            m_out, "INSERT OR REPLACE INTO main." + q + " (" + c.all() + ") VALUES (" + marks + ")",
+            kSource);
         if (pic < n) {
-            table.srcHeavy = std::make_unique<Query>(
-                m_src, "SELECT " + c.list(pic, n) + " FROM " + q + " WHERE rowid = ?");
+            table.srcHeavy = std::make_unique<sqlite::Stmt>(
+                m_src, "SELECT " + c.list(pic, n) + " FROM " + q + " WHERE rowid = ?", kSource);
             if (m_reuse)
-                table.prevRow = std::make_unique<Query>(
-                    m_out, "SELECT " + c.list(pic, n) +
-                               ", (SELECT sha256 FROM prev.kbs_backup_pictures WHERE tbl = ?1 AND "
-                               "row = ?2), (SELECT size FROM prev.kbs_backup_pictures WHERE tbl = "
-                               "?1 AND row = ?2) FROM prev." +
-                               q + " WHERE rowid = ?2");
+                table.prevRow = std::make_unique<sqlite::Stmt>(
+                    m_out,
+                    "SELECT " + c.list(pic, n) +
+                        ", (SELECT sha256 FROM prev.kbs_backup_pictures WHERE tbl = ?1 AND "
+                        "row = ?2), (SELECT size FROM prev.kbs_backup_pictures WHERE tbl = "
+                        "?1 AND row = ?2) FROM prev." +
+                        q + " WHERE rowid = ?2",
+                    kSource);
         }
         const std::string light = pic > 0 ? c.list(0, pic) : "NULL";
-        Query rows(m_src, "SELECT rowid, " + light + " FROM " + q +
-                              " WHERE rowid > ? ORDER BY rowid LIMIT 256");
+        sqlite::Stmt rows(
+            m_src,
+            "SELECT rowid, " + light + " FROM " + q + " WHERE rowid > ? ORDER BY rowid LIMIT 256",
+            kSource);
         qint64 last = std::numeric_limits<qint64>::min();
         for (bool more = true; more;) {
             checkCancel();
@@ -583,7 +583,7 @@ private:
             sqlite3_bind_int64(rows.get(), 1, last);
             more = false;
             qint64 bytesRead = 0;
-            while (bytesRead < (8 << 20) && rows.step()) {
+            while (bytesRead < (8 << 20) && rows.step(kSource)) {
                 more = true;
                 last = sqlite3_column_int64(rows.get(), 0);
                 bytesRead += copyRow(table, rows.get(), last);
@@ -605,12 +605,12 @@ private:
         qint64 read = 0;
         bool done = false;
         if (pic < n && table.prevRow && !m_changed.count({table.name, rowid})) {
-            Query& prev = *table.prevRow;
+            sqlite::Stmt& prev = *table.prevRow;
             sqlite3_bind_text(prev.get(), 1, table.name.c_str(), -1, SQLITE_TRANSIENT);
             sqlite3_bind_int64(prev.get(), 2, rowid);
-            if (prev.step()) {
+            if (prev.step(kSource)) {
                 const bool hasPicture = sqlite3_column_type(prev.get(), n - pic) != SQLITE_NULL;
-                const QString sha = prev.text(n - pic);
+                const QString sha = text(prev, n - pic);
                 const qint64 size = sqlite3_column_int64(prev.get(), n - pic + 1);
                 // A picture file that is gone or cut short is read again from the catalogue.
                 if (!hasPicture || QFileInfo(picturePath(m_pictures, sha)).size() == size) {
@@ -624,9 +624,9 @@ private:
             prev.reset();
         }
         if (!done && pic < n) {
-            Query& heavy = *table.srcHeavy;
+            sqlite::Stmt& heavy = *table.srcHeavy;
             sqlite3_bind_int64(heavy.get(), 1, rowid);
-            if (heavy.step()) {
+            if (heavy.step(kSource)) {
                 for (int i = pic; i < n; ++i)
                     sqlite3_bind_value(ins, i + 1, sqlite3_column_value(heavy.get(), i - pic));
                 if (sqlite3_column_type(heavy.get(), 0) == SQLITE_BLOB) {
@@ -642,19 +642,20 @@ private:
             }
             heavy.reset();
         }
-        table.insert->step();
+        table.insert->step(kSource);
         table.insert->reset();
         return read;
     }
 
     void notePicture(const std::string& table, qint64 rowid, const QString& sha, qint64 size) {
-        Query note(m_out, "INSERT OR REPLACE INTO kbs_backup_pictures VALUES (?, ?, ?, ?)");
+        sqlite::Stmt note(m_out, "INSERT OR REPLACE INTO kbs_backup_pictures VALUES (?, ?, ?, ?)",
+                          kSource);
         sqlite3_bind_text(note.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_int64(note.get(), 2, rowid);
         const QByteArray s = sha.toLatin1();
         sqlite3_bind_text(note.get(), 3, s.constData(), int(s.size()), SQLITE_TRANSIENT);
         sqlite3_bind_int64(note.get(), 4, size);
-        note.step();
+        note.step(kSource);
     }
 
     // In one read transaction: the rows changed while the others were read are read again, and
@@ -666,10 +667,10 @@ private:
         countOf(m_src, "SELECT ifnull(max(n), 0) FROM backup_changes", &endN);
         m_changed.clear();
         {
-            Query changed(m_src, "SELECT tbl, row FROM backup_changes WHERE n > ?");
+            sqlite::Stmt changed(m_src, "SELECT tbl, row FROM backup_changes WHERE n > ?", kSource);
             sqlite3_bind_int64(changed.get(), 1, m_startN);
-            while (changed.step()) {
-                const std::string name = changed.text(0).toStdString();
+            while (changed.step(kSource)) {
+                const std::string name = text(changed, 0).toStdString();
                 const qint64 rowid = sqlite3_column_int64(changed.get(), 1);
                 m_changed.insert({name, rowid});
             }
@@ -678,21 +679,24 @@ private:
             const int pic =
                 table.cols.picture < 0 ? int(table.cols.names.size()) : table.cols.picture;
             const std::string q = sqlite::quoteName(table.name);
-            Query light(m_src, "SELECT rowid, " +
+            sqlite::Stmt light(m_src,
+                               "SELECT rowid, " +
                                    (pic > 0 ? table.cols.list(0, pic) : std::string("NULL")) +
-                                   " FROM " + q + " WHERE rowid = ?");
+                                   " FROM " + q + " WHERE rowid = ?",
+                               kSource);
             for (const auto& [name, rowid] : m_changed) {
                 if (name != table.name)
                     continue;
-                Query drop(m_out, "DELETE FROM main." + q + " WHERE rowid = ?");
+                sqlite::Stmt drop(m_out, "DELETE FROM main." + q + " WHERE rowid = ?", kSource);
                 sqlite3_bind_int64(drop.get(), 1, rowid);
-                drop.step();
-                Query forget(m_out, "DELETE FROM kbs_backup_pictures WHERE tbl = ? AND row = ?");
+                drop.step(kSource);
+                sqlite::Stmt forget(
+                    m_out, "DELETE FROM kbs_backup_pictures WHERE tbl = ? AND row = ?", kSource);
                 sqlite3_bind_text(forget.get(), 1, name.c_str(), -1, SQLITE_TRANSIENT);
                 sqlite3_bind_int64(forget.get(), 2, rowid);
-                forget.step();
+                forget.step(kSource);
                 sqlite3_bind_int64(light.get(), 1, rowid);
-                if (light.step())
+                if (light.step(kSource))
                     copyRow(table, light.get(), rowid);
                 light.reset();
             }
@@ -703,38 +707,43 @@ private:
                 continue;
             copyWhole(name.toStdString());
         }
-        {
-            Query seq(m_src, "SELECT name, seq FROM sqlite_sequence");
-            Query put(m_out, "INSERT INTO kbs_backup_sequence VALUES (?, ?)");
-            while (seq.step()) {
+        // A catalogue whose tables have no AUTOINCREMENT key has no key counters.
+        if (hasTable(m_src, "main", "sqlite_sequence")) {
+            sqlite::Stmt seq(m_src, "SELECT name, seq FROM sqlite_sequence", kSource);
+            sqlite::Stmt put(m_out, "INSERT INTO kbs_backup_sequence VALUES (?, ?)", kSource);
+            while (seq.step(kSource)) {
                 sqlite3_bind_value(put.get(), 1, sqlite3_column_value(seq.get(), 0));
                 sqlite3_bind_value(put.get(), 2, sqlite3_column_value(seq.get(), 1));
-                put.step();
+                put.step(kSource);
                 put.reset();
             }
         }
         {
-            Query schema(m_src,
-                         "SELECT tbl_name, sql FROM sqlite_master WHERE type IN ('index', "
-                         "'trigger') AND sql NOT NULL AND name NOT LIKE 'backup\\_%' ESCAPE '\\'");
-            Query put(m_out, "INSERT INTO kbs_backup_schema VALUES (?)");
-            while (schema.step()) {
-                if (!m_tables.contains(schema.text(0)))
+            sqlite::Stmt schema(
+                m_src,
+                "SELECT tbl_name, sql FROM sqlite_master WHERE type IN ('index', "
+                "'trigger') AND sql NOT NULL AND name NOT LIKE 'backup\\_%' ESCAPE '\\'",
+                kSource);
+            sqlite::Stmt put(m_out, "INSERT INTO kbs_backup_schema VALUES (?)", kSource);
+            while (schema.step(kSource)) {
+                if (!m_tables.contains(text(schema, 0)))
                     continue;
                 sqlite3_bind_value(put.get(), 1, sqlite3_column_value(schema.get(), 1));
-                put.step();
+                put.step(kSource);
                 put.reset();
             }
         }
         run(m_src, "COMMIT");
-        Query meta(m_out,
-                   "INSERT INTO kbs_backup_meta VALUES ('format', 1), ('token', ?1), "
-                   "('changes', ?2), ('records', (SELECT count(*) FROM main.table1)), "
-                   "('pictures', (SELECT count(*) FROM kbs_backup_pictures)), "
-                   "('picture_bytes', (SELECT ifnull(sum(size), 0) FROM kbs_backup_pictures))");
+        sqlite::Stmt meta(
+            m_out,
+            "INSERT INTO kbs_backup_meta VALUES ('format', 1), ('token', ?1), "
+            "('changes', ?2), ('records', (SELECT count(*) FROM main.table1)), "
+            "('pictures', (SELECT count(*) FROM kbs_backup_pictures)), "
+            "('picture_bytes', (SELECT ifnull(sum(size), 0) FROM kbs_backup_pictures))",
+            kSource);
         sqlite3_bind_int64(meta.get(), 1, m_token);
         sqlite3_bind_int64(meta.get(), 2, endN);
-        meta.step();
+        meta.step(kSource);
         run(m_out, "COMMIT");
         if (m_reuse)
             run(m_out, "DETACH DATABASE prev");
@@ -746,12 +755,13 @@ private:
         for (size_t i = 0; i < c.names.size(); ++i)
             marks += i ? ", ?" : "?";
         const std::string q = sqlite::quoteName(table);
-        Query rows(m_src, "SELECT " + c.all() + " FROM " + q);
-        Query put(m_out, "INSERT INTO main." + q + " (" + c.all() + ") VALUES (" + marks + ")");
-        while (rows.step()) {
+        sqlite::Stmt rows(m_src, "SELECT " + c.all() + " FROM " + q, kSource);
+        sqlite::Stmt put(
+            m_out, "INSERT INTO main." + q + " (" + c.all() + ") VALUES (" + marks + ")", kSource);
+        while (rows.step(kSource)) {
             for (int i = 0; i < int(c.names.size()); ++i)
                 sqlite3_bind_value(put.get(), i + 1, sqlite3_column_value(rows.get(), i));
-            put.step();
+            put.step(kSource);
             put.reset();
         }
     }
@@ -780,7 +790,8 @@ QString writeSet(const QString& catalogue, const QString& part, const QString& p
         rc = sqlite3_open_v2(QFile::encodeName(part).constData(), &out,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr);
     if (rc != SQLITE_OK) {
-        why = QStringLiteral("the catalogue cannot be opened (%1)").arg(inWords(rc, 0));
+        why = QCoreApplication::translate("kbs::backup", "the catalogue cannot be opened (%1)")
+                  .arg(inWords(rc, 0));
     } else {
         sqlite3_extended_result_codes(src, 1);
         sqlite3_extended_result_codes(out, 1);
@@ -789,8 +800,8 @@ QString writeSet(const QString& catalogue, const QString& part, const QString& p
                      nullptr);
         try {
             SetWriter(src, out, pictures, cancel).write(prev);
-        } catch (const Stop& s) {
-            why = s.why;
+        } catch (const AppError& e) {
+            why = wordsFor(e, {out, src});
             sqlite3_exec(src, "ROLLBACK", nullptr, nullptr, nullptr);
         }
     }
@@ -798,7 +809,7 @@ QString writeSet(const QString& catalogue, const QString& part, const QString& p
     sqlite3_close(src);
     *cancelled = cancel && cancel->load();
     if (why.isEmpty() && !*cancelled && !isWholeCatalogue(part, cancel))
-        why = QStringLiteral("the backup did not read back whole");
+        why = QCoreApplication::translate("kbs::backup", "the backup did not read back whole");
     return *cancelled ? QString() : why;
 }
 
@@ -889,15 +900,17 @@ QStringList copiesIn(const QString& folder) {
 Result make(const QString& catalogue, const QString& folder, const Options& options,
             const std::atomic<bool>* cancel) {
     if (!QFileInfo(catalogue).isFile())
-        return failed(QStringLiteral("%1 is not there").arg(catalogue));
+        return failed(QCoreApplication::translate("kbs::backup", "%1 is not there").arg(catalogue));
     if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
-        return failed(QStringLiteral("the folder %1 cannot be made").arg(folder));
+        return failed(
+            QCoreApplication::translate("kbs::backup", "the folder %1 cannot be made").arg(folder));
     QDir dir(folder);
     const FolderLock lock(folder);
     if (!lock.held())
-        return lock.busy()
-                   ? outcome(Outcome::Busy)
-                   : failed(QStringLiteral("the folder %1 cannot be written to").arg(folder));
+        return lock.busy() ? outcome(Outcome::Busy)
+                           : failed(QCoreApplication::translate(
+                                        "kbs::backup", "the folder %1 cannot be written to")
+                                        .arg(folder));
     // Every backup in progress is this one's now: what is there was left by a run that ended.
     for (const QString& n : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         const QRegularExpressionMatch record = kRecordName.match(n);
@@ -920,17 +933,25 @@ Result make(const QString& catalogue, const QString& folder, const Options& opti
             return outcome(Outcome::Cancelled);
         } else {
             const QString aside = n + QStringLiteral(".damaged");
-            if (!disk::renameNoReplace(dir.filePath(n), dir.filePath(aside)))
-                return failed(
-                    QStringLiteral("%1 is no whole copy of the catalogue and cannot be moved "
-                                   "aside")
-                        .arg(dir.filePath(n)));
-            notes << QStringLiteral("%1 was no whole copy of the catalogue; it is kept as %2.")
+            bool movedAside = false;
+            try {
+                movedAside = safefile::renameNoReplace(dir.filePath(n), dir.filePath(aside));
+            } catch (const AppError&) {
+            }
+            if (!movedAside)
+                return failed(QCoreApplication::translate(
+                                  "kbs::backup",
+                                  "%1 is no whole copy of the catalogue and cannot be moved "
+                                  "aside")
+                                  .arg(dir.filePath(n)));
+            notes << QCoreApplication::translate(
+                         "kbs::backup", "%1 was no whole copy of the catalogue; it is kept as %2.")
                          .arg(n, aside);
         }
     }
     if (!later.isEmpty())
-        notes << QStringLiteral("Backup copies dated after today are kept but not counted: %1.")
+        notes << QCoreApplication::translate(
+                     "kbs::backup", "Backup copies dated after today are kept but not counted: %1.")
                      .arg(later.join(QStringLiteral(", ")));
     const QString note = notes.join(QLatin1Char(' '));
     // Picture files half written by a run that ended; whole ones stay for this run to use,
@@ -972,25 +993,33 @@ Result make(const QString& catalogue, const QString& folder, const Options& opti
     const qint64 free =
         options.freeSpace ? options.freeSpace(folder) : QStorageInfo(folder).bytesAvailable();
     if (free >= 0 && free < needed)
-        return outcome(Outcome::NoSpace,
-                       (QStringLiteral("No backup of the catalogue today: less than %1 MB is "
-                                       "free on the disk. ")
-                            .arg(needed / (1024 * 1024)) +
-                        note)
-                           .trimmed());
+        return outcome(
+            Outcome::NoSpace,
+            (QCoreApplication::translate("kbs::backup",
+                                         "No backup of the catalogue today: less than %1 MB is "
+                                         "free on the disk. ")
+                 .arg(needed / (1024 * 1024)) +
+             note)
+                .trimmed());
 
     const QDateTime began = QDateTime::currentDateTime();
     const QString name = QStringLiteral("mydb-%1%2")
                              .arg(today.toString(QStringLiteral("yyyy-MM-dd")),
                                   tracked ? kSetSuffix : QStringLiteral(".mdb"));
     const QString path = dir.filePath(name);
-    QString part;
     const QDir pictures(dir.filePath(PicturesFolder));
-    const int fd =
-        (tracked && !dir.mkpath(PicturesFolder)) ? -1 : scratchfiles::create(path, &part);
-    if (fd < 0)
-        return failed(QStringLiteral("the folder %1 cannot be written to").arg(folder), note);
-    ::close(fd);
+    safefile::Scratch scratch;
+    try {
+        if (tracked && !dir.mkpath(PicturesFolder))
+            stop(QString());
+        scratch = safefile::Scratch::file(path);
+    } catch (const AppError&) {
+        return failed(
+            QCoreApplication::translate("kbs::backup", "the folder %1 cannot be written to")
+                .arg(folder),
+            note);
+    }
+    const QString part = scratch.path();
     bool cancelled = false;
     QString why = tracked ? writeSet(catalogue, part, prev, pictures, cancel, &cancelled)
                           : copyPages(catalogue, part, options.pagesPerStep, cancel, &cancelled);
@@ -999,22 +1028,23 @@ Result make(const QString& catalogue, const QString& folder, const Options& opti
         const bool timed = copy.open(QIODevice::ReadWrite) &&
                            copy.setFileTime(began, QFileDevice::FileModificationTime);
         if (!timed || ::fsync(copy.handle()) != 0)
-            why = QStringLiteral("the disk could not write the copy");
+            why = QCoreApplication::translate("kbs::backup", "the disk could not write the copy");
         if (tracked)
-            disk::syncPath(pictures.path());
+            safefile::syncPath(pictures.path());
     }
-    if (!why.isEmpty() || cancelled) {
-        QFile::remove(part);
+    if (!why.isEmpty() || cancelled)
         return cancelled ? outcome(Outcome::Cancelled) : failed(why, note);
+    stopPoint("backup");
+    try {
+        if (!safefile::renameNoReplace(part, path))
+            return outcome(Outcome::NotDue, note);
+    } catch (const AppError&) {
+        return failed(QCoreApplication::translate("kbs::backup", "%1 cannot be made").arg(path),
+                      note);
     }
-    if (!disk::renameNoReplace(part, path)) {
-        const bool taken = errno == EEXIST;
-        QFile::remove(part);
-        return taken ? outcome(Outcome::NotDue, note)
-                     : failed(QStringLiteral("%1 cannot be made").arg(path), note);
-    }
+    scratch.keep();
     keepRecord(path);
-    disk::syncPath(folder);
+    safefile::syncPath(folder);
     copies << name;
     for (qsizetype i = 0; i + options.keep < copies.size(); ++i) {
         dir.remove(copies[i]);
@@ -1069,21 +1099,23 @@ void fillFromSet(sqlite3* out, const QString& backup, const QDir& pictures,
                  const std::atomic<bool>* cancel, const std::function<void(int)>& progress) {
     const QByteArray uri = QUrl::fromLocalFile(backup).toEncoded() + "?mode=ro";
     {
-        Query attach(out, "ATTACH DATABASE ? AS bk");
+        sqlite::Stmt attach(out, "ATTACH DATABASE ? AS bk", kSource);
         sqlite3_bind_text(attach.get(), 1, uri.constData(), -1, SQLITE_TRANSIENT);
-        attach.step();
+        attach.step(kSource);
     }
     run(out, "BEGIN");
     qint64 total = 1;
     countOf(out, "SELECT max(count(*), 1) FROM bk.kbs_backup_pictures", &total);
     qint64 done = 0;
-    Query tables(out,
-                 "SELECT name, sql FROM bk.sqlite_master WHERE type = 'table' AND sql NOT NULL "
-                 "AND name NOT LIKE 'kbs\\_backup\\_%' ESCAPE '\\' AND name NOT LIKE 'sqlite\\_%' "
-                 "ESCAPE '\\' ORDER BY rowid");
-    while (tables.step()) {
-        const std::string name = tables.text(0).toStdString();
-        run(out, tables.text(1).toStdString());
+    sqlite::Stmt tables(
+        out,
+        "SELECT name, sql FROM bk.sqlite_master WHERE type = 'table' AND sql NOT NULL "
+        "AND name NOT LIKE 'kbs\\_backup\\_%' ESCAPE '\\' AND name NOT LIKE 'sqlite\\_%' "
+        "ESCAPE '\\' ORDER BY rowid",
+        kSource);
+    while (tables.step(kSource)) {
+        const std::string name = text(tables, 0).toStdString();
+        run(out, text(tables, 1).toStdString());
         const Columns c = columnsOf(out, "bk", name, nullptr);
         const std::string q = sqlite::quoteName(name);
         std::string marks;
@@ -1100,19 +1132,24 @@ void fillFromSet(sqlite3* out, const QString& backup, const QDir& pictures,
             continue;
         }
         const int pic = columnsOf(out, "bk", name, picture).picture;
-        Query rows(out, "SELECT " + c.all() + ", p.sha256, p.size FROM bk." + q +
-                            " AS t LEFT JOIN bk.kbs_backup_pictures AS p ON p.tbl = '" + name +
-                            "' AND p.row = t.rowid ORDER BY t.rowid");
-        Query put(out, "INSERT INTO main." + q + " (" + c.all() + ") VALUES (" + marks + ")");
+        sqlite::Stmt rows(out,
+                          "SELECT " + c.all() + ", p.sha256, p.size FROM bk." + q +
+                              " AS t LEFT JOIN bk.kbs_backup_pictures AS p ON p.tbl = '" + name +
+                              "' AND p.row = t.rowid ORDER BY t.rowid",
+                          kSource);
+        sqlite::Stmt put(out, "INSERT INTO main." + q + " (" + c.all() + ") VALUES (" + marks + ")",
+                         kSource);
         const int n = int(c.names.size());
         // The disk reads the next pictures while this one is checked and written.
         std::vector<QString> ahead;
         {
-            Query next(out, "SELECT p.sha256 FROM bk." + q +
-                                " AS t JOIN bk.kbs_backup_pictures AS p ON p.tbl = '" + name +
-                                "' AND p.row = t.rowid ORDER BY t.rowid");
-            while (next.step())
-                ahead.push_back(next.text(0));
+            sqlite::Stmt next(out,
+                              "SELECT p.sha256 FROM bk." + q +
+                                  " AS t JOIN bk.kbs_backup_pictures AS p ON p.tbl = '" + name +
+                                  "' AND p.row = t.rowid ORDER BY t.rowid",
+                              kSource);
+            while (next.step(kSource))
+                ahead.push_back(text(next, 0));
         }
         size_t taken = 0;
         const auto readAhead = [&](size_t i) {
@@ -1127,51 +1164,55 @@ void fillFromSet(sqlite3* out, const QString& backup, const QDir& pictures,
         };
         for (size_t i = 0; i < 8; ++i)
             readAhead(i);
-        while (rows.step()) {
+        while (rows.step(kSource)) {
             for (int i = 0; i < n; ++i)
                 sqlite3_bind_value(put.get(), i + 1, sqlite3_column_value(rows.get(), i));
             QByteArray bytes;
             if (pic >= 0 && sqlite3_column_type(rows.get(), n) != SQLITE_NULL) {
                 readAhead(taken++ + 8);
-                const QString sha = rows.text(n);
+                const QString sha = text(rows, n);
                 QFile f(picturePath(pictures, sha));
                 if (!f.open(QIODevice::ReadOnly))
-                    throw Stop{QStringLiteral("the picture file %1 is missing").arg(sha)};
+                    stop(
+                        QCoreApplication::translate("kbs::backup", "the picture file %1 is missing")
+                            .arg(sha));
                 bytes = f.readAll();
                 if (bytes.size() != sqlite3_column_int64(rows.get(), n + 1) ||
                     hexSha256(bytes) != sha)
-                    throw Stop{QStringLiteral("the picture file %1 is damaged").arg(sha)};
+                    stop(
+                        QCoreApplication::translate("kbs::backup", "the picture file %1 is damaged")
+                            .arg(sha));
                 sqlite3_bind_blob64(put.get(), pic + 1, bytes.constData(),
                                     sqlite3_uint64(bytes.size()), SQLITE_STATIC);
                 if (progress && ++done % 64 == 0)
                     progress(int(done * 1000 / total));
                 if (cancel && cancel->load())
-                    throw Stop{};
+                    cancelled();
             }
-            put.step();
+            put.step(kSource);
             put.reset();
         }
     }
-    run(out,
-        "UPDATE sqlite_sequence SET seq = max(seq, ifnull((SELECT s.seq FROM "
-        "bk.kbs_backup_sequence AS s WHERE s.name = sqlite_sequence.name), 0)); "
-        "INSERT INTO sqlite_sequence SELECT name, seq FROM bk.kbs_backup_sequence WHERE name "
-        "NOT IN (SELECT name FROM sqlite_sequence)");
-    Query schema(out, "SELECT sql FROM bk.kbs_backup_schema");
-    while (schema.step())
-        run(out, schema.text(0).toStdString());
+    if (hasTable(out, "main", "sqlite_sequence"))
+        run(out,
+            "UPDATE sqlite_sequence SET seq = max(seq, ifnull((SELECT s.seq FROM "
+            "bk.kbs_backup_sequence AS s WHERE s.name = sqlite_sequence.name), 0)); "
+            "INSERT INTO sqlite_sequence SELECT name, seq FROM bk.kbs_backup_sequence WHERE name "
+            "NOT IN (SELECT name FROM sqlite_sequence)");
+    sqlite::Stmt schema(out, "SELECT sql FROM bk.kbs_backup_schema", kSource);
+    while (schema.step(kSource))
+        run(out, text(schema, 0).toStdString());
     run(out, "COMMIT");
     run(out, "DETACH DATABASE bk");
 }
 
-}  // namespace
-
-QString restore(const QString& backup, const QString& target, const std::atomic<bool>* cancel,
-                const std::function<void(int)>& progress) {
+// restore(), which says what went wrong, or nothing.
+QString restoreInto(const QString& backup, const QString& target, const std::atomic<bool>* cancel,
+                    const std::function<void(int)>& progress) {
     if (QFileInfo::exists(target))
-        return QStringLiteral("%1 exists already").arg(target);
+        return QCoreApplication::translate("kbs::backup", "%1 exists already").arg(target);
     if (!isWholeCatalogue(backup, cancel))
-        return QStringLiteral("%1 is no whole backup").arg(backup);
+        return QCoreApplication::translate("kbs::backup", "%1 is no whole backup").arg(backup);
     QString why;
     if (!isSet(QFileInfo(backup).fileName())) {
         // A whole copy: the file as it is, with a token of its own, so that no backup of the
@@ -1180,7 +1221,7 @@ QString restore(const QString& backup, const QString& target, const std::atomic<
         if (!QFile::copy(backup, target) ||
             sqlite3_open_v2(QFile::encodeName(target).constData(), &out, SQLITE_OPEN_READWRITE,
                             nullptr) != SQLITE_OK)
-            why = QStringLiteral("%1 cannot be written").arg(target);
+            why = QCoreApplication::translate("kbs::backup", "%1 cannot be written").arg(target);
         else
             sqlite3_exec(out, "UPDATE backup_token SET token = random()", nullptr, nullptr,
                          nullptr);
@@ -1190,7 +1231,7 @@ QString restore(const QString& backup, const QString& target, const std::atomic<
         if (sqlite3_open_v2(QFile::encodeName(target).constData(), &out,
                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI,
                             nullptr) != SQLITE_OK) {
-            why = QStringLiteral("%1 cannot be written").arg(target);
+            why = QCoreApplication::translate("kbs::backup", "%1 cannot be written").arg(target);
         } else {
             sqlite3_extended_result_codes(out, 1);
             sqlite3_exec(out, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF", nullptr, nullptr,
@@ -1201,19 +1242,24 @@ QString restore(const QString& backup, const QString& target, const std::atomic<
                 schema::ensureTextIndex(out);
                 trackChanges(out);
                 run(out, "PRAGMA journal_mode=DELETE");
-            } catch (const Stop& s) {
-                why = s.why.isEmpty() ? QStringLiteral("it was cancelled") : s.why;
+            } catch (const AppError& e) {
+                why = e.number() == err::CancelSelected
+                          ? QCoreApplication::translate("kbs::backup", "it was cancelled")
+                          : wordsFor(e, {out});
             }
         }
         sqlite3_close(out);
     }
     if (why.isEmpty() && !isWholeCatalogue(target, cancel))
-        why = cancel && cancel->load() ? QStringLiteral("it was cancelled")
-                                       : QStringLiteral("the restored catalogue is not whole");
+        why =
+            cancel && cancel->load()
+                ? QCoreApplication::translate("kbs::backup", "it was cancelled")
+                : QCoreApplication::translate("kbs::backup", "the restored catalogue is not whole");
     if (why.isEmpty()) {
         QFile f(target);
         if (!f.open(QIODevice::ReadWrite) || ::fsync(f.handle()) != 0)
-            why = QStringLiteral("the disk could not write %1").arg(target);
+            why = QCoreApplication::translate("kbs::backup", "the disk could not write %1")
+                      .arg(target);
     }
     if (!why.isEmpty()) {
         QFile::remove(target);
@@ -1222,6 +1268,16 @@ QString restore(const QString& backup, const QString& target, const std::atomic<
     if (progress)
         progress(1000);
     return {};
+}
+
+}  // namespace
+
+void restore(const QString& backup, const QString& target, const std::atomic<bool>* cancel,
+             const std::function<void(int)>& progress) {
+    const QString why = restoreInto(backup, target, cancel, progress);
+    if (!why.isEmpty())
+        throw AppError(cancel && cancel->load() ? err::CancelSelected : err::PathFileAccess,
+                       kSource, why);
 }
 
 namespace {
@@ -1238,8 +1294,7 @@ const QRegularExpression kKeptName(
     QStringLiteral(R"(-before-restore-\d{4}-\d{2}-\d{2}-\d{4}(-\d+)?\.)"));
 }  // namespace
 
-QString swapIn(const QString& restored, const QString& catalogue, const QDateTime& now,
-               QString* keptAs) {
+QString swapIn(const QString& restored, const QString& catalogue, const QDateTime& now) {
     // A journal left by a save that was cut short belongs to the old file: it is played back
     // into it first, and one that stays means another program is writing it now.
     const QString journal = catalogue + QStringLiteral("-journal");
@@ -1251,26 +1306,20 @@ QString swapIn(const QString& restored, const QString& catalogue, const QDateTim
         sqlite3_close(db);
     }
     if (QFileInfo::exists(journal) || QFileInfo::exists(catalogue + QStringLiteral("-wal")))
-        return QStringLiteral("the catalogue is being written by another program");
-    int n = 1;
-    QString kept = keptNameFor(catalogue, now, n);
-    // The kept name is made first as a second name of the catalogue, never replacing a file;
-    // then the restored file takes the catalogue's name in one step.
-    while (::link(QFile::encodeName(catalogue).constData(), QFile::encodeName(kept).constData()) !=
-           0) {
-        if (errno != EEXIST || n > 99)
-            return QStringLiteral("%1 cannot be made").arg(kept);
-        kept = keptNameFor(catalogue, now, ++n);
+        stop(QCoreApplication::translate("kbs::backup",
+                                         "the catalogue is being written by another program"));
+    // The kept name is made first as a second name of the catalogue (or a copy, where the file
+    // system has no hard links), never replacing a file; then the restored file takes the
+    // catalogue's name in one step.
+    QStringList names;
+    for (int n = 1; n <= 100; ++n)
+        names << keptNameFor(catalogue, now, n);
+    try {
+        return safefile::putInPlace(restored, catalogue, names);
+    } catch (const AppError& e) {
+        stop(QCoreApplication::translate("kbs::backup", "%1 cannot be replaced (%2)")
+                 .arg(catalogue, e.description()));
     }
-    disk::syncPath(QFileInfo(catalogue).path());
-    if (::rename(QFile::encodeName(restored).constData(),
-                 QFile::encodeName(catalogue).constData()) != 0) {
-        QFile::remove(kept);
-        return QStringLiteral("%1 cannot be replaced").arg(catalogue);
-    }
-    disk::syncPath(QFileInfo(catalogue).path());
-    *keptAs = kept;
-    return {};
 }
 
 void removeUnfinishedSwap(const QString& catalogue) {

@@ -93,18 +93,19 @@ QList<Entry> entries(const QString& folder);
 
 // Restores the backup at `backup` into a new catalogue file at `target` (which must not
 // exist): whole, checked, each picture compared with its hash, with the record of changes
-// begun anew. Returns what went wrong, or an empty string; on failure or cancel nothing is left
-// at target. progress, when given, is told the share done (0..1000).
-QString restore(const QString& backup, const QString& target,
-                const std::atomic<bool>* cancel = nullptr,
-                const std::function<void(int)>& progress = {});
+// begun anew. Throws AppError saying what went wrong (err::CancelSelected when cancelled); on
+// failure or cancel nothing is left at target. progress, when given, is told the share done
+// (0..1000).
+void restore(const QString& backup, const QString& target,
+             const std::atomic<bool>* cancel = nullptr,
+             const std::function<void(int)>& progress = {});
 
 // Puts the restored catalogue in the place of `catalogue`, whose file is kept beside it as
 // "mydb-before-restore-YYYY-MM-DD-HHMM.mdb" (at `now`). The name changes in one step, so the
-// catalogue is at every moment the old or the new one. The catalogue must not be open.
-// Returns what went wrong (nothing changed) or an empty string, and sets *keptAs.
-QString swapIn(const QString& restored, const QString& catalogue, const QDateTime& now,
-               QString* keptAs);
+// catalogue is at every moment the old or the new one; where the file system has no hard
+// links the old file is kept as a copy. The catalogue must not be open. Returns the name the
+// old file is kept under; throws AppError saying what went wrong (nothing changed).
+QString swapIn(const QString& restored, const QString& catalogue, const QDateTime& now);
 
 // After a run that was killed in the middle of a swap: a kept catalogue that is the same file
 // as the catalogue itself is removed.

@@ -12,8 +12,7 @@
 
 #include "AppError.h"
 #include "Collection.h"
-#include "DiskSync.h"
-#include "PartFiles.h"
+#include "SafeFile.h"
 #include "Schema.h"
 #include "Sqlite.h"
 
@@ -80,13 +79,13 @@ void CatalogueWriter::refuseExisting(const QString& target) {
 CatalogueWriter::CatalogueWriter(const QString& target, bool sync)
     : m_target(target), m_sync(sync) {
     refuseExisting(target);
-    partfiles::removeLitter(target);
-    const partfiles::Part part = partfiles::makeFile(target);
-    if (part.fd < 0)
-        fail(QString::fromLocal8Bit(std::strerror(errno)));
-    m_part = part.path;
-    m_partLock = part.fd;
-    const QByteArray file = QFile::encodeName(m_part);
+    safefile::removeLeftovers(target);
+    try {
+        m_part = safefile::Scratch::file(target);
+    } catch (const AppError& e) {
+        throw AppError(e.number(), kSource, e.description());
+    }
+    const QByteArray file = QFile::encodeName(m_part.path());
     const int rc = sqlite3_open_v2(file.constData(), &m_db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) {
@@ -137,15 +136,9 @@ void CatalogueWriter::discard() noexcept {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
     }
-    QFile::remove(m_part);
-    QFile::remove(m_part + QStringLiteral("-journal"));
-    releasePart();
-}
-
-void CatalogueWriter::releasePart() noexcept {
-    if (m_partLock >= 0)
-        ::close(m_partLock);
-    m_partLock = -1;
+    if (!m_part.isNull())
+        QFile::remove(m_part.path() + QStringLiteral("-journal"));
+    m_part = {};
 }
 
 void CatalogueWriter::setSourceColumns(const std::vector<std::string>& names) {
@@ -377,21 +370,18 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
     if (sqlite3_close(m_db) != SQLITE_OK)
         fail(QString::fromUtf8(sqlite3_errmsg(m_db)));
     m_db = nullptr;
-    if (m_sync)
-        disk::syncPath(m_part);
-    // A hard link never replaces an existing file.
-    if (::link(QFile::encodeName(m_part).constData(), QFile::encodeName(m_target).constData()) !=
-        0) {
-        const int e = errno;
-        fail(e == EEXIST ? QStringLiteral("it already exists, and an existing file is never "
-                                          "replaced.")
-                         : QString::fromLocal8Bit(std::strerror(e)));
+    try {
+        if (m_sync) {
+            m_part.placeNoReplace();
+        } else {
+            if (!safefile::renameNoReplace(m_part.path(), m_target))
+                safefile::refuseExisting(m_target);
+            m_part.keep();
+        }
+    } catch (const AppError& e) {
+        throw AppError(e.number(), kSource, e.description());
     }
     m_finished = true;
-    QFile::remove(m_part);
-    releasePart();
-    if (m_sync)
-        disk::syncPath(QFileInfo(m_target).absolutePath());
 }
 
 }  // namespace kbs

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "SafeFile.h"
 #include "SourceValue.h"
 
 struct sqlite3;
@@ -18,7 +19,7 @@ namespace kbs {
 // (legacy/Conversion.h) or a CSV file (exchange/CsvImport.h).
 //
 // The catalogue is built in a scratch file beside the target, locked while it is written (see
-// PartFiles.h), and put in place under the target's name only by finish(), after every record
+// SafeFile.h), and put in place under the target's name only by finish(), after every record
 // was written and checked; an existing target is never replaced. Until then nothing appears
 // under the target's name, and a writer destroyed before finish() removes its scratch file. The
 // scratch files that killed writers left for the same target are removed first.
@@ -34,7 +35,7 @@ public:
     // Throws the writer's AppError when something is already under the target's name.
     static void refuseExisting(const QString& target);
 
-    const QString& partPath() const { return m_part; }
+    const QString& partPath() const { return m_part.path(); }
 
     // The old table's columns, in its order. Columns are matched to the catalogue's by name
     // (ignoring case); a column the catalogue does not have is kept as an extra column after
@@ -68,11 +69,9 @@ private:
     [[noreturn]] void fail(const QString& what) const;
     void exec(const char* sql) const;
     void discard() noexcept;
-    void releasePart() noexcept;
 
     QString m_target;
-    QString m_part;
-    int m_partLock = -1;
+    safefile::Scratch m_part;
     bool m_sync = true;
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_insert = nullptr;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "AppError.h"
+#include "CatalogueLock.h"
 #include "LegacyFormat.h"
 #include "Sqlite.h"
 
@@ -15,6 +16,8 @@ const QString kSource = QStringLiteral("Connection");
 const QString kProvider = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;");
 const QString kDataSource = QStringLiteral("Data Source=");
 }  // namespace
+
+Connection::Connection() = default;
 
 Connection::~Connection() {
     close();
@@ -72,6 +75,11 @@ void Connection::open(const QString&, const QString&, int) {
         throw AppError(err::EngineError, kSource, msg);
     }
     m_db = db;
+    m_lock = std::make_unique<CatalogueLock>(path);
+}
+
+bool Connection::replaced() const {
+    return m_lock && m_lock->replaced();
 }
 
 void Connection::close() noexcept {
@@ -79,6 +87,7 @@ void Connection::close() noexcept {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
     }
+    m_lock.reset();
 }
 
 }  // namespace kbs

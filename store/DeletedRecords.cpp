@@ -10,6 +10,7 @@
 #include "Collection.h"
 #include "Schema.h"
 #include "Sqlite.h"
+#include "StopPoint.h"
 
 namespace kbs::deleted {
 
@@ -158,6 +159,7 @@ qint64 bringBack(sqlite3* db, qint64 id) {
             id);
         run(db, std::string("DELETE FROM ") + RecordsTable + " WHERE " + idName + " = ?", id);
         run(db, std::string("DELETE FROM ") + PicturesTable + " WHERE record_id = ?", id);
+        stopPoint("undo");
         sqlite::exec(db, "COMMIT", kSource);
         return now;
     } catch (...) {

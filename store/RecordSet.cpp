@@ -12,6 +12,7 @@
 #include "Connection.h"
 #include "Pictures.h"
 #include "Schema.h"
+#include "StopPoint.h"
 
 namespace kbs {
 
@@ -944,6 +945,7 @@ void RecordSet::runInTransaction(const std::function<void()>& body) {
     sqlite::exec(db, "BEGIN IMMEDIATE", kSource);
     try {
         body();
+        stopPoint("commit");
         sqlite::exec(db, "COMMIT", kSource);
     } catch (...) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);

@@ -10,7 +10,7 @@
 
 #include "AppError.h"
 #include "Collection.h"
-#include "ScratchFiles.h"
+#include "SafeFile.h"
 #include "Sqlite.h"
 
 namespace kbs::schema {
@@ -72,13 +72,14 @@ void createEmptyCatalogue(const QString& path) {
         cannotCreate(QStringLiteral("%1 already exists").arg(path));
     // Build beside the target, under a scratch name of its own, and move into place only when
     // complete.
-    QString temp;
-    const int fd = scratchfiles::create(path, &temp);
-    if (fd < 0)
+    safefile::Scratch temp;
+    try {
+        temp = safefile::Scratch::file(path);
+    } catch (const AppError&) {
         cannotCreate(QStringLiteral("cannot create %1").arg(path));
-    ::close(fd);
+    }
     sqlite3* db = nullptr;
-    const QByteArray file = temp.toUtf8();
+    const QByteArray file = QFile::encodeName(temp.path());
     int rc =
         sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     QString why;
@@ -94,17 +95,14 @@ void createEmptyCatalogue(const QString& path) {
         why = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
     }
     sqlite3_close(db);
-    if (!why.isEmpty()) {
-        QFile::remove(temp);
+    if (!why.isEmpty())
         cannotCreate(why);
-    }
-    // A hard link cannot replace an existing file, so a catalogue that appeared meanwhile
-    // is never overwritten.
-    if (::link(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(temp);
+    // An existing catalogue, even one that appeared meanwhile, is never overwritten.
+    try {
+        temp.placeNoReplace();
+    } catch (const AppError&) {
         cannotCreate(QStringLiteral("cannot create %1").arg(path));
     }
-    QFile::remove(temp);
 }
 
 void verifyCatalogue(sqlite3* db) {

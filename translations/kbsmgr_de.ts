@@ -277,6 +277,10 @@ Esc leert den Filter.</translation>
         <source>The backup could not be restored: %1.</source>
         <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1.</translation>
     </message>
+    <message>
+        <source>another copy of the program has the catalogue open; close it first</source>
+        <translation>eine andere Kopie des Programms hat den Katalog geöffnet; schließen Sie sie zuerst</translation>
+    </message>
 </context>
 <context>
     <name>kbs::TotalsReport</name>
@@ -391,6 +395,133 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>too large</source>
         <translation>zu groß</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::backup</name>
+    <message>
+        <source>The catalogue could not be backed up: %1.</source>
+        <translation>Der Katalog konnte nicht gesichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>the disk became full while copying the catalogue</source>
+        <translation>die Festplatte wurde beim Kopieren des Katalogs voll</translation>
+    </message>
+    <message>
+        <source>the disk could not read the catalogue</source>
+        <translation>die Festplatte konnte den Katalog nicht lesen</translation>
+    </message>
+    <message>
+        <source>the copy grew larger than a file may be</source>
+        <translation>die Kopie wurde größer, als eine Datei sein darf</translation>
+    </message>
+    <message>
+        <source>the disk could not write the copy</source>
+        <translation>die Festplatte konnte die Kopie nicht schreiben</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>es war nicht genug Arbeitsspeicher frei</translation>
+    </message>
+    <message>
+        <source>the catalogue is damaged</source>
+        <translation>der Katalog ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a file could not be opened</source>
+        <translation>eine Datei ließ sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>the disk reported an error (%1)</source>
+        <translation>die Festplatte meldete einen Fehler (%1)</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>die Festplatte meldete einen Fehler</translation>
+    </message>
+    <message>
+        <source>the catalogue cannot be opened (%1)</source>
+        <translation>der Katalog lässt sich nicht öffnen (%1)</translation>
+    </message>
+    <message>
+        <source>the copy did not read back whole</source>
+        <translation>die Kopie ließ sich nicht vollständig zurücklesen</translation>
+    </message>
+    <message>
+        <source>the backup did not read back whole</source>
+        <translation>die Sicherung ließ sich nicht vollständig zurücklesen</translation>
+    </message>
+    <message>
+        <source>%1 is not there</source>
+        <translation>%1 ist nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written to</source>
+        <translation>in den Ordner %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 is no whole copy of the catalogue and cannot be moved aside</source>
+        <translation>%1 ist keine vollständige Kopie des Katalogs und lässt sich nicht beiseitelegen</translation>
+    </message>
+    <message>
+        <source>%1 was no whole copy of the catalogue; it is kept as %2.</source>
+        <translation>%1 war keine vollständige Kopie des Katalogs; sie bleibt als %2 erhalten.</translation>
+    </message>
+    <message>
+        <source>Backup copies dated after today are kept but not counted: %1.</source>
+        <translation>Sicherungen mit einem Datum nach heute bleiben erhalten, zählen aber nicht: %1.</translation>
+    </message>
+    <message>
+        <source>No backup of the catalogue today: less than %1 MB is free on the disk. </source>
+        <translation>Heute keine Sicherung des Katalogs: Auf der Festplatte sind weniger als %1 MB frei. </translation>
+    </message>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the picture file %1 is missing</source>
+        <translation>die Bilddatei %1 fehlt</translation>
+    </message>
+    <message>
+        <source>the picture file %1 is damaged</source>
+        <translation>die Bilddatei %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>%1 exists already</source>
+        <translation>%1 gibt es bereits</translation>
+    </message>
+    <message>
+        <source>%1 is no whole backup</source>
+        <translation>%1 ist keine vollständige Sicherung</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it was cancelled</source>
+        <translation>er wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the restored catalogue is not whole</source>
+        <translation>der wiederhergestellte Katalog ist unvollständig</translation>
+    </message>
+    <message>
+        <source>the disk could not write %1</source>
+        <translation>die Festplatte konnte %1 nicht schreiben</translation>
+    </message>
+    <message>
+        <source>the catalogue is being written by another program</source>
+        <translation>ein anderes Programm schreibt gerade in den Katalog</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced (%2)</source>
+        <translation>%1 kann nicht ersetzt werden (%2)</translation>
     </message>
 </context>
 <context>
@@ -663,6 +794,10 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
         <source>The backup of %1 is restored; the catalogue as it was is kept as %2.</source>
         <translation>Die Sicherung vom %1 ist wiederhergestellt; der bisherige Katalog bleibt als %2 erhalten.</translation>
     </message>
+    <message>
+        <source>The catalogue was replaced by another program; it is opened again.</source>
+        <translation>Der Katalog wurde von einem anderen Programm ersetzt; er wird neu geöffnet.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::frmReplace</name>
@@ -779,6 +914,45 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>twenty</source>
         <translation>zwanzig</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::legacy</name>
+    <message>
+        <source>The converted catalogue cannot be put in place of %1: %2</source>
+        <translation>Der umgewandelte Katalog kann nicht an die Stelle von %1 treten: %2</translation>
+    </message>
+    <message>
+        <source>The converter %1 is missing.</source>
+        <translation>Das Umwandlungsprogramm %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>Reading %1 needed more than %2 MB of memory, so it was stopped: the file is probably damaged.</source>
+        <translation>Das Lesen von %1 brauchte mehr als %2 MB Arbeitsspeicher und wurde daher abgebrochen: Die Datei ist wahrscheinlich beschädigt.</translation>
+    </message>
+    <message>
+        <source>The converter stopped unexpectedly while reading %1 (%2): the file is probably damaged.</source>
+        <translation>Das Umwandlungsprogramm brach beim Lesen von %1 unerwartet ab (%2): Die Datei ist wahrscheinlich beschädigt.</translation>
+    </message>
+    <message>
+        <source>it crashed</source>
+        <translation>es ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>Rückgabewert %1</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not be started: %2.</source>
+        <translation>Das Umwandlungsprogramm %1 konnte nicht gestartet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The converted catalogue cannot be opened: %1</source>
+        <translation>Der umgewandelte Katalog lässt sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>The converted catalogue holds %1 records instead of %2.</source>
+        <translation>Der umgewandelte Katalog enthält %1 Datensätze statt %2.</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1745,21 @@ Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::safefile</name>
+    <message>
+        <source>%1 already exists, and an existing file or folder is never replaced.</source>
+        <translation>%1 gibt es bereits, und eine vorhandene Datei oder ein vorhandener Ordner wird nie ersetzt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the disk is full.</source>
+        <translation>%1 kann nicht geschrieben werden: Die Festplatte ist voll.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::searchText</name>
     <message>
         <source>&amp;Find what:</source>
@@ -1748,6 +1937,13 @@ Bitte informieren Sie Larkspur Software, damit das Problem behoben wird. </trans
     <message>
         <source>You can read all the tips at any time from Help, Tips.</source>
         <translation>Alle Tipps können Sie jederzeit über Hilfe, Tipps lesen.</translation>
+    </message>
+</context>
+<context>
+    <name>kbsmgr-restore</name>
+    <message>
+        <source>There are no backups of %1 in %2.</source>
+        <translation>In %2 gibt es keine Sicherungen von %1.</translation>
     </message>
 </context>
 <context>

@@ -277,6 +277,10 @@ Esc borra el filtro.</translation>
         <source>The backup could not be restored: %1.</source>
         <translation>No se pudo restaurar la copia de seguridad: %1.</translation>
     </message>
+    <message>
+        <source>another copy of the program has the catalogue open; close it first</source>
+        <translation>otra copia del programa tiene abierto el catálogo; ciérrela primero</translation>
+    </message>
 </context>
 <context>
     <name>kbs::TotalsReport</name>
@@ -391,6 +395,133 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>too large</source>
         <translation>demasiado grande</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::backup</name>
+    <message>
+        <source>The catalogue could not be backed up: %1.</source>
+        <translation>No se pudo hacer una copia de seguridad del catálogo: %1.</translation>
+    </message>
+    <message>
+        <source>the disk became full while copying the catalogue</source>
+        <translation>el disco se llenó al copiar el catálogo</translation>
+    </message>
+    <message>
+        <source>the disk could not read the catalogue</source>
+        <translation>el disco no pudo leer el catálogo</translation>
+    </message>
+    <message>
+        <source>the copy grew larger than a file may be</source>
+        <translation>la copia creció más de lo que puede medir un archivo</translation>
+    </message>
+    <message>
+        <source>the disk could not write the copy</source>
+        <translation>el disco no pudo escribir la copia</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>no había memoria suficiente</translation>
+    </message>
+    <message>
+        <source>the catalogue is damaged</source>
+        <translation>el catálogo está dañado</translation>
+    </message>
+    <message>
+        <source>a file could not be opened</source>
+        <translation>no se pudo abrir un archivo</translation>
+    </message>
+    <message>
+        <source>the disk reported an error (%1)</source>
+        <translation>el disco informó de un error (%1)</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>el disco informó de un error</translation>
+    </message>
+    <message>
+        <source>the catalogue cannot be opened (%1)</source>
+        <translation>no se puede abrir el catálogo (%1)</translation>
+    </message>
+    <message>
+        <source>the copy did not read back whole</source>
+        <translation>la copia no se pudo volver a leer completa</translation>
+    </message>
+    <message>
+        <source>the backup did not read back whole</source>
+        <translation>la copia de seguridad no se pudo volver a leer completa</translation>
+    </message>
+    <message>
+        <source>%1 is not there</source>
+        <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written to</source>
+        <translation>no se puede escribir en la carpeta %1</translation>
+    </message>
+    <message>
+        <source>%1 is no whole copy of the catalogue and cannot be moved aside</source>
+        <translation>%1 no es una copia completa del catálogo y no se puede apartar</translation>
+    </message>
+    <message>
+        <source>%1 was no whole copy of the catalogue; it is kept as %2.</source>
+        <translation>%1 no era una copia completa del catálogo; se conserva como %2.</translation>
+    </message>
+    <message>
+        <source>Backup copies dated after today are kept but not counted: %1.</source>
+        <translation>Las copias de seguridad con fecha posterior a hoy se conservan pero no cuentan: %1.</translation>
+    </message>
+    <message>
+        <source>No backup of the catalogue today: less than %1 MB is free on the disk. </source>
+        <translation>Hoy no hay copia de seguridad del catálogo: quedan menos de %1 MB libres en el disco. </translation>
+    </message>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation>no se puede crear %1</translation>
+    </message>
+    <message>
+        <source>the picture file %1 is missing</source>
+        <translation>falta el archivo de imagen %1</translation>
+    </message>
+    <message>
+        <source>the picture file %1 is damaged</source>
+        <translation>el archivo de imagen %1 está dañado</translation>
+    </message>
+    <message>
+        <source>%1 exists already</source>
+        <translation>%1 ya existe</translation>
+    </message>
+    <message>
+        <source>%1 is no whole backup</source>
+        <translation>%1 no es una copia de seguridad completa</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>it was cancelled</source>
+        <translation>se canceló</translation>
+    </message>
+    <message>
+        <source>the restored catalogue is not whole</source>
+        <translation>el catálogo restaurado no está completo</translation>
+    </message>
+    <message>
+        <source>the disk could not write %1</source>
+        <translation>el disco no pudo escribir %1</translation>
+    </message>
+    <message>
+        <source>the catalogue is being written by another program</source>
+        <translation>otro programa está escribiendo en el catálogo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced (%2)</source>
+        <translation>no se puede reemplazar %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -663,6 +794,10 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
         <source>The backup of %1 is restored; the catalogue as it was is kept as %2.</source>
         <translation>La copia del %1 se ha restaurado; el catálogo anterior se guarda como %2.</translation>
     </message>
+    <message>
+        <source>The catalogue was replaced by another program; it is opened again.</source>
+        <translation>Otro programa ha reemplazado el catálogo; se vuelve a abrir.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::frmReplace</name>
@@ -779,6 +914,45 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>twenty</source>
         <translation>veinte</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::legacy</name>
+    <message>
+        <source>The converted catalogue cannot be put in place of %1: %2</source>
+        <translation>El catálogo convertido no puede ocupar el lugar de %1: %2</translation>
+    </message>
+    <message>
+        <source>The converter %1 is missing.</source>
+        <translation>Falta el programa de conversión %1.</translation>
+    </message>
+    <message>
+        <source>Reading %1 needed more than %2 MB of memory, so it was stopped: the file is probably damaged.</source>
+        <translation>La lectura de %1 necesitaba más de %2 MB de memoria, por lo que se detuvo: probablemente el archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>The converter stopped unexpectedly while reading %1 (%2): the file is probably damaged.</source>
+        <translation>El programa de conversión se detuvo inesperadamente al leer %1 (%2): probablemente el archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>it crashed</source>
+        <translation>se bloqueó</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>código de salida %1</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not be started: %2.</source>
+        <translation>No se pudo iniciar el programa de conversión %1: %2.</translation>
+    </message>
+    <message>
+        <source>The converted catalogue cannot be opened: %1</source>
+        <translation>No se puede abrir el catálogo convertido: %1</translation>
+    </message>
+    <message>
+        <source>The converted catalogue holds %1 records instead of %2.</source>
+        <translation>El catálogo convertido contiene %1 registros en lugar de %2.</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1745,21 @@ No se escribió nada.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::safefile</name>
+    <message>
+        <source>%1 already exists, and an existing file or folder is never replaced.</source>
+        <translation>%1 ya existe, y nunca se reemplaza un archivo o una carpeta existente.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the disk is full.</source>
+        <translation>no se puede escribir %1: el disco está lleno.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>no se puede escribir %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::searchText</name>
     <message>
         <source>&amp;Find what:</source>
@@ -1748,6 +1937,13 @@ Informe a Larkspur Software para que corrija este problema. </translation>
     <message>
         <source>You can read all the tips at any time from Help, Tips.</source>
         <translation>Puede leer todos los consejos en cualquier momento desde Ayuda, Consejos.</translation>
+    </message>
+</context>
+<context>
+    <name>kbsmgr-restore</name>
+    <message>
+        <source>There are no backups of %1 in %2.</source>
+        <translation>No hay copias de seguridad de %1 en %2.</translation>
     </message>
 </context>
 <context>

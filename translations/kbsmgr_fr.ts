@@ -277,6 +277,10 @@ Escape clears the filter.</source>
         <source>The backup could not be restored: %1.</source>
         <translation>La sauvegarde n&apos;a pas pu être restaurée : %1.</translation>
     </message>
+    <message>
+        <source>another copy of the program has the catalogue open; close it first</source>
+        <translation>une autre copie du programme a ouvert le catalogue ; fermez-la d’abord</translation>
+    </message>
 </context>
 <context>
     <name>kbs::TotalsReport</name>
@@ -391,6 +395,133 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>too large</source>
         <translation>trop grand</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::backup</name>
+    <message>
+        <source>The catalogue could not be backed up: %1.</source>
+        <translation>Le catalogue n’a pas pu être sauvegardé : %1.</translation>
+    </message>
+    <message>
+        <source>the disk became full while copying the catalogue</source>
+        <translation>le disque s’est rempli pendant la copie du catalogue</translation>
+    </message>
+    <message>
+        <source>the disk could not read the catalogue</source>
+        <translation>le disque n’a pas pu lire le catalogue</translation>
+    </message>
+    <message>
+        <source>the copy grew larger than a file may be</source>
+        <translation>la copie est devenue plus grande qu’un fichier ne peut l’être</translation>
+    </message>
+    <message>
+        <source>the disk could not write the copy</source>
+        <translation>le disque n’a pas pu écrire la copie</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>la mémoire était insuffisante</translation>
+    </message>
+    <message>
+        <source>the catalogue is damaged</source>
+        <translation>le catalogue est endommagé</translation>
+    </message>
+    <message>
+        <source>a file could not be opened</source>
+        <translation>un fichier n’a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>the disk reported an error (%1)</source>
+        <translation>le disque a signalé une erreur (%1)</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>le disque a signalé une erreur</translation>
+    </message>
+    <message>
+        <source>the catalogue cannot be opened (%1)</source>
+        <translation>le catalogue ne peut pas être ouvert (%1)</translation>
+    </message>
+    <message>
+        <source>the copy did not read back whole</source>
+        <translation>la copie relue n’était pas complète</translation>
+    </message>
+    <message>
+        <source>the backup did not read back whole</source>
+        <translation>la sauvegarde relue n’était pas complète</translation>
+    </message>
+    <message>
+        <source>%1 is not there</source>
+        <translation>%1 est introuvable</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written to</source>
+        <translation>impossible d’écrire dans le dossier %1</translation>
+    </message>
+    <message>
+        <source>%1 is no whole copy of the catalogue and cannot be moved aside</source>
+        <translation>%1 n’est pas une copie complète du catalogue et ne peut pas être mis de côté</translation>
+    </message>
+    <message>
+        <source>%1 was no whole copy of the catalogue; it is kept as %2.</source>
+        <translation>%1 n’était pas une copie complète du catalogue ; il est conservé sous le nom %2.</translation>
+    </message>
+    <message>
+        <source>Backup copies dated after today are kept but not counted: %1.</source>
+        <translation>Les sauvegardes datées d’après aujourd’hui sont conservées mais pas comptées : %1.</translation>
+    </message>
+    <message>
+        <source>No backup of the catalogue today: less than %1 MB is free on the disk. </source>
+        <translation>Pas de sauvegarde du catalogue aujourd’hui : il reste moins de %1 Mo libres sur le disque. </translation>
+    </message>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation>%1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the picture file %1 is missing</source>
+        <translation>le fichier d’image %1 est manquant</translation>
+    </message>
+    <message>
+        <source>the picture file %1 is damaged</source>
+        <translation>le fichier d’image %1 est endommagé</translation>
+    </message>
+    <message>
+        <source>%1 exists already</source>
+        <translation>%1 existe déjà</translation>
+    </message>
+    <message>
+        <source>%1 is no whole backup</source>
+        <translation>%1 n’est pas une sauvegarde complète</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>it was cancelled</source>
+        <translation>l’opération a été annulée</translation>
+    </message>
+    <message>
+        <source>the restored catalogue is not whole</source>
+        <translation>le catalogue restauré n’est pas complet</translation>
+    </message>
+    <message>
+        <source>the disk could not write %1</source>
+        <translation>le disque n’a pas pu écrire %1</translation>
+    </message>
+    <message>
+        <source>the catalogue is being written by another program</source>
+        <translation>un autre programme est en train d’écrire dans le catalogue</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced (%2)</source>
+        <translation>%1 ne peut pas être remplacé (%2)</translation>
     </message>
 </context>
 <context>
@@ -663,6 +794,10 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
         <source>The backup of %1 is restored; the catalogue as it was is kept as %2.</source>
         <translation>La sauvegarde du %1 est restaurée ; le catalogue précédent est gardé sous %2.</translation>
     </message>
+    <message>
+        <source>The catalogue was replaced by another program; it is opened again.</source>
+        <translation>Le catalogue a été remplacé par un autre programme ; il est rouvert.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::frmReplace</name>
@@ -779,6 +914,45 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>twenty</source>
         <translation>vingt</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::legacy</name>
+    <message>
+        <source>The converted catalogue cannot be put in place of %1: %2</source>
+        <translation>Le catalogue converti ne peut pas prendre la place de %1 : %2</translation>
+    </message>
+    <message>
+        <source>The converter %1 is missing.</source>
+        <translation>Le programme de conversion %1 est manquant.</translation>
+    </message>
+    <message>
+        <source>Reading %1 needed more than %2 MB of memory, so it was stopped: the file is probably damaged.</source>
+        <translation>La lecture de %1 demandait plus de %2 Mo de mémoire et a donc été arrêtée : le fichier est probablement endommagé.</translation>
+    </message>
+    <message>
+        <source>The converter stopped unexpectedly while reading %1 (%2): the file is probably damaged.</source>
+        <translation>Le programme de conversion s’est arrêté de façon inattendue en lisant %1 (%2) : le fichier est probablement endommagé.</translation>
+    </message>
+    <message>
+        <source>it crashed</source>
+        <translation>il a planté</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>code de sortie %1</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not be started: %2.</source>
+        <translation>Le programme de conversion %1 n’a pas pu être lancé : %2.</translation>
+    </message>
+    <message>
+        <source>The converted catalogue cannot be opened: %1</source>
+        <translation>Le catalogue converti ne peut pas être ouvert : %1</translation>
+    </message>
+    <message>
+        <source>The converted catalogue holds %1 records instead of %2.</source>
+        <translation>Le catalogue converti contient %1 fiches au lieu de %2.</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1745,21 @@ Rien n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::safefile</name>
+    <message>
+        <source>%1 already exists, and an existing file or folder is never replaced.</source>
+        <translation>%1 existe déjà, et un fichier ou dossier existant n’est jamais remplacé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the disk is full.</source>
+        <translation>%1 ne peut pas être écrit : le disque est plein.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 ne peut pas être écrit : %2.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::searchText</name>
     <message>
         <source>&amp;Find what:</source>
@@ -1748,6 +1937,13 @@ Veuillez prévenir Larkspur Software pour corriger ce problème. </translation>
     <message>
         <source>You can read all the tips at any time from Help, Tips.</source>
         <translation>Vous pouvez lire toutes les astuces à tout moment par Aide, Astuces.</translation>
+    </message>
+</context>
+<context>
+    <name>kbsmgr-restore</name>
+    <message>
+        <source>There are no backups of %1 in %2.</source>
+        <translation>Il n’y a aucune sauvegarde de %1 dans %2.</translation>
     </message>
 </context>
 <context>

@@ -277,6 +277,10 @@ Esc wist het filter.</translation>
         <source>The backup could not be restored: %1.</source>
         <translation>De back-up kon niet worden teruggezet: %1.</translation>
     </message>
+    <message>
+        <source>another copy of the program has the catalogue open; close it first</source>
+        <translation>een ander exemplaar van het programma heeft de catalogus open; sluit dat eerst</translation>
+    </message>
 </context>
 <context>
     <name>kbs::TotalsReport</name>
@@ -391,6 +395,133 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>too large</source>
         <translation>te groot</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::backup</name>
+    <message>
+        <source>The catalogue could not be backed up: %1.</source>
+        <translation>Er kon geen reservekopie van de catalogus worden gemaakt: %1.</translation>
+    </message>
+    <message>
+        <source>the disk became full while copying the catalogue</source>
+        <translation>de schijf raakte vol tijdens het kopiëren van de catalogus</translation>
+    </message>
+    <message>
+        <source>the disk could not read the catalogue</source>
+        <translation>de schijf kon de catalogus niet lezen</translation>
+    </message>
+    <message>
+        <source>the copy grew larger than a file may be</source>
+        <translation>de kopie werd groter dan een bestand mag zijn</translation>
+    </message>
+    <message>
+        <source>the disk could not write the copy</source>
+        <translation>de schijf kon de kopie niet schrijven</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>er was niet genoeg geheugen</translation>
+    </message>
+    <message>
+        <source>the catalogue is damaged</source>
+        <translation>de catalogus is beschadigd</translation>
+    </message>
+    <message>
+        <source>a file could not be opened</source>
+        <translation>een bestand kon niet worden geopend</translation>
+    </message>
+    <message>
+        <source>the disk reported an error (%1)</source>
+        <translation>de schijf meldde een fout (%1)</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>de schijf meldde een fout</translation>
+    </message>
+    <message>
+        <source>the catalogue cannot be opened (%1)</source>
+        <translation>de catalogus kan niet worden geopend (%1)</translation>
+    </message>
+    <message>
+        <source>the copy did not read back whole</source>
+        <translation>de kopie bleek bij het teruglezen niet volledig</translation>
+    </message>
+    <message>
+        <source>the backup did not read back whole</source>
+        <translation>de reservekopie bleek bij het teruglezen niet volledig</translation>
+    </message>
+    <message>
+        <source>%1 is not there</source>
+        <translation>%1 is er niet</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>de map %1 kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written to</source>
+        <translation>in de map %1 kan niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>%1 is no whole copy of the catalogue and cannot be moved aside</source>
+        <translation>%1 is geen volledige kopie van de catalogus en kan niet opzij worden gezet</translation>
+    </message>
+    <message>
+        <source>%1 was no whole copy of the catalogue; it is kept as %2.</source>
+        <translation>%1 was geen volledige kopie van de catalogus; het bestand blijft bewaard als %2.</translation>
+    </message>
+    <message>
+        <source>Backup copies dated after today are kept but not counted: %1.</source>
+        <translation>Reservekopieën met een datum na vandaag blijven bewaard maar tellen niet mee: %1.</translation>
+    </message>
+    <message>
+        <source>No backup of the catalogue today: less than %1 MB is free on the disk. </source>
+        <translation>Vandaag geen reservekopie van de catalogus: er is minder dan %1 MB vrij op de schijf. </translation>
+    </message>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation>%1 kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>the picture file %1 is missing</source>
+        <translation>het afbeeldingsbestand %1 ontbreekt</translation>
+    </message>
+    <message>
+        <source>the picture file %1 is damaged</source>
+        <translation>het afbeeldingsbestand %1 is beschadigd</translation>
+    </message>
+    <message>
+        <source>%1 exists already</source>
+        <translation>%1 bestaat al</translation>
+    </message>
+    <message>
+        <source>%1 is no whole backup</source>
+        <translation>%1 is geen volledige reservekopie</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kan niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>it was cancelled</source>
+        <translation>het werd geannuleerd</translation>
+    </message>
+    <message>
+        <source>the restored catalogue is not whole</source>
+        <translation>de teruggezette catalogus is niet volledig</translation>
+    </message>
+    <message>
+        <source>the disk could not write %1</source>
+        <translation>de schijf kon %1 niet schrijven</translation>
+    </message>
+    <message>
+        <source>the catalogue is being written by another program</source>
+        <translation>een ander programma schrijft op dit moment in de catalogus</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced (%2)</source>
+        <translation>%1 kan niet worden vervangen (%2)</translation>
     </message>
 </context>
 <context>
@@ -663,6 +794,10 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
         <source>The backup of %1 is restored; the catalogue as it was is kept as %2.</source>
         <translation>De back-up van %1 is teruggezet; de vorige catalogus is bewaard als %2.</translation>
     </message>
+    <message>
+        <source>The catalogue was replaced by another program; it is opened again.</source>
+        <translation>De catalogus is door een ander programma vervangen; hij wordt opnieuw geopend.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::frmReplace</name>
@@ -779,6 +914,45 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>twenty</source>
         <translation>twintig</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::legacy</name>
+    <message>
+        <source>The converted catalogue cannot be put in place of %1: %2</source>
+        <translation>De omgezette catalogus kan niet in de plaats van %1 komen: %2</translation>
+    </message>
+    <message>
+        <source>The converter %1 is missing.</source>
+        <translation>Het conversieprogramma %1 ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Reading %1 needed more than %2 MB of memory, so it was stopped: the file is probably damaged.</source>
+        <translation>Het lezen van %1 had meer dan %2 MB geheugen nodig en is daarom gestopt: het bestand is waarschijnlijk beschadigd.</translation>
+    </message>
+    <message>
+        <source>The converter stopped unexpectedly while reading %1 (%2): the file is probably damaged.</source>
+        <translation>Het conversieprogramma stopte onverwacht tijdens het lezen van %1 (%2): het bestand is waarschijnlijk beschadigd.</translation>
+    </message>
+    <message>
+        <source>it crashed</source>
+        <translation>het is vastgelopen</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>afsluitcode %1</translation>
+    </message>
+    <message>
+        <source>The converter %1 could not be started: %2.</source>
+        <translation>Het conversieprogramma %1 kon niet worden gestart: %2.</translation>
+    </message>
+    <message>
+        <source>The converted catalogue cannot be opened: %1</source>
+        <translation>De omgezette catalogus kan niet worden geopend: %1</translation>
+    </message>
+    <message>
+        <source>The converted catalogue holds %1 records instead of %2.</source>
+        <translation>De omgezette catalogus bevat %1 records in plaats van %2.</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1745,21 @@ Er is niets geschreven.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::safefile</name>
+    <message>
+        <source>%1 already exists, and an existing file or folder is never replaced.</source>
+        <translation>%1 bestaat al, en een bestaand bestand of een bestaande map wordt nooit vervangen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the disk is full.</source>
+        <translation>%1 kan niet worden geschreven: de schijf is vol.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kan niet worden geschreven: %2.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::searchText</name>
     <message>
         <source>&amp;Find what:</source>
@@ -1748,6 +1937,13 @@ Meld dit aan Larkspur Software, zodat het probleem wordt opgelost. </translation
     <message>
         <source>You can read all the tips at any time from Help, Tips.</source>
         <translation>U kunt alle tips op elk moment lezen via Help, Tips.</translation>
+    </message>
+</context>
+<context>
+    <name>kbsmgr-restore</name>
+    <message>
+        <source>There are no backups of %1 in %2.</source>
+        <translation>Er zijn geen reservekopieën van %1 in %2.</translation>
     </message>
 </context>
 <context>

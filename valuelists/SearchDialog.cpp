@@ -8,13 +8,12 @@
 
 #include "EditorTextBox.h"
 #include "Prompts.h"
-#include "frmEditor.h"
 
 namespace kbs {
 
-SearchDialog::SearchDialog(frmEditor& editor, SearchState& state, const QString& caption)
-    // The editor is the dialog's owner: it stays above it.
-    : QDialog(&editor), m_editor(editor), m_state(state) {
+SearchDialog::SearchDialog(EditorTextBox& box, QWidget* editor, SearchState& state,
+                           const QString& caption)
+    : QDialog(editor), m_box(box), m_state(state) {
     setWindowTitle(caption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -67,7 +66,7 @@ void SearchDialog::Command1_Click() {
     if (find.isEmpty())
         return;
     takeSearchText(find);
-    EditorTextBox& box = *m_editor.txtIni;
+    EditorTextBox& box = m_box;
     const QString shown = EditorTextBox::toShown(find);
     const qsizetype at = findFromResume(box.shownText(), shown);
     if (at < 0) {

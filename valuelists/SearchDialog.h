@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace kbs {
 
-class frmEditor;
+class EditorTextBox;
 
 namespace searchText {
 inline constexpr Text<"kbs::searchText"> FindWhat{
@@ -44,7 +44,7 @@ public:
     void Command1_Click();  // Find Next
     void Command2_Click();  // Cancel
 
-    frmEditor& editor() const { return m_editor; }
+    EditorTextBox& box() const { return m_box; }
     SearchState& state() const { return m_state; }
 
     // ---- controls, named as designed
@@ -55,7 +55,8 @@ public:
     QPushButton* Command2 = nullptr;
 
 protected:
-    SearchDialog(frmEditor& editor, SearchState& state, const QString& caption);
+    // The editor's text box, and the editor itself, which owns the dialog and stays above it.
+    SearchDialog(EditorTextBox& box, QWidget* editor, SearchState& state, const QString& caption);
     QGridLayout* grid() const { return m_grid; }
     // Fixes the dialog's size once its controls are in place.
     void finishLayout();
@@ -68,7 +69,7 @@ protected:
     qsizetype findFromResume(const QString& shownBoxText, const QString& shown) const;
 
 private:
-    frmEditor& m_editor;
+    EditorTextBox& m_box;
     SearchState& m_state;
     QGridLayout* m_grid = nullptr;
 };

@@ -4,7 +4,7 @@
 
 #include "AppError.h"
 #include "RegularFile.h"
-#include "ScratchFiles.h"
+#include "SafeFile.h"
 
 namespace kbs::valuelist {
 
@@ -51,8 +51,11 @@ void write(const QString& path, const QString& text, TextEncoding& encoding) {
     // a crash or a full disk leaves the old list whole. Where no scratch file can be made
     // (a folder the user may not create files in) the save fails; the list is never
     // written in place.
-    if (!scratchfiles::replaceWhole(path, bytes))
+    try {
+        safefile::replaceWhole(path, bytes);
+    } catch (const AppError&) {
         fail(err::PathFileAccess, QStringLiteral("Path/File access error"), path);
+    }
     encoding = used;
 }
 

@@ -13,7 +13,8 @@ SearchState& frmFind::searchState() {
     return state;
 }
 
-frmFind::frmFind(frmEditor& editor) : SearchDialog(editor, searchState(), Caption) {
+frmFind::frmFind(EditorTextBox& box, QWidget* editor)
+    : SearchDialog(box, editor, searchState(), Caption) {
     setObjectName(QStringLiteral("frmFind"));
     grid()->addWidget(lblFindWhat, 0, 0);
     grid()->addWidget(txtTextToFind, 0, 1);

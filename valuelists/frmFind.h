@@ -11,8 +11,12 @@ class frmFind : public SearchDialog {
 public:
     static inline constexpr Text<"kbs::frmFind"> Caption{QT_TRANSLATE_NOOP("kbs::frmFind", "Find")};
 
-    explicit frmFind(frmEditor& editor);
-    explicit frmFind(frmEditor* editor) : frmFind(*editor) {}
+    frmFind(EditorTextBox& box, QWidget* editor);
+    // For the editor (frmEditor), without knowing it here: its text box is txtIni.
+    template <class Editor>
+    explicit frmFind(Editor& editor) : frmFind(*editor.txtIni, &editor) {}
+    template <class Editor>
+    explicit frmFind(Editor* editor) : frmFind(*editor) {}
 
     // The dialog's search state, kept for the life of the program.
     static SearchState& searchState();

@@ -9,7 +9,6 @@
 #include "EditorTextBox.h"
 #include "Language.h"
 #include "Prompts.h"
-#include "frmEditor.h"
 
 namespace kbs {
 
@@ -18,7 +17,8 @@ SearchState& frmReplace::searchState() {
     return state;
 }
 
-frmReplace::frmReplace(frmEditor& editor) : SearchDialog(editor, searchState(), Caption) {
+frmReplace::frmReplace(EditorTextBox& box, QWidget* editor)
+    : SearchDialog(box, editor, searchState(), Caption) {
     setObjectName(QStringLiteral("frmReplace"));
     lblReplaceWith = new QLabel(replaceText::ReplaceWith, this);
     lblReplaceWith->setObjectName(QStringLiteral("lblReplaceWith"));
@@ -53,15 +53,15 @@ frmReplace::frmReplace(frmEditor& editor) : SearchDialog(editor, searchState(), 
 }
 
 void frmReplace::Form_Load() {
-    txtTextToFind->setText(editor().txtIni->selText());
+    txtTextToFind->setText(box().selText());
 }
 
 void frmReplace::Command3_Click() {
-    editor().txtIni->setSelText(txtReplaceWith->text());
+    box().setSelText(txtReplaceWith->text());
 }
 
 void frmReplace::Command4_Click() {
-    EditorTextBox& box = *editor().txtIni;
+    EditorTextBox& edited = box();
     const QString find = txtTextToFind->text();
     qint64 count = 0;
     // An empty search text matches nothing: the loop ends at once.
@@ -69,7 +69,7 @@ void frmReplace::Command4_Click() {
         takeSearchText(find);
         const QString shownFind = EditorTextBox::toShown(find);
         const QString shownReplacement = EditorTextBox::toShown(txtReplaceWith->text());
-        const QString text = box.shownText();
+        const QString text = edited.shownText();
         // The occurrences are replaced in a copy of the edited stretch, which then goes into
         // the text box as one edit. Searching goes on after each occurrence, so text just
         // put in is never searched again.
@@ -85,11 +85,11 @@ void frmReplace::Command4_Click() {
             at = text.indexOf(shownFind, copied, caseSensitivity());
         }
         if (count > 0) {
-            box.replaceShownRange(int(first), int(copied), replaced);
+            edited.replaceShownRange(int(first), int(copied), replaced);
             state().resumePosition = first + replaced.size() + 1;
         }
     }
-    box.setFocus();
+    edited.setFocus();
     prompts().msgBox(replaceText::Done.arg(language::number(count)), mb::OKOnly | mb::Information,
                      windowTitle());
 }

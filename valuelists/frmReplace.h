@@ -24,8 +24,12 @@ public:
     static inline constexpr Text<"kbs::frmReplace"> Caption{
         QT_TRANSLATE_NOOP("kbs::frmReplace", "Replace")};
 
-    explicit frmReplace(frmEditor& editor);
-    explicit frmReplace(frmEditor* editor) : frmReplace(*editor) {}
+    frmReplace(EditorTextBox& box, QWidget* editor);
+    // For the editor (frmEditor), without knowing it here: its text box is txtIni.
+    template <class Editor>
+    explicit frmReplace(Editor& editor) : frmReplace(*editor.txtIni, &editor) {}
+    template <class Editor>
+    explicit frmReplace(Editor* editor) : frmReplace(*editor) {}
 
     void Form_Load();
     void Command3_Click();  // Replace

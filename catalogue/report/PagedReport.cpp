@@ -323,6 +323,7 @@ void PagedReport::show() {
     if (!m_preview) {
         m_preview = new ReportPreview(*this, qobject_cast<QWidget*>(parent()));
         connect(m_preview, &ReportPreview::closed, this, &PagedReport::previewClosed);
+        connect(this, &PagedReport::changed, m_preview, &ReportPreview::reportChanged);
     }
     m_preview->setCurrentPage(1);
     m_preview->show();

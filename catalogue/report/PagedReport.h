@@ -13,6 +13,8 @@
 #include <optional>
 #include <vector>
 
+#include "PreviewedPages.h"
+
 class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
@@ -108,7 +110,7 @@ struct ReportItem {
 //
 // Pages are never kept as pictures: each is drawn from pageItems() whenever a device asks
 // for it (preview, printer, PDF file).
-class PagedReport : public QObject {
+class PagedReport : public QObject, public PreviewedPages {
     Q_OBJECT
 public:
     explicit PagedReport(QObject* parent = nullptr);
@@ -122,12 +124,12 @@ public:
     // ---- records
     // The IDs of the records the report lists, in its order; nothing means every record of
     // the catalogue in ID order. Throws AppError when the report cannot tell.
-    virtual std::optional<std::vector<std::int64_t>> recordIds() const = 0;
+    std::optional<std::vector<std::int64_t>> recordIds() const override = 0;
     // The catalogue file the report reads; empty before it read one.
-    const QString& catalogueFile() const { return m_catalogueFile; }
+    const QString& catalogueFile() const override { return m_catalogueFile; }
     // A name for files written from the report, without extension: "report-want" for the
     // caption "Report -- Want".
-    QString fileBaseName() const;
+    QString fileBaseName() const override;
     // The caption over every page: the label Label3 of the page header Section2.
     QString caption() const;
     void setCaption(const QString& caption);
@@ -135,19 +137,19 @@ public:
     // ---- pages (numbered from 1)
     void setPageSize(const QPageSize& size);  // portrait; lays the pages out again
     const QPageSize& pageSize() const { return m_pageSize; }
-    QSizeF pageSizeTwips() const { return m_pageTwips; }
-    virtual int pageCount() const = 0;
+    QSizeF pageSizeTwips() const override { return m_pageTwips; }
+    int pageCount() const override = 0;
     virtual QVector<ReportItem> pageItems(int page) const = 0;
     // Draws a page scaled to fit target, centred, keeping the paper's proportions.
-    void paintPage(QPainter& painter, int page, const QRectF& target) const;
+    void paintPage(QPainter& painter, int page, const QRectF& target) const override;
 
     // Prints the printer's page range (all pages when none) without asking; false when the
     // printer could not be started.
-    bool print(QPrinter& printer) const;
+    bool print(QPrinter& printer) const override;
     // Sets a printer up for this report's paper before a print dialog is shown.
-    void preparePrinter(QPrinter& printer) const;
+    void preparePrinter(QPrinter& printer) const override;
     // Writes every page to a PDF file; false when the file could not be written.
-    bool exportPdf(const QString& path) const;
+    bool exportPdf(const QString& path) const override;
 
     // ---- the preview window
     // Shows the preview without blocking; shows it again on page 1 when it is already open.

@@ -34,7 +34,6 @@
 #include "CsvExport.h"
 #include "FileDialog.h"
 #include "Language.h"
-#include "PagedReport.h"
 #include "Prompts.h"
 #include "ReportTexts.h"
 #include "Tellico.h"
@@ -49,7 +48,7 @@ constexpr int kZoomSteps[] = {50, 75, 100, 125, 150, 200, 300};
 
 // ---------------------------------------------------------------- the page
 
-ReportPageView::ReportPageView(const PagedReport& report, QWidget* parent)
+ReportPageView::ReportPageView(const PreviewedPages& report, QWidget* parent)
     : QWidget(parent), m_report(report) {
     setObjectName(QStringLiteral("pageView"));
     setAccessibleName(reportText::PageView);
@@ -114,14 +113,13 @@ void ReportPageView::updateDescription() {
 
 // ---------------------------------------------------------------- the window
 
-ReportPreview::ReportPreview(PagedReport& report, QWidget* parent)
+ReportPreview::ReportPreview(PreviewedPages& report, QWidget* parent)
     : QWidget(parent, Qt::Window), m_report(report) {
     setObjectName(QStringLiteral("ReportPreview"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(reportText::WindowTitle);
     setWindowModality(Qt::NonModal);
     buildLayout();
-    connect(&m_report, &PagedReport::changed, this, &ReportPreview::reportChanged);
     updateNavigation();
 
     // Wide enough for the paper at its real size, as tall as the screen comfortably allows.
@@ -509,7 +507,7 @@ bool ReportPreview::exportAs(Format format, const QString& path) {
     try {
         const auto ids = m_report.recordIds();
         const QString catalogue = m_report.catalogueFile();
-        const exchange::Headings headings = panel::columnHeadings();
+        const exchange::Headings headings = exchange::columnHeadings();
         QProgressDialog dialog(reportText::CsvExporting.arg(QDir::toNativeSeparators(path)),
                                reportText::CsvCancel, 0, 0, this);
         dialog.setObjectName(QStringLiteral("csvProgress"));

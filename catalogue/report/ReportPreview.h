@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "PreviewedPages.h"
+
 class QComboBox;
 class QLabel;
 class QPrinter;
@@ -11,13 +13,11 @@ class QToolButton;
 
 namespace kbs {
 
-class PagedReport;
-
 // One page of a report, drawn straight from the report's page layout whenever it is painted.
 class ReportPageView : public QWidget {
     Q_OBJECT
 public:
-    ReportPageView(const PagedReport& report, QWidget* parent = nullptr);
+    ReportPageView(const PreviewedPages& report, QWidget* parent = nullptr);
 
     int page() const { return m_page; }
     void setPage(int page);
@@ -38,7 +38,7 @@ protected:
 private:
     void updateDescription();
 
-    const PagedReport& m_report;
+    const PreviewedPages& m_report;
     int m_page = 1;
     double m_zoom = 1.0;
 };
@@ -50,7 +50,8 @@ class ReportPreview : public QWidget {
 public:
     enum ZoomMode { FixedZoom, FitPage, FitWidth };
 
-    ReportPreview(PagedReport& report, QWidget* parent = nullptr);
+    // The report tells the preview of its changes (reportChanged()).
+    ReportPreview(PreviewedPages& report, QWidget* parent = nullptr);
 
     int currentPage() const;
     void setCurrentPage(int page);  // clamped to the report's pages
@@ -88,6 +89,8 @@ public:
     QString statusText() const;
 
     ReportPageView* pageView() const { return m_view; }
+    // The report's pages or what is printed on them changed.
+    void reportChanged();
 
 Q_SIGNALS:
     void closed();
@@ -98,12 +101,11 @@ protected:
 
 private:
     void buildLayout();
-    void reportChanged();
     void updateNavigation();
     void applyZoom();
     void zoomChosen(int index);
 
-    PagedReport& m_report;
+    PreviewedPages& m_report;
     ReportPageView* m_view = nullptr;
     QScrollArea* m_scroll = nullptr;
     QToolButton* m_first = nullptr;

@@ -14,7 +14,6 @@
 #include "MainTexts.h"
 #include "PictureLoader.h"
 #include "Schema.h"
-#include "ScratchFiles.h"
 #include "ScriptedFileDialogs.h"
 #include "Settings.h"
 #include "Startup.h"
@@ -350,12 +349,14 @@ private Q_SLOTS:
     // collector's own copies of the lists, whatever their names.
     void leftScratchFilesAreRemovedAtStart() {
         test::TestEnv env;
-        QString generated;  // as a value list's save makes it
-        QVERIFY(::close(scratchfiles::create(env.path("series.ini"), &generated)) == 0);
+        // Of a killed conversion, an earlier version's value list save, a restore, an export.
         const QStringList stale = {"mydb.mdb.converting-0badf00d.tmp.part",
                                    "mydb.mdb.converting-0badf00d.tmp.part-journal",
                                    "mydb.mdb.converting-0badf00d.tmp.kbs-part-2147483646-aB3xYz",
-                                   QFileInfo(generated).fileName()};
+                                   "series.ini.kbs-tmp-Zx98Yt",
+                                   "mydb.mdb.kbs-part-2147483646-aB3xYz",
+                                   "mydb.mdb.kbs-part-2147483646-aB3xYz-journal",
+                                   "out.tc.kbs-part-2147483646-aB3xYz-images-Q1w2E3/1.jpg"};
         QStringList others = {"fresh.ini.kbs-tmp-Qw12Er",
                               "mydb.mdb.converting-x.tmp.part",
                               "notes.ini.kbs-tmp-aB3xYz.txt",
@@ -364,6 +365,7 @@ private Q_SLOTS:
                               "notes.ini.mine12",
                               "series.ini.aB3xYz"};
         for (const QString& name : stale + others) {
+            QDir(env.dir()).mkpath(QFileInfo(env.path(name)).path());
             env.writeFile(name, "x");
             QFile f(env.path(name));
             if (name != "fresh.ini.kbs-tmp-Qw12Er")  // written by a copy running now
@@ -374,7 +376,8 @@ private Q_SLOTS:
         Settings::save("Tipstatus", "Show Tips at Startup", "0");
         QVERIFY(startProgram().main);
         others.sort();
-        QCOMPARE(QDir(env.dir()).entryList({"*.*.*"}, QDir::Files), others);
+        QCOMPARE(QDir(env.dir()).entryList({"*.*.*"}, QDir::AllEntries | QDir::NoDotAndDotDot),
+                 others);
     }
 };
 

@@ -7,8 +7,11 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <functional>
 
 #include "Amounts.h"
+#include "AppError.h"
+#include "Backup.h"
 #include "BackupDialogs.h"
 #include "Language.h"
 #include "PictureViewer.h"
@@ -99,6 +102,24 @@ QMap<QString, QString> openedWindows(QStringList& cut) {
     return texts;
 }
 
+// What the store says when a backup fails and when a restore is refused, without its paths.
+QStringList lowerLayerMessages() {
+    test::TestEnv env;
+    env.writeFile(backup::FolderName, "not a folder");
+    QStringList said{backup::make(env.dbPath(), env.path(backup::FolderName)).message};
+    env.writeFile(u"mydb.mdb-wal"_s, "");  // as while another program writes it
+    for (const auto& refused : std::initializer_list<std::function<void()>>{
+             [&] { backup::restore(env.dbPath(), env.dbPath()); },
+             [&] { backup::swapIn(env.dbPath(), env.dbPath(), QDateTime::currentDateTime()); }}) {
+        try {
+            refused();
+        } catch (const AppError& e) {
+            said << e.description();
+        }
+    }
+    return said.replaceInStrings(env.dir(), QString());
+}
+
 }  // namespace
 
 class TestTranslation : public QObject {
@@ -147,6 +168,25 @@ private Q_SLOTS:
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u"\n"_s)));
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u"\n"_s)));
+    }
+
+    // The store's messages too: no three English words in a row are left in them.
+    void lowerLayersSpeakTheLanguage_data() { windowSpeaksTheLanguage_data(); }
+    void lowerLayersSpeakTheLanguage() {
+        QFETCH(QString, language);
+        language::uninstall();
+        const QStringList english = lowerLayerMessages();
+        QCOMPARE(english.size(), 3);
+        QCOMPARE(language::install(language, {QStringLiteral(KBS_TRANSLATIONS_DIR)}), language);
+        const QStringList translated = lowerLayerMessages();
+        language::uninstall();
+        static const QRegularExpression threeWords(
+            u"(?=\\b([A-Za-z]+\\W+[A-Za-z]+\\W+[A-Za-z]+))"_s);
+        for (qsizetype i = 0; i < english.size(); ++i) {
+            for (const QRegularExpressionMatch& m : threeWords.globalMatch(english[i]))
+                QVERIFY2(!translated.value(i).contains(m.captured(1)),
+                         qPrintable(translated.value(i)));
+        }
     }
 };
 

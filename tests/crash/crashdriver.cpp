@@ -5,6 +5,7 @@
 //
 //   kbsmgr-crashdriver save DIR SEED        (runs until killed)
 //   kbsmgr-crashdriver check DIR LOG...     (exit 0 when nothing was lost)
+//   kbsmgr-crashdriver delete DIR           (deletes a record and brings it back, until killed)
 //   kbsmgr-crashdriver list DIR             (saves a value list through the editor's save,
 //                                            two texts in turn, until killed)
 //   kbsmgr-crashdriver listcheck DIR        (exit 0 when the list holds one text whole)
@@ -33,13 +34,15 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "AppError.h"
 #include "Backup.h"
 #include "Connection.h"
+#include "DeletedRecords.h"
 #include "EditorTextBox.h"
 #include "LimitedTextbox.h"
 #include "ProgramInfo.h"
 #include "RecordSet.h"
-#include "ScratchFiles.h"
+#include "SafeFile.h"
 #include "ScriptedPrompts.h"
 #include "Settings.h"
 #include "TestEnv.h"
@@ -129,6 +132,30 @@ int save(const QString& dir, int seed) {
     }
 }
 
+// Deletes the first record and brings it back, as the window's delete and its undo do, until
+// killed.
+int deleteLoop(const QString& dir) {
+    Connection cn;
+    cn.setConnectionString(Connection::connectionStringFor(dir + QStringLiteral("/mydb.mdb")));
+    cn.open();
+    RecordSet rs;
+    rs.setBeforeDelete([](sqlite3* db, RecordSet::Bookmark id) {
+        deleted::keep(db, id, QDateTime::currentDateTime());
+    });
+    // What a killed run left deleted comes back first (an undo too).
+    for (const deleted::Record& r : deleted::list(cn.handle()))
+        deleted::bringBack(cn.handle(), r.id);
+    rs.open(QStringLiteral("SELECT * FROM table1 ORDER BY ID"), cn);
+    if (rs.bof() && rs.eof())
+        return 2;
+    for (;;) {
+        rs.moveFirst();
+        const RecordSet::Bookmark id = rs.bookmark();
+        rs.deleteCurrent();
+        rs.reinsert(deleted::bringBack(cn.handle(), id));
+    }
+}
+
 int check(const QString& dir, const QStringList& logs) {
     const QString path = dir + QStringLiteral("/mydb.mdb");
     int failures = 0;
@@ -151,6 +178,14 @@ int check(const QString& dir, const QStringList& logs) {
                 ++failures;
             }
             stored.insert(id, r[3].toString().toInt());
+        }
+        // A record deleted and not yet brought back is kept, not lost.
+        if (!test::rowsOf(path, QStringLiteral("SELECT 1 FROM sqlite_master WHERE name = "
+                                               "'deleted_records'"))
+                 .isEmpty()) {
+            for (const QVariantList& r :
+                 test::rowsOf(path, QStringLiteral("SELECT ID, Quantity FROM deleted_records")))
+                stored.insert(r[0].toLongLong(), r[1].toString().toInt());
         }
     } catch (const std::exception& e) {
         std::printf("cannot read the catalogue: %s\n", e.what());
@@ -223,7 +258,7 @@ int checkList(const QString& dir) {
 int dayOf(const QString& dir, int next = -1) {
     const QString path = dir + QStringLiteral("/day");
     if (next >= 0)
-        scratchfiles::replaceWhole(path, QByteArray::number(next));
+        safefile::replaceWhole(path, QByteArray::number(next));
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll().toInt() : 0;
 }
@@ -266,15 +301,14 @@ int restoreLoop(const QString& dir) {
         const QStringList kept = backup::copiesIn(folder);
         if (kept.isEmpty())
             return 2;
-        QString target;
-        ::close(scratchfiles::create(db, &target));
-        QFile::remove(target);
         QString keptAs;
-        const QString why = backup::restore(folder + QLatin1Char('/') + kept.last(), target);
-        const backup::FolderLock lock(folder);
-        if (!why.isEmpty() ||
-            !backup::swapIn(target, db, QDateTime::currentDateTime(), &keptAs).isEmpty()) {
-            std::fprintf(stderr, "restore failed: %s\n", qPrintable(why));
+        try {
+            const QString target = safefile::freeScratchName(db);
+            backup::restore(folder + QLatin1Char('/') + kept.last(), target);
+            const backup::FolderLock lock(folder);
+            keptAs = backup::swapIn(target, db, QDateTime::currentDateTime());
+        } catch (const AppError& e) {
+            std::fprintf(stderr, "restore failed: %s\n", qPrintable(e.description()));
             return 2;
         }
         QFile::remove(keptAs);
@@ -288,7 +322,7 @@ int backupCheck(const QString& dir) {
     const QString folder = dir + QStringLiteral("/backups");
     // What the next start does: the leftovers of the program directory, an unfinished swap,
     // and the next backup (which clears the folder's).
-    scratchfiles::removeLeftovers(dir, QDateTime::currentDateTime().addSecs(120));
+    safefile::removeLeftoversIn(dir, QDateTime::currentDateTime().addSecs(120));
     backup::removeUnfinishedSwap(db);
     int failures = 0;
     for (const QVariantList& row : test::rowsOf(db, QStringLiteral("PRAGMA integrity_check"))) {
@@ -303,12 +337,13 @@ int backupCheck(const QString& dir) {
     backup::make(db, folder, o);
     for (const QString& n : backup::copiesIn(folder)) {
         const QString target = dir + QStringLiteral("/check.mdb");
-        const QString why = backup::restore(folder + QLatin1Char('/') + n, target);
-        QFile::remove(target);
-        if (!why.isEmpty()) {
-            std::printf("%s does not restore: %s\n", qPrintable(n), qPrintable(why));
+        try {
+            backup::restore(folder + QLatin1Char('/') + n, target);
+        } catch (const AppError& e) {
+            std::printf("%s does not restore: %s\n", qPrintable(n), qPrintable(e.description()));
             ++failures;
         }
+        QFile::remove(target);
     }
     QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -321,7 +356,7 @@ int backupCheck(const QString& dir) {
                 ++failures;
             }
             QFile::remove(n);
-        } else if (scratchfiles::isScratchName(QFileInfo(n).fileName())) {
+        } else if (safefile::isScratchName(QFileInfo(n).fileName())) {
             std::printf("left over: %s\n", qPrintable(n));
             ++failures;
         }
@@ -342,6 +377,8 @@ int main(int argc, char** argv) {
         return check(args[2], args.mid(3));
     if (args.size() >= 3 && args[1] == QLatin1String("list"))
         return saveList(args[2]);
+    if (args.size() >= 3 && args[1] == QLatin1String("delete"))
+        return deleteLoop(args[2]);
     if (args.size() >= 3 && args[1] == QLatin1String("listcheck"))
         return checkList(args[2]);
     if (args.size() >= 3 && args[1] == QLatin1String("backup"))
@@ -350,8 +387,9 @@ int main(int argc, char** argv) {
         return restoreLoop(args[2]);
     if (args.size() >= 3 && args[1] == QLatin1String("backupcheck"))
         return backupCheck(args[2]);
-    std::fprintf(stderr,
-                 "usage: kbsmgr-crashdriver save|check|list|listcheck|backup|restore|backupcheck "
-                 "DIR ...\n");
+    std::fprintf(
+        stderr,
+        "usage: kbsmgr-crashdriver save|check|delete|list|listcheck|backup|restore|backupcheck "
+        "DIR ...\n");
     return 2;
 }

@@ -59,7 +59,7 @@ private slots:
         test::TestEnv env(false);
         env.writeFile(u"in.csv"_s, csv);
         exchange::ImportOptions options;
-        options.headings = panel::columnHeadings();
+        options.headings = exchange::columnHeadings();
         if (QByteArray(QTest::currentDataTag()).startsWith("Windows"))
             options.encoding = TextEncoding::Windows1252;
         const auto result = exchange::importCsv(env.path(u"in.csv"_s), env.dbPath(), options);

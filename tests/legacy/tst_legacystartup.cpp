@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include "AppError.h"
-#include "FileSwap.h"
 #include "LegacyFixtures.h"
 #include "LegacyStartup.h"
 #include "LegacyTexts.h"

@@ -7,9 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "PanelLayout.h"
+#include "Collection.h"
+#include "ColumnLabels.h"
 
-namespace kbs::panel {
+namespace kbs::exchange {
 
 namespace {
 
@@ -22,6 +23,9 @@ struct OwnHeading {
     int position;
     const char* heading;
 };
+using collection::at;
+using collection::Labels;
+
 constexpr OwnHeading kOwnHeadings[] = {
     {at("ID"), "ID"},
     {at("Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Color")},
@@ -78,37 +82,38 @@ QStringList translatedHeadings(const char* context, const char* english) {
     return out;
 }
 
-exchange::Headings columnHeadings() {
-    exchange::Headings headings;
+Headings columnHeadings() {
+    Headings headings;
     // A label two fields share names neither of them alone.
     const auto shared = [](const char* label) {
         int n = 0;
-        for (const Field& f : fields)
-            n += f.label && QLatin1String(f.label) == QLatin1String(label) ? 1 : 0;
+        for (const char* other : Labels)
+            n += other && QLatin1String(other) == QLatin1String(label) ? 1 : 0;
         return n > 1;
     };
-    for (const Field& f : fields) {
-        const auto p = size_t(f.position);
+    for (int position = 0; position < collection::ColumnCount; ++position) {
+        const auto p = size_t(position);
+        const char* label = Labels[p];
         const char* english = nullptr;
         const char* context = kHeadingContext;
         for (const OwnHeading& own : kOwnHeadings) {
-            if (own.position == f.position)
+            if (own.position == position)
                 english = own.heading;
         }
-        if (!english && f.label && !shared(f.label)) {
-            english = f.label;
+        if (!english && label && !shared(label)) {
+            english = label;
             context = kLabelContext;
         }
         if (!english)
             continue;
         headings.shown[p] = QCoreApplication::translate(context, english);
         headings.also[p] << QString::fromLatin1(english) << translatedHeadings(context, english);
-        if (f.label && !shared(f.label) && english != f.label) {
-            headings.also[p] << QString::fromLatin1(f.label)
-                             << translatedHeadings(kLabelContext, f.label);
+        if (label && !shared(label) && english != label) {
+            headings.also[p] << QString::fromLatin1(label)
+                             << translatedHeadings(kLabelContext, label);
         }
         for (const OwnHeading& further : kFurtherHeadings) {
-            if (further.position == f.position)
+            if (further.position == position)
                 headings.also[p] << QString::fromLatin1(further.heading)
                                  << translatedHeadings(kHeadingContext, further.heading);
         }
@@ -127,4 +132,4 @@ exchange::Headings columnHeadings() {
     return headings;
 }
 
-}  // namespace kbs::panel
+}  // namespace kbs::exchange
