@@ -336,7 +336,7 @@ double folderMb(const QString& folder) {
 void runBackupDays(Window& win) {
     const QString db = ProgramInfo::path(QStringLiteral("mydb.mdb"));
     // The changes go through the window's connection, as the program's saves do.
-    sqlite3* h = win.w().connection()->handle();
+    sqlite3* h = win.w().session().connection().handle();
     const QDate first(2026, 6, 1);
     const auto print = [](const char* prefix, const QMap<QString, double>& r) {
         for (auto it = r.begin(); it != r.end(); ++it)

@@ -39,6 +39,7 @@
 #include "FlexGrid.h"
 #include "Gallery.h"
 #include "ImageBox.h"
+#include "PictureStrip.h"
 #include "ProgramInfo.h"
 #include "Schema.h"
 #include "Settings.h"
@@ -318,11 +319,12 @@ int child(const QString& what, const QString& db) {
         for (int r = 1; r <= 20; ++r) {
             w.FG1->setRow(r * 7);
             QApplication::processEvents();
-            for (int i = 1; i < int(w.panelPictures().size()); ++i) {
-                const QRect cell = w.lstPictures->visualItemRect(w.lstPictures->item(i));
+            for (int i = 1; i < int(w.pictureStrip()->pictures().size()); ++i) {
+                const QRect cell =
+                    w.pictureStrip()->list()->visualItemRect(w.pictureStrip()->list()->item(i));
                 QElapsedTimer t;
                 t.start();
-                w.lstPictures->setCurrentRow(i);  // as a click does
+                w.pictureStrip()->list()->setCurrentRow(i);  // as a click does
                 w.imgPicture->grab();
                 times.push_back(msSince(t));
                 Q_UNUSED(cell);

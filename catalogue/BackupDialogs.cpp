@@ -15,6 +15,7 @@
 #include "AccessibleText.h"
 #include "AppError.h"
 #include "Backup.h"
+#include "CatalogueSession.h"
 #include "DeletedRecords.h"
 #include "ScratchFiles.h"
 
@@ -162,8 +163,8 @@ void RestoreDialog::reject() {
     QDialog::reject();
 }
 
-RecentlyDeletedDialog::RecentlyDeletedDialog(sqlite3* db, QWidget* parent)
-    : QDialog(parent), m_db(db) {
+RecentlyDeletedDialog::RecentlyDeletedDialog(CatalogueSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("dlgRecentlyDeleted"));
     setWindowTitle(tr("Recently deleted"));
     new QVBoxLayout(this);
@@ -186,7 +187,7 @@ void RecentlyDeletedDialog::fill() {
     m_list->clear();
     std::vector<deleted::Record> records;
     try {
-        records = deleted::list(m_db);
+        records = m_session.deletedRecords();
     } catch (const AppError& e) {
         showAccessibleText(*m_status,
                            tr("The deleted records cannot be read: %1.").arg(e.description()),

@@ -1,10 +1,7 @@
 // The catalogue window: construction, start-up and shutdown.
 #include "frmMain.h"
 
-#include <sqlite3.h>
-
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -17,10 +14,7 @@
 #include "AccessibleText.h"
 
 #include "AppError.h"
-#include "Backup.h"
-#include "Connection.h"
 #include "DataReport.h"
-#include "DeletedRecords.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
@@ -57,33 +51,17 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
 frmMain::~frmMain() {
     FG1->model().detach();  // the grid reads the record set's rows
-    if (rs)
-        rs->close();
-    if (cn)
-        cn->close();
+    m_session.close();
 }
 
 void frmMain::Form_Load() {
     setWindowTitle(mainText::TitlePrefix + QString::number(ProgramInfo::major()) +
                    QLatin1Char('.') + QString::number(ProgramInfo::minor()));
 
-    cn = std::make_unique<Connection>();
-    cn->setConnectionString(Connection::connectionStringFor(
-        ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName))));
-    cn->open(QString(), QString(), -1);
-    schema::verifyCatalogue(cn->handle());
-    schema::ensureTextIndex(cn->handle());
-    schema::ensurePictureTables(cn->handle());
-    backup::trackChanges(cn->handle());
-    deleted::forgetBefore(cn->handle(), QDateTime::currentDateTime().addDays(-deleted::KeepDays));
-
-    rs = std::make_unique<RecordSet>();
-    // A deleted record is kept, with its pictures, for its undo.
-    rs->setBeforeDelete([](sqlite3* db, RecordSet::Bookmark id) {
-        deleted::keep(db, id, QDateTime::currentDateTime());
-    });
-    rs->open(mainText::Query, *cn, RecordSet::adOpenStatic, RecordSet::adLockOptimistic,
-             RecordSet::adCmdUnspecified);
+    rs = nullptr;
+    m_session.open(ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName)),
+                   mainText::Query);
+    rs = &m_session.records();
 
     if (rs->bof() && rs->eof()) {
         // An empty catalogue: the first Add then Save stores the first record. No blank
@@ -125,20 +103,12 @@ void frmMain::Form_Unload(bool& Cancel) {
         Settings::save(mainText::WindowSection, mainText::GeometryKey,
                        QString::fromLatin1(saveGeometry().toBase64()));
     });
-    resumeNext([&] {
-        if (rs)
-            rs->close();
-    });
-    resumeNext([&] {
-        if (cn)
-            cn->close();
-    });
+    rs = nullptr;
+    m_session.close();
     delete DataReport1;  // closes its preview
     DataReport1 = nullptr;
     delete TotalsReport1;
     TotalsReport1 = nullptr;
-    rs.reset();
-    cn.reset();
     resumeNext([&] { deleteScratchFiles(); });
 }
 

@@ -11,9 +11,9 @@
 #include <optional>
 #include <vector>
 
+#include "CatalogueSession.h"
 #include "Collection.h"
 #include "PanelLayout.h"
-#include "Pictures.h"
 #include "RecordSet.h"
 
 class QFrame;
@@ -29,7 +29,6 @@ class QToolBar;
 class QToolButton;
 class QWidget;
 class QAction;
-class QListWidget;
 
 namespace kbs {
 
@@ -50,6 +49,7 @@ class Gallery;
 class PictureViewer;
 class ThumbnailMaker;
 class DeleteUndo;
+class PictureStrip;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -138,31 +138,13 @@ public:
 
     // ---- the record's pictures: the strip beside the photo, the viewer, the gallery and the
     // thumbnails made in the background (frmMainPictures.cpp)
-    // One picture as the panel holds it until a save or cancel: the first is the main one.
-    struct PanelPicture {
-        pictures::Kept kept;
-        QImage thumb;
-    };
-    const std::vector<PanelPicture>& panelPictures() const { return m_pictures; }
-    int shownPicture() const { return m_shownPicture; }
-    void showPicture(int index);  // in the photo frame
-    void addPictureFiles(const QStringList& paths);
-    void addPictureImage(const QImage& image);  // pasted
-    void choosePictureFiles();                  // the picture dialog, several files at once
-    void pastePicture();
-    void removePicture();
-    void movePicture(int step);  // -1 left, +1 right
-    void makeMainPicture();
-    void editCaption();
+    PictureStrip* pictureStrip() const { return m_strip; }
     void openViewer();
     void setGalleryShown(bool shown);
     bool galleryShown() const;
     void startThumbnails();
     static constexpr int ThumbnailsAfterMs = 1000;  // after the window opens
     ThumbnailMaker* thumbnails() const { return m_thumbs; }
-    QImage fullPicture(int index, const QSize& fill = {}) const;
-    QListWidget* lstPictures = nullptr;
-    QToolButton* cmdPictures = nullptr;
     QToolButton* cmdGallery = nullptr;
     Gallery* gallery = nullptr;
     PictureViewer* viewer = nullptr;
@@ -170,8 +152,8 @@ public:
 
     // ---- state the tests and the other windows read
     bool bAddingNew = false;
-    RecordSet* recordSet() const { return rs.get(); }
-    Connection* connection() const { return cn.get(); }
+    RecordSet* recordSet() const { return rs; }
+    CatalogueSession& session() { return m_session; }
     QString statusText() const;
     QToolButton* toolbarButton(const QString& key) const;
     QAction* toolbarMenuEntry(const QString& buttonKey, const QString& text) const;
@@ -251,24 +233,15 @@ private:
 
     void buildPictureViews();
     void showPictureStrip();  // the shown record's pictures, with the display
-    void fillStrip();
-    void updatePictureActions();
-    void mainPictureChosen();
-    void storeFurtherPictures();  // sets the record set's companion write when they changed
-    bool picturesEditable();
     void thumbnailsMade(qint64 recordId);
     void placeGallery();
     std::optional<std::int64_t> shownId() const;
 
-    std::vector<PanelPicture> m_pictures;
-    int m_shownPicture = -1;
-    bool m_picturesChanged = false;
-    QMenu* m_pictureMenu = nullptr;
-    QMap<QString, QAction*> m_pictureActions;
+    PictureStrip* m_strip = nullptr;
     ThumbnailMaker* m_thumbs = nullptr;
 
-    std::unique_ptr<Connection> cn;
-    std::unique_ptr<RecordSet> rs;
+    CatalogueSession m_session;
+    RecordSet* rs = nullptr;  // the session's, from Form_Load to the unload
     bool m_centred = false;
     std::optional<RecordSet::Bookmark> m_shown;    // the record the detail fields show
     bool m_notesCut = false;                       // the notes show a long line cut short
@@ -298,7 +271,7 @@ public:
     enum Start { AsItIs, OnShown };
     // Guards only the window's own Record set; a walk over another set is left alone.
     ShownRecordGuard(frmMain& window, const RecordSet& walked, Start start = AsItIs)
-        : m_window(&walked == window.rs.get() ? &window : nullptr) {
+        : m_window(&walked == window.rs ? &window : nullptr) {
         if (start == OnShown)
             returnToShown();
     }

@@ -8,6 +8,7 @@
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
 #include "PanelLayout.h"
+#include "PictureStrip.h"
 #include "ResumeNext.h"
 #include "frmMain.h"
 
@@ -26,10 +27,8 @@ void frmMain::Clear_Display() {
             txtTextl[i]->setLocked(m_panelLocked);
     }
     m_shown.reset();
-    m_pictures.clear();
-    m_shownPicture = -1;
-    m_picturesChanged = false;
-    fillStrip();
+    if (m_strip)
+        m_strip->clear();
 }
 
 // A value with a line too long to lay out quickly is shown with that line cut and a mark, and

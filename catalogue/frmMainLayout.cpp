@@ -163,13 +163,14 @@ void frmMain::buildLayout() {
     cmdMinus = designed<QPushButton>(Frame2, "cmdMinus", {2640, 1680, 255, 255}, mainText::Minus);
     cmdMinus->setAccessibleName(mainText::MinusName);
 
-    // The photo frame.
+    // The photo frame: the strip of the record's pictures takes the photo's lower edge, the
+    // picture keeps its width.
     Frame3 =
         designed<QGroupBox>(Frame2, "Frame3", {10320, 240, 3480, 3240}, mainText::PhotoCaption);
-    picOutline = designed<QFrame>(Frame3, "Shape1", {120, 360, 3255, 2295});
+    picOutline = designed<QFrame>(Frame3, "Shape1", {120, 360, 3255, 1740});
     picOutline->setFrameShape(QFrame::Box);
     picOutline->setFrameShadow(QFrame::Plain);
-    imgPicture = designed<ImageBox>(Frame3, "imgPicture", {240, 480, 3015, 2055});
+    imgPicture = designed<ImageBox>(Frame3, "imgPicture", {240, 450, 3015, 1560});
     imgPicture->setAccessibleName(mainText::PictureName);
     m_imageControls << imgPicture;
     txtPicDir = designed<QLineEdit>(Frame3, "txtPicDir", {240, 2160, 3015, 300});

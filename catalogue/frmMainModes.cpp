@@ -10,6 +10,7 @@
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
 #include "PanelLayout.h"
+#include "PictureStrip.h"
 #include "Prompts.h"
 #include "ResumeNext.h"
 #include "ThumbnailMaker.h"
@@ -53,7 +54,8 @@ void frmMain::Lock_Display(bool bInput) {
     Option1[1]->setEnabled(!bInput);
     cmdPlus->setEnabled(!bInput);
     cmdMinus->setEnabled(!bInput);
-    updatePictureActions();
+    if (m_strip)
+        m_strip->setLocked(bInput);
 }
 
 void frmMain::Add_New_Record() {
@@ -164,7 +166,8 @@ bool frmMain::Save_Record() {
         if (!adding)
             slot = rs->currentSlot();
         storeChosenPicture();
-        storeFurtherPictures();
+        if (auto kept = m_strip->toSave())
+            m_session.keepPicturesWithNextSave(std::move(*kept));
         rs->update();
     } catch (const std::exception& e) {
         const QString why = QString::fromUtf8(e.what());

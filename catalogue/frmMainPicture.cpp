@@ -11,6 +11,7 @@
 #include "MainTexts.h"
 #include "OpenSaveDialog.h"
 #include "PictureLoader.h"
+#include "PictureStrip.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
 #include "RegularFile.h"
@@ -63,7 +64,7 @@ void frmMain::cmdSelect_Click() {
             }
         }
         if (!path.isEmpty())
-            mainPictureChosen();
+            m_strip->mainPictureChosen();
     } catch (const AppError& e) {
         if (e.number() == err::CancelSelected)
             return;

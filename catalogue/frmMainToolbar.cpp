@@ -203,10 +203,11 @@ void frmMain::showLastReport() {
 // Record set, and so the record on screen, stays as it is.
 void frmMain::showReport(const QString& query, const QString& caption,
                          const std::vector<std::int64_t>* only) {
-    if (!cn || !cn->isOpen())
+    if (!m_session.isOpen())
         return;
     try {
-        DataReport1->openDataSource(*cn, query.isEmpty() ? DataReport::query() : query, only);
+        DataReport1->openDataSource(m_session.connection(),
+                                    query.isEmpty() ? DataReport::query() : query, only);
         DataReport1->setDataMember(QString());
         if (!caption.isEmpty())
             DataReport1->setCaption(caption);
@@ -233,10 +234,10 @@ void frmMain::showShownReport() {
 
 // The totals read the catalogue anew each time they are shown.
 void frmMain::showTotals() {
-    if (!cn || !cn->isOpen())
+    if (!m_session.isOpen())
         return;
     try {
-        TotalsReport1->open(*cn);
+        TotalsReport1->open(m_session.connection());
         DataReport1->unload();
         TotalsReport1->show();
     } catch (const AppError& e) {

@@ -12,10 +12,8 @@
 #include "AppError.h"
 #include "Backup.h"
 #include "BackupDialogs.h"
-#include "Connection.h"
 #include "DataReport.h"
 #include "DeleteUndo.h"
-#include "DeletedRecords.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
 #include "ProgramInfo.h"
@@ -61,11 +59,11 @@ void frmMain::Undo_Delete() {
 }
 
 void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
-    if (!rs || !cn || !cn->isOpen())
+    if (!rs || !m_session.isOpen())
         return;
     qint64 now = id;
     try {
-        now = deleted::bringBack(cn->handle(), id);
+        now = m_session.bringBack(id);
     } catch (const AppError& e) {
         prompts().msgBox(tr("The record could not be brought back: %1").arg(e.description()),
                          mb::OKOnly | mb::Critical, tr("Undo delete"));
@@ -107,9 +105,9 @@ void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
 }
 
 void frmMain::showRecentlyDeleted() {
-    if (!cn || !cn->isOpen())
+    if (!m_session.isOpen())
         return;
-    auto* dialog = new RecentlyDeletedDialog(cn->handle(), this);
+    auto* dialog = new RecentlyDeletedDialog(m_session, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &RecentlyDeletedDialog::bringBack, this,
             [this](qint64 id) { bringBackRecord(id); });
@@ -142,9 +140,8 @@ void frmMain::swapInRestored(const QString& file, const QString& backupDate) {
         FG1->model().detach();
         DataReport1->unload();  // its record set reads the catalogue too
         TotalsReport1->unload();
-        resumeNext([&] { rs->close(); });
-        resumeNext([&] { cn->close(); });
-        why = backup::swapIn(file, catalogueFile(), QDateTime::currentDateTime(), &keptAs);
+        rs = nullptr;
+        why = m_session.swapIn(file, &keptAs);
     }
     if (!why.isEmpty())
         QFile::remove(file);

@@ -196,7 +196,7 @@ private Q_SLOTS:
             big[i] = char((unsigned(i) * 7919u) >> 3);
         env.writeFile(u"big.jpg"_s, big);
         test::Window win(env);
-        sqlite3_busy_timeout(win->connection()->handle(), 50);
+        sqlite3_busy_timeout(win->session().connection().handle(), 50);
         win.clickRow(2);
         win.press(adding ? "Add" : "Edit");
         win.setField(9, u"Copper"_s);
