@@ -43,6 +43,7 @@
 #include <string>
 #include <vector>
 
+#include "../tests/catalogue/Controls.h"
 #include "Backup.h"
 #include "BenchPrompts.h"
 #include "Collection.h"
@@ -252,18 +253,18 @@ double percentile95(std::vector<double> v) {
 // time of each key until the grid's model shows its rows.
 void typeFilter(frmMain& w, const QString& text, std::vector<double>& wall,
                 std::vector<double>& cpu) {
-    FlexGridModel& model = w.FG1->model();
+    FlexGridModel& model = ui(w).FG1->model();
     bool applied = false;
     const auto done =
         QObject::connect(&model, &FlexGridModel::filterApplied, [&] { applied = true; });
     auto set = [&](const QString& t) {
-        if (w.FilterBar1->edit()->text() == t)
+        if (ui(w).FilterBar1->edit()->text() == t)
             return false;
         applied = false;
         const double cpuBefore = cpuMs();
         QElapsedTimer timer;
         timer.start();
-        w.FilterBar1->edit()->setText(t);
+        ui(w).FilterBar1->edit()->setText(t);
         while (!applied)
             QCoreApplication::processEvents();
         wall.push_back(msSince(timer));
@@ -409,7 +410,7 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         for (int i = 0; i < 5; ++i) {
             QElapsedTimer t;
             t.start();
-            w.PopulateFlexGrid(*w.FG1, *w.recordSet(), true);
+            w.PopulateFlexGrid(*ui(w).FG1, *w.recordSet(), true);
             times.push_back(msSince(t));
         }
         report("ms", median(times));
@@ -444,15 +445,15 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         const Io io = readIo();
         std::vector<double> times, cpus;
         for (int i = 0; i < 7; ++i) {
-            const int row = w.FG1->rows() - 1 - i;
-            const QModelIndex idx = w.FG1->model().index(row - 1, 1);
-            w.FG1->scrollTo(idx);
+            const int row = ui(w).FG1->rows() - 1 - i;
+            const QModelIndex idx = ui(w).FG1->model().index(row - 1, 1);
+            ui(w).FG1->scrollTo(idx);
             QApplication::processEvents();
-            const QPoint p = w.FG1->visualRect(idx).center();
+            const QPoint p = ui(w).FG1->visualRect(idx).center();
             const double cpu = cpuMs();
             QElapsedTimer t;
             t.start();
-            QTest::mouseClick(w.FG1->viewport(), Qt::LeftButton, {}, p);
+            QTest::mouseClick(ui(w).FG1->viewport(), Qt::LeftButton, {}, p);
             times.push_back(msSince(t));
             cpus.push_back(cpuMs() - cpu);
         }
@@ -461,20 +462,20 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         reportIo("clicks", io);
     } else if (what == QLatin1String("save")) {
         w.Edit_Record();
-        w.txtTextl[9]->setText(QStringLiteral("Benchmark blue"));
+        ui(w).txtTextl[9]->setText(QStringLiteral("Benchmark blue"));
         const double cpu = cpuMs();
         QElapsedTimer t;
         t.start();
         w.cmdSave_Click();
-        w.FG1->viewport()->repaint();  // until the grid shows the new text
+        ui(w).FG1->viewport()->repaint();  // until the grid shows the new text
         report("ms", msSince(t));
         report("cpu_ms", cpuMs() - cpu);
     } else if (what == QLatin1String("sorttext") || what == QLatin1String("sortyear")) {
         const int col = what == QLatin1String("sorttext") ? 1 : 2;
         QElapsedTimer t;
         t.start();
-        w.SortFlex(w, *w.FG1, col, col);
-        w.FG1->viewport()->repaint();
+        w.SortFlex(w, *ui(w).FG1, col, col);
+        ui(w).FG1->viewport()->repaint();
         report("ms", msSince(t));
     } else if (what == QLatin1String("search")) {
         win.prompts.answerInput(QStringLiteral("zz-no-such-text"));
@@ -488,7 +489,7 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         QElapsedTimer t;
         t.start();
         w.Delete_Record();
-        w.FG1->viewport()->repaint();  // until the neighbour is shown
+        ui(w).FG1->viewport()->repaint();  // until the neighbour is shown
         report("ms", msSince(t));
     } else if (what == QLatin1String("backup")) {
         // The backup copy made while the window runs, with one save in the middle of it: its
@@ -512,7 +513,7 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
             tick.start();
             if (saveMs < 0 && total.elapsed() > 300) {
                 w.Edit_Record();
-                w.txtTextl[9]->setText(QStringLiteral("Saved during the backup"));
+                ui(w).txtTextl[9]->setText(QStringLiteral("Saved during the backup"));
                 QElapsedTimer t;
                 t.start();
                 w.cmdSave_Click();
@@ -546,14 +547,14 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
             report(key + "_p95", percentile95(all));
             report(key + "_cpu_ms", median(allCpu));
             report(key + "_cpu_p95", percentile95(allCpu));
-            report(key + "_rows", w.FG1->model().rowCount());
+            report(key + "_rows", ui(w).FG1->model().rowCount());
         }
         std::vector<double> clears, wall, cpu;
         for (int round = 0; round < 9; ++round) {
             typeFilter(w, QStringLiteral("beetle"), wall, cpu);
             QElapsedTimer t;
             t.start();
-            w.FilterBar1->clear();
+            ui(w).FilterBar1->clear();
             clears.push_back(msSince(t));
         }
         report("clear_ms", median(clears));
@@ -580,7 +581,7 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         QElapsedTimer t;
         t.start();
         w.Undo_Delete();
-        w.FG1->viewport()->repaint();  // until the grid shows it again
+        ui(w).FG1->viewport()->repaint();  // until the grid shows it again
         report("ms", msSince(t));
     } else if (what == QLatin1String("display")) {
         std::vector<double> times;

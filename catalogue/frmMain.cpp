@@ -38,10 +38,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(&FG1->model(), &FlexGridModel::filterApplied, this, &frmMain::filterApplied);
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
-    connect(cmdPlus, &QPushButton::clicked, this, &frmMain::cmdPlus_Click);
-    connect(cmdMinus, &QPushButton::clicked, this, &frmMain::cmdMinus_Click);
-    connect(cmdSelect, &QPushButton::clicked, this, &frmMain::cmdSelect_Click);
-    connectPickMenus();
     buildPictureViews();
     installKeyboard();
     addRecoveryEntries();

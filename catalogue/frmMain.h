@@ -49,6 +49,7 @@ class Gallery;
 class PictureViewer;
 class ThumbnailMaker;
 class DeleteUndo;
+class DetailPanel;
 class PictureStrip;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
@@ -67,7 +68,6 @@ public:
     // ---- display
     void Clear_Display();
     void Update_Display();
-    void Load_Picture(const QString& sImage);  // throws AppError for a file that is no picture
 
     // ---- modes
     void Lock_Display(bool bInput);
@@ -89,21 +89,8 @@ public:
     void FG1_SelChange();
     void FG1_EnterCell();
 
-    // ---- condition modifiers and picture choice
-    void cmdPlus_Click();
-    void cmdMinus_Click();
-    void cmdSelect_Click();
-    // The largest picture a record takes into the catalogue.
-    static constexpr qint64 MaxPictureBytes = collection::MaxPictureBytes;
-    // The longest line of a field shown in full; a longer one would freeze the window.
-    static constexpr qsizetype MaxShownLine = 10000;
-    // The most of one value read to show it; a longer one is shown cut short.
-    static constexpr qint64 MaxShownBytes = 16 * 1024 * 1024;
-
-    // ---- pick menus: a click on a list icon ("Image2", ...); an entry chosen goes into the
-    // icon's field. From the keyboard the menu opens at `place` instead of the pointer.
-    void pickMenuIconClicked(const QString& icon, std::optional<QPoint> place = std::nullopt);
-    MenuEntryArray* entryArray(const QString& name) const;  // "mnuBaseColor", ...
+    // ---- the detail panel's boxes, icons and buttons, the picture choice and pick menus
+    DetailPanel* detailPanel() const { return m_panel; }
 
     // ---- the other windows, modal
     void showAbout();
@@ -145,10 +132,6 @@ public:
     void startThumbnails();
     static constexpr int ThumbnailsAfterMs = 1000;  // after the window opens
     ThumbnailMaker* thumbnails() const { return m_thumbs; }
-    QToolButton* cmdGallery = nullptr;
-    Gallery* gallery = nullptr;
-    PictureViewer* viewer = nullptr;
-    QLabel* thumbStatus = nullptr;
 
     // ---- state the tests and the other windows read
     bool bAddingNew = false;
@@ -157,35 +140,6 @@ public:
     QString statusText() const;
     QToolButton* toolbarButton(const QString& key) const;
     QAction* toolbarMenuEntry(const QString& buttonKey, const QString& text) const;
-    QMenu* pickMenu(const QString& name) const;
-
-    // ---- controls, named as designed
-    QToolBar* Toolbar1 = nullptr;
-    FilterBar* FilterBar1 = nullptr;
-    QWidget* Picture1 = nullptr;
-    ImageBox* Image11 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    FlexGrid* FG1 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* statusPanel = nullptr;
-    QMap<QString, QIcon> imlToolbar1;
-    std::array<LimitedTextbox*, panel::BoxCount> txtTextl{};
-    std::array<QLabel*, panel::BoxCount> lblText{};
-    QLabel* lblNotes = nullptr;
-    QPlainTextEdit* txtNotes = nullptr;
-    QLineEdit* txtPicDir = nullptr;
-    ImageBox* imgPicture = nullptr;
-    QFrame* picOutline = nullptr;
-    std::array<QRadioButton*, 2> Option1{};
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QPushButton* cmdSelect = nullptr;
-    QPushButton* cmdPlus = nullptr;
-    QPushButton* cmdMinus = nullptr;
-    ImageBox* Image1_0 = nullptr;        // the year icon
-    QMap<QString, ImageBox*> listIcons;  // "Image2" .. "Image12", by name
-    OpenSaveDialog* OpenSaveDialog1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -194,21 +148,34 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    static QIcon designIcon(const QString& name);
-    static QImage designImage(const QString& name, int w, int h);
+    // Controls, named as designed; the detail panel's are its own.
+    QToolBar* Toolbar1 = nullptr;
+    FilterBar* FilterBar1 = nullptr;
+    QWidget* Picture1 = nullptr;
+    ImageBox* Image11 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    FlexGrid* FG1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* statusPanel = nullptr;
+    QMap<QString, QIcon> imlToolbar1;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+    QToolButton* cmdGallery = nullptr;
+    Gallery* gallery = nullptr;
+    PictureViewer* viewer = nullptr;
+    QLabel* thumbStatus = nullptr;
+    DetailPanel* m_panel = nullptr;
+    // The panel's controls the window's own procedures use.
+    std::array<LimitedTextbox*, panel::BoxCount> txtTextl{};
+    QPlainTextEdit* txtNotes = nullptr;
+    QPushButton* cmdSelect = nullptr;
+
     void buildLayout();
-    void addField(int box, const QString& caption, const panel::Place& at);
     void buildToolbar();
-    void buildPickMenus();
     void fitCaptions();
-    void connectPickMenus();
-    QString listIconOf(int box) const;  // the icon whose list fills txtTextl(box), or ""
-    void installKeyboard();             // the window's keys: frmMainKeys.cpp
+    void installKeyboard();  // the window's keys: frmMainKeys.cpp
     void runCommand(mainText::Command command);
-    void showStoredPicture();
-    static QString cutLongLines(const QString& value, bool& cut);
-    QSize pictureFill() const;
-    void storeChosenPicture();  // throws AppError when the record refuses the picture
     void setStatusText(const QString& text);
     void deleteScratchFiles();
     void showReport(const QString& query, const QString& caption,
@@ -243,20 +210,14 @@ private:
     CatalogueSession m_session;
     RecordSet* rs = nullptr;  // the session's, from Form_Load to the unload
     bool m_centred = false;
-    std::optional<RecordSet::Bookmark> m_shown;    // the record the detail fields show
-    bool m_notesCut = false;                       // the notes show a long line cut short
-    std::array<bool, panel::BoxCount> m_boxCut{};  // the same for each box
-    bool m_panelLocked = true;                     // as Lock_Display left the panel
+    std::optional<RecordSet::Bookmark> m_shown;  // the record the detail fields show
     QMap<QString, QToolButton*> m_buttons;
-    QMap<QString, QMenu*> m_pickMenus;
-    QMap<QString, MenuEntryArray*> m_entryArrays;
-    QList<ImageBox*> m_imageControls;  // every image control, in the window's order
-    QString m_reportQuery;             // the query of the last report entry chosen
-    bool m_totalsLast = false;         // the last report entry chosen was the totals
-    bool m_shownLast = false;          // or the records shown
-    QString m_statusText;              // the status bar's text when no filter is active
-    QString m_lastSearch;              // the last Find's text, for Find Next
-    QLabel* m_noMatch = nullptr;       // in the grid's place when the filter matches nothing
+    QString m_reportQuery;        // the query of the last report entry chosen
+    bool m_totalsLast = false;    // the last report entry chosen was the totals
+    bool m_shownLast = false;     // or the records shown
+    QString m_statusText;         // the status bar's text when no filter is active
+    QString m_lastSearch;         // the last Find's text, for Find Next
+    QLabel* m_noMatch = nullptr;  // in the grid's place when the filter matches nothing
     DeleteUndo* m_undo = nullptr;
     std::function<void()> m_stopBackup;
     void addRecoveryEntries();

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
@@ -240,11 +241,11 @@ void frmMain::installKeyboard() {
     for (size_t box = 0; box < txtTextl.size(); ++box) {
         QLineEdit* field = txtTextl[box]->textbox();
         field->installEventFilter(filter);
-        const QString icon = listIconOf(int(box));
+        const QString icon = m_panel->listIconOf(int(box));
         if (icon.isEmpty())
             continue;
         const QList<QKeySequence> listKeys = sequences(kListKeys, std::size(kListKeys));
-        if (ImageBox* image = listIcons.value(icon)) {
+        if (ImageBox* image = m_panel->listIcon(icon)) {
             const QString hint = keysText(listKeys) + QStringLiteral(": ") + image->toolTip();
             image->setToolTip(tr("%1 (%2 in the field)").arg(image->toolTip(), keysText(listKeys)));
             field->setAccessibleDescription(hint);
@@ -254,10 +255,10 @@ void frmMain::installKeyboard() {
         shortcut->setContext(Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, icon, box] {
             // As a click: nothing while the icon takes no clicks (browse mode).
-            if (!available(listIcons.value(icon)))
+            if (!available(m_panel->listIcon(icon)))
                 return;
             const QWidget* at = txtTextl[box];
-            pickMenuIconClicked(icon, at->mapToGlobal(QPoint(0, at->height())));
+            m_panel->pickMenuIconClicked(icon, at->mapToGlobal(QPoint(0, at->height())));
         });
     }
     txtNotes->installEventFilter(filter);

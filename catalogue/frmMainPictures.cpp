@@ -11,6 +11,8 @@
 
 #include "AccessibleText.h"
 #include "Connection.h"
+#include "Designed.h"
+#include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "Gallery.h"
@@ -36,7 +38,7 @@ QString grouped(qint64 n) {
 // ---------------------------------------------------------------- building
 
 void frmMain::buildPictureViews() {
-    m_strip = new PictureStrip(*Frame3, *imgPicture, *txtPicDir, *Option1[1], m_session);
+    m_strip = m_panel->strip();
     connect(m_strip, &PictureStrip::viewRequested, this, &frmMain::openViewer);
     setTabOrder(cmdSelect, m_strip->list());
     setTabOrder(m_strip->list(), m_strip->button());

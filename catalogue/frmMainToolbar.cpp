@@ -9,6 +9,7 @@
 #include "AppError.h"
 #include "Connection.h"
 #include "DataReport.h"
+#include "Designed.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
@@ -23,10 +24,6 @@ namespace kbs {
 namespace {
 
 using mainText::Command;
-
-QString latin(const char* s) {
-    return QString::fromLatin1(s);
-}
 
 const mainText::ToolbarButton* buttonOfKey(const QString& key) {
     for (const auto& b : mainText::ToolbarButtons) {
@@ -102,7 +99,6 @@ void frmMain::buildToolbar() {
     Image11->setAccessibleName(mainText::LogoName);
     Image11->setGeometry(twipsRect(3720, 0, 2040, 480));
     Image11->setPicture(designImage(QStringLiteral("logo"), 136, 32));
-    m_imageControls.prepend(Image11);
     FilterBar1->raise();
     FilterBar1->keepLeftOf(Image11);
 }

@@ -14,6 +14,7 @@
 #include "BackupDialogs.h"
 #include "DataReport.h"
 #include "DeleteUndo.h"
+#include "DetailPanel.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
 #include "ProgramInfo.h"
@@ -52,7 +53,7 @@ void frmMain::addRecoveryEntries() {
 
 void frmMain::Undo_Delete() {
     // While a record is added or edited, Ctrl+Z belongs to the fields.
-    if (bAddingNew || !m_panelLocked || !m_undo)
+    if (bAddingNew || !m_panel->locked() || !m_undo)
         return;
     if (const auto d = m_undo->take())
         bringBackRecord(d->id, d->gridRow);
@@ -72,7 +73,7 @@ void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
     // Its thumbnails went with the delete; the gallery and the strip want them back.
     if (m_thumbs)
         m_thumbs->request(now);
-    const bool editing = bAddingNew || !m_panelLocked;
+    const bool editing = bAddingNew || !m_panel->locked();
     RecordSet::Slot slot = 0;
     {
         // While a record is being edited the fields go on showing it.
@@ -115,7 +116,7 @@ void frmMain::showRecentlyDeleted() {
 }
 
 void frmMain::showRestoreBackup() {
-    if (bAddingNew || !m_panelLocked) {
+    if (bAddingNew || !m_panel->locked()) {
         prompts().msgBox(tr("Save or cancel the record being edited first."),
                          mb::OKOnly | mb::Information, tr("Restore a backup"));
         return;

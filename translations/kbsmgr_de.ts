@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>kbs::DetailPanel</name>
+    <message>
+        <source>&quot;%1&quot; (column %2)</source>
+        <translation>„%1“ (Spalte %2)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
@@ -609,10 +616,6 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>%1 (%2 in the field)</source>
         <translation>%1 (%2 im Feld)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; (column %2)</source>
-        <translation>„%1“ (Spalte %2)</translation>
     </message>
     <message>
         <source>Gallery</source>

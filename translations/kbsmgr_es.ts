@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>kbs::DetailPanel</name>
+    <message>
+        <source>&quot;%1&quot; (column %2)</source>
+        <translation>«%1» (columna %2)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
@@ -609,10 +616,6 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>%1 (%2 in the field)</source>
         <translation>%1 (%2 en el campo)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; (column %2)</source>
-        <translation>«%1» (columna %2)</translation>
     </message>
     <message>
         <source>Gallery</source>

@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>kbs::DetailPanel</name>
+    <message>
+        <source>&quot;%1&quot; (column %2)</source>
+        <translation>« %1 » (colonne %2)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
@@ -609,10 +616,6 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>%1 (%2 in the field)</source>
         <translation>%1 (%2 dans le champ)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; (column %2)</source>
-        <translation>« %1 » (colonne %2)</translation>
     </message>
     <message>
         <source>Gallery</source>

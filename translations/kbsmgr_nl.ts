@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>kbs::DetailPanel</name>
+    <message>
+        <source>&quot;%1&quot; (column %2)</source>
+        <translation>‘%1’ (kolom %2)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
@@ -609,10 +616,6 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>%1 (%2 in the field)</source>
         <translation>%1 (%2 in het veld)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; (column %2)</source>
-        <translation>‘%1’ (kolom %2)</translation>
     </message>
     <message>
         <source>Gallery</source>

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QThread>
 
+#include "Controls.h"
 #include "FilterBar.h"
 #include "Gallery.h"
 #include "PictureStrip.h"
@@ -86,7 +87,7 @@ void TestPictures::editSaveAndCancel() {
     win->pictureStrip()->showPicture(0);
     win->pictureStrip()->remove();
     win->pictureStrip()->addFiles({env.path(u"green.bmp"_s)});
-    win->cmdCancel->click();
+    ui(win).cmdCancel->click();
     QCOMPARE(int(win->pictureStrip()->pictures().size()), 3);
     QCOMPARE(env.value(u"SELECT count(*) FROM record_pictures"_s).toInt(), 2);
     QCOMPARE(colorOf(env.value(u"SELECT binpicdata FROM table1"_s).toByteArray()), 0xF00000u);
@@ -198,20 +199,20 @@ void TestPictures::galleryFollowsTheGrid() {
     win.clickHeading(1);  // Description ascending: alfa, Beetle, Cortina
     QTest::keyClick(win.w.get(), Qt::Key_G, Qt::ControlModifier);
     QVERIFY(win->galleryShown());
-    QVERIFY(win->cmdGallery->isChecked());
-    QCOMPARE(win->gallery->model()->index(0, 1).data().toString(), u"alfa"_s);
-    QVERIFY(win->gallery->tileImage(0).isNull());   // alfa: a plain tile
-    QVERIFY(!win->gallery->tileImage(2).isNull());  // Cortina's thumbnail
-    win->gallery->setCurrentIndex(win->gallery->model()->index(2, 1));
-    QTest::keyClick(win->gallery, Qt::Key_Return);
+    QVERIFY(ui(win).cmdGallery->isChecked());
+    QCOMPARE(ui(win).gallery->model()->index(0, 1).data().toString(), u"alfa"_s);
+    QVERIFY(ui(win).gallery->tileImage(0).isNull());   // alfa: a plain tile
+    QVERIFY(!ui(win).gallery->tileImage(2).isNull());  // Cortina's thumbnail
+    ui(win).gallery->setCurrentIndex(ui(win).gallery->model()->index(2, 1));
+    QTest::keyClick(ui(win).gallery, Qt::Key_Return);
     QCOMPARE(win.field(1), u"Cortina"_s);
     // Under a filter the tiles are the records the filter shows.
-    win->FilterBar1->edit()->setText(u"beetle"_s);
+    ui(win).FilterBar1->edit()->setText(u"beetle"_s);
     QTRY_VERIFY(!win.grid().model().isFiltering());
-    QCOMPARE(win->gallery->model()->rowCount(), 1);
-    QCOMPARE(win->gallery->model()->index(0, 1).data().toString(), u"Beetle"_s);
-    win->cmdGallery->click();
-    QVERIFY(!win->galleryShown() && win->FG1->isVisible());
+    QCOMPARE(ui(win).gallery->model()->rowCount(), 1);
+    QCOMPARE(ui(win).gallery->model()->index(0, 1).data().toString(), u"Beetle"_s);
+    ui(win).cmdGallery->click();
+    QVERIFY(!win->galleryShown() && ui(win).FG1->isVisible());
 }
 
 void TestPictures::viewerKeys() {
@@ -224,7 +225,7 @@ void TestPictures::viewerKeys() {
         {pictureBytes("PNG", 20, 10)});
     Window win(env);
     QTest::keyClick(win->pictureStrip()->list(), Qt::Key_Return);
-    PictureViewer* v = win->viewer;
+    PictureViewer* v = ui(win).viewer();
     QVERIFY(v && v->isVisible());
     QCOMPARE(v->picture().size(), QSize(400, 300));
     QTest::keyClick(v, Qt::Key_Right);
