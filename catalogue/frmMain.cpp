@@ -25,6 +25,7 @@
 #include "Settings.h"
 #include "ThumbnailMaker.h"
 #include "TotalsReport.h"
+#include "WindowKeys.h"
 
 namespace kbs {
 
@@ -39,7 +40,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
     buildPictureViews();
-    installKeyboard();
+    auto* keys = new WindowKeys(*this, *Toolbar1, *FG1, *m_panel);
+    connect(keys, &WindowKeys::findNext, this, &frmMain::Find_Next);
     addRecoveryEntries();
     DataReport1 = new DataReport(this);
     TotalsReport1 = new TotalsReport(this);

@@ -174,7 +174,6 @@ private:
     void buildLayout();
     void buildToolbar();
     void fitCaptions();
-    void installKeyboard();  // the window's keys: frmMainKeys.cpp
     void runCommand(mainText::Command command);
     void setStatusText(const QString& text);
     void deleteScratchFiles();

@@ -120,7 +120,7 @@ bool frmMain::Save_Record() {
     }
     rememberShown();
     if (m_thumbs)
-        resumeNext([&] { m_thumbs->request(rs->bookmark()); });
+        m_thumbs->request(rs->bookmark());
     resumeNext([&] { Update_Display(); });
     resumeNext(
         [&] { showRowChange(adding ? RowChange::Added : RowChange::Changed, rs->currentSlot()); });

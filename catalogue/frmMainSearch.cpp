@@ -15,7 +15,6 @@
 #include "PanelLayout.h"
 #include "Prompts.h"
 #include "RecordFilter.h"
-#include "ResumeNext.h"
 #include "frmMain.h"
 
 namespace kbs {
@@ -50,8 +49,7 @@ bool containsAsciiNoCase(std::string_view hay, std::string_view needle) {
 }  // namespace
 
 void frmMain::Find_Record() {
-    long count = 0;
-    resumeNext([&] { count = rs ? rs->recordCount() : 0; });
+    const long count = rs && rs->isOpen() ? rs->recordCount() : 0;
     if (count == 0) {
         prompts().msgBox(mainText::NoRecordText, mb::Information | mb::OKOnly,
                          mainText::NoRecordTitle);

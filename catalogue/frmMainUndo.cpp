@@ -19,7 +19,6 @@
 #include "MainTexts.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
-#include "ResumeNext.h"
 #include "Schema.h"
 #include "ThumbnailMaker.h"
 #include "TotalsReport.h"
@@ -81,7 +80,7 @@ void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
         try {
             slot = rs->reinsert(now);
         } catch (const AppError&) {
-            resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+            PopulateFlexGrid(*FG1, *rs, true);
             return;
         }
         if (!editing)
@@ -89,20 +88,19 @@ void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
     }
     FlexGridModel& model = FG1->model();
     if (!model.showsRecordsOf(*rs)) {
-        resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+        PopulateFlexGrid(*FG1, *rs, true);
     } else {
         // Its row in the grid as it was, or its place in the catalogue's order.
         const auto& order = rs->slotsInOrder();
         const auto at = std::find(order.begin(), order.end(), slot) - order.begin();
         model.insertSlot(slot, gridRow.value_or(int(at)));
     }
-    resumeNext(
-        [&] { setStatusText(mainText::TotalRecords + mainText::signedCount(rs->recordCount())); });
+    setStatusText(mainText::TotalRecords + mainText::signedCount(rs->recordCount()));
     if (editing)
         return;
-    resumeNext([&] { Update_Display(); });
-    resumeNext([&] { markShownRow(*FG1); });
-    resumeNext([&] { Lock_Display(true); });
+    Update_Display();
+    markShownRow(*FG1);
+    Lock_Display(true);
 }
 
 void frmMain::showRecentlyDeleted() {

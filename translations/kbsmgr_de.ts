@@ -448,6 +448,13 @@ Esc leert den Filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::WindowKeys</name>
+    <message>
+        <source>%1 (%2 in the field)</source>
+        <translation>%1 (%2 im Feld)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::aboutText</name>
     <message>
         <source>A catalogue for collectors of die-cast model cars: every model with its series, colours, base plate, wheels, box, condition, price and picture, kept in one file on this computer.</source>
@@ -613,10 +620,6 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
 </context>
 <context>
     <name>kbs::frmMain</name>
-    <message>
-        <source>%1 (%2 in the field)</source>
-        <translation>%1 (%2 im Feld)</translation>
-    </message>
     <message>
         <source>Gallery</source>
         <translation>Galerie</translation>

@@ -448,6 +448,13 @@ Esc borra el filtro.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::WindowKeys</name>
+    <message>
+        <source>%1 (%2 in the field)</source>
+        <translation>%1 (%2 en el campo)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::aboutText</name>
     <message>
         <source>A catalogue for collectors of die-cast model cars: every model with its series, colours, base plate, wheels, box, condition, price and picture, kept in one file on this computer.</source>
@@ -613,10 +620,6 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
 </context>
 <context>
     <name>kbs::frmMain</name>
-    <message>
-        <source>%1 (%2 in the field)</source>
-        <translation>%1 (%2 en el campo)</translation>
-    </message>
     <message>
         <source>Gallery</source>
         <translation>Galería</translation>

@@ -448,6 +448,13 @@ Escape clears the filter.</source>
     </message>
 </context>
 <context>
+    <name>kbs::WindowKeys</name>
+    <message>
+        <source>%1 (%2 in the field)</source>
+        <translation>%1 (%2 dans le champ)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::aboutText</name>
     <message>
         <source>A catalogue for collectors of die-cast model cars: every model with its series, colours, base plate, wheels, box, condition, price and picture, kept in one file on this computer.</source>
@@ -613,10 +620,6 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
 </context>
 <context>
     <name>kbs::frmMain</name>
-    <message>
-        <source>%1 (%2 in the field)</source>
-        <translation>%1 (%2 dans le champ)</translation>
-    </message>
     <message>
         <source>Gallery</source>
         <translation>Galerie</translation>

@@ -448,6 +448,13 @@ Esc wist het filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::WindowKeys</name>
+    <message>
+        <source>%1 (%2 in the field)</source>
+        <translation>%1 (%2 in het veld)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::aboutText</name>
     <message>
         <source>A catalogue for collectors of die-cast model cars: every model with its series, colours, base plate, wheels, box, condition, price and picture, kept in one file on this computer.</source>
@@ -613,10 +620,6 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
 </context>
 <context>
     <name>kbs::frmMain</name>
-    <message>
-        <source>%1 (%2 in the field)</source>
-        <translation>%1 (%2 in het veld)</translation>
-    </message>
     <message>
         <source>Gallery</source>
         <translation>Galerij</translation>
