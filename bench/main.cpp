@@ -402,6 +402,7 @@ void runBackupDays(Window& win) {
 void runWindow(const QString& what, const QString& db, bool inPlace) {
     Window win(db, inPlace);
     frmMain& w = win.w();
+    FlexGrid& grid = *ui(w).FG1;  // found once, outside the timings
     if (what == QLatin1String("startup")) {
         report("ms", win.startMs);
         report("cpu_ms", win.startCpuMs);
@@ -410,7 +411,7 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         for (int i = 0; i < 5; ++i) {
             QElapsedTimer t;
             t.start();
-            w.PopulateFlexGrid(*ui(w).FG1, *w.recordSet(), true);
+            w.PopulateFlexGrid(grid, *w.recordSet(), true);
             times.push_back(msSince(t));
         }
         report("ms", median(times));
@@ -445,15 +446,15 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         const Io io = readIo();
         std::vector<double> times, cpus;
         for (int i = 0; i < 7; ++i) {
-            const int row = ui(w).FG1->rows() - 1 - i;
-            const QModelIndex idx = ui(w).FG1->model().index(row - 1, 1);
-            ui(w).FG1->scrollTo(idx);
+            const int row = grid.rows() - 1 - i;
+            const QModelIndex idx = grid.model().index(row - 1, 1);
+            grid.scrollTo(idx);
             QApplication::processEvents();
-            const QPoint p = ui(w).FG1->visualRect(idx).center();
+            const QPoint p = grid.visualRect(idx).center();
             const double cpu = cpuMs();
             QElapsedTimer t;
             t.start();
-            QTest::mouseClick(ui(w).FG1->viewport(), Qt::LeftButton, {}, p);
+            QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, p);
             times.push_back(msSince(t));
             cpus.push_back(cpuMs() - cpu);
         }
@@ -467,15 +468,15 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         QElapsedTimer t;
         t.start();
         w.cmdSave_Click();
-        ui(w).FG1->viewport()->repaint();  // until the grid shows the new text
+        grid.viewport()->repaint();  // until the grid shows the new text
         report("ms", msSince(t));
         report("cpu_ms", cpuMs() - cpu);
     } else if (what == QLatin1String("sorttext") || what == QLatin1String("sortyear")) {
         const int col = what == QLatin1String("sorttext") ? 1 : 2;
         QElapsedTimer t;
         t.start();
-        w.SortFlex(w, *ui(w).FG1, col, col);
-        ui(w).FG1->viewport()->repaint();
+        w.SortFlex(w, grid, col, col);
+        grid.viewport()->repaint();
         report("ms", msSince(t));
     } else if (what == QLatin1String("search")) {
         win.prompts.answerInput(QStringLiteral("zz-no-such-text"));
@@ -489,7 +490,7 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         QElapsedTimer t;
         t.start();
         w.Delete_Record();
-        ui(w).FG1->viewport()->repaint();  // until the neighbour is shown
+        grid.viewport()->repaint();  // until the neighbour is shown
         report("ms", msSince(t));
     } else if (what == QLatin1String("backup")) {
         // The backup copy made while the window runs, with one save in the middle of it: its
@@ -547,7 +548,7 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
             report(key + "_p95", percentile95(all));
             report(key + "_cpu_ms", median(allCpu));
             report(key + "_cpu_p95", percentile95(allCpu));
-            report(key + "_rows", ui(w).FG1->model().rowCount());
+            report(key + "_rows", grid.model().rowCount());
         }
         std::vector<double> clears, wall, cpu;
         for (int round = 0; round < 9; ++round) {
@@ -581,7 +582,7 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         QElapsedTimer t;
         t.start();
         w.Undo_Delete();
-        ui(w).FG1->viewport()->repaint();  // until the grid shows it again
+        grid.viewport()->repaint();  // until the grid shows it again
         report("ms", msSince(t));
     } else if (what == QLatin1String("display")) {
         std::vector<double> times;
