@@ -89,7 +89,7 @@ QString quotedValue(const QString& text) {
 }  // namespace
 
 DetailPanel::DetailPanel(QWidget& client, QWidget& menus, CatalogueSession& session)
-    : QObject(&client), m_client(client) {
+    : QObject(&client), m_client(client), m_session(session) {
     // The detail panel.
     Frame2 =
         designed<QGroupBox>(&client, "Frame2", {0, kFrameTop, 13976, 4215}, mainText::FrameCaption);
@@ -387,9 +387,7 @@ bool DetailPanel::writeFields(RecordSet* rs) {
 void DetailPanel::writePictures(RecordSet& rs) {
     storeChosenPicture(rs);
     if (auto kept = m_strip->toSave())
-        rs.setCompanionWrite([kept = std::move(*kept)](sqlite3* db, RecordSet::Bookmark key) {
-            pictures::writeKept(db, key, kept);
-        });
+        m_session.keepPicturesWithNextSave(std::move(*kept));
 }
 
 // ---------------------------------------------------------------- choosing

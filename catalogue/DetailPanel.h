@@ -98,6 +98,7 @@ private:
     QSize pictureFill() const;
 
     QWidget& m_client;
+    CatalogueSession& m_session;
     std::array<LimitedTextbox*, panel::BoxCount> txtTextl{};
     std::array<QLabel*, panel::BoxCount> lblText{};
     QGroupBox* Frame2 = nullptr;
