@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     QObject::connect(&backup, &kbs::backup::BackgroundBackup::finished, program.main.get(),
                      [&program](const kbs::backup::Result& r) {
                          if (!r.message.isEmpty())
-                             program.main->StatusBar1->showMessage(r.message, 20000);
+                             program.main->statusBar()->showMessage(r.message, 20000);
                      });
     backup.start();
     program.main->setStopBackup([&backup] { backup.stop(); });

@@ -44,6 +44,7 @@
 #include <vector>
 
 #include "AppError.h"
+#include "../tests/catalogue/Controls.h"
 #include "Backup.h"
 #include "BenchPrompts.h"
 #include "Collection.h"
@@ -253,18 +254,18 @@ double percentile95(std::vector<double> v) {
 // time of each key until the grid's model shows its rows.
 void typeFilter(frmMain& w, const QString& text, std::vector<double>& wall,
                 std::vector<double>& cpu) {
-    FlexGridModel& model = w.FG1->model();
+    FlexGridModel& model = ui(w).FG1->model();
     bool applied = false;
     const auto done =
         QObject::connect(&model, &FlexGridModel::filterApplied, [&] { applied = true; });
     auto set = [&](const QString& t) {
-        if (w.FilterBar1->edit()->text() == t)
+        if (ui(w).FilterBar1->edit()->text() == t)
             return false;
         applied = false;
         const double cpuBefore = cpuMs();
         QElapsedTimer timer;
         timer.start();
-        w.FilterBar1->edit()->setText(t);
+        ui(w).FilterBar1->edit()->setText(t);
         while (!applied)
             QCoreApplication::processEvents();
         wall.push_back(msSince(timer));
@@ -337,7 +338,7 @@ double folderMb(const QString& folder) {
 void runBackupDays(Window& win) {
     const QString db = ProgramInfo::path(QStringLiteral("mydb.mdb"));
     // The changes go through the window's connection, as the program's saves do.
-    sqlite3* h = win.w().connection()->handle();
+    sqlite3* h = win.w().session().connection().handle();
     const QDate first(2026, 6, 1);
     const auto print = [](const char* prefix, const QMap<QString, double>& r) {
         for (auto it = r.begin(); it != r.end(); ++it)
@@ -404,6 +405,7 @@ void runBackupDays(Window& win) {
 void runWindow(const QString& what, const QString& db, bool inPlace) {
     Window win(db, inPlace);
     frmMain& w = win.w();
+    FlexGrid& grid = *ui(w).FG1;  // found once, outside the timings
     if (what == QLatin1String("startup")) {
         report("ms", win.startMs);
         report("cpu_ms", win.startCpuMs);
@@ -412,7 +414,7 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         for (int i = 0; i < 5; ++i) {
             QElapsedTimer t;
             t.start();
-            w.PopulateFlexGrid(*w.FG1, *w.recordSet(), true);
+            w.PopulateFlexGrid(grid, *w.recordSet(), true);
             times.push_back(msSince(t));
         }
         report("ms", median(times));
@@ -447,15 +449,15 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         const Io io = readIo();
         std::vector<double> times, cpus;
         for (int i = 0; i < 7; ++i) {
-            const int row = w.FG1->rows() - 1 - i;
-            const QModelIndex idx = w.FG1->model().index(row - 1, 1);
-            w.FG1->scrollTo(idx);
+            const int row = grid.rows() - 1 - i;
+            const QModelIndex idx = grid.model().index(row - 1, 1);
+            grid.scrollTo(idx);
             QApplication::processEvents();
-            const QPoint p = w.FG1->visualRect(idx).center();
+            const QPoint p = grid.visualRect(idx).center();
             const double cpu = cpuMs();
             QElapsedTimer t;
             t.start();
-            QTest::mouseClick(w.FG1->viewport(), Qt::LeftButton, {}, p);
+            QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, p);
             times.push_back(msSince(t));
             cpus.push_back(cpuMs() - cpu);
         }
@@ -464,20 +466,20 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         reportIo("clicks", io);
     } else if (what == QLatin1String("save")) {
         w.Edit_Record();
-        w.txtTextl[9]->setText(QStringLiteral("Benchmark blue"));
+        ui(w).txtTextl[9]->setText(QStringLiteral("Benchmark blue"));
         const double cpu = cpuMs();
         QElapsedTimer t;
         t.start();
         w.cmdSave_Click();
-        w.FG1->viewport()->repaint();  // until the grid shows the new text
+        grid.viewport()->repaint();  // until the grid shows the new text
         report("ms", msSince(t));
         report("cpu_ms", cpuMs() - cpu);
     } else if (what == QLatin1String("sorttext") || what == QLatin1String("sortyear")) {
         const int col = what == QLatin1String("sorttext") ? 1 : 2;
         QElapsedTimer t;
         t.start();
-        w.SortFlex(w, *w.FG1, col, col);
-        w.FG1->viewport()->repaint();
+        w.SortFlex(w, grid, col, col);
+        grid.viewport()->repaint();
         report("ms", msSince(t));
     } else if (what == QLatin1String("search")) {
         win.prompts.answerInput(QStringLiteral("zz-no-such-text"));
@@ -491,7 +493,7 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         QElapsedTimer t;
         t.start();
         w.Delete_Record();
-        w.FG1->viewport()->repaint();  // until the neighbour is shown
+        grid.viewport()->repaint();  // until the neighbour is shown
         report("ms", msSince(t));
     } else if (what == QLatin1String("backup")) {
         // The backup copy made while the window runs, with one save in the middle of it: its
@@ -515,7 +517,7 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
             tick.start();
             if (saveMs < 0 && total.elapsed() > 300) {
                 w.Edit_Record();
-                w.txtTextl[9]->setText(QStringLiteral("Saved during the backup"));
+                ui(w).txtTextl[9]->setText(QStringLiteral("Saved during the backup"));
                 QElapsedTimer t;
                 t.start();
                 w.cmdSave_Click();
@@ -549,14 +551,14 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
             report(key + "_p95", percentile95(all));
             report(key + "_cpu_ms", median(allCpu));
             report(key + "_cpu_p95", percentile95(allCpu));
-            report(key + "_rows", w.FG1->model().rowCount());
+            report(key + "_rows", grid.model().rowCount());
         }
         std::vector<double> clears, wall, cpu;
         for (int round = 0; round < 9; ++round) {
             typeFilter(w, QStringLiteral("beetle"), wall, cpu);
             QElapsedTimer t;
             t.start();
-            w.FilterBar1->clear();
+            ui(w).FilterBar1->clear();
             clears.push_back(msSince(t));
         }
         report("clear_ms", median(clears));
@@ -583,7 +585,7 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         QElapsedTimer t;
         t.start();
         w.Undo_Delete();
-        w.FG1->viewport()->repaint();  // until the grid shows it again
+        grid.viewport()->repaint();  // until the grid shows it again
         report("ms", msSince(t));
     } else if (what == QLatin1String("display")) {
         std::vector<double> times;

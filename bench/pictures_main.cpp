@@ -34,11 +34,13 @@
 #include <ctime>
 #include <vector>
 
+#include "../tests/catalogue/Controls.h"
 #include "BenchPrompts.h"
 #include "DataGen.h"
 #include "FlexGrid.h"
 #include "Gallery.h"
 #include "ImageBox.h"
+#include "PictureStrip.h"
 #include "ProgramInfo.h"
 #include "Schema.h"
 #include "Settings.h"
@@ -252,7 +254,7 @@ int child(const QString& what, const QString& db) {
         QObject::connect(&clicks, &QTimer::timeout, [&] {
             QElapsedTimer s;
             s.start();
-            win.w().FG1->setRow(1 + int(saves.size()) % 50);
+            ui(win.w()).FG1->setRow(1 + int(saves.size()) % 50);
             saves.push_back(msSince(s));
         });
         clicks.start(1000);
@@ -280,15 +282,15 @@ int child(const QString& what, const QString& db) {
         QElapsedTimer t;
         t.start();
         w.setGalleryShown(true);
-        w.gallery->viewport()->grab();
+        ui(w).gallery->viewport()->grab();
         report("first_ms", msSince(t));
-        QScrollBar* bar = w.gallery->verticalScrollBar();
+        QScrollBar* bar = ui(w).gallery->verticalScrollBar();
         std::vector<double> frames;
         for (int i = 0; i < 60; ++i) {
             QElapsedTimer f;
             f.start();
             bar->setValue(bar->value() + bar->pageStep());
-            w.gallery->viewport()->grab();
+            ui(w).gallery->viewport()->grab();
             frames.push_back(msSince(f));
             idle(33);  // Page Down held: the key repeats about 30 times a second
         }
@@ -297,7 +299,7 @@ int child(const QString& what, const QString& db) {
             QElapsedTimer f;
             f.start();
             bar->setValue(bar->value() + bar->singleStep() * 3);
-            w.gallery->viewport()->grab();
+            ui(w).gallery->viewport()->grab();
             lines.push_back(msSince(f));
             idle(16);
         }
@@ -306,8 +308,8 @@ int child(const QString& what, const QString& db) {
         report("wheel_ms", median(lines));
         report("read_mb", rcharMb() - read);
         report("tiles_per_screen",
-               double(w.gallery->viewport()->width() / Gallery::TileWidth) *
-                   std::ceil(double(w.gallery->viewport()->height()) / Gallery::TileHeight));
+               double(ui(w).gallery->viewport()->width() / Gallery::TileWidth) *
+                   std::ceil(double(ui(w).gallery->viewport()->height()) / Gallery::TileHeight));
         report("peak_mb", peakMb());
         return 0;
     }
@@ -316,14 +318,15 @@ int child(const QString& what, const QString& db) {
         frmMain& w = win.w();
         std::vector<double> times;
         for (int r = 1; r <= 20; ++r) {
-            w.FG1->setRow(r * 7);
+            ui(w).FG1->setRow(r * 7);
             QApplication::processEvents();
-            for (int i = 1; i < int(w.panelPictures().size()); ++i) {
-                const QRect cell = w.lstPictures->visualItemRect(w.lstPictures->item(i));
+            for (int i = 1; i < int(w.pictureStrip()->pictures().size()); ++i) {
+                const QRect cell =
+                    w.pictureStrip()->list()->visualItemRect(w.pictureStrip()->list()->item(i));
                 QElapsedTimer t;
                 t.start();
-                w.lstPictures->setCurrentRow(i);  // as a click does
-                w.imgPicture->grab();
+                w.pictureStrip()->list()->setCurrentRow(i);  // as a click does
+                ui(w).imgPicture->grab();
                 times.push_back(msSince(t));
                 Q_UNUSED(cell);
             }

@@ -16,6 +16,7 @@
 #include "AppError.h"
 #include "Backup.h"
 #include "CatalogueLock.h"
+#include "CatalogueSession.h"
 #include "DeletedRecords.h"
 #include "SafeFile.h"
 
@@ -172,8 +173,8 @@ void RestoreDialog::reject() {
     QDialog::reject();
 }
 
-RecentlyDeletedDialog::RecentlyDeletedDialog(sqlite3* db, QWidget* parent)
-    : QDialog(parent), m_db(db) {
+RecentlyDeletedDialog::RecentlyDeletedDialog(CatalogueSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("dlgRecentlyDeleted"));
     setWindowTitle(tr("Recently deleted"));
     new QVBoxLayout(this);
@@ -196,7 +197,7 @@ void RecentlyDeletedDialog::fill() {
     m_list->clear();
     std::vector<deleted::Record> records;
     try {
-        records = deleted::list(m_db);
+        records = m_session.deletedRecords();
     } catch (const AppError& e) {
         showAccessibleText(*m_status,
                            tr("The deleted records cannot be read: %1.").arg(e.description()),

@@ -9,9 +9,10 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
-struct sqlite3;
 
 namespace kbs {
+
+class CatalogueSession;
 
 // Help > "Restore a backup…": lists the backups (date, records, pictures, size) and restores
 // the chosen one into a new catalogue file beside the catalogue, on a thread of its own, with
@@ -50,7 +51,7 @@ private:
 class RecentlyDeletedDialog : public QDialog {
     Q_OBJECT
 public:
-    RecentlyDeletedDialog(sqlite3* db, QWidget* parent = nullptr);
+    RecentlyDeletedDialog(CatalogueSession& session, QWidget* parent = nullptr);
     QTreeWidget* list() const { return m_list; }
     void fill();
     void bringBackChosen();
@@ -59,7 +60,7 @@ Q_SIGNALS:
     void bringBack(qint64 id);
 
 private:
-    sqlite3* m_db;
+    CatalogueSession& m_session;
     QTreeWidget* m_list;
     QLabel* m_status;
     QPushButton* m_restore;

@@ -1,7 +1,5 @@
 #include "Gallery.h"
 
-#include <sqlite3.h>
-
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QImageReader>
@@ -9,6 +7,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "AppError.h"
+#include "CatalogueSession.h"
 #include "FlexGrid.h"
 
 namespace kbs {
@@ -43,22 +43,16 @@ Gallery::Gallery(FlexGridModel& model, QWidget* parent) : QListView(parent), m_m
             [this](const QModelIndex& i) { Q_EMIT chosen(i.row()); });
 }
 
-Gallery::~Gallery() {
-    sqlite3_finalize(m_read);
-}
-
-void Gallery::setDatabase(sqlite3* db) {
-    sqlite3_finalize(m_read);
-    m_read = nullptr;
-    m_db = db;
+void Gallery::setSession(CatalogueSession* session) {
+    m_session = session;
     m_cache.clear();
     viewport()->update();
-    if (m_db)
+    if (m_session)
         m_prefetch.start(0);
 }
 
 void Gallery::prefetch() {
-    if (!m_db || !isVisible())
+    if (!m_session || !isVisible())
         return;
     const int perRow = std::max(1, viewport()->width() / TileWidth);
     const int perScreen = perRow * (viewport()->height() / TileHeight + 1);
@@ -93,22 +87,18 @@ QImage Gallery::tileImage(int row) {
     bool ok = false;
     const std::string_view idText = m_model.cellUtf8(row, 0);
     const std::int64_t id = QByteArray(idText.data(), qsizetype(idText.size())).toLongLong(&ok);
-    if (!ok || !m_db)
+    if (!ok || !m_session)
         return {};
     if (const QImage* cached = m_cache.object(id))
         return *cached;
-    if (!m_read &&
-        sqlite3_prepare_v3(m_db,
-                           "SELECT jpeg FROM picture_thumbs WHERE record_id = ? AND length(jpeg) "
-                           "> 0 ORDER BY position LIMIT 1",
-                           -1, SQLITE_PREPARE_PERSISTENT, &m_read, nullptr) != SQLITE_OK) {
-        return {};
+    QByteArray jpeg;
+    try {
+        jpeg = m_session->tileThumbnail(id);
+    } catch (const AppError&) {
+        return {};  // a catalogue without thumbnails: no tile pictures
     }
     QImage image;
-    sqlite3_bind_int64(m_read, 1, id);
-    if (sqlite3_step(m_read) == SQLITE_ROW) {
-        QByteArray jpeg(static_cast<const char*>(sqlite3_column_blob(m_read, 0)),
-                        sqlite3_column_bytes(m_read, 0));
+    if (!jpeg.isEmpty()) {
         QBuffer buffer(&jpeg);
         buffer.open(QIODevice::ReadOnly);
         QImageReader reader(&buffer);
@@ -118,7 +108,6 @@ QImage Gallery::tileImage(int row) {
             reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
         image = reader.read();
     }
-    sqlite3_reset(m_read);
     m_cache.insert(id, new QImage(image));
     return image;
 }

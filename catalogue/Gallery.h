@@ -7,16 +7,14 @@
 #include <QTimer>
 #include <cstdint>
 
-struct sqlite3;
-struct sqlite3_stmt;
-
 namespace kbs {
 
+class CatalogueSession;
 class FlexGridModel;
 
 // The gallery: the grid's own rows as tiles (the record's first thumbnail, its description and
 // year), in the grid's order and under its filter, since it is a view over the same model.
-// Draws only thumbnails, read from the catalogue's thumbnail table as tiles come into sight and
+// Draws only thumbnails, asked of the catalogue session as tiles come into sight and
 // kept in a cache of bounded size. Enter or a click chooses a record, as a grid row does.
 class Gallery : public QListView {
     Q_OBJECT
@@ -26,10 +24,9 @@ public:
     static constexpr int PictureHeight = 104;
 
     Gallery(FlexGridModel& model, QWidget* parent = nullptr);
-    ~Gallery() override;
 
     // The catalogue to read thumbnails from (null: none); forgets what it read before.
-    void setDatabase(sqlite3* db);
+    void setSession(CatalogueSession* session);
     // A record's thumbnails were made or changed: its tile is read again.
     void forgetRecord(std::int64_t recordId);
     // The tile picture of the record in body row `row` (null when it has none).
@@ -47,8 +44,7 @@ private:
     void prefetch();
     QTimer m_prefetch;
     FlexGridModel& m_model;
-    sqlite3* m_db = nullptr;
-    sqlite3_stmt* m_read = nullptr;
+    CatalogueSession* m_session = nullptr;
     QCache<std::int64_t, QImage> m_cache;  // by record; a null image: no thumbnail
 };
 

@@ -1,10 +1,7 @@
 // The catalogue window: construction, start-up and shutdown.
 #include "frmMain.h"
 
-#include <sqlite3.h>
-
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -17,11 +14,9 @@
 #include "AccessibleText.h"
 
 #include "AppError.h"
-#include "Backup.h"
 #include "Connection.h"
 #include "DataReport.h"
 #include "DeleteUndo.h"
-#include "DeletedRecords.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
@@ -32,6 +27,7 @@
 #include "Settings.h"
 #include "ThumbnailMaker.h"
 #include "TotalsReport.h"
+#include "WindowKeys.h"
 
 namespace kbs {
 
@@ -45,12 +41,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(&FG1->model(), &FlexGridModel::filterApplied, this, &frmMain::filterApplied);
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
-    connect(cmdPlus, &QPushButton::clicked, this, &frmMain::cmdPlus_Click);
-    connect(cmdMinus, &QPushButton::clicked, this, &frmMain::cmdMinus_Click);
-    connect(cmdSelect, &QPushButton::clicked, this, &frmMain::cmdSelect_Click);
-    connectPickMenus();
     buildPictureViews();
-    installKeyboard();
+    auto* keys = new WindowKeys(*this, *Toolbar1, *FG1, *m_panel);
+    connect(keys, &WindowKeys::findNext, this, &frmMain::Find_Next);
     addRecoveryEntries();
     DataReport1 = new DataReport(this);
     TotalsReport1 = new TotalsReport(this);
@@ -58,33 +51,17 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
 frmMain::~frmMain() {
     FG1->model().detach();  // the grid reads the record set's rows
-    if (rs)
-        rs->close();
-    if (cn)
-        cn->close();
+    m_session.close();
 }
 
 void frmMain::Form_Load() {
     setWindowTitle(mainText::TitlePrefix + QString::number(ProgramInfo::major()) +
                    QLatin1Char('.') + QString::number(ProgramInfo::minor()));
 
-    cn = std::make_unique<Connection>();
-    cn->setConnectionString(Connection::connectionStringFor(
-        ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName))));
-    cn->open(QString(), QString(), -1);
-    schema::verifyCatalogue(cn->handle());
-    schema::ensureTextIndex(cn->handle());
-    schema::ensurePictureTables(cn->handle());
-    backup::trackChanges(cn->handle());
-    deleted::forgetBefore(cn->handle(), QDateTime::currentDateTime().addDays(-deleted::KeepDays));
-
-    rs = std::make_unique<RecordSet>();
-    // A deleted record is kept, with its pictures, for its undo.
-    rs->setBeforeDelete([](sqlite3* db, RecordSet::Bookmark id) {
-        deleted::keep(db, id, QDateTime::currentDateTime());
-    });
-    rs->open(mainText::Query, *cn, RecordSet::adOpenStatic, RecordSet::adLockOptimistic,
-             RecordSet::adCmdUnspecified);
+    rs = nullptr;
+    m_session.open(ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName)),
+                   mainText::Query);
+    rs = &m_session.records();
 
     if (rs->bof() && rs->eof()) {
         // An empty catalogue: the first Add then Save stores the first record. No blank
@@ -126,20 +103,12 @@ void frmMain::Form_Unload(bool& Cancel) {
         Settings::save(mainText::WindowSection, mainText::GeometryKey,
                        QString::fromLatin1(saveGeometry().toBase64()));
     });
-    resumeNext([&] {
-        if (rs)
-            rs->close();
-    });
-    resumeNext([&] {
-        if (cn)
-            cn->close();
-    });
+    rs = nullptr;
+    m_session.close();
     delete DataReport1;  // closes its preview
     DataReport1 = nullptr;
     delete TotalsReport1;
     TotalsReport1 = nullptr;
-    rs.reset();
-    cn.reset();
     resumeNext([&] { deleteScratchFiles(); });
 }
 
@@ -189,20 +158,20 @@ void frmMain::changeEvent(QEvent* event) {
         Form_Resize();
     // Another program put a restored catalogue in the place of the one open here (this
     // program's own restores refuse while another copy has it open): said, and opened anew.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && cn && cn->replaced() &&
-        m_panelLocked && !bAddingNew) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_session.isOpen() &&
+        m_session.connection().replaced() && m_panel->locked() && !bAddingNew) {
         FG1->model().detach();
         DataReport1->unload();
         TotalsReport1->unload();
-        resumeNext([&] { rs->close(); });
-        resumeNext([&] { cn->close(); });
+        rs = nullptr;
+        m_session.close();
         m_undo->forgetAll();
         prompts().msgBox(tr("The catalogue was replaced by another program; it is opened again."),
                          mb::OKOnly | mb::Information, mainText::AppTitle);
         try {
             Form_Load();
         } catch (const AppError& e) {
-            prompts().msgBox(mainText::CannotOpen.arg(cn->dataSource(), e.description()),
+            prompts().msgBox(mainText::CannotOpen.arg(m_session.file(), e.description()),
                              mb::OKOnly | mb::Critical, mainText::AppTitle);
         }
     }

@@ -11,9 +11,9 @@
 #include <optional>
 #include <vector>
 
+#include "CatalogueSession.h"
 #include "Collection.h"
 #include "PanelLayout.h"
-#include "Pictures.h"
 #include "RecordSet.h"
 
 class QFrame;
@@ -29,7 +29,6 @@ class QToolBar;
 class QToolButton;
 class QWidget;
 class QAction;
-class QListWidget;
 
 namespace kbs {
 
@@ -50,6 +49,8 @@ class Gallery;
 class PictureViewer;
 class ThumbnailMaker;
 class DeleteUndo;
+class DetailPanel;
+class PictureStrip;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -67,7 +68,6 @@ public:
     // ---- display
     void Clear_Display();
     void Update_Display();
-    void Load_Picture(const QString& sImage);  // throws AppError for a file that is no picture
 
     // ---- modes
     void Lock_Display(bool bInput);
@@ -89,21 +89,8 @@ public:
     void FG1_SelChange();
     void FG1_EnterCell();
 
-    // ---- condition modifiers and picture choice
-    void cmdPlus_Click();
-    void cmdMinus_Click();
-    void cmdSelect_Click();
-    // The largest picture a record takes into the catalogue.
-    static constexpr qint64 MaxPictureBytes = collection::MaxPictureBytes;
-    // The longest line of a field shown in full; a longer one would freeze the window.
-    static constexpr qsizetype MaxShownLine = 10000;
-    // The most of one value read to show it; a longer one is shown cut short.
-    static constexpr qint64 MaxShownBytes = 16 * 1024 * 1024;
-
-    // ---- pick menus: a click on a list icon ("Image2", ...); an entry chosen goes into the
-    // icon's field. From the keyboard the menu opens at `place` instead of the pointer.
-    void pickMenuIconClicked(const QString& icon, std::optional<QPoint> place = std::nullopt);
-    MenuEntryArray* entryArray(const QString& name) const;  // "mnuBaseColor", ...
+    // ---- the detail panel's boxes, icons and buttons, the picture choice and pick menus
+    DetailPanel* detailPanel() const { return m_panel; }
 
     // ---- the other windows, modal
     void showAbout();
@@ -138,72 +125,21 @@ public:
 
     // ---- the record's pictures: the strip beside the photo, the viewer, the gallery and the
     // thumbnails made in the background (frmMainPictures.cpp)
-    // One picture as the panel holds it until a save or cancel: the first is the main one.
-    struct PanelPicture {
-        pictures::Kept kept;
-        QImage thumb;
-    };
-    const std::vector<PanelPicture>& panelPictures() const { return m_pictures; }
-    int shownPicture() const { return m_shownPicture; }
-    void showPicture(int index);  // in the photo frame
-    void addPictureFiles(const QStringList& paths);
-    void addPictureImage(const QImage& image);  // pasted
-    void choosePictureFiles();                  // the picture dialog, several files at once
-    void pastePicture();
-    void removePicture();
-    void movePicture(int step);  // -1 left, +1 right
-    void makeMainPicture();
-    void editCaption();
+    PictureStrip* pictureStrip() const { return m_strip; }
     void openViewer();
     void setGalleryShown(bool shown);
     bool galleryShown() const;
     void startThumbnails();
     static constexpr int ThumbnailsAfterMs = 1000;  // after the window opens
     ThumbnailMaker* thumbnails() const { return m_thumbs; }
-    QImage fullPicture(int index, const QSize& fill = {}) const;
-    QListWidget* lstPictures = nullptr;
-    QToolButton* cmdPictures = nullptr;
-    QToolButton* cmdGallery = nullptr;
-    Gallery* gallery = nullptr;
-    PictureViewer* viewer = nullptr;
-    QLabel* thumbStatus = nullptr;
 
     // ---- state the tests and the other windows read
     bool bAddingNew = false;
-    RecordSet* recordSet() const { return rs.get(); }
-    Connection* connection() const { return cn.get(); }
+    RecordSet* recordSet() const { return rs; }
+    CatalogueSession& session() { return m_session; }
     QString statusText() const;
     QToolButton* toolbarButton(const QString& key) const;
     QAction* toolbarMenuEntry(const QString& buttonKey, const QString& text) const;
-    QMenu* pickMenu(const QString& name) const;
-
-    // ---- controls, named as designed
-    QToolBar* Toolbar1 = nullptr;
-    FilterBar* FilterBar1 = nullptr;
-    QWidget* Picture1 = nullptr;
-    ImageBox* Image11 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    FlexGrid* FG1 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* statusPanel = nullptr;
-    QMap<QString, QIcon> imlToolbar1;
-    std::array<LimitedTextbox*, panel::BoxCount> txtTextl{};
-    std::array<QLabel*, panel::BoxCount> lblText{};
-    QLabel* lblNotes = nullptr;
-    QPlainTextEdit* txtNotes = nullptr;
-    QLineEdit* txtPicDir = nullptr;
-    ImageBox* imgPicture = nullptr;
-    QFrame* picOutline = nullptr;
-    std::array<QRadioButton*, 2> Option1{};
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdCancel = nullptr;
-    QPushButton* cmdSelect = nullptr;
-    QPushButton* cmdPlus = nullptr;
-    QPushButton* cmdMinus = nullptr;
-    ImageBox* Image1_0 = nullptr;        // the year icon
-    QMap<QString, ImageBox*> listIcons;  // "Image2" .. "Image12", by name
-    OpenSaveDialog* OpenSaveDialog1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -212,21 +148,33 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    static QIcon designIcon(const QString& name);
-    static QImage designImage(const QString& name, int w, int h);
+    // Controls, named as designed; the detail panel's are its own.
+    QToolBar* Toolbar1 = nullptr;
+    FilterBar* FilterBar1 = nullptr;
+    QWidget* Picture1 = nullptr;
+    ImageBox* Image11 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    FlexGrid* FG1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* statusPanel = nullptr;
+    QMap<QString, QIcon> imlToolbar1;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+    QToolButton* cmdGallery = nullptr;
+    Gallery* gallery = nullptr;
+    PictureViewer* viewer = nullptr;
+    QLabel* thumbStatus = nullptr;
+    DetailPanel* m_panel = nullptr;
+    // The panel's controls the window's own procedures use.
+    std::array<LimitedTextbox*, panel::BoxCount> txtTextl{};
+    QPlainTextEdit* txtNotes = nullptr;
+    QPushButton* cmdSelect = nullptr;
+
     void buildLayout();
-    void addField(int box, const QString& caption, const panel::Place& at);
     void buildToolbar();
-    void buildPickMenus();
     void fitCaptions();
-    void connectPickMenus();
-    QString listIconOf(int box) const;  // the icon whose list fills txtTextl(box), or ""
-    void installKeyboard();             // the window's keys: frmMainKeys.cpp
     void runCommand(mainText::Command command);
-    void showStoredPicture();
-    static QString cutLongLines(const QString& value, bool& cut);
-    QSize pictureFill() const;
-    void storeChosenPicture();  // throws AppError when the record refuses the picture
     void setStatusText(const QString& text);
     void deleteScratchFiles();
     void showReport(const QString& query, const QString& caption,
@@ -251,39 +199,24 @@ private:
 
     void buildPictureViews();
     void showPictureStrip();  // the shown record's pictures, with the display
-    void fillStrip();
-    void updatePictureActions();
-    void mainPictureChosen();
-    void storeFurtherPictures();  // sets the record set's companion write when they changed
-    bool picturesEditable();
     void thumbnailsMade(qint64 recordId);
     void placeGallery();
     std::optional<std::int64_t> shownId() const;
 
-    std::vector<PanelPicture> m_pictures;
-    int m_shownPicture = -1;
-    bool m_picturesChanged = false;
-    QMenu* m_pictureMenu = nullptr;
-    QMap<QString, QAction*> m_pictureActions;
+    PictureStrip* m_strip = nullptr;
     ThumbnailMaker* m_thumbs = nullptr;
 
-    std::unique_ptr<Connection> cn;
-    std::unique_ptr<RecordSet> rs;
+    CatalogueSession m_session;
+    RecordSet* rs = nullptr;  // the session's, from Form_Load to the unload
     bool m_centred = false;
-    std::optional<RecordSet::Bookmark> m_shown;    // the record the detail fields show
-    bool m_notesCut = false;                       // the notes show a long line cut short
-    std::array<bool, panel::BoxCount> m_boxCut{};  // the same for each box
-    bool m_panelLocked = true;                     // as Lock_Display left the panel
+    std::optional<RecordSet::Bookmark> m_shown;  // the record the detail fields show
     QMap<QString, QToolButton*> m_buttons;
-    QMap<QString, QMenu*> m_pickMenus;
-    QMap<QString, MenuEntryArray*> m_entryArrays;
-    QList<ImageBox*> m_imageControls;  // every image control, in the window's order
-    QString m_reportQuery;             // the query of the last report entry chosen
-    bool m_totalsLast = false;         // the last report entry chosen was the totals
-    bool m_shownLast = false;          // or the records shown
-    QString m_statusText;              // the status bar's text when no filter is active
-    QString m_lastSearch;              // the last Find's text, for Find Next
-    QLabel* m_noMatch = nullptr;       // in the grid's place when the filter matches nothing
+    QString m_reportQuery;        // the query of the last report entry chosen
+    bool m_totalsLast = false;    // the last report entry chosen was the totals
+    bool m_shownLast = false;     // or the records shown
+    QString m_statusText;         // the status bar's text when no filter is active
+    QString m_lastSearch;         // the last Find's text, for Find Next
+    QLabel* m_noMatch = nullptr;  // in the grid's place when the filter matches nothing
     DeleteUndo* m_undo = nullptr;
     std::function<void()> m_stopBackup;
     void addRecoveryEntries();
@@ -298,7 +231,7 @@ public:
     enum Start { AsItIs, OnShown };
     // Guards only the window's own Record set; a walk over another set is left alone.
     ShownRecordGuard(frmMain& window, const RecordSet& walked, Start start = AsItIs)
-        : m_window(&walked == window.rs.get() ? &window : nullptr) {
+        : m_window(&walked == window.rs ? &window : nullptr) {
         if (start == OnShown)
             returnToShown();
     }

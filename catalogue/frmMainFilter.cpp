@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "AccessibleText.h"
+#include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
@@ -22,7 +23,7 @@ void frmMain::filterChanged() {
 // cleared. The grid's current row is then the row of the record shown, if it is listed.
 void frmMain::filterApplied() {
     const FlexGridModel& model = FG1->model();
-    const bool browsing = m_panelLocked && !bAddingNew && !cmdSave->isVisible();
+    const bool browsing = m_panel->locked() && !bAddingNew && !cmdSave->isVisible();
     if (browsing && model.isFiltered() && model.rowCount() > 0 && rs) {
         FG1->setRowQuietly(FG1->fixedRows());
         GetInfo(FG1->textMatrix(FG1->fixedRows(), 0));

@@ -63,7 +63,7 @@ bool frmMain::PopulateFlexGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
     }
     if (!filled)
         return false;
-    if (&rs == this->rs.get())
+    if (&rs == this->rs)
         markShownRow(FlexGrid);
     // Giving the grid the focus fails while the window is not yet shown.
     if (!FlexGrid.isVisible())

@@ -13,6 +13,8 @@
 #include <QToolButton>
 
 #include "Collection.h"
+#include "Designed.h"
+#include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
@@ -30,64 +32,11 @@ namespace {
 constexpr int kClientWidth = 14040;
 constexpr int kClientHeight = 8700;
 constexpr int kStatusHeight = 390;
-constexpr int kFieldHeight = 285;
-constexpr int kIconSize = 240;
-constexpr int kLabelGap = 15;   // between a label's right end and its box
-constexpr int kFrameTop = 600;  // the detail frame's top in the window
 constexpr int kGridTop = 4800;
 constexpr int kGridGapAbove = 700;  // the resized grid ends this far above the status bar
 constexpr int kFrameNarrower = 5;   // the resized frame is this much narrower than the window
 
-// The hidden box txtTextl(0) shows no column; it sits in the frame with its label.
-constexpr panel::Place kHiddenBox{4080, 4560, 1560, 615};
-
-QString latin(const char* s) {
-    return QString::fromLatin1(s);
-}
-
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(twipsRect(left, top, width, height));
-}
-
-// A control of the design: made (with its caption, where it has one), named and placed.
-template <class W, class... Caption>
-W* designed(QWidget* parent, const char* name, QRect twips, const Caption&... caption) {
-    auto* w = new W(caption..., parent);
-    w->setObjectName(latin(name));
-    place(w, twips.x(), twips.y(), twips.width(), twips.height());
-    return w;
-}
-
 }  // namespace
-
-QIcon frmMain::designIcon(const QString& name) {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
-}
-
-QImage frmMain::designImage(const QString& name, int w, int h) {
-    return designIcon(name).pixmap(QSize(w, h)).toImage();
-}
-
-// A detail box with its label; box 1 lies over the frame, on the window itself.
-void frmMain::addField(int box, const QString& caption, const panel::Place& at) {
-    QWidget* client = centralWidget();
-    auto* field = new LimitedTextbox(at.onWindow ? client : static_cast<QWidget*>(Frame2));
-    field->setObjectName(QStringLiteral("txtTextl_%1").arg(box));
-    place(field, at.fieldLeft, at.onWindow ? kFrameTop + at.top : at.top, at.width, kFieldHeight);
-    txtTextl[size_t(box)] = field;
-
-    auto* label = new QLabel(caption, Frame2);
-    label->setObjectName(QStringLiteral("lblText_%1").arg(box));
-    const bool wraps = at.labelLines > 1;
-    place(label, at.labelLeft, at.top, at.fieldLeft - at.labelLeft - kLabelGap,
-          at.labelLines * kFieldHeight);
-    label->setAlignment(Qt::AlignLeft | (wraps ? Qt::AlignTop : Qt::AlignVCenter));
-    label->setWordWrap(wraps);
-    label->setBuddy(field);
-    field->textbox()->setAccessibleName(caption);
-    field->setAccessibleName(caption);
-    lblText[size_t(box)] = label;
-}
 
 void frmMain::buildLayout() {
     // The window is designed for "MS Sans Serif"; take the nearest face with the same metrics.
@@ -111,78 +60,12 @@ void frmMain::buildLayout() {
     place(Toolbar1, 0, 0, 12900, 570);
 
     // The detail panel.
-    Frame2 =
-        designed<QGroupBox>(client, "Frame2", {0, kFrameTop, 13976, 4215}, mainText::FrameCaption);
-
-    auto* divider = designed<QFrame>(Frame2, "Line1", {5160 - 15, 120, 30, 4080});
-    divider->setFrameShape(QFrame::VLine);
-    divider->setFrameShadow(QFrame::Sunken);
-
-    // The boxes of the column table, in keyboard order, then the hidden one.
-    for (const panel::Field* c : panel::tabOrder) {
-        if (c->box >= 0)
-            addField(c->box, panel::translate(c->label), c->place);
-    }
-    addField(0, mainText::HiddenLabel, kHiddenBox);
-    txtTextl[1]->raise();
-    txtTextl[0]->hide();
-    lblText[0]->hide();
-
-    const auto& notes = panel::fieldAt(collection::at(collection::NotesColumn));
-    lblNotes = designed<QLabel>(Frame2, "lblNotes", {5280, 2880, 1200, kFieldHeight},
-                                panel::translate(notes.label));
-    txtNotes = designed<QPlainTextEdit>(Frame2, "txtNotes", {6600, 2760, 3495, 1335});
-    txtNotes->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtNotes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtNotes->setTabChangesFocus(true);
-    txtNotes->setAccessibleName(mainText::NotesName);
-    lblNotes->setBuddy(txtNotes);
-
-    // Year icon and the list icons beside their boxes.
-    Image1_0 = designed<ImageBox>(Frame2, "Image1_0", {2280, 600, kIconSize, kIconSize});
-    Image1_0->setAccessibleName(mainText::YearIconName);
-    Image1_0->setPicture(designImage(QStringLiteral("year"), 32, 32));
-    m_imageControls << Image1_0;
-    for (const panel::Field* c : panel::tabOrder) {
-        if (!c->hasPickList())
-            continue;
-        const panel::PickList& pick = c->pick;
-        auto* img = designed<ImageBox>(Frame2, pick.icon,
-                                       {pick.iconLeft, c->place.top, pick.iconWidth, kIconSize});
-        img->setAccessibleName(panel::translate(pick.accessibleName));
-        img->setToolTip(img->accessibleName());
-        img->setCursor(Qt::PointingHandCursor);
-        img->setPicture(designImage(QStringLiteral("list"), 32, 32));
-        listIcons.insert(latin(pick.icon), img);
-        m_imageControls << img;
-    }
-
-    cmdPlus = designed<QPushButton>(Frame2, "cmdPlus", {2280, 1680, 255, 255}, mainText::Plus);
-    cmdPlus->setAccessibleName(mainText::PlusName);
-    cmdMinus = designed<QPushButton>(Frame2, "cmdMinus", {2640, 1680, 255, 255}, mainText::Minus);
-    cmdMinus->setAccessibleName(mainText::MinusName);
-
-    // The photo frame.
-    Frame3 =
-        designed<QGroupBox>(Frame2, "Frame3", {10320, 240, 3480, 3240}, mainText::PhotoCaption);
-    picOutline = designed<QFrame>(Frame3, "Shape1", {120, 360, 3255, 2295});
-    picOutline->setFrameShape(QFrame::Box);
-    picOutline->setFrameShadow(QFrame::Plain);
-    imgPicture = designed<ImageBox>(Frame3, "imgPicture", {240, 480, 3015, 2055});
-    imgPicture->setAccessibleName(mainText::PictureName);
-    m_imageControls << imgPicture;
-    txtPicDir = designed<QLineEdit>(Frame3, "txtPicDir", {240, 2160, 3015, 300});
-    txtPicDir->setAccessibleName(mainText::PicturePathName);
-    txtPicDir->hide();
-    cmdSelect =
-        designed<QPushButton>(Frame3, "cmdSelect", {120, 2760, 1215, 405}, mainText::SelectPicture);
-    cmdSelect->hide();
-    Option1[0] = designed<QRadioButton>(Frame3, "Option1_0", {1425, 2700, 1815, 255},
-                                        mainText::StoreInDatabase);
-    Option1[1] = designed<QRadioButton>(Frame3, "Option1_1", {1425, 2940, 1815, 255},
-                                        mainText::StoreAsPointer);
-    Option1[0]->setChecked(true);
+    m_panel = new DetailPanel(*client, *this, m_session);
+    Frame2 = m_panel->frame();
+    for (int i = 0; i < panel::BoxCount; ++i)
+        txtTextl[size_t(i)] = m_panel->box(i);
+    txtNotes = m_panel->notes();
+    cmdSelect = m_panel->selectButton();
 
     cmdSave = designed<QPushButton>(Frame2, "cmdSave", {10800, 3600, 1095, 495}, mainText::Save);
     cmdSave->hide();
@@ -203,20 +86,15 @@ void frmMain::buildLayout() {
     setStatusBar(StatusBar1);
     StatusBar1->setFixedHeight(twipsToPixelsY(kStatusHeight));
 
-    buildPickMenus();
-
-    OpenSaveDialog1 = new OpenSaveDialog(client);
-    OpenSaveDialog1->setObjectName(QStringLiteral("OpenSaveDialog1"));
-    OpenSaveDialog1->setVisible(false);
-
     // Keyboard order: the grid, the detail fields, then the panel's buttons.
     QList<QWidget*> order{FilterBar1->edit()};
     for (const QString& status : FilterBar::statusNames())
         order << FilterBar1->toggle(status);
     order << FG1;
     for (const panel::Field* c : panel::tabOrder)
-        order << (c->box >= 0 ? static_cast<QWidget*>(txtTextl[size_t(c->box)]) : txtNotes);
-    order << cmdSelect << cmdSave << cmdCancel << Option1[0] << Option1[1] << cmdPlus << cmdMinus;
+        order << (c->box >= 0 ? static_cast<QWidget*>(m_panel->box(c->box)) : m_panel->notes());
+    order << m_panel->selectButton() << cmdSave << cmdCancel << m_panel->option(0)
+          << m_panel->option(1) << m_panel->plusButton() << m_panel->minusButton();
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 

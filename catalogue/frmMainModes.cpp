@@ -5,11 +5,13 @@
 
 #include "AppError.h"
 #include "Collection.h"
+#include "DetailPanel.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
 #include "PanelLayout.h"
+#include "PictureStrip.h"
 #include "Prompts.h"
 #include "ResumeNext.h"
 #include "ThumbnailMaker.h"
@@ -17,43 +19,9 @@
 
 namespace kbs {
 
-namespace {
-
-// A field as a message names it: its label, and its column where that says more.
-QString fieldCaption(const panel::Field& c) {
-    QString label = panel::translate(c.label);
-    if (label.endsWith(QLatin1Char(':')))
-        label.chop(1);
-    const QString name = QString::fromLatin1(c.name());
-    return label.compare(name, Qt::CaseInsensitive) == 0
-               ? QStringLiteral("\"%1\"").arg(label)
-               : frmMain::tr("\"%1\" (column %2)").arg(label, name);
-}
-
-// A typed value as a message quotes it: on one line, cut when long.
-QString quotedValue(const QString& text) {
-    constexpr qsizetype kShown = 80;
-    QString shown = text.left(kShown);
-    shown.replace(QLatin1Char('\r'), QStringLiteral("\\r"))
-        .replace(QLatin1Char('\n'), QStringLiteral("\\n"))
-        .replace(QLatin1Char('\t'), QStringLiteral("\\t"));
-    return shown + (text.size() > kShown ? QStringLiteral("...") : QString());
-}
-
-}  // namespace
-
 void frmMain::Lock_Display(bool bInput) {
-    for (size_t i = 0; i < txtTextl.size(); ++i)
-        txtTextl[i]->setLocked(bInput || m_boxCut[i]);
-    for (auto* img : m_imageControls)
-        img->setEnabled(!bInput);
-    m_panelLocked = bInput;
-    txtNotes->setReadOnly(bInput || m_notesCut);
-    Option1[0]->setEnabled(!bInput);
-    Option1[1]->setEnabled(!bInput);
-    cmdPlus->setEnabled(!bInput);
-    cmdMinus->setEnabled(!bInput);
-    updatePictureActions();
+    m_panel->lock(bInput);
+    Image11->setEnabled(!bInput);
 }
 
 void frmMain::Add_New_Record() {
@@ -63,7 +31,7 @@ void frmMain::Add_New_Record() {
     cmdCancel->show();
     cmdSelect->show();
     Clear_Display();
-    imgPicture->clearPicture();
+    m_panel->picture()->clearPicture();
     FG1->setRow(0);
     bAddingNew = true;
     txtTextl[1]->setFocus();  // the first keystrokes go into the description
@@ -126,35 +94,8 @@ void frmMain::cmdSave_Click() {
 }
 
 bool frmMain::Save_Record() {
-    for (size_t i = 0; i < txtTextl.size(); ++i) {
-        if (!m_boxCut[i])
-            resumeNext(
-                [&] { txtTextl[i]->setText(collection::storedBoxText(txtTextl[i]->text())); });
-    }
-    resumeNext([&] {
-        if (txtNotes->toPlainText().isEmpty())
-            txtNotes->setPlainText(QStringLiteral(" "));
-    });
-    if (!rs)
+    if (!m_panel->writeFields(rs))
         return false;
-
-    // A column that refuses its text refuses the whole save: nothing typed is dropped quietly.
-    for (const panel::Field* c : panel::writeOrder) {
-        // A value shown cut short is left as stored.
-        if (c->box >= 0 ? m_boxCut[size_t(c->box)] : m_notesCut)
-            continue;
-        const QString text =
-            c->box >= 0 ? txtTextl[size_t(c->box)]->text() : txtNotes->toPlainText();
-        try {
-            rs->fields(QString::fromLatin1(c->name())).setValue(text);
-        } catch (const AppError& e) {
-            rs->cancelUpdate();
-            prompts().msgBox(
-                mainText::FieldRefused.arg(fieldCaption(*c), quotedValue(text), e.description()),
-                mb::OKOnly | mb::Critical, mainText::AppTitle);
-            return false;
-        }
-    }
 
     // The picture is stored with the record, and the database has the last word: a refused
     // record is not a saved record.
@@ -163,8 +104,7 @@ bool frmMain::Save_Record() {
     try {
         if (!adding)
             slot = rs->currentSlot();
-        storeChosenPicture();
-        storeFurtherPictures();
+        m_panel->writePictures(*rs);
         rs->update();
     } catch (const std::exception& e) {
         const QString why = QString::fromUtf8(e.what());
@@ -180,7 +120,7 @@ bool frmMain::Save_Record() {
     }
     rememberShown();
     if (m_thumbs)
-        resumeNext([&] { m_thumbs->request(rs->bookmark()); });
+        m_thumbs->request(rs->bookmark());
     resumeNext([&] { Update_Display(); });
     resumeNext(
         [&] { showRowChange(adding ? RowChange::Added : RowChange::Changed, rs->currentSlot()); });

@@ -9,6 +9,7 @@
 #include "AppError.h"
 #include "Connection.h"
 #include "DataReport.h"
+#include "Designed.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
@@ -23,10 +24,6 @@ namespace kbs {
 namespace {
 
 using mainText::Command;
-
-QString latin(const char* s) {
-    return QString::fromLatin1(s);
-}
 
 const mainText::ToolbarButton* buttonOfKey(const QString& key) {
     for (const auto& b : mainText::ToolbarButtons) {
@@ -102,7 +99,6 @@ void frmMain::buildToolbar() {
     Image11->setAccessibleName(mainText::LogoName);
     Image11->setGeometry(twipsRect(3720, 0, 2040, 480));
     Image11->setPicture(designImage(QStringLiteral("logo"), 136, 32));
-    m_imageControls.prepend(Image11);
     FilterBar1->raise();
     FilterBar1->keepLeftOf(Image11);
 }
@@ -203,10 +199,11 @@ void frmMain::showLastReport() {
 // Record set, and so the record on screen, stays as it is.
 void frmMain::showReport(const QString& query, const QString& caption,
                          const std::vector<std::int64_t>* only) {
-    if (!cn || !cn->isOpen())
+    if (!m_session.isOpen())
         return;
     try {
-        DataReport1->openDataSource(*cn, query.isEmpty() ? DataReport::query() : query, only);
+        DataReport1->openDataSource(m_session.connection(),
+                                    query.isEmpty() ? DataReport::query() : query, only);
         DataReport1->setDataMember(QString());
         if (!caption.isEmpty())
             DataReport1->setCaption(caption);
@@ -233,10 +230,10 @@ void frmMain::showShownReport() {
 
 // The totals read the catalogue anew each time they are shown.
 void frmMain::showTotals() {
-    if (!cn || !cn->isOpen())
+    if (!m_session.isOpen())
         return;
     try {
-        TotalsReport1->open(*cn);
+        TotalsReport1->open(m_session.connection());
         DataReport1->unload();
         TotalsReport1->show();
     } catch (const AppError& e) {

@@ -12,15 +12,13 @@
 #include "AppError.h"
 #include "Backup.h"
 #include "BackupDialogs.h"
-#include "Connection.h"
 #include "DataReport.h"
 #include "DeleteUndo.h"
-#include "DeletedRecords.h"
+#include "DetailPanel.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
-#include "ResumeNext.h"
 #include "Schema.h"
 #include "ThumbnailMaker.h"
 #include "TotalsReport.h"
@@ -54,18 +52,18 @@ void frmMain::addRecoveryEntries() {
 
 void frmMain::Undo_Delete() {
     // While a record is added or edited, Ctrl+Z belongs to the fields.
-    if (bAddingNew || !m_panelLocked || !m_undo)
+    if (bAddingNew || !m_panel->locked() || !m_undo)
         return;
     if (const auto d = m_undo->take())
         bringBackRecord(d->id, d->gridRow);
 }
 
 void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
-    if (!rs || !cn || !cn->isOpen())
+    if (!rs || !m_session.isOpen())
         return;
     qint64 now = id;
     try {
-        now = deleted::bringBack(cn->handle(), id);
+        now = m_session.bringBack(id);
     } catch (const AppError& e) {
         prompts().msgBox(tr("The record could not be brought back: %1").arg(e.description()),
                          mb::OKOnly | mb::Critical, tr("Undo delete"));
@@ -74,7 +72,7 @@ void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
     // Its thumbnails went with the delete; the gallery and the strip want them back.
     if (m_thumbs)
         m_thumbs->request(now);
-    const bool editing = bAddingNew || !m_panelLocked;
+    const bool editing = bAddingNew || !m_panel->locked();
     RecordSet::Slot slot = 0;
     {
         // While a record is being edited the fields go on showing it.
@@ -82,7 +80,7 @@ void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
         try {
             slot = rs->reinsert(now);
         } catch (const AppError&) {
-            resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+            PopulateFlexGrid(*FG1, *rs, true);
             return;
         }
         if (!editing)
@@ -90,26 +88,25 @@ void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
     }
     FlexGridModel& model = FG1->model();
     if (!model.showsRecordsOf(*rs)) {
-        resumeNext([&] { PopulateFlexGrid(*FG1, *rs, true); });
+        PopulateFlexGrid(*FG1, *rs, true);
     } else {
         // Its row in the grid as it was, or its place in the catalogue's order.
         const auto& order = rs->slotsInOrder();
         const auto at = std::find(order.begin(), order.end(), slot) - order.begin();
         model.insertSlot(slot, gridRow.value_or(int(at)));
     }
-    resumeNext(
-        [&] { setStatusText(mainText::TotalRecords + mainText::signedCount(rs->recordCount())); });
+    setStatusText(mainText::TotalRecords + mainText::signedCount(rs->recordCount()));
     if (editing)
         return;
-    resumeNext([&] { Update_Display(); });
-    resumeNext([&] { markShownRow(*FG1); });
-    resumeNext([&] { Lock_Display(true); });
+    Update_Display();
+    markShownRow(*FG1);
+    Lock_Display(true);
 }
 
 void frmMain::showRecentlyDeleted() {
-    if (!cn || !cn->isOpen())
+    if (!m_session.isOpen())
         return;
-    auto* dialog = new RecentlyDeletedDialog(cn->handle(), this);
+    auto* dialog = new RecentlyDeletedDialog(m_session, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &RecentlyDeletedDialog::bringBack, this,
             [this](qint64 id) { bringBackRecord(id); });
@@ -117,7 +114,7 @@ void frmMain::showRecentlyDeleted() {
 }
 
 void frmMain::showRestoreBackup() {
-    if (bAddingNew || !m_panelLocked) {
+    if (bAddingNew || !m_panel->locked()) {
         prompts().msgBox(tr("Save or cancel the record being edited first."),
                          mb::OKOnly | mb::Information, tr("Restore a backup"));
         return;
@@ -142,10 +139,9 @@ void frmMain::swapInRestored(const QString& file, const QString& backupDate) {
         FG1->model().detach();
         DataReport1->unload();  // its record set reads the catalogue too
         TotalsReport1->unload();
-        resumeNext([&] { rs->close(); });
-        resumeNext([&] { cn->close(); });
+        rs = nullptr;
         try {
-            keptAs = backup::swapIn(file, catalogueFile(), QDateTime::currentDateTime());
+            keptAs = m_session.swapIn(file);
         } catch (const AppError& e) {
             why = e.description();
         }

@@ -279,10 +279,6 @@ bool leftOut(const QString& table) {
 }
 
 const char* const kTrackingSql[] = {
-    "CREATE TABLE IF NOT EXISTS backup_changes (tbl TEXT NOT NULL, row INTEGER NOT NULL, "
-    "n INTEGER NOT NULL, PRIMARY KEY (tbl, row)) WITHOUT ROWID",
-    "CREATE INDEX IF NOT EXISTS backup_changes_n ON backup_changes (n)",
-    "CREATE TABLE IF NOT EXISTS backup_token (token INTEGER NOT NULL)",
     "INSERT INTO backup_token SELECT random() WHERE NOT EXISTS (SELECT 1 FROM backup_token)",
 };
 
@@ -300,7 +296,9 @@ std::string trackingTrigger(const char* table, const char* when, const char* whi
 }
 
 std::vector<std::string> trackingStatements() {
-    std::vector<std::string> all(std::begin(kTrackingSql), std::end(kTrackingSql));
+    std::vector<std::string> all(std::begin(schema::ChangesTableSql),
+                                 std::end(schema::ChangesTableSql));
+    all.insert(all.end(), std::begin(kTrackingSql), std::end(kTrackingSql));
     for (const Tracked& t : kTracked) {
         all.push_back(trackingTrigger(t.table, "INSERT", "NEW"));
         all.push_back(trackingTrigger(t.table, "UPDATE", "NEW OLD"));
@@ -505,12 +503,7 @@ private:
                 m_tables << name;
             }
         }
-        run(m_out,
-            "CREATE TABLE kbs_backup_meta (key TEXT PRIMARY KEY, value) WITHOUT ROWID; "
-            "CREATE TABLE kbs_backup_pictures (tbl TEXT NOT NULL, row INTEGER NOT NULL, "
-            "sha256 TEXT NOT NULL, size INTEGER NOT NULL, PRIMARY KEY (tbl, row)) WITHOUT ROWID; "
-            "CREATE TABLE kbs_backup_schema (sql TEXT NOT NULL); "
-            "CREATE TABLE kbs_backup_sequence (name TEXT, seq INTEGER)");
+        run(m_out, schema::BackupTablesSql);
         run(m_src, "COMMIT");
     }
 

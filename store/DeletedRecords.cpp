@@ -17,7 +17,7 @@ namespace kbs::deleted {
 namespace {
 
 const QString kSource = QStringLiteral("Deleted records");
-const char* const kStamp = "kbs_deleted_at";
+const char* const kStamp = schema::DeletedAtColumn;
 
 std::vector<std::string> columnsOf(sqlite3* db, const char* table) {
     std::vector<std::string> names;
@@ -55,11 +55,7 @@ void run(sqlite3* db, const std::string& sql, qint64 id = 0) {
 // column of their own for when the record was deleted; a column added to table1 later is
 // added to them too.
 void prepareTables(sqlite3* db) {
-    const std::string table = schema::TableName;
-    run(db, std::string("CREATE TABLE IF NOT EXISTS ") + RecordsTable + " AS SELECT *, '' AS " +
-                kStamp + " FROM " + table + " WHERE 0");
-    run(db, std::string("CREATE TABLE IF NOT EXISTS ") + PicturesTable + " AS SELECT * FROM " +
-                schema::PicturesTable + " WHERE 0");
+    sqlite::exec(db, schema::DeletedTablesSql, kSource);
     const auto kept = columnsOf(db, RecordsTable);
     for (const auto& c : columnsOf(db, schema::TableName)) {
         if (std::none_of(kept.begin(), kept.end(), [&](const std::string& k) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <vector>
 
+#include "Schema.h"
+
 struct sqlite3;
 
 namespace kbs::deleted {
@@ -11,8 +13,8 @@ namespace kbs::deleted {
 // Deleted records are kept this many days in tables of their own, so that a delete can be
 // undone; thereafter they are gone.
 inline constexpr int KeepDays = 30;
-inline constexpr const char* RecordsTable = "deleted_records";
-inline constexpr const char* PicturesTable = "deleted_pictures";
+inline constexpr const char* RecordsTable = schema::DeletedRecordsTable;
+inline constexpr const char* PicturesTable = schema::DeletedPicturesTable;
 
 // Within the caller's transaction, before record `id` of table1 is deleted: copies it and its
 // further pictures into the tables of deleted records and removes its further pictures and

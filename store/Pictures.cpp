@@ -81,6 +81,21 @@ QByteArray bytesOf(sqlite3* db, std::int64_t picId) {
                       sqlite3_column_bytes(st.get(), 0));
 }
 
+QByteArray bytesAt(sqlite3* db, std::int64_t recordId, int position) {
+    sqlite::Stmt st(db,
+                    position == 1 ? "SELECT binpicdata FROM table1 WHERE ID = ?"
+                                  : "SELECT bytes FROM record_pictures WHERE record_id = ? AND "
+                                    "position = ? ORDER BY pic_id LIMIT 1",
+                    kSource);
+    sqlite3_bind_int64(st.get(), 1, recordId);
+    if (position != 1)
+        sqlite3_bind_int(st.get(), 2, position);
+    if (!st.step(kSource))
+        return {};
+    return QByteArray(static_cast<const char*>(sqlite3_column_blob(st.get(), 0)),
+                      sqlite3_column_bytes(st.get(), 0));
+}
+
 void writeKept(sqlite3* db, std::int64_t recordId, const std::vector<Kept>& given) {
     std::vector<Kept> kept = given;
     if (!hasTables(db))

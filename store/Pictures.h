@@ -23,6 +23,9 @@ struct Further {
 std::vector<Further> furtherOf(sqlite3* db, std::int64_t recordId);
 // The bytes of an embedded further picture; empty for a linked one or one that is gone.
 QByteArray bytesOf(sqlite3* db, std::int64_t picId);
+// The embedded bytes of the record's picture at `position`: 1 is its main picture in table1,
+// 2, 3, ... its further pictures. Empty for a linked picture or one that is not there.
+QByteArray bytesAt(sqlite3* db, std::int64_t recordId, int position);
 
 // One picture of a record as the detail panel leaves it, in display order: the first is the
 // record's main picture (table1's), the others its further pictures.

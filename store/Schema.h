@@ -51,6 +51,35 @@ inline constexpr const char* ThumbsTableSql =
     "jpeg BLOB NOT NULL, "
     "PRIMARY KEY (record_id, position))";
 
+// The record of changes a backup reads: which rows of the tracked tables changed since the
+// newest backup, and the token that tells this catalogue's backups from another's.
+inline constexpr const char* ChangesTable = "backup_changes";
+inline constexpr const char* TokenTable = "backup_token";
+inline constexpr const char* ChangesTableSql[] = {
+    "CREATE TABLE IF NOT EXISTS backup_changes (tbl TEXT NOT NULL, row INTEGER NOT NULL, "
+    "n INTEGER NOT NULL, PRIMARY KEY (tbl, row)) WITHOUT ROWID",
+    "CREATE INDEX IF NOT EXISTS backup_changes_n ON backup_changes (n)",
+    "CREATE TABLE IF NOT EXISTS backup_token (token INTEGER NOT NULL)"};
+
+// Deleted records, kept for their undo: the rows of table1 and of the further pictures as they
+// were, the records' with the time of the delete in a column of its own.
+inline constexpr const char* DeletedRecordsTable = "deleted_records";
+inline constexpr const char* DeletedPicturesTable = "deleted_pictures";
+inline constexpr const char* DeletedAtColumn = "kbs_deleted_at";
+inline constexpr const char* DeletedTablesSql =
+    "CREATE TABLE IF NOT EXISTS deleted_records AS SELECT *, '' AS kbs_deleted_at FROM table1 "
+    "WHERE 0; "
+    "CREATE TABLE IF NOT EXISTS deleted_pictures AS SELECT * FROM record_pictures WHERE 0";
+
+// The tables of a backup beside the catalogue's own: what it is of, the SHA-256 of each picture
+// it refers to, the catalogue's schema and its AUTOINCREMENT counters.
+inline constexpr const char* BackupTablesSql =
+    "CREATE TABLE kbs_backup_meta (key TEXT PRIMARY KEY, value) WITHOUT ROWID; "
+    "CREATE TABLE kbs_backup_pictures (tbl TEXT NOT NULL, row INTEGER NOT NULL, "
+    "sha256 TEXT NOT NULL, size INTEGER NOT NULL, PRIMARY KEY (tbl, row)) WITHOUT ROWID; "
+    "CREATE TABLE kbs_backup_schema (sql TEXT NOT NULL); "
+    "CREATE TABLE kbs_backup_sequence (name TEXT, seq INTEGER)";
+
 // Adds both tables to a catalogue that lacks them. A catalogue that cannot be written is left as
 // it is; returns whether the tables are there.
 bool ensurePictureTables(sqlite3* db);

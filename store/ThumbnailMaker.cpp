@@ -15,6 +15,7 @@
 
 #include "AppError.h"
 #include "PictureLoader.h"
+#include "Pictures.h"
 #include "Sqlite.h"
 
 namespace kbs {
@@ -172,21 +173,7 @@ struct ThumbnailMaker::Work {
         return todo;
     }
 
-    QByteArray bytes(const Todo& t) const {
-        sqlite::Stmt st(read,
-                        t.position == 1
-                            ? "SELECT binpicdata FROM table1 WHERE ID = ?"
-                            : "SELECT bytes FROM record_pictures WHERE record_id = ? AND position "
-                              "= ? ORDER BY pic_id LIMIT 1",
-                        kSource);
-        sqlite3_bind_int64(st.get(), 1, t.record);
-        if (t.position != 1)
-            sqlite3_bind_int(st.get(), 2, t.position);
-        if (!st.step(kSource))
-            return {};
-        return QByteArray(static_cast<const char*>(sqlite3_column_blob(st.get(), 0)),
-                          sqlite3_column_bytes(st.get(), 0));
-    }
+    QByteArray bytes(const Todo& t) const { return pictures::bytesAt(read, t.record, t.position); }
 };
 
 void ThumbnailMaker::run() {

@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>kbs::DetailPanel</name>
+    <message>
+        <source>&quot;%1&quot; (column %2)</source>
+        <translation>„%1“ (Spalte %2)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
@@ -105,6 +112,93 @@ Esc leert den Filter.</translation>
     <message>
         <source>File dialog</source>
         <translation>Dateiauswahl</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::PictureStrip</name>
+    <message>
+        <source>Pictures of the record</source>
+        <translation>Bilder des Datensatzes</translation>
+    </message>
+    <message>
+        <source>The record&apos;s pictures: click one to show it, Enter to view it large. In Add and Edit: Insert adds, Delete removes, Ctrl+Left/Right moves, Ctrl+M makes it the main picture, F2 edits its caption, Ctrl+V pastes one; pictures can be dropped here.</source>
+        <translation>Die Bilder des Datensatzes: Klick zeigt eines, Eingabe zeigt es groß. Beim Anlegen und Bearbeiten: Einfg fügt hinzu, Entf entfernt, Strg+Links/Rechts verschiebt, Strg+M macht es zum Hauptbild, F2 bearbeitet die Bildunterschrift, Strg+V fügt eines ein; Bilder können hierher gezogen werden.</translation>
+    </message>
+    <message>
+        <source>View large	Enter</source>
+        <translation>Groß anzeigen	Eingabe</translation>
+    </message>
+    <message>
+        <source>Add pictures...	Ins</source>
+        <translation>Bilder hinzufügen...	Einfg</translation>
+    </message>
+    <message>
+        <source>Paste picture	Ctrl+V</source>
+        <translation>Bild einfügen	Strg+V</translation>
+    </message>
+    <message>
+        <source>Remove picture	Del</source>
+        <translation>Bild entfernen	Entf</translation>
+    </message>
+    <message>
+        <source>Move left	Ctrl+Left</source>
+        <translation>Nach links	Strg+Links</translation>
+    </message>
+    <message>
+        <source>Move right	Ctrl+Right</source>
+        <translation>Nach rechts	Strg+Rechts</translation>
+    </message>
+    <message>
+        <source>Make main picture	Ctrl+M</source>
+        <translation>Zum Hauptbild machen	Strg+M</translation>
+    </message>
+    <message>
+        <source>Caption...	F2</source>
+        <translation>Bildunterschrift...	F2</translation>
+    </message>
+    <message>
+        <source>Picture commands</source>
+        <translation>Bildbefehle</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2, the main picture</source>
+        <translation>Bild %1 von %2, das Hauptbild</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2</source>
+        <translation>Bild %1 von %2</translation>
+    </message>
+    <message>
+        <source>Add pictures to the current record...</source>
+        <translation>Bilder zum aktuellen Datensatz hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Bilddateien</translation>
+    </message>
+    <message>
+        <source>These files were not added, as they are not pictures the program can show: %1</source>
+        <translation>Diese Dateien wurden nicht hinzugefügt, da das Programm sie nicht als Bild anzeigen kann: %1</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>Die Zwischenablage enthält kein Bild.</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Caption of picture %1:</source>
+        <translation>Bildunterschrift von Bild %1:</translation>
+    </message>
+    <message>
+        <source>Picture caption</source>
+        <translation>Bildunterschrift</translation>
     </message>
 </context>
 <context>
@@ -355,6 +449,13 @@ Esc leert den Filter.</translation>
     <message>
         <source>All records</source>
         <translation>Alle Datensätze</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::WindowKeys</name>
+    <message>
+        <source>%1 (%2 in the field)</source>
+        <translation>%1 (%2 im Feld)</translation>
     </message>
 </context>
 <context>
@@ -651,58 +752,6 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
 <context>
     <name>kbs::frmMain</name>
     <message>
-        <source>%1 (%2 in the field)</source>
-        <translation>%1 (%2 im Feld)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; (column %2)</source>
-        <translation>„%1“ (Spalte %2)</translation>
-    </message>
-    <message>
-        <source>Pictures of the record</source>
-        <translation>Bilder des Datensatzes</translation>
-    </message>
-    <message>
-        <source>The record&apos;s pictures: click one to show it, Enter to view it large. In Add and Edit: Insert adds, Delete removes, Ctrl+Left/Right moves, Ctrl+M makes it the main picture, F2 edits its caption, Ctrl+V pastes one; pictures can be dropped here.</source>
-        <translation>Die Bilder des Datensatzes: Klick zeigt eines, Eingabe zeigt es groß. Beim Anlegen und Bearbeiten: Einfg fügt hinzu, Entf entfernt, Strg+Links/Rechts verschiebt, Strg+M macht es zum Hauptbild, F2 bearbeitet die Bildunterschrift, Strg+V fügt eines ein; Bilder können hierher gezogen werden.</translation>
-    </message>
-    <message>
-        <source>View large	Enter</source>
-        <translation>Groß anzeigen	Eingabe</translation>
-    </message>
-    <message>
-        <source>Add pictures...	Ins</source>
-        <translation>Bilder hinzufügen...	Einfg</translation>
-    </message>
-    <message>
-        <source>Paste picture	Ctrl+V</source>
-        <translation>Bild einfügen	Strg+V</translation>
-    </message>
-    <message>
-        <source>Remove picture	Del</source>
-        <translation>Bild entfernen	Entf</translation>
-    </message>
-    <message>
-        <source>Move left	Ctrl+Left</source>
-        <translation>Nach links	Strg+Links</translation>
-    </message>
-    <message>
-        <source>Move right	Ctrl+Right</source>
-        <translation>Nach rechts	Strg+Rechts</translation>
-    </message>
-    <message>
-        <source>Make main picture	Ctrl+M</source>
-        <translation>Zum Hauptbild machen	Strg+M</translation>
-    </message>
-    <message>
-        <source>Caption...	F2</source>
-        <translation>Bildunterschrift...	F2</translation>
-    </message>
-    <message>
-        <source>Picture commands</source>
-        <translation>Bildbefehle</translation>
-    </message>
-    <message>
         <source>Gallery</source>
         <translation>Galerie</translation>
     </message>
@@ -713,46 +762,6 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>Thumbnails</source>
         <translation>Vorschaubilder</translation>
-    </message>
-    <message>
-        <source>Picture %1 of %2, the main picture</source>
-        <translation>Bild %1 von %2, das Hauptbild</translation>
-    </message>
-    <message>
-        <source>Picture %1 of %2</source>
-        <translation>Bild %1 von %2</translation>
-    </message>
-    <message>
-        <source>Add pictures to the current record...</source>
-        <translation>Bilder zum aktuellen Datensatz hinzufügen...</translation>
-    </message>
-    <message>
-        <source>Image Files</source>
-        <translation>Bilddateien</translation>
-    </message>
-    <message>
-        <source>These files were not added, as they are not pictures the program can show: %1</source>
-        <translation>Diese Dateien wurden nicht hinzugefügt, da das Programm sie nicht als Bild anzeigen kann: %1</translation>
-    </message>
-    <message>
-        <source>Add pictures</source>
-        <translation>Bilder hinzufügen</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no picture.</source>
-        <translation>Die Zwischenablage enthält kein Bild.</translation>
-    </message>
-    <message>
-        <source>Paste picture</source>
-        <translation>Bild einfügen</translation>
-    </message>
-    <message>
-        <source>Caption of picture %1:</source>
-        <translation>Bildunterschrift von Bild %1:</translation>
-    </message>
-    <message>
-        <source>Picture caption</source>
-        <translation>Bildunterschrift</translation>
     </message>
     <message>
         <source>Making thumbnails: %1 of %2</source>

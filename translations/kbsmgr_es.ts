@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>kbs::DetailPanel</name>
+    <message>
+        <source>&quot;%1&quot; (column %2)</source>
+        <translation>«%1» (columna %2)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
@@ -105,6 +112,93 @@ Esc borra el filtro.</translation>
     <message>
         <source>File dialog</source>
         <translation>Selección de archivo</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::PictureStrip</name>
+    <message>
+        <source>Pictures of the record</source>
+        <translation>Fotos del registro</translation>
+    </message>
+    <message>
+        <source>The record&apos;s pictures: click one to show it, Enter to view it large. In Add and Edit: Insert adds, Delete removes, Ctrl+Left/Right moves, Ctrl+M makes it the main picture, F2 edits its caption, Ctrl+V pastes one; pictures can be dropped here.</source>
+        <translation>Las fotos del registro: un clic muestra una, Intro la muestra en grande. Al añadir y editar: Insert añade, Supr quita, Ctrl+Izquierda/Derecha mueve, Ctrl+M la hace foto principal, F2 edita su leyenda, Ctrl+V pega una; se pueden soltar fotos aquí.</translation>
+    </message>
+    <message>
+        <source>View large	Enter</source>
+        <translation>Ver en grande	Intro</translation>
+    </message>
+    <message>
+        <source>Add pictures...	Ins</source>
+        <translation>Añadir fotos...	Insert</translation>
+    </message>
+    <message>
+        <source>Paste picture	Ctrl+V</source>
+        <translation>Pegar foto	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Remove picture	Del</source>
+        <translation>Quitar foto	Supr</translation>
+    </message>
+    <message>
+        <source>Move left	Ctrl+Left</source>
+        <translation>Mover a la izquierda	Ctrl+Izquierda</translation>
+    </message>
+    <message>
+        <source>Move right	Ctrl+Right</source>
+        <translation>Mover a la derecha	Ctrl+Derecha</translation>
+    </message>
+    <message>
+        <source>Make main picture	Ctrl+M</source>
+        <translation>Hacer foto principal	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Caption...	F2</source>
+        <translation>Leyenda...	F2</translation>
+    </message>
+    <message>
+        <source>Picture commands</source>
+        <translation>Órdenes de fotos</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2, the main picture</source>
+        <translation>Foto %1 de %2, la foto principal</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2</source>
+        <translation>Foto %1 de %2</translation>
+    </message>
+    <message>
+        <source>Add pictures to the current record...</source>
+        <translation>Añadir fotos al registro actual...</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Archivos de imagen</translation>
+    </message>
+    <message>
+        <source>These files were not added, as they are not pictures the program can show: %1</source>
+        <translation>Estos archivos no se añadieron, porque el programa no puede mostrarlos como fotos: %1</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Añadir fotos</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>El portapapeles no contiene ninguna foto.</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Pegar foto</translation>
+    </message>
+    <message>
+        <source>Caption of picture %1:</source>
+        <translation>Leyenda de la foto %1:</translation>
+    </message>
+    <message>
+        <source>Picture caption</source>
+        <translation>Leyenda de la foto</translation>
     </message>
 </context>
 <context>
@@ -355,6 +449,13 @@ Esc borra el filtro.</translation>
     <message>
         <source>All records</source>
         <translation>Todos los registros</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::WindowKeys</name>
+    <message>
+        <source>%1 (%2 in the field)</source>
+        <translation>%1 (%2 en el campo)</translation>
     </message>
 </context>
 <context>
@@ -651,58 +752,6 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
 <context>
     <name>kbs::frmMain</name>
     <message>
-        <source>%1 (%2 in the field)</source>
-        <translation>%1 (%2 en el campo)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; (column %2)</source>
-        <translation>«%1» (columna %2)</translation>
-    </message>
-    <message>
-        <source>Pictures of the record</source>
-        <translation>Fotos del registro</translation>
-    </message>
-    <message>
-        <source>The record&apos;s pictures: click one to show it, Enter to view it large. In Add and Edit: Insert adds, Delete removes, Ctrl+Left/Right moves, Ctrl+M makes it the main picture, F2 edits its caption, Ctrl+V pastes one; pictures can be dropped here.</source>
-        <translation>Las fotos del registro: un clic muestra una, Intro la muestra en grande. Al añadir y editar: Insert añade, Supr quita, Ctrl+Izquierda/Derecha mueve, Ctrl+M la hace foto principal, F2 edita su leyenda, Ctrl+V pega una; se pueden soltar fotos aquí.</translation>
-    </message>
-    <message>
-        <source>View large	Enter</source>
-        <translation>Ver en grande	Intro</translation>
-    </message>
-    <message>
-        <source>Add pictures...	Ins</source>
-        <translation>Añadir fotos...	Insert</translation>
-    </message>
-    <message>
-        <source>Paste picture	Ctrl+V</source>
-        <translation>Pegar foto	Ctrl+V</translation>
-    </message>
-    <message>
-        <source>Remove picture	Del</source>
-        <translation>Quitar foto	Supr</translation>
-    </message>
-    <message>
-        <source>Move left	Ctrl+Left</source>
-        <translation>Mover a la izquierda	Ctrl+Izquierda</translation>
-    </message>
-    <message>
-        <source>Move right	Ctrl+Right</source>
-        <translation>Mover a la derecha	Ctrl+Derecha</translation>
-    </message>
-    <message>
-        <source>Make main picture	Ctrl+M</source>
-        <translation>Hacer foto principal	Ctrl+M</translation>
-    </message>
-    <message>
-        <source>Caption...	F2</source>
-        <translation>Leyenda...	F2</translation>
-    </message>
-    <message>
-        <source>Picture commands</source>
-        <translation>Órdenes de fotos</translation>
-    </message>
-    <message>
         <source>Gallery</source>
         <translation>Galería</translation>
     </message>
@@ -713,46 +762,6 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>Thumbnails</source>
         <translation>Miniaturas</translation>
-    </message>
-    <message>
-        <source>Picture %1 of %2, the main picture</source>
-        <translation>Foto %1 de %2, la foto principal</translation>
-    </message>
-    <message>
-        <source>Picture %1 of %2</source>
-        <translation>Foto %1 de %2</translation>
-    </message>
-    <message>
-        <source>Add pictures to the current record...</source>
-        <translation>Añadir fotos al registro actual...</translation>
-    </message>
-    <message>
-        <source>Image Files</source>
-        <translation>Archivos de imagen</translation>
-    </message>
-    <message>
-        <source>These files were not added, as they are not pictures the program can show: %1</source>
-        <translation>Estos archivos no se añadieron, porque el programa no puede mostrarlos como fotos: %1</translation>
-    </message>
-    <message>
-        <source>Add pictures</source>
-        <translation>Añadir fotos</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no picture.</source>
-        <translation>El portapapeles no contiene ninguna foto.</translation>
-    </message>
-    <message>
-        <source>Paste picture</source>
-        <translation>Pegar foto</translation>
-    </message>
-    <message>
-        <source>Caption of picture %1:</source>
-        <translation>Leyenda de la foto %1:</translation>
-    </message>
-    <message>
-        <source>Picture caption</source>
-        <translation>Leyenda de la foto</translation>
     </message>
     <message>
         <source>Making thumbnails: %1 of %2</source>

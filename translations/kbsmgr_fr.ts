@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>kbs::DetailPanel</name>
+    <message>
+        <source>&quot;%1&quot; (column %2)</source>
+        <translation>« %1 » (colonne %2)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
@@ -105,6 +112,93 @@ Escape clears the filter.</source>
     <message>
         <source>File dialog</source>
         <translation>Choix de fichier</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::PictureStrip</name>
+    <message>
+        <source>Pictures of the record</source>
+        <translation>Photos de la fiche</translation>
+    </message>
+    <message>
+        <source>The record&apos;s pictures: click one to show it, Enter to view it large. In Add and Edit: Insert adds, Delete removes, Ctrl+Left/Right moves, Ctrl+M makes it the main picture, F2 edits its caption, Ctrl+V pastes one; pictures can be dropped here.</source>
+        <translation>Les photos de la fiche : un clic en affiche une, Entrée l&apos;affiche en grand. En ajout et modification : Inser ajoute, Suppr retire, Ctrl+Gauche/Droite déplace, Ctrl+M en fait la photo principale, F2 modifie sa légende, Ctrl+V en colle une ; on peut déposer des photos ici.</translation>
+    </message>
+    <message>
+        <source>View large	Enter</source>
+        <translation>Afficher en grand	Entrée</translation>
+    </message>
+    <message>
+        <source>Add pictures...	Ins</source>
+        <translation>Ajouter des photos...	Inser</translation>
+    </message>
+    <message>
+        <source>Paste picture	Ctrl+V</source>
+        <translation>Coller une photo	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Remove picture	Del</source>
+        <translation>Retirer la photo	Suppr</translation>
+    </message>
+    <message>
+        <source>Move left	Ctrl+Left</source>
+        <translation>Vers la gauche	Ctrl+Gauche</translation>
+    </message>
+    <message>
+        <source>Move right	Ctrl+Right</source>
+        <translation>Vers la droite	Ctrl+Droite</translation>
+    </message>
+    <message>
+        <source>Make main picture	Ctrl+M</source>
+        <translation>Photo principale	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Caption...	F2</source>
+        <translation>Légende...	F2</translation>
+    </message>
+    <message>
+        <source>Picture commands</source>
+        <translation>Commandes des photos</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2, the main picture</source>
+        <translation>Photo %1 sur %2, la photo principale</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2</source>
+        <translation>Photo %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Add pictures to the current record...</source>
+        <translation>Ajouter des photos à la fiche en cours...</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Fichiers image</translation>
+    </message>
+    <message>
+        <source>These files were not added, as they are not pictures the program can show: %1</source>
+        <translation>Ces fichiers n&apos;ont pas été ajoutés, car le programme ne peut pas les afficher comme photos : %1</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Ajouter des photos</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>Le presse-papiers ne contient aucune photo.</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Coller une photo</translation>
+    </message>
+    <message>
+        <source>Caption of picture %1:</source>
+        <translation>Légende de la photo %1 :</translation>
+    </message>
+    <message>
+        <source>Picture caption</source>
+        <translation>Légende de la photo</translation>
     </message>
 </context>
 <context>
@@ -355,6 +449,13 @@ Escape clears the filter.</source>
     <message>
         <source>All records</source>
         <translation>Toutes les fiches</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::WindowKeys</name>
+    <message>
+        <source>%1 (%2 in the field)</source>
+        <translation>%1 (%2 dans le champ)</translation>
     </message>
 </context>
 <context>
@@ -651,58 +752,6 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
 <context>
     <name>kbs::frmMain</name>
     <message>
-        <source>%1 (%2 in the field)</source>
-        <translation>%1 (%2 dans le champ)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; (column %2)</source>
-        <translation>« %1 » (colonne %2)</translation>
-    </message>
-    <message>
-        <source>Pictures of the record</source>
-        <translation>Photos de la fiche</translation>
-    </message>
-    <message>
-        <source>The record&apos;s pictures: click one to show it, Enter to view it large. In Add and Edit: Insert adds, Delete removes, Ctrl+Left/Right moves, Ctrl+M makes it the main picture, F2 edits its caption, Ctrl+V pastes one; pictures can be dropped here.</source>
-        <translation>Les photos de la fiche : un clic en affiche une, Entrée l&apos;affiche en grand. En ajout et modification : Inser ajoute, Suppr retire, Ctrl+Gauche/Droite déplace, Ctrl+M en fait la photo principale, F2 modifie sa légende, Ctrl+V en colle une ; on peut déposer des photos ici.</translation>
-    </message>
-    <message>
-        <source>View large	Enter</source>
-        <translation>Afficher en grand	Entrée</translation>
-    </message>
-    <message>
-        <source>Add pictures...	Ins</source>
-        <translation>Ajouter des photos...	Inser</translation>
-    </message>
-    <message>
-        <source>Paste picture	Ctrl+V</source>
-        <translation>Coller une photo	Ctrl+V</translation>
-    </message>
-    <message>
-        <source>Remove picture	Del</source>
-        <translation>Retirer la photo	Suppr</translation>
-    </message>
-    <message>
-        <source>Move left	Ctrl+Left</source>
-        <translation>Vers la gauche	Ctrl+Gauche</translation>
-    </message>
-    <message>
-        <source>Move right	Ctrl+Right</source>
-        <translation>Vers la droite	Ctrl+Droite</translation>
-    </message>
-    <message>
-        <source>Make main picture	Ctrl+M</source>
-        <translation>Photo principale	Ctrl+M</translation>
-    </message>
-    <message>
-        <source>Caption...	F2</source>
-        <translation>Légende...	F2</translation>
-    </message>
-    <message>
-        <source>Picture commands</source>
-        <translation>Commandes des photos</translation>
-    </message>
-    <message>
         <source>Gallery</source>
         <translation>Galerie</translation>
     </message>
@@ -713,46 +762,6 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>Thumbnails</source>
         <translation>Miniatures</translation>
-    </message>
-    <message>
-        <source>Picture %1 of %2, the main picture</source>
-        <translation>Photo %1 sur %2, la photo principale</translation>
-    </message>
-    <message>
-        <source>Picture %1 of %2</source>
-        <translation>Photo %1 sur %2</translation>
-    </message>
-    <message>
-        <source>Add pictures to the current record...</source>
-        <translation>Ajouter des photos à la fiche en cours...</translation>
-    </message>
-    <message>
-        <source>Image Files</source>
-        <translation>Fichiers image</translation>
-    </message>
-    <message>
-        <source>These files were not added, as they are not pictures the program can show: %1</source>
-        <translation>Ces fichiers n&apos;ont pas été ajoutés, car le programme ne peut pas les afficher comme photos : %1</translation>
-    </message>
-    <message>
-        <source>Add pictures</source>
-        <translation>Ajouter des photos</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no picture.</source>
-        <translation>Le presse-papiers ne contient aucune photo.</translation>
-    </message>
-    <message>
-        <source>Paste picture</source>
-        <translation>Coller une photo</translation>
-    </message>
-    <message>
-        <source>Caption of picture %1:</source>
-        <translation>Légende de la photo %1 :</translation>
-    </message>
-    <message>
-        <source>Picture caption</source>
-        <translation>Légende de la photo</translation>
     </message>
     <message>
         <source>Making thumbnails: %1 of %2</source>

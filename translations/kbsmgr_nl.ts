@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>kbs::DetailPanel</name>
+    <message>
+        <source>&quot;%1&quot; (column %2)</source>
+        <translation>‘%1’ (kolom %2)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
@@ -105,6 +112,93 @@ Esc wist het filter.</translation>
     <message>
         <source>File dialog</source>
         <translation>Bestandskeuze</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::PictureStrip</name>
+    <message>
+        <source>Pictures of the record</source>
+        <translation>Foto&apos;s van het record</translation>
+    </message>
+    <message>
+        <source>The record&apos;s pictures: click one to show it, Enter to view it large. In Add and Edit: Insert adds, Delete removes, Ctrl+Left/Right moves, Ctrl+M makes it the main picture, F2 edits its caption, Ctrl+V pastes one; pictures can be dropped here.</source>
+        <translation>De foto&apos;s van het record: klik er een aan om hem te tonen, Enter toont hem groot. Bij Toevoegen en Bewerken: Ins voegt toe, Del verwijdert, Ctrl+Links/Rechts verplaatst, Ctrl+M maakt hem de hoofdfoto, F2 bewerkt het bijschrift, Ctrl+V plakt er een; foto&apos;s kunnen hier worden neergezet.</translation>
+    </message>
+    <message>
+        <source>View large	Enter</source>
+        <translation>Groot tonen	Enter</translation>
+    </message>
+    <message>
+        <source>Add pictures...	Ins</source>
+        <translation>Foto&apos;s toevoegen...	Ins</translation>
+    </message>
+    <message>
+        <source>Paste picture	Ctrl+V</source>
+        <translation>Foto plakken	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Remove picture	Del</source>
+        <translation>Foto verwijderen	Del</translation>
+    </message>
+    <message>
+        <source>Move left	Ctrl+Left</source>
+        <translation>Naar links	Ctrl+Links</translation>
+    </message>
+    <message>
+        <source>Move right	Ctrl+Right</source>
+        <translation>Naar rechts	Ctrl+Rechts</translation>
+    </message>
+    <message>
+        <source>Make main picture	Ctrl+M</source>
+        <translation>Hoofdfoto maken	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Caption...	F2</source>
+        <translation>Bijschrift...	F2</translation>
+    </message>
+    <message>
+        <source>Picture commands</source>
+        <translation>Fotoopdrachten</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2, the main picture</source>
+        <translation>Foto %1 van %2, de hoofdfoto</translation>
+    </message>
+    <message>
+        <source>Picture %1 of %2</source>
+        <translation>Foto %1 van %2</translation>
+    </message>
+    <message>
+        <source>Add pictures to the current record...</source>
+        <translation>Foto&apos;s aan het huidige record toevoegen...</translation>
+    </message>
+    <message>
+        <source>Image Files</source>
+        <translation>Afbeeldingsbestanden</translation>
+    </message>
+    <message>
+        <source>These files were not added, as they are not pictures the program can show: %1</source>
+        <translation>Deze bestanden zijn niet toegevoegd, omdat het programma ze niet als foto kan tonen: %1</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Foto&apos;s toevoegen</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>Het klembord bevat geen foto.</translation>
+    </message>
+    <message>
+        <source>Paste picture</source>
+        <translation>Foto plakken</translation>
+    </message>
+    <message>
+        <source>Caption of picture %1:</source>
+        <translation>Bijschrift van foto %1:</translation>
+    </message>
+    <message>
+        <source>Picture caption</source>
+        <translation>Bijschrift</translation>
     </message>
 </context>
 <context>
@@ -355,6 +449,13 @@ Esc wist het filter.</translation>
     <message>
         <source>All records</source>
         <translation>Alle records</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::WindowKeys</name>
+    <message>
+        <source>%1 (%2 in the field)</source>
+        <translation>%1 (%2 in het veld)</translation>
     </message>
 </context>
 <context>
@@ -651,58 +752,6 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
 <context>
     <name>kbs::frmMain</name>
     <message>
-        <source>%1 (%2 in the field)</source>
-        <translation>%1 (%2 in het veld)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; (column %2)</source>
-        <translation>‘%1’ (kolom %2)</translation>
-    </message>
-    <message>
-        <source>Pictures of the record</source>
-        <translation>Foto&apos;s van het record</translation>
-    </message>
-    <message>
-        <source>The record&apos;s pictures: click one to show it, Enter to view it large. In Add and Edit: Insert adds, Delete removes, Ctrl+Left/Right moves, Ctrl+M makes it the main picture, F2 edits its caption, Ctrl+V pastes one; pictures can be dropped here.</source>
-        <translation>De foto&apos;s van het record: klik er een aan om hem te tonen, Enter toont hem groot. Bij Toevoegen en Bewerken: Ins voegt toe, Del verwijdert, Ctrl+Links/Rechts verplaatst, Ctrl+M maakt hem de hoofdfoto, F2 bewerkt het bijschrift, Ctrl+V plakt er een; foto&apos;s kunnen hier worden neergezet.</translation>
-    </message>
-    <message>
-        <source>View large	Enter</source>
-        <translation>Groot tonen	Enter</translation>
-    </message>
-    <message>
-        <source>Add pictures...	Ins</source>
-        <translation>Foto&apos;s toevoegen...	Ins</translation>
-    </message>
-    <message>
-        <source>Paste picture	Ctrl+V</source>
-        <translation>Foto plakken	Ctrl+V</translation>
-    </message>
-    <message>
-        <source>Remove picture	Del</source>
-        <translation>Foto verwijderen	Del</translation>
-    </message>
-    <message>
-        <source>Move left	Ctrl+Left</source>
-        <translation>Naar links	Ctrl+Links</translation>
-    </message>
-    <message>
-        <source>Move right	Ctrl+Right</source>
-        <translation>Naar rechts	Ctrl+Rechts</translation>
-    </message>
-    <message>
-        <source>Make main picture	Ctrl+M</source>
-        <translation>Hoofdfoto maken	Ctrl+M</translation>
-    </message>
-    <message>
-        <source>Caption...	F2</source>
-        <translation>Bijschrift...	F2</translation>
-    </message>
-    <message>
-        <source>Picture commands</source>
-        <translation>Fotoopdrachten</translation>
-    </message>
-    <message>
         <source>Gallery</source>
         <translation>Galerij</translation>
     </message>
@@ -713,46 +762,6 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>Thumbnails</source>
         <translation>Miniaturen</translation>
-    </message>
-    <message>
-        <source>Picture %1 of %2, the main picture</source>
-        <translation>Foto %1 van %2, de hoofdfoto</translation>
-    </message>
-    <message>
-        <source>Picture %1 of %2</source>
-        <translation>Foto %1 van %2</translation>
-    </message>
-    <message>
-        <source>Add pictures to the current record...</source>
-        <translation>Foto&apos;s aan het huidige record toevoegen...</translation>
-    </message>
-    <message>
-        <source>Image Files</source>
-        <translation>Afbeeldingsbestanden</translation>
-    </message>
-    <message>
-        <source>These files were not added, as they are not pictures the program can show: %1</source>
-        <translation>Deze bestanden zijn niet toegevoegd, omdat het programma ze niet als foto kan tonen: %1</translation>
-    </message>
-    <message>
-        <source>Add pictures</source>
-        <translation>Foto&apos;s toevoegen</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no picture.</source>
-        <translation>Het klembord bevat geen foto.</translation>
-    </message>
-    <message>
-        <source>Paste picture</source>
-        <translation>Foto plakken</translation>
-    </message>
-    <message>
-        <source>Caption of picture %1:</source>
-        <translation>Bijschrift van foto %1:</translation>
-    </message>
-    <message>
-        <source>Picture caption</source>
-        <translation>Bijschrift</translation>
     </message>
     <message>
         <source>Making thumbnails: %1 of %2</source>

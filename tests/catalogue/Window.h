@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "Controls.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
@@ -46,13 +47,13 @@ struct Window {
         w->close();
     }
     frmMain* operator->() { return w.get(); }
-    FlexGrid& grid() { return *w->FG1; }
+    FlexGrid& grid() { return *ui(w).FG1; }
     // The ID of the record the record set stands on.
     qint64 currentId() { return w->recordSet()->value(0).toLongLong(); }
-    QString field(int box) { return w->txtTextl[size_t(box)]->text(); }
-    void setField(int box, const QString& text) { w->txtTextl[size_t(box)]->setText(text); }
+    QString field(int box) { return ui(w).txtTextl[size_t(box)]->text(); }
+    void setField(int box, const QString& text) { ui(w).txtTextl[size_t(box)]->setText(text); }
     void press(const char* key) { w->toolbarButton(QString::fromLatin1(key))->click(); }
-    void save() { w->cmdSave->click(); }
+    void save() { ui(w).cmdSave->click(); }
     QStringList column(int c) {
         QStringList out;
         for (int r = 1; r < grid().rows(); ++r)

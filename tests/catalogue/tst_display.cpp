@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include "Controls.h"
+#include "DetailPanel.h"
 #include "ScriptedFileDialogs.h"
 #include "Window.h"
 
@@ -32,11 +34,11 @@ private Q_SLOTS:
         QCOMPARE(win.field(4), u"Superfast"_s);
         QCOMPARE(win.field(10), QString());
         QCOMPARE(win.field(22), u"\tBlack"_s);
-        QCOMPARE(win->txtNotes->toPlainText(), u"two\nlines"_s);
+        QCOMPARE(ui(win).txtNotes->toPlainText(), u"two\nlines"_s);
         // The next record's Null notes show empty, not the previous record's.
         win.show(2);
         QCOMPARE(win.field(1), u"second"_s);
-        QCOMPARE(win->txtNotes->toPlainText(), QString());
+        QCOMPARE(ui(win).txtNotes->toPlainText(), QString());
     }
 
     void embeddedAndLinkedPictures() {
@@ -52,22 +54,22 @@ private Q_SLOTS:
         env.writeFile(u"ok.jpg"_s, "the collector's own");
         QVERIFY(env.makeReadOnly(env.dir()));
         test::Window win(env);
-        QCOMPARE(win->imgPicture->picture().size(), QSize(40, 30));
-        QVERIFY(win->Option1[1]->isChecked());
-        QCOMPARE(win->txtPicDir->text().trimmed(), env.path(u"car.bmp"_s));
+        QCOMPARE(ui(win).imgPicture->picture().size(), QSize(40, 30));
+        QVERIFY(ui(win).Option1[1]->isChecked());
+        QCOMPARE(ui(win).txtPicDir->text().trimmed(), env.path(u"car.bmp"_s));
         win.show(2);
-        QVERIFY(!win->imgPicture->hasPicture());
-        QCOMPARE(win->txtPicDir->text(), env.path(u"gone.jpg"_s));
+        QVERIFY(!ui(win).imgPicture->hasPicture());
+        QCOMPARE(ui(win).txtPicDir->text(), env.path(u"gone.jpg"_s));
         win.show(3);
-        QCOMPARE(win->imgPicture->picture().size(), QSize(20, 10));
-        QVERIFY(win->Option1[0]->isChecked());
-        QCOMPARE(win->txtPicDir->text(), QString());  // embedded wins over the path
+        QCOMPARE(ui(win).imgPicture->picture().size(), QSize(20, 10));
+        QVERIFY(ui(win).Option1[0]->isChecked());
+        QCOMPARE(ui(win).txtPicDir->text(), QString());  // embedded wins over the path
         QCOMPARE(QDir(env.dir()).entryList(QDir::Files),
                  QStringList({"car.bmp", "mydb.mdb", "ok.jpg"}));
         QCOMPARE(env.readFile(u"ok.jpg"_s), "the collector's own");
         win.show(4);  // the picture before is not left showing
-        QVERIFY(!win->imgPicture->hasPicture());
-        QCOMPARE(win->txtPicDir->text(), QString());
+        QVERIFY(!ui(win).imgPicture->hasPicture());
+        QCOMPARE(ui(win).txtPicDir->text(), QString());
     }
 
     // A file or a stored value that is no picture shows an empty picture box and says nothing
@@ -96,12 +98,12 @@ private Q_SLOTS:
         env.addRecord({{"binpicdata", bytes}});
         env.addRecord({{"binpicdata", pictureBytes("PNG")}});
         test::Window win(env);
-        QVERIFY(!win->imgPicture->hasPicture());
-        QCOMPARE(win->txtPicDir->text(), env.path(u"bad.jpg"_s));
+        QVERIFY(!ui(win).imgPicture->hasPicture());
+        QCOMPARE(ui(win).txtPicDir->text(), env.path(u"bad.jpg"_s));
         win.show(3);
-        QVERIFY(win->imgPicture->hasPicture());
+        QVERIFY(ui(win).imgPicture->hasPicture());
         win.show(2);
-        QVERIFY(!win->imgPicture->hasPicture());
+        QVERIFY(!ui(win).imgPicture->hasPicture());
         QVERIFY(env.prompts().shown.isEmpty());
     }
 
@@ -119,7 +121,7 @@ private Q_SLOTS:
             win.press("Add");
             for (int b = 1; b <= 22; ++b)
                 win.setField(b, text);
-            win->txtNotes->setPlainText(text + u"\n"_s + text);
+            ui(win).txtNotes->setPlainText(text + u"\n"_s + text);
             win.save();
             QVERIFY(env.prompts().shown.isEmpty());
             const qint64 id = win.currentId();
@@ -153,16 +155,16 @@ private Q_SLOTS:
             note += u"Bought at the Sandown swapmeet, box a little crushed.\n"_s;
         test::Window win(env);
         win.press("Edit");
-        win->txtNotes->setPlainText(note);
-        win->Option1[0]->setChecked(true);
-        win->txtPicDir->setText(env.path(u"big.bmp"_s));
+        ui(win).txtNotes->setPlainText(note);
+        ui(win).Option1[0]->setChecked(true);
+        ui(win).txtPicDir->setText(env.path(u"big.bmp"_s));
         win.save();
         QCOMPARE(env.value("SELECT length(Notes) FROM table1").toLongLong(), qint64(note.size()));
-        QCOMPARE(win->txtNotes->toPlainText().size(), note.size());
+        QCOMPARE(ui(win).txtNotes->toPlainText().size(), note.size());
         QCOMPARE(env.value("SELECT length(binpicdata) FROM table1").toLongLong(), size);
         // Shown, and kept no larger than the picture box needs.
-        QVERIFY(win->imgPicture->picture().width() <= 2 * win->imgPicture->width() + 1);
-        QCOMPARE(win->imgPicture->picture().pixelColor(10, 10), QColor(30, 120, 200));
+        QVERIFY(ui(win).imgPicture->picture().width() <= 2 * ui(win).imgPicture->width() + 1);
+        QCOMPARE(ui(win).imgPicture->picture().pixelColor(10, 10), QColor(30, 120, 200));
     }
 
     // Chosen, stored in the catalogue, then as a file pointer; the dialog as the program
@@ -177,31 +179,31 @@ private Q_SLOTS:
         test::Window win(env);
         win.press("Edit");
         dialogs.chooseFile(env.path(u"car.jpg"_s));
-        win->cmdSelect->click();
-        QCOMPARE(win->txtPicDir->text(), env.path(u"car.jpg"_s));
-        QCOMPARE(win->imgPicture->picture().size(), QSize(60, 40));
-        win->Option1[0]->setChecked(true);
+        ui(win).cmdSelect->click();
+        QCOMPARE(ui(win).txtPicDir->text(), env.path(u"car.jpg"_s));
+        QCOMPARE(ui(win).imgPicture->picture().size(), QSize(60, 40));
+        ui(win).Option1[0]->setChecked(true);
         win.save();
         QCOMPARE(env.value("SELECT binpicdata FROM table1").toByteArray(), jpg);
         QCOMPARE(win.stored("picpath", 1), QString());
-        QVERIFY(win->imgPicture->hasPicture());
-        QCOMPARE(win->txtPicDir->text(), QString());
+        QVERIFY(ui(win).imgPicture->hasPicture());
+        QCOMPARE(ui(win).txtPicDir->text(), QString());
         // Saved again as a file pointer with no new choice: the picture stays.
         win.press("Edit");
-        win->Option1[1]->setChecked(true);
+        ui(win).Option1[1]->setChecked(true);
         win.save();
         QCOMPARE(env.value("SELECT binpicdata FROM table1").toByteArray(), jpg);
         // A new choice stored as a file pointer: the path, and an empty picture value.
         win.press("Edit");
         dialogs.chooseFile(env.path(u"car.bmp"_s));
-        win->cmdSelect->click();
-        win->Option1[1]->setChecked(true);
+        ui(win).cmdSelect->click();
+        ui(win).Option1[1]->setChecked(true);
         win.save();
         QCOMPARE(win.stored("picpath", 1), env.path(u"car.bmp"_s));
         QCOMPARE(env.value("SELECT typeof(binpicdata) || length(binpicdata) FROM table1"),
                  QVariant(u"blob0"_s));
-        QCOMPARE(win->imgPicture->picture().size(), QSize(40, 30));
-        QVERIFY(win->Option1[1]->isChecked());
+        QCOMPARE(ui(win).imgPicture->picture().size(), QSize(40, 30));
+        QVERIFY(ui(win).Option1[1]->isChecked());
     }
 
     // A chosen file that is no picture, or too large to store, is refused with a message.
@@ -211,20 +213,20 @@ private Q_SLOTS:
         env.addRecord({{"Description", "x"}});
         env.writeFile(u"text.jpg"_s, "this is text");
         QFile big(env.path(u"big.jpg"_s));
-        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(frmMain::MaxPictureBytes + 1));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(DetailPanel::MaxPictureBytes + 1));
         big.close();  // sparse
         test::Window win(env);
         win.press("Edit");
-        win->Option1[0]->setChecked(true);
+        ui(win).Option1[0]->setChecked(true);
         for (const auto& [name, message] :
              {std::pair{"text.jpg", "File does not appear to be a valid image file...\r\n\r\n"},
               std::pair{"big.jpg", "64 MB"}}) {
             dialogs.chooseFile(env.path(QString::fromLatin1(name)));
             env.prompts().answerMsg(mb::OK);
-            win->cmdSelect->click();
+            ui(win).cmdSelect->click();
             const QString shown = env.prompts().shown.last().text;
             QVERIFY2(shown.contains(QString::fromLatin1(message)), qPrintable(shown));
-            QVERIFY(!win->imgPicture->hasPicture());
+            QVERIFY(!ui(win).imgPicture->hasPicture());
         }
     }
 
@@ -237,8 +239,8 @@ private Q_SLOTS:
         test::Window win(env);
         win.press("Edit");
         dialogs.chooseFile(env.path(u"new.jpg"_s));
-        win->cmdSelect->click();
-        win->Option1[0]->setChecked(true);
+        ui(win).cmdSelect->click();
+        ui(win).Option1[0]->setChecked(true);
         QFile::remove(env.path(u"new.jpg"_s));
         env.prompts().answerMsg(mb::OK);
         win.setField(1, u"renamed"_s);

@@ -3,6 +3,7 @@
 
 #include <QLineEdit>
 
+#include "Controls.h"
 #include "DataReport.h"
 #include "FilterBar.h"
 #include "MainTexts.h"
@@ -52,8 +53,8 @@ QList<qint64> shownIds(test::Window& win) {
 
 void filter(test::Window& win, const QString& text, const QStringList& statuses = {}) {
     for (const QString& s : FilterBar::statusNames())
-        win->FilterBar1->toggle(s)->setChecked(statuses.contains(s));
-    win->FilterBar1->edit()->setText(text);
+        ui(win).FilterBar1->toggle(s)->setChecked(statuses.contains(s));
+    ui(win).FilterBar1->edit()->setText(text);
     QTRY_VERIFY(!win.grid().model().isFiltering());
 }
 
@@ -96,8 +97,8 @@ private Q_SLOTS:
         fiveCars(env);
         test::Window win(env);
         // Typed a key at a time, each word narrowing the last result.
-        win->FilterBar1->focusEdit();
-        QTest::keyClicks(win->FilterBar1->edit(), u"mustang"_s);
+        ui(win).FilterBar1->focusEdit();
+        QTest::keyClicks(ui(win).FilterBar1->edit(), u"mustang"_s);
         filter(win, text, statuses);
         QCOMPARE(shownIds(win), ids);
         QCOMPARE(win->statusText(), FilterBar::countText(ids.size(), 5));
@@ -133,7 +134,7 @@ private Q_SLOTS:
         QVERIFY(win->findChild<QWidget*>(u"lblNoMatch"_s)->isVisible());
         QCOMPARE(win.field(1), QString());
         filter(win, u"beetle"_s);
-        QTest::keyClick(win->FilterBar1->edit(), Qt::Key_Escape);
+        QTest::keyClick(ui(win).FilterBar1->edit(), Qt::Key_Escape);
         QCOMPARE(win.column(0).size(), 5);
         QCOMPARE(win.currentId(), 3);
         QCOMPARE(win.grid().textMatrix(win.grid().row(), 0), u"3"_s);
@@ -157,9 +158,9 @@ private Q_SLOTS:
         QCOMPARE(step(Qt::NoModifier), 2);  // 2 is above 1 in the grid: the wrap finds it
         QCOMPARE(win->statusText(), FilterBar::wrappedText(true));
         QCOMPARE(step(Qt::NoModifier), 1);
-        QCOMPARE(win->txtTextl[9]->textbox()->selectedText(), u"Red"_s);
+        QCOMPARE(ui(win).txtTextl[9]->textbox()->selectedText(), u"Red"_s);
         QCOMPARE(step(Qt::ShiftModifier), 2);
-        QCOMPARE(win->txtTextl[9]->textbox()->selectedText(), u"red"_s);
+        QCOMPARE(ui(win).txtTextl[9]->textbox()->selectedText(), u"red"_s);
         filter(win, u"-sell"_s);  // shows 5, 1, 3, 4 and the first of them
         QCOMPARE(step(Qt::NoModifier), 1);
         QCOMPARE(step(Qt::NoModifier), 1);  // 2 is not shown: 1 is found again, after a wrap
@@ -185,16 +186,16 @@ private Q_SLOTS:
         fiveCars(env);
         test::Window win(env);
         QTest::keySequence(win.w.get(), FilterBar::key());
-        QCOMPARE(QApplication::focusWidget(), win->FilterBar1->edit());
+        QCOMPARE(QApplication::focusWidget(), ui(win).FilterBar1->edit());
         for (const QString& s : FilterBar::statusNames()) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), win->FilterBar1->toggle(s));
+            QCOMPARE(QApplication::focusWidget(), ui(win).FilterBar1->toggle(s));
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(win->FilterBar1->statuses(), QStringList{u"Sell"_s});
+        QCOMPARE(ui(win).FilterBar1->statuses(), QStringList{u"Sell"_s});
         for (const QString& s : FilterBar::statusNames() + QStringList{u"txtFilter"_s}) {
             const QWidget* w =
-                win->FilterBar1->findChild<QWidget*>(s == u"txtFilter"_s ? s : u"filter"_s + s);
+                ui(win).FilterBar1->findChild<QWidget*>(s == u"txtFilter"_s ? s : u"filter"_s + s);
             QVERIFY(w && !w->accessibleName().isEmpty() && !w->toolTip().isEmpty());
         }
         QVERIFY(win->toolbarButton(u"Find"_s)->accessibleDescription().contains(u"F3"));

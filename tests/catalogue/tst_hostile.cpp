@@ -9,6 +9,7 @@
 #include <QSettings>
 
 #include "AppError.h"
+#include "Controls.h"
 #include "EditorTextBox.h"
 #include "JetFile.h"
 #include "MainTexts.h"
@@ -145,16 +146,16 @@ private Q_SLOTS:
         };
         QVERIFY(answers());
         win.press("Edit");
-        QVERIFY(win->txtNotes->isReadOnly() && win->txtTextl[1]->locked());
-        QVERIFY(win->txtNotes->toPlainText().size() < 11000);
-        QVERIFY(win->txtTextl[1]->text().size() < 11000);
-        win->txtTextl[2]->setText("1990");
+        QVERIFY(ui(win).txtNotes->isReadOnly() && ui(win).txtTextl[1]->locked());
+        QVERIFY(ui(win).txtNotes->toPlainText().size() < 11000);
+        QVERIFY(ui(win).txtTextl[1]->text().size() < 11000);
+        ui(win).txtTextl[2]->setText("1990");
         win.save();
         QVERIFY(answers());
         QCOMPARE(env.rows("SELECT Description, Notes, Year FROM table1").value(0),
                  QVariantList({huge, huge, "1990"}));
         win.press("Add");  // a new record's fields are open again
-        QVERIFY(!win->txtNotes->isReadOnly() && !win->txtTextl[1]->locked());
+        QVERIFY(!ui(win).txtNotes->isReadOnly() && !ui(win).txtTextl[1]->locked());
     }
 
     // Another program changed or deleted the record meanwhile: the other program's values stay,
@@ -217,7 +218,7 @@ private Q_SLOTS:
         QVERIFY2(env.prompts().shown.last().text.contains(told),
                  qPrintable(env.prompts().shown.last().text));
         QCOMPARE(env.rows("SELECT * FROM table1"), theirs);
-        QCOMPARE(win->cmdSave->isVisible(), command == "Save");
+        QCOMPARE(ui(win).cmdSave->isVisible(), command == "Save");
         QCOMPARE(win.field(1), panel);
         QCOMPARE(win.field(2), command == "Save" ? "2001" : win.stored("Year", win.currentId()));
         QCOMPARE(win.column(1), grid);
@@ -225,9 +226,9 @@ private Q_SLOTS:
         if (next == "Save")
             win.save();
         else if (next == "Cancel")
-            win->cmdCancel->click();
+            ui(win).cmdCancel->click();
         if (!next.isEmpty()) {
-            QVERIFY(!win->cmdSave->isVisible());
+            QVERIFY(!ui(win).cmdSave->isVisible());
             QCOMPARE(win.field(1), then.section(':', 1));
             if (next == "Save")
                 QCOMPARE(env.value("SELECT count(*) FROM table1 WHERE Year = '2001'").toInt(), 1);
@@ -258,12 +259,12 @@ private Q_SLOTS:
             QVERIFY2(text.contains("\"Year Issued\" (column Year)") && text.contains("nineteen70"),
                      qPrintable(text));
             env.verifyPrompts();
-            QVERIFY(win->cmdSave->isVisible());
+            QVERIFY(ui(win).cmdSave->isVisible());
             QCOMPARE(win.field(2), "nineteen70");
             QCOMPARE(env.rows("SELECT * FROM table1"), before);
             win.setField(2, "");
             win.save();
-            QVERIFY(!win->cmdSave->isVisible());
+            QVERIFY(!ui(win).cmdSave->isVisible());
         }
         QCOMPARE(env.rows("SELECT Year, Color FROM table1 ORDER BY ID"),
                  QList<QVariantList>({{QVariant(), "Red"}, {QVariant(), "Red"}}));
@@ -334,10 +335,10 @@ private Q_SLOTS:
             makeHostile(kind, chosen);
         test::Window win(env);
         win.press("Edit");
-        win->Option1[0]->setChecked(true);
+        ui(win).Option1[0]->setChecked(true);
         dialogs.chooseFile(chosen);
         env.prompts().answerMsg(mb::OK);
-        win->cmdSelect->click();
+        ui(win).cmdSelect->click();
         QCOMPARE(env.prompts().shown.size(), 1);
         QVERIFY(env.prompts().shown.first().text.startsWith(mainText::InvalidImage));
         QVERIFY(env.prompts().shown.first().text.endsWith("The record keeps the picture it had."));

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "Controls.h"
 #include "DataReport.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
@@ -63,9 +64,9 @@ struct Started {
         frmMain& w = *win->w;
         if (mode != "browse")
             w.toolbarButton(mode == "add" ? "Add" : "Edit")->click();
-        QWidget* target = focus == "grid"     ? w.FG1
-                          : focus == "field"  ? w.txtTextl[1]->textbox()
-                          : focus == "series" ? w.txtTextl[4]->textbox()
+        QWidget* target = focus == "grid"     ? ui(w).FG1
+                          : focus == "field"  ? ui(w).txtTextl[1]->textbox()
+                          : focus == "series" ? ui(w).txtTextl[4]->textbox()
                                               : static_cast<QWidget*>(w.toolbarButton(focus));
         target->setFocus();
         return target;
@@ -108,7 +109,7 @@ private Q_SLOTS:
         QWidget* target = win.prepare(mode, focus);
         QTRY_COMPARE(QApplication::focusWidget(), target);
         auto showBeginnings = [&] {  // whatever the program put into the fields
-            for (auto* box : win->txtTextl)
+            for (auto* box : ui(win).txtTextl)
                 QCOMPARE(box->textbox()->cursorPosition(), 0);
         };
         showBeginnings();
@@ -118,7 +119,7 @@ private Q_SLOTS:
             win.env.prompts().answerInput(QString());
 
         press(QKeySequence(r[2]));
-        QString seen = win->bAddingNew ? "add" : win->cmdSave->isVisible() ? "edit" : "browse";
+        QString seen = win->bAddingNew ? "add" : ui(win).cmdSave->isVisible() ? "edit" : "browse";
         for (const auto& s : win.env.prompts().shown)
             seen += " " + s.title;
         if (!g_popup.isEmpty())
@@ -129,9 +130,9 @@ private Q_SLOTS:
         }
         QCOMPARE(seen, expected);
         if (mode == "browse" && (expected == "add" || expected == "edit"))
-            QCOMPARE(QApplication::focusWidget(), win->txtTextl[1]->textbox());
+            QCOMPARE(QApplication::focusWidget(), ui(win).txtTextl[1]->textbox());
         if (mode != "browse" && expected == "browse")
-            QVERIFY(win->txtTextl[1]->locked());
+            QVERIFY(ui(win).txtTextl[1]->locked());
         showBeginnings();
     }
 
@@ -157,7 +158,7 @@ private Q_SLOTS:
             list += "Series " + QByteArray::number(i) + "\r\n";
         if (!list.isEmpty())
             win.env.writeFile("series.ini", list);
-        QWidget* field = win->txtTextl[4];
+        QWidget* field = ui(win).txtTextl[4];
         QWidget* target = win.prepare(mode, focus);
         QTRY_COMPARE(QApplication::focusWidget(), target);
         QString modal;
@@ -176,7 +177,7 @@ private Q_SLOTS:
         });
         QCOMPARE(g_popup, popup);
         if (focus == "series") {
-            QCOMPARE(win->txtTextl[4]->text(), result);
+            QCOMPARE(ui(win).txtTextl[4]->text(), result);
             QCOMPARE(win->focusWidget(), target);
             // Below the field; a long list keeps on the screen.
             const QPoint below = field->mapToGlobal(QPoint(0, field->height()));

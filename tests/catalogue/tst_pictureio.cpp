@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QRandomGenerator>
 
+#include "Controls.h"
 #include "DataReport.h"
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
@@ -56,7 +57,7 @@ void fill(test::TestEnv& env) {
 
 // The shown picture is the record's, read at the size the image control asked for.
 bool shows(test::Window& win, int record) {
-    const QImage shown = win->imgPicture->picture();
+    const QImage shown = ui(win).imgPicture->picture();
     QByteArray bytes = photo(record);
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer);
@@ -116,7 +117,7 @@ private Q_SLOTS:
         } else {
             win->GetInfo(QStringLiteral("5"));
             win->Edit_Record();
-            win->txtTextl[1]->setText(QStringLiteral("Car 5, boxed"));
+            ui(win).txtTextl[1]->setText(QStringLiteral("Car 5, boxed"));
             before = bytesRead();
             win->cmdSave_Click();
             QVERIFY(within(before, 1));
@@ -127,7 +128,7 @@ private Q_SLOTS:
                      photo(5));
             env.writeFile(QStringLiteral("new.png"), photo(99));
             win->Edit_Record();
-            win->txtPicDir->setText(env.path(QStringLiteral("new.png")));
+            ui(win).txtPicDir->setText(env.path(QStringLiteral("new.png")));
             win->cmdSave_Click();
             QCOMPARE(env.value("SELECT binpicdata FROM table1 WHERE ID = 5").toByteArray(),
                      photo(99));
@@ -167,7 +168,7 @@ private Q_SLOTS:
         const QString plan =
             env.rows("EXPLAIN QUERY PLAN SELECT Description FROM table1").first().last().toString();
         QCOMPARE(plan.contains(QLatin1String(schema::TextIndexName)), !readOnly);
-        QVERIFY(win->txtTextl[1]->text().isEmpty() && shows(win, 1));
+        QVERIFY(ui(win).txtTextl[1]->text().isEmpty() && shows(win, 1));
     }
 };
 

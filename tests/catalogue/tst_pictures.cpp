@@ -7,8 +7,10 @@
 #include <QListWidget>
 #include <QThread>
 
+#include "Controls.h"
 #include "FilterBar.h"
 #include "Gallery.h"
+#include "PictureStrip.h"
 #include "PictureViewer.h"
 #include "ThumbnailMaker.h"
 #include "Window.h"
@@ -55,19 +57,20 @@ void TestPictures::editSaveAndCancel() {
     Window win(env);
     win.press("Edit");
     env.prompts().answerMsg(mb::OK);  // notes.jpg is refused, with a message
-    win->addPictureFiles({env.path(u"red.ppm"_s), env.path(u"green.bmp"_s), env.path(u"grey.jpg"_s),
-                          env.path(u"notes.jpg"_s)});
-    QCOMPARE(int(win->panelPictures().size()), 4);  // blue (main), red, green, grey
-    QCOMPARE(win->lstPictures->count(), 4);
-    win->showPicture(3);
-    QTest::keyClick(win->lstPictures, Qt::Key_Left, Qt::ControlModifier);  // blue, red, grey, green
-    win->showPicture(1);
-    win->makeMainPicture();  // red, blue, grey, green
-    win->showPicture(2);
+    win->pictureStrip()->addFiles({env.path(u"red.ppm"_s), env.path(u"green.bmp"_s),
+                                   env.path(u"grey.jpg"_s), env.path(u"notes.jpg"_s)});
+    QCOMPARE(int(win->pictureStrip()->pictures().size()), 4);  // blue (main), red, green, grey
+    QCOMPARE(win->pictureStrip()->list()->count(), 4);
+    win->pictureStrip()->showPicture(3);
+    QTest::keyClick(win->pictureStrip()->list(), Qt::Key_Left,
+                    Qt::ControlModifier);  // blue, red, grey, green
+    win->pictureStrip()->showPicture(1);
+    win->pictureStrip()->makeMain();  // red, blue, grey, green
+    win->pictureStrip()->showPicture(2);
     env.prompts().answerInput(u"Base plate"_s);
-    win->editCaption();
-    win->showPicture(3);
-    QTest::keyClick(win->lstPictures, Qt::Key_Delete);  // red, blue, grey
+    win->pictureStrip()->editCaption();
+    win->pictureStrip()->showPicture(3);
+    QTest::keyClick(win->pictureStrip()->list(), Qt::Key_Delete);  // red, blue, grey
     win.save();
     QCOMPARE(colorOf(env.value(u"SELECT binpicdata FROM table1"_s).toByteArray()), 0xF00000u);
     const auto rows =
@@ -78,20 +81,20 @@ void TestPictures::editSaveAndCancel() {
     QCOMPARE(rows[1][0].toInt(), 3);
     QCOMPARE(colorOf(rows[1][1].toByteArray()), 0x808080u);
     QCOMPARE(rows[1][2].toString(), u"Base plate"_s);
-    QCOMPARE(int(win->panelPictures().size()), 3);  // shown again as stored
+    QCOMPARE(int(win->pictureStrip()->pictures().size()), 3);  // shown again as stored
 
     win.press("Edit");
-    win->showPicture(0);
-    win->removePicture();
-    win->addPictureFiles({env.path(u"green.bmp"_s)});
-    win->cmdCancel->click();
-    QCOMPARE(int(win->panelPictures().size()), 3);
+    win->pictureStrip()->showPicture(0);
+    win->pictureStrip()->remove();
+    win->pictureStrip()->addFiles({env.path(u"green.bmp"_s)});
+    ui(win).cmdCancel->click();
+    QCOMPARE(int(win->pictureStrip()->pictures().size()), 3);
     QCOMPARE(env.value(u"SELECT count(*) FROM record_pictures"_s).toInt(), 2);
     QCOMPARE(colorOf(env.value(u"SELECT binpicdata FROM table1"_s).toByteArray()), 0xF00000u);
     // In browse mode the strip only shows: nothing changes, a beep says so.
-    win->removePicture();
+    win->pictureStrip()->remove();
     QCOMPARE(env.prompts().beeps, 1);
-    QCOMPARE(int(win->panelPictures().size()), 3);
+    QCOMPARE(int(win->pictureStrip()->pictures().size()), 3);
 }
 
 // The record's further pictures and thumbnails go with it, in the same transaction.
@@ -147,7 +150,7 @@ void TestPictures::thumbnailsMadeAndRemade() {
 
     win.show(1);
     win.press("Edit");
-    win->addPictureFiles({env.path(u"linked.png"_s)});
+    win->pictureStrip()->addFiles({env.path(u"linked.png"_s)});
     win.save();
     QVERIFY(QTest::qWaitFor(
         [&] {
@@ -196,20 +199,20 @@ void TestPictures::galleryFollowsTheGrid() {
     win.clickHeading(1);  // Description ascending: alfa, Beetle, Cortina
     QTest::keyClick(win.w.get(), Qt::Key_G, Qt::ControlModifier);
     QVERIFY(win->galleryShown());
-    QVERIFY(win->cmdGallery->isChecked());
-    QCOMPARE(win->gallery->model()->index(0, 1).data().toString(), u"alfa"_s);
-    QVERIFY(win->gallery->tileImage(0).isNull());   // alfa: a plain tile
-    QVERIFY(!win->gallery->tileImage(2).isNull());  // Cortina's thumbnail
-    win->gallery->setCurrentIndex(win->gallery->model()->index(2, 1));
-    QTest::keyClick(win->gallery, Qt::Key_Return);
+    QVERIFY(ui(win).cmdGallery->isChecked());
+    QCOMPARE(ui(win).gallery->model()->index(0, 1).data().toString(), u"alfa"_s);
+    QVERIFY(ui(win).gallery->tileImage(0).isNull());   // alfa: a plain tile
+    QVERIFY(!ui(win).gallery->tileImage(2).isNull());  // Cortina's thumbnail
+    ui(win).gallery->setCurrentIndex(ui(win).gallery->model()->index(2, 1));
+    QTest::keyClick(ui(win).gallery, Qt::Key_Return);
     QCOMPARE(win.field(1), u"Cortina"_s);
     // Under a filter the tiles are the records the filter shows.
-    win->FilterBar1->edit()->setText(u"beetle"_s);
+    ui(win).FilterBar1->edit()->setText(u"beetle"_s);
     QTRY_VERIFY(!win.grid().model().isFiltering());
-    QCOMPARE(win->gallery->model()->rowCount(), 1);
-    QCOMPARE(win->gallery->model()->index(0, 1).data().toString(), u"Beetle"_s);
-    win->cmdGallery->click();
-    QVERIFY(!win->galleryShown() && win->FG1->isVisible());
+    QCOMPARE(ui(win).gallery->model()->rowCount(), 1);
+    QCOMPARE(ui(win).gallery->model()->index(0, 1).data().toString(), u"Beetle"_s);
+    ui(win).cmdGallery->click();
+    QVERIFY(!win->galleryShown() && ui(win).FG1->isVisible());
 }
 
 void TestPictures::viewerKeys() {
@@ -221,8 +224,8 @@ void TestPictures::viewerKeys() {
         u"INSERT INTO record_pictures (record_id, position, bytes, caption) VALUES (1, 2, ?, 'Box')"_s,
         {pictureBytes("PNG", 20, 10)});
     Window win(env);
-    QTest::keyClick(win->lstPictures, Qt::Key_Return);
-    PictureViewer* v = win->viewer;
+    QTest::keyClick(win->pictureStrip()->list(), Qt::Key_Return);
+    PictureViewer* v = ui(win).viewer();
     QVERIFY(v && v->isVisible());
     QCOMPARE(v->picture().size(), QSize(400, 300));
     QTest::keyClick(v, Qt::Key_Right);

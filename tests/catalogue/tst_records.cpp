@@ -11,6 +11,7 @@
 
 #include "BackupDialogs.h"
 #include "Connection.h"
+#include "Controls.h"
 #include "DeleteUndo.h"
 #include "Faults.h"
 #include "Window.h"
@@ -111,10 +112,10 @@ private Q_SLOTS:
         test::Window win(env);
         win.press("Add");
         QVERIFY(!modeButtonsEnabled(*win.w));
-        QVERIFY(win->cmdSave->isVisible());
-        QVERIFY(!win->txtTextl[1]->locked());
+        QVERIFY(ui(win).cmdSave->isVisible());
+        QVERIFY(!ui(win).txtTextl[1]->locked());
         QCOMPARE(win.field(1), QString());
-        win->cmdCancel->click();
+        ui(win).cmdCancel->click();
 
         win.clickRow(2);
         win.press("Edit");
@@ -122,13 +123,13 @@ private Q_SLOTS:
         win.save();
         QCOMPARE(win.stored("Color", 2), u"Bright red"_s);
         QCOMPARE(win.field(9), u"Bright red"_s);
-        QVERIFY(win->txtTextl[9]->locked());
+        QVERIFY(ui(win).txtTextl[9]->locked());
         QCOMPARE(win->statusText(), u"       Total Found In The Database Are:  3  Records"_s);
 
         // Edit, change, Cancel: the stored record is unchanged and shown as stored.
         win.press("Edit");
         win.setField(1, u"scribble"_s);
-        win->cmdCancel->click();
+        ui(win).cmdCancel->click();
         win.clickRow(2);
         QCOMPARE(win.field(1), u"alfa"_s);
         QCOMPARE(win.stored("Description", 2), u"alfa"_s);
@@ -139,8 +140,8 @@ private Q_SLOTS:
         env.addRecord({{"Description", "only"}});
         test::Window win(env);
         win.press("Add");
-        QTest::keyClicks(win->txtTextl[1]->textbox(), u"  Land Rover  "_s);
-        QTest::keyClicks(win->txtNotes, u"  keep my spaces  "_s);
+        QTest::keyClicks(ui(win).txtTextl[1]->textbox(), u"  Land Rover  "_s);
+        QTest::keyClicks(ui(win).txtNotes, u"  keep my spaces  "_s);
         win.save();
         QCOMPARE(win.count(), 2);
         const auto row = env.rows("SELECT * FROM table1 WHERE ID=2").first();
@@ -165,8 +166,8 @@ private Q_SLOTS:
         win.press("Add");
         win.clickRow(3);
         QCOMPARE(win.field(1), u"Cortina"_s);
-        QVERIFY(win->cmdSave->isVisible());
-        QVERIFY(!win->txtTextl[1]->locked());
+        QVERIFY(ui(win).cmdSave->isVisible());
+        QVERIFY(!ui(win).txtTextl[1]->locked());
         win.setField(9, u"copy"_s);
         win.save();
         QCOMPARE(win.count(), 4);
@@ -196,12 +197,12 @@ private Q_SLOTS:
             big[i] = char((unsigned(i) * 7919u) >> 3);
         env.writeFile(u"big.jpg"_s, big);
         test::Window win(env);
-        sqlite3_busy_timeout(win->connection()->handle(), 50);
+        sqlite3_busy_timeout(win->session().connection().handle(), 50);
         win.clickRow(2);
         win.press(adding ? "Add" : "Edit");
         win.setField(9, u"Copper"_s);
-        win->txtPicDir->setText(env.path(u"big.jpg"_s));
-        win->Option1[0]->setChecked(true);
+        ui(win).txtPicDir->setText(env.path(u"big.jpg"_s));
+        ui(win).Option1[0]->setChecked(true);
         {
             test::FaultScope scope(env, fault, env.dbPath());
             if (!scope.ok())
@@ -210,8 +211,8 @@ private Q_SLOTS:
             win.save();
             QVERIFY(
                 env.prompts().shown.value(0).text.startsWith(u"The record could not be saved:"_s));
-            QVERIFY(win->cmdSave->isVisible());
-            QVERIFY(!win->txtTextl[9]->locked());
+            QVERIFY(ui(win).cmdSave->isVisible());
+            QVERIFY(!ui(win).txtTextl[9]->locked());
             QCOMPARE(win.field(9), u"Copper"_s);
             QCOMPARE(win->recordSet()->recordCount(), 3L);
         }
@@ -247,12 +248,12 @@ private Q_SLOTS:
         QCOMPARE(win->statusText(), u"Total Records In The Database :  2"_s);
         QCOMPARE(win.grid().rows(), 3);
         QCOMPARE(win.field(1), u"alfa"_s);  // the next record
-        QVERIFY(win->txtTextl[1]->locked());
+        QVERIFY(ui(win).txtTextl[1]->locked());
         QCOMPARE(win.currentId(), 2);
 
         // A blank panel shows no record: nothing is deleted.
         win.press("Add");
-        win->cmdCancel->click();
+        ui(win).cmdCancel->click();
         env.prompts().answerMsg(mb::OK);
         win.press("Delete");
         QCOMPARE(win.count(), 2);
@@ -272,7 +273,7 @@ private Q_SLOTS:
         QCOMPARE(m.text,
                  u"There needs to be at least one record in the database.\r\n"
                  u"\r\nPlease edit this record."_s);
-        QVERIFY(win->cmdSelect->isVisible());
+        QVERIFY(ui(win).cmdSelect->isVisible());
         QCOMPARE(win.count(), 1);
     }
 
@@ -301,9 +302,9 @@ private Q_SLOTS:
             QCOMPARE(env.rows(pictures).size(), 0);
             QVERIFY(win->deleteUndo()->button()->isVisible());
             win.press("Edit");
-            QTest::keyClick(win->txtTextl[1]->textbox(), Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyClick(ui(win).txtTextl[1]->textbox(), Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(win.count(), 2);
-            win->cmdCancel->click();
+            ui(win).cmdCancel->click();
             QTest::keyClick(win.w.get(), Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(env.rows(all) + env.rows(pictures), before);
             QCOMPARE(win.column(1), order);
@@ -335,9 +336,9 @@ private Q_SLOTS:
         QCOMPARE(q.text, u"Search for an entry"_s);
         QCOMPARE(q.defaultText, u"red"_s);
         QCOMPARE(win.field(1), u"alfa"_s);
-        QCOMPARE(win->txtTextl[9]->selStart(), 5);
-        QCOMPARE(win->txtTextl[9]->selLength(), 3);
-        QCOMPARE(QApplication::focusWidget(), win->txtTextl[9]->textbox());
+        QCOMPARE(ui(win).txtTextl[9]->selStart(), 5);
+        QCOMPARE(ui(win).txtTextl[9]->selLength(), 3);
+        QCOMPARE(QApplication::focusWidget(), ui(win).txtTextl[9]->textbox());
         QCOMPARE(win.currentId(), 2);
 
         // No answer, then no match: the record shown stays, and is the one a save writes.

@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "Connection.h"
+#include "Controls.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
@@ -36,10 +37,10 @@ private Q_SLOTS:
         test::TestEnv env;
         Program empty = startProgram();
         QVERIFY(empty.main);
-        QVERIFY(empty.main->cmdSelect->isVisible());
-        QVERIFY(empty.main->txtTextl[1]->locked());        // until Add: nothing typed is lost
+        QVERIFY(ui(empty.main).cmdSelect->isVisible());
+        QVERIFY(ui(empty.main).txtTextl[1]->locked());     // until Add: nothing typed is lost
         QVERIFY(!empty.main->recordSet()->isAddingNew());  // no blank record begun
-        QCOMPARE(empty.main->FG1->rows(), 1);
+        QCOMPARE(ui(empty.main).FG1->rows(), 1);
         empty = {};
 
         addThree(env);
@@ -48,11 +49,11 @@ private Q_SLOTS:
         QVERIFY(p.main);
         QVERIFY(!p.tip);
         frmMain& w = *p.main;
-        QCOMPARE(w.txtTextl[1]->text(), u"Ford Cortina"_s);
+        QCOMPARE(ui(w).txtTextl[1]->text(), u"Ford Cortina"_s);
         QCOMPARE(w.statusText(), u"Total Records In The Database :  3"_s);
-        QCOMPARE(w.FG1->rows(), 4);
-        QVERIFY(w.txtTextl[1]->locked());
-        QVERIFY(!w.cmdSelect->isVisible());
+        QCOMPARE(ui(w).FG1->rows(), 4);
+        QVERIFY(ui(w).txtTextl[1]->locked());
+        QVERIFY(!ui(w).cmdSelect->isVisible());
         // The record set is back on the record the fields show.
         QCOMPARE(w.recordSet()->value(1).toString(), u"Ford Cortina"_s);
     }
@@ -70,11 +71,11 @@ private Q_SLOTS:
 
         // No: everything stays as it was, unsaved typing included.
         w.toolbarButton(u"Edit"_s)->click();
-        w.txtTextl[9]->setText(u"typed"_s);
+        ui(w).txtTextl[9]->setText(u"typed"_s);
         env.prompts().answerMsg(mb::No);
         QVERIFY(!w.close());
         QVERIFY(w.isVisible());
-        QCOMPARE(w.txtTextl[9]->text(), u"typed"_s);
+        QCOMPARE(ui(w).txtTextl[9]->text(), u"typed"_s);
         QVERIFY(w.recordSet()->isOpen());
         const auto& q = env.prompts().shown.last();
         QCOMPARE(q.text, u"Are you  sure you want to Quit?"_s);
@@ -104,16 +105,16 @@ private Q_SLOTS:
             Program p = startProgram();
             frmMain& w = *p.main;
             designed = w.size();
-            const QRect grid = w.FG1->geometry();
-            const QRect panel = w.Frame2->geometry();
+            const QRect grid = ui(w).FG1->geometry();
+            const QRect panel = ui(w).Frame2->geometry();
             w.resize(designed / 2);
             QCOMPARE(w.size(), designed);
             w.resize(designed + more);
-            QTRY_COMPARE(w.FG1->height(), grid.height() + more.height());
-            QCOMPARE(w.FG1->width(), w.centralWidget()->width());
-            QCOMPARE(w.FG1->y(), grid.y());
-            QCOMPARE(w.Frame2->geometry().topLeft(), panel.topLeft());
-            QCOMPARE(w.Frame2->height(), panel.height());
+            QTRY_COMPARE(ui(w).FG1->height(), grid.height() + more.height());
+            QCOMPARE(ui(w).FG1->width(), w.centralWidget()->width());
+            QCOMPARE(ui(w).FG1->y(), grid.y());
+            QCOMPARE(ui(w).Frame2->geometry().topLeft(), panel.topLeft());
+            QCOMPARE(ui(w).Frame2->height(), panel.height());
             env.prompts().answerMsg(mb::Yes);
             QVERIFY(w.close());
         }
@@ -179,13 +180,13 @@ private Q_SLOTS:
         test::TestEnv env;
         frmMain w;
         w.show();
-        for (size_t b = 0; b < w.txtTextl.size(); ++b) {
-            QCOMPARE(w.lblText[b]->buddy(), w.txtTextl[b]);
-            QVERIFY(!w.txtTextl[b]->textbox()->accessibleName().isEmpty());
+        for (size_t b = 0; b < ui(w).txtTextl.size(); ++b) {
+            QCOMPARE(ui(w).lblText[b]->buddy(), ui(w).txtTextl[b]);
+            QVERIFY(!ui(w).txtTextl[b]->textbox()->accessibleName().isEmpty());
         }
         for (auto* img : w.findChildren<ImageBox*>())
             QVERIFY2(!img->accessibleName().isEmpty(), qPrintable(img->objectName()));
-        QVERIFY(!w.FG1->accessibleName().isEmpty());
+        QVERIFY(!ui(w).FG1->accessibleName().isEmpty());
     }
 };
 

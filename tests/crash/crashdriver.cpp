@@ -35,6 +35,7 @@
 #include <stdexcept>
 
 #include "AppError.h"
+#include "../catalogue/Controls.h"
 #include "Backup.h"
 #include "Connection.h"
 #include "DeletedRecords.h"
@@ -104,7 +105,7 @@ int save(const QString& dir, int seed) {
             for (long k = r.bounded(int(count)); k > 0; --k)
                 w.recordSet()->moveNext();
             w.GetInfo(w.recordSet()->value(0).toString());
-            version = QString::number(w.txtTextl[10]->text().toInt() + 1);
+            version = QString::number(ui(w).txtTextl[10]->text().toInt() + 1);
             w.toolbarButton(QStringLiteral("Edit"))->click();
         } else {
             w.toolbarButton(QStringLiteral("Add"))->click();
@@ -115,13 +116,13 @@ int save(const QString& dir, int seed) {
         QFile f(pictures[pic]);
         f.open(QIODevice::ReadOnly);
         const QByteArray bytes = f.readAll();
-        w.txtTextl[1]->setText(description);
-        w.txtTextl[9]->setText(color);
-        w.txtTextl[10]->setText(version);
-        w.txtNotes->setPlainText(signature(description, color, version, bytes));
-        w.Option1[0]->setChecked(true);
-        w.txtPicDir->setText(pictures[pic]);
-        w.cmdSave->click();
+        ui(w).txtTextl[1]->setText(description);
+        ui(w).txtTextl[9]->setText(color);
+        ui(w).txtTextl[10]->setText(version);
+        ui(w).txtNotes->setPlainText(signature(description, color, version, bytes));
+        ui(w).Option1[0]->setChecked(true);
+        ui(w).txtPicDir->setText(pictures[pic]);
+        ui(w).cmdSave->click();
         if (!prompts.shown.isEmpty()) {
             std::fprintf(stderr, "save refused: %s\n", qPrintable(prompts.shown.last().text));
             return 2;

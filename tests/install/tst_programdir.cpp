@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "../catalogue/Controls.h"
 #include "LimitedTextbox.h"
 #include "ProgramDirectory.h"
 #include "ProgramInfo.h"
@@ -47,8 +48,8 @@ private Q_SLOTS:
         {
             test::Window win(env);
             win->Toolbar1_ButtonClick(QStringLiteral("Add"));
-            QTest::keyClicks(win->txtTextl[1]->textbox(), QStringLiteral("Mini Cooper"));
-            win->cmdSave->click();
+            QTest::keyClicks(ui(win).txtTextl[1]->textbox(), QStringLiteral("Mini Cooper"));
+            ui(win).cmdSave->click();
             QVERIFY(env.prompts().shown.isEmpty());
         }
         QFile list(dir + QStringLiteral("/status.ini"));

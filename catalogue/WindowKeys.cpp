@@ -14,11 +14,12 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
-#include "frmMain.h"
+#include "WindowKeys.h"
 
 namespace kbs {
 
@@ -171,7 +172,8 @@ protected:
 
 }  // namespace
 
-void frmMain::installKeyboard() {
+WindowKeys::WindowKeys(QWidget& window, QToolBar& toolbar, FlexGrid& grid, DetailPanel& panel)
+    : QObject(&window), m_panel(panel) {
     auto* filter = new KeyboardFilter(this);
     filter->helpKeys = sequences(kHelpMenuKeys, std::size(kHelpMenuKeys));
     filter->findTip = FilterBar::findNextTip();
@@ -179,21 +181,21 @@ void frmMain::installKeyboard() {
     // The commands.
     for (const auto& c : kCommandKeys) {
         const QString name = QString::fromLatin1(c.command);
-        QAbstractButton* button = toolbarButton(name);
+        QAbstractButton* button = toolbar.findChild<QToolButton*>(name);
         if (!button)
-            button = findChild<QPushButton*>(name);
+            button = window.findChild<QPushButton*>(name);
         if (!button)
             continue;
         const QList<QKeySequence> keys = sequences(c.keys, std::size(c.keys));
         filter->commands.append({button, keys});
-        auto* shortcut = new QShortcut(this);
+        auto* shortcut = new QShortcut(&window);
         shortcut->setKeys(keys);
         connect(shortcut, &QShortcut::activated, button, [button] {
             if (available(button))
                 button->click();
         });
         if (name == QLatin1String("Delete")) {
-            auto* inGrid = new QShortcut(QKeySequence(kGridDelete), FG1);
+            auto* inGrid = new QShortcut(QKeySequence(kGridDelete), &grid);
             inGrid->setContext(Qt::WidgetWithChildrenShortcut);
             connect(inGrid, &QShortcut::activated, button, [button] {
                 if (available(button))
@@ -201,8 +203,8 @@ void frmMain::installKeyboard() {
             });
         }
     }
-    if (QToolButton* help = toolbarButton(QStringLiteral("Help"))) {
-        auto* shortcut = new QShortcut(this);
+    if (auto* help = toolbar.findChild<QToolButton*>(QStringLiteral("Help"))) {
+        auto* shortcut = new QShortcut(&window);
         shortcut->setKeys(filter->helpKeys);
         connect(shortcut, &QShortcut::activated, help, [help] {
             if (available(help) && help->menu())
@@ -210,23 +212,23 @@ void frmMain::installKeyboard() {
         });
     }
     for (const bool forward : {true, false}) {
-        auto* next = new QShortcut(forward ? kFindNextKey : kFindPreviousKey, this);
-        connect(next, &QShortcut::activated, this, [this, forward] { Find_Next(forward); });
+        auto* next = new QShortcut(forward ? kFindNextKey : kFindPreviousKey, &window);
+        connect(next, &QShortcut::activated, this, [this, forward] { Q_EMIT findNext(forward); });
     }
-    auto* quit = new QShortcut(QKeySequence(kQuitKey), this);
-    connect(quit, &QShortcut::activated, this, &QWidget::close);
+    auto* quit = new QShortcut(QKeySequence(kQuitKey), &window);
+    connect(quit, &QShortcut::activated, &window, &QWidget::close);
 
     // The toolbar: Enter presses a focused button, the menu keys open its drop-down menu,
     // and the focused button shows it.
-    for (auto* button : Toolbar1->findChildren<QToolButton*>()) {
+    for (auto* button : toolbar.findChildren<QToolButton*>()) {
         if (button->objectName().isEmpty() || button->objectName().startsWith(QLatin1String("qt_")))
             continue;
         filter->toolbar << button;
         button->installEventFilter(filter);
         button->setAccessibleDescription(filter->tipOf(button));
     }
-    Toolbar1->setStyleSheet(
-        Toolbar1->styleSheet() +
+    toolbar.setStyleSheet(
+        toolbar.styleSheet() +
         QStringLiteral("QToolButton:focus { background-color: palette(highlight); "
                        "color: palette(highlighted-text); }"));
     for (const auto& t : filter->commands) {
@@ -237,14 +239,14 @@ void frmMain::installKeyboard() {
     }
 
     // The text fields: the command keys first, and the value lists.
-    for (size_t box = 0; box < txtTextl.size(); ++box) {
-        QLineEdit* field = txtTextl[box]->textbox();
+    for (int box = 0; box < panel::BoxCount; ++box) {
+        QLineEdit* field = panel.box(box)->textbox();
         field->installEventFilter(filter);
-        const QString icon = listIconOf(int(box));
+        const QString icon = panel.listIconOf(box);
         if (icon.isEmpty())
             continue;
         const QList<QKeySequence> listKeys = sequences(kListKeys, std::size(kListKeys));
-        if (ImageBox* image = listIcons.value(icon)) {
+        if (ImageBox* image = panel.listIcon(icon)) {
             const QString hint = keysText(listKeys) + QStringLiteral(": ") + image->toolTip();
             image->setToolTip(tr("%1 (%2 in the field)").arg(image->toolTip(), keysText(listKeys)));
             field->setAccessibleDescription(hint);
@@ -254,13 +256,13 @@ void frmMain::installKeyboard() {
         shortcut->setContext(Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, icon, box] {
             // As a click: nothing while the icon takes no clicks (browse mode).
-            if (!available(listIcons.value(icon)))
+            if (!available(m_panel.listIcon(icon)))
                 return;
-            const QWidget* at = txtTextl[box];
-            pickMenuIconClicked(icon, at->mapToGlobal(QPoint(0, at->height())));
+            const QWidget* at = m_panel.box(box);
+            m_panel.pickMenuIconClicked(icon, at->mapToGlobal(QPoint(0, at->height())));
         });
     }
-    txtNotes->installEventFilter(filter);
+    panel.notes()->installEventFilter(filter);
 }
 
 }  // namespace kbs

@@ -1,0 +1,126 @@
+#include "CatalogueSession.h"
+
+#include "Backup.h"
+#include "Connection.h"
+#include "RecordSet.h"
+#include "Schema.h"
+#include "Sqlite.h"
+
+namespace kbs {
+
+namespace {
+const QString kSource = QStringLiteral("CatalogueSession");
+}  // namespace
+
+// The gallery asks for one tile after another: its statement is prepared once.
+struct CatalogueSession::Tiles {
+    sqlite::Stmt read;
+};
+
+CatalogueSession::CatalogueSession()
+    : m_cn(std::make_unique<Connection>()),
+      m_rs(std::make_unique<RecordSet>()),
+      m_tiles(std::make_unique<Tiles>()) {}
+
+CatalogueSession::~CatalogueSession() {
+    close();
+}
+
+void CatalogueSession::open(const QString& file, const QString& query) {
+    close();
+    m_file = file;
+    try {
+        m_cn->setConnectionString(Connection::connectionStringFor(file));
+        m_cn->open(QString(), QString(), -1);
+        schema::verifyCatalogue(db());
+        schema::ensureTextIndex(db());
+        schema::ensurePictureTables(db());
+        backup::trackChanges(db());
+        deleted::forgetBefore(db(), QDateTime::currentDateTime().addDays(-deleted::KeepDays));
+        m_rs->setBeforeDelete([](sqlite3* handle, RecordSet::Bookmark id) {
+            deleted::keep(handle, id, QDateTime::currentDateTime());
+        });
+        m_rs->open(query, *m_cn, RecordSet::adOpenStatic, RecordSet::adLockOptimistic,
+                   RecordSet::adCmdUnspecified);
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void CatalogueSession::close() noexcept {
+    m_tiles->read = sqlite::Stmt();
+    m_rs->close();
+    m_cn->close();
+}
+
+bool CatalogueSession::isOpen() const {
+    return m_cn->isOpen();
+}
+
+sqlite3* CatalogueSession::db() const {
+    if (!m_cn->isOpen())
+        sqlite::fail(kSource, QStringLiteral("The catalogue is not open."));
+    return m_cn->handle();
+}
+
+std::vector<pictures::Further> CatalogueSession::furtherPictures(std::int64_t recordId) const {
+    return pictures::furtherOf(db(), recordId);
+}
+
+QByteArray CatalogueSession::pictureBytes(std::int64_t recordId, int position) const {
+    return pictures::bytesAt(db(), recordId, position);
+}
+
+QByteArray CatalogueSession::furtherPictureBytes(std::int64_t picId) const {
+    return pictures::bytesOf(db(), picId);
+}
+
+std::vector<std::pair<int, QByteArray>> CatalogueSession::thumbnails(std::int64_t recordId) const {
+    return pictures::thumbsOf(db(), recordId);
+}
+
+QByteArray CatalogueSession::tileThumbnail(std::int64_t recordId) {
+    if (!m_cn->isOpen())
+        return {};
+    sqlite::Stmt& st = m_tiles->read;
+    if (!st) {
+        st = sqlite::Stmt(db(),
+                          std::string("SELECT jpeg FROM ") + schema::ThumbsTable +
+                              " WHERE record_id = ? AND length(jpeg) > 0 ORDER BY position LIMIT 1",
+                          kSource);
+    }
+    sqlite3_bind_int64(st.get(), 1, recordId);
+    QByteArray jpeg;
+    try {
+        if (st.step(kSource))
+            jpeg = QByteArray(static_cast<const char*>(sqlite3_column_blob(st.get(), 0)),
+                              sqlite3_column_bytes(st.get(), 0));
+    } catch (const AppError&) {
+        st.reset();
+        throw;
+    }
+    st.reset();
+    return jpeg;
+}
+
+void CatalogueSession::keepPicturesWithNextSave(std::vector<pictures::Kept> kept) {
+    m_rs->setCompanionWrite([kept = std::move(kept)](sqlite3* handle, RecordSet::Bookmark key) {
+        pictures::writeKept(handle, key, kept);
+    });
+}
+
+std::vector<deleted::Record> CatalogueSession::deletedRecords() const {
+    return deleted::list(db());
+}
+
+std::int64_t CatalogueSession::bringBack(std::int64_t id) {
+    return deleted::bringBack(db(), id);
+}
+
+QString CatalogueSession::swapIn(const QString& restored) {
+    close();
+    return backup::swapIn(restored, m_file, QDateTime::currentDateTime());
+}
+
+}  // namespace kbs

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "DeletedRecords.h"
+#include "Pictures.h"
+
+struct sqlite3;
+
+namespace kbs {
+
+class Connection;
+class RecordSet;
+
+// The open catalogue: the one connection, brought up to date when it opens, the Record set
+// over it, and everything the windows ask of the catalogue beyond the records' columns (their
+// pictures and thumbnails, the deleted records, the backup's record of changes). The windows
+// run no SQL of their own: they ask the session.
+class CatalogueSession {
+public:
+    CatalogueSession();
+    ~CatalogueSession();
+    CatalogueSession(const CatalogueSession&) = delete;
+    CatalogueSession& operator=(const CatalogueSession&) = delete;
+
+    // Opens the catalogue file and upgrades it: checks its table, adds the text index, the
+    // picture tables and the record of changes the backups read, and forgets the records deleted
+    // longer ago than they are kept; then opens the Record set over `query`. A deleted record
+    // is kept, with its pictures, for its undo. Throws AppError; the session is closed then.
+    void open(const QString& file, const QString& query);
+    // The Record set, then the connection.
+    void close() noexcept;
+    bool isOpen() const;
+    const QString& file() const { return m_file; }
+
+    Connection& connection() const { return *m_cn; }
+    RecordSet& records() const { return *m_rs; }
+
+    // ---- a record's pictures: its first (main) one in table1, the others beside it
+    // The pictures after the first, in display order.
+    std::vector<pictures::Further> furtherPictures(std::int64_t recordId) const;
+    // The embedded bytes of the picture at `position` (1: the main one); empty when linked.
+    QByteArray pictureBytes(std::int64_t recordId, int position) const;
+    // The embedded bytes of a further picture by its row; empty when linked or gone.
+    QByteArray furtherPictureBytes(std::int64_t picId) const;
+    // (position, JPEG) of each thumbnail the record has.
+    std::vector<std::pair<int, QByteArray>> thumbnails(std::int64_t recordId) const;
+    // The first thumbnail that has bytes, for a tile of the gallery; empty when there is none.
+    QByteArray tileThumbnail(std::int64_t recordId);
+    // The pictures as the panel leaves them are written by the Record set's next update, in the
+    // transaction that stores the record.
+    void keepPicturesWithNextSave(std::vector<pictures::Kept> kept);
+
+    // ---- deleted records
+    std::vector<deleted::Record> deletedRecords() const;
+    // Brings a deleted record back; returns the ID it has now. Throws AppError.
+    std::int64_t bringBack(std::int64_t id);
+
+    // ---- a restored backup: closes the session and puts `restored` in the catalogue's place,
+    // keeping the catalogue as it was; returns the name it is kept under. Throws AppError.
+    // open() shows the catalogue again.
+    QString swapIn(const QString& restored);
+
+private:
+    sqlite3* db() const;
+
+    QString m_file;
+    std::unique_ptr<Connection> m_cn;
+    std::unique_ptr<RecordSet> m_rs;
+    struct Tiles;
+    std::unique_ptr<Tiles> m_tiles;  // the gallery's prepared read
+};
+
+}  // namespace kbs
