@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStatusBar>
+#include <memory>
 
 #include "AppError.h"
 #include "Backup.h"
@@ -16,8 +17,24 @@
 #include "frmMain.h"
 #include "frmTip.h"
 
+namespace {
+// The usage and the version are printed without a window: they need no display, so that
+// `kbsmgr --help` works in a terminal without one.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--")
+            break;
+        if (arg == "-h" || arg == "-?" || arg == "--help" || arg == "--help-all" || arg == "-v" ||
+            arg == "--version")
+            return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    return std::make_unique<QApplication>(argc, argv);
+}
+}  // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QApplication::setApplicationName(kbs::ProgramInfo::exeName());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(kbs::ProgramInfo::major())
@@ -48,7 +65,7 @@ int main(int argc, char** argv) {
                                 "Use this language (de, fr, nl, es, en) instead of the system's."),
         QStringLiteral("language"));
     options.addOption(lang);
-    options.process(app);
+    options.process(*app);
 
     // A portable copy keeps its files beside the executable; an installed program keeps them
     // in the user's own folder, made on the first start.
@@ -95,7 +112,7 @@ int main(int argc, char** argv) {
                      });
     backup.start();
     program.main->setStopBackup([&backup] { backup.stop(); });
-    const int status = app.exec();
+    const int status = QCoreApplication::exec();
     kbs::setFileDialogs(nullptr);
     kbs::setPrompts(nullptr);
     return status;
