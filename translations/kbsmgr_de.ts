@@ -20,7 +20,7 @@
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
-        <translation>Filter, z. B. rot box:mint -sell</translation>
+        <translation>Filter, z. B. rot -sell</translation>
     </message>
     <message>
         <source>Filter the records</source>
@@ -1173,6 +1173,14 @@ Der Datensatz behält sein bisheriges Bild.</translation>
     <message>
         <source>Report -- Totals</source>
         <translation>Bericht -- Summen</translation>
+    </message>
+    <message>
+        <source>No record is shown, so none is deleted.<byte value="xd"/>
+<byte value="xd"/>
+Choose the record in the grid first.</source>
+        <translation>Es wird kein Datensatz angezeigt, also wird keiner gelöscht.<byte value="xd"/>
+<byte value="xd"/>
+Wählen Sie zuerst den Datensatz im Raster.</translation>
     </message>
 </context>
 <context>

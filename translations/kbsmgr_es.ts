@@ -20,7 +20,7 @@
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
-        <translation>Filtro, p. ej. rojo box:mint -sell</translation>
+        <translation>Filtro, p. ej. rojo</translation>
     </message>
     <message>
         <source>Filter the records</source>
@@ -1173,6 +1173,14 @@ El registro conserva la foto que tenía.</translation>
     <message>
         <source>Report -- Totals</source>
         <translation>Informe -- Totales</translation>
+    </message>
+    <message>
+        <source>No record is shown, so none is deleted.<byte value="xd"/>
+<byte value="xd"/>
+Choose the record in the grid first.</source>
+        <translation>No se muestra ningún registro, así que no se elimina ninguno.<byte value="xd"/>
+<byte value="xd"/>
+Elija primero el registro en la cuadrícula.</translation>
     </message>
 </context>
 <context>

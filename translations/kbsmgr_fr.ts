@@ -20,7 +20,7 @@
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
-        <translation>Filtre, p. ex. rouge box:mint -sell</translation>
+        <translation>Filtre, ex. rouge</translation>
     </message>
     <message>
         <source>Filter the records</source>
@@ -1173,6 +1173,14 @@ La fiche garde sa photo précédente.</translation>
     <message>
         <source>Report -- Totals</source>
         <translation>Rapport -- Totaux</translation>
+    </message>
+    <message>
+        <source>No record is shown, so none is deleted.<byte value="xd"/>
+<byte value="xd"/>
+Choose the record in the grid first.</source>
+        <translation>Aucune fiche n'est affichée, donc aucune n'est supprimée.<byte value="xd"/>
+<byte value="xd"/>
+Choisissez d'abord la fiche dans la grille.</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
-        <translation>Filter, bijv. rood box:mint -sell</translation>
+        <translation>Filter, bijv. rood</translation>
     </message>
     <message>
         <source>Filter the records</source>
@@ -1173,6 +1173,14 @@ Het record houdt zijn vorige foto.</translation>
     <message>
         <source>Report -- Totals</source>
         <translation>Rapport -- Totalen</translation>
+    </message>
+    <message>
+        <source>No record is shown, so none is deleted.<byte value="xd"/>
+<byte value="xd"/>
+Choose the record in the grid first.</source>
+        <translation>Er wordt geen record getoond, dus er wordt er geen verwijderd.<byte value="xd"/>
+<byte value="xd"/>
+Kies eerst het record in het raster.</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,13 @@ private Q_SLOTS:
         QCOMPARE(step(Qt::NoModifier), 1);
         QCOMPARE(step(Qt::NoModifier), 1);  // 2 is not shown: 1 is found again, after a wrap
         QCOMPARE(win->statusText(), FilterBar::wrappedText(true));
+        // Also while the window is not the active one yet, as after Find's question.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QTest::keyClick(win->txtTextl[9]->textbox(), Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(win->statusText(), FilterBar::wrappedText(false));
     }
 
     // The sixth report entry prints the records shown, in the grid's order; its CSV export
@@ -197,7 +204,8 @@ private Q_SLOTS:
                 win->FilterBar1->findChild<QWidget*>(s == u"txtFilter"_s ? s : u"filter"_s + s);
             QVERIFY(w && !w->accessibleName().isEmpty() && !w->toolTip().isEmpty());
         }
-        QVERIFY(win->toolbarButton(u"Find"_s)->accessibleDescription().contains(u"F3"));
+        QCOMPARE(win->toolbarButton(u"Find"_s)->accessibleDescription(),
+                 u"Find (Ctrl+F, Alt+F); "_s + FilterBar::findNextTip());
     }
 };
 

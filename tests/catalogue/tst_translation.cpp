@@ -4,14 +4,18 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 
 #include "Amounts.h"
 #include "BackupDialogs.h"
+#include "Connection.h"
 #include "Language.h"
 #include "PictureViewer.h"
+#include "TotalsReport.h"
 #include "Window.h"
 #include "frmAbout.h"
 #include "frmEditor.h"
@@ -40,6 +44,16 @@ void readWindow(QWidget& window, QMap<QString, QString>& texts, QStringList& cut
             continue;
         texts[key(w, " tip")] = w->toolTip();
         texts[key(w, " name")] = w->accessibleName();
+        if (const auto* edit = qobject_cast<QLineEdit*>(w); edit && edit->isVisible()) {
+            // Room for the placeholder besides the frame, the text margins and the clear button.
+            const int need = edit->fontMetrics().horizontalAdvance(edit->placeholderText()) +
+                             2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4 +
+                             (edit->isClearButtonEnabled() ? edit->height() : 0);
+            if (need > edit->width())
+                cut << u"%1: placeholder \"%2\" needs %3 px, has %4"_s.arg(
+                    w->objectName(), edit->placeholderText(), QString::number(need),
+                    QString::number(edit->width()));
+        }
         const auto* label = qobject_cast<QLabel*>(w);
         const auto* button = qobject_cast<QAbstractButton*>(w);
         const auto* box = qobject_cast<QGroupBox*>(w);
@@ -80,6 +94,12 @@ QMap<QString, QString> openedWindows(QStringList& cut) {
     test::TestEnv env;
     test::threeCars(env);
     test::Window win(env);
+    // The grid's headings whole, with room for the sort mark.
+    const QHeaderView* heads = win->FG1->horizontalHeader();
+    for (int c = 0; c < heads->count(); ++c) {
+        if (!heads->isSectionHidden(c) && heads->sectionSize(c) < heads->sectionSizeHint(c))
+            cut << u"grid heading \"%1\" is cut"_s.arg(win.grid().textMatrix(0, c));
+    }
     win->setGalleryShown(true);
     frmAbout about(win.w.get());
     frmTip tip(win.w.get());
@@ -89,6 +109,20 @@ QMap<QString, QString> openedWindows(QStringList& cut) {
     win->showRecentlyDeleted();
     PictureViewer viewer;
     viewer.showPictures(u"Mini"_s, 2, 1, [](int, QString*) { return QImage(); });
+    // The logo whole in the window, also where the filter box pushed it right.
+    const QWidget* logo = win->findChild<QWidget*>(u"Image11"_s);
+    if (!win->rect().contains(QRect(logo->mapTo(win.w.get(), QPoint()), logo->size())))
+        cut << u"the logo is outside the window"_s;
+    // The totals report's headings, printed whole.
+    Connection cn;
+    cn.setConnectionString(Connection::connectionStringFor(env.dbPath()));
+    cn.open();
+    TotalsReport totals;
+    totals.open(cn);
+    for (const ReportItem& item : totals.pageItems(1)) {
+        if (item.text.endsWith(QChar(0x2026)))
+            cut << u"totals: \"%1\" is cut"_s.arg(item.text);
+    }
     QMap<QString, QString> texts;
     for (QWidget* w : std::initializer_list<QWidget*>{win.w.get(), &about, &tip, &editor, &replace,
                                                       &viewer, win->findChild<RestoreDialog*>(),
