@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include "Collection.h"
 #include "Schema.h"
 #include "TestEnv.h"
 
@@ -53,6 +54,59 @@ private slots:
                          "for c in s[2][:4] + (s['X2'],): print(c.data_type, repr(c.value))"_s,
                          out});
         QCOMPARE(read, u"A2 True 1\nn 1\ns '=1+1'\ns '007'\ns '1e3'\ns 'a\\tb\\nc'\n"_s);
+    }
+
+    // Texts a cell could lose: each comes back as written, read with the format's escapes
+    // undone, or as said in a note; and the ID cell sits at the top as the texts do.
+    void xlsxTextsExact() {
+        test::TestEnv env;
+        const QString cut = QString(32766, u'a');
+        const QList<std::pair<QString, QString>> cases = {
+            {u"  leading spaces"_s, u"  leading spaces"_s},
+            {u"\uFEFFbyte-order mark"_s, u"\uFEFFbyte-order mark"_s},
+            {u"_x005F_x0041_ and _x0041_"_s, u"_x005F_x0041_ and _x0041_"_s},
+            {u"\x01control"_s, u"\x01control"_s},
+            {u"before"_s + QChar(0) + u"after"_s, u"beforeafter"_s},  // noted
+            {cut + u"\U0001F697"_s, cut},                             // noted
+        };
+        const char* columns[] = {"Description", "Color", "Location", "Series", "Notes", "Year"};
+        QVariantMap values;
+        for (qsizetype i = 0; i < cases.size(); ++i)
+            values[QLatin1String(columns[i])] = cases[i].first;
+        env.addRecord(values);
+        // SQLite takes a byte-order mark at the start of a UTF-16 value for its own.
+        env.exec(u"UPDATE table1 SET Color = char(65279) || Color"_s);
+        const QString out = env.path(u"out.xlsx"_s);
+        const QString said = run(KBS_EXPORT_EXE, {u"--xlsx"_s, out, env.dbPath()});
+        QVERIFY2(said.contains(u"1 text(s) held NUL"_s) && said.contains(u"1 text(s) longer"_s),
+                 qPrintable(said));
+        const QString script =
+            u"import openpyxl, re, sys\n"
+            "s = openpyxl.load_workbook(sys.argv[1]).active\n"
+            "print(s['A2'].alignment.vertical == s['B2'].alignment.vertical == 'top')\n"
+            "for column in sys.argv[2:]:\n"
+            "    v = s.cell(2, int(column)).value\n"
+            "    v = re.sub('_x([0-9A-Fa-f]{4})_', lambda m: chr(int(m[1], 16)), v)\n"
+            "    print(v.encode('utf-16-le', 'surrogatepass').hex())\n"_s;
+        QStringList args = {u"-c"_s, script, out};
+        for (qsizetype i = 0; i < cases.size(); ++i) {  // the sheet's columns: ID and texts
+            int sheetColumn = 0;
+            for (const collection::Column& c : collection::columns) {
+                sheetColumn += c.kind == collection::Kind::Id || c.kind == collection::Kind::Text ||
+                               c.kind == collection::Kind::Notes;
+                if (c.position == collection::positionOf(QLatin1String(columns[i])))
+                    break;
+            }
+            args << QString::number(sheetColumn);
+        }
+        const QStringList read =
+            run(QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s}), args).split(u'\n');
+        QCOMPARE(read.value(0), u"True"_s);
+        for (qsizetype i = 0; i < cases.size(); ++i) {
+            const QByteArray utf16 = QByteArray::fromHex(read.value(i + 1).toLatin1());
+            QCOMPARE(QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2),
+                     cases[i].second);
+        }
     }
 
     // A collection as Tellico writes it: a zip, or the XML alone with its pictures inside.
