@@ -20,9 +20,8 @@ namespace kbs::exchange {
 namespace {
 
 const QString kSource = QStringLiteral("Spreadsheet");
-constexpr int kMaxCellChars = 32767;  // the most a spreadsheet cell holds, in UTF-16 units
-constexpr double kMaxWidth = 60;      // characters
-constexpr int kThumbWidth = 80;       // pixels
+constexpr double kMaxWidth = 60;  // characters
+constexpr int kThumbWidth = 80;   // pixels
 constexpr int kThumbHeight = 60;
 constexpr double kPictureRowPoints = 48;
 constexpr double kPictureColumnChars = 12;
@@ -59,14 +58,21 @@ bool startsLikeEscape(QStringView s) {
 
 }  // namespace
 
-CellText cellText(const QString& text) {
+CellText cellText(const QString& text, qsizetype maxChars) {
     static const QString kEscapedUnderscore = QStringLiteral("_x005F");
     CellText out;
+    if (text.size() <= maxChars && !text.contains(QChar(0)) &&
+        !text.contains(QLatin1String("_x"))) {  // the most texts: nothing to change
+        const QByteArray utf8 = text.toUtf8();
+        out.utf8.assign(utf8.constData(), size_t(utf8.size()));
+        return out;
+    }
     QString value = text;
     out.withoutNul = value.contains(QChar(0));
     if (out.withoutNul)
         value.remove(QChar(0));
     QString kept;
+    kept.reserve(std::min(value.size(), maxChars));
     // The spreadsheet counts the UTF-16 units of the text it reads; the writer counts the
     // characters of the text it writes, escapes included.
     qsizetype units = 0, written = 0;
@@ -76,7 +82,7 @@ CellText cellText(const QString& text) {
                                                                                                 : 1;
         const bool escape = startsLikeEscape(QStringView(value).mid(i));
         const qsizetype extra = escape ? kEscapedUnderscore.size() : 0;
-        if (units + length > kMaxCellChars || written + 1 + extra > kMaxCellChars) {
+        if (units + length > maxChars || written + 1 + extra > maxChars) {
             out.cut = true;
             break;
         }
@@ -225,7 +231,7 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
                              "%1 text(s) longer than a spreadsheet cell holds (%2 characters) "
                              "were cut to that length.")
                              .arg(cut)
-                             .arg(kMaxCellChars);
+                             .arg(MaxCellChars);
     if (withoutNul > 0)
         summary.notes << QCoreApplication::translate(
                              "kbs::exchange",

@@ -25,13 +25,15 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
 // A text as a cell holds it, as UTF-8: every character kept, except what the format cannot
 // hold. A cell's text has no NUL: NUL characters are left out (withoutNul). A text that reads
 // like the format's own escape of a character ("_x0041_") gets the escape of its underscore
-// ("_x005F_") in front, so that it reads back as written. A text longer than a cell holds is
-// cut between two characters, never inside one (cut).
+// ("_x005F_") in front, so that it reads back as written. A text longer than a cell holds
+// (maxChars, counted both in the UTF-16 units a spreadsheet reads and in the characters the
+// writer writes, escapes included) is cut between two characters, never inside one (cut).
+inline constexpr qsizetype MaxCellChars = 32767;  // the most a cell holds, in UTF-16 units
 struct CellText {
     std::string utf8;
     bool cut = false;
     bool withoutNul = false;
 };
-CellText cellText(const QString& value);
+CellText cellText(const QString& value, qsizetype maxChars = MaxCellChars);
 
 }  // namespace kbs::exchange
