@@ -9,10 +9,12 @@
 // (OUT.csv and OUT_pictures, OUT.xlsx, OUT.tc) must not exist; they appear only when every
 // record was written.
 //
-// Standard output: "note: TEXT" lines, then "exported N records, M pictures".
+// Standard output: "note: TEXT" lines, then "exported N records, M pictures". The notes and
+// messages are in the program's language (the settings file's, else the system's).
 // Standard error: on failure one line "kbsmgr-export: MESSAGE", naming the file and the cause.
 // Exit status: 0 exported, 1 not exported (nothing written), 2 wrong arguments. Interrupted
 // (Ctrl+C, SIGTERM, SIGHUP), it stops within a few records and removes what it wrote.
+#include <QCoreApplication>
 #include <QFile>
 #include <csignal>
 #include <cstdio>
@@ -21,6 +23,7 @@
 
 #include "ColumnHeadings.h"
 #include "CsvCommands.h"
+#include "Language.h"
 
 namespace {
 
@@ -66,6 +69,9 @@ int main(int argc, char** argv) {
         paths.push_back(written);
     if (paths.size() != 2)
         return usage();
+    QCoreApplication app(argc, argv);
+    kbs::language::install(kbs::language::requested({}),
+                           kbs::language::folders(QCoreApplication::applicationDirPath()));
     for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction action {};
         action.sa_handler = onStop;

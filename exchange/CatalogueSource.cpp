@@ -1,6 +1,7 @@
 #include "CatalogueSource.h"
 
 #include <sqlite3.h>
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QFileInfo>
@@ -85,12 +86,13 @@ int Catalogue::mostPictures() const {
 
 void Catalogue::failRead(int rc) const {
     if (m_db && sqlite3_errcode(m_db) == SQLITE_NOTADB)
-        throw AppError(
-            err::EngineError, m_source,
-            QStringLiteral("%1 is not a catalogue: it is not a database file.").arg(m_path));
+        throw AppError(err::EngineError, m_source,
+                       QCoreApplication::translate(
+                           "kbs::exchange", "%1 is not a catalogue: it is not a database file.")
+                           .arg(m_path));
     throw AppError(
         err::EngineError, m_source,
-        QStringLiteral("%1 cannot be read: %2.")
+        QCoreApplication::translate("kbs::exchange", "%1 cannot be read: %2.")
             .arg(m_path, QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc))));
 }
 
@@ -106,13 +108,17 @@ void Catalogue::open() {
     };
     const QString problem = regularfile::problem(m_path, std::numeric_limits<qint64>::max());
     if (!QFileInfo::exists(m_path))
-        fail(err::FileNotFound, QStringLiteral("The catalogue %1 is not there.").arg(m_path));
+        fail(err::FileNotFound,
+             QCoreApplication::translate("kbs::exchange", "The catalogue %1 is not there.")
+                 .arg(m_path));
     if (!problem.isEmpty())
         fail(err::PathFileAccess, problem);
     if (isLegacyCatalogue(m_path))
         fail(err::LegacyCatalogue,
-             QStringLiteral("%1 is a catalogue of the older Windows program, which has to be "
-                            "converted before it can be exported.")
+             QCoreApplication::translate(
+                 "kbs::exchange",
+                 "%1 is a catalogue of the older Windows program, which has to be "
+                 "converted before it can be exported.")
                  .arg(m_path));
     const int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &m_db,
                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -133,10 +139,13 @@ void Catalogue::open() {
         failRead(step);
     if (m_columns.empty())
         fail(err::EngineError,
-             QStringLiteral("%1 is not a catalogue: it has no %2.").arg(m_path, kTable));
+             QCoreApplication::translate("kbs::exchange", "%1 is not a catalogue: it has no %2.")
+                 .arg(m_path, kTable));
     if (!columnNamed(kIdColumn))
         fail(err::EngineError,
-             QStringLiteral("%1 is not a catalogue: its %2 has no ID column.").arg(m_path, kTable));
+             QCoreApplication::translate("kbs::exchange",
+                                         "%1 is not a catalogue: its %2 has no ID column.")
+                 .arg(m_path, kTable));
 }
 
 RecordReader::RecordReader(const Catalogue& catalogue) : m_cat(catalogue) {
@@ -239,11 +248,15 @@ void forEachRecord(const Catalogue& catalogue, const std::vector<std::int64_t>& 
         }
         catalogue.exec("COMMIT");
         if (progress && !progress(long(next), long(ids.size())))
-            throw AppError(err::CancelSelected, QStringLiteral("Export"),
-                           QStringLiteral("The export to %1 was cancelled.").arg(path));
+            throw AppError(
+                err::CancelSelected, QStringLiteral("Export"),
+                QCoreApplication::translate("kbs::exchange", "The export to %1 was cancelled.")
+                    .arg(path));
     }
     if (summary.skipped > 0)
-        summary.notes << QStringLiteral("%1 record(s) deleted while the export ran were left out.")
+        summary.notes << QCoreApplication::translate(
+                             "kbs::exchange",
+                             "%1 record(s) deleted while the export ran were left out.")
                              .arg(summary.skipped);
 }
 

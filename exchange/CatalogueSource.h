@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "Collection.h"
-#include "CsvExport.h"
+#include "ExportSummary.h"
 #include "Sqlite.h"
 
 struct sqlite3;

@@ -1,5 +1,6 @@
 #include "CsvCommands.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <new>
 
@@ -74,7 +75,9 @@ int runExport(ExportFormat format, const QString& catalogue, const QString& out,
     } catch (const AppError& e) {
         return failed(e.description());
     } catch (const std::bad_alloc&) {
-        return failed(QStringLiteral("There was not enough memory to export %1.").arg(catalogue));
+        return failed(QCoreApplication::translate("kbs::exchange",
+                                                  "There was not enough memory to export %1.")
+                          .arg(catalogue));
     }
 }
 

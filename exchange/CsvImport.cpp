@@ -32,7 +32,8 @@ constexpr int kPictureFile = -2;
 constexpr int kMorePictures = -3;
 constexpr int kMoreLinks = -4;
 constexpr int kMoreCaptions = -5;
-constexpr int kSpecialColumns = 5;  // kUnknown ... kMoreCaptions
+static_assert(kMoreLinks == kMorePictures - 1 && kMoreCaptions == kMorePictures - 2);
+constexpr int kSpecialColumns = -kMoreCaptions;  // kUnknown ... kMoreCaptions
 
 // IDs are those an autonumber of the older program can hold.
 constexpr std::int64_t kMinId = std::numeric_limits<std::int32_t>::min();

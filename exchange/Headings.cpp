@@ -1,5 +1,7 @@
 #include "Headings.h"
 
+#include <QCoreApplication>
+
 namespace kbs::exchange {
 
 QString Headings::heading(int position) const {
@@ -33,7 +35,7 @@ QString Headings::accepted() const {
         }
         all << (names.size() == 1
                     ? names.front()
-                    : QStringLiteral("%1 (or %2)")
+                    : QCoreApplication::translate("kbs::exchange", "%1 (or %2)")
                           .arg(names.front(), names.mid(1).join(QStringLiteral(", "))));
     }
     return all.join(QStringLiteral(", "));

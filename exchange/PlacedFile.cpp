@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -20,9 +21,11 @@ namespace {
     if (error == EEXIST)
         throw AppError(
             err::PathFileAccess, source,
-            QStringLiteral("%1 already exists, and an existing file is never replaced.").arg(path));
+            QCoreApplication::translate(
+                "kbs::exchange", "%1 already exists, and an existing file is never replaced.")
+                .arg(path));
     throw AppError(err::PathFileAccess, source,
-                   QStringLiteral("%1 cannot be written: %2.")
+                   QCoreApplication::translate("kbs::exchange", "%1 cannot be written: %2.")
                        .arg(path, QString::fromLocal8Bit(std::strerror(error))));
 }
 

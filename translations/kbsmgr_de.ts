@@ -425,6 +425,81 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     </message>
 </context>
 <context>
+    <name>kbs::exchange</name>
+    <message>
+        <source>%1 is not a catalogue: it is not a database file.</source>
+        <translation>%1 ist kein Katalog: Die Datei ist keine Datenbank.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not there.</source>
+        <translation>Den Katalog %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program, which has to be converted before it can be exported.</source>
+        <translation>%1 ist ein Katalog des älteren Windows-Programms; er muss umgewandelt werden, bevor er exportiert werden kann.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: it has no %2.</source>
+        <translation>%1 ist kein Katalog: Es fehlt %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: its %2 has no ID column.</source>
+        <translation>%1 ist kein Katalog: %2 hat keine ID-Spalte.</translation>
+    </message>
+    <message>
+        <source>The export to %1 was cancelled.</source>
+        <translation>Der Export nach %1 wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) deleted while the export ran were left out.</source>
+        <translation>%1 Datensätze, die während des Exports gelöscht wurden, sind nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to export %1.</source>
+        <translation>Der Speicher reichte nicht, um %1 zu exportieren.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and an existing file or folder is never replaced.</source>
+        <translation>%1 gibt es schon, und eine vorhandene Datei oder ein vorhandener Ordner wird nie ersetzt.</translation>
+    </message>
+    <message>
+        <source>%1 value(s) of the column %2 held binary data and were written as text.</source>
+        <translation>%1 Werte der Spalte %2 enthielten Binärdaten und wurden als Text geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL bytes, which were left out, or bytes that are not UTF-8, which became the replacement character U+FFFD.</source>
+        <translation>%1 Texte enthielten NUL-Bytes, die weggelassen wurden, oder Bytes, die kein UTF-8 sind und zum Ersatzzeichen U+FFFD wurden.</translation>
+    </message>
+    <message>
+        <source>%1 further picture(s) with neither bytes nor a linked file were left out.</source>
+        <translation>%1 weitere Bilder ohne Bilddaten und ohne verknüpfte Datei wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>%1 (or %2)</source>
+        <translation>%1 (oder %2)</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and an existing file is never replaced.</source>
+        <translation>%1 gibt es schon, und eine vorhandene Datei wird nie ersetzt.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) longer than a spreadsheet cell holds (%2 characters) were cut to that length.</source>
+        <translation>%1 Texte, länger als eine Tabellenzelle fasst (%2 Zeichen), wurden auf diese Länge gekürzt.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
+        <translation>%1 Texte enthielten NUL-Zeichen, die eine Tabellenzelle nicht fassen kann; sie wurden weggelassen, der übrige Text blieb erhalten.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::frmAbout</name>
     <message>
         <source>Released %1</source>

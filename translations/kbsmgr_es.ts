@@ -425,6 +425,81 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     </message>
 </context>
 <context>
+    <name>kbs::exchange</name>
+    <message>
+        <source>%1 is not a catalogue: it is not a database file.</source>
+        <translation>%1 no es un catálogo: no es un archivo de base de datos.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>No se puede leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not there.</source>
+        <translation>El catálogo %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program, which has to be converted before it can be exported.</source>
+        <translation>%1 es un catálogo del antiguo programa de Windows; hay que convertirlo antes de poder exportarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: it has no %2.</source>
+        <translation>%1 no es un catálogo: no tiene %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: its %2 has no ID column.</source>
+        <translation>%1 no es un catálogo: su tabla %2 no tiene columna ID.</translation>
+    </message>
+    <message>
+        <source>The export to %1 was cancelled.</source>
+        <translation>Se canceló la exportación a %1.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) deleted while the export ran were left out.</source>
+        <translation>Se omitieron %1 registro(s) borrado(s) mientras se exportaba.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to export %1.</source>
+        <translation>No hubo memoria suficiente para exportar %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and an existing file or folder is never replaced.</source>
+        <translation>%1 ya existe, y un archivo o carpeta existente nunca se sustituye.</translation>
+    </message>
+    <message>
+        <source>%1 value(s) of the column %2 held binary data and were written as text.</source>
+        <translation>%1 valor(es) de la columna %2 contenían datos binarios y se escribieron como texto.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL bytes, which were left out, or bytes that are not UTF-8, which became the replacement character U+FFFD.</source>
+        <translation>%1 texto(s) contenían bytes NUL, que se omitieron, o bytes que no son UTF-8, que se convirtieron en el carácter de sustitución U+FFFD.</translation>
+    </message>
+    <message>
+        <source>%1 further picture(s) with neither bytes nor a linked file were left out.</source>
+        <translation>Se omitieron %1 imagen(es) adicional(es) sin datos ni archivo enlazado.</translation>
+    </message>
+    <message>
+        <source>%1 (or %2)</source>
+        <translation>%1 (o %2)</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and an existing file is never replaced.</source>
+        <translation>%1 ya existe, y un archivo existente nunca se sustituye.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) longer than a spreadsheet cell holds (%2 characters) were cut to that length.</source>
+        <translation>%1 texto(s) más largo(s) de lo que cabe en una celda de hoja de cálculo (%2 caracteres) se cortaron a esa longitud.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
+        <translation>%1 texto(s) contenían caracteres NUL, que una celda de hoja de cálculo no puede contener; se omitieron y se conservó el resto de cada texto.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::frmAbout</name>
     <message>
         <source>Released %1</source>

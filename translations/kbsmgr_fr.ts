@@ -425,6 +425,81 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     </message>
 </context>
 <context>
+    <name>kbs::exchange</name>
+    <message>
+        <source>%1 is not a catalogue: it is not a database file.</source>
+        <translation>%1 n&apos;est pas un catalogue : ce n&apos;est pas un fichier de base de données.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not there.</source>
+        <translation>Le catalogue %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program, which has to be converted before it can be exported.</source>
+        <translation>%1 est un catalogue de l&apos;ancien programme Windows ; il doit être converti avant de pouvoir être exporté.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: it has no %2.</source>
+        <translation>%1 n&apos;est pas un catalogue : il n&apos;a pas de %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: its %2 has no ID column.</source>
+        <translation>%1 n&apos;est pas un catalogue : sa table %2 n&apos;a pas de colonne ID.</translation>
+    </message>
+    <message>
+        <source>The export to %1 was cancelled.</source>
+        <translation>L&apos;exportation vers %1 a été annulée.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) deleted while the export ran were left out.</source>
+        <translation>%1 fiche(s) supprimée(s) pendant l&apos;exportation n&apos;y figure(nt) pas.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to export %1.</source>
+        <translation>La mémoire n&apos;a pas suffi pour exporter %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>Impossible d&apos;écrire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and an existing file or folder is never replaced.</source>
+        <translation>%1 existe déjà, et un fichier ou dossier existant n&apos;est jamais remplacé.</translation>
+    </message>
+    <message>
+        <source>%1 value(s) of the column %2 held binary data and were written as text.</source>
+        <translation>%1 valeur(s) de la colonne %2 contenai(en)t des données binaires et ont été écrites comme texte.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL bytes, which were left out, or bytes that are not UTF-8, which became the replacement character U+FFFD.</source>
+        <translation>%1 texte(s) contenai(en)t des octets NUL, qui ont été omis, ou des octets qui ne sont pas de l&apos;UTF-8, remplacés par le caractère de remplacement U+FFFD.</translation>
+    </message>
+    <message>
+        <source>%1 further picture(s) with neither bytes nor a linked file were left out.</source>
+        <translation>%1 image(s) supplémentaire(s) sans données ni fichier lié ont été omise(s).</translation>
+    </message>
+    <message>
+        <source>%1 (or %2)</source>
+        <translation>%1 (ou %2)</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and an existing file is never replaced.</source>
+        <translation>%1 existe déjà, et un fichier existant n&apos;est jamais remplacé.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) longer than a spreadsheet cell holds (%2 characters) were cut to that length.</source>
+        <translation>%1 texte(s) plus long(s) que ce que contient une cellule de tableur (%2 caractères) ont été coupé(s) à cette longueur.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
+        <translation>%1 texte(s) contenai(en)t des caractères NUL, qu&apos;une cellule de tableur ne peut pas contenir ; ils ont été omis et le reste de chaque texte conservé.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::frmAbout</name>
     <message>
         <source>Released %1</source>

@@ -425,6 +425,81 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     </message>
 </context>
 <context>
+    <name>kbs::exchange</name>
+    <message>
+        <source>%1 is not a catalogue: it is not a database file.</source>
+        <translation>%1 is geen catalogus: het is geen databasebestand.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not there.</source>
+        <translation>De catalogus %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program, which has to be converted before it can be exported.</source>
+        <translation>%1 is een catalogus van het oudere Windows-programma; die moet eerst worden omgezet voordat hij kan worden geëxporteerd.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: it has no %2.</source>
+        <translation>%1 is geen catalogus: %2 ontbreekt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: its %2 has no ID column.</source>
+        <translation>%1 is geen catalogus: %2 heeft geen ID-kolom.</translation>
+    </message>
+    <message>
+        <source>The export to %1 was cancelled.</source>
+        <translation>De export naar %1 is afgebroken.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) deleted while the export ran were left out.</source>
+        <translation>%1 record(s) die tijdens de export zijn verwijderd, zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to export %1.</source>
+        <translation>Er was niet genoeg geheugen om %1 te exporteren.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and an existing file or folder is never replaced.</source>
+        <translation>%1 bestaat al, en een bestaand bestand of een bestaande map wordt nooit vervangen.</translation>
+    </message>
+    <message>
+        <source>%1 value(s) of the column %2 held binary data and were written as text.</source>
+        <translation>%1 waarde(n) van de kolom %2 bevatte(n) binaire gegevens en zijn als tekst geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL bytes, which were left out, or bytes that are not UTF-8, which became the replacement character U+FFFD.</source>
+        <translation>%1 tekst(en) bevatte(n) NUL-bytes, die zijn weggelaten, of bytes die geen UTF-8 zijn, die het vervangingsteken U+FFFD zijn geworden.</translation>
+    </message>
+    <message>
+        <source>%1 further picture(s) with neither bytes nor a linked file were left out.</source>
+        <translation>%1 extra afbeelding(en) zonder gegevens en zonder gekoppeld bestand zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>%1 (or %2)</source>
+        <translation>%1 (of %2)</translation>
+    </message>
+    <message>
+        <source>%1 already exists, and an existing file is never replaced.</source>
+        <translation>%1 bestaat al, en een bestaand bestand wordt nooit vervangen.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) longer than a spreadsheet cell holds (%2 characters) were cut to that length.</source>
+        <translation>%1 tekst(en) langer dan een spreadsheetcel bevat (%2 tekens) zijn tot die lengte ingekort.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
+        <translation>%1 tekst(en) bevatte(n) NUL-tekens, die een spreadsheetcel niet kan bevatten; die zijn weggelaten en de rest van elke tekst is behouden.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::frmAbout</name>
     <message>
         <source>Released %1</source>

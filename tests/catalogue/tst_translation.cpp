@@ -13,10 +13,12 @@
 #include "Amounts.h"
 #include "BackupDialogs.h"
 #include "Connection.h"
+#include "CsvExport.h"
 #include "Language.h"
 #include "PictureViewer.h"
 #include "TotalsReport.h"
 #include "Window.h"
+#include "XlsxExport.h"
 #include "frmAbout.h"
 #include "frmEditor.h"
 #include "frmReplace.h"
@@ -181,6 +183,34 @@ private Q_SLOTS:
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u"\n"_s)));
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u"\n"_s)));
+    }
+
+    // The exports' notes, from the layer without widgets, in each language.
+    void exportNotesSpeakTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* l : {"de", "fr", "nl", "es"})
+            QTest::newRow(l) << QString::fromLatin1(l);
+    }
+    void exportNotesSpeakTheLanguage() {
+        QFETCH(QString, language);
+        test::TestEnv env;
+        env.addRecord(
+            {{u"Description"_s, u"a"_s + QChar(0) + u"b"_s}, {u"Notes"_s, QString(40000, u'n')}});
+        int n = 0;
+        const auto notes = [&] {
+            const QString out = env.path(QString::number(++n));
+            return exchange::exportXlsx(env.dbPath(), out + u".xlsx"_s, {}).notes +
+                   exchange::exportCsv(env.dbPath(), out + u".csv"_s).notes;
+        };
+        language::uninstall();
+        const QStringList english = notes();
+        QCOMPARE(language::install(language, {QStringLiteral(KBS_TRANSLATIONS_DIR)}), language);
+        const QStringList translated = notes();
+        language::uninstall();
+        QCOMPARE(english.size(), 3);
+        QCOMPARE(translated.size(), english.size());
+        for (qsizetype i = 0; i < english.size(); ++i)
+            QVERIFY2(translated[i] != english[i], qPrintable(translated[i]));
     }
 };
 

@@ -251,6 +251,20 @@ private slots:
                  expected);
     }
 
+    // Texts of another program's making that a CSV file cannot hold: the export writes what
+    // its import takes, keeps every other byte and says what it changed.
+    void exportWritesWhatImportTakes() {
+        test::TestEnv env;
+        env.addRecord({{u"Description"_s, u"a"_s + QChar(0) + u"b"_s}});
+        env.exec(u"UPDATE table1 SET Color = CAST(? AS TEXT)"_s, {QByteArray("\xFFx\xC3")});
+        const auto summary = exchange::exportCsv(env.dbPath(), env.path(u"out.csv"_s));
+        QVERIFY(summary.notes.join(u' ').contains(u"2 text(s) held NUL bytes"_s));
+        const QString copy = env.path(u"copy.mdb"_s);
+        QCOMPARE(runImport({env.path(u"out.csv"_s), copy}).status, 0);
+        QCOMPARE(rowsOf(copy, u"SELECT Description, Color FROM table1"_s),
+                 QList<QVariantList>({{u"ab"_s, u"\uFFFDx\uFFFD"_s}}));
+    }
+
     void roundTrip() {
         test::TestEnv env;
         const QByteArray pictures[] = {
