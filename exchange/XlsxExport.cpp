@@ -70,9 +70,10 @@ struct WorkbookCloser {
 
 ExportSummary exportXlsx(const QString& catalogue, const QString& path, const Headings& headings,
                          const std::optional<std::vector<std::int64_t>>& ids,
-                         const ExportProgressFn& progress) {
+                         const ExportProgressFn& progress, const QStringList& pictureTrees) {
     PlacedFile out(path, kSource);
     Catalogue source(catalogue, kSource);
+    source.setPictureTrees(pictureTrees);
     const auto failed = [&](lxw_error error) {
         throw AppError(err::PathFileAccess, kSource,
                        QStringLiteral("%1 cannot be written: %2.")
@@ -127,8 +128,10 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
                 failed(e);
             widths[c] = std::max(widths[c], widthOf(value));
         }
+        const auto shown = std::find_if(record.pictures.begin(), record.pictures.end(),
+                                        [](const ExportPicture& p) { return !p.bytes.isEmpty(); });
         const QByteArray thumb =
-            record.pictures.empty() ? QByteArray() : thumbnail(record.pictures.front());
+            shown == record.pictures.end() ? QByteArray() : thumbnail(shown->bytes);
         if (!thumb.isEmpty()) {
             lxw_image_options options{};
             options.x_offset = 2;
