@@ -222,7 +222,8 @@ bool RecordReader::read(std::int64_t id, ExportRecord& record, bool withPictures
                              sqlite3_column_bytes(more, 0));
         if (p.bytes.isEmpty())
             p = linked(textOf(1));
-        p.caption = textOf(2);
+        if (sqlite3_column_type(more, 2) != SQLITE_NULL)
+            p.caption = textOf(2);
         if (!p.empty())
             record.pictures.push_back(std::move(p));
     }

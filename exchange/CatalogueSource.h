@@ -62,7 +62,7 @@ private:
 struct ExportPicture {
     QByteArray bytes;
     QString link;
-    QString caption;
+    std::optional<QString> caption;
     bool empty() const { return bytes.isEmpty() && link.isEmpty(); }
 };
 

@@ -925,8 +925,8 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
         for (size_t k = 0; k < record.pictures.size(); ++k) {
             const ExportPicture& pic = record.pictures[k];
             const QString name = pictureField(int(k) + 1);
-            if (k > 0 && !pic.caption.isEmpty())
-                writeTextElement(xml, captionField(name), xmlText(pic.caption, dropped));
+            if (k > 0 && pic.caption)
+                writeTextElement(xml, captionField(name), xmlText(*pic.caption, dropped));
             if (!pic.link.isEmpty()) {
                 // A link stays a link: Tellico shows the file where it is.
                 const QString link = toTellicoLink(xmlText(pic.link, dropped));
