@@ -17,10 +17,6 @@ namespace kbs::exchange {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("kbs::exchange::PictureSource", text);
-}
-
 QString rootOf(const QString& folder) {
     QString root = QFileInfo(folder).canonicalFilePath();
     if (root.isEmpty() || !QFileInfo(root).isDir())
@@ -37,18 +33,24 @@ PictureSource::PictureSource(const QString& folder, const QStringList& trees, co
     for (const QString& tree : trees) {
         const QString root = rootOf(tree);
         if (root.isEmpty())
-            throw AppError(
-                err::PathFileAccess, source,
-                tr("The folder %1, where picture files may come from, is not there.").arg(tree));
+            throw AppError(err::PathFileAccess, source,
+                           QCoreApplication::translate(
+                               "kbs::exchange::PictureSource",
+                               "The folder %1, where picture files may come from, is not there.")
+                               .arg(tree));
         m_roots << root;
     }
-    m_outside = trees.isEmpty()
-                    ? tr("it lies outside the folder %1 (--pictures-from names another folder "
-                         "pictures may come from)")
-                          .arg(m_roots.value(0, m_folder))
-                    : tr("it lies outside the folder %1 and the folders given by "
-                         "--pictures-from")
-                          .arg(m_roots.value(0, m_folder));
+    m_outside =
+        trees.isEmpty()
+            ? QCoreApplication::translate(
+                  "kbs::exchange::PictureSource",
+                  "it lies outside the folder %1 (--pictures-from names another folder "
+                  "pictures may come from)")
+                  .arg(m_roots.value(0, m_folder))
+            : QCoreApplication::translate("kbs::exchange::PictureSource",
+                                          "it lies outside the folder %1 and the folders given by "
+                                          "--pictures-from")
+                  .arg(m_roots.value(0, m_folder));
 }
 
 QString PictureSource::resolved(const QString& path) const {
@@ -69,14 +71,17 @@ bool PictureSource::allows(const QString& path) const {
 
 std::optional<QByteArray> PictureSource::read(const QString& path, QString& why) const {
     if (path.isEmpty()) {
-        why = tr("there is no such file");
+        why = QCoreApplication::translate("kbs::exchange::PictureSource", "there is no such file");
         return std::nullopt;
     }
     const QString real = resolved(path);
     if (real.isEmpty()) {
         why = errno == ENOENT || errno == ENOTDIR
-                  ? tr("there is no such file")
-                  : tr("it cannot be read: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+                  ? QCoreApplication::translate("kbs::exchange::PictureSource",
+                                                "there is no such file")
+                  : QCoreApplication::translate("kbs::exchange::PictureSource",
+                                                "it cannot be read: %1")
+                        .arg(QString::fromLocal8Bit(std::strerror(errno)));
         return std::nullopt;
     }
     if (!std::any_of(m_roots.begin(), m_roots.end(),
@@ -94,7 +99,9 @@ std::optional<QByteArray> PictureSource::read(const QString& path, QString& why)
         return std::nullopt;
     }
     if (const QString problem = pictureProblem(bytes); !problem.isEmpty()) {
-        why = tr("it is not a picture the program can show (%1)").arg(problem);
+        why = QCoreApplication::translate("kbs::exchange::PictureSource",
+                                          "it is not a picture the program can show (%1)")
+                  .arg(problem);
         return std::nullopt;
     }
     return bytes;

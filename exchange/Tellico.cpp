@@ -56,10 +56,6 @@ constexpr int kMaxDepth = 32;
 constexpr int kMaxFields = 10000;
 constexpr qsizetype kMaxIdChars = 64;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("kbs::exchange::Tellico", text);
-}
-
 // Tellico's field types (the DTD's numbers).
 constexpr int kLine = 1;
 constexpr int kParagraph = 2;
@@ -158,8 +154,12 @@ protected:
     qint64 readData(char* data, qint64 max) override {
         if (m_sinceToken >= kMaxTokenBytes || m_total >= kMaxXmlBytes) {
             m_overrun = m_total >= kMaxXmlBytes
-                            ? tr("its XML is larger than %1 MB").arg(kMaxXmlBytes >> 20)
-                            : tr("it holds a value larger than %1 MB").arg(kMaxTokenBytes >> 20);
+                            ? QCoreApplication::translate("kbs::exchange::Tellico",
+                                                          "its XML is larger than %1 MB")
+                                  .arg(kMaxXmlBytes >> 20)
+                            : QCoreApplication::translate("kbs::exchange::Tellico",
+                                                          "it holds a value larger than %1 MB")
+                                  .arg(kMaxTokenBytes >> 20);
             return -1;
         }
         max = std::min({max, kMaxTokenBytes - m_sinceToken, kMaxXmlBytes - m_total});
@@ -198,10 +198,15 @@ public:
             zip_error_init_with_code(&e, error);
             const QString why = zipError(&e);
             zip_error_fini(&e);
-            fail(tr("%1 cannot be read as a zip file: %2.").arg(path, why));
+            fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                             "%1 cannot be read as a zip file: %2.")
+                     .arg(path, why));
         }
         if (zip_name_locate(m_zip, "tellico.xml", 0) < 0)
-            fail(tr("%1 is not a Tellico collection: it holds no tellico.xml.").arg(path));
+            fail(QCoreApplication::translate(
+                     "kbs::exchange::Tellico",
+                     "%1 is not a Tellico collection: it holds no tellico.xml.")
+                     .arg(path));
     }
     ~CollectionFile() {
         if (m_zip)
@@ -220,7 +225,8 @@ public:
         }
         zip_file_t* f = zip_fopen(m_zip, "tellico.xml", 0);
         if (!f)
-            fail(tr("%1: tellico.xml cannot be read: %2.")
+            fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                             "%1: tellico.xml cannot be read: %2.")
                      .arg(m_path, zipError(zip_get_error(m_zip))));
         return std::make_unique<XmlSource>(nullptr, f);
     }
@@ -258,7 +264,9 @@ public:
         QFile out(file);
         if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
             out.write(bytes) != bytes.size() || !out.flush())
-            fail(tr("%1 cannot be read: a picture cannot be set aside in %2: %3.")
+            fail(QCoreApplication::translate(
+                     "kbs::exchange::Tellico",
+                     "%1 cannot be read: a picture cannot be set aside in %2: %3.")
                      .arg(m_path, m_spill, out.errorString()));
         m_inline[id] = file;
     }
@@ -270,16 +278,20 @@ private:
         if (zip_stat(m_zip, n.constData(), 0, &st) != 0)
             return {};
         if ((st.valid & ZIP_STAT_SIZE) == 0 || st.size > zip_uint64_t(collection::MaxPictureBytes))
-            fail(tr("%1: %2 is larger than the program takes.").arg(m_path, name));
+            fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                             "%1: %2 is larger than the program takes.")
+                     .arg(m_path, name));
         zip_file_t* f = zip_fopen(m_zip, n.constData(), 0);
         if (!f)
-            fail(
-                tr("%1: %2 cannot be read: %3.").arg(m_path, name, zipError(zip_get_error(m_zip))));
+            fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1: %2 cannot be read: %3.")
+                     .arg(m_path, name, zipError(zip_get_error(m_zip))));
         QByteArray out(qsizetype(st.size), Qt::Uninitialized);
         const zip_int64_t got = zip_fread(f, out.data(), st.size);
         zip_fclose(f);
         if (got != zip_int64_t(st.size))
-            fail(tr("%1: %2 cannot be read whole.").arg(m_path, name));
+            fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                             "%1: %2 cannot be read whole.")
+                     .arg(m_path, name));
         return out;
     }
 
@@ -357,12 +369,17 @@ private:
     };
 
     [[noreturn]] void refuse(const QXmlStreamReader& xml, const QString& why) const {
-        fail(tr("%1 is not read: line %2: %3.").arg(m_file.path()).arg(xml.lineNumber()).arg(why));
+        fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1 is not read: line %2: %3.")
+                 .arg(m_file.path())
+                 .arg(xml.lineNumber())
+                 .arg(why));
     }
 
     void append(QString& to, QStringView text, qsizetype max, const QXmlStreamReader& xml) {
         if (to.size() + text.size() > max)
-            refuse(xml, tr("it holds a value longer than %1 characters").arg(max));
+            refuse(xml, QCoreApplication::translate("kbs::exchange::Tellico",
+                                                    "it holds a value longer than %1 characters")
+                            .arg(max));
         to += text;
     }
 
@@ -383,7 +400,10 @@ private:
             source->tokenSeen();
             if (token == QXmlStreamReader::StartElement) {
                 if (++depth > kMaxDepth)
-                    refuse(xml, tr("its elements are nested deeper than %1").arg(kMaxDepth));
+                    refuse(xml,
+                           QCoreApplication::translate("kbs::exchange::Tellico",
+                                                       "its elements are nested deeper than %1")
+                               .arg(kMaxDepth));
                 const QStringView name = xml.name();
                 const QXmlStreamAttributes attr = xml.attributes();
                 if (depth == 1) {
@@ -413,7 +433,9 @@ private:
                     if (f.name.isEmpty() || f.name == QLatin1String("_default") || declared(f.name))
                         continue;
                     if (m_fields.size() >= size_t(kMaxFields))
-                        refuse(xml, tr("it declares more than %1 fields").arg(kMaxFields));
+                        refuse(xml, QCoreApplication::translate("kbs::exchange::Tellico",
+                                                                "it declares more than %1 fields")
+                                        .arg(kMaxFields));
                     m_fields.push_back(f);
                 } else if (name == QLatin1String("image")) {
                     imageDepth = depth;
@@ -428,9 +450,10 @@ private:
                         append(frames.back().text, xml.text(), kMaxValueChars, xml);
                         entryChars += xml.text().size();
                         if (entryChars > kMaxEntryChars)
-                            refuse(
-                                xml,
-                                tr("an entry holds more than %1 characters").arg(kMaxEntryChars));
+                            refuse(xml, QCoreApplication::translate(
+                                            "kbs::exchange::Tellico",
+                                            "an entry holds more than %1 characters")
+                                            .arg(kMaxEntryChars));
                     }
                 } else if (imageDepth > 0 && !entry) {
                     append(imageText, xml.text(), kMaxImageChars, xml);
@@ -457,14 +480,18 @@ private:
         if (xml.hasError()) {
             if (!source->overrun().isEmpty())
                 refuse(xml, source->overrun());
-            fail(tr("%1 is not a Tellico collection: its XML is broken at line %2 (%3).")
+            fail(QCoreApplication::translate(
+                     "kbs::exchange::Tellico",
+                     "%1 is not a Tellico collection: its XML is broken at line %2 (%3).")
                      .arg(m_file.path())
                      .arg(xml.lineNumber())
                      .arg(xml.errorString()));
         }
         if (!tellico)
-            fail(
-                tr("%1 is not a Tellico collection: its XML is not <tellico>.").arg(m_file.path()));
+            fail(QCoreApplication::translate(
+                     "kbs::exchange::Tellico",
+                     "%1 is not a Tellico collection: its XML is not <tellico>.")
+                     .arg(m_file.path()));
     }
 
     void endOfValue(Frame& f, std::vector<Frame>& frames, Entry& e) const {
@@ -527,6 +554,38 @@ QString captionField(const QString& image) {
     return image + QStringLiteral("-caption");
 }
 
+// Tellico trims the values it saves, drops empty ones and may change the spaces inside them.
+// Our export keeps the exact text of every value it would change in one more field, as
+// "name=value&..." with the values percent-encoded; the import takes a value from it as long
+// as the field shown holds the same words, so that a value changed in Tellico wins.
+const QString kExactField = QStringLiteral("kbs-exact");
+
+bool tellicoWouldChange(const QString& value) {
+    return value.isEmpty() || value.simplified() != value;
+}
+
+QString exactPair(const QString& field, const QString& value) {
+    return field + QLatin1Char('=') + QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+void takeExactTexts(Entry& e) {
+    const auto exact = e.values.find(kExactField);
+    if (exact == e.values.end())
+        return;
+    for (const QString& pair : exact->second.join(QLatin1Char('&')).split(QLatin1Char('&'))) {
+        const qsizetype eq = pair.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            continue;
+        const QString field = pair.left(eq);
+        const QString text = QUrl::fromPercentEncoding(pair.mid(eq + 1).toLatin1());
+        const auto shown = e.values.find(field);
+        const QString value =
+            shown == e.values.end() ? QString() : shown->second.join(QStringLiteral("; "));
+        if (value.simplified() == text.simplified())
+            e.values[field] = QStringList{text};
+    }
+}
+
 // A picture of an entry: its bytes, or the link it names, and its caption.
 struct EntryPicture {
     QByteArray bytes;
@@ -550,7 +609,7 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
     if (writing) {
         spill = partfiles::makeFolder(target);
         if (spill.fd < 0)
-            fail(tr("%1 cannot be written: %2.")
+            fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1 cannot be written: %2.")
                      .arg(target, QString::fromLocal8Bit(std::strerror(errno))));
     }
     const PictureSource beside(QFileInfo(path).absolutePath(), pictureTrees, kSource);
@@ -567,9 +626,9 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
             images.push_back(f.name);
     }
     for (const Field& f : c.fields()) {
-        if (f.type == kImage || std::any_of(images.begin(), images.end(), [&](const QString& i) {
-                return captionField(i) == f.name;
-            }))
+        if (f.type == kImage || f.name == kExactField ||
+            std::any_of(images.begin(), images.end(),
+                        [&](const QString& i) { return captionField(i) == f.name; }))
             continue;
         const int p = positionFor(f.name, f.title, headings);
         const auto kind = p >= 0 ? collection::columns[size_t(p)].kind : collection::Kind::Id;
@@ -622,9 +681,12 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
     long notPictures = 0;
     std::vector<SourceValue> values(names.size());
     size_t i = 0;
-    c.forEachEntry([&](const Entry& e) {
+    c.forEachEntry([&](Entry& e) {
+        takeExactTexts(e);
         if (i >= ids.size())
-            fail(tr("%1 changed while it was read.").arg(path));
+            fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                             "%1 changed while it was read.")
+                     .arg(path));
         values[0] = SourceValue::ofInteger(ids[i]);
         values[1] = SourceValue::null();
         size_t v = 2;
@@ -693,16 +755,25 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
     if (writer)
         writer->finish(std::nullopt);
     if (!leftOver.isEmpty())
-        result.notes << tr("These fields have no column in the catalogue and were left out: %1.")
+        result.notes << QCoreApplication::translate(
+                            "kbs::exchange::Tellico",
+                            "These fields have no column in the catalogue and were left out: %1.")
                             .arg(leftOver.join(QStringLiteral(", ")));
     if (renumbered > 0)
-        result.notes << tr("%1 entr(ies) without a usable id were given new IDs.").arg(renumbered);
+        result.notes << QCoreApplication::translate(
+                            "kbs::exchange::Tellico",
+                            "%1 entr(ies) without a usable id were given new IDs.")
+                            .arg(renumbered);
     if (missing > 0)
-        result.notes << tr("%1 picture(s) named in the collection are not in the file and were "
-                           "left out.")
+        result.notes << QCoreApplication::translate(
+                            "kbs::exchange::Tellico",
+                            "%1 picture(s) named in the collection are not in the file and were "
+                            "left out.")
                             .arg(missing);
     if (notPictures > 0)
-        result.notes << tr("%1 picture(s) could not be read as pictures and were left out.")
+        result.notes << QCoreApplication::translate(
+                            "kbs::exchange::Tellico",
+                            "%1 picture(s) could not be read as pictures and were left out.")
                             .arg(notPictures);
     return result;
 }
@@ -740,7 +811,9 @@ bool isTellicoSource(const QString& path) {
 TellicoImport importTellico(const QString& path, const QString& target, const Headings& headings,
                             const QStringList& pictureTrees) {
     if (target.isEmpty())
-        fail(tr("No catalogue was named to import %1 into.").arg(path));
+        fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                         "No catalogue was named to import %1 into.")
+                 .arg(path));
     return readCollection(path, target, headings, pictureTrees);
 }
 
@@ -843,7 +916,8 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     source.setPictureTrees(pictureTrees);
     QTemporaryDir pictures(out.scratchPath() + QStringLiteral("-images-XXXXXX"));
     if (!pictures.isValid())
-        fail(tr("%1 cannot be written: %2.").arg(path, pictures.errorString()));
+        fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1 cannot be written: %2.")
+                 .arg(path, pictures.errorString()));
 
     std::vector<int> columns;
     for (const collection::Column& c : collection::columns) {
@@ -855,7 +929,8 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     // image fields are as many as the most pictures a record may have.
     QFile xmlFile(pictures.filePath(QStringLiteral("tellico.xml")));
     if (!xmlFile.open(QIODevice::WriteOnly))
-        fail(tr("%1 cannot be written: %2.").arg(path, xmlFile.errorString()));
+        fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1 cannot be written: %2.")
+                 .arg(path, xmlFile.errorString()));
     QXmlStreamWriter xml(&xmlFile);
     xml.setAutoFormatting(true);
     xml.writeStartDocument();
@@ -903,8 +978,14 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
         field(pictureField(k), k == 1 ? picture : QStringLiteral("%1 %2").arg(picture).arg(k),
               picture, kImage, 0);
     for (int k = 2; k <= most; ++k)
-        field(captionField(pictureField(k)), tr("%1 %2, caption").arg(picture).arg(k), picture,
-              kLine, 0);
+        field(captionField(pictureField(k)),
+              QCoreApplication::translate("kbs::exchange::Tellico", "%1 %2, caption")
+                  .arg(picture)
+                  .arg(k),
+              picture, kLine, 0);
+    field(kExactField,
+          QCoreApplication::translate("kbs::exchange::Tellico", "Exact texts (Kerbside Manager)"),
+          QStringLiteral("Kerbside Manager"), kLine, 0);
     xml.writeEndElement();
 
     ExportSummary summary;
@@ -916,17 +997,24 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     const auto write = [&](const ExportRecord& record) {
         xml.writeStartElement(kNamespace, QStringLiteral("entry"));
         xml.writeAttribute(QStringLiteral("id"), QString::number(record.id));
+        QStringList exact;
         for (const int p : columns) {
             if (record.null[size_t(p)])
                 continue;
             const QString text = xmlText(record.text[size_t(p)], dropped);
             writeTextElement(xml, tellicoName(p), p == notes ? toParagraph(text) : text);
+            if (tellicoWouldChange(text))
+                exact << exactPair(tellicoName(p), text);
         }
         for (size_t k = 0; k < record.pictures.size(); ++k) {
             const ExportPicture& pic = record.pictures[k];
             const QString name = pictureField(int(k) + 1);
-            if (k > 0 && pic.caption)
-                writeTextElement(xml, captionField(name), xmlText(*pic.caption, dropped));
+            if (k > 0 && pic.caption) {
+                const QString caption = xmlText(*pic.caption, dropped);
+                writeTextElement(xml, captionField(name), caption);
+                if (tellicoWouldChange(caption))
+                    exact << exactPair(captionField(name), caption);
+            }
             if (!pic.link.isEmpty()) {
                 // A link stays a link: Tellico shows the file where it is.
                 const QString link = toTellicoLink(xmlText(pic.link, dropped));
@@ -946,11 +1034,15 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
                 QFile f(pictures.filePath(picture->id));
                 if (!f.open(QIODevice::WriteOnly) ||
                     f.write(picture->bytes) != picture->bytes.size() || !f.flush())
-                    fail(tr("%1 cannot be written: %2.").arg(path, f.errorString()));
+                    fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                                     "%1 cannot be written: %2.")
+                             .arg(path, f.errorString()));
                 written[picture->id] = {{}, picture->format, picture->id, picture->size};
             }
             ++summary.pictures;
         }
+        if (!exact.isEmpty())
+            writeTextElement(xml, kExactField, exact.join(QLatin1Char('&')));
         xml.writeEndElement();
         ++summary.records;
     };
@@ -980,18 +1072,22 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     xml.writeEndElement();
     xml.writeEndDocument();
     if (xml.hasError() || !xmlFile.flush())
-        fail(tr("%1 cannot be written: %2.").arg(path, xmlFile.errorString()));
+        fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1 cannot be written: %2.")
+                 .arg(path, xmlFile.errorString()));
     xmlFile.close();
 
     int error = 0;
     zip_t* zip = zip_open(QFile::encodeName(out.scratchPath()).constData(),
                           ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!zip)
-        fail(tr("%1 cannot be written as a zip file.").arg(path));
+        fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                         "%1 cannot be written as a zip file.")
+                 .arg(path));
     const auto zipFailed = [&] {
         const QString why = zipError(zip_get_error(zip));
         zip_discard(zip);
-        fail(tr("%1 cannot be written: %2.").arg(path, why));
+        fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1 cannot be written: %2.")
+                 .arg(path, why));
     };
     zip_source_t* text =
         zip_source_file(zip, QFile::encodeName(xmlFile.fileName()).constData(), 0, -1);
@@ -1018,13 +1114,17 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
         zipFailed();
     out.place();
     if (dropped > 0)
-        summary.notes << tr("%1 character(s) that XML cannot hold (control characters such as "
-                            "NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of "
-                            "the texts.")
+        summary.notes << QCoreApplication::translate(
+                             "kbs::exchange::Tellico",
+                             "%1 character(s) that XML cannot hold (control characters such as "
+                             "NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of "
+                             "the texts.")
                              .arg(dropped);
     if (unreadable > 0)
-        summary.notes
-            << tr("%1 picture(s) could not be read as pictures and were left out.").arg(unreadable);
+        summary.notes << QCoreApplication::translate(
+                             "kbs::exchange::Tellico",
+                             "%1 picture(s) could not be read as pictures and were left out.")
+                             .arg(unreadable);
     return summary;
 }
 
