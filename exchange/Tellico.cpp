@@ -49,7 +49,9 @@ const QString kNamespace = QStringLiteral("http://periapsis.org/tellico/");
 // elements nested in one another (Tellico's own go six deep); the fields declared.
 constexpr qint64 kMaxXmlBytes = qint64(1) << 30;
 constexpr qsizetype kMaxValueChars = qsizetype(16) << 20;
-constexpr qsizetype kMaxImageChars = qsizetype(collection::MaxPictureBytes / 3 + 1) * 4 + 4096;
+// A token is held whole, a few times over; so a picture inside the XML may have 24 MB (a
+// picture in the zip, collection::MaxPictureBytes).
+constexpr qsizetype kMaxImageChars = qsizetype(32) << 20;
 constexpr qint64 kMaxTokenBytes = qint64(kMaxImageChars) + (qint64(1) << 20);
 constexpr qsizetype kMaxEntryChars = qsizetype(64) << 20;
 constexpr int kMaxDepth = 32;
