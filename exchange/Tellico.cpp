@@ -57,6 +57,8 @@ constexpr qsizetype kMaxEntryChars = qsizetype(64) << 20;
 constexpr int kMaxDepth = 32;
 constexpr int kMaxFields = 10000;
 constexpr qsizetype kMaxIdChars = 64;
+constexpr qsizetype kMaxNameChars = 1024;  // a field's name or title, a picture's id
+constexpr int kMaxPictures = 100000;       // the pictures the XML lists
 
 // Tellico's field types (the DTD's numbers).
 constexpr int kLine = 1;
@@ -415,6 +417,8 @@ private:
                 } else if (inEntry) {
                     Frame f;
                     f.name = name.toString();
+                    if (entry)  // an element costs even when it is empty
+                        countEntry(xml, entryChars, 1 + f.name.size());
                     f.part = !frames.empty() &&
                              (name == QLatin1String("column") || name == QLatin1String("year") ||
                               name == QLatin1String("month") || name == QLatin1String("day"));
@@ -430,7 +434,7 @@ private:
                             attr.value(QLatin1String("id")).left(kMaxIdChars).toString());
                 } else if (name == QLatin1String("field") && !entry) {
                     Field f{attr.value(QLatin1String("name")).toString(),
-                            attr.value(QLatin1String("title")).toString(),
+                            attr.value(QLatin1String("title")).left(kMaxNameChars).toString(),
                             attr.value(QLatin1String("type")).toInt()};
                     if (f.name.isEmpty() || f.name == QLatin1String("_default") || declared(f.name))
                         continue;
@@ -438,24 +442,28 @@ private:
                         refuse(xml, QCoreApplication::translate("kbs::exchange::Tellico",
                                                                 "it declares more than %1 fields")
                                         .arg(kMaxFields));
+                    refuseLongName(xml, f.name);
                     m_fields.push_back(f);
+                    m_types[f.name] = f.type == 0 ? kLine : f.type;
                 } else if (name == QLatin1String("image")) {
                     imageDepth = depth;
                     imageId = attr.value(QLatin1String("id")).toString();
                     imageText.clear();
-                    if (!entry && attr.value(QLatin1String("link")) == QLatin1String("true"))
+                    if (entry)
+                        continue;
+                    refuseLongName(xml, imageId);
+                    if (++m_pictures > kMaxPictures)
+                        refuse(xml, QCoreApplication::translate("kbs::exchange::Tellico",
+                                                                "it lists more than %1 pictures")
+                                        .arg(kMaxPictures));
+                    if (attr.value(QLatin1String("link")) == QLatin1String("true"))
                         m_linked.insert(imageId);
                 }
             } else if (token == QXmlStreamReader::Characters) {
                 if (inEntry && !frames.empty()) {
                     if (entry) {
                         append(frames.back().text, xml.text(), kMaxValueChars, xml);
-                        entryChars += xml.text().size();
-                        if (entryChars > kMaxEntryChars)
-                            refuse(xml, QCoreApplication::translate(
-                                            "kbs::exchange::Tellico",
-                                            "an entry holds more than %1 characters")
-                                            .arg(kMaxEntryChars));
+                        countEntry(xml, entryChars, xml.text().size());
                     }
                 } else if (imageDepth > 0 && !entry) {
                     append(imageText, xml.text(), kMaxImageChars, xml);
@@ -525,17 +533,29 @@ private:
 
     bool declared(const QString& name) const { return typeOf(name) != 0; }
     int typeOf(const QString& name) const {
-        for (const Field& f : m_fields) {
-            if (f.name == name)
-                return f.type == 0 ? kLine : f.type;
-        }
-        return 0;
+        const auto it = m_types.find(name);
+        return it == m_types.end() ? 0 : it->second;
+    }
+    void countEntry(const QXmlStreamReader& xml, qsizetype& chars, qsizetype more) const {
+        chars += more;
+        if (chars > kMaxEntryChars)
+            refuse(xml, QCoreApplication::translate("kbs::exchange::Tellico",
+                                                    "an entry holds more than %1 characters")
+                            .arg(kMaxEntryChars));
+    }
+    void refuseLongName(const QXmlStreamReader& xml, const QString& name) const {
+        if (name.size() > kMaxNameChars)
+            refuse(xml, QCoreApplication::translate("kbs::exchange::Tellico",
+                                                    "it holds a name longer than %1 characters")
+                            .arg(kMaxNameChars));
     }
 
     CollectionFile& m_file;
     std::vector<Field> m_fields;
+    std::map<QString, int> m_types;  // each field's type by its name
     std::vector<QString> m_ids;
     std::set<QString> m_linked;
+    int m_pictures = 0;
 };
 
 // A link as Tellico names a linked picture (a file URL for an absolute path), and back.

@@ -568,6 +568,14 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
         <source>Exact texts (Kerbside Manager)</source>
         <translation>Exakte Texte (Kerbside Manager)</translation>
     </message>
+    <message>
+        <source>it lists more than %1 pictures</source>
+        <translation>sie führt mehr als %1 Bilder auf</translation>
+    </message>
+    <message>
+        <source>it holds a name longer than %1 characters</source>
+        <translation>sie enthält einen Namen mit mehr als %1 Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>kbs::frmAbout</name>

@@ -568,6 +568,14 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
         <source>Exact texts (Kerbside Manager)</source>
         <translation>Textos exactos (Kerbside Manager)</translation>
     </message>
+    <message>
+        <source>it lists more than %1 pictures</source>
+        <translation>enumera más de %1 imágenes</translation>
+    </message>
+    <message>
+        <source>it holds a name longer than %1 characters</source>
+        <translation>contiene un nombre de más de %1 caracteres</translation>
+    </message>
 </context>
 <context>
     <name>kbs::frmAbout</name>

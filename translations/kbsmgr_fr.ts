@@ -568,6 +568,14 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
         <source>Exact texts (Kerbside Manager)</source>
         <translation>Textes exacts (Kerbside Manager)</translation>
     </message>
+    <message>
+        <source>it lists more than %1 pictures</source>
+        <translation>il liste plus de %1 images</translation>
+    </message>
+    <message>
+        <source>it holds a name longer than %1 characters</source>
+        <translation>il contient un nom de plus de %1 caractères</translation>
+    </message>
 </context>
 <context>
     <name>kbs::frmAbout</name>

@@ -568,6 +568,14 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
         <source>Exact texts (Kerbside Manager)</source>
         <translation>Exacte teksten (Kerbside Manager)</translation>
     </message>
+    <message>
+        <source>it lists more than %1 pictures</source>
+        <translation>het noemt meer dan %1 afbeeldingen</translation>
+    </message>
+    <message>
+        <source>it holds a name longer than %1 characters</source>
+        <translation>het bevat een naam van meer dan %1 tekens</translation>
+    </message>
 </context>
 <context>
     <name>kbs::frmAbout</name>
