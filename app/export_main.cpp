@@ -2,8 +2,11 @@
 // as files in a folder beside it; to an .xlsx workbook; or to a Tellico collection file.
 //
 //   kbsmgr-export [--] CATALOGUE.mdb OUT.csv
-//   kbsmgr-export --xlsx OUT.xlsx [--] CATALOGUE.mdb
-//   kbsmgr-export --tellico OUT.tc [--] CATALOGUE.mdb
+//   kbsmgr-export [--pictures-from DIR] --xlsx OUT.xlsx [--] CATALOGUE.mdb
+//   kbsmgr-export [--pictures-from DIR] --tellico OUT.tc [--] CATALOGUE.mdb
+//
+// A linked picture's file is read (for the .xlsx thumbnail) only from the catalogue's folder
+// tree and DIR's (exchange/PictureSource.h); the Tellico file keeps it as a link.
 //
 // The catalogue is only read, and may be open in the program meanwhile. The files written
 // (OUT.csv and OUT_pictures, OUT.xlsx, OUT.tc) must not exist; they appear only when every
@@ -16,6 +19,7 @@
 // (Ctrl+C, SIGTERM, SIGHUP), it stops within a few records and removes what it wrote.
 #include <QCoreApplication>
 #include <QFile>
+#include <QStringList>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -36,8 +40,9 @@ extern "C" void onStop(int) {
 int usage() {
     std::fprintf(stderr,
                  "usage: kbsmgr-export [--] CATALOGUE.mdb OUT.csv\n"
-                 "       kbsmgr-export --xlsx OUT.xlsx [--] CATALOGUE.mdb\n"
-                 "       kbsmgr-export --tellico OUT.tc [--] CATALOGUE.mdb\n");
+                 "       kbsmgr-export [--pictures-from DIR] --xlsx OUT.xlsx [--] CATALOGUE.mdb\n"
+                 "       kbsmgr-export [--pictures-from DIR] --tellico OUT.tc [--] "
+                 "CATALOGUE.mdb\n");
     return kbs::exchange::kExitUsage;
 }
 
@@ -49,6 +54,7 @@ int main(int argc, char** argv) {
     const char* written = nullptr;  // --xlsx's or --tellico's file
     bool options = true;
     ExportFormat format = ExportFormat::Csv;
+    QStringList pictureTrees;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         const bool xlsx = std::strcmp(arg, "--xlsx") == 0;
@@ -59,6 +65,10 @@ int main(int argc, char** argv) {
                 return usage();
             format = xlsx ? ExportFormat::Xlsx : ExportFormat::Tellico;
             written = argv[i];
+        } else if (options && std::strcmp(arg, "--pictures-from") == 0) {
+            if (++i == argc || argv[i][0] == '\0')
+                return usage();
+            pictureTrees << QFile::decodeName(argv[i]);
         } else if ((options && arg[0] == '-' && arg[1] != '\0') || arg[0] == '\0') {
             return usage();
         } else {
@@ -79,5 +89,5 @@ int main(int argc, char** argv) {
     }
     return kbs::exchange::runExport(format, QFile::decodeName(paths[0]),
                                     QFile::decodeName(paths[1]), kbs::panel::columnHeadings(),
-                                    &g_stop);
+                                    &g_stop, pictureTrees);
 }

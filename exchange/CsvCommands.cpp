@@ -56,18 +56,20 @@ int runCsvImport(const char* sourceArg, const QString& source, const QString& ta
 }
 
 int runExport(ExportFormat format, const QString& catalogue, const QString& out,
-              const Headings& headings, const volatile std::sig_atomic_t* stop) {
+              const Headings& headings, const volatile std::sig_atomic_t* stop,
+              const QStringList& pictureTrees) {
     const auto failed = [](const QString& message) {
         std::fprintf(stderr, "kbsmgr-export: %s\n", message.toUtf8().constData());
         return kExitFailed;
     };
     try {
         const auto go = [stop](long, long) { return *stop == 0; };
-        const auto summary = format == ExportFormat::Xlsx
-                                 ? exportXlsx(catalogue, out, headings, std::nullopt, go)
-                             : format == ExportFormat::Tellico
-                                 ? exportTellico(catalogue, out, headings, std::nullopt, go)
-                                 : exportCsv(catalogue, out, std::nullopt, go);
+        const auto summary =
+            format == ExportFormat::Xlsx
+                ? exportXlsx(catalogue, out, headings, std::nullopt, go, pictureTrees)
+            : format == ExportFormat::Tellico
+                ? exportTellico(catalogue, out, headings, std::nullopt, go, pictureTrees)
+                : exportCsv(catalogue, out, std::nullopt, go);
         for (const QString& note : summary.notes)
             std::printf("note: %s\n", note.toUtf8().constData());
         std::printf("exported %ld records, %ld pictures\n", summary.records, summary.pictures);
@@ -81,9 +83,10 @@ int runExport(ExportFormat format, const QString& catalogue, const QString& out,
     }
 }
 
-int runTellicoImport(const QString& source, const QString& target, const Headings& headings) {
+int runTellicoImport(const QString& source, const QString& target, const Headings& headings,
+                     const QStringList& pictureTrees) {
     try {
-        const TellicoImport result = importTellico(source, target, headings);
+        const TellicoImport result = importTellico(source, target, headings, pictureTrees);
         for (const QString& note : result.notes)
             std::printf("note: %s\n", escapeControls(note).toUtf8().constData());
         std::printf("imported %ld records, %ld pictures\n", result.records, result.pictures);

@@ -20,6 +20,7 @@
 #include "CsvReader.h"
 #include "LegacyFormat.h"
 #include "PictureLoader.h"
+#include "PictureSource.h"
 #include "RegularFile.h"
 
 namespace kbs::exchange {
@@ -54,27 +55,6 @@ std::optional<std::int64_t> wholeNumber(const std::string& text) {
     return n;
 }
 
-// "twenty" keeps numbers as numbers: a text that is exactly how a number is written (as the
-// export writes it) becomes that number, anything else stays text.
-SourceValue anyValue(const std::string& text) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    std::int64_t n = 0;
-    const auto integer = std::from_chars(first, last, n);
-    if (integer.ec == std::errc() && integer.ptr == last && std::to_string(n) == text)
-        return SourceValue::ofInteger(n);
-    double d = 0;
-    const auto real = std::from_chars(first, last, d);
-    if (real.ec == std::errc() && real.ptr == last && std::isfinite(d)) {
-        std::array<char, 32> buffer{};
-        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), d).ptr;
-        const std::string shortest(buffer.data(), written);
-        if (shortest == text || (d == std::trunc(d) && shortest + ".0" == text))
-            return SourceValue::ofReal(d, text);
-    }
-    return SourceValue::ofText(text);
-}
-
 // A value from the file as a message shows it: quoted, on one line, cut when long.
 QString quoted(const std::string& utf8) {
     constexpr qsizetype kShown = 80;
@@ -83,65 +63,6 @@ QString quoted(const std::string& utf8) {
         text = text.left(kShown) + QStringLiteral("...");
     return QStringLiteral("\"%1\"").arg(escapeControls(text));
 }
-
-// The picture file a row names, as bytes, when it may be taken; otherwise why not.
-class PictureFiles {
-public:
-    PictureFiles(const QString& csvPath, const QString& picturesFrom)
-        : m_csvFolder(QFileInfo(csvPath).absoluteDir()) {
-        const QString root = picturesFrom.isEmpty() ? m_csvFolder.path() : picturesFrom;
-        m_root = QFileInfo(root).canonicalFilePath();
-        if (m_root.isEmpty() || !QFileInfo(m_root).isDir()) {
-            throw AppError(err::PathFileAccess, QStringLiteral("CSV"),
-                           QStringLiteral("The folder %1, where picture files may come from, is "
-                                          "not there.")
-                               .arg(root));
-        }
-        if (!m_root.endsWith(QLatin1Char('/')))
-            m_root += QLatin1Char('/');
-        m_outside = picturesFrom.isEmpty()
-                        ? QStringLiteral(
-                              "it lies outside the CSV file's folder %1 (--pictures-from "
-                              "names another folder pictures may come from)")
-                        : QStringLiteral("it lies outside %1, the folder given by --pictures-from");
-        m_outside = m_outside.arg(m_root);
-    }
-
-    std::optional<QByteArray> read(const std::string& file, QString& why) const {
-        const QString path = m_csvFolder.absoluteFilePath(QString::fromStdString(file));
-        char* real = ::realpath(QFile::encodeName(path).constData(), nullptr);
-        if (!real) {
-            why = errno == ENOENT || errno == ENOTDIR
-                      ? QStringLiteral("there is no such file")
-                      : QStringLiteral("it cannot be read: %1")
-                            .arg(QString::fromLocal8Bit(std::strerror(errno)));
-            return std::nullopt;
-        }
-        const QString resolved = QFile::decodeName(real);
-        std::free(real);
-        if (!resolved.startsWith(m_root)) {
-            why = m_outside;
-            return std::nullopt;
-        }
-        QByteArray bytes;
-        try {
-            bytes = regularfile::read(resolved, collection::MaxPictureBytes);
-        } catch (const AppError& e) {
-            why = e.description();
-            return std::nullopt;
-        }
-        if (const QString problem = pictureProblem(bytes); !problem.isEmpty()) {
-            why = QStringLiteral("it is not a picture the program can show (%1)").arg(problem);
-            return std::nullopt;
-        }
-        return bytes;
-    }
-
-private:
-    QDir m_csvFolder;
-    QString m_root;
-    QString m_outside;
-};
 
 // A further picture of a row, checked and ready to be written. A row keeps the bytes of its
 // further pictures up to collection::MaxPictureBytes in all; the files beyond are read again
@@ -174,6 +95,25 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
                            const ImportOptions& options);
 
 }  // namespace
+
+SourceValue anyValue(const std::string& text) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    std::int64_t n = 0;
+    const auto integer = std::from_chars(first, last, n);
+    if (integer.ec == std::errc() && integer.ptr == last && std::to_string(n) == text)
+        return SourceValue::ofInteger(n);
+    double d = 0;
+    const auto real = std::from_chars(first, last, d);
+    if (real.ec == std::errc() && real.ptr == last && std::isfinite(d)) {
+        std::array<char, 32> buffer{};
+        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), d).ptr;
+        const std::string shortest(buffer.data(), written);
+        if (shortest == text || (d == std::trunc(d) && shortest + ".0" == text))
+            return SourceValue::ofReal(d, text);
+    }
+    return SourceValue::ofText(text);
+}
 
 QString escapeControls(const QString& text) {
     QString out;
@@ -309,12 +249,16 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         if (!writer) {
             writer.emplace(target, options.sync);
             writer->setSourceColumns(names);
+            writer->limitRepeatedPictures(MaxRepeatedPictureBytes);
         }
     };
 
-    std::optional<PictureFiles> pictureFiles;
+    std::optional<PictureSource> pictureFiles;
     if (pictureField >= 0 || moreFields[0] >= 0)
-        pictureFiles.emplace(csvPath, options.picturesFrom);
+        pictureFiles.emplace(
+            QFileInfo(csvPath).absolutePath(),
+            options.picturesFrom.isEmpty() ? QStringList() : QStringList{options.picturesFrom},
+            QStringLiteral("CSV"));
     std::optional<QByteArray> picture;
     std::vector<FurtherPicture> further;
     auto pictureProblem = [](const char* column, const std::string& file, QString problem) {
@@ -357,7 +301,8 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             if (pictureField >= 0) {
                 const std::string& file = record.fields[size_t(pictureField)].utf8;
                 QString problem;
-                if (!file.empty() && !(picture = pictureFiles->read(file, problem)))
+                if (!file.empty() &&
+                    !(picture = pictureFiles->read(QString::fromStdString(file), problem)))
                     why << pictureProblem(PictureFileColumn, file, problem);
             }
             further.clear();
@@ -389,7 +334,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
                 } else {
                     QString problem;
                     p.file = file;
-                    if (auto bytes = pictureFiles->read(file, problem)) {
+                    if (auto bytes = pictureFiles->read(QString::fromStdString(file), problem)) {
                         p.readAgain = kept + bytes->size() > collection::MaxPictureBytes;
                         if (!p.readAgain) {
                             kept += bytes->size();
@@ -440,7 +385,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             FurtherPicture& p = further[k];
             if (p.readAgain) {
                 QString problem;
-                const auto bytes = pictureFiles->read(p.file, problem);
+                const auto bytes = pictureFiles->read(QString::fromStdString(p.file), problem);
                 if (!bytes) {
                     throw AppError(err::PathFileAccess, QStringLiteral("CSV"),
                                    QStringLiteral("Line %1: %2, which changed while the file "

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Headings.h"
+#include "SourceValue.h"
 #include "TextCodec.h"
 
 namespace kbs::exchange {
@@ -68,6 +69,11 @@ ImportResult importCsv(const QString& csvPath, const QString& target,
 // picture files are looked for. The catalogue is written only when the rows allow it.
 ImportResult importCsvData(const QByteArray& csv, const QString& csvPath, const QString& target,
                            const ImportOptions& options = {});
+
+// The value of the column "twenty", which keeps numbers as numbers, from its text in a file: a
+// text that is exactly how a number is written (as the exports write it) becomes that number,
+// anything else stays text.
+SourceValue anyValue(const std::string& text);
 
 // A text for a one-line message: control and format characters shown escaped (\n, \x01,
 // \u{202E}), so that nothing from a file reaches the terminal raw.

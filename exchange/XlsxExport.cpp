@@ -126,9 +126,10 @@ struct WorkbookCloser {
 
 ExportSummary exportXlsx(const QString& catalogue, const QString& path, const Headings& headings,
                          const std::optional<std::vector<std::int64_t>>& ids,
-                         const ExportProgressFn& progress) {
+                         const ExportProgressFn& progress, const QStringList& pictureTrees) {
     PlacedFile out(path, kSource);
     Catalogue source(catalogue, kSource);
+    source.setPictureTrees(pictureTrees);
     const auto failed = [&](lxw_error error) {
         throw AppError(err::PathFileAccess, kSource,
                        QCoreApplication::translate("kbs::exchange", "%1 cannot be written: %2.")
@@ -175,8 +176,10 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
     lxw_row_t row = 1;
     const auto write = [&](const ExportRecord& record) {
         // A row's height before its cells: the writer keeps one row at a time.
+        const auto shown = std::find_if(record.pictures.begin(), record.pictures.end(),
+                                        [](const ExportPicture& p) { return !p.bytes.isEmpty(); });
         const QByteArray thumb =
-            record.pictures.empty() ? QByteArray() : thumbnail(record.pictures.front());
+            shown == record.pictures.end() ? QByteArray() : thumbnail(shown->bytes);
         if (!thumb.isEmpty())
             worksheet_set_row(sheet, row, kPictureRowPoints, nullptr);
         for (size_t c = 0; c < columns.size(); ++c) {

@@ -15,12 +15,14 @@ namespace kbs::exchange {
 // a frozen bold header row of the columns' headings, then a row per record. Every text cell is
 // typed as text, so that a spreadsheet never reads "007" as 7 or "=1+1" as a formula; the ID is
 // a number. Columns are as wide as their contents (up to a limit); the record's main picture
-// sits as a small thumbnail in the last column. `ids` gives the records and their order, as for
-// exportCsv. An existing file is never replaced; on failure nothing is left behind (throws AppError
-// naming the file).
+// sits as a small thumbnail in the last column; a linked one only when PictureSource allows its
+// file (from the catalogue's folder or `pictureTrees`). `ids` gives the records and their order,
+// as for exportCsv. An existing file is never replaced; on failure nothing is left behind (throws
+// AppError naming the file).
 ExportSummary exportXlsx(const QString& catalogue, const QString& path, const Headings& headings,
                          const std::optional<std::vector<std::int64_t>>& ids = std::nullopt,
-                         const ExportProgressFn& progress = {});
+                         const ExportProgressFn& progress = {},
+                         const QStringList& pictureTrees = {});
 
 // A text as a cell holds it, as UTF-8: every character kept, except what the format cannot
 // hold. A cell's text has no NUL: NUL characters are left out (withoutNul). A text that reads

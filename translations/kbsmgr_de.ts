@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>kbs::CatalogueWriter</name>
+    <message>
+        <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
+        <translation>Der neue Katalog %1 wird nicht geschrieben: Seine Quelle nennt dieselben Bilder für viele Datensätze, und da jeder Datensatz eine eigene Kopie behält, würden die Kopien mehr als %2 MB belegen.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::DeleteUndo</name>
     <message>
         <source>Undo delete</source>
@@ -497,6 +504,152 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
         <translation>%1 Texte enthielten NUL-Zeichen, die eine Tabellenzelle nicht fassen kann; sie wurden weggelassen, der übrige Text blieb erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::PictureSource</name>
+    <message>
+        <source>The folder %1, where picture files may come from, is not there.</source>
+        <translation>Der Ordner %1, aus dem Bilddateien kommen dürfen, ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 (--pictures-from names another folder pictures may come from)</source>
+        <translation>sie liegt außerhalb des Ordners %1 (--pictures-from nennt einen weiteren Ordner, aus dem Bilder kommen dürfen)</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 and the folders given by --pictures-from</source>
+        <translation>sie liegt außerhalb des Ordners %1 und der mit --pictures-from genannten Ordner</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>sie kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can show (%1)</source>
+        <translation>sie ist kein Bild, das das Programm anzeigen kann (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::Tellico</name>
+    <message>
+        <source>its XML is larger than %1 MB</source>
+        <translation>ihr XML ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it holds a value larger than %1 MB</source>
+        <translation>sie enthält einen Wert größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a zip file: %2.</source>
+        <translation>%1 kann nicht als ZIP-Datei gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: it holds no tellico.xml.</source>
+        <translation>%1 ist keine Tellico-Sammlung: Sie enthält keine tellico.xml.</translation>
+    </message>
+    <message>
+        <source>%1: tellico.xml cannot be read: %2.</source>
+        <translation>%1: tellico.xml kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: a picture cannot be set aside in %2: %3.</source>
+        <translation>%1 kann nicht gelesen werden: Ein Bild kann nicht in %2 zwischengelegt werden: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is larger than the program takes.</source>
+        <translation>%1: %2 ist größer, als das Programm annimmt.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read: %3.</source>
+        <translation>%1: %2 kann nicht gelesen werden: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read whole.</source>
+        <translation>%1: %2 kann nicht vollständig gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not read: line %2: %3.</source>
+        <translation>%1 wird nicht gelesen: Zeile %2: %3.</translation>
+    </message>
+    <message>
+        <source>it holds a value longer than %1 characters</source>
+        <translation>sie enthält einen Wert mit mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than %1</source>
+        <translation>ihre Elemente sind tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>it declares more than %1 fields</source>
+        <translation>sie legt mehr als %1 Felder an</translation>
+    </message>
+    <message>
+        <source>it lists more than %1 pictures</source>
+        <translation>sie führt mehr als %1 Bilder auf</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is broken at line %2 (%3).</source>
+        <translation>%1 ist keine Tellico-Sammlung: Ihr XML ist in Zeile %2 fehlerhaft (%3).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is not &lt;tellico&gt;.</source>
+        <translation>%1 ist keine Tellico-Sammlung: Ihr XML ist nicht &lt;tellico&gt;.</translation>
+    </message>
+    <message>
+        <source>an entry holds more than %1 characters</source>
+        <translation>ein Eintrag enthält mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>it holds a name longer than %1 characters</source>
+        <translation>sie enthält einen Namen mit mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was read.</source>
+        <translation>%1 hat sich beim Lesen geändert.</translation>
+    </message>
+    <message>
+        <source>These fields have no column in the catalogue and were left out: %1.</source>
+        <translation>Diese Felder haben keine Spalte im Katalog und wurden ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 entr(ies) without a usable id were given new IDs.</source>
+        <translation>%1 Eintrag/Einträge ohne verwendbare ID bekamen neue IDs.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) named in the collection are not in the file and were left out.</source>
+        <translation>%1 in der Sammlung genannte(s) Bild(er) ist/sind nicht in der Datei und wurde(n) ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) could not be read as pictures and were left out.</source>
+        <translation>%1 Bild(er) konnte(n) nicht als Bild gelesen werden und wurde(n) ausgelassen.</translation>
+    </message>
+    <message>
+        <source>No catalogue was named to import %1 into.</source>
+        <translation>Es wurde kein Katalog genannt, in den %1 importiert werden soll.</translation>
+    </message>
+    <message>
+        <source>%1 %2, caption</source>
+        <translation>%1 %2, Bildunterschrift</translation>
+    </message>
+    <message>
+        <source>Exact texts (Kerbside Manager)</source>
+        <translation>Exakte Texte (Kerbside Manager)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written as a zip file.</source>
+        <translation>%1 kann nicht als ZIP-Datei geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
+        <translation>%1 Zeichen, die XML nicht aufnehmen kann (Steuerzeichen wie NUL, U+FFFE, U+FFFF, halbe Surrogatpaare), wurden aus den Texten ausgelassen.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>kbs::CatalogueWriter</name>
+    <message>
+        <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
+        <translation>El nuevo catálogo %1 no se escribe: su origen indica las mismas imágenes para muchos registros y, como cada registro guarda su propia copia, las copias ocuparían más de %2 MB.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::DeleteUndo</name>
     <message>
         <source>Undo delete</source>
@@ -497,6 +504,152 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
         <translation>%1 texto(s) contenían caracteres NUL, que una celda de hoja de cálculo no puede contener; se omitieron y se conservó el resto de cada texto.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::PictureSource</name>
+    <message>
+        <source>The folder %1, where picture files may come from, is not there.</source>
+        <translation>La carpeta %1, de donde pueden venir los archivos de imagen, no existe.</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 (--pictures-from names another folder pictures may come from)</source>
+        <translation>está fuera de la carpeta %1 (--pictures-from indica otra carpeta de donde pueden venir las imágenes)</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 and the folders given by --pictures-from</source>
+        <translation>está fuera de la carpeta %1 y de las carpetas indicadas con --pictures-from</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ese archivo no existe</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can show (%1)</source>
+        <translation>no es una imagen que el programa pueda mostrar (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::Tellico</name>
+    <message>
+        <source>its XML is larger than %1 MB</source>
+        <translation>su XML ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>it holds a value larger than %1 MB</source>
+        <translation>contiene un valor de más de %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a zip file: %2.</source>
+        <translation>%1 no se puede leer como archivo zip: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: it holds no tellico.xml.</source>
+        <translation>%1 no es una colección de Tellico: no contiene tellico.xml.</translation>
+    </message>
+    <message>
+        <source>%1: tellico.xml cannot be read: %2.</source>
+        <translation>%1: no se puede leer tellico.xml: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: a picture cannot be set aside in %2: %3.</source>
+        <translation>%1 no se puede leer: no se puede apartar una imagen en %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is larger than the program takes.</source>
+        <translation>%1: %2 es más grande de lo que el programa acepta.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read: %3.</source>
+        <translation>%1: no se puede leer %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read whole.</source>
+        <translation>%1: no se puede leer %2 completo.</translation>
+    </message>
+    <message>
+        <source>%1 is not read: line %2: %3.</source>
+        <translation>%1 no se lee: línea %2: %3.</translation>
+    </message>
+    <message>
+        <source>it holds a value longer than %1 characters</source>
+        <translation>contiene un valor de más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than %1</source>
+        <translation>sus elementos están anidados a más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>it declares more than %1 fields</source>
+        <translation>declara más de %1 campos</translation>
+    </message>
+    <message>
+        <source>it lists more than %1 pictures</source>
+        <translation>enumera más de %1 imágenes</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is broken at line %2 (%3).</source>
+        <translation>%1 no es una colección de Tellico: su XML está roto en la línea %2 (%3).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is not &lt;tellico&gt;.</source>
+        <translation>%1 no es una colección de Tellico: su XML no es &lt;tellico&gt;.</translation>
+    </message>
+    <message>
+        <source>an entry holds more than %1 characters</source>
+        <translation>una entrada contiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>it holds a name longer than %1 characters</source>
+        <translation>contiene un nombre de más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was read.</source>
+        <translation>%1 cambió mientras se leía.</translation>
+    </message>
+    <message>
+        <source>These fields have no column in the catalogue and were left out: %1.</source>
+        <translation>Estos campos no tienen columna en el catálogo y se omitieron: %1.</translation>
+    </message>
+    <message>
+        <source>%1 entr(ies) without a usable id were given new IDs.</source>
+        <translation>%1 entrada(s) sin un id utilizable recibieron nuevos ID.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) named in the collection are not in the file and were left out.</source>
+        <translation>%1 imagen(es) indicada(s) en la colección no está(n) en el archivo y se omitieron.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) could not be read as pictures and were left out.</source>
+        <translation>%1 imagen(es) no se pudo/pudieron leer como imagen y se omitieron.</translation>
+    </message>
+    <message>
+        <source>No catalogue was named to import %1 into.</source>
+        <translation>No se indicó ningún catálogo al que importar %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2, caption</source>
+        <translation>%1 %2, pie de foto</translation>
+    </message>
+    <message>
+        <source>Exact texts (Kerbside Manager)</source>
+        <translation>Textos exactos (Kerbside Manager)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written as a zip file.</source>
+        <translation>No se puede escribir %1 como archivo zip.</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
+        <translation>%1 carácter(es) que XML no puede contener (caracteres de control como NUL, U+FFFE, U+FFFF, mitades de pares suplentes) se omitieron de los textos.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>kbs::CatalogueWriter</name>
+    <message>
+        <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
+        <translation>Le nouveau catalogue %1 n’est pas écrit : sa source indique les mêmes images pour de nombreuses fiches, et comme chaque fiche en garde sa propre copie, les copies occuperaient plus de %2 Mo.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::DeleteUndo</name>
     <message>
         <source>Undo delete</source>
@@ -497,6 +504,152 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
         <translation>%1 texte(s) contenai(en)t des caractères NUL, qu&apos;une cellule de tableur ne peut pas contenir ; ils ont été omis et le reste de chaque texte conservé.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::PictureSource</name>
+    <message>
+        <source>The folder %1, where picture files may come from, is not there.</source>
+        <translation>Le dossier %1, d’où peuvent venir les fichiers d’images, n’existe pas.</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 (--pictures-from names another folder pictures may come from)</source>
+        <translation>il se trouve hors du dossier %1 (--pictures-from indique un autre dossier d’où peuvent venir les images)</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 and the folders given by --pictures-from</source>
+        <translation>il se trouve hors du dossier %1 et des dossiers indiqués par --pictures-from</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>il ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can show (%1)</source>
+        <translation>ce n’est pas une image que le programme sait afficher (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::Tellico</name>
+    <message>
+        <source>its XML is larger than %1 MB</source>
+        <translation>son XML dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>it holds a value larger than %1 MB</source>
+        <translation>il contient une valeur de plus de %1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a zip file: %2.</source>
+        <translation>%1 ne peut pas être lu comme fichier zip : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: it holds no tellico.xml.</source>
+        <translation>%1 n’est pas une collection Tellico : il ne contient pas de tellico.xml.</translation>
+    </message>
+    <message>
+        <source>%1: tellico.xml cannot be read: %2.</source>
+        <translation>%1 : tellico.xml ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: a picture cannot be set aside in %2: %3.</source>
+        <translation>%1 ne peut pas être lu : une image ne peut pas être mise de côté dans %2 : %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is larger than the program takes.</source>
+        <translation>%1 : %2 est plus grand que ce que le programme accepte.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read: %3.</source>
+        <translation>%1 : %2 ne peut pas être lu : %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read whole.</source>
+        <translation>%1 : %2 ne peut pas être lu en entier.</translation>
+    </message>
+    <message>
+        <source>%1 is not read: line %2: %3.</source>
+        <translation>%1 n’est pas lu : ligne %2 : %3.</translation>
+    </message>
+    <message>
+        <source>it holds a value longer than %1 characters</source>
+        <translation>il contient une valeur de plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than %1</source>
+        <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>it declares more than %1 fields</source>
+        <translation>il déclare plus de %1 champs</translation>
+    </message>
+    <message>
+        <source>it lists more than %1 pictures</source>
+        <translation>il liste plus de %1 images</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is broken at line %2 (%3).</source>
+        <translation>%1 n’est pas une collection Tellico : son XML est cassé à la ligne %2 (%3).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is not &lt;tellico&gt;.</source>
+        <translation>%1 n’est pas une collection Tellico : son XML n’est pas &lt;tellico&gt;.</translation>
+    </message>
+    <message>
+        <source>an entry holds more than %1 characters</source>
+        <translation>une entrée contient plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>it holds a name longer than %1 characters</source>
+        <translation>il contient un nom de plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 ne peut pas être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was read.</source>
+        <translation>%1 a changé pendant sa lecture.</translation>
+    </message>
+    <message>
+        <source>These fields have no column in the catalogue and were left out: %1.</source>
+        <translation>Ces champs n’ont pas de colonne dans le catalogue et ont été laissés de côté : %1.</translation>
+    </message>
+    <message>
+        <source>%1 entr(ies) without a usable id were given new IDs.</source>
+        <translation>%1 entrée(s) sans identifiant utilisable ont reçu de nouveaux ID.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) named in the collection are not in the file and were left out.</source>
+        <translation>%1 image(s) indiquée(s) dans la collection ne se trouve(nt) pas dans le fichier et ont été laissée(s) de côté.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) could not be read as pictures and were left out.</source>
+        <translation>%1 image(s) n’a/ont pas pu être lue(s) comme image et a/ont été laissée(s) de côté.</translation>
+    </message>
+    <message>
+        <source>No catalogue was named to import %1 into.</source>
+        <translation>Aucun catalogue n’a été indiqué pour y importer %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2, caption</source>
+        <translation>%1 %2, légende</translation>
+    </message>
+    <message>
+        <source>Exact texts (Kerbside Manager)</source>
+        <translation>Textes exacts (Kerbside Manager)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written as a zip file.</source>
+        <translation>%1 ne peut pas être écrit comme fichier zip.</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
+        <translation>%1 caractère(s) que XML ne peut pas contenir (caractères de contrôle comme NUL, U+FFFE, U+FFFF, moitiés de paires de substitution) ont été retirés des textes.</translation>
     </message>
 </context>
 <context>
@@ -1253,9 +1406,9 @@ La fiche garde sa photo précédente.</translation>
         <source>No record is shown, so none is deleted.<byte value="xd"/>
 <byte value="xd"/>
 Choose the record in the grid first.</source>
-        <translation>Aucune fiche n'est affichée, donc aucune n'est supprimée.<byte value="xd"/>
+        <translation>Aucune fiche n&apos;est affichée, donc aucune n&apos;est supprimée.<byte value="xd"/>
 <byte value="xd"/>
-Choisissez d'abord la fiche dans la grille.</translation>
+Choisissez d&apos;abord la fiche dans la grille.</translation>
     </message>
 </context>
 <context>

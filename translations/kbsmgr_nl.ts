@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>kbs::CatalogueWriter</name>
+    <message>
+        <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
+        <translation>De nieuwe catalogus %1 wordt niet geschreven: de bron noemt dezelfde afbeeldingen voor veel records, en omdat elk record een eigen kopie houdt, zouden de kopieën meer dan %2 MB innemen.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::DeleteUndo</name>
     <message>
         <source>Undo delete</source>
@@ -497,6 +504,152 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
         <translation>%1 tekst(en) bevatte(n) NUL-tekens, die een spreadsheetcel niet kan bevatten; die zijn weggelaten en de rest van elke tekst is behouden.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::PictureSource</name>
+    <message>
+        <source>The folder %1, where picture files may come from, is not there.</source>
+        <translation>De map %1, waaruit afbeeldingsbestanden mogen komen, is er niet.</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 (--pictures-from names another folder pictures may come from)</source>
+        <translation>het ligt buiten de map %1 (--pictures-from noemt een andere map waaruit afbeeldingen mogen komen)</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 and the folders given by --pictures-from</source>
+        <translation>het ligt buiten de map %1 en de mappen die --pictures-from noemt</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>dat bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>het kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can show (%1)</source>
+        <translation>het is geen afbeelding die het programma kan tonen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::Tellico</name>
+    <message>
+        <source>its XML is larger than %1 MB</source>
+        <translation>de XML is groter dan %1 MB</translation>
+    </message>
+    <message>
+        <source>it holds a value larger than %1 MB</source>
+        <translation>het bevat een waarde groter dan %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a zip file: %2.</source>
+        <translation>%1 kan niet als zip-bestand worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: it holds no tellico.xml.</source>
+        <translation>%1 is geen Tellico-verzameling: er zit geen tellico.xml in.</translation>
+    </message>
+    <message>
+        <source>%1: tellico.xml cannot be read: %2.</source>
+        <translation>%1: tellico.xml kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: a picture cannot be set aside in %2: %3.</source>
+        <translation>%1 kan niet worden gelezen: een afbeelding kan niet in %2 opzij worden gezet: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is larger than the program takes.</source>
+        <translation>%1: %2 is groter dan het programma aanneemt.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read: %3.</source>
+        <translation>%1: %2 kan niet worden gelezen: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read whole.</source>
+        <translation>%1: %2 kan niet volledig worden gelezen.</translation>
+    </message>
+    <message>
+        <source>%1 is not read: line %2: %3.</source>
+        <translation>%1 wordt niet gelezen: regel %2: %3.</translation>
+    </message>
+    <message>
+        <source>it holds a value longer than %1 characters</source>
+        <translation>het bevat een waarde van meer dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than %1</source>
+        <translation>de elementen zijn dieper dan %1 niveaus genest</translation>
+    </message>
+    <message>
+        <source>it declares more than %1 fields</source>
+        <translation>het declareert meer dan %1 velden</translation>
+    </message>
+    <message>
+        <source>it lists more than %1 pictures</source>
+        <translation>het noemt meer dan %1 afbeeldingen</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is broken at line %2 (%3).</source>
+        <translation>%1 is geen Tellico-verzameling: de XML is kapot op regel %2 (%3).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is not &lt;tellico&gt;.</source>
+        <translation>%1 is geen Tellico-verzameling: de XML is geen &lt;tellico&gt;.</translation>
+    </message>
+    <message>
+        <source>an entry holds more than %1 characters</source>
+        <translation>een item bevat meer dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>it holds a name longer than %1 characters</source>
+        <translation>het bevat een naam van meer dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was read.</source>
+        <translation>%1 is veranderd terwijl het werd gelezen.</translation>
+    </message>
+    <message>
+        <source>These fields have no column in the catalogue and were left out: %1.</source>
+        <translation>Deze velden hebben geen kolom in de catalogus en zijn weggelaten: %1.</translation>
+    </message>
+    <message>
+        <source>%1 entr(ies) without a usable id were given new IDs.</source>
+        <translation>%1 item(s) zonder bruikbare id kregen nieuwe ID’s.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) named in the collection are not in the file and were left out.</source>
+        <translation>%1 afbeelding(en) die de verzameling noemt, zit(ten) niet in het bestand en is/zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) could not be read as pictures and were left out.</source>
+        <translation>%1 afbeelding(en) kon(den) niet als afbeelding worden gelezen en is/zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>No catalogue was named to import %1 into.</source>
+        <translation>Er is geen catalogus genoemd om %1 in te importeren.</translation>
+    </message>
+    <message>
+        <source>%1 %2, caption</source>
+        <translation>%1 %2, bijschrift</translation>
+    </message>
+    <message>
+        <source>Exact texts (Kerbside Manager)</source>
+        <translation>Exacte teksten (Kerbside Manager)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written as a zip file.</source>
+        <translation>%1 kan niet als zip-bestand worden geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
+        <translation>%1 teken(s) die XML niet kan bevatten (stuurtekens zoals NUL, U+FFFE, U+FFFF, halve surrogaatparen) zijn uit de teksten weggelaten.</translation>
     </message>
 </context>
 <context>

@@ -140,7 +140,7 @@ private slots:
             "<makers><maker>Corgi</maker><maker>Mettoy</maker></makers><nr>007</nr>"
             "<color>red</color><condition>C8</condition><pur_price>£12.50</pur_price>"
             "<pur_date>2024-05-01</pur_date><worth>40</worth><location>Shelf 2</location>"
-            "<series>Rallye</series><comments>two\nlines</comments>"
+            "<series>Rallye</series><comments>two&lt;br/&gt;lines</comments>"
             "<front>red.png</front><back>blue.jpeg</back></entry>"
             "<entry id=\"x\"><title>Beetle</title></entry>"
             "<images>" +
