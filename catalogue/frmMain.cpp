@@ -18,6 +18,7 @@
 
 #include "AppError.h"
 #include "Backup.h"
+#include "CatalogueFile.h"
 #include "Connection.h"
 #include "DataReport.h"
 #include "DeletedRecords.h"
@@ -65,11 +66,11 @@ frmMain::~frmMain() {
 
 void frmMain::Form_Load() {
     setWindowTitle(mainText::TitlePrefix + QString::number(ProgramInfo::major()) +
-                   QLatin1Char('.') + QString::number(ProgramInfo::minor()));
+                   QLatin1Char('.') + QString::number(ProgramInfo::minor()) +
+                   cataloguefile::titleSuffix());
 
     cn = std::make_unique<Connection>();
-    cn->setConnectionString(Connection::connectionStringFor(
-        ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName))));
+    cn->setConnectionString(Connection::connectionStringFor(cataloguefile::current()));
     cn->open(QString(), QString(), -1);
     schema::verifyCatalogue(cn->handle());
     schema::ensureTextIndex(cn->handle());
@@ -117,22 +118,11 @@ void frmMain::Form_Unload(bool& Cancel) {
         Cancel = true;
         return;
     }
-    FG1->model().detach();
-    if (m_thumbs)
-        m_thumbs->stop();
-    setGalleryShown(false);
     resumeNext([&] {
         Settings::save(mainText::WindowSection, mainText::GeometryKey,
                        QString::fromLatin1(saveGeometry().toBase64()));
     });
-    resumeNext([&] {
-        if (rs)
-            rs->close();
-    });
-    resumeNext([&] {
-        if (cn)
-            cn->close();
-    });
+    closeCatalogue();
     delete DataReport1;  // closes its preview
     DataReport1 = nullptr;
     delete TotalsReport1;
