@@ -290,13 +290,12 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         QString names = unknown.mid(0, MaxReasonsPerRow).join(QStringLiteral(", "));
         if (unknown.size() > MaxReasonsPerRow)
             names += QStringLiteral(" and %1 more").arg(unknown.size() - MaxReasonsPerRow);
-        why << QCoreApplication::translate("kbs::exchange::CsvImport",
-                                           "%1 %2 no column of the catalogue; the headings taken "
-                                           "include %3 (kbsmgr-import --list-headings lists them "
-                                           "all, --skip-unknown leaves such columns out)")
-                   .arg(names,
-                        unknown.size() == 1 ? QStringLiteral("names") : QStringLiteral("name"),
-                        headings.firstFew(kShownHeadings));
+        why << QCoreApplication::translate(
+                   "kbs::exchange::CsvImport",
+                   "no column of the catalogue has the heading %1; the headings taken include %2 "
+                   "(kbsmgr-import --list-headings lists them all, --skip-unknown leaves such "
+                   "columns out)")
+                   .arg(names, headings.firstFew(kShownHeadings));
         if (why.size() > MaxReasonsPerRow)
             why.swapItemsAt(MaxReasonsPerRow - 1, why.size() - 1);
     }
@@ -477,8 +476,8 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     }
     if (result.blankRows > 0) {
         result.notes << QCoreApplication::translate("kbs::exchange::CsvImport",
-                                                    "%1 row(s) without any text were skipped.")
-                            .arg(result.blankRows);
+                                                    "%n row(s) without any text were skipped.",
+                                                    nullptr, int(result.blankRows));
     }
     if (!writing)
         return result;

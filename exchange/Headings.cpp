@@ -15,11 +15,16 @@ int Headings::positionOf(const QString& text) const {
         wanted.chop(1);
     if (const int byName = collection::positionOf(wanted); byName >= 0)
         return byName;
-    // The heading as written, then without a plural's ending ("Models", "Farben", "Kleuren").
+    // The heading as written, then without a plural's ending ("Models", "Farben", "Modelle",
+    // "Kleuren"), and a doubled consonant before it ("Modellen").
     QStringList forms{wanted};
-    for (const char* ending : {"s", "es", "n", "en"}) {
-        if (wanted.size() > 4 && wanted.endsWith(QLatin1String(ending), Qt::CaseInsensitive))
-            forms << wanted.chopped(qsizetype(std::strlen(ending)));
+    for (const char* ending : {"s", "es", "n", "en", "e"}) {
+        if (wanted.size() <= 4 || !wanted.endsWith(QLatin1String(ending), Qt::CaseInsensitive))
+            continue;
+        const QString stem = wanted.chopped(qsizetype(std::strlen(ending)));
+        forms << stem;
+        if (stem.size() > 2 && stem.back() == stem[stem.size() - 2])
+            forms << stem.chopped(1);
     }
     for (const QString& form : std::as_const(forms)) {
         for (int p = 0; p < collection::ColumnCount; ++p) {

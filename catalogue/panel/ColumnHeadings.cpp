@@ -163,7 +163,7 @@ exchange::Headings columnHeadings() {
         }
         for (QString& h : headings.also[p]) {
             if (h.endsWith(QLatin1Char(':')))
-                h.chop(1);
+                h = h.chopped(1).trimmed();  // "Notes :" in French
         }
         headings.also[p].removeDuplicates();
         headings.also[p].removeAll(headings.shown[p]);

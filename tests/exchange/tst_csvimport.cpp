@@ -151,7 +151,7 @@ private slots:
             << QByteArray("\x1b[2J\x07\x81" + QByteArray(200, 'x') + ",\r\xff\n1,2\n")
             << QStringList{u"--encoding=windows-1252"_s} << 1 << u"\"\\x1b[2J\\x07\\x81"_s;
         QTest::newRow("100,000 columns") << QByteArray("Hue,").repeated(100000) << QStringList()
-                                         << 1 << u"and 99995 more name no column"_s;
+                                         << 1 << u"and 99995 more; the headings"_s;
         const QStringList elsewhere = {u"--skip-bad-rows"_s, u"--pictures-from"_s, u"@"_s};
         QTest::newRow("pictures from elsewhere")
             << "ID,picture_file\n1,../car.png\n2,text.jpg\n"_ba << elsewhere << 0
@@ -185,7 +185,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("said");  // on standard output, or error when it fails
         QTest::addColumn<int>("records");
-        QTest::newRow("refused") << QStringList() << 1 << u"\"Rating\" names no column"_s << 0;
+        QTest::newRow("refused") << QStringList() << 1
+                                 << u"has the heading \"Rating\"; the headings taken include"_s
+                                 << 0;
         QTest::newRow("--skip-unknown")
             << QStringList{u"--skip-unknown"_s} << 0
             << u"note: Columns left out, as their headings name no column of the catalogue: "
@@ -195,7 +197,7 @@ private slots:
         QTest::newRow("--keep-sum-rows") << QStringList{u"--skip-unknown"_s, u"--keep-sum-rows"_s}
                                          << 0 << u"imported 4 records"_s << 4;
         QTest::newRow("--list-headings")
-            << QStringList{u"--list-headings"_s} << 0 << u"\nNotes: Remarks, Comments"_s << 0;
+            << QStringList{u"--list-headings"_s} << 0 << u"Remarks, "_s << 0;
     }
     void calcSheet() {
         QFETCH(QStringList, options);
@@ -224,6 +226,18 @@ private slots:
         QCOMPARE(rows[0],
                  QVariantList({u"Beetle"_s, u"Blue"_s, u"12.5"_s, u"Mint"_s, u"two\nlines"_s}));
         QCOMPARE(rows[1][0].toString(), records == 2 ? u"Cortina"_s : u"Total"_s);
+    }
+
+    // The panel's labels and spreadsheets' words in every language the program speaks, plurals
+    // too.
+    void everyLanguage() {
+        test::TestEnv env(false);
+        env.writeFile(u"in.csv"_s,
+                      "Teinte;Bemerkungen;Modelle;Precio pagado\nbleu;Kratzer;K\xC3\xA4"
+                      "fer;3\n"_ba);
+        QCOMPARE(runImport({env.path(u"in.csv"_s), env.dbPath()}).status, 0);
+        QCOMPARE(rowsOf(env.dbPath(), u"SELECT Color, Notes, Description, Purchase FROM table1"_s),
+                 QList<QVariantList>({{u"bleu"_s, u"Kratzer"_s, u"Käfer"_s, u"3"_s}}));
     }
 
     // A mapping chosen for each column goes before the headings, and leaves columns out.
