@@ -89,12 +89,17 @@ void frmMain::Form_Load() {
     if (rs->bof() && rs->eof()) {
         // An empty catalogue: the first Add then Save stores the first record. No blank
         // record is begun here, so that save stores exactly one. The panel is locked, so that
-        // nothing is typed before Add, which would clear it.
+        // nothing is typed before Add, which would clear it. Nothing of a catalogue shown
+        // before stays in the panel, the grid or the status bar.
+        Clear_Display();
+        FG1->setRows(FG1->fixedRows());
+        setStatusText(mainText::TotalRecords + mainText::signedCount(0));
         cmdSelect->setVisible(true);
         Lock_Display(true);
         attachToolbarImages();
         return;
     }
+    cmdSelect->hide();  // as a catalogue shown before may have left it
     rs->moveFirst();
     Clear_Display();
     Update_Display();

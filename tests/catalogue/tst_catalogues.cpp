@@ -57,6 +57,10 @@ private slots:
                 commands.recentMenu()->actions().value(1)->trigger();
             QVERIFY2(w->windowTitle().endsWith(QLatin1String(s.title)), s.step);
             QCOMPARE(w->recordSet()->recordCount(), s.records);
+            // Nothing of the catalogue shown before stays in the panel or the grid.
+            QCOMPARE(w.column(1).size(), s.records);
+            QCOMPARE(w.field(1).isEmpty(), s.records == 0);
+            QCOMPARE(w->cmdSelect->isVisible(), s.records == 0);
         }
         // A catalogue that is there is never replaced: the last New said so.
         QCOMPARE(env.prompts().shown.size(), 1);
