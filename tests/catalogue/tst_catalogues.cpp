@@ -68,6 +68,13 @@ private slots:
         env.prompts().reset();
         QCOMPARE(cataloguefile::recent(), QStringList({env.path(u"Matchbox.mdb"_s), env.dbPath()}));
         QCOMPARE(dialogs.requests[1].initialDir, env.dir());  // beside the catalogue shown
+        // Each export writes a new file beside it, its name ended as the format's.
+        for (const char* format : {"ExportCsv", "ExportXlsx", "ExportTellico"}) {
+            dialogs.chooseFile(env.path(QString::fromLatin1(format)));
+            w->findChild<QAction*>(QString::fromLatin1(format))->trigger();
+        }
+        QCOMPARE(QDir(env.dir()).entryList({u"Export*"_s}),
+                 QStringList({u"ExportCsv.csv"_s, u"ExportTellico.tc"_s, u"ExportXlsx.xlsx"_s}));
     }
 
     // The Calc sheet added to the open catalogue through the mapping step, then taken out
