@@ -2,8 +2,9 @@
 // CSV file into a new catalogue.
 //
 //   kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] OLD.mdb NEW.mdb
-//   kbsmgr-import [--skip-bad-rows] [--pictures-from DIR] [--encoding=windows-1252] [--]
-//                 IN.csv NEW.mdb
+//   kbsmgr-import [--skip-bad-rows] [--skip-unknown] [--keep-sum-rows] [--pictures-from DIR]
+//                 [--encoding=windows-1252] [--] IN.csv NEW.mdb
+//   kbsmgr-import --list-headings
 //   kbsmgr-import [--pictures-from DIR] [--] COLLECTION.tc NEW.mdb
 //
 // A source with the header of a Jet or ACE database, or named *.mdb or *.accdb, is an old
@@ -17,7 +18,10 @@
 // others. Picture files come from the source's folder tree, and DIR's with --pictures-from
 // (exchange/PictureSource.h). The file
 // must be UTF-8 unless --encoding=windows-1252 says it is not. Standard output: "note: TEXT"
-// lines, then "imported N records" (", skipped M rows").
+// lines, then "imported N records" (", skipped M rows"). --skip-unknown leaves out the columns
+// whose heading names no column, and names them in a note; rows without text are skipped and
+// rows that look like a spreadsheet's sum ("Total" and amounts) left out, each told in a note,
+// unless --keep-sum-rows. --list-headings prints the headings taken for each column.
 //
 // At start the scratch files that killed runs for the same NEW.mdb left are removed.
 //
@@ -55,9 +59,10 @@ int usage() {
     std::fprintf(stderr,
                  "usage: kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] "
                  "OLD.mdb NEW.mdb\n"
-                 "       kbsmgr-import [--skip-bad-rows] [--pictures-from DIR] "
-                 "[--encoding=windows-1252] [--] IN.csv NEW.mdb\n"
-                 "       kbsmgr-import [--] COLLECTION.tc NEW.mdb\n");
+                 "       kbsmgr-import [--skip-bad-rows] [--skip-unknown] [--keep-sum-rows] "
+                 "[--pictures-from DIR] [--encoding=windows-1252] [--] IN.csv NEW.mdb\n"
+                 "       kbsmgr-import [--] COLLECTION.tc NEW.mdb\n"
+                 "       kbsmgr-import --list-headings\n");
     return kExitUsage;
 }
 
@@ -93,6 +98,14 @@ int main(int argc, char** argv) {
             child = true;
         } else if (std::strcmp(arg, "--skip-bad-rows") == 0) {
             csvOptions.skipBadRows = csvOnly = true;
+        } else if (std::strcmp(arg, "--skip-unknown") == 0) {
+            csvOptions.skipUnknown = csvOnly = true;
+        } else if (std::strcmp(arg, "--keep-sum-rows") == 0) {
+            csvOptions.keepSumRows = csvOnly = true;
+        } else if (std::strcmp(arg, "--list-headings") == 0) {
+            if (argc != 2)
+                return usage();
+            return kbs::exchange::listHeadings(kbs::panel::columnHeadings());
         } else if (std::strcmp(arg, "--pictures-from") == 0) {
             if (++i == argc)
                 return usage();
@@ -136,8 +149,9 @@ int main(int argc, char** argv) {
         return kbs::exchange::runCsvImport(paths[0], source, target, csvOptions);
     if (csvOnly || !csvOptions.picturesFrom.isEmpty()) {
         std::fprintf(stderr,
-                     "kbsmgr-import: --skip-bad-rows and --encoding are for CSV files only, "
-                     "--pictures-from for CSV and Tellico files.\n");
+                     "kbsmgr-import: --skip-bad-rows, --skip-unknown, --keep-sum-rows and "
+                     "--encoding are for CSV files only, --pictures-from for CSV and Tellico "
+                     "files.\n");
         return kExitUsage;
     }
     const kbs::legacy::ImportLimits defaults =

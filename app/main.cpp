@@ -1,11 +1,13 @@
 // Kerbside Manager: the start-up routine.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QStatusBar>
 #include <memory>
 
 #include "AppError.h"
 #include "Backup.h"
+#include "CatalogueFile.h"
 #include "FileDialogQt.h"
 #include "Language.h"
 #include "ProgramDirectory.h"
@@ -65,7 +67,13 @@ int main(int argc, char** argv) {
                                 "Use this language (de, fr, nl, es, en) instead of the system's."),
         QStringLiteral("language"));
     options.addOption(lang);
+    options.addPositionalArgument(
+        QStringLiteral("catalogue"),
+        QApplication::translate("main", "The catalogue to open instead of your own."),
+        QStringLiteral("[CATALOGUE.mdb]"));
     options.process(*app);
+    if (options.positionalArguments().size() > 1)
+        options.showHelp(2);
 
     // A portable copy keeps its files beside the executable; an installed program keeps them
     // in the user's own folder, made on the first start.
@@ -81,8 +89,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     kbs::ProgramInfo::setDirectoryOverride(dir);
-    const QString catalogue =
-        kbs::ProgramInfo::path(QString::fromLatin1(kbs::schema::DatabaseFileName));
+    if (!options.positionalArguments().isEmpty()) {
+        const QString named = options.positionalArguments().constFirst();
+        if (!QFileInfo(named).isFile()) {
+            prompts.msgBox(QApplication::translate("main", "There is no catalogue %1.").arg(named),
+                           kbs::mb::OKOnly | kbs::mb::Critical, QStringLiteral("Kerbside Manager"));
+            return 1;
+        }
+        kbs::cataloguefile::setCurrent(named);
+        kbs::cataloguefile::remember(named);
+    }
+    const QString catalogue = kbs::cataloguefile::current();
 
     // A second start on the same catalogue brings the running window to the front.
     kbs::SingleInstance single(kbs::SingleInstance::serverNameFor(catalogue));
@@ -110,7 +127,8 @@ int main(int argc, char** argv) {
                          if (!r.message.isEmpty())
                              program.main->StatusBar1->showMessage(r.message, 20000);
                      });
-    backup.start();
+    if (kbs::cataloguefile::isOwn(catalogue))  // the backups are of the program's own
+        backup.start();
     program.main->setStopBackup([&backup] { backup.stop(); });
     const int status = QCoreApplication::exec();
     kbs::setFileDialogs(nullptr);

@@ -47,11 +47,24 @@ int runCsvImport(const char* sourceArg, const QString& source, const QString& ta
         return kExitFailed;
     }
     for (const QString& note : result.notes)
-        std::printf("note: %s\n", note.toUtf8().constData());
+        std::printf("note: %s\n", escapeControls(note).toUtf8().constData());
+    for (const long line : result.sumRows) {
+        std::printf(
+            "note: line %ld looks like a spreadsheet's sum and was left out "
+            "(--keep-sum-rows imports it).\n",
+            line);
+    }
     if (result.badRows > 0)
         std::printf("imported %ld records, skipped %ld rows\n", result.records, result.badRows);
     else
         std::printf("imported %ld records\n", result.records);
+    return kExitDone;
+}
+
+int listHeadings(const Headings& headings) {
+    std::printf("%s\n", headings.listing().join(QLatin1Char('\n')).toUtf8().constData());
+    std::printf("%s, %s, %s, %s\n", PictureFileColumn, MorePicturesColumn, MoreLinksColumn,
+                MoreCaptionsColumn);
     return kExitDone;
 }
 

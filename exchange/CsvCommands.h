@@ -19,6 +19,9 @@ constexpr int kExitUsage = 2;
 int runCsvImport(const char* sourceArg, const QString& source, const QString& target,
                  const ImportOptions& options);
 
+// kbsmgr-import --list-headings: every heading a CSV file's column may have, a line a column.
+int listHeadings(const Headings& headings);
+
 enum class ExportFormat { Csv, Xlsx, Tellico };
 
 // kbsmgr-export: writes the CSV file and its pictures, the .xlsx workbook or the Tellico file

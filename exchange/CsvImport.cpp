@@ -1,5 +1,6 @@
 #include "CsvImport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include "AppError.h"
 #include "CatalogueWriter.h"
 #include "Collection.h"
+#include "CsvColumns.h"
 #include "CsvReader.h"
 #include "LegacyFormat.h"
 #include "PictureLoader.h"
@@ -27,16 +29,16 @@ namespace kbs::exchange {
 
 namespace {
 
-constexpr int kUnknown = -1;
-constexpr int kPictureFile = -2;
-// The lists of further pictures: kMorePictures, kMoreLinks, kMoreCaptions.
-constexpr int kMorePictures = -3;
-constexpr int kMoreLinks = -4;
-constexpr int kMoreCaptions = -5;
-static_assert(kMoreLinks == kMorePictures - 1 && kMoreCaptions == kMorePictures - 2);
-constexpr int kSpecialColumns = -kMoreCaptions;  // kUnknown ... kMoreCaptions
+constexpr int kUnknown = target::Unknown;
+constexpr int kPictureFile = target::PictureFile;
+constexpr int kMorePictures = target::MorePictures;  // the first list of further pictures
+constexpr int kSkipped = target::Skipped;
+constexpr int kSpecialColumns = target::Specials;
 
 // IDs are those an autonumber of the older program can hold.
+// The headings a message names before it points to the full list.
+constexpr int kShownHeadings = 6;
+
 constexpr std::int64_t kMinId = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kMaxId = std::numeric_limits<std::int32_t>::max();
 
@@ -74,22 +76,6 @@ struct FurtherPicture {
     std::optional<std::string> link;
     std::optional<std::string> caption;
 };
-
-// Which list of further pictures a heading names (0 files, 1 links, 2 captions), or -1.
-int moreListOf(const QString& name) {
-    const char* lists[] = {MorePicturesColumn, MoreLinksColumn, MoreCaptionsColumn};
-    for (int l = 0; l < 3; ++l) {
-        if (name.compare(QLatin1String(lists[l]), Qt::CaseInsensitive) == 0)
-            return l;
-    }
-    return -1;
-}
-
-QString pictureColumnNames() {
-    return QStringLiteral("%1, %2, %3 and %4")
-        .arg(QLatin1String(PictureFileColumn), QLatin1String(MorePicturesColumn),
-             QLatin1String(MoreLinksColumn), QLatin1String(MoreCaptionsColumn));
-}
 
 ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QString& target,
                            const ImportOptions& options);
@@ -187,21 +173,33 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     int idField = -1;
     int pictureField = -1;
     std::array<int, 3> moreFields{-1, -1, -1};  // pictures, links, captions
+    if (options.mapping && options.mapping->size() != qsizetype(record.fields.size())) {
+        why << QCoreApplication::translate(
+                   "kbs::exchange::CsvImport",
+                   "the file has %1 columns where %2 were matched to fields")
+                   .arg(record.fields.size())
+                   .arg(options.mapping->size());
+    }
     for (const CsvField& field : record.fields) {
         const QString name = QString::fromStdString(field.utf8);
         const QString shown = quoted(field.utf8);
         const int index = int(positions.size());
-        int position = headings.positionOf(name);
-        const bool pictureHeading = position == collection::at("binpicdata") &&
-                                    collection::positionOf(name.trimmed()) != position;
-        if (name.compare(QLatin1String(PictureFileColumn), Qt::CaseInsensitive) == 0 ||
-            pictureHeading) {
-            position = kPictureFile;
+        int position = kUnknown;
+        if (options.mapping && index < options.mapping->size()) {
+            const QString& to = options.mapping->at(index);
+            position = to.isEmpty() ? kSkipped : targetOf(to, Headings{});
+        } else {
+            position = targetOf(name, headings);
+        }
+        if (position == kUnknown && options.skipUnknown)
+            position = kSkipped;
+        if (position == kSkipped) {
+            result.skippedColumns << name;
+        } else if (position == kPictureFile) {
             pictureField = index;
-        } else if (const int list = moreListOf(name); list >= 0) {
-            position = kMorePictures - list;
-            moreFields[size_t(list)] = index;
-        } else if (name.isEmpty()) {
+        } else if (position <= kMorePictures) {
+            moreFields[size_t(kMorePictures - position)] = index;
+        } else if (name.isEmpty() && !options.mapping) {
             why << QStringLiteral("column %1 has no name").arg(index + 1);
         } else if (position < 0) {
             unknown << shown;
@@ -213,7 +211,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         } else if (collection::columns[size_t(position)].kind == collection::Kind::Id) {
             idField = index;
         }
-        if (position != kUnknown) {
+        if (position != kUnknown && position != kSkipped) {
             bool& seen = named[size_t(position + kSpecialColumns)];
             if (seen)
                 why << QStringLiteral("the column %1 is named twice").arg(shown);
@@ -227,16 +225,28 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         }
     }
     if (!unknown.isEmpty()) {
-        // Told once, after the other reasons, so that the list of headings is not cut off.
+        // Told once, after the other reasons: a few of the headings taken, and where the rest
+        // are listed.
         QString names = unknown.mid(0, MaxReasonsPerRow).join(QStringLiteral(", "));
         if (unknown.size() > MaxReasonsPerRow)
             names += QStringLiteral(" and %1 more").arg(unknown.size() - MaxReasonsPerRow);
-        why << QStringLiteral("%1 %2 no column of the catalogue; the headings taken are %3, %4")
-                   .arg(names,
-                        unknown.size() == 1 ? QStringLiteral("names") : QStringLiteral("name"),
-                        headings.accepted(), pictureColumnNames());
+        why << QCoreApplication::translate(
+                   "kbs::exchange::CsvImport",
+                   "no column of the catalogue has the heading %1; the headings taken include %2 "
+                   "(kbsmgr-import --list-headings lists them all, --skip-unknown leaves such "
+                   "columns out)")
+                   .arg(names, headings.firstFew(kShownHeadings));
         if (why.size() > MaxReasonsPerRow)
             why.swapItemsAt(MaxReasonsPerRow - 1, why.size() - 1);
+    }
+    if (!result.skippedColumns.isEmpty() && !options.mapping) {
+        QStringList quotedNames;
+        for (const QString& n : std::as_const(result.skippedColumns))
+            quotedNames << quoted(n.toStdString());
+        result.notes << QCoreApplication::translate("kbs::exchange::CsvImport",
+                                                    "Columns left out, as their headings name no "
+                                                    "column of the catalogue: %1.")
+                            .arg(quotedNames.join(QStringLiteral(", ")));
     }
     if (!why.isEmpty()) {
         addProblem(record.line, why);
@@ -272,6 +282,15 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     bool writing = true;
     while (reader.next(record)) {
         why.clear();
+        if (record.problem.isEmpty() && isBlankRow(record.fields)) {
+            ++result.blankRows;
+            continue;
+        }
+        if (record.problem.isEmpty() && !options.keepSumRows && isSumRow(record.fields)) {
+            if (result.sumRows.size() < size_t(MaxListedProblems))
+                result.sumRows.push_back(record.line);
+            continue;
+        }
         if (!record.problem.isEmpty())
             why << record.problem;
         std::optional<std::int64_t> id;
@@ -399,6 +418,11 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             p.bytes = {};  // let go of the bytes at once
         }
         ++result.records;
+    }
+    if (result.blankRows > 0) {
+        result.notes << QCoreApplication::translate("kbs::exchange::CsvImport",
+                                                    "%n row(s) without any text were skipped.",
+                                                    nullptr, int(result.blankRows));
     }
     if (!writing)
         return result;

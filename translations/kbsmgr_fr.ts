@@ -2,10 +2,266 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>kbs::CatalogueCommands</name>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>New catalogue…</source>
+        <translation>Nouveau catalogue…</translation>
+    </message>
+    <message>
+        <source>Open catalogue…</source>
+        <translation>Ouvrir un catalogue…</translation>
+    </message>
+    <message>
+        <source>Open recent</source>
+        <translation>Ouverts récemment</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>CSV file…</source>
+        <translation>Fichier CSV…</translation>
+    </message>
+    <message>
+        <source>Tellico collection…</source>
+        <translation>Collection Tellico…</translation>
+    </message>
+    <message>
+        <source>Catalogue of the older Windows program…</source>
+        <translation>Catalogue de l&apos;ancien programme Windows…</translation>
+    </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Annuler l&apos;importation</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Excel workbook (.xlsx)…</source>
+        <translation>Classeur Excel (.xlsx)…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Enregistrez ou annulez d&apos;abord la fiche en cours de modification.</translation>
+    </message>
+    <message>
+        <source>The catalogue shown before cannot be opened again either: %1</source>
+        <translation>Le catalogue affiché auparavant ne peut pas non plus être rouvert : %1</translation>
+    </message>
+    <message>
+        <source>Open catalogue</source>
+        <translation>Ouvrir un catalogue</translation>
+    </message>
+    <message>
+        <source>There is no catalogue %1.</source>
+        <translation>Le catalogue %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program. Import makes a new catalogue of it; the file itself stays as it is.</source>
+        <translation>%1 est un catalogue de l&apos;ancien programme Windows. Importer en fait un nouveau catalogue ; le fichier lui-même reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be opened: %2</source>
+        <translation>Le catalogue %1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>Catalogues</source>
+        <translation>Catalogues</translation>
+    </message>
+    <message>
+        <source>New catalogue</source>
+        <translation>Nouveau catalogue</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be made: %2</source>
+        <translation>Le catalogue %1 ne peut pas être créé : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s)</source>
+        <translation>
+            <numerusform>%n fiche</numerusform>
+            <numerusform>%n fiches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the conversion was stopped</source>
+        <translation>la conversion a été interrompue</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Ligne %1 : %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) cannot be imported as written:</source>
+        <translation>
+            <numerusform>%n ligne ne peut pas être importée telle quelle :</numerusform>
+            <numerusform>%n lignes ne peuvent pas être importées telles quelles :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import the other rows?</source>
+        <translation>Importer les autres lignes ?</translation>
+    </message>
+    <message>
+        <source>nothing could be read</source>
+        <translation>rien n&apos;a pu être lu</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty row(s) skipped</source>
+        <translation>
+            <numerusform>%n ligne vide ignorée</numerusform>
+            <numerusform>%n lignes vides ignorées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out as a spreadsheet&apos;s sum: line(s) %1</source>
+        <translation>laissée(s) de côté comme total d&apos;un tableur : ligne(s) %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) skipped</source>
+        <translation>
+            <numerusform>%n ligne ignorée</numerusform>
+            <numerusform>%n lignes ignorées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+    <message>
+        <source>Tellico collections</source>
+        <translation>Collections Tellico</translation>
+    </message>
+    <message>
+        <source>Catalogues of the older Windows program</source>
+        <translation>Catalogues de l&apos;ancien programme Windows</translation>
+    </message>
+    <message>
+        <source>Add the records of %1 to the catalogue that is open?
+
+Yes adds them (Undo import takes them out again); No makes a new catalogue of them and opens it.</source>
+        <translation>Ajouter les fiches de %1 au catalogue ouvert ?
+
+Oui les ajoute (« Annuler l&apos;importation » les retire à nouveau) ; Non en fait un nouveau catalogue et l&apos;ouvre.</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>la mémoire ne suffit pas</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2</source>
+        <translation>%1 ne peut pas être importé : %2</translation>
+    </message>
+    <message>
+        <source>Imported from %1: %2.</source>
+        <translation>Importé de %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Added from %1: %2. Help &gt; Undo import takes them out again.</source>
+        <translation>Ajouté de %1 : %2. Aide &gt; Annuler l&apos;importation les retire à nouveau.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Take the %n record(s) imported from %1 out of the catalogue again?</source>
+        <translation>
+            <numerusform>Retirer du catalogue la fiche importée de %1 (%n) ?</numerusform>
+            <numerusform>Retirer du catalogue les %n fiches importées de %1 ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The import cannot be undone: %1</source>
+        <translation>L&apos;importation ne peut pas être annulée : %1</translation>
+    </message>
+    <message>
+        <source>Excel workbooks</source>
+        <translation>Classeurs Excel</translation>
+    </message>
+    <message>
+        <source>%1 is there already; choose a new name.</source>
+        <translation>%1 existe déjà ; choisissez un nouveau nom.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be exported: %1</source>
+        <translation>Le catalogue ne peut pas être exporté : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n record(s) to %1.</source>
+        <translation>
+            <numerusform>%n fiche exportée vers %1.</numerusform>
+            <numerusform>%n fiches exportées vers %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>kbs::CatalogueWriter</name>
     <message>
         <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
         <translation>Le nouveau catalogue %1 n’est pas écrit : sa source indique les mêmes images pour de nombreuses fiches, et comme chaque fiche en garde sa propre copie, les copies occuperaient plus de %2 Mo.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ColumnMappingDialog</name>
+    <message>
+        <source>Picture file</source>
+        <translation>Fichier image</translation>
+    </message>
+    <message>
+        <source>Further picture files</source>
+        <translation>Autres fichiers image</translation>
+    </message>
+    <message>
+        <source>Further linked pictures</source>
+        <translation>Autres images liées</translation>
+    </message>
+    <message>
+        <source>Further pictures&apos; captions</source>
+        <translation>Légendes des autres images</translation>
+    </message>
+    <message>
+        <source>Import a CSV file</source>
+        <translation>Importer un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Choose the field each column of the file goes to. The file&apos;s first rows:</source>
+        <translation>Choisissez le champ où va chaque colonne du fichier. Les premières lignes du fichier :</translation>
+    </message>
+    <message>
+        <source>The file&apos;s first rows</source>
+        <translation>Les premières lignes du fichier</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Laisser de côté</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Field for the column %1</source>
+        <translation>Champ de la colonne %1</translation>
+    </message>
+    <message>
+        <source>%1 is chosen for more than one column.</source>
+        <translation>%1 est choisi pour plus d&apos;une colonne.</translation>
+    </message>
+    <message>
+        <source>Choose a field for at least one column.</source>
+        <translation>Choisissez un champ pour au moins une colonne.</translation>
     </message>
 </context>
 <context>
@@ -490,10 +746,6 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
         <translation>%1 image(s) supplémentaire(s) sans données ni fichier lié ont été omise(s).</translation>
     </message>
     <message>
-        <source>%1 (or %2)</source>
-        <translation>%1 (ou %2)</translation>
-    </message>
-    <message>
         <source>%1 already exists, and an existing file is never replaced.</source>
         <translation>%1 existe déjà, et un fichier existant n&apos;est jamais remplacé.</translation>
     </message>
@@ -504,6 +756,28 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
         <translation>%1 texte(s) contenai(en)t des caractères NUL, qu&apos;une cellule de tableur ne peut pas contenir ; ils ont été omis et le reste de chaque texte conservé.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::CsvImport</name>
+    <message>
+        <source>the file has %1 columns where %2 were matched to fields</source>
+        <translation>le fichier a %1 colonnes alors que %2 ont été associées à des champs</translation>
+    </message>
+    <message>
+        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out)</source>
+        <translation>aucune colonne du catalogue n&apos;a l&apos;en-tête %1 ; les en-têtes acceptés sont notamment %2 (kbsmgr-import --list-headings les liste tous, --skip-unknown laisse de côté ces colonnes)</translation>
+    </message>
+    <message>
+        <source>Columns left out, as their headings name no column of the catalogue: %1.</source>
+        <translation>Colonnes laissées de côté, leurs en-têtes ne désignant aucune colonne du catalogue : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without any text were skipped.</source>
+        <translation>
+            <numerusform>%n ligne sans aucun texte a été ignorée.</numerusform>
+            <numerusform>%n lignes sans aucun texte ont été ignorées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -890,6 +1164,10 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>The backup of %1 is restored; the catalogue as it was is kept as %2.</source>
         <translation>La sauvegarde du %1 est restaurée ; le catalogue précédent est gardé sous %2.</translation>
+    </message>
+    <message>
+        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
+        <translation>Les sauvegardes ne concernent que le catalogue propre du programme ; ouvrez-le pour en restaurer une.</translation>
     </message>
 </context>
 <context>
@@ -1627,6 +1905,178 @@ Choisissez d&apos;abord la fiche dans la grille.</translation>
         <source>Picture</source>
         <translation>Photo</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Voiture</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Véhicule</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année de sortie</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numéro de modèle</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Gamme</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Notation</translation>
+    </message>
+    <message>
+        <source>Wheels</source>
+        <translation>Roue</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Emballage</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Conditionnement</translation>
+    </message>
+    <message>
+        <source>Box Grade</source>
+        <translation>État emballage</translation>
+    </message>
+    <message>
+        <source>Body Color</source>
+        <translation>Couleur carrosserie</translation>
+    </message>
+    <message>
+        <source>Body Colour</source>
+        <translation>Couleur de carrosserie</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Qté</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Pièces</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Stockage</translation>
+    </message>
+    <message>
+        <source>Price Paid</source>
+        <translation>Prix payé</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>Date Bought</source>
+        <translation>Acheté le</translation>
+    </message>
+    <message>
+        <source>Bought On</source>
+        <translation>Date achat</translation>
+    </message>
+    <message>
+        <source>Retail Price</source>
+        <translation>Prix de vente</translation>
+    </message>
+    <message>
+        <source>RRP</source>
+        <translation>PVC</translation>
+    </message>
+    <message>
+        <source>Current Value</source>
+        <translation>Valeur actuelle</translation>
+    </message>
+    <message>
+        <source>Worth</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Bought From</source>
+        <translation>Acheté à</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Vendeur</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Boutique</translation>
+    </message>
+    <message>
+        <source>Base Name</source>
+        <translation>Nom du plancher</translation>
+    </message>
+    <message>
+        <source>Baseplate</source>
+        <translation>Plancher</translation>
+    </message>
+    <message>
+        <source>Interior</source>
+        <translation>Habitacle</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Variation</source>
+        <translation>Déclinaison</translation>
+    </message>
+    <message>
+        <source>Base Color</source>
+        <translation>Couleur du plancher</translation>
+    </message>
+    <message>
+        <source>Base Colour</source>
+        <translation>Teinte plancher</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
 </context>
 <context>
     <name>kbs::replaceText</name>
@@ -2003,6 +2453,14 @@ Veuillez prévenir Larkspur Software pour corriger ce problème. </translation>
     <message>
         <source>The folder for your collection cannot be prepared: %1.</source>
         <translation>Le dossier de votre collection ne peut pas être préparé : %1.</translation>
+    </message>
+    <message>
+        <source>The catalogue to open instead of your own.</source>
+        <translation>Le catalogue à ouvrir à la place du vôtre.</translation>
+    </message>
+    <message>
+        <source>There is no catalogue %1.</source>
+        <translation>Le catalogue %1 n&apos;existe pas.</translation>
     </message>
 </context>
 </TS>
