@@ -18,6 +18,7 @@
 
 #include "AppError.h"
 #include "Backup.h"
+#include "CatalogueFile.h"
 #include "Connection.h"
 #include "DataReport.h"
 #include "DeleteUndo.h"
@@ -66,11 +67,11 @@ frmMain::~frmMain() {
 
 void frmMain::Form_Load() {
     setWindowTitle(mainText::TitlePrefix + QString::number(ProgramInfo::major()) +
-                   QLatin1Char('.') + QString::number(ProgramInfo::minor()));
+                   QLatin1Char('.') + QString::number(ProgramInfo::minor()) +
+                   cataloguefile::titleSuffix());
 
     cn = std::make_unique<Connection>();
-    cn->setConnectionString(Connection::connectionStringFor(
-        ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName))));
+    cn->setConnectionString(Connection::connectionStringFor(cataloguefile::current()));
     cn->open(QString(), QString(), -1);
     schema::verifyCatalogue(cn->handle());
     schema::ensureTextIndex(cn->handle());
@@ -89,12 +90,17 @@ void frmMain::Form_Load() {
     if (rs->bof() && rs->eof()) {
         // An empty catalogue: the first Add then Save stores the first record. No blank
         // record is begun here, so that save stores exactly one. The panel is locked, so that
-        // nothing is typed before Add, which would clear it.
+        // nothing is typed before Add, which would clear it. Nothing of a catalogue shown
+        // before stays in the panel, the grid or the status bar.
+        Clear_Display();
+        FG1->setRows(FG1->fixedRows());
+        setStatusText(mainText::TotalRecords + mainText::signedCount(0));
         cmdSelect->setVisible(true);
         Lock_Display(true);
         attachToolbarImages();
         return;
     }
+    cmdSelect->hide();  // as a catalogue shown before may have left it
     rs->moveFirst();
     Clear_Display();
     Update_Display();
@@ -118,22 +124,11 @@ void frmMain::Form_Unload(bool& Cancel) {
         Cancel = true;
         return;
     }
-    FG1->model().detach();
-    if (m_thumbs)
-        m_thumbs->stop();
-    setGalleryShown(false);
     resumeNext([&] {
         Settings::save(mainText::WindowSection, mainText::GeometryKey,
                        QString::fromLatin1(saveGeometry().toBase64()));
     });
-    resumeNext([&] {
-        if (rs)
-            rs->close();
-    });
-    resumeNext([&] {
-        if (cn)
-            cn->close();
-    });
+    closeCatalogue();
     delete DataReport1;  // closes its preview
     DataReport1 = nullptr;
     delete TotalsReport1;

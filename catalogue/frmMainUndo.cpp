@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolButton>
@@ -12,6 +13,8 @@
 #include "AppError.h"
 #include "Backup.h"
 #include "BackupDialogs.h"
+#include "CatalogueCommands.h"
+#include "CatalogueFile.h"
 #include "Connection.h"
 #include "DataReport.h"
 #include "DeleteUndo.h"
@@ -50,6 +53,29 @@ void frmMain::addRecoveryEntries() {
         a->setObjectName(QString::fromLatin1(names[i]));
         connect(a, &QAction::triggered, this, entries[i].second);
     }
+    m_catalogues = new CatalogueCommands(*this, *help->menu());
+}
+
+void frmMain::closeCatalogue() {
+    FG1->model().detach();
+    DataReport1->unload();  // its record set reads the catalogue too
+    TotalsReport1->unload();
+    setGalleryShown(false);
+    if (m_thumbs) {  // it reads the catalogue it was made for
+        m_thumbs->stop();
+        delete m_thumbs;
+        m_thumbs = nullptr;
+        thumbStatus->hide();
+    }
+    resumeNext([&] {
+        if (rs)
+            rs->close();
+    });
+    resumeNext([&] {
+        if (cn)
+            cn->close();
+    });
+    m_undo->forgetAll();
 }
 
 void frmMain::Undo_Delete() {
@@ -122,6 +148,13 @@ void frmMain::showRestoreBackup() {
                          mb::OKOnly | mb::Information, tr("Restore a backup"));
         return;
     }
+    if (!cataloguefile::isOwn(cataloguefile::current())) {
+        // The backups are of the program's own catalogue; none may take another's place.
+        prompts().msgBox(tr("Backups are made of the program's own catalogue only; open it "
+                            "to restore one."),
+                         mb::OKOnly | mb::Information, tr("Restore a backup"));
+        return;
+    }
     auto* dialog = new RestoreDialog(ProgramInfo::path(backup::FolderName), catalogueFile(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &RestoreDialog::restored, this, &frmMain::swapInRestored);
@@ -139,11 +172,7 @@ void frmMain::swapInRestored(const QString& file, const QString& backupDate) {
     if (!lock.held()) {
         why = tr("a backup is being made");
     } else {
-        FG1->model().detach();
-        DataReport1->unload();  // its record set reads the catalogue too
-        TotalsReport1->unload();
-        resumeNext([&] { rs->close(); });
-        resumeNext([&] { cn->close(); });
+        closeCatalogue();
         try {
             keptAs = backup::swapIn(file, catalogueFile(), QDateTime::currentDateTime());
         } catch (const AppError& e) {
@@ -153,7 +182,6 @@ void frmMain::swapInRestored(const QString& file, const QString& backupDate) {
     if (!why.isEmpty())
         QFile::remove(file);
     if (lock.held()) {
-        m_undo->forgetAll();
         try {
             Form_Load();
         } catch (const AppError& e) {

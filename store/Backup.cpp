@@ -279,8 +279,8 @@ bool leftOut(const QString& table) {
 }
 
 const char* const kTrackingSql[] = {
-    "CREATE TABLE IF NOT EXISTS backup_changes (tbl TEXT NOT NULL, row INTEGER NOT NULL, "
-    "n INTEGER NOT NULL, PRIMARY KEY (tbl, row)) WITHOUT ROWID",
+    ("CREATE TABLE IF NOT EXISTS backup_changes (tbl TEXT NOT NULL, row INTEGER NOT NULL, "
+     "n INTEGER NOT NULL, PRIMARY KEY (tbl, row)) WITHOUT ROWID"),
     "CREATE INDEX IF NOT EXISTS backup_changes_n ON backup_changes (n)",
     "CREATE TABLE IF NOT EXISTS backup_token (token INTEGER NOT NULL)",
     "INSERT INTO backup_token SELECT random() WHERE NOT EXISTS (SELECT 1 FROM backup_token)",
