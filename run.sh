@@ -14,6 +14,10 @@ cmake --install build/release --prefix "$prefix" >/dev/null
 data="${XDG_DATA_HOME:-$HOME/.local/share}"
 case "$data" in /*) ;; *) data="$HOME/.local/share" ;; esac
 ./scripts/copy-old-collection.sh build/release/program "$data/kbsmgr"
+# Earlier versions installed the desktop entry, the metainfo and the icons under another name.
+old_id=org.example.KerbsideManager
+rm -f "$prefix/share/applications/$old_id.desktop" "$prefix/share/metainfo/$old_id.metainfo.xml" \
+  "$prefix"/share/icons/hicolor/*/apps/"$old_id".png "$prefix"/share/icons/hicolor/*/apps/"$old_id".svg
 if command -v update-desktop-database >/dev/null; then
   update-desktop-database -q "$prefix/share/applications" || true
 fi

@@ -15,3 +15,6 @@ ctest --test-dir build/test --output-on-failure -j2 "$@"
 cmake -S . -B build/plain -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKBS_BUILD_BENCH=OFF >/dev/null
 cmake --build build/plain --target test_legacy_memory
 ctest --test-dir build/plain --output-on-failure --no-tests=error -R '^test_legacy_memory$'
+# The fuzz targets build with clang and each runs a few seconds, so that a fuzz build that
+# no longer builds, or a target that crashes at once, fails here.
+./fuzz.sh --smoke

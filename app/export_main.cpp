@@ -2,18 +2,24 @@
 // as files in a folder beside it; to an .xlsx workbook; or to a Tellico collection file.
 //
 //   kbsmgr-export [--] CATALOGUE.mdb OUT.csv
-//   kbsmgr-export --xlsx OUT.xlsx [--] CATALOGUE.mdb
-//   kbsmgr-export --tellico OUT.tc [--] CATALOGUE.mdb
+//   kbsmgr-export [--pictures-from DIR] --xlsx OUT.xlsx [--] CATALOGUE.mdb
+//   kbsmgr-export [--pictures-from DIR] --tellico OUT.tc [--] CATALOGUE.mdb
+//
+// A linked picture's file is read (for the .xlsx thumbnail) only from the catalogue's folder
+// tree and DIR's (exchange/PictureSource.h); the Tellico file keeps it as a link.
 //
 // The catalogue is only read, and may be open in the program meanwhile. The files written
 // (OUT.csv and OUT_pictures, OUT.xlsx, OUT.tc) must not exist; they appear only when every
 // record was written.
 //
-// Standard output: "note: TEXT" lines, then "exported N records, M pictures".
+// Standard output: "note: TEXT" lines, then "exported N records, M pictures". The notes and
+// messages are in the program's language (the settings file's, else the system's).
 // Standard error: on failure one line "kbsmgr-export: MESSAGE", naming the file and the cause.
 // Exit status: 0 exported, 1 not exported (nothing written), 2 wrong arguments. Interrupted
 // (Ctrl+C, SIGTERM, SIGHUP), it stops within a few records and removes what it wrote.
+#include <QCoreApplication>
 #include <QFile>
+#include <QStringList>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +27,7 @@
 
 #include "ColumnHeadings.h"
 #include "CsvCommands.h"
+#include "Language.h"
 
 namespace {
 
@@ -33,8 +40,9 @@ extern "C" void onStop(int) {
 int usage() {
     std::fprintf(stderr,
                  "usage: kbsmgr-export [--] CATALOGUE.mdb OUT.csv\n"
-                 "       kbsmgr-export --xlsx OUT.xlsx [--] CATALOGUE.mdb\n"
-                 "       kbsmgr-export --tellico OUT.tc [--] CATALOGUE.mdb\n");
+                 "       kbsmgr-export [--pictures-from DIR] --xlsx OUT.xlsx [--] CATALOGUE.mdb\n"
+                 "       kbsmgr-export [--pictures-from DIR] --tellico OUT.tc [--] "
+                 "CATALOGUE.mdb\n");
     return kbs::exchange::kExitUsage;
 }
 
@@ -46,6 +54,7 @@ int main(int argc, char** argv) {
     const char* written = nullptr;  // --xlsx's or --tellico's file
     bool options = true;
     ExportFormat format = ExportFormat::Csv;
+    QStringList pictureTrees;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         const bool xlsx = std::strcmp(arg, "--xlsx") == 0;
@@ -56,6 +65,10 @@ int main(int argc, char** argv) {
                 return usage();
             format = xlsx ? ExportFormat::Xlsx : ExportFormat::Tellico;
             written = argv[i];
+        } else if (options && std::strcmp(arg, "--pictures-from") == 0) {
+            if (++i == argc || argv[i][0] == '\0')
+                return usage();
+            pictureTrees << QFile::decodeName(argv[i]);
         } else if ((options && arg[0] == '-' && arg[1] != '\0') || arg[0] == '\0') {
             return usage();
         } else {
@@ -66,6 +79,9 @@ int main(int argc, char** argv) {
         paths.push_back(written);
     if (paths.size() != 2)
         return usage();
+    QCoreApplication app(argc, argv);
+    kbs::language::install(kbs::language::requested({}),
+                           kbs::language::folders(QCoreApplication::applicationDirPath()));
     for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction action {};
         action.sa_handler = onStop;
@@ -73,5 +89,5 @@ int main(int argc, char** argv) {
     }
     return kbs::exchange::runExport(format, QFile::decodeName(paths[0]),
                                     QFile::decodeName(paths[1]), kbs::exchange::columnHeadings(),
-                                    &g_stop);
+                                    &g_stop, pictureTrees);
 }

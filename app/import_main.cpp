@@ -2,9 +2,10 @@
 // CSV file into a new catalogue.
 //
 //   kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] OLD.mdb NEW.mdb
-//   kbsmgr-import [--skip-bad-rows] [--pictures-from DIR] [--encoding=windows-1252] [--]
-//                 IN.csv NEW.mdb
-//   kbsmgr-import [--] COLLECTION.tc NEW.mdb
+//   kbsmgr-import [--skip-bad-rows] [--skip-unknown] [--keep-sum-rows] [--pictures-from DIR]
+//                 [--encoding=windows-1252] [--] IN.csv NEW.mdb
+//   kbsmgr-import --list-headings
+//   kbsmgr-import [--pictures-from DIR] [--] COLLECTION.tc NEW.mdb
 //
 // A source with the header of a Jet or ACE database, or named *.mdb or *.accdb, is an old
 // catalogue; a file named *.tc, a zip or Tellico's XML is a Tellico collection (see
@@ -14,9 +15,13 @@
 // read in this process: only libmdb needs the child with its limits. Every row is checked; each
 // problem is one line "kbsmgr-import: IN.csv line N: REASON." on standard error, and nothing
 // is written unless every row is sound. --skip-bad-rows writes the sound rows and lists the
-// others. Picture files come from IN.csv's folder tree, or DIR's with --pictures-from. The file
+// others. Picture files come from the source's folder tree, and DIR's with --pictures-from
+// (exchange/PictureSource.h). The file
 // must be UTF-8 unless --encoding=windows-1252 says it is not. Standard output: "note: TEXT"
-// lines, then "imported N records" (", skipped M rows").
+// lines, then "imported N records" (", skipped M rows"). --skip-unknown leaves out the columns
+// whose heading names no column, and names them in a note; rows without text are skipped and
+// rows that look like a spreadsheet's sum ("Total" and amounts) left out, each told in a note,
+// unless --keep-sum-rows. --list-headings prints the headings taken for each column.
 //
 // At start the scratch files that killed runs for the same NEW.mdb left are removed.
 //
@@ -54,9 +59,10 @@ int usage() {
     std::fprintf(stderr,
                  "usage: kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] "
                  "OLD.mdb NEW.mdb\n"
-                 "       kbsmgr-import [--skip-bad-rows] [--pictures-from DIR] "
-                 "[--encoding=windows-1252] [--] IN.csv NEW.mdb\n"
-                 "       kbsmgr-import [--] COLLECTION.tc NEW.mdb\n");
+                 "       kbsmgr-import [--skip-bad-rows] [--skip-unknown] [--keep-sum-rows] "
+                 "[--pictures-from DIR] [--encoding=windows-1252] [--] IN.csv NEW.mdb\n"
+                 "       kbsmgr-import [--] COLLECTION.tc NEW.mdb\n"
+                 "       kbsmgr-import --list-headings\n");
     return kExitUsage;
 }
 
@@ -92,11 +98,18 @@ int main(int argc, char** argv) {
             child = true;
         } else if (std::strcmp(arg, "--skip-bad-rows") == 0) {
             csvOptions.skipBadRows = csvOnly = true;
+        } else if (std::strcmp(arg, "--skip-unknown") == 0) {
+            csvOptions.skipUnknown = csvOnly = true;
+        } else if (std::strcmp(arg, "--keep-sum-rows") == 0) {
+            csvOptions.keepSumRows = csvOnly = true;
+        } else if (std::strcmp(arg, "--list-headings") == 0) {
+            if (argc != 2)
+                return usage();
+            return kbs::exchange::listHeadings(kbs::exchange::columnHeadings());
         } else if (std::strcmp(arg, "--pictures-from") == 0) {
             if (++i == argc)
                 return usage();
             csvOptions.picturesFrom = QFile::decodeName(argv[i]);
-            csvOnly = true;
         } else if (std::strncmp(arg, "--encoding=", 11) == 0) {
             if (strcasecmp(arg + 11, "windows-1252") == 0 || strcasecmp(arg + 11, "cp1252") == 0)
                 csvOptions.encoding = kbs::TextEncoding::Windows1252;
@@ -127,14 +140,18 @@ int main(int argc, char** argv) {
     kbs::safefile::removeLeftovers(target);
     // The program's own start-up conversion ("--child") is always of an old catalogue.
     if (!child && !csvOnly && kbs::exchange::isTellicoSource(source))
-        return kbs::exchange::runTellicoImport(source, target, kbs::exchange::columnHeadings());
+        return kbs::exchange::runTellicoImport(source, target, kbs::exchange::columnHeadings(),
+                                               csvOptions.picturesFrom.isEmpty()
+                                                   ? QStringList()
+                                                   : QStringList{csvOptions.picturesFrom});
     csvOptions.headings = kbs::exchange::columnHeadings();
     if (!child && kbs::exchange::isCsvSource(source))
         return kbs::exchange::runCsvImport(paths[0], source, target, csvOptions);
-    if (csvOnly) {
+    if (csvOnly || !csvOptions.picturesFrom.isEmpty()) {
         std::fprintf(stderr,
-                     "kbsmgr-import: --skip-bad-rows, --pictures-from and --encoding are for CSV "
-                     "files only.\n");
+                     "kbsmgr-import: --skip-bad-rows, --skip-unknown, --keep-sum-rows and "
+                     "--encoding are for CSV files only, --pictures-from for CSV and Tellico "
+                     "files.\n");
         return kExitUsage;
     }
     const kbs::legacy::ImportLimits defaults =

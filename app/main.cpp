@@ -1,10 +1,13 @@
 // Kerbside Manager: the start-up routine.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QStatusBar>
+#include <memory>
 
 #include "AppError.h"
 #include "Backup.h"
+#include "CatalogueFile.h"
 #include "FileDialogQt.h"
 #include "Language.h"
 #include "ProgramDirectory.h"
@@ -16,8 +19,24 @@
 #include "frmMain.h"
 #include "frmTip.h"
 
+namespace {
+// The usage and the version are printed without a window: they need no display, so that
+// `kbsmgr --help` works in a terminal without one.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--")
+            break;
+        if (arg == "-h" || arg == "-?" || arg == "--help" || arg == "--help-all" || arg == "-v" ||
+            arg == "--version")
+            return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    return std::make_unique<QApplication>(argc, argv);
+}
+}  // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QApplication::setApplicationName(kbs::ProgramInfo::exeName());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(kbs::ProgramInfo::major())
@@ -48,7 +67,13 @@ int main(int argc, char** argv) {
                                 "Use this language (de, fr, nl, es, en) instead of the system's."),
         QStringLiteral("language"));
     options.addOption(lang);
-    options.process(app);
+    options.addPositionalArgument(
+        QStringLiteral("catalogue"),
+        QApplication::translate("main", "The catalogue to open instead of your own."),
+        QStringLiteral("[CATALOGUE.mdb]"));
+    options.process(*app);
+    if (options.positionalArguments().size() > 1)
+        options.showHelp(2);
 
     // A portable copy keeps its files beside the executable; an installed program keeps them
     // in the user's own folder, made on the first start.
@@ -64,8 +89,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     kbs::ProgramInfo::setDirectoryOverride(dir);
-    const QString catalogue =
-        kbs::ProgramInfo::path(QString::fromLatin1(kbs::schema::DatabaseFileName));
+    if (!options.positionalArguments().isEmpty()) {
+        const QString named = options.positionalArguments().constFirst();
+        if (!QFileInfo(named).isFile()) {
+            prompts.msgBox(QApplication::translate("main", "There is no catalogue %1.").arg(named),
+                           kbs::mb::OKOnly | kbs::mb::Critical, QStringLiteral("Kerbside Manager"));
+            return 1;
+        }
+        kbs::cataloguefile::setCurrent(named);
+        kbs::cataloguefile::remember(named);
+    }
+    const QString catalogue = kbs::cataloguefile::current();
 
     // A second start on the same catalogue brings the running window to the front.
     kbs::SingleInstance single(kbs::SingleInstance::serverNameFor(catalogue));
@@ -93,9 +127,10 @@ int main(int argc, char** argv) {
                          if (!r.message.isEmpty())
                              program.main->statusBar()->showMessage(r.message, 20000);
                      });
-    backup.start();
+    if (kbs::cataloguefile::isOwn(catalogue))  // the backups are of the program's own
+        backup.start();
     program.main->setStopBackup([&backup] { backup.stop(); });
-    const int status = app.exec();
+    const int status = QCoreApplication::exec();
     kbs::setFileDialogs(nullptr);
     kbs::setPrompts(nullptr);
     return status;

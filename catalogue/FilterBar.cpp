@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
+#include <QStyle>
 #include <QToolButton>
 
 #include "Language.h"
@@ -45,7 +46,11 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
            "Escape clears the filter.")
             .arg(keyText));
     m_edit->setAccessibleDescription(m_edit->toolTip());
-    m_edit->setMinimumWidth(64);  // room for the toggles in every language
+    // Wide enough for the placeholder in every language, with the frame, the text margins and
+    // the clear button.
+    const int frame = m_edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_edit);
+    m_edit->setMinimumWidth(m_edit->fontMetrics().horizontalAdvance(m_edit->placeholderText()) +
+                            2 * frame + 4 + m_edit->sizeHint().height());
     m_edit->installEventFilter(this);
     row->addWidget(m_edit, 1);
     connect(m_edit, &QLineEdit::textChanged, this, &FilterBar::changed);
@@ -119,12 +124,20 @@ void FilterBar::keepLeftOf(QWidget* logo) {
     fitWidth();
 }
 
-// As wide as the room between the buttons before the bar and the logo.
+// As wide as the room between the buttons before the bar and the logo; where the bar's least
+// width needs more (long captions in some languages), the logo moves right to make room.
 void FilterBar::fitWidth() {
     if (!m_logo || !parentWidget())
         return;
-    const int logoLeft = m_logo->mapTo(parentWidget(), QPoint(0, 0)).x();
-    setMaximumWidth(std::max(minimumSizeHint().width(), logoLeft - x() - kGapToLogo));
+    QWidget* logoPlace =
+        m_logo->parentWidget() != parentWidget() ? m_logo->parentWidget() : m_logo.data();
+    if (!m_logoDesignedX)
+        m_logoDesignedX = logoPlace->x();
+    const int logoOffset = m_logo->mapTo(parentWidget(), QPoint(0, 0)).x() - logoPlace->x();
+    const int least = minimumSizeHint().width();
+    const int designedRoom = *m_logoDesignedX + logoOffset - x() - kGapToLogo;
+    logoPlace->move(*m_logoDesignedX + std::max(0, least - designedRoom), logoPlace->y());
+    setMaximumWidth(std::max(least, designedRoom));
 }
 
 bool FilterBar::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 class QLineEdit;
 class QToolButton;
@@ -52,6 +53,7 @@ private:
     QLineEdit* m_edit = nullptr;
     QList<QToolButton*> m_toggles;
     QPointer<QWidget> m_logo;
+    std::optional<int> m_logoDesignedX;  // where the logo's place was designed
 };
 
 }  // namespace kbs

@@ -8,8 +8,9 @@ namespace kbs {
 namespace {
 // The longest a slice of a pass keeps the window from answering.
 constexpr qint64 kSliceMs = 8;
-// Records looked at between two looks at the clock.
-constexpr std::size_t kBetweenClockLooks = 256;
+// Records looked at between two looks at the clock: few, as a record may cost a filter of
+// many words each reading a long value whole.
+constexpr std::size_t kBetweenClockLooks = 16;
 }  // namespace
 
 void FlexGridModel::pin(Slot slot) {

@@ -83,6 +83,9 @@ inline constexpr Text OneRecordText{QT_TRANSLATE_NOOP(
 inline constexpr Text OneRecordTitle{QT_TRANSLATE_NOOP("kbs::mainText", "No Records to Delete")};
 inline constexpr Text DeleteText{
     QT_TRANSLATE_NOOP("kbs::mainText", "You are about to delete this record, are you sure?")};
+inline constexpr Text NoneShownText{QT_TRANSLATE_NOOP(
+    "kbs::mainText",
+    "No record is shown, so none is deleted.\r\n\r\nChoose the record in the grid first.")};
 inline constexpr Text DeleteTitle{QT_TRANSLATE_NOOP("kbs::mainText", "Delete Record")};
 inline constexpr Text DeleteFailed{
     QT_TRANSLATE_NOOP("kbs::mainText", "The record could not be deleted:\r\n\r\n%1")};

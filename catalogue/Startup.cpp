@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 #include "Backup.h"
+#include "CatalogueFile.h"
 #include "Connection.h"
 #include "LegacyStartup.h"
 #include "MainTexts.h"
@@ -19,10 +20,13 @@ Program startProgram() {
     // What a killed earlier run left behind goes first.
     safefile::removeLeftoversIn(ProgramInfo::directory());
     // A catalogue of the older Windows program is converted first; the original is kept.
-    const QString dbPath = ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName));
-    backup::removeUnfinishedSwap(dbPath);
-    if (!legacy::convertLegacyCatalogue(dbPath, nullptr).mayOpen())
-        return program;
+    // Another catalogue, named on the command line, is opened as it is.
+    const QString dbPath = cataloguefile::current();
+    if (cataloguefile::isOwn(dbPath)) {
+        backup::removeUnfinishedSwap(dbPath);
+        if (!legacy::convertLegacyCatalogue(dbPath, nullptr).mayOpen())
+            return program;
+    }
 
     auto main = std::make_unique<frmMain>();
     main->bAddingNew = false;

@@ -57,7 +57,8 @@ constexpr QKeyCombination kMenuKeys[] = {QKeyCombination(Qt::Key_F4), Qt::ALT | 
 QList<QKeySequence> sequences(const QKeyCombination* keys, size_t count) {
     QList<QKeySequence> out;
     for (size_t i = 0; i < count; ++i) {
-        if (keys[i].key() != Qt::Key(0))
+        // The places of a list left unfilled hold Qt::Key_unknown: no key.
+        if (keys[i].key() != Qt::Key(0) && keys[i].key() != Qt::Key_unknown)
             out << QKeySequence(keys[i]);
     }
     return out;
@@ -212,7 +213,10 @@ WindowKeys::WindowKeys(QWidget& window, QToolBar& toolbar, FlexGrid& grid, Detai
         });
     }
     for (const bool forward : {true, false}) {
+        // Wherever the focus is, also while the window is not yet the active one again after
+        // Find's question (a modal window still blocks it).
         auto* next = new QShortcut(forward ? kFindNextKey : kFindPreviousKey, &window);
+        next->setContext(Qt::ApplicationShortcut);
         connect(next, &QShortcut::activated, this, [this, forward] { Q_EMIT findNext(forward); });
     }
     auto* quit = new QShortcut(QKeySequence(kQuitKey), &window);

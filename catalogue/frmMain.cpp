@@ -14,9 +14,11 @@
 #include "AccessibleText.h"
 
 #include "AppError.h"
+#include "CatalogueFile.h"
 #include "Connection.h"
 #include "DataReport.h"
 #include "DeleteUndo.h"
+#include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
@@ -56,22 +58,27 @@ frmMain::~frmMain() {
 
 void frmMain::Form_Load() {
     setWindowTitle(mainText::TitlePrefix + QString::number(ProgramInfo::major()) +
-                   QLatin1Char('.') + QString::number(ProgramInfo::minor()));
+                   QLatin1Char('.') + QString::number(ProgramInfo::minor()) +
+                   cataloguefile::titleSuffix());
 
     rs = nullptr;
-    m_session.open(ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName)),
-                   mainText::Query);
+    m_session.open(cataloguefile::current(), mainText::Query);
     rs = &m_session.records();
 
     if (rs->bof() && rs->eof()) {
         // An empty catalogue: the first Add then Save stores the first record. No blank
         // record is begun here, so that save stores exactly one. The panel is locked, so that
-        // nothing is typed before Add, which would clear it.
+        // nothing is typed before Add, which would clear it. Nothing of a catalogue shown
+        // before stays in the panel, the grid or the status bar.
+        Clear_Display();
+        FG1->setRows(FG1->fixedRows());
+        setStatusText(mainText::TotalRecords + mainText::signedCount(0));
         cmdSelect->setVisible(true);
         Lock_Display(true);
         attachToolbarImages();
         return;
     }
+    cmdSelect->hide();  // as a catalogue shown before may have left it
     rs->moveFirst();
     Clear_Display();
     Update_Display();
@@ -95,16 +102,11 @@ void frmMain::Form_Unload(bool& Cancel) {
         Cancel = true;
         return;
     }
-    FG1->model().detach();
-    if (m_thumbs)
-        m_thumbs->stop();
-    setGalleryShown(false);
     resumeNext([&] {
         Settings::save(mainText::WindowSection, mainText::GeometryKey,
                        QString::fromLatin1(saveGeometry().toBase64()));
     });
-    rs = nullptr;
-    m_session.close();
+    closeCatalogue();
     delete DataReport1;  // closes its preview
     DataReport1 = nullptr;
     delete TotalsReport1;
@@ -160,12 +162,7 @@ void frmMain::changeEvent(QEvent* event) {
     // program's own restores refuse while another copy has it open): said, and opened anew.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_session.isOpen() &&
         m_session.connection().replaced() && m_panel->locked() && !bAddingNew) {
-        FG1->model().detach();
-        DataReport1->unload();
-        TotalsReport1->unload();
-        rs = nullptr;
-        m_session.close();
-        m_undo->forgetAll();
+        closeCatalogue();
         prompts().msgBox(tr("The catalogue was replaced by another program; it is opened again."),
                          mb::OKOnly | mb::Information, mainText::AppTitle);
         try {
@@ -175,6 +172,10 @@ void frmMain::changeEvent(QEvent* event) {
                              mb::OKOnly | mb::Critical, mainText::AppTitle);
         }
     }
+}
+
+bool frmMain::editing() const {
+    return bAddingNew || !m_panel->locked();
 }
 
 QString frmMain::statusText() const {

@@ -51,6 +51,7 @@ class ThumbnailMaker;
 class DeleteUndo;
 class DetailPanel;
 class PictureStrip;
+class CatalogueCommands;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -111,6 +112,11 @@ public:
     // first, so that no backup reads the catalogue meanwhile.
     void swapInRestored(const QString& file, const QString& backupDate);
     void setStopBackup(std::function<void()> stopBackup) { m_stopBackup = std::move(stopBackup); }
+    // ---- the catalogue as a file: Help's New, Open, Import and Export (CatalogueCommands)
+    // Lets go of the catalogue file, so that Form_Load can open it, or another, again.
+    void closeCatalogue();
+    bool editing() const;
+    CatalogueCommands* catalogueCommands() const { return m_catalogues; }
     void Find_Record();
     // The last Find's text again, from the record shown, in the grid's order and within its
     // filter, wrapping once: F3 forward, Shift+F3 backward.
@@ -219,6 +225,7 @@ private:
     QLabel* m_noMatch = nullptr;  // in the grid's place when the filter matches nothing
     DeleteUndo* m_undo = nullptr;
     std::function<void()> m_stopBackup;
+    CatalogueCommands* m_catalogues = nullptr;
     void addRecoveryEntries();
 };
 

@@ -22,6 +22,12 @@ void frmMain::Delete_Record() {
         return;
     }
     cmdSelect->setVisible(false);
+    // A blank panel (after Add then Cancel) shows no record: there is nothing to ask about.
+    if (!m_shown) {
+        prompts().msgBox(mainText::NoneShownText, mb::Information | mb::OKOnly,
+                         mainText::DeleteTitle);
+        return;
+    }
     const int answer =
         prompts().msgBox(mainText::DeleteText, mb::OKCancel | mb::DefaultButton1 | mb::Exclamation,
                          mainText::DeleteTitle);

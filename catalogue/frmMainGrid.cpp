@@ -1,6 +1,7 @@
 // The record grid: fill, column widths, sort, lookup by ID and the grid's events.
 #include <QApplication>
 #include <QCursor>
+#include <QHeaderView>
 
 #include "AppError.h"
 #include "Collection.h"
@@ -119,9 +120,20 @@ void frmMain::showRowChange(RowChange change, RecordSet::Slot slot) {
 }
 
 void frmMain::SizeFlexGrid(FlexGrid& FlexGrid) {
+    // The designed widths, wider where a heading in the program's language needs more room,
+    // with its sort mark: no heading is cut.
+    const QHeaderView& heads = *FlexGrid.horizontalHeader();
+    const QFontMetrics metrics(heads.font());
+    const int mark = std::max(metrics.horizontalAdvance(QLatin1Char('^')),
+                              metrics.horizontalAdvance(QLatin1Char('v')));
     for (const auto& f : panel::fields) {
+        if (f.gridWidth == panel::NotInGrid)
+            continue;
         if (f.gridWidth >= 0)
             FlexGrid.setColWidth(f.position, f.gridWidth);
+        const int needed = heads.sectionSizeHint(f.position) + mark;
+        if (f.gridWidth != 0 && FlexGrid.columnWidth(f.position) < needed)
+            FlexGrid.setColumnWidth(f.position, needed);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolButton>
@@ -12,6 +13,8 @@
 #include "AppError.h"
 #include "Backup.h"
 #include "BackupDialogs.h"
+#include "CatalogueCommands.h"
+#include "CatalogueFile.h"
 #include "DataReport.h"
 #include "DeleteUndo.h"
 #include "DetailPanel.h"
@@ -48,6 +51,23 @@ void frmMain::addRecoveryEntries() {
         a->setObjectName(QString::fromLatin1(names[i]));
         connect(a, &QAction::triggered, this, entries[i].second);
     }
+    m_catalogues = new CatalogueCommands(*this, *help->menu());
+}
+
+void frmMain::closeCatalogue() {
+    FG1->model().detach();
+    DataReport1->unload();  // its record set reads the catalogue too
+    TotalsReport1->unload();
+    setGalleryShown(false);
+    if (m_thumbs) {  // it reads the catalogue it was made for
+        m_thumbs->stop();
+        delete m_thumbs;
+        m_thumbs = nullptr;
+        thumbStatus->hide();
+    }
+    rs = nullptr;
+    m_session.close();
+    m_undo->forgetAll();
 }
 
 void frmMain::Undo_Delete() {
@@ -119,6 +139,13 @@ void frmMain::showRestoreBackup() {
                          mb::OKOnly | mb::Information, tr("Restore a backup"));
         return;
     }
+    if (!cataloguefile::isOwn(cataloguefile::current())) {
+        // The backups are of the program's own catalogue; none may take another's place.
+        prompts().msgBox(tr("Backups are made of the program's own catalogue only; open it "
+                            "to restore one."),
+                         mb::OKOnly | mb::Information, tr("Restore a backup"));
+        return;
+    }
     auto* dialog = new RestoreDialog(ProgramInfo::path(backup::FolderName), catalogueFile(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &RestoreDialog::restored, this, &frmMain::swapInRestored);
@@ -136,10 +163,7 @@ void frmMain::swapInRestored(const QString& file, const QString& backupDate) {
     if (!lock.held()) {
         why = tr("a backup is being made");
     } else {
-        FG1->model().detach();
-        DataReport1->unload();  // its record set reads the catalogue too
-        TotalsReport1->unload();
-        rs = nullptr;
+        closeCatalogue();
         try {
             keptAs = m_session.swapIn(file);
         } catch (const AppError& e) {
@@ -149,7 +173,6 @@ void frmMain::swapInRestored(const QString& file, const QString& backupDate) {
     if (!why.isEmpty())
         QFile::remove(file);
     if (lock.held()) {
-        m_undo->forgetAll();
         try {
             Form_Load();
         } catch (const AppError& e) {

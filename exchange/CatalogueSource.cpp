@@ -1,6 +1,7 @@
 #include "CatalogueSource.h"
 
 #include <sqlite3.h>
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 
 #include "AppError.h"
 #include "LegacyFormat.h"
+#include "PictureSource.h"
 #include "RegularFile.h"
 #include "Schema.h"
 
@@ -85,12 +87,13 @@ int Catalogue::mostPictures() const {
 
 void Catalogue::failRead(int rc) const {
     if (m_db && sqlite3_errcode(m_db) == SQLITE_NOTADB)
-        throw AppError(
-            err::EngineError, m_source,
-            QStringLiteral("%1 is not a catalogue: it is not a database file.").arg(m_path));
+        throw AppError(err::EngineError, m_source,
+                       QCoreApplication::translate(
+                           "kbs::exchange", "%1 is not a catalogue: it is not a database file.")
+                           .arg(m_path));
     throw AppError(
         err::EngineError, m_source,
-        QStringLiteral("%1 cannot be read: %2.")
+        QCoreApplication::translate("kbs::exchange", "%1 cannot be read: %2.")
             .arg(m_path, QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc))));
 }
 
@@ -106,13 +109,17 @@ void Catalogue::open() {
     };
     const QString problem = regularfile::problem(m_path, std::numeric_limits<qint64>::max());
     if (!QFileInfo::exists(m_path))
-        fail(err::FileNotFound, QStringLiteral("The catalogue %1 is not there.").arg(m_path));
+        fail(err::FileNotFound,
+             QCoreApplication::translate("kbs::exchange", "The catalogue %1 is not there.")
+                 .arg(m_path));
     if (!problem.isEmpty())
         fail(err::PathFileAccess, problem);
     if (isLegacyCatalogue(m_path))
         fail(err::LegacyCatalogue,
-             QStringLiteral("%1 is a catalogue of the older Windows program, which has to be "
-                            "converted before it can be exported.")
+             QCoreApplication::translate(
+                 "kbs::exchange",
+                 "%1 is a catalogue of the older Windows program, which has to be "
+                 "converted before it can be exported.")
                  .arg(m_path));
     const int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &m_db,
                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -133,10 +140,18 @@ void Catalogue::open() {
         failRead(step);
     if (m_columns.empty())
         fail(err::EngineError,
-             QStringLiteral("%1 is not a catalogue: it has no %2.").arg(m_path, kTable));
+             QCoreApplication::translate("kbs::exchange", "%1 is not a catalogue: it has no %2.")
+                 .arg(m_path, kTable));
     if (!columnNamed(kIdColumn))
         fail(err::EngineError,
-             QStringLiteral("%1 is not a catalogue: its %2 has no ID column.").arg(m_path, kTable));
+             QCoreApplication::translate("kbs::exchange",
+                                         "%1 is not a catalogue: its %2 has no ID column.")
+                 .arg(m_path, kTable));
+    setPictureTrees({});
+}
+
+void Catalogue::setPictureTrees(const QStringList& trees) {
+    m_pictures.emplace(QFileInfo(m_path).absolutePath(), trees, m_source);
 }
 
 RecordReader::RecordReader(const Catalogue& catalogue) : m_cat(catalogue) {
@@ -152,8 +167,8 @@ RecordReader::RecordReader(const Catalogue& catalogue) : m_cat(catalogue) {
     m_select = sqlite::Stmt(m_cat.db(), select, QStringLiteral("Export"));
     // A catalogue opened read-only cannot be given the table: without it there is none.
     sqlite3_stmt* probe = nullptr;
-    const std::string further = std::string("SELECT bytes, path FROM ") + schema::PicturesTable +
-                                " WHERE record_id = ? ORDER BY position";
+    const std::string further = std::string("SELECT bytes, path, caption FROM ") +
+                                schema::PicturesTable + " WHERE record_id = ? ORDER BY position";
     if (sqlite3_prepare_v2(m_cat.db(), further.c_str(), -1, &probe, nullptr) == SQLITE_OK) {
         sqlite3_finalize(probe);
         m_further = sqlite::Stmt(m_cat.db(), further, QStringLiteral("Export"));
@@ -169,51 +184,57 @@ bool RecordReader::read(std::int64_t id, ExportRecord& record, bool withPictures
         return false;
     record.id = id;
     record.pictures.clear();
-    // A linked picture's file, when it is a file the program may read.
-    const auto linked = [](const QString& path) {
-        try {
-            return path.trimmed().isEmpty()
-                       ? QByteArray()
-                       : regularfile::read(path.trimmed(), collection::MaxPictureBytes);
-        } catch (const AppError&) {
-            return QByteArray();
-        }
+    // A linked picture: its path, and its file's bytes when the rule allows them.
+    const auto linked = [this](const QString& path) {
+        ExportPicture p;
+        p.link = path;
+        if (!path.trimmed().isEmpty())
+            p.bytes = m_cat.pictureSource().read(path.trimmed()).value_or(QByteArray());
+        return p;
     };
+    ExportPicture own;
     for (const collection::Column& c : collection::columns) {
         const int r = m_resultOf[size_t(c.position)];
         QString& text = record.text[size_t(c.position)];
         text.clear();
+        record.null[size_t(c.position)] = r < 0 || sqlite3_column_type(st, r) == SQLITE_NULL;
         if (r < 0)
             continue;
         if (c.kind == collection::Kind::Binary) {
             if (withPictures && sqlite3_column_bytes(st, r) > 0)
-                record.pictures.emplace_back(static_cast<const char*>(sqlite3_column_blob(st, r)),
-                                             sqlite3_column_bytes(st, r));
+                own.bytes = QByteArray(static_cast<const char*>(sqlite3_column_blob(st, r)),
+                                       sqlite3_column_bytes(st, r));
             continue;
         }
         const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(st, r));
         text = QString::fromUtf8(utf8, sqlite3_column_bytes(st, r));
     }
-    const int path = m_resultOf[size_t(collection::at("picpath"))];
-    if (withPictures && record.pictures.empty() && path >= 0) {
-        if (const QByteArray bytes = linked(record.text[size_t(collection::at("picpath"))]);
-            !bytes.isEmpty())
-            record.pictures.push_back(bytes);
-    }
     sqlite3_reset(st);
-    if (!withPictures || !m_further)
+    if (!withPictures)
+        return true;
+    const QString& path = record.text[size_t(collection::at("picpath"))];
+    if (own.bytes.isEmpty() && !path.isEmpty())
+        own = linked(path);
+    record.pictures.push_back(std::move(own));
+    if (!m_further)
         return true;
     sqlite3_stmt* more = m_further.get();
     sqlite3_reset(more);
     sqlite3_bind_int64(more, 1, id);
+    const auto textOf = [more](int c) {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(more, c)),
+                                 sqlite3_column_bytes(more, c));
+    };
     while (m_further.step(source)) {
-        QByteArray bytes(static_cast<const char*>(sqlite3_column_blob(more, 0)),
-                         sqlite3_column_bytes(more, 0));
-        if (bytes.isEmpty())
-            bytes = linked(
-                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(more, 1))));
-        if (!bytes.isEmpty())
-            record.pictures.push_back(bytes);
+        ExportPicture p;
+        p.bytes = QByteArray(static_cast<const char*>(sqlite3_column_blob(more, 0)),
+                             sqlite3_column_bytes(more, 0));
+        if (p.bytes.isEmpty())
+            p = linked(textOf(1));
+        if (sqlite3_column_type(more, 2) != SQLITE_NULL)
+            p.caption = textOf(2);
+        if (!p.empty())
+            record.pictures.push_back(std::move(p));
     }
     sqlite3_reset(more);
     return true;
@@ -239,11 +260,15 @@ void forEachRecord(const Catalogue& catalogue, const std::vector<std::int64_t>& 
         }
         catalogue.exec("COMMIT");
         if (progress && !progress(long(next), long(ids.size())))
-            throw AppError(err::CancelSelected, QStringLiteral("Export"),
-                           QStringLiteral("The export to %1 was cancelled.").arg(path));
+            throw AppError(
+                err::CancelSelected, QStringLiteral("Export"),
+                QCoreApplication::translate("kbs::exchange", "The export to %1 was cancelled.")
+                    .arg(path));
     }
     if (summary.skipped > 0)
-        summary.notes << QStringLiteral("%1 record(s) deleted while the export ran were left out.")
+        summary.notes << QCoreApplication::translate(
+                             "kbs::exchange",
+                             "%1 record(s) deleted while the export ran were left out.")
                              .arg(summary.skipped);
 }
 

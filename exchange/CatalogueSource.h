@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "Collection.h"
-#include "CsvExport.h"
+#include "ExportSummary.h"
+#include "PictureSource.h"
 #include "Sqlite.h"
 
 struct sqlite3;
@@ -39,6 +40,10 @@ public:
         const std::optional<std::vector<std::int64_t>>& wanted) const;
     // The most pictures a record has: its own and its further ones; at least 1.
     int mostPictures() const;
+    // Where the bytes of a linked picture may be read from (see PictureSource): the
+    // catalogue's folder and `trees`. Throws AppError when one of them is not a folder.
+    void setPictureTrees(const QStringList& trees);
+    const PictureSource& pictureSource() const { return *m_pictures; }
     [[noreturn]] void failRead(int rc) const;
     void exec(const char* sql) const;
 
@@ -49,15 +54,26 @@ private:
     QString m_source;
     sqlite3* m_db = nullptr;
     std::vector<std::string> m_columns;
+    std::optional<PictureSource> m_pictures;
+};
+
+// A picture of a record as the exports see it: its bytes (embedded, or read from its linked
+// file where PictureSource allows), the link it was stored as, and its caption.
+struct ExportPicture {
+    QByteArray bytes;
+    QString link;
+    std::optional<QString> caption;
+    bool empty() const { return bytes.isEmpty() && link.isEmpty(); }
 };
 
 // One record as the spreadsheet and Tellico exports write it: the text of each column of the
 // collection's table (empty where the catalogue lacks the column or the value is Null) and its
-// pictures, the record's own first.
+// pictures: the record's own first (empty() when it has none), then its further ones in order.
 struct ExportRecord {
     std::int64_t id = 0;
     std::array<QString, collection::ColumnCount> text;
-    std::vector<QByteArray> pictures;
+    std::array<bool, collection::ColumnCount> null{};  // Null, or no such column
+    std::vector<ExportPicture> pictures;
 
     // A column's text as the panel shows it: without leading and trailing spaces, except the
     // notes, which keep theirs.
@@ -65,7 +81,8 @@ struct ExportRecord {
 };
 
 // Reads records one at a time with their pictures: the embedded bytes, or a linked picture's
-// file when it can be read; further pictures from the record_pictures table when it is there.
+// file when the catalogue's PictureSource allows it; further pictures (with their links and
+// captions) from the record_pictures table when it is there.
 class RecordReader {
 public:
     explicit RecordReader(const Catalogue& catalogue);

@@ -35,12 +35,56 @@ constexpr OwnHeading kOwnHeadings[] = {
     {at("Notes"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Notes")},
 };
 
-// Further words an import takes for a column: what collectors' own sheets say.
+// Further words an import takes for a column: what collectors' own sheets say, in English and
+// (through the translations) in every language the program speaks.
 constexpr OwnHeading kFurtherHeadings[] = {
     {at("Description"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Model")},
+    {at("Description"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Name")},
+    {at("Description"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Car")},
+    {at("Description"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Vehicle")},
+    {at("Year"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Year")},
+    {at("Number"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Number")},
+    {at("Number"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Model Number")},
+    {at("Number"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "No.")},
+    {at("Series"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Range")},
+    {at("Car_Cond"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Condition")},
+    {at("Car_Cond"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Grade")},
+    {at("Wheel_Type"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Wheels")},
+    {at("Box_Type"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Box")},
+    {at("Box_Type"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Packaging")},
+    {at("Box_Cond"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Box Grade")},
     {at("Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Colour")},
+    {at("Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Body Color")},
+    {at("Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Body Colour")},
+    {at("Quantity"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Qty")},
+    {at("Quantity"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Pieces")},
+    {at("Location"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Location")},
+    {at("Location"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Storage")},
+    {at("Purchase"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Price Paid")},
+    {at("Purchase"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Price")},
+    {at("Purchase"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Cost")},
+    {at("Purch_Date"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Date Bought")},
+    {at("Purch_Date"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Bought On")},
+    {at("List_Price"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Retail Price")},
+    {at("List_Price"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "RRP")},
+    {at("Value"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Current Value")},
+    {at("Value"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Worth")},
+    {at("Purch_From"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Bought From")},
+    {at("Purch_From"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Seller")},
+    {at("Purch_From"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Shop")},
+    {at("Base_Name"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Base Name")},
+    {at("Base_Name"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Baseplate")},
     {at("Interior_Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Interior Colour")},
+    {at("Interior_Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Interior")},
+    {at("Version_Number"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Version")},
+    {at("Version_Number"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Variation")},
     {at("Base_Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Base Plate Colour")},
+    {at("Base_Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Base Color")},
+    {at("Base_Color"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Base Colour")},
+    {at("Notes"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Remarks")},
+    {at("Notes"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Comments")},
+    {at("Notes"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Comment")},
+    {at("Notes"), QT_TRANSLATE_NOOP("kbs::panel::Headings", "Note")},
 };
 
 const std::vector<std::unique_ptr<QTranslator>>& everyLanguage() {
@@ -106,9 +150,14 @@ Headings columnHeadings() {
         }
         if (!english)
             continue;
+
         headings.shown[p] = QCoreApplication::translate(context, english);
         headings.also[p] << QString::fromLatin1(english) << translatedHeadings(context, english);
-        if (label && !shared(label) && english != label) {
+        // A label two fields share is the heading of the one whose own heading it is
+        // ("Color", in French "Teinte", is the car's colour, not the base plate's).
+        const bool ownLabel =
+            label && (!shared(label) || QLatin1String(label) == QLatin1String(english));
+        if (ownLabel) {
             headings.also[p] << QString::fromLatin1(label)
                              << translatedHeadings(kLabelContext, label);
         }
@@ -119,7 +168,7 @@ Headings columnHeadings() {
         }
         for (QString& h : headings.also[p]) {
             if (h.endsWith(QLatin1Char(':')))
-                h.chop(1);
+                h = h.chopped(1).trimmed();  // "Notes :" in French
         }
         headings.also[p].removeDuplicates();
         headings.also[p].removeAll(headings.shown[p]);

@@ -1,5 +1,6 @@
 #include "CsvCommands.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <new>
 
@@ -46,7 +47,13 @@ int runCsvImport(const char* sourceArg, const QString& source, const QString& ta
         return kExitFailed;
     }
     for (const QString& note : result.notes)
-        std::printf("note: %s\n", note.toUtf8().constData());
+        std::printf("note: %s\n", escapeControls(note).toUtf8().constData());
+    for (const long line : result.sumRows) {
+        std::printf(
+            "note: line %ld looks like a spreadsheet's sum and was left out "
+            "(--keep-sum-rows imports it).\n",
+            line);
+    }
     if (result.badRows > 0)
         std::printf("imported %ld records, skipped %ld rows\n", result.records, result.badRows);
     else
@@ -54,19 +61,28 @@ int runCsvImport(const char* sourceArg, const QString& source, const QString& ta
     return kExitDone;
 }
 
+int listHeadings(const Headings& headings) {
+    std::printf("%s\n", headings.listing().join(QLatin1Char('\n')).toUtf8().constData());
+    std::printf("%s, %s, %s, %s\n", PictureFileColumn, MorePicturesColumn, MoreLinksColumn,
+                MoreCaptionsColumn);
+    return kExitDone;
+}
+
 int runExport(ExportFormat format, const QString& catalogue, const QString& out,
-              const Headings& headings, const volatile std::sig_atomic_t* stop) {
+              const Headings& headings, const volatile std::sig_atomic_t* stop,
+              const QStringList& pictureTrees) {
     const auto failed = [](const QString& message) {
         std::fprintf(stderr, "kbsmgr-export: %s\n", message.toUtf8().constData());
         return kExitFailed;
     };
     try {
         const auto go = [stop](long, long) { return *stop == 0; };
-        const auto summary = format == ExportFormat::Xlsx
-                                 ? exportXlsx(catalogue, out, headings, std::nullopt, go)
-                             : format == ExportFormat::Tellico
-                                 ? exportTellico(catalogue, out, headings, std::nullopt, go)
-                                 : exportCsv(catalogue, out, std::nullopt, go);
+        const auto summary =
+            format == ExportFormat::Xlsx
+                ? exportXlsx(catalogue, out, headings, std::nullopt, go, pictureTrees)
+            : format == ExportFormat::Tellico
+                ? exportTellico(catalogue, out, headings, std::nullopt, go, pictureTrees)
+                : exportCsv(catalogue, out, std::nullopt, go);
         for (const QString& note : summary.notes)
             std::printf("note: %s\n", note.toUtf8().constData());
         std::printf("exported %ld records, %ld pictures\n", summary.records, summary.pictures);
@@ -74,13 +90,16 @@ int runExport(ExportFormat format, const QString& catalogue, const QString& out,
     } catch (const AppError& e) {
         return failed(e.description());
     } catch (const std::bad_alloc&) {
-        return failed(QStringLiteral("There was not enough memory to export %1.").arg(catalogue));
+        return failed(QCoreApplication::translate("kbs::exchange",
+                                                  "There was not enough memory to export %1.")
+                          .arg(catalogue));
     }
 }
 
-int runTellicoImport(const QString& source, const QString& target, const Headings& headings) {
+int runTellicoImport(const QString& source, const QString& target, const Headings& headings,
+                     const QStringList& pictureTrees) {
     try {
-        const TellicoImport result = importTellico(source, target, headings);
+        const TellicoImport result = importTellico(source, target, headings, pictureTrees);
         for (const QString& note : result.notes)
             std::printf("note: %s\n", escapeControls(note).toUtf8().constData());
         std::printf("imported %ld records, %ld pictures\n", result.records, result.pictures);

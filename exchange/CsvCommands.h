@@ -19,15 +19,21 @@ constexpr int kExitUsage = 2;
 int runCsvImport(const char* sourceArg, const QString& source, const QString& target,
                  const ImportOptions& options);
 
+// kbsmgr-import --list-headings: every heading a CSV file's column may have, a line a column.
+int listHeadings(const Headings& headings);
+
 enum class ExportFormat { Csv, Xlsx, Tellico };
 
 // kbsmgr-export: writes the CSV file and its pictures, the .xlsx workbook or the Tellico file
 // and tells how many (see app/export_main.cpp). The export stops, removing what it wrote, once
 // *stop is set.
+// `pictureTrees`: where besides the catalogue's folder linked pictures may be read from.
 int runExport(ExportFormat format, const QString& catalogue, const QString& out,
-              const Headings& headings, const volatile std::sig_atomic_t* stop);
+              const Headings& headings, const volatile std::sig_atomic_t* stop,
+              const QStringList& pictureTrees = {});
 
 // kbsmgr-import COLLECTION.tc NEW.mdb.
-int runTellicoImport(const QString& source, const QString& target, const Headings& headings);
+int runTellicoImport(const QString& source, const QString& target, const Headings& headings,
+                     const QStringList& pictureTrees = {});
 
 }  // namespace kbs::exchange

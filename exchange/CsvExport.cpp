@@ -1,6 +1,7 @@
 #include "CsvExport.h"
 
 #include <sqlite3.h>
+#include <QCoreApplication>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,6 +33,7 @@
 #include "SafeFile.h"
 #include "Schema.h"
 #include "Sqlite.h"
+#include "TextCodec.h"
 
 namespace kbs::exchange {
 
@@ -60,7 +62,8 @@ QString errorText(int error) {
 
 [[noreturn]] void cannotWrite(const QString& path, int error) {
     fail(err::PathFileAccess,
-         QStringLiteral("%1 cannot be written: %2.").arg(path, errorText(error)));
+         QCoreApplication::translate("kbs::exchange", "%1 cannot be written: %2.")
+             .arg(path, errorText(error)));
 }
 
 // A file being written; every write, the sync and the close are checked. Reports failures
@@ -131,6 +134,21 @@ void appendField(std::string& row, std::string_view text) {
         row += c;
     }
     row += '"';
+}
+
+// A text as a CSV file can hold it, which is what the import takes back: UTF-8 without a NUL.
+// The catalogue may hold other bytes (a text written by another program); NUL bytes are left
+// out and bytes that are not UTF-8 become U+FFFD, every other byte is kept. Returns whether
+// the text had to change.
+bool makeReadable(std::string_view text, std::string& out) {
+    const QByteArrayView bytes(text.data(), qsizetype(text.size()));
+    const bool valid = textcodec::isValidUtf8(bytes);
+    if (valid && text.find('\0') == std::string_view::npos)
+        return false;
+    const QByteArray utf8 = valid ? bytes.toByteArray() : QString::fromUtf8(bytes).toUtf8();
+    out.assign(utf8.constData(), size_t(utf8.size()));
+    std::erase(out, '\0');
+    return true;
 }
 
 const char* extensionFor(const unsigned char* head, std::size_t size) {
@@ -219,18 +237,28 @@ public:
             }
         }
         for (const auto& [column, count] : m_blobColumns)
-            summary.notes << QStringLiteral(
+            summary.notes << QCoreApplication::translate(
+                                 "kbs::exchange",
                                  "%1 value(s) of the column %2 held binary data and were "
                                  "written as text.")
                                  .arg(count)
                                  .arg(column);
+        if (m_changedTexts > 0)
+            summary.notes << QCoreApplication::translate(
+                                 "kbs::exchange",
+                                 "%1 text(s) held NUL bytes, which were left out, or bytes that "
+                                 "are not UTF-8, which became the replacement character "
+                                 "U+FFFD.")
+                                 .arg(m_changedTexts);
         if (m_emptyFurther > 0)
-            summary.notes << QStringLiteral(
+            summary.notes << QCoreApplication::translate(
+                                 "kbs::exchange",
                                  "%1 further picture(s) with neither bytes nor a linked file "
                                  "were left out.")
                                  .arg(m_emptyFurther);
         if (summary.skipped > 0)
-            summary.notes << QStringLiteral(
+            summary.notes << QCoreApplication::translate(
+                                 "kbs::exchange",
                                  "%1 record(s) deleted while the export ran were left "
                                  "out.")
                                  .arg(summary.skipped);
@@ -238,7 +266,9 @@ public:
 
 private:
     [[noreturn]] void cancelled() const {
-        fail(err::CancelSelected, QStringLiteral("The export to %1 was cancelled.").arg(m_csvPath));
+        fail(err::CancelSelected,
+             QCoreApplication::translate("kbs::exchange", "The export to %1 was cancelled.")
+                 .arg(m_csvPath));
     }
 
     // Writes one record with its picture; returns the picture's size. A record that is no
@@ -274,15 +304,14 @@ private:
                 }
                 case SQLITE_BLOB: {
                     const auto* bytes = static_cast<const char*>(sqlite3_column_blob(st, c));
-                    const QByteArray text =
-                        QString::fromUtf8(bytes, sqlite3_column_bytes(st, c)).toUtf8();
-                    appendField(m_row, std::string_view(text.constData(), text.size()));
+                    appendText(std::string_view(bytes, size_t(sqlite3_column_bytes(st, c))),
+                               false);  // counted below
                     ++m_blobColumns[m_names[std::size_t(c - 1)]];
                     break;
                 }
                 default: {
                     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
-                    appendField(m_row, std::string_view(text, sqlite3_column_bytes(st, c)));
+                    appendText(std::string_view(text, size_t(sqlite3_column_bytes(st, c))));
                 }
             }
             m_row += ',';
@@ -306,6 +335,15 @@ private:
         m_csv.append(m_row);
         ++summary.records;
         return size + furtherSize;
+    }
+
+    // Appends one field with the text made readable to the import, counting the texts changed.
+    void appendText(std::string_view text, bool counted = true) {
+        if (makeReadable(text, m_readable)) {
+            m_changedTexts += counted ? 1 : 0;
+            text = m_readable;
+        }
+        appendField(m_row, text);
     }
 
     // Appends the record's further pictures as the three list fields, writing the embedded
@@ -363,7 +401,7 @@ private:
                                         anyCaption ? joinList(captions) : std::string()}) {
             m_row += ',';
             if (!list.empty())
-                appendField(m_row, list);
+                appendText(list);
         }
         return total;
     }
@@ -424,7 +462,9 @@ private:
     sqlite::Stmt m_select;
     sqlite::Stmt m_further;  // the record's further pictures, when the catalogue has them
     long m_emptyFurther = 0;
+    long m_changedTexts = 0;
     std::string m_row;
+    std::string m_readable;
     std::map<QString, long> m_blobColumns;
 };
 

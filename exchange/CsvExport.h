@@ -3,24 +3,12 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
+#include "ExportSummary.h"
+
 namespace kbs::exchange {
-
-// What an export wrote.
-struct ExportSummary {
-    long records = 0;
-    long pictures = 0;  // embedded pictures written into the picture folder
-    long skipped = 0;   // records deleted (or IDs not found) while the export ran
-    QStringList notes;  // what the collector should know about the file written
-};
-
-// Called now and then with the records written and the records to write, while the catalogue
-// is not locked; returning false stops the export, which then leaves nothing behind and
-// throws AppError with err::CancelSelected.
-using ExportProgressFn = std::function<bool(long done, long total)>;
 
 // The folder beside a CSV file that receives its pictures: "OUT.csv" -> "OUT_pictures".
 QString picturesFolderFor(const QString& csvPath);

@@ -1,5 +1,6 @@
 #include "CsvImport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,24 +18,27 @@
 #include "AppError.h"
 #include "CatalogueWriter.h"
 #include "Collection.h"
+#include "CsvColumns.h"
 #include "CsvReader.h"
 #include "LegacyFormat.h"
 #include "PictureLoader.h"
+#include "PictureSource.h"
 #include "RegularFile.h"
 
 namespace kbs::exchange {
 
 namespace {
 
-constexpr int kUnknown = -1;
-constexpr int kPictureFile = -2;
-// The lists of further pictures: kMorePictures, kMoreLinks, kMoreCaptions.
-constexpr int kMorePictures = -3;
-constexpr int kMoreLinks = -4;
-constexpr int kMoreCaptions = -5;
-constexpr int kSpecialColumns = 5;  // kUnknown ... kMoreCaptions
+constexpr int kUnknown = target::Unknown;
+constexpr int kPictureFile = target::PictureFile;
+constexpr int kMorePictures = target::MorePictures;  // the first list of further pictures
+constexpr int kSkipped = target::Skipped;
+constexpr int kSpecialColumns = target::Specials;
 
 // IDs are those an autonumber of the older program can hold.
+// The headings a message names before it points to the full list.
+constexpr int kShownHeadings = 6;
+
 constexpr std::int64_t kMinId = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kMaxId = std::numeric_limits<std::int32_t>::max();
 
@@ -53,8 +57,31 @@ std::optional<std::int64_t> wholeNumber(const std::string& text) {
     return n;
 }
 
-// "twenty" keeps numbers as numbers: a text that is exactly how a number is written (as the
-// export writes it) becomes that number, anything else stays text.
+// A value from the file as a message shows it: quoted, on one line, cut when long.
+QString quoted(const std::string& utf8) {
+    constexpr qsizetype kShown = 80;
+    QString text = QString::fromStdString(utf8);
+    if (text.size() > kShown)
+        text = text.left(kShown) + QStringLiteral("...");
+    return QStringLiteral("\"%1\"").arg(escapeControls(text));
+}
+
+// A further picture of a row, checked and ready to be written. A row keeps the bytes of its
+// further pictures up to collection::MaxPictureBytes in all; the files beyond are read again
+// when the row is written, so that a row naming many large files costs no more memory.
+struct FurtherPicture {
+    std::string file;
+    std::string bytes;
+    bool readAgain = false;
+    std::optional<std::string> link;
+    std::optional<std::string> caption;
+};
+
+ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QString& target,
+                           const ImportOptions& options);
+
+}  // namespace
+
 SourceValue anyValue(const std::string& text) {
     const char* first = text.data();
     const char* last = first + text.size();
@@ -73,106 +100,6 @@ SourceValue anyValue(const std::string& text) {
     }
     return SourceValue::ofText(text);
 }
-
-// A value from the file as a message shows it: quoted, on one line, cut when long.
-QString quoted(const std::string& utf8) {
-    constexpr qsizetype kShown = 80;
-    QString text = QString::fromStdString(utf8);
-    if (text.size() > kShown)
-        text = text.left(kShown) + QStringLiteral("...");
-    return QStringLiteral("\"%1\"").arg(escapeControls(text));
-}
-
-// The picture file a row names, as bytes, when it may be taken; otherwise why not.
-class PictureFiles {
-public:
-    PictureFiles(const QString& csvPath, const QString& picturesFrom)
-        : m_csvFolder(QFileInfo(csvPath).absoluteDir()) {
-        const QString root = picturesFrom.isEmpty() ? m_csvFolder.path() : picturesFrom;
-        m_root = QFileInfo(root).canonicalFilePath();
-        if (m_root.isEmpty() || !QFileInfo(m_root).isDir()) {
-            throw AppError(err::PathFileAccess, QStringLiteral("CSV"),
-                           QStringLiteral("The folder %1, where picture files may come from, is "
-                                          "not there.")
-                               .arg(root));
-        }
-        if (!m_root.endsWith(QLatin1Char('/')))
-            m_root += QLatin1Char('/');
-        m_outside = picturesFrom.isEmpty()
-                        ? QStringLiteral(
-                              "it lies outside the CSV file's folder %1 (--pictures-from "
-                              "names another folder pictures may come from)")
-                        : QStringLiteral("it lies outside %1, the folder given by --pictures-from");
-        m_outside = m_outside.arg(m_root);
-    }
-
-    std::optional<QByteArray> read(const std::string& file, QString& why) const {
-        const QString path = m_csvFolder.absoluteFilePath(QString::fromStdString(file));
-        char* real = ::realpath(QFile::encodeName(path).constData(), nullptr);
-        if (!real) {
-            why = errno == ENOENT || errno == ENOTDIR
-                      ? QStringLiteral("there is no such file")
-                      : QStringLiteral("it cannot be read: %1")
-                            .arg(QString::fromLocal8Bit(std::strerror(errno)));
-            return std::nullopt;
-        }
-        const QString resolved = QFile::decodeName(real);
-        std::free(real);
-        if (!resolved.startsWith(m_root)) {
-            why = m_outside;
-            return std::nullopt;
-        }
-        QByteArray bytes;
-        try {
-            bytes = regularfile::read(resolved, collection::MaxPictureBytes);
-        } catch (const AppError& e) {
-            why = e.description();
-            return std::nullopt;
-        }
-        if (const QString problem = pictureProblem(bytes); !problem.isEmpty()) {
-            why = QStringLiteral("it is not a picture the program can show (%1)").arg(problem);
-            return std::nullopt;
-        }
-        return bytes;
-    }
-
-private:
-    QDir m_csvFolder;
-    QString m_root;
-    QString m_outside;
-};
-
-// A further picture of a row, checked and ready to be written. A row keeps the bytes of its
-// further pictures up to collection::MaxPictureBytes in all; the files beyond are read again
-// when the row is written, so that a row naming many large files costs no more memory.
-struct FurtherPicture {
-    std::string file;
-    std::string bytes;
-    bool readAgain = false;
-    std::optional<std::string> link;
-    std::optional<std::string> caption;
-};
-
-// Which list of further pictures a heading names (0 files, 1 links, 2 captions), or -1.
-int moreListOf(const QString& name) {
-    const char* lists[] = {MorePicturesColumn, MoreLinksColumn, MoreCaptionsColumn};
-    for (int l = 0; l < 3; ++l) {
-        if (name.compare(QLatin1String(lists[l]), Qt::CaseInsensitive) == 0)
-            return l;
-    }
-    return -1;
-}
-
-QString pictureColumnNames() {
-    return QStringLiteral("%1, %2, %3 and %4")
-        .arg(QLatin1String(PictureFileColumn), QLatin1String(MorePicturesColumn),
-             QLatin1String(MoreLinksColumn), QLatin1String(MoreCaptionsColumn));
-}
-
-ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QString& target,
-                           const ImportOptions& options);
-
-}  // namespace
 
 QString escapeControls(const QString& text) {
     QString out;
@@ -246,21 +173,33 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     int idField = -1;
     int pictureField = -1;
     std::array<int, 3> moreFields{-1, -1, -1};  // pictures, links, captions
+    if (options.mapping && options.mapping->size() != qsizetype(record.fields.size())) {
+        why << QCoreApplication::translate(
+                   "kbs::exchange::CsvImport",
+                   "the file has %1 columns where %2 were matched to fields")
+                   .arg(record.fields.size())
+                   .arg(options.mapping->size());
+    }
     for (const CsvField& field : record.fields) {
         const QString name = QString::fromStdString(field.utf8);
         const QString shown = quoted(field.utf8);
         const int index = int(positions.size());
-        int position = headings.positionOf(name);
-        const bool pictureHeading = position == collection::at("binpicdata") &&
-                                    collection::positionOf(name.trimmed()) != position;
-        if (name.compare(QLatin1String(PictureFileColumn), Qt::CaseInsensitive) == 0 ||
-            pictureHeading) {
-            position = kPictureFile;
+        int position = kUnknown;
+        if (options.mapping && index < options.mapping->size()) {
+            const QString& to = options.mapping->at(index);
+            position = to.isEmpty() ? kSkipped : targetOf(to, Headings{});
+        } else {
+            position = targetOf(name, headings);
+        }
+        if (position == kUnknown && options.skipUnknown)
+            position = kSkipped;
+        if (position == kSkipped) {
+            result.skippedColumns << name;
+        } else if (position == kPictureFile) {
             pictureField = index;
-        } else if (const int list = moreListOf(name); list >= 0) {
-            position = kMorePictures - list;
-            moreFields[size_t(list)] = index;
-        } else if (name.isEmpty()) {
+        } else if (position <= kMorePictures) {
+            moreFields[size_t(kMorePictures - position)] = index;
+        } else if (name.isEmpty() && !options.mapping) {
             why << QStringLiteral("column %1 has no name").arg(index + 1);
         } else if (position < 0) {
             unknown << shown;
@@ -272,7 +211,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         } else if (collection::columns[size_t(position)].kind == collection::Kind::Id) {
             idField = index;
         }
-        if (position != kUnknown) {
+        if (position != kUnknown && position != kSkipped) {
             bool& seen = named[size_t(position + kSpecialColumns)];
             if (seen)
                 why << QStringLiteral("the column %1 is named twice").arg(shown);
@@ -286,16 +225,28 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         }
     }
     if (!unknown.isEmpty()) {
-        // Told once, after the other reasons, so that the list of headings is not cut off.
+        // Told once, after the other reasons: a few of the headings taken, and where the rest
+        // are listed.
         QString names = unknown.mid(0, MaxReasonsPerRow).join(QStringLiteral(", "));
         if (unknown.size() > MaxReasonsPerRow)
             names += QStringLiteral(" and %1 more").arg(unknown.size() - MaxReasonsPerRow);
-        why << QStringLiteral("%1 %2 no column of the catalogue; the headings taken are %3, %4")
-                   .arg(names,
-                        unknown.size() == 1 ? QStringLiteral("names") : QStringLiteral("name"),
-                        headings.accepted(), pictureColumnNames());
+        why << QCoreApplication::translate(
+                   "kbs::exchange::CsvImport",
+                   "no column of the catalogue has the heading %1; the headings taken include %2 "
+                   "(kbsmgr-import --list-headings lists them all, --skip-unknown leaves such "
+                   "columns out)")
+                   .arg(names, headings.firstFew(kShownHeadings));
         if (why.size() > MaxReasonsPerRow)
             why.swapItemsAt(MaxReasonsPerRow - 1, why.size() - 1);
+    }
+    if (!result.skippedColumns.isEmpty() && !options.mapping) {
+        QStringList quotedNames;
+        for (const QString& n : std::as_const(result.skippedColumns))
+            quotedNames << quoted(n.toStdString());
+        result.notes << QCoreApplication::translate("kbs::exchange::CsvImport",
+                                                    "Columns left out, as their headings name no "
+                                                    "column of the catalogue: %1.")
+                            .arg(quotedNames.join(QStringLiteral(", ")));
     }
     if (!why.isEmpty()) {
         addProblem(record.line, why);
@@ -308,12 +259,16 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         if (!writer) {
             writer.emplace(target, options.sync);
             writer->setSourceColumns(names);
+            writer->limitRepeatedPictures(MaxRepeatedPictureBytes);
         }
     };
 
-    std::optional<PictureFiles> pictureFiles;
+    std::optional<PictureSource> pictureFiles;
     if (pictureField >= 0 || moreFields[0] >= 0)
-        pictureFiles.emplace(csvPath, options.picturesFrom);
+        pictureFiles.emplace(
+            QFileInfo(csvPath).absolutePath(),
+            options.picturesFrom.isEmpty() ? QStringList() : QStringList{options.picturesFrom},
+            QStringLiteral("CSV"));
     std::optional<QByteArray> picture;
     std::vector<FurtherPicture> further;
     auto pictureProblem = [](const char* column, const std::string& file, QString problem) {
@@ -327,6 +282,15 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     bool writing = true;
     while (reader.next(record)) {
         why.clear();
+        if (record.problem.isEmpty() && isBlankRow(record.fields)) {
+            ++result.blankRows;
+            continue;
+        }
+        if (record.problem.isEmpty() && !options.keepSumRows && isSumRow(record.fields)) {
+            if (result.sumRows.size() < size_t(MaxListedProblems))
+                result.sumRows.push_back(record.line);
+            continue;
+        }
         if (!record.problem.isEmpty())
             why << record.problem;
         std::optional<std::int64_t> id;
@@ -356,7 +320,8 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             if (pictureField >= 0) {
                 const std::string& file = record.fields[size_t(pictureField)].utf8;
                 QString problem;
-                if (!file.empty() && !(picture = pictureFiles->read(file, problem)))
+                if (!file.empty() &&
+                    !(picture = pictureFiles->read(QString::fromStdString(file), problem)))
                     why << pictureProblem(PictureFileColumn, file, problem);
             }
             further.clear();
@@ -388,7 +353,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
                 } else {
                     QString problem;
                     p.file = file;
-                    if (auto bytes = pictureFiles->read(file, problem)) {
+                    if (auto bytes = pictureFiles->read(QString::fromStdString(file), problem)) {
                         p.readAgain = kept + bytes->size() > collection::MaxPictureBytes;
                         if (!p.readAgain) {
                             kept += bytes->size();
@@ -439,7 +404,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             FurtherPicture& p = further[k];
             if (p.readAgain) {
                 QString problem;
-                const auto bytes = pictureFiles->read(p.file, problem);
+                const auto bytes = pictureFiles->read(QString::fromStdString(p.file), problem);
                 if (!bytes) {
                     throw AppError(err::PathFileAccess, QStringLiteral("CSV"),
                                    QStringLiteral("Line %1: %2, which changed while the file "
@@ -453,6 +418,11 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             p.bytes = {};  // let go of the bytes at once
         }
         ++result.records;
+    }
+    if (result.blankRows > 0) {
+        result.notes << QCoreApplication::translate("kbs::exchange::CsvImport",
+                                                    "%n row(s) without any text were skipped.",
+                                                    nullptr, int(result.blankRows));
     }
     if (!writing)
         return result;

@@ -6,13 +6,12 @@
 #include <optional>
 #include <vector>
 
+#include "CsvColumns.h"
 #include "Headings.h"
+#include "SourceValue.h"
 #include "TextCodec.h"
 
 namespace kbs::exchange {
-
-// The header column that names each record's picture file.
-inline constexpr const char* PictureFileColumn = "picture_file";
 
 // A row of the CSV file that cannot be imported, and why.
 struct RowProblem {
@@ -26,6 +25,11 @@ struct ImportResult {
     long badRows = 0;                  // rows with a problem (the header counts as one)
     std::vector<RowProblem> problems;  // the first MaxListedProblems of them, in file order
     QStringList notes;                 // what was done that the collector may not expect
+    long blankRows = 0;                // rows without any text, skipped
+    // The lines of the rows that look like a spreadsheet's sum and were left out, the first
+    // MaxListedProblems of them.
+    std::vector<long> sumRows;
+    QStringList skippedColumns;  // the headings of the columns left out, as the header has them
 };
 
 inline constexpr int MaxListedProblems = 100;
@@ -44,6 +48,14 @@ struct ImportOptions {
     std::optional<Headings> headings;
     // false: the new catalogue is not synced to the disk, for checks that throw it away.
     bool sync = true;
+    // What each column of the file goes to, instead of what its heading names: for column i,
+    // a name of mappableColumns() (CsvColumns.h), or empty to leave the column out. The header
+    // row is then taken for headings only; a mapping of another length is a problem of it.
+    std::optional<QStringList> mapping;
+    // Leave out the columns whose heading names no column, rather than refuse the file.
+    bool skipUnknown = false;
+    // Import the rows that look like a spreadsheet's sum (isSumRow()) as records too.
+    bool keepSumRows = false;
 };
 
 // Builds a new catalogue at `target` from the CSV file at csvPath, its fields separated by
@@ -57,10 +69,11 @@ struct ImportOptions {
 // tree (or options.picturesFrom's), of at most collection::MaxPictureBytes, and a picture the
 // program can show; anything else is a problem of its row.
 //
-// Every row is checked. When a row has a problem nothing is written, unless skipBadRows is
-// set, which writes the sound rows; a problem of the header always stops the import. The
-// problems come back in the result. Throws AppError when the file cannot be read or the
-// catalogue cannot be written; nothing is then left at target.
+// Rows without any text are skipped and counted; rows that look like a spreadsheet's sum are
+// left out and listed, unless options.keepSumRows. Every row is checked. When a row has a problem
+// nothing is written, unless skipBadRows is set, which writes the sound rows; a problem of the
+// header always stops the import. The problems come back in the result. Throws AppError when the
+// file cannot be read or the catalogue cannot be written; nothing is then left at target.
 ImportResult importCsv(const QString& csvPath, const QString& target,
                        const ImportOptions& options = {});
 
@@ -68,6 +81,11 @@ ImportResult importCsv(const QString& csvPath, const QString& target,
 // picture files are looked for. The catalogue is written only when the rows allow it.
 ImportResult importCsvData(const QByteArray& csv, const QString& csvPath, const QString& target,
                            const ImportOptions& options = {});
+
+// The value of the column "twenty", which keeps numbers as numbers, from its text in a file: a
+// text that is exactly how a number is written (as the exports write it) becomes that number,
+// anything else stays text.
+SourceValue anyValue(const std::string& text);
 
 // A text for a one-line message: control and format characters shown escaped (\n, \x01,
 // \u{202E}), so that nothing from a file reaches the terminal raw.

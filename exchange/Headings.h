@@ -20,8 +20,11 @@ struct Headings {
     QString heading(int position) const;
     // The column a heading stands for (its name or any heading, in any case), or -1.
     int positionOf(const QString& heading) const;
-    // Every heading an import takes, for a message: "ID, Description (or Model), ...".
-    QString accepted() const;
+    // Every heading an import takes for each column, one line a column:
+    // "Description: Model, Modell, ...".
+    QStringList listing() const;
+    // The first `count` columns' headings, for a message: "ID, Description, Year, ...".
+    QString firstFew(int count) const;
 };
 
 }  // namespace kbs::exchange

@@ -2,14 +2,24 @@
 
 #include <zip.h>
 
+#include <unistd.h>
+
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <map>
@@ -19,7 +29,10 @@
 #include "AppError.h"
 #include "CatalogueSource.h"
 #include "CatalogueWriter.h"
+#include "CsvImport.h"
+#include "SafeFile.h"
 #include "PictureLoader.h"
+#include "PictureSource.h"
 #include "PlacedFile.h"
 #include "RegularFile.h"
 
@@ -29,7 +42,23 @@ namespace {
 
 const QString kSource = QStringLiteral("Tellico");
 const QString kNamespace = QStringLiteral("http://periapsis.org/tellico/");
+
+// What the reader takes, so that its memory is bounded by what it keeps, not by the file: the
+// XML in all; the bytes between two of its tokens (an element with its attributes, or a piece
+// of text); one value's characters, a picture's inside the XML (base64), one entry's; the
+// elements nested in one another (Tellico's own go six deep); the fields declared.
 constexpr qint64 kMaxXmlBytes = qint64(1) << 30;
+constexpr qsizetype kMaxValueChars = qsizetype(16) << 20;
+// A token is held whole, a few times over; so a picture inside the XML may have 24 MB (a
+// picture in the zip, collection::MaxPictureBytes).
+constexpr qsizetype kMaxImageChars = qsizetype(32) << 20;
+constexpr qint64 kMaxTokenBytes = qint64(kMaxImageChars) + (qint64(1) << 20);
+constexpr qsizetype kMaxEntryChars = qsizetype(64) << 20;
+constexpr int kMaxDepth = 32;
+constexpr int kMaxFields = 10000;
+constexpr qsizetype kMaxIdChars = 64;
+constexpr qsizetype kMaxNameChars = 1024;  // a field's name or title, a picture's id
+constexpr int kMaxPictures = 100000;       // the pictures the XML lists
 
 // Tellico's field types (the DTD's numbers).
 constexpr int kLine = 1;
@@ -81,7 +110,8 @@ int positionFor(const QString& name, const QString& title, const Headings& headi
 }
 
 [[noreturn]] void fail(const QString& message) {
-    throw AppError(err::PathFileAccess, kSource, message);
+    // Messages come from the file: on one line, and nothing that moves a terminal's cursor.
+    throw AppError(err::PathFileAccess, kSource, escapeControls(message));
 }
 
 QString zipError(zip_error_t* error) {
@@ -96,21 +126,75 @@ struct Field {
     int type = kLine;
 };
 
+// An entry's values by field name, several for a field of several values.
 struct Entry {
-    std::map<QString, QStringList> values;  // by field name
+    std::map<QString, QStringList> values;
 };
 
-// The open collection file: its XML, and its pictures by their id.
+// The collection's XML as the reader takes it, a block at a time: from the file, or from the
+// zip's tellico.xml without unpacking it first. It gives the reader at most kMaxTokenBytes
+// between two of its tokens and kMaxXmlBytes in all; past either it ends the input, so that
+// the reader stops with an error (which overrun() then explains) instead of holding a huge
+// value in memory.
+class XmlSource : public QIODevice {
+public:
+    XmlSource(QFile* file, zip_file_t* entry) : m_file(file), m_entry(entry) {
+        open(QIODevice::ReadOnly);
+    }
+    ~XmlSource() override {
+        if (m_entry)
+            zip_fclose(m_entry);
+    }
+    XmlSource(const XmlSource&) = delete;
+    XmlSource& operator=(const XmlSource&) = delete;
+
+    bool isSequential() const override { return true; }
+    // The reader gave a token: the next one may take kMaxTokenBytes again.
+    void tokenSeen() { m_sinceToken = 0; }
+    // Why the input was cut short, or empty when it was not.
+    QString overrun() const { return m_overrun; }
+
+protected:
+    qint64 readData(char* data, qint64 max) override {
+        if (m_sinceToken >= kMaxTokenBytes || m_total >= kMaxXmlBytes) {
+            m_overrun = m_total >= kMaxXmlBytes
+                            ? QCoreApplication::translate("kbs::exchange::Tellico",
+                                                          "its XML is larger than %1 MB")
+                                  .arg(kMaxXmlBytes >> 20)
+                            : QCoreApplication::translate("kbs::exchange::Tellico",
+                                                          "it holds a value larger than %1 MB")
+                                  .arg(kMaxTokenBytes >> 20);
+            return -1;
+        }
+        max = std::min({max, kMaxTokenBytes - m_sinceToken, kMaxXmlBytes - m_total});
+        const qint64 got =
+            m_entry ? zip_fread(m_entry, data, zip_uint64_t(max)) : m_file->read(data, max);
+        if (got > 0) {
+            m_sinceToken += got;
+            m_total += got;
+        }
+        return got;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QFile* m_file;
+    zip_file_t* m_entry;
+    qint64 m_sinceToken = 0;
+    qint64 m_total = 0;
+    QString m_overrun;
+};
+
+// The open collection file: its XML, read again for each pass, and its pictures by their id.
 class CollectionFile {
 public:
-    explicit CollectionFile(const QString& path) : m_path(path) {
-        QFile file;
-        regularfile::open(file, path, kMaxXmlBytes);
-        if (file.peek(4) != QByteArray("PK\x03\x04", 4)) {
-            m_xml = file.readAll();
+    // `spill`: a folder for the pictures inside the XML, which are kept out of memory; without
+    // one they are only counted.
+    CollectionFile(const QString& path, QString spill) : m_path(path), m_spill(std::move(spill)) {
+        regularfile::open(m_file, path, std::numeric_limits<qint64>::max());
+        if (m_file.peek(4) != QByteArray("PK\x03\x04", 4))
             return;
-        }
-        file.close();
+        m_file.close();
         int error = 0;
         m_zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
         if (!m_zip) {
@@ -118,10 +202,14 @@ public:
             zip_error_init_with_code(&e, error);
             const QString why = zipError(&e);
             zip_error_fini(&e);
-            fail(QStringLiteral("%1 cannot be read as a zip file: %2.").arg(path, why));
+            fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                             "%1 cannot be read as a zip file: %2.")
+                     .arg(path, why));
         }
-        if (!read(QStringLiteral("tellico.xml"), kMaxXmlBytes, m_xml))
-            fail(QStringLiteral("%1 is not a Tellico collection: it holds no tellico.xml.")
+        if (zip_name_locate(m_zip, "tellico.xml", 0) < 0)
+            fail(QCoreApplication::translate(
+                     "kbs::exchange::Tellico",
+                     "%1 is not a Tellico collection: it holds no tellico.xml.")
                      .arg(path));
     }
     ~CollectionFile() {
@@ -131,171 +219,414 @@ public:
     CollectionFile(const CollectionFile&) = delete;
     CollectionFile& operator=(const CollectionFile&) = delete;
 
-    const QByteArray& xml() const { return m_xml; }
+    const QString& path() const { return m_path; }
 
-    // A picture's bytes: from images/ in the zip, or from the XML's own <image> element.
-    QByteArray picture(const QString& id) {
-        if (const auto it = m_inline.find(id); it != m_inline.end())
-            return it->second;
-        QByteArray bytes;
-        if (m_zip && !id.contains(QLatin1String("..")))
-            read(QStringLiteral("images/") + id, collection::MaxPictureBytes, bytes);
-        return bytes;
+    // The XML from its start.
+    std::unique_ptr<XmlSource> xml() {
+        if (!m_zip) {
+            m_file.seek(0);
+            return std::make_unique<XmlSource>(&m_file, nullptr);
+        }
+        zip_file_t* f = zip_fopen(m_zip, "tellico.xml", 0);
+        if (!f)
+            fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                             "%1: tellico.xml cannot be read: %2.")
+                     .arg(m_path, zipError(zip_get_error(m_zip))));
+        return std::make_unique<XmlSource>(nullptr, f);
     }
-    void addInline(const QString& id, QByteArray bytes) { m_inline[id] = std::move(bytes); }
+
+    // A picture's bytes: from the XML's own <image> element, from images/ in the zip, or from
+    // the folder Tellico keeps beside a collection ("cars_files/"), under PictureSource's
+    // rule. Empty when there is none.
+    QByteArray picture(const QString& id, const PictureSource& beside) {
+        if (id.isEmpty())
+            return {};
+        if (const auto it = m_inline.find(id); it != m_inline.end())
+            return regularfile::read(it->second, collection::MaxPictureBytes);
+        if (m_zip && !id.contains(QLatin1String(".."))) {
+            if (QByteArray bytes = readZip(QStringLiteral("images/") + id); !bytes.isEmpty())
+                return bytes;
+        }
+        if (id.contains(QLatin1Char('/')))
+            return {};
+        return beside.read(QFileInfo(m_path).completeBaseName() + QStringLiteral("_files/") + id)
+            .value_or(QByteArray());
+    }
+    bool hasInline(const QString& id) const { return m_inline.count(id) > 0; }
+
+    // A picture inside the XML, base64 as the <image> element holds it.
+    void addInline(const QString& id, const QString& base64) {
+        if (m_inline.count(id) > 0)
+            return;
+        if (m_spill.isEmpty()) {
+            m_inline[id];
+            return;
+        }
+        const QByteArray bytes =
+            QByteArray::fromBase64(base64.toLatin1(), QByteArray::Base64Encoding);
+        const QString file = m_spill + QLatin1Char('/') + QString::number(m_inline.size());
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+            out.write(bytes) != bytes.size() || !out.flush())
+            fail(QCoreApplication::translate(
+                     "kbs::exchange::Tellico",
+                     "%1 cannot be read: a picture cannot be set aside in %2: %3.")
+                     .arg(m_path, m_spill, out.errorString()));
+        m_inline[id] = file;
+    }
 
 private:
-    bool read(const QString& name, qint64 maxBytes, QByteArray& out) {
+    QByteArray readZip(const QString& name) {
         zip_stat_t st;
         const QByteArray n = name.toUtf8();
         if (zip_stat(m_zip, n.constData(), 0, &st) != 0)
-            return false;
-        if ((st.valid & ZIP_STAT_SIZE) == 0 || st.size > zip_uint64_t(maxBytes))
-            fail(QStringLiteral("%1: %2 is larger than the program takes.").arg(m_path, name));
+            return {};
+        if ((st.valid & ZIP_STAT_SIZE) == 0 || st.size > zip_uint64_t(collection::MaxPictureBytes))
+            fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                             "%1: %2 is larger than the program takes.")
+                     .arg(m_path, name));
         zip_file_t* f = zip_fopen(m_zip, n.constData(), 0);
         if (!f)
-            fail(QStringLiteral("%1: %2 cannot be read: %3.")
+            fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1: %2 cannot be read: %3.")
                      .arg(m_path, name, zipError(zip_get_error(m_zip))));
-        out.resize(qsizetype(st.size));
+        QByteArray out(qsizetype(st.size), Qt::Uninitialized);
         const zip_int64_t got = zip_fread(f, out.data(), st.size);
         zip_fclose(f);
         if (got != zip_int64_t(st.size))
-            fail(QStringLiteral("%1: %2 cannot be read whole.").arg(m_path, name));
-        return true;
+            fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                             "%1: %2 cannot be read whole.")
+                     .arg(m_path, name));
+        return out;
     }
 
     QString m_path;
+    QString m_spill;
+    QFile m_file;
     zip_t* m_zip = nullptr;
-    QByteArray m_xml;
-    std::map<QString, QByteArray> m_inline;
+    std::map<QString, QString> m_inline;  // id -> the file it was set aside in
 };
 
-// The text of an entry's element: its own text, or its children's, each a value ("author" in
-// "authors"; a table row's "column"s joined with " - "; a date's year, month and day).
-void readValues(QXmlStreamReader& xml, QStringList& out) {
-    QString text;
-    QStringList parts;
-    bool date = false;
-    while (xml.readNext() != QXmlStreamReader::EndElement && !xml.atEnd()) {
-        if (xml.isCharacters()) {
-            text += xml.text();
-        } else if (xml.isStartElement()) {
-            const QString child = xml.name().toString();
-            if (child == QLatin1String("column") || child == QLatin1String("year") ||
-                child == QLatin1String("month") || child == QLatin1String("day")) {
-                date = date || child != QLatin1String("column");
-                parts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
-            } else {
-                readValues(xml, out);
+// A paragraph field's text as Tellico keeps it, a little HTML: <br/> a line break, and the
+// entities of <, >, & and quotes, also by number.
+QString fromParagraph(const QString& html) {
+    static const QRegularExpression markup(
+        QStringLiteral("<br\\s*/?>|&(lt|gt|amp|quot|apos|#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6});"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (!html.contains(QLatin1Char('<')) && !html.contains(QLatin1Char('&')))
+        return html;
+    QString out;
+    qsizetype last = 0;
+    for (auto it = markup.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += QStringView(html).mid(last, m.capturedStart() - last);
+        last = m.capturedEnd();
+        const QString entity = m.captured(1).toLower();
+        if (entity.isEmpty()) {
+            out += QLatin1Char('\n');
+        } else if (entity.startsWith(QLatin1Char('#'))) {
+            bool ok = false;
+            const uint code = entity.startsWith(QLatin1String("#x")) ? entity.mid(2).toUInt(&ok, 16)
+                                                                     : entity.mid(1).toUInt(&ok);
+            if (ok && code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF))
+                out += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+            else
+                out += m.captured(0);
+        } else {
+            const char* chars[] = {"<", ">", "&", "\"", "'"};
+            const char* names[] = {"lt", "gt", "amp", "quot", "apos"};
+            for (int i = 0; i < 5; ++i) {
+                if (entity == QLatin1String(names[i]))
+                    out += QLatin1String(chars[i]);
             }
         }
     }
-    if (!parts.isEmpty())
-        out << parts.join(date ? QStringLiteral("-") : QStringLiteral(" - "));
-    else if (!text.trimmed().isEmpty())
-        out << text.trimmed();
+    out += QStringView(html).mid(last);
+    return out;
 }
 
-// Reads the collection's XML: a first pass for its fields, its entries' ids and the pictures
-// inside it; then the entries one at a time, so that a large collection is never held whole.
+// Reads the collection's XML as a stream, without recursion: a first pass for its fields, its
+// entries' ids and the pictures inside it; then the entries one at a time, so that a large
+// collection is never held whole. Refuses, naming the line, XML nested deeper than kMaxDepth,
+// a value longer than kMaxValueChars (a picture's, kMaxImageChars) and more than kMaxFields
+// fields.
 class CollectionReader {
 public:
-    CollectionReader(CollectionFile& file, const QString& path) : m_file(file), m_path(path) {
-        pass(nullptr);
-    }
+    explicit CollectionReader(CollectionFile& file) : m_file(file) { pass(nullptr); }
     const std::vector<Field>& fields() const { return m_fields; }
     const std::vector<QString>& entryIds() const { return m_ids; }
+    // Ids of the pictures the collection names as links (<image link="true">).
+    bool linked(const QString& id) const { return m_linked.count(id) > 0; }
     // Calls `entry` with each entry, in file order.
     void forEachEntry(const std::function<void(Entry&)>& entry) { pass(&entry); }
 
 private:
+    // An element inside an entry. A "part" (a table's column, a date's year, month or day)
+    // adds to the value of the element holding it; any other element is a value of the field
+    // named by the entry's child it is in, unless it holds values itself ("authors").
+    struct Frame {
+        QString name;
+        QString text;
+        QStringList parts;
+        bool part = false;
+        bool date = false;
+        bool holdsValues = false;
+    };
+
+    [[noreturn]] void refuse(const QXmlStreamReader& xml, const QString& why) const {
+        fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1 is not read: line %2: %3.")
+                 .arg(m_file.path())
+                 .arg(xml.lineNumber())
+                 .arg(why));
+    }
+
+    void append(QString& to, QStringView text, qsizetype max, const QXmlStreamReader& xml) {
+        if (to.size() + text.size() > max)
+            refuse(xml, QCoreApplication::translate("kbs::exchange::Tellico",
+                                                    "it holds a value longer than %1 characters")
+                            .arg(max));
+        to += text;
+    }
+
     void pass(const std::function<void(Entry&)>* entry) {
-        // Read from a device, the reader decodes a block at a time rather than all at once.
-        QBuffer buffer;
-        buffer.setData(m_file.xml());
-        buffer.open(QIODevice::ReadOnly);
-        QXmlStreamReader xml(&buffer);
+        const std::unique_ptr<XmlSource> source = m_file.xml();
+        QXmlStreamReader xml(source.get());
+        int depth = 0;
         bool tellico = false;
+        bool inEntry = false;
+        int imageDepth = 0;  // the depth of the <image> being read, or 0
+        QString imageId;
+        QString imageText;
+        Entry e;
+        qsizetype entryChars = 0;
+        std::vector<Frame> frames;
         while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            const auto name = xml.name();
-            const auto attr = xml.attributes();
-            if (name == QLatin1String("tellico")) {
-                tellico = true;
-            } else if (!tellico) {
-                break;
-            } else if (name == QLatin1String("entry")) {
-                if (!entry) {
-                    m_ids.push_back(attr.value(QLatin1String("id")).toString());
-                    xml.skipCurrentElement();
+            const QXmlStreamReader::TokenType token = xml.readNext();
+            source->tokenSeen();
+            if (token == QXmlStreamReader::StartElement) {
+                if (++depth > kMaxDepth)
+                    refuse(xml,
+                           QCoreApplication::translate("kbs::exchange::Tellico",
+                                                       "its elements are nested deeper than %1")
+                               .arg(kMaxDepth));
+                const QStringView name = xml.name();
+                const QXmlStreamAttributes attr = xml.attributes();
+                if (depth == 1) {
+                    if (name != QLatin1String("tellico"))
+                        break;
+                    tellico = true;
+                } else if (inEntry) {
+                    Frame f;
+                    f.name = name.toString();
+                    if (entry)  // an element costs even when it is empty
+                        countEntry(xml, entryChars, 1 + f.name.size());
+                    f.part = !frames.empty() &&
+                             (name == QLatin1String("column") || name == QLatin1String("year") ||
+                              name == QLatin1String("month") || name == QLatin1String("day"));
+                    frames.push_back(std::move(f));
+                } else if (imageDepth > 0) {
                     continue;
-                }
-                Entry e;
-                while (xml.readNextStartElement()) {
-                    QStringList values;
-                    QString field = xml.name().toString();
-                    readValues(xml, values);
-                    // A field of several values is written under its plural ("authors").
-                    if (!declared(field) && field.endsWith(QLatin1Char('s')))
-                        field.chop(1);
-                    e.values[field] << values;
-                }
-                (*entry)(e);
-            } else if (entry) {
-                continue;  // the fields and pictures were read by the first pass
-            } else if (name == QLatin1String("field")) {
-                Field f{attr.value(QLatin1String("name")).toString(),
-                        attr.value(QLatin1String("title")).toString(),
-                        attr.value(QLatin1String("type")).toInt()};
-                if (!f.name.isEmpty() && f.name != QLatin1String("_default"))
+                } else if (name == QLatin1String("entry")) {
+                    inEntry = true;
+                    e.values.clear();
+                    entryChars = 0;
+                    if (!entry)
+                        m_ids.push_back(
+                            attr.value(QLatin1String("id")).left(kMaxIdChars).toString());
+                } else if (name == QLatin1String("field") && !entry) {
+                    Field f{attr.value(QLatin1String("name")).toString(),
+                            attr.value(QLatin1String("title")).left(kMaxNameChars).toString(),
+                            attr.value(QLatin1String("type")).toInt()};
+                    if (f.name.isEmpty() || f.name == QLatin1String("_default") || declared(f.name))
+                        continue;
+                    if (m_fields.size() >= size_t(kMaxFields))
+                        refuse(xml, QCoreApplication::translate("kbs::exchange::Tellico",
+                                                                "it declares more than %1 fields")
+                                        .arg(kMaxFields));
+                    refuseLongName(xml, f.name);
                     m_fields.push_back(f);
-            } else if (name == QLatin1String("image")) {
-                const QString id = attr.value(QLatin1String("id")).toString();
-                const QByteArray data = QByteArray::fromBase64(xml.readElementText().toLatin1(),
-                                                               QByteArray::Base64Encoding);
-                if (!data.isEmpty())
-                    m_file.addInline(id, data);
+                    m_types[f.name] = f.type == 0 ? kLine : f.type;
+                } else if (name == QLatin1String("image")) {
+                    imageDepth = depth;
+                    imageId = attr.value(QLatin1String("id")).toString();
+                    imageText.clear();
+                    if (entry)
+                        continue;
+                    refuseLongName(xml, imageId);
+                    if (++m_pictures > kMaxPictures)
+                        refuse(xml, QCoreApplication::translate("kbs::exchange::Tellico",
+                                                                "it lists more than %1 pictures")
+                                        .arg(kMaxPictures));
+                    if (attr.value(QLatin1String("link")) == QLatin1String("true"))
+                        m_linked.insert(imageId);
+                }
+            } else if (token == QXmlStreamReader::Characters) {
+                if (inEntry && !frames.empty()) {
+                    if (entry) {
+                        append(frames.back().text, xml.text(), kMaxValueChars, xml);
+                        countEntry(xml, entryChars, xml.text().size());
+                    }
+                } else if (imageDepth > 0 && !entry) {
+                    append(imageText, xml.text(), kMaxImageChars, xml);
+                }
+            } else if (token == QXmlStreamReader::EndElement) {
+                --depth;
+                if (inEntry && frames.empty()) {
+                    inEntry = false;
+                    if (entry)
+                        (*entry)(e);
+                } else if (inEntry) {
+                    Frame f = std::move(frames.back());
+                    frames.pop_back();
+                    if (entry)
+                        endOfValue(f, frames, e);
+                } else if (imageDepth > 0 && depth < imageDepth) {
+                    imageDepth = 0;
+                    if (!entry && !imageId.isEmpty() && !imageText.trimmed().isEmpty())
+                        m_file.addInline(imageId, imageText);
+                    imageText.clear();
+                }
             }
         }
-        if (xml.hasError())
-            fail(
-                QStringLiteral("%1 is not a Tellico collection: its XML is broken at line %2 (%3).")
-                    .arg(m_path)
-                    .arg(xml.lineNumber())
-                    .arg(xml.errorString()));
+        if (xml.hasError()) {
+            if (!source->overrun().isEmpty())
+                refuse(xml, source->overrun());
+            fail(QCoreApplication::translate(
+                     "kbs::exchange::Tellico",
+                     "%1 is not a Tellico collection: its XML is broken at line %2 (%3).")
+                     .arg(m_file.path())
+                     .arg(xml.lineNumber())
+                     .arg(xml.errorString()));
+        }
         if (!tellico)
-            fail(QStringLiteral("%1 is not a Tellico collection: its XML is not <tellico>.")
-                     .arg(m_path));
+            fail(QCoreApplication::translate(
+                     "kbs::exchange::Tellico",
+                     "%1 is not a Tellico collection: its XML is not <tellico>.")
+                     .arg(m_file.path()));
     }
-    bool declared(const QString& name) const {
-        return std::any_of(m_fields.begin(), m_fields.end(),
-                           [&](const Field& f) { return f.name == name; });
+
+    void endOfValue(Frame& f, std::vector<Frame>& frames, Entry& e) const {
+        if (f.part) {
+            frames.back().parts << f.text.trimmed();
+            frames.back().date = frames.back().date || f.name != QLatin1String("column");
+            return;
+        }
+        if (!frames.empty() && frames.back().part) {
+            frames.back().text += f.text;  // text inside a part belongs to it
+            return;
+        }
+        if (f.holdsValues)
+            return;
+        if (!frames.empty())
+            frames.back().holdsValues = true;
+        // The field is the entry's child; a field of several values is written under its
+        // plural ("authors").
+        QString field = frames.empty() ? f.name : frames.front().name;
+        if (!declared(field) && field.endsWith(QLatin1Char('s')))
+            field.chop(1);
+        QString value = !f.parts.isEmpty()
+                            ? f.parts.join(f.date ? QStringLiteral("-") : QStringLiteral(" - "))
+                            : f.text;
+        if (typeOf(field) == kParagraph)
+            value = fromParagraph(value);
+        e.values[field] << value;
+    }
+
+    bool declared(const QString& name) const { return typeOf(name) != 0; }
+    int typeOf(const QString& name) const {
+        const auto it = m_types.find(name);
+        return it == m_types.end() ? 0 : it->second;
+    }
+    void countEntry(const QXmlStreamReader& xml, qsizetype& chars, qsizetype more) const {
+        chars += more;
+        if (chars > kMaxEntryChars)
+            refuse(xml, QCoreApplication::translate("kbs::exchange::Tellico",
+                                                    "an entry holds more than %1 characters")
+                            .arg(kMaxEntryChars));
+    }
+    void refuseLongName(const QXmlStreamReader& xml, const QString& name) const {
+        if (name.size() > kMaxNameChars)
+            refuse(xml, QCoreApplication::translate("kbs::exchange::Tellico",
+                                                    "it holds a name longer than %1 characters")
+                            .arg(kMaxNameChars));
     }
 
     CollectionFile& m_file;
-    QString m_path;
     std::vector<Field> m_fields;
+    std::map<QString, int> m_types;  // each field's type by its name
     std::vector<QString> m_ids;
+    std::set<QString> m_linked;
+    int m_pictures = 0;
 };
 
-}  // namespace
-
-bool isTellicoSource(const QString& path) {
-    if (path.endsWith(QStringLiteral(".tc"), Qt::CaseInsensitive))
-        return true;
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(1024);
-    return head.startsWith(QByteArray("PK\x03\x04", 4)) ||
-           (head.trimmed().startsWith("<?xml") && head.contains("<tellico"));
+// A link as Tellico names a linked picture (a file URL for an absolute path), and back.
+QString toTellicoLink(const QString& path) {
+    return QDir::isAbsolutePath(path) ? QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)
+                                      : path;
+}
+QString fromTellicoLink(const QString& link) {
+    return link.startsWith(QLatin1String("file:")) ? QUrl(link).toLocalFile() : link;
+}
+bool looksLikeLink(const QString& id) {
+    return id.startsWith(QLatin1Char('/')) || id.contains(QLatin1String("://")) ||
+           id.startsWith(QLatin1String("file:"));
 }
 
-TellicoImport importTellico(const QString& path, const QString& target, const Headings& headings) {
-    CatalogueWriter::refuseExisting(target);
-    CollectionFile file(path);
-    CollectionReader c(file, path);
+// The name of the field that holds the caption of the picture in image field `image`.
+QString captionField(const QString& image) {
+    return image + QStringLiteral("-caption");
+}
+
+// Tellico trims the values it saves, drops empty ones and may change the spaces inside them.
+// Our export keeps the exact text of every value it would change in one more field, as
+// "name=value&..." with the values percent-encoded; the import takes a value from it as long
+// as the field shown holds the same words, so that a value changed in Tellico wins.
+const QString kExactField = QStringLiteral("kbs-exact");
+
+bool tellicoWouldChange(const QString& value) {
+    return value.isEmpty() || value.simplified() != value;
+}
+
+QString exactPair(const QString& field, const QString& value) {
+    return field + QLatin1Char('=') + QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+void takeExactTexts(Entry& e) {
+    const auto exact = e.values.find(kExactField);
+    if (exact == e.values.end())
+        return;
+    for (const QString& pair : exact->second.join(QLatin1Char('&')).split(QLatin1Char('&'))) {
+        const qsizetype eq = pair.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            continue;
+        const QString field = pair.left(eq);
+        const QString text = QUrl::fromPercentEncoding(pair.mid(eq + 1).toLatin1());
+        const auto shown = e.values.find(field);
+        const QString value =
+            shown == e.values.end() ? QString() : shown->second.join(QStringLiteral("; "));
+        if (value.simplified() == text.simplified())
+            e.values[field] = QStringList{text};
+    }
+}
+
+// A picture of an entry: its bytes, or the link it names, and its caption.
+struct EntryPicture {
+    QByteArray bytes;
+    std::optional<QString> link;
+    std::optional<QString> caption;
+};
+
+TellicoImport readCollection(const QString& path, const QString& target, const Headings& headings,
+                             const QStringList& pictureTrees) {
+    const bool writing = !target.isEmpty();
+    if (writing)
+        CatalogueWriter::refuseExisting(target);
+    // Pictures inside a bare XML file are set aside beside the target while it is read.
+    safefile::Scratch spill;  // removed with what it holds when the import ends
+    if (writing)
+        spill = safefile::Scratch::folder(target);
+    const PictureSource beside(QFileInfo(path).absolutePath(), pictureTrees, kSource);
+    CollectionFile file(path, writing ? spill.path() : QString());
+    CollectionReader c(file);
 
     // Each field's column; the first field of a column takes it.
     std::map<QString, int> columnOf;
@@ -303,10 +634,14 @@ TellicoImport importTellico(const QString& path, const QString& target, const He
     std::set<int> taken;
     QStringList leftOver;
     for (const Field& f : c.fields()) {
-        if (f.type == kImage) {
+        if (f.type == kImage)
             images.push_back(f.name);
+    }
+    for (const Field& f : c.fields()) {
+        if (f.type == kImage || f.name == kExactField ||
+            std::any_of(images.begin(), images.end(),
+                        [&](const QString& i) { return captionField(i) == f.name; }))
             continue;
-        }
         const int p = positionFor(f.name, f.title, headings);
         const auto kind = p >= 0 ? collection::columns[size_t(p)].kind : collection::Kind::Id;
         const bool bookkeeping = f.name == QLatin1String("id") ||
@@ -341,90 +676,208 @@ TellicoImport importTellico(const QString& path, const QString& target, const He
     }
 
     std::vector<std::string> names{collection::IdColumn, collection::PictureColumn};
-    std::vector<int> positions;
-    for (const auto& [field, p] : columnOf) {
+    const int picpath = collection::at("picpath");
+    const bool picpathField = taken.count(picpath) > 0;
+    if (!picpathField)
+        names.emplace_back(collection::PicturePathColumn);
+    for (const auto& [field, p] : columnOf)
         names.emplace_back(collection::columns[size_t(p)].name);
-        positions.push_back(p);
+    std::optional<CatalogueWriter> writer;
+    if (writing) {
+        writer.emplace(target);
+        writer->setSourceColumns(names);
+        writer->limitRepeatedPictures(MaxRepeatedPictureBytes);
     }
-    CatalogueWriter writer(target);
-    writer.setSourceColumns(names);
     TellicoImport result;
     long missing = 0;
     long notPictures = 0;
     std::vector<SourceValue> values(names.size());
     size_t i = 0;
-    c.forEachEntry([&](const Entry& e) {
+    c.forEachEntry([&](Entry& e) {
+        takeExactTexts(e);
+        if (i >= ids.size())
+            fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                             "%1 changed while it was read.")
+                     .arg(path));
         values[0] = SourceValue::ofInteger(ids[i]);
         values[1] = SourceValue::null();
         size_t v = 2;
+        if (!picpathField)
+            values[v++] = SourceValue::null();
         for (const auto& [field, p] : columnOf) {
             const auto it = e.values.find(field);
-            values[v++] =
-                it == e.values.end()
-                    ? SourceValue::null()
-                    : SourceValue::ofText(it->second.join(QStringLiteral("; ")).toStdString());
+            const std::string text = it == e.values.end()
+                                         ? std::string()
+                                         : it->second.join(QStringLiteral("; ")).toStdString();
+            values[v++] = it == e.values.end() ? SourceValue::null()
+                          : collection::columns[size_t(p)].kind == collection::Kind::Any
+                              ? anyValue(text)
+                              : SourceValue::ofText(text);
         }
-        std::vector<QByteArray> pictures;
-        for (const QString& field : images) {
-            const auto it = e.values.find(field);
+        // The first image field holds the record's own picture, the others its further ones.
+        std::vector<EntryPicture> pictures;
+        for (size_t k = 0; k < images.size(); ++k) {
+            const auto it = e.values.find(images[k]);
+            const auto caption = e.values.find(captionField(images[k]));
+            if (it == e.values.end() && k == 0)
+                pictures.emplace_back();
             for (const QString& id : it == e.values.end() ? QStringList() : it->second) {
-                QByteArray bytes = file.picture(id);
-                if (bytes.isEmpty())
-                    ++missing;
-                else if (!pictureProblem(bytes).isEmpty())
-                    ++notPictures;
-                else
-                    pictures.push_back(std::move(bytes));
+                EntryPicture p;
+                if (caption != e.values.end())
+                    p.caption = caption->second.join(QStringLiteral("; "));
+                if (c.linked(id) || (looksLikeLink(id) && !file.hasInline(id))) {
+                    p.link = fromTellicoLink(id);
+                } else if (writing) {
+                    p.bytes = file.picture(id, beside);
+                    if (p.bytes.isEmpty()) {
+                        ++missing;
+                        continue;
+                    }
+                    if (!pictureProblem(p.bytes).isEmpty()) {
+                        ++notPictures;
+                        continue;
+                    }
+                }
+                pictures.push_back(std::move(p));
             }
         }
-        if (!pictures.empty())
-            values[1] = SourceValue::ofBlob(pictures.front().toStdString());
-        writer.addRecord(values);
-        for (size_t k = 1; k < pictures.size(); ++k)
-            writer.addFurtherPicture(ids[i], int(k + 1), pictures[k].toStdString());
-        result.pictures += long(pictures.size());
+        if (!pictures.empty()) {
+            const EntryPicture& own = pictures.front();
+            if (!own.bytes.isEmpty())
+                values[1] = SourceValue::ofBlob(own.bytes.toStdString());
+            else if (own.link && !picpathField)
+                values[2] = SourceValue::ofText(own.link->toStdString());
+        }
+        if (writer) {
+            writer->addRecord(values);
+            for (size_t k = 1; k < pictures.size(); ++k) {
+                const EntryPicture& p = pictures[k];
+                writer->addFurtherPicture(
+                    ids[i], int(k + 1), p.bytes.toStdString(),
+                    p.link ? std::optional<std::string>(p.link->toStdString()) : std::nullopt,
+                    p.caption ? std::optional<std::string>(p.caption->toStdString())
+                              : std::nullopt);
+            }
+        }
+        for (const EntryPicture& p : pictures)
+            result.pictures += p.bytes.isEmpty() && !p.link ? 0 : 1;
         ++result.records;
         ++i;
     });
-    writer.finish(std::nullopt);
+    if (writer)
+        writer->finish(std::nullopt);
     if (!leftOver.isEmpty())
-        result.notes << QStringLiteral(
-                            "These fields have no column in the catalogue and were "
-                            "left out: %1.")
+        result.notes << QCoreApplication::translate(
+                            "kbs::exchange::Tellico",
+                            "These fields have no column in the catalogue and were left out: %1.")
                             .arg(leftOver.join(QStringLiteral(", ")));
     if (renumbered > 0)
-        result.notes << QStringLiteral("%1 entr(ies) without a usable id were given new IDs.")
+        result.notes << QCoreApplication::translate(
+                            "kbs::exchange::Tellico",
+                            "%1 entr(ies) without a usable id were given new IDs.")
                             .arg(renumbered);
     if (missing > 0)
-        result.notes << QStringLiteral(
-                            "%1 picture(s) named in the collection are not in the "
-                            "file and were left out.")
+        result.notes << QCoreApplication::translate(
+                            "kbs::exchange::Tellico",
+                            "%1 picture(s) named in the collection are not in the file and were "
+                            "left out.")
                             .arg(missing);
     if (notPictures > 0)
-        result.notes << QStringLiteral(
-                            "%1 picture(s) could not be read as pictures and were "
-                            "left out.")
+        result.notes << QCoreApplication::translate(
+                            "kbs::exchange::Tellico",
+                            "%1 picture(s) could not be read as pictures and were left out.")
                             .arg(notPictures);
     return result;
+}
+
+}  // namespace
+
+bool isTellicoSource(const QString& path) {
+    if (path.endsWith(QStringLiteral(".tc"), Qt::CaseInsensitive))
+        return true;
+    QFile file;
+    try {
+        regularfile::open(file, path, std::numeric_limits<qint64>::max());
+    } catch (const AppError&) {
+        return false;
+    }
+    const QByteArray head = file.peek(64);
+    if (head.startsWith(QByteArray("PK\x03\x04", 4)))
+        return true;
+    // XML whose root is <tellico>, whatever comes before it: a comment, a DTD.
+    const QByteArray start =
+        head.startsWith("\xEF\xBB\xBF") ? head.mid(3).trimmed() : head.trimmed();
+    if (!start.startsWith('<'))
+        return false;
+    XmlSource source(&file, nullptr);
+    QXmlStreamReader xml(&source);
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        source.tokenSeen();
+        if (token == QXmlStreamReader::StartElement)
+            return xml.name() == QLatin1String("tellico");
+    }
+    return false;
+}
+
+TellicoImport importTellico(const QString& path, const QString& target, const Headings& headings,
+                            const QStringList& pictureTrees) {
+    if (target.isEmpty())
+        fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                         "No catalogue was named to import %1 into.")
+                 .arg(path));
+    return readCollection(path, target, headings, pictureTrees);
+}
+
+TellicoImport readTellico(const QString& path, const Headings& headings) {
+    return readCollection(path, QString(), headings, {});
 }
 
 // ---------------------------------------------------------------- writing
 
 namespace {
 
-// A text as XML may hold it: control characters other than tab and line ends left out, and
-// counted in `dropped`.
+// A text as XML 1.0 may hold it: NUL and the other control characters below 32 except tab and
+// line ends, U+FFFE, U+FFFF and halves of a surrogate pair without their other half are left
+// out, and counted in `dropped`.
 QString xmlText(const QString& text, long& dropped) {
     QString out;
     out.reserve(text.size());
-    for (const QChar ch : text) {
-        if (ch.unicode() >= 0x20 || ch == QLatin1Char('\t') || ch == QLatin1Char('\n') ||
-            ch == QLatin1Char('\r'))
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        const char16_t u = ch.unicode();
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             out += ch;
-        else
+            out += text[++i];
+        } else if ((u >= 0x20 && !ch.isSurrogate() && u != 0xFFFE && u != 0xFFFF) || u == u'\t' ||
+                   u == u'\n' || u == u'\r') {
+            out += ch;
+        } else {
             ++dropped;
+        }
     }
     return out;
+}
+
+// A paragraph field's text as Tellico keeps it: a little HTML, with <br/> for each line break.
+QString toParagraph(const QString& text) {
+    return text.toHtmlEscaped()
+        .replace(QLatin1String("&quot;"), QLatin1String("\""))
+        .replace(QLatin1Char('\n'), QLatin1String("<br/>"));
+}
+
+// Writes an element with a text, exactly: a CR, which an XML reader would make a line feed,
+// as a character reference.
+void writeTextElement(QXmlStreamWriter& xml, const QString& name, const QString& text) {
+    xml.writeStartElement(kNamespace, name);
+    const QList<QStringView> pieces = QStringView(text).split(u'\r');
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            xml.writeEntityReference(QStringLiteral("#13"));
+        if (!pieces[i].isEmpty())
+            xml.writeCharacters(pieces[i].toString());
+    }
+    xml.writeEndElement();
 }
 
 // The picture as Tellico keeps it: its bytes when JPEG, PNG or GIF, else made a PNG; its id is
@@ -469,16 +922,18 @@ std::optional<TellicoPicture> tellicoPicture(const QByteArray& bytes) {
 
 ExportSummary exportTellico(const QString& catalogue, const QString& path, const Headings& headings,
                             const std::optional<std::vector<std::int64_t>>& ids,
-                            const ExportProgressFn& progress) {
+                            const ExportProgressFn& progress, const QStringList& pictureTrees) {
     PlacedFile out(path, kSource);
     Catalogue source(catalogue, kSource);
+    source.setPictureTrees(pictureTrees);
     QTemporaryDir pictures(out.scratchPath() + QStringLiteral("-images-XXXXXX"));
     if (!pictures.isValid())
-        fail(QStringLiteral("%1 cannot be written: %2.").arg(path, pictures.errorString()));
+        fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1 cannot be written: %2.")
+                 .arg(path, pictures.errorString()));
 
     std::vector<int> columns;
     for (const collection::Column& c : collection::columns) {
-        if (c.kind == collection::Kind::Text || c.kind == collection::Kind::Notes)
+        if (c.kind != collection::Kind::Id && c.kind != collection::Kind::Binary)
             columns.push_back(c.position);
     }
 
@@ -486,7 +941,8 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     // image fields are as many as the most pictures a record may have.
     QFile xmlFile(pictures.filePath(QStringLiteral("tellico.xml")));
     if (!xmlFile.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("%1 cannot be written: %2.").arg(path, xmlFile.errorString()));
+        fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1 cannot be written: %2.")
+                 .arg(path, xmlFile.errorString()));
     QXmlStreamWriter xml(&xmlFile);
     xml.setAutoFormatting(true);
     xml.writeStartDocument();
@@ -517,52 +973,104 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
         const bool notes = collection::columns[size_t(p)].kind == collection::Kind::Notes;
         const QString title = headings.heading(p);
         // Grouping by the title would make a group of every model.
-        const int flags = notes                                ? 0
+        const auto kind = collection::columns[size_t(p)].kind;
+        const int flags = notes || kind == collection::Kind::Any || kind == collection::Kind::Path
+                              ? 0
                           : p == collection::at("Description") ? kCompleted
                                                                : kGroupedCompleted;
-        field(tellicoName(p), title, notes ? title : general, notes ? kParagraph : kLine, flags);
+        field(tellicoName(p), title.isEmpty() ? tellicoName(p) : title, notes ? title : general,
+              notes ? kParagraph : kLine, flags);
     }
     const QString picture = headings.heading(collection::at("binpicdata"));
     const auto pictureField = [](int k) {
         return k == 1 ? QStringLiteral("picture") : QStringLiteral("picture-%1").arg(k);
     };
-    for (int k = 1; k <= source.mostPictures(); ++k)
+    const int most = source.mostPictures();
+    for (int k = 1; k <= most; ++k)
         field(pictureField(k), k == 1 ? picture : QStringLiteral("%1 %2").arg(picture).arg(k),
               picture, kImage, 0);
+    for (int k = 2; k <= most; ++k)
+        field(captionField(pictureField(k)),
+              QCoreApplication::translate("kbs::exchange::Tellico", "%1 %2, caption")
+                  .arg(picture)
+                  .arg(k),
+              picture, kLine, 0);
+    field(kExactField,
+          QCoreApplication::translate("kbs::exchange::Tellico", "Exact texts (Kerbside Manager)"),
+          QStringLiteral("Kerbside Manager"), kLine, 0);
     xml.writeEndElement();
 
     ExportSummary summary;
     std::map<QString, TellicoPicture> written;  // by id, each file once
+    std::set<QString> links;                    // linked pictures, each once
     long dropped = 0;
+    long unreadable = 0;
+    const int notes = collection::at("Notes");
     const auto write = [&](const ExportRecord& record) {
         xml.writeStartElement(kNamespace, QStringLiteral("entry"));
         xml.writeAttribute(QStringLiteral("id"), QString::number(record.id));
+        QStringList exact;
         for (const int p : columns) {
-            if (const QString value = record.shown(p); !value.trimmed().isEmpty())
-                xml.writeTextElement(kNamespace, tellicoName(p), xmlText(value, dropped));
-        }
-        int k = 0;
-        for (const QByteArray& bytes : record.pictures) {
-            const auto picture = tellicoPicture(bytes);
-            if (!picture)
+            if (record.null[size_t(p)])
                 continue;
-            xml.writeTextElement(kNamespace, pictureField(++k), picture->id);
+            const QString text = xmlText(record.text[size_t(p)], dropped);
+            writeTextElement(xml, tellicoName(p), p == notes ? toParagraph(text) : text);
+            if (tellicoWouldChange(text))
+                exact << exactPair(tellicoName(p), text);
+        }
+        for (size_t k = 0; k < record.pictures.size(); ++k) {
+            const ExportPicture& pic = record.pictures[k];
+            const QString name = pictureField(int(k) + 1);
+            if (k > 0 && pic.caption) {
+                const QString caption = xmlText(*pic.caption, dropped);
+                writeTextElement(xml, captionField(name), caption);
+                if (tellicoWouldChange(caption))
+                    exact << exactPair(captionField(name), caption);
+            }
+            if (!pic.link.isEmpty()) {
+                // A link stays a link: Tellico shows the file where it is.
+                const QString link = toTellicoLink(xmlText(pic.link, dropped));
+                writeTextElement(xml, name, link);
+                links.insert(link);
+                continue;
+            }
+            if (pic.bytes.isEmpty())
+                continue;
+            const auto picture = tellicoPicture(pic.bytes);
+            if (!picture) {
+                ++unreadable;
+                continue;
+            }
+            writeTextElement(xml, name, picture->id);
             if (written.count(picture->id) == 0) {
                 QFile f(pictures.filePath(picture->id));
                 if (!f.open(QIODevice::WriteOnly) ||
                     f.write(picture->bytes) != picture->bytes.size() || !f.flush())
-                    fail(QStringLiteral("%1 cannot be written: %2.").arg(path, f.errorString()));
+                    fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                                     "%1 cannot be written: %2.")
+                             .arg(path, f.errorString()));
                 written[picture->id] = {{}, picture->format, picture->id, picture->size};
             }
             ++summary.pictures;
         }
+        if (!exact.isEmpty())
+            writeTextElement(xml, kExactField, exact.join(QLatin1Char('&')));
         xml.writeEndElement();
         ++summary.records;
     };
     forEachRecord(source, source.recordIds(ids), write, progress, summary, path);
 
-    if (!written.empty()) {
+    if (!written.empty() || !links.empty()) {
         xml.writeStartElement(kNamespace, QStringLiteral("images"));
+        for (const QString& link : links) {
+            QString format = QFileInfo(QUrl(link).path()).suffix().toUpper();
+            if (format == QLatin1String("JPG") || format.isEmpty())
+                format = QStringLiteral("JPEG");
+            xml.writeEmptyElement(kNamespace, QStringLiteral("image"));
+            xml.writeAttribute(QStringLiteral("id"), link);
+            xml.writeAttribute(QStringLiteral("format"), format);
+            xml.writeAttribute(QStringLiteral("link"), QStringLiteral("true"));
+        }
         for (const auto& [id, p] : written) {
             xml.writeEmptyElement(kNamespace, QStringLiteral("image"));
             xml.writeAttribute(QStringLiteral("id"), id);
@@ -576,18 +1084,22 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     xml.writeEndElement();
     xml.writeEndDocument();
     if (xml.hasError() || !xmlFile.flush())
-        fail(QStringLiteral("%1 cannot be written: %2.").arg(path, xmlFile.errorString()));
+        fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1 cannot be written: %2.")
+                 .arg(path, xmlFile.errorString()));
     xmlFile.close();
 
     int error = 0;
     zip_t* zip = zip_open(QFile::encodeName(out.scratchPath()).constData(),
                           ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!zip)
-        fail(QStringLiteral("%1 cannot be written as a zip file.").arg(path));
+        fail(QCoreApplication::translate("kbs::exchange::Tellico",
+                                         "%1 cannot be written as a zip file.")
+                 .arg(path));
     const auto zipFailed = [&] {
         const QString why = zipError(zip_get_error(zip));
         zip_discard(zip);
-        fail(QStringLiteral("%1 cannot be written: %2.").arg(path, why));
+        fail(QCoreApplication::translate("kbs::exchange::Tellico", "%1 cannot be written: %2.")
+                 .arg(path, why));
     };
     zip_source_t* text =
         zip_source_file(zip, QFile::encodeName(xmlFile.fileName()).constData(), 0, -1);
@@ -614,10 +1126,17 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
         zipFailed();
     out.place();
     if (dropped > 0)
-        summary.notes << QStringLiteral(
-                             "%1 control character(s), which a Tellico file cannot hold, were "
-                             "left out of the texts.")
+        summary.notes << QCoreApplication::translate(
+                             "kbs::exchange::Tellico",
+                             "%1 character(s) that XML cannot hold (control characters such as "
+                             "NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of "
+                             "the texts.")
                              .arg(dropped);
+    if (unreadable > 0)
+        summary.notes << QCoreApplication::translate(
+                             "kbs::exchange::Tellico",
+                             "%1 picture(s) could not be read as pictures and were left out.")
+                             .arg(unreadable);
     return summary;
 }
 

@@ -1,9 +1,12 @@
 #include "XlsxExport.h"
 
 #include <xlsxwriter.h>
+#include <QCoreApplication>
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <memory>
 
@@ -17,9 +20,8 @@ namespace kbs::exchange {
 namespace {
 
 const QString kSource = QStringLiteral("Spreadsheet");
-constexpr int kMaxCellChars = 32767;  // the most a spreadsheet cell holds
-constexpr double kMaxWidth = 60;      // characters
-constexpr int kThumbWidth = 80;       // pixels
+constexpr double kMaxWidth = 60;  // characters
+constexpr int kThumbWidth = 80;   // pixels
 constexpr int kThumbHeight = 60;
 constexpr double kPictureRowPoints = 48;
 constexpr double kPictureColumnChars = 12;
@@ -43,6 +45,60 @@ double widthOf(const QString& text) {
         longest = std::max(longest, line.size());
     return double(longest);
 }
+
+bool startsLikeEscape(QStringView s) {
+    if (s.size() < 7 || s[0] != QLatin1Char('_') || s[1] != QLatin1Char('x') ||
+        s[6] != QLatin1Char('_'))
+        return false;
+    return std::all_of(s.begin() + 2, s.begin() + 6, [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+    });
+}
+
+}  // namespace
+
+CellText cellText(const QString& text, qsizetype maxChars) {
+    static const QString kEscapedUnderscore = QStringLiteral("_x005F");
+    CellText out;
+    if (text.size() <= maxChars && !text.contains(QChar(0)) &&
+        !text.contains(QLatin1String("_x"))) {  // the most texts: nothing to change
+        const QByteArray utf8 = text.toUtf8();
+        out.utf8.assign(utf8.constData(), size_t(utf8.size()));
+        return out;
+    }
+    QString value = text;
+    out.withoutNul = value.contains(QChar(0));
+    if (out.withoutNul)
+        value.remove(QChar(0));
+    QString kept;
+    kept.reserve(std::min(value.size(), maxChars));
+    // The spreadsheet counts the UTF-16 units of the text it reads; the writer counts the
+    // characters of the text it writes, escapes included.
+    qsizetype units = 0, written = 0;
+    for (qsizetype i = 0; i < value.size();) {
+        const qsizetype length =
+            value[i].isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate() ? 2
+                                                                                                : 1;
+        const bool escape = startsLikeEscape(QStringView(value).mid(i));
+        const qsizetype extra = escape ? kEscapedUnderscore.size() : 0;
+        if (units + length > maxChars || written + 1 + extra > maxChars) {
+            out.cut = true;
+            break;
+        }
+        if (escape)
+            kept += kEscapedUnderscore;
+        kept += QStringView(value).mid(i, length);
+        units += length;
+        written += 1 + extra;
+        i += length;
+    }
+    const QByteArray utf8 = kept.toUtf8();
+    out.utf8.assign(utf8.constData(), size_t(utf8.size()));
+    return out;
+}
+
+namespace {
 
 QByteArray thumbnail(const QByteArray& picture) {
     try {
@@ -70,16 +126,21 @@ struct WorkbookCloser {
 
 ExportSummary exportXlsx(const QString& catalogue, const QString& path, const Headings& headings,
                          const std::optional<std::vector<std::int64_t>>& ids,
-                         const ExportProgressFn& progress) {
+                         const ExportProgressFn& progress, const QStringList& pictureTrees) {
     PlacedFile out(path, kSource);
     Catalogue source(catalogue, kSource);
+    source.setPictureTrees(pictureTrees);
     const auto failed = [&](lxw_error error) {
         throw AppError(err::PathFileAccess, kSource,
-                       QStringLiteral("%1 cannot be written: %2.")
+                       QCoreApplication::translate("kbs::exchange", "%1 cannot be written: %2.")
                            .arg(path, QString::fromUtf8(lxw_strerror(error))));
     };
 
-    WorkbookCloser closer{workbook_new(out.scratchPath().toUtf8().constData())};
+    // Each row goes to a scratch file as soon as the next one begins, so that the memory used
+    // does not grow with the records: the rows are written in order, once.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    WorkbookCloser closer{workbook_new_opt(out.scratchPath().toUtf8().constData(), &options)};
     lxw_workbook* book = closer.book;
     if (!book)
         failed(LXW_ERROR_CREATING_XLSX_FILE);
@@ -89,6 +150,8 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
     lxw_format* text = workbook_add_format(book);
     format_set_num_format(text, "@");  // what is typed in later stays text too
     format_set_align(text, LXW_ALIGN_VERTICAL_TOP);
+    lxw_format* number = workbook_add_format(book);  // the ID, at the top as the texts
+    format_set_align(number, LXW_ALIGN_VERTICAL_TOP);
 
     const std::vector<int> columns = sheetColumns();
     const auto pictureColumn = lxw_col_t(columns.size());
@@ -102,44 +165,55 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
                            headings.heading(collection::at("binpicdata")).toUtf8().constData(),
                            bold);
     worksheet_freeze_panes(sheet, 1, 0);
+    // The thumbnails wait in files until the workbook is put together: the writer would keep
+    // a picture given from memory in memory until then.
+    QTemporaryDir thumbnails;
+    if (!thumbnails.isValid())
+        failed(LXW_ERROR_CREATING_TMPFILE);
 
     ExportSummary summary;
-    long cut = 0;
+    long cut = 0, withoutNul = 0;
     lxw_row_t row = 1;
     const auto write = [&](const ExportRecord& record) {
+        // A row's height before its cells: the writer keeps one row at a time.
+        const auto shown = std::find_if(record.pictures.begin(), record.pictures.end(),
+                                        [](const ExportPicture& p) { return !p.bytes.isEmpty(); });
+        const QByteArray thumb =
+            shown == record.pictures.end() ? QByteArray() : thumbnail(shown->bytes);
+        if (!thumb.isEmpty())
+            worksheet_set_row(sheet, row, kPictureRowPoints, nullptr);
         for (size_t c = 0; c < columns.size(); ++c) {
             const int position = columns[c];
             const auto col = lxw_col_t(c);
             if (collection::columns[size_t(position)].kind == collection::Kind::Id) {
-                worksheet_write_number(sheet, row, col, double(record.id), nullptr);
+                worksheet_write_number(sheet, row, col, double(record.id), number);
                 widths[c] = std::max(widths[c], double(QString::number(record.id).size()));
                 continue;
             }
-            QString value = record.shown(position);
+            const QString& value = record.text[size_t(position)];
             if (value.isEmpty())
                 continue;
-            if (value.size() > kMaxCellChars) {
-                value.truncate(kMaxCellChars);
-                ++cut;
-            }
+            const CellText cell = cellText(value);
+            cut += cell.cut ? 1 : 0;
+            withoutNul += cell.withoutNul ? 1 : 0;
             if (const lxw_error e =
-                    worksheet_write_string(sheet, row, col, value.toUtf8().constData(), text))
+                    worksheet_write_string(sheet, row, col, cell.utf8.c_str(), text))
                 failed(e);
             widths[c] = std::max(widths[c], widthOf(value));
         }
-        const QByteArray thumb =
-            record.pictures.empty() ? QByteArray() : thumbnail(record.pictures.front());
         if (!thumb.isEmpty()) {
+            const QString file = thumbnails.filePath(QString::number(row) + QStringLiteral(".png"));
+            QFile f(file);
+            if (!f.open(QIODevice::WriteOnly) || f.write(thumb) != thumb.size() || !f.flush())
+                failed(LXW_ERROR_CREATING_TMPFILE);
+            f.close();
             lxw_image_options options{};
             options.x_offset = 2;
             options.y_offset = 2;
             options.object_position = LXW_OBJECT_MOVE_DONT_SIZE;
-            if (const lxw_error e = worksheet_insert_image_buffer_opt(
-                    sheet, row, pictureColumn,
-                    reinterpret_cast<const unsigned char*>(thumb.constData()), size_t(thumb.size()),
-                    &options))
+            if (const lxw_error e = worksheet_insert_image_opt(
+                    sheet, row, pictureColumn, QFile::encodeName(file).constData(), &options))
                 failed(e);
-            worksheet_set_row(sheet, row, kPictureRowPoints, nullptr);
             ++summary.pictures;
         }
         ++row;
@@ -155,11 +229,18 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
         failed(e);
     out.place();
     if (cut > 0)
-        summary.notes << QStringLiteral(
+        summary.notes << QCoreApplication::translate(
+                             "kbs::exchange",
                              "%1 text(s) longer than a spreadsheet cell holds (%2 characters) "
                              "were cut to that length.")
                              .arg(cut)
-                             .arg(kMaxCellChars);
+                             .arg(MaxCellChars);
+    if (withoutNul > 0)
+        summary.notes << QCoreApplication::translate(
+                             "kbs::exchange",
+                             "%1 text(s) held NUL characters, which a spreadsheet cell cannot "
+                             "hold; they were left out and the rest of each text kept.")
+                             .arg(withoutNul);
     return summary;
 }
 

@@ -10,6 +10,8 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include "ProgramInfo.h"
+
 namespace kbs {
 
 namespace {
@@ -26,7 +28,10 @@ QString SingleInstance::serverNameFor(const QString& catalogue) {
             QCryptographicHash::Sha256)
             .toHex()
             .left(24);
-    const QString name = QStringLiteral("kbsmgr-%1-%2").arg(::getuid()).arg(QLatin1String(hash));
+    const QString name = QStringLiteral("%1-%2-%3")
+                             .arg(ProgramInfo::appId())
+                             .arg(::getuid())
+                             .arg(QLatin1String(hash));
     // The user's own runtime folder where there is one; the shared temporary folder otherwise,
     // where the user ID in the name keeps users apart.
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

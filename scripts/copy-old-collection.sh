@@ -2,13 +2,20 @@
 # copy-old-collection.sh OLD NEW
 # Copies a collection from the folder where earlier versions of ./run.sh kept it (OLD, the
 # build's program directory) into the per-user program directory NEW, once: only when OLD holds
-# a catalogue and NEW holds none. The catalogue's journal, the original of a converted
+# a catalogue with at least one record and NEW holds none (the build makes an empty catalogue
+# there, which is nobody's collection). The catalogue's journal, the original of a converted
 # catalogue, the value lists, tip.txt and the backups go with it. Nothing is moved, and no file
 # in NEW is ever replaced.
 set -euo pipefail
 old=$1
 new=$2
 [ -f "$old/mydb.mdb" ] || exit 0
+# A file sqlite3 cannot read, or a machine without sqlite3, counts as a collection: copied.
+if command -v sqlite3 >/dev/null &&
+  [ "$(sqlite3 -readonly "$old/mydb.mdb" 'SELECT count(*) FROM (SELECT 1 FROM table1 LIMIT 1)' \
+    2>/dev/null)" = 0 ]; then
+  exit 0
+fi
 if [ -e "$new/mydb.mdb" ] || [ -L "$new/mydb.mdb" ]; then exit 0; fi
 [ -d "$new" ] || mkdir -p -m 700 "$new"
 shopt -s nullglob

@@ -15,7 +15,7 @@ packages=(
 )
 case "${1:-}" in
   --test) packages+=(xvfb xauth imagemagick poppler-utils desktop-file-utils appstream
-    python3-openpyxl) ;;
+    python3-openpyxl python3-pil dpkg-dev lintian) ;;
   --fuzz) packages+=(clang libclang-rt-14-dev) ;;
 esac
 

@@ -4,6 +4,8 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -235,6 +237,8 @@ std::int64_t CatalogueWriter::addRecord(const std::vector<SourceValue>& values) 
         } else if (v.isNull()) {
             rc = sqlite3_bind_null(m_insert, param);
         } else if (v.kind == SourceValue::Kind::Blob || m_kindOf[p] == AsBinary) {
+            if (m_kindOf[p] == AsBinary)
+                countPicture(v.bytes.data(), v.bytes.size());
             // An empty value stays an empty value, not Null.
             rc = v.bytes.empty() ? sqlite3_bind_zeroblob(m_insert, param, 0)
                                  : sqlite3_bind_blob64(m_insert, param, v.bytes.data(),
@@ -279,6 +283,8 @@ void CatalogueWriter::addFurtherPicture(std::int64_t recordId, int position,
         if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &m_insertPicture, nullptr) != SQLITE_OK)
             fail(QString::fromUtf8(sqlite3_errmsg(m_db)));
     }
+    if (!linkedPath)
+        countPicture(bytes.data(), bytes.size());
     sqlite3_reset(m_insertPicture);
     sqlite3_bind_int64(m_insertPicture, 1, recordId);
     sqlite3_bind_int(m_insertPicture, 2, position);
@@ -298,6 +304,26 @@ void CatalogueWriter::addFurtherPicture(std::int64_t recordId, int position,
     if (sqlite3_step(m_insertPicture) != SQLITE_DONE)
         fail(QString::fromUtf8(sqlite3_errmsg(m_db)));
     sqlite3_reset(m_insertPicture);
+}
+
+void CatalogueWriter::countPicture(const char* bytes, size_t size) {
+    if (m_repeatLimit < 0 || size == 0)
+        return;
+    const QByteArray hash = QCryptographicHash::hash(QByteArrayView(bytes, qsizetype(size)),
+                                                     QCryptographicHash::Sha256);
+    if (m_pictureHashes.insert(hash.toStdString()).second)
+        return;
+    m_repeatedBytes += qint64(size);
+    if (m_repeatedBytes > m_repeatLimit)
+        throw AppError(
+            err::LegacyCatalogue, kSource,
+            QCoreApplication::translate(
+                "kbs::CatalogueWriter",
+                "The new catalogue %1 is not written: its source names the same pictures for "
+                "many records, and as each record keeps a copy of its own, the copies would "
+                "take more than %2 MB.")
+                .arg(m_target)
+                .arg(m_repeatLimit / (1024 * 1024)));
 }
 
 void CatalogueWriter::finish(std::optional<std::int64_t> autonumberCounter) {

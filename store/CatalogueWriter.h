@@ -2,9 +2,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "SafeFile.h"
@@ -14,6 +16,10 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace kbs {
+
+// What an import from a file may store of pictures repeated for several records (see
+// CatalogueWriter::limitRepeatedPictures).
+inline constexpr qint64 MaxRepeatedPictureBytes = 256LL * 1024 * 1024;
 
 // Writes a new catalogue from the records of another source: a catalogue of the older program
 // (legacy/Conversion.h) or a CSV file (exchange/CsvImport.h).
@@ -60,6 +66,13 @@ public:
     // catalogue and puts it in place. Throws AppError when anything is wrong.
     void finish(std::optional<std::int64_t> autonumberCounter);
 
+    // Refuses pictures stored again for another record once those copies total more than
+    // `bytes`: the table keeps a picture per record, so a file that names one picture for many
+    // records would otherwise grow the catalogue far beyond its own size. Pictures are told
+    // apart by their content. Off until set; an import from a file sets it, a conversion of an
+    // old catalogue, whose pictures are the collector's own, does not.
+    void limitRepeatedPictures(qint64 bytes) { m_repeatLimit = bytes; }
+
     long recordsWritten() const { return m_records; }
     // What the conversion could not carry over as it was (columns missing or added).
     const QStringList& notes() const { return m_notes; }
@@ -69,6 +82,7 @@ private:
     [[noreturn]] void fail(const QString& what) const;
     void exec(const char* sql) const;
     void discard() noexcept;
+    void countPicture(const char* bytes, size_t size);
 
     QString m_target;
     safefile::Scratch m_part;
@@ -84,6 +98,9 @@ private:
     std::int64_t m_maxId = 0;
     bool m_anyId = false;
     bool m_finished = false;
+    qint64 m_repeatLimit = -1;
+    qint64 m_repeatedBytes = 0;
+    std::unordered_set<std::string> m_pictureHashes;
     QStringList m_notes;
 };
 

@@ -56,8 +56,8 @@ inline constexpr const char* ThumbsTableSql =
 inline constexpr const char* ChangesTable = "backup_changes";
 inline constexpr const char* TokenTable = "backup_token";
 inline constexpr const char* ChangesTableSql[] = {
-    "CREATE TABLE IF NOT EXISTS backup_changes (tbl TEXT NOT NULL, row INTEGER NOT NULL, "
-    "n INTEGER NOT NULL, PRIMARY KEY (tbl, row)) WITHOUT ROWID",
+    ("CREATE TABLE IF NOT EXISTS backup_changes (tbl TEXT NOT NULL, row INTEGER NOT NULL, "
+     "n INTEGER NOT NULL, PRIMARY KEY (tbl, row)) WITHOUT ROWID"),
     "CREATE INDEX IF NOT EXISTS backup_changes_n ON backup_changes (n)",
     "CREATE TABLE IF NOT EXISTS backup_token (token INTEGER NOT NULL)"};
 

@@ -279,6 +279,8 @@ void ThumbnailMaker::run() {
         // draws plain tiles for the others.
         if (w.write)
             sqlite3_exec(w.write, "ROLLBACK", nullptr, nullptr, nullptr);
+        if (!m_stop)
+            Q_EMIT finished();
     }
     m_finished = true;
     sqlite3_close_v2(w.read);

@@ -47,7 +47,9 @@ public:
 Q_SIGNALS:
     void progress(int done, int total);
     void made(qint64 recordId);  // that record's thumbnails are stored
-    void finished();             // the catalogue's thumbnails are all made
+    // The catalogue's thumbnails are all made, or the maker gave up on them (a catalogue it
+    // cannot read or write); either way it shows no more progress.
+    void finished();
 
 private:
     struct Work;

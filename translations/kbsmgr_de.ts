@@ -2,6 +2,269 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>kbs::CatalogueCommands</name>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>New catalogue…</source>
+        <translation>Neuer Katalog…</translation>
+    </message>
+    <message>
+        <source>Open catalogue…</source>
+        <translation>Katalog öffnen…</translation>
+    </message>
+    <message>
+        <source>Open recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>CSV file…</source>
+        <translation>CSV-Datei…</translation>
+    </message>
+    <message>
+        <source>Tellico collection…</source>
+        <translation>Tellico-Sammlung…</translation>
+    </message>
+    <message>
+        <source>Catalogue of the older Windows program…</source>
+        <translation>Katalog des älteren Windows-Programms…</translation>
+    </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Import rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Excel workbook (.xlsx)…</source>
+        <translation>Excel-Arbeitsmappe (.xlsx)…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Speichern oder verwerfen Sie zuerst den bearbeiteten Datensatz.</translation>
+    </message>
+    <message>
+        <source>The catalogue shown before cannot be opened again either: %1</source>
+        <translation>Auch der zuvor gezeigte Katalog lässt sich nicht wieder öffnen: %1</translation>
+    </message>
+    <message>
+        <source>Open catalogue</source>
+        <translation>Katalog öffnen</translation>
+    </message>
+    <message>
+        <source>There is no catalogue %1.</source>
+        <translation>Den Katalog %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program. Import makes a new catalogue of it; the file itself stays as it is.</source>
+        <translation>%1 ist ein Katalog des älteren Windows-Programms. Importieren macht daraus einen neuen Katalog; die Datei selbst bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be opened: %2</source>
+        <translation>Der Katalog %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>Catalogues</source>
+        <translation>Kataloge</translation>
+    </message>
+    <message>
+        <source>New catalogue</source>
+        <translation>Neuer Katalog</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be made: %2</source>
+        <translation>Der Katalog %1 lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s)</source>
+        <translation>
+            <numerusform>%n Datensatz</numerusform>
+            <numerusform>%n Datensätze</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the conversion was stopped</source>
+        <translation>die Umwandlung wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Zeile %1: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) cannot be imported as written:</source>
+        <translation>
+            <numerusform>%n Zeile lässt sich so nicht importieren:</numerusform>
+            <numerusform>%n Zeilen lassen sich so nicht importieren:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import the other rows?</source>
+        <translation>Die übrigen Zeilen importieren?</translation>
+    </message>
+    <message>
+        <source>nothing could be read</source>
+        <translation>nichts war lesbar</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty row(s) skipped</source>
+        <translation>
+            <numerusform>%n leere Zeile übersprungen</numerusform>
+            <numerusform>%n leere Zeilen übersprungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out as a spreadsheet&apos;s sum: line(s) %1</source>
+        <translation>als Summe einer Tabelle ausgelassen: Zeile(n) %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) skipped</source>
+        <translation>
+            <numerusform>%n Zeile übersprungen</numerusform>
+            <numerusform>%n Zeilen übersprungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>Tellico collections</source>
+        <translation>Tellico-Sammlungen</translation>
+    </message>
+    <message>
+        <source>Catalogues of the older Windows program</source>
+        <translation>Kataloge des älteren Windows-Programms</translation>
+    </message>
+    <message>
+        <source>Add the records of %1 to the catalogue that is open?
+
+Yes adds them (Undo import takes them out again); No makes a new catalogue of them and opens it.</source>
+        <translation>Die Datensätze aus %1 dem geöffneten Katalog hinzufügen?
+
+Ja fügt sie hinzu („Import rückgängig machen“ nimmt sie wieder heraus); Nein macht aus ihnen einen neuen Katalog und öffnet ihn.</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>es ist nicht genug Speicher frei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2</source>
+        <translation>%1 lässt sich nicht importieren: %2</translation>
+    </message>
+    <message>
+        <source>Imported from %1: %2.</source>
+        <translation>Importiert aus %1: %2.</translation>
+    </message>
+    <message>
+        <source>Added from %1: %2. Help &gt; Undo import takes them out again.</source>
+        <translation>Hinzugefügt aus %1: %2. Hilfe &gt; Import rückgängig machen nimmt sie wieder heraus.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Take the %n record(s) imported from %1 out of the catalogue again?</source>
+        <translation>
+            <numerusform>Den %n aus %1 importierten Datensatz wieder aus dem Katalog nehmen?</numerusform>
+            <numerusform>Die %n aus %1 importierten Datensätze wieder aus dem Katalog nehmen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The import cannot be undone: %1</source>
+        <translation>Der Import lässt sich nicht rückgängig machen: %1</translation>
+    </message>
+    <message>
+        <source>Excel workbooks</source>
+        <translation>Excel-Arbeitsmappen</translation>
+    </message>
+    <message>
+        <source>%1 is there already; choose a new name.</source>
+        <translation>%1 gibt es schon; wählen Sie einen neuen Namen.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be exported: %1</source>
+        <translation>Der Katalog lässt sich nicht exportieren: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n record(s) to %1.</source>
+        <translation>
+            <numerusform>%n Datensatz nach %1 exportiert.</numerusform>
+            <numerusform>%n Datensätze nach %1 exportiert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kbs::CatalogueWriter</name>
+    <message>
+        <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
+        <translation>Der neue Katalog %1 wird nicht geschrieben: Seine Quelle nennt dieselben Bilder für viele Datensätze, und da jeder Datensatz eine eigene Kopie behält, würden die Kopien mehr als %2 MB belegen.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ColumnMappingDialog</name>
+    <message>
+        <source>Picture file</source>
+        <translation>Bilddatei</translation>
+    </message>
+    <message>
+        <source>Further picture files</source>
+        <translation>Weitere Bilddateien</translation>
+    </message>
+    <message>
+        <source>Further linked pictures</source>
+        <translation>Weitere verknüpfte Bilder</translation>
+    </message>
+    <message>
+        <source>Further pictures&apos; captions</source>
+        <translation>Bildunterschriften weiterer Bilder</translation>
+    </message>
+    <message>
+        <source>Import a CSV file</source>
+        <translation>CSV-Datei importieren</translation>
+    </message>
+    <message>
+        <source>Choose the field each column of the file goes to. The file&apos;s first rows:</source>
+        <translation>Wählen Sie für jede Spalte der Datei das Feld, in das sie kommt. Die ersten Zeilen der Datei:</translation>
+    </message>
+    <message>
+        <source>The file&apos;s first rows</source>
+        <translation>Die ersten Zeilen der Datei</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Auslassen</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Field for the column %1</source>
+        <translation>Feld für die Spalte %1</translation>
+    </message>
+    <message>
+        <source>%1 is chosen for more than one column.</source>
+        <translation>%1 ist für mehr als eine Spalte gewählt.</translation>
+    </message>
+    <message>
+        <source>Choose a field for at least one column.</source>
+        <translation>Wählen Sie für mindestens eine Spalte ein Feld.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::DeleteUndo</name>
     <message>
         <source>Undo delete</source>
@@ -27,7 +290,7 @@
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
-        <translation>Filter, z. B. rot box:mint -sell</translation>
+        <translation>Filter, z. B. rot -sell</translation>
     </message>
     <message>
         <source>Filter the records</source>
@@ -657,6 +920,237 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     </message>
 </context>
 <context>
+    <name>kbs::exchange</name>
+    <message>
+        <source>%1 is not a catalogue: it is not a database file.</source>
+        <translation>%1 ist kein Katalog: Die Datei ist keine Datenbank.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not there.</source>
+        <translation>Den Katalog %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program, which has to be converted before it can be exported.</source>
+        <translation>%1 ist ein Katalog des älteren Windows-Programms; er muss umgewandelt werden, bevor er exportiert werden kann.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: it has no %2.</source>
+        <translation>%1 ist kein Katalog: Es fehlt %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: its %2 has no ID column.</source>
+        <translation>%1 ist kein Katalog: %2 hat keine ID-Spalte.</translation>
+    </message>
+    <message>
+        <source>The export to %1 was cancelled.</source>
+        <translation>Der Export nach %1 wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) deleted while the export ran were left out.</source>
+        <translation>%1 Datensätze, die während des Exports gelöscht wurden, sind nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to export %1.</source>
+        <translation>Der Speicher reichte nicht, um %1 zu exportieren.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 value(s) of the column %2 held binary data and were written as text.</source>
+        <translation>%1 Werte der Spalte %2 enthielten Binärdaten und wurden als Text geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL bytes, which were left out, or bytes that are not UTF-8, which became the replacement character U+FFFD.</source>
+        <translation>%1 Texte enthielten NUL-Bytes, die weggelassen wurden, oder Bytes, die kein UTF-8 sind und zum Ersatzzeichen U+FFFD wurden.</translation>
+    </message>
+    <message>
+        <source>%1 further picture(s) with neither bytes nor a linked file were left out.</source>
+        <translation>%1 weitere Bilder ohne Bilddaten und ohne verknüpfte Datei wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) longer than a spreadsheet cell holds (%2 characters) were cut to that length.</source>
+        <translation>%1 Texte, länger als eine Tabellenzelle fasst (%2 Zeichen), wurden auf diese Länge gekürzt.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
+        <translation>%1 Texte enthielten NUL-Zeichen, die eine Tabellenzelle nicht fassen kann; sie wurden weggelassen, der übrige Text blieb erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::CsvImport</name>
+    <message>
+        <source>the file has %1 columns where %2 were matched to fields</source>
+        <translation>die Datei hat %1 Spalten, zugeordnet wurden %2</translation>
+    </message>
+    <message>
+        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out)</source>
+        <translation>keine Spalte des Katalogs hat die Überschrift %1; gültige Überschriften sind u. a. %2 (kbsmgr-import --list-headings listet alle auf, --skip-unknown lässt solche Spalten aus)</translation>
+    </message>
+    <message>
+        <source>Columns left out, as their headings name no column of the catalogue: %1.</source>
+        <translation>Ausgelassene Spalten, da ihre Überschriften keine Spalte des Katalogs nennen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without any text were skipped.</source>
+        <translation>
+            <numerusform>%n Zeile ohne jeden Text wurde übersprungen.</numerusform>
+            <numerusform>%n Zeilen ohne jeden Text wurden übersprungen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::PictureSource</name>
+    <message>
+        <source>The folder %1, where picture files may come from, is not there.</source>
+        <translation>Der Ordner %1, aus dem Bilddateien kommen dürfen, ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 (--pictures-from names another folder pictures may come from)</source>
+        <translation>sie liegt außerhalb des Ordners %1 (--pictures-from nennt einen weiteren Ordner, aus dem Bilder kommen dürfen)</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 and the folders given by --pictures-from</source>
+        <translation>sie liegt außerhalb des Ordners %1 und der mit --pictures-from genannten Ordner</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>sie kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can show (%1)</source>
+        <translation>sie ist kein Bild, das das Programm anzeigen kann (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::Tellico</name>
+    <message>
+        <source>its XML is larger than %1 MB</source>
+        <translation>ihr XML ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it holds a value larger than %1 MB</source>
+        <translation>sie enthält einen Wert größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a zip file: %2.</source>
+        <translation>%1 kann nicht als ZIP-Datei gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: it holds no tellico.xml.</source>
+        <translation>%1 ist keine Tellico-Sammlung: Sie enthält keine tellico.xml.</translation>
+    </message>
+    <message>
+        <source>%1: tellico.xml cannot be read: %2.</source>
+        <translation>%1: tellico.xml kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: a picture cannot be set aside in %2: %3.</source>
+        <translation>%1 kann nicht gelesen werden: Ein Bild kann nicht in %2 zwischengelegt werden: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is larger than the program takes.</source>
+        <translation>%1: %2 ist größer, als das Programm annimmt.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read: %3.</source>
+        <translation>%1: %2 kann nicht gelesen werden: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read whole.</source>
+        <translation>%1: %2 kann nicht vollständig gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not read: line %2: %3.</source>
+        <translation>%1 wird nicht gelesen: Zeile %2: %3.</translation>
+    </message>
+    <message>
+        <source>it holds a value longer than %1 characters</source>
+        <translation>sie enthält einen Wert mit mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than %1</source>
+        <translation>ihre Elemente sind tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>it declares more than %1 fields</source>
+        <translation>sie legt mehr als %1 Felder an</translation>
+    </message>
+    <message>
+        <source>it lists more than %1 pictures</source>
+        <translation>sie führt mehr als %1 Bilder auf</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is broken at line %2 (%3).</source>
+        <translation>%1 ist keine Tellico-Sammlung: Ihr XML ist in Zeile %2 fehlerhaft (%3).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is not &lt;tellico&gt;.</source>
+        <translation>%1 ist keine Tellico-Sammlung: Ihr XML ist nicht &lt;tellico&gt;.</translation>
+    </message>
+    <message>
+        <source>an entry holds more than %1 characters</source>
+        <translation>ein Eintrag enthält mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>it holds a name longer than %1 characters</source>
+        <translation>sie enthält einen Namen mit mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was read.</source>
+        <translation>%1 hat sich beim Lesen geändert.</translation>
+    </message>
+    <message>
+        <source>These fields have no column in the catalogue and were left out: %1.</source>
+        <translation>Diese Felder haben keine Spalte im Katalog und wurden ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 entr(ies) without a usable id were given new IDs.</source>
+        <translation>%1 Eintrag/Einträge ohne verwendbare ID bekamen neue IDs.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) named in the collection are not in the file and were left out.</source>
+        <translation>%1 in der Sammlung genannte(s) Bild(er) ist/sind nicht in der Datei und wurde(n) ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) could not be read as pictures and were left out.</source>
+        <translation>%1 Bild(er) konnte(n) nicht als Bild gelesen werden und wurde(n) ausgelassen.</translation>
+    </message>
+    <message>
+        <source>No catalogue was named to import %1 into.</source>
+        <translation>Es wurde kein Katalog genannt, in den %1 importiert werden soll.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2, caption</source>
+        <translation>%1 %2, Bildunterschrift</translation>
+    </message>
+    <message>
+        <source>Exact texts (Kerbside Manager)</source>
+        <translation>Exakte Texte (Kerbside Manager)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written as a zip file.</source>
+        <translation>%1 kann nicht als ZIP-Datei geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
+        <translation>%1 Zeichen, die XML nicht aufnehmen kann (Steuerzeichen wie NUL, U+FFFE, U+FFFF, halbe Surrogatpaare), wurden aus den Texten ausgelassen.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::frmAbout</name>
     <message>
         <source>Released %1</source>
@@ -806,6 +1300,10 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>Der Katalog wurde von einem anderen Programm ersetzt; er wird neu geöffnet.</translation>
+    </message>
+    <message>
+        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
+        <translation>Sicherungen gibt es nur vom eigenen Katalog des Programms; öffnen Sie ihn, um eine wiederherzustellen.</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1855,14 @@ Der Datensatz behält sein bisheriges Bild.</translation>
         <source>Report -- Totals</source>
         <translation>Bericht -- Summen</translation>
     </message>
+    <message>
+        <source>No record is shown, so none is deleted.<byte value="xd"/>
+<byte value="xd"/>
+Choose the record in the grid first.</source>
+        <translation>Es wird kein Datensatz angezeigt, also wird keiner gelöscht.<byte value="xd"/>
+<byte value="xd"/>
+Wählen Sie zuerst den Datensatz im Raster.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::menuText</name>
@@ -1573,6 +2079,178 @@ Der Datensatz behält sein bisheriges Bild.</translation>
     <message>
         <source>Picture</source>
         <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Fahrzeug</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modellnummer</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Reihe</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Zustand Auto</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Wheels</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Schachtel</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Verpackungsart</translation>
+    </message>
+    <message>
+        <source>Box Grade</source>
+        <translation>Zustand OVP</translation>
+    </message>
+    <message>
+        <source>Body Color</source>
+        <translation>Karosseriefarbe</translation>
+    </message>
+    <message>
+        <source>Body Colour</source>
+        <translation>Lackfarbe</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Stück</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Stückzahl</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Aufbewahrung</translation>
+    </message>
+    <message>
+        <source>Price Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>Date Bought</source>
+        <translation>Gekauft am</translation>
+    </message>
+    <message>
+        <source>Bought On</source>
+        <translation>Kaufdatum am</translation>
+    </message>
+    <message>
+        <source>Retail Price</source>
+        <translation>Ladenpreis</translation>
+    </message>
+    <message>
+        <source>RRP</source>
+        <translation>UVP</translation>
+    </message>
+    <message>
+        <source>Current Value</source>
+        <translation>Aktueller Wert</translation>
+    </message>
+    <message>
+        <source>Worth</source>
+        <translation>Schätzwert</translation>
+    </message>
+    <message>
+        <source>Bought From</source>
+        <translation>Gekauft von</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Verkäufer</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Geschäft</translation>
+    </message>
+    <message>
+        <source>Base Name</source>
+        <translation>Bodenname</translation>
+    </message>
+    <message>
+        <source>Baseplate</source>
+        <translation>Bodenplatte</translation>
+    </message>
+    <message>
+        <source>Interior</source>
+        <translation>Innenraum</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Variation</source>
+        <translation>Ausführung</translation>
+    </message>
+    <message>
+        <source>Base Color</source>
+        <translation>Bodenfarbe</translation>
+    </message>
+    <message>
+        <source>Base Colour</source>
+        <translation>Farbe des Bodens</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Kommentare</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>
@@ -1972,6 +2650,14 @@ Bitte informieren Sie Larkspur Software, damit das Problem behoben wird. </trans
     <message>
         <source>The folder for your collection cannot be prepared: %1.</source>
         <translation>Der Ordner für Ihre Sammlung kann nicht angelegt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The catalogue to open instead of your own.</source>
+        <translation>Der Katalog, der statt Ihres eigenen geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>There is no catalogue %1.</source>
+        <translation>Den Katalog %1 gibt es nicht.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,269 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>kbs::CatalogueCommands</name>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>New catalogue…</source>
+        <translation>Catálogo nuevo…</translation>
+    </message>
+    <message>
+        <source>Open catalogue…</source>
+        <translation>Abrir catálogo…</translation>
+    </message>
+    <message>
+        <source>Open recent</source>
+        <translation>Abiertos recientemente</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>CSV file…</source>
+        <translation>Archivo CSV…</translation>
+    </message>
+    <message>
+        <source>Tellico collection…</source>
+        <translation>Colección de Tellico…</translation>
+    </message>
+    <message>
+        <source>Catalogue of the older Windows program…</source>
+        <translation>Catálogo del antiguo programa de Windows…</translation>
+    </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Deshacer la importación</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Excel workbook (.xlsx)…</source>
+        <translation>Libro de Excel (.xlsx)…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Guarde o cancele primero el registro que está editando.</translation>
+    </message>
+    <message>
+        <source>The catalogue shown before cannot be opened again either: %1</source>
+        <translation>Tampoco se puede volver a abrir el catálogo mostrado antes: %1</translation>
+    </message>
+    <message>
+        <source>Open catalogue</source>
+        <translation>Abrir catálogo</translation>
+    </message>
+    <message>
+        <source>There is no catalogue %1.</source>
+        <translation>No existe el catálogo %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program. Import makes a new catalogue of it; the file itself stays as it is.</source>
+        <translation>%1 es un catálogo del antiguo programa de Windows. Importar crea con él un catálogo nuevo; el archivo mismo queda como está.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be opened: %2</source>
+        <translation>No se puede abrir el catálogo %1: %2</translation>
+    </message>
+    <message>
+        <source>Catalogues</source>
+        <translation>Catálogos</translation>
+    </message>
+    <message>
+        <source>New catalogue</source>
+        <translation>Catálogo nuevo</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be made: %2</source>
+        <translation>No se puede crear el catálogo %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s)</source>
+        <translation>
+            <numerusform>%n registro</numerusform>
+            <numerusform>%n registros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the conversion was stopped</source>
+        <translation>la conversión se detuvo</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Línea %1: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) cannot be imported as written:</source>
+        <translation>
+            <numerusform>%n fila no se puede importar tal como está:</numerusform>
+            <numerusform>%n filas no se pueden importar tal como están:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import the other rows?</source>
+        <translation>¿Importar las demás filas?</translation>
+    </message>
+    <message>
+        <source>nothing could be read</source>
+        <translation>no se pudo leer nada</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty row(s) skipped</source>
+        <translation>
+            <numerusform>%n fila vacía omitida</numerusform>
+            <numerusform>%n filas vacías omitidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out as a spreadsheet&apos;s sum: line(s) %1</source>
+        <translation>omitida(s) como suma de una hoja de cálculo: línea(s) %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) skipped</source>
+        <translation>
+            <numerusform>%n fila omitida</numerusform>
+            <numerusform>%n filas omitidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Archivos CSV</translation>
+    </message>
+    <message>
+        <source>Tellico collections</source>
+        <translation>Colecciones de Tellico</translation>
+    </message>
+    <message>
+        <source>Catalogues of the older Windows program</source>
+        <translation>Catálogos del antiguo programa de Windows</translation>
+    </message>
+    <message>
+        <source>Add the records of %1 to the catalogue that is open?
+
+Yes adds them (Undo import takes them out again); No makes a new catalogue of them and opens it.</source>
+        <translation>¿Añadir los registros de %1 al catálogo abierto?
+
+Sí los añade (Deshacer la importación los vuelve a quitar); No crea con ellos un catálogo nuevo y lo abre.</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>no hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2</source>
+        <translation>No se puede importar %1: %2</translation>
+    </message>
+    <message>
+        <source>Imported from %1: %2.</source>
+        <translation>Importado de %1: %2.</translation>
+    </message>
+    <message>
+        <source>Added from %1: %2. Help &gt; Undo import takes them out again.</source>
+        <translation>Añadido de %1: %2. Ayuda &gt; Deshacer la importación los vuelve a quitar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Take the %n record(s) imported from %1 out of the catalogue again?</source>
+        <translation>
+            <numerusform>¿Quitar otra vez del catálogo el %n registro importado de %1?</numerusform>
+            <numerusform>¿Quitar otra vez del catálogo los %n registros importados de %1?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The import cannot be undone: %1</source>
+        <translation>No se puede deshacer la importación: %1</translation>
+    </message>
+    <message>
+        <source>Excel workbooks</source>
+        <translation>Libros de Excel</translation>
+    </message>
+    <message>
+        <source>%1 is there already; choose a new name.</source>
+        <translation>%1 ya existe; elija un nombre nuevo.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be exported: %1</source>
+        <translation>No se puede exportar el catálogo: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n record(s) to %1.</source>
+        <translation>
+            <numerusform>%n registro exportado a %1.</numerusform>
+            <numerusform>%n registros exportados a %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kbs::CatalogueWriter</name>
+    <message>
+        <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
+        <translation>El nuevo catálogo %1 no se escribe: su origen indica las mismas imágenes para muchos registros y, como cada registro guarda su propia copia, las copias ocuparían más de %2 MB.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ColumnMappingDialog</name>
+    <message>
+        <source>Picture file</source>
+        <translation>Archivo de imagen</translation>
+    </message>
+    <message>
+        <source>Further picture files</source>
+        <translation>Más archivos de imagen</translation>
+    </message>
+    <message>
+        <source>Further linked pictures</source>
+        <translation>Más imágenes enlazadas</translation>
+    </message>
+    <message>
+        <source>Further pictures&apos; captions</source>
+        <translation>Pies de las demás imágenes</translation>
+    </message>
+    <message>
+        <source>Import a CSV file</source>
+        <translation>Importar un archivo CSV</translation>
+    </message>
+    <message>
+        <source>Choose the field each column of the file goes to. The file&apos;s first rows:</source>
+        <translation>Elija el campo al que va cada columna del archivo. Las primeras filas del archivo:</translation>
+    </message>
+    <message>
+        <source>The file&apos;s first rows</source>
+        <translation>Las primeras filas del archivo</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Field for the column %1</source>
+        <translation>Campo para la columna %1</translation>
+    </message>
+    <message>
+        <source>%1 is chosen for more than one column.</source>
+        <translation>%1 está elegido para más de una columna.</translation>
+    </message>
+    <message>
+        <source>Choose a field for at least one column.</source>
+        <translation>Elija un campo para al menos una columna.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::DeleteUndo</name>
     <message>
         <source>Undo delete</source>
@@ -27,7 +290,7 @@
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
-        <translation>Filtro, p. ej. rojo box:mint -sell</translation>
+        <translation>Filtro, p. ej. rojo</translation>
     </message>
     <message>
         <source>Filter the records</source>
@@ -657,6 +920,237 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     </message>
 </context>
 <context>
+    <name>kbs::exchange</name>
+    <message>
+        <source>%1 is not a catalogue: it is not a database file.</source>
+        <translation>%1 no es un catálogo: no es un archivo de base de datos.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>No se puede leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not there.</source>
+        <translation>El catálogo %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program, which has to be converted before it can be exported.</source>
+        <translation>%1 es un catálogo del antiguo programa de Windows; hay que convertirlo antes de poder exportarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: it has no %2.</source>
+        <translation>%1 no es un catálogo: no tiene %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: its %2 has no ID column.</source>
+        <translation>%1 no es un catálogo: su tabla %2 no tiene columna ID.</translation>
+    </message>
+    <message>
+        <source>The export to %1 was cancelled.</source>
+        <translation>Se canceló la exportación a %1.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) deleted while the export ran were left out.</source>
+        <translation>Se omitieron %1 registro(s) borrado(s) mientras se exportaba.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to export %1.</source>
+        <translation>No hubo memoria suficiente para exportar %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 value(s) of the column %2 held binary data and were written as text.</source>
+        <translation>%1 valor(es) de la columna %2 contenían datos binarios y se escribieron como texto.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL bytes, which were left out, or bytes that are not UTF-8, which became the replacement character U+FFFD.</source>
+        <translation>%1 texto(s) contenían bytes NUL, que se omitieron, o bytes que no son UTF-8, que se convirtieron en el carácter de sustitución U+FFFD.</translation>
+    </message>
+    <message>
+        <source>%1 further picture(s) with neither bytes nor a linked file were left out.</source>
+        <translation>Se omitieron %1 imagen(es) adicional(es) sin datos ni archivo enlazado.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) longer than a spreadsheet cell holds (%2 characters) were cut to that length.</source>
+        <translation>%1 texto(s) más largo(s) de lo que cabe en una celda de hoja de cálculo (%2 caracteres) se cortaron a esa longitud.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
+        <translation>%1 texto(s) contenían caracteres NUL, que una celda de hoja de cálculo no puede contener; se omitieron y se conservó el resto de cada texto.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::CsvImport</name>
+    <message>
+        <source>the file has %1 columns where %2 were matched to fields</source>
+        <translation>el archivo tiene %1 columnas y se asignaron %2 a campos</translation>
+    </message>
+    <message>
+        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out)</source>
+        <translation>ninguna columna del catálogo tiene el encabezado %1; los encabezados válidos incluyen %2 (kbsmgr-import --list-headings los lista todos, --skip-unknown omite esas columnas)</translation>
+    </message>
+    <message>
+        <source>Columns left out, as their headings name no column of the catalogue: %1.</source>
+        <translation>Columnas omitidas, porque sus encabezados no nombran ninguna columna del catálogo: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without any text were skipped.</source>
+        <translation>
+            <numerusform>Se omitió %n fila sin ningún texto.</numerusform>
+            <numerusform>Se omitieron %n filas sin ningún texto.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::PictureSource</name>
+    <message>
+        <source>The folder %1, where picture files may come from, is not there.</source>
+        <translation>La carpeta %1, de donde pueden venir los archivos de imagen, no existe.</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 (--pictures-from names another folder pictures may come from)</source>
+        <translation>está fuera de la carpeta %1 (--pictures-from indica otra carpeta de donde pueden venir las imágenes)</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 and the folders given by --pictures-from</source>
+        <translation>está fuera de la carpeta %1 y de las carpetas indicadas con --pictures-from</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ese archivo no existe</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can show (%1)</source>
+        <translation>no es una imagen que el programa pueda mostrar (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::Tellico</name>
+    <message>
+        <source>its XML is larger than %1 MB</source>
+        <translation>su XML ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>it holds a value larger than %1 MB</source>
+        <translation>contiene un valor de más de %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a zip file: %2.</source>
+        <translation>%1 no se puede leer como archivo zip: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: it holds no tellico.xml.</source>
+        <translation>%1 no es una colección de Tellico: no contiene tellico.xml.</translation>
+    </message>
+    <message>
+        <source>%1: tellico.xml cannot be read: %2.</source>
+        <translation>%1: no se puede leer tellico.xml: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: a picture cannot be set aside in %2: %3.</source>
+        <translation>%1 no se puede leer: no se puede apartar una imagen en %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is larger than the program takes.</source>
+        <translation>%1: %2 es más grande de lo que el programa acepta.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read: %3.</source>
+        <translation>%1: no se puede leer %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read whole.</source>
+        <translation>%1: no se puede leer %2 completo.</translation>
+    </message>
+    <message>
+        <source>%1 is not read: line %2: %3.</source>
+        <translation>%1 no se lee: línea %2: %3.</translation>
+    </message>
+    <message>
+        <source>it holds a value longer than %1 characters</source>
+        <translation>contiene un valor de más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than %1</source>
+        <translation>sus elementos están anidados a más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>it declares more than %1 fields</source>
+        <translation>declara más de %1 campos</translation>
+    </message>
+    <message>
+        <source>it lists more than %1 pictures</source>
+        <translation>enumera más de %1 imágenes</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is broken at line %2 (%3).</source>
+        <translation>%1 no es una colección de Tellico: su XML está roto en la línea %2 (%3).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is not &lt;tellico&gt;.</source>
+        <translation>%1 no es una colección de Tellico: su XML no es &lt;tellico&gt;.</translation>
+    </message>
+    <message>
+        <source>an entry holds more than %1 characters</source>
+        <translation>una entrada contiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>it holds a name longer than %1 characters</source>
+        <translation>contiene un nombre de más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was read.</source>
+        <translation>%1 cambió mientras se leía.</translation>
+    </message>
+    <message>
+        <source>These fields have no column in the catalogue and were left out: %1.</source>
+        <translation>Estos campos no tienen columna en el catálogo y se omitieron: %1.</translation>
+    </message>
+    <message>
+        <source>%1 entr(ies) without a usable id were given new IDs.</source>
+        <translation>%1 entrada(s) sin un id utilizable recibieron nuevos ID.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) named in the collection are not in the file and were left out.</source>
+        <translation>%1 imagen(es) indicada(s) en la colección no está(n) en el archivo y se omitieron.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) could not be read as pictures and were left out.</source>
+        <translation>%1 imagen(es) no se pudo/pudieron leer como imagen y se omitieron.</translation>
+    </message>
+    <message>
+        <source>No catalogue was named to import %1 into.</source>
+        <translation>No se indicó ningún catálogo al que importar %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2, caption</source>
+        <translation>%1 %2, pie de foto</translation>
+    </message>
+    <message>
+        <source>Exact texts (Kerbside Manager)</source>
+        <translation>Textos exactos (Kerbside Manager)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written as a zip file.</source>
+        <translation>No se puede escribir %1 como archivo zip.</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
+        <translation>%1 carácter(es) que XML no puede contener (caracteres de control como NUL, U+FFFE, U+FFFF, mitades de pares suplentes) se omitieron de los textos.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::frmAbout</name>
     <message>
         <source>Released %1</source>
@@ -806,6 +1300,10 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>Otro programa ha reemplazado el catálogo; se vuelve a abrir.</translation>
+    </message>
+    <message>
+        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
+        <translation>Solo se hacen copias de seguridad del catálogo propio del programa; ábralo para restaurar una.</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1855,14 @@ El registro conserva la foto que tenía.</translation>
         <source>Report -- Totals</source>
         <translation>Informe -- Totales</translation>
     </message>
+    <message>
+        <source>No record is shown, so none is deleted.<byte value="xd"/>
+<byte value="xd"/>
+Choose the record in the grid first.</source>
+        <translation>No se muestra ningún registro, así que no se elimina ninguno.<byte value="xd"/>
+<byte value="xd"/>
+Elija primero el registro en la cuadrícula.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::menuText</name>
@@ -1573,6 +2079,178 @@ El registro conserva la foto que tenía.</translation>
     <message>
         <source>Picture</source>
         <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Coche</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Vehículo</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año de salida</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Número de modelo</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Núm.</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Gama</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Condición</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Calificación</translation>
+    </message>
+    <message>
+        <source>Wheels</source>
+        <translation>Rueda</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Embalaje</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Tipo de embalaje</translation>
+    </message>
+    <message>
+        <source>Box Grade</source>
+        <translation>Estado embalaje</translation>
+    </message>
+    <message>
+        <source>Body Color</source>
+        <translation>Color carrocería</translation>
+    </message>
+    <message>
+        <source>Body Colour</source>
+        <translation>Color de carrocería</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Cant.</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Piezas</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Almacén</translation>
+    </message>
+    <message>
+        <source>Price Paid</source>
+        <translation>Precio pagado</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coste</translation>
+    </message>
+    <message>
+        <source>Date Bought</source>
+        <translation>Fecha de adquisición</translation>
+    </message>
+    <message>
+        <source>Bought On</source>
+        <translation>Comprado el</translation>
+    </message>
+    <message>
+        <source>Retail Price</source>
+        <translation>Precio de venta</translation>
+    </message>
+    <message>
+        <source>RRP</source>
+        <translation>Precio recomendado</translation>
+    </message>
+    <message>
+        <source>Current Value</source>
+        <translation>Valor actual</translation>
+    </message>
+    <message>
+        <source>Worth</source>
+        <translation>Valor estimado</translation>
+    </message>
+    <message>
+        <source>Bought From</source>
+        <translation>Comprado en</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Vendedor</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Tienda</translation>
+    </message>
+    <message>
+        <source>Base Name</source>
+        <translation>Nombre base</translation>
+    </message>
+    <message>
+        <source>Baseplate</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Interior</source>
+        <translation>Tapicería</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Variation</source>
+        <translation>Variación</translation>
+    </message>
+    <message>
+        <source>Base Color</source>
+        <translation>Color de la base</translation>
+    </message>
+    <message>
+        <source>Base Colour</source>
+        <translation>Color base</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Observaciones</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
     </message>
 </context>
 <context>
@@ -1972,6 +2650,14 @@ Informe a Larkspur Software para que corrija este problema. </translation>
     <message>
         <source>The folder for your collection cannot be prepared: %1.</source>
         <translation>No se puede preparar la carpeta de su colección: %1.</translation>
+    </message>
+    <message>
+        <source>The catalogue to open instead of your own.</source>
+        <translation>El catálogo que se abre en lugar del suyo.</translation>
+    </message>
+    <message>
+        <source>There is no catalogue %1.</source>
+        <translation>No existe el catálogo %1.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,269 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>kbs::CatalogueCommands</name>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>New catalogue…</source>
+        <translation>Nouveau catalogue…</translation>
+    </message>
+    <message>
+        <source>Open catalogue…</source>
+        <translation>Ouvrir un catalogue…</translation>
+    </message>
+    <message>
+        <source>Open recent</source>
+        <translation>Ouverts récemment</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>CSV file…</source>
+        <translation>Fichier CSV…</translation>
+    </message>
+    <message>
+        <source>Tellico collection…</source>
+        <translation>Collection Tellico…</translation>
+    </message>
+    <message>
+        <source>Catalogue of the older Windows program…</source>
+        <translation>Catalogue de l&apos;ancien programme Windows…</translation>
+    </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Annuler l&apos;importation</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Excel workbook (.xlsx)…</source>
+        <translation>Classeur Excel (.xlsx)…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Enregistrez ou annulez d&apos;abord la fiche en cours de modification.</translation>
+    </message>
+    <message>
+        <source>The catalogue shown before cannot be opened again either: %1</source>
+        <translation>Le catalogue affiché auparavant ne peut pas non plus être rouvert : %1</translation>
+    </message>
+    <message>
+        <source>Open catalogue</source>
+        <translation>Ouvrir un catalogue</translation>
+    </message>
+    <message>
+        <source>There is no catalogue %1.</source>
+        <translation>Le catalogue %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program. Import makes a new catalogue of it; the file itself stays as it is.</source>
+        <translation>%1 est un catalogue de l&apos;ancien programme Windows. Importer en fait un nouveau catalogue ; le fichier lui-même reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be opened: %2</source>
+        <translation>Le catalogue %1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>Catalogues</source>
+        <translation>Catalogues</translation>
+    </message>
+    <message>
+        <source>New catalogue</source>
+        <translation>Nouveau catalogue</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be made: %2</source>
+        <translation>Le catalogue %1 ne peut pas être créé : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s)</source>
+        <translation>
+            <numerusform>%n fiche</numerusform>
+            <numerusform>%n fiches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the conversion was stopped</source>
+        <translation>la conversion a été interrompue</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Ligne %1 : %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) cannot be imported as written:</source>
+        <translation>
+            <numerusform>%n ligne ne peut pas être importée telle quelle :</numerusform>
+            <numerusform>%n lignes ne peuvent pas être importées telles quelles :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import the other rows?</source>
+        <translation>Importer les autres lignes ?</translation>
+    </message>
+    <message>
+        <source>nothing could be read</source>
+        <translation>rien n&apos;a pu être lu</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty row(s) skipped</source>
+        <translation>
+            <numerusform>%n ligne vide ignorée</numerusform>
+            <numerusform>%n lignes vides ignorées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out as a spreadsheet&apos;s sum: line(s) %1</source>
+        <translation>laissée(s) de côté comme total d&apos;un tableur : ligne(s) %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) skipped</source>
+        <translation>
+            <numerusform>%n ligne ignorée</numerusform>
+            <numerusform>%n lignes ignorées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+    <message>
+        <source>Tellico collections</source>
+        <translation>Collections Tellico</translation>
+    </message>
+    <message>
+        <source>Catalogues of the older Windows program</source>
+        <translation>Catalogues de l&apos;ancien programme Windows</translation>
+    </message>
+    <message>
+        <source>Add the records of %1 to the catalogue that is open?
+
+Yes adds them (Undo import takes them out again); No makes a new catalogue of them and opens it.</source>
+        <translation>Ajouter les fiches de %1 au catalogue ouvert ?
+
+Oui les ajoute (« Annuler l&apos;importation » les retire à nouveau) ; Non en fait un nouveau catalogue et l&apos;ouvre.</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>la mémoire ne suffit pas</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2</source>
+        <translation>%1 ne peut pas être importé : %2</translation>
+    </message>
+    <message>
+        <source>Imported from %1: %2.</source>
+        <translation>Importé de %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Added from %1: %2. Help &gt; Undo import takes them out again.</source>
+        <translation>Ajouté de %1 : %2. Aide &gt; Annuler l&apos;importation les retire à nouveau.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Take the %n record(s) imported from %1 out of the catalogue again?</source>
+        <translation>
+            <numerusform>Retirer du catalogue la fiche importée de %1 (%n) ?</numerusform>
+            <numerusform>Retirer du catalogue les %n fiches importées de %1 ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The import cannot be undone: %1</source>
+        <translation>L&apos;importation ne peut pas être annulée : %1</translation>
+    </message>
+    <message>
+        <source>Excel workbooks</source>
+        <translation>Classeurs Excel</translation>
+    </message>
+    <message>
+        <source>%1 is there already; choose a new name.</source>
+        <translation>%1 existe déjà ; choisissez un nouveau nom.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be exported: %1</source>
+        <translation>Le catalogue ne peut pas être exporté : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n record(s) to %1.</source>
+        <translation>
+            <numerusform>%n fiche exportée vers %1.</numerusform>
+            <numerusform>%n fiches exportées vers %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kbs::CatalogueWriter</name>
+    <message>
+        <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
+        <translation>Le nouveau catalogue %1 n’est pas écrit : sa source indique les mêmes images pour de nombreuses fiches, et comme chaque fiche en garde sa propre copie, les copies occuperaient plus de %2 Mo.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ColumnMappingDialog</name>
+    <message>
+        <source>Picture file</source>
+        <translation>Fichier image</translation>
+    </message>
+    <message>
+        <source>Further picture files</source>
+        <translation>Autres fichiers image</translation>
+    </message>
+    <message>
+        <source>Further linked pictures</source>
+        <translation>Autres images liées</translation>
+    </message>
+    <message>
+        <source>Further pictures&apos; captions</source>
+        <translation>Légendes des autres images</translation>
+    </message>
+    <message>
+        <source>Import a CSV file</source>
+        <translation>Importer un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Choose the field each column of the file goes to. The file&apos;s first rows:</source>
+        <translation>Choisissez le champ où va chaque colonne du fichier. Les premières lignes du fichier :</translation>
+    </message>
+    <message>
+        <source>The file&apos;s first rows</source>
+        <translation>Les premières lignes du fichier</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Laisser de côté</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Field for the column %1</source>
+        <translation>Champ de la colonne %1</translation>
+    </message>
+    <message>
+        <source>%1 is chosen for more than one column.</source>
+        <translation>%1 est choisi pour plus d&apos;une colonne.</translation>
+    </message>
+    <message>
+        <source>Choose a field for at least one column.</source>
+        <translation>Choisissez un champ pour au moins une colonne.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::DeleteUndo</name>
     <message>
         <source>Undo delete</source>
@@ -27,7 +290,7 @@
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
-        <translation>Filtre, p. ex. rouge box:mint -sell</translation>
+        <translation>Filtre, ex. rouge</translation>
     </message>
     <message>
         <source>Filter the records</source>
@@ -657,6 +920,237 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     </message>
 </context>
 <context>
+    <name>kbs::exchange</name>
+    <message>
+        <source>%1 is not a catalogue: it is not a database file.</source>
+        <translation>%1 n&apos;est pas un catalogue : ce n&apos;est pas un fichier de base de données.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not there.</source>
+        <translation>Le catalogue %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program, which has to be converted before it can be exported.</source>
+        <translation>%1 est un catalogue de l&apos;ancien programme Windows ; il doit être converti avant de pouvoir être exporté.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: it has no %2.</source>
+        <translation>%1 n&apos;est pas un catalogue : il n&apos;a pas de %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: its %2 has no ID column.</source>
+        <translation>%1 n&apos;est pas un catalogue : sa table %2 n&apos;a pas de colonne ID.</translation>
+    </message>
+    <message>
+        <source>The export to %1 was cancelled.</source>
+        <translation>L&apos;exportation vers %1 a été annulée.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) deleted while the export ran were left out.</source>
+        <translation>%1 fiche(s) supprimée(s) pendant l&apos;exportation n&apos;y figure(nt) pas.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to export %1.</source>
+        <translation>La mémoire n&apos;a pas suffi pour exporter %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>Impossible d&apos;écrire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 value(s) of the column %2 held binary data and were written as text.</source>
+        <translation>%1 valeur(s) de la colonne %2 contenai(en)t des données binaires et ont été écrites comme texte.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL bytes, which were left out, or bytes that are not UTF-8, which became the replacement character U+FFFD.</source>
+        <translation>%1 texte(s) contenai(en)t des octets NUL, qui ont été omis, ou des octets qui ne sont pas de l&apos;UTF-8, remplacés par le caractère de remplacement U+FFFD.</translation>
+    </message>
+    <message>
+        <source>%1 further picture(s) with neither bytes nor a linked file were left out.</source>
+        <translation>%1 image(s) supplémentaire(s) sans données ni fichier lié ont été omise(s).</translation>
+    </message>
+    <message>
+        <source>%1 text(s) longer than a spreadsheet cell holds (%2 characters) were cut to that length.</source>
+        <translation>%1 texte(s) plus long(s) que ce que contient une cellule de tableur (%2 caractères) ont été coupé(s) à cette longueur.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
+        <translation>%1 texte(s) contenai(en)t des caractères NUL, qu&apos;une cellule de tableur ne peut pas contenir ; ils ont été omis et le reste de chaque texte conservé.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::CsvImport</name>
+    <message>
+        <source>the file has %1 columns where %2 were matched to fields</source>
+        <translation>le fichier a %1 colonnes alors que %2 ont été associées à des champs</translation>
+    </message>
+    <message>
+        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out)</source>
+        <translation>aucune colonne du catalogue n&apos;a l&apos;en-tête %1 ; les en-têtes acceptés sont notamment %2 (kbsmgr-import --list-headings les liste tous, --skip-unknown laisse de côté ces colonnes)</translation>
+    </message>
+    <message>
+        <source>Columns left out, as their headings name no column of the catalogue: %1.</source>
+        <translation>Colonnes laissées de côté, leurs en-têtes ne désignant aucune colonne du catalogue : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without any text were skipped.</source>
+        <translation>
+            <numerusform>%n ligne sans aucun texte a été ignorée.</numerusform>
+            <numerusform>%n lignes sans aucun texte ont été ignorées.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::PictureSource</name>
+    <message>
+        <source>The folder %1, where picture files may come from, is not there.</source>
+        <translation>Le dossier %1, d’où peuvent venir les fichiers d’images, n’existe pas.</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 (--pictures-from names another folder pictures may come from)</source>
+        <translation>il se trouve hors du dossier %1 (--pictures-from indique un autre dossier d’où peuvent venir les images)</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 and the folders given by --pictures-from</source>
+        <translation>il se trouve hors du dossier %1 et des dossiers indiqués par --pictures-from</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>il ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can show (%1)</source>
+        <translation>ce n’est pas une image que le programme sait afficher (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::Tellico</name>
+    <message>
+        <source>its XML is larger than %1 MB</source>
+        <translation>son XML dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>it holds a value larger than %1 MB</source>
+        <translation>il contient une valeur de plus de %1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a zip file: %2.</source>
+        <translation>%1 ne peut pas être lu comme fichier zip : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: it holds no tellico.xml.</source>
+        <translation>%1 n’est pas une collection Tellico : il ne contient pas de tellico.xml.</translation>
+    </message>
+    <message>
+        <source>%1: tellico.xml cannot be read: %2.</source>
+        <translation>%1 : tellico.xml ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: a picture cannot be set aside in %2: %3.</source>
+        <translation>%1 ne peut pas être lu : une image ne peut pas être mise de côté dans %2 : %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is larger than the program takes.</source>
+        <translation>%1 : %2 est plus grand que ce que le programme accepte.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read: %3.</source>
+        <translation>%1 : %2 ne peut pas être lu : %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read whole.</source>
+        <translation>%1 : %2 ne peut pas être lu en entier.</translation>
+    </message>
+    <message>
+        <source>%1 is not read: line %2: %3.</source>
+        <translation>%1 n’est pas lu : ligne %2 : %3.</translation>
+    </message>
+    <message>
+        <source>it holds a value longer than %1 characters</source>
+        <translation>il contient une valeur de plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than %1</source>
+        <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>it declares more than %1 fields</source>
+        <translation>il déclare plus de %1 champs</translation>
+    </message>
+    <message>
+        <source>it lists more than %1 pictures</source>
+        <translation>il liste plus de %1 images</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is broken at line %2 (%3).</source>
+        <translation>%1 n’est pas une collection Tellico : son XML est cassé à la ligne %2 (%3).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is not &lt;tellico&gt;.</source>
+        <translation>%1 n’est pas une collection Tellico : son XML n’est pas &lt;tellico&gt;.</translation>
+    </message>
+    <message>
+        <source>an entry holds more than %1 characters</source>
+        <translation>une entrée contient plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>it holds a name longer than %1 characters</source>
+        <translation>il contient un nom de plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was read.</source>
+        <translation>%1 a changé pendant sa lecture.</translation>
+    </message>
+    <message>
+        <source>These fields have no column in the catalogue and were left out: %1.</source>
+        <translation>Ces champs n’ont pas de colonne dans le catalogue et ont été laissés de côté : %1.</translation>
+    </message>
+    <message>
+        <source>%1 entr(ies) without a usable id were given new IDs.</source>
+        <translation>%1 entrée(s) sans identifiant utilisable ont reçu de nouveaux ID.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) named in the collection are not in the file and were left out.</source>
+        <translation>%1 image(s) indiquée(s) dans la collection ne se trouve(nt) pas dans le fichier et ont été laissée(s) de côté.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) could not be read as pictures and were left out.</source>
+        <translation>%1 image(s) n’a/ont pas pu être lue(s) comme image et a/ont été laissée(s) de côté.</translation>
+    </message>
+    <message>
+        <source>No catalogue was named to import %1 into.</source>
+        <translation>Aucun catalogue n’a été indiqué pour y importer %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 ne peut pas être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2, caption</source>
+        <translation>%1 %2, légende</translation>
+    </message>
+    <message>
+        <source>Exact texts (Kerbside Manager)</source>
+        <translation>Textes exacts (Kerbside Manager)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written as a zip file.</source>
+        <translation>%1 ne peut pas être écrit comme fichier zip.</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
+        <translation>%1 caractère(s) que XML ne peut pas contenir (caractères de contrôle comme NUL, U+FFFE, U+FFFF, moitiés de paires de substitution) ont été retirés des textes.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::frmAbout</name>
     <message>
         <source>Released %1</source>
@@ -806,6 +1300,10 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>Le catalogue a été remplacé par un autre programme ; il est rouvert.</translation>
+    </message>
+    <message>
+        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
+        <translation>Les sauvegardes ne concernent que le catalogue propre du programme ; ouvrez-le pour en restaurer une.</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1855,14 @@ La fiche garde sa photo précédente.</translation>
         <source>Report -- Totals</source>
         <translation>Rapport -- Totaux</translation>
     </message>
+    <message>
+        <source>No record is shown, so none is deleted.<byte value="xd"/>
+<byte value="xd"/>
+Choose the record in the grid first.</source>
+        <translation>Aucune fiche n&apos;est affichée, donc aucune n&apos;est supprimée.<byte value="xd"/>
+<byte value="xd"/>
+Choisissez d&apos;abord la fiche dans la grille.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::menuText</name>
@@ -1573,6 +2079,178 @@ La fiche garde sa photo précédente.</translation>
     <message>
         <source>Picture</source>
         <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Voiture</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Véhicule</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année de sortie</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Numéro de modèle</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Gamme</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Notation</translation>
+    </message>
+    <message>
+        <source>Wheels</source>
+        <translation>Roue</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Emballage</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Conditionnement</translation>
+    </message>
+    <message>
+        <source>Box Grade</source>
+        <translation>État emballage</translation>
+    </message>
+    <message>
+        <source>Body Color</source>
+        <translation>Couleur carrosserie</translation>
+    </message>
+    <message>
+        <source>Body Colour</source>
+        <translation>Couleur de carrosserie</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Qté</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Pièces</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Stockage</translation>
+    </message>
+    <message>
+        <source>Price Paid</source>
+        <translation>Prix payé</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>Date Bought</source>
+        <translation>Acheté le</translation>
+    </message>
+    <message>
+        <source>Bought On</source>
+        <translation>Date achat</translation>
+    </message>
+    <message>
+        <source>Retail Price</source>
+        <translation>Prix de vente</translation>
+    </message>
+    <message>
+        <source>RRP</source>
+        <translation>PVC</translation>
+    </message>
+    <message>
+        <source>Current Value</source>
+        <translation>Valeur actuelle</translation>
+    </message>
+    <message>
+        <source>Worth</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Bought From</source>
+        <translation>Acheté à</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Vendeur</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Boutique</translation>
+    </message>
+    <message>
+        <source>Base Name</source>
+        <translation>Nom du plancher</translation>
+    </message>
+    <message>
+        <source>Baseplate</source>
+        <translation>Plancher</translation>
+    </message>
+    <message>
+        <source>Interior</source>
+        <translation>Habitacle</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Variation</source>
+        <translation>Déclinaison</translation>
+    </message>
+    <message>
+        <source>Base Color</source>
+        <translation>Couleur du plancher</translation>
+    </message>
+    <message>
+        <source>Base Colour</source>
+        <translation>Teinte plancher</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -1972,6 +2650,14 @@ Veuillez prévenir Larkspur Software pour corriger ce problème. </translation>
     <message>
         <source>The folder for your collection cannot be prepared: %1.</source>
         <translation>Le dossier de votre collection ne peut pas être préparé : %1.</translation>
+    </message>
+    <message>
+        <source>The catalogue to open instead of your own.</source>
+        <translation>Le catalogue à ouvrir à la place du vôtre.</translation>
+    </message>
+    <message>
+        <source>There is no catalogue %1.</source>
+        <translation>Le catalogue %1 n&apos;existe pas.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,269 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>kbs::CatalogueCommands</name>
+    <message>
+        <source>All files</source>
+        <translation>Alle bestanden</translation>
+    </message>
+    <message>
+        <source>New catalogue…</source>
+        <translation>Nieuwe catalogus…</translation>
+    </message>
+    <message>
+        <source>Open catalogue…</source>
+        <translation>Catalogus openen…</translation>
+    </message>
+    <message>
+        <source>Open recent</source>
+        <translation>Recent geopend</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>CSV file…</source>
+        <translation>CSV-bestand…</translation>
+    </message>
+    <message>
+        <source>Tellico collection…</source>
+        <translation>Tellico-verzameling…</translation>
+    </message>
+    <message>
+        <source>Catalogue of the older Windows program…</source>
+        <translation>Catalogus van het oudere Windows-programma…</translation>
+    </message>
+    <message>
+        <source>Undo import</source>
+        <translation>Import ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>Excel workbook (.xlsx)…</source>
+        <translation>Excel-werkmap (.xlsx)…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Sla eerst het record dat u bewerkt op, of annuleer het.</translation>
+    </message>
+    <message>
+        <source>The catalogue shown before cannot be opened again either: %1</source>
+        <translation>Ook de eerder getoonde catalogus kan niet opnieuw worden geopend: %1</translation>
+    </message>
+    <message>
+        <source>Open catalogue</source>
+        <translation>Catalogus openen</translation>
+    </message>
+    <message>
+        <source>There is no catalogue %1.</source>
+        <translation>De catalogus %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program. Import makes a new catalogue of it; the file itself stays as it is.</source>
+        <translation>%1 is een catalogus van het oudere Windows-programma. Importeren maakt er een nieuwe catalogus van; het bestand zelf blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be opened: %2</source>
+        <translation>De catalogus %1 kan niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>Catalogues</source>
+        <translation>Catalogi</translation>
+    </message>
+    <message>
+        <source>New catalogue</source>
+        <translation>Nieuwe catalogus</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be made: %2</source>
+        <translation>De catalogus %1 kan niet worden gemaakt: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s)</source>
+        <translation>
+            <numerusform>%n record</numerusform>
+            <numerusform>%n records</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the conversion was stopped</source>
+        <translation>de omzetting is gestopt</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>het bestand is leeg</translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Regel %1: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) cannot be imported as written:</source>
+        <translation>
+            <numerusform>%n regel kan niet worden geïmporteerd zoals hij is:</numerusform>
+            <numerusform>%n regels kunnen niet worden geïmporteerd zoals ze zijn:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import the other rows?</source>
+        <translation>De overige regels importeren?</translation>
+    </message>
+    <message>
+        <source>nothing could be read</source>
+        <translation>er kon niets worden gelezen</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty row(s) skipped</source>
+        <translation>
+            <numerusform>%n lege regel overgeslagen</numerusform>
+            <numerusform>%n lege regels overgeslagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out as a spreadsheet&apos;s sum: line(s) %1</source>
+        <translation>weggelaten als som van een rekenblad: regel(s) %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) skipped</source>
+        <translation>
+            <numerusform>%n regel overgeslagen</numerusform>
+            <numerusform>%n regels overgeslagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-bestanden</translation>
+    </message>
+    <message>
+        <source>Tellico collections</source>
+        <translation>Tellico-verzamelingen</translation>
+    </message>
+    <message>
+        <source>Catalogues of the older Windows program</source>
+        <translation>Catalogi van het oudere Windows-programma</translation>
+    </message>
+    <message>
+        <source>Add the records of %1 to the catalogue that is open?
+
+Yes adds them (Undo import takes them out again); No makes a new catalogue of them and opens it.</source>
+        <translation>De records van %1 aan de geopende catalogus toevoegen?
+
+Ja voegt ze toe (Import ongedaan maken haalt ze er weer uit); Nee maakt er een nieuwe catalogus van en opent die.</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>er is niet genoeg geheugen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2</source>
+        <translation>%1 kan niet worden geïmporteerd: %2</translation>
+    </message>
+    <message>
+        <source>Imported from %1: %2.</source>
+        <translation>Geïmporteerd uit %1: %2.</translation>
+    </message>
+    <message>
+        <source>Added from %1: %2. Help &gt; Undo import takes them out again.</source>
+        <translation>Toegevoegd uit %1: %2. Help &gt; Import ongedaan maken haalt ze er weer uit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Take the %n record(s) imported from %1 out of the catalogue again?</source>
+        <translation>
+            <numerusform>Het %n record uit %1 weer uit de catalogus halen?</numerusform>
+            <numerusform>De %n records uit %1 weer uit de catalogus halen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The import cannot be undone: %1</source>
+        <translation>De import kan niet ongedaan worden gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>Excel workbooks</source>
+        <translation>Excel-werkmappen</translation>
+    </message>
+    <message>
+        <source>%1 is there already; choose a new name.</source>
+        <translation>%1 bestaat al; kies een nieuwe naam.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be exported: %1</source>
+        <translation>De catalogus kan niet worden geëxporteerd: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n record(s) to %1.</source>
+        <translation>
+            <numerusform>%n record naar %1 geëxporteerd.</numerusform>
+            <numerusform>%n records naar %1 geëxporteerd.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kbs::CatalogueWriter</name>
+    <message>
+        <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
+        <translation>De nieuwe catalogus %1 wordt niet geschreven: de bron noemt dezelfde afbeeldingen voor veel records, en omdat elk record een eigen kopie houdt, zouden de kopieën meer dan %2 MB innemen.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ColumnMappingDialog</name>
+    <message>
+        <source>Picture file</source>
+        <translation>Afbeeldingsbestand</translation>
+    </message>
+    <message>
+        <source>Further picture files</source>
+        <translation>Verdere afbeeldingsbestanden</translation>
+    </message>
+    <message>
+        <source>Further linked pictures</source>
+        <translation>Verdere gekoppelde afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Further pictures&apos; captions</source>
+        <translation>Bijschriften van verdere afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Import a CSV file</source>
+        <translation>CSV-bestand importeren</translation>
+    </message>
+    <message>
+        <source>Choose the field each column of the file goes to. The file&apos;s first rows:</source>
+        <translation>Kies voor elke kolom van het bestand het veld waar die heen gaat. De eerste regels van het bestand:</translation>
+    </message>
+    <message>
+        <source>The file&apos;s first rows</source>
+        <translation>De eerste regels van het bestand</translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation>Weglaten</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Kolom %1</translation>
+    </message>
+    <message>
+        <source>Field for the column %1</source>
+        <translation>Veld voor de kolom %1</translation>
+    </message>
+    <message>
+        <source>%1 is chosen for more than one column.</source>
+        <translation>%1 is voor meer dan één kolom gekozen.</translation>
+    </message>
+    <message>
+        <source>Choose a field for at least one column.</source>
+        <translation>Kies voor minstens één kolom een veld.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::DeleteUndo</name>
     <message>
         <source>Undo delete</source>
@@ -27,7 +290,7 @@
     <name>kbs::FilterBar</name>
     <message>
         <source>Filter, e.g. red box:mint -sell</source>
-        <translation>Filter, bijv. rood box:mint -sell</translation>
+        <translation>Filter, bijv. rood</translation>
     </message>
     <message>
         <source>Filter the records</source>
@@ -657,6 +920,237 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     </message>
 </context>
 <context>
+    <name>kbs::exchange</name>
+    <message>
+        <source>%1 is not a catalogue: it is not a database file.</source>
+        <translation>%1 is geen catalogus: het is geen databasebestand.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not there.</source>
+        <translation>De catalogus %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>%1 is a catalogue of the older Windows program, which has to be converted before it can be exported.</source>
+        <translation>%1 is een catalogus van het oudere Windows-programma; die moet eerst worden omgezet voordat hij kan worden geëxporteerd.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: it has no %2.</source>
+        <translation>%1 is geen catalogus: %2 ontbreekt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a catalogue: its %2 has no ID column.</source>
+        <translation>%1 is geen catalogus: %2 heeft geen ID-kolom.</translation>
+    </message>
+    <message>
+        <source>The export to %1 was cancelled.</source>
+        <translation>De export naar %1 is afgebroken.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) deleted while the export ran were left out.</source>
+        <translation>%1 record(s) die tijdens de export zijn verwijderd, zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to export %1.</source>
+        <translation>Er was niet genoeg geheugen om %1 te exporteren.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>%1 value(s) of the column %2 held binary data and were written as text.</source>
+        <translation>%1 waarde(n) van de kolom %2 bevatte(n) binaire gegevens en zijn als tekst geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL bytes, which were left out, or bytes that are not UTF-8, which became the replacement character U+FFFD.</source>
+        <translation>%1 tekst(en) bevatte(n) NUL-bytes, die zijn weggelaten, of bytes die geen UTF-8 zijn, die het vervangingsteken U+FFFD zijn geworden.</translation>
+    </message>
+    <message>
+        <source>%1 further picture(s) with neither bytes nor a linked file were left out.</source>
+        <translation>%1 extra afbeelding(en) zonder gegevens en zonder gekoppeld bestand zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) longer than a spreadsheet cell holds (%2 characters) were cut to that length.</source>
+        <translation>%1 tekst(en) langer dan een spreadsheetcel bevat (%2 tekens) zijn tot die lengte ingekort.</translation>
+    </message>
+    <message>
+        <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
+        <translation>%1 tekst(en) bevatte(n) NUL-tekens, die een spreadsheetcel niet kan bevatten; die zijn weggelaten en de rest van elke tekst is behouden.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::CsvImport</name>
+    <message>
+        <source>the file has %1 columns where %2 were matched to fields</source>
+        <translation>het bestand heeft %1 kolommen, terwijl er %2 aan velden zijn gekoppeld</translation>
+    </message>
+    <message>
+        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out)</source>
+        <translation>geen kolom van de catalogus heeft de kop %1; geldige koppen zijn onder meer %2 (kbsmgr-import --list-headings somt ze allemaal op, --skip-unknown laat zulke kolommen weg)</translation>
+    </message>
+    <message>
+        <source>Columns left out, as their headings name no column of the catalogue: %1.</source>
+        <translation>Weggelaten kolommen, omdat hun koppen geen kolom van de catalogus noemen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) without any text were skipped.</source>
+        <translation>
+            <numerusform>%n regel zonder enige tekst is overgeslagen.</numerusform>
+            <numerusform>%n regels zonder enige tekst zijn overgeslagen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::PictureSource</name>
+    <message>
+        <source>The folder %1, where picture files may come from, is not there.</source>
+        <translation>De map %1, waaruit afbeeldingsbestanden mogen komen, is er niet.</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 (--pictures-from names another folder pictures may come from)</source>
+        <translation>het ligt buiten de map %1 (--pictures-from noemt een andere map waaruit afbeeldingen mogen komen)</translation>
+    </message>
+    <message>
+        <source>it lies outside the folder %1 and the folders given by --pictures-from</source>
+        <translation>het ligt buiten de map %1 en de mappen die --pictures-from noemt</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>dat bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>het kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>it is not a picture the program can show (%1)</source>
+        <translation>het is geen afbeelding die het programma kan tonen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::Tellico</name>
+    <message>
+        <source>its XML is larger than %1 MB</source>
+        <translation>de XML is groter dan %1 MB</translation>
+    </message>
+    <message>
+        <source>it holds a value larger than %1 MB</source>
+        <translation>het bevat een waarde groter dan %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a zip file: %2.</source>
+        <translation>%1 kan niet als zip-bestand worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: it holds no tellico.xml.</source>
+        <translation>%1 is geen Tellico-verzameling: er zit geen tellico.xml in.</translation>
+    </message>
+    <message>
+        <source>%1: tellico.xml cannot be read: %2.</source>
+        <translation>%1: tellico.xml kan niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: a picture cannot be set aside in %2: %3.</source>
+        <translation>%1 kan niet worden gelezen: een afbeelding kan niet in %2 opzij worden gezet: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is larger than the program takes.</source>
+        <translation>%1: %2 is groter dan het programma aanneemt.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read: %3.</source>
+        <translation>%1: %2 kan niet worden gelezen: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read whole.</source>
+        <translation>%1: %2 kan niet volledig worden gelezen.</translation>
+    </message>
+    <message>
+        <source>%1 is not read: line %2: %3.</source>
+        <translation>%1 wordt niet gelezen: regel %2: %3.</translation>
+    </message>
+    <message>
+        <source>it holds a value longer than %1 characters</source>
+        <translation>het bevat een waarde van meer dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than %1</source>
+        <translation>de elementen zijn dieper dan %1 niveaus genest</translation>
+    </message>
+    <message>
+        <source>it declares more than %1 fields</source>
+        <translation>het declareert meer dan %1 velden</translation>
+    </message>
+    <message>
+        <source>it lists more than %1 pictures</source>
+        <translation>het noemt meer dan %1 afbeeldingen</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is broken at line %2 (%3).</source>
+        <translation>%1 is geen Tellico-verzameling: de XML is kapot op regel %2 (%3).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Tellico collection: its XML is not &lt;tellico&gt;.</source>
+        <translation>%1 is geen Tellico-verzameling: de XML is geen &lt;tellico&gt;.</translation>
+    </message>
+    <message>
+        <source>an entry holds more than %1 characters</source>
+        <translation>een item bevat meer dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>it holds a name longer than %1 characters</source>
+        <translation>het bevat een naam van meer dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>%1 changed while it was read.</source>
+        <translation>%1 is veranderd terwijl het werd gelezen.</translation>
+    </message>
+    <message>
+        <source>These fields have no column in the catalogue and were left out: %1.</source>
+        <translation>Deze velden hebben geen kolom in de catalogus en zijn weggelaten: %1.</translation>
+    </message>
+    <message>
+        <source>%1 entr(ies) without a usable id were given new IDs.</source>
+        <translation>%1 item(s) zonder bruikbare id kregen nieuwe ID’s.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) named in the collection are not in the file and were left out.</source>
+        <translation>%1 afbeelding(en) die de verzameling noemt, zit(ten) niet in het bestand en is/zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>%1 picture(s) could not be read as pictures and were left out.</source>
+        <translation>%1 afbeelding(en) kon(den) niet als afbeelding worden gelezen en is/zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>No catalogue was named to import %1 into.</source>
+        <translation>Er is geen catalogus genoemd om %1 in te importeren.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2, caption</source>
+        <translation>%1 %2, bijschrift</translation>
+    </message>
+    <message>
+        <source>Exact texts (Kerbside Manager)</source>
+        <translation>Exacte teksten (Kerbside Manager)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written as a zip file.</source>
+        <translation>%1 kan niet als zip-bestand worden geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
+        <translation>%1 teken(s) die XML niet kan bevatten (stuurtekens zoals NUL, U+FFFE, U+FFFF, halve surrogaatparen) zijn uit de teksten weggelaten.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::frmAbout</name>
     <message>
         <source>Released %1</source>
@@ -806,6 +1300,10 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>De catalogus is door een ander programma vervangen; hij wordt opnieuw geopend.</translation>
+    </message>
+    <message>
+        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
+        <translation>Back-ups worden alleen van de eigen catalogus van het programma gemaakt; open die om er een terug te zetten.</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1855,14 @@ Het record houdt zijn vorige foto.</translation>
         <source>Report -- Totals</source>
         <translation>Rapport -- Totalen</translation>
     </message>
+    <message>
+        <source>No record is shown, so none is deleted.<byte value="xd"/>
+<byte value="xd"/>
+Choose the record in the grid first.</source>
+        <translation>Er wordt geen record getoond, dus er wordt er geen verwijderd.<byte value="xd"/>
+<byte value="xd"/>
+Kies eerst het record in het raster.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::menuText</name>
@@ -1573,6 +2079,178 @@ Het record houdt zijn vorige foto.</translation>
     <message>
         <source>Picture</source>
         <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Voertuig</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Model Number</source>
+        <translation>Modelnummer</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Reeks</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Conditie</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Beoordeling</translation>
+    </message>
+    <message>
+        <source>Wheels</source>
+        <translation>Wiel</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Verpakking</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Verpakkingstype</translation>
+    </message>
+    <message>
+        <source>Box Grade</source>
+        <translation>Staat verpakking</translation>
+    </message>
+    <message>
+        <source>Body Color</source>
+        <translation>Kleur carrosserie</translation>
+    </message>
+    <message>
+        <source>Body Colour</source>
+        <translation>Lakkleur</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Stuks</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Aantal stuks</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Opslag</translation>
+    </message>
+    <message>
+        <source>Price Paid</source>
+        <translation>Betaald</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prijs</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>Date Bought</source>
+        <translation>Gekocht op</translation>
+    </message>
+    <message>
+        <source>Bought On</source>
+        <translation>Aankoop op</translation>
+    </message>
+    <message>
+        <source>Retail Price</source>
+        <translation>Winkelprijs</translation>
+    </message>
+    <message>
+        <source>RRP</source>
+        <translation>AVP</translation>
+    </message>
+    <message>
+        <source>Current Value</source>
+        <translation>Huidige waarde</translation>
+    </message>
+    <message>
+        <source>Worth</source>
+        <translation>Geschatte waarde</translation>
+    </message>
+    <message>
+        <source>Bought From</source>
+        <translation>Gekocht van</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Verkoper</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Base Name</source>
+        <translation>Bodemnaam</translation>
+    </message>
+    <message>
+        <source>Baseplate</source>
+        <translation>Bodemplaat</translation>
+    </message>
+    <message>
+        <source>Interior</source>
+        <translation>Binnenkant</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Variant</translation>
+    </message>
+    <message>
+        <source>Variation</source>
+        <translation>Uitvoering</translation>
+    </message>
+    <message>
+        <source>Base Color</source>
+        <translation>Bodemkleur</translation>
+    </message>
+    <message>
+        <source>Base Colour</source>
+        <translation>Kleur van de bodem</translation>
+    </message>
+    <message>
+        <source>Remarks</source>
+        <translation>Opmerkingen</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commentaren</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Commentaar</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notitie</translation>
     </message>
 </context>
 <context>
@@ -1972,6 +2650,14 @@ Meld dit aan Larkspur Software, zodat het probleem wordt opgelost. </translation
     <message>
         <source>The folder for your collection cannot be prepared: %1.</source>
         <translation>De map voor uw verzameling kan niet worden voorbereid: %1.</translation>
+    </message>
+    <message>
+        <source>The catalogue to open instead of your own.</source>
+        <translation>De catalogus die in plaats van uw eigen catalogus wordt geopend.</translation>
+    </message>
+    <message>
+        <source>There is no catalogue %1.</source>
+        <translation>De catalogus %1 bestaat niet.</translation>
     </message>
 </context>
 </TS>

@@ -119,6 +119,10 @@ QString PagedReport::fitted(const QString& text, const QFont& font, double width
     return fm.elidedText(text, Qt::ElideRight, width * kFitReserve);
 }
 
+double PagedReport::wholeWidth(const QString& text, const QFont& font) {
+    return QFontMetricsF(font).horizontalAdvance(text) / kFitReserve + 1;
+}
+
 ReportSection* PagedReport::addSection(ReportSection::Kind kind, const QString& name, int height) {
     m_sections.push_back(std::make_unique<ReportSection>(*this, kind, name, height));
     return m_sections.back().get();

@@ -173,6 +173,8 @@ protected:
     static QString singleLine(QString s);
     // A text shortened to fit a width in the font.
     static QString fitted(const QString& text, const QFont& font, double width);
+    // The width a text needs in the font to be printed whole.
+    static double wholeWidth(const QString& text, const QFont& font);
 
     // Lays the pages out again for the paper or the records.
     virtual void layOut() = 0;

@@ -508,8 +508,8 @@ bool ReportPreview::exportAs(Format format, const QString& path) {
         const auto ids = m_report.recordIds();
         const QString catalogue = m_report.catalogueFile();
         const exchange::Headings headings = exchange::columnHeadings();
-        QProgressDialog dialog(reportText::CsvExporting.arg(QDir::toNativeSeparators(path)),
-                               reportText::CsvCancel, 0, 0, this);
+        QProgressDialog dialog(reportText::Exporting.arg(QDir::toNativeSeparators(path)),
+                               reportText::ExportCancel, 0, 0, this);
         dialog.setObjectName(QStringLiteral("csvProgress"));
         dialog.setWindowTitle(reportText::WindowTitle);
         dialog.setWindowModality(Qt::ApplicationModal);
@@ -556,11 +556,11 @@ bool ReportPreview::exportAs(Format format, const QString& path) {
     activateWindow();  // the keys come back here when the progress dialog goes
     // A Cancel that came too late leaves the export done.
     if (failure && progress->cancel) {
-        m_status->setText(reportText::CsvCancelled);
+        m_status->setText(reportText::ExportCancelled);
         return false;
     }
     if (failure) {
-        prompts().msgBox(reportText::CsvFailed.arg(failure->description()),
+        prompts().msgBox(reportText::ExportFailed.arg(failure->description()),
                          mb::OKOnly | mb::Exclamation, reportText::Title);
         return false;
     }
@@ -568,9 +568,9 @@ bool ReportPreview::exportAs(Format format, const QString& path) {
         return n == 1 ? reportText::OneRecord : reportText::Records.arg(language::number(n));
     };
     QStringList said{
-        reportText::CsvExported.arg(records(summary.records), QFileInfo(path).fileName())};
+        reportText::Exported.arg(records(summary.records), QFileInfo(path).fileName())};
     if (summary.skipped > 0)
-        said << reportText::CsvSkipped.arg(records(summary.skipped));
+        said << reportText::ExportSkipped.arg(records(summary.skipped));
     said << summary.notes;
     m_status->setText(said.join(QLatin1Char(' ')));
     m_status->setToolTip(m_status->text());

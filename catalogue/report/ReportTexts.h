@@ -67,17 +67,17 @@ inline constexpr Text CannotPrint{
     QT_TRANSLATE_NOOP("kbs::reportText", "The report could not be printed.")};
 inline constexpr Text ExportCsv{QT_TRANSLATE_NOOP("kbs::reportText", "Export as CSV...")};
 inline constexpr Text CsvFilter{QT_TRANSLATE_NOOP("kbs::reportText", "CSV files (*.csv)")};
-inline constexpr Text CsvExporting{
+inline constexpr Text Exporting{
     QT_TRANSLATE_NOOP("kbs::reportText", "Exporting the records to %1 ...")};
-inline constexpr Text CsvCancel{QT_TRANSLATE_NOOP("kbs::reportText", "Cancel")};
-inline constexpr Text CsvExported{QT_TRANSLATE_NOOP("kbs::reportText", "%1 exported to %2.")};
-inline constexpr Text CsvSkipped{
+inline constexpr Text ExportCancel{QT_TRANSLATE_NOOP("kbs::reportText", "Cancel")};
+inline constexpr Text Exported{QT_TRANSLATE_NOOP("kbs::reportText", "%1 exported to %2.")};
+inline constexpr Text ExportSkipped{
     QT_TRANSLATE_NOOP("kbs::reportText", "Left out, as deleted meanwhile: %1.")};
 inline constexpr Text OneRecord{QT_TRANSLATE_NOOP("kbs::reportText", "1 record")};
 inline constexpr Text Records{QT_TRANSLATE_NOOP("kbs::reportText", "%1 records")};
-inline constexpr Text CsvCancelled{
+inline constexpr Text ExportCancelled{
     QT_TRANSLATE_NOOP("kbs::reportText", "The export was cancelled; nothing was written.")};
-inline constexpr Text CsvFailed{QT_TRANSLATE_NOOP(
+inline constexpr Text ExportFailed{QT_TRANSLATE_NOOP(
     "kbs::reportText", "The records could not be exported:\r\n\r\n%1\r\n\r\nNothing was written.")};
 inline constexpr Text ExportStatus{QT_TRANSLATE_NOOP("kbs::reportText", "Export status")};
 

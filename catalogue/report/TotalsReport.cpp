@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <unordered_map>
 
@@ -81,6 +82,34 @@ const char* const kTitles[] = {
 
 QString heading(const char* source) {
     return translated("kbs::TotalsReport", source);
+}
+
+// The columns as designed, each widened where its heading in the program's language needs
+// more room (`whole` gives the width a text needs); the widest text column gives that room up.
+std::vector<Column> headedColumns(const Column* begin, const Column* end,
+                                  const std::function<double(const QString&)>& whole) {
+    std::vector<Column> columns(begin, end);
+    std::vector<double> wider(columns.size(), 0);
+    size_t giver = 0;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const Column& c = columns[i];
+        const double room = c.number ? c.width - kPad : c.width - 60;
+        wider[i] = std::max(0.0, whole(heading(c.name)) - room);
+        if (!c.number && c.width > columns[giver].width)
+            giver = i;
+    }
+    double shift = 0;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        columns[i].x += shift;
+        columns[i].width += wider[i];
+        shift += wider[i];
+    }
+    // The giver keeps at least half its width; what it cannot give stays cut.
+    const double take = std::min(shift, columns[giver].width / 2);
+    columns[giver].width -= take;
+    for (size_t i = giver + 1; i < columns.size(); ++i)
+        columns[i].x -= take;
+    return columns;
 }
 
 std::string_view textOf(sqlite3_stmt* s, int column) {
@@ -338,8 +367,12 @@ void TotalsReport::addLineItems(QVector<ReportItem>& items, const Line& line) co
         }
     }
     const bool heads = line.kind == Line::Heads;
-    for (const Column* c = begin; c != end; ++c) {
-        const QString& text = texts[c - begin];
+    const QFont headsFont = reportFont(9, true);
+    const std::vector<Column> columns =
+        headedColumns(begin, end, [&](const QString& t) { return wholeWidth(t, headsFont); });
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const Column* c = &columns[i];
+        const QString& text = texts[qsizetype(i)];
         const QRectF rect = c->number ? QRectF(c->x, 0, c->width - kPad, kRowHeight)
                                       : QRectF(c->x + 60, 0, c->width - 60, kRowHeight);
         add(ReportItem::Kind::Text, QString::fromLatin1(c->name), rect, text, reportFont(9, heads),

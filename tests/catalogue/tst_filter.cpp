@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "DataReport.h"
 #include "FilterBar.h"
+#include "FiveCars.h"
 #include "MainTexts.h"
 #include "Window.h"
 
@@ -13,36 +14,6 @@ using namespace kbs;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Five records; the fifth holds words beyond what the grid's snapshot keeps of a long value.
-void fiveCars(test::TestEnv& env) {
-    env.addRecord({{"Description", "Ford Mustang"},
-                   {"Year", "1970"},
-                   {"Color", "Red"},
-                   {"Box_Cond", "Mint"},
-                   {"Status", "Have"},
-                   {"Value", "25.00"}});
-    env.addRecord({{"Description", "Ford Mustang"},
-                   {"Year", "1968"},
-                   {"Color", "Dark red"},
-                   {"Box_Type", "Window box"},
-                   {"Status", "Sell"},
-                   {"Value", "$12"}});
-    env.addRecord({{"Description", "Beetle mint in box"},
-                   {"Year", "1975"},
-                   {"Series", "1-75"},
-                   {"Status", "Want"},
-                   {"Value", "n/a"}});
-    env.addRecord({{"Description", "Jaguar E-Type"},
-                   {"Year", "1982"},
-                   {"Status", "have "},
-                   {"Value", "1.234,50"},
-                   {"Purch_From", "fair 10:30"}});
-    env.addRecord({{"Description", "Citroën DS"},
-                   {"Year", "1965"},
-                   {"Location", QString(20000, 'x') + " treasure"},
-                   {"Notes", QString(20000, 'y') + " zebra"}});
-}
 
 QList<qint64> shownIds(test::Window& win) {
     QList<qint64> ids;
@@ -70,23 +41,10 @@ private Q_SLOTS:
         const auto row = [](const char* text, QStringList st, QList<qint64> ids) {
             QTest::newRow(text) << QString::fromUtf8(text) << st << ids;
         };
-        row("MUSTANG red", {}, {1, 2});
-        row("\"dark red\"", {}, {2});
-        row("color:red", {}, {1, 2});
+        // The syntax has its own test; here the window's use of it.
         row("mustang -sell", {}, {1});
-        row("box:mint", {}, {1});
-        row("series:1-75", {}, {3});
-        row("year:1968-1975", {}, {1, 2, 3});
-        row("year:>1980", {}, {4});
-        row("value:>20", {}, {1, 4});
-        row("value:<=12", {}, {2});
-        row("fair 10:30", {}, {4});
         row("treasure", {}, {5});
-        row("notes:zebra", {}, {5});
-        row("CITROËN", {}, {5});
         row("nowhere", {}, {});
-        row("", {"Have"}, {1, 4});
-        row("", {"Want", "Sell"}, {2, 3});
         row("mustang", {"Sell"}, {2});
     }
     void filterTexts() {
@@ -94,7 +52,7 @@ private Q_SLOTS:
         QFETCH(QStringList, statuses);
         QFETCH(QList<qint64>, ids);
         test::TestEnv env;
-        fiveCars(env);
+        test::fiveCars(env);
         test::Window win(env);
         // Typed a key at a time, each word narrowing the last result.
         ui(win).FilterBar1->focusEdit();
@@ -110,7 +68,7 @@ private Q_SLOTS:
     // Save, add, sort and delete under a filter, and Escape.
     void commandsUnderAFilter() {
         test::TestEnv env;
-        fiveCars(env);
+        test::fiveCars(env);
         test::Window win(env);
         filter(win, u"mustang"_s);
         win.press("Edit");
@@ -145,7 +103,7 @@ private Q_SLOTS:
     // wrapping once; the match is selected in its field.
     void findNextOrderAndWrap() {
         test::TestEnv env;
-        fiveCars(env);
+        test::fiveCars(env);
         test::Window win(env);
         win.clickHeading(2);  // by year: 5, 2, 1, 3, 4
         env.prompts().answerInput(u"red"_s);
@@ -165,13 +123,20 @@ private Q_SLOTS:
         QCOMPARE(step(Qt::NoModifier), 1);
         QCOMPARE(step(Qt::NoModifier), 1);  // 2 is not shown: 1 is found again, after a wrap
         QCOMPARE(win->statusText(), FilterBar::wrappedText(true));
+        // Also while the window is not the active one yet, as after Find's question.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QTest::keyClick(win->txtTextl[9]->textbox(), Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(win->statusText(), FilterBar::wrappedText(false));
     }
 
     // The sixth report entry prints the records shown, in the grid's order; its CSV export
     // takes the same records.
     void shownRecordsReport() {
         test::TestEnv env;
-        fiveCars(env);
+        test::fiveCars(env);
         test::Window win(env);
         filter(win, u"year:1965-1970"_s);
         win.clickHeading(2);
@@ -183,7 +148,7 @@ private Q_SLOTS:
     // Every control of the bar is reached by keyboard and named for a screen reader.
     void barByKeyboard() {
         test::TestEnv env;
-        fiveCars(env);
+        test::fiveCars(env);
         test::Window win(env);
         QTest::keySequence(win.w.get(), FilterBar::key());
         QCOMPARE(QApplication::focusWidget(), ui(win).FilterBar1->edit());
@@ -198,7 +163,8 @@ private Q_SLOTS:
                 ui(win).FilterBar1->findChild<QWidget*>(s == u"txtFilter"_s ? s : u"filter"_s + s);
             QVERIFY(w && !w->accessibleName().isEmpty() && !w->toolTip().isEmpty());
         }
-        QVERIFY(win->toolbarButton(u"Find"_s)->accessibleDescription().contains(u"F3"));
+        QCOMPARE(win->toolbarButton(u"Find"_s)->accessibleDescription(),
+                 u"Find (Ctrl+F, Alt+F); "_s + FilterBar::findNextTip());
     }
 };
 

@@ -40,6 +40,7 @@ private slots:
     void deleteTakesPicturesAlong();
     void thumbnailsMadeAndRemade();
     void thumbnailsNeverHoldTheWindow();
+    void thumbnailProgressEnds();
     void galleryFollowsTheGrid();
     void viewerKeys();
 };
@@ -160,6 +161,22 @@ void TestPictures::thumbnailsMadeAndRemade() {
                        .toString() == u"1,2"_s;
         },
         10000));
+}
+
+// The progress in the status bar goes when the work ends, also when the thumbnails cannot be
+// stored.
+void TestPictures::thumbnailProgressEnds() {
+    TestEnv env;
+    env.addRecord({{"Description", "A"}, {"binpicdata", pictureBytes("PNG")}});
+    Window win(env);
+    env.exec(
+        u"CREATE TRIGGER refused BEFORE INSERT ON picture_thumbs BEGIN "
+        u"SELECT RAISE(ABORT, 'refused'); END"_s);
+    win->startThumbnails();
+    const auto* status = win->findChild<QLabel*>(u"Panel2"_s);
+    QTRY_VERIFY(status->text().startsWith(u"Making thumbnails"_s));
+    QTRY_VERIFY(!win->thumbnails()->isRunning());
+    QTRY_VERIFY(!status->isVisible());
 }
 
 // A slow decoder stand-in: while it works, the window's timers run and a save is stored.

@@ -251,12 +251,17 @@ private Q_SLOTS:
         QVERIFY(ui(win).txtTextl[1]->locked());
         QCOMPARE(win.currentId(), 2);
 
-        // A blank panel shows no record: nothing is deleted.
+        // A blank panel shows no record: Delete says so, and nothing is deleted.
         win.press("Add");
         ui(win).cmdCancel->click();
+        const QString status = win->statusText();
         env.prompts().answerMsg(mb::OK);
         win.press("Delete");
+        QCOMPARE(
+            env.prompts().shown.last().text,
+            u"No record is shown, so none is deleted.\r\n\r\nChoose the record in the grid first."_s);
         QCOMPARE(win.count(), 2);
+        QCOMPARE(win->statusText(), status);
 
         // The last record deleted: the one before it is shown.
         win.clickRow(2);

@@ -4,6 +4,8 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -13,9 +15,13 @@
 #include "AppError.h"
 #include "Backup.h"
 #include "BackupDialogs.h"
+#include "Connection.h"
+#include "CsvExport.h"
 #include "Language.h"
 #include "PictureViewer.h"
+#include "TotalsReport.h"
 #include "Window.h"
+#include "XlsxExport.h"
 #include "frmAbout.h"
 #include "frmEditor.h"
 #include "frmReplace.h"
@@ -43,6 +49,16 @@ void readWindow(QWidget& window, QMap<QString, QString>& texts, QStringList& cut
             continue;
         texts[key(w, " tip")] = w->toolTip();
         texts[key(w, " name")] = w->accessibleName();
+        if (const auto* edit = qobject_cast<QLineEdit*>(w); edit && edit->isVisible()) {
+            // Room for the placeholder besides the frame, the text margins and the clear button.
+            const int need = edit->fontMetrics().horizontalAdvance(edit->placeholderText()) +
+                             2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4 +
+                             (edit->isClearButtonEnabled() ? edit->height() : 0);
+            if (need > edit->width())
+                cut << u"%1: placeholder \"%2\" needs %3 px, has %4"_s.arg(
+                    w->objectName(), edit->placeholderText(), QString::number(need),
+                    QString::number(edit->width()));
+        }
         const auto* label = qobject_cast<QLabel*>(w);
         const auto* button = qobject_cast<QAbstractButton*>(w);
         const auto* box = qobject_cast<QGroupBox*>(w);
@@ -83,6 +99,12 @@ QMap<QString, QString> openedWindows(QStringList& cut) {
     test::TestEnv env;
     test::threeCars(env);
     test::Window win(env);
+    // The grid's headings whole, with room for the sort mark.
+    const QHeaderView* heads = win->FG1->horizontalHeader();
+    for (int c = 0; c < heads->count(); ++c) {
+        if (!heads->isSectionHidden(c) && heads->sectionSize(c) < heads->sectionSizeHint(c))
+            cut << u"grid heading \"%1\" is cut"_s.arg(win.grid().textMatrix(0, c));
+    }
     win->setGalleryShown(true);
     frmAbout about(win.w.get());
     frmTip tip(win.w.get());
@@ -92,6 +114,20 @@ QMap<QString, QString> openedWindows(QStringList& cut) {
     win->showRecentlyDeleted();
     PictureViewer viewer;
     viewer.showPictures(u"Mini"_s, 2, 1, [](int, QString*) { return QImage(); });
+    // The logo whole in the window, also where the filter box pushed it right.
+    const QWidget* logo = win->findChild<QWidget*>(u"Image11"_s);
+    if (!win->rect().contains(QRect(logo->mapTo(win.w.get(), QPoint()), logo->size())))
+        cut << u"the logo is outside the window"_s;
+    // The totals report's headings, printed whole.
+    Connection cn;
+    cn.setConnectionString(Connection::connectionStringFor(env.dbPath()));
+    cn.open();
+    TotalsReport totals;
+    totals.open(cn);
+    for (const ReportItem& item : totals.pageItems(1)) {
+        if (item.text.endsWith(QChar(0x2026)))
+            cut << u"totals: \"%1\" is cut"_s.arg(item.text);
+    }
     QMap<QString, QString> texts;
     for (QWidget* w : std::initializer_list<QWidget*>{win.w.get(), &about, &tip, &editor, &replace,
                                                       &viewer, win->findChild<RestoreDialog*>(),
@@ -187,6 +223,34 @@ private Q_SLOTS:
                 QVERIFY2(!translated.value(i).contains(m.captured(1)),
                          qPrintable(translated.value(i)));
         }
+    }
+
+    // The exports' notes, from the layer without widgets, in each language.
+    void exportNotesSpeakTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* l : {"de", "fr", "nl", "es"})
+            QTest::newRow(l) << QString::fromLatin1(l);
+    }
+    void exportNotesSpeakTheLanguage() {
+        QFETCH(QString, language);
+        test::TestEnv env;
+        env.addRecord(
+            {{u"Description"_s, u"a"_s + QChar(0) + u"b"_s}, {u"Notes"_s, QString(40000, u'n')}});
+        int n = 0;
+        const auto notes = [&] {
+            const QString out = env.path(QString::number(++n));
+            return exchange::exportXlsx(env.dbPath(), out + u".xlsx"_s, {}).notes +
+                   exchange::exportCsv(env.dbPath(), out + u".csv"_s).notes;
+        };
+        language::uninstall();
+        const QStringList english = notes();
+        QCOMPARE(language::install(language, {QStringLiteral(KBS_TRANSLATIONS_DIR)}), language);
+        const QStringList translated = notes();
+        language::uninstall();
+        QCOMPARE(english.size(), 3);
+        QCOMPARE(translated.size(), english.size());
+        for (qsizetype i = 0; i < english.size(); ++i)
+            QVERIFY2(translated[i] != english[i], qPrintable(translated[i]));
     }
 };
 

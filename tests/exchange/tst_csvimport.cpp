@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "ColumnHeadings.h"
+#include "CsvColumns.h"
 #include "CsvExport.h"
 #include "CsvImport.h"
 #include "TestEnv.h"
@@ -150,7 +151,7 @@ private slots:
             << QByteArray("\x1b[2J\x07\x81" + QByteArray(200, 'x') + ",\r\xff\n1,2\n")
             << QStringList{u"--encoding=windows-1252"_s} << 1 << u"\"\\x1b[2J\\x07\\x81"_s;
         QTest::newRow("100,000 columns") << QByteArray("Hue,").repeated(100000) << QStringList()
-                                         << 1 << u"and 99995 more name no column"_s;
+                                         << 1 << u"and 99995 more; the headings"_s;
         const QStringList elsewhere = {u"--skip-bad-rows"_s, u"--pictures-from"_s, u"@"_s};
         QTest::newRow("pictures from elsewhere")
             << "ID,picture_file\n1,../car.png\n2,text.jpg\n"_ba << elsewhere << 0
@@ -175,6 +176,83 @@ private slots:
         if (options.contains(u"--pictures-from"_s))
             QCOMPARE(rowsOf(env.dbPath(), u"SELECT ID, binpicdata FROM table1"_s),
                      QList<QVariantList>({{qint64(1), test::pictureBytes("PNG")}}));
+    }
+
+    // A collector's own sheet as Calc saves it: everyday headings, a column of the collector's
+    // own, a blank row and the sum row under the prices.
+    void calcSheet_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");  // on standard output, or error when it fails
+        QTest::addColumn<int>("records");
+        QTest::newRow("refused") << QStringList() << 1
+                                 << u"has the heading \"Rating\"; the headings taken include"_s
+                                 << 0;
+        QTest::newRow("--skip-unknown")
+            << QStringList{u"--skip-unknown"_s} << 0
+            << u"note: Columns left out, as their headings name no column of the catalogue: "
+               "\"Rating\".\nnote: 2 row(s) without any text were skipped.\nnote: line 5 looks "
+               "like a spreadsheet's sum"_s
+            << 2;
+        QTest::newRow("--keep-sum-rows") << QStringList{u"--skip-unknown"_s, u"--keep-sum-rows"_s}
+                                         << 0 << u"imported 4 records"_s << 4;
+        QTest::newRow("--list-headings")
+            << QStringList{u"--list-headings"_s} << 0 << u"Remarks, "_s << 0;
+    }
+    void calcSheet() {
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QFETCH(int, records);
+        test::TestEnv env(false);
+        env.writeFile(u"in.csv"_s,
+                      "Models,Colour,Year,Price paid,Condition,Notes,Rating\r\n"
+                      "Beetle,Blue,1970,12.5,Mint,\"two\nlines\",5\r\n,,,,,,\r\n"
+                      "Total,,,$57.50,,,\r\nCortina,Green,1972,45,Good,,\r\n ,,,,, ,\r\n"
+                      "Total general,,,\"1.234,50 €\",,,9\r\n");
+        if (!options.contains(u"--list-headings"_s))
+            options << env.path(u"in.csv"_s) << env.dbPath();
+        const Run run = runImport(options);
+        QCOMPARE(run.status, status);
+        const QString& told = status == 0 ? run.out : run.err;
+        QVERIFY2(told.contains(said) && (told.size() < 600 || records == 0), qPrintable(told));
+        if (records == 0)
+            return;
+        QVERIFY(run.out.contains(u"line 8 looks like"_s) == (records == 2));
+        const auto rows = rowsOf(env.dbPath(),
+                                 u"SELECT Description, Color, Purchase, Car_Cond, "
+                                 "Notes FROM table1 ORDER BY ID"_s);
+        QCOMPARE(rows.size(), records);
+        QCOMPARE(rows[0],
+                 QVariantList({u"Beetle"_s, u"Blue"_s, u"12.5"_s, u"Mint"_s, u"two\nlines"_s}));
+        QCOMPARE(rows[1][0].toString(), records == 2 ? u"Cortina"_s : u"Total"_s);
+    }
+
+    // The panel's labels and spreadsheets' words in every language the program speaks, plurals
+    // too.
+    void everyLanguage() {
+        test::TestEnv env(false);
+        env.writeFile(u"in.csv"_s,
+                      "Teinte;Bemerkungen;Modelle;Precio pagado\nbleu;Kratzer;K\xC3\xA4"
+                      "fer;3\n"_ba);
+        QCOMPARE(runImport({env.path(u"in.csv"_s), env.dbPath()}).status, 0);
+        QCOMPARE(rowsOf(env.dbPath(), u"SELECT Color, Notes, Description, Purchase FROM table1"_s),
+                 QList<QVariantList>({{u"bleu"_s, u"Kratzer"_s, u"Käfer"_s, u"3"_s}}));
+    }
+
+    // A mapping chosen for each column goes before the headings, and leaves columns out.
+    void chosenMapping() {
+        test::TestEnv env(false);
+        env.writeFile(u"in.csv"_s, "Kaufdatum,Colours,x\n2020,Beetle,1\n");
+        exchange::ImportOptions options;
+        options.mapping = QStringList{u"Purch_Date"_s, u"Notes"_s, QString()};
+        QVERIFY(exchange::importCsv(env.path(u"in.csv"_s), env.dbPath(), options).written);
+        QCOMPARE(rowsOf(env.dbPath(), u"SELECT Purch_Date, Notes, Description FROM table1"_s),
+                 QList<QVariantList>({{u"2020"_s, u"Beetle"_s, QVariant()}}));
+        const auto preview = exchange::previewCsv(env.path(u"in.csv"_s), exchange::columnHeadings());
+        QCOMPARE(preview.suggested, QStringList({QString(), u"Color"_s, QString()}));
+        QCOMPARE(preview.rows,
+                 std::vector<QStringList>{QStringList({u"2020"_s, u"Beetle"_s, u"1"_s})});
     }
 
     void skipBadRowsAndKeepTarget() {
@@ -249,6 +327,20 @@ private slots:
         expected.sort();
         QCOMPARE(QDir(env.dir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
                  expected);
+    }
+
+    // Texts of another program's making that a CSV file cannot hold: the export writes what
+    // its import takes, keeps every other byte and says what it changed.
+    void exportWritesWhatImportTakes() {
+        test::TestEnv env;
+        env.addRecord({{u"Description"_s, u"a"_s + QChar(0) + u"b"_s}});
+        env.exec(u"UPDATE table1 SET Color = CAST(? AS TEXT)"_s, {QByteArray("\xFFx\xC3")});
+        const auto summary = exchange::exportCsv(env.dbPath(), env.path(u"out.csv"_s));
+        QVERIFY(summary.notes.join(u' ').contains(u"2 text(s) held NUL bytes"_s));
+        const QString copy = env.path(u"copy.mdb"_s);
+        QCOMPARE(runImport({env.path(u"out.csv"_s), copy}).status, 0);
+        QCOMPARE(rowsOf(copy, u"SELECT Description, Color FROM table1"_s),
+                 QList<QVariantList>({{u"ab"_s, u"\uFFFDx\uFFFD"_s}}));
     }
 
     void roundTrip() {

@@ -55,6 +55,45 @@ private slots:
         QCOMPARE(read, u"A2 True 1\nn 1\ns '=1+1'\ns '007'\ns '1e3'\ns 'a\\tb\\nc'\n"_s);
     }
 
+    // Texts a cell could lose: each comes back as written, read with the format's escapes
+    // undone, or as said in a note; and the ID cell sits at the top as the texts do.
+    void xlsxTextsExact() {
+        test::TestEnv env;
+        const QString cut = QString(32766, u'a');
+        const QList<std::pair<QString, QString>> cases = {
+            {u"  leading spaces"_s, u"  leading spaces"_s},
+            {u"\uFEFFbyte-order mark"_s, u"\uFEFFbyte-order mark"_s},
+            {u"_x005F_x0041_ and _x0041_"_s, u"_x005F_x0041_ and _x0041_"_s},
+            {u"\x01control"_s, u"\x01control"_s},
+            {u"before"_s + QChar(0) + u"after"_s, u"beforeafter"_s},  // noted
+            {cut + u"\U0001F697"_s, cut},                             // noted
+        };
+        for (const auto& c : cases)  // a record each, in Description (column B)
+            env.addRecord({{u"Description"_s, c.first}});
+        // SQLite takes a byte-order mark at the start of a UTF-16 value for its own.
+        env.exec(u"UPDATE table1 SET Description = char(65279) || Description WHERE ID = 2"_s);
+        const QString out = env.path(u"out.xlsx"_s);
+        const QString said = run(KBS_EXPORT_EXE, {u"--xlsx"_s, out, env.dbPath()});
+        QVERIFY2(said.contains(u"1 text(s) held NUL"_s) && said.contains(u"1 text(s) longer"_s),
+                 qPrintable(said));
+        const QString script =
+            u"import openpyxl, re, sys\n"
+            "s = openpyxl.load_workbook(sys.argv[1]).active\n"
+            "print(s['A2'].alignment.vertical == s['B2'].alignment.vertical == 'top')\n"
+            "for row in s.iter_rows(min_row=2, min_col=2, max_col=2, values_only=True):\n"
+            "    v = re.sub('_x([0-9A-Fa-f]{4})_', lambda m: chr(int(m[1], 16)), row[0])\n"
+            "    print(v.encode('utf-16-le', 'surrogatepass').hex())\n"_s;
+        const QStringList read = run(QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s}),
+                                     {u"-c"_s, script, out})
+                                     .split(u'\n');
+        QCOMPARE(read.value(0), u"True"_s);
+        for (qsizetype i = 0; i < cases.size(); ++i) {
+            const QByteArray utf16 = QByteArray::fromHex(read.value(i + 1).toLatin1());
+            QCOMPARE(QString(reinterpret_cast<const QChar*>(utf16.constData()), utf16.size() / 2),
+                     cases[i].second);
+        }
+    }
+
     // A collection as Tellico writes it: a zip, or the XML alone with its pictures inside.
     void tellicoCollection_data() {
         QTest::addColumn<bool>("zipped");
@@ -101,7 +140,7 @@ private slots:
             "<makers><maker>Corgi</maker><maker>Mettoy</maker></makers><nr>007</nr>"
             "<color>red</color><condition>C8</condition><pur_price>£12.50</pur_price>"
             "<pur_date>2024-05-01</pur_date><worth>40</worth><location>Shelf 2</location>"
-            "<series>Rallye</series><comments>two\nlines</comments>"
+            "<series>Rallye</series><comments>two&lt;br/&gt;lines</comments>"
             "<front>red.png</front><back>blue.jpeg</back></entry>"
             "<entry id=\"x\"><title>Beetle</title></entry>"
             "<images>" +

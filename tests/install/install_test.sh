@@ -4,7 +4,8 @@
 # the installation read-only and starts the installed program offscreen as a new user: its
 # per-user program directory is made and seeded, a backup is made beside the catalogue, and
 # the next start keeps what the person saved. A portable copy keeps using its own folder.
-# Then the one-time copy of a collection from the build's old program directory.
+# Then the one-time copy of a collection from the build's old program directory. Also: the
+# usage without a display, and the README's uninstall, which leaves only the collection.
 set -euo pipefail
 build=$1
 src=$2
@@ -14,7 +15,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 prefix=$tmp/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-id=org.example.KerbsideManager
+id=io.github.kbsmgr.KerbsideManager
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null
 grep -qx "Exec=\"$prefix/bin/kbsmgr\"" "$prefix/share/applications/$id.desktop" || fail Exec
@@ -26,6 +27,24 @@ done
 [ -x "$prefix/bin/kbsmgr-import" ] || fail "converter"
 [ -x "$prefix/bin/kbsmgr-export" ] || fail "export"
 [ -x "$prefix/bin/kbsmgr-restore" ] || fail "restore"
+# The usage and the version need no display.
+for arg in --help --version; do
+  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/kbsmgr" $arg >"$tmp/usage.txt" 2>&1 ||
+    { cat "$tmp/usage.txt"; fail "$arg without a display"; }
+done
+grep -q -- --new-window <(env -u DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/kbsmgr" --help) || fail usage
+
+# The README's uninstall, run in a home of its own, leaves the collection and nothing else.
+home=$tmp/home
+cmake --install "$build" --prefix "$home/.local" >/dev/null
+mkdir -p "$home/.local/share/kbsmgr/backups"
+touch "$home/.local/share/kbsmgr/mydb.mdb" "$home/.local/share/kbsmgr/series.ini" \
+  "$home/.local/share/kbsmgr/backups/mydb-2026-12-01.kbsbackup"
+sed -n '/^### Uninstall/,/^```$/p' "$src/README.md" | sed -n '/^```sh$/,/^```$/p' | sed '1d;$d' |
+  HOME=$home bash -e
+left=$(cd "$home" && find . -type f | sort | tr '\n' ' ')
+[ "$left" = "./.local/share/kbsmgr/backups/mydb-2026-12-01.kbsbackup ./.local/share/kbsmgr/mydb.mdb ./.local/share/kbsmgr/series.ini " ] ||
+  fail "uninstall left $left"
 
 chmod -R a-w "$prefix"
 chattr -R +i "$prefix" 2>/dev/null || true
@@ -81,7 +100,7 @@ mkdir -m 700 "$run"
 export XDG_RUNTIME_DIR=$run XDG_DATA_HOME=$tmp/data2
 "$tmp/portable/kbsmgr" >"$tmp/first.txt" 2>&1 &
 first=$!
-for i in $(seq 600); do compgen -G "$run/kbsmgr-*[0-9a-f]" >/dev/null && break; sleep 0.1; done
+for i in $(seq 600); do compgen -G "$run/$id-*[0-9a-f]" >/dev/null && break; sleep 0.1; done
 timeout 60 "$tmp/portable/kbsmgr" || fail "a second start did not hand over to the first"
 kill -0 $first 2>/dev/null || { cat "$tmp/first.txt"; fail "the first copy ended"; }
 "$tmp/portable/kbsmgr" --new-window >/dev/null 2>&1 &
@@ -107,4 +126,8 @@ echo newer >"$old/mydb.mdb"
 rm "$new/series.ini"
 "$copy" "$old" "$new"
 [ ! -e "$new/series.ini" ] || fail "lists copied to an existing collection"
+# The empty catalogue a build makes is nobody's collection: nothing copied, nothing said.
+rm -r "$new" "$old/mydb.mdb"
+"$build/bin/kbsmgr-initdb" "$old/mydb.mdb" >/dev/null
+[ -z "$("$copy" "$old" "$new")" ] && [ ! -e "$new" ] || fail "an empty catalogue copied"
 echo "install test passed"

@@ -17,7 +17,7 @@ namespace kbs {
 namespace {
 
 // The fields a word without a field name looks in: those Find searches.
-constexpr int kLastSearched = 22;
+constexpr int kLastSearched = panel::SearchLastPosition;
 constexpr int kStatus = collection::at("Status");
 
 unsigned char folded(unsigned char c) {
@@ -176,7 +176,7 @@ std::vector<Word> wordsOf(const QString& text) {
     std::vector<Word> out;
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n) {
+    while (i < n && out.size() < size_t(RecordFilter::MaxWords)) {
         while (i < n && text[i].isSpace())
             ++i;
         if (i >= n)

@@ -12,7 +12,7 @@ namespace kbs {
 
 // Which records a filter text lets through, read from the record set's snapshot without a
 // copy. The text is words, all of which a record must match:
-//   red mustang          each word inside any of the first 23 fields, ignoring case
+//   red mustang          each word inside any of the fields Find searches, ignoring case
 //   "mint in box"        quotes keep words together
 //   color:red            a word in one field, named by its label or its column name; a name
 //                        that begins several ("box:" for Box Type and Box Condition) means any
@@ -22,15 +22,18 @@ namespace kbs {
 //                        a range of the year, quantity or an amount (Purchase, List Price,
 //                        Value), read as the totals report reads them; a value that cannot be
 //                        read is in no range
-// and the statuses chosen (none: any status).
+// and the statuses chosen (none: any status). Words past the first MaxWords are left out, so
+// that no filter holds the window: each record is matched against every word, and the grid
+// looks at the clock only between runs of records.
 class RecordFilter {
 public:
     using Slot = RecordSet::Slot;
+    static constexpr int MaxWords = 32;
 
     RecordFilter() = default;
     // The filter of a text and the statuses chosen ("Want", "Have", "Sell").
     static RecordFilter parse(const QString& text, const QStringList& statuses = {});
-    // The records with this text inside any of the first 23 fields, ignoring case, as Find
+    // The records with this text inside any of the fields Find searches, ignoring case, as Find
     // looks for them: the text taken whole.
     static RecordFilter containing(const QString& text);
 
@@ -40,7 +43,7 @@ public:
     // records of this one are then found among those of `wider`.
     bool narrows(const RecordFilter& wider) const;
 
-    // The first of the first 23 fields that holds the text, ignoring case; -1 for none.
+    // The first of the fields Find searches that holds the text, ignoring case; -1 for none.
     static int firstFieldHolding(const RecordSet& rs, Slot slot, const QString& text);
 
 private:
@@ -53,7 +56,7 @@ private:
         enum class Kind { Text, Range };
         Kind kind = Kind::Text;
         bool exclude = false;
-        bool anyField = false;     // the first 23 fields
+        bool anyField = false;     // the fields Find searches
         std::uint32_t fields = 0;  // otherwise these positions (bit per position)
         Needle needle;             // Text
         std::int64_t low = 0;      // Range, both ends included, in the field's units
