@@ -43,8 +43,8 @@
 #include <string>
 #include <vector>
 
-#include "AppError.h"
 #include "../tests/catalogue/Controls.h"
+#include "AppError.h"
 #include "Backup.h"
 #include "BenchPrompts.h"
 #include "Collection.h"

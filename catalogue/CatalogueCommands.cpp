@@ -351,7 +351,7 @@ void CatalogueCommands::importFile(Source source) {
     }
     if (where == mb::No) {
         if (open(target))
-            m_window.StatusBar1->showMessage(
+            m_window.statusBar()->showMessage(
                 tr("Imported from %1: %2.").arg(QFileInfo(path).fileName(), summary), 30000);
         return;
     }
@@ -373,7 +373,7 @@ void CatalogueCommands::importFile(Source source) {
     }
     m_lastImport = Imported{cataloguefile::current(), path, std::move(ids)};
     m_undoImport->setEnabled(true);
-    m_window.StatusBar1->showMessage(
+    m_window.statusBar()->showMessage(
         tr("Added from %1: %2. Help > Undo import takes them out again.")
             .arg(QFileInfo(path).fileName(), summary),
         30000);
@@ -448,7 +448,7 @@ void CatalogueCommands::exportFile(Format format) {
                          mb::OKOnly | mb::Critical, title);
         return;
     }
-    m_window.StatusBar1->showMessage(
+    m_window.statusBar()->showMessage(
         tr("Exported %n record(s) to %1.", nullptr, int(done.records)).arg(path), 30000);
 }
 

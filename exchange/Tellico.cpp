@@ -30,11 +30,11 @@
 #include "CatalogueSource.h"
 #include "CatalogueWriter.h"
 #include "CsvImport.h"
-#include "SafeFile.h"
 #include "PictureLoader.h"
 #include "PictureSource.h"
 #include "PlacedFile.h"
 #include "RegularFile.h"
+#include "SafeFile.h"
 
 namespace kbs::exchange {
 

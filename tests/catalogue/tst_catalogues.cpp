@@ -60,7 +60,7 @@ private slots:
             // Nothing of the catalogue shown before stays in the panel or the grid.
             QCOMPARE(w.column(1).size(), s.records);
             QCOMPARE(w.field(1).isEmpty(), s.records == 0);
-            QCOMPARE(w->cmdSelect->isVisible(), s.records == 0);
+            QCOMPARE(ui(w).cmdSelect->isVisible(), s.records == 0);
         }
         // A catalogue that is there is never replaced: the last New said so.
         QCOMPARE(env.prompts().shown.size(), 1);
@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(w.count(), 5);
         QCOMPARE(w.column(1).mid(3), QStringList({u"Beetle"_s, u"Cortina"_s}));
         QCOMPARE(env.value(u"SELECT count(*) FROM table1 WHERE Year IS NULL"_s).toInt(), 2);
-        QVERIFY(w->StatusBar1->currentMessage().contains(u"line(s) 5"_s));
+        QVERIFY(w->statusBar()->currentMessage().contains(u"line(s) 5"_s));
 
         env.prompts().answerMsg(mb::Yes);
         w->catalogueCommands()->undoImportAction()->trigger();

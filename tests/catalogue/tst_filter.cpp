@@ -128,7 +128,7 @@ private Q_SLOTS:
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QTest::keyClick(win->txtTextl[9]->textbox(), Qt::Key_F3, Qt::ShiftModifier);
+        QTest::keyClick(ui(win).txtTextl[9]->textbox(), Qt::Key_F3, Qt::ShiftModifier);
         QCOMPARE(win->statusText(), FilterBar::wrappedText(false));
     }
 

@@ -100,7 +100,7 @@ QMap<QString, QString> openedWindows(QStringList& cut) {
     test::threeCars(env);
     test::Window win(env);
     // The grid's headings whole, with room for the sort mark.
-    const QHeaderView* heads = win->FG1->horizontalHeader();
+    const QHeaderView* heads = ui(win).FG1->horizontalHeader();
     for (int c = 0; c < heads->count(); ++c) {
         if (!heads->isSectionHidden(c) && heads->sectionSize(c) < heads->sectionSizeHint(c))
             cut << u"grid heading \"%1\" is cut"_s.arg(win.grid().textMatrix(0, c));

@@ -34,8 +34,8 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "AppError.h"
 #include "../catalogue/Controls.h"
+#include "AppError.h"
 #include "Backup.h"
 #include "Connection.h"
 #include "DeletedRecords.h"

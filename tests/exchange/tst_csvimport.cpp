@@ -249,7 +249,8 @@ private slots:
         QVERIFY(exchange::importCsv(env.path(u"in.csv"_s), env.dbPath(), options).written);
         QCOMPARE(rowsOf(env.dbPath(), u"SELECT Purch_Date, Notes, Description FROM table1"_s),
                  QList<QVariantList>({{u"2020"_s, u"Beetle"_s, QVariant()}}));
-        const auto preview = exchange::previewCsv(env.path(u"in.csv"_s), exchange::columnHeadings());
+        const auto preview =
+            exchange::previewCsv(env.path(u"in.csv"_s), exchange::columnHeadings());
         QCOMPARE(preview.suggested, QStringList({QString(), u"Color"_s, QString()}));
         QCOMPARE(preview.rows,
                  std::vector<QStringList>{QStringList({u"2020"_s, u"Beetle"_s, u"1"_s})});
