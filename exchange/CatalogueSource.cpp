@@ -127,17 +127,12 @@ void Catalogue::open() {
         failRead(rc);
     sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
     // Reading the schema is what finds a file that is not a database.
-    sqlite3_stmt* st = nullptr;
-    const std::string sql =
-        "SELECT name FROM pragma_table_info('" + std::string(schema::TableName) + "')";
-    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+    try {
+        for (sqlite::TableColumn& c : sqlite::tableColumns(m_db, schema::TableName, m_source))
+            m_columns.push_back(std::move(c.name));
+    } catch (const AppError&) {
         failRead(SQLITE_ERROR);
-    int step;
-    while ((step = sqlite3_step(st)) == SQLITE_ROW)
-        m_columns.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-    sqlite3_finalize(st);
-    if (step != SQLITE_DONE)
-        failRead(step);
+    }
     if (m_columns.empty())
         fail(err::EngineError,
              QCoreApplication::translate("kbs::exchange", "%1 is not a catalogue: it has no %2.")

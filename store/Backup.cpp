@@ -364,22 +364,19 @@ struct Columns {
     }
 };
 
+// A table's columns; none when they cannot be read (the caller then finds nothing to reuse).
 Columns columnsOf(sqlite3* db, const std::string& schemaName, const std::string& table,
                   const char* picture) {
     Columns c;
-    sqlite3_stmt* st = nullptr;
-    const std::string sql =
-        "SELECT name FROM " + sqlite::quoteName(schemaName) + ".pragma_table_info(?)";
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) == SQLITE_OK) {
-        sqlite3_bind_text(st, 1, table.c_str(), -1, SQLITE_TRANSIENT);
-        while (sqlite3_step(st) == SQLITE_ROW) {
-            const std::string name = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
-            if (picture && sqlite3_stricmp(name.c_str(), picture) == 0)
+    try {
+        for (sqlite::TableColumn& col : sqlite::tableColumns(db, table, kSource, schemaName)) {
+            if (picture && sqlite3_stricmp(col.name.c_str(), picture) == 0)
                 c.picture = int(c.names.size());
-            c.names.push_back(name);
+            c.names.push_back(std::move(col.name));
         }
+    } catch (const AppError&) {
+        return {};
     }
-    sqlite3_finalize(st);
     return c;
 }
 

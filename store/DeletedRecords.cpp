@@ -21,10 +21,8 @@ const char* const kStamp = schema::DeletedAtColumn;
 
 std::vector<std::string> columnsOf(sqlite3* db, const char* table) {
     std::vector<std::string> names;
-    sqlite::Stmt st(db, "SELECT name FROM pragma_table_info(?)", kSource);
-    sqlite3_bind_text(st.get(), 1, table, -1, SQLITE_STATIC);
-    while (st.step(kSource))
-        names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
+    for (sqlite::TableColumn& c : sqlite::tableColumns(db, table, kSource))
+        names.push_back(std::move(c.name));
     return names;
 }
 

@@ -87,17 +87,12 @@ std::string realText(double d) {
 // long binary's overflow pages.
 std::set<std::string> storedAfterBinary(sqlite3* db, const std::string& table) {
     std::set<std::string> out;
-    sqlite::Stmt st(db, "SELECT name, type FROM pragma_table_info(?1)", kSource);
-    sqlite3_bind_text(st.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
     bool behind = false;
-    while (st.step(kSource)) {
-        std::string name(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
-        std::transform(name.begin(), name.end(), name.begin(), ::tolower);
+    for (sqlite::TableColumn& c : sqlite::tableColumns(db, table, kSource)) {
+        std::transform(c.name.begin(), c.name.end(), c.name.begin(), ::tolower);
         if (behind)
-            out.insert(name);
-        behind =
-            behind ||
-            containsNoCase(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 1)), "BLOB");
+            out.insert(c.name);
+        behind = behind || containsNoCase(c.type.c_str(), "BLOB");
     }
     return out;
 }

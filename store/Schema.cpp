@@ -106,19 +106,16 @@ void createEmptyCatalogue(const QString& path) {
 }
 
 void verifyCatalogue(sqlite3* db) {
-    sqlite::Stmt st(db, "SELECT name, type, pk FROM pragma_table_info('table1')", kSource);
     QStringList present;
     QStringList keys;
     QString idType;
-    auto text = [&](int i) {
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), i)));
-    };
-    while (st.step(kSource)) {
-        present << text(0);
-        if (sqlite3_column_int(st.get(), 2) > 0)
-            keys << text(0);
-        if (text(0).compare(QLatin1String(collection::IdColumn), Qt::CaseInsensitive) == 0)
-            idType = text(1);
+    for (const sqlite::TableColumn& c : sqlite::tableColumns(db, TableName, kSource)) {
+        const QString name = QString::fromStdString(c.name);
+        present << name;
+        if (c.key)
+            keys << name;
+        if (name.compare(QLatin1String(collection::IdColumn), Qt::CaseInsensitive) == 0)
+            idType = QString::fromStdString(c.type);
     }
     if (present.isEmpty()) {
         throw AppError(err::EngineError, kSource, QStringLiteral("no such table: table1"));

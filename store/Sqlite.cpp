@@ -59,6 +59,21 @@ void exec(sqlite3* db, const char* sql, const QString& source) {
     }
 }
 
+std::vector<TableColumn> tableColumns(sqlite3* db, std::string_view table, const QString& source,
+                                      std::string_view schemaName) {
+    Stmt st(db, "SELECT name, type, pk FROM " + quoteName(schemaName) + ".pragma_table_info(?1)",
+            source);
+    sqlite3_bind_text(st.get(), 1, table.data(), int(table.size()), SQLITE_TRANSIENT);
+    const auto text = [&](int i) {
+        const unsigned char* t = sqlite3_column_text(st.get(), i);
+        return t ? std::string(reinterpret_cast<const char*>(t)) : std::string();
+    };
+    std::vector<TableColumn> columns;
+    while (st.step(source))
+        columns.push_back({text(0), text(1), sqlite3_column_int(st.get(), 2) > 0});
+    return columns;
+}
+
 std::string quoteName(std::string_view name) {
     std::string out = "\"";
     for (char c : name) {

@@ -3,7 +3,9 @@
 #include <sqlite3.h>
 
 #include <QString>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "AppError.h"
 
@@ -37,6 +39,17 @@ private:
 
 // Runs statements without results; throws on failure.
 void exec(sqlite3* db, const char* sql, const QString& source);
+
+// A column of a table, as its schema declares it.
+struct TableColumn {
+    std::string name;
+    std::string type;  // the declared type, as written
+    bool key = false;  // part of the primary key
+};
+// The columns of `table` in the schema `schemaName` ("main", or one attached), in table order;
+// none when there is no such table. Throws AppError when the schema cannot be read.
+std::vector<TableColumn> tableColumns(sqlite3* db, std::string_view table, const QString& source,
+                                      std::string_view schemaName = "main");
 
 // Quotes a name for use in SQL ("name" with inner quotes doubled).
 std::string quoteName(std::string_view name);
