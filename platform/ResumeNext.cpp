@@ -4,10 +4,9 @@ Q_LOGGING_CATEGORY(kbsResume, "kbs.resume", QtInfoMsg)
 
 namespace kbs::detail {
 
-void logSkipped(const std::source_location& where, const char* what) noexcept {
+void logSkipped(const char* file, int line, const char* function, const char* what) noexcept {
     try {
-        qCDebug(kbsResume, "skipped at %s:%u (%s): %s", where.file_name(), unsigned(where.line()),
-                where.function_name(), what);
+        qCDebug(kbsResume, "skipped at %s:%d (%s): %s", file, line, function, what);
     } catch (...) {
     }
 }

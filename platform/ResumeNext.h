@@ -2,7 +2,6 @@
 
 #include <QLoggingCategory>
 #include <exception>
-#include <source_location>
 #include <utility>
 
 // The failures resumeNext() skips, with where they happened: off by default, shown with
@@ -12,19 +11,21 @@ Q_DECLARE_LOGGING_CATEGORY(kbsResume)
 namespace kbs {
 
 namespace detail {
-void logSkipped(const std::source_location& where, const char* what) noexcept;
+void logSkipped(const char* file, int line, const char* function, const char* what) noexcept;
 }  // namespace detail
 
 // Runs one statement of a procedure whose rule is "skip the failing statement and go on".
-// Returns true when the statement ran to its end; a failure skipped is logged (kbsResume).
+// Returns true when the statement ran to its end; a failure skipped is logged (kbsResume) with
+// the place of the call (the compiler's builtins, which clang 14 has where it lacks
+// std::source_location).
 template <class F>
-bool resumeNext(F&& statement,
-                const std::source_location& where = std::source_location::current()) noexcept {
+bool resumeNext(F&& statement, const char* file = __builtin_FILE(), int line = __builtin_LINE(),
+                const char* function = __builtin_FUNCTION()) noexcept {
     try {
         std::forward<F>(statement)();
         return true;
     } catch (const std::exception& e) {
-        detail::logSkipped(where, e.what());
+        detail::logSkipped(file, line, function, e.what());
         return false;
     }
 }
