@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <string_view>
 
+#include "RecordFilter.h"
 #include "RecordSet.h"
 
 namespace kbs {
@@ -67,6 +68,23 @@ int findFromFirst(RecordSet& rs, const QString& t, int last) {
         }
     }
     return found;
+}
+
+long findInRows(const RecordSet& rs, const std::vector<RecordSet::Slot>& rows, long from,
+                bool forward, const QString& text, bool& wrapped) {
+    const RecordFilter wanted = RecordFilter::containing(text);
+    const long n = long(rows.size());
+    wrapped = false;
+    for (long k = 1; k <= n; ++k) {
+        long r = forward ? from + k : from - k;
+        if (r >= n || r < 0) {
+            wrapped = true;
+            r = forward ? r - n : r + n;
+        }
+        if (wanted.matches(rs, rows[size_t(r)]))
+            return r;
+    }
+    return -1;
 }
 
 }  // namespace kbs

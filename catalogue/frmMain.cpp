@@ -22,8 +22,11 @@
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
+#include "MainToolbar.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
+#include "RecordGrid.h"
+#include "ReportCommands.h"
 #include "ResumeNext.h"
 #include "Schema.h"
 #include "Settings.h"
@@ -36,9 +39,13 @@ namespace kbs {
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     buildLayout();
-    connect(FG1, &FlexGrid::Click, this, &frmMain::FG1_Click);
-    connect(FG1, &FlexGrid::SelChange, this, &frmMain::FG1_SelChange);
-    connect(FG1, &FlexGrid::EnterCell, this, &frmMain::FG1_EnterCell);
+    auto* grid = new RecordGrid(*FG1, this);
+    connect(grid, &RecordGrid::headingClicked, this,
+            [this](int col) { SortFlex(*this, *FG1, col, col); });
+    connect(grid, &RecordGrid::rowChosen, this, [this](const QString& id) {
+        GetInfo(id);
+        setModeButtonsEnabled(true);
+    });
     connect(FilterBar1, &FilterBar::changed, this, &frmMain::filterChanged);
     connect(&FG1->model(), &FlexGridModel::filterApplied, this, &frmMain::filterApplied);
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
@@ -49,6 +56,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     addRecoveryEntries();
     DataReport1 = new DataReport(this);
     TotalsReport1 = new TotalsReport(this);
+    m_reports = new ReportCommands(this, m_session, DataReport1, TotalsReport1,
+                                   [this] { return shownIds(); });
 }
 
 frmMain::~frmMain() {

@@ -1,13 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QMap>
-#include <QPoint>
-#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -16,16 +12,11 @@
 #include "PanelLayout.h"
 #include "RecordSet.h"
 
-class QFrame;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
-class QLineEdit;
 class QStatusBar;
-class QToolBar;
 class QToolButton;
 class QWidget;
 class QAction;
@@ -36,15 +27,13 @@ namespace mainText {
 enum class Command;
 }
 
-class Connection;
 class DataReport;
 class FilterBar;
+class MainToolbar;
 class FlexGrid;
 class TotalsReport;
 class ImageBox;
 class LimitedTextbox;
-class MenuEntryArray;
-class OpenSaveDialog;
 class Gallery;
 class PictureViewer;
 class ThumbnailMaker;
@@ -52,6 +41,8 @@ class DeleteUndo;
 class DetailPanel;
 class PictureStrip;
 class CatalogueCommands;
+class RecoveryCommands;
+class ReportCommands;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -86,9 +77,6 @@ public:
     void SizeFlexGrid(FlexGrid& FlexGrid);
     void SortFlex(QWidget& TheForm, FlexGrid& FlexGrid, int ClickCol, int SortCol);
     QString GetInfo(const QString& strSearch);
-    void FG1_Click();
-    void FG1_SelChange();
-    void FG1_EnterCell();
 
     // ---- the detail panel's boxes, icons and buttons, the picture choice and pick menus
     DetailPanel* detailPanel() const { return m_panel; }
@@ -155,15 +143,13 @@ protected:
 
 private:
     // Controls, named as designed; the detail panel's are its own.
-    QToolBar* Toolbar1 = nullptr;
+    MainToolbar* Toolbar1 = nullptr;
     FilterBar* FilterBar1 = nullptr;
-    QWidget* Picture1 = nullptr;
     ImageBox* Image11 = nullptr;
     QGroupBox* Frame2 = nullptr;
     FlexGrid* FG1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusPanel = nullptr;
-    QMap<QString, QIcon> imlToolbar1;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdCancel = nullptr;
 
@@ -183,18 +169,14 @@ private:
     void runCommand(mainText::Command command);
     void setStatusText(const QString& text);
     void deleteScratchFiles();
-    void showReport(const QString& query, const QString& caption,
-                    const std::vector<std::int64_t>* only = nullptr);
-    void showShownReport();
+    std::vector<std::int64_t> shownIds() const;
     // The filter bar and what the grid shows under it.
     void filterChanged();
     void filterApplied();
     void showFilterState();
     void selectFoundText(int field, const QString& text);
-    void showTotals();
     void showLastReport();
     bool holdsNoRecord(bool ifUnknown) const;
-    bool fillGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header);
     // Keeps the Record set on the record the detail fields show.
     class ShownRecordGuard;
     void rememberShown();
@@ -216,16 +198,14 @@ private:
     RecordSet* rs = nullptr;  // the session's, from Form_Load to the unload
     bool m_centred = false;
     std::optional<RecordSet::Bookmark> m_shown;  // the record the detail fields show
-    QMap<QString, QToolButton*> m_buttons;
-    QString m_reportQuery;        // the query of the last report entry chosen
-    bool m_totalsLast = false;    // the last report entry chosen was the totals
-    bool m_shownLast = false;     // or the records shown
-    QString m_statusText;         // the status bar's text when no filter is active
-    QString m_lastSearch;         // the last Find's text, for Find Next
+    QString m_statusText;                        // the status bar's text when no filter is active
+    QString m_lastSearch;                        // the last Find's text, for Find Next
     QLabel* m_noMatch = nullptr;  // in the grid's place when the filter matches nothing
     DeleteUndo* m_undo = nullptr;
     std::function<void()> m_stopBackup;
     CatalogueCommands* m_catalogues = nullptr;
+    RecoveryCommands* m_recovery = nullptr;
+    ReportCommands* m_reports = nullptr;
     void addRecoveryEntries();
 };
 

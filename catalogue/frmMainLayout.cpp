@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QToolBar>
+
 #include <QToolButton>
 
 #include "Collection.h"
@@ -20,6 +20,7 @@
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
+#include "MainToolbar.h"
 #include "OpenSaveDialog.h"
 #include "PanelLayout.h"
 #include "Twips.h"

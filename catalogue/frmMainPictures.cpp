@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QToolButton>
 
 #include "AccessibleText.h"
@@ -17,6 +16,7 @@
 #include "FlexGrid.h"
 #include "Gallery.h"
 #include "LimitedTextbox.h"
+#include "MainToolbar.h"
 #include "PictureStrip.h"
 #include "PictureViewer.h"
 #include "ThumbnailMaker.h"

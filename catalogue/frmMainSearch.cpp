@@ -81,18 +81,9 @@ void frmMain::Find_Next(bool forward) {
             if (r >= 0)
                 from = r;
         }
-        const RecordFilter wanted = RecordFilter::containing(m_lastSearch);
-        long found = -1;
         bool wrapped = false;
-        for (long k = 1; k <= n && found < 0; ++k) {
-            long r = forward ? from + k : from - k;
-            if (r >= n || r < 0) {
-                wrapped = true;
-                r = forward ? r - n : r + n;
-            }
-            if (wanted.matches(*rs, rows[size_t(r)]))
-                found = r;
-        }
+        const long found =
+            n == 0 ? -1 : findInRows(*rs, rows, from, forward, m_lastSearch, wrapped);
         if (found < 0) {
             prompts().msgBox(mainText::NoMatchText, mb::Exclamation | mb::OKOnly,
                              mainText::NoMatchTitle);

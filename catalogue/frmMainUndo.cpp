@@ -1,6 +1,5 @@
 // Bringing back what was deleted or replaced: the undo of a delete, the recently deleted
 // records, and a backup restored in the catalogue's place.
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,9 +11,7 @@
 
 #include "AppError.h"
 #include "Backup.h"
-#include "BackupDialogs.h"
 #include "CatalogueCommands.h"
-#include "CatalogueFile.h"
 #include "DataReport.h"
 #include "DeleteUndo.h"
 #include "DetailPanel.h"
@@ -22,18 +19,12 @@
 #include "MainTexts.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
-#include "Schema.h"
+#include "RecoveryCommands.h"
 #include "ThumbnailMaker.h"
 #include "TotalsReport.h"
 #include "frmMain.h"
 
 namespace kbs {
-
-namespace {
-QString catalogueFile() {
-    return ProgramInfo::path(QString::fromLatin1(schema::DatabaseFileName));
-}
-}  // namespace
 
 void frmMain::addRecoveryEntries() {
     m_undo = new DeleteUndo(*this, *StatusBar1);
@@ -41,16 +32,11 @@ void frmMain::addRecoveryEntries() {
     QToolButton* help = toolbarButton(QStringLiteral("Help"));
     if (!help || !help->menu())
         return;
-    help->menu()->addSeparator();
-    const std::pair<QString, void (frmMain::*)()> entries[] = {
-        {tr("Restore a backup…"), &frmMain::showRestoreBackup},
-        {tr("Recently deleted…"), &frmMain::showRecentlyDeleted}};
-    const char* names[] = {"RestoreBackup", "RecentlyDeleted"};
-    for (size_t i = 0; i < std::size(entries); ++i) {
-        QAction* a = help->menu()->addAction(entries[i].first);
-        a->setObjectName(QString::fromLatin1(names[i]));
-        connect(a, &QAction::triggered, this, entries[i].second);
-    }
+    m_recovery =
+        new RecoveryCommands(*this, m_session, *help->menu(), [this] { return editing(); });
+    connect(m_recovery, &RecoveryCommands::bringBack, this,
+            [this](qint64 id) { bringBackRecord(id); });
+    connect(m_recovery, &RecoveryCommands::restored, this, &frmMain::swapInRestored);
     m_catalogues = new CatalogueCommands(*this, *help->menu());
 }
 
@@ -124,32 +110,13 @@ void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
 }
 
 void frmMain::showRecentlyDeleted() {
-    if (!m_session.isOpen())
-        return;
-    auto* dialog = new RecentlyDeletedDialog(m_session, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &RecentlyDeletedDialog::bringBack, this,
-            [this](qint64 id) { bringBackRecord(id); });
-    dialog->open();
+    if (m_recovery)
+        m_recovery->showRecentlyDeleted();
 }
 
 void frmMain::showRestoreBackup() {
-    if (bAddingNew || !m_panel->locked()) {
-        prompts().msgBox(tr("Save or cancel the record being edited first."),
-                         mb::OKOnly | mb::Information, tr("Restore a backup"));
-        return;
-    }
-    if (!cataloguefile::isOwn(cataloguefile::current())) {
-        // The backups are of the program's own catalogue; none may take another's place.
-        prompts().msgBox(tr("Backups are made of the program's own catalogue only; open it "
-                            "to restore one."),
-                         mb::OKOnly | mb::Information, tr("Restore a backup"));
-        return;
-    }
-    auto* dialog = new RestoreDialog(ProgramInfo::path(backup::FolderName), catalogueFile(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &RestoreDialog::restored, this, &frmMain::swapInRestored);
-    dialog->open();
+    if (m_recovery)
+        m_recovery->showRestoreBackup();
 }
 
 void frmMain::swapInRestored(const QString& file, const QString& backupDate) {

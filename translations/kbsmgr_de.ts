@@ -543,6 +543,29 @@ Esc leert den Filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::RecoveryCommands</name>
+    <message>
+        <source>Restore a backup…</source>
+        <translation>Sicherung wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Recently deleted…</source>
+        <translation>Kürzlich gelöscht…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Speichern oder verwerfen Sie zuerst den bearbeiteten Datensatz.</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
+        <translation>Sicherungen gibt es nur vom eigenen Katalog des Programms; öffnen Sie ihn, um eine wiederherzustellen.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ReportPageView</name>
     <message>
         <source>page %1 of %2</source>
@@ -1262,24 +1285,12 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
         <translation>Vorschaubilder werden erstellt: %1 von %2</translation>
     </message>
     <message>
-        <source>Restore a backup…</source>
-        <translation>Sicherung wiederherstellen…</translation>
-    </message>
-    <message>
-        <source>Recently deleted…</source>
-        <translation>Kürzlich gelöscht…</translation>
-    </message>
-    <message>
         <source>The record could not be brought back: %1</source>
         <translation>Der Datensatz konnte nicht zurückgeholt werden: %1</translation>
     </message>
     <message>
         <source>Undo delete</source>
         <translation>Löschen rückgängig</translation>
-    </message>
-    <message>
-        <source>Save or cancel the record being edited first.</source>
-        <translation>Speichern oder verwerfen Sie zuerst den bearbeiteten Datensatz.</translation>
     </message>
     <message>
         <source>Restore a backup</source>
@@ -1300,10 +1311,6 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>Der Katalog wurde von einem anderen Programm ersetzt; er wird neu geöffnet.</translation>
-    </message>
-    <message>
-        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
-        <translation>Sicherungen gibt es nur vom eigenen Katalog des Programms; öffnen Sie ihn, um eine wiederherzustellen.</translation>
     </message>
 </context>
 <context>

@@ -543,6 +543,29 @@ Esc borra el filtro.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::RecoveryCommands</name>
+    <message>
+        <source>Restore a backup…</source>
+        <translation>Restaurar una copia de seguridad…</translation>
+    </message>
+    <message>
+        <source>Recently deleted…</source>
+        <translation>Borrados recientemente…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Guarde o cancele primero el registro que está editando.</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurar una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
+        <translation>Solo se hacen copias de seguridad del catálogo propio del programa; ábralo para restaurar una.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ReportPageView</name>
     <message>
         <source>page %1 of %2</source>
@@ -1262,24 +1285,12 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
         <translation>Creando miniaturas: %1 de %2</translation>
     </message>
     <message>
-        <source>Restore a backup…</source>
-        <translation>Restaurar una copia de seguridad…</translation>
-    </message>
-    <message>
-        <source>Recently deleted…</source>
-        <translation>Borrados recientemente…</translation>
-    </message>
-    <message>
         <source>The record could not be brought back: %1</source>
         <translation>No se pudo recuperar el registro: %1</translation>
     </message>
     <message>
         <source>Undo delete</source>
         <translation>Deshacer el borrado</translation>
-    </message>
-    <message>
-        <source>Save or cancel the record being edited first.</source>
-        <translation>Guarde o cancele primero el registro que está editando.</translation>
     </message>
     <message>
         <source>Restore a backup</source>
@@ -1300,10 +1311,6 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>Otro programa ha reemplazado el catálogo; se vuelve a abrir.</translation>
-    </message>
-    <message>
-        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
-        <translation>Solo se hacen copias de seguridad del catálogo propio del programa; ábralo para restaurar una.</translation>
     </message>
 </context>
 <context>

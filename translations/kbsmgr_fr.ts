@@ -543,6 +543,29 @@ Escape clears the filter.</source>
     </message>
 </context>
 <context>
+    <name>kbs::RecoveryCommands</name>
+    <message>
+        <source>Restore a backup…</source>
+        <translation>Restaurer une sauvegarde…</translation>
+    </message>
+    <message>
+        <source>Recently deleted…</source>
+        <translation>Supprimées récemment…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Enregistrez ou annulez d&apos;abord la fiche en cours de modification.</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
+        <translation>Les sauvegardes ne concernent que le catalogue propre du programme ; ouvrez-le pour en restaurer une.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ReportPageView</name>
     <message>
         <source>page %1 of %2</source>
@@ -1262,24 +1285,12 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
         <translation>Création des miniatures : %1 sur %2</translation>
     </message>
     <message>
-        <source>Restore a backup…</source>
-        <translation>Restaurer une sauvegarde…</translation>
-    </message>
-    <message>
-        <source>Recently deleted…</source>
-        <translation>Supprimées récemment…</translation>
-    </message>
-    <message>
         <source>The record could not be brought back: %1</source>
         <translation>La fiche n&apos;a pas pu être rétablie : %1</translation>
     </message>
     <message>
         <source>Undo delete</source>
         <translation>Annuler la suppression</translation>
-    </message>
-    <message>
-        <source>Save or cancel the record being edited first.</source>
-        <translation>Enregistrez ou annulez d&apos;abord la fiche en cours de modification.</translation>
     </message>
     <message>
         <source>Restore a backup</source>
@@ -1300,10 +1311,6 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>Le catalogue a été remplacé par un autre programme ; il est rouvert.</translation>
-    </message>
-    <message>
-        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
-        <translation>Les sauvegardes ne concernent que le catalogue propre du programme ; ouvrez-le pour en restaurer une.</translation>
     </message>
 </context>
 <context>

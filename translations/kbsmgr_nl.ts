@@ -543,6 +543,29 @@ Esc wist het filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::RecoveryCommands</name>
+    <message>
+        <source>Restore a backup…</source>
+        <translation>Back-up terugzetten…</translation>
+    </message>
+    <message>
+        <source>Recently deleted…</source>
+        <translation>Onlangs verwijderd…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Sla eerst het record dat u bewerkt op, of annuleer het.</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Back-up terugzetten</translation>
+    </message>
+    <message>
+        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
+        <translation>Back-ups worden alleen van de eigen catalogus van het programma gemaakt; open die om er een terug te zetten.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ReportPageView</name>
     <message>
         <source>page %1 of %2</source>
@@ -1262,24 +1285,12 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
         <translation>Miniaturen maken: %1 van %2</translation>
     </message>
     <message>
-        <source>Restore a backup…</source>
-        <translation>Back-up terugzetten…</translation>
-    </message>
-    <message>
-        <source>Recently deleted…</source>
-        <translation>Onlangs verwijderd…</translation>
-    </message>
-    <message>
         <source>The record could not be brought back: %1</source>
         <translation>Het record kon niet worden teruggehaald: %1</translation>
     </message>
     <message>
         <source>Undo delete</source>
         <translation>Verwijderen ongedaan maken</translation>
-    </message>
-    <message>
-        <source>Save or cancel the record being edited first.</source>
-        <translation>Sla eerst het record dat u bewerkt op, of annuleer het.</translation>
     </message>
     <message>
         <source>Restore a backup</source>
@@ -1300,10 +1311,6 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>De catalogus is door een ander programma vervangen; hij wordt opnieuw geopend.</translation>
-    </message>
-    <message>
-        <source>Backups are made of the program&apos;s own catalogue only; open it to restore one.</source>
-        <translation>Back-ups worden alleen van de eigen catalogus van het programma gemaakt; open die om er een terug te zetten.</translation>
     </message>
 </context>
 <context>
