@@ -33,11 +33,14 @@
 // limits, so that a damaged file cannot hang or exhaust it either.
 //
 // Standard output: "progress DONE TOTAL" lines, "note: TEXT" lines, then "converted N records".
+// The notes and messages are in the program's language (the settings file's, else the
+// system's); the progress and last lines, which scripts read, are always English.
 // Standard error: on failure one line "kbsmgr-import: MESSAGE", which names the file and what
 // went wrong, after at most a few kilobytes of libmdb's own warnings.
 // Exit status: 0 converted, 1 not converted (nothing written), 2 wrong arguments; the child
 // alone also uses 3, time limit reached.
 #include <strings.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -48,6 +51,7 @@
 #include "ColumnHeadings.h"
 #include "ConvertCommand.h"
 #include "CsvCommands.h"
+#include "Language.h"
 #include "SafeFile.h"
 #include "Tellico.h"
 
@@ -134,6 +138,9 @@ int main(int argc, char** argv) {
     }
     if (pathCount != 2)
         return usage();
+    QCoreApplication app(argc, argv);
+    kbs::language::install(kbs::language::requested({}),
+                           kbs::language::folders(QCoreApplication::applicationDirPath()));
 
     const QString source = QString::fromLocal8Bit(paths[0]);
     const QString target = QString::fromLocal8Bit(paths[1]);

@@ -1596,6 +1596,134 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
         <source>The converted catalogue holds %1 records instead of %2.</source>
         <translation>Der umgewandelte Katalog enthält %1 Datensätze statt %2.</translation>
     </message>
+    <message>
+        <source>%1: the file says that %2 holds %3 records, but %4 could be read. The file is damaged.</source>
+        <translation>%1: Die Datei gibt an, dass %2 %3 Datensätze enthält, aber %4 konnten gelesen werden. Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of the older Windows program.</source>
+        <translation>%1 ist keine Datenbank des älteren Windows-Programms.</translation>
+    </message>
+    <message>
+        <source>%1 is a database of an unknown version (%2).</source>
+        <translation>%1 ist eine Datenbank in einer unbekannten Version (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, which is not a whole number of the %3-byte pages that a %4 file is made of: the file is incomplete (perhaps cut short while it was copied) or damaged.</source>
+        <translation>%1 ist %2 Bytes lang, was keine ganze Zahl der Seiten zu %3 Bytes ist, aus denen eine %4-Datei besteht: Die Datei ist unvollständig (vielleicht beim Kopieren abgeschnitten) oder beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 is only %2 bytes long: too short for a %3 database.</source>
+        <translation>%1 ist nur %2 Bytes lang: zu kurz für eine %3-Datenbank.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>Datensatz %1</translation>
+    </message>
+    <message>
+        <source> (ID %1)</source>
+        <translation> (ID %1)</translation>
+    </message>
+    <message>
+        <source>, column %1</source>
+        <translation>, Spalte %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 The file is damaged.</source>
+        <translation>%1: %2 Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>libmdb cannot open the file.</source>
+        <translation>libmdb kann die Datei nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s pages are not the size its header promises.</source>
+        <translation>Die Seiten der Datei haben nicht die Größe, die ihr Kopf verspricht.</translation>
+    </message>
+    <message>
+        <source>the list of the file&apos;s tables cannot be read.</source>
+        <translation>Die Liste der Tabellen der Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>the file has no table &quot;%1&quot;: it is not a catalogue.</source>
+        <translation>Die Datei hat keine Tabelle „%1“: Sie ist kein Katalog.</translation>
+    </message>
+    <message>
+        <source>the definition of %1 cannot be read.</source>
+        <translation>Die Definition von %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>the columns of %1 cannot be read.</source>
+        <translation>Die Spalten von %1 können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>column %1 (%2) has the size %3 where %4 was expected.</source>
+        <translation>Spalte %1 (%2) hat die Größe %3, erwartet war %4.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its header.</source>
+        <translation>Ihr Wert ist kürzer als ihr Kopf.</translation>
+    </message>
+    <message>
+        <source>its value holds %1 bytes but its header says %2.</source>
+        <translation>Ihr Wert enthält %1 Bytes, aber ihr Kopf nennt %2.</translation>
+    </message>
+    <message>
+        <source>the page that holds its value cannot be read.</source>
+        <translation>Die Seite mit ihrem Wert kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>its value is stored in an unknown way.</source>
+        <translation>Ihr Wert ist auf unbekannte Weise gespeichert.</translation>
+    </message>
+    <message>
+        <source>its value ends after %1 of the %2 bytes its header says.</source>
+        <translation>Ihr Wert endet nach %1 der %2 Bytes, die ihr Kopf nennt.</translation>
+    </message>
+    <message>
+        <source>a page that holds its value cannot be read.</source>
+        <translation>Eine Seite mit ihrem Wert kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>its value holds more than the %1 bytes its header says.</source>
+        <translation>Ihr Wert enthält mehr als die %1 Bytes, die ihr Kopf nennt.</translation>
+    </message>
+    <message>
+        <source>its text is cut in the middle of a character.</source>
+        <translation>Ihr Text ist mitten in einem Zeichen abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its type needs.</source>
+        <translation>Ihr Wert ist kürzer, als ihr Typ verlangt.</translation>
+    </message>
+    <message>
+        <source>its date (%1) lies outside the years 100 to 9999.</source>
+        <translation>Ihr Datum (%1) liegt außerhalb der Jahre 100 bis 9999.</translation>
+    </message>
+    <message>
+        <source>its type (%1) cannot be converted.</source>
+        <translation>Ihr Typ (%1) kann nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be found again on its page.</source>
+        <translation>Datensatz %1 ist auf seiner Seite nicht wiederzufinden.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be taken apart: the file is damaged.</source>
+        <translation>Datensatz %1 lässt sich nicht zerlegen: Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>record %1 lacks a column.</source>
+        <translation>Datensatz %1 fehlt eine Spalte.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::legacy::texts</name>

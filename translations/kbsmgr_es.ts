@@ -1596,6 +1596,134 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
         <source>The converted catalogue holds %1 records instead of %2.</source>
         <translation>El catálogo convertido contiene %1 registros en lugar de %2.</translation>
     </message>
+    <message>
+        <source>%1: the file says that %2 holds %3 records, but %4 could be read. The file is damaged.</source>
+        <translation>%1: el archivo indica que %2 contiene %3 registros, pero se pudieron leer %4. El archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 no es un archivo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of the older Windows program.</source>
+        <translation>%1 no es una base de datos del antiguo programa de Windows.</translation>
+    </message>
+    <message>
+        <source>%1 is a database of an unknown version (%2).</source>
+        <translation>%1 es una base de datos de una versión desconocida (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, which is not a whole number of the %3-byte pages that a %4 file is made of: the file is incomplete (perhaps cut short while it was copied) or damaged.</source>
+        <translation>%1 mide %2 bytes, que no es un número entero de las páginas de %3 bytes de las que se compone un archivo %4: el archivo está incompleto (quizá cortado al copiarlo) o dañado.</translation>
+    </message>
+    <message>
+        <source>%1 is only %2 bytes long: too short for a %3 database.</source>
+        <translation>%1 solo mide %2 bytes: demasiado corto para una base de datos %3.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>registro %1</translation>
+    </message>
+    <message>
+        <source> (ID %1)</source>
+        <translation> (ID %1)</translation>
+    </message>
+    <message>
+        <source>, column %1</source>
+        <translation>, columna %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 The file is damaged.</source>
+        <translation>%1: %2 El archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>libmdb cannot open the file.</source>
+        <translation>libmdb no puede abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s pages are not the size its header promises.</source>
+        <translation>las páginas del archivo no tienen el tamaño que promete su cabecera.</translation>
+    </message>
+    <message>
+        <source>the list of the file&apos;s tables cannot be read.</source>
+        <translation>no se puede leer la lista de tablas del archivo.</translation>
+    </message>
+    <message>
+        <source>the file has no table &quot;%1&quot;: it is not a catalogue.</source>
+        <translation>el archivo no tiene la tabla «%1»: no es un catálogo.</translation>
+    </message>
+    <message>
+        <source>the definition of %1 cannot be read.</source>
+        <translation>no se puede leer la definición de %1.</translation>
+    </message>
+    <message>
+        <source>the columns of %1 cannot be read.</source>
+        <translation>no se pueden leer las columnas de %1.</translation>
+    </message>
+    <message>
+        <source>column %1 (%2) has the size %3 where %4 was expected.</source>
+        <translation>la columna %1 (%2) tiene el tamaño %3 donde se esperaba %4.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its header.</source>
+        <translation>su valor es más corto que su cabecera.</translation>
+    </message>
+    <message>
+        <source>its value holds %1 bytes but its header says %2.</source>
+        <translation>su valor contiene %1 bytes pero su cabecera indica %2.</translation>
+    </message>
+    <message>
+        <source>the page that holds its value cannot be read.</source>
+        <translation>no se puede leer la página que contiene su valor.</translation>
+    </message>
+    <message>
+        <source>its value is stored in an unknown way.</source>
+        <translation>su valor está guardado de una forma desconocida.</translation>
+    </message>
+    <message>
+        <source>its value ends after %1 of the %2 bytes its header says.</source>
+        <translation>su valor termina tras %1 de los %2 bytes que indica su cabecera.</translation>
+    </message>
+    <message>
+        <source>a page that holds its value cannot be read.</source>
+        <translation>no se puede leer una página que contiene su valor.</translation>
+    </message>
+    <message>
+        <source>its value holds more than the %1 bytes its header says.</source>
+        <translation>su valor contiene más de los %1 bytes que indica su cabecera.</translation>
+    </message>
+    <message>
+        <source>its text is cut in the middle of a character.</source>
+        <translation>su texto está cortado en mitad de un carácter.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its type needs.</source>
+        <translation>su valor es más corto de lo que requiere su tipo.</translation>
+    </message>
+    <message>
+        <source>its date (%1) lies outside the years 100 to 9999.</source>
+        <translation>su fecha (%1) está fuera de los años 100 a 9999.</translation>
+    </message>
+    <message>
+        <source>its type (%1) cannot be converted.</source>
+        <translation>su tipo (%1) no se puede convertir.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be found again on its page.</source>
+        <translation>el registro %1 no se vuelve a encontrar en su página.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be taken apart: the file is damaged.</source>
+        <translation>el registro %1 no se puede descomponer: el archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>record %1 lacks a column.</source>
+        <translation>al registro %1 le falta una columna.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::legacy::texts</name>

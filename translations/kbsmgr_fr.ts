@@ -1596,6 +1596,134 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
         <source>The converted catalogue holds %1 records instead of %2.</source>
         <translation>Le catalogue converti contient %1 fiches au lieu de %2.</translation>
     </message>
+    <message>
+        <source>%1: the file says that %2 holds %3 records, but %4 could be read. The file is damaged.</source>
+        <translation>%1 : le fichier indique que %2 contient %3 fiches, mais %4 ont pu être lues. Le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of the older Windows program.</source>
+        <translation>%1 n’est pas une base de données de l’ancien programme Windows.</translation>
+    </message>
+    <message>
+        <source>%1 is a database of an unknown version (%2).</source>
+        <translation>%1 est une base de données d’une version inconnue (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, which is not a whole number of the %3-byte pages that a %4 file is made of: the file is incomplete (perhaps cut short while it was copied) or damaged.</source>
+        <translation>%1 fait %2 octets, ce qui n’est pas un nombre entier des pages de %3 octets dont est fait un fichier %4 : le fichier est incomplet (peut-être coupé pendant une copie) ou endommagé.</translation>
+    </message>
+    <message>
+        <source>%1 is only %2 bytes long: too short for a %3 database.</source>
+        <translation>%1 ne fait que %2 octets : trop court pour une base de données %3.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>fiche %1</translation>
+    </message>
+    <message>
+        <source> (ID %1)</source>
+        <translation> (ID %1)</translation>
+    </message>
+    <message>
+        <source>, column %1</source>
+        <translation>, colonne %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 The file is damaged.</source>
+        <translation>%1 : %2 Le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>libmdb cannot open the file.</source>
+        <translation>libmdb ne peut pas ouvrir le fichier.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s pages are not the size its header promises.</source>
+        <translation>les pages du fichier n’ont pas la taille qu’annonce son en-tête.</translation>
+    </message>
+    <message>
+        <source>the list of the file&apos;s tables cannot be read.</source>
+        <translation>la liste des tables du fichier ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>the file has no table &quot;%1&quot;: it is not a catalogue.</source>
+        <translation>le fichier n’a pas de table « %1 » : ce n’est pas un catalogue.</translation>
+    </message>
+    <message>
+        <source>the definition of %1 cannot be read.</source>
+        <translation>la définition de %1 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>the columns of %1 cannot be read.</source>
+        <translation>les colonnes de %1 ne peuvent pas être lues.</translation>
+    </message>
+    <message>
+        <source>column %1 (%2) has the size %3 where %4 was expected.</source>
+        <translation>la colonne %1 (%2) a la taille %3 là où %4 était attendu.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its header.</source>
+        <translation>sa valeur est plus courte que son en-tête.</translation>
+    </message>
+    <message>
+        <source>its value holds %1 bytes but its header says %2.</source>
+        <translation>sa valeur contient %1 octets mais son en-tête en indique %2.</translation>
+    </message>
+    <message>
+        <source>the page that holds its value cannot be read.</source>
+        <translation>la page qui contient sa valeur ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>its value is stored in an unknown way.</source>
+        <translation>sa valeur est stockée d’une manière inconnue.</translation>
+    </message>
+    <message>
+        <source>its value ends after %1 of the %2 bytes its header says.</source>
+        <translation>sa valeur s’arrête après %1 des %2 octets qu’indique son en-tête.</translation>
+    </message>
+    <message>
+        <source>a page that holds its value cannot be read.</source>
+        <translation>une page qui contient sa valeur ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>its value holds more than the %1 bytes its header says.</source>
+        <translation>sa valeur contient plus que les %1 octets qu’indique son en-tête.</translation>
+    </message>
+    <message>
+        <source>its text is cut in the middle of a character.</source>
+        <translation>son texte est coupé au milieu d’un caractère.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its type needs.</source>
+        <translation>sa valeur est plus courte que ne l’exige son type.</translation>
+    </message>
+    <message>
+        <source>its date (%1) lies outside the years 100 to 9999.</source>
+        <translation>sa date (%1) est en dehors des années 100 à 9999.</translation>
+    </message>
+    <message>
+        <source>its type (%1) cannot be converted.</source>
+        <translation>son type (%1) ne peut pas être converti.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be found again on its page.</source>
+        <translation>la fiche %1 est introuvable sur sa page.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be taken apart: the file is damaged.</source>
+        <translation>la fiche %1 ne peut pas être décomposée : le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>record %1 lacks a column.</source>
+        <translation>il manque une colonne à la fiche %1.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::legacy::texts</name>

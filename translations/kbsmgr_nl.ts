@@ -1596,6 +1596,134 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
         <source>The converted catalogue holds %1 records instead of %2.</source>
         <translation>De omgezette catalogus bevat %1 records in plaats van %2.</translation>
     </message>
+    <message>
+        <source>%1: the file says that %2 holds %3 records, but %4 could be read. The file is damaged.</source>
+        <translation>%1: het bestand zegt dat %2 %3 records bevat, maar er konden er %4 worden gelezen. Het bestand is beschadigd.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 is geen bestand.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of the older Windows program.</source>
+        <translation>%1 is geen database van het oudere Windows-programma.</translation>
+    </message>
+    <message>
+        <source>%1 is a database of an unknown version (%2).</source>
+        <translation>%1 is een database van een onbekende versie (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, which is not a whole number of the %3-byte pages that a %4 file is made of: the file is incomplete (perhaps cut short while it was copied) or damaged.</source>
+        <translation>%1 is %2 bytes lang, geen geheel aantal van de pagina’s van %3 bytes waaruit een %4-bestand bestaat: het bestand is onvolledig (misschien afgebroken tijdens het kopiëren) of beschadigd.</translation>
+    </message>
+    <message>
+        <source>%1 is only %2 bytes long: too short for a %3 database.</source>
+        <translation>%1 is maar %2 bytes lang: te kort voor een %3-database.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>record %1</translation>
+    </message>
+    <message>
+        <source> (ID %1)</source>
+        <translation> (ID %1)</translation>
+    </message>
+    <message>
+        <source>, column %1</source>
+        <translation>, kolom %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 The file is damaged.</source>
+        <translation>%1: %2 Het bestand is beschadigd.</translation>
+    </message>
+    <message>
+        <source>libmdb cannot open the file.</source>
+        <translation>libmdb kan het bestand niet openen.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s pages are not the size its header promises.</source>
+        <translation>de pagina’s van het bestand hebben niet de grootte die de kop belooft.</translation>
+    </message>
+    <message>
+        <source>the list of the file&apos;s tables cannot be read.</source>
+        <translation>de lijst van de tabellen van het bestand kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>the file has no table &quot;%1&quot;: it is not a catalogue.</source>
+        <translation>het bestand heeft geen tabel &quot;%1&quot;: het is geen catalogus.</translation>
+    </message>
+    <message>
+        <source>the definition of %1 cannot be read.</source>
+        <translation>de definitie van %1 kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>the columns of %1 cannot be read.</source>
+        <translation>de kolommen van %1 kunnen niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>column %1 (%2) has the size %3 where %4 was expected.</source>
+        <translation>kolom %1 (%2) heeft de grootte %3 waar %4 werd verwacht.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its header.</source>
+        <translation>de waarde is korter dan de kop.</translation>
+    </message>
+    <message>
+        <source>its value holds %1 bytes but its header says %2.</source>
+        <translation>de waarde bevat %1 bytes maar de kop noemt er %2.</translation>
+    </message>
+    <message>
+        <source>the page that holds its value cannot be read.</source>
+        <translation>de pagina met de waarde kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>its value is stored in an unknown way.</source>
+        <translation>de waarde is op een onbekende manier opgeslagen.</translation>
+    </message>
+    <message>
+        <source>its value ends after %1 of the %2 bytes its header says.</source>
+        <translation>de waarde houdt op na %1 van de %2 bytes die de kop noemt.</translation>
+    </message>
+    <message>
+        <source>a page that holds its value cannot be read.</source>
+        <translation>een pagina met de waarde kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>its value holds more than the %1 bytes its header says.</source>
+        <translation>de waarde bevat meer dan de %1 bytes die de kop noemt.</translation>
+    </message>
+    <message>
+        <source>its text is cut in the middle of a character.</source>
+        <translation>de tekst is midden in een teken afgebroken.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its type needs.</source>
+        <translation>de waarde is korter dan het type vereist.</translation>
+    </message>
+    <message>
+        <source>its date (%1) lies outside the years 100 to 9999.</source>
+        <translation>de datum (%1) ligt buiten de jaren 100 tot en met 9999.</translation>
+    </message>
+    <message>
+        <source>its type (%1) cannot be converted.</source>
+        <translation>het type (%1) kan niet worden omgezet.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be found again on its page.</source>
+        <translation>record %1 is niet terug te vinden op zijn pagina.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be taken apart: the file is damaged.</source>
+        <translation>record %1 kan niet worden ontleed: het bestand is beschadigd.</translation>
+    </message>
+    <message>
+        <source>record %1 lacks a column.</source>
+        <translation>record %1 mist een kolom.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::legacy::texts</name>
