@@ -2854,6 +2854,18 @@ Es wurde nichts geschrieben.</translation>
         <source>file is not a database</source>
         <translation>Die Datei ist keine Datenbank</translation>
     </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>Der Katalog ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The deleted record %1 is no longer kept.</source>
+        <translation>Der gelöschte Datensatz %1 wird nicht mehr aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot hold further pictures.</source>
+        <translation>Der Katalog kann keine weiteren Bilder aufnehmen.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::textboxText</name>

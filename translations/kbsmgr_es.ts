@@ -2854,6 +2854,18 @@ No se escribió nada.</translation>
         <source>file is not a database</source>
         <translation>el archivo no es una base de datos</translation>
     </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>El catálogo no está abierto.</translation>
+    </message>
+    <message>
+        <source>The deleted record %1 is no longer kept.</source>
+        <translation>El registro eliminado %1 ya no se conserva.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot hold further pictures.</source>
+        <translation>El catálogo no admite más imágenes.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::textboxText</name>

@@ -2854,6 +2854,18 @@ Rien n&apos;a été écrit.</translation>
         <source>file is not a database</source>
         <translation>le fichier n’est pas une base de données</translation>
     </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>Le catalogue n’est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The deleted record %1 is no longer kept.</source>
+        <translation>La fiche supprimée %1 n’est plus conservée.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot hold further pictures.</source>
+        <translation>Le catalogue ne peut pas contenir d’autres images.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::textboxText</name>

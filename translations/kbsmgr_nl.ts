@@ -2854,6 +2854,18 @@ Er is niets geschreven.</translation>
         <source>file is not a database</source>
         <translation>het bestand is geen database</translation>
     </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>De catalogus is niet geopend.</translation>
+    </message>
+    <message>
+        <source>The deleted record %1 is no longer kept.</source>
+        <translation>Het verwijderde record %1 wordt niet meer bewaard.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot hold further pictures.</source>
+        <translation>De catalogus kan geen extra afbeeldingen meer bevatten.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::textboxText</name>
