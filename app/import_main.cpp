@@ -33,11 +33,15 @@
 // limits, so that a damaged file cannot hang or exhaust it either.
 //
 // Standard output: "progress DONE TOTAL" lines, "note: TEXT" lines, then "converted N records".
+// The notes and messages are in the program's language (--lang=xx, which the program gives its
+// child, else the settings file's, else the system's); the progress and last lines, which
+// scripts read, are always English.
 // Standard error: on failure one line "kbsmgr-import: MESSAGE", which names the file and what
 // went wrong, after at most a few kilobytes of libmdb's own warnings.
 // Exit status: 0 converted, 1 not converted (nothing written), 2 wrong arguments; the child
 // alone also uses 3, time limit reached.
 #include <strings.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -48,6 +52,7 @@
 #include "ColumnHeadings.h"
 #include "ConvertCommand.h"
 #include "CsvCommands.h"
+#include "Language.h"
 #include "SafeFile.h"
 #include "Tellico.h"
 
@@ -81,6 +86,7 @@ int main(int argc, char** argv) {
     long long seconds = 0;
     long long memory = 0;
     bool child = false;
+    const char* language = nullptr;
     kbs::exchange::ImportOptions csvOptions;
     bool csvOnly = false;
     const char* paths[2] = {nullptr, nullptr};
@@ -96,6 +102,8 @@ int main(int argc, char** argv) {
             paths[pathCount++] = arg;
         } else if (std::strcmp(arg, "--child") == 0) {
             child = true;
+        } else if (std::strncmp(arg, "--lang=", 7) == 0) {
+            language = arg + 7;
         } else if (std::strcmp(arg, "--skip-bad-rows") == 0) {
             csvOptions.skipBadRows = csvOnly = true;
         } else if (std::strcmp(arg, "--skip-unknown") == 0) {
@@ -134,6 +142,12 @@ int main(int argc, char** argv) {
     }
     if (pathCount != 2)
         return usage();
+    QCoreApplication app(argc, argv);
+    kbs::language::install(
+        kbs::language::requested(language ? QStringList{QString(), QStringLiteral("--lang"),
+                                                        QString::fromLocal8Bit(language)}
+                                          : QStringList()),
+        kbs::language::folders(QCoreApplication::applicationDirPath()));
 
     const QString source = QString::fromLocal8Bit(paths[0]);
     const QString target = QString::fromLocal8Bit(paths[1]);

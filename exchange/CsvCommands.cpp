@@ -11,48 +11,70 @@
 
 namespace kbs::exchange {
 
+namespace {
+
+// One line on standard error, after the command's name.
+void complain(const QString& message) {
+    std::fprintf(stderr, "kbsmgr-import: %s\n", escapeControls(message).toUtf8().constData());
+}
+
+QString noMemory(const QString& source) {
+    return QCoreApplication::translate("kbs::exchange", "%1 needs more memory than there is.")
+        .arg(source);
+}
+
+}  // namespace
+
+// The messages and notes are in the program's language; the last line ("imported N records"),
+// which scripts read, is not.
 int runCsvImport(const char* sourceArg, const QString& source, const QString& target,
                  const ImportOptions& options) {
     const bool skipBadRows = options.skipBadRows;
+    const QString shownSource = QString::fromLocal8Bit(sourceArg);
     ImportResult result;
     try {
         result = importCsv(source, target, options);
     } catch (const AppError& e) {
-        std::fprintf(stderr, "kbsmgr-import: %s\n",
-                     escapeControls(e.description()).toUtf8().constData());
+        complain(e.description());
         return kExitFailed;
     } catch (const std::bad_alloc&) {
-        std::fprintf(stderr, "kbsmgr-import: %s needs more memory than there is.\n", sourceArg);
+        complain(noMemory(shownSource));
         return kExitFailed;
     }
-    const char* skipped = result.written ? " The row was skipped." : "";
+    const QString skipped =
+        result.written ? QCoreApplication::translate("kbs::exchange", " The row was skipped.")
+                       : QString();
     for (const auto& problem : result.problems) {
         // One line each, whatever the file holds.
-        const QString what = escapeControls(problem.what);
-        std::fprintf(stderr, "kbsmgr-import: %s line %ld: %s.%s\n", sourceArg, problem.line,
-                     what.toUtf8().constData(), skipped);
+        complain(QCoreApplication::translate("kbs::exchange", "%1 line %2: %3.%4")
+                     .arg(shownSource, QString::number(problem.line), problem.what, skipped));
     }
     const long unlisted = result.badRows - long(result.problems.size());
-    if (unlisted > 0)
-        std::fprintf(stderr, "kbsmgr-import: %s: and %ld more rows like these.\n", sourceArg,
-                     unlisted);
+    if (unlisted > 0) {
+        complain(QCoreApplication::translate("kbs::exchange", "%1: and %2 more rows like these.")
+                     .arg(shownSource, QString::number(unlisted)));
+    }
     if (!result.written) {
-        std::fprintf(stderr,
-                     "kbsmgr-import: %s: %ld row(s) cannot be imported as written, so nothing "
-                     "was written%s.\n",
-                     sourceArg, result.badRows,
-                     result.badRows > 0 && result.problems.front().line > 1 && !skipBadRows
-                         ? " (--skip-bad-rows imports the others)"
-                         : "");
+        complain(QCoreApplication::translate(
+                     "kbs::exchange",
+                     "%1: %2 row(s) cannot be imported as written, so nothing was written%3.")
+                     .arg(shownSource, QString::number(result.badRows),
+                          result.badRows > 0 && result.problems.front().line > 1 && !skipBadRows
+                              ? QCoreApplication::translate("kbs::exchange",
+                                                            " (--skip-bad-rows imports the others)")
+                              : QString()));
         return kExitFailed;
     }
     for (const QString& note : result.notes)
         std::printf("note: %s\n", escapeControls(note).toUtf8().constData());
     for (const long line : result.sumRows) {
-        std::printf(
-            "note: line %ld looks like a spreadsheet's sum and was left out "
-            "(--keep-sum-rows imports it).\n",
-            line);
+        std::printf("note: %s\n", QCoreApplication::translate(
+                                      "kbs::exchange",
+                                      "line %1 looks like a spreadsheet's sum and was left out "
+                                      "(--keep-sum-rows imports it).")
+                                      .arg(line)
+                                      .toUtf8()
+                                      .constData());
     }
     if (result.badRows > 0)
         std::printf("imported %ld records, skipped %ld rows\n", result.records, result.badRows);
@@ -105,11 +127,9 @@ int runTellicoImport(const QString& source, const QString& target, const Heading
         std::printf("imported %ld records, %ld pictures\n", result.records, result.pictures);
         return kExitDone;
     } catch (const AppError& e) {
-        std::fprintf(stderr, "kbsmgr-import: %s\n",
-                     escapeControls(e.description()).toUtf8().constData());
+        complain(e.description());
     } catch (const std::bad_alloc&) {
-        std::fprintf(stderr, "kbsmgr-import: %s needs more memory than there is.\n",
-                     source.toUtf8().constData());
+        complain(noMemory(source));
     }
     return kExitFailed;
 }

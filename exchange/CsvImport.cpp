@@ -149,7 +149,8 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             return;
         QString what = why.mid(0, MaxReasonsPerRow).join(QStringLiteral("; "));
         if (why.size() > MaxReasonsPerRow)
-            what += QStringLiteral("; and %1 more").arg(why.size() - MaxReasonsPerRow);
+            what += QCoreApplication::translate("kbs::exchange::CsvImport", "; and %1 more")
+                        .arg(why.size() - MaxReasonsPerRow);
         result.problems.push_back({line, what});
     };
 
@@ -157,7 +158,8 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     std::optional<CatalogueWriter> writer;
     CsvRecord record;
     if (!reader.next(record)) {
-        addProblem(1, {QStringLiteral("the file is empty: it has no header row")});
+        addProblem(1, {QCoreApplication::translate("kbs::exchange::CsvImport",
+                                                   "the file is empty: it has no header row")});
         return result;
     }
     // What each field of a row holds: a column's position, kPictureFile or a list of further
@@ -200,7 +202,8 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         } else if (position <= kMorePictures) {
             moreFields[size_t(kMorePictures - position)] = index;
         } else if (name.isEmpty() && !options.mapping) {
-            why << QStringLiteral("column %1 has no name").arg(index + 1);
+            why << QCoreApplication::translate("kbs::exchange::CsvImport", "column %1 has no name")
+                       .arg(index + 1);
         } else if (position < 0) {
             unknown << shown;
         } else if (collection::columns[size_t(position)].kind == collection::Kind::Binary) {
@@ -214,7 +217,9 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         if (position != kUnknown && position != kSkipped) {
             bool& seen = named[size_t(position + kSpecialColumns)];
             if (seen)
-                why << QStringLiteral("the column %1 is named twice").arg(shown);
+                why << QCoreApplication::translate("kbs::exchange::CsvImport",
+                                                   "the column %1 is named twice")
+                           .arg(shown);
             seen = true;
         }
         positions.push_back(position);
@@ -229,7 +234,8 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         // are listed.
         QString names = unknown.mid(0, MaxReasonsPerRow).join(QStringLiteral(", "));
         if (unknown.size() > MaxReasonsPerRow)
-            names += QStringLiteral(" and %1 more").arg(unknown.size() - MaxReasonsPerRow);
+            names += QCoreApplication::translate("kbs::exchange::CsvImport", " and %1 more")
+                         .arg(unknown.size() - MaxReasonsPerRow);
         why << QCoreApplication::translate(
                    "kbs::exchange::CsvImport",
                    "no column of the catalogue has the heading %1; the headings taken include %2 "
@@ -295,22 +301,28 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             why << record.problem;
         std::optional<std::int64_t> id;
         if (record.fields.size() != positions.size()) {
-            why << QStringLiteral("the row has %1 field%2 where the header has %3")
+            why << (record.fields.size() == 1
+                        ? QCoreApplication::translate(
+                              "kbs::exchange::CsvImport",
+                              "the row has %1 field where the header has %2")
+                        : QCoreApplication::translate(
+                              "kbs::exchange::CsvImport",
+                              "the row has %1 fields where the header has %2"))
                        .arg(record.fields.size())
-                       .arg(record.fields.size() == 1 ? "" : "s")
                        .arg(positions.size());
         } else {
             if (idField >= 0 && !record.fields[size_t(idField)].null) {
                 const std::string& text = record.fields[size_t(idField)].utf8;
                 id = wholeNumber(text);
                 if (!id || *id < kMinId || *id > kMaxId) {
-                    why << QStringLiteral("the ID %1 is not a whole number from %2 to %3")
-                               .arg(quoted(text))
-                               .arg(kMinId)
-                               .arg(kMaxId);
+                    why << QCoreApplication::translate(
+                               "kbs::exchange::CsvImport",
+                               "the ID %1 is not a whole number from %2 to %3")
+                               .arg(quoted(text), QString::number(kMinId), QString::number(kMaxId));
                     id.reset();
                 } else if (const auto it = idLines.find(*id); it != idLines.end()) {
-                    why << QStringLiteral("the ID %1 is already that of line %2")
+                    why << QCoreApplication::translate("kbs::exchange::CsvImport",
+                                                       "the ID %1 is already that of line %2")
                                .arg(*id)
                                .arg(it->second);
                     id.reset();
@@ -342,7 +354,8 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
                 if (!lists[2][k].empty())
                     p.caption = lists[2][k];
                 if (file.empty() == link.empty()) {
-                    why << QStringLiteral(
+                    why << QCoreApplication::translate(
+                               "kbs::exchange::CsvImport",
                                "further picture %1 must name either a file in %2 or "
                                "a link in %3")
                                .arg(k + 2)
@@ -406,11 +419,13 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
                 QString problem;
                 const auto bytes = pictureFiles->read(QString::fromStdString(p.file), problem);
                 if (!bytes) {
-                    throw AppError(err::PathFileAccess, QStringLiteral("CSV"),
-                                   QStringLiteral("Line %1: %2, which changed while the file "
-                                                  "was imported.")
-                                       .arg(record.line)
-                                       .arg(pictureProblem(MorePicturesColumn, p.file, problem)));
+                    throw AppError(
+                        err::PathFileAccess, QStringLiteral("CSV"),
+                        QCoreApplication::translate("kbs::exchange::CsvImport",
+                                                    "Line %1: %2, which changed while the file "
+                                                    "was imported.")
+                            .arg(record.line)
+                            .arg(pictureProblem(MorePicturesColumn, p.file, problem)));
                 }
                 p.bytes.assign(bytes->constData(), size_t(bytes->size()));
             }
@@ -430,7 +445,8 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     writer->finish(std::nullopt);
     result.written = true;
     if (withoutId > 0) {
-        result.notes << QStringLiteral(
+        result.notes << QCoreApplication::translate(
+                            "kbs::exchange::CsvImport",
                             "%1 record(s) had no ID and were given new ones after the "
                             "largest.")
                             .arg(withoutId);

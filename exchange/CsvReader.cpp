@@ -1,5 +1,7 @@
 #include "CsvReader.h"
 
+#include <QCoreApplication>
+
 #include "AppError.h"
 #include "RegularFile.h"
 
@@ -140,13 +142,14 @@ void CsvReader::detectSeparator() {
 }
 
 void CsvReader::notUtf8(long line) const {
-    throw AppError(err::PathFileAccess, kSource,
-                   QStringLiteral("%1 is not UTF-8 throughout: line %2 holds bytes that UTF-8 "
-                                  "does not have. Convert the file to UTF-8 (for example: iconv "
-                                  "-f WINDOWS-1252 -t UTF-8 FILE > NEW.csv), or give "
-                                  "--encoding=windows-1252 if all of it is Windows-1252.")
-                       .arg(m_path)
-                       .arg(line));
+    throw AppError(
+        err::PathFileAccess, kSource,
+        QCoreApplication::translate("kbs::exchange::CsvReader",
+                                    "%1 is not UTF-8 throughout: line %2 holds bytes that UTF-8 "
+                                    "does not have. Convert the file to UTF-8 (for example: iconv "
+                                    "-f WINDOWS-1252 -t UTF-8 FILE > NEW.csv), or give "
+                                    "--encoding=windows-1252 if all of it is Windows-1252.")
+            .arg(m_path, QString::number(line)));
 }
 
 // Reads the file once through; one invalid sequence anywhere refuses it, naming its line.
@@ -176,7 +179,8 @@ void CsvReader::checkUtf8() {
 
 void CsvReader::fail(const QString& what) const {
     throw AppError(err::PathFileAccess, kSource,
-                   QStringLiteral("%1 cannot be read: %2").arg(m_path, what));
+                   QCoreApplication::translate("kbs::exchange::CsvReader", "%1 cannot be read: %2")
+                       .arg(m_path, what));
 }
 
 void CsvReader::fill() {
@@ -205,8 +209,10 @@ int CsvReader::get() {
     if (c >= 0) {
         ++m_pos;
         if (++m_recordBytes > kMaxRecordBytes) {
-            fail(QStringLiteral("the record that starts on line %1 is longer than %2 MB; is a "
-                                "quote left open?")
+            fail(QCoreApplication::translate(
+                     "kbs::exchange::CsvReader",
+                     "the record that starts on line %1 is longer than %2 MB; is a "
+                     "quote left open?")
                      .arg(m_recordLine)
                      .arg(kMaxRecordBytes / (1024 * 1024)));
         }
@@ -218,7 +224,8 @@ void CsvReader::endField(CsvRecord& record, bool quoted) {
     CsvField field;
     field.null = !quoted && m_field.empty();
     if (m_field.find('\0') != std::string::npos && record.problem.isEmpty())
-        record.problem = QStringLiteral("a field holds a NUL byte, which no text may hold");
+        record.problem = QCoreApplication::translate(
+            "kbs::exchange::CsvReader", "a field holds a NUL byte, which no text may hold");
     if (m_encoding == TextEncoding::Windows1252) {
         field.utf8 = textcodec::decode(QByteArrayView(m_field.data(), qsizetype(m_field.size())),
                                        TextEncoding::Windows1252)
@@ -273,7 +280,8 @@ bool CsvReader::next(CsvRecord& record) {
             for (;;) {
                 c = get();
                 if (c < 0) {
-                    record.problem = QStringLiteral("a quoted field is never closed");
+                    record.problem = QCoreApplication::translate("kbs::exchange::CsvReader",
+                                                                 "a quoted field is never closed");
                     endField(record, true);
                     return true;
                 }

@@ -1,5 +1,6 @@
 #include "Conversion.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 #include "AppError.h"
@@ -34,12 +35,13 @@ ConversionSummary convertLegacyFile(const QString& source, const QString& target
             progress(reader.rowsRead(), total);
     }
     if (reader.rowsRead() != total) {
-        throw AppError(err::LegacyCatalogue, QStringLiteral("Conversion"),
-                       QStringLiteral("%1: the file says that %2 holds %3 records, but %4 "
-                                      "could be read. The file is damaged.")
-                           .arg(source, QLatin1String(schema::TableName))
-                           .arg(total)
-                           .arg(reader.rowsRead()));
+        throw AppError(
+            err::LegacyCatalogue, QStringLiteral("Conversion"),
+            QCoreApplication::translate("kbs::legacy",
+                                        "%1: the file says that %2 holds %3 records, but %4 "
+                                        "could be read. The file is damaged.")
+                .arg(source, QLatin1String(schema::TableName), QString::number(total),
+                     QString::number(reader.rowsRead())));
     }
     writer.finish(autonumberId ? reader.autonumberCounter() : std::nullopt);
 

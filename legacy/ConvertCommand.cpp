@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <optional>
 
 #include "AppError.h"
 #include "Conversion.h"
@@ -33,7 +34,9 @@ extern "C" void onTimeLimit(int) {
 
 int superviseConversion(int argc, char** argv, const QString& source, const QString& target,
                         const ImportLimits& limits) {
-    QCoreApplication app(argc, argv);
+    std::optional<QCoreApplication> app;
+    if (!QCoreApplication::instance())
+        app.emplace(argc, argv);
     ImportProcess job(QCoreApplication::applicationFilePath(), source, target, limits);
     QObject::connect(&job, &ImportProcess::progress, [](long done, long total) {
         std::printf("progress %ld %ld\n", done, total);

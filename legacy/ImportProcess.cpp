@@ -8,7 +8,10 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLocale>
 #include <utility>
+
+#include "Language.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define KBS_ADDRESS_SANITIZER 1
@@ -106,7 +109,9 @@ void ImportProcess::start() {
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     });
     m_process.setProgram(m_converter);
-    m_process.setArguments({QStringLiteral("--child"),
+    // The child speaks the language this process speaks, whichever way it was chosen.
+    const QString spoken = language::translated() ? QLocale().name() : QStringLiteral("en");
+    m_process.setArguments({QStringLiteral("--child"), QStringLiteral("--lang=%1").arg(spoken),
                             QStringLiteral("--time-limit=%1").arg(m_limits.seconds),
                             QStringLiteral("--memory-limit=%1").arg(memory), QStringLiteral("--"),
                             m_source, m_target});

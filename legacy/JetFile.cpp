@@ -1,5 +1,6 @@
 #include "JetFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -23,9 +24,9 @@ constexpr qint64 kMaxJetBytes = 2LL * 1024 * 1024 * 1024;
 JetFormat checkLegacyFile(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        refuse(QStringLiteral("%1 does not exist.").arg(path));
+        refuse(QCoreApplication::translate("kbs::legacy", "%1 does not exist.").arg(path));
     if (!info.isFile())
-        refuse(QStringLiteral("%1 is not a file.").arg(path));
+        refuse(QCoreApplication::translate("kbs::legacy", "%1 is not a file.").arg(path));
     QFile file;
     try {
         regularfile::open(file, path, kMaxJetBytes);
@@ -34,7 +35,9 @@ JetFormat checkLegacyFile(const QString& path) {
     }
     const QByteArray head = file.read(0x15);
     if (head.size() < 0x15 || !isLegacyCatalogue(path)) {
-        refuse(QStringLiteral("%1 is not a database of the older Windows program.").arg(path));
+        refuse(QCoreApplication::translate("kbs::legacy",
+                                           "%1 is not a database of the older Windows program.")
+                   .arg(path));
     }
 
     JetFormat format;
@@ -49,26 +52,25 @@ JetFormat checkLegacyFile(const QString& path) {
         format.pageSize = 4096;
         format.name = QStringLiteral("ACE");
     } else {
-        refuse(QStringLiteral("%1 is a database of an unknown version (%2).")
-                   .arg(path)
-                   .arg(format.version));
+        refuse(QCoreApplication::translate("kbs::legacy",
+                                           "%1 is a database of an unknown version (%2).")
+                   .arg(path, QString::number(format.version)));
     }
 
     const qint64 size = info.size();
     if (size % format.pageSize != 0) {
-        refuse(QStringLiteral("%1 is %2 bytes long, which is not a whole number of the "
-                              "%3-byte pages that a %4 file is made of: the file is incomplete "
-                              "(perhaps cut short while it was copied) or damaged.")
-                   .arg(path)
-                   .arg(size)
-                   .arg(format.pageSize)
-                   .arg(format.name));
+        refuse(
+            QCoreApplication::translate(
+                "kbs::legacy",
+                "%1 is %2 bytes long, which is not a whole number of the "
+                "%3-byte pages that a %4 file is made of: the file is incomplete "
+                "(perhaps cut short while it was copied) or damaged.")
+                .arg(path, QString::number(size), QString::number(format.pageSize), format.name));
     }
     if (size < 2 * format.pageSize) {
-        refuse(QStringLiteral("%1 is only %2 bytes long: too short for a %3 database.")
-                   .arg(path)
-                   .arg(size)
-                   .arg(format.name));
+        refuse(QCoreApplication::translate("kbs::legacy",
+                                           "%1 is only %2 bytes long: too short for a %3 database.")
+                   .arg(path, QString::number(size), format.name));
     }
     return format;
 }

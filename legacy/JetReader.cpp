@@ -6,6 +6,7 @@ extern "C" {
 #include <mdbtools.h>
 }
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cstring>
 #include <limits>
@@ -130,12 +131,13 @@ struct JetReader::Impl {
     }
 
     [[noreturn]] void failAt(int column, const QString& what) const {
-        QString where = QStringLiteral("record %1").arg(rowsRead);
+        QString where = QCoreApplication::translate("kbs::legacy", "record %1").arg(rowsRead);
         if (!currentId.isEmpty())
-            where += QStringLiteral(" (ID %1)").arg(currentId);
-        where +=
-            QStringLiteral(", column %1").arg(QString::fromStdString(columns[size_t(column)].name));
-        fail(QStringLiteral("%1: %2 The file is damaged.").arg(where, what));
+            where += QCoreApplication::translate("kbs::legacy", " (ID %1)").arg(currentId);
+        where += QCoreApplication::translate("kbs::legacy", ", column %1")
+                     .arg(QString::fromStdString(columns[size_t(column)].name));
+        fail(QCoreApplication::translate("kbs::legacy", "%1: %2 The file is damaged.")
+                 .arg(where, what));
     }
 
     bool jet3() const { return format.version == 0; }
@@ -144,12 +146,14 @@ struct JetReader::Impl {
         const QByteArray file = QFile::encodeName(path);
         mdb = mdb_open(file.constData(), MDB_NOFLAGS);
         if (!mdb)
-            fail(QStringLiteral("libmdb cannot open the file."));
+            fail(QCoreApplication::translate("kbs::legacy", "libmdb cannot open the file."));
         if (mdb->fmt->pg_size != format.pageSize)
-            fail(QStringLiteral("the file's pages are not the size its header promises."));
+            fail(QCoreApplication::translate(
+                "kbs::legacy", "the file's pages are not the size its header promises."));
         GPtrArray* catalog = mdb_read_catalog(mdb, MDB_TABLE);
         if (!catalog)
-            fail(QStringLiteral("the list of the file's tables cannot be read."));
+            fail(QCoreApplication::translate("kbs::legacy",
+                                             "the list of the file's tables cannot be read."));
         MdbCatalogEntry* entry = nullptr;
         for (guint i = 0; i < catalog->len; ++i) {
             auto* e = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
@@ -160,16 +164,17 @@ struct JetReader::Impl {
             }
         }
         if (!entry)
-            fail(QStringLiteral("the file has no table \"%1\": it is not a catalogue.")
+            fail(QCoreApplication::translate("kbs::legacy",
+                                             "the file has no table \"%1\": it is not a catalogue.")
                      .arg(QLatin1String(kTableName)));
         readAutonumber(entry->table_pg);
         table = mdb_read_table(entry);
         if (!table)
-            fail(QStringLiteral("the definition of %1 cannot be read.")
+            fail(QCoreApplication::translate("kbs::legacy", "the definition of %1 cannot be read.")
                      .arg(QLatin1String(kTableName)));
         if (!mdb_read_columns(table) || table->num_cols == 0)
-            fail(
-                QStringLiteral("the columns of %1 cannot be read.").arg(QLatin1String(kTableName)));
+            fail(QCoreApplication::translate("kbs::legacy", "the columns of %1 cannot be read.")
+                     .arg(QLatin1String(kTableName)));
         declaredRows = long(table->num_rows);
         for (guint i = 0; i < table->num_cols; ++i) {
             auto* c = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
@@ -182,10 +187,10 @@ struct JetReader::Impl {
                 idColumn = int(i);
             const int size = fixedSize(c->col_type);
             if (size != 0 && c->col_size != size) {
-                fail(QStringLiteral("column %1 (%2) has the size %3 where %4 was expected.")
-                         .arg(QString::fromUtf8(c->name), sc.typeName)
-                         .arg(c->col_size)
-                         .arg(size));
+                fail(QCoreApplication::translate(
+                         "kbs::legacy", "column %1 (%2) has the size %3 where %4 was expected.")
+                         .arg(QString::fromUtf8(c->name), sc.typeName, QString::number(c->col_size),
+                              QString::number(size)));
             }
             columns.push_back(std::move(sc));
         }
@@ -211,7 +216,8 @@ struct JetReader::Impl {
         if (f.siz == 0)
             return {};
         if (f.siz < MDB_MEMO_OVERHEAD)
-            failAt(column, QStringLiteral("its value is shorter than its header."));
+            failAt(column, QCoreApplication::translate("kbs::legacy",
+                                                       "its value is shorter than its header."));
         const unsigned char* head = mdb->pg_buf + f.start;
         const std::uint32_t word = le32(head);
         const std::uint32_t flags = word & ~kLongLengthMask;
@@ -221,9 +227,11 @@ struct JetReader::Impl {
         if (flags == kLongInline) {
             const std::size_t present = std::size_t(f.siz - MDB_MEMO_OVERHEAD);
             if (present != length) {
-                failAt(column, QStringLiteral("its value holds %1 bytes but its header says %2.")
-                                   .arg(present)
-                                   .arg(length));
+                failAt(column,
+                       QCoreApplication::translate(
+                           "kbs::legacy", "its value holds %1 bytes but its header says %2.")
+                           .arg(present)
+                           .arg(length));
             }
             return std::string(reinterpret_cast<const char*>(head + MDB_MEMO_OVERHEAD), length);
         }
@@ -233,16 +241,20 @@ struct JetReader::Impl {
         size_t len = 0;
         if (flags == kLongSinglePage) {
             if (mdb_find_pg_row(mdb, int(pointer), &buf, &off, &len) != 0)
-                failAt(column, QStringLiteral("the page that holds its value cannot be read."));
+                failAt(column, QCoreApplication::translate(
+                                   "kbs::legacy", "the page that holds its value cannot be read."));
             if (len < length) {
-                failAt(column, QStringLiteral("its value holds %1 bytes but its header says %2.")
-                                   .arg(len)
-                                   .arg(length));
+                failAt(column,
+                       QCoreApplication::translate(
+                           "kbs::legacy", "its value holds %1 bytes but its header says %2.")
+                           .arg(len)
+                           .arg(length));
             }
             return std::string(static_cast<const char*>(buf) + off, length);
         }
         if (flags != 0)
-            failAt(column, QStringLiteral("its value is stored in an unknown way."));
+            failAt(column, QCoreApplication::translate("kbs::legacy",
+                                                       "its value is stored in an unknown way."));
 
         std::string out;
         out.reserve(length);
@@ -250,19 +262,24 @@ struct JetReader::Impl {
         long pages = 0;
         while (out.size() < length) {
             if (next == 0 || ++pages > maxPages) {
-                failAt(column, QStringLiteral("its value ends after %1 of the %2 bytes its "
-                                              "header says.")
-                                   .arg(out.size())
-                                   .arg(length));
+                failAt(column,
+                       QCoreApplication::translate("kbs::legacy",
+                                                   "its value ends after %1 of the %2 bytes its "
+                                                   "header says.")
+                           .arg(out.size())
+                           .arg(length));
             }
             if (mdb_find_pg_row(mdb, int(next), &buf, &off, &len) != 0 || len < 4)
-                failAt(column, QStringLiteral("a page that holds its value cannot be read."));
+                failAt(column, QCoreApplication::translate(
+                                   "kbs::legacy", "a page that holds its value cannot be read."));
             const auto* row = static_cast<const unsigned char*>(buf) + off;
             next = le32(row);
             if (out.size() + (len - 4) > length) {
-                failAt(column, QStringLiteral("its value holds more than the %1 bytes its "
-                                              "header says.")
-                                   .arg(length));
+                failAt(column,
+                       QCoreApplication::translate("kbs::legacy",
+                                                   "its value holds more than the %1 bytes its "
+                                                   "header says.")
+                           .arg(length));
             }
             out.append(reinterpret_cast<const char*>(row + 4), len - 4);
         }
@@ -273,7 +290,8 @@ struct JetReader::Impl {
         if (!jet3()) {
             auto text = text::jet4Text(data, size);
             if (!text)
-                failAt(column, QStringLiteral("its text is cut in the middle of a character."));
+                failAt(column, QCoreApplication::translate(
+                                   "kbs::legacy", "its text is cut in the middle of a character."));
             return *text;
         }
         // Jet 3 keeps texts in the code page of the machine that wrote them; libmdb converts.
@@ -294,7 +312,8 @@ struct JetReader::Impl {
             return SourceValue::null();
         const int need = fixedSize(type);
         if (need != 0 && f.siz < need)
-            failAt(column, QStringLiteral("its value is shorter than its type needs."));
+            failAt(column, QCoreApplication::translate(
+                               "kbs::legacy", "its value is shorter than its type needs."));
         const unsigned char* p = mdb->pg_buf + f.start;
         switch (type) {
             case MDB_BYTE:
@@ -320,8 +339,10 @@ struct JetReader::Impl {
                 const double v = fromBytes<double>(p);
                 auto s = text::dateTime(v);
                 if (!s) {
-                    failAt(column, QStringLiteral("its date (%1) lies outside the years 100 to "
-                                                  "9999.")
+                    failAt(column, QCoreApplication::translate(
+                                       "kbs::legacy",
+                                       "its date (%1) lies outside the years 100 to "
+                                       "9999.")
                                        .arg(QString::fromStdString(text::real(v))));
                 }
                 return SourceValue::ofText(std::move(*s));
@@ -354,7 +375,8 @@ struct JetReader::Impl {
             case MDB_OLE:
                 return SourceValue::ofBlob(longValue(column, f));
             default:
-                failAt(column, QStringLiteral("its type (%1) cannot be converted.")
+                failAt(column, QCoreApplication::translate("kbs::legacy",
+                                                           "its type (%1) cannot be converted.")
                                    .arg(columns[size_t(column)].typeName));
         }
     }
@@ -400,9 +422,12 @@ bool JetReader::next(std::vector<SourceValue>& values) {
     int start = 0;
     size_t size = 0;
     if (mdb_find_row(d->mdb, int(t->cur_row) - 1, &start, &size) != 0 || size == 0)
-        d->fail(QStringLiteral("record %1 cannot be found again on its page.").arg(d->rowsRead));
+        d->fail(QCoreApplication::translate("kbs::legacy",
+                                            "record %1 cannot be found again on its page.")
+                    .arg(d->rowsRead));
     if (mdb_crack_row(t, start & kOffsetMask, size, d->fields.data()) < 0)
-        d->fail(QStringLiteral("record %1 cannot be taken apart: the file is damaged.")
+        d->fail(QCoreApplication::translate("kbs::legacy",
+                                            "record %1 cannot be taken apart: the file is damaged.")
                     .arg(d->rowsRead));
 
     const size_t n = d->columns.size();
@@ -412,7 +437,8 @@ bool JetReader::next(std::vector<SourceValue>& values) {
             if (f.colnum == column)
                 return f;
         }
-        d->fail(QStringLiteral("record %1 lacks a column.").arg(d->rowsRead));
+        d->fail(QCoreApplication::translate("kbs::legacy", "record %1 lacks a column.")
+                    .arg(d->rowsRead));
     };
     if (d->idColumn >= 0) {
         values[size_t(d->idColumn)] = d->value(d->idColumn, fieldOf(d->idColumn));

@@ -1,5 +1,7 @@
 #include "CatalogueSession.h"
 
+#include <QCoreApplication>
+
 #include "Backup.h"
 #include "Connection.h"
 #include "RecordSet.h"
@@ -60,7 +62,8 @@ bool CatalogueSession::isOpen() const {
 
 sqlite3* CatalogueSession::db() const {
     if (!m_cn->isOpen())
-        sqlite::fail(kSource, QStringLiteral("The catalogue is not open."));
+        sqlite::fail(kSource,
+                     QCoreApplication::translate("kbs::store", "The catalogue is not open."));
     return m_cn->handle();
 }
 

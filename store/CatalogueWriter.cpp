@@ -67,15 +67,18 @@ std::optional<std::int64_t> idOf(const SourceValue& v) {
 
 [[noreturn]] void cannotWrite(const QString& target, const QString& what) {
     throw AppError(err::LegacyCatalogue, kSource,
-                   QStringLiteral("The new catalogue %1 cannot be written: %2").arg(target, what));
+                   QCoreApplication::translate("kbs::CatalogueWriter",
+                                               "The new catalogue %1 cannot be written: %2")
+                       .arg(target, what));
 }
 
 }  // namespace
 
 void CatalogueWriter::refuseExisting(const QString& target) {
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
-        cannotWrite(target,
-                    QStringLiteral("it already exists, and an existing file is never replaced."));
+        cannotWrite(target, QCoreApplication::translate(
+                                "kbs::CatalogueWriter",
+                                "it already exists, and an existing file is never replaced."));
 }
 
 CatalogueWriter::CatalogueWriter(const QString& target, bool sync)
@@ -186,19 +189,22 @@ void CatalogueWriter::setSourceColumns(const std::vector<std::string>& names) {
         extra << QString::fromStdString(names[i]);
     }
     if (!missing.isEmpty()) {
-        m_notes << QStringLiteral(
+        m_notes << QCoreApplication::translate(
+                       "kbs::CatalogueWriter",
                        "The old catalogue had no column %1; the new one leaves it "
                        "empty.")
                        .arg(missing.join(QStringLiteral(", ")));
     }
     if (!extra.isEmpty()) {
-        m_notes << QStringLiteral(
+        m_notes << QCoreApplication::translate(
+                       "kbs::CatalogueWriter",
                        "The old catalogue's column %1, which this version does not "
                        "use, was kept at the end of the table.")
                        .arg(extra.join(QStringLiteral(", ")));
     }
     if (m_sourceOf.empty())
-        fail(QStringLiteral("the old %1 has none of the catalogue's columns.")
+        fail(QCoreApplication::translate("kbs::CatalogueWriter",
+                                         "the old %1 has none of the catalogue's columns.")
                  .arg(QLatin1String(schema::TableName)));
 
     std::string marks;
@@ -223,11 +229,12 @@ std::int64_t CatalogueWriter::addRecord(const std::vector<SourceValue>& values) 
             } else {
                 const auto n = idOf(v);
                 if (!n) {
-                    throw AppError(
-                        err::LegacyCatalogue, kSource,
-                        QStringLiteral("Record %1 has the ID \"%2\", which is not a whole number.")
-                            .arg(record)
-                            .arg(QString::fromStdString(v.bytes)));
+                    throw AppError(err::LegacyCatalogue, kSource,
+                                   QCoreApplication::translate(
+                                       "kbs::CatalogueWriter",
+                                       "Record %1 has the ID \"%2\", which is not a whole number.")
+                                       .arg(record)
+                                       .arg(QString::fromStdString(v.bytes)));
                 }
                 id = *n;
                 m_maxId = m_anyId ? std::max(m_maxId, id) : id;
@@ -260,10 +267,12 @@ std::int64_t CatalogueWriter::addRecord(const std::vector<SourceValue>& values) 
     sqlite3_reset(m_insert);
     sqlite3_clear_bindings(m_insert);
     if (rc == SQLITE_CONSTRAINT_PRIMARYKEY) {
-        throw AppError(err::LegacyCatalogue, kSource,
-                       QStringLiteral("Two records have the ID %1; the second is record %2.")
-                           .arg(id)
-                           .arg(record));
+        throw AppError(
+            err::LegacyCatalogue, kSource,
+            QCoreApplication::translate("kbs::CatalogueWriter",
+                                        "Two records have the ID %1; the second is record %2.")
+                .arg(id)
+                .arg(record));
     }
     if (rc != SQLITE_DONE)
         fail(why);
@@ -361,8 +370,9 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
                 st->reset();
             }
         }
-        m_notes
-            << QStringLiteral("%1 record(s) had no ID and were given new ones.").arg(m_withoutId);
+        m_notes << QCoreApplication::translate("kbs::CatalogueWriter",
+                                               "%1 record(s) had no ID and were given new ones.")
+                       .arg(m_withoutId);
     }
     {
         // New records continue after the largest ID the old catalogue ever gave.
@@ -384,7 +394,10 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
         count.step(kSource);
         const long stored = long(sqlite3_column_int64(count.get(), 0));
         if (stored != m_records)
-            fail(QStringLiteral("it holds %1 records instead of %2.").arg(stored).arg(m_records));
+            fail(QCoreApplication::translate("kbs::CatalogueWriter",
+                                             "it holds %1 records instead of %2.")
+                     .arg(stored)
+                     .arg(m_records));
         sqlite::Stmt check(m_db, "PRAGMA quick_check", kSource);
         check.step(kSource);
         const auto* verdict = reinterpret_cast<const char*>(sqlite3_column_text(check.get(), 0));

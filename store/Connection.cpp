@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "AppError.h"
@@ -39,21 +40,24 @@ QString Connection::dataSource() const {
 void Connection::open(const QString&, const QString&, int) {
     if (m_db)
         throw AppError(err::OperationNotAllowed, kSource,
-                       QStringLiteral("Operation is not allowed when the object is open."));
+                       QCoreApplication::translate(
+                           "kbs::store", "Operation is not allowed when the object is open."));
     const QString path = dataSource();
     QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
-        throw AppError(err::FileNotFound, kSource,
-                       QStringLiteral("Could not find file '%1'.").arg(path));
+        throw AppError(
+            err::FileNotFound, kSource,
+            QCoreApplication::translate("kbs::store", "Could not find file '%1'.").arg(path));
     }
     if (!info.isFile()) {
         throw AppError(err::PathFileAccess, kSource,
-                       QStringLiteral("'%1' is not a file.").arg(path));
+                       QCoreApplication::translate("kbs::store", "'%1' is not a file.").arg(path));
     }
     if (isLegacyCatalogue(path)) {
-        throw AppError(
-            err::LegacyCatalogue, kSource,
-            QStringLiteral("'%1' is a catalogue of the older Windows program.").arg(path));
+        throw AppError(err::LegacyCatalogue, kSource,
+                       QCoreApplication::translate(
+                           "kbs::store", "'%1' is a catalogue of the older Windows program.")
+                           .arg(path));
     }
     sqlite3* db = nullptr;
     const QByteArray file = path.toUtf8();
@@ -70,7 +74,11 @@ void Connection::open(const QString&, const QString&, int) {
     // Reading the schema is what finds a file that is not a database.
     rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
+        // SQLite's own words, in the program's language for the case a person meets most.
+        const QString msg =
+            (rc & 0xff) == SQLITE_NOTADB
+                ? QCoreApplication::translate("kbs::store", "file is not a database")
+                : QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);
         throw AppError(err::EngineError, kSource, msg);
     }

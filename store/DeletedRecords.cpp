@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <string>
@@ -134,8 +135,9 @@ qint64 bringBack(sqlite3* db, qint64 id) {
                 " DESC LIMIT 1",
             id);
         if (sqlite3_changes(db) != 1)
-            sqlite::fail(kSource,
-                         QStringLiteral("The deleted record %1 is no longer kept.").arg(id));
+            sqlite::fail(kSource, QCoreApplication::translate(
+                                      "kbs::store", "The deleted record %1 is no longer kept.")
+                                      .arg(id));
         const qint64 now = sqlite3_last_insert_rowid(db);
         // Its further pictures, under the record's ID now and keys of their own.
         std::string into;

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include "Schema.h"
@@ -99,7 +100,8 @@ QByteArray bytesAt(sqlite3* db, std::int64_t recordId, int position) {
 void writeKept(sqlite3* db, std::int64_t recordId, const std::vector<Kept>& given) {
     std::vector<Kept> kept = given;
     if (!hasTables(db))
-        sqlite::fail(kSource, QStringLiteral("The catalogue cannot hold further pictures."));
+        sqlite::fail(kSource, QCoreApplication::translate(
+                                  "kbs::store", "The catalogue cannot hold further pictures."));
     if (kept.empty()) {
         run(db, "UPDATE table1 SET binpicdata = x'', picpath = '' WHERE ID = ?", recordId);
     } else if (kept.front().from != Kept::From::Main) {

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -20,9 +21,11 @@ namespace {
 const QString kSource = QStringLiteral("RecordSet");
 
 [[noreturn]] void noCurrentRecord() {
-    throw AppError(err::NoCurrentRecord, kSource,
-                   QStringLiteral("Either BOF or EOF is True, or the current record has been "
-                                  "deleted. Requested operation requires a current record."));
+    throw AppError(
+        err::NoCurrentRecord, kSource,
+        QCoreApplication::translate("kbs::store",
+                                    "Either BOF or EOF is True, or the current record has been "
+                                    "deleted. Requested operation requires a current record."));
 }
 
 const char* const kNotOverwritten =
@@ -39,7 +42,8 @@ const QString kNoKeyLeft = QStringLiteral(
 
 [[noreturn]] void closedObject() {
     throw AppError(err::ObjectClosed, kSource,
-                   QStringLiteral("Operation is not allowed when the object is closed."));
+                   QCoreApplication::translate(
+                       "kbs::store", "Operation is not allowed when the object is closed."));
 }
 
 bool containsNoCase(const char* text, const char* word) {
@@ -131,7 +135,8 @@ RecordSet::~RecordSet() {
 void RecordSet::open(const QString& source, Connection& connection, int, int, int) {
     if (m_open) {
         throw AppError(err::OperationNotAllowed, kSource,
-                       QStringLiteral("Operation is not allowed when the object is open."));
+                       QCoreApplication::translate(
+                           "kbs::store", "Operation is not allowed when the object is open."));
     }
     if (!connection.isOpen())
         closedObject();
@@ -145,7 +150,8 @@ void RecordSet::open(const QString& source, Connection& connection, int, int, in
     {
         sqlite::Stmt probe(db, std::string_view(sql.constData(), size_t(sql.size())), kSource);
         if (!probe)
-            sqlite::fail(kSource, QStringLiteral("The command text is empty."));
+            sqlite::fail(kSource,
+                         QCoreApplication::translate("kbs::store", "The command text is empty."));
         const int n = sqlite3_column_count(probe.get());
         std::set<std::string> seen;
         bool unique = true;
@@ -339,9 +345,10 @@ std::string_view RecordSet::buildRow(sqlite3_stmt* stmt,
         ++sc;
     }
     if (size > kEndMask) {
-        throw AppError(
-            err::OutOfMemory, kSource,
-            QStringLiteral("A record is too large to be read: it holds %1 bytes.").arg(size));
+        throw AppError(err::OutOfMemory, kSource,
+                       QCoreApplication::translate(
+                           "kbs::store", "A record is too large to be read: it holds %1 bytes.")
+                           .arg(size));
     }
     char* out = place(size);
     size_t end = header;
@@ -438,10 +445,12 @@ void RecordSet::requireUnchanged(const char* refused, const char* ifDeleted) {
         forgetSeen(seen.key);
         m_order.erase(m_order.begin() + m_pos);
         m_deletedCurrent = true;
-        throw AppError(err::DeletedElsewhere, kSource,
-                       QStringLiteral("Another program deleted this record after it was read "
-                                      "here. %1")
-                           .arg(QString::fromUtf8(ifDeleted)));
+        throw AppError(
+            err::DeletedElsewhere, kSource,
+            QCoreApplication::translate("kbs::store",
+                                        "Another program deleted this record after it was read "
+                                        "here. %1")
+                .arg(QString::fromUtf8(ifDeleted)));
     }
     bool changed = std::string_view(now) != seen.bytes();
     // The picture and the columns after it are not in the snapshot: those this record set
@@ -457,9 +466,11 @@ void RecordSet::requireUnchanged(const char* refused, const char* ifDeleted) {
     if (changed) {
         seen = keep(seen.key, now);
         m_looked = Looked{};
-        sqlite::fail(kSource, QStringLiteral("Another program changed this record after it was "
-                                             "read here. %1")
-                                  .arg(QString::fromUtf8(refused)));
+        sqlite::fail(kSource,
+                     QCoreApplication::translate("kbs::store",
+                                                 "Another program changed this record after it was "
+                                                 "read here. %1")
+                         .arg(QString::fromUtf8(refused)));
     }
 }
 
@@ -478,9 +489,11 @@ void RecordSet::requireOpen() const {
 void RecordSet::requireField(int position) const {
     requireOpen();
     if (position < 0 || position >= fieldCount()) {
-        throw AppError(err::ItemNotFound, kSource,
-                       QStringLiteral("Item cannot be found in the collection corresponding to "
-                                      "the requested name or ordinal."));
+        throw AppError(
+            err::ItemNotFound, kSource,
+            QCoreApplication::translate("kbs::store",
+                                        "Item cannot be found in the collection corresponding to "
+                                        "the requested name or ordinal."));
     }
 }
 
@@ -601,9 +614,11 @@ int RecordSet::fieldIndex(const QString& name) const {
         if (sqlite3_stricmp(m_cols[i].name.c_str(), wanted.constData()) == 0)
             return int(i);
     }
-    throw AppError(err::ItemNotFound, kSource,
-                   QStringLiteral("Item cannot be found in the collection corresponding to the "
-                                  "requested name or ordinal."));
+    throw AppError(
+        err::ItemNotFound, kSource,
+        QCoreApplication::translate("kbs::store",
+                                    "Item cannot be found in the collection corresponding to the "
+                                    "requested name or ordinal."));
 }
 
 Field RecordSet::fields(int position) {
@@ -787,7 +802,8 @@ void RecordSet::beginEdit() {
     currentRow();  // throws without a current record
     if (!m_updatable) {
         throw AppError(err::OperationNotAllowed, kSource,
-                       QStringLiteral("Current Recordset does not support updating."));
+                       QCoreApplication::translate("kbs::store",
+                                                   "Current Recordset does not support updating."));
     }
     m_editing = true;
     for (auto& p : m_pending)
@@ -799,14 +815,16 @@ void RecordSet::setValue(int position, const QString& text) {
     touch(position);
     if (position == m_rowidCol) {
         throw AppError(err::MultipleStepErrors, kSource,
-                       QStringLiteral("Field '%1' cannot be updated.").arg(fieldName(position)));
+                       QCoreApplication::translate("kbs::store", "Field '%1' cannot be updated.")
+                           .arg(fieldName(position)));
     }
     // A number column takes a number, or nothing for a text of spaces (an empty box).
     const bool numeric = m_cols[size_t(position)].numeric;
     const bool blank = numeric && text.trimmed().isEmpty();
     if (numeric && !blank && !looksNumeric(text)) {
         throw AppError(err::MultipleStepErrors, kSource,
-                       QStringLiteral("The column %1 of this catalogue holds numbers only.")
+                       QCoreApplication::translate(
+                           "kbs::store", "The column %1 of this catalogue holds numbers only.")
                            .arg(fieldName(position)));
     }
     beginEdit();
@@ -849,9 +867,11 @@ void RecordSet::resetChunk() const {
 QByteArray RecordSet::getChunk(int position, qint64 n) {
     requireField(position);
     if (n < 0) {
-        throw AppError(err::InvalidPropertyValue, kSource,
-                       QStringLiteral("Arguments are of the wrong type, are out of acceptable "
-                                      "range, or are in conflict with one another."));
+        throw AppError(
+            err::InvalidPropertyValue, kSource,
+            QCoreApplication::translate("kbs::store",
+                                        "Arguments are of the wrong type, are out of acceptable "
+                                        "range, or are in conflict with one another."));
     }
     touch(position);
     const qint64 size = actualSize(position);
@@ -952,7 +972,8 @@ void RecordSet::addNew() {
     requireOpen();
     if (!m_updatable) {
         throw AppError(err::OperationNotAllowed, kSource,
-                       QStringLiteral("Current Recordset does not support updating."));
+                       QCoreApplication::translate("kbs::store",
+                                                   "Current Recordset does not support updating."));
     }
     if (m_addingNew || m_editing)
         update();  // the pending record is written first
@@ -1051,7 +1072,8 @@ void RecordSet::update() {
                     st.step(kSource);
                     if (sqlite3_changes(db) != 1) {
                         sqlite::fail(kSource,
-                                     QStringLiteral("The record to update no longer exists."));
+                                     QCoreApplication::translate(
+                                         "kbs::store", "The record to update no longer exists."));
                     }
                     if (companion)
                         companion(db, key);
@@ -1114,7 +1136,8 @@ void RecordSet::deleteCurrent() {
     const Row& row = currentRow();
     if (!m_updatable) {
         throw AppError(err::OperationNotAllowed, kSource,
-                       QStringLiteral("Current Recordset does not support updating."));
+                       QCoreApplication::translate("kbs::store",
+                                                   "Current Recordset does not support updating."));
     }
     const Bookmark key = row.key;
     sqlite3* db = m_conn->handle();
@@ -1128,7 +1151,8 @@ void RecordSet::deleteCurrent() {
         sqlite3_bind_int64(st.get(), 1, key);
         st.step(kSource);
         if (sqlite3_changes(db) != 1)
-            sqlite::fail(kSource, QStringLiteral("The record to delete no longer exists."));
+            sqlite::fail(kSource, QCoreApplication::translate(
+                                      "kbs::store", "The record to delete no longer exists."));
         if (m_baseTable == schema::TableName)
             pictures::deleteOf(db, key);
     });

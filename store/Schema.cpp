@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -19,8 +20,9 @@ namespace {
 const QString kSource = QStringLiteral("Catalogue");
 
 [[noreturn]] void cannotCreate(const QString& why) {
-    throw AppError(err::PathFileAccess, kSource,
-                   QStringLiteral("The catalogue cannot be created: %1.").arg(why));
+    throw AppError(
+        err::PathFileAccess, kSource,
+        QCoreApplication::translate("kbs::store", "The catalogue cannot be created: %1.").arg(why));
 }
 
 const char* typeOf(collection::Kind k) {
@@ -69,14 +71,14 @@ QString createTableSql() {
 
 void createEmptyCatalogue(const QString& path) {
     if (QFileInfo::exists(path))
-        cannotCreate(QStringLiteral("%1 already exists").arg(path));
+        cannotCreate(QCoreApplication::translate("kbs::store", "%1 already exists").arg(path));
     // Build beside the target, under a scratch name of its own, and move into place only when
     // complete.
     safefile::Scratch temp;
     try {
         temp = safefile::Scratch::file(path);
     } catch (const AppError&) {
-        cannotCreate(QStringLiteral("cannot create %1").arg(path));
+        cannotCreate(QCoreApplication::translate("kbs::store", "cannot create %1").arg(path));
     }
     sqlite3* db = nullptr;
     const QByteArray file = QFile::encodeName(temp.path());
@@ -101,7 +103,7 @@ void createEmptyCatalogue(const QString& path) {
     try {
         temp.placeNoReplace();
     } catch (const AppError&) {
-        cannotCreate(QStringLiteral("cannot create %1").arg(path));
+        cannotCreate(QCoreApplication::translate("kbs::store", "cannot create %1").arg(path));
     }
 }
 
@@ -118,7 +120,8 @@ void verifyCatalogue(sqlite3* db) {
             idType = QString::fromStdString(c.type);
     }
     if (present.isEmpty()) {
-        throw AppError(err::EngineError, kSource, QStringLiteral("no such table: table1"));
+        throw AppError(err::EngineError, kSource,
+                       QCoreApplication::translate("kbs::store", "no such table: table1"));
     }
     QStringList missing;
     for (const auto& c : collection::columns) {
@@ -126,25 +129,32 @@ void verifyCatalogue(sqlite3* db) {
             missing << QString::fromLatin1(c.name);
     }
     if (!missing.isEmpty()) {
-        throw AppError(err::EngineError, kSource,
-                       QStringLiteral("table1 lacks the column%1 %2")
-                           .arg(missing.size() > 1 ? QStringLiteral("s") : QString(),
-                                missing.join(QStringLiteral(", "))));
+        throw AppError(
+            err::EngineError, kSource,
+            (missing.size() > 1
+                 ? QCoreApplication::translate("kbs::store", "table1 lacks the columns %1")
+                 : QCoreApplication::translate("kbs::store", "table1 lacks the column %1"))
+                .arg(missing.join(QStringLiteral(", "))));
     }
     // Saving and deleting find a record by its ID, which must therefore be the table's own key.
     const QString id = QString::fromLatin1(collection::IdColumn);
     QString why;
     if (keys.isEmpty())
-        why = QStringLiteral("the table has no primary key");
+        why = QCoreApplication::translate("kbs::store", "the table has no primary key");
     else if (keys.size() > 1 || keys.first().compare(id, Qt::CaseInsensitive) != 0)
-        why = QStringLiteral("its primary key is %1").arg(keys.join(QStringLiteral(", ")));
+        why = QCoreApplication::translate("kbs::store", "its primary key is %1")
+                  .arg(keys.join(QStringLiteral(", ")));
     else if (idType.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) != 0)
-        why = QStringLiteral("ID is declared %1")
-                  .arg(idType.isEmpty() ? QStringLiteral("without a type") : idType);
+        why =
+            QCoreApplication::translate("kbs::store", "ID is declared %1")
+                .arg(idType.isEmpty() ? QCoreApplication::translate("kbs::store", "without a type")
+                                      : idType);
     if (!why.isEmpty()) {
         throw AppError(err::EngineError, kSource,
-                       QStringLiteral("Records of table1 cannot be saved or deleted: its column ID "
-                                      "must be its INTEGER PRIMARY KEY, but %1.")
+                       QCoreApplication::translate(
+                           "kbs::store",
+                           "Records of table1 cannot be saved or deleted: its column ID "
+                           "must be its INTEGER PRIMARY KEY, but %1.")
                            .arg(why));
     }
     // The grid and the search go by position.
@@ -154,12 +164,14 @@ void verifyCatalogue(sqlite3* db) {
             const qsizetype at = present.indexOf(QRegularExpression(
                 QRegularExpression::anchoredPattern(QRegularExpression::escape(name)),
                 QRegularExpression::CaseInsensitiveOption));
-            throw AppError(err::EngineError, kSource,
-                           QStringLiteral("The columns of table1 are in the wrong order: %1 is "
-                                          "column %2 but must be column %3.")
-                               .arg(name)
-                               .arg(at + 1)
-                               .arg(c.position + 1));
+            throw AppError(
+                err::EngineError, kSource,
+                QCoreApplication::translate("kbs::store",
+                                            "The columns of table1 are in the wrong order: %1 is "
+                                            "column %2 but must be column %3.")
+                    .arg(name)
+                    .arg(at + 1)
+                    .arg(c.position + 1));
         }
     }
 }

@@ -212,6 +212,42 @@ Ja fügt sie hinzu („Import rückgängig machen“ nimmt sie wieder heraus); N
         <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
         <translation>Der neue Katalog %1 wird nicht geschrieben: Seine Quelle nennt dieselben Bilder für viele Datensätze, und da jeder Datensatz eine eigene Kopie behält, würden die Kopien mehr als %2 MB belegen.</translation>
     </message>
+    <message>
+        <source>The new catalogue %1 cannot be written: %2</source>
+        <translation>Der neue Katalog %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it already exists, and an existing file is never replaced.</source>
+        <translation>Er ist schon vorhanden, und eine vorhandene Datei wird nie ersetzt.</translation>
+    </message>
+    <message>
+        <source>The old catalogue had no column %1; the new one leaves it empty.</source>
+        <translation>Der alte Katalog hatte keine Spalte %1; der neue lässt sie leer.</translation>
+    </message>
+    <message>
+        <source>The old catalogue&apos;s column %1, which this version does not use, was kept at the end of the table.</source>
+        <translation>Die Spalte %1 des alten Katalogs, die diese Version nicht verwendet, wurde am Ende der Tabelle behalten.</translation>
+    </message>
+    <message>
+        <source>the old %1 has none of the catalogue&apos;s columns.</source>
+        <translation>Die alte %1 hat keine der Spalten des Katalogs.</translation>
+    </message>
+    <message>
+        <source>Record %1 has the ID &quot;%2&quot;, which is not a whole number.</source>
+        <translation>Datensatz %1 hat die ID „%2“, die keine ganze Zahl ist.</translation>
+    </message>
+    <message>
+        <source>Two records have the ID %1; the second is record %2.</source>
+        <translation>Zwei Datensätze haben die ID %1; der zweite ist Datensatz %2.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) had no ID and were given new ones.</source>
+        <translation>%1 Datensatz/Datensätze hatten keine ID und bekamen neue.</translation>
+    </message>
+    <message>
+        <source>it holds %1 records instead of %2.</source>
+        <translation>Er enthält %1 Datensätze statt %2.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::ColumnMappingDialog</name>
@@ -1004,6 +1040,34 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
         <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
         <translation>%1 Texte enthielten NUL-Zeichen, die eine Tabellenzelle nicht fassen kann; sie wurden weggelassen, der übrige Text blieb erhalten.</translation>
     </message>
+    <message>
+        <source>%1 needs more memory than there is.</source>
+        <translation>%1 braucht mehr Speicher, als vorhanden ist.</translation>
+    </message>
+    <message>
+        <source> The row was skipped.</source>
+        <translation> Die Zeile wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3.%4</source>
+        <translation>%1 Zeile %2: %3.%4</translation>
+    </message>
+    <message>
+        <source>%1: and %2 more rows like these.</source>
+        <translation>%1: und %2 weitere solche Zeilen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 row(s) cannot be imported as written, so nothing was written%3.</source>
+        <translation>%1: %2 Zeile(n) können so nicht importiert werden, daher wurde nichts geschrieben%3.</translation>
+    </message>
+    <message>
+        <source> (--skip-bad-rows imports the others)</source>
+        <translation> (--skip-bad-rows importiert die übrigen)</translation>
+    </message>
+    <message>
+        <source>line %1 looks like a spreadsheet&apos;s sum and was left out (--keep-sum-rows imports it).</source>
+        <translation>Zeile %1 sieht wie die Summe einer Tabellenkalkulation aus und wurde weggelassen (--keep-sum-rows importiert sie).</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::CsvImport</name>
@@ -1025,6 +1089,77 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
             <numerusform>%n Zeile ohne jeden Text wurde übersprungen.</numerusform>
             <numerusform>%n Zeilen ohne jeden Text wurden übersprungen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; und %1 weitere</translation>
+    </message>
+    <message>
+        <source>the file is empty: it has no header row</source>
+        <translation>Die Datei ist leer: Sie hat keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>column %1 has no name</source>
+        <translation>Spalte %1 hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>the column %1 is named twice</source>
+        <translation>Die Spalte %1 ist zweimal genannt</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message>
+        <source>the row has %1 field where the header has %2</source>
+        <translation>Die Zeile hat %1 Feld, wo die Kopfzeile %2 hat</translation>
+    </message>
+    <message>
+        <source>the row has %1 fields where the header has %2</source>
+        <translation>Die Zeile hat %1 Felder, wo die Kopfzeile %2 hat</translation>
+    </message>
+    <message>
+        <source>the ID %1 is not a whole number from %2 to %3</source>
+        <translation>Die ID %1 ist keine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>the ID %1 is already that of line %2</source>
+        <translation>Die ID %1 gehört schon zu Zeile %2</translation>
+    </message>
+    <message>
+        <source>further picture %1 must name either a file in %2 or a link in %3</source>
+        <translation>Das weitere Bild %1 muss entweder eine Datei in %2 oder einen Link in %3 nennen</translation>
+    </message>
+    <message>
+        <source>Line %1: %2, which changed while the file was imported.</source>
+        <translation>Zeile %1: %2, die sich während des Imports geändert hat.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) had no ID and were given new ones after the largest.</source>
+        <translation>%1 Datensatz/Datensätze hatten keine ID und bekamen neue nach der größten.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::CsvReader</name>
+    <message>
+        <source>%1 is not UTF-8 throughout: line %2 holds bytes that UTF-8 does not have. Convert the file to UTF-8 (for example: iconv -f WINDOWS-1252 -t UTF-8 FILE &gt; NEW.csv), or give --encoding=windows-1252 if all of it is Windows-1252.</source>
+        <translation>%1 ist nicht durchgehend UTF-8: Zeile %2 enthält Bytes, die es in UTF-8 nicht gibt. Wandeln Sie die Datei in UTF-8 um (zum Beispiel: iconv -f WINDOWS-1252 -t UTF-8 DATEI &gt; NEU.csv), oder geben Sie --encoding=windows-1252 an, wenn sie ganz in Windows-1252 ist.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the record that starts on line %1 is longer than %2 MB; is a quote left open?</source>
+        <translation>Der Datensatz ab Zeile %1 ist länger als %2 MB; ist ein Anführungszeichen offen geblieben?</translation>
+    </message>
+    <message>
+        <source>a field holds a NUL byte, which no text may hold</source>
+        <translation>Ein Feld enthält ein NUL-Byte, das kein Text enthalten darf</translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation>Ein Feld in Anführungszeichen wird nie geschlossen</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1602,134 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>The converted catalogue holds %1 records instead of %2.</source>
         <translation>Der umgewandelte Katalog enthält %1 Datensätze statt %2.</translation>
+    </message>
+    <message>
+        <source>%1: the file says that %2 holds %3 records, but %4 could be read. The file is damaged.</source>
+        <translation>%1: Die Datei gibt an, dass %2 %3 Datensätze enthält, aber %4 konnten gelesen werden. Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of the older Windows program.</source>
+        <translation>%1 ist keine Datenbank des älteren Windows-Programms.</translation>
+    </message>
+    <message>
+        <source>%1 is a database of an unknown version (%2).</source>
+        <translation>%1 ist eine Datenbank in einer unbekannten Version (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, which is not a whole number of the %3-byte pages that a %4 file is made of: the file is incomplete (perhaps cut short while it was copied) or damaged.</source>
+        <translation>%1 ist %2 Bytes lang, was keine ganze Zahl der Seiten zu %3 Bytes ist, aus denen eine %4-Datei besteht: Die Datei ist unvollständig (vielleicht beim Kopieren abgeschnitten) oder beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 is only %2 bytes long: too short for a %3 database.</source>
+        <translation>%1 ist nur %2 Bytes lang: zu kurz für eine %3-Datenbank.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>Datensatz %1</translation>
+    </message>
+    <message>
+        <source> (ID %1)</source>
+        <translation> (ID %1)</translation>
+    </message>
+    <message>
+        <source>, column %1</source>
+        <translation>, Spalte %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 The file is damaged.</source>
+        <translation>%1: %2 Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>libmdb cannot open the file.</source>
+        <translation>libmdb kann die Datei nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s pages are not the size its header promises.</source>
+        <translation>Die Seiten der Datei haben nicht die Größe, die ihr Kopf verspricht.</translation>
+    </message>
+    <message>
+        <source>the list of the file&apos;s tables cannot be read.</source>
+        <translation>Die Liste der Tabellen der Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>the file has no table &quot;%1&quot;: it is not a catalogue.</source>
+        <translation>Die Datei hat keine Tabelle „%1“: Sie ist kein Katalog.</translation>
+    </message>
+    <message>
+        <source>the definition of %1 cannot be read.</source>
+        <translation>Die Definition von %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>the columns of %1 cannot be read.</source>
+        <translation>Die Spalten von %1 können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>column %1 (%2) has the size %3 where %4 was expected.</source>
+        <translation>Spalte %1 (%2) hat die Größe %3, erwartet war %4.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its header.</source>
+        <translation>Ihr Wert ist kürzer als ihr Kopf.</translation>
+    </message>
+    <message>
+        <source>its value holds %1 bytes but its header says %2.</source>
+        <translation>Ihr Wert enthält %1 Bytes, aber ihr Kopf nennt %2.</translation>
+    </message>
+    <message>
+        <source>the page that holds its value cannot be read.</source>
+        <translation>Die Seite mit ihrem Wert kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>its value is stored in an unknown way.</source>
+        <translation>Ihr Wert ist auf unbekannte Weise gespeichert.</translation>
+    </message>
+    <message>
+        <source>its value ends after %1 of the %2 bytes its header says.</source>
+        <translation>Ihr Wert endet nach %1 der %2 Bytes, die ihr Kopf nennt.</translation>
+    </message>
+    <message>
+        <source>a page that holds its value cannot be read.</source>
+        <translation>Eine Seite mit ihrem Wert kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>its value holds more than the %1 bytes its header says.</source>
+        <translation>Ihr Wert enthält mehr als die %1 Bytes, die ihr Kopf nennt.</translation>
+    </message>
+    <message>
+        <source>its text is cut in the middle of a character.</source>
+        <translation>Ihr Text ist mitten in einem Zeichen abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its type needs.</source>
+        <translation>Ihr Wert ist kürzer, als ihr Typ verlangt.</translation>
+    </message>
+    <message>
+        <source>its date (%1) lies outside the years 100 to 9999.</source>
+        <translation>Ihr Datum (%1) liegt außerhalb der Jahre 100 bis 9999.</translation>
+    </message>
+    <message>
+        <source>its type (%1) cannot be converted.</source>
+        <translation>Ihr Typ (%1) kann nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be found again on its page.</source>
+        <translation>Datensatz %1 ist auf seiner Seite nicht wiederzufinden.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be taken apart: the file is damaged.</source>
+        <translation>Datensatz %1 lässt sich nicht zerlegen: Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>record %1 lacks a column.</source>
+        <translation>Datensatz %1 fehlt eine Spalte.</translation>
     </message>
 </context>
 <context>
@@ -2474,6 +2737,141 @@ Es wurde nichts geschrieben.</translation>
     <message>
         <source>Sorry, string not found</source>
         <translation>Der Text wurde leider nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::store</name>
+    <message>
+        <source>Operation is not allowed when the object is open.</source>
+        <translation>Der Vorgang ist nicht zulässig, solange das Objekt geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation>Die Datei „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file.</source>
+        <translation>„%1“ ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a catalogue of the older Windows program.</source>
+        <translation>„%1“ ist ein Katalog des älteren Windows-Programms.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
+        <translation>BOF oder EOF ist wahr, oder der aktuelle Datensatz wurde gelöscht. Der Vorgang erfordert einen aktuellen Datensatz.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>Der Vorgang ist nicht zulässig, solange das Objekt geschlossen ist.</translation>
+    </message>
+    <message>
+        <source>The command text is empty.</source>
+        <translation>Der Befehlstext ist leer.</translation>
+    </message>
+    <message>
+        <source>A record is too large to be read: it holds %1 bytes.</source>
+        <translation>Ein Datensatz ist zu groß zum Lesen: Er enthält %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>Another program deleted this record after it was read here. %1</source>
+        <translation>Ein anderes Programm hat diesen Datensatz gelöscht, nachdem er hier gelesen wurde. %1</translation>
+    </message>
+    <message>
+        <source>Another program changed this record after it was read here. %1</source>
+        <translation>Ein anderes Programm hat diesen Datensatz geändert, nachdem er hier gelesen wurde. %1</translation>
+    </message>
+    <message>
+        <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
+        <translation>Zum angeforderten Namen oder zur Ordnungszahl wurde kein Element in der Auflistung gefunden.</translation>
+    </message>
+    <message>
+        <source>Current Recordset does not support updating.</source>
+        <translation>Das aktuelle Recordset lässt keine Änderungen zu.</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; cannot be updated.</source>
+        <translation>Das Feld „%1“ kann nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>The column %1 of this catalogue holds numbers only.</source>
+        <translation>Die Spalte %1 dieses Katalogs enthält nur Zahlen.</translation>
+    </message>
+    <message>
+        <source>Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.</source>
+        <translation>Die Argumente haben den falschen Typ, liegen außerhalb des zulässigen Bereichs oder widersprechen einander.</translation>
+    </message>
+    <message>
+        <source>The record to update no longer exists.</source>
+        <translation>Der zu ändernde Datensatz ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>The record to delete no longer exists.</source>
+        <translation>Der zu löschende Datensatz ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be created: %1.</source>
+        <translation>Der Katalog kann nicht angelegt werden: %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 ist schon vorhanden</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>no such table: table1</source>
+        <translation>Tabelle fehlt: table1</translation>
+    </message>
+    <message>
+        <source>table1 lacks the columns %1</source>
+        <translation>In table1 fehlen die Spalten %1</translation>
+    </message>
+    <message>
+        <source>table1 lacks the column %1</source>
+        <translation>In table1 fehlt die Spalte %1</translation>
+    </message>
+    <message>
+        <source>the table has no primary key</source>
+        <translation>die Tabelle hat keinen Primärschlüssel</translation>
+    </message>
+    <message>
+        <source>its primary key is %1</source>
+        <translation>ihr Primärschlüssel ist %1</translation>
+    </message>
+    <message>
+        <source>ID is declared %1</source>
+        <translation>ID ist als %1 vereinbart</translation>
+    </message>
+    <message>
+        <source>without a type</source>
+        <translation>ohne Typ</translation>
+    </message>
+    <message>
+        <source>Records of table1 cannot be saved or deleted: its column ID must be its INTEGER PRIMARY KEY, but %1.</source>
+        <translation>Datensätze von table1 können weder gespeichert noch gelöscht werden: Ihre Spalte ID muss ihr INTEGER PRIMARY KEY sein, aber %1.</translation>
+    </message>
+    <message>
+        <source>The columns of table1 are in the wrong order: %1 is column %2 but must be column %3.</source>
+        <translation>Die Spalten von table1 stehen in der falschen Reihenfolge: %1 ist Spalte %2, muss aber Spalte %3 sein.</translation>
+    </message>
+    <message>
+        <source>file is not a database</source>
+        <translation>Die Datei ist keine Datenbank</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>Der Katalog ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The deleted record %1 is no longer kept.</source>
+        <translation>Der gelöschte Datensatz %1 wird nicht mehr aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot hold further pictures.</source>
+        <translation>Der Katalog kann keine weiteren Bilder aufnehmen.</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,42 @@ Sí los añade (Deshacer la importación los vuelve a quitar); No crea con ellos
         <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
         <translation>El nuevo catálogo %1 no se escribe: su origen indica las mismas imágenes para muchos registros y, como cada registro guarda su propia copia, las copias ocuparían más de %2 MB.</translation>
     </message>
+    <message>
+        <source>The new catalogue %1 cannot be written: %2</source>
+        <translation>No se puede escribir el nuevo catálogo %1: %2</translation>
+    </message>
+    <message>
+        <source>it already exists, and an existing file is never replaced.</source>
+        <translation>ya existe, y un archivo existente nunca se sustituye.</translation>
+    </message>
+    <message>
+        <source>The old catalogue had no column %1; the new one leaves it empty.</source>
+        <translation>El catálogo antiguo no tenía la columna %1; el nuevo la deja vacía.</translation>
+    </message>
+    <message>
+        <source>The old catalogue&apos;s column %1, which this version does not use, was kept at the end of the table.</source>
+        <translation>La columna %1 del catálogo antiguo, que esta versión no usa, se conservó al final de la tabla.</translation>
+    </message>
+    <message>
+        <source>the old %1 has none of the catalogue&apos;s columns.</source>
+        <translation>la antigua %1 no tiene ninguna de las columnas del catálogo.</translation>
+    </message>
+    <message>
+        <source>Record %1 has the ID &quot;%2&quot;, which is not a whole number.</source>
+        <translation>El registro %1 tiene el ID «%2», que no es un número entero.</translation>
+    </message>
+    <message>
+        <source>Two records have the ID %1; the second is record %2.</source>
+        <translation>Dos registros tienen el ID %1; el segundo es el registro %2.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) had no ID and were given new ones.</source>
+        <translation>%1 registro(s) no tenían ID y recibieron otros nuevos.</translation>
+    </message>
+    <message>
+        <source>it holds %1 records instead of %2.</source>
+        <translation>contiene %1 registros en lugar de %2.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::ColumnMappingDialog</name>
@@ -1004,6 +1040,34 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
         <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
         <translation>%1 texto(s) contenían caracteres NUL, que una celda de hoja de cálculo no puede contener; se omitieron y se conservó el resto de cada texto.</translation>
     </message>
+    <message>
+        <source>%1 needs more memory than there is.</source>
+        <translation>%1 necesita más memoria de la que hay.</translation>
+    </message>
+    <message>
+        <source> The row was skipped.</source>
+        <translation> La fila se omitió.</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3.%4</source>
+        <translation>%1 línea %2: %3.%4</translation>
+    </message>
+    <message>
+        <source>%1: and %2 more rows like these.</source>
+        <translation>%1: y %2 filas más como estas.</translation>
+    </message>
+    <message>
+        <source>%1: %2 row(s) cannot be imported as written, so nothing was written%3.</source>
+        <translation>%1: %2 fila(s) no se pueden importar tal como están, así que no se escribió nada%3.</translation>
+    </message>
+    <message>
+        <source> (--skip-bad-rows imports the others)</source>
+        <translation> (--skip-bad-rows importa las demás)</translation>
+    </message>
+    <message>
+        <source>line %1 looks like a spreadsheet&apos;s sum and was left out (--keep-sum-rows imports it).</source>
+        <translation>la línea %1 parece la suma de una hoja de cálculo y se dejó fuera (--keep-sum-rows la importa).</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::CsvImport</name>
@@ -1025,6 +1089,77 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
             <numerusform>Se omitió %n fila sin ningún texto.</numerusform>
             <numerusform>Se omitieron %n filas sin ningún texto.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; y %1 más</translation>
+    </message>
+    <message>
+        <source>the file is empty: it has no header row</source>
+        <translation>el archivo está vacío: no tiene fila de encabezado</translation>
+    </message>
+    <message>
+        <source>column %1 has no name</source>
+        <translation>la columna %1 no tiene nombre</translation>
+    </message>
+    <message>
+        <source>the column %1 is named twice</source>
+        <translation>la columna %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> y %1 más</translation>
+    </message>
+    <message>
+        <source>the row has %1 field where the header has %2</source>
+        <translation>la fila tiene %1 campo donde el encabezado tiene %2</translation>
+    </message>
+    <message>
+        <source>the row has %1 fields where the header has %2</source>
+        <translation>la fila tiene %1 campos donde el encabezado tiene %2</translation>
+    </message>
+    <message>
+        <source>the ID %1 is not a whole number from %2 to %3</source>
+        <translation>el ID %1 no es un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>the ID %1 is already that of line %2</source>
+        <translation>el ID %1 ya es el de la línea %2</translation>
+    </message>
+    <message>
+        <source>further picture %1 must name either a file in %2 or a link in %3</source>
+        <translation>la imagen adicional %1 debe indicar un archivo en %2 o un enlace en %3</translation>
+    </message>
+    <message>
+        <source>Line %1: %2, which changed while the file was imported.</source>
+        <translation>Línea %1: %2, que cambió mientras se importaba el archivo.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) had no ID and were given new ones after the largest.</source>
+        <translation>%1 registro(s) no tenían ID y recibieron otros nuevos después del mayor.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::CsvReader</name>
+    <message>
+        <source>%1 is not UTF-8 throughout: line %2 holds bytes that UTF-8 does not have. Convert the file to UTF-8 (for example: iconv -f WINDOWS-1252 -t UTF-8 FILE &gt; NEW.csv), or give --encoding=windows-1252 if all of it is Windows-1252.</source>
+        <translation>%1 no está entero en UTF-8: la línea %2 contiene bytes que UTF-8 no tiene. Convierta el archivo a UTF-8 (por ejemplo: iconv -f WINDOWS-1252 -t UTF-8 ARCHIVO &gt; NUEVO.csv), o indique --encoding=windows-1252 si todo él está en Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>the record that starts on line %1 is longer than %2 MB; is a quote left open?</source>
+        <translation>el registro que empieza en la línea %1 ocupa más de %2 MB; ¿se quedó abierta una comilla?</translation>
+    </message>
+    <message>
+        <source>a field holds a NUL byte, which no text may hold</source>
+        <translation>un campo contiene un byte NUL, que ningún texto puede contener</translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation>un campo entre comillas nunca se cierra</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1602,134 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>The converted catalogue holds %1 records instead of %2.</source>
         <translation>El catálogo convertido contiene %1 registros en lugar de %2.</translation>
+    </message>
+    <message>
+        <source>%1: the file says that %2 holds %3 records, but %4 could be read. The file is damaged.</source>
+        <translation>%1: el archivo indica que %2 contiene %3 registros, pero se pudieron leer %4. El archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 no es un archivo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of the older Windows program.</source>
+        <translation>%1 no es una base de datos del antiguo programa de Windows.</translation>
+    </message>
+    <message>
+        <source>%1 is a database of an unknown version (%2).</source>
+        <translation>%1 es una base de datos de una versión desconocida (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, which is not a whole number of the %3-byte pages that a %4 file is made of: the file is incomplete (perhaps cut short while it was copied) or damaged.</source>
+        <translation>%1 mide %2 bytes, que no es un número entero de las páginas de %3 bytes de las que se compone un archivo %4: el archivo está incompleto (quizá cortado al copiarlo) o dañado.</translation>
+    </message>
+    <message>
+        <source>%1 is only %2 bytes long: too short for a %3 database.</source>
+        <translation>%1 solo mide %2 bytes: demasiado corto para una base de datos %3.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>registro %1</translation>
+    </message>
+    <message>
+        <source> (ID %1)</source>
+        <translation> (ID %1)</translation>
+    </message>
+    <message>
+        <source>, column %1</source>
+        <translation>, columna %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 The file is damaged.</source>
+        <translation>%1: %2 El archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>libmdb cannot open the file.</source>
+        <translation>libmdb no puede abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s pages are not the size its header promises.</source>
+        <translation>las páginas del archivo no tienen el tamaño que promete su cabecera.</translation>
+    </message>
+    <message>
+        <source>the list of the file&apos;s tables cannot be read.</source>
+        <translation>no se puede leer la lista de tablas del archivo.</translation>
+    </message>
+    <message>
+        <source>the file has no table &quot;%1&quot;: it is not a catalogue.</source>
+        <translation>el archivo no tiene la tabla «%1»: no es un catálogo.</translation>
+    </message>
+    <message>
+        <source>the definition of %1 cannot be read.</source>
+        <translation>no se puede leer la definición de %1.</translation>
+    </message>
+    <message>
+        <source>the columns of %1 cannot be read.</source>
+        <translation>no se pueden leer las columnas de %1.</translation>
+    </message>
+    <message>
+        <source>column %1 (%2) has the size %3 where %4 was expected.</source>
+        <translation>la columna %1 (%2) tiene el tamaño %3 donde se esperaba %4.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its header.</source>
+        <translation>su valor es más corto que su cabecera.</translation>
+    </message>
+    <message>
+        <source>its value holds %1 bytes but its header says %2.</source>
+        <translation>su valor contiene %1 bytes pero su cabecera indica %2.</translation>
+    </message>
+    <message>
+        <source>the page that holds its value cannot be read.</source>
+        <translation>no se puede leer la página que contiene su valor.</translation>
+    </message>
+    <message>
+        <source>its value is stored in an unknown way.</source>
+        <translation>su valor está guardado de una forma desconocida.</translation>
+    </message>
+    <message>
+        <source>its value ends after %1 of the %2 bytes its header says.</source>
+        <translation>su valor termina tras %1 de los %2 bytes que indica su cabecera.</translation>
+    </message>
+    <message>
+        <source>a page that holds its value cannot be read.</source>
+        <translation>no se puede leer una página que contiene su valor.</translation>
+    </message>
+    <message>
+        <source>its value holds more than the %1 bytes its header says.</source>
+        <translation>su valor contiene más de los %1 bytes que indica su cabecera.</translation>
+    </message>
+    <message>
+        <source>its text is cut in the middle of a character.</source>
+        <translation>su texto está cortado en mitad de un carácter.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its type needs.</source>
+        <translation>su valor es más corto de lo que requiere su tipo.</translation>
+    </message>
+    <message>
+        <source>its date (%1) lies outside the years 100 to 9999.</source>
+        <translation>su fecha (%1) está fuera de los años 100 a 9999.</translation>
+    </message>
+    <message>
+        <source>its type (%1) cannot be converted.</source>
+        <translation>su tipo (%1) no se puede convertir.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be found again on its page.</source>
+        <translation>el registro %1 no se vuelve a encontrar en su página.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be taken apart: the file is damaged.</source>
+        <translation>el registro %1 no se puede descomponer: el archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>record %1 lacks a column.</source>
+        <translation>al registro %1 le falta una columna.</translation>
     </message>
 </context>
 <context>
@@ -2474,6 +2737,141 @@ No se escribió nada.</translation>
     <message>
         <source>Sorry, string not found</source>
         <translation>Lo siento, no se encontró el texto</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::store</name>
+    <message>
+        <source>Operation is not allowed when the object is open.</source>
+        <translation>La operación no se permite cuando el objeto está abierto.</translation>
+    </message>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation>No se encontró el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file.</source>
+        <translation>«%1» no es un archivo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a catalogue of the older Windows program.</source>
+        <translation>«%1» es un catálogo del antiguo programa de Windows.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
+        <translation>BOF o EOF es verdadero, o el registro actual se ha eliminado. La operación solicitada requiere un registro actual.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>La operación no se permite cuando el objeto está cerrado.</translation>
+    </message>
+    <message>
+        <source>The command text is empty.</source>
+        <translation>El texto del comando está vacío.</translation>
+    </message>
+    <message>
+        <source>A record is too large to be read: it holds %1 bytes.</source>
+        <translation>Un registro es demasiado grande para leerlo: contiene %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Another program deleted this record after it was read here. %1</source>
+        <translation>Otro programa eliminó este registro después de leerlo aquí. %1</translation>
+    </message>
+    <message>
+        <source>Another program changed this record after it was read here. %1</source>
+        <translation>Otro programa modificó este registro después de leerlo aquí. %1</translation>
+    </message>
+    <message>
+        <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
+        <translation>No se encuentra ningún elemento de la colección que corresponda al nombre o al ordinal solicitado.</translation>
+    </message>
+    <message>
+        <source>Current Recordset does not support updating.</source>
+        <translation>El Recordset actual no admite cambios.</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; cannot be updated.</source>
+        <translation>No se puede modificar el campo «%1».</translation>
+    </message>
+    <message>
+        <source>The column %1 of this catalogue holds numbers only.</source>
+        <translation>La columna %1 de este catálogo solo contiene números.</translation>
+    </message>
+    <message>
+        <source>Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.</source>
+        <translation>Los argumentos son de un tipo incorrecto, están fuera del intervalo admitido o están en conflicto entre sí.</translation>
+    </message>
+    <message>
+        <source>The record to update no longer exists.</source>
+        <translation>El registro que se iba a modificar ya no existe.</translation>
+    </message>
+    <message>
+        <source>The record to delete no longer exists.</source>
+        <translation>El registro que se iba a eliminar ya no existe.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be created: %1.</source>
+        <translation>No se puede crear el catálogo: %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 ya existe</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>no se puede crear %1</translation>
+    </message>
+    <message>
+        <source>no such table: table1</source>
+        <translation>no existe la tabla: table1</translation>
+    </message>
+    <message>
+        <source>table1 lacks the columns %1</source>
+        <translation>a table1 le faltan las columnas %1</translation>
+    </message>
+    <message>
+        <source>table1 lacks the column %1</source>
+        <translation>a table1 le falta la columna %1</translation>
+    </message>
+    <message>
+        <source>the table has no primary key</source>
+        <translation>la tabla no tiene clave primaria</translation>
+    </message>
+    <message>
+        <source>its primary key is %1</source>
+        <translation>su clave primaria es %1</translation>
+    </message>
+    <message>
+        <source>ID is declared %1</source>
+        <translation>ID está declarado como %1</translation>
+    </message>
+    <message>
+        <source>without a type</source>
+        <translation>sin tipo</translation>
+    </message>
+    <message>
+        <source>Records of table1 cannot be saved or deleted: its column ID must be its INTEGER PRIMARY KEY, but %1.</source>
+        <translation>Los registros de table1 no se pueden guardar ni eliminar: su columna ID debe ser su INTEGER PRIMARY KEY, pero %1.</translation>
+    </message>
+    <message>
+        <source>The columns of table1 are in the wrong order: %1 is column %2 but must be column %3.</source>
+        <translation>Las columnas de table1 están en el orden equivocado: %1 es la columna %2 pero debe ser la columna %3.</translation>
+    </message>
+    <message>
+        <source>file is not a database</source>
+        <translation>el archivo no es una base de datos</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>El catálogo no está abierto.</translation>
+    </message>
+    <message>
+        <source>The deleted record %1 is no longer kept.</source>
+        <translation>El registro eliminado %1 ya no se conserva.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot hold further pictures.</source>
+        <translation>El catálogo no admite más imágenes.</translation>
     </message>
 </context>
 <context>

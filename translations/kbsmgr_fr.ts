@@ -212,6 +212,42 @@ Oui les ajoute (« Annuler l&apos;importation » les retire à nouveau) ; Non en
         <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
         <translation>Le nouveau catalogue %1 n’est pas écrit : sa source indique les mêmes images pour de nombreuses fiches, et comme chaque fiche en garde sa propre copie, les copies occuperaient plus de %2 Mo.</translation>
     </message>
+    <message>
+        <source>The new catalogue %1 cannot be written: %2</source>
+        <translation>Le nouveau catalogue %1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>it already exists, and an existing file is never replaced.</source>
+        <translation>il existe déjà, et un fichier existant n’est jamais remplacé.</translation>
+    </message>
+    <message>
+        <source>The old catalogue had no column %1; the new one leaves it empty.</source>
+        <translation>L’ancien catalogue n’avait pas de colonne %1 ; le nouveau la laisse vide.</translation>
+    </message>
+    <message>
+        <source>The old catalogue&apos;s column %1, which this version does not use, was kept at the end of the table.</source>
+        <translation>La colonne %1 de l’ancien catalogue, que cette version n’utilise pas, a été gardée à la fin de la table.</translation>
+    </message>
+    <message>
+        <source>the old %1 has none of the catalogue&apos;s columns.</source>
+        <translation>l’ancienne %1 n’a aucune des colonnes du catalogue.</translation>
+    </message>
+    <message>
+        <source>Record %1 has the ID &quot;%2&quot;, which is not a whole number.</source>
+        <translation>La fiche %1 a l’ID « %2 », qui n’est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Two records have the ID %1; the second is record %2.</source>
+        <translation>Deux fiches ont l’ID %1 ; la seconde est la fiche %2.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) had no ID and were given new ones.</source>
+        <translation>%1 fiche(s) n’avaient pas d’ID et en ont reçu de nouveaux.</translation>
+    </message>
+    <message>
+        <source>it holds %1 records instead of %2.</source>
+        <translation>il contient %1 fiches au lieu de %2.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::ColumnMappingDialog</name>
@@ -1004,6 +1040,34 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
         <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
         <translation>%1 texte(s) contenai(en)t des caractères NUL, qu&apos;une cellule de tableur ne peut pas contenir ; ils ont été omis et le reste de chaque texte conservé.</translation>
     </message>
+    <message>
+        <source>%1 needs more memory than there is.</source>
+        <translation>%1 demande plus de mémoire qu’il n’y en a.</translation>
+    </message>
+    <message>
+        <source> The row was skipped.</source>
+        <translation> La ligne a été ignorée.</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3.%4</source>
+        <translation>%1 ligne %2 : %3.%4</translation>
+    </message>
+    <message>
+        <source>%1: and %2 more rows like these.</source>
+        <translation>%1 : et %2 lignes de plus comme celles-ci.</translation>
+    </message>
+    <message>
+        <source>%1: %2 row(s) cannot be imported as written, so nothing was written%3.</source>
+        <translation>%1 : %2 ligne(s) ne peuvent pas être importées telles quelles, donc rien n’a été écrit%3.</translation>
+    </message>
+    <message>
+        <source> (--skip-bad-rows imports the others)</source>
+        <translation> (--skip-bad-rows importe les autres)</translation>
+    </message>
+    <message>
+        <source>line %1 looks like a spreadsheet&apos;s sum and was left out (--keep-sum-rows imports it).</source>
+        <translation>la ligne %1 ressemble à la somme d’un tableur et a été laissée de côté (--keep-sum-rows l’importe).</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::CsvImport</name>
@@ -1025,6 +1089,77 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
             <numerusform>%n ligne sans aucun texte a été ignorée.</numerusform>
             <numerusform>%n lignes sans aucun texte ont été ignorées.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation> ; et %1 de plus</translation>
+    </message>
+    <message>
+        <source>the file is empty: it has no header row</source>
+        <translation>le fichier est vide : il n’a pas de ligne d’en-tête</translation>
+    </message>
+    <message>
+        <source>column %1 has no name</source>
+        <translation>la colonne %1 n’a pas de nom</translation>
+    </message>
+    <message>
+        <source>the column %1 is named twice</source>
+        <translation>la colonne %1 est nommée deux fois</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> et %1 de plus</translation>
+    </message>
+    <message>
+        <source>the row has %1 field where the header has %2</source>
+        <translation>la ligne a %1 champ là où l’en-tête en a %2</translation>
+    </message>
+    <message>
+        <source>the row has %1 fields where the header has %2</source>
+        <translation>la ligne a %1 champs là où l’en-tête en a %2</translation>
+    </message>
+    <message>
+        <source>the ID %1 is not a whole number from %2 to %3</source>
+        <translation>l’ID %1 n’est pas un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>the ID %1 is already that of line %2</source>
+        <translation>l’ID %1 est déjà celui de la ligne %2</translation>
+    </message>
+    <message>
+        <source>further picture %1 must name either a file in %2 or a link in %3</source>
+        <translation>l’image supplémentaire %1 doit indiquer soit un fichier dans %2, soit un lien dans %3</translation>
+    </message>
+    <message>
+        <source>Line %1: %2, which changed while the file was imported.</source>
+        <translation>Ligne %1 : %2, qui a changé pendant l’importation du fichier.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) had no ID and were given new ones after the largest.</source>
+        <translation>%1 fiche(s) n’avaient pas d’ID et en ont reçu de nouveaux après le plus grand.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::CsvReader</name>
+    <message>
+        <source>%1 is not UTF-8 throughout: line %2 holds bytes that UTF-8 does not have. Convert the file to UTF-8 (for example: iconv -f WINDOWS-1252 -t UTF-8 FILE &gt; NEW.csv), or give --encoding=windows-1252 if all of it is Windows-1252.</source>
+        <translation>%1 n’est pas entièrement en UTF-8 : la ligne %2 contient des octets qui n’existent pas en UTF-8. Convertissez le fichier en UTF-8 (par exemple : iconv -f WINDOWS-1252 -t UTF-8 FICHIER &gt; NOUVEAU.csv), ou indiquez --encoding=windows-1252 s’il est entièrement en Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>the record that starts on line %1 is longer than %2 MB; is a quote left open?</source>
+        <translation>l’enregistrement qui commence à la ligne %1 dépasse %2 Mo ; un guillemet est-il resté ouvert ?</translation>
+    </message>
+    <message>
+        <source>a field holds a NUL byte, which no text may hold</source>
+        <translation>un champ contient un octet NUL, qu’aucun texte ne peut contenir</translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation>un champ entre guillemets n’est jamais fermé</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1602,134 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>The converted catalogue holds %1 records instead of %2.</source>
         <translation>Le catalogue converti contient %1 fiches au lieu de %2.</translation>
+    </message>
+    <message>
+        <source>%1: the file says that %2 holds %3 records, but %4 could be read. The file is damaged.</source>
+        <translation>%1 : le fichier indique que %2 contient %3 fiches, mais %4 ont pu être lues. Le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of the older Windows program.</source>
+        <translation>%1 n’est pas une base de données de l’ancien programme Windows.</translation>
+    </message>
+    <message>
+        <source>%1 is a database of an unknown version (%2).</source>
+        <translation>%1 est une base de données d’une version inconnue (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, which is not a whole number of the %3-byte pages that a %4 file is made of: the file is incomplete (perhaps cut short while it was copied) or damaged.</source>
+        <translation>%1 fait %2 octets, ce qui n’est pas un nombre entier des pages de %3 octets dont est fait un fichier %4 : le fichier est incomplet (peut-être coupé pendant une copie) ou endommagé.</translation>
+    </message>
+    <message>
+        <source>%1 is only %2 bytes long: too short for a %3 database.</source>
+        <translation>%1 ne fait que %2 octets : trop court pour une base de données %3.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>fiche %1</translation>
+    </message>
+    <message>
+        <source> (ID %1)</source>
+        <translation> (ID %1)</translation>
+    </message>
+    <message>
+        <source>, column %1</source>
+        <translation>, colonne %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 The file is damaged.</source>
+        <translation>%1 : %2 Le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>libmdb cannot open the file.</source>
+        <translation>libmdb ne peut pas ouvrir le fichier.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s pages are not the size its header promises.</source>
+        <translation>les pages du fichier n’ont pas la taille qu’annonce son en-tête.</translation>
+    </message>
+    <message>
+        <source>the list of the file&apos;s tables cannot be read.</source>
+        <translation>la liste des tables du fichier ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>the file has no table &quot;%1&quot;: it is not a catalogue.</source>
+        <translation>le fichier n’a pas de table « %1 » : ce n’est pas un catalogue.</translation>
+    </message>
+    <message>
+        <source>the definition of %1 cannot be read.</source>
+        <translation>la définition de %1 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>the columns of %1 cannot be read.</source>
+        <translation>les colonnes de %1 ne peuvent pas être lues.</translation>
+    </message>
+    <message>
+        <source>column %1 (%2) has the size %3 where %4 was expected.</source>
+        <translation>la colonne %1 (%2) a la taille %3 là où %4 était attendu.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its header.</source>
+        <translation>sa valeur est plus courte que son en-tête.</translation>
+    </message>
+    <message>
+        <source>its value holds %1 bytes but its header says %2.</source>
+        <translation>sa valeur contient %1 octets mais son en-tête en indique %2.</translation>
+    </message>
+    <message>
+        <source>the page that holds its value cannot be read.</source>
+        <translation>la page qui contient sa valeur ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>its value is stored in an unknown way.</source>
+        <translation>sa valeur est stockée d’une manière inconnue.</translation>
+    </message>
+    <message>
+        <source>its value ends after %1 of the %2 bytes its header says.</source>
+        <translation>sa valeur s’arrête après %1 des %2 octets qu’indique son en-tête.</translation>
+    </message>
+    <message>
+        <source>a page that holds its value cannot be read.</source>
+        <translation>une page qui contient sa valeur ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>its value holds more than the %1 bytes its header says.</source>
+        <translation>sa valeur contient plus que les %1 octets qu’indique son en-tête.</translation>
+    </message>
+    <message>
+        <source>its text is cut in the middle of a character.</source>
+        <translation>son texte est coupé au milieu d’un caractère.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its type needs.</source>
+        <translation>sa valeur est plus courte que ne l’exige son type.</translation>
+    </message>
+    <message>
+        <source>its date (%1) lies outside the years 100 to 9999.</source>
+        <translation>sa date (%1) est en dehors des années 100 à 9999.</translation>
+    </message>
+    <message>
+        <source>its type (%1) cannot be converted.</source>
+        <translation>son type (%1) ne peut pas être converti.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be found again on its page.</source>
+        <translation>la fiche %1 est introuvable sur sa page.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be taken apart: the file is damaged.</source>
+        <translation>la fiche %1 ne peut pas être décomposée : le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>record %1 lacks a column.</source>
+        <translation>il manque une colonne à la fiche %1.</translation>
     </message>
 </context>
 <context>
@@ -2474,6 +2737,141 @@ Rien n&apos;a été écrit.</translation>
     <message>
         <source>Sorry, string not found</source>
         <translation>Désolé, texte introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::store</name>
+    <message>
+        <source>Operation is not allowed when the object is open.</source>
+        <translation>L’opération n’est pas autorisée lorsque l’objet est ouvert.</translation>
+    </message>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation>Le fichier « %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file.</source>
+        <translation>« %1 » n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a catalogue of the older Windows program.</source>
+        <translation>« %1 » est un catalogue de l’ancien programme Windows.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
+        <translation>BOF ou EOF est vrai, ou la fiche courante a été supprimée. L’opération demandée nécessite une fiche courante.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>L’opération n’est pas autorisée lorsque l’objet est fermé.</translation>
+    </message>
+    <message>
+        <source>The command text is empty.</source>
+        <translation>Le texte de la commande est vide.</translation>
+    </message>
+    <message>
+        <source>A record is too large to be read: it holds %1 bytes.</source>
+        <translation>Une fiche est trop grande pour être lue : elle contient %1 octets.</translation>
+    </message>
+    <message>
+        <source>Another program deleted this record after it was read here. %1</source>
+        <translation>Un autre programme a supprimé cette fiche après sa lecture ici. %1</translation>
+    </message>
+    <message>
+        <source>Another program changed this record after it was read here. %1</source>
+        <translation>Un autre programme a modifié cette fiche après sa lecture ici. %1</translation>
+    </message>
+    <message>
+        <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
+        <translation>Aucun élément de la collection ne correspond au nom ou au numéro d’ordre demandé.</translation>
+    </message>
+    <message>
+        <source>Current Recordset does not support updating.</source>
+        <translation>Le Recordset courant ne permet pas les modifications.</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; cannot be updated.</source>
+        <translation>Le champ « %1 » ne peut pas être modifié.</translation>
+    </message>
+    <message>
+        <source>The column %1 of this catalogue holds numbers only.</source>
+        <translation>La colonne %1 de ce catalogue ne contient que des nombres.</translation>
+    </message>
+    <message>
+        <source>Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.</source>
+        <translation>Les arguments sont d’un type incorrect, hors de la plage admise, ou en conflit les uns avec les autres.</translation>
+    </message>
+    <message>
+        <source>The record to update no longer exists.</source>
+        <translation>La fiche à modifier n’existe plus.</translation>
+    </message>
+    <message>
+        <source>The record to delete no longer exists.</source>
+        <translation>La fiche à supprimer n’existe plus.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be created: %1.</source>
+        <translation>Le catalogue ne peut pas être créé : %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 existe déjà</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>impossible de créer %1</translation>
+    </message>
+    <message>
+        <source>no such table: table1</source>
+        <translation>table introuvable : table1</translation>
+    </message>
+    <message>
+        <source>table1 lacks the columns %1</source>
+        <translation>il manque à table1 les colonnes %1</translation>
+    </message>
+    <message>
+        <source>table1 lacks the column %1</source>
+        <translation>il manque à table1 la colonne %1</translation>
+    </message>
+    <message>
+        <source>the table has no primary key</source>
+        <translation>la table n’a pas de clé primaire</translation>
+    </message>
+    <message>
+        <source>its primary key is %1</source>
+        <translation>sa clé primaire est %1</translation>
+    </message>
+    <message>
+        <source>ID is declared %1</source>
+        <translation>ID est déclaré %1</translation>
+    </message>
+    <message>
+        <source>without a type</source>
+        <translation>sans type</translation>
+    </message>
+    <message>
+        <source>Records of table1 cannot be saved or deleted: its column ID must be its INTEGER PRIMARY KEY, but %1.</source>
+        <translation>Les fiches de table1 ne peuvent être ni enregistrées ni supprimées : sa colonne ID doit être sa INTEGER PRIMARY KEY, mais %1.</translation>
+    </message>
+    <message>
+        <source>The columns of table1 are in the wrong order: %1 is column %2 but must be column %3.</source>
+        <translation>Les colonnes de table1 sont dans le mauvais ordre : %1 est la colonne %2 mais doit être la colonne %3.</translation>
+    </message>
+    <message>
+        <source>file is not a database</source>
+        <translation>le fichier n’est pas une base de données</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>Le catalogue n’est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The deleted record %1 is no longer kept.</source>
+        <translation>La fiche supprimée %1 n’est plus conservée.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot hold further pictures.</source>
+        <translation>Le catalogue ne peut pas contenir d’autres images.</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,42 @@ Ja voegt ze toe (Import ongedaan maken haalt ze er weer uit); Nee maakt er een n
         <source>The new catalogue %1 is not written: its source names the same pictures for many records, and as each record keeps a copy of its own, the copies would take more than %2 MB.</source>
         <translation>De nieuwe catalogus %1 wordt niet geschreven: de bron noemt dezelfde afbeeldingen voor veel records, en omdat elk record een eigen kopie houdt, zouden de kopieën meer dan %2 MB innemen.</translation>
     </message>
+    <message>
+        <source>The new catalogue %1 cannot be written: %2</source>
+        <translation>De nieuwe catalogus %1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>it already exists, and an existing file is never replaced.</source>
+        <translation>hij bestaat al, en een bestaand bestand wordt nooit vervangen.</translation>
+    </message>
+    <message>
+        <source>The old catalogue had no column %1; the new one leaves it empty.</source>
+        <translation>De oude catalogus had geen kolom %1; de nieuwe laat die leeg.</translation>
+    </message>
+    <message>
+        <source>The old catalogue&apos;s column %1, which this version does not use, was kept at the end of the table.</source>
+        <translation>De kolom %1 van de oude catalogus, die deze versie niet gebruikt, is aan het eind van de tabel bewaard.</translation>
+    </message>
+    <message>
+        <source>the old %1 has none of the catalogue&apos;s columns.</source>
+        <translation>de oude %1 heeft geen enkele kolom van de catalogus.</translation>
+    </message>
+    <message>
+        <source>Record %1 has the ID &quot;%2&quot;, which is not a whole number.</source>
+        <translation>Record %1 heeft de ID &quot;%2&quot;, die geen geheel getal is.</translation>
+    </message>
+    <message>
+        <source>Two records have the ID %1; the second is record %2.</source>
+        <translation>Twee records hebben de ID %1; het tweede is record %2.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) had no ID and were given new ones.</source>
+        <translation>%1 record(s) hadden geen ID en kregen nieuwe.</translation>
+    </message>
+    <message>
+        <source>it holds %1 records instead of %2.</source>
+        <translation>hij bevat %1 records in plaats van %2.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::ColumnMappingDialog</name>
@@ -1004,6 +1040,34 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
         <source>%1 text(s) held NUL characters, which a spreadsheet cell cannot hold; they were left out and the rest of each text kept.</source>
         <translation>%1 tekst(en) bevatte(n) NUL-tekens, die een spreadsheetcel niet kan bevatten; die zijn weggelaten en de rest van elke tekst is behouden.</translation>
     </message>
+    <message>
+        <source>%1 needs more memory than there is.</source>
+        <translation>%1 heeft meer geheugen nodig dan er is.</translation>
+    </message>
+    <message>
+        <source> The row was skipped.</source>
+        <translation> De rij is overgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3.%4</source>
+        <translation>%1 regel %2: %3.%4</translation>
+    </message>
+    <message>
+        <source>%1: and %2 more rows like these.</source>
+        <translation>%1: en nog %2 van zulke rijen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 row(s) cannot be imported as written, so nothing was written%3.</source>
+        <translation>%1: %2 rij(en) kunnen zo niet worden geïmporteerd, dus er is niets geschreven%3.</translation>
+    </message>
+    <message>
+        <source> (--skip-bad-rows imports the others)</source>
+        <translation> (--skip-bad-rows importeert de overige)</translation>
+    </message>
+    <message>
+        <source>line %1 looks like a spreadsheet&apos;s sum and was left out (--keep-sum-rows imports it).</source>
+        <translation>regel %1 lijkt op de som van een rekenblad en is weggelaten (--keep-sum-rows importeert hem).</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::CsvImport</name>
@@ -1025,6 +1089,77 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
             <numerusform>%n regel zonder enige tekst is overgeslagen.</numerusform>
             <numerusform>%n regels zonder enige tekst zijn overgeslagen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; en nog %1</translation>
+    </message>
+    <message>
+        <source>the file is empty: it has no header row</source>
+        <translation>het bestand is leeg: het heeft geen kopregel</translation>
+    </message>
+    <message>
+        <source>column %1 has no name</source>
+        <translation>kolom %1 heeft geen naam</translation>
+    </message>
+    <message>
+        <source>the column %1 is named twice</source>
+        <translation>de kolom %1 komt twee keer voor</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> en nog %1</translation>
+    </message>
+    <message>
+        <source>the row has %1 field where the header has %2</source>
+        <translation>de rij heeft %1 veld waar de kopregel er %2 heeft</translation>
+    </message>
+    <message>
+        <source>the row has %1 fields where the header has %2</source>
+        <translation>de rij heeft %1 velden waar de kopregel er %2 heeft</translation>
+    </message>
+    <message>
+        <source>the ID %1 is not a whole number from %2 to %3</source>
+        <translation>de ID %1 is geen geheel getal van %2 tot en met %3</translation>
+    </message>
+    <message>
+        <source>the ID %1 is already that of line %2</source>
+        <translation>de ID %1 is al die van regel %2</translation>
+    </message>
+    <message>
+        <source>further picture %1 must name either a file in %2 or a link in %3</source>
+        <translation>extra afbeelding %1 moet een bestand in %2 of een link in %3 noemen, niet beide</translation>
+    </message>
+    <message>
+        <source>Line %1: %2, which changed while the file was imported.</source>
+        <translation>Regel %1: %2, dat veranderde terwijl het bestand werd geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>%1 record(s) had no ID and were given new ones after the largest.</source>
+        <translation>%1 record(s) hadden geen ID en kregen nieuwe na de grootste.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::CsvReader</name>
+    <message>
+        <source>%1 is not UTF-8 throughout: line %2 holds bytes that UTF-8 does not have. Convert the file to UTF-8 (for example: iconv -f WINDOWS-1252 -t UTF-8 FILE &gt; NEW.csv), or give --encoding=windows-1252 if all of it is Windows-1252.</source>
+        <translation>%1 is niet helemaal UTF-8: regel %2 bevat bytes die UTF-8 niet kent. Zet het bestand om naar UTF-8 (bijvoorbeeld: iconv -f WINDOWS-1252 -t UTF-8 BESTAND &gt; NIEUW.csv), of geef --encoding=windows-1252 als het geheel Windows-1252 is.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>the record that starts on line %1 is longer than %2 MB; is a quote left open?</source>
+        <translation>het record dat op regel %1 begint is langer dan %2 MB; staat er een aanhalingsteken open?</translation>
+    </message>
+    <message>
+        <source>a field holds a NUL byte, which no text may hold</source>
+        <translation>een veld bevat een NUL-byte, dat geen tekst mag bevatten</translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation>een veld tussen aanhalingstekens wordt nooit gesloten</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1602,134 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>The converted catalogue holds %1 records instead of %2.</source>
         <translation>De omgezette catalogus bevat %1 records in plaats van %2.</translation>
+    </message>
+    <message>
+        <source>%1: the file says that %2 holds %3 records, but %4 could be read. The file is damaged.</source>
+        <translation>%1: het bestand zegt dat %2 %3 records bevat, maar er konden er %4 worden gelezen. Het bestand is beschadigd.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 is geen bestand.</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of the older Windows program.</source>
+        <translation>%1 is geen database van het oudere Windows-programma.</translation>
+    </message>
+    <message>
+        <source>%1 is a database of an unknown version (%2).</source>
+        <translation>%1 is een database van een onbekende versie (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, which is not a whole number of the %3-byte pages that a %4 file is made of: the file is incomplete (perhaps cut short while it was copied) or damaged.</source>
+        <translation>%1 is %2 bytes lang, geen geheel aantal van de pagina’s van %3 bytes waaruit een %4-bestand bestaat: het bestand is onvolledig (misschien afgebroken tijdens het kopiëren) of beschadigd.</translation>
+    </message>
+    <message>
+        <source>%1 is only %2 bytes long: too short for a %3 database.</source>
+        <translation>%1 is maar %2 bytes lang: te kort voor een %3-database.</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>record %1</translation>
+    </message>
+    <message>
+        <source> (ID %1)</source>
+        <translation> (ID %1)</translation>
+    </message>
+    <message>
+        <source>, column %1</source>
+        <translation>, kolom %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 The file is damaged.</source>
+        <translation>%1: %2 Het bestand is beschadigd.</translation>
+    </message>
+    <message>
+        <source>libmdb cannot open the file.</source>
+        <translation>libmdb kan het bestand niet openen.</translation>
+    </message>
+    <message>
+        <source>the file&apos;s pages are not the size its header promises.</source>
+        <translation>de pagina’s van het bestand hebben niet de grootte die de kop belooft.</translation>
+    </message>
+    <message>
+        <source>the list of the file&apos;s tables cannot be read.</source>
+        <translation>de lijst van de tabellen van het bestand kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>the file has no table &quot;%1&quot;: it is not a catalogue.</source>
+        <translation>het bestand heeft geen tabel &quot;%1&quot;: het is geen catalogus.</translation>
+    </message>
+    <message>
+        <source>the definition of %1 cannot be read.</source>
+        <translation>de definitie van %1 kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>the columns of %1 cannot be read.</source>
+        <translation>de kolommen van %1 kunnen niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>column %1 (%2) has the size %3 where %4 was expected.</source>
+        <translation>kolom %1 (%2) heeft de grootte %3 waar %4 werd verwacht.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its header.</source>
+        <translation>de waarde is korter dan de kop.</translation>
+    </message>
+    <message>
+        <source>its value holds %1 bytes but its header says %2.</source>
+        <translation>de waarde bevat %1 bytes maar de kop noemt er %2.</translation>
+    </message>
+    <message>
+        <source>the page that holds its value cannot be read.</source>
+        <translation>de pagina met de waarde kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>its value is stored in an unknown way.</source>
+        <translation>de waarde is op een onbekende manier opgeslagen.</translation>
+    </message>
+    <message>
+        <source>its value ends after %1 of the %2 bytes its header says.</source>
+        <translation>de waarde houdt op na %1 van de %2 bytes die de kop noemt.</translation>
+    </message>
+    <message>
+        <source>a page that holds its value cannot be read.</source>
+        <translation>een pagina met de waarde kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>its value holds more than the %1 bytes its header says.</source>
+        <translation>de waarde bevat meer dan de %1 bytes die de kop noemt.</translation>
+    </message>
+    <message>
+        <source>its text is cut in the middle of a character.</source>
+        <translation>de tekst is midden in een teken afgebroken.</translation>
+    </message>
+    <message>
+        <source>its value is shorter than its type needs.</source>
+        <translation>de waarde is korter dan het type vereist.</translation>
+    </message>
+    <message>
+        <source>its date (%1) lies outside the years 100 to 9999.</source>
+        <translation>de datum (%1) ligt buiten de jaren 100 tot en met 9999.</translation>
+    </message>
+    <message>
+        <source>its type (%1) cannot be converted.</source>
+        <translation>het type (%1) kan niet worden omgezet.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be found again on its page.</source>
+        <translation>record %1 is niet terug te vinden op zijn pagina.</translation>
+    </message>
+    <message>
+        <source>record %1 cannot be taken apart: the file is damaged.</source>
+        <translation>record %1 kan niet worden ontleed: het bestand is beschadigd.</translation>
+    </message>
+    <message>
+        <source>record %1 lacks a column.</source>
+        <translation>record %1 mist een kolom.</translation>
     </message>
 </context>
 <context>
@@ -2474,6 +2737,141 @@ Er is niets geschreven.</translation>
     <message>
         <source>Sorry, string not found</source>
         <translation>Helaas, tekst niet gevonden</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::store</name>
+    <message>
+        <source>Operation is not allowed when the object is open.</source>
+        <translation>De bewerking is niet toegestaan als het object geopend is.</translation>
+    </message>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation>Het bestand &apos;%1&apos; is niet gevonden.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a file.</source>
+        <translation>&apos;%1&apos; is geen bestand.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a catalogue of the older Windows program.</source>
+        <translation>&apos;%1&apos; is een catalogus van het oudere Windows-programma.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
+        <translation>BOF of EOF is waar, of het huidige record is verwijderd. De gevraagde bewerking vereist een huidig record.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>De bewerking is niet toegestaan als het object gesloten is.</translation>
+    </message>
+    <message>
+        <source>The command text is empty.</source>
+        <translation>De opdrachttekst is leeg.</translation>
+    </message>
+    <message>
+        <source>A record is too large to be read: it holds %1 bytes.</source>
+        <translation>Een record is te groot om te lezen: het bevat %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Another program deleted this record after it was read here. %1</source>
+        <translation>Een ander programma heeft dit record verwijderd nadat het hier gelezen was. %1</translation>
+    </message>
+    <message>
+        <source>Another program changed this record after it was read here. %1</source>
+        <translation>Een ander programma heeft dit record gewijzigd nadat het hier gelezen was. %1</translation>
+    </message>
+    <message>
+        <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
+        <translation>Er is geen item in de verzameling dat overeenkomt met de gevraagde naam of het rangnummer.</translation>
+    </message>
+    <message>
+        <source>Current Recordset does not support updating.</source>
+        <translation>De huidige Recordset staat geen wijzigingen toe.</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; cannot be updated.</source>
+        <translation>Het veld &apos;%1&apos; kan niet worden gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The column %1 of this catalogue holds numbers only.</source>
+        <translation>De kolom %1 van deze catalogus bevat alleen getallen.</translation>
+    </message>
+    <message>
+        <source>Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.</source>
+        <translation>De argumenten hebben het verkeerde type, vallen buiten het toegestane bereik of zijn met elkaar in strijd.</translation>
+    </message>
+    <message>
+        <source>The record to update no longer exists.</source>
+        <translation>Het te wijzigen record bestaat niet meer.</translation>
+    </message>
+    <message>
+        <source>The record to delete no longer exists.</source>
+        <translation>Het te verwijderen record bestaat niet meer.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be created: %1.</source>
+        <translation>De catalogus kan niet worden aangemaakt: %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 bestaat al</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>no such table: table1</source>
+        <translation>tabel ontbreekt: table1</translation>
+    </message>
+    <message>
+        <source>table1 lacks the columns %1</source>
+        <translation>table1 mist de kolommen %1</translation>
+    </message>
+    <message>
+        <source>table1 lacks the column %1</source>
+        <translation>table1 mist de kolom %1</translation>
+    </message>
+    <message>
+        <source>the table has no primary key</source>
+        <translation>de tabel heeft geen primaire sleutel</translation>
+    </message>
+    <message>
+        <source>its primary key is %1</source>
+        <translation>de primaire sleutel is %1</translation>
+    </message>
+    <message>
+        <source>ID is declared %1</source>
+        <translation>ID is gedeclareerd als %1</translation>
+    </message>
+    <message>
+        <source>without a type</source>
+        <translation>zonder type</translation>
+    </message>
+    <message>
+        <source>Records of table1 cannot be saved or deleted: its column ID must be its INTEGER PRIMARY KEY, but %1.</source>
+        <translation>Records van table1 kunnen niet worden opgeslagen of verwijderd: de kolom ID moet de INTEGER PRIMARY KEY zijn, maar %1.</translation>
+    </message>
+    <message>
+        <source>The columns of table1 are in the wrong order: %1 is column %2 but must be column %3.</source>
+        <translation>De kolommen van table1 staan in de verkeerde volgorde: %1 is kolom %2 maar moet kolom %3 zijn.</translation>
+    </message>
+    <message>
+        <source>file is not a database</source>
+        <translation>het bestand is geen database</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>De catalogus is niet geopend.</translation>
+    </message>
+    <message>
+        <source>The deleted record %1 is no longer kept.</source>
+        <translation>Het verwijderde record %1 wordt niet meer bewaard.</translation>
+    </message>
+    <message>
+        <source>The catalogue cannot hold further pictures.</source>
+        <translation>De catalogus kan geen extra afbeeldingen meer bevatten.</translation>
     </message>
 </context>
 <context>

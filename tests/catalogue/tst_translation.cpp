@@ -15,8 +15,10 @@
 #include "AppError.h"
 #include "Backup.h"
 #include "BackupDialogs.h"
+#include "CatalogueSession.h"
 #include "Connection.h"
 #include "CsvExport.h"
+#include "CsvImport.h"
 #include "Language.h"
 #include "PictureViewer.h"
 #include "TotalsReport.h"
@@ -156,6 +158,43 @@ QStringList lowerLayerMessages() {
     return said.replaceInStrings(env.dir(), QString());
 }
 
+// What a CSV import with a short row and the opening of a file that is no catalogue say.
+QStringList refusals() {
+    test::TestEnv env(false);
+    env.writeFile(u"list.csv"_s, "ID,Description\n1\n");
+    env.writeFile(u"junk.mdb"_s, QByteArray(8192, 'j'));
+    env.writeFile(u"mydb.mdb"_s, QByteArray());
+    env.exec(u"CREATE TABLE other (x)"_s);
+    QStringList said;
+    for (const auto& problem :
+         exchange::importCsv(env.path(u"list.csv"_s), env.path(u"new.mdb"_s)).problems)
+        said << problem.what;
+    for (const QString& name : {u"junk.mdb"_s, u"mydb.mdb"_s}) {
+        try {
+            CatalogueSession().open(env.path(name), u"SELECT * FROM table1"_s);
+        } catch (const AppError& e) {
+            said << e.description();
+        }
+    }
+    return said.replaceInStrings(env.dir(), QString());
+}
+
+// The messages in English and in the language: none of the translations keeps three English
+// words in a row of its English message.
+void noEnglishLeft(const QString& language, QStringList (*messages)(), qsizetype count) {
+    language::uninstall();
+    const QStringList english = messages();
+    QCOMPARE(english.size(), count);
+    QCOMPARE(language::install(language, {QStringLiteral(KBS_TRANSLATIONS_DIR)}), language);
+    const QStringList translated = messages();
+    language::uninstall();
+    static const QRegularExpression threeWords(u"(?=\\b([A-Za-z]+\\W+[A-Za-z]+\\W+[A-Za-z]+))"_s);
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        for (const QRegularExpressionMatch& m : threeWords.globalMatch(english[i]))
+            QVERIFY2(!translated.value(i).contains(m.captured(1)), qPrintable(translated.value(i)));
+    }
+}
+
 }  // namespace
 
 class TestTranslation : public QObject {
@@ -210,19 +249,14 @@ private Q_SLOTS:
     void lowerLayersSpeakTheLanguage_data() { windowSpeaksTheLanguage_data(); }
     void lowerLayersSpeakTheLanguage() {
         QFETCH(QString, language);
-        language::uninstall();
-        const QStringList english = lowerLayerMessages();
-        QCOMPARE(english.size(), 3);
-        QCOMPARE(language::install(language, {QStringLiteral(KBS_TRANSLATIONS_DIR)}), language);
-        const QStringList translated = lowerLayerMessages();
-        language::uninstall();
-        static const QRegularExpression threeWords(
-            u"(?=\\b([A-Za-z]+\\W+[A-Za-z]+\\W+[A-Za-z]+))"_s);
-        for (qsizetype i = 0; i < english.size(); ++i) {
-            for (const QRegularExpressionMatch& m : threeWords.globalMatch(english[i]))
-                QVERIFY2(!translated.value(i).contains(m.captured(1)),
-                         qPrintable(translated.value(i)));
-        }
+        noEnglishLeft(language, lowerLayerMessages, 3);
+    }
+
+    // And what a CSV import and the opening of a catalogue say when they refuse.
+    void refusalsSpeakTheLanguage_data() { windowSpeaksTheLanguage_data(); }
+    void refusalsSpeakTheLanguage() {
+        QFETCH(QString, language);
+        noEnglishLeft(language, refusals, 3);
     }
 
     // The exports' notes, from the layer without widgets, in each language.
