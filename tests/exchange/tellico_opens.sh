@@ -17,20 +17,8 @@ printf 'Description;Year Issued;Notes\n"Mini; Cooper";007;a\n"Beetle";1e3;"two\n
 "$1" "$work/in.csv" "$work/cars.mdb" >/dev/null
 "$2" --tellico "$work/cars.tc" "$work/cars.mdb" >/dev/null
 
-cat >"$work/open.sh" <<'INNER'
-eval "$(dbus-launch --sh-syntax)"
-tellico "$1" >"$2/tellico.log" 2>&1 &
-tellico=$!
-for _ in $(seq 1 90); do
-  sleep 1
-  reply=$(dbus-send --session --print-reply --dest=org.kde.tellico /Tellico \
-    org.kde.tellico.filteredEntries 2>/dev/null) && [ -n "$(echo "$reply" | grep int32)" ] && break
-done
-echo "$reply" | grep -c int32 || true
-kill "$tellico" 2>/dev/null; kill "$DBUS_SESSION_BUS_PID"
-INNER
 export HOME="$work" XDG_CONFIG_HOME="$work/config" QTWEBENGINE_DISABLE_SANDBOX=1
-entries=$(xvfb-run -a bash "$work/open.sh" "$work/cars.tc" "$work")
+entries=$(xvfb-run -a bash "$(dirname "$0")/tellico_session.sh" "$work/cars.tc" "$work")
 if [ "$entries" != 3 ]; then
   echo "FAIL: Tellico shows ${entries:-no} entries of 3"
   cat "$work/tellico.log"

@@ -29,21 +29,9 @@ UPDATE table1 SET twenty = 'text', Notes = char(10) || char(10) WHERE ID = 2;
 SQL
 "$2" --tellico "$work/cars.tc" "$work/cars.mdb" >/dev/null
 
-cat >"$work/resave.sh" <<'INNER'
-eval "$(dbus-launch --sh-syntax)"
-tellico "$1" >"$3/tellico.log" 2>&1 &
-tellico=$!
-for _ in $(seq 1 90); do
-  sleep 1
-  reply=$(dbus-send --session --print-reply --dest=org.kde.tellico /Tellico \
-    org.kde.tellico.filteredEntries 2>/dev/null) && [ -n "$(echo "$reply" | grep int32)" ] && break
-done
-dbus-send --session --print-reply --dest=org.kde.tellico /Tellico org.kde.tellico.exportZip \
-  "string:$2" >/dev/null
-kill "$tellico" 2>/dev/null; kill "$DBUS_SESSION_BUS_PID"
-INNER
 export HOME="$work" XDG_CONFIG_HOME="$work/config" QTWEBENGINE_DISABLE_SANDBOX=1
-xvfb-run -a bash "$work/resave.sh" "$work/cars.tc" "$work/resaved.tc" "$work"
+xvfb-run -a bash "$(dirname "$0")/tellico_session.sh" "$work/cars.tc" "$work" \
+  "$work/resaved.tc" >/dev/null
 if [ ! -s "$work/resaved.tc" ]; then
   echo "FAIL: Tellico did not save the collection again"
   cat "$work/tellico.log"
