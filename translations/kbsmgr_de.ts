@@ -1566,6 +1566,13 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     </message>
 </context>
 <context>
+    <name>kbs::groups</name>
+    <message>
+        <source>Decade</source>
+        <translation>Jahrzehnt</translation>
+    </message>
+</context>
+<context>
     <name>kbs::legacy</name>
     <message>
         <source>The converted catalogue cannot be put in place of %1: %2</source>

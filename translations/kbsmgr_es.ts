@@ -1566,6 +1566,13 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     </message>
 </context>
 <context>
+    <name>kbs::groups</name>
+    <message>
+        <source>Decade</source>
+        <translation>Década</translation>
+    </message>
+</context>
+<context>
     <name>kbs::legacy</name>
     <message>
         <source>The converted catalogue cannot be put in place of %1: %2</source>

@@ -1566,6 +1566,13 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     </message>
 </context>
 <context>
+    <name>kbs::groups</name>
+    <message>
+        <source>Decade</source>
+        <translation>Décennie</translation>
+    </message>
+</context>
+<context>
     <name>kbs::legacy</name>
     <message>
         <source>The converted catalogue cannot be put in place of %1: %2</source>

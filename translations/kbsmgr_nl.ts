@@ -1566,6 +1566,13 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     </message>
 </context>
 <context>
+    <name>kbs::groups</name>
+    <message>
+        <source>Decade</source>
+        <translation>Decennium</translation>
+    </message>
+</context>
+<context>
     <name>kbs::legacy</name>
     <message>
         <source>The converted catalogue cannot be put in place of %1: %2</source>
