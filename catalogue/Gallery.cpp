@@ -121,6 +121,26 @@ void Gallery::keyPressEvent(QKeyEvent* event) {
     QListView::keyPressEvent(event);
 }
 
+QModelIndex Gallery::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if (action != MovePageDown && action != MovePageUp)
+        return QListView::moveCursor(action, modifiers);
+    const int rows = model()->rowCount(rootIndex());
+    if (rows == 0)
+        return {};
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return model()->index(0, modelColumn(), rootIndex());
+    // The list view's own paging looks a viewport's height away for a tile; where the viewport
+    // is lower than two rows of tiles it finds none and stays. Count whole tiles instead.
+    const int stepX = TileWidth + 2 * spacing();
+    const int stepY = TileHeight + 2 * spacing();
+    const int perRow = std::max(1, viewport()->width() / stepX);
+    const int page = perRow * std::max(1, viewport()->height() / stepY);
+    const int row = action == MovePageDown ? std::min(rows - 1, current.row() + page)
+                                           : std::max(0, current.row() - page);
+    return model()->index(row, modelColumn(), rootIndex());
+}
+
 void GalleryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
     painter->save();

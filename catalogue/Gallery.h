@@ -37,6 +37,8 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Page Up and Page Down move by the tiles a screen shows, at any size of the window.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
     // Reads the tiles of the screens before and after the one shown while the window is idle,

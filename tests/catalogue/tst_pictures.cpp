@@ -42,6 +42,7 @@ private slots:
     void thumbnailsNeverHoldTheWindow();
     void thumbnailProgressEnds();
     void galleryFollowsTheGrid();
+    void galleryPagesAtTheDesignedSize();
     void viewerKeys();
 };
 
@@ -230,6 +231,25 @@ void TestPictures::galleryFollowsTheGrid() {
     QCOMPARE(ui(win).gallery->model()->index(0, 1).data().toString(), u"Beetle"_s);
     ui(win).cmdGallery->click();
     QVERIFY(!win->galleryShown() && ui(win).FG1->isVisible());
+}
+
+// At the window's designed size the gallery shows less than two rows of tiles; Page Down and
+// Page Up still move a screen's worth of tiles each time.
+void TestPictures::galleryPagesAtTheDesignedSize() {
+    TestEnv env;
+    for (int i = 0; i < 60; ++i)
+        env.addRecord({{"Description", QString::number(1000 + i)}});
+    Window win(env);
+    win->setGalleryShown(true);
+    QListView& gallery = *ui(win).gallery;
+    gallery.setCurrentIndex(gallery.model()->index(0, 1));
+    QList<int> rows;
+    for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp}) {
+        QTest::keyClick(&gallery, key);
+        rows << gallery.currentIndex().row();
+    }
+    QVERIFY2(rows[0] > 0 && rows[1] == 2 * rows[0] && rows[2] == rows[0],
+             qPrintable(u"rows after the keys: %1 %2 %3"_s.arg(rows[0]).arg(rows[1]).arg(rows[2])));
 }
 
 void TestPictures::viewerKeys() {
