@@ -226,6 +226,7 @@ PictureStrip::PictureStrip(QGroupBox& frame, ImageBox& photo, const QLineEdit& p
 
 void PictureStrip::clear() {
     m_pictures.clear();
+    m_links = false;
     m_recordId.reset();
     m_shown = -1;
     m_changed = false;
@@ -246,8 +247,8 @@ void PictureStrip::showRecord(std::int64_t recordId) {
         }
         return QImage();
     };
-    const bool hasMain =
-        m_photo.hasPicture() || !collection::trimSpaces(m_pathBox.text()).isEmpty();
+    m_links = !collection::trimSpaces(m_pathBox.text()).isEmpty();
+    const bool hasMain = m_photo.hasPicture() || m_links;
     if (hasMain) {
         Picture main{Kept{Kept::From::Main, 0, {}, {}, {}}, thumbAt(1)};
         if (main.thumb.isNull())
@@ -257,6 +258,7 @@ void PictureStrip::showRecord(std::int64_t recordId) {
     std::vector<pictures::Further> further;
     resumeNext([&] { further = m_session.furtherPictures(recordId); });
     for (const auto& f : further) {
+        m_links = m_links || (!f.embedded && !f.path.isEmpty());
         m_pictures.push_back(
             {Kept{Kept::From::Stored, f.picId, {}, {}, f.caption}, thumbAt(f.position)});
     }

@@ -52,6 +52,8 @@ public:
     // The record's pictures: the main one as the photo shows it, then the further ones as
     // stored, with the thumbnails there are. Reads of the catalogue that fail leave them out.
     void showRecord(std::int64_t recordId);
+    // Whether a picture of the record shown is a linked file.
+    bool showsLinks() const { return m_links; }
     // Browse mode (locked) or Add and Edit: what the menu and the keys may change.
     void setLocked(bool locked);
     // The picture chosen with "select picture" is the main one.
@@ -98,6 +100,7 @@ private:
     std::optional<std::int64_t> m_recordId;
     int m_shown = -1;
     bool m_changed = false;
+    bool m_links = false;
     bool m_locked = true;
 };
 

@@ -34,10 +34,18 @@ struct Todo {
 
 using Key = std::pair<qint64, int>;  // record, position
 
+// What a linked picture's thumbnail was made from: its path, size and modification time.
 QString linkedSource(const QString& path) {
     const QFileInfo info(path);
     return path + QLatin1Char('|') + QString::number(info.size()) + QLatin1Char('|') +
            QString::number(info.lastModified().toMSecsSinceEpoch());
+}
+
+// Whether `source` was made from the file at `path` (whatever its size and time were then).
+bool fromPath(const QString& source, const QString& path) {
+    const qsizetype time = source.lastIndexOf(QLatin1Char('|'));
+    const qsizetype size = time > 0 ? source.lastIndexOf(QLatin1Char('|'), time - 1) : -1;
+    return size == path.size() && source.startsWith(path);
 }
 
 QString text(sqlite3_stmt* st, int col) {
@@ -112,7 +120,12 @@ struct ThumbnailMaker::Work {
     sqlite3* read = nullptr;
     sqlite3* write = nullptr;
 
-    std::vector<Todo> scan(std::optional<std::int64_t> only) const {
+    std::atomic<int>* linksLookedAt = nullptr;
+    // The links taken as unchanged by the last scan, with what their thumbnail was made from.
+    std::vector<Todo> unchecked;
+
+    // A scan of the whole catalogue looks at no linked file that has a thumbnail already.
+    std::vector<Todo> scan(std::optional<std::int64_t> only) {
         QHash<Key, QString> made;
         {
             sqlite::Stmt st(read,
@@ -133,7 +146,14 @@ struct ThumbnailMaker::Work {
             if (size <= 0 && trimmed.isEmpty())
                 return;
             const auto it = made.constFind(Key(record, position));
+            if (size <= 0 && !only && it != made.cend() && fromPath(*it, trimmed)) {
+                unchecked.push_back({record, position, trimmed, *it});
+                made.erase(it);
+                return;
+            }
             const QString source = size > 0 ? QString() : linkedSource(trimmed);
+            if (size <= 0)
+                ++*linksLookedAt;
             const bool current = it != made.cend() && (size > 0 || *it == source);
             if (it != made.cend())
                 made.erase(it);
@@ -180,6 +200,7 @@ void ThumbnailMaker::run() {
     // Below the window's thread: on a busy machine the window answers first.
     setpriority(PRIO_PROCESS, id_t(gettid()), 5);
     Work w;
+    w.linksLookedAt = &m_linksLookedAt;
     w.read = openDb(m_path, SQLITE_OPEN_READONLY);
     w.write = openDb(m_path, SQLITE_OPEN_READWRITE);
     struct Made {
@@ -269,10 +290,35 @@ void ThumbnailMaker::run() {
             m_finished = true;
             Q_EMIT finished();
         }
+        // The idle pass: the links the first pass took as unchanged, a slice at a time.
+        using Clock = std::chrono::steady_clock;
+        constexpr auto kSliceWork = std::chrono::milliseconds(3);
+        constexpr auto kSliceEvery = std::chrono::milliseconds(100);
+        std::size_t next = 0;
+        Clock::time_point slice = Clock::now() + m_idleDelay;
+        auto woken = [&] { return m_stop || !m_requests.empty(); };
         while (!m_stop) {
             serveRequests();
             std::unique_lock lock(m_mutex);
-            m_wake.wait(lock, [&] { return m_stop || !m_requests.empty(); });
+            if (next >= w.unchecked.size()) {
+                m_wake.wait(lock, woken);
+                continue;
+            }
+            if (m_wake.wait_until(lock, slice, woken))
+                continue;
+            lock.unlock();
+            const Clock::time_point begun = Clock::now();
+            while (next < w.unchecked.size() && Clock::now() - begun < kSliceWork) {
+                Todo t = std::move(w.unchecked[next++]);
+                const QString source = linkedSource(t.path);
+                ++m_linksLookedAt;
+                if (source != t.source) {
+                    t.source = source;
+                    makeOne(std::move(t));
+                }
+            }
+            flush();
+            slice = Clock::now() + kSliceEvery;
         }
     } catch (const AppError&) {
         // A catalogue that cannot be read or written keeps the thumbnails it has; the window

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -21,8 +22,13 @@ namespace kbs {
 // Works on a thread of its own with connections of its own: it reads the pictures on one and
 // writes the thumbnails in short transactions on another, so the window never waits long for
 // it. start() makes what is missing or out of date in the whole catalogue; request() puts one
-// record first (after a save). Progress and each record done are signalled to the window's
-// thread. The destructor stops the work and waits for the thread.
+// record first (after a save, or when the record is shown). Progress and each record done are
+// signalled to the window's thread. The destructor stops the work and waits for the thread.
+//
+// A start does not look at the linked files whose thumbnails it has: it takes what it knew of
+// them (size, time, missing) as still true. A link is looked at again when its record is
+// requested, and all of them in an idle pass after the first one, a few milliseconds of work
+// in every tenth of a second.
 class ThumbnailMaker : public QObject {
     Q_OBJECT
 public:
@@ -40,6 +46,10 @@ public:
     void request(std::int64_t recordId);
     void stop();  // ends the work between two pictures and waits for the thread
     bool isRunning() const { return m_thread.joinable() && !m_finished; }
+    // How long after the first pass the idle pass begins.
+    void setIdlePassDelay(std::chrono::milliseconds delay) { m_idleDelay = delay; }
+    // Linked files looked at (their size and time read) since the maker was made.
+    int linksLookedAt() const { return m_linksLookedAt; }
 
     // A thumbnail of a decoded picture, as stored.
     static QByteArray encode(const QImage& picture);
@@ -63,6 +73,8 @@ private:
     std::deque<std::int64_t> m_requests;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_finished{false};
+    std::atomic<int> m_linksLookedAt{0};
+    std::chrono::milliseconds m_idleDelay{10000};
 };
 
 }  // namespace kbs

@@ -117,8 +117,8 @@ void TestPictures::deleteTakesPicturesAlong() {
     QCOMPARE(env.value(u"SELECT group_concat(record_id) FROM picture_thumbs"_s).toString(), u"1"_s);
 }
 
-// Every picture gets a thumbnail; a linked file that changed and a picture saved anew get a
-// new one; one of a picture that is gone goes.
+// Every picture gets a thumbnail; a linked file that changed (once looked at again) and a
+// picture saved anew get a new one; one of a picture that is gone goes.
 void TestPictures::thumbnailsMadeAndRemade() {
     TestEnv env;
     env.writeFile(u"linked.png"_s, pictureBytes("PNG", 600, 300, 0xFF00FF00));
@@ -149,6 +149,26 @@ void TestPictures::thumbnailsMadeAndRemade() {
                                .toByteArray()) == 0xF00000u;
         },
         10000));
+
+    // A start takes the link as it was; the idle pass after the first one looks at it again.
+    QTest::qWait(1100);
+    env.writeFile(u"linked.png"_s, pictureBytes("PNG", 30, 15));
+    auto width2 = [&] {
+        QImage t;
+        t.loadFromData(
+            env.value(u"SELECT jpeg FROM picture_thumbs WHERE record_id = 2"_s).toByteArray());
+        return t.width();
+    };
+    for (auto delay : {std::chrono::hours(1), std::chrono::hours(0)}) {
+        ThumbnailMaker again(env.dbPath());
+        again.setIdlePassDelay(delay);
+        again.start();
+        QTRY_VERIFY(!again.isRunning());
+        if (delay.count() > 0)
+            QCOMPARE(again.linksLookedAt(), 0);
+        else
+            QTRY_COMPARE(width2(), 30);
+    }
 
     win.show(1);
     win.press("Edit");
