@@ -119,16 +119,18 @@ int main(int argc, char** argv) {
                          front->raise();
                          front->activateWindow();
                      });
-    // A backup copy of the catalogue as it was at start, made beside the window's work.
+    // A backup copy of the catalogue as it was at start, made beside the window's work: after
+    // the thumbnails of the first screen, before the others.
     kbs::backup::BackgroundBackup backup(catalogue,
                                          kbs::ProgramInfo::path(kbs::backup::FolderName));
     QObject::connect(&backup, &kbs::backup::BackgroundBackup::finished, program.main.get(),
                      [&program](const kbs::backup::Result& r) {
                          if (!r.message.isEmpty())
                              program.main->statusBar()->showMessage(r.message, 20000);
+                         program.main->backupFinished();
                      });
     if (kbs::cataloguefile::isOwn(catalogue))  // the backups are of the program's own
-        backup.start();
+        program.main->setBackupTurn([&backup] { backup.start(); });
     program.main->setStopBackup([&backup] { backup.stop(); });
     const int status = QCoreApplication::exec();
     kbs::setFileDialogs(nullptr);

@@ -85,6 +85,7 @@ void frmMain::Form_Load() {
         cmdSelect->setVisible(true);
         Lock_Display(true);
         attachToolbarImages();
+        takeBackupTurn();  // no thumbnails to make first
         return;
     }
     cmdSelect->hide();  // as a catalogue shown before may have left it

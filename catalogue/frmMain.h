@@ -100,6 +100,10 @@ public:
     // first, so that no backup reads the catalogue meanwhile.
     void swapInRestored(const QString& file, const QString& backupDate);
     void setStopBackup(std::function<void()> stopBackup) { m_stopBackup = std::move(stopBackup); }
+    // The start's backup takes its turn after the thumbnails of the records on the screen and
+    // before the others: `startBackup` is run then, and backupFinished() lets the others go on.
+    void setBackupTurn(std::function<void()> startBackup);
+    void backupFinished();
     // ---- the catalogue as a file: Help's New, Open, Import and Export (CatalogueCommands)
     // Lets go of the catalogue file, so that Form_Load can open it, or another, again.
     void closeCatalogue();
@@ -203,6 +207,10 @@ private:
     QLabel* m_noMatch = nullptr;  // in the grid's place when the filter matches nothing
     DeleteUndo* m_undo = nullptr;
     std::function<void()> m_stopBackup;
+    std::function<void()> m_startBackup;  // run once, then emptied
+    bool m_backupsTurn = false;           // the first screen's thumbnails are made
+    void takeBackupTurn();
+    std::vector<std::int64_t> recordsOnScreen() const;
     CatalogueCommands* m_catalogues = nullptr;
     RecoveryCommands* m_recovery = nullptr;
     ReportCommands* m_reports = nullptr;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolButton>
+#include <utility>
 
 #include "AccessibleText.h"
 #include "Connection.h"
@@ -161,8 +162,10 @@ void frmMain::placeGallery() {
 // ---------------------------------------------------------------- thumbnails
 
 void frmMain::startThumbnails() {
-    if (!m_session.isOpen())
+    if (!m_session.isOpen()) {
+        takeBackupTurn();
         return;
+    }
     if (!m_thumbs) {
         m_thumbs = new ThumbnailMaker(m_session.connection().dataSource(), {}, this);
         connect(m_thumbs, &ThumbnailMaker::progress, this, [this](int done, int total) {
@@ -173,8 +176,48 @@ void frmMain::startThumbnails() {
         });
         connect(m_thumbs, &ThumbnailMaker::finished, this, [this] { thumbStatus->hide(); });
         connect(m_thumbs, &ThumbnailMaker::made, this, &frmMain::thumbnailsMade);
+        connect(m_thumbs, &ThumbnailMaker::firstMade, this, &frmMain::takeBackupTurn);
+        m_thumbs->putFirst(recordsOnScreen(), bool(m_startBackup));
     }
     m_thumbs->start();
+}
+
+void frmMain::setBackupTurn(std::function<void()> startBackup) {
+    m_startBackup = std::move(startBackup);
+    if (m_backupsTurn)  // the thumbnails started before, as a window shown at start waited
+        takeBackupTurn();
+}
+
+void frmMain::takeBackupTurn() {
+    m_backupsTurn = true;
+    if (auto start = std::exchange(m_startBackup, {}))
+        start();
+}
+
+void frmMain::backupFinished() {
+    if (m_thumbs)
+        m_thumbs->release();
+}
+
+// The records of the rows the grid, or the gallery, shows now.
+std::vector<std::int64_t> frmMain::recordsOnScreen() const {
+    const QAbstractItemView* view = galleryShown() ? static_cast<QAbstractItemView*>(gallery)
+                                                   : static_cast<QAbstractItemView*>(FG1);
+    const QRect area = view->viewport()->rect();
+    const QModelIndex top = view->indexAt(area.topLeft() + QPoint(4, 4));
+    QModelIndex bottom = view->indexAt(area.bottomRight() - QPoint(4, 4));
+    const int rows = view->model()->rowCount();
+    const int first = top.isValid() ? top.row() : 0;
+    const int last = bottom.isValid() ? bottom.row() : std::min(rows - 1, first + 60);
+    std::vector<std::int64_t> ids;
+    for (int row = first; row <= last; ++row) {
+        const std::string_view id = FG1->model().cellUtf8(row, 0);
+        bool ok = false;
+        const qint64 n = QByteArray(id.data(), qsizetype(id.size())).toLongLong(&ok);
+        if (ok)
+            ids.push_back(n);
+    }
+    return ids;
 }
 
 void frmMain::thumbnailsMade(qint64 recordId) {

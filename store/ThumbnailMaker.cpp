@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -94,6 +95,20 @@ void ThumbnailMaker::request(std::int64_t recordId) {
     m_wake.notify_one();
     if (!m_thread.joinable())
         start();
+}
+
+void ThumbnailMaker::putFirst(std::vector<std::int64_t> records, bool hold) {
+    std::lock_guard lock(m_mutex);
+    m_first = std::move(records);
+    m_hold = hold;
+}
+
+void ThumbnailMaker::release() {
+    {
+        std::lock_guard lock(m_mutex);
+        m_hold = false;
+    }
+    m_wake.notify_one();
 }
 
 void ThumbnailMaker::stop() {
@@ -265,19 +280,46 @@ void ThumbnailMaker::run() {
         }
     };
 
+    bool firstGiven = false;
     try {
         if (!w.read || !w.write)
             throw AppError(err::EngineError, kSource, QStringLiteral("cannot open"));
-        const std::vector<Todo> todo = w.scan(std::nullopt);
+        std::vector<Todo> todo = w.scan(std::nullopt);
+        std::vector<std::int64_t> first;
+        {
+            std::lock_guard lock(m_mutex);
+            first = m_first;
+        }
+        std::sort(first.begin(), first.end());
+        const auto firstEnd = std::stable_partition(todo.begin(), todo.end(), [&](const Todo& t) {
+            return std::binary_search(first.begin(), first.end(), t.record);
+        });
+        const std::size_t firstCount = std::size_t(firstEnd - todo.begin());
         const int total = int(todo.size());
         if (total > 0)
             Q_EMIT progress(0, total);
         int done = 0;
-        for (const Todo& t : todo) {
-            if (m_stop)
+        for (std::size_t i = 0; i <= todo.size() && !m_stop; ++i) {
+            if (i == firstCount) {
+                flush();
+                Q_EMIT progress(done, total);
+                firstGiven = true;
+                Q_EMIT firstMade();
+                std::unique_lock lock(m_mutex);
+                while (m_hold && !m_stop) {
+                    if (!m_requests.empty()) {
+                        lock.unlock();
+                        serveRequests();
+                        lock.lock();
+                        continue;
+                    }
+                    m_wake.wait(lock);
+                }
+            }
+            if (i == todo.size() || m_stop)
                 break;
             serveRequests();
-            makeOne(t);
+            makeOne(todo[i]);
             ++done;
             if (int(pending.size()) >= kBatch) {
                 flush();
@@ -325,8 +367,11 @@ void ThumbnailMaker::run() {
         // draws plain tiles for the others.
         if (w.write)
             sqlite3_exec(w.write, "ROLLBACK", nullptr, nullptr, nullptr);
-        if (!m_stop)
+        if (!m_stop) {
+            if (!firstGiven)
+                Q_EMIT firstMade();
             Q_EMIT finished();
+        }
     }
     m_finished = true;
     sqlite3_close_v2(w.read);

@@ -12,6 +12,7 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace kbs {
 
@@ -44,6 +45,11 @@ public:
 
     void start();
     void request(std::int64_t recordId);
+    // Before start(): the records whose thumbnails are made before all others (those on the
+    // screen). firstMade() says when they are; with `hold` the maker then waits for release()
+    // before it makes the others (so that the backup has the disk to itself meanwhile).
+    void putFirst(std::vector<std::int64_t> records, bool hold);
+    void release();
     void stop();  // ends the work between two pictures and waits for the thread
     bool isRunning() const { return m_thread.joinable() && !m_finished; }
     // How long after the first pass the idle pass begins.
@@ -57,6 +63,8 @@ public:
 Q_SIGNALS:
     void progress(int done, int total);
     void made(qint64 recordId);  // that record's thumbnails are stored
+    // The records put first have their thumbnails, or the maker gave up on them.
+    void firstMade();
     // The catalogue's thumbnails are all made, or the maker gave up on them (a catalogue it
     // cannot read or write); either way it shows no more progress.
     void finished();
@@ -71,6 +79,8 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<std::int64_t> m_requests;
+    std::vector<std::int64_t> m_first;
+    bool m_hold = false;  // guarded by m_mutex, as are the two above
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_finished{false};
     std::atomic<int> m_linksLookedAt{0};

@@ -41,6 +41,7 @@ private slots:
     void thumbnailsMadeAndRemade();
     void thumbnailsNeverHoldTheWindow();
     void thumbnailProgressEnds();
+    void backupTakesItsTurn();
     void galleryFollowsTheGrid();
     void galleryPagesAtTheDesignedSize();
     void viewerKeys();
@@ -225,6 +226,27 @@ void TestPictures::thumbnailsNeverHoldTheWindow() {
     QVERIFY(QTest::qWaitFor([&] { return progress == 4; }, 10000));
     slow.stop();
     QCOMPARE(env.value(u"SELECT count(*) FROM picture_thumbs"_s).toInt(), 4);
+}
+
+// On a start the thumbnails of the records on the screen come first, then the backup, then the
+// other thumbnails.
+void TestPictures::backupTakesItsTurn() {
+    TestEnv env;
+    for (int i = 0; i < 60; ++i)
+        env.addRecord({{"Description", QString::number(1000 + i)},
+                       {"binpicdata", pictureBytes("PNG", 64, 48)}});
+    Window win(env);
+    const auto made = [&] { return env.value(u"SELECT count(*) FROM picture_thumbs"_s).toInt(); };
+    int atTurn = -1;
+    win->setBackupTurn([&] { atTurn = made(); });
+    win->startThumbnails();
+    QTRY_VERIFY(atTurn >= 0);
+    QCOMPARE(env.value(u"SELECT min(record_id) FROM picture_thumbs"_s).toInt(), 1);
+    QVERIFY2(atTurn > 3 && atTurn < 60, qPrintable(QString::number(atTurn)));
+    QTest::qWait(200);  // the others wait for the backup
+    QCOMPARE(made(), atTurn);
+    win->backupFinished();
+    QVERIFY(thumbsDone(win, 60));
 }
 
 // The gallery shows the grid's rows in the grid's order and under its filter; Enter shows the
