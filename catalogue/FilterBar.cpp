@@ -169,6 +169,10 @@ QString FilterBar::countText(qsizetype shown, qsizetype total) {
     return tr("%1 of %2 records").arg(language::number(shown), language::number(total));
 }
 
+QString FilterBar::countingText(qsizetype shownSoFar) {
+    return tr("%1 records so far, still counting…").arg(language::number(shownSoFar));
+}
+
 QString FilterBar::noMatchText() {
     return tr("No record matches the filter. Escape in the filter clears it.");
 }

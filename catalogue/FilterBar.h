@@ -35,6 +35,8 @@ public:
 
     // ---- texts
     static QString countText(qsizetype shown, qsizetype total);
+    // While a long filter runs: the records it found so far.
+    static QString countingText(qsizetype shownSoFar);
     static QString noMatchText();
     static QString wrappedText(bool forward);
     static QString findNextTip();

@@ -69,6 +69,9 @@ public:
 
 Q_SIGNALS:
     void filterApplied();
+    // A pass longer than a slice shows what its first slice found at once, before the rest:
+    // the rows are then a part of the result, in its order, while isFiltering().
+    void firstSliceShown();
 
 private:
     // A pass of the filter over the records it may let through.
@@ -77,8 +80,10 @@ private:
         std::vector<Slot> candidates;
         std::size_t next = 0;
         unsigned changesAtStart = 0;
+        bool shownFirst = false;  // the rows show what the first slice found
     };
     void runSlice();
+    void showFirstSlice();
     void finishPass();
     void showOrder();  // the rows become the records of m_order that the filter lets through
     std::string_view slotText(Slot slot, int col) const;

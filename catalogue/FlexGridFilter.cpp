@@ -48,6 +48,7 @@ void FlexGridModel::setFilter(const RecordFilter& filter) {
     }
     m_found.assign(size_t(top) + 1, 0);
     m_pass.next = 0;
+    m_pass.shownFirst = false;
     m_pass.changesAtStart = m_changes;
     m_pass.running = true;
     runSlice();
@@ -75,11 +76,29 @@ void FlexGridModel::runSlice() {
                 m_found[s] = 1;
         }
         if (m_pass.next < candidates.size() && clock.elapsed() >= kSliceMs) {
+            if (!m_pass.shownFirst)
+                showFirstSlice();
             m_slices.start(0);
             return;
         }
     }
     finishPass();
+}
+
+void FlexGridModel::showFirstSlice() {
+    m_pass.shownFirst = true;
+    // The rows no longer show the whole result of the filter applied before.
+    m_appliedExact = false;
+    std::vector<Slot> shown;
+    for (std::size_t i = 0; i < m_pass.next; ++i) {
+        const Slot s = m_pass.candidates[i];
+        if (s != kBlank && s < m_found.size() && m_found[s])
+            shown.push_back(s);
+    }
+    beginResetModel();
+    m_rows = std::move(shown);
+    endResetModel();
+    Q_EMIT firstSliceShown();
 }
 
 void FlexGridModel::finishPass() {

@@ -48,6 +48,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     });
     connect(FilterBar1, &FilterBar::changed, this, &frmMain::filterChanged);
     connect(&FG1->model(), &FlexGridModel::filterApplied, this, &frmMain::filterApplied);
+    connect(&FG1->model(), &FlexGridModel::firstSliceShown, this, &frmMain::filterApplied);
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
     buildPictureViews();

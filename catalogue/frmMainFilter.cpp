@@ -43,9 +43,11 @@ void frmMain::showFilterState() {
         place->addWidget(m_noMatch);
     }
     m_noMatch->setVisible(model.isFiltered() && !model.isFiltering() && model.rowCount() == 0);
-    const QString text = model.isFiltered() ? FilterBar::countText(qsizetype(model.rowCount()),
-                                                                   qsizetype(model.recordTotal()))
-                                            : m_statusText;
+    const QString text =
+        !model.isFiltered() ? m_statusText
+        : model.isFiltering()
+            ? FilterBar::countingText(qsizetype(model.rowCount()))
+            : FilterBar::countText(qsizetype(model.rowCount()), qsizetype(model.recordTotal()));
     showAccessibleText(*statusPanel, text, mainText::StatusName);
 }
 

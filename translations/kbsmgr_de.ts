@@ -398,6 +398,10 @@ Esc leert den Filter.</translation>
         <source>Report -- Shown records</source>
         <translation>Bericht -- Angezeigte Datensätze</translation>
     </message>
+    <message>
+        <source>%1 records so far, still counting…</source>
+        <translation>%1 Datensätze bisher, es wird noch gezählt…</translation>
+    </message>
 </context>
 <context>
     <name>kbs::Gallery</name>

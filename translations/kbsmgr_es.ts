@@ -398,6 +398,10 @@ Esc borra el filtro.</translation>
         <source>Report -- Shown records</source>
         <translation>Informe -- Registros mostrados</translation>
     </message>
+    <message>
+        <source>%1 records so far, still counting…</source>
+        <translation>%1 registros hasta ahora, aún contando…</translation>
+    </message>
 </context>
 <context>
     <name>kbs::Gallery</name>

@@ -398,6 +398,10 @@ Escape clears the filter.</source>
         <source>Report -- Shown records</source>
         <translation>Rapport -- Fiches affichées</translation>
     </message>
+    <message>
+        <source>%1 records so far, still counting…</source>
+        <translation>%1 fiches jusqu’ici, comptage en cours…</translation>
+    </message>
 </context>
 <context>
     <name>kbs::Gallery</name>

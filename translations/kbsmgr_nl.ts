@@ -398,6 +398,10 @@ Esc wist het filter.</translation>
         <source>Report -- Shown records</source>
         <translation>Rapport -- Getoonde records</translation>
     </message>
+    <message>
+        <source>%1 records so far, still counting…</source>
+        <translation>%1 records tot nu toe, nog aan het tellen…</translation>
+    </message>
 </context>
 <context>
     <name>kbs::Gallery</name>

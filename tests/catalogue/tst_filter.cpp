@@ -146,6 +146,36 @@ private Q_SLOTS:
     }
 
     // Every control of the bar is reached by keyboard and named for a screen reader.
+    // A filter that takes more than a slice shows its first slice's rows at once, says it is
+    // still counting, and ends with the whole result; the next key then narrows correctly.
+    void longFilterShowsItsFirstSlice() {
+        test::TestEnv env;
+        env.exec(
+            u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000) "
+            u"INSERT INTO table1 (Description, Color) SELECT 'car ' || i, "
+            u"CASE WHEN i % 100 = 1 THEN 'Red' ELSE 'Blue' END FROM n"_s);
+        test::Window win(env);
+        const FlexGridModel& model = win.grid().model();
+        const auto* status = win->findChild<QLabel*>(u"Panel1"_s);
+        ui(win).FilterBar1->edit()->setText(u"red"_s);
+        QVERIFY(model.isFiltering());
+        const QList<qint64> first = shownIds(win);
+        QVERIFY(!first.isEmpty());
+        QVERIFY2(status->text().contains(u"still counting"_s), qPrintable(status->text()));
+        QTRY_VERIFY(!model.isFiltering());
+        QCOMPARE(shownIds(win).size(), 300);
+        QCOMPARE(shownIds(win).mid(0, first.size()), first);
+        QCOMPARE(status->text(), FilterBar::countText(300, 30000));
+
+        ui(win).FilterBar1->edit()->setText(u"car 12"_s);
+        ui(win).FilterBar1->edit()->setText(u"car 123"_s);  // while the pass for "car 12" runs
+        QTRY_VERIFY(!model.isFiltering());
+        const QList<qint64> typed = shownIds(win);
+        filter(win, QString());
+        filter(win, u"car 123"_s);
+        QCOMPARE(typed, shownIds(win));
+    }
+
     void barByKeyboard() {
         test::TestEnv env;
         test::fiveCars(env);
