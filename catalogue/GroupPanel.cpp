@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QTreeView>
 #include <algorithm>
@@ -330,6 +331,12 @@ GroupPanel::GroupPanel(QWidget* parent)
         std::max(0, cboThenBy->findData(fieldNamed(Settings::get(kSection, kThenByKey, {})))));
     m_width = std::max(kNarrowest,
                        Settings::get(kSection, kWidthKey, QString::number(kDefaultWidth)).toInt());
+    m_saved = QStringList{Settings::get(kSection, kOpenKey, QStringLiteral("0")),
+                          fieldName(cboGroupBy->currentData().toInt()),
+                          fieldName(cboThenBy->currentData().toInt()), QString::number(m_width)};
+    m_saveSoon.setSingleShot(true);
+    m_saveSoon.setInterval(0);
+    connect(&m_saveSoon, &QTimer::timeout, this, &GroupPanel::saveSettings);
     connect(cboGroupBy, &QComboBox::currentIndexChanged, this, &GroupPanel::fieldsChosen);
     connect(cboThenBy, &QComboBox::currentIndexChanged, this, &GroupPanel::fieldsChosen);
     connect(cmdCloseGroups, &QToolButton::clicked, this, [this] { setOpen(false); });
@@ -338,6 +345,8 @@ GroupPanel::GroupPanel(QWidget* parent)
 }
 
 GroupPanel::~GroupPanel() {
+    if (m_saveSoon.isActive())
+        saveSettings();
     m_groups.setListener(nullptr);
     tvwGroups->setModel(nullptr);
 }
@@ -374,12 +383,16 @@ void GroupPanel::recordRemoved(RecordSet::Slot slot) {
 }
 
 void GroupPanel::setFields(int field, int thenBy) {
-    cboThenBy->setCurrentIndex(std::max(0, cboThenBy->findData(thenBy)));
-    cboGroupBy->setCurrentIndex(std::max(0, cboGroupBy->findData(field)));
+    {
+        const QSignalBlocker quiet(cboThenBy), quieter(cboGroupBy);
+        cboThenBy->setCurrentIndex(std::max(0, cboThenBy->findData(thenBy)));
+        cboGroupBy->setCurrentIndex(std::max(0, cboGroupBy->findData(field)));
+    }
+    fieldsChosen();
 }
 
 void GroupPanel::fieldsChosen() {
-    saveSettings();
+    saveSoon();
     if (m_open)
         rebuild();
 }
@@ -414,7 +427,7 @@ void GroupPanel::setOpen(bool open) {
         m_model->reset([this] { m_groups.clear(); });
     }
     setVisible(open);
-    saveSettings();
+    saveSoon();
     Q_EMIT openChanged(open);
 }
 
@@ -459,11 +472,22 @@ void GroupPanel::setChosen(const GroupChoice& choice) {
     Q_EMIT chosenChanged();
 }
 
-void GroupPanel::saveSettings() const {
-    Settings::save(kSection, kOpenKey, m_open ? QStringLiteral("1") : QStringLiteral("0"));
-    Settings::save(kSection, kGroupByKey, fieldName(cboGroupBy->currentData().toInt()));
-    Settings::save(kSection, kThenByKey, fieldName(cboThenBy->currentData().toInt()));
-    Settings::save(kSection, kWidthKey, QString::number(m_width));
+// Once the view shows the change, and only what changed.
+void GroupPanel::saveSoon() {
+    m_saveSoon.start();
+}
+
+void GroupPanel::saveSettings() {
+    m_saveSoon.stop();
+    const QStringList now{m_open ? QStringLiteral("1") : QStringLiteral("0"),
+                          fieldName(cboGroupBy->currentData().toInt()),
+                          fieldName(cboThenBy->currentData().toInt()), QString::number(m_width)};
+    const QString keys[] = {kOpenKey, kGroupByKey, kThenByKey, kWidthKey};
+    for (int i = 0; i < int(std::size(keys)); ++i) {
+        if (now[i] != m_saved.value(i))
+            Settings::save(kSection, keys[i], now[i]);
+    }
+    m_saved = now;
 }
 
 // Enter chooses the group, Escape goes back to the grid; the edge widens it.
@@ -493,7 +517,7 @@ bool GroupPanel::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (watched == m_handle && event->type() == QEvent::MouseButtonRelease) {
         m_width = width();  // as far as the grid let it go
-        saveSettings();
+        saveSoon();
     }
     return QFrame::eventFilter(watched, event);
 }

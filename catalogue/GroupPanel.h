@@ -2,6 +2,8 @@
 
 #include <QFrame>
 #include <QKeySequence>
+#include <QStringList>
+#include <QTimer>
 #include <memory>
 
 #include "RecordGroups.h"
@@ -66,7 +68,8 @@ private:
     void rebuild();
     void choose(const QModelIndex& index);
     void setChosen(const GroupChoice& choice);
-    void saveSettings() const;
+    void saveSoon();
+    void saveSettings();
 
     QLabel* lblGroupBy = nullptr;
     QComboBox* cboGroupBy = nullptr;
@@ -82,6 +85,8 @@ private:
     GroupChoice m_chosen;
     bool m_open = false;
     int m_width;
+    QTimer m_saveSoon;
+    QStringList m_saved;  // what the settings hold
 };
 
 }  // namespace kbs

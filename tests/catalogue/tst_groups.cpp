@@ -202,6 +202,13 @@ private Q_SLOTS:
         choose(win, u"1965"_s);
         choose(win, u"1969"_s);
         QCOMPARE(win.column(1), (QStringList{u"Mustang"_s, u"Miura"_s}));
+        // An import adds records and reads the catalogue again: the rows stay, counts follow.
+        const QPersistentModelIndex kept = tree(win)->model()->index(1, 1);  // 1965
+        win->closeCatalogue();
+        env.addRecord({{u"Description"_s, u"Lotus"_s}, {u"Year"_s, u"1965"_s}});
+        win->Form_Load();
+        QCOMPARE(kept.data().toString(), u"2"_s);
+        QCOMPARE(win.column(1), (QStringList{u"Mustang"_s, u"Miura"_s}));
     }
 
     // The view opens as it was left, with its fields; closed, the grid has the whole width.
