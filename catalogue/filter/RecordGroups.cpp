@@ -103,6 +103,30 @@ std::string_view groupkey::textOf(const RecordSet& rs, RecordSet::Slot slot, int
     }
 }
 
+// Whether a plain ASCII text has this key, without making the key: blanks around it left out,
+// those between words one space, A to Z folded; most texts differ at once. Nothing for a text
+// beyond ASCII or a year, whose key takes more.
+std::optional<bool> groupkey::hasKey(std::string_view text, int field, std::string_view key) {
+    if (collection::GroupFields[size_t(field)].column == kYear)
+        return std::nullopt;
+    size_t at = 0;
+    bool gap = false;
+    for (char c : text) {
+        if (c & 0x80)
+            return std::nullopt;
+        if (blank(c)) {
+            gap = at > 0;
+            continue;
+        }
+        if (gap && (at >= key.size() || key[at++] != ' '))
+            return false;
+        gap = false;
+        if (at >= key.size() || key[at++] != (c >= 'A' && c <= 'Z' ? char(c + 32) : c))
+            return false;
+    }
+    return at == key.size();
+}
+
 // ---------------------------------------------------------------- the choice
 
 bool GroupChoice::matches(const RecordSet& rs, RecordSet::Slot slot) const {
@@ -110,7 +134,10 @@ bool GroupChoice::matches(const RecordSet& rs, RecordSet::Slot slot) const {
         return true;
     const auto keyIs = [&](int field, const std::string& key) {
         const int column = collection::GroupFields[size_t(field)].column;
-        groupkey::of(groupkey::textOf(rs, slot, column, m_scratch), field, m_key, m_spelling);
+        const std::string_view text = groupkey::textOf(rs, slot, column, m_scratch);
+        if (const auto has = groupkey::hasKey(text, field, key))
+            return *has;
+        groupkey::of(text, field, m_key, m_spelling);
         return m_key == key;
     };
     return keyIs(field1, key1) && (field2 < 0 || keyIs(field2, key2));

@@ -140,6 +140,8 @@ private Q_SLOTS:
         QCOMPARE(shown(win).mid(1, 3),
                  (QStringList{u"Regular Wheels: 2, 3"_s, u"  Have: 1, 0"_s, u"  Sell: 1, 3"_s}));
         QCOMPARE(shown(win).mid(7), (QStringList{u"(Empty): 3, 6"_s, u"  Have: 3, 6"_s}));
+        choose(win, u"Regular Wheels"_s);
+        QCOMPARE(win.column(1), (QStringList{u"Miura"_s, u"Jaguar"_s}));
         choose(win, u"Superfast"_s);
         QCOMPARE(win.column(1), (QStringList{u"Mustang"_s, u"Cortina"_s, u"Beetle"_s}));
         QCOMPARE(win->statusText(), FilterBar::countText(3, 8));
