@@ -4,7 +4,7 @@
 // runs in a child process of its own, so that its peak memory and its reads are its own.
 //
 //   kbsmgr-bench [--quick] [--pictures-only] [--backup] [--backups] [--totals] [--records]
-//                [--filter]
+//                [--filter] [--groups]
 //                [--work DIR]
 //
 // --quick leaves out the 100,000-record runs and the 40,000 photographed records. The
@@ -17,6 +17,9 @@
 // --filter times only the filter bar at 100,000 records: each keystroke until the grid's model
 // shows the narrowed rows (median and 95th percentile), clearing, Find Next finding nothing,
 // and the peak memory with and without a filter.
+// --groups times only the group view at 100,000 records: opened, its field changed, a save
+// followed by its counts, a group chosen until the grid shows it, and the peak memory with the
+// view open against the start-up without it.
 #include <sqlite3.h>
 
 #include <fcntl.h>
@@ -36,6 +39,7 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QTreeView>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -53,6 +57,8 @@
 #include "DataReport.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
+#include "GroupFields.h"
+#include "GroupPanel.h"
 #include "LimitedTextbox.h"
 #include "ProgramInfo.h"
 #include "RecordSet.h"
@@ -402,6 +408,113 @@ void runBackupDays(Window& win) {
     QFile::remove(restored);
 }
 
+// The group view at work: built when opened, the grouping field changed, a save followed by the
+// counts, a group chosen until the grid shows it; "groupsopen" only opens it, for its memory.
+void runGroups(Window& win, bool measure) {
+    frmMain& w = win.w();
+    GroupPanel& panel = *w.groupPanel();
+    FlexGrid& grid = *ui(w).FG1;
+    QTreeView& tree = *panel.tree();
+    const auto shown = [&] {
+        tree.viewport()->repaint();
+        grid.viewport()->repaint();
+    };
+    panel.setFields(0, -1);  // Series
+    if (!measure) {
+        panel.setFields(0, 1);  // Series, then Year: the most groups
+        panel.setOpen(true);
+        tree.expandAll();
+        shown();
+        report("groups", double(tree.model()->rowCount()));
+        return;
+    }
+    std::vector<double> opened;
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer t;
+        t.start();
+        panel.setOpen(true);
+        shown();
+        opened.push_back(msSince(t));
+        panel.setOpen(false);
+    }
+    report("open_ms", median(opened));
+    panel.setOpen(true);
+    std::vector<double> changed, twoLevels;
+    for (int field = 1; field < int(collection::GroupFields.size()); ++field) {
+        QElapsedTimer t;
+        t.start();
+        panel.setFields(field, -1);
+        shown();
+        changed.push_back(msSince(t));
+        t.start();
+        panel.setFields(field, 0);  // then by Series
+        shown();
+        twoLevels.push_back(msSince(t));
+    }
+    report("field_ms", median(changed));
+    report("field_max_ms", *std::max_element(changed.begin(), changed.end()));
+    report("two_ms", median(twoLevels));
+
+    // A save moving the record between series: the window's save with the counts following,
+    // and the counts alone, as a second view of the same records counts the same save.
+    panel.setFields(0, 1);
+    GroupPanel probe;
+    probe.setRecords(w.recordSet());
+    probe.setOpen(true);
+    probe.show();
+    std::vector<double> saves, counts;
+    for (int i = 0; i < 20; ++i) {
+        w.Edit_Record();
+        ui(w).txtTextl[4]->setText(i % 2 ? QStringLiteral("King Size") : QStringLiteral("Rare"));
+        QElapsedTimer t;
+        t.start();
+        w.cmdSave_Click();
+        shown();
+        saves.push_back(msSince(t));
+        t.start();
+        probe.recordChanged(w.recordSet()->currentSlot());
+        probe.tree()->viewport()->repaint();
+        counts.push_back(msSince(t));
+    }
+    report("save_ms", median(saves));
+    report("counts_ms", median(counts));
+    report("counts_max_ms", *std::max_element(counts.begin(), counts.end()));
+    probe.setOpen(false);
+
+    // Each series chosen with Enter until the grid shows its rows.
+    FlexGridModel& model = grid.model();
+    bool applied = false;
+    QElapsedTimer sinceKey;
+    double appliedMs = 0;
+    QObject::connect(&model, &FlexGridModel::filterApplied, [&] {
+        applied = true;
+        appliedMs = msSince(sinceKey);
+    });
+    std::vector<double> chosen, chosenCpu;
+    for (int row = 1; row < tree.model()->rowCount(); ++row) {
+        tree.setCurrentIndex(tree.model()->index(row, 0));
+        applied = false;
+        const double cpu = cpuMs();
+        QElapsedTimer t;
+        t.start();
+        sinceKey.start();
+        QTest::keyClick(&tree, Qt::Key_Return);
+        while (!applied)
+            QCoreApplication::processEvents();
+        shown();
+        chosen.push_back(msSince(t));
+        chosenCpu.push_back(cpuMs() - cpu);
+        if (qEnvironmentVariableIsSet("KBS_BENCH_VERBOSE"))
+            std::fprintf(stderr, "%s %.1f (rows shown after %.1f)\n",
+                         qPrintable(tree.model()->index(row, 0).data().toString()), chosen.back(),
+                         appliedMs);
+    }
+    report("choose_ms", median(chosen));
+    report("choose_max_ms", *std::max_element(chosen.begin(), chosen.end()));
+    report("choose_cpu_ms", median(chosenCpu));
+    report("choose_cpu_max_ms", *std::max_element(chosenCpu.begin(), chosenCpu.end()));
+}
+
 void runWindow(const QString& what, const QString& db, bool inPlace) {
     Window win(db, inPlace);
     frmMain& w = win.w();
@@ -534,6 +647,8 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         report("gap_ms", worst);
         report("save_ms", saveMs);
         report("made", outcome == backup::Outcome::Made ? 1 : 0);
+    } else if (what == QLatin1String("groups") || what == QLatin1String("groupsopen")) {
+        runGroups(win, what == QLatin1String("groups"));
     } else if (what == QLatin1String("filter")) {
         static const char* const kTyped[][2] = {{"word", "targa"},
                                                 {"words", "ford cooper"},
@@ -796,6 +911,28 @@ void runPictures(const QString& work, bool quick) {
 
 }  // namespace
 
+// The group view's rows: see runGroups.
+void groupRows(const QString& path, int n) {
+    const auto plain = runChild(QStringLiteral("startup"), path);
+    const auto open = runChild(QStringLiteral("groupsopen"), path);
+    const auto g = runChild(QStringLiteral("groups"), path);
+    const double peak = g.value("peak_mb");
+    row("group view opened, by Series", n, g.value("open_ms"), 0, peak, "<= 100 ms");
+    row("grouping field changed, median", n, g.value("field_ms"), 0, peak, "<= 100 ms");
+    row("  slowest field", n, g.value("field_max_ms"), 0, peak, "<= 100 ms");
+    row("  then by Series, median", n, g.value("two_ms"), 0, peak, "");
+    row("save, counts follow (whole save)", n, g.value("save_ms"), 0, peak, "");
+    row("  the counts' share, median", n, g.value("counts_ms"), 0, peak, "<= 5 ms");
+    row("  the counts' share, slowest", n, g.value("counts_max_ms"), 0, peak, "<= 5 ms");
+    row("group chosen until grid shows it", n, g.value("choose_ms"), 0, peak, "<= 50 ms");
+    row("  slowest group", n, g.value("choose_max_ms"), 0, peak, "<= 50 ms");
+    std::printf("|   processor ms: median %.1f, slowest %.1f\n", g.value("choose_cpu_ms"),
+                g.value("choose_cpu_max_ms"));
+    row("peak MB: start-up, view closed", n, plain.value("peak_mb"), 0, plain.value("peak_mb"), "");
+    row("peak MB: view open, Series+Year", n, open.value("peak_mb"), plain.value("peak_mb"),
+        open.value("peak_mb"), "");
+}
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -972,6 +1109,10 @@ int main(int argc, char** argv) {
             plain.value("peak_mb"), "");
         row("peak MB: with the filter runs above", n, f.value("peak_mb"), plain.value("peak_mb"),
             f.value("peak_mb"), "<= 1.1 x");
+        return 0;
+    }
+    if (args.contains(QStringLiteral("--groups"))) {
+        groupRows(indexed(), n);
         return 0;
     }
     if (args.contains(QStringLiteral("--totals"))) {

@@ -118,8 +118,10 @@ void FlexGridModel::showRecords(const RecordSet& rs) {
     endResetModel();
     if (isFiltered()) {
         const RecordFilter filter = m_filter;
+        const GroupChoice group = m_group;
         m_filter = RecordFilter();
-        setFilter(filter);
+        m_group = GroupChoice();
+        narrow(filter, group);
     }
 }
 
@@ -186,6 +188,15 @@ void FlexGridModel::appendSlot(Slot slot) {
 
 void FlexGridModel::insertSlot(Slot slot, int bodyRow) {
     const int r = std::clamp(bodyRow, 0, int(m_rows.size()));
+    // In the order of every record too, after the record above it, so that the next filter
+    // finds it.
+    const auto after =
+        r == 0 ? m_order.end() : std::find(m_order.begin(), m_order.end(), m_rows[size_t(r) - 1]);
+    m_order.insert(after == m_order.end() ? m_order.begin() + std::min<std::ptrdiff_t>(
+                                                                  r, std::ptrdiff_t(m_order.size()))
+                                          : after + 1,
+                   slot);
+    pin(slot);
     beginInsertRows({}, r, r);
     m_rows.insert(m_rows.begin() + r, slot);
     endInsertRows();

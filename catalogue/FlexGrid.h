@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "RecordFilter.h"
+#include "RecordGroups.h"
 #include "RecordSet.h"
 
 namespace kbs {
@@ -58,11 +59,14 @@ public:
     void sortBy(int col, bool ascending);
 
     // ---- the filter (FlexGridFilter.cpp)
-    // Shows only the records the filter lets through; an empty filter shows every record. The
-    // records are looked through in slices of a few milliseconds between events, so typing
-    // never waits for them; filterApplied() says when the rows show the result.
+    // Shows only the records the filter lets through and that are in the group chosen; an
+    // empty filter and no group show every record. The records are looked through in slices
+    // of a few milliseconds between events, so typing never waits for them; filterApplied()
+    // says when the rows show the result. Setting one keeps the other.
     void setFilter(const RecordFilter& filter);
-    bool isFiltered() const { return !m_filter.isEmpty(); }
+    void setGroup(const GroupChoice& group);
+    const GroupChoice& group() const { return m_group; }
+    bool isFiltered() const { return !m_filter.isEmpty() || !m_group.isEmpty(); }
     bool isFiltering() const { return m_pass.running; }
     const std::vector<Slot>& shownSlots() const { return m_rows; }
     std::size_t recordTotal() const { return m_order.size(); }
@@ -82,6 +86,7 @@ private:
         unsigned changesAtStart = 0;
         bool shownFirst = false;  // the rows show what the first slice found
     };
+    void narrow(const RecordFilter& filter, const GroupChoice& group);
     void runSlice();
     void showFirstSlice();
     void finishPass();
@@ -91,7 +96,9 @@ private:
 
     std::vector<Slot> m_order;  // every record, in the grid's order
     RecordFilter m_filter;
+    GroupChoice m_group;
     RecordFilter m_applied;             // the filter the rows show the result of
+    GroupChoice m_appliedGroup;         // and the group
     bool m_appliedExact = true;         // and no record changed since
     unsigned m_changes = 0;             // records saved in place so far
     std::vector<std::uint8_t> m_let;    // by slot: let through by the filter, or pinned

@@ -24,13 +24,24 @@ void FlexGridModel::pin(Slot slot) {
 }
 
 void FlexGridModel::setFilter(const RecordFilter& filter) {
+    narrow(filter, m_group);
+}
+
+void FlexGridModel::setGroup(const GroupChoice& group) {
+    narrow(m_filter, group);
+}
+
+// The filter and the group in one pass over the records.
+void FlexGridModel::narrow(const RecordFilter& filter, const GroupChoice& group) {
     m_slices.stop();
     m_pinned.clear();
     m_filter = filter;
-    if (filter.isEmpty()) {
+    m_group = group;
+    if (!isFiltered()) {
         m_pass = Pass();
         m_let.clear();
         m_applied = RecordFilter();
+        m_appliedGroup = GroupChoice();
         m_appliedExact = true;
         beginResetModel();
         m_rows = m_order;
@@ -39,7 +50,8 @@ void FlexGridModel::setFilter(const RecordFilter& filter) {
         return;
     }
     // A filter that lets through no more than the one the rows show looks at those rows only.
-    const bool narrowing = m_appliedExact && filter.narrows(m_applied);
+    const bool narrowing =
+        m_appliedExact && filter.narrows(m_applied) && group.narrows(m_appliedGroup);
     m_pass.candidates = narrowing ? m_rows : m_order;
     Slot top = 0;
     for (Slot s : m_order) {
@@ -68,7 +80,7 @@ void FlexGridModel::runSlice() {
                 continue;
             bool let = true;
             try {
-                let = m_filter.matches(*m_source, s);
+                let = m_group.matches(*m_source, s) && m_filter.matches(*m_source, s);
             } catch (const std::exception&) {
                 // A value that could not be read whole: the record is shown, not hidden.
             }
@@ -121,6 +133,7 @@ void FlexGridModel::finishPass() {
     m_rows = std::move(shown);
     endResetModel();
     m_applied = m_filter;
+    m_appliedGroup = m_group;
     Q_EMIT filterApplied();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCache>
 #include <QImage>
+#include <QKeySequence>
 #include <QListView>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -24,6 +25,7 @@ public:
     static constexpr int PictureHeight = 104;
 
     Gallery(FlexGridModel& model, QWidget* parent = nullptr);
+    static QKeySequence key() { return QKeySequence(Qt::CTRL | Qt::Key_G); }
 
     // The catalogue to read thumbnails from (null: none); forgets what it read before.
     void setSession(CatalogueSession* session);

@@ -21,6 +21,7 @@
 #include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
+#include "GroupPanel.h"
 #include "MainTexts.h"
 #include "MainToolbar.h"
 #include "ProgramInfo.h"
@@ -52,6 +53,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
     buildPictureViews();
+    buildGroupView();
     auto* keys = new WindowKeys(*this, *Toolbar1, *FG1, *m_panel);
     connect(keys, &WindowKeys::findNext, this, &frmMain::Find_Next);
     addRecoveryEntries();
@@ -82,6 +84,7 @@ void frmMain::Form_Load() {
         // before stays in the panel, the grid or the status bar.
         Clear_Display();
         FG1->setRows(FG1->fixedRows());
+        m_groups->setRecords(rs);
         setStatusText(mainText::TotalRecords + mainText::signedCount(0));
         cmdSelect->setVisible(true);
         Lock_Display(true);

@@ -40,6 +40,7 @@ class ThumbnailMaker;
 class DeleteUndo;
 class DetailPanel;
 class PictureStrip;
+class GroupPanel;
 class CatalogueCommands;
 class RecoveryCommands;
 class ReportCommands;
@@ -131,6 +132,9 @@ public:
     static constexpr int ThumbnailsAfterMs = 1000;  // after the window opens
     ThumbnailMaker* thumbnails() const { return m_thumbs; }
 
+    // ---- the group view beside the grid (frmMainGroups.cpp)
+    GroupPanel* groupPanel() const;
+
     // ---- state the tests and the other windows read
     bool bAddingNew = false;
     RecordSet* recordSet() const { return rs; }
@@ -197,6 +201,11 @@ private:
 
     PictureStrip* m_strip = nullptr;
     ThumbnailMaker* m_thumbs = nullptr;
+
+    void buildGroupView();
+    void placeGroupView();
+    void leaveGroupView();
+    GroupPanel* m_groups = nullptr;
 
     CatalogueSession m_session;
     RecordSet* rs = nullptr;  // the session's, from Form_Load to the unload

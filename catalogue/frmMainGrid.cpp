@@ -4,6 +4,7 @@
 #include "AppError.h"
 #include "Collection.h"
 #include "FlexGrid.h"
+#include "GroupPanel.h"
 #include "MainTexts.h"
 #include "PanelLayout.h"
 #include "Prompts.h"
@@ -34,6 +35,8 @@ bool frmMain::PopulateFlexGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
     }
     if (!filled)
         return false;
+    if (&rs == this->rs && &FlexGrid == FG1)
+        m_groups->setRecords(&rs);
     if (&rs == this->rs)
         markShownRow(FlexGrid);
     // Giving the grid the focus fails while the window is not yet shown.
@@ -57,12 +60,15 @@ void frmMain::showRowChange(RowChange change, RecordSet::Slot slot) {
     switch (change) {
         case RowChange::Changed:
             model.slotChanged(slot);
+            m_groups->recordChanged(slot);
             break;
         case RowChange::Added:
             model.appendSlot(slot);
+            m_groups->recordChanged(slot);
             break;
         case RowChange::Deleted:
             model.removeSlot(slot);
+            m_groups->recordRemoved(slot);
             break;
     }
     markShownRow(*FG1);

@@ -17,6 +17,7 @@
 #include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
+#include "GroupPanel.h"
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
@@ -149,7 +150,7 @@ void frmMain::Form_Resize() {
     const int heightTwips = statusTop - kGridTop - kGridGapAbove;
     if (heightTwips >= 0)
         g.setHeight(twipsToPixelsY(heightTwips));
-    FG1->setGeometry(g);
+    FG1->setGeometry(m_groups ? m_groups->placeIn(g) : g);
     const int outerWidth = frameGeometry().width();
     Frame2->resize(std::max(0, outerWidth - twipsToPixelsX(kFrameNarrower)), Frame2->height());
     Toolbar1->resize(outerWidth, Toolbar1->height());

@@ -26,7 +26,7 @@
 namespace kbs {
 
 namespace {
-const QKeySequence kGalleryKey(Qt::CTRL | Qt::Key_G);
+const QKeySequence kGalleryKey = Gallery::key();
 
 QString grouped(qint64 n) {
     QLocale locale;

@@ -16,6 +16,7 @@
 #include "DeleteUndo.h"
 #include "DetailPanel.h"
 #include "FlexGrid.h"
+#include "GroupPanel.h"
 #include "MainTexts.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
@@ -42,6 +43,7 @@ void frmMain::addRecoveryEntries() {
 
 void frmMain::closeCatalogue() {
     FG1->model().detach();
+    m_groups->setRecords(nullptr);
     DataReport1->unload();  // its record set reads the catalogue too
     TotalsReport1->unload();
     setGalleryShown(false);
@@ -100,6 +102,7 @@ void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
         const auto& order = rs->slotsInOrder();
         const auto at = std::find(order.begin(), order.end(), slot) - order.begin();
         model.insertSlot(slot, gridRow.value_or(int(at)));
+        m_groups->recordChanged(slot);
     }
     setStatusText(mainText::TotalRecords + mainText::signedCount(rs->recordCount()));
     if (editing)

@@ -411,6 +411,73 @@ Esc leert den Filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::GroupPanel</name>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>%1 (+%2?)</source>
+        <translation>%1 (+%2?)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quantity(ies) could not be read as a whole number and are not added up.</source>
+        <translation>
+            <numerusform>%n Anzahl konnte nicht als ganze Zahl gelesen werden und ist nicht mitgezählt.</numerusform>
+            <numerusform>%n Anzahlen konnten nicht als ganze Zahlen gelesen werden und sind nicht mitgezählt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All records</source>
+        <translation>Alle Datensätze</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Leer)</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a decade: 1960s</comment>
+        <translation>%1er</translation>
+    </message>
+    <message>
+        <source>Group view</source>
+        <translation>Gruppenansicht</translation>
+    </message>
+    <message>
+        <source>Group by</source>
+        <translation>Gruppieren nach</translation>
+    </message>
+    <message>
+        <source>then by</source>
+        <translation>dann nach</translation>
+    </message>
+    <message>
+        <source>(nothing)</source>
+        <translation>(nichts)</translation>
+    </message>
+    <message>
+        <source>Close the group view</source>
+        <translation>Gruppenansicht schließen</translation>
+    </message>
+    <message>
+        <source>Close the group view (%1)</source>
+        <translation>Gruppenansicht schließen (%1)</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+</context>
+<context>
     <name>kbs::OpenSaveDialog</name>
     <message>
         <source>File dialog</source>

@@ -411,6 +411,73 @@ Esc borra el filtro.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::GroupPanel</name>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>%1 (+%2?)</source>
+        <translation>%1 (+%2?)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quantity(ies) could not be read as a whole number and are not added up.</source>
+        <translation>
+            <numerusform>%n cantidad no se pudo leer como número entero y no se suma.</numerusform>
+            <numerusform>%n cantidades no se pudieron leer como números enteros y no se suman.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All records</source>
+        <translation>Todos los registros</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Vacío)</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a decade: 1960s</comment>
+        <translation>Años %1</translation>
+    </message>
+    <message>
+        <source>Group view</source>
+        <translation>Vista por grupos</translation>
+    </message>
+    <message>
+        <source>Group by</source>
+        <translation>Agrupar por</translation>
+    </message>
+    <message>
+        <source>then by</source>
+        <translation>luego por</translation>
+    </message>
+    <message>
+        <source>(nothing)</source>
+        <translation>(nada)</translation>
+    </message>
+    <message>
+        <source>Close the group view</source>
+        <translation>Cerrar la vista por grupos</translation>
+    </message>
+    <message>
+        <source>Close the group view (%1)</source>
+        <translation>Cerrar la vista por grupos (%1)</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
+</context>
+<context>
     <name>kbs::OpenSaveDialog</name>
     <message>
         <source>File dialog</source>

@@ -411,6 +411,73 @@ Escape clears the filter.</source>
     </message>
 </context>
 <context>
+    <name>kbs::GroupPanel</name>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Fiches</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>%1 (+%2?)</source>
+        <translation>%1 (+%2 ?)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quantity(ies) could not be read as a whole number and are not added up.</source>
+        <translation>
+            <numerusform>%n quantité n&apos;a pas pu être lue comme un nombre entier et n&apos;est pas comptée.</numerusform>
+            <numerusform>%n quantités n&apos;ont pas pu être lues comme des nombres entiers et ne sont pas comptées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All records</source>
+        <translation>Toutes les fiches</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Vide)</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a decade: 1960s</comment>
+        <translation>Années %1</translation>
+    </message>
+    <message>
+        <source>Group view</source>
+        <translation>Vue par groupes</translation>
+    </message>
+    <message>
+        <source>Group by</source>
+        <translation>Grouper par</translation>
+    </message>
+    <message>
+        <source>then by</source>
+        <translation>puis par</translation>
+    </message>
+    <message>
+        <source>(nothing)</source>
+        <translation>(rien)</translation>
+    </message>
+    <message>
+        <source>Close the group view</source>
+        <translation>Fermer la vue par groupes</translation>
+    </message>
+    <message>
+        <source>Close the group view (%1)</source>
+        <translation>Fermer la vue par groupes (%1)</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+</context>
+<context>
     <name>kbs::OpenSaveDialog</name>
     <message>
         <source>File dialog</source>

@@ -411,6 +411,73 @@ Esc wist het filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::GroupPanel</name>
+    <message>
+        <source>Group</source>
+        <translation>Groep</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>%1 (+%2?)</source>
+        <translation>%1 (+%2?)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quantity(ies) could not be read as a whole number and are not added up.</source>
+        <translation>
+            <numerusform>%n aantal kon niet als geheel getal worden gelezen en is niet meegeteld.</numerusform>
+            <numerusform>%n aantallen konden niet als gehele getallen worden gelezen en zijn niet meegeteld.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All records</source>
+        <translation>Alle records</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Leeg)</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a decade: 1960s</comment>
+        <translation>Jaren %1</translation>
+    </message>
+    <message>
+        <source>Group view</source>
+        <translation>Groepsweergave</translation>
+    </message>
+    <message>
+        <source>Group by</source>
+        <translation>Groeperen op</translation>
+    </message>
+    <message>
+        <source>then by</source>
+        <translation>dan op</translation>
+    </message>
+    <message>
+        <source>(nothing)</source>
+        <translation>(niets)</translation>
+    </message>
+    <message>
+        <source>Close the group view</source>
+        <translation>Groepsweergave sluiten</translation>
+    </message>
+    <message>
+        <source>Close the group view (%1)</source>
+        <translation>Groepsweergave sluiten (%1)</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groepen</translation>
+    </message>
+</context>
+<context>
     <name>kbs::OpenSaveDialog</name>
     <message>
         <source>File dialog</source>

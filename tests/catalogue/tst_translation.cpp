@@ -108,6 +108,7 @@ QMap<QString, QString> openedWindows(QStringList& cut) {
             cut << u"grid heading \"%1\" is cut"_s.arg(win.grid().textMatrix(0, c));
     }
     win->setGalleryShown(true);
+    QTest::keyClick(win.w.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);  // groups
     frmAbout about(win.w.get());
     frmTip tip(win.w.get());
     frmEditor editor(win->windowTitle(), win.w.get());
