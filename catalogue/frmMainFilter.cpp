@@ -10,6 +10,7 @@
 #include "FlexGrid.h"
 #include "MainTexts.h"
 #include "RecordFilter.h"
+#include "StatisticsWindow.h"
 #include "frmMain.h"
 
 namespace kbs {
@@ -47,6 +48,8 @@ void frmMain::showFilterState() {
                                                                    qsizetype(model.recordTotal()))
                                             : m_statusText;
     showAccessibleText(*statusPanel, text, mainText::StatusName);
+    if (m_statistics && !model.isFiltering())
+        m_statistics->recordsChanged();
 }
 
 }  // namespace kbs

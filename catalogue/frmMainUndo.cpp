@@ -22,6 +22,7 @@
 #include "RecoveryCommands.h"
 #include "ThumbnailMaker.h"
 #include "TotalsReport.h"
+#include "StatisticsWindow.h"
 #include "frmMain.h"
 
 namespace kbs {
@@ -54,6 +55,8 @@ void frmMain::closeCatalogue() {
     rs = nullptr;
     m_session.close();
     m_undo->forgetAll();
+    if (m_statistics)
+        m_statistics->recordsChanged();
 }
 
 void frmMain::Undo_Delete() {
