@@ -37,6 +37,8 @@ void addBars(QChart& chart, const ChartData& d) {
     chart.addSeries(series);
     auto* categories = new QBarCategoryAxis;
     categories->append(d.rows.mid(0, shown));
+    if (shown > 6)
+        categories->setLabelsAngle(-60);
     chart.addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto* values = new QValueAxis;
@@ -62,10 +64,9 @@ void addPie(QChart& chart, const ChartData& d) {
         all += d.plotted(0, size_t(r));
     for (qsizetype r = 0; r < d.rows.size(); ++r) {
         const double v = d.plotted(0, size_t(r));
-        QPieSlice* slice = series->append(
+        series->append(
             QStringLiteral("%1 (%2 %)").arg(d.rows[r]).arg(all > 0 ? v * 100 / all : 0, 0, 'f', 1),
             v);
-        slice->setLabelVisible(d.rows.size() <= 12);
     }
     chart.addSeries(series);
 }
@@ -118,8 +119,9 @@ QChart* makeChart(const ChartData& data) {
     return chart;
 }
 
-QImage chartImage(const ChartData& data, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+QImage chartImage(const ChartData& data, QSize size, double scale) {
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QGraphicsScene scene;
     QChart* chart = makeChart(data);  // the scene owns it

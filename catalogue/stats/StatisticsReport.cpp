@@ -31,7 +31,7 @@ void StatisticsReport::open(const stats::Statistics& statistics,
     const QString note = stats::recordsNote(statistics);
     for (const auto& kind : stats::chartKinds()) {
         Chart c{QString::fromLatin1(kind.key), note, kind.data(statistics, field), {}};
-        c.picture = stats::chartImage(c.data, QSize(PictureWidth, PictureHeight));
+        c.picture = stats::chartImage(c.data, QSize(PictureWidth, PictureHeight), 3);
         m_charts.push_back(std::move(c));
     }
     m_ids = statistics.ids();

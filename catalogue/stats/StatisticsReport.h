@@ -24,9 +24,9 @@ public:
     // A chart's items name its kind's key as their section; a table row's record is its row.
     QVector<ReportItem> pageItems(int page) const override;
 
-    // The chart's picture on the page, in pixels.
-    static constexpr int PictureWidth = 1560;
-    static constexpr int PictureHeight = 880;
+    // The chart's picture on the page, in the points it is drawn in (at three pixels each).
+    static constexpr int PictureWidth = 640;
+    static constexpr int PictureHeight = 360;
 
 protected:
     void layOut() override;

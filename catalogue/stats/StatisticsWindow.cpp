@@ -46,7 +46,7 @@ StatisticsWindow::StatisticsWindow(CatalogueSession& session,
     m_later->setInterval(kRefreshAfterMs);
     connect(m_later, &QTimer::timeout, this, &StatisticsWindow::refresh);
     buildLayout();
-    resize(980, 600);
+    resize(1120, 620);
 }
 
 StatisticsWindow::~StatisticsWindow() = default;
@@ -79,12 +79,15 @@ void StatisticsWindow::buildLayout() {
     tblNumbers->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblNumbers->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblNumbers->verticalHeader()->hide();
+    tblNumbers->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    tblNumbers->horizontalHeader()->setStretchLastSection(true);
     tblNumbers->setTabKeyNavigation(false);
     auto* split = new QSplitter(this);
     split->addWidget(chartView);
     split->addWidget(tblNumbers);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
+    split->setSizes({580, 520});
     lblNote = new QLabel(this);
     lblNote->setObjectName(QStringLiteral("lblNote"));
     lblNote->setWordWrap(true);
