@@ -2940,8 +2940,8 @@ Es wurde nichts geschrieben.</translation>
         <translation>(Leer)</translation>
     </message>
     <message>
-        <source>Statistics</source>
-        <translation>Statistik</translation>
+        <source>Report -- Statistics</source>
+        <translation>Bericht -- Statistik</translation>
     </message>
 </context>
 <context>

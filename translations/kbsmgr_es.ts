@@ -2940,8 +2940,8 @@ No se escribió nada.</translation>
         <translation>(Vacío)</translation>
     </message>
     <message>
-        <source>Statistics</source>
-        <translation>Estadísticas</translation>
+        <source>Report -- Statistics</source>
+        <translation>Informe -- Estadísticas</translation>
     </message>
 </context>
 <context>

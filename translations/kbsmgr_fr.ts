@@ -2940,8 +2940,8 @@ Rien n&apos;a été écrit.</translation>
         <translation>(Vide)</translation>
     </message>
     <message>
-        <source>Statistics</source>
-        <translation>Statistiques</translation>
+        <source>Report -- Statistics</source>
+        <translation>Rapport -- Statistiques</translation>
     </message>
 </context>
 <context>

@@ -2940,8 +2940,8 @@ Er is niets geschreven.</translation>
         <translation>(Leeg)</translation>
     </message>
     <message>
-        <source>Statistics</source>
-        <translation>Statistieken</translation>
+        <source>Report -- Statistics</source>
+        <translation>Rapport -- Statistieken</translation>
     </message>
 </context>
 <context>

@@ -25,12 +25,14 @@ void addBars(QChart& chart, const ChartData& d) {
     const int shown = std::min(int(d.rows.size()), MaxBars);
     auto* series = new QBarSeries;
     double top = 0;
+    double bottom = 0;  // below 0 where a value is worth less than was paid
     for (size_t c = 0; c < d.columns.size(); ++c) {
         auto* set = new QBarSet(d.columns[c].name);
         for (int r = 0; r < shown; ++r) {
             const double v = d.plotted(c, size_t(r));
             *set << v;
             top = std::max(top, v);
+            bottom = std::min(bottom, v);
         }
         series->append(set);
     }
@@ -42,8 +44,7 @@ void addBars(QChart& chart, const ChartData& d) {
     chart.addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto* values = new QValueAxis;
-    values->setMin(0);
-    values->setMax(top > 0 ? top * 1.05 : 1);
+    values->setRange(bottom * 1.05, top > 0 ? top * 1.05 : 1);
     values->setLabelFormat(QStringLiteral("%.0f"));
     values->applyNiceNumbers();
     chart.addAxis(values, Qt::AlignLeft);

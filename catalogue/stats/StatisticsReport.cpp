@@ -21,7 +21,7 @@ constexpr double kPad = 80;
 
 StatisticsReport::StatisticsReport(QObject* parent) : PagedReport(parent) {
     addCommonSections();
-    setCaption(QCoreApplication::translate("kbs::stats", "Statistics"));
+    setCaption(QCoreApplication::translate("kbs::stats", "Report -- Statistics"));
     setPageSize(QPageSize(QPageSize::Letter));
 }
 
@@ -31,7 +31,7 @@ void StatisticsReport::open(const stats::Statistics& statistics,
     const QString note = stats::recordsNote(statistics);
     for (const auto& kind : stats::chartKinds()) {
         Chart c{QString::fromLatin1(kind.key), note, kind.data(statistics, field), {}};
-        c.picture = stats::chartImage(c.data, QSize(PictureWidth, PictureHeight), 3);
+        c.picture = stats::chartImage(c.data, QSize(PictureWidth, PictureHeight), 2);
         m_charts.push_back(std::move(c));
     }
     m_ids = statistics.ids();

@@ -24,7 +24,7 @@ public:
     // A chart's items name its kind's key as their section; a table row's record is its row.
     QVector<ReportItem> pageItems(int page) const override;
 
-    // The chart's picture on the page, in the points it is drawn in (at three pixels each).
+    // The chart's picture on the page, in the points it is drawn in (at two pixels each).
     static constexpr int PictureWidth = 640;
     static constexpr int PictureHeight = 360;
 
