@@ -4,7 +4,7 @@
 // runs in a child process of its own, so that its peak memory and its reads are its own.
 //
 //   kbsmgr-bench [--quick] [--pictures-only] [--backup] [--backups] [--totals] [--records]
-//                [--filter] [--groups]
+//                [--filter] [--groups] [--statistics]
 //                [--work DIR]
 //
 // --quick leaves out the 100,000-record runs and the 40,000 photographed records. The
@@ -66,6 +66,7 @@
 #include "Schema.h"
 #include "Settings.h"
 #include "Startup.h"
+#include "StatisticsWindow.h"
 #include "TotalsReport.h"
 #include "frmMain.h"
 #include "frmTip.h"
@@ -513,6 +514,39 @@ void runGroups(Window& win, bool measure) {
     report("choose_max_ms", *std::max_element(chosen.begin(), chosen.end()));
     report("choose_cpu_ms", median(chosenCpu));
     report("choose_cpu_max_ms", *std::max_element(chosenCpu.begin(), chosenCpu.end()));
+// The statistics window at the records of the catalogue: opened with its first chart drawn,
+// then each field chosen in turn and each chart kind, every step until the window is drawn.
+void runStatistics(frmMain& w) {
+    QElapsedTimer t;
+    t.start();
+    w.showStatistics();
+    StatisticsWindow& s = *w.statisticsWindow();
+    s.grab();
+    report("open_ms", msSince(t));
+    std::vector<double> fields;
+    for (int f = 1; f < int(collection::GroupFields.size()); ++f) {
+        QElapsedTimer ft;
+        ft.start();
+        s.setField(f);
+        s.grab();
+        fields.push_back(msSince(ft));
+    }
+    report("field_ms", median(fields));
+    report("field_max_ms", *std::max_element(fields.begin(), fields.end()));
+    double slowest = 0;
+    for (int k = 1; k < int(stats::chartKinds().size()); ++k) {
+        QElapsedTimer kt;
+        kt.start();
+        s.setChart(k);
+        s.grab();
+        slowest = std::max(slowest, msSince(kt));
+    }
+    report("kind_max_ms", slowest);
+    QElapsedTimer rt;
+    rt.start();
+    s.refresh();
+    s.grab();
+    report("refresh_ms", msSince(rt));
 }
 
 void runWindow(const QString& what, const QString& db, bool inPlace) {
@@ -694,6 +728,8 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         report("next_p95", percentile95(nexts));
     } else if (what == QLatin1String("backupdays")) {
         runBackupDays(win);
+    } else if (what == QLatin1String("statistics")) {
+        runStatistics(w);
     } else if (what == QLatin1String("undo")) {
         win.prompts.answerMsg(mb::OK);
         w.Delete_Record();
@@ -1113,6 +1149,20 @@ int main(int argc, char** argv) {
     }
     if (args.contains(QStringLiteral("--groups"))) {
         groupRows(indexed(), n);
+        return 0;
+    }
+    if (args.contains(QStringLiteral("--statistics"))) {
+        const QString path = indexed();
+        const auto plain = runChild(QStringLiteral("startup"), path);
+        const auto r = runChild(QStringLiteral("statistics"), path);
+        row("statistics window, first chart", n, r.value("open_ms"), 0, r.value("peak_mb"),
+            "<= 300 ms");
+        row("  another field, median", n, r.value("field_ms"), 0, r.value("peak_mb"), "<= 150 ms");
+        row("  another field, slowest", n, r.value("field_max_ms"), 0, r.value("peak_mb"), "");
+        row("  another chart kind, slowest", n, r.value("kind_max_ms"), 0, r.value("peak_mb"), "");
+        row("  records shown read again", n, r.value("refresh_ms"), 0, r.value("peak_mb"), "");
+        row("peak MB: with the statistics open", n, r.value("peak_mb"), plain.value("peak_mb"),
+            r.value("peak_mb"), "");
         return 0;
     }
     if (args.contains(QStringLiteral("--totals"))) {

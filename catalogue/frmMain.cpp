@@ -61,6 +61,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     TotalsReport1 = new TotalsReport(this);
     m_reports = new ReportCommands(this, m_session, DataReport1, TotalsReport1,
                                    [this] { return shownIds(); });
+    addStatisticsEntry();
 }
 
 frmMain::~frmMain() {

@@ -44,6 +44,7 @@ class GroupPanel;
 class CatalogueCommands;
 class RecoveryCommands;
 class ReportCommands;
+class StatisticsWindow;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -114,6 +115,10 @@ public:
     // The last Find's text again, from the record shown, in the grid's order and within its
     // filter, wrapping once: F3 forward, Shift+F3 backward.
     void Find_Next(bool forward);
+
+    // ---- the statistics of the records shown (Report > "Statistics…"), in a window of its own
+    void showStatistics();
+    StatisticsWindow* statisticsWindow() const { return m_statistics; }
 
     // ---- toolbar
     void Toolbar1_ButtonClick(const QString& key);
@@ -224,6 +229,8 @@ private:
     RecoveryCommands* m_recovery = nullptr;
     ReportCommands* m_reports = nullptr;
     void addRecoveryEntries();
+    StatisticsWindow* m_statistics = nullptr;
+    void addStatisticsEntry();
 };
 
 // The Record set's cursor stays on the record the detail fields show. Every walk over the

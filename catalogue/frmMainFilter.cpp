@@ -10,6 +10,7 @@
 #include "FlexGrid.h"
 #include "MainTexts.h"
 #include "RecordFilter.h"
+#include "StatisticsWindow.h"
 #include "frmMain.h"
 
 namespace kbs {
@@ -49,6 +50,8 @@ void frmMain::showFilterState() {
             ? FilterBar::countingText(qsizetype(model.rowCount()))
             : FilterBar::countText(qsizetype(model.rowCount()), qsizetype(model.recordTotal()));
     showAccessibleText(*statusPanel, text, mainText::StatusName);
+    if (m_statistics && !model.isFiltering())
+        m_statistics->recordsChanged();
 }
 
 }  // namespace kbs

@@ -23,6 +23,7 @@
 #include "RecoveryCommands.h"
 #include "ThumbnailMaker.h"
 #include "TotalsReport.h"
+#include "StatisticsWindow.h"
 #include "frmMain.h"
 
 namespace kbs {
@@ -56,6 +57,8 @@ void frmMain::closeCatalogue() {
     rs = nullptr;
     m_session.close();
     m_undo->forgetAll();
+    if (m_statistics)
+        m_statistics->recordsChanged();
 }
 
 void frmMain::Undo_Delete() {

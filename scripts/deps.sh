@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins qt6-charts-dev
+  libqt6opengl6-dev
   qt6-l10n-tools qt6-translations-l10n
   libgl-dev libsqlite3-dev sqlite3 libssl-dev
   libmdb3 mdbtools mdbtools-dev libglib2.0-dev

@@ -770,6 +770,65 @@ Esc leert den Filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;Chart:</source>
+        <translation>&amp;Diagramm:</translation>
+    </message>
+    <message>
+        <source>&amp;By:</source>
+        <translation>&amp;Nach:</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PNG…</source>
+        <translation>Als &amp;PNG speichern…</translation>
+    </message>
+    <message>
+        <source>Save as S&amp;VG…</source>
+        <translation>Als S&amp;VG speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Report…</source>
+        <translation>&amp;Bericht…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Numbers of the chart: %1</source>
+        <translation>Zahlen des Diagramms: %1</translation>
+    </message>
+    <message>
+        <source>%1 is there already; choose a new name.</source>
+        <translation>%1 gibt es schon; wählen Sie einen neuen Namen.</translation>
+    </message>
+    <message>
+        <source>Save the chart as PNG</source>
+        <translation>Diagramm als PNG speichern</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>Das Diagramm konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Save the chart as SVG</source>
+        <translation>Diagramm als SVG speichern</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>SVG-Zeichnungen (*.svg)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::TotalsReport</name>
     <message>
         <source>Name</source>
@@ -1517,6 +1576,10 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>Der Katalog wurde von einem anderen Programm ersetzt; er wird neu geöffnet.</translation>
+    </message>
+    <message>
+        <source>Statistics…</source>
+        <translation>Statistik…</translation>
     </message>
 </context>
 <context>
@@ -2815,6 +2878,141 @@ Es wurde nichts geschrieben.</translation>
     <message>
         <source>Sorry, string not found</source>
         <translation>Der Text wurde leider nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::stats</name>
+    <message>
+        <source>%1 (the first %2 of %3; all in the table)</source>
+        <translation>%1 (die ersten %2 von %3; alle in der Tabelle)</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>Models</source>
+        <translation>Modelle</translation>
+    </message>
+    <message>
+        <source>Records and models by %1</source>
+        <translation>Datensätze und Modelle nach %1</translation>
+    </message>
+    <message>
+        <source>Records by status</source>
+        <translation>Datensätze nach Status</translation>
+    </message>
+    <message>
+        <source>Models by year of issue</source>
+        <translation>Modelle nach Erscheinungsjahr</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <source>List price</source>
+        <translation>Listenpreis</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Value minus paid</source>
+        <translation>Wert minus bezahlt</translation>
+    </message>
+    <message>
+        <source>Money: paid, list price and value</source>
+        <translation>Geld: bezahlt, Listenpreis und Wert</translation>
+    </message>
+    <message>
+        <source>All records shown</source>
+        <translation>Alle gezeigten Datensätze</translation>
+    </message>
+    <message>
+        <source>Money by %1</source>
+        <translation>Geld nach %1</translation>
+    </message>
+    <message>
+        <source>Growth of the collection by purchase date</source>
+        <translation>Wachstum der Sammlung nach Kaufdatum</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Records bought, in all</source>
+        <translation>Gekaufte Datensätze, insgesamt</translation>
+    </message>
+    <message>
+        <source>Money spent, in all</source>
+        <translation>Ausgegebenes Geld, insgesamt</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <source>Records and models by field</source>
+        <translation>Datensätze und Modelle nach Feld</translation>
+    </message>
+    <message>
+        <source>Status shares</source>
+        <translation>Anteile nach Status</translation>
+    </message>
+    <message>
+        <source>Money in all</source>
+        <translation>Geld insgesamt</translation>
+    </message>
+    <message>
+        <source>Money by field</source>
+        <translation>Geld nach Feld</translation>
+    </message>
+    <message>
+        <source>Growth over time</source>
+        <translation>Wachstum über die Zeit</translation>
+    </message>
+    <message>
+        <source>%1 record shown</source>
+        <translation>%1 Datensatz gezeigt</translation>
+    </message>
+    <message>
+        <source>%1 records shown</source>
+        <translation>%1 Datensätze gezeigt</translation>
+    </message>
+    <message>
+        <source>%1 value not read as an amount</source>
+        <translation>%1 Wert nicht als Betrag lesbar</translation>
+    </message>
+    <message>
+        <source>%1 values not read as amounts</source>
+        <translation>%1 Werte nicht als Betrag lesbar</translation>
+    </message>
+    <message>
+        <source>%1 quantity not read as a number</source>
+        <translation>%1 Anzahl nicht als Zahl lesbar</translation>
+    </message>
+    <message>
+        <source>%1 quantities not read as numbers</source>
+        <translation>%1 Anzahlen nicht als Zahl lesbar</translation>
+    </message>
+    <message>
+        <source>%1 purchase date not read as a date</source>
+        <translation>%1 Kaufdatum nicht als Datum lesbar</translation>
+    </message>
+    <message>
+        <source>%1 purchase dates not read as dates</source>
+        <translation>%1 Kaufdaten nicht als Datum lesbar</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Leer)</translation>
+    </message>
+    <message>
+        <source>Report -- Statistics</source>
+        <translation>Bericht -- Statistik</translation>
     </message>
 </context>
 <context>

@@ -770,6 +770,65 @@ Esc borra el filtro.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>&amp;Chart:</source>
+        <translation>&amp;Gráfico:</translation>
+    </message>
+    <message>
+        <source>&amp;By:</source>
+        <translation>&amp;Por:</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PNG…</source>
+        <translation>Guardar como &amp;PNG…</translation>
+    </message>
+    <message>
+        <source>Save as S&amp;VG…</source>
+        <translation>Guardar como S&amp;VG…</translation>
+    </message>
+    <message>
+        <source>&amp;Report…</source>
+        <translation>&amp;Informe…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Numbers of the chart: %1</source>
+        <translation>Cifras del gráfico: %1</translation>
+    </message>
+    <message>
+        <source>%1 is there already; choose a new name.</source>
+        <translation>%1 ya existe; elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>Save the chart as PNG</source>
+        <translation>Guardar el gráfico como PNG</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>No se pudo guardar el gráfico como %1.</translation>
+    </message>
+    <message>
+        <source>Save the chart as SVG</source>
+        <translation>Guardar el gráfico como SVG</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>Dibujos SVG (*.svg)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::TotalsReport</name>
     <message>
         <source>Name</source>
@@ -1517,6 +1576,10 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>Otro programa ha reemplazado el catálogo; se vuelve a abrir.</translation>
+    </message>
+    <message>
+        <source>Statistics…</source>
+        <translation>Estadísticas…</translation>
     </message>
 </context>
 <context>
@@ -2815,6 +2878,141 @@ No se escribió nada.</translation>
     <message>
         <source>Sorry, string not found</source>
         <translation>Lo siento, no se encontró el texto</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::stats</name>
+    <message>
+        <source>%1 (the first %2 of %3; all in the table)</source>
+        <translation>%1 (los primeros %2 de %3; todos en la tabla)</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Models</source>
+        <translation>Modelos</translation>
+    </message>
+    <message>
+        <source>Records and models by %1</source>
+        <translation>Registros y modelos por %1</translation>
+    </message>
+    <message>
+        <source>Records by status</source>
+        <translation>Registros por estado</translation>
+    </message>
+    <message>
+        <source>Models by year of issue</source>
+        <translation>Modelos por año de emisión</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Pagado</translation>
+    </message>
+    <message>
+        <source>List price</source>
+        <translation>Precio de lista</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Value minus paid</source>
+        <translation>Valor menos pagado</translation>
+    </message>
+    <message>
+        <source>Money: paid, list price and value</source>
+        <translation>Dinero: pagado, precio de lista y valor</translation>
+    </message>
+    <message>
+        <source>All records shown</source>
+        <translation>Todos los registros mostrados</translation>
+    </message>
+    <message>
+        <source>Money by %1</source>
+        <translation>Dinero por %1</translation>
+    </message>
+    <message>
+        <source>Growth of the collection by purchase date</source>
+        <translation>Crecimiento de la colección por fecha de compra</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Records bought, in all</source>
+        <translation>Registros comprados, en total</translation>
+    </message>
+    <message>
+        <source>Money spent, in all</source>
+        <translation>Dinero gastado, en total</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>demasiado grande</translation>
+    </message>
+    <message>
+        <source>Records and models by field</source>
+        <translation>Registros y modelos por campo</translation>
+    </message>
+    <message>
+        <source>Status shares</source>
+        <translation>Proporciones por estado</translation>
+    </message>
+    <message>
+        <source>Money in all</source>
+        <translation>Dinero en total</translation>
+    </message>
+    <message>
+        <source>Money by field</source>
+        <translation>Dinero por campo</translation>
+    </message>
+    <message>
+        <source>Growth over time</source>
+        <translation>Crecimiento en el tiempo</translation>
+    </message>
+    <message>
+        <source>%1 record shown</source>
+        <translation>%1 registro mostrado</translation>
+    </message>
+    <message>
+        <source>%1 records shown</source>
+        <translation>%1 registros mostrados</translation>
+    </message>
+    <message>
+        <source>%1 value not read as an amount</source>
+        <translation>%1 valor no leído como importe</translation>
+    </message>
+    <message>
+        <source>%1 values not read as amounts</source>
+        <translation>%1 valores no leídos como importes</translation>
+    </message>
+    <message>
+        <source>%1 quantity not read as a number</source>
+        <translation>%1 cantidad no leída como número</translation>
+    </message>
+    <message>
+        <source>%1 quantities not read as numbers</source>
+        <translation>%1 cantidades no leídas como números</translation>
+    </message>
+    <message>
+        <source>%1 purchase date not read as a date</source>
+        <translation>%1 fecha de compra no leída como fecha</translation>
+    </message>
+    <message>
+        <source>%1 purchase dates not read as dates</source>
+        <translation>%1 fechas de compra no leídas como fechas</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Vacío)</translation>
+    </message>
+    <message>
+        <source>Report -- Statistics</source>
+        <translation>Informe -- Estadísticas</translation>
     </message>
 </context>
 <context>

@@ -770,6 +770,65 @@ Escape clears the filter.</source>
     </message>
 </context>
 <context>
+    <name>kbs::StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>&amp;Chart:</source>
+        <translation>&amp;Graphique :</translation>
+    </message>
+    <message>
+        <source>&amp;By:</source>
+        <translation>&amp;Par :</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PNG…</source>
+        <translation>Enregistrer en &amp;PNG…</translation>
+    </message>
+    <message>
+        <source>Save as S&amp;VG…</source>
+        <translation>Enregistrer en S&amp;VG…</translation>
+    </message>
+    <message>
+        <source>&amp;Report…</source>
+        <translation>&amp;Rapport…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Numbers of the chart: %1</source>
+        <translation>Chiffres du graphique : %1</translation>
+    </message>
+    <message>
+        <source>%1 is there already; choose a new name.</source>
+        <translation>%1 existe déjà ; choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>Save the chart as PNG</source>
+        <translation>Enregistrer le graphique en PNG</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>Le graphique n’a pas pu être enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>Save the chart as SVG</source>
+        <translation>Enregistrer le graphique en SVG</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>Dessins SVG (*.svg)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::TotalsReport</name>
     <message>
         <source>Name</source>
@@ -1517,6 +1576,10 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>Le catalogue a été remplacé par un autre programme ; il est rouvert.</translation>
+    </message>
+    <message>
+        <source>Statistics…</source>
+        <translation>Statistiques…</translation>
     </message>
 </context>
 <context>
@@ -2815,6 +2878,141 @@ Rien n&apos;a été écrit.</translation>
     <message>
         <source>Sorry, string not found</source>
         <translation>Désolé, texte introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::stats</name>
+    <message>
+        <source>%1 (the first %2 of %3; all in the table)</source>
+        <translation>%1 (les %2 premiers sur %3 ; tous dans le tableau)</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Fiches</translation>
+    </message>
+    <message>
+        <source>Models</source>
+        <translation>Modèles</translation>
+    </message>
+    <message>
+        <source>Records and models by %1</source>
+        <translation>Fiches et modèles par %1</translation>
+    </message>
+    <message>
+        <source>Records by status</source>
+        <translation>Fiches par statut</translation>
+    </message>
+    <message>
+        <source>Models by year of issue</source>
+        <translation>Modèles par année de sortie</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Payé</translation>
+    </message>
+    <message>
+        <source>List price</source>
+        <translation>Prix catalogue</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Value minus paid</source>
+        <translation>Valeur moins payé</translation>
+    </message>
+    <message>
+        <source>Money: paid, list price and value</source>
+        <translation>Argent : payé, prix catalogue et valeur</translation>
+    </message>
+    <message>
+        <source>All records shown</source>
+        <translation>Toutes les fiches affichées</translation>
+    </message>
+    <message>
+        <source>Money by %1</source>
+        <translation>Argent par %1</translation>
+    </message>
+    <message>
+        <source>Growth of the collection by purchase date</source>
+        <translation>Croissance de la collection par date d’achat</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Records bought, in all</source>
+        <translation>Fiches achetées, au total</translation>
+    </message>
+    <message>
+        <source>Money spent, in all</source>
+        <translation>Argent dépensé, au total</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>trop grand</translation>
+    </message>
+    <message>
+        <source>Records and models by field</source>
+        <translation>Fiches et modèles par champ</translation>
+    </message>
+    <message>
+        <source>Status shares</source>
+        <translation>Parts par statut</translation>
+    </message>
+    <message>
+        <source>Money in all</source>
+        <translation>Argent au total</translation>
+    </message>
+    <message>
+        <source>Money by field</source>
+        <translation>Argent par champ</translation>
+    </message>
+    <message>
+        <source>Growth over time</source>
+        <translation>Croissance dans le temps</translation>
+    </message>
+    <message>
+        <source>%1 record shown</source>
+        <translation>%1 fiche affichée</translation>
+    </message>
+    <message>
+        <source>%1 records shown</source>
+        <translation>%1 fiches affichées</translation>
+    </message>
+    <message>
+        <source>%1 value not read as an amount</source>
+        <translation>%1 valeur non lue comme montant</translation>
+    </message>
+    <message>
+        <source>%1 values not read as amounts</source>
+        <translation>%1 valeurs non lues comme montants</translation>
+    </message>
+    <message>
+        <source>%1 quantity not read as a number</source>
+        <translation>%1 quantité non lue comme nombre</translation>
+    </message>
+    <message>
+        <source>%1 quantities not read as numbers</source>
+        <translation>%1 quantités non lues comme nombres</translation>
+    </message>
+    <message>
+        <source>%1 purchase date not read as a date</source>
+        <translation>%1 date d’achat non lue comme date</translation>
+    </message>
+    <message>
+        <source>%1 purchase dates not read as dates</source>
+        <translation>%1 dates d’achat non lues comme dates</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Vide)</translation>
+    </message>
+    <message>
+        <source>Report -- Statistics</source>
+        <translation>Rapport -- Statistiques</translation>
     </message>
 </context>
 <context>

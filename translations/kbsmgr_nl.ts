@@ -770,6 +770,65 @@ Esc wist het filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistieken</translation>
+    </message>
+    <message>
+        <source>&amp;Chart:</source>
+        <translation>&amp;Grafiek:</translation>
+    </message>
+    <message>
+        <source>&amp;By:</source>
+        <translation>&amp;Per:</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PNG…</source>
+        <translation>Opslaan als &amp;PNG…</translation>
+    </message>
+    <message>
+        <source>Save as S&amp;VG…</source>
+        <translation>Opslaan als S&amp;VG…</translation>
+    </message>
+    <message>
+        <source>&amp;Report…</source>
+        <translation>&amp;Rapport…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Numbers of the chart: %1</source>
+        <translation>Cijfers van de grafiek: %1</translation>
+    </message>
+    <message>
+        <source>%1 is there already; choose a new name.</source>
+        <translation>%1 bestaat al; kies een nieuwe naam.</translation>
+    </message>
+    <message>
+        <source>Save the chart as PNG</source>
+        <translation>Grafiek opslaan als PNG</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-afbeeldingen (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>De grafiek kon niet worden opgeslagen als %1.</translation>
+    </message>
+    <message>
+        <source>Save the chart as SVG</source>
+        <translation>Grafiek opslaan als SVG</translation>
+    </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>SVG-tekeningen (*.svg)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::TotalsReport</name>
     <message>
         <source>Name</source>
@@ -1517,6 +1576,10 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>De catalogus is door een ander programma vervangen; hij wordt opnieuw geopend.</translation>
+    </message>
+    <message>
+        <source>Statistics…</source>
+        <translation>Statistieken…</translation>
     </message>
 </context>
 <context>
@@ -2815,6 +2878,141 @@ Er is niets geschreven.</translation>
     <message>
         <source>Sorry, string not found</source>
         <translation>Helaas, tekst niet gevonden</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::stats</name>
+    <message>
+        <source>%1 (the first %2 of %3; all in the table)</source>
+        <translation>%1 (de eerste %2 van %3; alle in de tabel)</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Models</source>
+        <translation>Modellen</translation>
+    </message>
+    <message>
+        <source>Records and models by %1</source>
+        <translation>Records en modellen per %1</translation>
+    </message>
+    <message>
+        <source>Records by status</source>
+        <translation>Records per status</translation>
+    </message>
+    <message>
+        <source>Models by year of issue</source>
+        <translation>Modellen per jaar van uitgifte</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Betaald</translation>
+    </message>
+    <message>
+        <source>List price</source>
+        <translation>Catalogusprijs</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Value minus paid</source>
+        <translation>Waarde min betaald</translation>
+    </message>
+    <message>
+        <source>Money: paid, list price and value</source>
+        <translation>Geld: betaald, catalogusprijs en waarde</translation>
+    </message>
+    <message>
+        <source>All records shown</source>
+        <translation>Alle getoonde records</translation>
+    </message>
+    <message>
+        <source>Money by %1</source>
+        <translation>Geld per %1</translation>
+    </message>
+    <message>
+        <source>Growth of the collection by purchase date</source>
+        <translation>Groei van de verzameling per aankoopdatum</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Maand</translation>
+    </message>
+    <message>
+        <source>Records bought, in all</source>
+        <translation>Gekochte records, in totaal</translation>
+    </message>
+    <message>
+        <source>Money spent, in all</source>
+        <translation>Uitgegeven geld, in totaal</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>te groot</translation>
+    </message>
+    <message>
+        <source>Records and models by field</source>
+        <translation>Records en modellen per veld</translation>
+    </message>
+    <message>
+        <source>Status shares</source>
+        <translation>Aandelen per status</translation>
+    </message>
+    <message>
+        <source>Money in all</source>
+        <translation>Geld in totaal</translation>
+    </message>
+    <message>
+        <source>Money by field</source>
+        <translation>Geld per veld</translation>
+    </message>
+    <message>
+        <source>Growth over time</source>
+        <translation>Groei in de tijd</translation>
+    </message>
+    <message>
+        <source>%1 record shown</source>
+        <translation>%1 record getoond</translation>
+    </message>
+    <message>
+        <source>%1 records shown</source>
+        <translation>%1 records getoond</translation>
+    </message>
+    <message>
+        <source>%1 value not read as an amount</source>
+        <translation>%1 waarde niet gelezen als bedrag</translation>
+    </message>
+    <message>
+        <source>%1 values not read as amounts</source>
+        <translation>%1 waarden niet gelezen als bedrag</translation>
+    </message>
+    <message>
+        <source>%1 quantity not read as a number</source>
+        <translation>%1 aantal niet gelezen als getal</translation>
+    </message>
+    <message>
+        <source>%1 quantities not read as numbers</source>
+        <translation>%1 aantallen niet gelezen als getal</translation>
+    </message>
+    <message>
+        <source>%1 purchase date not read as a date</source>
+        <translation>%1 aankoopdatum niet gelezen als datum</translation>
+    </message>
+    <message>
+        <source>%1 purchase dates not read as dates</source>
+        <translation>%1 aankoopdata niet gelezen als datum</translation>
+    </message>
+    <message>
+        <source>(Empty)</source>
+        <translation>(Leeg)</translation>
+    </message>
+    <message>
+        <source>Report -- Statistics</source>
+        <translation>Rapport -- Statistieken</translation>
     </message>
 </context>
 <context>

@@ -28,8 +28,6 @@ constexpr double kTwipsPerPoint = 20;
 // come out slightly wider still keeps them inside it.
 constexpr double kFitReserve = 0.98;
 
-const QColor kRuleGrey(0x80, 0x80, 0x80);
-
 [[noreturn]] void notFound(const QString& what) {
     throw AppError(err::ItemNotFound, kSource,
                    QStringLiteral("Item cannot be found in the collection: %1").arg(what));
@@ -142,8 +140,8 @@ void PagedReport::addCommonSections() {
           reportFont(22, true), Qt::AlignLeft);
     label(m_pageHeader, reportText::CaptionLabel, reportText::DesignedCaption,
           {0, 60, BandWidth, 420}, reportFont(14, true), Qt::AlignLeft);
-    m_pageHeader->add(K::Line, QStringLiteral("Line1"), {0, 600, BandWidth, 0}).setColor(kRuleGrey);
-    m_pageFooter->add(K::Line, QStringLiteral("Line2"), {0, 60, BandWidth, 0}).setColor(kRuleGrey);
+    m_pageHeader->add(K::Line, QStringLiteral("Line1"), {0, 600, BandWidth, 0}).setColor(RuleGrey);
+    m_pageFooter->add(K::Line, QStringLiteral("Line2"), {0, 60, BandWidth, 0}).setColor(RuleGrey);
     label(m_pageFooter, QStringLiteral("lblPage"), reportText::PageFooter, {0, 150, BandWidth, 270},
           reportFont(9, false), Qt::AlignHCenter);
     label(m_reportFooter, QStringLiteral("lblEnd"), reportText::EndOfReport,
@@ -241,6 +239,22 @@ void PagedReport::setPageSize(const QPageSize& size) {
     layOut();
 }
 
+QVector<ReportItem> PagedReport::framedPage(
+    int page, bool reportHeader, const std::function<void(QVector<ReportItem>&)>& body) const {
+    QVector<ReportItem> items;
+    if (page < 1 || page > pageCount())
+        return items;
+    double y = m_top;
+    if (reportHeader) {
+        addBand(items, *m_reportHeader, y, -1, page);
+        y += m_reportHeader->height();
+    }
+    addBand(items, *m_pageHeader, y, -1, page);
+    body(items);
+    addBand(items, *m_pageFooter, m_bottom - m_pageFooter->height(), -1, page);
+    return items;
+}
+
 void PagedReport::paintPage(QPainter& painter, int page, const QRectF& target) const {
     const double scale =
         std::min(target.width() / m_pageTwips.width(), target.height() / m_pageTwips.height());
@@ -260,6 +274,10 @@ void PagedReport::paintPage(QPainter& painter, int page, const QRectF& target) c
             case ReportItem::Kind::Line:
                 painter.setPen(QPen(item.color, 15));
                 painter.drawLine(QLineF(item.rect.topLeft(), item.rect.topRight()));
+                break;
+            case ReportItem::Kind::Picture:
+                painter.setRenderHint(QPainter::SmoothPixmapTransform);
+                painter.drawImage(item.rect, item.picture);
                 break;
             case ReportItem::Kind::Text:
                 painter.setFont(item.font);

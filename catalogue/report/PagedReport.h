@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QObject>
 #include <QPageSize>
 #include <QPointer>
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QVector>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -88,10 +90,10 @@ private:
     std::vector<std::unique_ptr<ReportControl>> m_controls;
 };
 
-// What one page shows: a text, a filled box or a rule, in twips from the paper's top left
-// corner. Painting a page draws exactly these items, so they are also what tests inspect.
+// What one page shows: a text, a filled box, a rule or a picture, in twips from the paper's top
+// left corner. Painting a page draws exactly these items, so they are also what tests inspect.
 struct ReportItem {
-    enum class Kind { Text, Box, Line };
+    enum class Kind { Text, Box, Line, Picture };
     Kind kind = Kind::Text;
     QString section;  // the section's name
     QString control;  // the control's name
@@ -101,6 +103,7 @@ struct ReportItem {
     QFont font;
     int alignment = 0;
     QColor color;
+    QImage picture;  // a picture, scaled into rect
 };
 
 // A report laid out into pages that the preview window shows and that prints and exports:
@@ -191,6 +194,14 @@ protected:
     static ReportControl& addLabel(ReportSection* section, const QString& name,
                                    const QString& caption, QRectF rect, const QFont& font,
                                    int alignment);
+    // A page of a report laid out in lines of its own: the report header on the first page,
+    // the page header, what `body` adds, and the page footer. Nothing for a page not there.
+    QVector<ReportItem> framedPage(int page, bool reportHeader,
+                                   const std::function<void(QVector<ReportItem>&)>& body) const;
+    // The colours of the tables of the reports laid out in lines.
+    static inline const QColor CaptionColour{0x40, 0x40, 0x40};
+    static inline const QColor RuleGrey{0x80, 0x80, 0x80};
+    static inline const QColor Stripe{0xF0, 0xF0, 0xF0};
     // The items of one band of a page, the band's top at `top` twips on the paper.
     void addBand(QVector<ReportItem>& items, const ReportSection& band, double top, int record,
                  int page) const;

@@ -49,10 +49,6 @@ constexpr double kHeadsHeight = 300;
 constexpr double kRowHeight = 250;
 constexpr double kPad = 80;  // between a number and the edge of its column
 
-const QColor kCaptionColour(0x40, 0x40, 0x40);
-const QColor kRuleGrey(0x80, 0x80, 0x80);
-const QColor kStripe(0xF0, 0xF0, 0xF0);
-
 struct Column {
     const char* name;  // the items' control name, and the heading
     double x;
@@ -287,26 +283,19 @@ void TotalsReport::layOut() {
 }
 
 QVector<ReportItem> TotalsReport::pageItems(int page) const {
-    QVector<ReportItem> items;
     if (page < 1 || page > pageCount())
-        return items;
+        return {};
     const Page& p = m_pages[size_t(page - 1)];
-    items.reserve(int(p.count) * 7 + 16);
-    double y = m_top;
-    if (p.reportHeader) {
-        addBand(items, *m_reportHeader, y, -1, page);
-        y += m_reportHeader->height();
-    }
-    addBand(items, *m_pageHeader, y, -1, page);
-    for (size_t i = p.first; i < p.first + p.count; ++i) {
-        const Line& line = m_lines[i];
-        if (line.kind == Line::End)
-            addBand(items, *m_reportFooter, line.top, -1, page);
-        else
-            addLineItems(items, line);
-    }
-    addBand(items, *m_pageFooter, m_bottom - m_pageFooter->height(), -1, page);
-    return items;
+    return framedPage(page, p.reportHeader, [&](QVector<ReportItem>& items) {
+        items.reserve(int(p.count) * 7 + 16);
+        for (size_t i = p.first; i < p.first + p.count; ++i) {
+            const Line& line = m_lines[i];
+            if (line.kind == Line::End)
+                addBand(items, *m_reportFooter, line.top, -1, page);
+            else
+                addLineItems(items, line);
+        }
+    });
 }
 
 void TotalsReport::addLineItems(QVector<ReportItem>& items, const Line& line) const {
@@ -343,7 +332,7 @@ void TotalsReport::addLineItems(QVector<ReportItem>& items, const Line& line) co
         if (!list)
             texts[0] = line.table == 1 ? tr("Status") : line.table == 2 ? tr("Series") : QString();
         add(ReportItem::Kind::Line, QStringLiteral("Rule"), {0, kHeadsHeight - 20, BandWidth, 0},
-            {}, reportFont(9, false), 0, kRuleGrey);
+            {}, reportFont(9, false), 0, RuleGrey);
     } else if (list) {
         const Unreadable& u = m_unreadable[size_t(line.row)];
         QString text = singleLine(u.text);
@@ -363,7 +352,7 @@ void TotalsReport::addLineItems(QVector<ReportItem>& items, const Line& line) co
               << amounts::formatCount({t.unreadable, false});
         if (line.row % 2 == 1) {
             add(ReportItem::Kind::Box, QStringLiteral("Stripe"), {0, 0, BandWidth, kRowHeight}, {},
-                reportFont(9, false), 0, kStripe);
+                reportFont(9, false), 0, Stripe);
         }
     }
     const bool heads = line.kind == Line::Heads;
@@ -376,7 +365,7 @@ void TotalsReport::addLineItems(QVector<ReportItem>& items, const Line& line) co
         const QRectF rect = c->number ? QRectF(c->x, 0, c->width - kPad, kRowHeight)
                                       : QRectF(c->x + 60, 0, c->width - 60, kRowHeight);
         add(ReportItem::Kind::Text, QString::fromLatin1(c->name), rect, text, reportFont(9, heads),
-            c->number ? Qt::AlignRight : Qt::AlignLeft, heads ? kCaptionColour : QColor(Qt::black));
+            c->number ? Qt::AlignRight : Qt::AlignLeft, heads ? CaptionColour : QColor(Qt::black));
     }
 }
 
