@@ -514,6 +514,8 @@ void runGroups(Window& win, bool measure) {
     report("choose_max_ms", *std::max_element(chosen.begin(), chosen.end()));
     report("choose_cpu_ms", median(chosenCpu));
     report("choose_cpu_max_ms", *std::max_element(chosenCpu.begin(), chosenCpu.end()));
+}
+
 // The statistics window at the records of the catalogue: opened with its first chart drawn,
 // then each field chosen in turn and each chart kind, every step until the window is drawn.
 void runStatistics(frmMain& w) {
