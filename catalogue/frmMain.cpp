@@ -51,6 +51,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
     buildPictureViews();
+    buildCastingList();
     auto* keys = new WindowKeys(*this, *Toolbar1, *FG1, *m_panel);
     connect(keys, &WindowKeys::findNext, this, &frmMain::Find_Next);
     addRecoveryEntries();
@@ -58,6 +59,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     TotalsReport1 = new TotalsReport(this);
     m_reports = new ReportCommands(this, m_session, DataReport1, TotalsReport1,
                                    [this] { return shownIds(); });
+    m_reports->setDuplicateIds([this] { return duplicateIds(); });
 }
 
 frmMain::~frmMain() {
@@ -71,6 +73,7 @@ void frmMain::Form_Load() {
                    cataloguefile::titleSuffix());
 
     rs = nullptr;
+    m_castings.reset();
     m_session.open(cataloguefile::current(), mainText::Query);
     rs = &m_session.records();
 
