@@ -65,6 +65,7 @@ CastingList::CastingList(QWidget& under, QWidget* parent) : QFrame(parent), m_un
     m_table->horizontalHeader()->setFocusPolicy(Qt::NoFocus);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     QStringList headings;
     for (int c = 0; c < kColumns; ++c)
         headings << headingOf(positionOfColumn(c));
@@ -95,18 +96,18 @@ void CastingList::showMatches(const RecordSet& rs, const CastingIndex& index,
 
     const int same = int(
         std::count_if(ranked.begin(), ranked.end(), [](const auto& r) { return r.first == 0; }));
-    QString text = same > 0 ? tr("You have this model already (%n record(s)); "
-                                 "\u2260 marks what differs from what you type.",
-                                 nullptr, same)
-                            : tr("%n record(s) of this casting in the catalogue; "
-                                 "\u2260 marks what differs from what you type.",
-                                 nullptr, int(ranked.size()));
+    const QString marks = tr("\u2260 marks what differs from what you type.");
+    QString text = same > 0 ? tr("You have this model already. Records of this casting in the "
+                                 "catalogue: %1.")
+                            : tr("Records of this casting in the catalogue: %1.");
+    text = text.arg(language::number(qint64(ranked.size()))) + QLatin1Char(' ') + marks;
     if (ranked.size() > shown)
         text +=
             QLatin1Char(' ') + tr("The first %1 are listed.").arg(language::number(qint64(shown)));
     m_heading->setText(text);
 
     const QString differs = tr("differs");
+    const QString empty = tr("(empty)");
     m_table->setRowCount(int(shown));
     std::string scratch;
     for (std::size_t r = 0; r < shown; ++r) {
@@ -121,12 +122,14 @@ void CastingList::showMatches(const RecordSet& rs, const CastingIndex& index,
             const bool marked = c < CastingIndex::VariationCount && (d & (1u << c));
             if (marked) {
                 differing << headingOf(position);
-                item->setText(QStringLiteral("\u2260 ") + value);
+                item->setText(QStringLiteral("\u2260 ") + (value.isEmpty() ? empty : value));
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
-                item->setData(Qt::AccessibleTextRole,
-                              tr("%1: %2, %3").arg(headingOf(position), value, differs));
+                item->setData(
+                    Qt::AccessibleTextRole,
+                    tr("%1: %2, %3")
+                        .arg(headingOf(position), value.isEmpty() ? empty : value, differs));
             } else {
                 item->setData(Qt::AccessibleTextRole, tr("%1: %2").arg(headingOf(position), value));
             }
@@ -180,8 +183,10 @@ QString CastingList::sameModelQuestion(const QString& quantity, const QString& l
     QString text = tr("You have this model already: %1 (\"%2\", ID %3).")
                        .arg(where, description, QString::number(id));
     if (others > 0)
-        text += QLatin1Char(' ') + tr("%n more record(s) of it too.", nullptr, others);
-    text += QStringLiteral("\n\n") + tr("Yes: add one to the quantity of that record.") +
+        text +=
+            QLatin1Char(' ') + tr("Other records of this model: %1.").arg(language::number(others));
+    text += QStringLiteral("\n\n") +
+            tr("Yes: add one to the quantity of that record (what you typed is not stored).") +
             QLatin1Char('\n') + tr("No: save this one as a record of its own.") +
             QLatin1Char('\n') + tr("Cancel: go back to editing.");
     return text;
@@ -198,9 +203,8 @@ QString CastingList::notWholeQuantity(const QString& quantity) {
         .arg(quantity);
 }
 
-QString CastingList::newVariationText(const QString& description, int records) {
-    return tr("new variation of \"%1\" (%n other record(s) of this casting)", nullptr, records)
-        .arg(description);
+QString CastingList::newVariationText(const QString& description) {
+    return tr("new variation of \"%1\"").arg(description);
 }
 
 QString CastingList::duplicatesEntry() {
@@ -209,6 +213,10 @@ QString CastingList::duplicatesEntry() {
 
 QString CastingList::duplicatesCaption() {
     return tr("Report -- Duplicates");
+}
+
+QString CastingList::duplicatesToggleCaption() {
+    return tr("×2");
 }
 
 QString CastingList::duplicatesToggleName() {

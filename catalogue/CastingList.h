@@ -43,10 +43,11 @@ public:
                                      const QString& description, qint64 id, int others);
     static QString sameModelTitle();
     static QString notWholeQuantity(const QString& quantity);
-    static QString newVariationText(const QString& description, int records);
+    static QString newVariationText(const QString& description);
     static QString duplicatesEntry();  // the Report menu's entry and the filter toggle's caption
     static QString duplicatesCaption();
     static QString duplicatesToggleName();
+    static QString duplicatesToggleCaption();  // short: the toolbar has little room
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

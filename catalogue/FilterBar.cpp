@@ -30,7 +30,7 @@ QKeySequence FilterBar::key() {
 FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FilterBar1"));
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(6, 0, 0, 0);
+    row->setContentsMargins(2, 0, 0, 0);
     row->setSpacing(2);
 
     const QString keyText = key().toString(QKeySequence::NativeText);
@@ -78,7 +78,10 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     setTabOrder(m_toggles[1], m_toggles[2]);
     m_duplicates = new QToolButton(this);
     m_duplicates->setObjectName(QStringLiteral("filterDuplicates"));
-    m_duplicates->setText(CastingList::duplicatesEntry());
+    m_duplicates->setText(CastingList::duplicatesToggleCaption());
+    // Narrow: the toolbar has little room left in some languages.
+    m_duplicates->setMaximumWidth(
+        m_duplicates->fontMetrics().horizontalAdvance(m_duplicates->text()) + 4);
     m_duplicates->setCheckable(true);
     m_duplicates->setAutoRaise(true);
     m_duplicates->setFocusPolicy(Qt::TabFocus);

@@ -149,7 +149,7 @@ QString frmMain::variationNote() {
     std::string scratch;
     const QString description =
         QString::fromUtf8(rs->shownUtf8At(same.front(), kDescription, scratch)).trimmed();
-    return CastingList::newVariationText(description, int(same.size()));
+    return CastingList::newVariationText(description);
 }
 
 std::shared_ptr<const std::vector<char>> frmMain::duplicateMarks() {

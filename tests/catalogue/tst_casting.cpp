@@ -158,7 +158,7 @@ private Q_SLOTS:
         win.save();
         QCOMPARE(win.count(), 7);
         QVERIFY(env.prompts().shown.isEmpty());
-        const QString note = CastingList::newVariationText(u"Ford Mustang"_s, 3);
+        const QString note = CastingList::newVariationText(u"Ford Mustang"_s);
         QVERIFY2(win->statusText().endsWith(note), qPrintable(win->statusText()));
         QAccessibleInterface* status =
             QAccessible::queryAccessibleInterface(win->findChild<QLabel*>(u"Panel1"_s));
