@@ -16,7 +16,11 @@ constexpr int kSeries = 3;
 
 std::string CastingIndex::key(std::string_view utf8) {
     std::string out;
-    out.reserve(utf8.size());
+    appendKey(utf8, out);
+    return out;
+}
+
+void CastingIndex::appendKey(std::string_view utf8, std::string& out) {
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(utf8[i]);
         if (c >= 0x80) {
@@ -28,14 +32,13 @@ std::string CastingIndex::key(std::string_view utf8) {
                     kept += ch;
             }
             out += kept.toCaseFolded().toUtf8().toStdString();
-            break;
+            return;
         }
         if (c >= 'A' && c <= 'Z')
             out += char(c - 'A' + 'a');
         else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
             out += char(c);
     }
-    return out;
 }
 
 std::string CastingIndex::joinedKeys(const Variation& typed) {
@@ -76,7 +79,10 @@ bool CastingIndex::namesModel(const std::string& joined) {
 
 void CastingIndex::add(Buckets& b, std::uint64_t h, Slot slot) {
     std::vector<Slot>& v = b[h];
-    v.insert(std::lower_bound(v.begin(), v.end(), slot), slot);
+    if (v.empty() || v.back() < slot)
+        v.push_back(slot);  // as when the index is made: slots in order
+    else
+        v.insert(std::lower_bound(v.begin(), v.end(), slot), slot);
 }
 
 void CastingIndex::drop(Buckets& b, std::uint64_t h, Slot slot) {
@@ -104,8 +110,6 @@ void CastingIndex::file(Slot slot, bool in) {
         apply(m_byDescription, hash(description));
     if (!number.empty())
         apply(m_bySeriesNumber, hash(part(k.joined, kSeries), number));
-    if (namesModel(k.joined))
-        apply(m_byModel, hash(k.joined));
 }
 
 void CastingIndex::build(const RecordSet& rs) {
@@ -114,8 +118,12 @@ void CastingIndex::build(const RecordSet& rs) {
     m_keys.clear();
     m_byDescription.clear();
     m_bySeriesNumber.clear();
-    m_byModel.clear();
-    for (const Slot s : rs.slotsInOrder())
+    const auto& order = rs.slotsInOrder();
+    if (!order.empty())
+        m_keys.resize(std::size_t(*std::max_element(order.begin(), order.end())) + 1);
+    m_byDescription.reserve(order.size() / 8);
+    m_bySeriesNumber.reserve(order.size() / 8);
+    for (const Slot s : order)
         update(rs, s);
 }
 
@@ -127,13 +135,13 @@ void CastingIndex::update(const RecordSet& rs, Slot slot) {
     if (slot >= m_keys.size())
         m_keys.resize(std::size_t(slot) + 1);
     file(slot, false);
-    std::string joined;
+    std::string& joined = m_keys[slot].joined;
+    joined.clear();
     std::string scratch;
     for (const int position : VariationFields) {
-        joined += key(rs.shownUtf8At(slot, position, scratch));
+        appendKey(rs.shownUtf8At(slot, position, scratch), joined);
         joined += kEnd;
     }
-    m_keys[slot].joined = std::move(joined);
     file(slot, true);
 }
 
@@ -187,12 +195,15 @@ std::vector<CastingIndex::Slot> CastingIndex::sameCasting(const Variation& typed
 }
 
 std::vector<CastingIndex::Slot> CastingIndex::sameModel(const Variation& typed) const {
+    // The same model has the same description, or, without one, the same number in the series.
     const std::string joined = joinedKeys(typed);
-    if (!namesModel(joined))
-        return {};
-    return lookUp(
-        m_byModel, hash(joined), [](const std::string& a, const std::string& b) { return a == b; },
-        joined);
+    const auto same = [](const std::string& a, const std::string& b) { return a == b; };
+    if (!part(joined, kDescription).empty())
+        return lookUp(m_byDescription, hash(part(joined, kDescription)), same, joined);
+    if (!part(joined, kNumber).empty())
+        return lookUp(m_bySeriesNumber, hash(part(joined, kSeries), part(joined, kNumber)), same,
+                      joined);
+    return {};
 }
 
 CastingIndex::Differences CastingIndex::differences(Slot slot, const Variation& typed) const {
@@ -209,29 +220,36 @@ CastingIndex::Differences CastingIndex::differences(Slot slot, const Variation& 
 
 std::vector<CastingIndex::Slot> CastingIndex::duplicates(const RecordSet& rs) const {
     constexpr int quantity = collection::at("Quantity");
+    // Every record in the order of its keys, so that each model's records lie together.
+    std::vector<Slot> all;
+    all.reserve(rs.slotsInOrder().size());
+    for (const Slot s : rs.slotsInOrder()) {
+        if (s < m_keys.size() && m_keys[s].indexed)
+            all.push_back(s);
+    }
+    std::sort(all.begin(), all.end(), [this](Slot a, Slot b) {
+        const int c = m_keys[a].joined.compare(m_keys[b].joined);
+        return c < 0 || (c == 0 && a < b);
+    });
     std::vector<Slot> out;
     std::string scratch;
-    for (const Slot s : rs.slotsInOrder()) {
-        if (s >= m_keys.size() || !m_keys[s].indexed)
-            continue;
-        const std::string& joined = m_keys[s].joined;
-        bool shared = false;
-        if (namesModel(joined)) {
-            const auto it = m_byModel.find(hash(joined));
-            if (it != m_byModel.end()) {
-                shared = std::any_of(it->second.begin(), it->second.end(),
-                                     [&](Slot o) { return o != s && m_keys[o].joined == joined; });
+    for (std::size_t i = 0; i < all.size();) {
+        const std::string& joined = m_keys[all[i]].joined;
+        std::size_t end = i + 1;
+        while (end < all.size() && m_keys[all[end]].joined == joined)
+            ++end;
+        const bool shared = end - i > 1 && namesModel(joined);
+        for (; i < end; ++i) {
+            bool several = shared;
+            if (!several) {
+                const amounts::Reading q =
+                    amounts::readQuantity(rs.shownUtf8At(all[i], quantity, scratch));
+                several = q.kind == amounts::Reading::Kind::Number && q.number > 1;
             }
+            if (several)
+                out.push_back(all[i]);
         }
-        if (!shared) {
-            const amounts::Reading q = amounts::readQuantity(rs.shownUtf8At(s, quantity, scratch));
-            shared = q.kind == amounts::Reading::Kind::Number && q.number > 1;
-        }
-        if (shared)
-            out.push_back(s);
     }
-    std::stable_sort(out.begin(), out.end(),
-                     [this](Slot a, Slot b) { return m_keys[a].joined < m_keys[b].joined; });
     return out;
 }
 

@@ -43,6 +43,7 @@ public:
 
     // Letters and digits only, case folded (UTF-8).
     static std::string key(std::string_view utf8);
+    static void appendKey(std::string_view utf8, std::string& out);
     static std::string key(const QString& text) { return key(text.toUtf8().toStdString()); }
 
     // Makes the keys of every record of `rs`.
@@ -89,7 +90,6 @@ private:
     std::vector<Keys> m_keys;  // by slot
     Buckets m_byDescription;
     Buckets m_bySeriesNumber;
-    Buckets m_byModel;
 };
 
 }  // namespace kbs
