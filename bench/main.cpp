@@ -4,7 +4,7 @@
 // runs in a child process of its own, so that its peak memory and its reads are its own.
 //
 //   kbsmgr-bench [--quick] [--pictures-only] [--backup] [--backups] [--totals] [--records]
-//                [--filter] [--groups] [--statistics]
+//                [--filter] [--groups] [--statistics] [--casting]
 //                [--work DIR]
 //
 // --quick leaves out the 100,000-record runs and the 40,000 photographed records. The
@@ -20,6 +20,8 @@
 // --groups times only the group view at 100,000 records: opened, its field changed, a save
 // followed by its counts, a group chosen until the grid shows it, and the peak memory with the
 // view open against the start-up without it.
+// --casting times the casting list after a key in add mode, the check before saving a model
+// already held, and the Duplicates report's first page, at 100,000 records.
 #include <sqlite3.h>
 
 #include <fcntl.h>
@@ -51,6 +53,8 @@
 #include "AppError.h"
 #include "Backup.h"
 #include "BenchPrompts.h"
+#include "CastingIndex.h"
+#include "CastingList.h"
 #include "Collection.h"
 #include "Connection.h"
 #include "DataGen.h"
@@ -551,6 +555,74 @@ void runStatistics(frmMain& w) {
     report("refresh_ms", msSince(rt));
 }
 
+// The same casting at 100,000 records: the casting list after each key typed in add mode (the
+// first key also makes the index), the check before saving a new record of a model already
+// held (answered "back to editing", so nothing is stored), and the Duplicates report's first
+// page (from a window that never added: the index is made for it).
+void runCasting(Window& win, bool duplicatesReport) {
+    frmMain& w = win.w();
+    if (duplicatesReport) {
+        {
+            QElapsedTimer t;
+            t.start();
+            w.duplicateIds();  // with the index made
+            report("ids_ms", msSince(t));
+        }
+        const double cpu = cpuMs();
+        QElapsedTimer t;
+        t.start();
+        w.Toolbar1_ButtonMenuClick(CastingList::duplicatesEntry());
+        if (w.DataReport1->preview())
+            w.DataReport1->preview()->pageView()->grab();
+        report("ms", msSince(t));
+        report("cpu_ms", cpuMs() - cpu);
+        report("records", double(w.duplicateIds().size()));
+        return;
+    }
+    {
+        QElapsedTimer t;
+        t.start();
+        w.Add_New_Record();  // makes the index
+        report("add_ms", msSince(t));
+    }
+    // Each key of a description, then of a colour while the casting's records are listed.
+    auto typeInto = [&](int box, const QString& text, std::vector<double>& times) {
+        QLineEdit* edit = ui(w).txtTextl[size_t(box)]->textbox();
+        for (const QChar c : text) {
+            QElapsedTimer t;
+            t.start();
+            QTest::keyClick(edit, c.toLatin1());
+            w.showCastings();
+            w.castingList()->repaint();
+            times.push_back(msSince(t));
+        }
+    };
+    std::vector<double> keys;
+    typeInto(1, QStringLiteral("Lotus Europa"), keys);
+    report("key_ms", median(keys));
+    report("key_max", *std::max_element(keys.begin(), keys.end()));
+    std::vector<double> listed;
+    typeInto(9, QStringLiteral("Dark blue"), listed);
+    report("listed_ms", median(listed));
+    report("listed_max", *std::max_element(listed.begin(), listed.end()));
+    report("listed_rows", w.castingList()->isVisible() ? 1 : 0);
+    // The very same model as record 1, then the save: asked, answered "back to editing".
+    RecordSet& rs = *w.recordSet();
+    rs.setBookmark(1);
+    for (const int position : CastingIndex::VariationFields)
+        ui(w).txtTextl[size_t(position)]->setText(rs.value(position).toString().trimmed());
+    std::vector<double> checks;
+    for (int i = 0; i < 9; ++i) {
+        win.prompts.answerMsg(mb::Cancel);
+        QElapsedTimer t;
+        t.start();
+        w.cmdSave_Click();
+        checks.push_back(msSince(t));
+    }
+    report("check_ms", median(checks));
+    report("still_adding", w.bAddingNew ? 1 : 0);
+}
+
 void runWindow(const QString& what, const QString& db, bool inPlace) {
     Window win(db, inPlace);
     frmMain& w = win.w();
@@ -728,6 +800,8 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         }
         report("next_ms", median(nexts));
         report("next_p95", percentile95(nexts));
+    } else if (what == QLatin1String("casting") || what == QLatin1String("duplicates")) {
+        runCasting(win, what == QLatin1String("duplicates"));
     } else if (what == QLatin1String("backupdays")) {
         runBackupDays(win);
     } else if (what == QLatin1String("statistics")) {
@@ -1165,6 +1239,25 @@ int main(int argc, char** argv) {
         row("  records shown read again", n, r.value("refresh_ms"), 0, r.value("peak_mb"), "");
         row("peak MB: with the statistics open", n, r.value("peak_mb"), plain.value("peak_mb"),
             r.value("peak_mb"), "");
+        return 0;
+    }
+    if (args.contains(QStringLiteral("--casting"))) {
+        const QString path = indexed();
+        const auto c = runChild(QStringLiteral("casting"), path);
+        const auto d = runChild(QStringLiteral("duplicates"), path);
+        row("Add, the casting index made", n, c.value("add_ms"), 0, c.value("peak_mb"), "");
+        row("casting list after a key, median", n, c.value("key_ms"), 0, c.value("peak_mb"),
+            "<= 20 ms");
+        row("  slowest key", n, c.value("key_max"), 0, c.value("peak_mb"), "<= 20 ms");
+        row("  key, records listed, median", n, c.value("listed_ms"), 0, c.value("peak_mb"),
+            "<= 20 ms");
+        row("  slowest key with them listed", n, c.value("listed_max"), 0, c.value("peak_mb"),
+            "<= 20 ms");
+        row("save check, same model asked", n, c.value("check_ms"), 0, c.value("peak_mb"),
+            "<= 10 ms");
+        row("Duplicates report, first page", n, d.value("ms"), 0, d.value("peak_mb"), "<= 300 ms");
+        std::printf("|   %d duplicates; processor ms %.1f%s\n", int(d.value("records")),
+                    d.value("cpu_ms"), c.value("still_adding") > 0 ? "" : "; NOT STILL ADDING");
         return 0;
     }
     if (args.contains(QStringLiteral("--totals"))) {

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "CastingList.h"
 #include "Language.h"
 
 namespace kbs {
@@ -29,7 +30,7 @@ QKeySequence FilterBar::key() {
 FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FilterBar1"));
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(6, 0, 0, 0);
+    row->setContentsMargins(2, 0, 0, 0);
     row->setSpacing(2);
 
     const QString keyText = key().toString(QKeySequence::NativeText);
@@ -75,6 +76,21 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     setTabOrder(m_edit, m_toggles[0]);
     setTabOrder(m_toggles[0], m_toggles[1]);
     setTabOrder(m_toggles[1], m_toggles[2]);
+    m_duplicates = new QToolButton(this);
+    m_duplicates->setObjectName(QStringLiteral("filterDuplicates"));
+    m_duplicates->setText(CastingList::duplicatesToggleCaption());
+    // Narrow: the toolbar has little room left in some languages.
+    m_duplicates->setMaximumWidth(
+        m_duplicates->fontMetrics().horizontalAdvance(m_duplicates->text()) + 4);
+    m_duplicates->setCheckable(true);
+    m_duplicates->setAutoRaise(true);
+    m_duplicates->setFocusPolicy(Qt::TabFocus);
+    m_duplicates->setAccessibleName(CastingList::duplicatesToggleName());
+    m_duplicates->setToolTip(CastingList::duplicatesToggleName());
+    m_duplicates->installEventFilter(this);
+    connect(m_duplicates, &QToolButton::toggled, this, &FilterBar::changed);
+    row->addWidget(m_duplicates);
+    setTabOrder(m_toggles[2], m_duplicates);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
     auto* reach = new QShortcut(key(), this);
@@ -100,6 +116,10 @@ QStringList FilterBar::statuses() const {
     return out;
 }
 
+bool FilterBar::duplicatesOnly() const {
+    return m_duplicates && m_duplicates->isChecked();
+}
+
 void FilterBar::clear() {
     if (!isActive())
         return;
@@ -107,6 +127,7 @@ void FilterBar::clear() {
     m_edit->clear();
     for (auto* b : m_toggles)
         b->setChecked(false);
+    m_duplicates->setChecked(false);
     quiet.unblock();
     Q_EMIT changed();
 }

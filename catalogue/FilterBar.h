@@ -27,7 +27,10 @@ public:
     QToolButton* toggle(const QString& status) const;
     QString text() const;
     QStringList statuses() const;  // those pressed
-    bool isActive() const { return !text().isEmpty() || !statuses().isEmpty(); }
+    // Only the duplicates: records of the same model as another, or of more than one piece.
+    bool duplicatesOnly() const;
+    QToolButton* duplicatesToggle() const { return m_duplicates; }
+    bool isActive() const { return !text().isEmpty() || !statuses().isEmpty() || duplicatesOnly(); }
     void clear();
     void focusEdit();
     // Keeps the bar's right edge left of `logo`, a widget of the same toolbar.
@@ -54,6 +57,7 @@ private:
 
     QLineEdit* m_edit = nullptr;
     QList<QToolButton*> m_toggles;
+    QToolButton* m_duplicates = nullptr;
     QPointer<QWidget> m_logo;
     std::optional<int> m_logoDesignedX;  // where the logo's place was designed
 };

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include "CastingList.h"
 #include "Designed.h"
 #include "FilterBar.h"
 #include "ImageBox.h"
@@ -56,6 +57,11 @@ MainToolbar::MainToolbar(QWidget* parent) : QToolBar(parent) {
             auto* a = menu->addAction(shown);
             a->setObjectName(QStringLiteral("Shown"));
             connect(a, &QAction::triggered, this, [this, shown] { Q_EMIT menuEntryChosen(shown); });
+            const QString duplicates = CastingList::duplicatesEntry();
+            auto* d = menu->addAction(duplicates);
+            d->setObjectName(QStringLiteral("Duplicates"));
+            connect(d, &QAction::triggered, this,
+                    [this, duplicates] { Q_EMIT menuEntryChosen(duplicates); });
         } else {
             for (const auto& h : mainText::HelpEntries)
                 addEntry(h.text, h.key);

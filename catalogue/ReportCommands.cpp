@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "AppError.h"
+#include "CastingList.h"
 #include "CatalogueSession.h"
 #include "DataReport.h"
 #include "FilterBar.h"
@@ -23,6 +24,13 @@ ReportCommands::ReportCommands(QObject* parent, CatalogueSession& session, DataR
       m_shownIds(std::move(shownIds)) {}
 
 bool ReportCommands::choose(const QString& text) {
+    m_duplicatesLast = text == CastingList::duplicatesEntry() && m_duplicateIds;
+    if (m_duplicatesLast) {
+        m_shownLast = false;
+        m_totalsLast = false;
+        showDuplicates();
+        return true;
+    }
     if (text == FilterBar::shownReportEntry()) {
         m_shownLast = true;
         m_totalsLast = false;
@@ -48,7 +56,9 @@ bool ReportCommands::choose(const QString& text) {
 
 // The button itself: the last report entry chosen, under the caption it had.
 void ReportCommands::showLast() {
-    if (m_shownLast)
+    if (m_duplicatesLast)
+        showDuplicates();
+    else if (m_shownLast)
         showShown();
     else if (m_totalsLast)
         showTotals();
@@ -90,6 +100,13 @@ void ReportCommands::showTotals() {
 void ReportCommands::showShown() {
     const std::vector<std::int64_t> ids = m_shownIds();
     showReport(DataReport::query(), FilterBar::shownReportCaption(), &ids);
+}
+
+// The collector's trade list: each model's duplicates together, as the report of all records
+// lays them out.
+void ReportCommands::showDuplicates() {
+    const std::vector<std::int64_t> ids = m_duplicateIds();
+    showReport(DataReport::query(), CastingList::duplicatesCaption(), &ids);
 }
 
 }  // namespace kbs

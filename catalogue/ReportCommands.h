@@ -24,6 +24,11 @@ public:
     ReportCommands(QObject* parent, CatalogueSession& session, DataReport* data,
                    TotalsReport* totals, std::function<std::vector<std::int64_t>()> shownIds);
 
+    // `ids` gives the IDs of the duplicates, in the Duplicates report's order.
+    void setDuplicateIds(std::function<std::vector<std::int64_t>()> ids) {
+        m_duplicateIds = std::move(ids);
+    }
+
     // Shows the report of a Report entry; false when `text` names none.
     bool choose(const QString& text);
     void showLast();
@@ -32,6 +37,7 @@ private:
     void showReport(const QString& query, const QString& caption,
                     const std::vector<std::int64_t>* only = nullptr);
     void showShown();
+    void showDuplicates();
     void showTotals();
 
     CatalogueSession& m_session;
@@ -41,6 +47,8 @@ private:
     QString m_reportQuery;      // the query of the last report entry chosen
     bool m_totalsLast = false;  // the last report entry chosen was the totals
     bool m_shownLast = false;   // or the records shown
+    bool m_duplicatesLast = false;
+    std::function<std::vector<std::int64_t>()> m_duplicateIds;
 };
 
 }  // namespace kbs

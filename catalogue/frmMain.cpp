@@ -54,6 +54,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
     buildPictureViews();
     buildGroupView();
+    buildCastingList();
     auto* keys = new WindowKeys(*this, *Toolbar1, *FG1, *m_panel);
     connect(keys, &WindowKeys::findNext, this, &frmMain::Find_Next);
     addRecoveryEntries();
@@ -62,6 +63,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     m_reports = new ReportCommands(this, m_session, DataReport1, TotalsReport1,
                                    [this] { return shownIds(); });
     addStatisticsEntry();
+    m_reports->setDuplicateIds([this] { return duplicateIds(); });
 }
 
 frmMain::~frmMain() {
@@ -75,6 +77,7 @@ void frmMain::Form_Load() {
                    cataloguefile::titleSuffix());
 
     rs = nullptr;
+    m_castings.reset();
     m_session.open(cataloguefile::current(), mainText::Query);
     rs = &m_session.records();
 

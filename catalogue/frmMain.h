@@ -4,9 +4,11 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+#include "CastingIndex.h"
 #include "CatalogueSession.h"
 #include "Collection.h"
 #include "PanelLayout.h"
@@ -20,6 +22,7 @@ class QStatusBar;
 class QToolButton;
 class QWidget;
 class QAction;
+class QTimer;
 
 namespace kbs {
 
@@ -45,6 +48,7 @@ class CatalogueCommands;
 class RecoveryCommands;
 class ReportCommands;
 class StatisticsWindow;
+class CastingList;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -148,6 +152,12 @@ public:
     QToolButton* toolbarButton(const QString& key) const;
     QAction* toolbarMenuEntry(const QString& buttonKey, const QString& text) const;
 
+    // ---- the same casting (frmMainCasting.cpp): the list while adding, the question before
+    // saving the same model again, and the duplicates (IDs in the report's order)
+    CastingList* castingList() const { return m_castingList; }
+    void showCastings();
+    std::vector<std::int64_t> duplicateIds();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -231,6 +241,18 @@ private:
     void addRecoveryEntries();
     StatisticsWindow* m_statistics = nullptr;
     void addStatisticsEntry();
+
+    enum class SameModel { Save, SaveAnyway, AddedOne, BackToEditing };
+    void buildCastingList();
+    CastingIndex& castings();  // made on first use, kept up to date by the row changes
+    CastingIndex::Variation typedVariation() const;
+    SameModel askAboutSameModel();
+    QString variationNote();
+    void castingChanged(RowChange change, RecordSet::Slot slot);
+    std::shared_ptr<const std::vector<char>> duplicateMarks();
+    CastingList* m_castingList = nullptr;
+    std::unique_ptr<CastingIndex> m_castings;
+    QTimer* m_castingTimer = nullptr;
 };
 
 // The Record set's cursor stays on the record the detail fields show. Every walk over the

@@ -16,7 +16,10 @@
 namespace kbs {
 
 void frmMain::filterChanged() {
-    FG1->model().setFilter(RecordFilter::parse(FilterBar1->text(), FilterBar1->statuses()));
+    RecordFilter filter = RecordFilter::parse(FilterBar1->text(), FilterBar1->statuses());
+    if (FilterBar1->duplicatesOnly())
+        filter.keepOnly(duplicateMarks());
+    FG1->model().setFilter(filter);
 }
 
 // A new result: in browse mode the panel shows its first record; while a record is being

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "AppError.h"
+#include "CastingList.h"
 #include "Collection.h"
 #include "DetailPanel.h"
 #include "FlexGrid.h"
@@ -21,6 +22,8 @@ namespace kbs {
 
 void frmMain::Lock_Display(bool bInput) {
     m_panel->lock(bInput);
+    if (bInput && m_castingList)
+        m_castingList->hide();  // nothing is added while the panel is locked
     Image11->setEnabled(!bInput);
 }
 
@@ -34,6 +37,7 @@ void frmMain::Add_New_Record() {
     m_panel->picture()->clearPicture();
     FG1->setRow(0);
     bAddingNew = true;
+    showCastings();
     txtTextl[1]->setFocus();  // the first keystrokes go into the description
 }
 
@@ -60,6 +64,14 @@ void frmMain::cmdCancel_Click() {
 
 void frmMain::cmdSave_Click() {
     const bool wasAdding = bAddingNew;
+    QString variation;
+    if (wasAdding) {
+        const SameModel same = askAboutSameModel();
+        if (same == SameModel::BackToEditing || same == SameModel::AddedOne)
+            return;
+        if (same == SameModel::Save)
+            variation = variationNote();
+    }
     // The save writes into the record the fields show, or begins a new one; a refused save
     // leaves the shown record current.
     std::optional<ShownRecordGuard> onShown;
@@ -89,6 +101,8 @@ void frmMain::cmdSave_Click() {
     } else {
         setStatusText(mainText::FoundAre + mainText::signedCount(n) + mainText::RecordPlural);
     }
+    if (!variation.isEmpty())
+        setStatusText(m_statusText + QStringLiteral("  ") + variation);
     setModeButtonsEnabled(true);
     FG1->setFocus();
 }

@@ -90,6 +90,7 @@ void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
         const ShownRecordGuard onShown(*this, *rs);
         try {
             slot = rs->reinsert(now);
+            castingChanged(RowChange::Added, slot);
         } catch (const AppError&) {
             PopulateFlexGrid(*FG1, *rs, true);
             return;

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>kbs::CastingList</name>
+    <message>
+        <source>Records of the same casting</source>
+        <translation>Datensätze desselben Modells</translation>
+    </message>
+    <message>
+        <source>≠ marks what differs from what you type.</source>
+        <translation>≠ markiert, was von Ihrer Eingabe abweicht.</translation>
+    </message>
+    <message>
+        <source>You have this model already. Records of this casting in the catalogue: %1.</source>
+        <translation>Dieses Modell haben Sie schon. Datensätze dieses Modells im Katalog: %1.</translation>
+    </message>
+    <message>
+        <source>Records of this casting in the catalogue: %1.</source>
+        <translation>Datensätze dieses Modells im Katalog: %1.</translation>
+    </message>
+    <message>
+        <source>The first %1 are listed.</source>
+        <translation>Die ersten %1 sind aufgeführt.</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>weicht ab</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The same model as the one you type.</source>
+        <translation>Dasselbe Modell wie Ihre Eingabe.</translation>
+    </message>
+    <message>
+        <source>Differs in: %1</source>
+        <translation>Weicht ab in: %1</translation>
+    </message>
+    <message>
+        <source>no quantity or storage location given</source>
+        <translation>keine Anzahl und kein Lagerort angegeben</translation>
+    </message>
+    <message>
+        <source>%1, no storage location given</source>
+        <translation>%1, kein Lagerort angegeben</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>in %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>You have this model already: %1 (&quot;%2&quot;, ID %3).</source>
+        <translation>Dieses Modell haben Sie schon: %1 („%2“, ID %3).</translation>
+    </message>
+    <message>
+        <source>Other records of this model: %1.</source>
+        <translation>Weitere Datensätze dieses Modells: %1.</translation>
+    </message>
+    <message>
+        <source>Yes: add one to the quantity of that record (what you typed is not stored).</source>
+        <translation>Ja: die Anzahl dieses Datensatzes um eins erhöhen (Ihre Eingabe wird nicht gespeichert).</translation>
+    </message>
+    <message>
+        <source>No: save this one as a record of its own.</source>
+        <translation>Nein: dieses als eigenen Datensatz speichern.</translation>
+    </message>
+    <message>
+        <source>Cancel: go back to editing.</source>
+        <translation>Abbrechen: zurück zur Bearbeitung.</translation>
+    </message>
+    <message>
+        <source>Do I already have it?</source>
+        <translation>Habe ich das schon?</translation>
+    </message>
+    <message>
+        <source>The quantity of that record, &quot;%1&quot;, is not a whole number, so one cannot be added to it. Nothing was stored; change it there by hand, or save this one as a record of its own.</source>
+        <translation>Die Anzahl dieses Datensatzes, „%1“, ist keine ganze Zahl, daher kann nicht eins hinzugezählt werden. Nichts wurde gespeichert; ändern Sie sie dort von Hand oder speichern Sie dieses als eigenen Datensatz.</translation>
+    </message>
+    <message>
+        <source>new variation of &quot;%1&quot;</source>
+        <translation>neue Variante von „%1“</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Doppelte</translation>
+    </message>
+    <message>
+        <source>Report -- Duplicates</source>
+        <translation>Bericht -- Doppelte</translation>
+    </message>
+    <message>
+        <source>Show only duplicates: records of the same model as another, or more than one piece</source>
+        <translation>Nur Doppelte zeigen: Datensätze desselben Modells wie ein anderer oder mit mehr als einem Stück</translation>
+    </message>
+    <message>
+        <source>×2</source>
+        <translation>×2</translation>
+    </message>
+</context>
+<context>
     <name>kbs::CatalogueCommands</name>
     <message>
         <source>All files</source>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>kbs::CastingList</name>
+    <message>
+        <source>Records of the same casting</source>
+        <translation>Registros del mismo molde</translation>
+    </message>
+    <message>
+        <source>≠ marks what differs from what you type.</source>
+        <translation>≠ marca lo que difiere de lo que escribe.</translation>
+    </message>
+    <message>
+        <source>You have this model already. Records of this casting in the catalogue: %1.</source>
+        <translation>Ya tiene este modelo. Registros de este molde en el catálogo: %1.</translation>
+    </message>
+    <message>
+        <source>Records of this casting in the catalogue: %1.</source>
+        <translation>Registros de este molde en el catálogo: %1.</translation>
+    </message>
+    <message>
+        <source>The first %1 are listed.</source>
+        <translation>Se listan los primeros %1.</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>difiere</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vacío)</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The same model as the one you type.</source>
+        <translation>El mismo modelo que el que escribe.</translation>
+    </message>
+    <message>
+        <source>Differs in: %1</source>
+        <translation>Difiere en: %1</translation>
+    </message>
+    <message>
+        <source>no quantity or storage location given</source>
+        <translation>sin cantidad ni ubicación indicadas</translation>
+    </message>
+    <message>
+        <source>%1, no storage location given</source>
+        <translation>%1, sin ubicación indicada</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>en %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>You have this model already: %1 (&quot;%2&quot;, ID %3).</source>
+        <translation>Ya tiene este modelo: %1 («%2», ID %3).</translation>
+    </message>
+    <message>
+        <source>Other records of this model: %1.</source>
+        <translation>Otros registros de este modelo: %1.</translation>
+    </message>
+    <message>
+        <source>Yes: add one to the quantity of that record (what you typed is not stored).</source>
+        <translation>Sí: sumar uno a la cantidad de ese registro (lo que escribió no se guarda).</translation>
+    </message>
+    <message>
+        <source>No: save this one as a record of its own.</source>
+        <translation>No: guardar este como un registro propio.</translation>
+    </message>
+    <message>
+        <source>Cancel: go back to editing.</source>
+        <translation>Cancelar: volver a la edición.</translation>
+    </message>
+    <message>
+        <source>Do I already have it?</source>
+        <translation>¿Ya lo tengo?</translation>
+    </message>
+    <message>
+        <source>The quantity of that record, &quot;%1&quot;, is not a whole number, so one cannot be added to it. Nothing was stored; change it there by hand, or save this one as a record of its own.</source>
+        <translation>La cantidad de ese registro, «%1», no es un número entero, así que no se le puede sumar uno. No se guardó nada; cámbiela allí a mano o guarde este como un registro propio.</translation>
+    </message>
+    <message>
+        <source>new variation of &quot;%1&quot;</source>
+        <translation>nueva variante de «%1»</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplicados</translation>
+    </message>
+    <message>
+        <source>Report -- Duplicates</source>
+        <translation>Informe -- Duplicados</translation>
+    </message>
+    <message>
+        <source>Show only duplicates: records of the same model as another, or more than one piece</source>
+        <translation>Mostrar solo duplicados: registros del mismo modelo que otro, o de más de una pieza</translation>
+    </message>
+    <message>
+        <source>×2</source>
+        <translation>×2</translation>
+    </message>
+</context>
+<context>
     <name>kbs::CatalogueCommands</name>
     <message>
         <source>All files</source>

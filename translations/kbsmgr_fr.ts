@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>kbs::CastingList</name>
+    <message>
+        <source>Records of the same casting</source>
+        <translation>Fiches du même moulage</translation>
+    </message>
+    <message>
+        <source>≠ marks what differs from what you type.</source>
+        <translation>≠ marque ce qui diffère de votre saisie.</translation>
+    </message>
+    <message>
+        <source>You have this model already. Records of this casting in the catalogue: %1.</source>
+        <translation>Vous avez déjà ce modèle. Fiches de ce moulage dans le catalogue : %1.</translation>
+    </message>
+    <message>
+        <source>Records of this casting in the catalogue: %1.</source>
+        <translation>Fiches de ce moulage dans le catalogue : %1.</translation>
+    </message>
+    <message>
+        <source>The first %1 are listed.</source>
+        <translation>Les %1 premières sont listées.</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>diffère</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1 : %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>The same model as the one you type.</source>
+        <translation>Le même modèle que celui que vous saisissez.</translation>
+    </message>
+    <message>
+        <source>Differs in: %1</source>
+        <translation>Diffère par : %1</translation>
+    </message>
+    <message>
+        <source>no quantity or storage location given</source>
+        <translation>ni quantité ni emplacement indiqués</translation>
+    </message>
+    <message>
+        <source>%1, no storage location given</source>
+        <translation>%1, aucun emplacement indiqué</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>dans %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 dans %2</translation>
+    </message>
+    <message>
+        <source>You have this model already: %1 (&quot;%2&quot;, ID %3).</source>
+        <translation>Vous avez déjà ce modèle : %1 (« %2 », ID %3).</translation>
+    </message>
+    <message>
+        <source>Other records of this model: %1.</source>
+        <translation>Autres fiches de ce modèle : %1.</translation>
+    </message>
+    <message>
+        <source>Yes: add one to the quantity of that record (what you typed is not stored).</source>
+        <translation>Oui : ajouter un à la quantité de cette fiche (votre saisie n’est pas enregistrée).</translation>
+    </message>
+    <message>
+        <source>No: save this one as a record of its own.</source>
+        <translation>Non : enregistrer celui-ci comme fiche à part.</translation>
+    </message>
+    <message>
+        <source>Cancel: go back to editing.</source>
+        <translation>Annuler : revenir à la saisie.</translation>
+    </message>
+    <message>
+        <source>Do I already have it?</source>
+        <translation>L’ai-je déjà ?</translation>
+    </message>
+    <message>
+        <source>The quantity of that record, &quot;%1&quot;, is not a whole number, so one cannot be added to it. Nothing was stored; change it there by hand, or save this one as a record of its own.</source>
+        <translation>La quantité de cette fiche, « %1 », n’est pas un nombre entier : impossible d’y ajouter un. Rien n’a été enregistré ; modifiez-la à la main dans cette fiche, ou enregistrez celle-ci comme fiche à part.</translation>
+    </message>
+    <message>
+        <source>new variation of &quot;%1&quot;</source>
+        <translation>nouvelle variante de « %1 »</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Doublons</translation>
+    </message>
+    <message>
+        <source>Report -- Duplicates</source>
+        <translation>Rapport -- Doublons</translation>
+    </message>
+    <message>
+        <source>Show only duplicates: records of the same model as another, or more than one piece</source>
+        <translation>Afficher seulement les doublons : fiches du même modèle qu’une autre, ou de plus d’une pièce</translation>
+    </message>
+    <message>
+        <source>×2</source>
+        <translation>×2</translation>
+    </message>
+</context>
+<context>
     <name>kbs::CatalogueCommands</name>
     <message>
         <source>All files</source>

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>kbs::CastingList</name>
+    <message>
+        <source>Records of the same casting</source>
+        <translation>Records van hetzelfde gietmodel</translation>
+    </message>
+    <message>
+        <source>≠ marks what differs from what you type.</source>
+        <translation>≠ markeert wat afwijkt van wat u typt.</translation>
+    </message>
+    <message>
+        <source>You have this model already. Records of this casting in the catalogue: %1.</source>
+        <translation>Dit model hebt u al. Records van dit gietmodel in de catalogus: %1.</translation>
+    </message>
+    <message>
+        <source>Records of this casting in the catalogue: %1.</source>
+        <translation>Records van dit gietmodel in de catalogus: %1.</translation>
+    </message>
+    <message>
+        <source>The first %1 are listed.</source>
+        <translation>De eerste %1 staan in de lijst.</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>wijkt af</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leeg)</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The same model as the one you type.</source>
+        <translation>Hetzelfde model als wat u typt.</translation>
+    </message>
+    <message>
+        <source>Differs in: %1</source>
+        <translation>Wijkt af in: %1</translation>
+    </message>
+    <message>
+        <source>no quantity or storage location given</source>
+        <translation>geen aantal of opslagplaats opgegeven</translation>
+    </message>
+    <message>
+        <source>%1, no storage location given</source>
+        <translation>%1, geen opslagplaats opgegeven</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>in %1</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>You have this model already: %1 (&quot;%2&quot;, ID %3).</source>
+        <translation>Dit model hebt u al: %1 (&quot;%2&quot;, ID %3).</translation>
+    </message>
+    <message>
+        <source>Other records of this model: %1.</source>
+        <translation>Andere records van dit model: %1.</translation>
+    </message>
+    <message>
+        <source>Yes: add one to the quantity of that record (what you typed is not stored).</source>
+        <translation>Ja: één optellen bij het aantal van dat record (wat u typte wordt niet opgeslagen).</translation>
+    </message>
+    <message>
+        <source>No: save this one as a record of its own.</source>
+        <translation>Nee: dit als een eigen record opslaan.</translation>
+    </message>
+    <message>
+        <source>Cancel: go back to editing.</source>
+        <translation>Annuleren: terug naar het bewerken.</translation>
+    </message>
+    <message>
+        <source>Do I already have it?</source>
+        <translation>Heb ik dit al?</translation>
+    </message>
+    <message>
+        <source>The quantity of that record, &quot;%1&quot;, is not a whole number, so one cannot be added to it. Nothing was stored; change it there by hand, or save this one as a record of its own.</source>
+        <translation>Het aantal van dat record, &quot;%1&quot;, is geen geheel getal, dus er kan geen één bij worden opgeteld. Er is niets opgeslagen; pas het daar met de hand aan, of sla dit op als een eigen record.</translation>
+    </message>
+    <message>
+        <source>new variation of &quot;%1&quot;</source>
+        <translation>nieuwe variant van &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Duplicates</source>
+        <translation>Dubbele</translation>
+    </message>
+    <message>
+        <source>Report -- Duplicates</source>
+        <translation>Rapport -- Dubbele</translation>
+    </message>
+    <message>
+        <source>Show only duplicates: records of the same model as another, or more than one piece</source>
+        <translation>Alleen dubbele tonen: records van hetzelfde model als een ander, of van meer dan één stuk</translation>
+    </message>
+    <message>
+        <source>×2</source>
+        <translation>×2</translation>
+    </message>
+</context>
+<context>
     <name>kbs::CatalogueCommands</name>
     <message>
         <source>All files</source>

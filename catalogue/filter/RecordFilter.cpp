@@ -316,6 +316,8 @@ RecordFilter RecordFilter::containing(const QString& text) {
 }
 
 bool RecordFilter::narrows(const RecordFilter& wider) const {
+    if (wider.m_only && wider.m_only != m_only)
+        return false;
     if (!wider.m_statuses.empty()) {
         if (m_statuses.empty())
             return false;
@@ -439,6 +441,8 @@ bool RecordFilter::termMatches(const Term& t, const RecordSet& rs, Slot slot,
 }
 
 bool RecordFilter::matches(const RecordSet& rs, Slot slot) const {
+    if (m_only && (slot >= m_only->size() || !(*m_only)[slot]))
+        return false;
     const RecordSet::RowTexts row = rs.rowTextsAt(slot);
     if (!m_statuses.empty()) {
         if (kStatus >= rs.fieldCount() || !statusMatches(row.cell(kStatus), m_statuses))

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,11 @@ public:
     // looks for them: the text taken whole.
     static RecordFilter containing(const QString& text);
 
-    bool isEmpty() const { return m_terms.empty() && m_statuses.empty(); }
+    // Lets through only the records whose slot is marked in `marks` (a mark per slot), as well
+    // as the words and statuses: the filter bar's duplicates, found over the whole catalogue.
+    void keepOnly(std::shared_ptr<const std::vector<char>> marks) { m_only = std::move(marks); }
+
+    bool isEmpty() const { return m_terms.empty() && m_statuses.empty() && !m_only; }
     bool matches(const RecordSet& rs, Slot slot) const;
     // True when every record this filter lets through, `wider` lets through as well: the
     // records of this one are then found among those of `wider`.
@@ -75,6 +80,7 @@ private:
 
     std::vector<Term> m_terms;
     std::vector<std::string> m_statuses;  // folded
+    std::shared_ptr<const std::vector<char>> m_only;
 };
 
 }  // namespace kbs

@@ -1,6 +1,8 @@
 #include "DataReport.h"
 
 #include <algorithm>
+#include <charconv>
+#include <string_view>
 #include <unordered_map>
 
 #include "AppError.h"
@@ -178,11 +180,22 @@ void DataReport::layOut() {
         std::unordered_map<std::int64_t, RecordSet::Bookmark> byId;
         if (m_rs->recordCount() > 0) {
             m_bookmarks.reserve(size_t(m_rs->recordCount()));
+            if (id >= 0)
+                byId.reserve(size_t(m_rs->recordCount()));
             for (m_rs->moveFirst(); !m_rs->eof(); m_rs->moveNext()) {
-                if (id >= 0)
-                    byId.emplace(m_rs->value(id).toLongLong(), m_rs->bookmark());
-                else if (!m_only)
+                if (id >= 0) {
+                    // The ID's stored text read in place: a list of many records is laid out
+                    // without a conversion per record.
+                    std::string_view text;
+                    std::int64_t key = 0;
+                    if (!m_rs->peekUtf8(id, text) ||
+                        std::from_chars(text.data(), text.data() + text.size(), key).ptr !=
+                            text.data() + text.size())
+                        key = m_rs->value(id).toLongLong();
+                    byId.emplace(key, m_rs->bookmark());
+                } else if (!m_only) {
                     m_bookmarks.push_back(m_rs->bookmark());
+                }
             }
             m_rs->moveFirst();
         }
