@@ -1181,4 +1181,18 @@ RecordSet::Slot RecordSet::reinsert(Bookmark key) {
     return slot;
 }
 
+void RecordSet::refresh(Bookmark key) {
+    requireOpen();
+    for (const Slot s : m_order) {
+        if (m_slots[s].key != key)
+            continue;
+        if (m_editing && currentRow().key == key)
+            return;
+        m_slots[s] = readRow(key);
+        forgetSeen(key);
+        m_looked = Looked{};
+        return;
+    }
+}
+
 }  // namespace kbs
