@@ -13,6 +13,7 @@
 
 #include "AccessibleText.h"
 
+#include <QMenu>
 #include "AppError.h"
 #include "CatalogueFile.h"
 #include "Connection.h"
@@ -32,6 +33,7 @@
 #include "Settings.h"
 #include "ThumbnailMaker.h"
 #include "TotalsReport.h"
+#include "ValueCommands.h"
 #include "WindowKeys.h"
 
 namespace kbs {
@@ -58,6 +60,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     TotalsReport1 = new TotalsReport(this);
     m_reports = new ReportCommands(this, m_session, DataReport1, TotalsReport1,
                                    [this] { return shownIds(); });
+    m_values = new ValueCommands(*this, *m_panel, findChild<QMenu*>(QStringLiteral("Import")));
 }
 
 frmMain::~frmMain() {

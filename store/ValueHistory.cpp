@@ -20,7 +20,7 @@ const QString kSource = QStringLiteral("Value history");
 // date with the latest entry adds nothing.
 const char* const kTablesSql =
     "CREATE TABLE IF NOT EXISTS value_history ("
-    "entry_id INTEGER PRIMARY KEY, "
+    "entry_id INTEGER PRIMARY KEY AUTOINCREMENT, "
     "record_id INTEGER NOT NULL, "  // table1.ID
     "date TEXT NOT NULL, "
     "value TEXT NOT NULL, "
