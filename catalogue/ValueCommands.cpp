@@ -10,12 +10,15 @@
 #include "CatalogueFile.h"
 #include "CatalogueSession.h"
 #include "ColumnHeadings.h"
+#include "DataReport.h"
 #include "Designed.h"
 #include "DetailPanel.h"
 #include "FileDialog.h"
 #include "PriceGuide.h"
 #include "Prompts.h"
 #include "RecordSet.h"
+#include "TotalsReport.h"
+#include "ValueChangesReport.h"
 #include "ValueHistoryDialog.h"
 #include "frmMain.h"
 
@@ -39,6 +42,12 @@ ValueCommands::ValueCommands(frmMain& window, DetailPanel& panel, QMenu* importM
     window.addAction(key);
     connect(key, &QAction::triggered, this, &ValueCommands::showHistory);
 
+    m_report = new ValueChangesReport(this);
+    if (QMenu* reports = window.findChild<QMenu*>(QStringLiteral("ReportMenu"))) {
+        QAction* a = reports->addAction(tr("Value changes…"));
+        a->setObjectName(QStringLiteral("ValueChanges"));
+        connect(a, &QAction::triggered, this, &ValueCommands::showValueChanges);
+    }
     if (importMenu) {
         QAction* a = importMenu->addAction(tr("Price guide (valuations)…"));
         a->setObjectName(QStringLiteral("ImportValues"));
@@ -109,6 +118,46 @@ void ValueCommands::importPriceGuide() {
     }
     m_window.valuationsChanged(applied.updated);
     prompts().msgBox(exchange::describe(applied), mb::OKOnly | mb::Information, title);
+}
+
+}  // namespace kbs
+
+namespace kbs {
+
+// Asks for the two dates, the second today unless told otherwise, and shows the report of the
+// records held between them.
+void ValueCommands::showValueChanges() {
+    const QString title = tr("Value changes");
+    RecordSet* rs = m_window.recordSet();
+    if (!rs)
+        return;
+    QDate dates[2] = {QDate::currentDate().addYears(-1), QDate::currentDate()};
+    const QString asks[2] = {tr("From which date (YYYY-MM-DD)?"),
+                             tr("To which date (YYYY-MM-DD)?")};
+    for (int i = 0; i < 2; ++i) {
+        const QString typed = prompts().inputBox(asks[i], title, values::writeDate(dates[i]));
+        if (typed.isEmpty())
+            return;  // cancelled
+        dates[i] = values::readDate(typed);
+        if (!dates[i].isValid()) {
+            prompts().msgBox(tr("\"%1\" is no date. Type it as 2026-03-31.").arg(typed.trimmed()),
+                             mb::OKOnly | mb::Exclamation, title);
+            return;
+        }
+    }
+    std::vector<qint64> ids;
+    for (const RecordSet::Slot slot : rs->slotsInOrder())
+        ids.push_back(QByteArrayView(rs->rowTextsAt(slot).cell(0)).toLongLong());
+    try {
+        m_report->setChanges(m_window.session().file(), dates[0], dates[1],
+                             m_window.session().valueByDate().changes(ids, dates[0], dates[1]));
+    } catch (const AppError& e) {
+        prompts().msgBox(e.description(), mb::OKOnly | mb::Critical, title);
+        return;
+    }
+    m_window.DataReport1->unload();  // one report window at a time
+    m_window.TotalsReport1->unload();
+    m_report->show();
 }
 
 }  // namespace kbs

@@ -124,7 +124,7 @@ ValueHistoryDialog::ValueHistoryDialog(CatalogueSession& session, qint64 recordI
     auto* dateLabel = named<QLabel>("lblDate", tr("&Date:"));
     txtDate = named<QLineEdit>("txtDate");
     txtDate->setPlaceholderText(tr("YYYY-MM-DD"));
-    auto* valueLabel = named<QLabel>("lblValue", tr("Va&lue:"));
+    auto* valueLabel = named<QLabel>("lblValue", tr("Valu&e:"));
     txtValue = named<QLineEdit>("txtValue");
     auto* noteLabel = named<QLabel>("lblNote", tr("&Note:"));
     txtNote = named<QLineEdit>("txtNote");
