@@ -130,24 +130,23 @@ std::vector<values::Entry> CatalogueSession::valueHistory(std::int64_t recordId)
 
 std::int64_t CatalogueSession::addValuation(std::int64_t recordId, const values::Entry& entry) {
     const std::int64_t id = values::add(db(), recordId, entry);
-    m_rs->refresh(recordId);
+    m_rs->refresh({recordId});
     return id;
 }
 
 void CatalogueSession::changeValuation(std::int64_t recordId, const values::Entry& entry) {
     values::change(db(), recordId, entry);
-    m_rs->refresh(recordId);
+    m_rs->refresh({recordId});
 }
 
 void CatalogueSession::removeValuation(std::int64_t recordId, std::int64_t entryId) {
     values::remove(db(), recordId, entryId);
-    m_rs->refresh(recordId);
+    m_rs->refresh({recordId});
 }
 
 values::Applied CatalogueSession::importValuations(const std::vector<values::Valuation>& rows) {
     values::Applied applied = values::apply(db(), rows);
-    for (const std::int64_t id : applied.updated)
-        m_rs->refresh(id);
+    m_rs->refresh({applied.updated.begin(), applied.updated.end()});
     return applied;
 }
 

@@ -1181,18 +1181,18 @@ RecordSet::Slot RecordSet::reinsert(Bookmark key) {
     return slot;
 }
 
-void RecordSet::refresh(Bookmark key) {
+void RecordSet::refresh(std::vector<Bookmark> keys) {
     requireOpen();
+    std::sort(keys.begin(), keys.end());
+    const Bookmark editing = m_editing ? currentRow().key : 0;
     for (const Slot s : m_order) {
-        if (m_slots[s].key != key)
+        const Bookmark key = m_slots[s].key;
+        if ((m_editing && key == editing) || !std::binary_search(keys.begin(), keys.end(), key))
             continue;
-        if (m_editing && currentRow().key == key)
-            return;
         m_slots[s] = readRow(key);
         forgetSeen(key);
-        m_looked = Looked{};
-        return;
     }
+    m_looked = Looked{};
 }
 
 }  // namespace kbs

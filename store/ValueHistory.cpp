@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <string>
 
@@ -66,26 +67,85 @@ void runWithId(sqlite3* db, const std::string& sql, qint64 a, qint64 b = 0) {
     st.step(kSource);
 }
 
-// The latest entry goes into table1 (both fields empty when there is none); returns whether
-// its Value or Value_Date changed.
-bool bringUpToDate(sqlite3* db, qint64 recordId) {
-    const std::vector<Entry> all = entriesOf(db, recordId);
-    // How the catalogue stores an empty field.
-    const auto stored = [](const QString& t) { return t.isEmpty() ? QStringLiteral(" ") : t; };
-    const QString value = stored(all.empty() ? QString() : all.back().value);
-    const QString date = stored(all.empty() ? QString() : all.back().date);
-    sqlite::Stmt st(db,
-                    "UPDATE table1 SET Value = ?1, Value_Date = ?2 WHERE ID = ?3 AND (Value IS "
-                    "NOT ?1 OR Value_Date IS NOT ?2)",
-                    kSource);
-    for (int i : {1, 2}) {
-        const QByteArray u = (i == 1 ? value : date).toUtf8();
-        sqlite3_bind_text(st.get(), i, u.constData(), int(u.size()), SQLITE_TRANSIENT);
+// Brings table1's Value and Value_Date up to date with a record's latest entry (both empty
+// when it has none), its statements prepared once for many records.
+class UpToDate {
+public:
+    explicit UpToDate(sqlite3* db)
+        : m_entries(db,
+                    "SELECT date, value FROM value_history WHERE record_id = ? ORDER BY "
+                    "entry_id",
+                    kSource),
+          m_update(db,
+                   "UPDATE table1 SET Value = ?1, Value_Date = ?2 WHERE ID = ?3 AND (Value IS "
+                   "NOT ?1 OR Value_Date IS NOT ?2)",
+                   kSource),
+          m_db(db) {}
+
+    // Whether the record's Value or Value_Date changed.
+    bool bring(qint64 recordId) {
+        // The latest: by date, an unreadable one the oldest; on one day the one entered last.
+        QDate latest;
+        QByteArray date = " ", value = " ";  // how the catalogue stores an empty field
+        bool any = false;
+        sqlite3_bind_int64(m_entries.get(), 1, recordId);
+        while (m_entries.step(kSource)) {
+            const QByteArray d(
+                reinterpret_cast<const char*>(sqlite3_column_text(m_entries.get(), 0)),
+                sqlite3_column_bytes(m_entries.get(), 0));
+            const QDate day = readDate(QString::fromUtf8(d));
+            if (any && day < latest)
+                continue;
+            any = true;
+            latest = day;
+            date = d.isEmpty() ? QByteArray(" ") : d;
+            value =
+                QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(m_entries.get(), 1)),
+                           sqlite3_column_bytes(m_entries.get(), 1));
+        }
+        m_entries.reset();
+        sqlite3_stmt* st = m_update.get();
+        sqlite3_bind_text(st, 1, value.constData(), int(value.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, 2, date.constData(), int(date.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_int64(st, 3, recordId);
+        m_update.step(kSource);
+        m_update.reset();
+        return sqlite3_changes(m_db) > 0;
     }
-    sqlite3_bind_int64(st.get(), 3, recordId);
-    st.step(kSource);
-    return sqlite3_changes(db) > 0;
+
+private:
+    sqlite::Stmt m_entries;
+    sqlite::Stmt m_update;
+    sqlite3* m_db;
+};
+
+bool bringUpToDate(sqlite3* db, qint64 recordId) {
+    return UpToDate(db).bring(recordId);
 }
+
+// Room for the pages a long transaction changes, so that they are written once, at its end,
+// rather than spilled on the way; as it was afterwards.
+class LargeCache {
+public:
+    explicit LargeCache(sqlite3* db) : m_db(db) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA cache_size", -1, &st, nullptr) == SQLITE_OK &&
+            sqlite3_step(st) == SQLITE_ROW)
+            m_was = sqlite3_column_int64(st, 0);
+        sqlite3_finalize(st);
+        sqlite3_exec(db, "PRAGMA cache_size = -262144", nullptr, nullptr, nullptr);
+    }
+    ~LargeCache() {
+        const std::string sql = "PRAGMA cache_size = " + std::to_string(m_was);
+        sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
+    }
+    LargeCache(const LargeCache&) = delete;
+    LargeCache& operator=(const LargeCache&) = delete;
+
+private:
+    sqlite3* m_db;
+    qint64 m_was = -2000;
+};
 
 template <typename F>
 void inTransaction(sqlite3* db, F body) {
@@ -117,15 +177,33 @@ QString keyOf(const QString& description, const QString& number, const QString& 
 }  // namespace
 
 QDate readDate(QStringView text) {
-    const QString t = text.trimmed().toString();
-    static const QString kFormats[] = {QStringLiteral("yyyy-M-d"), QStringLiteral("yyyy/M/d"),
-                                       QStringLiteral("M/d/yyyy"), QStringLiteral("d.M.yyyy")};
-    for (const QString& f : kFormats) {
-        const QDate d = QDate::fromString(t, f);
-        if (d.isValid())
-            return d;
+    // Three runs of digits with one separator: -, / or .
+    int parts[3] = {0, 0, 0};
+    int digits[3] = {0, 0, 0};
+    int part = 0;
+    QChar sep;
+    const QStringView t = text.trimmed();
+    for (const QChar c : t) {
+        if (c.isDigit() && c.unicode() < 128) {
+            if (++digits[part] > 4)
+                return {};
+            parts[part] = parts[part] * 10 + (c.unicode() - '0');
+        } else if ((c == u'-' || c == u'/' || c == u'.') && part < 2 && digits[part] > 0 &&
+                   (sep.isNull() || c == sep)) {
+            sep = c;
+            ++part;
+        } else {
+            return {};
+        }
     }
-    return {};
+    if (part != 2 || digits[2] == 0)
+        return {};
+    if (digits[0] == 4 && sep != u'.')  // 2026-03-31, 2026/3/31
+        return digits[1] <= 2 && digits[2] <= 2 ? QDate(parts[0], parts[1], parts[2]) : QDate();
+    if (digits[2] != 4 || digits[0] > 2 || digits[1] > 2 || sep == u'-')
+        return {};
+    return sep == u'/' ? QDate(parts[2], parts[0], parts[1])   // 3/31/2026
+                       : QDate(parts[2], parts[1], parts[0]);  // 31.3.2026
 }
 
 QString writeDate(const QDate& date) {
@@ -152,6 +230,7 @@ bool ensureHistory(sqlite3* db) {
     if (sqlite3_db_readonly(db, "main") != 0)
         return false;
     try {
+        const LargeCache room(db);
         inTransaction(db, [db] {
             sqlite::Stmt had(
                 db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'value_history'",
@@ -179,10 +258,15 @@ std::vector<Entry> entriesOf(sqlite3* db, qint64 recordId) {
         all.push_back({sqlite3_column_int64(st.get(), 0), textAt(st.get(), 1), textAt(st.get(), 2),
                        textAt(st.get(), 3)});
     }
-    std::stable_sort(all.begin(), all.end(), [](const Entry& a, const Entry& b) {
-        return readDate(a.date) < readDate(b.date);  // an invalid date is the smallest
-    });
-    return all;
+    std::vector<std::pair<QDate, size_t>> order;
+    for (size_t i = 0; i < all.size(); ++i)
+        order.emplace_back(readDate(all[i].date), i);  // an invalid date is the smallest
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Entry> sorted;
+    for (const auto& [date, i] : order)
+        sorted.push_back(std::move(all[i]));
+    return sorted;
 }
 
 qint64 add(sqlite3* db, qint64 recordId, const Entry& entry) {
@@ -267,18 +351,25 @@ void forgetDeleted(sqlite3* db) {
 
 Applied apply(sqlite3* db, const std::vector<Valuation>& valuations) {
     Applied out;
+    const LargeCache room(db);
     inTransaction(db, [&] {
         // The records by ID and by what describes them.
-        QHash<qint64, QString> names;
+        QSet<qint64> known;
         QHash<QString, std::vector<qint64>> byKey;
+        const bool byDescription = std::any_of(valuations.begin(), valuations.end(),
+                                               [](const Valuation& v) { return v.id < 0; });
         {
-            sqlite::Stmt st(db, "SELECT ID, Description, Number, Version_Number FROM table1",
+            sqlite::Stmt st(db,
+                            byDescription
+                                ? "SELECT ID, Description, Number, Version_Number FROM table1"
+                                : "SELECT ID FROM table1",
                             kSource);
             while (st.step(kSource)) {
                 const qint64 id = sqlite3_column_int64(st.get(), 0);
-                names.insert(id, textAt(st.get(), 1).trimmed());
-                byKey[keyOf(textAt(st.get(), 1), textAt(st.get(), 2), textAt(st.get(), 3))]
-                    .push_back(id);
+                known.insert(id);
+                if (byDescription)
+                    byKey[keyOf(textAt(st.get(), 1), textAt(st.get(), 2), textAt(st.get(), 3))]
+                        .push_back(id);
             }
         }
         sqlite::Stmt there(db,
@@ -300,7 +391,7 @@ Applied apply(sqlite3* db, const std::vector<Valuation>& valuations) {
                                          .join(QStringLiteral(" / ")));
             std::vector<qint64> ids;
             if (v.id >= 0) {
-                if (names.contains(v.id))
+                if (known.contains(v.id))
                     ids.push_back(v.id);
             } else {
                 ids = byKey.value(keyOf(v.description, v.number, v.version));
@@ -341,8 +432,9 @@ Applied apply(sqlite3* db, const std::vector<Valuation>& valuations) {
         }
         std::sort(touched.begin(), touched.end());
         touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+        UpToDate upToDate(db);
         for (qint64 id : touched) {
-            if (bringUpToDate(db, id))
+            if (upToDate.bring(id))
                 out.updated.push_back(id);
         }
     });
