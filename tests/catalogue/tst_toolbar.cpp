@@ -82,7 +82,8 @@ private Q_SLOTS:
         QStringList entries;
         for (QAction* a : win->toolbarButton(u"Report"_s)->menu()->actions())
             entries << a->text();
-        QCOMPARE(entries, QStringList({"All", "Want", "Have", "Sell", "Totals", "Shown records"}));
+        QCOMPARE(entries, QStringList({"All", "Want", "Have", "Sell", "Totals", "Shown records",
+                                       u"Value changes…"_s}));
         TotalsReport& totals = *win->TotalsReport1;
         win->toolbarMenuEntry(u"Report"_s, u"Totals"_s)->trigger();
         QVERIFY(totals.preview() && totals.preview()->isVisible());
