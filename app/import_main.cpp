@@ -5,6 +5,7 @@
 //   kbsmgr-import [--skip-bad-rows] [--skip-unknown] [--keep-sum-rows] [--pictures-from DIR]
 //                 [--encoding=windows-1252] [--] IN.csv NEW.mdb
 //   kbsmgr-import --list-headings
+//   kbsmgr-import --values PRICES.csv CATALOGUE.mdb
 //   kbsmgr-import [--pictures-from DIR] [--] COLLECTION.tc NEW.mdb
 //
 // A source with the header of a Jet or ACE database, or named *.mdb or *.accdb, is an old
@@ -22,6 +23,11 @@
 // whose heading names no column, and names them in a note; rows without text are skipped and
 // rows that look like a spreadsheet's sum ("Total" and amounts) left out, each told in a note,
 // unless --keep-sum-rows. --list-headings prints the headings taken for each column.
+//
+// --values adds the valuations of a price guide to an existing catalogue (exchange/PriceGuide.h):
+// one line a row, "matched: ", "not matched: " or "ambiguous: " and the row, then "added N
+// valuations, M already there"; a file with a row that cannot be read is refused, naming its
+// line, and nothing is stored.
 //
 // At start the scratch files that killed runs for the same NEW.mdb left are removed.
 //
@@ -53,6 +59,7 @@
 #include "ConvertCommand.h"
 #include "CsvCommands.h"
 #include "Language.h"
+#include "PriceGuide.h"
 #include "SafeFile.h"
 #include "Tellico.h"
 
@@ -67,7 +74,8 @@ int usage() {
                  "       kbsmgr-import [--skip-bad-rows] [--skip-unknown] [--keep-sum-rows] "
                  "[--pictures-from DIR] [--encoding=windows-1252] [--] IN.csv NEW.mdb\n"
                  "       kbsmgr-import [--] COLLECTION.tc NEW.mdb\n"
-                 "       kbsmgr-import --list-headings\n");
+                 "       kbsmgr-import --list-headings\n"
+                 "       kbsmgr-import --values PRICES.csv CATALOGUE.mdb\n");
     return kExitUsage;
 }
 
@@ -89,6 +97,7 @@ int main(int argc, char** argv) {
     const char* language = nullptr;
     kbs::exchange::ImportOptions csvOptions;
     bool csvOnly = false;
+    bool valuesOnly = false;
     const char* paths[2] = {nullptr, nullptr};
     int pathCount = 0;
     bool options = true;
@@ -110,6 +119,8 @@ int main(int argc, char** argv) {
             csvOptions.skipUnknown = csvOnly = true;
         } else if (std::strcmp(arg, "--keep-sum-rows") == 0) {
             csvOptions.keepSumRows = csvOnly = true;
+        } else if (std::strcmp(arg, "--values") == 0) {
+            valuesOnly = true;
         } else if (std::strcmp(arg, "--list-headings") == 0) {
             if (argc != 2)
                 return usage();
@@ -151,6 +162,11 @@ int main(int argc, char** argv) {
 
     const QString source = QString::fromLocal8Bit(paths[0]);
     const QString target = QString::fromLocal8Bit(paths[1]);
+    if (valuesOnly) {
+        if (child || csvOnly || seconds || memory || !csvOptions.picturesFrom.isEmpty())
+            return usage();
+        return kbs::exchange::runValuesImport(source, target, kbs::exchange::columnHeadings());
+    }
     kbs::safefile::removeLeftovers(target);
     // The program's own start-up conversion ("--child") is always of an old catalogue.
     if (!child && !csvOnly && kbs::exchange::isTellicoSource(source))

@@ -4,7 +4,7 @@
 // runs in a child process of its own, so that its peak memory and its reads are its own.
 //
 //   kbsmgr-bench [--quick] [--pictures-only] [--backup] [--backups] [--totals] [--records]
-//                [--filter] [--groups] [--statistics] [--casting]
+//                [--filter] [--groups] [--statistics] [--casting] [--values-only]
 //                [--work DIR]
 //
 // --quick leaves out the 100,000-record runs and the 40,000 photographed records. The
@@ -22,6 +22,9 @@
 // view open against the start-up without it.
 // --casting times the casting list after a key in add mode, the check before saving a model
 // already held, and the Duplicates report's first page, at 100,000 records.
+// --values-only times the value history at 100,000 records in this process: the upgrade that
+// gives each record its first entry, a save that adds one, the value on 24 dates, a price
+// guide of 10,000 rows and a record's history read.
 #include <sqlite3.h>
 
 #include <fcntl.h>
@@ -55,7 +58,9 @@
 #include "BenchPrompts.h"
 #include "CastingIndex.h"
 #include "CastingList.h"
+#include "CatalogueSession.h"
 #include "Collection.h"
+#include "ColumnHeadings.h"
 #include "Connection.h"
 #include "DataGen.h"
 #include "DataReport.h"
@@ -64,6 +69,7 @@
 #include "GroupFields.h"
 #include "GroupPanel.h"
 #include "LimitedTextbox.h"
+#include "PriceGuide.h"
 #include "ProgramInfo.h"
 #include "RecordSet.h"
 #include "ReportPreview.h"
@@ -1021,6 +1027,83 @@ void runPictures(const QString& work, bool quick) {
     QFile::remove(with);
 }
 
+// The value history at 100,000 records, each with its current valuation as its one entry: the
+// upgrade that gives them, a save that adds one, the value on 24 dates, a price guide of 10,000
+// rows, a record's history read.
+void runValues(const QString& work) {
+    constexpr int n = 100000;
+    const QString path = work + QStringLiteral("/values%1.mdb").arg(n);
+    QFile::remove(path);
+    bench::generateCatalogue(path, n, 0);
+    {
+        sqlite3* h = nullptr;
+        sqlite3_open(QFile::encodeName(path).constData(), &h);
+        sqlite3_exec(h,
+                     "UPDATE table1 SET Value = (ID % 500) || '.50', Value_Date = '2024-0' || "
+                     "(1 + ID % 9) || '-15', Purchase = (ID % 200) || '.00', Purch_Date = "
+                     "'202' || (ID % 4) || '-03-01'",
+                     nullptr, nullptr, nullptr);
+        sqlite3_close(h);
+    }
+    const auto line = [](const char* what, int count, double ms, const char* target) {
+        row(what, count, ms, 0, double(peakKb()) / 1024.0, target);
+    };
+    CatalogueSession s;
+    QElapsedTimer t;
+    t.start();
+    s.open(path, QStringLiteral("select * from table1"));
+    line("open, upgrade: first entries", n, msSince(t), "once");
+    RecordSet& rs = s.records();
+    // A save of another column, which adds no entry, is the base.
+    std::vector<double> saves, bases;
+    rs.moveFirst();
+    for (int i = 0; i < 18; ++i) {
+        rs.moveNext();
+        const bool base = i % 2 == 1;
+        t.start();
+        rs.setValue(rs.fieldIndex(base ? QStringLiteral("Year") : QStringLiteral("Value")),
+                    QStringLiteral("%1.25").arg(i));
+        rs.update();
+        (base ? bases : saves).push_back(msSince(t));
+    }
+    row("save that adds a history entry", n, median(saves), median(bases),
+        double(peakKb()) / 1024.0, "base: a save of Year");
+    std::vector<qint64> ids;
+    for (qint64 id = 1; id <= n; ++id)
+        ids.push_back(id);
+    std::vector<QDate> dates;
+    for (int m = 0; m < 24; ++m)
+        dates.push_back(QDate(2023, 1, 1).addMonths(m));
+    t.start();
+    const auto sums = s.valueByDate().sums(ids, dates);
+    line("value by date, 24 dates", n, msSince(t), "<= 500 ms (20 years)");
+    QByteArray csv = "ID,Date,Value,Note\n";
+    for (int i = 1; i <= 10000; ++i)
+        csv += QByteArray::number(i * 7) + ",2025-06-01," + QByteArray::number(i % 300) +
+               ".75,price guide 2025\n";
+    const QString guide = work + QStringLiteral("/guide.csv");
+    QFile f(guide);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(csv);
+    f.close();
+    t.start();
+    const auto applied =
+        s.importValuations(exchange::readPriceGuide(guide, exchange::columnHeadings()));
+    line("price guide import, rows", 10000, msSince(t), "<= 2000 ms");
+    std::vector<double> reads;
+    for (int i = 0; i < 9; ++i) {
+        t.start();
+        s.valueHistory(7 * (i + 1));
+        reads.push_back(msSince(t));
+    }
+    line("a record's history read", n, median(reads), "<= 30 ms");
+    std::printf("(%d valuations added, value on the last date %s)\n", applied.added,
+                qPrintable(amounts::formatAmount(sums.points.back().value)));
+    s.close();
+    QFile::remove(path);
+    QFile::remove(guide);
+}
+
 }  // namespace
 
 // The group view's rows: see runGroups.
@@ -1079,6 +1162,10 @@ int main(int argc, char** argv) {
         return path;
     };
 
+    if (args.contains(QStringLiteral("--values-only"))) {
+        runValues(work);
+        return 0;
+    }
     if (args.contains(QStringLiteral("--pictures-only"))) {
         runPictures(work, quick);
         return 0;

@@ -13,6 +13,7 @@
 
 #include "AccessibleText.h"
 
+#include <QMenu>
 #include "AppError.h"
 #include "CatalogueFile.h"
 #include "Connection.h"
@@ -33,6 +34,7 @@
 #include "Settings.h"
 #include "ThumbnailMaker.h"
 #include "TotalsReport.h"
+#include "ValueCommands.h"
 #include "WindowKeys.h"
 
 namespace kbs {
@@ -64,6 +66,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
                                    [this] { return shownIds(); });
     addStatisticsEntry();
     m_reports->setDuplicateIds([this] { return duplicateIds(); });
+    m_values = new ValueCommands(*this, *m_panel, findChild<QMenu*>(QStringLiteral("Import")));
 }
 
 frmMain::~frmMain() {

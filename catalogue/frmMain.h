@@ -49,6 +49,7 @@ class RecoveryCommands;
 class ReportCommands;
 class StatisticsWindow;
 class CastingList;
+class ValueCommands;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -115,6 +116,10 @@ public:
     void closeCatalogue();
     bool editing() const;
     CatalogueCommands* catalogueCommands() const { return m_catalogues; }
+    // The valuations of these records changed beside the Record set (their value history or a
+    // price guide): their grid rows and, when it is one of them, the record shown.
+    void valuationsChanged(const std::vector<qint64>& ids);
+    ValueCommands* valueCommands() const { return m_values; }
     void Find_Record();
     // The last Find's text again, from the record shown, in the grid's order and within its
     // filter, wrapping once: F3 forward, Shift+F3 backward.
@@ -238,6 +243,7 @@ private:
     CatalogueCommands* m_catalogues = nullptr;
     RecoveryCommands* m_recovery = nullptr;
     ReportCommands* m_reports = nullptr;
+    ValueCommands* m_values = nullptr;
     void addRecoveryEntries();
     StatisticsWindow* m_statistics = nullptr;
     void addStatisticsEntry();

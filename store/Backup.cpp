@@ -268,12 +268,14 @@ struct Tracked {
 constexpr Tracked kTracked[] = {{"table1", "binpicdata"}, {"record_pictures", "bytes"}};
 
 // Tables a backup leaves out: thumbnails are remade from the pictures, the record of changes
-// begins anew with each catalogue, and recently deleted records are no part of the collection.
+// begins anew with each catalogue, and recently deleted records (with their pictures and
+// valuations) are no part of the collection. The value history, a table without pictures, is
+// copied whole into every backup.
 bool leftOut(const QString& table) {
     static const QStringList kNames = {
         QStringLiteral("picture_thumbs"), QStringLiteral("backup_changes"),
         QStringLiteral("backup_token"), QStringLiteral("deleted_records"),
-        QStringLiteral("deleted_pictures")};
+        QStringLiteral("deleted_pictures"), QStringLiteral("deleted_values")};
     return table.startsWith(QLatin1String("sqlite_")) ||
            table.startsWith(QLatin1String("kbs_backup_")) || kNames.contains(table);
 }

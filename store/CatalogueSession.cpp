@@ -7,6 +7,7 @@
 #include "RecordSet.h"
 #include "Schema.h"
 #include "Sqlite.h"
+#include "ValueHistory.h"
 
 namespace kbs {
 
@@ -37,6 +38,7 @@ void CatalogueSession::open(const QString& file, const QString& query) {
         schema::verifyCatalogue(db());
         schema::ensureTextIndex(db());
         schema::ensurePictureTables(db());
+        values::ensureHistory(db());
         backup::trackChanges(db());
         deleted::forgetBefore(db(), QDateTime::currentDateTime().addDays(-deleted::KeepDays));
         m_rs->setBeforeDelete([](sqlite3* handle, RecordSet::Bookmark id) {
@@ -119,6 +121,37 @@ std::vector<deleted::Record> CatalogueSession::deletedRecords() const {
 
 std::int64_t CatalogueSession::bringBack(std::int64_t id) {
     return deleted::bringBack(db(), id);
+}
+
+std::vector<values::Entry> CatalogueSession::valueHistory(std::int64_t recordId) const {
+    return values::hasHistory(db()) ? values::entriesOf(db(), recordId)
+                                    : std::vector<values::Entry>{};
+}
+
+std::int64_t CatalogueSession::addValuation(std::int64_t recordId, const values::Entry& entry) {
+    const std::int64_t id = values::add(db(), recordId, entry);
+    m_rs->refresh({recordId});
+    return id;
+}
+
+void CatalogueSession::changeValuation(std::int64_t recordId, const values::Entry& entry) {
+    values::change(db(), recordId, entry);
+    m_rs->refresh({recordId});
+}
+
+void CatalogueSession::removeValuation(std::int64_t recordId, std::int64_t entryId) {
+    values::remove(db(), recordId, entryId);
+    m_rs->refresh({recordId});
+}
+
+values::Applied CatalogueSession::importValuations(const std::vector<values::Valuation>& rows) {
+    values::Applied applied = values::apply(db(), rows);
+    m_rs->refresh({applied.updated.begin(), applied.updated.end()});
+    return applied;
+}
+
+values::ValueByDate CatalogueSession::valueByDate() const {
+    return values::ValueByDate(db());
 }
 
 QString CatalogueSession::swapIn(const QString& restored) {

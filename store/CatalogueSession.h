@@ -10,6 +10,8 @@
 
 #include "DeletedRecords.h"
 #include "Pictures.h"
+#include "ValueByDate.h"
+#include "ValueHistory.h"
 
 struct sqlite3;
 
@@ -61,6 +63,14 @@ public:
     std::vector<deleted::Record> deletedRecords() const;
     // Brings a deleted record back; returns the ID it has now. Throws AppError.
     std::int64_t bringBack(std::int64_t id);
+
+    // ---- the records' valuations (the Record set shows a changed Value and Value_Date at once)
+    std::vector<values::Entry> valueHistory(std::int64_t recordId) const;
+    std::int64_t addValuation(std::int64_t recordId, const values::Entry& entry);
+    void changeValuation(std::int64_t recordId, const values::Entry& entry);
+    void removeValuation(std::int64_t recordId, std::int64_t entryId);
+    values::Applied importValuations(const std::vector<values::Valuation>& rows);
+    values::ValueByDate valueByDate() const;
 
     // ---- a restored backup: closes the session and puts `restored` in the catalogue's place,
     // keeping the catalogue as it was; returns the name it is kept under. Throws AppError.

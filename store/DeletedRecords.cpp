@@ -12,6 +12,7 @@
 #include "Schema.h"
 #include "Sqlite.h"
 #include "StopPoint.h"
+#include "ValueHistory.h"
 
 namespace kbs::deleted {
 
@@ -88,6 +89,7 @@ void keep(sqlite3* db, qint64 id, const QDateTime& when) {
         id);
     run(db, std::string("DELETE FROM ") + schema::PicturesTable + " WHERE record_id = ?", id);
     run(db, std::string("DELETE FROM ") + schema::ThumbsTable + " WHERE record_id = ?", id);
+    values::keepDeleted(db, id);
 }
 
 std::vector<Record> list(sqlite3* db) {
@@ -155,6 +157,7 @@ qint64 bringBack(sqlite3* db, qint64 id) {
             id);
         run(db, std::string("DELETE FROM ") + RecordsTable + " WHERE " + idName + " = ?", id);
         run(db, std::string("DELETE FROM ") + PicturesTable + " WHERE record_id = ?", id);
+        values::bringBack(db, id, now);
         stopPoint("undo");
         sqlite::exec(db, "COMMIT", kSource);
         return now;
@@ -179,6 +182,7 @@ void forgetBefore(sqlite3* db, const QDateTime& limit) {
             sqlite3_bind_text(st.get(), 1, stamp.constData(), int(stamp.size()), SQLITE_STATIC);
             st.step(kSource);
         }
+        values::forgetDeleted(db);
         sqlite::exec(db, "COMMIT", kSource);
     } catch (const AppError&) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);

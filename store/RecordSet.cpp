@@ -1181,4 +1181,18 @@ RecordSet::Slot RecordSet::reinsert(Bookmark key) {
     return slot;
 }
 
+void RecordSet::refresh(std::vector<Bookmark> keys) {
+    requireOpen();
+    std::sort(keys.begin(), keys.end());
+    const Bookmark editing = m_editing ? currentRow().key : 0;
+    for (const Slot s : m_order) {
+        const Bookmark key = m_slots[s].key;
+        if ((m_editing && key == editing) || !std::binary_search(keys.begin(), keys.end(), key))
+            continue;
+        m_slots[s] = readRow(key);
+        forgetSeen(key);
+    }
+    m_looked = Looked{};
+}
+
 }  // namespace kbs

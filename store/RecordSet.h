@@ -96,6 +96,9 @@ public:
     // A record stored again under `key` (a deleted one brought back) takes its place among the
     // rows in key order, with a new slot, and becomes the current record.
     std::uint32_t reinsert(Bookmark key);  // its slot
+    // Reads the stored records with these keys again, after a write of their own beside the
+    // record set (not those it does not hold, nor one with an edit pending).
+    void refresh(std::vector<Bookmark> keys);
     bool isAddingNew() const { return m_addingNew; }
     bool isEditing() const { return m_editing; }
     bool isUpdatable() const { return m_updatable; }

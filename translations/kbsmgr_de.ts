@@ -1015,6 +1015,182 @@ Esc leert den Filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::ValueChangesReport</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Report -- Value changes</source>
+        <translation>Bericht -- Wertänderungen</translation>
+    </message>
+    <message>
+        <source>Rose most from %1 to %2</source>
+        <translation>Am stärksten gestiegen vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Fell most from %1 to %2</source>
+        <translation>Am stärksten gefallen vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1: keine</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ValueChart</name>
+    <message>
+        <source>No valuation with a date to draw.</source>
+        <translation>Keine Bewertung mit Datum zum Zeichnen.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ValueCommands</name>
+    <message>
+        <source>Value history</source>
+        <translation>Wertverlauf</translation>
+    </message>
+    <message>
+        <source>Value history (%1)</source>
+        <translation>Wertverlauf (%1)</translation>
+    </message>
+    <message>
+        <source>Value changes…</source>
+        <translation>Wertänderungen…</translation>
+    </message>
+    <message>
+        <source>Price guide (valuations)…</source>
+        <translation>Preisliste (Bewertungen)…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Speichern oder verwerfen Sie zuerst den bearbeiteten Datensatz.</translation>
+    </message>
+    <message>
+        <source>Import a price guide</source>
+        <translation>Preisliste importieren</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Nothing was imported. %1</source>
+        <translation>Nichts wurde importiert. %1</translation>
+    </message>
+    <message>
+        <source>Value changes</source>
+        <translation>Wertänderungen</translation>
+    </message>
+    <message>
+        <source>From which date (YYYY-MM-DD)?</source>
+        <translation>Ab welchem Datum (JJJJ-MM-TT)?</translation>
+    </message>
+    <message>
+        <source>To which date (YYYY-MM-DD)?</source>
+        <translation>Bis zu welchem Datum (JJJJ-MM-TT)?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date. Type it as 2026-03-31.</source>
+        <translation>„%1“ ist kein Datum. Geben Sie es als 2026-03-31 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ValueHistoryDialog</name>
+    <message>
+        <source>Value history</source>
+        <translation>Wertverlauf</translation>
+    </message>
+    <message>
+        <source>Value history: %1</source>
+        <translation>Wertverlauf: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Valuations:</source>
+        <translation>&amp;Bewertungen:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Valuations</source>
+        <translation>Bewertungen</translation>
+    </message>
+    <message>
+        <source>Chart of the valuations</source>
+        <translation>Diagramm der Bewertungen</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>Valu&amp;e:</source>
+        <translation>&amp;Wert:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notiz:</translation>
+    </message>
+    <message>
+        <source>price guide, auction, fair...</source>
+        <translation>Preisliste, Auktion, Börse...</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo delete</source>
+        <translation>Löschen &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date. Type it as 2026-03-31.</source>
+        <translation>„%1“ ist kein Datum. Geben Sie es als 2026-03-31 ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no amount. Type it as 12.50.</source>
+        <translation>„%1“ ist kein Betrag. Geben Sie ihn als 12.50 ein.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::WindowKeys</name>
     <message>
         <source>%1 (%2 in the field)</source>
@@ -3416,6 +3592,100 @@ Bitte informieren Sie Larkspur Software, damit das Problem behoben wird. </trans
     <message>
         <source>You can read all the tips at any time from Help, Tips.</source>
         <translation>Alle Tipps können Sie jederzeit über Hilfe, Tipps lesen.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::values</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3.</source>
+        <translation>%1 Zeile %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>a column for the date and one for the value are needed</source>
+        <translation>eine Spalte für das Datum und eine für den Wert werden gebraucht</translation>
+    </message>
+    <message>
+        <source>a column for the record&apos;s ID, or columns for its Description, Number and Version #, are needed</source>
+        <translation>eine Spalte für die ID des Datensatzes oder Spalten für Beschreibung, Nummer und Version # werden gebraucht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no record ID</source>
+        <translation>„%1“ ist keine Datensatz-ID</translation>
+    </message>
+    <message>
+        <source>the row names no record</source>
+        <translation>die Zeile nennt keinen Datensatz</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date</source>
+        <translation>„%1“ ist kein Datum</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no amount</source>
+        <translation>„%1“ ist kein Betrag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n valuation(s) added, %1 already there.</source>
+        <translation>
+            <numerusform>%n Bewertung hinzugefügt, %1 schon vorhanden.</numerusform>
+            <numerusform>%n Bewertungen hinzugefügt, %1 schon vorhanden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not matched:</source>
+        <translation>Nicht zugeordnet:</translation>
+    </message>
+    <message>
+        <source>Ambiguous (more than one record fits):</source>
+        <translation>Mehrdeutig (mehr als ein Datensatz passt):</translation>
+    </message>
+    <message>
+        <source>The valuation is no longer in the catalogue.</source>
+        <translation>Die Bewertung ist nicht mehr im Katalog.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <translation>ID %1</translation>
+    </message>
+    <message>
+        <source>%1 (IDs %2)</source>
+        <translation>%1 (IDs %2)</translation>
+    </message>
+    <message>
+        <source>%1 (ID %2)</source>
+        <translation>%1 (ID %2)</translation>
     </message>
 </context>
 <context>

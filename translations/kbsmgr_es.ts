@@ -1015,6 +1015,182 @@ Esc borra el filtro.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::ValueChangesReport</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>Report -- Value changes</source>
+        <translation>Informe -- Cambios de valor</translation>
+    </message>
+    <message>
+        <source>Rose most from %1 to %2</source>
+        <translation>Mayores subidas del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Fell most from %1 to %2</source>
+        <translation>Mayores bajadas del %1 al %2</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1: ninguno</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ValueChart</name>
+    <message>
+        <source>No valuation with a date to draw.</source>
+        <translation>Ninguna tasación con fecha que dibujar.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ValueCommands</name>
+    <message>
+        <source>Value history</source>
+        <translation>Historial de valor</translation>
+    </message>
+    <message>
+        <source>Value history (%1)</source>
+        <translation>Historial de valor (%1)</translation>
+    </message>
+    <message>
+        <source>Value changes…</source>
+        <translation>Cambios de valor…</translation>
+    </message>
+    <message>
+        <source>Price guide (valuations)…</source>
+        <translation>Guía de precios (tasaciones)…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Guarde o cancele primero el registro que está editando.</translation>
+    </message>
+    <message>
+        <source>Import a price guide</source>
+        <translation>Importar una guía de precios</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Archivos CSV</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Nothing was imported. %1</source>
+        <translation>No se importó nada. %1</translation>
+    </message>
+    <message>
+        <source>Value changes</source>
+        <translation>Cambios de valor</translation>
+    </message>
+    <message>
+        <source>From which date (YYYY-MM-DD)?</source>
+        <translation>¿Desde qué fecha (AAAA-MM-DD)?</translation>
+    </message>
+    <message>
+        <source>To which date (YYYY-MM-DD)?</source>
+        <translation>¿Hasta qué fecha (AAAA-MM-DD)?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date. Type it as 2026-03-31.</source>
+        <translation>&quot;%1&quot; no es una fecha. Escríbala como 2026-03-31.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ValueHistoryDialog</name>
+    <message>
+        <source>Value history</source>
+        <translation>Historial de valor</translation>
+    </message>
+    <message>
+        <source>Value history: %1</source>
+        <translation>Historial de valor: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Valuations:</source>
+        <translation>&amp;Tasaciones:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Valuations</source>
+        <translation>Tasaciones</translation>
+    </message>
+    <message>
+        <source>Chart of the valuations</source>
+        <translation>Gráfico de las tasaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Fecha:</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>Valu&amp;e:</source>
+        <translation>&amp;Valor:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>price guide, auction, fair...</source>
+        <translation>guía de precios, subasta, feria...</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Cambiar</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo delete</source>
+        <translation>&amp;Deshacer eliminación</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date. Type it as 2026-03-31.</source>
+        <translation>&quot;%1&quot; no es una fecha. Escríbala como 2026-03-31.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no amount. Type it as 12.50.</source>
+        <translation>&quot;%1&quot; no es un importe. Escríbalo como 12.50.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::WindowKeys</name>
     <message>
         <source>%1 (%2 in the field)</source>
@@ -3416,6 +3592,100 @@ Informe a Larkspur Software para que corrija este problema. </translation>
     <message>
         <source>You can read all the tips at any time from Help, Tips.</source>
         <translation>Puede leer todos los consejos en cualquier momento desde Ayuda, Consejos.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::values</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3.</source>
+        <translation>%1 línea %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>a column for the date and one for the value are needed</source>
+        <translation>se necesitan una columna para la fecha y otra para el valor</translation>
+    </message>
+    <message>
+        <source>a column for the record&apos;s ID, or columns for its Description, Number and Version #, are needed</source>
+        <translation>se necesita una columna para el ID del registro, o columnas para su descripción, número y versión #</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no record ID</source>
+        <translation>&quot;%1&quot; no es un ID de registro</translation>
+    </message>
+    <message>
+        <source>the row names no record</source>
+        <translation>la fila no nombra ningún registro</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date</source>
+        <translation>&quot;%1&quot; no es una fecha</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no amount</source>
+        <translation>&quot;%1&quot; no es un importe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n valuation(s) added, %1 already there.</source>
+        <translation>
+            <numerusform>%n tasación añadida, %1 ya estaban.</numerusform>
+            <numerusform>%n tasaciones añadidas, %1 ya estaban.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not matched:</source>
+        <translation>Sin coincidencia:</translation>
+    </message>
+    <message>
+        <source>Ambiguous (more than one record fits):</source>
+        <translation>Ambiguo (coincide más de un registro):</translation>
+    </message>
+    <message>
+        <source>The valuation is no longer in the catalogue.</source>
+        <translation>La tasación ya no está en el catálogo.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <translation>ID %1</translation>
+    </message>
+    <message>
+        <source>%1 (IDs %2)</source>
+        <translation>%1 (IDs %2)</translation>
+    </message>
+    <message>
+        <source>%1 (ID %2)</source>
+        <translation>%1 (ID %2)</translation>
     </message>
 </context>
 <context>

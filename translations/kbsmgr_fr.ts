@@ -1015,6 +1015,182 @@ Escape clears the filter.</source>
     </message>
 </context>
 <context>
+    <name>kbs::ValueChangesReport</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Variation</translation>
+    </message>
+    <message>
+        <source>Report -- Value changes</source>
+        <translation>Rapport -- Variations de valeur</translation>
+    </message>
+    <message>
+        <source>Rose most from %1 to %2</source>
+        <translation>Plus fortes hausses du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Fell most from %1 to %2</source>
+        <translation>Plus fortes baisses du %1 au %2</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1 : aucun</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ValueChart</name>
+    <message>
+        <source>No valuation with a date to draw.</source>
+        <translation>Aucune estimation datée à tracer.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ValueCommands</name>
+    <message>
+        <source>Value history</source>
+        <translation>Historique de la valeur</translation>
+    </message>
+    <message>
+        <source>Value history (%1)</source>
+        <translation>Historique de la valeur (%1)</translation>
+    </message>
+    <message>
+        <source>Value changes…</source>
+        <translation>Variations de valeur…</translation>
+    </message>
+    <message>
+        <source>Price guide (valuations)…</source>
+        <translation>Argus (estimations)…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Enregistrez ou annulez d&apos;abord la fiche en cours de modification.</translation>
+    </message>
+    <message>
+        <source>Import a price guide</source>
+        <translation>Importer un argus</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Nothing was imported. %1</source>
+        <translation>Rien n’a été importé. %1</translation>
+    </message>
+    <message>
+        <source>Value changes</source>
+        <translation>Variations de valeur</translation>
+    </message>
+    <message>
+        <source>From which date (YYYY-MM-DD)?</source>
+        <translation>À partir de quelle date (AAAA-MM-JJ) ?</translation>
+    </message>
+    <message>
+        <source>To which date (YYYY-MM-DD)?</source>
+        <translation>Jusqu’à quelle date (AAAA-MM-JJ) ?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date. Type it as 2026-03-31.</source>
+        <translation>« %1 » n’est pas une date. Tapez-la sous la forme 2026-03-31.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ValueHistoryDialog</name>
+    <message>
+        <source>Value history</source>
+        <translation>Historique de la valeur</translation>
+    </message>
+    <message>
+        <source>Value history: %1</source>
+        <translation>Historique de la valeur : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Valuations:</source>
+        <translation>&amp;Estimations :</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Cote</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Valuations</source>
+        <translation>Estimations</translation>
+    </message>
+    <message>
+        <source>Chart of the valuations</source>
+        <translation>Graphique des estimations</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Date :</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>Valu&amp;e:</source>
+        <translation>&amp;Valeur :</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Note :</translation>
+    </message>
+    <message>
+        <source>price guide, auction, fair...</source>
+        <translation>argus, enchères, bourse...</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo delete</source>
+        <translation>Ann&amp;uler la suppression</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date. Type it as 2026-03-31.</source>
+        <translation>« %1 » n’est pas une date. Tapez-la sous la forme 2026-03-31.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no amount. Type it as 12.50.</source>
+        <translation>« %1 » n’est pas un montant. Tapez-le sous la forme 12.50.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::WindowKeys</name>
     <message>
         <source>%1 (%2 in the field)</source>
@@ -3416,6 +3592,100 @@ Veuillez prévenir Larkspur Software pour corriger ce problème. </translation>
     <message>
         <source>You can read all the tips at any time from Help, Tips.</source>
         <translation>Vous pouvez lire toutes les astuces à tout moment par Aide, Astuces.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::values</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Cote</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3.</source>
+        <translation>%1 ligne %2 : %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>a column for the date and one for the value are needed</source>
+        <translation>il faut une colonne pour la date et une pour la valeur</translation>
+    </message>
+    <message>
+        <source>a column for the record&apos;s ID, or columns for its Description, Number and Version #, are needed</source>
+        <translation>il faut une colonne pour l’ID de la fiche, ou des colonnes pour sa description, son numéro et sa version #</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no record ID</source>
+        <translation>« %1 » n’est pas un ID de fiche</translation>
+    </message>
+    <message>
+        <source>the row names no record</source>
+        <translation>la ligne ne désigne aucune fiche</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date</source>
+        <translation>« %1 » n’est pas une date</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no amount</source>
+        <translation>« %1 » n’est pas un montant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n valuation(s) added, %1 already there.</source>
+        <translation>
+            <numerusform>%n estimation ajoutée, %1 déjà présentes.</numerusform>
+            <numerusform>%n estimations ajoutées, %1 déjà présentes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not matched:</source>
+        <translation>Sans correspondance :</translation>
+    </message>
+    <message>
+        <source>Ambiguous (more than one record fits):</source>
+        <translation>Ambigu (plusieurs fiches correspondent) :</translation>
+    </message>
+    <message>
+        <source>The valuation is no longer in the catalogue.</source>
+        <translation>L’estimation n’est plus dans le catalogue.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <translation>ID %1</translation>
+    </message>
+    <message>
+        <source>%1 (IDs %2)</source>
+        <translation>%1 (ID %2)</translation>
+    </message>
+    <message>
+        <source>%1 (ID %2)</source>
+        <translation>%1 (ID %2)</translation>
     </message>
 </context>
 <context>

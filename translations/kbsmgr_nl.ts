@@ -1015,6 +1015,182 @@ Esc wist het filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::ValueChangesReport</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Verandering</translation>
+    </message>
+    <message>
+        <source>Report -- Value changes</source>
+        <translation>Rapport -- Waardeveranderingen</translation>
+    </message>
+    <message>
+        <source>Rose most from %1 to %2</source>
+        <translation>Het meest gestegen van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>Fell most from %1 to %2</source>
+        <translation>Het meest gedaald van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>%1: none</source>
+        <translation>%1: geen</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ValueChart</name>
+    <message>
+        <source>No valuation with a date to draw.</source>
+        <translation>Geen taxatie met een datum om te tekenen.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ValueCommands</name>
+    <message>
+        <source>Value history</source>
+        <translation>Waardegeschiedenis</translation>
+    </message>
+    <message>
+        <source>Value history (%1)</source>
+        <translation>Waardegeschiedenis (%1)</translation>
+    </message>
+    <message>
+        <source>Value changes…</source>
+        <translation>Waardeveranderingen…</translation>
+    </message>
+    <message>
+        <source>Price guide (valuations)…</source>
+        <translation>Prijsgids (taxaties)…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Sla eerst het record dat u bewerkt op, of annuleer het.</translation>
+    </message>
+    <message>
+        <source>Import a price guide</source>
+        <translation>Prijsgids importeren</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-bestanden</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle bestanden</translation>
+    </message>
+    <message>
+        <source>Nothing was imported. %1</source>
+        <translation>Er is niets geïmporteerd. %1</translation>
+    </message>
+    <message>
+        <source>Value changes</source>
+        <translation>Waardeveranderingen</translation>
+    </message>
+    <message>
+        <source>From which date (YYYY-MM-DD)?</source>
+        <translation>Vanaf welke datum (JJJJ-MM-DD)?</translation>
+    </message>
+    <message>
+        <source>To which date (YYYY-MM-DD)?</source>
+        <translation>Tot welke datum (JJJJ-MM-DD)?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date. Type it as 2026-03-31.</source>
+        <translation>&quot;%1&quot; is geen datum. Typ die als 2026-03-31.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ValueHistoryDialog</name>
+    <message>
+        <source>Value history</source>
+        <translation>Waardegeschiedenis</translation>
+    </message>
+    <message>
+        <source>Value history: %1</source>
+        <translation>Waardegeschiedenis: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Valuations:</source>
+        <translation>&amp;Taxaties:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notitie</translation>
+    </message>
+    <message>
+        <source>Valuations</source>
+        <translation>Taxaties</translation>
+    </message>
+    <message>
+        <source>Chart of the valuations</source>
+        <translation>Grafiek van de taxaties</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>JJJJ-MM-DD</translation>
+    </message>
+    <message>
+        <source>Valu&amp;e:</source>
+        <translation>&amp;Waarde:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notitie:</translation>
+    </message>
+    <message>
+        <source>price guide, auction, fair...</source>
+        <translation>prijsgids, veiling, beurs...</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Wijzigen</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>Ver&amp;wijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo delete</source>
+        <translation>Verwijderen &amp;ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date. Type it as 2026-03-31.</source>
+        <translation>&quot;%1&quot; is geen datum. Typ die als 2026-03-31.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no amount. Type it as 12.50.</source>
+        <translation>&quot;%1&quot; is geen bedrag. Typ het als 12.50.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::WindowKeys</name>
     <message>
         <source>%1 (%2 in the field)</source>
@@ -3416,6 +3592,100 @@ Meld dit aan Larkspur Software, zodat het probleem wordt opgelost. </translation
     <message>
         <source>You can read all the tips at any time from Help, Tips.</source>
         <translation>U kunt alle tips op elk moment lezen via Help, Tips.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::values</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prijs</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notitie</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Bron</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3.</source>
+        <translation>%1 regel %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>het bestand is leeg</translation>
+    </message>
+    <message>
+        <source>a column for the date and one for the value are needed</source>
+        <translation>er is een kolom voor de datum en een voor de waarde nodig</translation>
+    </message>
+    <message>
+        <source>a column for the record&apos;s ID, or columns for its Description, Number and Version #, are needed</source>
+        <translation>er is een kolom voor de ID van het record nodig, of kolommen voor omschrijving, nummer en versie #</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no record ID</source>
+        <translation>&quot;%1&quot; is geen record-ID</translation>
+    </message>
+    <message>
+        <source>the row names no record</source>
+        <translation>de regel noemt geen record</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no date</source>
+        <translation>&quot;%1&quot; is geen datum</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no amount</source>
+        <translation>&quot;%1&quot; is geen bedrag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n valuation(s) added, %1 already there.</source>
+        <translation>
+            <numerusform>%n taxatie toegevoegd, %1 al aanwezig.</numerusform>
+            <numerusform>%n taxaties toegevoegd, %1 al aanwezig.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not matched:</source>
+        <translation>Niet gevonden:</translation>
+    </message>
+    <message>
+        <source>Ambiguous (more than one record fits):</source>
+        <translation>Dubbelzinnig (meer dan één record past):</translation>
+    </message>
+    <message>
+        <source>The valuation is no longer in the catalogue.</source>
+        <translation>De taxatie staat niet meer in de catalogus.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>ID %1</source>
+        <translation>ID %1</translation>
+    </message>
+    <message>
+        <source>%1 (IDs %2)</source>
+        <translation>%1 (ID&apos;s %2)</translation>
+    </message>
+    <message>
+        <source>%1 (ID %2)</source>
+        <translation>%1 (ID %2)</translation>
     </message>
 </context>
 <context>

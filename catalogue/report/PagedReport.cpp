@@ -148,6 +148,39 @@ void PagedReport::addCommonSections() {
           {0, 240, BandWidth, 360}, reportFont(11, true), Qt::AlignHCenter);
 }
 
+ReportItem PagedReport::lineItem(ReportItem::Kind kind, const QString& section,
+                                 const QString& control, int record, QRectF rect, double top,
+                                 const QString& text, const QFont& font, int alignment,
+                                 const QColor& color) const {
+    ReportItem item;
+    item.kind = kind;
+    item.section = section;
+    item.control = control;
+    item.record = record;
+    item.rect = rect.translated(m_left, top);
+    item.font = font;
+    item.alignment = alignment | Qt::AlignVCenter;
+    item.color = color;
+    item.text = fitted(text, font, rect.width());
+    return item;
+}
+
+void PagedReport::addTableLine(QVector<ReportItem>& items, const QString& section, int record,
+                               double top, const std::vector<ReportTableColumn>& columns,
+                               const QStringList& texts, bool heads) const {
+    constexpr double kPad = 80;  // between a number and the edge of its column
+    static const QColor kHeadsColour(0x40, 0x40, 0x40);
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const ReportTableColumn& c = columns[i];
+        const QRectF rect = c.number ? QRectF(c.x, 0, c.width - kPad, TableRowHeight)
+                                     : QRectF(c.x + 60, 0, c.width - 60, TableRowHeight);
+        items.push_back(lineItem(ReportItem::Kind::Text, section, QString::fromLatin1(c.name),
+                                 record, rect, top, texts.value(qsizetype(i)), reportFont(9, heads),
+                                 c.number ? Qt::AlignRight : Qt::AlignLeft,
+                                 heads ? kHeadsColour : QColor(Qt::black)));
+    }
+}
+
 ReportControl& PagedReport::addLabel(ReportSection* section, const QString& name,
                                      const QString& caption, QRectF rect, const QFont& font,
                                      int alignment) {

@@ -106,6 +106,14 @@ struct ReportItem {
     QImage picture;  // a picture, scaled into rect
 };
 
+// A column of a table in a report's body.
+struct ReportTableColumn {
+    const char* name;  // the items' control name
+    double x;
+    double width;
+    bool number;
+};
+
 // A report laid out into pages that the preview window shows and that prints and exports:
 // the report header, a page header with the caption label, a page footer with the page
 // number and a report footer are common to every report; what lies between them is each
@@ -205,6 +213,18 @@ protected:
     // The items of one band of a page, the band's top at `top` twips on the paper.
     void addBand(QVector<ReportItem>& items, const ReportSection& band, double top, int record,
                  int page) const;
+
+    // One item of a line of the body whose top is `top` on the paper, `rect` within the line:
+    // its text on one line, shortened to fit.
+    ReportItem lineItem(ReportItem::Kind kind, const QString& section, const QString& control,
+                        int record, QRectF rect, double top, const QString& text, const QFont& font,
+                        int alignment, const QColor& color) const;
+    // A table of the body: its columns, and one line of it, heads (bold, grey) or a row, each
+    // text in its column, a number right-aligned short of the column's end.
+    static constexpr double TableRowHeight = 250;
+    void addTableLine(QVector<ReportItem>& items, const QString& section, int record, double top,
+                      const std::vector<ReportTableColumn>& columns, const QStringList& texts,
+                      bool heads) const;
 
     ReportSection* m_reportHeader = nullptr;
     ReportSection* m_pageHeader = nullptr;
