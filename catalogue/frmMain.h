@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -43,6 +44,7 @@ class PictureStrip;
 class CatalogueCommands;
 class RecoveryCommands;
 class ReportCommands;
+class ChecklistsWindow;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -100,6 +102,14 @@ public:
     // first, so that no backup reads the catalogue meanwhile.
     void swapInRestored(const QString& file, const QString& backupDate);
     void setStopBackup(std::function<void()> stopBackup) { m_stopBackup = std::move(stopBackup); }
+    // ---- Help > "Checklists…" (frmMainChecklists.cpp): the series checklists, not modal
+    void showChecklists();
+    static QKeySequence checklistsKey();
+    ChecklistsWindow* checklistsWindow() const { return m_checklists; }
+    // The checklists' records: shown in the panel, added, and taken out again.
+    void showListedRecord(qint64 id);
+    void takeInRecords(const std::vector<std::int64_t>& ids);
+    void letGoOfRecords(const std::vector<std::int64_t>& ids);
     // ---- the catalogue as a file: Help's New, Open, Import and Export (CatalogueCommands)
     // Lets go of the catalogue file, so that Form_Load can open it, or another, again.
     void closeCatalogue();
@@ -207,6 +217,9 @@ private:
     RecoveryCommands* m_recovery = nullptr;
     ReportCommands* m_reports = nullptr;
     void addRecoveryEntries();
+    ChecklistsWindow* m_checklists = nullptr;
+    void addChecklistsEntry();
+    void forgetChecklistsWindow();
 };
 
 // The Record set's cursor stays on the record the detail fields show. Every walk over the

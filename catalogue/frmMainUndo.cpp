@@ -38,6 +38,7 @@ void frmMain::addRecoveryEntries() {
             [this](qint64 id) { bringBackRecord(id); });
     connect(m_recovery, &RecoveryCommands::restored, this, &frmMain::swapInRestored);
     m_catalogues = new CatalogueCommands(*this, *help->menu());
+    addChecklistsEntry();
 }
 
 void frmMain::closeCatalogue() {
@@ -52,6 +53,7 @@ void frmMain::closeCatalogue() {
         thumbStatus->hide();
     }
     rs = nullptr;
+    forgetChecklistsWindow();
     m_session.close();
     m_undo->forgetAll();
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "Backup.h"
+#include "ChecklistMatcher.h"
 #include "Connection.h"
 #include "RecordSet.h"
 #include "Schema.h"
@@ -38,6 +39,7 @@ void CatalogueSession::open(const QString& file, const QString& query) {
         schema::ensureTextIndex(db());
         schema::ensurePictureTables(db());
         backup::trackChanges(db());
+        checklists::ensureTables(db());
         deleted::forgetBefore(db(), QDateTime::currentDateTime().addDays(-deleted::KeepDays));
         m_rs->setBeforeDelete([](sqlite3* handle, RecordSet::Bookmark id) {
             deleted::keep(handle, id, QDateTime::currentDateTime());
@@ -119,6 +121,59 @@ std::vector<deleted::Record> CatalogueSession::deletedRecords() const {
 
 std::int64_t CatalogueSession::bringBack(std::int64_t id) {
     return deleted::bringBack(db(), id);
+}
+
+std::vector<checklists::List> CatalogueSession::checklists() const {
+    return checklists::lists(db());
+}
+
+std::vector<checklists::Entry> CatalogueSession::checklistEntries(std::int64_t listId) const {
+    return checklists::entriesOf(db(), listId);
+}
+
+std::int64_t CatalogueSession::addChecklist(const checklists::List& list,
+                                            const std::vector<checklists::Entry>& entries) {
+    return checklists::add(db(), list, entries);
+}
+
+void CatalogueSession::setChecklistEntries(std::int64_t listId,
+                                           const std::vector<checklists::Entry>& entries) {
+    checklists::setEntries(db(), listId, entries);
+}
+
+void CatalogueSession::setChecklistRule(std::int64_t listId, checklists::Rule rule) {
+    checklists::setRule(db(), listId, rule);
+}
+
+void CatalogueSession::removeChecklist(std::int64_t listId) {
+    checklists::remove(db(), listId);
+}
+
+std::vector<checklists::Record> CatalogueSession::checklistRecords() const {
+    return checklists::records(db());
+}
+
+std::vector<std::int64_t> CatalogueSession::idsHeldByChecklist(std::int64_t listId) const {
+    for (const checklists::List& l : checklists()) {
+        if (l.id == listId)
+            return checklists::ChecklistMatcher(checklistRecords())
+                .heldIds(l, checklistEntries(listId));
+    }
+    return {};
+}
+
+std::vector<std::pair<QString, std::vector<std::int64_t>>> CatalogueSession::heldByChecklists()
+    const {
+    std::vector<std::pair<QString, std::vector<std::int64_t>>> out;
+    const checklists::ChecklistMatcher matcher(checklistRecords());
+    for (const checklists::List& l : checklists())
+        out.emplace_back(l.name, matcher.heldIds(l, checklistEntries(l.id)));
+    return out;
+}
+
+std::vector<std::int64_t> CatalogueSession::addWantedRecords(
+    const checklists::List& list, const std::vector<checklists::Entry>& entries) {
+    return checklists::addWanted(db(), list, entries);
 }
 
 QString CatalogueSession::swapIn(const QString& restored) {

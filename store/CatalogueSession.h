@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "Checklists.h"
 #include "DeletedRecords.h"
 #include "Pictures.h"
 
@@ -61,6 +62,25 @@ public:
     std::vector<deleted::Record> deletedRecords() const;
     // Brings a deleted record back; returns the ID it has now. Throws AppError.
     std::int64_t bringBack(std::int64_t id);
+
+    // ---- series checklists (Checklists.h)
+    std::vector<checklists::List> checklists() const;
+    std::vector<checklists::Entry> checklistEntries(std::int64_t listId) const;
+    std::int64_t addChecklist(const checklists::List& list,
+                              const std::vector<checklists::Entry>& entries);
+    void setChecklistEntries(std::int64_t listId, const std::vector<checklists::Entry>& entries);
+    void setChecklistRule(std::int64_t listId, checklists::Rule rule);
+    void removeChecklist(std::int64_t listId);
+    // The records' fields a checklist is matched against.
+    std::vector<checklists::Record> checklistRecords() const;
+    // The IDs of the records checklist `listId` holds, ascending.
+    std::vector<std::int64_t> idsHeldByChecklist(std::int64_t listId) const;
+    // (name, IDs held) of every checklist.
+    std::vector<std::pair<QString, std::vector<std::int64_t>>> heldByChecklists() const;
+    // Stores a record with status "Want" for each entry; returns their IDs. The Record set
+    // learns of them by reinsert().
+    std::vector<std::int64_t> addWantedRecords(const checklists::List& list,
+                                               const std::vector<checklists::Entry>& entries);
 
     // ---- a restored backup: closes the session and puts `restored` in the catalogue's place,
     // keeping the catalogue as it was; returns the name it is kept under. Throws AppError.

@@ -194,6 +194,9 @@ protected:
     // The items of one band of a page, the band's top at `top` twips on the paper.
     void addBand(QVector<ReportItem>& items, const ReportSection& band, double top, int record,
                  int page) const;
+    // The report header (on the first page) and the page header at the top of a page; returns
+    // where the page's body begins.
+    double addHeaders(QVector<ReportItem>& items, int page, bool reportHeader) const;
 
     ReportSection* m_reportHeader = nullptr;
     ReportSection* m_pageHeader = nullptr;
