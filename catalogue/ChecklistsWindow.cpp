@@ -219,7 +219,7 @@ void ChecklistsWindow::fillLists() {
         bar->setValue(c.held);
         bar->setTextVisible(false);
         bar->setMaximumHeight(m_lists->fontMetrics().height());
-        bar->setAccessibleName(tr("%1: %2").arg(l.name, held));
+        bar->setAccessibleName(QStringLiteral("%1: %2").arg(l.name, held));
         m_lists->setItemWidget(item, 3, bar);
         if (l.id == was || !current)
             current = item;

@@ -20,10 +20,6 @@ namespace {
 const QString kSource = QStringLiteral("CSV");
 using checklists::ChecklistMatcher;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("kbs::exchange::ChecklistCsv", text);
-}
-
 enum Field { Number, Name, Year, Color, Notes, FieldCount };
 // The headings taken for each field, as ChecklistMatcher::key() leaves them.
 const std::array<QStringList, FieldCount> kHeadings = {{
@@ -54,7 +50,8 @@ std::vector<checklists::Entry> readChecklistCsv(const QString& path) {
     CsvRecord record;
     if (!reader.next(record))
         throw AppError(err::InvalidPropertyValue, kSource,
-                       tr("%1 is empty.").arg(QDir::toNativeSeparators(path)));
+                       QCoreApplication::translate("kbs::exchange::ChecklistCsv", "%1 is empty.")
+                           .arg(QDir::toNativeSeparators(path)));
     std::array<int, FieldCount> column;
     column.fill(-1);
     for (int i = 0; i < int(record.fields.size()); ++i) {
@@ -63,8 +60,10 @@ std::vector<checklists::Entry> readChecklistCsv(const QString& path) {
     }
     if (column[Number] < 0 || column[Name] < 0)
         throw AppError(err::InvalidPropertyValue, kSource,
-                       tr("Line 1 of %1 names no columns for the number and the name of the "
-                          "models (for example \"Number\" and \"Name\").")
+                       QCoreApplication::translate(
+                           "kbs::exchange::ChecklistCsv",
+                           "Line 1 of %1 names no columns for the number and the name of the "
+                           "models (for example \"Number\" and \"Name\").")
                            .arg(QDir::toNativeSeparators(path)));
     std::vector<checklists::Entry> entries;
     QStringList bad;
@@ -82,30 +81,40 @@ std::vector<checklists::Entry> readChecklistCsv(const QString& path) {
             continue;
         checklists::Entry e{field(Number), field(Name), field(Year), field(Color), field(Notes)};
         if (why.isEmpty() && ChecklistMatcher::key(e.number).isEmpty())
-            why = tr("no number");
+            why = QCoreApplication::translate("kbs::exchange::ChecklistCsv", "no number");
         else if (why.isEmpty() && e.name.isEmpty())
-            why = tr("no name");
+            why = QCoreApplication::translate("kbs::exchange::ChecklistCsv", "no name");
         else if (why.isEmpty() && numbers.contains(ChecklistMatcher::numberKey(e.number)))
-            why = tr("the number %1 was given before").arg(e.number);
+            why = QCoreApplication::translate("kbs::exchange::ChecklistCsv",
+                                              "the number %1 was given before")
+                      .arg(e.number);
         if (!why.isEmpty()) {
             if (++badRows <= 5)
-                bad << tr("line %1: %2").arg(record.line).arg(why);
+                bad << QCoreApplication::translate("kbs::exchange::ChecklistCsv", "line %1: %2")
+                           .arg(record.line)
+                           .arg(why);
             continue;
         }
         numbers.insert(ChecklistMatcher::numberKey(e.number));
         entries.push_back(e);
     }
     if (badRows > 0) {
-        QString text = tr("%1 was not imported; nothing is stored. Correct these rows and "
-                          "import it again:\n%2")
+        QString text = QCoreApplication::translate(
+                           "kbs::exchange::ChecklistCsv",
+                           "%1 was not imported; nothing is stored. Correct these rows and "
+                           "import it again:\n%2")
                            .arg(QDir::toNativeSeparators(path), bad.join(QLatin1Char('\n')));
         if (badRows > 5)
-            text += QLatin1Char('\n') + tr("and %1 more rows").arg(badRows - 5);
+            text += QLatin1Char('\n') +
+                    QCoreApplication::translate("kbs::exchange::ChecklistCsv", "and %1 more rows")
+                        .arg(badRows - 5);
         throw AppError(err::InvalidPropertyValue, kSource, text);
     }
     if (entries.empty())
-        throw AppError(err::InvalidPropertyValue, kSource,
-                       tr("%1 holds no models.").arg(QDir::toNativeSeparators(path)));
+        throw AppError(
+            err::InvalidPropertyValue, kSource,
+            QCoreApplication::translate("kbs::exchange::ChecklistCsv", "%1 holds no models.")
+                .arg(QDir::toNativeSeparators(path)));
     return entries;
 }
 

@@ -37,7 +37,6 @@ void MissingReport::open(const QString& catalogue, const checklists::List& list,
     m_list = list;
     m_missing = std::move(missing);
     setCatalogueFile(catalogue);
-    setCaption(tr("Missing -- %1").arg(list.name));
     layOut();
 }
 
