@@ -70,7 +70,10 @@ ChecklistsWindow::ChecklistsWindow(CatalogueSession& session, std::function<bool
     setWindowFlag(Qt::Window);
 
     m_lists = listWidget(this, "lstChecklists", {tr("Checklist"), tr("Series"), tr("Held"), {}});
+    m_lists->header()->setStretchLastSection(false);
     m_lists->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_lists->header()->setSectionResizeMode(3, QHeaderView::Fixed);
+    m_lists->header()->resizeSection(3, 72);
     m_entries = listWidget(
         this, "lstEntries",
         {tr("Nr."), tr("Name"), tr("Year"), tr("Color"), tr("Notes"), tr("State"), tr("Record")});
@@ -129,6 +132,7 @@ ChecklistsWindow::ChecklistsWindow(CatalogueSession& session, std::function<bool
     split->addWidget(left);
     split->addWidget(right);
     split->setStretchFactor(1, 2);
+    split->setSizes({380, 620});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split, 1);
     auto* bottom = new QHBoxLayout;
@@ -161,7 +165,7 @@ ChecklistsWindow::ChecklistsWindow(CatalogueSession& session, std::function<bool
         if (!m_filling)
             entryEdited();
     });
-    resize(900, 520);
+    resize(1000, 520);
     refresh();
 }
 

@@ -11,6 +11,7 @@
 #include "ChecklistCsv.h"
 #include "ChecklistMatcher.h"
 #include "ChecklistsWindow.h"
+#include "CsvExport.h"
 #include "FilterBar.h"
 #include "MainTexts.h"
 #include "ScriptedFileDialogs.h"
@@ -200,6 +201,16 @@ private Q_SLOTS:
         const auto restored = rowsOf(env.path(u"restored.mdb"_s), q);
         QCOMPARE(restored.size(), 6);
         QCOMPARE(restored, env.rows(q));
+        // The CSV export writes them beside the records, and replaces no file.
+        exchange::exportCsv(env.dbPath(), env.path(u"out.csv"_s));
+        const QList<QByteArray> lines = env.readFile(u"out_checklists.csv"_s).split('\n');
+        QCOMPARE(lines.value(1), QByteArray("MB 75,MB 75,description,1,Ford GT,\"\",red,\"\"\r"));
+        QCOMPARE(lines.size(), 8);
+        env.writeFile(u"again_checklists.csv"_s, "mine");
+        QVERIFY_THROWS_EXCEPTION(AppError,
+                                 exchange::exportCsv(env.dbPath(), env.path(u"again.csv"_s)));
+        QVERIFY(!QFile::exists(env.path(u"again.csv"_s)));
+        QCOMPARE(env.readFile(u"again_checklists.csv"_s), QByteArray("mine"));
     }
 };
 
