@@ -40,6 +40,7 @@ constexpr int kRecordRole = Qt::UserRole + 1;  // the record's ID, 0 for none
 QPushButton* button(QWidget* parent, const QString& text, const char* name) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);  // Enter in the entries shows the record, and presses nothing
     return b;
 }
 

@@ -41,7 +41,9 @@ void mb75(TestEnv& env) {
 
 // The Checklists window with mb75.csv imported as the series "MB 75".
 ChecklistsWindow* importMb75(Window& w, TestEnv& env) {
-    w->showChecklists();
+    QTest::keyClick(w.w.get(), Qt::Key_K, Qt::ControlModifier);  // Help > Checklists…
+    if (!w->checklistsWindow())
+        return nullptr;
     ScriptedFileDialogs dialogs;
     dialogs.chooseFile(env.path(u"mb75.csv"_s));
     env.prompts().answerInput(u"MB 75"_s);
@@ -124,6 +126,7 @@ private Q_SLOTS:
         mb75(env);
         Window w(env);
         ChecklistsWindow* win = importMb75(w, env);
+        QVERIFY(win);
         auto* rules = win->findChild<QComboBox*>(u"cboRule"_s);
         rules->setCurrentIndex(rule);
         Q_EMIT rules->activated(rule);
@@ -134,7 +137,9 @@ private Q_SLOTS:
         // The held entry shows its record in the main window.
         const QTreeWidgetItem* jaguar = win->entries()->topLevelItem(1);
         QCOMPARE(jaguar->text(6), u"2"_s);
-        Q_EMIT win->entries()->itemActivated(win->entries()->topLevelItem(1), 0);
+        win->entries()->setFocus();
+        win->entries()->setCurrentItem(win->entries()->topLevelItem(1));
+        QTest::keyClick(win->entries(), Qt::Key_Return);
         QCOMPARE(w.field(1), u"Jaguar"_s);
         QCOMPARE(w.field(3), u"02"_s);
     }
@@ -144,6 +149,7 @@ private Q_SLOTS:
         mb75(env);
         Window w(env);
         ChecklistsWindow* win = importMb75(w, env);
+        QVERIFY(win);
         const int rows = w.grid().rows();
         env.prompts().answerMsg(mb::No);
         win->markMissingWanted();
