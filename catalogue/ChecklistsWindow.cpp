@@ -191,10 +191,10 @@ const checklists::List* ChecklistsWindow::chosen() const {
 void ChecklistsWindow::refresh() {
     try {
         m_all = m_session.checklists();
-        m_records = m_session.checklistRecords();
+        m_matcher = m_session.checklistMatcher();
     } catch (const AppError& e) {
         m_all.clear();
-        m_records.clear();
+        m_matcher = {};
         say(tr("The checklists cannot be read: %1").arg(e.description()));
     }
     fillLists();
@@ -204,7 +204,6 @@ void ChecklistsWindow::fillLists() {
     const qint64 was = chosen() ? chosen()->id : 0;
     m_filling = true;
     m_lists->clear();
-    const ChecklistMatcher matcher(m_records);
     QTreeWidgetItem* current = nullptr;
     for (const checklists::List& l : m_all) {
         std::vector<checklists::Entry> entries;
@@ -212,7 +211,7 @@ void ChecklistsWindow::fillLists() {
             entries = m_session.checklistEntries(l.id);
         } catch (const AppError&) {
         }
-        const ChecklistMatcher::Counts c = matcher.count(l, entries);
+        const ChecklistMatcher::Counts c = m_matcher.count(l, entries);
         const int total = int(entries.size());
         const QString held = tr("held %1 of %2").arg(c.held).arg(total);
         auto* item = new QTreeWidgetItem({l.name, l.series, held});
@@ -246,13 +245,12 @@ void ChecklistsWindow::fillEntries() {
             say(tr("The checklist cannot be read: %1").arg(e.description()));
         }
         m_rule->setCurrentIndex(int(list->rule));
-        const ChecklistMatcher matcher(m_records);
         const QString states[] = {tr("held"), tr("wanted"), tr("missing")};
         const QColor colours[] = {QColor(0x1b, 0x6e, 0x20), QColor(0x8a, 0x5a, 0x00),
                                   QColor(0xa0, 0x10, 0x10)};
         for (const int i : ChecklistMatcher::numberOrder(m_shownEntries)) {
             const checklists::Entry& e = m_shownEntries[size_t(i)];
-            const ChecklistMatcher::Match m = matcher.match(*list, e);
+            const ChecklistMatcher::Match m = m_matcher.match(*list, e);
             auto* item = new QTreeWidgetItem(
                 {e.number, e.name, e.year, e.color, e.notes, states[int(m.state)],
                  m.recordId ? QString::number(m.recordId) : QString()});
@@ -263,7 +261,7 @@ void ChecklistsWindow::fillEntries() {
             m_entries->addTopLevelItem(item);
         }
         m_entries->setCurrentItem(m_entries->topLevelItem(0));
-        const ChecklistMatcher::Counts c = matcher.count(*list, m_shownEntries);
+        const ChecklistMatcher::Counts c = m_matcher.count(*list, m_shownEntries);
         say(tr("%1: %2 held, %3 wanted, %4 missing.")
                 .arg(list->name)
                 .arg(c.held)
@@ -460,10 +458,9 @@ void ChecklistsWindow::ruleChosen(int index) {
 }
 
 std::vector<checklists::Entry> ChecklistsWindow::missingOf(const checklists::List& list) const {
-    const ChecklistMatcher matcher(m_records);
     std::vector<checklists::Entry> missing;
     for (const int i : ChecklistMatcher::numberOrder(m_shownEntries)) {
-        if (matcher.match(list, m_shownEntries[size_t(i)]).state == State::Missing)
+        if (m_matcher.match(list, m_shownEntries[size_t(i)]).state == State::Missing)
             missing.push_back(m_shownEntries[size_t(i)]);
     }
     return missing;
@@ -515,8 +512,7 @@ void ChecklistsWindow::showItsRecords() {
     const checklists::List* list = chosen();
     if (!list)
         return;
-    const ChecklistMatcher matcher(m_records);
-    const auto held = matcher.heldIds(*list, m_shownEntries);
+    const auto held = m_matcher.heldIds(*list, m_shownEntries);
     Q_EMIT showOnly(list->name, {held.begin(), held.end()});
 }
 

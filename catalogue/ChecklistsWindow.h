@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "ChecklistMatcher.h"
 #include "Checklists.h"
 
 class QComboBox;
@@ -75,7 +76,7 @@ private:
     CatalogueSession& m_session;
     std::function<bool()> m_editing;
     std::vector<checklists::List> m_all;
-    std::vector<checklists::Record> m_records;
+    checklists::ChecklistMatcher m_matcher;           // the records as read at the last refresh
     std::vector<checklists::Entry> m_shownEntries;    // the chosen list's, as stored
     std::vector<std::vector<std::int64_t>> m_marked;  // each mark's records, for Undo
     bool m_filling = false;

@@ -149,15 +149,14 @@ void CatalogueSession::removeChecklist(std::int64_t listId) {
     checklists::remove(db(), listId);
 }
 
-std::vector<checklists::Record> CatalogueSession::checklistRecords() const {
-    return checklists::records(db());
+checklists::ChecklistMatcher CatalogueSession::checklistMatcher() const {
+    return checklists::ChecklistMatcher::ofCatalogue(db());
 }
 
 std::vector<std::int64_t> CatalogueSession::idsHeldByChecklist(std::int64_t listId) const {
     for (const checklists::List& l : checklists()) {
         if (l.id == listId)
-            return checklists::ChecklistMatcher(checklistRecords())
-                .heldIds(l, checklistEntries(listId));
+            return checklistMatcher().heldIds(l, checklistEntries(listId));
     }
     return {};
 }
@@ -165,7 +164,7 @@ std::vector<std::int64_t> CatalogueSession::idsHeldByChecklist(std::int64_t list
 std::vector<std::pair<QString, std::vector<std::int64_t>>> CatalogueSession::heldByChecklists()
     const {
     std::vector<std::pair<QString, std::vector<std::int64_t>>> out;
-    const checklists::ChecklistMatcher matcher(checklistRecords());
+    const checklists::ChecklistMatcher matcher = checklistMatcher();
     for (const checklists::List& l : checklists())
         out.emplace_back(l.name, matcher.heldIds(l, checklistEntries(l.id)));
     return out;

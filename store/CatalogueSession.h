@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "ChecklistMatcher.h"
 #include "Checklists.h"
 #include "DeletedRecords.h"
 #include "Pictures.h"
@@ -71,8 +72,8 @@ public:
     void setChecklistEntries(std::int64_t listId, const std::vector<checklists::Entry>& entries);
     void setChecklistRule(std::int64_t listId, checklists::Rule rule);
     void removeChecklist(std::int64_t listId);
-    // The records' fields a checklist is matched against.
-    std::vector<checklists::Record> checklistRecords() const;
+    // The catalogue's records as checklists are matched against them.
+    checklists::ChecklistMatcher checklistMatcher() const;
     // The IDs of the records checklist `listId` holds, ascending.
     std::vector<std::int64_t> idsHeldByChecklist(std::int64_t listId) const;
     // (name, IDs held) of every checklist.

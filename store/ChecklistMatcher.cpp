@@ -1,16 +1,58 @@
 #include "ChecklistMatcher.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <numeric>
+
+#include "Sqlite.h"
 
 namespace kbs::checklists {
 
 namespace {
-const QString kWant = QStringLiteral("want");
+const QString kSource = QStringLiteral("Checklists");
 
-QString seriesNumberKey(const QString& series, const QString& number) {
-    return ChecklistMatcher::key(series) + QLatin1Char('\x1f') +
-           ChecklistMatcher::numberKey(number);
+// The key of a UTF-8 text into `out`: ASCII letters and digits lower-cased, the rest left out;
+// a text with other characters goes the long way, through key().
+void keyInto(std::string_view text, std::string& out) {
+    out.clear();
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x80) {
+            out = ChecklistMatcher::key(QString::fromUtf8(text.data(), qsizetype(text.size())))
+                      .toStdString();
+            return;
+        }
+        if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'))
+            out += char(c);
+        else if (c >= 'A' && c <= 'Z')
+            out += char(c + 32);
+    }
+}
+
+// Without the leading zeros of its digits ("05a" -> "5a", "0" stays).
+void dropZeros(std::string& k) {
+    size_t zeros = 0;
+    while (zeros + 1 < k.size() && k[zeros] == '0' && k[zeros + 1] >= '0' && k[zeros + 1] <= '9')
+        ++zeros;
+    k.erase(0, zeros);
+}
+
+// The series and number key: the series' key, a separator, the number's key.
+std::string seriesNumberKey(std::string_view series, std::string_view number) {
+    std::string s;
+    std::string n;
+    keyInto(series, s);
+    keyInto(number, n);
+    dropZeros(n);
+    if (n.empty())
+        return {};
+    return s + '\x1f' + n;
+}
+
+std::string_view viewOf(sqlite3_stmt* st, int col) {
+    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
+    return t ? std::string_view(t, size_t(sqlite3_column_bytes(st, col))) : std::string_view();
 }
 
 // The value of the number's leading digits (-1 when it starts with none) and the rest's key.
@@ -25,17 +67,25 @@ std::pair<qint64, QString> numberParts(const QString& number) {
 }
 }  // namespace
 
-ChecklistMatcher::ChecklistMatcher(const std::vector<Record>& records) {
-    m_bySeriesNumber.reserve(qsizetype(records.size()));
-    m_byDescription.reserve(qsizetype(records.size()));
-    for (const Record& r : records) {
-        const Held h{r.id, key(r.status) == kWant};
-        if (!key(r.number).isEmpty())
-            m_bySeriesNumber[seriesNumberKey(r.series, r.number)].push_back(h);
-        const QString d = key(r.description);
-        if (!d.isEmpty())
-            m_byDescription[d].push_back(h);
-    }
+ChecklistMatcher ChecklistMatcher::ofCatalogue(sqlite3* db) {
+    ChecklistMatcher m;
+    sqlite::Stmt st(db, "SELECT ID, Description, Number, Series, Status FROM table1 ORDER BY ID",
+                    kSource);
+    while (st.step(kSource))
+        m.add(sqlite3_column_int64(st.get(), 0), viewOf(st.get(), 1), viewOf(st.get(), 2),
+              viewOf(st.get(), 3), viewOf(st.get(), 4));
+    return m;
+}
+
+void ChecklistMatcher::add(std::int64_t id, std::string_view description, std::string_view number,
+                           std::string_view series, std::string_view status) {
+    keyInto(status, m_scratch);
+    const Held h{id, m_scratch == "want"};
+    if (std::string k = seriesNumberKey(series, number); !k.empty())
+        m_bySeriesNumber[std::move(k)].push_back(h);
+    keyInto(description, m_scratch);
+    if (!m_scratch.empty())
+        m_byDescription[m_scratch].push_back(h);
 }
 
 QString ChecklistMatcher::key(const QString& text) {
@@ -49,11 +99,9 @@ QString ChecklistMatcher::key(const QString& text) {
 }
 
 QString ChecklistMatcher::numberKey(const QString& number) {
-    QString k = key(number);
-    qsizetype zeros = 0;
-    while (zeros + 1 < k.size() && k.at(zeros) == QLatin1Char('0') && k.at(zeros + 1).isDigit())
-        ++zeros;
-    return k.mid(zeros);
+    std::string k = key(number).toStdString();
+    dropZeros(k);
+    return QString::fromStdString(k);
 }
 
 bool ChecklistMatcher::numberLess(const QString& a, const QString& b) {
@@ -75,11 +123,14 @@ std::vector<int> ChecklistMatcher::numberOrder(const std::vector<Entry>& entries
 
 const std::vector<ChecklistMatcher::Held>* ChecklistMatcher::candidates(const List& list,
                                                                         const Entry& entry) const {
-    const auto& index = list.rule == Rule::Description ? m_byDescription : m_bySeriesNumber;
-    const QString k = list.rule == Rule::Description ? key(entry.name)
-                                                     : seriesNumberKey(list.series, entry.number);
-    const auto it = index.constFind(k);
-    return it == index.cend() ? nullptr : &*it;
+    std::string k;
+    if (list.rule == Rule::Description)
+        keyInto(entry.name.toStdString(), k);
+    else
+        k = seriesNumberKey(list.series.toStdString(), entry.number.toStdString());
+    const Index& index = list.rule == Rule::Description ? m_byDescription : m_bySeriesNumber;
+    const auto it = index.find(k);
+    return it == index.end() ? nullptr : &it->second;
 }
 
 ChecklistMatcher::Match ChecklistMatcher::match(const List& list, const Entry& entry) const {

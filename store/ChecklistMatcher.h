@@ -1,11 +1,15 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "Checklists.h"
+
+struct sqlite3;
 
 namespace kbs::checklists {
 
@@ -16,7 +20,13 @@ namespace kbs::checklists {
 // wanted when only records with status "Want" match, and missing when none does.
 class ChecklistMatcher {
 public:
-    explicit ChecklistMatcher(const std::vector<Record>& records);
+    ChecklistMatcher() = default;
+    // Every record of the catalogue, read straight from table1.
+    static ChecklistMatcher ofCatalogue(sqlite3* db);
+
+    // One record more, its texts as UTF-8; records come in ascending ID order.
+    void add(std::int64_t id, std::string_view description, std::string_view number,
+             std::string_view series, std::string_view status);
 
     enum class State { Held, Wanted, Missing };
     struct Match {
@@ -49,10 +59,12 @@ private:
         std::int64_t id;
         bool wanted;  // its status is "Want"
     };
+    using Index = std::unordered_map<std::string, std::vector<Held>>;
     const std::vector<Held>* candidates(const List& list, const Entry& entry) const;
 
-    QHash<QString, std::vector<Held>> m_bySeriesNumber;  // ID order
-    QHash<QString, std::vector<Held>> m_byDescription;
+    Index m_bySeriesNumber;  // ID order
+    Index m_byDescription;
+    std::string m_scratch;
 };
 
 }  // namespace kbs::checklists

@@ -150,16 +150,6 @@ void remove(sqlite3* db, std::int64_t listId) {
     });
 }
 
-std::vector<Record> records(sqlite3* db) {
-    std::vector<Record> out;
-    sqlite::Stmt st(db, "SELECT ID, Description, Number, Series, Status FROM table1 ORDER BY ID",
-                    kSource);
-    while (st.step(kSource))
-        out.push_back({sqlite3_column_int64(st.get(), 0), textAt(st.get(), 1), textAt(st.get(), 2),
-                       textAt(st.get(), 3), textAt(st.get(), 4)});
-    return out;
-}
-
 std::vector<std::int64_t> addWanted(sqlite3* db, const List& list,
                                     const std::vector<Entry>& entries) {
     // Every text column gets a value, a single space where there is nothing, as a save writes.

@@ -28,15 +28,6 @@ struct List {
     int entries = 0;  // how many it holds, as listed
 };
 
-// The fields of a record a checklist is matched against.
-struct Record {
-    std::int64_t id = 0;
-    QString description;
-    QString number;
-    QString series;
-    QString status;
-};
-
 // Adds the tables to a catalogue that lacks them; a catalogue that cannot be written is left as
 // it is. Returns whether they are there.
 bool ensureTables(sqlite3* db);
@@ -52,8 +43,6 @@ void setEntries(sqlite3* db, std::int64_t listId, const std::vector<Entry>& entr
 void setRule(sqlite3* db, std::int64_t listId, Rule rule);
 void remove(sqlite3* db, std::int64_t listId);
 
-// Every record's fields that a checklist is matched against, in ID order.
-std::vector<Record> records(sqlite3* db);
 // In one transaction: a record with status "Want" for each entry (its name, number, year and
 // colour, the list's series, the notes on its variation); returns their IDs. Throws AppError.
 std::vector<std::int64_t> addWanted(sqlite3* db, const List& list,
