@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -50,6 +51,7 @@ class ReportCommands;
 class StatisticsWindow;
 class CastingList;
 class ValueCommands;
+class ChecklistsWindow;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -111,6 +113,14 @@ public:
     // before the others: `startBackup` is run then, and backupFinished() lets the others go on.
     void setBackupTurn(std::function<void()> startBackup);
     void backupFinished();
+    // ---- Help > "Checklists…" (frmMainChecklists.cpp): the series checklists, not modal
+    void showChecklists();
+    static QKeySequence checklistsKey();
+    ChecklistsWindow* checklistsWindow() const { return m_checklists; }
+    // The checklists' records: shown in the panel, added, and taken out again.
+    void showListedRecord(qint64 id);
+    void takeInRecords(const std::vector<std::int64_t>& ids);
+    void letGoOfRecords(const std::vector<std::int64_t>& ids);
     // ---- the catalogue as a file: Help's New, Open, Import and Export (CatalogueCommands)
     // Lets go of the catalogue file, so that Form_Load can open it, or another, again.
     void closeCatalogue();
@@ -259,6 +269,9 @@ private:
     CastingList* m_castingList = nullptr;
     std::unique_ptr<CastingIndex> m_castings;
     QTimer* m_castingTimer = nullptr;
+    ChecklistsWindow* m_checklists = nullptr;
+    void addChecklistsEntry();
+    void forgetChecklistsWindow();
 };
 
 // The Record set's cursor stays on the record the detail fields show. Every walk over the

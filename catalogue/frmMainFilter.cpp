@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "AccessibleText.h"
+#include "AppError.h"
 #include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
@@ -16,7 +17,18 @@
 namespace kbs {
 
 void frmMain::filterChanged() {
-    RecordFilter filter = RecordFilter::parse(FilterBar1->text(), FilterBar1->statuses());
+    // The records each checklist holds, read only for a filter that names a checklist.
+    RecordFilter::Checklists held;
+    if (RecordFilter::hasChecklistWord(FilterBar1->text()) && m_session.isOpen()) {
+        try {
+            for (const auto& [name, ids] : m_session.heldByChecklists())
+                held.insert(RecordFilter::checklistKey(name),
+                            std::make_shared<const std::vector<std::int64_t>>(ids));
+        } catch (const AppError&) {
+            // unreadable checklists hold nothing
+        }
+    }
+    RecordFilter filter = RecordFilter::parse(FilterBar1->text(), FilterBar1->statuses(), held);
     if (FilterBar1->duplicatesOnly())
         filter.keepOnly(duplicateMarks());
     FG1->model().setFilter(filter);

@@ -40,6 +40,7 @@ void frmMain::addRecoveryEntries() {
             [this](qint64 id) { bringBackRecord(id); });
     connect(m_recovery, &RecoveryCommands::restored, this, &frmMain::swapInRestored);
     m_catalogues = new CatalogueCommands(*this, *help->menu());
+    addChecklistsEntry();
 }
 
 void frmMain::closeCatalogue() {
@@ -55,6 +56,7 @@ void frmMain::closeCatalogue() {
         thumbStatus->hide();
     }
     rs = nullptr;
+    forgetChecklistsWindow();
     m_session.close();
     m_undo->forgetAll();
     if (m_statistics)

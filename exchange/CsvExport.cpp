@@ -26,6 +26,7 @@
 
 #include "AppError.h"
 #include "CatalogueSource.h"
+#include "ChecklistCsv.h"
 #include "Collection.h"
 #include "CsvReader.h"
 #include "LegacyFormat.h"
@@ -112,8 +113,8 @@ struct Scratch {
     safefile::Scratch folder;
 };
 
-// One field of a CSV row. A text a spreadsheet would run as a formula gets one more leading
-// single quote, which the reader removes again.
+}  // namespace
+
 void appendField(std::string& row, std::string_view text) {
     std::string defused;
     if (startsLikeFormula(text)) {
@@ -135,6 +136,8 @@ void appendField(std::string& row, std::string_view text) {
     }
     row += '"';
 }
+
+namespace {
 
 // A text as a CSV file can hold it, which is what the import takes back: UTF-8 without a NUL.
 // The catalogue may hold other bytes (a text written by another program); NUL bytes are left
@@ -484,6 +487,16 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
         safefile::refuseExisting(target);
     }
     Catalogue source(catalogue, kSource);
+    // The checklists, when the catalogue has any, in a file of their own beside the records.
+    const QByteArray lists = checklistsCsv(source.db());
+    safefile::Scratch listsFile;
+    if (!lists.isEmpty()) {
+        const QString target = checklistsFileFor(csvPath);
+        safefile::removeLeftovers(target);
+        safefile::refuseExisting(target);
+        listsFile = safefile::Scratch::file(target);
+        listsFile.write(lists);
+    }
 
     // Made before any record is read, so that a folder that cannot be written is found at once.
     // The CSV file's lock is held by a copy of its descriptor until it is in place.
@@ -500,11 +513,18 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
     // The pictures first, so that a CSV in place always has its pictures beside it.
     if (!scratch.folder.isNull())
         scratch.folder.placeNoReplace();
+    bool listsPlaced = false;
     try {
+        if (!listsFile.isNull()) {
+            listsFile.placeNoReplace();
+            listsPlaced = true;
+        }
         scratch.csv.placeNoReplace();
     } catch (const AppError&) {
         if (summary.pictures > 0)
             QDir(pictures).removeRecursively();  // put in place by this export a moment ago
+        if (listsPlaced)
+            QFile::remove(checklistsFileFor(csvPath));
         throw;
     }
     return summary;

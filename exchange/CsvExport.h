@@ -4,11 +4,17 @@
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "ExportSummary.h"
 
 namespace kbs::exchange {
+
+// Appends one field to a CSV row, quoted where it must be. A text a spreadsheet would run as a
+// formula gets one more leading single quote, which the reader removes again.
+void appendField(std::string& row, std::string_view text);
 
 // The folder beside a CSV file that receives its pictures: "OUT.csv" -> "OUT_pictures".
 QString picturesFolderFor(const QString& csvPath);

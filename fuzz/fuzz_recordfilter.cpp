@@ -60,8 +60,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         --size;
     }
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    const auto filter = kbs::RecordFilter::parse(text, statuses);
-    const auto wider = kbs::RecordFilter::parse(text.left(text.size() / 2), statuses);
+    // A checklist "a" holding every other record, for the checklist words.
+    static const kbs::RecordFilter::Checklists checklists = [] {
+        std::vector<std::int64_t> ids;
+        for (std::int64_t id = 1; id < 64; id += 2)
+            ids.push_back(id);
+        return kbs::RecordFilter::Checklists{
+            {QStringLiteral("a"), std::make_shared<const std::vector<std::int64_t>>(ids)}};
+    }();
+    const auto filter = kbs::RecordFilter::parse(text, statuses, checklists);
+    const auto wider = kbs::RecordFilter::parse(text.left(text.size() / 2), statuses, checklists);
     const bool narrows = filter.narrows(wider);
     const auto whole = kbs::RecordFilter::containing(text);
     for (kbs::RecordSet::Slot s : rs.slotsInOrder()) {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "Backup.h"
+#include "ChecklistMatcher.h"
 #include "Connection.h"
 #include "RecordSet.h"
 #include "Schema.h"
@@ -40,6 +41,7 @@ void CatalogueSession::open(const QString& file, const QString& query) {
         schema::ensurePictureTables(db());
         values::ensureHistory(db());
         backup::trackChanges(db());
+        checklists::ensureTables(db());
         deleted::forgetBefore(db(), QDateTime::currentDateTime().addDays(-deleted::KeepDays));
         m_rs->setBeforeDelete([](sqlite3* handle, RecordSet::Bookmark id) {
             deleted::keep(handle, id, QDateTime::currentDateTime());
@@ -152,6 +154,58 @@ values::Applied CatalogueSession::importValuations(const std::vector<values::Val
 
 values::ValueByDate CatalogueSession::valueByDate() const {
     return values::ValueByDate(db());
+}
+
+std::vector<checklists::List> CatalogueSession::checklists() const {
+    return checklists::lists(db());
+}
+
+std::vector<checklists::Entry> CatalogueSession::checklistEntries(std::int64_t listId) const {
+    return checklists::entriesOf(db(), listId);
+}
+
+std::int64_t CatalogueSession::addChecklist(const checklists::List& list,
+                                            const std::vector<checklists::Entry>& entries) {
+    return checklists::add(db(), list, entries);
+}
+
+void CatalogueSession::setChecklistEntries(std::int64_t listId,
+                                           const std::vector<checklists::Entry>& entries) {
+    checklists::setEntries(db(), listId, entries);
+}
+
+void CatalogueSession::setChecklistRule(std::int64_t listId, checklists::Rule rule) {
+    checklists::setRule(db(), listId, rule);
+}
+
+void CatalogueSession::removeChecklist(std::int64_t listId) {
+    checklists::remove(db(), listId);
+}
+
+checklists::ChecklistMatcher CatalogueSession::checklistMatcher() const {
+    return checklists::ChecklistMatcher::ofCatalogue(db());
+}
+
+std::vector<std::int64_t> CatalogueSession::idsHeldByChecklist(std::int64_t listId) const {
+    for (const checklists::List& l : checklists()) {
+        if (l.id == listId)
+            return checklistMatcher().heldIds(l, checklistEntries(listId));
+    }
+    return {};
+}
+
+std::vector<std::pair<QString, std::vector<std::int64_t>>> CatalogueSession::heldByChecklists()
+    const {
+    std::vector<std::pair<QString, std::vector<std::int64_t>>> out;
+    const checklists::ChecklistMatcher matcher = checklistMatcher();
+    for (const checklists::List& l : checklists())
+        out.emplace_back(l.name, matcher.heldIds(l, checklistEntries(l.id)));
+    return out;
+}
+
+std::vector<std::int64_t> CatalogueSession::addWantedRecords(
+    const checklists::List& list, const std::vector<checklists::Entry>& entries) {
+    return checklists::addWanted(db(), list, entries);
 }
 
 QString CatalogueSession::swapIn(const QString& restored) {

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "ChecklistMatcher.h"
+#include "Checklists.h"
 #include "DeletedRecords.h"
 #include "Pictures.h"
 #include "ValueByDate.h"
@@ -71,6 +73,24 @@ public:
     void removeValuation(std::int64_t recordId, std::int64_t entryId);
     values::Applied importValuations(const std::vector<values::Valuation>& rows);
     values::ValueByDate valueByDate() const;
+    // ---- series checklists (Checklists.h)
+    std::vector<checklists::List> checklists() const;
+    std::vector<checklists::Entry> checklistEntries(std::int64_t listId) const;
+    std::int64_t addChecklist(const checklists::List& list,
+                              const std::vector<checklists::Entry>& entries);
+    void setChecklistEntries(std::int64_t listId, const std::vector<checklists::Entry>& entries);
+    void setChecklistRule(std::int64_t listId, checklists::Rule rule);
+    void removeChecklist(std::int64_t listId);
+    // The catalogue's records as checklists are matched against them.
+    checklists::ChecklistMatcher checklistMatcher() const;
+    // The IDs of the records checklist `listId` holds, ascending.
+    std::vector<std::int64_t> idsHeldByChecklist(std::int64_t listId) const;
+    // (name, IDs held) of every checklist.
+    std::vector<std::pair<QString, std::vector<std::int64_t>>> heldByChecklists() const;
+    // Stores a record with status "Want" for each entry; returns their IDs. The Record set
+    // learns of them by reinsert().
+    std::vector<std::int64_t> addWantedRecords(const checklists::List& list,
+                                               const std::vector<checklists::Entry>& entries);
 
     // ---- a restored backup: closes the session and puts `restored` in the catalogue's place,
     // keeping the catalogue as it was; returns the name it is kept under. Throws AppError.

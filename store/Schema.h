@@ -80,6 +80,27 @@ inline constexpr const char* BackupTablesSql =
     "CREATE TABLE kbs_backup_schema (sql TEXT NOT NULL); "
     "CREATE TABLE kbs_backup_sequence (name TEXT, seq INTEGER)";
 
+// Series checklists: each list of the models a series holds, with the rule by which its entries
+// are matched to the records, and its entries (number and name, optionally year, colour and
+// notes on the variation). Deleting a list deletes its entries.
+inline constexpr const char* ChecklistsTable = "checklists";
+inline constexpr const char* ChecklistEntriesTable = "checklist_entries";
+inline constexpr const char* ChecklistTablesSql =
+    "CREATE TABLE IF NOT EXISTS checklists ("
+    "list_id INTEGER PRIMARY KEY, "
+    "name TEXT NOT NULL, "
+    "series TEXT NOT NULL, "              // the Series its entries are matched in
+    "rule INTEGER NOT NULL DEFAULT 0); "  // 0 series and number, 1 description
+    "CREATE TABLE IF NOT EXISTS checklist_entries ("
+    "entry_id INTEGER PRIMARY KEY, "
+    "list_id INTEGER NOT NULL, "
+    "number TEXT NOT NULL, "
+    "name TEXT NOT NULL, "
+    "year TEXT NOT NULL DEFAULT '', "
+    "color TEXT NOT NULL DEFAULT '', "
+    "notes TEXT NOT NULL DEFAULT ''); "
+    "CREATE INDEX IF NOT EXISTS checklist_entries_list ON checklist_entries (list_id)";
+
 // Adds both tables to a catalogue that lacks them. A catalogue that cannot be written is left as
 // it is; returns whether the tables are there.
 bool ensurePictureTables(sqlite3* db);

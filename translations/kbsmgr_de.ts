@@ -361,6 +361,257 @@ Ja fügt sie hinzu („Import rückgängig machen“ nimmt sie wieder heraus); N
     </message>
 </context>
 <context>
+    <name>kbs::ChecklistsWindow</name>
+    <message>
+        <source>Checklists</source>
+        <translation>Checklisten</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Checkliste</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>Vorhanden</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Datensatz</translation>
+    </message>
+    <message>
+        <source>Series and number</source>
+        <translation>Serie und Nummer</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Neu…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Add entry…</source>
+        <translation>Eintrag &amp;hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Remove en&amp;try</source>
+        <translation>Eintrag &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Mark the missing as wanted</source>
+        <translation>Fehlende als &amp;gesucht markieren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Show its records</source>
+        <translation>&amp;Datensätze zeigen</translation>
+    </message>
+    <message>
+        <source>Missing &amp;report</source>
+        <translation>Bericht &amp;Fehlende</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>C&amp;hecklists:</source>
+        <translation>&amp;Checklisten:</translation>
+    </message>
+    <message>
+        <source>Matched &amp;by:</source>
+        <translation>&amp;Abgleich nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Entries:</source>
+        <translation>Ein&amp;träge:</translation>
+    </message>
+    <message>
+        <source>Checklist status</source>
+        <translation>Stand der Checkliste</translation>
+    </message>
+    <message>
+        <source>The checklists cannot be read: %1</source>
+        <translation>Die Checklisten können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>held %1 of %2</source>
+        <translation>%1 von %2 vorhanden</translation>
+    </message>
+    <message>
+        <source>The checklist cannot be read: %1</source>
+        <translation>Die Checkliste kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>vorhanden</translation>
+    </message>
+    <message>
+        <source>wanted</source>
+        <translation>gesucht</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>%1: %2 held, %3 wanted, %4 missing.</source>
+        <translation>%1: %2 vorhanden, %3 gesucht, %4 fehlen.</translation>
+    </message>
+    <message>
+        <source>No checklist yet: import one from a CSV file or make a new one.</source>
+        <translation>Noch keine Checkliste: Importieren Sie eine aus einer CSV-Datei oder legen Sie eine neue an.</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Speichern oder verwerfen Sie zuerst den Datensatz, der bearbeitet wird.</translation>
+    </message>
+    <message>
+        <source>The checklist could not be saved: %1</source>
+        <translation>Die Checkliste konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Import a checklist</source>
+        <translation>Checkliste importieren</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message numerus="yes">
+        <source>The series whose models &quot;%1&quot; lists (%n model(s)), as the records&apos; Series field names it:</source>
+        <translation>
+            <numerusform>Die Serie, deren Modelle „%1“ aufführt (%n Modell), wie das Feld Serie der Datensätze sie nennt:</numerusform>
+            <numerusform>Die Serie, deren Modelle „%1“ aufführt (%n Modelle), wie das Feld Serie der Datensätze sie nennt:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New checklist</source>
+        <translation>Neue Checkliste</translation>
+    </message>
+    <message>
+        <source>The series, as the records&apos; Series field names it:</source>
+        <translation>Die Serie, wie das Feld Serie der Datensätze sie nennt:</translation>
+    </message>
+    <message>
+        <source>Delete the checklist &quot;%1&quot;? Its records stay in the catalogue.</source>
+        <translation>Die Checkliste „%1“ löschen? Ihre Datensätze bleiben im Katalog.</translation>
+    </message>
+    <message>
+        <source>Delete checklist</source>
+        <translation>Checkliste löschen</translation>
+    </message>
+    <message>
+        <source>The checklist could not be deleted: %1</source>
+        <translation>Die Checkliste konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message>
+        <source>Add entry</source>
+        <translation>Eintrag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Nummer:</translation>
+    </message>
+    <message>
+        <source>The checklist has number %1 already.</source>
+        <translation>Die Checkliste hat die Nummer %1 schon.</translation>
+    </message>
+    <message>
+        <source>Name of model %1:</source>
+        <translation>Name des Modells %1:</translation>
+    </message>
+    <message>
+        <source>Each entry needs a number of its own and a name; the change is not kept.</source>
+        <translation>Jeder Eintrag braucht eine eigene Nummer und einen Namen; die Änderung wird nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>The matching rule could not be saved: %1</source>
+        <translation>Die Abgleichsregel konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Mark the missing as wanted</source>
+        <translation>Fehlende als gesucht markieren</translation>
+    </message>
+    <message>
+        <source>Nothing of &quot;%1&quot; is missing.</source>
+        <translation>Von „%1“ fehlt nichts.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n record(s) with status &quot;Want&quot; for the models of &quot;%1&quot; that are missing?</source>
+        <translation>
+            <numerusform>%n Datensatz mit Status „Want“ für das fehlende Modell von „%1“ anlegen?</numerusform>
+            <numerusform>%n Datensätze mit Status „Want“ für die fehlenden Modelle von „%1“ anlegen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No record was added: %1</source>
+        <translation>Es wurde kein Datensatz angelegt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) with status &quot;Want&quot; added; Undo takes them out again.</source>
+        <translation>
+            <numerusform>%n Datensatz mit Status „Want“ angelegt; Rückgängig nimmt ihn wieder heraus.</numerusform>
+            <numerusform>%n Datensätze mit Status „Want“ angelegt; Rückgängig nimmt sie wieder heraus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) with status &quot;Want&quot; taken out again.</source>
+        <translation>
+            <numerusform>%n Datensatz mit Status „Want“ wieder herausgenommen.</numerusform>
+            <numerusform>%n Datensätze mit Status „Want“ wieder herausgenommen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>kbs::ColumnMappingDialog</name>
     <message>
         <source>Picture file</source>
@@ -589,6 +840,44 @@ Esc leert den Filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::MissingReport</name>
+    <message>
+        <source>Nr.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Report -- Missing</source>
+        <translation>Bericht -- Fehlende</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (series %2): %n model(s) missing</source>
+        <translation>
+            <numerusform>%1 (Serie %2): %n Modell fehlt</numerusform>
+            <numerusform>%1 (Serie %2): %n Modelle fehlen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::OpenSaveDialog</name>
     <message>
         <source>File dialog</source>
@@ -758,6 +1047,13 @@ Esc leert den Filter.</translation>
     <message>
         <source>&quot;%1&quot; is back in the catalogue.</source>
         <translation>„%1“ ist wieder im Katalog.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::RecordFilter</name>
+    <message>
+        <source>checklist</source>
+        <translation>checkliste</translation>
     </message>
 </context>
 <context>
@@ -1487,6 +1783,47 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     </message>
 </context>
 <context>
+    <name>kbs::exchange::ChecklistCsv</name>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 ist leer.</translation>
+    </message>
+    <message>
+        <source>Line 1 of %1 names no columns for the number and the name of the models (for example &quot;Number&quot; and &quot;Name&quot;).</source>
+        <translation>Zeile 1 von %1 nennt keine Spalten für die Nummer und den Namen der Modelle (etwa „Nummer“ und „Name“).</translation>
+    </message>
+    <message>
+        <source>no number</source>
+        <translation>keine Nummer</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>kein Name</translation>
+    </message>
+    <message>
+        <source>the number %1 was given before</source>
+        <translation>die Nummer %1 kam schon vor</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not imported; nothing is stored. Correct these rows and import it again:
+%2</source>
+        <translation>%1 wurde nicht importiert; nichts wurde gespeichert. Berichtigen Sie diese Zeilen und importieren Sie die Datei erneut:
+%2</translation>
+    </message>
+    <message>
+        <source>and %1 more rows</source>
+        <translation>und %1 weitere Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 holds no models.</source>
+        <translation>%1 enthält keine Modelle.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::exchange::CsvImport</name>
     <message>
         <source>the file has %1 columns where %2 were matched to fields</source>
@@ -1867,6 +2204,10 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>Statistics…</source>
         <translation>Statistik…</translation>
+    </message>
+    <message>
+        <source>Checklists…</source>
+        <translation>Checklisten…</translation>
     </message>
 </context>
 <context>

@@ -361,6 +361,257 @@ Sí los añade (Deshacer la importación los vuelve a quitar); No crea con ellos
     </message>
 </context>
 <context>
+    <name>kbs::ChecklistsWindow</name>
+    <message>
+        <source>Checklists</source>
+        <translation>Listas de control</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>En posesión</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Series and number</source>
+        <translation>Serie y número</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nueva…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Add entry…</source>
+        <translation>&amp;Añadir entrada…</translation>
+    </message>
+    <message>
+        <source>Remove en&amp;try</source>
+        <translation>&amp;Quitar entrada</translation>
+    </message>
+    <message>
+        <source>&amp;Mark the missing as wanted</source>
+        <translation>Marcar los que faltan como &amp;buscados</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Show its records</source>
+        <translation>&amp;Mostrar sus registros</translation>
+    </message>
+    <message>
+        <source>Missing &amp;report</source>
+        <translation>Informe de &amp;faltantes</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>C&amp;hecklists:</source>
+        <translation>&amp;Listas de control:</translation>
+    </message>
+    <message>
+        <source>Matched &amp;by:</source>
+        <translation>Com&amp;parar por:</translation>
+    </message>
+    <message>
+        <source>&amp;Entries:</source>
+        <translation>En&amp;tradas:</translation>
+    </message>
+    <message>
+        <source>Checklist status</source>
+        <translation>Estado de la lista</translation>
+    </message>
+    <message>
+        <source>The checklists cannot be read: %1</source>
+        <translation>No se pueden leer las listas de control: %1</translation>
+    </message>
+    <message>
+        <source>held %1 of %2</source>
+        <translation>%1 de %2 en posesión</translation>
+    </message>
+    <message>
+        <source>The checklist cannot be read: %1</source>
+        <translation>No se puede leer la lista: %1</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>en posesión</translation>
+    </message>
+    <message>
+        <source>wanted</source>
+        <translation>buscado</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>%1: %2 held, %3 wanted, %4 missing.</source>
+        <translation>%1: %2 en posesión, %3 buscados, %4 faltan.</translation>
+    </message>
+    <message>
+        <source>No checklist yet: import one from a CSV file or make a new one.</source>
+        <translation>Aún no hay listas: importe una de un archivo CSV o cree una nueva.</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Guarde o cancele primero el registro que se está editando.</translation>
+    </message>
+    <message>
+        <source>The checklist could not be saved: %1</source>
+        <translation>No se pudo guardar la lista: %1</translation>
+    </message>
+    <message>
+        <source>Import a checklist</source>
+        <translation>Importar una lista</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Archivos CSV</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message numerus="yes">
+        <source>The series whose models &quot;%1&quot; lists (%n model(s)), as the records&apos; Series field names it:</source>
+        <translation>
+            <numerusform>La serie cuyos modelos enumera «%1» (%n modelo), tal como la nombra el campo Serie de los registros:</numerusform>
+            <numerusform>La serie cuyos modelos enumera «%1» (%n modelos), tal como la nombra el campo Serie de los registros:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New checklist</source>
+        <translation>Nueva lista</translation>
+    </message>
+    <message>
+        <source>The series, as the records&apos; Series field names it:</source>
+        <translation>La serie, tal como la nombra el campo Serie de los registros:</translation>
+    </message>
+    <message>
+        <source>Delete the checklist &quot;%1&quot;? Its records stay in the catalogue.</source>
+        <translation>¿Eliminar la lista «%1»? Sus registros se quedan en el catálogo.</translation>
+    </message>
+    <message>
+        <source>Delete checklist</source>
+        <translation>Eliminar lista</translation>
+    </message>
+    <message>
+        <source>The checklist could not be deleted: %1</source>
+        <translation>No se pudo eliminar la lista: %1</translation>
+    </message>
+    <message>
+        <source>Add entry</source>
+        <translation>Añadir entrada</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Número:</translation>
+    </message>
+    <message>
+        <source>The checklist has number %1 already.</source>
+        <translation>La lista ya tiene el número %1.</translation>
+    </message>
+    <message>
+        <source>Name of model %1:</source>
+        <translation>Nombre del modelo %1:</translation>
+    </message>
+    <message>
+        <source>Each entry needs a number of its own and a name; the change is not kept.</source>
+        <translation>Cada entrada necesita un número propio y un nombre; el cambio no se guarda.</translation>
+    </message>
+    <message>
+        <source>The matching rule could not be saved: %1</source>
+        <translation>No se pudo guardar la regla de comparación: %1</translation>
+    </message>
+    <message>
+        <source>Mark the missing as wanted</source>
+        <translation>Marcar los que faltan como buscados</translation>
+    </message>
+    <message>
+        <source>Nothing of &quot;%1&quot; is missing.</source>
+        <translation>No falta nada de «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n record(s) with status &quot;Want&quot; for the models of &quot;%1&quot; that are missing?</source>
+        <translation>
+            <numerusform>¿Añadir %n registro con estado «Want» para el modelo que falta de «%1»?</numerusform>
+            <numerusform>¿Añadir %n registros con estado «Want» para los modelos que faltan de «%1»?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No record was added: %1</source>
+        <translation>No se añadió ningún registro: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) with status &quot;Want&quot; added; Undo takes them out again.</source>
+        <translation>
+            <numerusform>%n registro con estado «Want» añadido; Deshacer lo quita de nuevo.</numerusform>
+            <numerusform>%n registros con estado «Want» añadidos; Deshacer los quita de nuevo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) with status &quot;Want&quot; taken out again.</source>
+        <translation>
+            <numerusform>%n registro con estado «Want» quitado de nuevo.</numerusform>
+            <numerusform>%n registros con estado «Want» quitados de nuevo.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>kbs::ColumnMappingDialog</name>
     <message>
         <source>Picture file</source>
@@ -589,6 +840,44 @@ Esc borra el filtro.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::MissingReport</name>
+    <message>
+        <source>Nr.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Report -- Missing</source>
+        <translation>Informe -- Faltantes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (series %2): %n model(s) missing</source>
+        <translation>
+            <numerusform>%1 (serie %2): falta %n modelo</numerusform>
+            <numerusform>%1 (serie %2): faltan %n modelos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (continuación)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::OpenSaveDialog</name>
     <message>
         <source>File dialog</source>
@@ -758,6 +1047,13 @@ Esc borra el filtro.</translation>
     <message>
         <source>&quot;%1&quot; is back in the catalogue.</source>
         <translation>«%1» ha vuelto al catálogo.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::RecordFilter</name>
+    <message>
+        <source>checklist</source>
+        <translation>lista</translation>
     </message>
 </context>
 <context>
@@ -1487,6 +1783,47 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     </message>
 </context>
 <context>
+    <name>kbs::exchange::ChecklistCsv</name>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 está vacío.</translation>
+    </message>
+    <message>
+        <source>Line 1 of %1 names no columns for the number and the name of the models (for example &quot;Number&quot; and &quot;Name&quot;).</source>
+        <translation>La línea 1 de %1 no nombra columnas para el número y el nombre de los modelos (por ejemplo «Número» y «Nombre»).</translation>
+    </message>
+    <message>
+        <source>no number</source>
+        <translation>sin número</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>sin nombre</translation>
+    </message>
+    <message>
+        <source>the number %1 was given before</source>
+        <translation>el número %1 ya apareció antes</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not imported; nothing is stored. Correct these rows and import it again:
+%2</source>
+        <translation>%1 no se importó; no se guardó nada. Corrija estas filas e impórtelo de nuevo:
+%2</translation>
+    </message>
+    <message>
+        <source>and %1 more rows</source>
+        <translation>y %1 filas más</translation>
+    </message>
+    <message>
+        <source>%1 holds no models.</source>
+        <translation>%1 no contiene ningún modelo.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::exchange::CsvImport</name>
     <message>
         <source>the file has %1 columns where %2 were matched to fields</source>
@@ -1867,6 +2204,10 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>Statistics…</source>
         <translation>Estadísticas…</translation>
+    </message>
+    <message>
+        <source>Checklists…</source>
+        <translation>Listas de control…</translation>
     </message>
 </context>
 <context>

@@ -361,6 +361,257 @@ Oui les ajoute (« Annuler l&apos;importation » les retire à nouveau) ; Non en
     </message>
 </context>
 <context>
+    <name>kbs::ChecklistsWindow</name>
+    <message>
+        <source>Checklists</source>
+        <translation>Listes de contrôle</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>Possédés</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Fiche</translation>
+    </message>
+    <message>
+        <source>Series and number</source>
+        <translation>Série et numéro</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importer…</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nouvelle…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Add entry…</source>
+        <translation>&amp;Ajouter une entrée…</translation>
+    </message>
+    <message>
+        <source>Remove en&amp;try</source>
+        <translation>Re&amp;tirer l&apos;entrée</translation>
+    </message>
+    <message>
+        <source>&amp;Mark the missing as wanted</source>
+        <translation>Marquer les manquants comme &amp;recherchés</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Ann&amp;uler</translation>
+    </message>
+    <message>
+        <source>&amp;Show its records</source>
+        <translation>&amp;Voir ses fiches</translation>
+    </message>
+    <message>
+        <source>Missing &amp;report</source>
+        <translation>Rapport des &amp;manquants</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>C&amp;hecklists:</source>
+        <translation>&amp;Listes de contrôle :</translation>
+    </message>
+    <message>
+        <source>Matched &amp;by:</source>
+        <translation>Correspondance &amp;par :</translation>
+    </message>
+    <message>
+        <source>&amp;Entries:</source>
+        <translation>&amp;Entrées :</translation>
+    </message>
+    <message>
+        <source>Checklist status</source>
+        <translation>État de la liste</translation>
+    </message>
+    <message>
+        <source>The checklists cannot be read: %1</source>
+        <translation>Les listes de contrôle ne peuvent pas être lues : %1</translation>
+    </message>
+    <message>
+        <source>held %1 of %2</source>
+        <translation>%1 sur %2 possédés</translation>
+    </message>
+    <message>
+        <source>The checklist cannot be read: %1</source>
+        <translation>La liste ne peut pas être lue : %1</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>possédé</translation>
+    </message>
+    <message>
+        <source>wanted</source>
+        <translation>recherché</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>manquant</translation>
+    </message>
+    <message>
+        <source>%1: %2 held, %3 wanted, %4 missing.</source>
+        <translation>%1 : %2 possédés, %3 recherchés, %4 manquants.</translation>
+    </message>
+    <message>
+        <source>No checklist yet: import one from a CSV file or make a new one.</source>
+        <translation>Aucune liste pour l&apos;instant : importez-en une d&apos;un fichier CSV ou créez-en une nouvelle.</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Enregistrez ou annulez d&apos;abord la fiche en cours de modification.</translation>
+    </message>
+    <message>
+        <source>The checklist could not be saved: %1</source>
+        <translation>La liste n&apos;a pas pu être enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>Import a checklist</source>
+        <translation>Importer une liste</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message numerus="yes">
+        <source>The series whose models &quot;%1&quot; lists (%n model(s)), as the records&apos; Series field names it:</source>
+        <translation>
+            <numerusform>La série dont « %1 » liste les modèles (%n modèle), telle que le champ Série des fiches la nomme :</numerusform>
+            <numerusform>La série dont « %1 » liste les modèles (%n modèles), telle que le champ Série des fiches la nomme :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New checklist</source>
+        <translation>Nouvelle liste</translation>
+    </message>
+    <message>
+        <source>The series, as the records&apos; Series field names it:</source>
+        <translation>La série, telle que le champ Série des fiches la nomme :</translation>
+    </message>
+    <message>
+        <source>Delete the checklist &quot;%1&quot;? Its records stay in the catalogue.</source>
+        <translation>Supprimer la liste « %1 » ? Ses fiches restent dans le catalogue.</translation>
+    </message>
+    <message>
+        <source>Delete checklist</source>
+        <translation>Supprimer la liste</translation>
+    </message>
+    <message>
+        <source>The checklist could not be deleted: %1</source>
+        <translation>La liste n&apos;a pas pu être supprimée : %1</translation>
+    </message>
+    <message>
+        <source>Add entry</source>
+        <translation>Ajouter une entrée</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Numéro :</translation>
+    </message>
+    <message>
+        <source>The checklist has number %1 already.</source>
+        <translation>La liste a déjà le numéro %1.</translation>
+    </message>
+    <message>
+        <source>Name of model %1:</source>
+        <translation>Nom du modèle %1 :</translation>
+    </message>
+    <message>
+        <source>Each entry needs a number of its own and a name; the change is not kept.</source>
+        <translation>Chaque entrée a besoin d&apos;un numéro propre et d&apos;un nom ; la modification n&apos;est pas gardée.</translation>
+    </message>
+    <message>
+        <source>The matching rule could not be saved: %1</source>
+        <translation>La règle de correspondance n&apos;a pas pu être enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>Mark the missing as wanted</source>
+        <translation>Marquer les manquants comme recherchés</translation>
+    </message>
+    <message>
+        <source>Nothing of &quot;%1&quot; is missing.</source>
+        <translation>Rien ne manque dans « %1 ».</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n record(s) with status &quot;Want&quot; for the models of &quot;%1&quot; that are missing?</source>
+        <translation>
+            <numerusform>Ajouter %n fiche au statut « Want » pour le modèle manquant de « %1 » ?</numerusform>
+            <numerusform>Ajouter %n fiches au statut « Want » pour les modèles manquants de « %1 » ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No record was added: %1</source>
+        <translation>Aucune fiche n&apos;a été ajoutée : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) with status &quot;Want&quot; added; Undo takes them out again.</source>
+        <translation>
+            <numerusform>%n fiche au statut « Want » ajoutée ; Annuler la retire.</numerusform>
+            <numerusform>%n fiches au statut « Want » ajoutées ; Annuler les retire.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) with status &quot;Want&quot; taken out again.</source>
+        <translation>
+            <numerusform>%n fiche au statut « Want » retirée.</numerusform>
+            <numerusform>%n fiches au statut « Want » retirées.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>kbs::ColumnMappingDialog</name>
     <message>
         <source>Picture file</source>
@@ -589,6 +840,44 @@ Escape clears the filter.</source>
     </message>
 </context>
 <context>
+    <name>kbs::MissingReport</name>
+    <message>
+        <source>Nr.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Report -- Missing</source>
+        <translation>Rapport -- Manquants</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (series %2): %n model(s) missing</source>
+        <translation>
+            <numerusform>%1 (série %2) : %n modèle manquant</numerusform>
+            <numerusform>%1 (série %2) : %n modèles manquants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (suite)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::OpenSaveDialog</name>
     <message>
         <source>File dialog</source>
@@ -758,6 +1047,13 @@ Escape clears the filter.</source>
     <message>
         <source>&quot;%1&quot; is back in the catalogue.</source>
         <translation>« %1 » est de retour dans le catalogue.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::RecordFilter</name>
+    <message>
+        <source>checklist</source>
+        <translation>liste</translation>
     </message>
 </context>
 <context>
@@ -1487,6 +1783,47 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     </message>
 </context>
 <context>
+    <name>kbs::exchange::ChecklistCsv</name>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 est vide.</translation>
+    </message>
+    <message>
+        <source>Line 1 of %1 names no columns for the number and the name of the models (for example &quot;Number&quot; and &quot;Name&quot;).</source>
+        <translation>La ligne 1 de %1 ne nomme pas de colonnes pour le numéro et le nom des modèles (par exemple « Numéro » et « Nom »).</translation>
+    </message>
+    <message>
+        <source>no number</source>
+        <translation>pas de numéro</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>pas de nom</translation>
+    </message>
+    <message>
+        <source>the number %1 was given before</source>
+        <translation>le numéro %1 figure déjà plus haut</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 was not imported; nothing is stored. Correct these rows and import it again:
+%2</source>
+        <translation>%1 n&apos;a pas été importé ; rien n&apos;est enregistré. Corrigez ces lignes et importez-le à nouveau :
+%2</translation>
+    </message>
+    <message>
+        <source>and %1 more rows</source>
+        <translation>et %1 lignes de plus</translation>
+    </message>
+    <message>
+        <source>%1 holds no models.</source>
+        <translation>%1 ne contient aucun modèle.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::exchange::CsvImport</name>
     <message>
         <source>the file has %1 columns where %2 were matched to fields</source>
@@ -1867,6 +2204,10 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>Statistics…</source>
         <translation>Statistiques…</translation>
+    </message>
+    <message>
+        <source>Checklists…</source>
+        <translation>Listes de contrôle…</translation>
     </message>
 </context>
 <context>

@@ -361,6 +361,257 @@ Ja voegt ze toe (Import ongedaan maken haalt ze er weer uit); Nee maakt er een n
     </message>
 </context>
 <context>
+    <name>kbs::ChecklistsWindow</name>
+    <message>
+        <source>Checklists</source>
+        <translation>Checklijsten</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Checklijst</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>In bezit</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Series and number</source>
+        <translation>Serie en nummer</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Omschrijving</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importeren…</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nieuw…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Add entry…</source>
+        <translation>Regel &amp;toevoegen…</translation>
+    </message>
+    <message>
+        <source>Remove en&amp;try</source>
+        <translation>Regel ver&amp;wijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Mark the missing as wanted</source>
+        <translation>Ontbrekende als &amp;gezocht markeren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Show its records</source>
+        <translation>&amp;Bijbehorende records tonen</translation>
+    </message>
+    <message>
+        <source>Missing &amp;report</source>
+        <translation>&amp;Rapport ontbrekend</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>C&amp;hecklists:</source>
+        <translation>&amp;Checklijsten:</translation>
+    </message>
+    <message>
+        <source>Matched &amp;by:</source>
+        <translation>&amp;Koppelen op:</translation>
+    </message>
+    <message>
+        <source>&amp;Entries:</source>
+        <translation>R&amp;egels:</translation>
+    </message>
+    <message>
+        <source>Checklist status</source>
+        <translation>Stand van de checklijst</translation>
+    </message>
+    <message>
+        <source>The checklists cannot be read: %1</source>
+        <translation>De checklijsten kunnen niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>held %1 of %2</source>
+        <translation>%1 van %2 in bezit</translation>
+    </message>
+    <message>
+        <source>The checklist cannot be read: %1</source>
+        <translation>De checklijst kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>in bezit</translation>
+    </message>
+    <message>
+        <source>wanted</source>
+        <translation>gezocht</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>ontbreekt</translation>
+    </message>
+    <message>
+        <source>%1: %2 held, %3 wanted, %4 missing.</source>
+        <translation>%1: %2 in bezit, %3 gezocht, %4 ontbreken.</translation>
+    </message>
+    <message>
+        <source>No checklist yet: import one from a CSV file or make a new one.</source>
+        <translation>Nog geen checklijst: importeer er een uit een CSV-bestand of maak een nieuwe.</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Sla eerst het record op dat wordt bewerkt, of annuleer het.</translation>
+    </message>
+    <message>
+        <source>The checklist could not be saved: %1</source>
+        <translation>De checklijst kon niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>Import a checklist</source>
+        <translation>Checklijst importeren</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-bestanden</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle bestanden</translation>
+    </message>
+    <message numerus="yes">
+        <source>The series whose models &quot;%1&quot; lists (%n model(s)), as the records&apos; Series field names it:</source>
+        <translation>
+            <numerusform>De serie waarvan „%1” de modellen opsomt (%n model), zoals het veld Serie van de records haar noemt:</numerusform>
+            <numerusform>De serie waarvan „%1” de modellen opsomt (%n modellen), zoals het veld Serie van de records haar noemt:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New checklist</source>
+        <translation>Nieuwe checklijst</translation>
+    </message>
+    <message>
+        <source>The series, as the records&apos; Series field names it:</source>
+        <translation>De serie, zoals het veld Serie van de records haar noemt:</translation>
+    </message>
+    <message>
+        <source>Delete the checklist &quot;%1&quot;? Its records stay in the catalogue.</source>
+        <translation>De checklijst „%1” verwijderen? De records blijven in de catalogus.</translation>
+    </message>
+    <message>
+        <source>Delete checklist</source>
+        <translation>Checklijst verwijderen</translation>
+    </message>
+    <message>
+        <source>The checklist could not be deleted: %1</source>
+        <translation>De checklijst kon niet worden verwijderd: %1</translation>
+    </message>
+    <message>
+        <source>Add entry</source>
+        <translation>Regel toevoegen</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Nummer:</translation>
+    </message>
+    <message>
+        <source>The checklist has number %1 already.</source>
+        <translation>De checklijst heeft nummer %1 al.</translation>
+    </message>
+    <message>
+        <source>Name of model %1:</source>
+        <translation>Naam van model %1:</translation>
+    </message>
+    <message>
+        <source>Each entry needs a number of its own and a name; the change is not kept.</source>
+        <translation>Elke regel heeft een eigen nummer en een naam nodig; de wijziging wordt niet bewaard.</translation>
+    </message>
+    <message>
+        <source>The matching rule could not be saved: %1</source>
+        <translation>De koppelregel kon niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>Mark the missing as wanted</source>
+        <translation>Ontbrekende als gezocht markeren</translation>
+    </message>
+    <message>
+        <source>Nothing of &quot;%1&quot; is missing.</source>
+        <translation>Van „%1” ontbreekt niets.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n record(s) with status &quot;Want&quot; for the models of &quot;%1&quot; that are missing?</source>
+        <translation>
+            <numerusform>%n record met status „Want” toevoegen voor het ontbrekende model van „%1”?</numerusform>
+            <numerusform>%n records met status „Want” toevoegen voor de ontbrekende modellen van „%1”?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No record was added: %1</source>
+        <translation>Er is geen record toegevoegd: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) with status &quot;Want&quot; added; Undo takes them out again.</source>
+        <translation>
+            <numerusform>%n record met status „Want” toegevoegd; Ongedaan maken haalt het weer weg.</numerusform>
+            <numerusform>%n records met status „Want” toegevoegd; Ongedaan maken haalt ze weer weg.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) with status &quot;Want&quot; taken out again.</source>
+        <translation>
+            <numerusform>%n record met status „Want” weer weggehaald.</numerusform>
+            <numerusform>%n records met status „Want” weer weggehaald.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>kbs::ColumnMappingDialog</name>
     <message>
         <source>Picture file</source>
@@ -589,6 +840,44 @@ Esc wist het filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::MissingReport</name>
+    <message>
+        <source>Nr.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>Report -- Missing</source>
+        <translation>Rapport -- Ontbrekend</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (series %2): %n model(s) missing</source>
+        <translation>
+            <numerusform>%1 (serie %2): %n model ontbreekt</numerusform>
+            <numerusform>%1 (serie %2): %n modellen ontbreken</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (vervolg)</translation>
+    </message>
+</context>
+<context>
     <name>kbs::OpenSaveDialog</name>
     <message>
         <source>File dialog</source>
@@ -758,6 +1047,13 @@ Esc wist het filter.</translation>
     <message>
         <source>&quot;%1&quot; is back in the catalogue.</source>
         <translation>‘%1’ staat weer in de catalogus.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::RecordFilter</name>
+    <message>
+        <source>checklist</source>
+        <translation>checklijst</translation>
     </message>
 </context>
 <context>
@@ -1487,6 +1783,47 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     </message>
 </context>
 <context>
+    <name>kbs::exchange::ChecklistCsv</name>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 is leeg.</translation>
+    </message>
+    <message>
+        <source>Line 1 of %1 names no columns for the number and the name of the models (for example &quot;Number&quot; and &quot;Name&quot;).</source>
+        <translation>Regel 1 van %1 noemt geen kolommen voor het nummer en de naam van de modellen (bijvoorbeeld „Nummer” en „Naam”).</translation>
+    </message>
+    <message>
+        <source>no number</source>
+        <translation>geen nummer</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>geen naam</translation>
+    </message>
+    <message>
+        <source>the number %1 was given before</source>
+        <translation>het nummer %1 kwam al eerder voor</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not imported; nothing is stored. Correct these rows and import it again:
+%2</source>
+        <translation>%1 is niet geïmporteerd; er is niets opgeslagen. Verbeter deze regels en importeer het opnieuw:
+%2</translation>
+    </message>
+    <message>
+        <source>and %1 more rows</source>
+        <translation>en nog %1 regels</translation>
+    </message>
+    <message>
+        <source>%1 holds no models.</source>
+        <translation>%1 bevat geen modellen.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::exchange::CsvImport</name>
     <message>
         <source>the file has %1 columns where %2 were matched to fields</source>
@@ -1867,6 +2204,10 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>Statistics…</source>
         <translation>Statistieken…</translation>
+    </message>
+    <message>
+        <source>Checklists…</source>
+        <translation>Checklijsten…</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,11 @@
 #include <cstring>
 #include <optional>
 
+#include <QCoreApplication>
+#include <charconv>
+
 #include "Amounts.h"
+#include "ChecklistMatcher.h"
 #include "Collection.h"
 #include "PanelLayout.h"
 
@@ -19,6 +23,7 @@ namespace {
 // The fields a word without a field name looks in: those Find searches.
 constexpr int kLastSearched = panel::SearchLastPosition;
 constexpr int kStatus = collection::at("Status");
+constexpr int kId = collection::at("ID");
 
 unsigned char folded(unsigned char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c;
@@ -199,7 +204,7 @@ std::vector<Word> wordsOf(const QString& text) {
 
 bool RecordFilter::Term::operator==(const Term& o) const {
     return kind == o.kind && exclude == o.exclude && anyField == o.anyField && fields == o.fields &&
-           needle.text == o.needle.text && low == o.low && high == o.high;
+           needle.text == o.needle.text && low == o.low && high == o.high && ids == o.ids;
 }
 
 RecordFilter::Needle RecordFilter::needleOf(const QString& text) {
@@ -267,7 +272,37 @@ bool RecordFilter::parseRange(const QString& value, std::uint32_t fields, Term& 
     return true;
 }
 
-RecordFilter RecordFilter::parse(const QString& text, const QStringList& statuses) {
+QString RecordFilter::checklistWord() {
+    return QCoreApplication::translate("kbs::RecordFilter", "checklist");
+}
+
+QString RecordFilter::checklistKey(const QString& name) {
+    return checklists::ChecklistMatcher::key(name);
+}
+
+// "checklist:" in English or in the program's language, before any quote.
+static qsizetype checklistWordEnd(const QString& raw) {
+    const qsizetype colon = raw.indexOf(QLatin1Char(':'));
+    const qsizetype quote = raw.indexOf(QLatin1Char('"'));
+    if (colon <= 0 || (quote >= 0 && quote < colon))
+        return -1;
+    const QString name = raw.left(colon);
+    const bool named = name.compare(QLatin1String("checklist"), Qt::CaseInsensitive) == 0 ||
+                       name.compare(RecordFilter::checklistWord(), Qt::CaseInsensitive) == 0;
+    return named ? colon : -1;
+}
+
+bool RecordFilter::hasChecklistWord(const QString& text) {
+    for (const Word& w : wordsOf(text)) {
+        const QString raw = w.raw.startsWith(QLatin1Char('-')) ? w.raw.mid(1) : w.raw;
+        if (checklistWordEnd(raw) > 0)
+            return true;
+    }
+    return false;
+}
+
+RecordFilter RecordFilter::parse(const QString& text, const QStringList& statuses,
+                                 const Checklists& checklists) {
     RecordFilter f;
     for (const QString& s : statuses)
         f.m_statuses.push_back(foldedAscii(s.toUtf8().toStdString()));
@@ -277,6 +312,19 @@ RecordFilter RecordFilter::parse(const QString& text, const QStringList& statuse
             t.exclude = true;
             w.raw.remove(0, 1);
             w.text.remove(0, 1);
+        }
+        if (const qsizetype end = checklistWordEnd(w.raw); end > 0) {
+            QString name = w.raw.mid(end + 1);
+            name.remove(QLatin1Char('"'));
+            if (checklistKey(name).isEmpty())
+                continue;  // "checklist:" while the word is being typed
+            t.kind = Term::Kind::Ids;
+            t.needle.text = checklistKey(name);
+            t.ids = checklists.value(t.needle.text);
+            if (!t.ids)
+                t.ids = std::make_shared<const std::vector<std::int64_t>>();
+            f.m_terms.push_back(std::move(t));
+            continue;
         }
         const qsizetype colon = w.raw.indexOf(QLatin1Char(':'));
         const qsizetype quote = w.raw.indexOf(QLatin1Char('"'));
@@ -409,6 +457,13 @@ bool RecordFilter::statusMatches(std::string_view cell, const std::vector<std::s
 bool RecordFilter::termMatches(const Term& t, const RecordSet& rs, Slot slot,
                                const RecordSet::RowTexts& row) const {
     const int cells = rs.fieldCount();
+    if (t.kind == Term::Kind::Ids) {
+        const std::string_view cell = row.cell(kId);
+        std::int64_t id = 0;
+        const auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), id);
+        return ec == std::errc() && end == cell.data() + cell.size() &&
+               std::binary_search(t.ids->begin(), t.ids->end(), id);
+    }
     if (t.anyField) {
         const int last = std::min(kLastSearched, cells - 1);
         if (last < 0)

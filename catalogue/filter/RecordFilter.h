@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -23,6 +24,10 @@ namespace kbs {
 //                        a range of the year, quantity or an amount (Purchase, List Price,
 //                        Value), read as the totals report reads them; a value that cannot be
 //                        read is in no range
+//   checklist:"Matchbox 1-75"
+//                        the records a series checklist holds, by the checklist's name
+//                        (without regard to case, spaces and punctuation); the window gives
+//                        the filter which records each checklist holds
 // and the statuses chosen (none: any status). Words past the first MaxWords are left out, so
 // that no filter holds the window: each record is matched against every word, and the grid
 // looks at the clock only between runs of records.
@@ -32,8 +37,18 @@ public:
     static constexpr int MaxWords = 32;
 
     RecordFilter() = default;
-    // The filter of a text and the statuses chosen ("Want", "Have", "Sell").
-    static RecordFilter parse(const QString& text, const QStringList& statuses = {});
+    // The records each checklist holds, ascending, by the checklist name's key
+    // (checklistKey()).
+    using Checklists = QHash<QString, std::shared_ptr<const std::vector<std::int64_t>>>;
+
+    // The filter of a text and the statuses chosen ("Want", "Have", "Sell"); `checklists`
+    // answers the checklist words (without it they let no record through).
+    static RecordFilter parse(const QString& text, const QStringList& statuses = {},
+                              const Checklists& checklists = {});
+    // The word that names a checklist ("checklist", or the program language's word).
+    static QString checklistWord();
+    static bool hasChecklistWord(const QString& text);
+    static QString checklistKey(const QString& name);
     // The records with this text inside any of the fields Find searches, ignoring case, as Find
     // looks for them: the text taken whole.
     static RecordFilter containing(const QString& text);
@@ -58,7 +73,7 @@ private:
         bool ascii = false;
     };
     struct Term {
-        enum class Kind { Text, Range };
+        enum class Kind { Text, Range, Ids };
         Kind kind = Kind::Text;
         bool exclude = false;
         bool anyField = false;     // the fields Find searches
@@ -66,6 +81,7 @@ private:
         Needle needle;             // Text
         std::int64_t low = 0;      // Range, both ends included, in the field's units
         std::int64_t high = 0;
+        std::shared_ptr<const std::vector<std::int64_t>> ids;  // Ids: the records, ascending
         bool operator==(const Term& o) const;
     };
 

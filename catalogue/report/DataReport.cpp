@@ -295,13 +295,7 @@ QVector<ReportItem> DataReport::pageItems(int page) const {
         return items;
     items.reserve(64);
     const Page& p = m_pages[size_t(page - 1)];
-    double y = m_top;
-    if (p.reportHeader) {
-        addBand(items, *m_reportHeader, y, -1, page);
-        y += m_reportHeader->height();
-    }
-    addBand(items, *m_pageHeader, y, -1, page);
-    y += m_pageHeader->height();
+    double y = addHeaders(items, page, p.reportHeader);
     for (int r = p.firstRecord; r < p.firstRecord + p.records; ++r) {
         addBand(items, *m_detail, y, r, page);
         y += m_detail->height();

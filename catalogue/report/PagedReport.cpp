@@ -181,6 +181,16 @@ void PagedReport::addTableLine(QVector<ReportItem>& items, const QString& sectio
     }
 }
 
+double PagedReport::addHeaders(QVector<ReportItem>& items, int page, bool reportHeader) const {
+    double y = m_top;
+    if (reportHeader) {
+        addBand(items, *m_reportHeader, y, -1, page);
+        y += m_reportHeader->height();
+    }
+    addBand(items, *m_pageHeader, y, -1, page);
+    return y + m_pageHeader->height();
+}
+
 ReportControl& PagedReport::addLabel(ReportSection* section, const QString& name,
                                      const QString& caption, QRectF rect, const QFont& font,
                                      int alignment) {

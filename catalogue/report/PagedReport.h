@@ -213,6 +213,9 @@ protected:
     // The items of one band of a page, the band's top at `top` twips on the paper.
     void addBand(QVector<ReportItem>& items, const ReportSection& band, double top, int record,
                  int page) const;
+    // The report header (on the first page) and the page header at the top of a page; returns
+    // where the page's body begins.
+    double addHeaders(QVector<ReportItem>& items, int page, bool reportHeader) const;
 
     // One item of a line of the body whose top is `top` on the paper, `rect` within the line:
     // its text on one line, shortened to fit.

@@ -39,6 +39,11 @@ private Q_SLOTS:
         row("", {"Have"}, {1, 4});
         row("", {"Want", "Sell"}, {2, 3});
         row("mustang", {"Sell"}, {2});
+        // The records of a checklist, by its name in any case and punctuation ("Red cars" holds
+        // 1 and 3); an unknown checklist holds none.
+        row("checklist:\"RED-CARS\"", {}, {1, 3});
+        row("-checklist:redcars mustang", {}, {2});
+        row("checklist:blue", {}, {});
         // Words past the most a filter takes are left out, so the last one here counts not.
         const QByteArray many = QByteArray("-zzz ").repeated(RecordFilter::MaxWords) + "nowhere";
         row(many.constData(), {}, {1, 2, 3, 4, 5});
@@ -54,7 +59,10 @@ private Q_SLOTS:
         cn.open();
         RecordSet rs;
         rs.open(u"select * from table1"_s, cn);
-        const RecordFilter filter = RecordFilter::parse(text, statuses);
+        const RecordFilter::Checklists checklists = {
+            {RecordFilter::checklistKey(u"Red cars"_s),
+             std::make_shared<const std::vector<std::int64_t>>(std::vector<std::int64_t>{1, 3})}};
+        const RecordFilter filter = RecordFilter::parse(text, statuses, checklists);
         QList<qint64> found;
         std::string scratch;
         for (RecordSet::Slot s : rs.slotsInOrder()) {
