@@ -83,7 +83,7 @@ private Q_SLOTS:
         for (QAction* a : win->toolbarButton(u"Report"_s)->menu()->actions())
             entries << a->text();
         QCOMPARE(entries, QStringList({"All", "Want", "Have", "Sell", "Totals", "Shown records",
-                                       "Duplicates", "", "Statistics…"}));
+                                       "Duplicates", "", "Statistics…", "Value changes…"}));
         TotalsReport& totals = *win->TotalsReport1;
         win->toolbarMenuEntry(u"Report"_s, u"Totals"_s)->trigger();
         QVERIFY(totals.preview() && totals.preview()->isVisible());
