@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "Sqlite.h"
+#include "TypedDate.h"
 #include "ValueHistory.h"
 
 namespace kbs::values {
@@ -66,7 +67,8 @@ std::vector<ValueByDate::Held> ValueByDate::held(const std::vector<qint64>& reco
             h.description = QString::fromUtf8(utf8At(st.get(), 4)).trimmed();
             const amounts::Reading paid = amounts::readAmount(utf8At(st.get(), 2));
             if (paid.kind == amounts::Reading::Kind::Number) {
-                h.bought = dateAt(st.get(), 3);
+                // A purchase date as typed; an ambiguous one month first, as the history reads.
+                h.bought = readTypedDate(utf8At(st.get(), 3), false);
                 h.paid = paid.number;
                 if (!h.bought.isValid())
                     ++*unreadable;

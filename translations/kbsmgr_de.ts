@@ -3642,6 +3642,26 @@ Es wurde nichts geschrieben.</translation>
         <source>Report -- Statistics</source>
         <translation>Bericht -- Statistik</translation>
     </message>
+    <message>
+        <source>Value of the models held, by date</source>
+        <translation>Wert der vorhandenen Modelle nach Datum</translation>
+    </message>
+    <message>
+        <source>Value then</source>
+        <translation>Wert damals</translation>
+    </message>
+    <message>
+        <source>Paid until then</source>
+        <translation>Bis dahin bezahlt</translation>
+    </message>
+    <message>
+        <source>Value over time</source>
+        <translation>Wert im Lauf der Zeit</translation>
+    </message>
+    <message>
+        <source>(valuations or dates not read: %1)</source>
+        <translation>(Bewertungen oder Daten nicht gelesen: %1)</translation>
+    </message>
 </context>
 <context>
     <name>kbs::store</name>

@@ -3642,6 +3642,26 @@ No se escribió nada.</translation>
         <source>Report -- Statistics</source>
         <translation>Informe -- Estadísticas</translation>
     </message>
+    <message>
+        <source>Value of the models held, by date</source>
+        <translation>Valor de los modelos que se tienen, por fecha</translation>
+    </message>
+    <message>
+        <source>Value then</source>
+        <translation>Valor entonces</translation>
+    </message>
+    <message>
+        <source>Paid until then</source>
+        <translation>Pagado hasta entonces</translation>
+    </message>
+    <message>
+        <source>Value over time</source>
+        <translation>Valor a lo largo del tiempo</translation>
+    </message>
+    <message>
+        <source>(valuations or dates not read: %1)</source>
+        <translation>(valoraciones o fechas no leídas: %1)</translation>
+    </message>
 </context>
 <context>
     <name>kbs::store</name>

@@ -3642,6 +3642,26 @@ Rien n&apos;a été écrit.</translation>
         <source>Report -- Statistics</source>
         <translation>Rapport -- Statistiques</translation>
     </message>
+    <message>
+        <source>Value of the models held, by date</source>
+        <translation>Valeur des modèles possédés, par date</translation>
+    </message>
+    <message>
+        <source>Value then</source>
+        <translation>Valeur à cette date</translation>
+    </message>
+    <message>
+        <source>Paid until then</source>
+        <translation>Payé jusque-là</translation>
+    </message>
+    <message>
+        <source>Value over time</source>
+        <translation>Valeur au fil du temps</translation>
+    </message>
+    <message>
+        <source>(valuations or dates not read: %1)</source>
+        <translation>(évaluations ou dates non lues : %1)</translation>
+    </message>
 </context>
 <context>
     <name>kbs::store</name>

@@ -3642,6 +3642,26 @@ Er is niets geschreven.</translation>
         <source>Report -- Statistics</source>
         <translation>Rapport -- Statistieken</translation>
     </message>
+    <message>
+        <source>Value of the models held, by date</source>
+        <translation>Waarde van de modellen in bezit, per datum</translation>
+    </message>
+    <message>
+        <source>Value then</source>
+        <translation>Waarde toen</translation>
+    </message>
+    <message>
+        <source>Paid until then</source>
+        <translation>Tot dan betaald</translation>
+    </message>
+    <message>
+        <source>Value over time</source>
+        <translation>Waarde door de tijd</translation>
+    </message>
+    <message>
+        <source>(valuations or dates not read: %1)</source>
+        <translation>(waarderingen of datums niet gelezen: %1)</translation>
+    </message>
 </context>
 <context>
     <name>kbs::store</name>

@@ -72,29 +72,41 @@ void addPie(QChart& chart, const ChartData& d) {
     chart.addSeries(series);
 }
 
+// Lines over the months, the columns on one side sharing that side's scale.
 void addLines(QChart& chart, const ChartData& d) {
     auto* time = new QDateTimeAxis;
     time->setFormat(QStringLiteral("yyyy"));
     chart.addAxis(time, Qt::AlignBottom);
+    double top[2] = {0, 0};
+    bool used[2] = {false, false};
+    for (size_t c = 0; c < d.columns.size(); ++c) {
+        const int side = d.columns[c].secondAxis ? 1 : 0;
+        used[side] = true;
+        for (qsizetype r = 0; r < d.rows.size(); ++r)
+            top[side] = std::max(top[side], d.plotted(c, size_t(r)));
+    }
+    QValueAxis* scale[2] = {nullptr, nullptr};
+    for (int side = 0; side < 2; ++side) {
+        if (!used[side])
+            continue;
+        scale[side] = new QValueAxis;
+        scale[side]->setMin(0);
+        scale[side]->setMax(top[side] > 0 ? top[side] * 1.05 : 1);
+        scale[side]->setLabelFormat(QStringLiteral("%.0f"));
+        scale[side]->applyNiceNumbers();
+        chart.addAxis(scale[side], side ? Qt::AlignRight : Qt::AlignLeft);
+    }
     for (size_t c = 0; c < d.columns.size(); ++c) {
         auto* line = new QLineSeries;
         line->setName(d.columns[c].name);
-        double top = 0;
         for (qsizetype r = 0; r < d.rows.size(); ++r) {
             const QDate month = QDate::fromString(d.rows[r], QStringLiteral("yyyy-MM"));
-            const double v = d.plotted(c, size_t(r));
-            line->append(double(month.startOfDay(Qt::UTC).toMSecsSinceEpoch()), v);
-            top = std::max(top, v);
+            line->append(double(month.startOfDay(Qt::UTC).toMSecsSinceEpoch()),
+                         d.plotted(c, size_t(r)));
         }
         chart.addSeries(line);
         line->attachAxis(time);
-        auto* values = new QValueAxis;
-        values->setMin(0);
-        values->setMax(top > 0 ? top * 1.05 : 1);
-        values->setLabelFormat(QStringLiteral("%.0f"));
-        values->applyNiceNumbers();
-        chart.addAxis(values, d.columns[c].secondAxis ? Qt::AlignRight : Qt::AlignLeft);
-        line->attachAxis(values);
+        line->attachAxis(scale[d.columns[c].secondAxis ? 1 : 0]);
     }
 }
 

@@ -113,6 +113,26 @@ ChartData growth(const Statistics& s, const collection::GroupField&) {
     return d;
 }
 
+ChartData worth(const Statistics& s, const collection::GroupField&) {
+    const values::ValueByDate::Result& r = s.worth();
+    ChartData d;
+    d.shape = ChartData::Shape::Lines;
+    d.title = QCoreApplication::translate("kbs::stats", "Value of the models held, by date");
+    if (r.unreadable > 0)
+        d.title += QLatin1Char(' ') +
+                   QCoreApplication::translate("kbs::stats", "(valuations or dates not read: %1)")
+                       .arg(language::number(r.unreadable));
+    d.rowHeading = QCoreApplication::translate("kbs::stats", "Month");
+    d.columns = {{QCoreApplication::translate("kbs::stats", "Value then"), true, false, {}},
+                 {QCoreApplication::translate("kbs::stats", "Paid until then"), true, false, {}}};
+    for (const auto& p : r.points) {
+        d.rows << p.date.toString(QStringLiteral("yyyy-MM"));
+        d.columns[0].values.push_back(p.value);
+        d.columns[1].values.push_back(p.paid);
+    }
+    return d;
+}
+
 }  // namespace
 
 QString ChartData::cell(size_t column, size_t row) const {
@@ -138,6 +158,7 @@ const std::vector<ChartKind>& chartKinds() {
         {"money", QT_TRANSLATE_NOOP("kbs::stats", "Money in all"), false, &moneyOverall},
         {"money-by-field", QT_TRANSLATE_NOOP("kbs::stats", "Money by field"), true, &moneyByField},
         {"growth", QT_TRANSLATE_NOOP("kbs::stats", "Growth over time"), false, &growth},
+        {"worth", QT_TRANSLATE_NOOP("kbs::stats", "Value over time"), false, &worth},
     };
     return kinds;
 }

@@ -1,7 +1,8 @@
 #include "Statistics.h"
 
+#include "AppError.h"
+
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <string>
 #include <unordered_map>
@@ -10,55 +11,6 @@
 namespace kbs::stats {
 
 namespace {
-
-bool blank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-std::string_view trimmed(std::string_view t) {
-    while (!t.empty() && blank(t.front()))
-        t.remove_prefix(1);
-    while (!t.empty() && blank(t.back()))
-        t.remove_suffix(1);
-    return t;
-}
-
-int yearOf(int number, size_t digits) {
-    if (digits == 2)
-        return number < 50 ? 2000 + number : 1900 + number;
-    return digits == 4 ? number : 0;
-}
-
-// The numbers of a text and how many digits each had; false for anything but digits between
-// single separators ("-", "/", ".").
-bool numbersOf(std::string_view t, std::array<int, 3>& numbers, std::array<size_t, 3>& digits,
-               int& count, char& separator) {
-    count = 0;
-    separator = 0;
-    while (!t.empty()) {
-        if (count == 3)
-            return false;
-        size_t n = 0;
-        while (n < t.size() && t[n] >= '0' && t[n] <= '9')
-            ++n;
-        if (n == 0 || n > 4)
-            return false;
-        std::from_chars(t.data(), t.data() + n, numbers[size_t(count)]);
-        digits[size_t(count++)] = n;
-        t.remove_prefix(n);
-        if (t.empty())
-            break;
-        if (t.front() != '-' && t.front() != '/' && t.front() != '.')
-            return false;
-        if (separator && t.front() != separator)
-            return false;
-        separator = t.front();
-        t.remove_prefix(1);
-        if (t.empty())
-            return false;
-    }
-    return count > 0;
-}
 
 // A whole number of a field's text, for ordering years; nothing when it is not one.
 bool wholeNumber(const QString& s, long long& n) {
@@ -69,37 +21,35 @@ bool wholeNumber(const QString& s, long long& n) {
 
 }  // namespace
 
-QDate readDate(std::string_view text, bool dayFirst) {
-    std::array<int, 3> n{};
-    std::array<size_t, 3> d{};
-    int count = 0;
-    char separator = 0;
-    if (!numbersOf(trimmed(text), n, d, count, separator))
-        return {};
-    auto valid = [](int y, int m, int day) { return y > 0 ? QDate(y, m, day) : QDate(); };
-    if (count == 1)
-        return d[0] == 4 ? valid(n[0], 1, 1) : QDate();
-    if (count == 2) {
-        if (d[0] == 4)
-            return valid(n[0], n[1], 1);            // 1998-03
-        return valid(yearOf(n[1], d[1]), n[0], 1);  // 3/1998
-    }
-    if (d[0] == 4)
-        return valid(n[0], n[1], n[2]);
-    const int year = yearOf(n[2], d[2]);
-    bool day0 = dayFirst || separator == '.';  // "12.3.1998" puts the day first everywhere
-    if (n[0] > 12 && n[1] <= 12)
-        day0 = true;
-    else if (n[1] > 12 && n[0] <= 12)
-        day0 = false;
-    return day0 ? valid(year, n[1], n[0]) : valid(year, n[0], n[1]);
-}
-
 amounts::Sum Statistics::Sums::gain() const {
     amounts::Sum g = value;
     if (paid.overflow || __builtin_sub_overflow(g.total, paid.total, &g.total))
         g.overflow = true;
     return g;
+}
+
+const values::ValueByDate::Result& Statistics::worth() const {
+    if (m_worth)
+        return *m_worth;
+    m_worth.emplace();
+    const std::vector<Month> months = growth();
+    const QDate today = QDate::currentDate();
+    QDate first = months.empty() ? QDate(today.year(), today.month(), 1).addMonths(-11)
+                                 : months.front().month;
+    const bool yearly = first.addYears(10) < today;
+    if (yearly)
+        first = QDate(first.year(), 1, 1);
+    std::vector<QDate> dates;
+    for (QDate d = first; d <= today; d = d.addMonths(yearly ? 12 : 1))
+        dates.push_back(std::min(today, d.addMonths(yearly ? 12 : 1).addDays(-1)));
+    if (m_worthSource && !m_ids.empty()) {
+        try {
+            *m_worth = m_worthSource(std::vector<qint64>(m_ids.begin(), m_ids.end()), dates);
+        } catch (const AppError&) {
+            // a catalogue whose valuations cannot be read: no points
+        }
+    }
+    return *m_worth;
 }
 
 void Statistics::read(const RecordSet& rs, const std::vector<std::int64_t>& ids, bool dayFirst) {
@@ -111,6 +61,7 @@ void Statistics::read(const RecordSet& rs, const std::vector<std::int64_t>& ids,
                                  rs.fieldIndex(QStringLiteral("Value"))};
     const int date = rs.fieldIndex(QStringLiteral("Purch_Date"));
     m_rs = &rs;
+    m_worth.reset();
     m_records.clear();
     m_records.reserve(ids.size());
     m_ids.clear();
@@ -138,7 +89,7 @@ void Statistics::read(const RecordSet& rs, const std::vector<std::int64_t>& ids,
                 ++m_unreadable.amounts;
             *into[i] = a.kind == amounts::Reading::Kind::Number ? a.number : 0;
         }
-        const std::string_view dateText = trimmed(rs.shownUtf8At(slot, date, scratch));
+        const std::string_view dateText = trimBlanks(rs.shownUtf8At(slot, date, scratch));
         const QDate bought = readDate(dateText, dayFirst);
         if (bought.isValid())
             r.purchased = bought.year() * 12 + bought.month() - 1;
@@ -164,7 +115,7 @@ std::vector<Statistics::Group> Statistics::byField(const collection::GroupField&
     std::string scratch;
     std::string key;
     for (const Record& r : m_records) {
-        const std::string_view text = trimmed(m_rs->shownUtf8At(r.slot, field.column, scratch));
+        const std::string_view text = trimBlanks(m_rs->shownUtf8At(r.slot, field.column, scratch));
         key.assign(text);
         if (field.byDecade) {
             int year = 0;

@@ -3,20 +3,23 @@
 #include <QDate>
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "Amounts.h"
 #include "GroupFields.h"
 #include "RecordSet.h"
+#include "TypedDate.h"
+#include "ValueByDate.h"
 
 namespace kbs::stats {
 
-// A date as collectors type it into a text column, read leniently: "1998-03-12", "1998/3/12",
-// "12.3.1998" (day first), "12/3/1998" or "3/12/1998" (day and month told apart by a number
-// above 12, else in the order of `dayFirst`), "3/1998", "1998-03" and "1998" (the first of the
-// month or year); two-digit years are 1950 to 2049. An invalid date for anything else.
-QDate readDate(std::string_view text, bool dayFirst);
+// Purchase dates are read as collectors type them (TypedDate.h).
+inline QDate readDate(std::string_view text, bool dayFirst) {
+    return readTypedDate(text, dayFirst);
+}
 
 // The numbers of a set of records: how many, how many models (the sum of the quantities), and
 // what they cost (Purchase), were listed at (List_Price) and are worth (Value). Each record is
@@ -67,6 +70,14 @@ public:
     // Purchases month by month, from the first to the last, with cumulative totals.
     std::vector<Month> growth() const;
 
+    // What the records held were worth, and had cost, at the end of each month from the first
+    // purchase to this month (of each year where that is over ten years): read when first asked
+    // for, from `source` (the catalogue's valuations), as it costs more than the rest.
+    using WorthSource = std::function<values::ValueByDate::Result(const std::vector<qint64>& ids,
+                                                                  const std::vector<QDate>& dates)>;
+    void setWorthSource(WorthSource source) { m_worthSource = std::move(source); }
+    const values::ValueByDate::Result& worth() const;
+
 private:
     struct Record {
         RecordSet::Slot slot;
@@ -82,6 +93,8 @@ private:
     Sums m_all;
     Unreadable m_unreadable;
     long m_undated = 0;
+    WorthSource m_worthSource;
+    mutable std::optional<values::ValueByDate::Result> m_worth;
 };
 
 }  // namespace kbs::stats

@@ -148,12 +148,17 @@ void StatisticsWindow::showEvent(QShowEvent* event) {
 void StatisticsWindow::refresh() {
     m_later->stop();
     m_stale = false;
-    if (m_session.isOpen())
+    if (m_session.isOpen()) {
+        m_stats.setWorthSource(
+            [this](const std::vector<qint64>& ids, const std::vector<QDate>& dates) {
+                return m_session.valueByDate().sums(ids, dates);
+            });
         m_stats.read(m_session.records(), m_shownIds(),
                      QLocale().dateFormat(QLocale::ShortFormat).indexOf(QLatin1Char('d')) <
                          QLocale().dateFormat(QLocale::ShortFormat).indexOf(QLatin1Char('M')));
-    else
+    } else {
         m_stats = {};
+    }
     drawChart();
     showNote();
 }

@@ -154,6 +154,27 @@ private Q_SLOTS:
         QTRY_COMPARE(w.statistics().all().records, 4L);
     }
 
+    // The value of the models held by date, from their valuations, beside what they had cost.
+    void worthByDate() {
+        test::TestEnv env;
+        oddCars(env);
+        test::Window win(env);
+        env.exec(u"DELETE FROM value_history"_s);
+        env.exec(
+            u"INSERT INTO value_history (record_id, date, value) VALUES (1, '2000-06-01', "
+            "'10'), (1, '2005-06-01', '30'), (2, '2005-01-01', 'x'), (3, '2001-01-01', '99')"_s);
+        StatisticsWindow& w = statistics(win);
+        w.setChart(int(stats::chartKinds().size()) - 1);
+        const QStringList months = tableColumn(w, 0);
+        QCOMPARE(months.first(), u"1998-12"_s);  // a point a year over more than ten years
+        const QStringList value = tableColumn(w, 1), paid = tableColumn(w, 2);
+        QCOMPARE(value[months.indexOf(u"1999-12"_s)], u"0.00"_s);
+        QCOMPARE(value[months.indexOf(u"2000-12"_s)], u"10.00"_s);  // the Want record not
+        QCOMPARE(value[months.indexOf(u"2005-12"_s)], u"30.00"_s);
+        QCOMPARE(paid[months.indexOf(u"2000-12"_s)], u"20.00"_s);
+        QVERIFY(w.statistics().worth().unreadable == 1);
+    }
+
     // The chart as PNG and SVG; a file that is there is never written over.
     void savedAsPictures() {
         test::TestEnv env;
@@ -187,7 +208,8 @@ private Q_SLOTS:
         StatisticsWindow& w = statistics(win);
         StatisticsReport report;
         report.open(w.statistics(), collection::GroupFields[0], env.dbPath());
-        QCOMPARE(report.pageCount(), int(stats::chartKinds().size()));
+        // A page a chart; the value over time's 29 years (1998 to this year) take two.
+        QCOMPARE(report.pageCount(), int(stats::chartKinds().size()) + 1);
         QStringList seen;
         for (const ReportItem& item : report.pageItems(4)) {
             if (item.section == u"money"_s && item.control == u"Column3"_s)
