@@ -21,9 +21,9 @@
 #include "ProgramInfo.h"
 #include "Prompts.h"
 #include "RecoveryCommands.h"
+#include "StatisticsWindow.h"
 #include "ThumbnailMaker.h"
 #include "TotalsReport.h"
-#include "StatisticsWindow.h"
 #include "frmMain.h"
 
 namespace kbs {

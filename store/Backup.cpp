@@ -273,8 +273,8 @@ constexpr Tracked kTracked[] = {{"table1", "binpicdata"}, {"record_pictures", "b
 // copied whole into every backup.
 bool leftOut(const QString& table) {
     static const QStringList kNames = {
-        QStringLiteral("picture_thumbs"), QStringLiteral("backup_changes"),
-        QStringLiteral("backup_token"), QStringLiteral("deleted_records"),
+        QStringLiteral("picture_thumbs"),   QStringLiteral("backup_changes"),
+        QStringLiteral("backup_token"),     QStringLiteral("deleted_records"),
         QStringLiteral("deleted_pictures"), QStringLiteral("deleted_values")};
     return table.startsWith(QLatin1String("sqlite_")) ||
            table.startsWith(QLatin1String("kbs_backup_")) || kNames.contains(table);
