@@ -884,6 +884,8 @@ int child(const QStringList& args) {
         runOpen(db);
     else if (what == QLatin1String("index"))
         runIndex(db);
+    else if (what == QLatin1String("upgrade"))  // as a first start leaves it, not timed
+        CatalogueSession().open(db, QStringLiteral("select ID from table1 where 0"));
     else if (what == QLatin1String("update"))
         runUpdate(db, args.contains(QStringLiteral("indexed")));
     else
@@ -1179,7 +1181,8 @@ int main(int argc, char** argv) {
     if (args.value(0) == QLatin1String("--child")) {
         const QString what = args.value(1);
         if (what == QLatin1String("baseline") || what == QLatin1String("open") ||
-            what == QLatin1String("index") || what == QLatin1String("update")) {
+            what == QLatin1String("index") || what == QLatin1String("update") ||
+            what == QLatin1String("upgrade")) {
             QCoreApplication app(argc, argv);
             return child(args.mid(1));
         }
@@ -1295,6 +1298,9 @@ int main(int argc, char** argv) {
     auto indexed = [&] {
         const QString path = db(QStringLiteral("n%1").arg(n), n, 0, 0);
         runChild(QStringLiteral("index"), path);  // not timed here
+        // The tables and first entries a first start adds, so that each start-up measured is
+        // one of a catalogue the program has opened before.
+        runChild(QStringLiteral("upgrade"), path);
         return path;
     };
     if (args.contains(QStringLiteral("--records"))) {
