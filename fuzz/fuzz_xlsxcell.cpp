@@ -2,6 +2,7 @@
 // within what a cell and the writer take, and reads back (the format's _xHHHH_ escapes undone)
 // as the text without its NULs, whole or cut between two characters.
 #include <QString>
+#include <QStringDecoder>
 #include <cstdint>
 #include <cstdlib>
 
@@ -54,7 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView bytes(cell.utf8.data(), qsizetype(cell.utf8.size()));
     if (!kbs::textcodec::isValidUtf8(bytes) || bytes.contains('\0'))
         std::abort();
-    const QString written = QString::fromUtf8(bytes);
+    // Read as the spreadsheet reads a cell: a U+FEFF at its start is a character of the text,
+    // not a byte order mark (QString::fromUtf8 would drop it).
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    const QString written = decoder(bytes);
     if (written.toUcs4().size() > maxChars)
         std::abort();
     QString expected = text;
