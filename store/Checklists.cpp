@@ -22,29 +22,7 @@ void bindText(sqlite3_stmt* st, int at, const QString& text) {
 }
 
 bool present(sqlite3* db) {
-    sqlite3_stmt* st = nullptr;
-    int n = 0;
-    if (sqlite3_prepare_v2(db,
-                           "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN "
-                           "('checklists', 'checklist_entries')",
-                           -1, &st, nullptr) == SQLITE_OK &&
-        sqlite3_step(st) == SQLITE_ROW)
-        n = sqlite3_column_int(st, 0);
-    sqlite3_finalize(st);
-    return n == 2;
-}
-
-// Runs `body` in a transaction of its own; a failure rolls it back and is thrown on.
-template <class F>
-void inTransaction(sqlite3* db, F&& body) {
-    sqlite::exec(db, "BEGIN IMMEDIATE", kSource);
-    try {
-        body();
-        sqlite::exec(db, "COMMIT", kSource);
-    } catch (...) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
-    }
+    return sqlite::hasSchemaObjects(db, {"checklists", "checklist_entries"});
 }
 
 void insertEntries(sqlite3* db, std::int64_t listId, const std::vector<Entry>& entries) {
@@ -69,7 +47,8 @@ bool ensureTables(sqlite3* db) {
     if (sqlite3_db_readonly(db, "main") != 0)
         return false;
     try {
-        inTransaction(db, [db] { sqlite::exec(db, schema::ChecklistTablesSql, kSource); });
+        sqlite::inTransaction(db, kSource,
+                              [db] { sqlite::exec(db, schema::ChecklistTablesSql, kSource); });
     } catch (const AppError&) {
         return false;
     }
@@ -110,7 +89,7 @@ std::vector<Entry> entriesOf(sqlite3* db, std::int64_t listId) {
 
 std::int64_t add(sqlite3* db, const List& list, const std::vector<Entry>& entries) {
     std::int64_t id = 0;
-    inTransaction(db, [&] {
+    sqlite::inTransaction(db, kSource, [&] {
         sqlite::Stmt put(db, "INSERT INTO checklists (name, series, rule) VALUES (?, ?, ?)",
                          kSource);
         bindText(put.get(), 1, list.name.trimmed());
@@ -124,7 +103,7 @@ std::int64_t add(sqlite3* db, const List& list, const std::vector<Entry>& entrie
 }
 
 void setEntries(sqlite3* db, std::int64_t listId, const std::vector<Entry>& entries) {
-    inTransaction(db, [&] {
+    sqlite::inTransaction(db, kSource, [&] {
         sqlite::Stmt drop(db, "DELETE FROM checklist_entries WHERE list_id = ?", kSource);
         sqlite3_bind_int64(drop.get(), 1, listId);
         drop.step(kSource);
@@ -140,7 +119,7 @@ void setRule(sqlite3* db, std::int64_t listId, Rule rule) {
 }
 
 void remove(sqlite3* db, std::int64_t listId) {
-    inTransaction(db, [&] {
+    sqlite::inTransaction(db, kSource, [&] {
         for (const char* sql : {"DELETE FROM checklist_entries WHERE list_id = ?",
                                 "DELETE FROM checklists WHERE list_id = ?"}) {
             sqlite::Stmt st(db, sql, kSource);
@@ -164,7 +143,7 @@ std::vector<std::int64_t> addWanted(sqlite3* db, const List& list,
         positions.push_back(c.position);
     }
     std::vector<std::int64_t> ids;
-    inTransaction(db, [&] {
+    sqlite::inTransaction(db, kSource, [&] {
         sqlite::Stmt put(db, "INSERT INTO table1 (" + names + ") VALUES (" + marks + ")", kSource);
         for (const Entry& e : entries) {
             for (size_t i = 0; i < positions.size(); ++i) {

@@ -59,6 +59,32 @@ void exec(sqlite3* db, const char* sql, const QString& source) {
     }
 }
 
+void inTransaction(sqlite3* db, const QString& source, const std::function<void()>& body) {
+    exec(db, "BEGIN IMMEDIATE", source);
+    try {
+        body();
+        exec(db, "COMMIT", source);
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+bool hasSchemaObjects(sqlite3* db, std::initializer_list<std::string_view> names) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE name = ?", -1, &st, nullptr) !=
+        SQLITE_OK)
+        return false;
+    bool all = true;
+    for (std::string_view name : names) {
+        sqlite3_bind_text(st, 1, name.data(), int(name.size()), SQLITE_STATIC);
+        all = all && sqlite3_step(st) == SQLITE_ROW;
+        sqlite3_reset(st);
+    }
+    sqlite3_finalize(st);
+    return all;
+}
+
 std::vector<TableColumn> tableColumns(sqlite3* db, std::string_view table, const QString& source,
                                       std::string_view schemaName) {
     Stmt st(db, "SELECT name, type, pk FROM " + quoteName(schemaName) + ".pragma_table_info(?1)",

@@ -3,6 +3,8 @@
 #include <sqlite3.h>
 
 #include <QString>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +41,14 @@ private:
 
 // Runs statements without results; throws on failure.
 void exec(sqlite3* db, const char* sql, const QString& source);
+
+// Runs `body` in a write transaction of its own: committed when it returns, rolled back when
+// it throws (the exception goes on).
+void inTransaction(sqlite3* db, const QString& source, const std::function<void()>& body);
+
+// Whether the schema has every one of these tables, indexes or triggers; false when it cannot
+// be read.
+bool hasSchemaObjects(sqlite3* db, std::initializer_list<std::string_view> names);
 
 // A column of a table, as its schema declares it.
 struct TableColumn {

@@ -147,18 +147,6 @@ private:
     qint64 m_was = -2000;
 };
 
-template <typename F>
-void inTransaction(sqlite3* db, F body) {
-    sqlite::exec(db, "BEGIN IMMEDIATE", kSource);
-    try {
-        body();
-        sqlite::exec(db, "COMMIT", kSource);
-    } catch (...) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
-    }
-}
-
 void requireEntry(sqlite3* db, qint64 recordId, qint64 entryId) {
     sqlite::Stmt st(db, "SELECT 1 FROM value_history WHERE entry_id = ? AND record_id = ?",
                     kSource);
@@ -211,17 +199,8 @@ QString writeDate(const QDate& date) {
 }
 
 bool hasHistory(sqlite3* db) {
-    sqlite3_stmt* st = nullptr;
-    int n = 0;
-    if (sqlite3_prepare_v2(db,
-                           "SELECT count(*) FROM sqlite_master WHERE name IN ('value_history', "
-                           "'deleted_values', 'value_history_insert', 'value_history_update', "
-                           "'value_history_delete')",
-                           -1, &st, nullptr) == SQLITE_OK &&
-        sqlite3_step(st) == SQLITE_ROW)
-        n = sqlite3_column_int(st, 0);
-    sqlite3_finalize(st);
-    return n == 5;
+    return sqlite::hasSchemaObjects(db, {"value_history", "deleted_values", "value_history_insert",
+                                         "value_history_update", "value_history_delete"});
 }
 
 bool ensureHistory(sqlite3* db) {
@@ -231,7 +210,7 @@ bool ensureHistory(sqlite3* db) {
         return false;
     try {
         const LargeCache room(db);
-        inTransaction(db, [db] {
+        sqlite::inTransaction(db, kSource, [db] {
             sqlite::Stmt had(
                 db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'value_history'",
                 kSource);
@@ -271,7 +250,7 @@ std::vector<Entry> entriesOf(sqlite3* db, qint64 recordId) {
 
 qint64 add(sqlite3* db, qint64 recordId, const Entry& entry) {
     qint64 id = 0;
-    inTransaction(db, [&] {
+    sqlite::inTransaction(db, kSource, [&] {
         sqlite::Stmt st(db,
                         "INSERT INTO value_history (entry_id, record_id, date, value, note) "
                         "VALUES (?, ?, ?, ?, ?)",
@@ -290,7 +269,7 @@ qint64 add(sqlite3* db, qint64 recordId, const Entry& entry) {
 }
 
 void change(sqlite3* db, qint64 recordId, const Entry& entry) {
-    inTransaction(db, [&] {
+    sqlite::inTransaction(db, kSource, [&] {
         requireEntry(db, recordId, entry.id);
         sqlite::Stmt st(db,
                         "UPDATE value_history SET date = ?, value = ?, note = ? WHERE entry_id = ?",
@@ -305,7 +284,7 @@ void change(sqlite3* db, qint64 recordId, const Entry& entry) {
 }
 
 void remove(sqlite3* db, qint64 recordId, qint64 entryId) {
-    inTransaction(db, [&] {
+    sqlite::inTransaction(db, kSource, [&] {
         requireEntry(db, recordId, entryId);
         runWithId(db, "DELETE FROM value_history WHERE entry_id = ?", entryId);
         bringUpToDate(db, recordId);
@@ -352,7 +331,7 @@ void forgetDeleted(sqlite3* db) {
 Applied apply(sqlite3* db, const std::vector<Valuation>& valuations) {
     Applied out;
     const LargeCache room(db);
-    inTransaction(db, [&] {
+    sqlite::inTransaction(db, kSource, [&] {
         // The records by ID and by what describes them.
         QSet<qint64> known;
         QHash<QString, std::vector<qint64>> byKey;
