@@ -155,8 +155,10 @@ int interrupted(void* cancel) {
 }
 
 // SQLite's quick check of a catalogue file, which must hold the records' table; its pages
-// are read, nothing is written.
-bool isWholeCatalogue(const QString& path, const std::atomic<bool>* cancel) {
+// are read, nothing is written. `mapped`: read through a mapping of the file, which costs less
+// than copying every page, for a file this program has just written (a foreign file cut short
+// while mapped would stop the program).
+bool isWholeCatalogue(const QString& path, const std::atomic<bool>* cancel, bool mapped = false) {
     sqlite3* db = nullptr;
     const QByteArray uri = QUrl::fromLocalFile(path).toEncoded() + "?immutable=1";
     bool ok = sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
@@ -165,6 +167,8 @@ bool isWholeCatalogue(const QString& path, const std::atomic<bool>* cancel) {
     const std::string probe = "SELECT 1 FROM " + std::string(schema::TableName) + " LIMIT 0";
     if (ok) {
         sqlite3_progress_handler(db, 1000, &interrupted, const_cast<std::atomic<bool>*>(cancel));
+        if (mapped)
+            sqlite3_exec(db, "PRAGMA mmap_size = 1099511627776", nullptr, nullptr, nullptr);
         ok = sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &st, nullptr) == SQLITE_OK &&
              sqlite3_step(st) == SQLITE_ROW &&
              qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "ok") == 0 &&
@@ -1205,9 +1209,27 @@ public:
 
 private:
     static constexpr qint64 kAhead = 48 << 20;  // bytes read and not yet taken
+    static constexpr qint64 kAskAhead = 8
+                                        << 20;  // bytes the disk is asked for before they are read
 
     void run() {
-        for (const auto& [sha, size] : m_wanted) {
+        // The disk is asked for the files a few megabytes ahead, so that it has several reads
+        // at hand at a time, as it has when one large file is copied.
+        size_t asked = 0;
+        qint64 askedBytes = 0;
+        for (size_t i = 0; i < m_wanted.size(); ++i) {
+            const auto& [sha, size] = m_wanted[i];
+            askedBytes -= size;
+            for (; asked < m_wanted.size() && (asked <= i || askedBytes < kAskAhead); ++asked) {
+                const int fd = ::open(
+                    QFile::encodeName(picturePath(m_pictures, m_wanted[asked].first)).constData(),
+                    O_RDONLY | O_CLOEXEC);
+                if (fd >= 0) {
+                    ::posix_fadvise(fd, 0, 0, POSIX_FADV_WILLNEED);
+                    ::close(fd);
+                }
+                askedBytes += m_wanted[asked].second;
+            }
             {
                 std::unique_lock lock(m_mutex);
                 m_changed.wait(lock, [this] { return m_stop || m_held < kAhead; });
@@ -1241,6 +1263,32 @@ private:
     bool m_stop = false;
     bool m_done = false;
     std::thread m_thread;
+};
+
+// Has the disk write what the restore wrote so far, every few dozen megabytes, while the next
+// pictures are read: otherwise the system keeps it all until the last sync and the disk reads
+// first and writes after.
+class WriteBehind {
+public:
+    explicit WriteBehind(sqlite3* db)
+        : m_fd(::open(sqlite3_db_filename(db, "main"), O_RDONLY | O_CLOEXEC)) {}
+    ~WriteBehind() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    WriteBehind(const WriteBehind&) = delete;
+    WriteBehind& operator=(const WriteBehind&) = delete;
+    void wrote(qint64 bytes) {
+        m_since += bytes;
+        if (m_since < (64 << 20) || m_fd < 0)
+            return;
+        m_since = 0;
+        ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);  // started, not waited for
+    }
+
+private:
+    int m_fd;
+    qint64 m_since = 0;
 };
 
 // The pictures a query gives (sha256, size), in its order, read ahead.
@@ -1333,6 +1381,7 @@ void fillFromSet(sqlite3* out, const QString& backup, const QDir& pictures,
                       "SELECT p.sha256, p.size" + joined.substr(0, joined.find(" ORDER BY")) +
                           " WHERE p.sha256 NOT NULL ORDER BY t.rowid",
                       pictures);
+        WriteBehind behind(out);
         while (rows.step(kSource)) {
             for (int i = 0; i < n; ++i)
                 sqlite3_bind_value(put.get(), i + 1, sqlite3_column_value(rows.get(), i));
@@ -1350,6 +1399,7 @@ void fillFromSet(sqlite3* out, const QString& backup, const QDir& pictures,
                             .arg(sha));
                 sqlite3_bind_blob64(put.get(), pic + 1, p.bytes.constData(),
                                     sqlite3_uint64(p.bytes.size()), SQLITE_STATIC);
+                behind.wrote(p.bytes.size());
                 if (progress && ++done % 64 == 0)
                     progress(int(done * 1000 / total));
                 if (cancel && cancel->load())
@@ -1417,7 +1467,7 @@ QString restoreInto(const QString& backup, const QString& target, const std::ato
         }
         sqlite3_close(out);
     }
-    if (why.isEmpty() && !isWholeCatalogue(target, cancel))
+    if (why.isEmpty() && !isWholeCatalogue(target, cancel, true))
         why =
             cancel && cancel->load()
                 ? QCoreApplication::translate("kbs::backup", "it was cancelled")
