@@ -77,6 +77,7 @@
 #include "PriceGuide.h"
 #include "ProgramInfo.h"
 #include "RecordSet.h"
+#include "ReportCommands.h"
 #include "ReportPreview.h"
 #include "Schema.h"
 #include "Settings.h"
@@ -585,8 +586,8 @@ void runGroups(Window& win, bool measure) {
 void runStatistics(frmMain& w) {
     QElapsedTimer t;
     t.start();
-    w.showStatistics();
-    StatisticsWindow& s = *w.statisticsWindow();
+    w.reportCommands()->showStatistics();
+    StatisticsWindow& s = *w.reportCommands()->statisticsWindow();
     s.grab();
     report("open_ms", msSince(t));
     std::vector<double> fields;
@@ -625,7 +626,7 @@ void runCasting(Window& win, bool duplicatesReport) {
         {
             QElapsedTimer t;
             t.start();
-            w.duplicateIds();  // with the index made
+            w.castingCommands()->duplicateIds();  // with the index made
             report("ids_ms", msSince(t));
         }
         const double cpu = cpuMs();
@@ -636,7 +637,7 @@ void runCasting(Window& win, bool duplicatesReport) {
             w.DataReport1->preview()->pageView()->grab();
         report("ms", msSince(t));
         report("cpu_ms", cpuMs() - cpu);
-        report("records", double(w.duplicateIds().size()));
+        report("records", double(w.castingCommands()->duplicateIds().size()));
         return;
     }
     {
@@ -652,8 +653,8 @@ void runCasting(Window& win, bool duplicatesReport) {
             QElapsedTimer t;
             t.start();
             QTest::keyClick(edit, c.toLatin1());
-            w.showCastings();
-            w.castingList()->repaint();
+            w.castingCommands()->show();
+            w.castingCommands()->list()->repaint();
             times.push_back(msSince(t));
         }
     };
@@ -665,7 +666,7 @@ void runCasting(Window& win, bool duplicatesReport) {
     typeInto(9, QStringLiteral("Dark blue"), listed);
     report("listed_ms", median(listed));
     report("listed_max", *std::max_element(listed.begin(), listed.end()));
-    report("listed_rows", w.castingList()->isVisible() ? 1 : 0);
+    report("listed_rows", w.castingCommands()->list()->isVisible() ? 1 : 0);
     // The very same model as record 1, then the save: asked, answered "back to editing".
     RecordSet& rs = *w.recordSet();
     rs.setBookmark(1);
