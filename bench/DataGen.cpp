@@ -109,6 +109,24 @@ void generateCatalogue(const QString& path, int n, int pictureRecords, const QBy
     sqlite3_close(db);
 }
 
+void setPictures(const QString& path, int n, const std::function<QByteArray(int id)>& pictureOf) {
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(path).constData(), &db);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db, "UPDATE table1 SET binpicdata = ? WHERE ID = ?", -1, &st, nullptr);
+    for (int id = 1; id <= n; ++id) {
+        const QByteArray picture = pictureOf(id);
+        sqlite3_bind_blob(st, 1, picture.constData(), int(picture.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_int(st, 2, id);
+        sqlite3_step(st);
+        sqlite3_reset(st);
+    }
+    sqlite3_finalize(st);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
 QByteArray makeJpeg(int approxBytes) {
     // Noise compresses badly, so the size follows the pixel count.
     int side = 200;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace kbs::bench {
 
@@ -11,6 +12,10 @@ namespace kbs::bench {
 // older program may (the embedded picture is the one shown).
 void generateCatalogue(const QString& path, int n, int pictureRecords = 0,
                        const QByteArray& picture = {}, bool keepPath = false);
+
+// Gives records 1..n of the catalogue at path the picture pictureOf(id) each, in one
+// transaction.
+void setPictures(const QString& path, int n, const std::function<QByteArray(int id)>& pictureOf);
 
 // A JPEG of roughly the given size in bytes.
 QByteArray makeJpeg(int approxBytes);

@@ -1,6 +1,6 @@
 // kbsmgr-exchange-bench: speed and peak memory of exchanging a catalogue through CSV files.
 //
-//   kbsmgr-exchange-bench [WORK_DIR]
+//   kbsmgr-exchange-bench [--photos] [WORK_DIR]
 //
 // Makes the catalogues in WORK_DIR (a temporary folder by default, removed at the end) and
 // runs each command as a child process, as a person would: one row of the table per run, with
@@ -8,7 +8,8 @@
 // and records with a picture of 300 KB each at 1,000 and at 10,000 records, so that memory
 // that grows with the number of pictures shows. A run is one function in `kRuns`; what a run
 // writes stays in the work folder until the end, for the runs after it: kbsmgr-import builds a
-// new catalogue from each CSV file the exports wrote.
+// new catalogue from each CSV file the exports wrote. --photos runs only the .xlsx export of
+// 10,000 and 100,000 records with a photo of its own each (1 GB of catalogue at 100,000).
 #include <sqlite3.h>
 
 #include <fcntl.h>
@@ -16,12 +17,15 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <QBuffer>
+#include <QColor>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QMap>
 #include <QTemporaryDir>
 #include <cerrno>
@@ -239,6 +243,28 @@ public:
         return p;
     }
 
+    // The catalogue of n records, each with a photo of its own of about 10 KB (a spreadsheet's
+    // thumbnails are all different, as a collection's are).
+    QString photographed(int n) {
+        const QString p = path(QStringLiteral("catalogue-%1-photos.mdb").arg(n));
+        if (QFileInfo::exists(p))
+            return p;
+        kbs::bench::generateCatalogue(p, n);
+        QImage image(160, 120, QImage::Format_RGB32);
+        kbs::bench::setPictures(p, n, [&](int id) {
+            image.fill(QColor::fromHsv(id % 360, 80 + id % 150, 90 + id % 160));
+            for (int k = 0; k < 24; ++k)  // a pattern of its own
+                image.setPixel((id * 37 + k * 53) % 160, (id * 11 + k * 29) % 120,
+                               0xff000000u | uint(id * 2654435761u));
+            QByteArray jpeg;
+            QBuffer buffer(&jpeg);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, "JPG", 90);
+            return jpeg;
+        });
+        return p;
+    }
+
 private:
     QString m_dir;
     const Launcher& m_launcher;
@@ -260,6 +286,22 @@ Row exportRow(Work& work, const QString& what, int n, int pictures, const QStrin
              work.path(name + QStringLiteral(".out")), row);
     row.inputBytes = QFileInfo(catalogue).size();
     row.outputBytes = bytesUnder(csv) + bytesUnder(work.path(name + QStringLiteral("_pictures")));
+    return row;
+}
+
+// kbsmgr-export --xlsx of n records with a photo each: the peak memory must not grow with the
+// pictures.
+Row photosXlsxRow(Work& work, int n) {
+    Row row;
+    row.what = QStringLiteral("export .xlsx, a 10 KB photo per record");
+    row.records = n;
+    const QString catalogue = work.photographed(n);
+    const QString out = work.path(QStringLiteral("photos%1.xlsx").arg(n));
+    QFile::remove(out);
+    runChild(work.launcher(), kExport, {QStringLiteral("--xlsx"), out, catalogue},
+             work.path(QStringLiteral("photos%1.out").arg(n)), row);
+    row.inputBytes = QFileInfo(catalogue).size();
+    row.outputBytes = bytesUnder(out);
     return row;
 }
 
@@ -321,20 +363,28 @@ const std::vector<std::function<Row(Work&)>> kRuns = {
     },
 };
 
+// --photos: the spreadsheet with a photo in every record, alone.
+const std::vector<std::function<Row(Work&)>> kPhotoRuns = {
+    [](Work& w) { return photosXlsxRow(w, 10000); },
+    [](Work& w) { return photosXlsxRow(w, 100000); },
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const Launcher launcher;  // first, while this process is small
     QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    const bool photos = args.removeAll(QStringLiteral("--photos")) > 0;
     QTemporaryDir temp;
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temp.path();
+    const QString dir = !args.isEmpty() ? args.first() : temp.path();
     if (!QDir().mkpath(dir) || !temp.isValid()) {
         std::fprintf(stderr, "kbsmgr-exchange-bench: cannot use the folder %s\n", qPrintable(dir));
         return 1;
     }
     Work work(dir, launcher);
     std::vector<Row> rows;
-    for (const auto& run : kRuns) {
+    for (const auto& run : photos ? kPhotoRuns : kRuns) {
         rows.push_back(run(work));
         std::printf("(%s, %ld records: %s)\n", qPrintable(rows.back().what), rows.back().records,
                     qPrintable(rows.back().result));

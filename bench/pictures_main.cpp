@@ -5,10 +5,11 @@
 // child process of its own.
 //
 //   kbsmgr-pictures-bench [--records N] [--pictures P] [--kb K] [--work DIR] [--keep]
-//                         [--startup-only]
+//                         [--startup-only] [--decode-threads 1|2]
 //
-// Defaults: 10,000 records, 3 pictures of 300 KB each (a 9 GB catalogue). The catalogues are
-// written into DIR and deleted at the end unless --keep is given.
+// Defaults: 10,000 records, 3 pictures of 300 KB each (a 9 GB catalogue). --decode-threads
+// makes the thumbnails with that many decoding threads, whatever the machine's cores. The
+// catalogues are written into DIR and deleted at the end unless --keep is given.
 #include <sqlite3.h>
 
 #include <QApplication>
@@ -232,6 +233,8 @@ int child(const QString& what, const QString& db) {
         return 0;
     }
     if (what == QLatin1String("thumbs")) {
+        if (const int n = qEnvironmentVariableIntValue("KBS_BENCH_DECODE_THREADS"))
+            ThumbnailMaker::overrideDecodeThreads(n);
         Window win(db);
         Answering answering;
         QElapsedTimer t;
@@ -268,6 +271,7 @@ int child(const QString& what, const QString& db) {
         report("cpu_ms", cpuMs() - cpu);
         report("pictures", total);
         report("made", made);
+        report("threads", ThumbnailMaker::decodeThreads());
         win.w().thumbnails()->stop();
         report("longest_gap_ms", answering.longest());
         report("median_gap_ms", median(answering.gaps));
@@ -421,14 +425,18 @@ int main(int argc, char** argv) {
     line("start-up peak memory (MB)", median(peakA), median(peakB), QString(), "flat");
     if (args.contains(QStringLiteral("--startup-only")))
         return 0;
+    const QString threads = option("--decode-threads", QString());
+    if (!threads.isEmpty())
+        qputenv("KBS_BENCH_DECODE_THREADS", threads.toLatin1());
     const auto th = runChild(QStringLiteral("thumbs"), photos);
     const double made = std::max(1.0, th.value("made"));
     line("make thumbnails in the background (s)", th.value("ms") / 1000, -1,
-         QStringLiteral("%1 of %2 pictures, %3 s processor, peak %4 MB")
+         QStringLiteral("%1 of %2 pictures, %3 s processor, peak %4 MB, %5 decoding")
              .arg(made, 0, 'f', 0)
              .arg(th.value("pictures"), 0, 'f', 0)
              .arg(th.value("cpu_ms") / 1000, 0, 'f', 1)
-             .arg(th.value("peak_mb"), 0, 'f', 0),
+             .arg(th.value("peak_mb"), 0, 'f', 0)
+             .arg(th.value("threads"), 0, 'f', 0),
          "");
     line("  per picture: wall, processor (ms)", th.value("ms") / made, th.value("cpu_ms") / made,
          QStringLiteral("all %1 at that processor time: %2 s")

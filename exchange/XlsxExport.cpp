@@ -1,6 +1,7 @@
 #include "XlsxExport.h"
 
 #include <xlsxwriter.h>
+#include <zip.h>
 #include <QCoreApplication>
 
 #include <QBuffer>
@@ -14,6 +15,7 @@
 #include "CatalogueSource.h"
 #include "PictureLoader.h"
 #include "PlacedFile.h"
+#include "ZipStream.h"
 
 namespace kbs::exchange {
 
@@ -100,7 +102,8 @@ CellText cellText(const QString& text, qsizetype maxChars) {
 
 namespace {
 
-QByteArray thumbnail(const QByteArray& picture) {
+// A picture's thumbnail as a PNG, or nothing when it is no picture; `size` is told its size.
+QByteArray thumbnail(const QByteArray& picture, QSize* size) {
     try {
         const QImage image =
             loadPictureBytes(picture, QSize(kThumbWidth, kThumbHeight))
@@ -108,6 +111,7 @@ QByteArray thumbnail(const QByteArray& picture) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
+        *size = image.size();
         return buffer.data();
     } catch (const AppError&) {
         return {};  // not a picture: the cell stays empty
@@ -121,6 +125,128 @@ struct WorkbookCloser {
             workbook_close(book);  // only after a failure: the scratch file goes with it
     }
 };
+
+// A thumbnail of the sheet: its row, where its PNG lies in the file of thumbnails, its size in
+// pixels and how far down the sheet its row begins.
+struct Thumb {
+    lxw_row_t row;
+    qint64 offset;
+    qint32 bytes;
+    std::uint16_t width, height;
+    qint64 top;  // pixels
+};
+
+constexpr int kEmuPerPixel = 9525;
+constexpr int kOffsetPixels = 2;
+constexpr int kDefaultRowPixels = 20;                              // 15 points
+constexpr int kPictureRowPixels = int(kPictureRowPoints * 4 / 3);  // 48 points
+
+// A column's width in pixels, as a spreadsheet draws `chars` characters of the default font.
+int columnPixels(double chars) {
+    return chars < 1 ? int(chars * 12 + 0.5) : int(chars * 7 + 0.5) + 5;
+}
+
+// The drawing of the picture column: each thumbnail anchored in its cell, kept at its size.
+void writeDrawing(ZipStream& zip, const std::vector<Thumb>& thumbs, lxw_col_t column, int left) {
+    zip.beginDeflated("xl/drawings/drawing1.xml");
+    zip.write(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<xdr:wsDr "
+        "xmlns:xdr=\"http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing\" "
+        "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\">");
+    const QByteArray col = QByteArray::number(column);
+    const QByteArray offset = QByteArray::number(kOffsetPixels * kEmuPerPixel);
+    QByteArray xml;
+    for (size_t i = 0; i < thumbs.size(); ++i) {
+        const Thumb& t = thumbs[i];
+        const QByteArray row = QByteArray::number(t.row);
+        const QByteArray n = QByteArray::number(qulonglong(i + 1));
+        xml = "<xdr:twoCellAnchor editAs=\"oneCell\"><xdr:from><xdr:col>" + col +
+              "</xdr:col><xdr:colOff>" + offset + "</xdr:colOff><xdr:row>" + row +
+              "</xdr:row><xdr:rowOff>" + offset + "</xdr:rowOff></xdr:from><xdr:to><xdr:col>" +
+              col + "</xdr:col><xdr:colOff>" +
+              QByteArray::number((kOffsetPixels + t.width) * kEmuPerPixel) +
+              "</xdr:colOff><xdr:row>" + row + "</xdr:row><xdr:rowOff>" +
+              QByteArray::number((kOffsetPixels + t.height) * kEmuPerPixel) +
+              "</xdr:rowOff></xdr:to><xdr:pic><xdr:nvPicPr><xdr:cNvPr id=\"" +
+              QByteArray::number(qulonglong(i + 2)) + "\" name=\"Picture " + n +
+              "\"/><xdr:cNvPicPr><a:picLocks noChangeAspect=\"1\"/></xdr:cNvPicPr></"
+              "xdr:nvPicPr><xdr:blipFill><a:blip "
+              "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+              "relationships\" r:embed=\"rId" +
+              n +
+              "\"/><a:stretch><a:fillRect/></a:stretch></xdr:blipFill><xdr:spPr><a:xfrm><a:off "
+              "x=\"" +
+              QByteArray::number(qint64(left + kOffsetPixels) * kEmuPerPixel) + "\" y=\"" +
+              QByteArray::number((t.top + kOffsetPixels) * kEmuPerPixel) + "\"/><a:ext cx=\"" +
+              QByteArray::number(t.width * kEmuPerPixel) + "\" cy=\"" +
+              QByteArray::number(t.height * kEmuPerPixel) +
+              "\"/></a:xfrm><a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></xdr:spPr></"
+              "xdr:pic><xdr:clientData/></xdr:twoCellAnchor>";
+        zip.write(xml);
+    }
+    zip.write("</xdr:wsDr>");
+    zip.endDeflated();
+    zip.beginDeflated("xl/drawings/_rels/drawing1.xml.rels");
+    zip.write(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<Relationships "
+        "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">");
+    for (size_t i = 0; i < thumbs.size(); ++i) {
+        const QByteArray n = QByteArray::number(qulonglong(i + 1));
+        zip.write("<Relationship Id=\"rId" + n +
+                  "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                  "relationships/image\" Target=\"../media/image" +
+                  n + ".png\"/>");
+    }
+    zip.write("</Relationships>");
+    zip.endDeflated();
+}
+
+// The workbook as the writer made it, with every thumbnail after the first added: the writer
+// keeps some kilobytes for each picture until it is closed, so it is given one, which makes the
+// drawing's parts, and the others go straight from the file of thumbnails into the archive.
+bool addThumbs(const QString& book, QFile& thumbFile, const std::vector<Thumb>& thumbs,
+               lxw_col_t column, int left, const QString& target) {
+    int error = 0;
+    zip_t* in = zip_open(QFile::encodeName(book).constData(), ZIP_RDONLY, &error);
+    if (!in)
+        return false;
+    ZipStream zip(target);
+    const bool drawn = thumbs.size() > 1;
+    const zip_int64_t count = zip_get_num_entries(in, 0);
+    for (zip_int64_t i = 0; i < count && zip.ok(); ++i) {
+        zip_stat_t st;
+        if (zip_stat_index(in, zip_uint64_t(i), 0, &st) != 0) {
+            zip_discard(in);
+            return false;
+        }
+        const QByteArray name(st.name);
+        if (drawn && name.startsWith("xl/drawings/"))
+            continue;
+        zip_file_t* f = zip_fopen_index(in, zip_uint64_t(i), ZIP_FL_COMPRESSED);
+        if (!f) {
+            zip_discard(in);
+            return false;
+        }
+        zip.addCopied(name, std::uint16_t(st.comp_method), st.crc, st.comp_size, st.size,
+                      [f](char* buffer, qint64 max) {
+                          return qint64(zip_fread(f, buffer, zip_uint64_t(max)));
+                      });
+        zip_fclose(f);
+    }
+    zip_discard(in);
+    if (drawn) {
+        for (size_t i = 1; i < thumbs.size() && zip.ok(); ++i) {
+            if (!thumbFile.seek(thumbs[i].offset))
+                return false;
+            const QByteArray png = thumbFile.read(thumbs[i].bytes);
+            if (png.size() != thumbs[i].bytes)
+                return false;
+            zip.addStored("xl/media/image" + QByteArray::number(qulonglong(i + 1)) + ".png", png);
+        }
+        writeDrawing(zip, thumbs, column, left);
+    }
+    return zip.finish();
+}
 
 }  // namespace
 
@@ -136,11 +262,23 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
                            .arg(path, QString::fromUtf8(lxw_strerror(error))));
     };
 
+    // The writer's workbook and the thumbnails wait in a folder of their own until the
+    // workbook is put together in the scratch file.
+    QTemporaryDir work;
+    if (!work.isValid())
+        failed(LXW_ERROR_CREATING_TMPFILE);
+    const QString bookPath = work.filePath(QStringLiteral("book.xlsx"));
+    QFile thumbFile(work.filePath(QStringLiteral("thumbnails")));
+    if (!thumbFile.open(QIODevice::ReadWrite))
+        failed(LXW_ERROR_CREATING_TMPFILE);
+    std::vector<Thumb> thumbs;
+    qint64 top = kDefaultRowPixels;  // below the heading
+
     // Each row goes to a scratch file as soon as the next one begins, so that the memory used
     // does not grow with the records: the rows are written in order, once.
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
-    WorkbookCloser closer{workbook_new_opt(out.scratchPath().toUtf8().constData(), &options)};
+    WorkbookCloser closer{workbook_new_opt(QFile::encodeName(bookPath).constData(), &options)};
     lxw_workbook* book = closer.book;
     if (!book)
         failed(LXW_ERROR_CREATING_XLSX_FILE);
@@ -165,11 +303,6 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
                            headings.heading(collection::at("binpicdata")).toUtf8().constData(),
                            bold);
     worksheet_freeze_panes(sheet, 1, 0);
-    // The thumbnails wait in files until the workbook is put together: the writer would keep
-    // a picture given from memory in memory until then.
-    QTemporaryDir thumbnails;
-    if (!thumbnails.isValid())
-        failed(LXW_ERROR_CREATING_TMPFILE);
 
     ExportSummary summary;
     long cut = 0, withoutNul = 0;
@@ -178,8 +311,9 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
         // A row's height before its cells: the writer keeps one row at a time.
         const auto shown = std::find_if(record.pictures.begin(), record.pictures.end(),
                                         [](const ExportPicture& p) { return !p.bytes.isEmpty(); });
+        QSize size;
         const QByteArray thumb =
-            shown == record.pictures.end() ? QByteArray() : thumbnail(shown->bytes);
+            shown == record.pictures.end() ? QByteArray() : thumbnail(shown->bytes, &size);
         if (!thumb.isEmpty())
             worksheet_set_row(sheet, row, kPictureRowPoints, nullptr);
         for (size_t c = 0; c < columns.size(); ++c) {
@@ -202,20 +336,27 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
             widths[c] = std::max(widths[c], widthOf(value));
         }
         if (!thumb.isEmpty()) {
-            const QString file = thumbnails.filePath(QString::number(row) + QStringLiteral(".png"));
-            QFile f(file);
-            if (!f.open(QIODevice::WriteOnly) || f.write(thumb) != thumb.size() || !f.flush())
+            thumbs.push_back({row, thumbFile.pos(), qint32(thumb.size()),
+                              std::uint16_t(size.width()), std::uint16_t(size.height()), top});
+            if (thumbFile.write(thumb) != thumb.size())
                 failed(LXW_ERROR_CREATING_TMPFILE);
-            f.close();
-            lxw_image_options options{};
-            options.x_offset = 2;
-            options.y_offset = 2;
-            options.object_position = LXW_OBJECT_MOVE_DONT_SIZE;
-            if (const lxw_error e = worksheet_insert_image_opt(
-                    sheet, row, pictureColumn, QFile::encodeName(file).constData(), &options))
-                failed(e);
+            if (thumbs.size() == 1) {  // the writer's own, which makes the drawing
+                const QString file = work.filePath(QStringLiteral("first.png"));
+                QFile f(file);
+                if (!f.open(QIODevice::WriteOnly) || f.write(thumb) != thumb.size() || !f.flush())
+                    failed(LXW_ERROR_CREATING_TMPFILE);
+                f.close();
+                lxw_image_options options{};
+                options.x_offset = kOffsetPixels;
+                options.y_offset = kOffsetPixels;
+                options.object_position = LXW_OBJECT_MOVE_DONT_SIZE;
+                if (const lxw_error e = worksheet_insert_image_opt(
+                        sheet, row, pictureColumn, QFile::encodeName(file).constData(), &options))
+                    failed(e);
+            }
             ++summary.pictures;
         }
+        top += thumb.isEmpty() ? kDefaultRowPixels : kPictureRowPixels;
         ++row;
         ++summary.records;
     };
@@ -227,6 +368,12 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
     closer.book = nullptr;
     if (const lxw_error e = workbook_close(book))
         failed(e);
+    int left = 0;  // the picture column's left edge, in pixels
+    for (size_t c = 0; c < columns.size(); ++c)
+        left += columnPixels(std::min(kMaxWidth, widths[c] + 2));
+    if (!thumbFile.flush() ||
+        !addThumbs(bookPath, thumbFile, thumbs, pictureColumn, left, out.scratchPath()))
+        failed(LXW_ERROR_ZIP_FILE_OPERATION);
     out.place();
     if (cut > 0)
         summary.notes << QCoreApplication::translate(

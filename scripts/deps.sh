@@ -11,7 +11,7 @@ packages=(
   qt6-l10n-tools qt6-translations-l10n
   libgl-dev libsqlite3-dev sqlite3 libssl-dev
   libmdb3 mdbtools mdbtools-dev libglib2.0-dev
-  libxlsxwriter-dev libzip-dev
+  libxlsxwriter-dev libzip-dev zlib1g-dev
   fonts-liberation fonts-dejavu-core
 )
 case "${1:-}" in

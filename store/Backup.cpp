@@ -22,10 +22,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <set>
+#include <thread>
 #include <utility>
 
 #include "SafeFile.h"
@@ -151,8 +155,10 @@ int interrupted(void* cancel) {
 }
 
 // SQLite's quick check of a catalogue file, which must hold the records' table; its pages
-// are read, nothing is written.
-bool isWholeCatalogue(const QString& path, const std::atomic<bool>* cancel) {
+// are read, nothing is written. `mapped`: read through a mapping of the file, which costs less
+// than copying every page, for a file this program has just written (a foreign file cut short
+// while mapped would stop the program).
+bool isWholeCatalogue(const QString& path, const std::atomic<bool>* cancel, bool mapped = false) {
     sqlite3* db = nullptr;
     const QByteArray uri = QUrl::fromLocalFile(path).toEncoded() + "?immutable=1";
     bool ok = sqlite3_open_v2(uri.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
@@ -161,6 +167,8 @@ bool isWholeCatalogue(const QString& path, const std::atomic<bool>* cancel) {
     const std::string probe = "SELECT 1 FROM " + std::string(schema::TableName) + " LIMIT 0";
     if (ok) {
         sqlite3_progress_handler(db, 1000, &interrupted, const_cast<std::atomic<bool>*>(cancel));
+        if (mapped)
+            sqlite3_exec(db, "PRAGMA mmap_size = 1099511627776", nullptr, nullptr, nullptr);
         ok = sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &st, nullptr) == SQLITE_OK &&
              sqlite3_step(st) == SQLITE_ROW &&
              qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "ok") == 0 &&
@@ -267,7 +275,7 @@ struct Tracked {
 };
 constexpr Tracked kTracked[] = {{"table1", "binpicdata"}, {"record_pictures", "bytes"}};
 
-// Tables a backup leaves out: thumbnails are remade from the pictures, the record of changes
+// Tables a backup leaves out: thumbnails are carried apart (kThumbsSql), the record of changes
 // begins anew with each catalogue, and recently deleted records (with their pictures and
 // valuations) are no part of the collection. The value history, a table without pictures, is
 // copied whole into every backup.
@@ -279,6 +287,16 @@ bool leftOut(const QString& table) {
     return table.startsWith(QLatin1String("sqlite_")) ||
            table.startsWith(QLatin1String("kbs_backup_")) || kNames.contains(table);
 }
+
+// The thumbnails a backup carries, so that a restored catalogue need not make them again: each
+// row of the catalogue's thumbnails without its image, which is a file of the pictures folder
+// as the pictures are (kbs_backup_pictures under the table's name and this row). An image is
+// read from the catalogue only when no earlier backup holds one of the same size made from the
+// same source.
+const char* const kThumbsSql =
+    "CREATE TABLE kbs_backup_thumbs (row INTEGER PRIMARY KEY, record_id INTEGER, position "
+    "INTEGER, source TEXT); CREATE INDEX kbs_backup_thumbs_source ON kbs_backup_thumbs (source)";
+const char* const kThumbsName = "picture_thumbs";
 
 const char* const kTrackingSql[] = {
     "INSERT INTO backup_token SELECT random() WHERE NOT EXISTS (SELECT 1 FROM backup_token)",
@@ -456,6 +474,7 @@ public:
         begin(prev);
         for (size_t t = 0; t < std::size(kTracked); ++t)
             copyTracked(t);
+        copyThumbs();
         finish();
     }
 
@@ -568,6 +587,13 @@ private:
             m_src,
             "SELECT rowid, " + light + " FROM " + q + " WHERE rowid > ? ORDER BY rowid LIMIT 256",
             kSource);
+        inSteps(rows, [&](qint64 rowid) { return copyRow(table, rows.get(), rowid); });
+    }
+
+    // Runs `copy` on each row of `rows` (which takes the rowid to begin after, and gives the
+    // rowid first), a group of rows in a read transaction of its own, so that the program's
+    // saves wait for one group at most. copy() returns the bytes it read.
+    void inSteps(sqlite::Stmt& rows, const std::function<qint64(qint64 rowid)>& copy) {
         qint64 last = std::numeric_limits<qint64>::min();
         for (bool more = true; more;) {
             checkCancel();
@@ -578,11 +604,69 @@ private:
             while (bytesRead < (8 << 20) && rows.step(kSource)) {
                 more = true;
                 last = sqlite3_column_int64(rows.get(), 0);
-                bytesRead += copyRow(table, rows.get(), last);
+                bytesRead += copy(last);
             }
             rows.reset();
             run(m_src, "COMMIT");
         }
+    }
+
+    // The thumbnails, a few rows at a time as the pictures. They are made from the pictures, so
+    // a thumbnail changed meanwhile is at worst made again after a restore.
+    void copyThumbs() {
+        if (!hasTable(m_src, "main", kThumbsName))
+            return;
+        run(m_out, kThumbsSql);
+        std::unique_ptr<sqlite::Stmt> prev;
+        if (m_reuse && hasTable(m_out, "prev", "kbs_backup_thumbs"))
+            prev = std::make_unique<sqlite::Stmt>(
+                m_out,
+                "SELECT p.sha256, p.size FROM prev.kbs_backup_thumbs AS t JOIN "
+                "prev.kbs_backup_pictures AS p ON p.tbl = 'picture_thumbs' AND p.row = t.row "
+                "WHERE t.source = ? AND p.size = ? LIMIT 1",
+                kSource);
+        sqlite::Stmt rows(m_src,
+                          "SELECT rowid, record_id, position, source, length(jpeg) FROM "
+                          "picture_thumbs WHERE rowid > ? ORDER BY rowid LIMIT 256",
+                          kSource);
+        sqlite::Stmt image(m_src, "SELECT jpeg FROM picture_thumbs WHERE rowid = ?", kSource);
+        sqlite::Stmt put(m_out, "INSERT INTO kbs_backup_thumbs VALUES (?, ?, ?, ?)", kSource);
+        inSteps(rows, [&](qint64 rowid) {
+            QString sha;
+            qint64 size = -1;
+            if (prev) {
+                sqlite3_bind_value(prev->get(), 1, sqlite3_column_value(rows.get(), 3));
+                sqlite3_bind_value(prev->get(), 2, sqlite3_column_value(rows.get(), 4));
+                if (prev->step(kSource)) {
+                    sha = text(*prev, 0);
+                    size = sqlite3_column_int64(prev->get(), 1);
+                    if (QFileInfo(picturePath(m_pictures, sha)).size() != size)
+                        size = -1;  // gone or cut short: read again
+                }
+                prev->reset();
+            }
+            qint64 read = 0;
+            if (size < 0) {
+                sqlite3_bind_int64(image.get(), 1, rowid);
+                if (image.step(kSource)) {
+                    const QByteArrayView bytes(
+                        static_cast<const char*>(sqlite3_column_blob(image.get(), 0)),
+                        sqlite3_column_bytes(image.get(), 0));
+                    sha = hexSha256(bytes);
+                    size = read = bytes.size();
+                    keepPicture(m_pictures, sha, bytes);
+                }
+                image.reset();
+            }
+            if (size < 0)
+                return read;
+            for (int i = 0; i < 4; ++i)
+                sqlite3_bind_value(put.get(), i + 1, sqlite3_column_value(rows.get(), i));
+            put.step(kSource);
+            put.reset();
+            notePicture(kThumbsName, rowid, sha, size);
+            return read;
+        });
     }
 
     // Copies one row: its columns before the picture from `light`, the others from the earlier
@@ -726,13 +810,13 @@ private:
             }
         }
         run(m_src, "COMMIT");
-        sqlite::Stmt meta(
-            m_out,
-            "INSERT INTO kbs_backup_meta VALUES ('format', 1), ('token', ?1), "
-            "('changes', ?2), ('records', (SELECT count(*) FROM main.table1)), "
-            "('pictures', (SELECT count(*) FROM kbs_backup_pictures)), "
-            "('picture_bytes', (SELECT ifnull(sum(size), 0) FROM kbs_backup_pictures))",
-            kSource);
+        sqlite::Stmt meta(m_out,
+                          "INSERT INTO kbs_backup_meta VALUES ('format', 1), ('token', ?1), "
+                          "('changes', ?2), ('records', (SELECT count(*) FROM main.table1)), "
+                          "('pictures', (SELECT count(*) FROM kbs_backup_pictures WHERE tbl <> "
+                          "'picture_thumbs')), ('picture_bytes', (SELECT ifnull(sum(size), 0) FROM "
+                          "kbs_backup_pictures))",
+                          kSource);
         sqlite3_bind_int64(meta.get(), 1, m_token);
         sqlite3_bind_int64(meta.get(), 2, endN);
         meta.step(kSource);
@@ -1084,9 +1168,170 @@ QList<Entry> entries(const QString& folder) {
 
 namespace {
 
+// Reads picture files of the pictures folder on a thread of its own, in the order asked,
+// each checked against its hash and size, a few dozen megabytes ahead of the one taking them:
+// the disk reads and the processor hashes while the catalogue is written.
+class PictureReader {
+public:
+    struct Picture {
+        QByteArray bytes;
+        bool missing = false;
+        bool damaged = false;
+    };
+
+    PictureReader(QDir pictures, std::vector<std::pair<QString, qint64>> wanted)
+        : m_pictures(std::move(pictures)), m_wanted(std::move(wanted)) {
+        m_thread = std::thread([this] { run(); });
+    }
+    ~PictureReader() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+    PictureReader(const PictureReader&) = delete;
+    PictureReader& operator=(const PictureReader&) = delete;
+
+    // The next picture in the order asked.
+    Picture next() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_ready.empty() || m_done; });
+        if (m_ready.empty())
+            return {QByteArray(), true, false};  // asked for more than there are
+        Picture p = std::move(m_ready.front());
+        m_ready.pop_front();
+        m_held -= p.bytes.size();
+        m_changed.notify_all();
+        return p;
+    }
+
+private:
+    static constexpr qint64 kAhead = 48 << 20;  // bytes read and not yet taken
+    static constexpr qint64 kAskAhead = 8
+                                        << 20;  // bytes the disk is asked for before they are read
+
+    void run() {
+        // The disk is asked for the files a few megabytes ahead, so that it has several reads
+        // at hand at a time, as it has when one large file is copied.
+        size_t asked = 0;
+        qint64 askedBytes = 0;
+        for (size_t i = 0; i < m_wanted.size(); ++i) {
+            const auto& [sha, size] = m_wanted[i];
+            askedBytes -= size;
+            for (; asked < m_wanted.size() && (asked <= i || askedBytes < kAskAhead); ++asked) {
+                const int fd = ::open(
+                    QFile::encodeName(picturePath(m_pictures, m_wanted[asked].first)).constData(),
+                    O_RDONLY | O_CLOEXEC);
+                if (fd >= 0) {
+                    ::posix_fadvise(fd, 0, 0, POSIX_FADV_WILLNEED);
+                    ::close(fd);
+                }
+                askedBytes += m_wanted[asked].second;
+            }
+            {
+                std::unique_lock lock(m_mutex);
+                m_changed.wait(lock, [this] { return m_stop || m_held < kAhead; });
+                if (m_stop)
+                    return;
+            }
+            Picture p;
+            QFile f(picturePath(m_pictures, sha));
+            if (!f.open(QIODevice::ReadOnly)) {
+                p.missing = true;
+            } else {
+                p.bytes = f.read(size + 1);  // one more shows a longer file
+                p.damaged = p.bytes.size() != size || hexSha256(p.bytes) != sha;
+            }
+            std::lock_guard lock(m_mutex);
+            m_held += p.bytes.size();
+            m_ready.push_back(std::move(p));
+            m_changed.notify_all();
+        }
+        std::lock_guard lock(m_mutex);
+        m_done = true;
+        m_changed.notify_all();
+    }
+
+    QDir m_pictures;
+    std::vector<std::pair<QString, qint64>> m_wanted;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Picture> m_ready;  // guarded by m_mutex, as are the two below
+    qint64 m_held = 0;
+    bool m_stop = false;
+    bool m_done = false;
+    std::thread m_thread;
+};
+
+// Has the disk write what the restore wrote so far, every few dozen megabytes, while the next
+// pictures are read: otherwise the system keeps it all until the last sync and the disk reads
+// first and writes after.
+class WriteBehind {
+public:
+    explicit WriteBehind(sqlite3* db)
+        : m_fd(::open(sqlite3_db_filename(db, "main"), O_RDONLY | O_CLOEXEC)) {}
+    ~WriteBehind() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    WriteBehind(const WriteBehind&) = delete;
+    WriteBehind& operator=(const WriteBehind&) = delete;
+    void wrote(qint64 bytes) {
+        m_since += bytes;
+        if (m_since < (64 << 20) || m_fd < 0)
+            return;
+        m_since = 0;
+        ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);  // started, not waited for
+    }
+
+private:
+    int m_fd;
+    qint64 m_since = 0;
+};
+
+// The pictures a query gives (sha256, size), in its order, read ahead.
+std::unique_ptr<PictureReader> readerFor(sqlite3* db, const std::string& sql,
+                                         const QDir& pictures) {
+    std::vector<std::pair<QString, qint64>> wanted;
+    sqlite::Stmt st(db, sql, kSource);
+    while (st.step(kSource))
+        wanted.emplace_back(text(st, 0), sqlite3_column_int64(st.get(), 1));
+    return std::make_unique<PictureReader>(pictures, std::move(wanted));
+}
+
+// The thumbnails a backup carries, into the restored catalogue. A thumbnail whose file is
+// gone or damaged is left out: the program makes it again from its picture.
+void thumbsFromSet(sqlite3* out, const QDir& pictures, const std::atomic<bool>* cancel) {
+    if (!hasTable(out, "bk", "kbs_backup_thumbs"))
+        return;
+    run(out, schema::ThumbsTableSql);
+    const std::string from =
+        " FROM bk.kbs_backup_thumbs AS t JOIN bk.kbs_backup_pictures AS p ON p.tbl = "
+        "'picture_thumbs' AND p.row = t.row ORDER BY t.row";
+    const auto reader = readerFor(out, "SELECT p.sha256, p.size" + from, pictures);
+    sqlite::Stmt rows(out, "SELECT t.record_id, t.position, t.source" + from, kSource);
+    sqlite::Stmt put(out, "INSERT OR REPLACE INTO main.picture_thumbs VALUES (?, ?, ?, ?)",
+                     kSource);
+    while (rows.step(kSource)) {
+        const PictureReader::Picture p = reader->next();
+        if (cancel && cancel->load())
+            cancelled();
+        if (p.missing || p.damaged)
+            continue;
+        for (int i = 0; i < 3; ++i)
+            sqlite3_bind_value(put.get(), i + 1, sqlite3_column_value(rows.get(), i));
+        sqlite3_bind_blob64(put.get(), 4, p.bytes.constData(), sqlite3_uint64(p.bytes.size()),
+                            SQLITE_STATIC);
+        put.step(kSource);
+        put.reset();
+    }
+}
+
 // Fills a new catalogue from a backup sharing pictures: the tables, their rows with each
 // picture read from its file and compared with its hash, the key counters, the indexes and
-// triggers.
+// triggers, and the thumbnails.
 void fillFromSet(sqlite3* out, const QString& backup, const QDir& pictures,
                  const std::atomic<bool>* cancel, const std::function<void(int)>& progress) {
     const QByteArray uri = QUrl::fromLocalFile(backup).toEncoded() + "?mode=ro";
@@ -1124,58 +1369,37 @@ void fillFromSet(sqlite3* out, const QString& backup, const QDir& pictures,
             continue;
         }
         const int pic = columnsOf(out, "bk", name, picture).picture;
-        sqlite::Stmt rows(out,
-                          "SELECT " + c.all() + ", p.sha256, p.size FROM bk." + q +
-                              " AS t LEFT JOIN bk.kbs_backup_pictures AS p ON p.tbl = '" + name +
-                              "' AND p.row = t.rowid ORDER BY t.rowid",
-                          kSource);
+        const std::string joined = " FROM bk." + q +
+                                   " AS t LEFT JOIN bk.kbs_backup_pictures AS p ON p.tbl = '" +
+                                   name + "' AND p.row = t.rowid ORDER BY t.rowid";
+        sqlite::Stmt rows(out, "SELECT " + c.all() + ", p.sha256" + joined, kSource);
         sqlite::Stmt put(out, "INSERT INTO main." + q + " (" + c.all() + ") VALUES (" + marks + ")",
                          kSource);
         const int n = int(c.names.size());
-        // The disk reads the next pictures while this one is checked and written.
-        std::vector<QString> ahead;
-        {
-            sqlite::Stmt next(out,
-                              "SELECT p.sha256 FROM bk." + q +
-                                  " AS t JOIN bk.kbs_backup_pictures AS p ON p.tbl = '" + name +
-                                  "' AND p.row = t.rowid ORDER BY t.rowid",
-                              kSource);
-            while (next.step(kSource))
-                ahead.push_back(text(next, 0));
-        }
-        size_t taken = 0;
-        const auto readAhead = [&](size_t i) {
-            if (i >= ahead.size())
-                return;
-            const int fd = ::open(QFile::encodeName(picturePath(pictures, ahead[i])).constData(),
-                                  O_RDONLY | O_CLOEXEC);
-            if (fd >= 0) {
-                ::posix_fadvise(fd, 0, 0, POSIX_FADV_WILLNEED);
-                ::close(fd);
-            }
-        };
-        for (size_t i = 0; i < 8; ++i)
-            readAhead(i);
+        const auto reader =
+            readerFor(out,
+                      "SELECT p.sha256, p.size" + joined.substr(0, joined.find(" ORDER BY")) +
+                          " WHERE p.sha256 NOT NULL ORDER BY t.rowid",
+                      pictures);
+        WriteBehind behind(out);
         while (rows.step(kSource)) {
             for (int i = 0; i < n; ++i)
                 sqlite3_bind_value(put.get(), i + 1, sqlite3_column_value(rows.get(), i));
-            QByteArray bytes;
+            PictureReader::Picture p;
             if (pic >= 0 && sqlite3_column_type(rows.get(), n) != SQLITE_NULL) {
-                readAhead(taken++ + 8);
+                p = reader->next();
                 const QString sha = text(rows, n);
-                QFile f(picturePath(pictures, sha));
-                if (!f.open(QIODevice::ReadOnly))
+                if (p.missing)
                     stop(
                         QCoreApplication::translate("kbs::backup", "the picture file %1 is missing")
                             .arg(sha));
-                bytes = f.readAll();
-                if (bytes.size() != sqlite3_column_int64(rows.get(), n + 1) ||
-                    hexSha256(bytes) != sha)
+                if (p.damaged)
                     stop(
                         QCoreApplication::translate("kbs::backup", "the picture file %1 is damaged")
                             .arg(sha));
-                sqlite3_bind_blob64(put.get(), pic + 1, bytes.constData(),
-                                    sqlite3_uint64(bytes.size()), SQLITE_STATIC);
+                sqlite3_bind_blob64(put.get(), pic + 1, p.bytes.constData(),
+                                    sqlite3_uint64(p.bytes.size()), SQLITE_STATIC);
+                behind.wrote(p.bytes.size());
                 if (progress && ++done % 64 == 0)
                     progress(int(done * 1000 / total));
                 if (cancel && cancel->load())
@@ -1185,6 +1409,7 @@ void fillFromSet(sqlite3* out, const QString& backup, const QDir& pictures,
             put.reset();
         }
     }
+    thumbsFromSet(out, pictures, cancel);
     if (hasTable(out, "main", "sqlite_sequence"))
         run(out,
             "UPDATE sqlite_sequence SET seq = max(seq, ifnull((SELECT s.seq FROM "
@@ -1242,7 +1467,7 @@ QString restoreInto(const QString& backup, const QString& target, const std::ato
         }
         sqlite3_close(out);
     }
-    if (why.isEmpty() && !isWholeCatalogue(target, cancel))
+    if (why.isEmpty() && !isWholeCatalogue(target, cancel, true))
         why =
             cancel && cancel->load()
                 ? QCoreApplication::translate("kbs::backup", "it was cancelled")

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
+#include <QThread>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -118,6 +119,20 @@ void ThumbnailMaker::stop() {
         m_thread.join();
 }
 
+namespace {
+std::atomic<int> overriddenThreads{0};
+}
+
+int ThumbnailMaker::decodeThreads() {
+    if (const int n = overriddenThreads.load())
+        return n;
+    return QThread::idealThreadCount() > 2 ? 2 : 1;
+}
+
+void ThumbnailMaker::overrideDecodeThreads(int threads) {
+    overriddenThreads = std::clamp(threads, 0, 2);
+}
+
 QByteArray ThumbnailMaker::encode(const QImage& picture) {
     QImage small = picture;
     if (picture.width() > Side || picture.height() > Side)
@@ -221,6 +236,7 @@ void ThumbnailMaker::run() {
     struct Made {
         Todo todo;
         QByteArray jpeg;
+        QByteArray bytes;  // the picture, until it is decoded
     };
     std::vector<Made> pending;
     auto flush = [&] {
@@ -249,20 +265,46 @@ void ThumbnailMaker::run() {
         for (qint64 r : records)
             Q_EMIT made(r);
     };
-    auto makeOne = [&](Todo t) {
-        QByteArray bytes;
-        if (t.path.isEmpty()) {
-            bytes = w.bytes(t);
-            t.source = QStringLiteral("sha1:") +
-                       QString::fromLatin1(
-                           QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
-        }
-        QByteArray jpeg;  // empty: not a picture, so it is not tried again until it changes
+    auto decode = [this](Made& m) {
+        // m.jpeg stays empty when it is not a picture: not tried again until it changes.
         try {
-            jpeg = encode(m_decode(bytes, t.path, QSize(Side, Side)));
+            m.jpeg = encode(m_decode(m.bytes, m.todo.path, QSize(Side, Side)));
         } catch (const AppError&) {
         }
-        pending.push_back({std::move(t), std::move(jpeg)});
+        m.bytes = QByteArray();
+    };
+    // The pictures are read here, on this thread's connection, and decoded side by side.
+    auto makeSome = [&](std::vector<Todo> todos) {
+        std::vector<Made> batch;
+        for (Todo& t : todos) {
+            QByteArray bytes;
+            if (t.path.isEmpty()) {
+                bytes = w.bytes(t);
+                t.source = QStringLiteral("sha1:") +
+                           QString::fromLatin1(
+                               QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
+            }
+            batch.push_back({std::move(t), QByteArray(), std::move(bytes)});
+        }
+        if (batch.size() > 1) {
+            std::thread helper([&] {
+                setpriority(PRIO_PROCESS, id_t(gettid()), 5);
+                for (std::size_t i = 1; i < batch.size(); i += 2)
+                    decode(batch[i]);
+            });
+            for (std::size_t i = 0; i < batch.size(); i += 2)
+                decode(batch[i]);
+            helper.join();
+        } else if (!batch.empty()) {
+            decode(batch.front());
+        }
+        for (Made& m : batch)
+            pending.push_back(std::move(m));
+    };
+    auto makeOne = [&](Todo t) {
+        std::vector<Todo> one;
+        one.push_back(std::move(t));
+        makeSome(std::move(one));
     };
     auto takeRequest = [&]() -> std::optional<std::int64_t> {
         std::lock_guard lock(m_mutex);
@@ -280,6 +322,7 @@ void ThumbnailMaker::run() {
         }
     };
 
+    const std::size_t threads = std::size_t(decodeThreads());
     bool firstGiven = false;
     try {
         if (!w.read || !w.write)
@@ -319,8 +362,13 @@ void ThumbnailMaker::run() {
             if (i == todo.size() || m_stop)
                 break;
             serveRequests();
-            makeOne(todo[i]);
-            ++done;
+            // As many as there are threads to decode them, none past the first records'.
+            const std::size_t end =
+                std::min({i + threads, todo.size(), i < firstCount ? firstCount : todo.size()});
+            makeSome(std::vector<Todo>(todo.begin() + std::ptrdiff_t(i),
+                                       todo.begin() + std::ptrdiff_t(end)));
+            done += int(end - i);
+            i = end - 1;
             if (int(pending.size()) >= kBatch) {
                 flush();
                 Q_EMIT progress(done, total);

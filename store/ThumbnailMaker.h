@@ -54,6 +54,12 @@ public:
     bool isRunning() const { return m_thread.joinable() && !m_finished; }
     // How long after the first pass the idle pass begins.
     void setIdlePassDelay(std::chrono::milliseconds delay) { m_idleDelay = delay; }
+    // Pictures decoded at a time, each on a thread of its own below the window's priority: two
+    // where the machine has more than two cores, so that one is always the window's; one
+    // otherwise. overrideDecodeThreads() sets it (1 or 2; 0 for the rule) for the makers
+    // started after, to measure one against the other.
+    static int decodeThreads();
+    static void overrideDecodeThreads(int threads);
     // Linked files looked at (their size and time read) since the maker was made.
     int linksLookedAt() const { return m_linksLookedAt; }
 

@@ -41,6 +41,7 @@ private slots:
     void thumbnailsMadeAndRemade();
     void thumbnailsNeverHoldTheWindow();
     void thumbnailProgressEnds();
+    void backupTakesItsTurn_data();
     void backupTakesItsTurn();
     void galleryFollowsTheGrid();
     void galleryPagesAtTheDesignedSize();
@@ -229,8 +230,17 @@ void TestPictures::thumbnailsNeverHoldTheWindow() {
 }
 
 // On a start the thumbnails of the records on the screen come first, then the backup, then the
-// other thumbnails.
+// other thumbnails; with one decoding thread and with two.
+void TestPictures::backupTakesItsTurn_data() {
+    QTest::addColumn<int>("threads");
+    QTest::newRow("one thread") << 1;
+    QTest::newRow("two threads") << 2;
+}
+
 void TestPictures::backupTakesItsTurn() {
+    QFETCH(int, threads);
+    ThumbnailMaker::overrideDecodeThreads(threads);
+    const auto rule = qScopeGuard([] { ThumbnailMaker::overrideDecodeThreads(0); });
     TestEnv env;
     for (int i = 0; i < 60; ++i)
         env.addRecord({{"Description", QString::number(1000 + i)},

@@ -94,6 +94,31 @@ private slots:
         }
     }
 
+    // Each record's picture in its own row, at its own size and colour; a record without
+    // one has none; the archive reads back whole.
+    void xlsxPicturesInTheirRows() {
+        test::TestEnv env;
+        const QList<std::pair<QSize, QRgb>> pictures = {
+            {{40, 30}, 0xFFFF0000}, {}, {{30, 60}, 0xFF0000FF}, {{90, 30}, 0xFF00FF00}};
+        for (const auto& [size, color] : pictures)
+            env.addRecord(
+                {{u"binpicdata"_s,
+                  size.isEmpty() ? QVariant()
+                                 : test::pictureBytes("PNG", size.width(), size.height(), color)}});
+        const QString out = env.path(u"out.xlsx"_s);
+        QVERIFY(run(KBS_EXPORT_EXE, {u"--xlsx"_s, out, env.dbPath()}).contains(u"3 pictures"_s));
+        const QString script =
+            u"import openpyxl, sys, zipfile, io\n"
+            "print(zipfile.ZipFile(sys.argv[1]).testzip())\n"
+            "for i in openpyxl.load_workbook(sys.argv[1]).active._images:\n"
+            "    p = openpyxl.drawing.image.PILImage.open(io.BytesIO(i._data())).convert('RGB')\n"
+            "    print(i.anchor._from.row, i.anchor._from.col, p.size, p.getpixel((5, 5)))\n"_s;
+        QCOMPARE(run(QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s}),
+                     {u"-c"_s, script, out}),
+                 u"None\n1 24 (80, 60) (255, 0, 0)\n3 24 (30, 60) (0, 0, 255)\n"
+                 "4 24 (80, 26) (0, 255, 0)\n"_s);
+    }
+
     // A collection as Tellico writes it: a zip, or the XML alone with its pictures inside.
     void tellicoCollection_data() {
         QTest::addColumn<bool>("zipped");

@@ -4,6 +4,7 @@
 
 #include <sys/mount.h>
 #include <unistd.h>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
@@ -46,6 +47,14 @@ QString integrityOf(const QString& path) {
     sqlite3_finalize(st);
     sqlite3_close(db);
     return result;
+}
+
+// Makes the catalogue keep the record of changes that backups sharing pictures read.
+bool keepsChanges(const test::TestEnv& env) {
+    Connection cn;
+    cn.setConnectionString(Connection::connectionStringFor(env.dbPath()));
+    cn.open();
+    return backup::trackChanges(cn.handle());
 }
 
 }  // namespace
@@ -217,12 +226,7 @@ private Q_SLOTS:
     // catalogue of its day, and a picture file goes only with the last backup that holds it.
     void backupsSharePicturesAndRestoreTheirDay() {
         test::TestEnv env;
-        {
-            Connection cn;
-            cn.setConnectionString(Connection::connectionStringFor(env.dbPath()));
-            cn.open();
-            QVERIFY(backup::trackChanges(cn.handle()));
-        }
+        QVERIFY(keepsChanges(env));
         const auto pic = [](int n) { return QByteArray(200000 + n, char('a' + n)); };
         for (int i = 0; i < 4; ++i)
             env.addRecord({{u"Description"_s, u"car %1"_s.arg(i)}, {u"binpicdata"_s, pic(i)}});
@@ -271,6 +275,46 @@ private Q_SLOTS:
         QCOMPARE(keptAs, env.path(u"mydb-before-restore-2026-03-09-1405.mdb"_s));
         QCOMPARE(rowsOf(keptAs), expected.last().mid(0, 3));
         QCOMPARE(rowsOf(env.dbPath()) + test::rowsOf(env.dbPath(), more), expected[2]);
+    }
+
+    // A restore carries the thumbnails as they were on the backup's day, so that the restored
+    // catalogue need not make them; one whose file is lost is left out, to be made again.
+    void restoreCarriesThumbnails() {
+        test::TestEnv env;
+        QVERIFY(keepsChanges(env));
+        for (int i = 0; i < 3; ++i)
+            env.addRecord({{u"binpicdata"_s, QByteArray(1000 + i, char('a' + i))}});
+        const auto thumb = [&](int record, const char* source, const QByteArray& jpeg) {
+            env.exec(u"INSERT OR REPLACE INTO picture_thumbs VALUES (?, 1, ?, ?)"_s,
+                     {record, QString::fromLatin1(source), jpeg});
+        };
+        thumb(1, "a", "one");
+        thumb(2, "b", "two");
+        const QString thumbs =
+            u"SELECT record_id, position, source, jpeg FROM picture_thumbs ORDER BY record_id"_s;
+        QList<QList<QVariantList>> expected;
+        for (int d = 0; d < 2; ++d) {
+            if (d == 1) {
+                thumb(1, "a2", "one made again");
+                thumb(3, "c", "three");
+            }
+            backup::Options o;
+            o.today = QDate(2026, 3, 1 + d);
+            QCOMPARE(int(backup::make(env.dbPath(), backupsOf(env), o).outcome),
+                     int(Outcome::Made));
+            expected << env.rows(thumbs);
+        }
+        const QStringList kept = backup::copiesIn(backupsOf(env));
+        for (int k = 0; k < 2; ++k) {
+            const QString target = env.path(u"restored%1.mdb"_s.arg(k));
+            backup::restore(env.path(u"backups/"_s + kept[k]), target);
+            QCOMPARE(test::rowsOf(target, thumbs), expected[k]);
+        }
+        QVERIFY(QFile::remove(
+            env.path(u"backups/pictures/"_s +
+                     QCryptographicHash::hash("three", QCryptographicHash::Sha256).toHex())));
+        backup::restore(env.path(u"backups/"_s + kept[1]), env.path(u"lost.mdb"_s));
+        QCOMPARE(test::rowsOf(env.path(u"lost.mdb"_s), thumbs), expected[1].mid(0, 2));
     }
 
     // A backup that fails says what happened in plain words, and leaves nothing behind.
