@@ -226,17 +226,29 @@ bool ensureHistory(sqlite3* db) {
     return hasHistory(db);
 }
 
-std::vector<Entry> entriesOf(sqlite3* db, qint64 recordId) {
+Reader::Reader(sqlite3* db) {
+    if (hasHistory(db))
+        m_entries = sqlite::Stmt(db,
+                                 "SELECT entry_id, date, value, note FROM value_history WHERE "
+                                 "record_id = ? ORDER BY entry_id",
+                                 kSource);
+}
+
+std::vector<Entry> Reader::of(qint64 recordId) {
     std::vector<Entry> all;
-    sqlite::Stmt st(db,
-                    "SELECT entry_id, date, value, note FROM value_history WHERE record_id = ? "
-                    "ORDER BY entry_id",
-                    kSource);
-    sqlite3_bind_int64(st.get(), 1, recordId);
-    while (st.step(kSource)) {
-        all.push_back({sqlite3_column_int64(st.get(), 0), textAt(st.get(), 1), textAt(st.get(), 2),
-                       textAt(st.get(), 3)});
+    if (!m_entries)
+        return all;
+    sqlite3_stmt* st = m_entries.get();
+    sqlite3_bind_int64(st, 1, recordId);
+    try {
+        while (m_entries.step(kSource))
+            all.push_back(
+                {sqlite3_column_int64(st, 0), textAt(st, 1), textAt(st, 2), textAt(st, 3)});
+    } catch (const AppError&) {
+        m_entries.reset();
+        throw;
     }
+    m_entries.reset();
     std::vector<std::pair<QDate, size_t>> order;
     for (size_t i = 0; i < all.size(); ++i)
         order.emplace_back(readDate(all[i].date), i);  // an invalid date is the smallest
@@ -246,6 +258,37 @@ std::vector<Entry> entriesOf(sqlite3* db, qint64 recordId) {
     for (const auto& [date, i] : order)
         sorted.push_back(std::move(all[i]));
     return sorted;
+}
+
+std::vector<Entry> entriesOf(sqlite3* db, qint64 recordId) {
+    return Reader(db).of(recordId);
+}
+
+long restoreHistory(sqlite3* db, const std::vector<Carried>& entries) {
+    sqlite::exec(db, kTablesSql, kSource);
+    sqlite::Stmt put(db,
+                     "INSERT INTO value_history (record_id, date, value, note) SELECT ?1, ?2, ?3, "
+                     "?4 WHERE EXISTS (SELECT 1 FROM table1 WHERE ID = ?1)",
+                     kSource);
+    long leftOut = 0;
+    for (const Carried& c : entries) {
+        sqlite3_bind_int64(put.get(), 1, c.recordId);
+        bindText(put.get(), 2, c.entry.date);
+        bindText(put.get(), 3, c.entry.value);
+        bindText(put.get(), 4, c.entry.note);
+        put.step(kSource);
+        put.reset();
+        leftOut += sqlite3_changes(db) == 0 ? 1 : 0;
+    }
+    sqlite::exec(db,
+                 "INSERT INTO value_history (record_id, date, value) SELECT ID, "
+                 "trim(ifnull(Value_Date, '')), trim(Value) FROM table1 WHERE trim(ifnull(Value, "
+                 "'')) <> '' AND NOT EXISTS (SELECT 1 FROM value_history WHERE record_id = "
+                 "table1.ID AND date = trim(ifnull(table1.Value_Date, '')) AND value = "
+                 "trim(table1.Value)) ORDER BY ID",
+                 kSource);
+    sqlite::exec(db, kTriggersSql, kSource);
+    return leftOut;
 }
 
 qint64 add(sqlite3* db, qint64 recordId, const Entry& entry) {
