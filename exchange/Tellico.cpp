@@ -1024,7 +1024,7 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
               picture, kLine, 0);
     xml.writeStartElement(kNamespace, QStringLiteral("field"));
     xml.writeAttribute(QStringLiteral("name"), kValuesField);
-    const QString history = QCoreApplication::translate("kbs::exchange::Tellico", "Value history");
+    const QString history = QCoreApplication::translate("kbs::exchange", "Value history");
     xml.writeAttribute(QStringLiteral("title"), history);
     xml.writeAttribute(QStringLiteral("category"), history);
     xml.writeAttribute(QStringLiteral("type"), QString::number(kTable));

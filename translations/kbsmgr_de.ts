@@ -2079,10 +2079,6 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
         <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
         <translation>%1 Zeichen, die XML nicht aufnehmen kann (Steuerzeichen wie NUL, U+FFFE, U+FFFF, halbe Surrogatpaare), wurden aus den Texten ausgelassen.</translation>
     </message>
-    <message>
-        <source>Value history</source>
-        <translation>Wertverlauf</translation>
-    </message>
 </context>
 <context>
     <name>kbs::exchange::ValueCsv</name>

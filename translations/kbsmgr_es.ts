@@ -2079,10 +2079,6 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
         <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
         <translation>%1 carácter(es) que XML no puede contener (caracteres de control como NUL, U+FFFE, U+FFFF, mitades de pares suplentes) se omitieron de los textos.</translation>
     </message>
-    <message>
-        <source>Value history</source>
-        <translation>Historial de valores</translation>
-    </message>
 </context>
 <context>
     <name>kbs::exchange::ValueCsv</name>

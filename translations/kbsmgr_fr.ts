@@ -2079,10 +2079,6 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
         <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
         <translation>%1 caractère(s) que XML ne peut pas contenir (caractères de contrôle comme NUL, U+FFFE, U+FFFF, moitiés de paires de substitution) ont été retirés des textes.</translation>
     </message>
-    <message>
-        <source>Value history</source>
-        <translation>Historique des valeurs</translation>
-    </message>
 </context>
 <context>
     <name>kbs::exchange::ValueCsv</name>

@@ -2079,10 +2079,6 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
         <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
         <translation>%1 teken(s) die XML niet kan bevatten (stuurtekens zoals NUL, U+FFFE, U+FFFF, halve surrogaatparen) zijn uit de teksten weggelaten.</translation>
     </message>
-    <message>
-        <source>Value history</source>
-        <translation>Waardegeschiedenis</translation>
-    </message>
 </context>
 <context>
     <name>kbs::exchange::ValueCsv</name>
