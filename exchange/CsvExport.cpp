@@ -35,6 +35,7 @@
 #include "Schema.h"
 #include "Sqlite.h"
 #include "TextCodec.h"
+#include "ValueCsv.h"
 
 namespace kbs::exchange {
 
@@ -487,16 +488,20 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
         safefile::refuseExisting(target);
     }
     Catalogue source(catalogue, kSource);
-    // The checklists, when the catalogue has any, in a file of their own beside the records.
-    const QByteArray lists = checklistsCsv(source.db());
-    safefile::Scratch listsFile;
-    if (!lists.isEmpty()) {
-        const QString target = checklistsFileFor(csvPath);
+    // The checklists and the value history, when the catalogue has any, in files of their own
+    // beside the records: each refused at once when its name is taken.
+    std::vector<std::pair<QString, safefile::Scratch>> beside;
+    const auto besideFile = [&beside](const QString& target, const QByteArray& bytes) {
+        if (bytes.isEmpty())
+            return;
         safefile::removeLeftovers(target);
         safefile::refuseExisting(target);
-        listsFile = safefile::Scratch::file(target);
-        listsFile.write(lists);
-    }
+        beside.emplace_back(target, safefile::Scratch::file(target));
+        beside.back().second.write(bytes);
+    };
+    besideFile(checklistsFileFor(csvPath), checklistsCsv(source.db()));
+    const std::vector<std::int64_t> all = source.recordIds(ids);
+    besideFile(valuesFileFor(csvPath), valuesCsv(source.db(), all));
 
     // Made before any record is read, so that a folder that cannot be written is found at once.
     // The CSV file's lock is held by a copy of its descriptor until it is in place.
@@ -504,7 +509,6 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
     scratch.csv = safefile::Scratch::file(csvPath);
     OutFile csv(::fcntl(scratch.csv.fd(), F_DUPFD_CLOEXEC, 0), csvPath);
 
-    const std::vector<std::int64_t> all = source.recordIds(ids);
     ExportSummary summary;
     Exporter exporter(source, scratch, csv, csvPath, pictures);
     exporter.run(all, progress, summary);
@@ -513,18 +517,16 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
     // The pictures first, so that a CSV in place always has its pictures beside it.
     if (!scratch.folder.isNull())
         scratch.folder.placeNoReplace();
-    bool listsPlaced = false;
+    size_t placed = 0;
     try {
-        if (!listsFile.isNull()) {
-            listsFile.placeNoReplace();
-            listsPlaced = true;
-        }
+        for (; placed < beside.size(); ++placed)
+            beside[placed].second.placeNoReplace();
         scratch.csv.placeNoReplace();
     } catch (const AppError&) {
         if (summary.pictures > 0)
             QDir(pictures).removeRecursively();  // put in place by this export a moment ago
-        if (listsPlaced)
-            QFile::remove(checklistsFileFor(csvPath));
+        for (size_t i = 0; i < placed; ++i)
+            QFile::remove(beside[i].first);
         throw;
     }
     return summary;

@@ -24,6 +24,7 @@
 #include "PictureLoader.h"
 #include "PictureSource.h"
 #include "RegularFile.h"
+#include "ValueCsv.h"
 
 namespace kbs::exchange {
 
@@ -138,6 +139,32 @@ ImportResult importCsvData(const QByteArray& csv, const QString& csvPath, const 
 }
 
 namespace {
+
+// The value history beside the CSV file, when it is there: read before the records, so that a
+// file that cannot be read refuses the import at once.
+std::optional<std::vector<values::Carried>> historyBeside(const QString& csvPath) {
+    const QString file = valuesFileFor(csvPath);
+    if (!QFileInfo(file).isFile())
+        return std::nullopt;
+    return readValuesCsv(file);
+}
+
+void noteHistory(QStringList& notes, long carried, long leftOut, const QString& csvPath) {
+    if (carried < 0)
+        return;
+    const QString file = QDir::toNativeSeparators(valuesFileFor(csvPath));
+    notes << QCoreApplication::translate("kbs::exchange::CsvImport",
+                                         "%n valuation(s) of the value history came from %1.",
+                                         nullptr, int(carried - leftOut))
+                 .arg(file);
+    if (leftOut > 0)
+        notes << QCoreApplication::translate(
+                     "kbs::exchange::CsvImport",
+                     "%n valuation(s) in %1 name a record the catalogue does not have and were "
+                     "left out.",
+                     nullptr, int(leftOut))
+                     .arg(file);
+}
 
 ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QString& target,
                            const ImportOptions& options) {
@@ -258,6 +285,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         addProblem(record.line, why);
         return result;
     }
+    std::optional<std::vector<values::Carried>> history = historyBeside(csvPath);
     // Without an ID column the records are numbered here, in row order.
     if (idField < 0)
         names.emplace_back(collection::IdColumn);
@@ -442,8 +470,12 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     if (!writing)
         return result;
     startWriting();
+    const long carried = history ? long(history->size()) : -1;
+    if (history)
+        writer->setHistory(std::move(*history));
     writer->finish(std::nullopt);
     result.written = true;
+    noteHistory(result.notes, carried, writer->historyLeftOut(), csvPath);
     if (withoutId > 0) {
         result.notes << QCoreApplication::translate(
                             "kbs::exchange::CsvImport",

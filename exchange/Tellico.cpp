@@ -35,6 +35,7 @@
 #include "PlacedFile.h"
 #include "RegularFile.h"
 #include "SafeFile.h"
+#include "ValueHistory.h"
 
 namespace kbs::exchange {
 
@@ -64,6 +65,8 @@ constexpr int kMaxPictures = 100000;       // the pictures the XML lists
 constexpr int kLine = 1;
 constexpr int kParagraph = 2;
 constexpr int kImage = 10;
+constexpr int kTable = 8;
+constexpr int kAllowMultiple = 1;
 // Field flags: completed as typed; may also be grouped by.
 constexpr int kCompleted = 4;
 constexpr int kGroupedCompleted = 6;
@@ -129,6 +132,7 @@ struct Field {
 // An entry's values by field name, several for a field of several values.
 struct Entry {
     std::map<QString, QStringList> values;
+    std::map<QString, std::vector<QStringList>> rows;  // a table field's rows, column by column
 };
 
 // The collection's XML as the reader takes it, a block at a time: from the file, or from the
@@ -367,6 +371,7 @@ private:
         QString name;
         QString text;
         QStringList parts;
+        QStringList rawParts;  // as written, spaces around them too
         bool part = false;
         bool date = false;
         bool holdsValues = false;
@@ -428,6 +433,7 @@ private:
                 } else if (name == QLatin1String("entry")) {
                     inEntry = true;
                     e.values.clear();
+                    e.rows.clear();
                     entryChars = 0;
                     if (!entry)
                         m_ids.push_back(
@@ -507,6 +513,7 @@ private:
     void endOfValue(Frame& f, std::vector<Frame>& frames, Entry& e) const {
         if (f.part) {
             frames.back().parts << f.text.trimmed();
+            frames.back().rawParts << f.text;
             frames.back().date = frames.back().date || f.name != QLatin1String("column");
             return;
         }
@@ -528,6 +535,8 @@ private:
                             : f.text;
         if (typeOf(field) == kParagraph)
             value = fromParagraph(value);
+        if (typeOf(field) == kTable)
+            e.rows[field].push_back(f.rawParts);
         e.values[field] << value;
     }
 
@@ -581,6 +590,11 @@ QString captionField(const QString& image) {
 // "name=value&..." with the values percent-encoded; the import takes a value from it as long
 // as the field shown holds the same words, so that a value changed in Tellico wins.
 const QString kExactField = QStringLiteral("kbs-exact");
+
+// The record's value history: a table field of three columns, date, value and note, a row an
+// entry, oldest first. Its values are written under the plural, as Tellico writes a field of
+// several values: <valuations><valuation><column>2026-03-31</column>...
+const QString kValuesField = QStringLiteral("valuation");
 
 bool tellicoWouldChange(const QString& value) {
     return value.isEmpty() || value.simplified() != value;
@@ -638,7 +652,7 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
             images.push_back(f.name);
     }
     for (const Field& f : c.fields()) {
-        if (f.type == kImage || f.name == kExactField ||
+        if (f.type == kImage || f.name == kExactField || f.name == kValuesField ||
             std::any_of(images.begin(), images.end(),
                         [&](const QString& i) { return captionField(i) == f.name; }))
             continue;
@@ -689,6 +703,7 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
         writer->limitRepeatedPictures(MaxRepeatedPictureBytes);
     }
     TellicoImport result;
+    std::vector<values::Carried> history;
     long missing = 0;
     long notPictures = 0;
     std::vector<SourceValue> values(names.size());
@@ -748,6 +763,12 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
             else if (own.link && !picpathField)
                 values[2] = SourceValue::ofText(own.link->toStdString());
         }
+        if (const auto rows = e.rows.find(kValuesField); rows != e.rows.end()) {
+            for (const QStringList& row : rows->second) {
+                if (row.size() >= 2)
+                    history.push_back({ids[i], {0, row[0], row[1], row.value(2)}});
+            }
+        }
         if (writer) {
             writer->addRecord(values);
             for (size_t k = 1; k < pictures.size(); ++k) {
@@ -764,8 +785,11 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
         ++result.records;
         ++i;
     });
-    if (writer)
+    if (writer) {
+        if (!history.empty())
+            writer->setHistory(std::move(history));
         writer->finish(std::nullopt);
+    }
     if (!leftOver.isEmpty())
         result.notes << QCoreApplication::translate(
                             "kbs::exchange::Tellico",
@@ -868,8 +892,11 @@ QString toParagraph(const QString& text) {
 
 // Writes an element with a text, exactly: a CR, which an XML reader would make a line feed,
 // as a character reference.
-void writeTextElement(QXmlStreamWriter& xml, const QString& name, const QString& text) {
+void writeTextElement(QXmlStreamWriter& xml, const QString& name, const QString& text,
+                      const QString& nameAttribute = {}) {
     xml.writeStartElement(kNamespace, name);
+    if (!nameAttribute.isEmpty())
+        xml.writeAttribute(QStringLiteral("name"), nameAttribute);
     const QList<QStringView> pieces = QStringView(text).split(u'\r');
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         if (i > 0)
@@ -995,6 +1022,24 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
                   .arg(picture)
                   .arg(k),
               picture, kLine, 0);
+    xml.writeStartElement(kNamespace, QStringLiteral("field"));
+    xml.writeAttribute(QStringLiteral("name"), kValuesField);
+    const QString history = QCoreApplication::translate("kbs::exchange", "Value history");
+    xml.writeAttribute(QStringLiteral("title"), history);
+    xml.writeAttribute(QStringLiteral("category"), history);
+    xml.writeAttribute(QStringLiteral("type"), QString::number(kTable));
+    xml.writeAttribute(QStringLiteral("flags"), QString::number(kAllowMultiple));
+    xml.writeAttribute(QStringLiteral("format"), QString::number(kNoFormat));
+    xml.writeAttribute(QStringLiteral("i18n"), QStringLiteral("false"));
+    const char* const columnTitles[] = {QT_TRANSLATE_NOOP("kbs::values", "Date"),
+                                        QT_TRANSLATE_NOOP("kbs::values", "Value"),
+                                        QT_TRANSLATE_NOOP("kbs::values", "Note")};
+    for (int k = 0; k < 3; ++k)
+        writeTextElement(xml, QStringLiteral("prop"),
+                         QCoreApplication::translate("kbs::values", columnTitles[k]),
+                         QStringLiteral("column%1").arg(k + 1));
+    writeTextElement(xml, QStringLiteral("prop"), QStringLiteral("3"), QStringLiteral("columns"));
+    xml.writeEndElement();
     field(kExactField,
           QCoreApplication::translate("kbs::exchange::Tellico", "Exact texts (Kerbside Manager)"),
           QStringLiteral("Kerbside Manager"), kLine, 0);
@@ -1006,6 +1051,7 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     long dropped = 0;
     long unreadable = 0;
     const int notes = collection::at("Notes");
+    values::Reader valuations(source.db());
     const auto write = [&](const ExportRecord& record) {
         xml.writeStartElement(kNamespace, QStringLiteral("entry"));
         xml.writeAttribute(QStringLiteral("id"), QString::number(record.id));
@@ -1052,6 +1098,16 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
                 written[picture->id] = {{}, picture->format, picture->id, picture->size};
             }
             ++summary.pictures;
+        }
+        if (const std::vector<values::Entry> entries = valuations.of(record.id); !entries.empty()) {
+            xml.writeStartElement(kNamespace, kValuesField + QLatin1Char('s'));
+            for (const values::Entry& v : entries) {
+                xml.writeStartElement(kNamespace, kValuesField);
+                for (const QString& text : {v.date, v.value, v.note})
+                    writeTextElement(xml, QStringLiteral("column"), xmlText(text, dropped));
+                xml.writeEndElement();
+            }
+            xml.writeEndElement();
         }
         if (!exact.isEmpty())
             writeTextElement(xml, kExactField, exact.join(QLatin1Char('&')));

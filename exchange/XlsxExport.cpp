@@ -9,12 +9,14 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "AppError.h"
 #include "CatalogueSource.h"
 #include "PictureLoader.h"
 #include "PlacedFile.h"
+#include "ValueHistory.h"
 #include "ZipStream.h"
 
 namespace kbs::exchange {
@@ -248,6 +250,58 @@ bool addThumbs(const QString& book, QFile& thumbFile, const std::vector<Thumb>& 
     return zip.finish();
 }
 
+// The value history on a sheet of its own: a row an entry of the records `ids`, in their
+// order, each record's oldest first, under the headings ID, Date, Value and Note. Left out when
+// they have none. Returns the texts cut.
+long writeHistorySheet(lxw_workbook* book, sqlite3* db, const std::vector<std::int64_t>& ids,
+                       const Headings& headings, lxw_format* bold, lxw_format* text,
+                       lxw_format* number, const std::function<void(lxw_error)>& failed) {
+    values::Reader history(db);
+    lxw_worksheet* sheet = nullptr;
+    lxw_row_t row = 1;
+    long cut = 0;
+    std::vector<double> widths;
+    for (const std::int64_t id : ids) {
+        for (const values::Entry& e : history.of(id)) {
+            if (!sheet) {
+                const QString name = QCoreApplication::translate("kbs::exchange", "Value history");
+                sheet = workbook_add_worksheet(book, name.toUtf8().constData());
+                if (!sheet)  // a name a sheet cannot have
+                    sheet = workbook_add_worksheet(book, nullptr);
+                const QString titles[] = {headings.heading(collection::at("ID")),
+                                          QCoreApplication::translate("kbs::values", "Date"),
+                                          QCoreApplication::translate("kbs::values", "Value"),
+                                          QCoreApplication::translate("kbs::values", "Note")};
+                for (const QString& title : titles) {
+                    worksheet_write_string(sheet, 0, lxw_col_t(widths.size()),
+                                           title.toUtf8().constData(), bold);
+                    widths.push_back(widthOf(title));
+                }
+                worksheet_freeze_panes(sheet, 1, 0);
+            }
+            worksheet_write_number(sheet, row, 0, double(id), number);
+            widths[0] = std::max(widths[0], double(QString::number(id).size()));
+            lxw_col_t col = 1;
+            for (const QString& value : {e.date, e.value, e.note}) {
+                const CellText cell = cellText(value);
+                cut += cell.cut ? 1 : 0;
+                if (!value.isEmpty()) {
+                    if (const lxw_error error =
+                            worksheet_write_string(sheet, row, col, cell.utf8.c_str(), text))
+                        failed(error);
+                }
+                widths[col] = std::max(widths[col], widthOf(value));
+                ++col;
+            }
+            ++row;
+        }
+    }
+    for (size_t c = 0; c < widths.size(); ++c)
+        worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), std::min(kMaxWidth, widths[c] + 2),
+                             nullptr);
+    return cut;
+}
+
 }  // namespace
 
 ExportSummary exportXlsx(const QString& catalogue, const QString& path, const Headings& headings,
@@ -360,11 +414,13 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
         ++row;
         ++summary.records;
     };
-    forEachRecord(source, source.recordIds(ids), write, progress, summary, path);
+    const std::vector<std::int64_t> all = source.recordIds(ids);
+    forEachRecord(source, all, write, progress, summary, path);
     for (size_t c = 0; c < columns.size(); ++c)
         worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), std::min(kMaxWidth, widths[c] + 2),
                              nullptr);
     worksheet_set_column(sheet, pictureColumn, pictureColumn, kPictureColumnChars, nullptr);
+    cut += writeHistorySheet(book, source.db(), all, headings, bold, text, number, failed);
     closer.book = nullptr;
     if (const lxw_error e = workbook_close(book))
         failed(e);

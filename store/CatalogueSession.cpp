@@ -147,6 +147,8 @@ void CatalogueSession::removeValuation(std::int64_t recordId, std::int64_t entry
 }
 
 values::Applied CatalogueSession::importValuations(const std::vector<values::Valuation>& rows) {
+    // The rows read again after the import find the pages it changed still in the cache.
+    const sqlite::LargeCache room(db());
     values::Applied applied = values::apply(db(), rows);
     m_rs->refresh({applied.updated.begin(), applied.updated.end()});
     return applied;

@@ -349,19 +349,29 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
     std::int64_t last = m_anyId ? std::max<std::int64_t>(m_maxId, 0) : 0;
     if (autonumberCounter && *autonumberCounter > last)
         last = *autonumberCounter;
+    // Before the records without ID are numbered, so that no entry meets one of them.
+    const bool history = m_history.has_value();
+    if (history) {
+        m_historyLeftOut = values::restoreHistory(m_db, *m_history);
+        m_history.reset();
+    }
     if (m_withoutId > 0) {
         sqlite::Stmt renumber(m_db, "UPDATE " + table() + " SET ID = ? WHERE ID = ?", kSource);
-        // The further pictures follow their record's new ID.
-        std::optional<sqlite::Stmt> pictures;
+        // The further pictures and the valuations follow their record's new ID.
+        std::optional<sqlite::Stmt> pictures, valuations;
         if (m_insertPicture) {
             pictures.emplace(m_db,
                              std::string("UPDATE ") + schema::PicturesTable +
                                  " SET record_id = ? WHERE record_id = ?",
                              kSource);
         }
+        if (history)
+            valuations.emplace(m_db, "UPDATE value_history SET record_id = ? WHERE record_id = ?",
+                               kSource);
         for (long i = 0; i < m_withoutId; ++i) {
             ++last;
-            for (sqlite::Stmt* st : {&renumber, pictures ? &*pictures : nullptr}) {
+            for (sqlite::Stmt* st : {&renumber, pictures ? &*pictures : nullptr,
+                                     valuations ? &*valuations : nullptr}) {
                 if (!st)
                     continue;
                 sqlite3_bind_int64(st->get(), 1, last);

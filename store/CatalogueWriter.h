@@ -11,6 +11,7 @@
 
 #include "SafeFile.h"
 #include "SourceValue.h"
+#include "ValueHistory.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -61,6 +62,13 @@ public:
                            const std::optional<std::string>& linkedPath = std::nullopt,
                            const std::optional<std::string>& caption = std::nullopt);
 
+    // The valuations the source carries, under the IDs its records have: written with the
+    // records by finish() (see values::restoreHistory); the records without ID have none.
+    // Without them the catalogue gets its history when it is first opened.
+    void setHistory(std::vector<values::Carried> entries) { m_history = std::move(entries); }
+    // After finish(): the valuations left out as no record had their ID.
+    long historyLeftOut() const { return m_historyLeftOut; }
+
     // Numbers the records that had no ID, makes the autonumber continue after the largest ID
     // (and after autonumberCounter, the old file's counter, when given), checks the
     // catalogue and puts it in place. Throws AppError when anything is wrong.
@@ -102,6 +110,8 @@ private:
     qint64 m_repeatedBytes = 0;
     std::unordered_set<std::string> m_pictureHashes;
     QStringList m_notes;
+    std::optional<std::vector<values::Carried>> m_history;
+    long m_historyLeftOut = 0;
 };
 
 }  // namespace kbs

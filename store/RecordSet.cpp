@@ -378,17 +378,22 @@ RecordSet::Cell RecordSet::cellOf(const Row& row, int position) const {
     return c;
 }
 
-RecordSet::Row RecordSet::readRow(Bookmark key) {
+RecordSet::Row RecordSet::readRow(Bookmark key, sqlite::Stmt* reuse) {
     std::string bytes;
-    if (!readRowIfThere(key, bytes))
+    if (!readRowIfThere(key, bytes, reuse))
         noCurrentRecord();
     return keep(key, bytes);
 }
 
-bool RecordSet::readRowIfThere(Bookmark key, std::string& out) const {
-    const std::string sql = "SELECT " + selectList(true) + " FROM " +
-                            sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
-    sqlite::Stmt stmt(m_conn->handle(), sql, kSource);
+bool RecordSet::readRowIfThere(Bookmark key, std::string& out, sqlite::Stmt* reuse) const {
+    sqlite::Stmt own;
+    sqlite::Stmt& stmt = reuse ? *reuse : own;
+    if (!stmt) {
+        const std::string sql = "SELECT " + selectList(true) + " FROM " +
+                                sqlite::quoteName(m_baseTable) + " WHERE rowid = ?";
+        stmt = sqlite::Stmt(m_conn->handle(), sql, kSource);
+    }
+    stmt.reset();
     sqlite3_bind_int64(stmt.get(), 1, key);
     if (!stmt.step(kSource))
         return false;
@@ -396,6 +401,7 @@ bool RecordSet::readRowIfThere(Bookmark key, std::string& out) const {
         out.resize(n);
         return out.data();
     });
+    stmt.reset();
     return true;
 }
 
@@ -1185,11 +1191,12 @@ void RecordSet::refresh(std::vector<Bookmark> keys) {
     requireOpen();
     std::sort(keys.begin(), keys.end());
     const Bookmark editing = m_editing ? currentRow().key : 0;
+    sqlite::Stmt reuse;
     for (const Slot s : m_order) {
         const Bookmark key = m_slots[s].key;
         if ((m_editing && key == editing) || !std::binary_search(keys.begin(), keys.end(), key))
             continue;
-        m_slots[s] = readRow(key);
+        m_slots[s] = readRow(key, &reuse);
         forgetSeen(key);
     }
     m_looked = Looked{};

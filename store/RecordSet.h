@@ -256,8 +256,9 @@ private:
     std::string_view buildRow(sqlite3_stmt* stmt, const std::function<char*(size_t)>& place) const;
     std::string selectList(bool useOrigin) const;
     Row keep(Bookmark key, std::string_view bytes);
-    Row readRow(Bookmark key);
-    bool readRowIfThere(Bookmark key, std::string& out) const;
+    // `reuse`, when given, keeps the statement for the next row: for many rows read in turn.
+    Row readRow(Bookmark key, sqlite::Stmt* reuse = nullptr);
+    bool readRowIfThere(Bookmark key, std::string& out, sqlite::Stmt* reuse = nullptr) const;
     void requireUnchanged(const char* refused, const char* ifDeleted);
     bool keysUsedUp() const;
     void beginEdit();

@@ -59,6 +59,20 @@ void exec(sqlite3* db, const char* sql, const QString& source) {
     }
 }
 
+LargeCache::LargeCache(sqlite3* db) : m_db(db) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA cache_size", -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        m_was = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    sqlite3_exec(db, "PRAGMA cache_size = -262144", nullptr, nullptr, nullptr);
+}
+
+LargeCache::~LargeCache() {
+    const std::string sql = "PRAGMA cache_size = " + std::to_string(m_was);
+    sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
+}
+
 void inTransaction(sqlite3* db, const QString& source, const std::function<void()>& body) {
     exec(db, "BEGIN IMMEDIATE", source);
     try {

@@ -42,6 +42,20 @@ private:
 // Runs statements without results; throws on failure.
 void exec(sqlite3* db, const char* sql, const QString& source);
 
+// Room for the pages a long transaction changes, so that they are written once, at its end,
+// rather than spilled on the way, and stay for what reads them next; as it was afterwards.
+class LargeCache {
+public:
+    explicit LargeCache(sqlite3* db);
+    ~LargeCache();
+    LargeCache(const LargeCache&) = delete;
+    LargeCache& operator=(const LargeCache&) = delete;
+
+private:
+    sqlite3* m_db;
+    long long m_was = -2000;
+};
+
 // Runs `body` in a write transaction of its own: committed when it returns, rolled back when
 // it throws (the exception goes on).
 void inTransaction(sqlite3* db, const QString& source, const std::function<void()>& body);

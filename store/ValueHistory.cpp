@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QSet>
 #include <algorithm>
 #include <string>
 
@@ -76,15 +75,69 @@ public:
                     "SELECT date, value FROM value_history WHERE record_id = ? ORDER BY "
                     "entry_id",
                     kSource),
-          m_update(db,
-                   "UPDATE table1 SET Value = ?1, Value_Date = ?2 WHERE ID = ?3 AND (Value IS "
-                   "NOT ?1 OR Value_Date IS NOT ?2)",
-                   kSource),
           m_db(db) {}
 
     // Whether the record's Value or Value_Date changed.
     bool bring(qint64 recordId) {
-        // The latest: by date, an unreadable one the oldest; on one day the one entered last.
+        const auto [date, value] = latest(recordId);
+        sqlite::Stmt update(m_db,
+                            "UPDATE table1 SET Value = ?1, Value_Date = ?2 WHERE ID = ?3 AND "
+                            "(Value IS NOT ?1 OR Value_Date IS NOT ?2)",
+                            kSource);
+        sqlite3_stmt* st = update.get();
+        sqlite3_bind_text(st, 1, value.constData(), int(value.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, 2, date.constData(), int(date.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_int64(st, 3, recordId);
+        update.step(kSource);
+        return sqlite3_changes(m_db) > 0;
+    }
+
+    // The same for many records, in ID order; returns those whose Value or Value_Date changed.
+    // table1 is written by one statement: one a record would have its triggers copy every page
+    // they change once for each (the statement's own journal), which made a price guide's
+    // import three times slower.
+    std::vector<qint64> bringAll(const std::vector<qint64>& ids) {
+        sqlite::exec(m_db,
+                     "CREATE TEMP TABLE IF NOT EXISTS kbs_latest_values (id INTEGER PRIMARY KEY, "
+                     "date TEXT, value TEXT); DELETE FROM temp.kbs_latest_values",
+                     kSource);
+        {
+            sqlite::Stmt put(m_db, "INSERT INTO temp.kbs_latest_values VALUES (?, ?, ?)", kSource);
+            for (const qint64 id : ids) {
+                const auto [date, value] = latest(id);
+                sqlite3_bind_int64(put.get(), 1, id);
+                sqlite3_bind_text(put.get(), 2, date.constData(), int(date.size()),
+                                  SQLITE_TRANSIENT);
+                sqlite3_bind_text(put.get(), 3, value.constData(), int(value.size()),
+                                  SQLITE_TRANSIENT);
+                put.step(kSource);
+                put.reset();
+            }
+        }
+        sqlite::exec(m_db,
+                     "DELETE FROM temp.kbs_latest_values WHERE id NOT IN (SELECT l.id FROM "
+                     "temp.kbs_latest_values l JOIN table1 t ON t.ID = l.id WHERE t.Value IS NOT "
+                     "l.value OR t.Value_Date IS NOT l.date)",
+                     kSource);
+        std::vector<qint64> changed;
+        {
+            sqlite::Stmt st(m_db, "SELECT id FROM temp.kbs_latest_values ORDER BY id", kSource);
+            while (st.step(kSource))
+                changed.push_back(sqlite3_column_int64(st.get(), 0));
+        }
+        sqlite::exec(m_db,
+                     "UPDATE table1 SET Value = (SELECT value FROM temp.kbs_latest_values WHERE "
+                     "id = table1.ID), Value_Date = (SELECT date FROM temp.kbs_latest_values "
+                     "WHERE id = table1.ID) WHERE ID IN (SELECT id FROM temp.kbs_latest_values); "
+                     "DELETE FROM temp.kbs_latest_values",
+                     kSource);
+        return changed;
+    }
+
+private:
+    // The latest entry's date and value as table1 keeps them: by date, an unreadable one the
+    // oldest; on one day the one entered last.
+    std::pair<QByteArray, QByteArray> latest(qint64 recordId) {
         QDate latest;
         QByteArray date = " ", value = " ";  // how the catalogue stores an empty field
         bool any = false;
@@ -104,48 +157,16 @@ public:
                            sqlite3_column_bytes(m_entries.get(), 1));
         }
         m_entries.reset();
-        sqlite3_stmt* st = m_update.get();
-        sqlite3_bind_text(st, 1, value.constData(), int(value.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_text(st, 2, date.constData(), int(date.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_int64(st, 3, recordId);
-        m_update.step(kSource);
-        m_update.reset();
-        return sqlite3_changes(m_db) > 0;
+        return {date, value};
     }
 
-private:
     sqlite::Stmt m_entries;
-    sqlite::Stmt m_update;
     sqlite3* m_db;
 };
 
 bool bringUpToDate(sqlite3* db, qint64 recordId) {
     return UpToDate(db).bring(recordId);
 }
-
-// Room for the pages a long transaction changes, so that they are written once, at its end,
-// rather than spilled on the way; as it was afterwards.
-class LargeCache {
-public:
-    explicit LargeCache(sqlite3* db) : m_db(db) {
-        sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(db, "PRAGMA cache_size", -1, &st, nullptr) == SQLITE_OK &&
-            sqlite3_step(st) == SQLITE_ROW)
-            m_was = sqlite3_column_int64(st, 0);
-        sqlite3_finalize(st);
-        sqlite3_exec(db, "PRAGMA cache_size = -262144", nullptr, nullptr, nullptr);
-    }
-    ~LargeCache() {
-        const std::string sql = "PRAGMA cache_size = " + std::to_string(m_was);
-        sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
-    }
-    LargeCache(const LargeCache&) = delete;
-    LargeCache& operator=(const LargeCache&) = delete;
-
-private:
-    sqlite3* m_db;
-    qint64 m_was = -2000;
-};
 
 void requireEntry(sqlite3* db, qint64 recordId, qint64 entryId) {
     sqlite::Stmt st(db, "SELECT 1 FROM value_history WHERE entry_id = ? AND record_id = ?",
@@ -209,7 +230,7 @@ bool ensureHistory(sqlite3* db) {
     if (sqlite3_db_readonly(db, "main") != 0)
         return false;
     try {
-        const LargeCache room(db);
+        const sqlite::LargeCache room(db);
         sqlite::inTransaction(db, kSource, [db] {
             sqlite::Stmt had(
                 db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'value_history'",
@@ -226,17 +247,29 @@ bool ensureHistory(sqlite3* db) {
     return hasHistory(db);
 }
 
-std::vector<Entry> entriesOf(sqlite3* db, qint64 recordId) {
+Reader::Reader(sqlite3* db) {
+    if (hasHistory(db))
+        m_entries = sqlite::Stmt(db,
+                                 "SELECT entry_id, date, value, note FROM value_history WHERE "
+                                 "record_id = ? ORDER BY entry_id",
+                                 kSource);
+}
+
+std::vector<Entry> Reader::of(qint64 recordId) {
     std::vector<Entry> all;
-    sqlite::Stmt st(db,
-                    "SELECT entry_id, date, value, note FROM value_history WHERE record_id = ? "
-                    "ORDER BY entry_id",
-                    kSource);
-    sqlite3_bind_int64(st.get(), 1, recordId);
-    while (st.step(kSource)) {
-        all.push_back({sqlite3_column_int64(st.get(), 0), textAt(st.get(), 1), textAt(st.get(), 2),
-                       textAt(st.get(), 3)});
+    if (!m_entries)
+        return all;
+    sqlite3_stmt* st = m_entries.get();
+    sqlite3_bind_int64(st, 1, recordId);
+    try {
+        while (m_entries.step(kSource))
+            all.push_back(
+                {sqlite3_column_int64(st, 0), textAt(st, 1), textAt(st, 2), textAt(st, 3)});
+    } catch (const AppError&) {
+        m_entries.reset();
+        throw;
     }
+    m_entries.reset();
     std::vector<std::pair<QDate, size_t>> order;
     for (size_t i = 0; i < all.size(); ++i)
         order.emplace_back(readDate(all[i].date), i);  // an invalid date is the smallest
@@ -246,6 +279,37 @@ std::vector<Entry> entriesOf(sqlite3* db, qint64 recordId) {
     for (const auto& [date, i] : order)
         sorted.push_back(std::move(all[i]));
     return sorted;
+}
+
+std::vector<Entry> entriesOf(sqlite3* db, qint64 recordId) {
+    return Reader(db).of(recordId);
+}
+
+long restoreHistory(sqlite3* db, const std::vector<Carried>& entries) {
+    sqlite::exec(db, kTablesSql, kSource);
+    sqlite::Stmt put(db,
+                     "INSERT INTO value_history (record_id, date, value, note) SELECT ?1, ?2, ?3, "
+                     "?4 WHERE EXISTS (SELECT 1 FROM table1 WHERE ID = ?1)",
+                     kSource);
+    long leftOut = 0;
+    for (const Carried& c : entries) {
+        sqlite3_bind_int64(put.get(), 1, c.recordId);
+        bindText(put.get(), 2, c.entry.date);
+        bindText(put.get(), 3, c.entry.value);
+        bindText(put.get(), 4, c.entry.note);
+        put.step(kSource);
+        put.reset();
+        leftOut += sqlite3_changes(db) == 0 ? 1 : 0;
+    }
+    sqlite::exec(db,
+                 "INSERT INTO value_history (record_id, date, value) SELECT ID, "
+                 "trim(ifnull(Value_Date, '')), trim(Value) FROM table1 WHERE trim(ifnull(Value, "
+                 "'')) <> '' AND NOT EXISTS (SELECT 1 FROM value_history WHERE record_id = "
+                 "table1.ID AND date = trim(ifnull(table1.Value_Date, '')) AND value = "
+                 "trim(table1.Value)) ORDER BY ID",
+                 kSource);
+    sqlite::exec(db, kTriggersSql, kSource);
+    return leftOut;
 }
 
 qint64 add(sqlite3* db, qint64 recordId, const Entry& entry) {
@@ -330,27 +394,26 @@ void forgetDeleted(sqlite3* db) {
 
 Applied apply(sqlite3* db, const std::vector<Valuation>& valuations) {
     Applied out;
-    const LargeCache room(db);
+    const sqlite::LargeCache room(db);
     sqlite::inTransaction(db, kSource, [&] {
-        // The records by ID and by what describes them.
-        QSet<qint64> known;
+        // The records by what describes them, when a row names one so; those named by their ID
+        // are looked up one at a time (a price guide names a few of many records).
         QHash<QString, std::vector<qint64>> byKey;
-        const bool byDescription = std::any_of(valuations.begin(), valuations.end(),
-                                               [](const Valuation& v) { return v.id < 0; });
-        {
-            sqlite::Stmt st(db,
-                            byDescription
-                                ? "SELECT ID, Description, Number, Version_Number FROM table1"
-                                : "SELECT ID FROM table1",
+        if (std::any_of(valuations.begin(), valuations.end(),
+                        [](const Valuation& v) { return v.id < 0; })) {
+            sqlite::Stmt st(db, "SELECT ID, Description, Number, Version_Number FROM table1",
                             kSource);
-            while (st.step(kSource)) {
-                const qint64 id = sqlite3_column_int64(st.get(), 0);
-                known.insert(id);
-                if (byDescription)
-                    byKey[keyOf(textAt(st.get(), 1), textAt(st.get(), 2), textAt(st.get(), 3))]
-                        .push_back(id);
-            }
+            while (st.step(kSource))
+                byKey[keyOf(textAt(st.get(), 1), textAt(st.get(), 2), textAt(st.get(), 3))]
+                    .push_back(sqlite3_column_int64(st.get(), 0));
         }
+        sqlite::Stmt known(db, "SELECT 1 FROM table1 WHERE ID = ?", kSource);
+        const auto isKnown = [&known](qint64 id) {
+            sqlite3_bind_int64(known.get(), 1, id);
+            const bool there = known.step(kSource);
+            known.reset();
+            return there;
+        };
         sqlite::Stmt there(db,
                            "SELECT 1 FROM value_history WHERE record_id = ? AND date = ? AND "
                            "value = ? AND note = ?",
@@ -370,7 +433,7 @@ Applied apply(sqlite3* db, const std::vector<Valuation>& valuations) {
                                          .join(QStringLiteral(" / ")));
             std::vector<qint64> ids;
             if (v.id >= 0) {
-                if (known.contains(v.id))
+                if (isKnown(v.id))
                     ids.push_back(v.id);
             } else {
                 ids = byKey.value(keyOf(v.description, v.number, v.version));
@@ -411,11 +474,7 @@ Applied apply(sqlite3* db, const std::vector<Valuation>& valuations) {
         }
         std::sort(touched.begin(), touched.end());
         touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
-        UpToDate upToDate(db);
-        for (qint64 id : touched) {
-            if (upToDate.bring(id))
-                out.updated.push_back(id);
-        }
+        out.updated = UpToDate(db).bringAll(touched);
     });
     return out;
 }

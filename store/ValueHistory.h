@@ -6,7 +6,7 @@
 #include <QStringView>
 #include <vector>
 
-struct sqlite3;
+#include "Sqlite.h"
 
 // Every valuation a record had: the table of them beside table1, kept by the catalogue itself.
 //
@@ -48,6 +48,30 @@ std::vector<Entry> entriesOf(sqlite3* db, qint64 recordId);
 qint64 add(sqlite3* db, qint64 recordId, const Entry& entry);  // stored with entry.id when set
 void change(sqlite3* db, qint64 recordId, const Entry& entry);
 void remove(sqlite3* db, qint64 recordId, qint64 entryId);
+
+// Reads the entries of one record after another, as entriesOf orders them, its statement
+// prepared once: for the exports. A catalogue without the history has none.
+class Reader {
+public:
+    explicit Reader(sqlite3* db);
+    std::vector<Entry> of(qint64 recordId);
+
+private:
+    sqlite::Stmt m_entries;
+};
+
+// An entry as an exchange file carries it, under the ID its record has in the file.
+struct Carried {
+    qint64 recordId = 0;
+    Entry entry;
+};
+// For a catalogue being written by an import, inside its transaction, once its records are
+// there: adds the history with the carried entries, in their order, and its triggers. A
+// record's Value and Value_Date become an entry too, as ensureHistory makes them, unless one
+// of its entries has that date and value already (so that a round trip doubles nothing).
+// Entries of records the catalogue does not have are left out; returns how many. Throws
+// AppError.
+long restoreHistory(sqlite3* db, const std::vector<Carried>& entries);
 
 // ---- with the deleted records, inside their transactions
 // Moves the record's entries to the deleted ones.

@@ -1802,6 +1802,10 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
         <source>line %1 looks like a spreadsheet&apos;s sum and was left out (--keep-sum-rows imports it).</source>
         <translation>Zeile %1 sieht wie die Summe einer Tabellenkalkulation aus und wurde weggelassen (--keep-sum-rows importiert sie).</translation>
     </message>
+    <message>
+        <source>Value history</source>
+        <translation>Wertverlauf</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ChecklistCsv</name>
@@ -1912,6 +1916,20 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>%1 record(s) had no ID and were given new ones after the largest.</source>
         <translation>%1 Datensatz/Datensätze hatten keine ID und bekamen neue nach der größten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n valuation(s) of the value history came from %1.</source>
+        <translation>
+            <numerusform>%n Bewertung des Wertverlaufs stammt aus %1.</numerusform>
+            <numerusform>%n Bewertungen des Wertverlaufs stammen aus %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n valuation(s) in %1 name a record the catalogue does not have and were left out.</source>
+        <translation>
+            <numerusform>%n Bewertung in %1 nennt einen Datensatz, den der Katalog nicht hat, und wurde ausgelassen.</numerusform>
+            <numerusform>%n Bewertungen in %1 nennen einen Datensatz, den der Katalog nicht hat, und wurden ausgelassen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2081,6 +2099,25 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
         <translation>%1 Zeichen, die XML nicht aufnehmen kann (Steuerzeichen wie NUL, U+FFFE, U+FFFF, halbe Surrogatpaare), wurden aus den Texten ausgelassen.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::ValueCsv</name>
+    <message>
+        <source>The value history %1 cannot be read: line %2: %3.</source>
+        <translation>Der Wertverlauf %1 kann nicht gelesen werden: Zeile %2: %3.</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+    <message>
+        <source>the columns ID, Date and Value are needed</source>
+        <translation>die Spalten ID, Date und Value werden benötigt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no record ID</source>
+        <translation>„%1“ ist keine Datensatz-ID</translation>
     </message>
 </context>
 <context>

@@ -1802,6 +1802,10 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
         <source>line %1 looks like a spreadsheet&apos;s sum and was left out (--keep-sum-rows imports it).</source>
         <translation>la línea %1 parece la suma de una hoja de cálculo y se dejó fuera (--keep-sum-rows la importa).</translation>
     </message>
+    <message>
+        <source>Value history</source>
+        <translation>Historial de valores</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ChecklistCsv</name>
@@ -1912,6 +1916,20 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>%1 record(s) had no ID and were given new ones after the largest.</source>
         <translation>%1 registro(s) no tenían ID y recibieron otros nuevos después del mayor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n valuation(s) of the value history came from %1.</source>
+        <translation>
+            <numerusform>%n valoración del historial de valores procede de %1.</numerusform>
+            <numerusform>%n valoraciones del historial de valores proceden de %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n valuation(s) in %1 name a record the catalogue does not have and were left out.</source>
+        <translation>
+            <numerusform>%n valoración de %1 nombra un registro que el catálogo no tiene y se ha omitido.</numerusform>
+            <numerusform>%n valoraciones de %1 nombran un registro que el catálogo no tiene y se han omitido.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2081,6 +2099,25 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
         <translation>%1 carácter(es) que XML no puede contener (caracteres de control como NUL, U+FFFE, U+FFFF, mitades de pares suplentes) se omitieron de los textos.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::ValueCsv</name>
+    <message>
+        <source>The value history %1 cannot be read: line %2: %3.</source>
+        <translation>No se puede leer el historial de valores %1: línea %2: %3.</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacío</translation>
+    </message>
+    <message>
+        <source>the columns ID, Date and Value are needed</source>
+        <translation>se necesitan las columnas ID, Date y Value</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no record ID</source>
+        <translation>«%1» no es un ID de registro</translation>
     </message>
 </context>
 <context>

@@ -1802,6 +1802,10 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
         <source>line %1 looks like a spreadsheet&apos;s sum and was left out (--keep-sum-rows imports it).</source>
         <translation>la ligne %1 ressemble à la somme d’un tableur et a été laissée de côté (--keep-sum-rows l’importe).</translation>
     </message>
+    <message>
+        <source>Value history</source>
+        <translation>Historique des valeurs</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ChecklistCsv</name>
@@ -1912,6 +1916,20 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>%1 record(s) had no ID and were given new ones after the largest.</source>
         <translation>%1 fiche(s) n’avaient pas d’ID et en ont reçu de nouveaux après le plus grand.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n valuation(s) of the value history came from %1.</source>
+        <translation>
+            <numerusform>%n estimation de l&apos;historique des valeurs provient de %1.</numerusform>
+            <numerusform>%n estimations de l&apos;historique des valeurs proviennent de %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n valuation(s) in %1 name a record the catalogue does not have and were left out.</source>
+        <translation>
+            <numerusform>%n estimation de %1 désigne une fiche absente du catalogue et a été laissée de côté.</numerusform>
+            <numerusform>%n estimations de %1 désignent une fiche absente du catalogue et ont été laissées de côté.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2081,6 +2099,25 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
         <translation>%1 caractère(s) que XML ne peut pas contenir (caractères de contrôle comme NUL, U+FFFE, U+FFFF, moitiés de paires de substitution) ont été retirés des textes.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::ValueCsv</name>
+    <message>
+        <source>The value history %1 cannot be read: line %2: %3.</source>
+        <translation>L&apos;historique des valeurs %1 ne peut pas être lu : ligne %2 : %3.</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>il est vide</translation>
+    </message>
+    <message>
+        <source>the columns ID, Date and Value are needed</source>
+        <translation>les colonnes ID, Date et Value sont nécessaires</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no record ID</source>
+        <translation>« %1 » n&apos;est pas un identifiant de fiche</translation>
     </message>
 </context>
 <context>

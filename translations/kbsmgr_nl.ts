@@ -1802,6 +1802,10 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
         <source>line %1 looks like a spreadsheet&apos;s sum and was left out (--keep-sum-rows imports it).</source>
         <translation>regel %1 lijkt op de som van een rekenblad en is weggelaten (--keep-sum-rows importeert hem).</translation>
     </message>
+    <message>
+        <source>Value history</source>
+        <translation>Waardegeschiedenis</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ChecklistCsv</name>
@@ -1912,6 +1916,20 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>%1 record(s) had no ID and were given new ones after the largest.</source>
         <translation>%1 record(s) hadden geen ID en kregen nieuwe na de grootste.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n valuation(s) of the value history came from %1.</source>
+        <translation>
+            <numerusform>%n waardering van de waardegeschiedenis kwam uit %1.</numerusform>
+            <numerusform>%n waarderingen van de waardegeschiedenis kwamen uit %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n valuation(s) in %1 name a record the catalogue does not have and were left out.</source>
+        <translation>
+            <numerusform>%n waardering in %1 noemt een record dat de catalogus niet heeft en is weggelaten.</numerusform>
+            <numerusform>%n waarderingen in %1 noemen een record dat de catalogus niet heeft en zijn weggelaten.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2081,6 +2099,25 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
         <translation>%1 teken(s) die XML niet kan bevatten (stuurtekens zoals NUL, U+FFFE, U+FFFF, halve surrogaatparen) zijn uit de teksten weggelaten.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::ValueCsv</name>
+    <message>
+        <source>The value history %1 cannot be read: line %2: %3.</source>
+        <translation>De waardegeschiedenis %1 kan niet worden gelezen: regel %2: %3.</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>het is leeg</translation>
+    </message>
+    <message>
+        <source>the columns ID, Date and Value are needed</source>
+        <translation>de kolommen ID, Date en Value zijn nodig</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no record ID</source>
+        <translation>„%1” is geen record-ID</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 
 #include "Schema.h"
 #include "TestEnv.h"
+#include "ValueHistory.h"
 
 using namespace kbs;
 using namespace Qt::StringLiterals;
@@ -24,6 +25,25 @@ QString run(const QString& program, const QStringList& args) {
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         qWarning("%s failed: %s", qPrintable(program), qPrintable(err));
     return p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : u"FAILED"_s;
+}
+
+// Runs a Python script (which reads the workbook with openpyxl) on a file; its output.
+QString runPython(const QString& script, const QString& file) {
+    return run(QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s}),
+               {u"-c"_s, script, file});
+}
+
+// Every valuation of the catalogue's records, each record's oldest first, as "ID|date|value|note".
+QStringList historyOf(const QString& dbPath) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(dbPath).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    QStringList out;
+    for (const QVariantList& r : test::rowsOf(dbPath, u"SELECT ID FROM table1 ORDER BY ID"_s)) {
+        for (const values::Entry& e : values::entriesOf(db, r[0].toLongLong()))
+            out << QStringList{r[0].toString(), e.date, e.value, e.note}.join(u'|');
+    }
+    sqlite3_close(db);
+    return out;
 }
 
 const QString kColumns =
@@ -44,14 +64,12 @@ private slots:
                        {u"binpicdata"_s, test::pictureBytes("JPG", 40, 30, 0xFFFF0000)}});
         const QString out = env.path(u"out.xlsx"_s);
         QVERIFY(run(KBS_EXPORT_EXE, {u"--xlsx"_s, out, env.dbPath()}).contains(u"1 pictures"_s));
-        const QString python = QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s});
-        const QString read =
-            run(python, {u"-c"_s,
-                         u"import openpyxl, sys\n"
-                         "s = openpyxl.load_workbook(sys.argv[1]).active\n"
-                         "print(s.freeze_panes, s['A1'].font.b, len(s._images))\n"
-                         "for c in s[2][:4] + (s['X2'],): print(c.data_type, repr(c.value))"_s,
-                         out});
+        const QString read = runPython(
+            u"import openpyxl, sys\n"
+            "s = openpyxl.load_workbook(sys.argv[1]).active\n"
+            "print(s.freeze_panes, s['A1'].font.b, len(s._images))\n"
+            "for c in s[2][:4] + (s['X2'],): print(c.data_type, repr(c.value))"_s,
+            out);
         QCOMPARE(read, u"A2 True 1\nn 1\ns '=1+1'\ns '007'\ns '1e3'\ns 'a\\tb\\nc'\n"_s);
     }
 
@@ -83,9 +101,7 @@ private slots:
             "for row in s.iter_rows(min_row=2, min_col=2, max_col=2, values_only=True):\n"
             "    v = re.sub('_x([0-9A-Fa-f]{4})_', lambda m: chr(int(m[1], 16)), row[0])\n"
             "    print(v.encode('utf-16-le', 'surrogatepass').hex())\n"_s;
-        const QStringList read = run(QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s}),
-                                     {u"-c"_s, script, out})
-                                     .split(u'\n');
+        const QStringList read = runPython(script, out).split(u'\n');
         QCOMPARE(read.value(0), u"True"_s);
         for (qsizetype i = 0; i < cases.size(); ++i) {
             const QByteArray utf16 = QByteArray::fromHex(read.value(i + 1).toLatin1());
@@ -196,6 +212,56 @@ private slots:
         QCOMPARE(
             test::rowsOf(env.dbPath(), u"SELECT record_id, position, bytes FROM record_pictures"_s),
             (QList<QVariantList>{{qint64(5), qint64(2), blue}}));
+    }
+
+    // The value history goes with each exchange and comes back entry for entry: notes with
+    // quotes, commas, line breaks, a formula and other scripts; a record whose valuation
+    // without date is in its history once.
+    void valueHistoryTravels_data() {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("csv") << u"csv"_s;
+        QTest::newRow("tellico") << u"tc"_s;
+        QTest::newRow("xlsx") << u"xlsx"_s;
+    }
+    void valueHistoryTravels() {
+        QFETCH(QString, format);
+        test::TestEnv env;
+        const qint64 a = env.addRecord({{u"Description"_s, u"Mini"_s},
+                                        {u"Value"_s, u"12.50"_s},
+                                        {u"Value_Date"_s, u"2026-03-01"_s}});
+        const qint64 b = env.addRecord({{u"Description"_s, u"Beetle"_s}, {u"Value"_s, u"7"_s}});
+        env.addRecord({{u"Description"_s, u"Jeep"_s}});
+        {
+            sqlite3* db = nullptr;
+            sqlite3_open(QFile::encodeName(env.dbPath()).constData(), &db);
+            QVERIFY(values::ensureHistory(db));
+            values::add(db, a, {0, u"2024-05-01"_s, u"9.00"_s, u"auction, \"Lot 7\"\nhall 2"_s});
+            values::add(db, a, {0, u"2025-01-15"_s, u"11"_s, u"Prix: Grünwald; € 😀"_s});
+            values::add(db, b, {0, u"1/2/2020"_s, u"5"_s, u"=SUM(A1)"_s});
+            sqlite3_close(db);
+        }
+        const QStringList history = historyOf(env.dbPath());
+        QCOMPARE(history.size(), 5);
+        const QString out = env.path(u"out."_s + format), back = env.path(u"back.mdb"_s);
+        if (format == u"csv"_s) {
+            QVERIFY(run(KBS_EXPORT_EXE, {env.dbPath(), out}) != u"FAILED"_s);
+            QVERIFY(QFile::exists(env.path(u"out_values.csv"_s)));
+        } else {
+            QVERIFY(run(KBS_EXPORT_EXE, {u"--"_s + (format == u"tc"_s ? u"tellico"_s : format), out,
+                                         env.dbPath()}) != u"FAILED"_s);
+        }
+        if (format == u"xlsx"_s) {
+            const QString read = runPython(
+                u"import openpyxl, sys\n"
+                "s = openpyxl.load_workbook(sys.argv[1]).worksheets[1]\n"
+                "for r in s.iter_rows(min_row=2, values_only=True):\n"
+                "  print('|'.join('' if v is None else str(v) for v in r) + '\\0')"_s,
+                out);
+            QCOMPARE(read.split(u"\0\n"_s, Qt::SkipEmptyParts), history);
+            return;
+        }
+        QVERIFY(run(KBS_IMPORT_EXE, {out, back}) != u"FAILED"_s);
+        QCOMPARE(historyOf(back), history);
     }
 
     // Our own file, written and read back: every column and every picture.
