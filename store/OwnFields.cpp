@@ -549,6 +549,8 @@ QStringList tagsOf(sqlite3* db, std::int64_t recordId) {
 void setTags(sqlite3* db, std::int64_t recordId, const QStringList& tags) {
     QStringList kept;
     for (const QString& t : tags) {
+        if (t.trimmed().isEmpty())
+            continue;
         const Checked c = normaliseTag(t);
         if (!c.ok)
             refuse(c.message);
