@@ -707,7 +707,7 @@ void runOwnFields(Window& win) {
             values.push_back({f.id, f.kind == ownfields::Kind::Text ? QStringLiteral("1:87")
                                     : f.kind == ownfields::Kind::Date
                                         ? QStringLiteral("2024-03-%1").arg(round + 1)
-                                        : QString::number(round)});
+                                        : QString::number(round % 2)});
         t.restart();
         w.session().keepOwnValuesWithNextSave(
             values, {QStringLiteral("chase"), QStringLiteral("error %1").arg(round),
