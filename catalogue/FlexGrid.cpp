@@ -599,10 +599,10 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
             r += 1;
             break;
         case Qt::Key_Left:
-            c -= 1;
+            c = shownNeighbour(c, -1);
             break;
         case Qt::Key_Right:
-            c += 1;
+            c = shownNeighbour(c, +1);
             break;
         case Qt::Key_PageUp:
             r -= page;
@@ -612,11 +612,11 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_Home:
             r = (event->modifiers() & Qt::ControlModifier) ? m_fixedRows : r;
-            c = 0;
+            c = shownNeighbour(-1, +1);
             break;
         case Qt::Key_End:
             r = (event->modifiers() & Qt::ControlModifier) ? rows() - 1 : r;
-            c = cols() - 1;
+            c = shownNeighbour(-1, -1);
             break;
         default: {
             // Other keys the view handles itself; a move it makes is a move of ours.
@@ -634,6 +634,20 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
     if (rows() <= m_fixedRows)
         return;
     moveCurrent(r, c, (event->modifiers() & Qt::ShiftModifier) != 0);
+}
+
+// The next column shown in the headings' order, left (-1) or right (+1) of column c; from
+// c = -1 the first (+1) or the last (-1) one shown. Column c itself when none is shown there.
+int FlexGrid::shownNeighbour(int c, int step) const {
+    const QHeaderView* heads = horizontalHeader();
+    const int n = heads->count();
+    int visual = c < 0 ? (step > 0 ? -1 : n) : heads->visualIndex(c);
+    for (visual += step; visual >= 0 && visual < n; visual += step) {
+        const int logical = heads->logicalIndex(visual);
+        if (!heads->isSectionHidden(logical))
+            return logical;
+    }
+    return c < 0 ? m_col : c;
 }
 
 QString FlexGrid::textMatrix(int r, int c) const {

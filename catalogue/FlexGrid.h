@@ -170,6 +170,7 @@ private:
     void moveCurrent(int r, int c, bool extend);
     void syncView();
     int gridRowAt(const QPoint& viewportPos) const;
+    int shownNeighbour(int c, int step) const;
 
     FlexGridModel m_model;
     int m_fixedRows = 1;

@@ -22,6 +22,7 @@
 #include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
+#include "GridColumns.h"
 #include "GroupPanel.h"
 #include "MainTexts.h"
 #include "MainToolbar.h"
@@ -56,6 +57,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
     buildPictureViews();
     buildGroupView();
+    m_columns = new GridColumns(*FG1, *this);
     buildCastingList();
     auto* keys = new WindowKeys(*this, *Toolbar1, *FG1, *m_panel);
     connect(keys, &WindowKeys::findNext, this, &frmMain::Find_Next);

@@ -52,6 +52,7 @@ class StatisticsWindow;
 class CastingList;
 class ValueCommands;
 class ChecklistsWindow;
+class GridColumns;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -272,6 +273,7 @@ private:
     ChecklistsWindow* m_checklists = nullptr;
     void addChecklistsEntry();
     void forgetChecklistsWindow();
+    GridColumns* m_columns = nullptr;  // which columns the grid shows, in which order
 };
 
 // The Record set's cursor stays on the record the detail fields show. Every walk over the
