@@ -1,6 +1,7 @@
 #include "CatalogueSession.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 #include "Backup.h"
 #include "ChecklistMatcher.h"
@@ -42,6 +43,7 @@ void CatalogueSession::open(const QString& file, const QString& query) {
         values::ensureHistory(db());
         backup::trackChanges(db());
         checklists::ensureTables(db());
+        ownfields::ensureTables(db());
         deleted::forgetBefore(db(), QDateTime::currentDateTime().addDays(-deleted::KeepDays));
         m_rs->setBeforeDelete([](sqlite3* handle, RecordSet::Bookmark id) {
             deleted::keep(handle, id, QDateTime::currentDateTime());
@@ -55,6 +57,8 @@ void CatalogueSession::open(const QString& file, const QString& query) {
 }
 
 void CatalogueSession::close() noexcept {
+    m_own.reset();
+    ++m_ownStamp;
     m_tiles->read = sqlite::Stmt();
     m_rs->close();
     m_cn->close();
@@ -112,7 +116,7 @@ QByteArray CatalogueSession::tileThumbnail(std::int64_t recordId) {
 }
 
 void CatalogueSession::keepPicturesWithNextSave(std::vector<pictures::Kept> kept) {
-    m_rs->setCompanionWrite([kept = std::move(kept)](sqlite3* handle, RecordSet::Bookmark key) {
+    m_rs->addCompanionWrite([kept = std::move(kept)](sqlite3* handle, RecordSet::Bookmark key) {
         pictures::writeKept(handle, key, kept);
     });
 }
@@ -122,7 +126,9 @@ std::vector<deleted::Record> CatalogueSession::deletedRecords() const {
 }
 
 std::int64_t CatalogueSession::bringBack(std::int64_t id) {
-    return deleted::bringBack(db(), id);
+    const std::int64_t now = deleted::bringBack(db(), id);
+    updateOwnOf(now);
+    return now;
 }
 
 std::vector<values::Entry> CatalogueSession::valueHistory(std::int64_t recordId) const {
@@ -206,6 +212,126 @@ std::vector<std::pair<QString, std::vector<std::int64_t>>> CatalogueSession::hel
 std::vector<std::int64_t> CatalogueSession::addWantedRecords(
     const checklists::List& list, const std::vector<checklists::Entry>& entries) {
     return checklists::addWanted(db(), list, entries);
+}
+
+std::vector<ownfields::Field> CatalogueSession::ownFields() const {
+    return ownfields::fields(db());
+}
+
+std::int64_t CatalogueSession::addOwnField(const ownfields::Field& field) {
+    const std::int64_t id = ownfields::addField(db(), field);
+    ownValuesChanged();
+    return id;
+}
+
+void CatalogueSession::renameOwnField(std::int64_t fieldId, const QString& name) {
+    ownfields::renameField(db(), fieldId, name);
+    ownValuesChanged();
+}
+
+void CatalogueSession::setOwnFieldValueList(std::int64_t fieldId, const QString& valueList) {
+    ownfields::setValueList(db(), fieldId, valueList);
+    ownValuesChanged();
+}
+
+void CatalogueSession::reorderOwnFields(const std::vector<std::int64_t>& fieldIds) {
+    ownfields::reorderFields(db(), fieldIds);
+    ownValuesChanged();
+}
+
+int CatalogueSession::ownFieldValueCount(std::int64_t fieldId) const {
+    return ownfields::valueCount(db(), fieldId);
+}
+
+ownfields::Removed CatalogueSession::removeOwnField(std::int64_t fieldId) {
+    ownfields::Removed removed = ownfields::removeField(db(), fieldId);
+    ownValuesChanged();
+    return removed;
+}
+
+std::int64_t CatalogueSession::restoreOwnField(const ownfields::Removed& removed) {
+    const std::int64_t id = ownfields::restoreField(db(), removed);
+    ownValuesChanged();
+    return id;
+}
+
+std::vector<ownfields::Value> CatalogueSession::ownValues(std::int64_t recordId) const {
+    return ownfields::valuesOf(db(), recordId);
+}
+
+void CatalogueSession::setOwnValues(std::int64_t recordId,
+                                    const std::vector<ownfields::Value>& values) {
+    ownfields::setValues(db(), recordId, values);
+    updateOwnOf(recordId);
+}
+
+QStringList CatalogueSession::tags(std::int64_t recordId) const {
+    return ownfields::tagsOf(db(), recordId);
+}
+
+void CatalogueSession::setTags(std::int64_t recordId, const QStringList& tags) {
+    ownfields::setTags(db(), recordId, tags);
+    updateOwnOf(recordId);
+}
+
+std::vector<std::pair<QString, int>> CatalogueSession::tagsInUse() const {
+    return ownfields::tagsInUse(db());
+}
+
+void CatalogueSession::keepOwnValuesWithNextSave(const std::vector<ownfields::Value>& values,
+                                                 const QStringList& tags) {
+    // Checked now, so that the save itself is not refused for them.
+    const std::vector<ownfields::Field> fields = ownFields();
+    for (const ownfields::Value& v : values) {
+        const auto f = std::find_if(fields.begin(), fields.end(),
+                                    [&](const ownfields::Field& x) { return x.id == v.fieldId; });
+        if (f != fields.end()) {
+            const ownfields::Checked c = ownfields::normalise(*f, v.text);
+            if (!c.ok)
+                sqlite::fail(kSource, c.message);
+        }
+    }
+    for (const QString& t : tags) {
+        const ownfields::Checked c = ownfields::normaliseTag(t);
+        if (!c.ok)
+            sqlite::fail(kSource, c.message);
+    }
+    m_rs->addCompanionWrite([this, values, tags](sqlite3* handle, RecordSet::Bookmark key) {
+        ownfields::setValues(handle, key, values);
+        ownfields::setTags(handle, key, tags);
+        updateOwnOf(key);
+    });
+}
+
+const ownfields::AllValues& CatalogueSession::allOwnValues() {
+    if (!m_own)
+        m_own = std::make_unique<ownfields::AllValues>(ownfields::readAll(db()));
+    return *m_own;
+}
+
+void CatalogueSession::ownValuesChanged() {
+    m_own.reset();
+    ++m_ownStamp;
+}
+
+void CatalogueSession::updateOwnOf(std::int64_t recordId) {
+    ++m_ownStamp;
+    if (!m_own)
+        return;
+    ownfields::AllValues& all = *m_own;
+    for (auto& field : all.values)
+        field.remove(recordId);
+    for (const ownfields::Value& v : ownfields::valuesOf(db(), recordId)) {
+        for (std::size_t i = 0; i < all.fields.size(); ++i) {
+            if (all.fields[i].id == v.fieldId)
+                all.values[i].insert(recordId, v.text);
+        }
+    }
+    const QStringList t = ownfields::tagsOf(db(), recordId);
+    if (t.isEmpty())
+        all.tags.remove(recordId);
+    else
+        all.tags.insert(recordId, t);
 }
 
 QString CatalogueSession::swapIn(const QString& restored) {

@@ -11,6 +11,7 @@
 #include "ChecklistMatcher.h"
 #include "Checklists.h"
 #include "DeletedRecords.h"
+#include "OwnFields.h"
 #include "Pictures.h"
 #include "ValueByDate.h"
 #include "ValueHistory.h"
@@ -92,6 +93,38 @@ public:
     std::vector<std::int64_t> addWantedRecords(const checklists::List& list,
                                                const std::vector<checklists::Entry>& entries);
 
+    // ---- the collector's own fields and the records' tags (OwnFields.h). Each change is stored
+    // at once; the Record set's rows are not touched by them.
+    std::vector<ownfields::Field> ownFields() const;
+    std::int64_t addOwnField(const ownfields::Field& field);
+    void renameOwnField(std::int64_t fieldId, const QString& name);
+    void setOwnFieldValueList(std::int64_t fieldId, const QString& valueList);
+    void reorderOwnFields(const std::vector<std::int64_t>& fieldIds);
+    // How many records hold a value in the field, to ask before it is removed.
+    int ownFieldValueCount(std::int64_t fieldId) const;
+    // Removes a field with its values; what it returns puts them back (its undo).
+    ownfields::Removed removeOwnField(std::int64_t fieldId);
+    std::int64_t restoreOwnField(const ownfields::Removed& removed);
+    std::vector<ownfields::Value> ownValues(std::int64_t recordId) const;
+    // Checks and stores a record's values; a refused one throws AppError and stores nothing.
+    void setOwnValues(std::int64_t recordId, const std::vector<ownfields::Value>& values);
+    QStringList tags(std::int64_t recordId) const;
+    void setTags(std::int64_t recordId, const QStringList& tags);
+    // (tag, records carrying it), by tag: the completion of the tag editor.
+    std::vector<std::pair<QString, int>> tagsInUse() const;
+    // The values and tags the panel leaves, stored by the Record set's next update in the
+    // transaction that stores the record (a new record's too). Every value is checked here:
+    // a refused one throws AppError and nothing is kept for the save.
+    void keepOwnValuesWithNextSave(const std::vector<ownfields::Value>& values,
+                                   const QStringList& tags);
+    // Every record's values and tags, read when first asked for (start-up reads none) and
+    // kept up to date by the changes above; ownValuesStamp() grows with each change, so that
+    // what was made from them (a filter, a sort) knows when to make itself again.
+    const ownfields::AllValues& allOwnValues();
+    std::uint64_t ownValuesStamp() const { return m_ownStamp; }
+    // Tells the session that records' own values changed beside it (an import).
+    void ownValuesChanged();
+
     // ---- a restored backup: closes the session and puts `restored` in the catalogue's place,
     // keeping the catalogue as it was; returns the name it is kept under. Throws AppError.
     // open() shows the catalogue again.
@@ -104,7 +137,10 @@ private:
     std::unique_ptr<Connection> m_cn;
     std::unique_ptr<RecordSet> m_rs;
     struct Tiles;
-    std::unique_ptr<Tiles> m_tiles;  // the gallery's prepared read
+    std::unique_ptr<Tiles> m_tiles;               // the gallery's prepared read
+    std::unique_ptr<ownfields::AllValues> m_own;  // read when first asked for
+    std::uint64_t m_ownStamp = 1;
+    void updateOwnOf(std::int64_t recordId);
 };
 
 }  // namespace kbs

@@ -42,17 +42,7 @@ void insertEntries(sqlite3* db, std::int64_t listId, const std::vector<Entry>& e
 }  // namespace
 
 bool ensureTables(sqlite3* db) {
-    if (present(db))
-        return true;
-    if (sqlite3_db_readonly(db, "main") != 0)
-        return false;
-    try {
-        sqlite::inTransaction(db, kSource,
-                              [db] { sqlite::exec(db, schema::ChecklistTablesSql, kSource); });
-    } catch (const AppError&) {
-        return false;
-    }
-    return present(db);
+    return sqlite::addSchemaObjects(db, &present, schema::ChecklistTablesSql, kSource);
 }
 
 std::vector<List> lists(sqlite3* db) {

@@ -9,6 +9,7 @@
 
 #include "AppError.h"
 #include "Collection.h"
+#include "OwnFields.h"
 #include "Schema.h"
 #include "Sqlite.h"
 #include "StopPoint.h"
@@ -90,6 +91,7 @@ void keep(sqlite3* db, qint64 id, const QDateTime& when) {
     run(db, std::string("DELETE FROM ") + schema::PicturesTable + " WHERE record_id = ?", id);
     run(db, std::string("DELETE FROM ") + schema::ThumbsTable + " WHERE record_id = ?", id);
     values::keepDeleted(db, id);
+    ownfields::keepDeleted(db, id);
 }
 
 std::vector<Record> list(sqlite3* db) {
@@ -158,6 +160,7 @@ qint64 bringBack(sqlite3* db, qint64 id) {
         run(db, std::string("DELETE FROM ") + RecordsTable + " WHERE " + idName + " = ?", id);
         run(db, std::string("DELETE FROM ") + PicturesTable + " WHERE record_id = ?", id);
         values::bringBack(db, id, now);
+        ownfields::bringBack(db, id, now);
         stopPoint("undo");
         sqlite::exec(db, "COMMIT", kSource);
         return now;
@@ -183,6 +186,7 @@ void forgetBefore(sqlite3* db, const QDateTime& limit) {
             st.step(kSource);
         }
         values::forgetDeleted(db);
+        ownfields::forgetDeleted(db);
         sqlite::exec(db, "COMMIT", kSource);
     } catch (const AppError&) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);

@@ -41,11 +41,7 @@ void bindBytes(sqlite3_stmt* st, int i, const QByteArray& b) {
 }
 
 void run(sqlite3* db, const char* sql, std::int64_t a, std::int64_t b = 0) {
-    sqlite::Stmt st(db, sql, kSource);
-    sqlite3_bind_int64(st.get(), 1, a);
-    if (sqlite3_bind_parameter_count(st.get()) > 1)
-        sqlite3_bind_int64(st.get(), 2, b);
-    st.step(kSource);
+    sqlite::runWithIds(db, sql, kSource, a, b);
 }
 }  // namespace
 

@@ -89,6 +89,18 @@ public:
     // and its rows are stored together or not at all. Dropped by that update and by a cancel.
     using CompanionWrite = std::function<void(sqlite3*, Bookmark)>;
     void setCompanionWrite(CompanionWrite write) { m_companion = std::move(write); }
+    // One more such write, after those set already.
+    void addCompanionWrite(CompanionWrite write) {
+        if (!m_companion) {
+            m_companion = std::move(write);
+            return;
+        }
+        m_companion = [first = std::move(m_companion), then = std::move(write)](sqlite3* db,
+                                                                                Bookmark key) {
+            first(db, key);
+            then(db, key);
+        };
+    }
     // Runs in the delete's transaction, before the record with this key is deleted.
     void setBeforeDelete(std::function<void(sqlite3* db, Bookmark key)> f) {
         m_beforeDelete = std::move(f);

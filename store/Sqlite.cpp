@@ -112,3 +112,30 @@ std::string quoteName(std::string_view name) {
 }
 
 }  // namespace kbs::sqlite
+
+namespace kbs::sqlite {
+
+void runWithIds(sqlite3* db, std::string_view sql, const QString& source, std::int64_t a,
+                std::int64_t b) {
+    Stmt st(db, sql, source);
+    sqlite3_bind_int64(st.get(), 1, a);
+    if (sqlite3_bind_parameter_count(st.get()) > 1)
+        sqlite3_bind_int64(st.get(), 2, b);
+    st.step(source);
+}
+
+bool addSchemaObjects(sqlite3* db, bool (*present)(sqlite3*), const char* sql,
+                      const QString& source) {
+    if (present(db))
+        return true;
+    if (sqlite3_db_readonly(db, "main") != 0)
+        return false;
+    try {
+        inTransaction(db, source, [&] { exec(db, sql, source); });
+    } catch (const AppError&) {
+        return false;
+    }
+    return present(db);
+}
+
+}  // namespace kbs::sqlite

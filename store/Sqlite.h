@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -45,6 +46,16 @@ void exec(sqlite3* db, const char* sql, const QString& source);
 // Runs `body` in a write transaction of its own: committed when it returns, rolled back when
 // it throws (the exception goes on).
 void inTransaction(sqlite3* db, const QString& source, const std::function<void()>& body);
+
+// Runs one statement with one or two integer parameters (?1, ?2); throws on failure.
+void runWithIds(sqlite3* db, std::string_view sql, const QString& source, std::int64_t a,
+                std::int64_t b = 0);
+
+// Adds tables (indexes, triggers) made by `sql` in a transaction of their own, unless `present`
+// finds them there already. A catalogue that cannot be written is left as it is. Returns whether
+// they are there.
+bool addSchemaObjects(sqlite3* db, bool (*present)(sqlite3*), const char* sql,
+                      const QString& source);
 
 // Whether the schema has every one of these tables, indexes or triggers; false when it cannot
 // be read.

@@ -1,0 +1,136 @@
+// The collector's own fields and the records' tags: each kind checked and stored, fields
+// renamed, reordered and removed with their values, values saved with the record, and carried
+// by a delete and its undo.
+#include <QtTest>
+
+#include "AppError.h"
+#include "CatalogueSession.h"
+#include "RecordSet.h"
+#include "TestEnv.h"
+
+using namespace kbs;
+using namespace Qt::StringLiterals;
+using ownfields::Kind;
+
+namespace {
+
+struct Open {
+    CatalogueSession s;
+    explicit Open(const test::TestEnv& env) { s.open(env.dbPath(), u"select * from table1"_s); }
+    std::int64_t field(const QString& name, Kind kind) {
+        return s.addOwnField({0, name, kind, {}, 0});
+    }
+};
+
+qint64 car(const test::TestEnv& env, const QString& description) {
+    return env.addRecord({{u"Description"_s, description}, {u"Status"_s, u"Have"_s}});
+}
+
+QString valueOf(CatalogueSession& s, qint64 record, std::int64_t field) {
+    for (const ownfields::Value& v : s.ownValues(record)) {
+        if (v.fieldId == field)
+            return v.text;
+    }
+    return {};
+}
+
+}  // namespace
+
+class TestOwnFields : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // What each kind keeps of what is typed, and what it refuses (stored empty = refused).
+    void kinds_data() {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("text") << Kind::Text << u"  1:64 "_s << u"1:64"_s;
+        QTest::newRow("number") << Kind::Number << u"64"_s << u"64"_s;
+        QTest::newRow("number, decimal comma") << Kind::Number << u"1,5"_s << u"1.5"_s;
+        QTest::newRow("number, letters") << Kind::Number << u"12a"_s << QString();
+        QTest::newRow("amount") << Kind::Amount << u"$1,234.5"_s << u"1234.50"_s;
+        QTest::newRow("amount, letters") << Kind::Amount << u"cheap"_s << QString();
+        QTest::newRow("date") << Kind::Date << u"1998-03-12"_s << u"1998-03-12"_s;
+        QTest::newRow("date, impossible") << Kind::Date << u"2023-02-30"_s << QString();
+        QTest::newRow("yes") << Kind::YesNo << u"Yes"_s << u"1"_s;
+        QTest::newRow("no") << Kind::YesNo << u"false"_s << u"0"_s;
+        QTest::newRow("yes/no, neither") << Kind::YesNo << u"maybe"_s << QString();
+        QTest::newRow("choice") << Kind::Choice << u"Carded"_s << u"Carded"_s;
+    }
+    void kinds() {
+        QFETCH(Kind, kind);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        test::TestEnv env;
+        const qint64 id = car(env, u"Beetle"_s);
+        Open o(env);
+        const std::int64_t f = o.field(u"Own"_s, kind);
+        if (stored.isEmpty()) {
+            QVERIFY_THROWS_EXCEPTION(AppError, o.s.setOwnValues(id, {{f, typed}}));
+            QVERIFY(!ownfields::normalise({f, u"Own"_s, kind, {}, 0}, typed).message.isEmpty());
+        } else {
+            o.s.setOwnValues(id, {{f, typed}});
+        }
+        Open again(env);
+        QCOMPARE(valueOf(again.s, id, f), stored);
+    }
+
+    // Renaming keeps the values; removing takes them, and its undo brings them back in place.
+    void renameReorderRemove() {
+        test::TestEnv env;
+        const qint64 a = car(env, u"Beetle"_s);
+        const qint64 b = car(env, u"Mini"_s);
+        Open o(env);
+        const auto maker = o.field(u"Maker"_s, Kind::Text);
+        const auto scale = o.field(u"Scale"_s, Kind::Text);
+        const auto sth = o.field(u"Super Treasure Hunt"_s, Kind::YesNo);
+        for (const QString& bad : {u"scale"_s, u"Year"_s, u"a:b"_s, u" "_s})
+            QVERIFY_THROWS_EXCEPTION(AppError, o.s.renameOwnField(maker, bad));
+        o.s.setOwnValues(a, {{scale, u"1:64"_s}, {sth, u"yes"_s}});
+        o.s.setOwnValues(b, {{scale, u"1:43"_s}});
+        o.s.renameOwnField(scale, u"Size"_s);
+        o.s.reorderOwnFields({sth, maker});
+        const auto names = [&] {
+            QStringList n;
+            for (const auto& f : o.s.ownFields())
+                n << f.name;
+            return n;
+        };
+        QCOMPARE(names(), (QStringList{u"Super Treasure Hunt"_s, u"Maker"_s, u"Size"_s}));
+        QCOMPARE(o.s.ownFieldValueCount(scale), 2);
+        const auto removed = o.s.removeOwnField(scale);
+        QCOMPARE(names(), (QStringList{u"Super Treasure Hunt"_s, u"Maker"_s}));
+        QCOMPARE(valueOf(o.s, a, scale), QString());
+        QCOMPARE(o.s.restoreOwnField(removed), scale);
+        QCOMPARE(names(), (QStringList{u"Super Treasure Hunt"_s, u"Maker"_s, u"Size"_s}));
+        QCOMPARE(valueOf(o.s, a, scale) + valueOf(o.s, b, scale), u"1:641:43"_s);
+        QCOMPARE(o.s.allOwnValues().valueOf(a, 0), u"1"_s);
+    }
+
+    // Values and tags given with a save are stored with the record, a new one too; a delete
+    // moves them aside and its undo brings them back.
+    void saveDeleteUndo() {
+        test::TestEnv env;
+        Open o(env);
+        const auto scale = o.field(u"Scale"_s, Kind::Text);
+        QVERIFY_THROWS_EXCEPTION(AppError, o.s.keepOwnValuesWithNextSave({}, {u"a,b"_s}));
+        RecordSet& rs = o.s.records();
+        rs.addNew();
+        rs.fields(u"Description"_s).setValue(u"Beetle"_s);
+        o.s.keepOwnValuesWithNextSave({{scale, u"1:64"_s}}, {u" chase "_s, u"error"_s});
+        rs.update();
+        const qint64 id = rs.value(0).toLongLong();
+        QCOMPARE(o.s.tags(id), (QStringList{u"chase"_s, u"error"_s}));
+        QCOMPARE(o.s.allOwnValues().tags.value(id), (QStringList{u"chase"_s, u"error"_s}));
+        rs.deleteCurrent();
+        QCOMPARE(env.value(u"SELECT count(*) FROM own_values"_s).toInt(), 0);
+        QCOMPARE(env.value(u"SELECT count(*) FROM record_tags"_s).toInt(), 0);
+        const qint64 back = o.s.bringBack(id);
+        QCOMPARE(valueOf(o.s, back, scale), u"1:64"_s);
+        QCOMPARE(o.s.tags(back), (QStringList{u"chase"_s, u"error"_s}));
+        QCOMPARE(o.s.tagsInUse().size(), size_t(2));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOwnFields)
+#include "tst_ownfields.moc"
