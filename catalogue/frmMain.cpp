@@ -26,6 +26,7 @@
 #include "GroupPanel.h"
 #include "MainTexts.h"
 #include "MainToolbar.h"
+#include "OwnFieldsCommands.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
 #include "RecordGrid.h"
@@ -69,6 +70,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     addStatisticsEntry();
     m_reports->setDuplicateIds([this] { return duplicateIds(); });
     m_values = new ValueCommands(*this, *m_panel, findChild<QMenu*>(QStringLiteral("Import")));
+    m_ownFields = new OwnFieldsCommands(*this, m_session, *m_panel, *m_columns);
 }
 
 frmMain::~frmMain() {

@@ -53,6 +53,7 @@ class CastingList;
 class ValueCommands;
 class ChecklistsWindow;
 class GridColumns;
+class OwnFieldsCommands;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -273,7 +274,8 @@ private:
     ChecklistsWindow* m_checklists = nullptr;
     void addChecklistsEntry();
     void forgetChecklistsWindow();
-    GridColumns* m_columns = nullptr;  // which columns the grid shows, in which order
+    GridColumns* m_columns = nullptr;          // which columns the grid shows, in which order
+    OwnFieldsCommands* m_ownFields = nullptr;  // the collector's own fields and the tags
 };
 
 // The Record set's cursor stays on the record the detail fields show. Every walk over the
