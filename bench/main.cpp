@@ -76,6 +76,7 @@
 #include "PriceGuide.h"
 #include "ProgramInfo.h"
 #include "RecordSet.h"
+#include "ReportCommands.h"
 #include "ReportPreview.h"
 #include "Schema.h"
 #include "Settings.h"
@@ -535,8 +536,8 @@ void runGroups(Window& win, bool measure) {
 void runStatistics(frmMain& w) {
     QElapsedTimer t;
     t.start();
-    w.showStatistics();
-    StatisticsWindow& s = *w.statisticsWindow();
+    w.reportCommands()->showStatistics();
+    StatisticsWindow& s = *w.reportCommands()->statisticsWindow();
     s.grab();
     report("open_ms", msSince(t));
     std::vector<double> fields;
@@ -575,7 +576,7 @@ void runCasting(Window& win, bool duplicatesReport) {
         {
             QElapsedTimer t;
             t.start();
-            w.duplicateIds();  // with the index made
+            w.castingCommands()->duplicateIds();  // with the index made
             report("ids_ms", msSince(t));
         }
         const double cpu = cpuMs();
@@ -586,7 +587,7 @@ void runCasting(Window& win, bool duplicatesReport) {
             w.DataReport1->preview()->pageView()->grab();
         report("ms", msSince(t));
         report("cpu_ms", cpuMs() - cpu);
-        report("records", double(w.duplicateIds().size()));
+        report("records", double(w.castingCommands()->duplicateIds().size()));
         return;
     }
     {
@@ -602,8 +603,8 @@ void runCasting(Window& win, bool duplicatesReport) {
             QElapsedTimer t;
             t.start();
             QTest::keyClick(edit, c.toLatin1());
-            w.showCastings();
-            w.castingList()->repaint();
+            w.castingCommands()->show();
+            w.castingCommands()->list()->repaint();
             times.push_back(msSince(t));
         }
     };
@@ -615,7 +616,7 @@ void runCasting(Window& win, bool duplicatesReport) {
     typeInto(9, QStringLiteral("Dark blue"), listed);
     report("listed_ms", median(listed));
     report("listed_max", *std::max_element(listed.begin(), listed.end()));
-    report("listed_rows", w.castingList()->isVisible() ? 1 : 0);
+    report("listed_rows", w.castingCommands()->list()->isVisible() ? 1 : 0);
     // The very same model as record 1, then the save: asked, answered "back to editing".
     RecordSet& rs = *w.recordSet();
     rs.setBookmark(1);
