@@ -344,7 +344,30 @@ private:
 }  // namespace
 
 void FlexGridModel::sortBy(int col, bool ascending) {
-    if (col < 0 || col >= m_cols || m_order.size() < 2)
+    if (col < 0 || col >= m_cols)
+        return;
+    sortOrder([this, col](Slot slot) { return slotText(slot, col); }, ascending);
+}
+
+void FlexGridModel::sortByOwnField(const ownfields::AllValues& all, std::size_t field,
+                                   bool ascending) {
+    if (!m_source || field >= all.values.size())
+        return;
+    const QHash<std::int64_t, QString>& values = all.values[field];
+    sortOrder(
+        [this, &values](Slot slot) -> std::string_view {
+            const auto at = values.constFind(m_source->keyAt(slot));
+            if (at == values.constEnd())
+                return {};
+            m_scratch = at->toStdString();
+            return m_scratch;
+        },
+        ascending);
+}
+
+template <class TextOf>
+void FlexGridModel::sortOrder(TextOf readText, bool ascending) {
+    if (m_order.size() < 2)
         return;
     const size_t n = m_order.size();
     // Each cell is read once: a number, or one of the column's distinct texts.
@@ -354,7 +377,7 @@ void FlexGridModel::sortBy(int col, bool ascending) {
     TextTable table(n);
     std::deque<std::string> lazy;  // texts read from the database, kept for the sort
     for (size_t r = 0; r < n; ++r) {
-        std::string_view s = slotText(m_order[r], col);
+        std::string_view s = readText(m_order[r]);
         if (auto v = numberOf(s)) {
             numbers.emplace_back(*v, std::uint32_t(r));
             continue;

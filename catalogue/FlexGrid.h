@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "OwnFields.h"
 #include "RecordFilter.h"
 #include "RecordGroups.h"
 #include "RecordSet.h"
@@ -57,6 +58,9 @@ public:
     // Stable sort of the records by one column: numbers before texts, numbers by value,
     // texts without regard to case, then exactly. Under a filter the rows it shows keep it.
     void sortBy(int col, bool ascending);
+    // The same sort by the values of a collector's own field (`field`: its place in
+    // all.fields): numbers, amounts and yes/no by value, dates in time order, texts as above.
+    void sortByOwnField(const ownfields::AllValues& all, std::size_t field, bool ascending);
 
     // ---- the filter (FlexGridFilter.cpp)
     // Shows only the records the filter lets through and that are in the group chosen; an
@@ -92,6 +96,9 @@ private:
     void finishPass();
     void showOrder();  // the rows become the records of m_order that the filter lets through
     std::string_view slotText(Slot slot, int col) const;
+    // Sorts the records by the texts `readText` gives (one that is a view of m_scratch is copied).
+    template <class TextOf>
+    void sortOrder(TextOf readText, bool ascending);
     void pin(Slot slot);
 
     std::vector<Slot> m_order;  // every record, in the grid's order

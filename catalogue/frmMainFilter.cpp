@@ -30,7 +30,8 @@ void frmMain::filterChanged() {
             // unreadable checklists hold nothing
         }
     }
-    RecordFilter filter = RecordFilter::parse(FilterBar1->text(), FilterBar1->statuses(), held);
+    RecordFilter filter = RecordFilter::parse(FilterBar1->text(), FilterBar1->statuses(), held,
+                                              ownwords::of(m_session));
     if (FilterBar1->duplicatesOnly())
         filter.keepOnly(m_castingCommands->duplicateMarks());
     FG1->model().setFilter(filter);

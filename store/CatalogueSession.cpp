@@ -293,7 +293,7 @@ void CatalogueSession::keepOwnValuesWithNextSave(const std::vector<ownfields::Va
     }
     for (const QString& t : tags) {
         const ownfields::Checked c = ownfields::normaliseTag(t);
-        if (!c.ok)
+        if (!c.ok && !t.trimmed().isEmpty())
             sqlite::fail(kSource, c.message);
     }
     m_rs->addCompanionWrite([this, values, tags](sqlite3* handle, RecordSet::Bookmark key) {

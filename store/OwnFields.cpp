@@ -49,7 +49,7 @@ const char* const kTablesSql =
     "DELETE FROM own_values WHERE record_id = old.ID; "
     "DELETE FROM record_tags WHERE record_id = old.ID; END";
 
-QString tr(const char* text) {
+QString translated(const char* text) {
     return QCoreApplication::translate("kbs::ownfields", text);
 }
 
@@ -114,7 +114,8 @@ std::optional<Field> fieldById(sqlite3* db, std::int64_t id) {
 Field requireField(sqlite3* db, std::int64_t id) {
     if (auto f = fieldById(db, id))
         return *f;
-    refuse(tr("There is no such field (it may have been removed meanwhile)."));
+    refuse(QCoreApplication::translate(
+        "kbs::ownfields", "There is no such field (it may have been removed meanwhile)."));
 }
 
 // A field's name: trimmed, not empty, no colon (the filter bar reads "name:value"), and not the
@@ -122,20 +123,27 @@ Field requireField(sqlite3* db, std::int64_t id) {
 QString checkedName(sqlite3* db, const QString& typed, std::int64_t self) {
     const QString name = typed.simplified();
     if (name.isEmpty())
-        refuse(tr("A field needs a name."));
+        refuse(QCoreApplication::translate("kbs::ownfields", "A field needs a name."));
     if (name.contains(QLatin1Char(':')))
-        refuse(tr("The name of a field cannot hold a colon: %1").arg(name));
+        refuse(QCoreApplication::translate("kbs::ownfields",
+                                           "The name of a field cannot hold a colon: %1")
+                   .arg(name));
     if (name.size() > 64)
-        refuse(tr("The name of a field can be at most 64 characters long."));
+        refuse(QCoreApplication::translate(
+            "kbs::ownfields", "The name of a field can be at most 64 characters long."));
     const bool described = std::any_of(
         collection::columns.begin(), collection::columns.end(), [&](const collection::Column& c) {
             return name.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0;
         });
     if (described || name.compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0)
-        refuse(tr("%1 is the name of a field the catalogue has already.").arg(name));
+        refuse(QCoreApplication::translate("kbs::ownfields",
+                                           "%1 is the name of a field the catalogue has already.")
+                   .arg(name));
     for (const Field& f : fields(db)) {
         if (f.id != self && f.name.compare(name, Qt::CaseInsensitive) == 0)
-            refuse(tr("There is a field named %1 already.").arg(name));
+            refuse(
+                QCoreApplication::translate("kbs::ownfields", "There is a field named %1 already.")
+                    .arg(name));
     }
     return name;
 }
@@ -193,17 +201,18 @@ std::optional<double> readNumber(const QString& t) {
 }
 
 std::optional<bool> readYesNo(const QString& t) {
-    const std::pair<QString, bool> words[] = {{QStringLiteral("1"), true},
-                                              {QStringLiteral("yes"), true},
-                                              {QStringLiteral("y"), true},
-                                              {QStringLiteral("true"), true},
-                                              {QStringLiteral("x"), true},
-                                              {tr("Yes"), true},
-                                              {QStringLiteral("0"), false},
-                                              {QStringLiteral("no"), false},
-                                              {QStringLiteral("n"), false},
-                                              {QStringLiteral("false"), false},
-                                              {tr("No"), false}};
+    const std::pair<QString, bool> words[] = {
+        {QStringLiteral("1"), true},
+        {QStringLiteral("yes"), true},
+        {QStringLiteral("y"), true},
+        {QStringLiteral("true"), true},
+        {QStringLiteral("x"), true},
+        {QCoreApplication::translate("kbs::ownfields", "Yes"), true},
+        {QStringLiteral("0"), false},
+        {QStringLiteral("no"), false},
+        {QStringLiteral("n"), false},
+        {QStringLiteral("false"), false},
+        {QCoreApplication::translate("kbs::ownfields", "No"), false}};
     for (const auto& [word, yes] : words) {
         if (t.compare(word, Qt::CaseInsensitive) == 0)
             return yes;
@@ -230,7 +239,7 @@ static_assert(std::size(kKindNames) == std::size(Kinds));
 }  // namespace
 
 QString kindName(Kind kind) {
-    return tr(kKindNames[int(kind)].shown);
+    return translated(kKindNames[int(kind)].shown);
 }
 
 const char* kindKey(Kind kind) {
@@ -263,7 +272,9 @@ Checked normalise(const Field& field, const QString& typed) {
                 c.ok = true;
                 c.stored = QString::number(*v, 'g', 15);
             } else {
-                c.message = tr("%1 takes a number, not \"%2\".").arg(field.name, t);
+                c.message =
+                    QCoreApplication::translate("kbs::ownfields", "%1 takes a number, not \"%2\".")
+                        .arg(field.name, t);
             }
             break;
         case Kind::Amount: {
@@ -274,7 +285,9 @@ Checked normalise(const Field& field, const QString& typed) {
                 c.ok = true;
                 c.stored = plainAmount(r.number);
             } else {
-                c.message = tr("%1 takes an amount, not \"%2\".").arg(field.name, t);
+                c.message =
+                    QCoreApplication::translate("kbs::ownfields", "%1 takes an amount, not \"%2\".")
+                        .arg(field.name, t);
             }
             break;
         }
@@ -285,7 +298,9 @@ Checked normalise(const Field& field, const QString& typed) {
                 c.ok = true;
                 c.stored = d.toString(Qt::ISODate);
             } else {
-                c.message = tr("%1 takes a date, and \"%2\" is not one.").arg(field.name, t);
+                c.message = QCoreApplication::translate("kbs::ownfields",
+                                                        "%1 takes a date, and \"%2\" is not one.")
+                                .arg(field.name, t);
             }
             break;
         }
@@ -294,7 +309,9 @@ Checked normalise(const Field& field, const QString& typed) {
                 c.ok = true;
                 c.stored = *b ? QStringLiteral("1") : QStringLiteral("0");
             } else {
-                c.message = tr("%1 takes yes or no, not \"%2\".").arg(field.name, t);
+                c.message =
+                    QCoreApplication::translate("kbs::ownfields", "%1 takes yes or no, not \"%2\".")
+                        .arg(field.name, t);
             }
             break;
     }
@@ -306,7 +323,9 @@ QString display(const Field& field, const QString& stored) {
         return stored;
     switch (field.kind) {
         case Kind::YesNo:
-            return stored == QLatin1String("1") ? tr("Yes") : tr("No");
+            return stored == QLatin1String("1")
+                       ? QCoreApplication::translate("kbs::ownfields", "Yes")
+                       : QCoreApplication::translate("kbs::ownfields", "No");
         case Kind::Date: {
             const QDate d = QDate::fromString(stored, Qt::ISODate);
             return d.isValid() ? QLocale().toString(d, QLocale::ShortFormat) : stored;
@@ -340,11 +359,15 @@ Checked normaliseTag(const QString& typed) {
     Checked c;
     const QString t = typed.simplified();
     if (t.isEmpty())
-        c.message = tr("A tag cannot be empty.");
+        c.message = QCoreApplication::translate("kbs::ownfields", "A tag cannot be empty.");
     else if (t.contains(QLatin1Char(',')))
-        c.message = tr("A tag cannot hold a comma: %1").arg(t);
+        c.message =
+            QCoreApplication::translate("kbs::ownfields", "A tag cannot hold a comma: %1").arg(t);
     else if (t.size() > MaxTagLength)
-        c.message = tr("A tag can be at most %1 characters long: %2").arg(MaxTagLength).arg(t);
+        c.message = QCoreApplication::translate("kbs::ownfields",
+                                                "A tag can be at most %1 characters long: %2")
+                        .arg(MaxTagLength)
+                        .arg(t);
     else {
         c.ok = true;
         c.stored = t;
@@ -509,7 +532,8 @@ void setValues(sqlite3* db, std::int64_t recordId, const std::vector<Value>& val
         const auto f =
             std::find_if(all.begin(), all.end(), [&](const Field& x) { return x.id == v.fieldId; });
         if (f == all.end())
-            refuse(tr("There is no such field (it may have been removed meanwhile)."));
+            refuse(QCoreApplication::translate(
+                "kbs::ownfields", "There is no such field (it may have been removed meanwhile)."));
         const Checked c = normalise(*f, v.text);
         if (!c.ok)
             refuse(c.message);
@@ -549,6 +573,8 @@ QStringList tagsOf(sqlite3* db, std::int64_t recordId) {
 void setTags(sqlite3* db, std::int64_t recordId, const QStringList& tags) {
     QStringList kept;
     for (const QString& t : tags) {
+        if (t.trimmed().isEmpty())
+            continue;
         const Checked c = normaliseTag(t);
         if (!c.ok)
             refuse(c.message);

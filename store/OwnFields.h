@@ -102,7 +102,8 @@ std::vector<Value> valuesOf(sqlite3* db, std::int64_t recordId);
 // and nothing is stored.
 void setValues(sqlite3* db, std::int64_t recordId, const std::vector<Value>& values);
 QStringList tagsOf(sqlite3* db, std::int64_t recordId);
-// Replaces the record's tags (normalised, the same tag once). A refused tag throws AppError.
+// Replaces the record's tags (normalised, the same tag once, blank ones left out). A refused tag
+// throws AppError.
 void setTags(sqlite3* db, std::int64_t recordId, const QStringList& tags);
 // Every tag in use with how many records carry it, by tag.
 std::vector<std::pair<QString, int>> tagsInUse(sqlite3* db);

@@ -194,6 +194,8 @@ public:
         int m_cells;
     };
     RowTexts rowTextsAt(Slot slot) const { return {m_slots[slot].data, fieldCount()}; }
+    // The key (ID) of the record in a slot.
+    Bookmark keyAt(Slot slot) const { return m_slots[slot].key; }
     // The whole text of a field of a row (empty for Null or a long binary value); a value the
     // snapshot holds only in part is read from the database.
     std::string wholeUtf8At(Slot slot, int position) const;

@@ -1062,6 +1062,10 @@ Esc leert den Filter.</translation>
         <source>checklist</source>
         <translation>checkliste</translation>
     </message>
+    <message>
+        <source>tag</source>
+        <translation>etikett</translation>
+    </message>
 </context>
 <context>
     <name>kbs::RecoveryCommands</name>
@@ -2929,6 +2933,93 @@ Wählen Sie zuerst den Datensatz im Raster.</translation>
     <message>
         <source>No values in %1</source>
         <translation>Keine Werte in %1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ownfields</name>
+    <message>
+        <source>There is no such field (it may have been removed meanwhile).</source>
+        <translation>Dieses Feld gibt es nicht (es wurde vielleicht inzwischen entfernt).</translation>
+    </message>
+    <message>
+        <source>A field needs a name.</source>
+        <translation>Ein Feld braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>The name of a field cannot hold a colon: %1</source>
+        <translation>Der Name eines Feldes darf keinen Doppelpunkt enthalten: %1</translation>
+    </message>
+    <message>
+        <source>The name of a field can be at most 64 characters long.</source>
+        <translation>Der Name eines Feldes darf höchstens 64 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a field the catalogue has already.</source>
+        <translation>%1 ist der Name eines Feldes, das der Katalog schon hat.</translation>
+    </message>
+    <message>
+        <source>There is a field named %1 already.</source>
+        <translation>Es gibt schon ein Feld namens %1.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Yes/No</source>
+        <translation>Ja/Nein</translation>
+    </message>
+    <message>
+        <source>Choice from a value list</source>
+        <translation>Auswahl aus einer Werteliste</translation>
+    </message>
+    <message>
+        <source>%1 takes a number, not &quot;%2&quot;.</source>
+        <translation>%1 nimmt eine Zahl auf, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>%1 takes an amount, not &quot;%2&quot;.</source>
+        <translation>%1 nimmt einen Betrag auf, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>%1 takes a date, and &quot;%2&quot; is not one.</source>
+        <translation>%1 nimmt ein Datum auf, und „%2“ ist keines.</translation>
+    </message>
+    <message>
+        <source>%1 takes yes or no, not &quot;%2&quot;.</source>
+        <translation>%1 nimmt Ja oder Nein auf, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>A tag cannot be empty.</source>
+        <translation>Ein Etikett darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>A tag cannot hold a comma: %1</source>
+        <translation>Ein Etikett darf kein Komma enthalten: %1</translation>
+    </message>
+    <message>
+        <source>A tag can be at most %1 characters long: %2</source>
+        <translation>Ein Etikett darf höchstens %1 Zeichen lang sein: %2</translation>
     </message>
 </context>
 <context>

@@ -1062,6 +1062,10 @@ Esc borra el filtro.</translation>
         <source>checklist</source>
         <translation>lista</translation>
     </message>
+    <message>
+        <source>tag</source>
+        <translation>etiqueta</translation>
+    </message>
 </context>
 <context>
     <name>kbs::RecoveryCommands</name>
@@ -2929,6 +2933,93 @@ Elija primero el registro en la cuadrícula.</translation>
     <message>
         <source>No values in %1</source>
         <translation>No hay valores en %1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ownfields</name>
+    <message>
+        <source>There is no such field (it may have been removed meanwhile).</source>
+        <translation>Ese campo no existe (quizá se eliminó entretanto).</translation>
+    </message>
+    <message>
+        <source>A field needs a name.</source>
+        <translation>Un campo necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>The name of a field cannot hold a colon: %1</source>
+        <translation>El nombre de un campo no puede contener dos puntos: %1</translation>
+    </message>
+    <message>
+        <source>The name of a field can be at most 64 characters long.</source>
+        <translation>El nombre de un campo puede tener como máximo 64 caracteres.</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a field the catalogue has already.</source>
+        <translation>%1 es el nombre de un campo que el catálogo ya tiene.</translation>
+    </message>
+    <message>
+        <source>There is a field named %1 already.</source>
+        <translation>Ya hay un campo llamado %1.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Yes/No</source>
+        <translation>Sí/No</translation>
+    </message>
+    <message>
+        <source>Choice from a value list</source>
+        <translation>Elección de una lista de valores</translation>
+    </message>
+    <message>
+        <source>%1 takes a number, not &quot;%2&quot;.</source>
+        <translation>%1 admite un número, no «%2».</translation>
+    </message>
+    <message>
+        <source>%1 takes an amount, not &quot;%2&quot;.</source>
+        <translation>%1 admite un importe, no «%2».</translation>
+    </message>
+    <message>
+        <source>%1 takes a date, and &quot;%2&quot; is not one.</source>
+        <translation>%1 admite una fecha, y «%2» no lo es.</translation>
+    </message>
+    <message>
+        <source>%1 takes yes or no, not &quot;%2&quot;.</source>
+        <translation>%1 admite sí o no, no «%2».</translation>
+    </message>
+    <message>
+        <source>A tag cannot be empty.</source>
+        <translation>Una etiqueta no puede estar vacía.</translation>
+    </message>
+    <message>
+        <source>A tag cannot hold a comma: %1</source>
+        <translation>Una etiqueta no puede contener una coma: %1</translation>
+    </message>
+    <message>
+        <source>A tag can be at most %1 characters long: %2</source>
+        <translation>Una etiqueta puede tener como máximo %1 caracteres: %2</translation>
     </message>
 </context>
 <context>

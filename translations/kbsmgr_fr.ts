@@ -1062,6 +1062,10 @@ Escape clears the filter.</source>
         <source>checklist</source>
         <translation>liste</translation>
     </message>
+    <message>
+        <source>tag</source>
+        <translation>étiquette</translation>
+    </message>
 </context>
 <context>
     <name>kbs::RecoveryCommands</name>
@@ -2929,6 +2933,93 @@ Choisissez d&apos;abord la fiche dans la grille.</translation>
     <message>
         <source>No values in %1</source>
         <translation>Aucune valeur dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ownfields</name>
+    <message>
+        <source>There is no such field (it may have been removed meanwhile).</source>
+        <translation>Ce champ n&apos;existe pas (il a peut-être été supprimé entre-temps).</translation>
+    </message>
+    <message>
+        <source>A field needs a name.</source>
+        <translation>Un champ doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>The name of a field cannot hold a colon: %1</source>
+        <translation>Le nom d&apos;un champ ne peut pas contenir de deux-points : %1</translation>
+    </message>
+    <message>
+        <source>The name of a field can be at most 64 characters long.</source>
+        <translation>Le nom d&apos;un champ peut compter au plus 64 caractères.</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a field the catalogue has already.</source>
+        <translation>%1 est le nom d&apos;un champ que le catalogue possède déjà.</translation>
+    </message>
+    <message>
+        <source>There is a field named %1 already.</source>
+        <translation>Il existe déjà un champ nommé %1.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Yes/No</source>
+        <translation>Oui/Non</translation>
+    </message>
+    <message>
+        <source>Choice from a value list</source>
+        <translation>Choix dans une liste de valeurs</translation>
+    </message>
+    <message>
+        <source>%1 takes a number, not &quot;%2&quot;.</source>
+        <translation>%1 attend un nombre, pas « %2 ».</translation>
+    </message>
+    <message>
+        <source>%1 takes an amount, not &quot;%2&quot;.</source>
+        <translation>%1 attend un montant, pas « %2 ».</translation>
+    </message>
+    <message>
+        <source>%1 takes a date, and &quot;%2&quot; is not one.</source>
+        <translation>%1 attend une date, et « %2 » n&apos;en est pas une.</translation>
+    </message>
+    <message>
+        <source>%1 takes yes or no, not &quot;%2&quot;.</source>
+        <translation>%1 attend oui ou non, pas « %2 ».</translation>
+    </message>
+    <message>
+        <source>A tag cannot be empty.</source>
+        <translation>Une étiquette ne peut pas être vide.</translation>
+    </message>
+    <message>
+        <source>A tag cannot hold a comma: %1</source>
+        <translation>Une étiquette ne peut pas contenir de virgule : %1</translation>
+    </message>
+    <message>
+        <source>A tag can be at most %1 characters long: %2</source>
+        <translation>Une étiquette peut compter au plus %1 caractères : %2</translation>
     </message>
 </context>
 <context>

@@ -1062,6 +1062,10 @@ Esc wist het filter.</translation>
         <source>checklist</source>
         <translation>checklijst</translation>
     </message>
+    <message>
+        <source>tag</source>
+        <translation>label</translation>
+    </message>
 </context>
 <context>
     <name>kbs::RecoveryCommands</name>
@@ -2929,6 +2933,93 @@ Kies eerst het record in het raster.</translation>
     <message>
         <source>No values in %1</source>
         <translation>Geen waarden in %1</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ownfields</name>
+    <message>
+        <source>There is no such field (it may have been removed meanwhile).</source>
+        <translation>Dit veld bestaat niet (het is misschien intussen verwijderd).</translation>
+    </message>
+    <message>
+        <source>A field needs a name.</source>
+        <translation>Een veld heeft een naam nodig.</translation>
+    </message>
+    <message>
+        <source>The name of a field cannot hold a colon: %1</source>
+        <translation>De naam van een veld mag geen dubbele punt bevatten: %1</translation>
+    </message>
+    <message>
+        <source>The name of a field can be at most 64 characters long.</source>
+        <translation>De naam van een veld mag ten hoogste 64 tekens lang zijn.</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a field the catalogue has already.</source>
+        <translation>%1 is de naam van een veld dat de catalogus al heeft.</translation>
+    </message>
+    <message>
+        <source>There is a field named %1 already.</source>
+        <translation>Er is al een veld met de naam %1.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Getal</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Bedrag</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Yes/No</source>
+        <translation>Ja/Nee</translation>
+    </message>
+    <message>
+        <source>Choice from a value list</source>
+        <translation>Keuze uit een waardenlijst</translation>
+    </message>
+    <message>
+        <source>%1 takes a number, not &quot;%2&quot;.</source>
+        <translation>%1 verwacht een getal, niet &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes an amount, not &quot;%2&quot;.</source>
+        <translation>%1 verwacht een bedrag, niet &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 takes a date, and &quot;%2&quot; is not one.</source>
+        <translation>%1 verwacht een datum, en &quot;%2&quot; is er geen.</translation>
+    </message>
+    <message>
+        <source>%1 takes yes or no, not &quot;%2&quot;.</source>
+        <translation>%1 verwacht ja of nee, niet &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A tag cannot be empty.</source>
+        <translation>Een label mag niet leeg zijn.</translation>
+    </message>
+    <message>
+        <source>A tag cannot hold a comma: %1</source>
+        <translation>Een label mag geen komma bevatten: %1</translation>
+    </message>
+    <message>
+        <source>A tag can be at most %1 characters long: %2</source>
+        <translation>Een label mag ten hoogste %1 tekens lang zijn: %2</translation>
     </message>
 </context>
 <context>

@@ -100,19 +100,11 @@ QString fromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
-// A field name as the filter compares it: letters and digits only, in small letters.
-QString squeezed(const QString& name) {
-    QString out;
-    for (QChar c : name) {
-        if (c.isLetterOrNumber())
-            out += c.toLower();
-    }
-    return out;
-}
+using ownwords::squeezed;
 
 // The fields a name means: the column of that name; else the fields with that label; else
-// every field whose column name or label begins with it. 0 for none.
-std::uint32_t fieldsNamed(const QString& typed) {
+// every field whose column name or label begins with it (*exact false then). 0 for none.
+std::uint32_t fieldsNamed(const QString& typed, bool* exact = nullptr) {
     const QString name = squeezed(typed);
     if (name.isEmpty())
         return 0;
@@ -130,6 +122,8 @@ std::uint32_t fieldsNamed(const QString& typed) {
         if (column.startsWith(name) || (!label.isEmpty() && label.startsWith(name)))
             byStart |= bit;
     }
+    if (exact)
+        *exact = byColumn || byLabel;
     return byColumn ? byColumn : (byLabel ? byLabel : byStart);
 }
 
@@ -204,7 +198,8 @@ std::vector<Word> wordsOf(const QString& text) {
 
 bool RecordFilter::Term::operator==(const Term& o) const {
     return kind == o.kind && exclude == o.exclude && anyField == o.anyField && fields == o.fields &&
-           needle.text == o.needle.text && low == o.low && high == o.high && ids == o.ids;
+           needle.text == o.needle.text && low == o.low && high == o.high && ids == o.ids &&
+           marks == o.marks;
 }
 
 RecordFilter::Needle RecordFilter::needleOf(const QString& text) {
@@ -301,8 +296,45 @@ bool RecordFilter::hasChecklistWord(const QString& text) {
     return false;
 }
 
+bool RecordFilter::parseOwn(const QString& raw, const ownwords::Source& own, Term& term) {
+    if (!own)
+        return false;
+    QString value;
+    const qsizetype colon = raw.indexOf(QLatin1Char(':'));
+    const qsizetype quote = raw.indexOf(QLatin1Char('"'));
+    const bool named = colon > 0 && (quote < 0 || quote > colon);
+    if (raw.size() > 1 && raw.startsWith(QLatin1Char('#'))) {
+        value = raw.mid(1);
+    } else if (named && ownwords::isTagName(raw.left(colon))) {
+        value = raw.mid(colon + 1);
+    } else if (named) {
+        bool describedExactly = false;
+        if (fieldsNamed(raw.left(colon), &describedExactly) && describedExactly)
+            return false;
+        bool exact = false;
+        const auto fields = ownwords::fieldsNamed(own, raw.left(colon), &exact);
+        if (fields.empty() || (!exact && fieldsNamed(raw.left(colon))))
+            return false;
+        value = raw.mid(colon + 1);
+        value.remove(QLatin1Char('"'));
+        term.kind = Term::Kind::Marks;
+        term.needle.text = raw;
+        if (!value.isEmpty())
+            term.marks = ownwords::fieldMarks(own, fields, value);
+        return true;
+    } else {
+        return false;
+    }
+    value.remove(QLatin1Char('"'));
+    term.kind = Term::Kind::Marks;
+    term.needle.text = raw;
+    if (!value.isEmpty())
+        term.marks = ownwords::tagMarks(own, value);
+    return true;
+}
+
 RecordFilter RecordFilter::parse(const QString& text, const QStringList& statuses,
-                                 const Checklists& checklists) {
+                                 const Checklists& checklists, const ownwords::Source& own) {
     RecordFilter f;
     for (const QString& s : statuses)
         f.m_statuses.push_back(foldedAscii(s.toUtf8().toStdString()));
@@ -324,6 +356,11 @@ RecordFilter RecordFilter::parse(const QString& text, const QStringList& statuse
             if (!t.ids)
                 t.ids = std::make_shared<const std::vector<std::int64_t>>();
             f.m_terms.push_back(std::move(t));
+            continue;
+        }
+        if (parseOwn(w.raw, own, t)) {
+            if (t.marks)  // not "tag:" while the word is being typed
+                f.m_terms.push_back(std::move(t));
             continue;
         }
         const qsizetype colon = w.raw.indexOf(QLatin1Char(':'));
@@ -457,12 +494,15 @@ bool RecordFilter::statusMatches(std::string_view cell, const std::vector<std::s
 bool RecordFilter::termMatches(const Term& t, const RecordSet& rs, Slot slot,
                                const RecordSet::RowTexts& row) const {
     const int cells = rs.fieldCount();
-    if (t.kind == Term::Kind::Ids) {
+    if (t.kind == Term::Kind::Ids || t.kind == Term::Kind::Marks) {
         const std::string_view cell = row.cell(kId);
         std::int64_t id = 0;
         const auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), id);
-        return ec == std::errc() && end == cell.data() + cell.size() &&
-               std::binary_search(t.ids->begin(), t.ids->end(), id);
+        if (ec != std::errc() || end != cell.data() + cell.size())
+            return false;
+        if (t.kind == Term::Kind::Marks)
+            return id >= 0 && std::size_t(id) < t.marks->size() && (*t.marks)[std::size_t(id)];
+        return std::binary_search(t.ids->begin(), t.ids->end(), id);
     }
     if (t.anyField) {
         const int last = std::min(kLastSearched, cells - 1);

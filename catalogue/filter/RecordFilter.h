@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "OwnFieldWords.h"
 #include "RecordSet.h"
 
 namespace kbs {
@@ -28,6 +29,10 @@ namespace kbs {
 //                        the records a series checklist holds, by the checklist's name
 //                        (without regard to case, spaces and punctuation); the window gives
 //                        the filter which records each checklist holds
+//   scale:1:64, sth:yes, bought:2020-2022, tag:chase, #chase
+//                        the collector's own fields and the records' tags (OwnFieldWords.h);
+//                        a described field's own name goes before an own field's, an own
+//                        field's before the start of a described one's
 // and the statuses chosen (none: any status). Words past the first MaxWords are left out, so
 // that no filter holds the window: each record is matched against every word, and the grid
 // looks at the clock only between runs of records.
@@ -43,8 +48,9 @@ public:
 
     // The filter of a text and the statuses chosen ("Want", "Have", "Sell"); `checklists`
     // answers the checklist words (without it they let no record through).
+    // `own` answers the words on own fields and tags (without it they are words like others).
     static RecordFilter parse(const QString& text, const QStringList& statuses = {},
-                              const Checklists& checklists = {});
+                              const Checklists& checklists = {}, const ownwords::Source& own = {});
     // The word that names a checklist ("checklist", or the program language's word).
     static QString checklistWord();
     static bool hasChecklistWord(const QString& text);
@@ -73,7 +79,7 @@ private:
         bool ascii = false;
     };
     struct Term {
-        enum class Kind { Text, Range, Ids };
+        enum class Kind { Text, Range, Ids, Marks };
         Kind kind = Kind::Text;
         bool exclude = false;
         bool anyField = false;     // the fields Find searches
@@ -82,11 +88,14 @@ private:
         std::int64_t low = 0;      // Range, both ends included, in the field's units
         std::int64_t high = 0;
         std::shared_ptr<const std::vector<std::int64_t>> ids;  // Ids: the records, ascending
+        ownwords::Marks marks;                                 // Marks: a mark per record ID
         bool operator==(const Term& o) const;
     };
 
     static Needle needleOf(const QString& text);
     static bool parseRange(const QString& value, std::uint32_t fields, Term& term);
+    // A word on an own field or on the tags; false for any other.
+    static bool parseOwn(const QString& raw, const ownwords::Source& own, Term& term);
     bool termMatches(const Term& t, const RecordSet& rs, Slot slot,
                      const RecordSet::RowTexts& row) const;
     static bool textInCell(const Needle& n, std::string_view cell);

@@ -4,8 +4,10 @@
 #include <QtTest>
 
 #include "AppError.h"
+#include "Backup.h"
 #include "CatalogueSession.h"
 #include "RecordSet.h"
+#include "Schema.h"
 #include "TestEnv.h"
 
 using namespace kbs;
@@ -129,6 +131,32 @@ private Q_SLOTS:
         QCOMPARE(valueOf(o.s, back, scale), u"1:64"_s);
         QCOMPARE(o.s.tags(back), (QStringList{u"chase"_s, u"error"_s}));
         QCOMPARE(o.s.tagsInUse().size(), size_t(2));
+    }
+
+    // A backup carries the fields, values and tags, and its restore brings every one back; the
+    // described table keeps the columns an empty catalogue has, so older versions open it.
+    void backupRestoreKeepsThemAndTable1() {
+        test::TestEnv env;
+        const qint64 id = car(env, u"Beetle"_s);
+        {
+            Open o(env);
+            const auto f = o.field(u"Found"_s, Kind::Date);
+            o.s.setOwnValues(id, {{f, u"2024-02-29"_s}});
+            o.s.setTags(id, {u"chase"_s});
+        }
+        const QString own =
+            u"SELECT f.name, f.kind, v.record_id, v.value, (SELECT group_concat(tag) FROM "
+            "record_tags) FROM own_fields AS f JOIN own_values AS v USING (field_id)"_s;
+        backup::Options day;
+        day.today = QDate(2026, 3, 1);
+        const auto made = backup::make(env.dbPath(), env.path(u"b"_s), day);
+        QCOMPARE(int(made.outcome), int(backup::Outcome::Made));
+        backup::restore(made.path, env.path(u"restored.mdb"_s));
+        QCOMPARE(test::rowsOf(env.path(u"restored.mdb"_s), own), env.rows(own));
+        QCOMPARE(env.rows(own).size(), 1);
+        const QString columns = u"SELECT name, type, pk FROM pragma_table_info('table1')"_s;
+        schema::createEmptyCatalogue(env.path(u"empty.mdb"_s));
+        QCOMPARE(env.rows(columns), test::rowsOf(env.path(u"empty.mdb"_s), columns));
     }
 };
 

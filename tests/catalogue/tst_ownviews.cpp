@@ -1,0 +1,125 @@
+// The collector's own fields and the records' tags where the described fields go: the filter's
+// words, the grid's sort, the groups and the statistics.
+#include <QtTest>
+
+#include "CatalogueSession.h"
+#include "FiveCars.h"
+#include "FlexGrid.h"
+#include "RecordFilter.h"
+#include "TestEnv.h"
+
+using namespace kbs;
+using namespace Qt::StringLiterals;
+using ownfields::Kind;
+
+namespace {
+
+// The five cars with a field of each kind and tags; the fields' IDs by name.
+struct OwnCars {
+    test::TestEnv env;
+    CatalogueSession s;
+    OwnCars() {
+        test::fiveCars(env);
+        s.open(env.dbPath(), u"select * from table1"_s);
+        const std::pair<QString, Kind> fields[] = {{u"Scale"_s, Kind::Text},
+                                                   {u"Weight"_s, Kind::Number},
+                                                   {u"Paid extra"_s, Kind::Amount},
+                                                   {u"Found"_s, Kind::Date},
+                                                   {u"Super Treasure Hunt"_s, Kind::YesNo},
+                                                   {u"Pack"_s, Kind::Choice}};
+        std::vector<std::int64_t> ids;
+        for (const auto& [name, kind] : fields)
+            ids.push_back(s.addOwnField({0, name, kind, {}, 0}));
+        // Scale, Weight, Paid extra, Found, STH, Pack; tags
+        const QStringList rows[] = {
+            {u"1:64"_s, u"40"_s, u"2.50"_s, u"2020-05-01"_s, u"yes"_s, u"Carded"_s, u"chase"_s},
+            {u"1:43"_s, u"120"_s, u"10"_s, u"2021-12-31"_s, u"no"_s, u"Loose"_s, u"error,chase"_s},
+            {u"1:64"_s, u"9.5"_s, QString(), u"2019-01-15"_s, QString(), QString(), QString()},
+            {u"1:18"_s, QString(), u"100"_s, u"2022-03-01"_s, u"yes"_s, u"Boxed"_s, u"Chased"_s},
+            {}};
+        for (int r = 0; r < 5; ++r) {
+            std::vector<ownfields::Value> values;
+            for (int f = 0; f < 6 && f < rows[r].size(); ++f)
+                values.push_back({ids[size_t(f)], rows[r][f]});
+            s.setOwnValues(r + 1, values);
+            if (rows[r].size() > 6)
+                s.setTags(r + 1, rows[r][6].split(u','));
+        }
+    }
+};
+
+}  // namespace
+
+class TestOwnViews : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void filter_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<qint64>>("ids");
+        const auto row = [](const char* text, QList<qint64> ids) {
+            QTest::newRow(text) << QString::fromUtf8(text) << ids;
+        };
+        row("scale:1:64", {1, 3});
+        row("SCALE:\"1:4\"", {2});
+        row("-scale:1:64", {2, 4, 5});
+        row("weight:10-200", {1, 2});
+        row("weight:>=40", {1, 2});
+        row("weight:<40", {3});
+        row("weight:9.5", {3});
+        row("paid:>5", {2, 4});  // by the start of its name
+        row("paidextra:$2.50", {1});
+        row("found:2020-2021", {1, 2});
+        row("found:2022-03", {4});
+        row("found:<2020-05-01", {3});
+        row("super:yes", {1, 4});
+        row("supertreasurehunt:no", {2});
+        row("pack:box", {4});
+        row("tag:chase", {1, 2, 4});  // a tag that begins with the word
+        row("#error mustang", {2});
+        row("-#chase", {3, 5});
+        row("year:1968-1975 #chase", {1, 2});  // a described field goes first
+        row("10:30", {4});                     // no such field: a word like any other
+        row("scale:", {1, 2, 3, 4, 5});        // being typed
+    }
+    void filter() {
+        QFETCH(QString, text);
+        QFETCH(QList<qint64>, ids);
+        OwnCars c;
+        const RecordFilter f = RecordFilter::parse(text, {}, {}, ownwords::of(c.s));
+        QList<qint64> found;
+        for (RecordSet::Slot slot : c.s.records().slotsInOrder()) {
+            if (f.matches(c.s.records(), slot))
+                found << c.s.records().keyAt(slot);
+        }
+        QCOMPARE(found, ids);
+    }
+
+    // The grid's rows by an own field, both ways; records without a value as an empty text.
+    void sort_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<bool>("ascending");
+        QTest::addColumn<QList<qint64>>("ids");
+        QTest::newRow("number") << 1 << true << QList<qint64>{3, 1, 2, 4, 5};
+        QTest::newRow("number, down") << 1 << false << QList<qint64>{4, 5, 2, 1, 3};
+        QTest::newRow("amount") << 2 << true << QList<qint64>{1, 2, 4, 3, 5};
+        QTest::newRow("date") << 3 << true << QList<qint64>{5, 3, 1, 2, 4};
+        QTest::newRow("text") << 0 << true << QList<qint64>{5, 4, 2, 1, 3};
+    }
+    void sort() {
+        QFETCH(int, field);
+        QFETCH(bool, ascending);
+        QFETCH(QList<qint64>, ids);
+        OwnCars c;
+        FlexGridModel model;
+        model.reshape(0, 2);
+        model.showRecords(c.s.records());
+        model.sortByOwnField(c.s.allOwnValues(), size_t(field), ascending);
+        QList<qint64> order;
+        for (RecordSet::Slot slot : model.shownSlots())
+            order << c.s.records().keyAt(slot);
+        QCOMPARE(order, ids);
+    }
+};
+
+QTEST_MAIN(TestOwnViews)
+#include "tst_ownviews.moc"
