@@ -52,6 +52,7 @@ public:
     void setExtraColumns(std::function<QString(int col)> key, std::function<QString(int col)> name);
 
     void showDialog();
+    FlexGrid& grid() const { return m_grid; }
 
 private:
     void headingMenu(const QPoint& at);

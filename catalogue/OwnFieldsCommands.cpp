@@ -9,8 +9,10 @@
 #include "CatalogueSession.h"
 #include "DetailPanel.h"
 #include "FieldsWindow.h"
+#include "FlexGrid.h"
 #include "GridColumns.h"
 #include "OwnFieldsPart.h"
+#include "PanelLayout.h"
 #include "Prompts.h"
 #include "frmMain.h"
 
@@ -22,6 +24,7 @@ OwnFieldsCommands::OwnFieldsCommands(frmMain& window, CatalogueSession& session,
     m_part = new OwnFieldsPart(session, *panel.notes(), window.centralWidget());
     panel.addPart(m_part);
     connect(m_part, &OwnFieldsPart::heightChanged, this, &OwnFieldsCommands::relayout);
+    connect(m_part, &OwnFieldsPart::fieldsSynced, this, &OwnFieldsCommands::showColumns);
 
     m_action = new QAction(tr("Fields…"), this);
     m_action->setObjectName(QStringLiteral("Fields"));
@@ -32,6 +35,23 @@ OwnFieldsCommands::OwnFieldsCommands(frmMain& window, CatalogueSession& session,
         help->menu()->addSeparator();
         help->menu()->addAction(m_action);
     }
+}
+
+// The fields as columns of the grid, after the described ones: hidden until the collector
+// shows them, and known to the choice of columns by their IDs.
+void OwnFieldsCommands::showColumns(const std::vector<ownfields::Field>& fields) {
+    FlexGridModel& model = m_columns.grid().model();
+    QStringList names;
+    for (const ownfields::Field& f : fields)
+        names << f.name;
+    m_columns.setExtraColumns(
+        [&model](int col) { return QStringLiteral("field:%1").arg(model.ownFieldOfColumn(col)); },
+        [names](int col) { return names.value(col - panel::GridColumns); });
+    model.setOwnColumns(
+        [this]() -> const ownfields::AllValues* {
+            return m_session.isOpen() ? &m_session.allOwnValues() : nullptr;
+        },
+        fields);
 }
 
 // The grid gives the part the room it takes; the focus stays where it was.

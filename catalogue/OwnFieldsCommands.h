@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <vector>
+
+#include "OwnFields.h"
 
 class QAction;
 
@@ -30,6 +33,7 @@ public:
 
 private:
     void fieldsChanged();
+    void showColumns(const std::vector<ownfields::Field>& fields);
     void relayout();
 
     frmMain& m_window;

@@ -151,6 +151,7 @@ void OwnFieldsPart::syncFields() {
         m_editors.push_back({f, nullptr, nullptr});
     build();
     lockPart(m_locked);
+    Q_EMIT fieldsSynced(fields);
     Q_EMIT heightChanged();
 }
 

@@ -46,6 +46,8 @@ public:
 
 Q_SIGNALS:
     void heightChanged();
+    // The editors were made anew for these fields (the catalogue's, in their order).
+    void fieldsSynced(const std::vector<ownfields::Field>& fields);
 
 private:
     struct Editor {

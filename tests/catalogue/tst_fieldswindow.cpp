@@ -160,6 +160,29 @@ private Q_SLOTS:
         QCOMPARE(shownHeadings(win), described());
     }
 
+    void ownFieldsAsColumns() {
+        test::TestEnv env;
+        test::threeCars(env);
+        const int own = panel::GridColumns;  // the first column after the described ones
+        {
+            test::Window win(env);
+            const qint64 paid = win->session().addOwnField({0, u"Paid"_s, Kind::Amount, {}, 0});
+            win->session().setOwnValues(1, {{paid, u"12.50"_s}});
+            win->session().setOwnValues(3, {{paid, u"3"_s}});
+            win->Update_Display();
+            // Hidden until the collector shows it.
+            QCOMPARE(win.grid().cols(), own + 1);
+            QVERIFY(win.grid().isColumnHidden(own));
+            win->findChild<GridColumns*>()->setShown(own, true);
+            QCOMPARE(win.grid().textMatrix(0, own), u"Paid"_s);
+            QCOMPARE(win.column(own), QStringList({u"12.50"_s, QString(), u"3.00"_s}));
+            win.clickHeading(own);  // by value
+            QCOMPARE(win.column(0), QStringList({u"3"_s, u"1"_s, u"2"_s}));
+        }
+        test::Window win(env);
+        QVERIFY(!win.grid().isColumnHidden(own));
+    }
+
     void fieldsAddedRenamedRemovedAndUndone() {
         test::TestEnv env;
         test::threeCars(env);
