@@ -634,6 +634,91 @@ void runCasting(Window& win, bool duplicatesReport) {
     report("still_adding", w.bAddingNew ? 1 : 0);
 }
 
+// ---- the collector's own fields: 6 fields filled in every record and 3 tags each
+// Adds the fields, values and tags to a catalogue (not timed).
+void fillOwnFields(const QString& db) {
+    CatalogueSession session;
+    session.open(db, QStringLiteral("select ID from table1 where 0"));
+    if (!session.ownFields().empty())
+        return;
+    using ownfields::Kind;
+    const std::pair<const char*, Kind> fields[] = {
+        {"Scale", Kind::Text},        {"Maker", Kind::Text}, {"Weight", Kind::Number},
+        {"Paid extra", Kind::Amount}, {"Found", Kind::Date}, {"Super Treasure Hunt", Kind::YesNo}};
+    const char* values[] = {"CASE ID % 3 WHEN 0 THEN '1:64' WHEN 1 THEN '1:43' ELSE '1:18' END",
+                            "'Maker ' || (ID % 50)",
+                            "CAST(ID % 500 AS TEXT)",
+                            "printf('%d.50', ID % 100)",
+                            "date('2000-01-01', '+' || (ID % 9000) || ' days')",
+                            "CASE WHEN ID % 20 = 0 THEN '1' ELSE '0' END"};
+    std::vector<std::int64_t> ids;
+    for (const auto& [name, kind] : fields)
+        ids.push_back(session.addOwnField({0, QString::fromLatin1(name), kind, {}, 0}));
+    session.close();
+    sqlite3* h = nullptr;
+    sqlite3_open(QFile::encodeName(db).constData(), &h);
+    sqlite3_exec(h, "BEGIN", nullptr, nullptr, nullptr);
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+        const std::int64_t id = ids[i];
+        const std::string sql = "INSERT INTO own_values (record_id, field_id, value) SELECT ID, " +
+                                std::to_string(id) + ", " + values[i] + " FROM table1 ORDER BY ID";
+        sqlite3_exec(h, sql.c_str(), nullptr, nullptr, nullptr);
+    }
+    for (const char* tag : {"'tag' || (ID % 30)", "'set' || (ID % 7)",
+                            "CASE WHEN ID % 2 THEN 'chase' ELSE 'loose' END"}) {
+        const std::string sql =
+            std::string("INSERT INTO record_tags (record_id, tag) SELECT ID, ") + tag +
+            " FROM table1 ORDER BY ID";
+        sqlite3_exec(h, sql.c_str(), nullptr, nullptr, nullptr);
+    }
+    sqlite3_exec(h, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(h);
+}
+
+// In the window: reading every own value, filter keystrokes on own fields and tags, and a save
+// with its own values and tags.
+void runOwnFields(Window& win) {
+    frmMain& w = win.w();
+    QElapsedTimer t;
+    t.start();
+    w.session().allOwnValues();
+    report("load_ms", msSince(t));
+    static const char* const kTyped[][2] = {
+        {"text", "scale:1:64"}, {"range", "weight:10-200"}, {"tag", "#chase"}};
+    for (const auto& typed : kTyped) {
+        std::vector<double> all, wall, cpu;
+        for (int round = 0; round < 3; ++round) {
+            typeFilter(w, QString::fromLatin1(typed[1]), wall, cpu);
+            all.insert(all.end(), wall.begin(), wall.end());
+        }
+        const QByteArray key(typed[0]);
+        report(key + "_ms", median(all));
+        report(key + "_p95", percentile95(all));
+        report(key + "_rows", ui(w).FG1->model().rowCount());
+    }
+    ui(w).FilterBar1->clear();
+    const std::vector<ownfields::Field> fields = w.session().ownFields();
+    std::vector<double> saves;
+    for (int round = 0; round < 7; ++round) {
+        w.Edit_Record();
+        ui(w).txtTextl[9]->setText(QStringLiteral("Benchmark blue %1").arg(round));
+        std::vector<ownfields::Value> values;
+        for (const ownfields::Field& f : fields)
+            values.push_back({f.id, f.kind == ownfields::Kind::Text ? QStringLiteral("1:87")
+                                    : f.kind == ownfields::Kind::Date
+                                        ? QStringLiteral("2024-03-%1").arg(round + 1)
+                                        : QString::number(round)});
+        t.restart();
+        w.session().keepOwnValuesWithNextSave(
+            values, {QStringLiteral("chase"), QStringLiteral("error %1").arg(round),
+                     QStringLiteral("boxed")});
+        w.cmdSave_Click();
+        ui(w).FG1->viewport()->repaint();
+        saves.push_back(msSince(t));
+    }
+    report("save_ms", median(saves));
+}
+
 void runWindow(const QString& what, const QString& db, bool inPlace) {
     Window win(db, inPlace);
     frmMain& w = win.w();
@@ -768,6 +853,8 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         report("made", outcome == backup::Outcome::Made ? 1 : 0);
     } else if (what == QLatin1String("groups") || what == QLatin1String("groupsopen")) {
         runGroups(win, what == QLatin1String("groups"));
+    } else if (what == QLatin1String("ownfields")) {
+        runOwnFields(win);
     } else if (what == QLatin1String("filter")) {
         static const char* const kTyped[][2] = {{"word", "targa"},
                                                 {"words", "ford cooper"},
@@ -892,6 +979,8 @@ int child(const QStringList& args) {
         CatalogueSession().open(db, QStringLiteral("select ID from table1 where 0"));
     else if (what == QLatin1String("update"))
         runUpdate(db, args.contains(QStringLiteral("indexed")));
+    else if (what == QLatin1String("ownfill"))  // not timed
+        fillOwnFields(db);
     else
         runWindow(what, db, inPlace);
     report("peak_mb", double(peakKb()) / 1024.0);
@@ -942,6 +1031,48 @@ void row(const char* what, int n, double ms, double base, double peak, const cha
         std::printf("| %-34s | %7d | %9.2f | %9s | %5s | %8.1f | %-22s |\n", what, n, ms, "", "",
                     peak, target);
     std::fflush(stdout);
+}
+
+// The rows of one filter word typed key by key: the median and the 95th percentile.
+void keyRows(const QMap<QString, double>& f, int n, const char* key, const char* label,
+             const char* p95Target) {
+    const QString k = QString::fromLatin1(key);
+    row(qPrintable(QStringLiteral("%1, median").arg(QLatin1String(label))), n,
+        f.value(k + QStringLiteral("_ms")), 0, f.value("peak_mb"), "<= 30 ms");
+    row(qPrintable(QStringLiteral("  95th percentile, %1 rows left")
+                       .arg(int(f.value(k + QStringLiteral("_rows"))))),
+        n, f.value(k + QStringLiteral("_p95")), 0, f.value("peak_mb"), p95Target);
+}
+
+// The rows of the collector's own fields: start-up against the same catalogue without them,
+// filter keystrokes on them and a save with them.
+void ownFieldRows(const QString& work, const QString& plainPath, int n) {
+    const QString path = work + QStringLiteral("/own%1.mdb").arg(n);
+    if (!QFileInfo::exists(path)) {
+        QFile::copy(plainPath, path);
+        runChild(QStringLiteral("ownfill"), path);
+    }
+    std::vector<double> plain, own;
+    double peak = 0;
+    for (int round = 0; round < 3; ++round) {
+        plain.push_back(runChild(QStringLiteral("startup"), plainPath).value("ms"));
+        const auto r = runChild(QStringLiteral("startup"), path);
+        own.push_back(r.value("ms"));
+        peak = r.value("peak_mb");
+    }
+    row("start-up, 6 own fields + 3 tags", n, median(own), median(plain), peak, "<= 1.15 x");
+    const auto f = runChild(QStringLiteral("ownfields"), path);
+    row("  every own value read (once)", n, f.value("load_ms"), 0, f.value("peak_mb"), "");
+    const struct {
+        const char* key;
+        const char* label;
+    } typed[] = {{"text", "key: own field \"scale:1:64\""},
+                 {"range", "key: own range \"weight:10-200\""},
+                 {"tag", "key: tag \"#chase\""}};
+    for (const auto& t : typed)
+        keyRows(f, n, t.key, t.label, "");
+    row("save with 6 own values + 3 tags", n, f.value("save_ms"), 0, f.value("peak_mb"),
+        "<= 25 ms");
 }
 
 // One row: wall times, then processor times where measured, photos against plain.
@@ -1193,6 +1324,15 @@ int main(int argc, char** argv) {
         QApplication app(argc, argv);
         return child(args.mid(1));
     }
+    if (args.contains(QStringLiteral("--help"))) {
+        std::printf(
+            "kbsmgr-bench [--work FOLDER] [--quick] [one of: --records --filter --groups "
+            "--statistics --casting --totals --checklists --backup --backups --own-fields "
+            "--values-only --pictures-only]\n"
+            "Without one of them every row is measured; --own-fields: start-up, filter keys "
+            "and a save with 6 own fields and 3 tags per record.\n");
+        return 0;
+    }
     QApplication app(argc, argv);
     const bool quick = args.contains(QStringLiteral("--quick"));
     QString work = QDir::tempPath() + QStringLiteral("/kbsmgr-bench");
@@ -1329,6 +1469,10 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    if (args.contains(QStringLiteral("--own-fields"))) {
+        ownFieldRows(work, indexed(), n);
+        return 0;
+    }
     if (args.contains(QStringLiteral("--checklists"))) {
         const QString lists = work + QStringLiteral("/checklists%1.mdb").arg(n);
         QFile::remove(lists);
@@ -1355,11 +1499,7 @@ int main(int argc, char** argv) {
                      {"years", "key: range \"year:1968-1975\""}};
         for (const auto& t : typed) {
             const QString k = QString::fromLatin1(t.key);
-            row(qPrintable(QStringLiteral("%1, median").arg(QLatin1String(t.label))), n,
-                f.value(k + QStringLiteral("_ms")), 0, f.value("peak_mb"), "<= 30 ms");
-            row(qPrintable(QStringLiteral("  95th percentile, %1 rows left")
-                               .arg(int(f.value(k + QStringLiteral("_rows"))))),
-                n, f.value(k + QStringLiteral("_p95")), 0, f.value("peak_mb"), "<= 60 ms");
+            keyRows(f, n, t.key, t.label, "<= 60 ms");
             std::printf("|   processor ms: median %.1f, 95th percentile %.1f\n",
                         f.value(k + QStringLiteral("_cpu_ms")),
                         f.value(k + QStringLiteral("_cpu_p95")));

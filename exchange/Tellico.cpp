@@ -30,6 +30,7 @@
 #include "CatalogueSource.h"
 #include "CatalogueWriter.h"
 #include "CsvImport.h"
+#include "OwnFields.h"
 #include "PictureLoader.h"
 #include "PictureSource.h"
 #include "PlacedFile.h"
@@ -608,6 +609,23 @@ void takeExactTexts(Entry& e) {
     }
 }
 
+// What a field of Tellico's type holds as the collector's own field: its choices, check boxes,
+// numbers and dates as such, anything else as text.
+ownfields::Kind ownKindOf(int tellicoType) {
+    switch (tellicoType) {
+        case 3:
+            return ownfields::Kind::Choice;
+        case 4:
+            return ownfields::Kind::YesNo;
+        case 6:
+            return ownfields::Kind::Number;
+        case 12:
+            return ownfields::Kind::Date;
+        default:
+            return ownfields::Kind::Text;
+    }
+}
+
 // A picture of an entry: its bytes, or the link it names, and its caption.
 struct EntryPicture {
     QByteArray bytes;
@@ -633,6 +651,8 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
     std::vector<QString> images;  // the image fields, in their order
     std::set<int> taken;
     QStringList leftOver;
+    // The fields without a column arrive as the collector's own, with their values by record.
+    std::vector<std::pair<Field, std::vector<std::pair<std::int64_t, QString>>>> own;
     for (const Field& f : c.fields()) {
         if (f.type == kImage)
             images.push_back(f.name);
@@ -651,9 +671,7 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
             taken.insert(p).second)
             columnOf[f.name] = p;
         else if (!bookkeeping)
-            leftOver << (f.title.isEmpty() || f.title == f.name
-                             ? f.name
-                             : QStringLiteral("%1 (%2)").arg(f.title, f.name));
+            own.push_back({f, {}});  // the collector's own field
     }
 
     // IDs: the entry's own where it is a whole number used once, else new ones after them.
@@ -759,13 +777,23 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
                               : std::nullopt);
             }
         }
+        for (auto& [field, values] : own) {
+            const auto it = e.values.find(field.name);
+            if (it != e.values.end())
+                values.emplace_back(ids[i], it->second.join(QStringLiteral("; ")));
+        }
         for (const EntryPicture& p : pictures)
             result.pictures += p.bytes.isEmpty() && !p.link ? 0 : 1;
         ++result.records;
         ++i;
     });
-    if (writer)
+    if (writer) {
+        for (const auto& [field, values] : own)
+            ownfields::importField(writer->handle(),
+                                   field.title.isEmpty() ? field.name : field.title,
+                                   ownKindOf(field.type), values);
         writer->finish(std::nullopt);
+    }
     if (!leftOver.isEmpty())
         result.notes << QCoreApplication::translate(
                             "kbs::exchange::Tellico",

@@ -42,6 +42,9 @@ public:
     static void refuseExisting(const QString& target);
 
     const QString& partPath() const { return m_part.path(); }
+    // The new catalogue as it is being written, for the tables beside the records (the
+    // collector's own fields) before finish().
+    sqlite3* handle() const { return m_db; }
 
     // The old table's columns, in its order. Columns are matched to the catalogue's by name
     // (ignoring case); a column the catalogue does not have is kept as an extra column after

@@ -641,6 +641,47 @@ AllValues readAll(sqlite3* db) {
     return all;
 }
 
+Field importField(sqlite3* db, const QString& name, Kind kind,
+                  const std::vector<std::pair<std::int64_t, QString>>& values) {
+    Field f{0, QString(name).replace(QLatin1Char(':'), QLatin1Char('.')).simplified(), kind, {}, 0};
+    if (f.name.isEmpty())
+        f.name = QCoreApplication::translate("kbs::ownfields", "Field");
+    const bool all = std::all_of(values.begin(), values.end(),
+                                 [&](const auto& v) { return normalise(f, v.second).ok; });
+    if (!all)
+        f.kind = Kind::Text;
+    inTransaction(db, [&] {
+        if (!present(db))  // a new catalogue, being written in a transaction of its own
+            sqlite::exec(db, kTablesSql, kSource);
+        const QString base = f.name;
+        for (int n = 2;; ++n) {
+            try {
+                f.id = addField(db, f);
+                break;
+            } catch (const AppError&) {
+                if (n > 99)
+                    throw;
+                f.name = QStringLiteral("%1 (%2)").arg(base).arg(n);
+            }
+        }
+        sqlite::Stmt put(db,
+                         "INSERT OR REPLACE INTO own_values (record_id, field_id, value) VALUES "
+                         "(?, ?, ?)",
+                         kSource);
+        for (const auto& [record, typed] : values) {
+            const QString stored = normalise(f, typed).stored;
+            if (stored.isEmpty())
+                continue;
+            sqlite3_bind_int64(put.get(), 1, record);
+            sqlite3_bind_int64(put.get(), 2, f.id);
+            bindText(put.get(), 3, stored);
+            put.step(kSource);
+            put.reset();
+        }
+    });
+    return f;
+}
+
 void keepDeleted(sqlite3* db, std::int64_t recordId) {
     if (!present(db))
         return;

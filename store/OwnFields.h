@@ -118,6 +118,14 @@ struct AllValues {
 };
 AllValues readAll(sqlite3* db);
 
+// ---- imports
+// Adds a field with the values of many records at once (record ID, as typed), for an import
+// into a new catalogue: the field gets `kind` when every value is one of it, else it is a text
+// field, so that no value is lost. A name the catalogue cannot take (one of a described field,
+// one with a colon) gets " (2)", " (3)" ... or its colons made dots. Returns the field.
+Field importField(sqlite3* db, const QString& name, Kind kind,
+                  const std::vector<std::pair<std::int64_t, QString>>& values);
+
 // ---- deleted records: a record's values and tags move aside with it and come back with it.
 void keepDeleted(sqlite3* db, std::int64_t recordId);
 void bringBack(sqlite3* db, std::int64_t was, std::int64_t now);

@@ -6,8 +6,10 @@
 #include "AppError.h"
 #include "Backup.h"
 #include "CatalogueSession.h"
+#include "ColumnHeadings.h"
 #include "RecordSet.h"
 #include "Schema.h"
+#include "Tellico.h"
 #include "TestEnv.h"
 
 using namespace kbs;
@@ -157,6 +159,55 @@ private Q_SLOTS:
         const QString columns = u"SELECT name, type, pk FROM pragma_table_info('table1')"_s;
         schema::createEmptyCatalogue(env.path(u"empty.mdb"_s));
         QCOMPARE(env.rows(columns), test::rowsOf(env.path(u"empty.mdb"_s), columns));
+    }
+
+    // A Tellico collection's fields without a column arrive as own fields with their titles and
+    // kinds; a field with a value its kind cannot hold comes as text, keeping it.
+    void tellicoFieldsArriveAsOwn() {
+        test::TestEnv env(false);
+        env.writeFile(
+            u"cars.tc"_s,
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<tellico "
+            "xmlns=\"http://periapsis.org/tellico/\" syntaxVersion=\"11\"><collection "
+            "title=\"Cars\" type=\"1\"><fields>"
+            "<field name=\"title\" title=\"Title\" type=\"1\"/>"
+            "<field name=\"scale\" title=\"Scale\" type=\"1\"/>"
+            "<field name=\"weight\" title=\"Weight\" type=\"6\"/>"
+            "<field name=\"grams\" title=\"Grams\" type=\"6\"/>"
+            "<field name=\"found\" title=\"Found\" type=\"12\"/>"
+            "<field name=\"sth\" title=\"Super Treasure Hunt\" type=\"4\"/>"
+            "<field name=\"pack\" title=\"Pack\" type=\"3\" allowed=\"Carded;Loose\"/>"
+            "</fields>"
+            "<entry id=\"1\"><title>Beetle</title><scale>1:64</scale><weight>40</weight>"
+            "<grams>heavy</grams><found>2024-02-29</found><sth>true</sth><pack>Carded</pack>"
+            "</entry><entry id=\"2\"><title>Mini</title><grams>12</grams></entry>"
+            "</collection></tellico>\n");
+        exchange::importTellico(env.path(u"cars.tc"_s), env.dbPath(), exchange::columnHeadings());
+        Open o(env);
+        QStringList got;
+        for (const auto& f : o.s.ownFields()) {
+            got << f.name + u'=' + QString::fromLatin1(ownfields::kindKey(f.kind));
+            for (qint64 id : {1, 2})
+                got << valueOf(o.s, id, f.id);
+        }
+        QCOMPARE(got, (QStringList{u"Scale=text"_s,
+                                   u"1:64"_s,
+                                   {},
+                                   u"Weight=number"_s,
+                                   u"40"_s,
+                                   {},
+                                   u"Grams=text"_s,
+                                   u"heavy"_s,
+                                   u"12"_s,
+                                   u"Found=date"_s,
+                                   u"2024-02-29"_s,
+                                   {},
+                                   u"Super Treasure Hunt=yesno"_s,
+                                   u"1"_s,
+                                   {},
+                                   u"Pack=choice"_s,
+                                   u"Carded"_s,
+                                   {}}));
     }
 };
 
