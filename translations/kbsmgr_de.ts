@@ -3225,6 +3225,10 @@ Es wurde nichts gespeichert. Ihre Eingaben stehen noch in den Feldern: ändern S
         <source>A tag can be at most %1 characters long: %2</source>
         <translation>Ein Etikett darf höchstens %1 Zeichen lang sein: %2</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
 </context>
 <context>
     <name>kbs::panel</name>

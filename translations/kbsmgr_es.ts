@@ -3225,6 +3225,10 @@ No se guardó nada. Sus datos siguen en los campos: cambie ese y guarde de nuevo
         <source>A tag can be at most %1 characters long: %2</source>
         <translation>Una etiqueta puede tener como máximo %1 caracteres: %2</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
 </context>
 <context>
     <name>kbs::panel</name>

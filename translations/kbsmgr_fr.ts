@@ -3225,6 +3225,10 @@ Rien n&apos;a été enregistré. Vos saisies sont toujours dans les champs : mod
         <source>A tag can be at most %1 characters long: %2</source>
         <translation>Une étiquette peut compter au plus %1 caractères : %2</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
 </context>
 <context>
     <name>kbs::panel</name>

@@ -3225,6 +3225,10 @@ Er is niets opgeslagen. Uw invoer staat nog in de velden: wijzig die ene en sla 
         <source>A tag can be at most %1 characters long: %2</source>
         <translation>Een label mag ten hoogste %1 tekens lang zijn: %2</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Veld</translation>
+    </message>
 </context>
 <context>
     <name>kbs::panel</name>
