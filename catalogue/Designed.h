@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <utility>
 
 #include "Twips.h"
 
@@ -26,6 +27,14 @@ W* designed(QWidget* parent, const char* name, QRect twips, const Caption&... ca
     auto* w = new W(caption..., parent);
     w->setObjectName(latin(name));
     place(w, twips.x(), twips.y(), twips.width(), twips.height());
+    return w;
+}
+
+// A control of a window laid out by its layouts: made and named.
+template <class W, class... Args>
+W* named(const char* name, Args&&... args) {
+    auto* w = new W(std::forward<Args>(args)...);
+    w->setObjectName(latin(name));
     return w;
 }
 

@@ -272,6 +272,8 @@ void DetailPanel::clear() {
     }
     if (m_strip)
         m_strip->clear();
+    for (PanelPart* part : m_parts)
+        resumeNext([&] { part->clearPart(); });
 }
 
 // A value with a line too long to lay out quickly is shown with that line cut and a mark, and
@@ -335,6 +337,14 @@ void DetailPanel::show(RecordSet& rs, std::optional<std::int64_t> recordId) {
         else
             m_strip->clear();
     });
+    for (PanelPart* part : m_parts) {
+        resumeNext([&] {
+            if (recordId)
+                part->showRecord(*recordId);
+            else
+                part->clearPart();
+        });
+    }
 }
 
 void DetailPanel::lock(bool bInput) {
@@ -349,6 +359,8 @@ void DetailPanel::lock(bool bInput) {
     cmdPlus->setEnabled(!bInput);
     cmdMinus->setEnabled(!bInput);
     m_strip->setLocked(bInput);
+    for (PanelPart* part : m_parts)
+        part->lockPart(bInput);
 }
 
 bool DetailPanel::writeFields(RecordSet* rs) {
@@ -378,6 +390,17 @@ bool DetailPanel::writeFields(RecordSet* rs) {
             prompts().msgBox(
                 mainText::FieldRefused.arg(fieldCaption(*c), quotedValue(text), e.description()),
                 mb::OKOnly | mb::Critical, mainText::AppTitle);
+            return false;
+        }
+    }
+    // The parts of the panel beside the described fields are checked and kept with them.
+    for (PanelPart* part : m_parts) {
+        try {
+            part->keepForSave();
+        } catch (const AppError& e) {
+            rs->cancelUpdate();
+            prompts().msgBox(mainText::PartRefused.arg(e.description()), mb::OKOnly | mb::Critical,
+                             mainText::AppTitle);
             return false;
         }
     }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "Collection.h"
 #include "PanelLayout.h"
@@ -30,6 +31,19 @@ class MenuEntryArray;
 class OpenSaveDialog;
 class PictureStrip;
 class RecordSet;
+
+// A part of the panel of its own, beside the described fields (the collector's own fields and
+// the tags): cleared, shown, locked and written with them, without rearranging them.
+class PanelPart {
+public:
+    virtual ~PanelPart() = default;
+    virtual void clearPart() = 0;
+    virtual void showRecord(std::int64_t recordId) = 0;
+    virtual void lockPart(bool locked) = 0;
+    // Keeps what the part holds for the record's next update. Throws AppError, with a message
+    // for the person, when something typed is refused; nothing is kept then.
+    virtual void keepForSave() = 0;
+};
 
 // The detail panel of the catalogue window: the boxes txtTextl(0) to txtTextl(22) with their
 // labels, the notes, the year and list icons with their pick menus, the condition modifiers,
@@ -60,6 +74,7 @@ public:
     ImageBox* picture() const { return imgPicture; }
     PictureStrip* strip() const { return m_strip; }
     bool locked() const { return m_locked; }
+    void addPart(PanelPart* part) { m_parts.push_back(part); }
 
     // ---- showing and writing back
     void clear();
@@ -122,6 +137,7 @@ private:
     bool m_notesCut = false;                       // the notes show a long line cut short
     std::array<bool, panel::BoxCount> m_boxCut{};  // the same for each box
     bool m_locked = true;                          // as lock() left the panel
+    std::vector<PanelPart*> m_parts;
 };
 
 }  // namespace kbs

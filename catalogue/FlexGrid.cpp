@@ -61,12 +61,41 @@ int FlexGridModel::rowCount(const QModelIndex& parent) const {
 }
 
 int FlexGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_cols;
+    return parent.isValid() ? 0 : m_cols + int(m_ownIds.size());
+}
+
+void FlexGridModel::setOwnColumns(OwnValues values, const std::vector<ownfields::Field>& fields) {
+    beginResetModel();
+    m_ownValues = std::move(values);
+    m_ownIds.clear();
+    m_ownHeadings.clear();
+    for (const ownfields::Field& f : fields) {
+        m_ownIds.push_back(f.id);
+        m_ownHeadings << f.name;
+    }
+    endResetModel();
+}
+
+// A collector's own field's value in a body row, as the panel shows it.
+QString FlexGridModel::ownCell(int bodyRow, int col) const {
+    const size_t own = size_t(col - m_cols);
+    const ownfields::AllValues* all = m_ownValues ? m_ownValues() : nullptr;
+    if (!all || !m_source || own >= m_ownIds.size() || bodyRow < 0 ||
+        bodyRow >= int(m_rows.size()) || m_rows[size_t(bodyRow)] == kBlank)
+        return {};
+    for (size_t f = 0; f < all->fields.size() && f < all->values.size(); ++f) {
+        if (all->fields[f].id == m_ownIds[own])
+            return ownfields::display(
+                all->fields[f], all->values[f].value(m_source->keyAt(m_rows[size_t(bodyRow)])));
+    }
+    return {};
 }
 
 QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
+    if (index.column() >= m_cols)
+        return ownCell(index.row(), index.column());
     // A cell shows far less than this; decoding and laying out megabytes of text would freeze
     // the grid. The cut falls on a whole UTF-8 character.
     constexpr size_t kMaxShownBytes = 4000;
@@ -148,15 +177,24 @@ std::string_view FlexGridModel::cellUtf8(int bodyRow, int col) const {
 }
 
 QString FlexGridModel::cell(int bodyRow, int col) const {
+    if (col >= m_cols)
+        return ownCell(bodyRow, col);
     const auto s = cellUtf8(bodyRow, col);
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
 QString FlexGridModel::heading(int col) const {
+    if (col >= m_cols)
+        return m_ownHeadings.value(col - m_cols);
     return col >= 0 && col < m_headings.size() ? m_headings.at(col) : QString();
 }
 
 void FlexGridModel::setHeading(int col, const QString& text) {
+    if (col >= m_cols && col - m_cols < m_ownHeadings.size()) {
+        m_ownHeadings[col - m_cols] = text;
+        Q_EMIT headerDataChanged(Qt::Horizontal, col, col);
+        return;
+    }
     if (col < 0 || col >= m_cols)
         return;
     m_headings[col] = text;
@@ -173,8 +211,8 @@ void FlexGridModel::slotChanged(Slot slot) {
     ++m_changes;
     pin(slot);
     const int r = rowOfSlot(slot);
-    if (r >= 0 && m_cols > 0)
-        Q_EMIT dataChanged(index(r, 0), index(r, m_cols - 1));
+    if (r >= 0 && columnCount() > 0)
+        Q_EMIT dataChanged(index(r, 0), index(r, columnCount() - 1));
 }
 
 void FlexGridModel::appendSlot(Slot slot) {
@@ -344,6 +382,15 @@ private:
 }  // namespace
 
 void FlexGridModel::sortBy(int col, bool ascending) {
+    if (col >= m_cols && size_t(col - m_cols) < m_ownIds.size()) {
+        // A collector's own field: by its values, of its kind.
+        const ownfields::AllValues* all = m_ownValues ? m_ownValues() : nullptr;
+        for (size_t f = 0; all && f < all->fields.size(); ++f) {
+            if (all->fields[f].id == m_ownIds[size_t(col - m_cols)])
+                sortByOwnField(*all, f, ascending);
+        }
+        return;
+    }
     if (col < 0 || col >= m_cols)
         return;
     sortOrder([this, col](Slot slot) { return slotText(slot, col); }, ascending);
@@ -622,10 +669,10 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
             r += 1;
             break;
         case Qt::Key_Left:
-            c -= 1;
+            c = shownNeighbour(c, -1);
             break;
         case Qt::Key_Right:
-            c += 1;
+            c = shownNeighbour(c, +1);
             break;
         case Qt::Key_PageUp:
             r -= page;
@@ -635,11 +682,11 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_Home:
             r = (event->modifiers() & Qt::ControlModifier) ? m_fixedRows : r;
-            c = 0;
+            c = shownNeighbour(-1, +1);
             break;
         case Qt::Key_End:
             r = (event->modifiers() & Qt::ControlModifier) ? rows() - 1 : r;
-            c = cols() - 1;
+            c = shownNeighbour(-1, -1);
             break;
         default: {
             // Other keys the view handles itself; a move it makes is a move of ours.
@@ -657,6 +704,20 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
     if (rows() <= m_fixedRows)
         return;
     moveCurrent(r, c, (event->modifiers() & Qt::ShiftModifier) != 0);
+}
+
+// The next column shown in the headings' order, left (-1) or right (+1) of column c; from
+// c = -1 the first (+1) or the last (-1) one shown. Column c itself when none is shown there.
+int FlexGrid::shownNeighbour(int c, int step) const {
+    const QHeaderView* heads = horizontalHeader();
+    const int n = heads->count();
+    int visual = c < 0 ? (step > 0 ? -1 : n) : heads->visualIndex(c);
+    for (visual += step; visual >= 0 && visual < n; visual += step) {
+        const int logical = heads->logicalIndex(visual);
+        if (!heads->isSectionHidden(logical))
+            return logical;
+    }
+    return c < 0 ? m_col : c;
 }
 
 QString FlexGrid::textMatrix(int r, int c) const {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTableView>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -61,6 +62,12 @@ public:
     // The same sort by the values of a collector's own field (`field`: its place in
     // all.fields): numbers, amounts and yes/no by value, dates in time order, texts as above.
     void sortByOwnField(const ownfields::AllValues& all, std::size_t field, bool ascending);
+    // The collector's own fields as columns after the described ones, their values read from
+    // `values` (null while there are none to read) as they are shown.
+    using OwnValues = std::function<const ownfields::AllValues*()>;
+    void setOwnColumns(OwnValues values, const std::vector<ownfields::Field>& fields);
+    int ownColumnCount() const { return int(m_ownIds.size()); }
+    std::int64_t ownFieldOfColumn(int col) const { return m_ownIds.at(size_t(col - m_cols)); }
 
     // ---- the filter (FlexGridFilter.cpp)
     // Shows only the records the filter lets through and that are in the group chosen; an
@@ -96,6 +103,7 @@ private:
     void finishPass();
     void showOrder();  // the rows become the records of m_order that the filter lets through
     std::string_view slotText(Slot slot, int col) const;
+    QString ownCell(int bodyRow, int col) const;
     // Sorts the records by the texts `readText` gives (one that is a view of m_scratch is copied).
     template <class TextOf>
     void sortOrder(TextOf readText, bool ascending);
@@ -119,6 +127,9 @@ private:
     std::vector<Slot> m_rows;  // the slot each body row shows, or kBlank
     mutable std::string m_scratch;
     QStringList m_headings;
+    OwnValues m_ownValues;
+    std::vector<std::int64_t> m_ownIds;  // the own field each column after m_cols shows
+    QStringList m_ownHeadings;
     int m_cols = 0;
 };
 
@@ -177,6 +188,7 @@ private:
     void moveCurrent(int r, int c, bool extend);
     void syncView();
     int gridRowAt(const QPoint& viewportPos) const;
+    int shownNeighbour(int c, int step) const;
 
     FlexGridModel m_model;
     int m_fixedRows = 1;

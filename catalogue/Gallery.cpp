@@ -83,12 +83,35 @@ void Gallery::forgetRecord(std::int64_t recordId) {
     viewport()->update();
 }
 
-QImage Gallery::tileImage(int row) {
+std::optional<std::int64_t> Gallery::idOfRow(int row) const {
     bool ok = false;
     const std::string_view idText = m_model.cellUtf8(row, 0);
     const std::int64_t id = QByteArray(idText.data(), qsizetype(idText.size())).toLongLong(&ok);
     if (!ok || !m_session)
+        return std::nullopt;
+    return id;
+}
+
+QString Gallery::tileTags(int row) {
+    const auto id = idOfRow(row);
+    if (!id || !m_session->isOpen())
         return {};
+    QStringList tags;
+    try {
+        tags = m_session->allOwnValues().tags.value(*id);
+    } catch (const AppError&) {
+        return {};
+    }
+    for (QString& t : tags)
+        t.prepend(QLatin1Char('#'));
+    return tags.join(QLatin1Char(' '));
+}
+
+QImage Gallery::tileImage(int row) {
+    const auto found = idOfRow(row);
+    if (!found)
+        return {};
+    const std::int64_t id = *found;
     if (const QImage* cached = m_cache.object(id))
         return *cached;
     QByteArray jpeg;
@@ -163,6 +186,7 @@ void GalleryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const auto* model = static_cast<const FlexGridModel*>(index.model());
     const QString description = model->cell(index.row(), 1).trimmed();
     const QString year = model->cell(index.row(), 2).trimmed();
+    const QString tags = m_gallery.tileTags(index.row());
     painter->setPen(selected ? option.palette.highlightedText().color()
                              : option.palette.text().color());
     const QRect textBox(r.left() + kPad, pictureBox.bottom() + 2, r.width() - 2 * kPad,
@@ -170,7 +194,12 @@ void GalleryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const QFontMetrics fm(option.font);
     const QString line1 = fm.elidedText(description, Qt::ElideRight, textBox.width());
     painter->drawText(textBox, Qt::AlignHCenter | Qt::AlignTop, line1);
-    painter->drawText(textBox, Qt::AlignHCenter | Qt::AlignBottom, year);
+    // The year, and the record's tags after it as far as they fit.
+    const QString line2 = tags.isEmpty()   ? year
+                          : year.isEmpty() ? tags
+                                           : year + QStringLiteral("  ") + tags;
+    painter->drawText(textBox, Qt::AlignHCenter | Qt::AlignBottom,
+                      fm.elidedText(line2, Qt::ElideRight, textBox.width()));
     if (option.state & QStyle::State_HasFocus) {
         painter->setPen(QPen(option.palette.highlight().color(), 2));
         painter->drawRect(r.adjusted(1, 1, -2, -2));

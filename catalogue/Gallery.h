@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <cstdint>
+#include <optional>
 
 namespace kbs {
 
@@ -33,6 +34,8 @@ public:
     void forgetRecord(std::int64_t recordId);
     // The tile picture of the record in body row `row` (null when it has none).
     QImage tileImage(int row);
+    // The tags of the record in body row `row`, as a tile shows them ("#chase #error").
+    QString tileTags(int row);
 
 Q_SIGNALS:
     void chosen(int bodyRow);
@@ -46,6 +49,7 @@ private:
     // Reads the tiles of the screens before and after the one shown while the window is idle,
     // a few at a time, so that paging shows tiles already read.
     void prefetch();
+    std::optional<std::int64_t> idOfRow(int row) const;
     QTimer m_prefetch;
     FlexGridModel& m_model;
     CatalogueSession* m_session = nullptr;

@@ -71,6 +71,12 @@ inline constexpr Text FieldRefused{QT_TRANSLATE_NOOP(
     "Nothing was stored. Your entries are still in the fields: change that one and save again, "
     "or Cancel.")};
 
+// A value of the collector's own fields or a tag refuses the whole save: %1 says which and why.
+inline constexpr Text PartRefused{QT_TRANSLATE_NOOP(
+    "kbs::mainText",
+    "The record could not be saved: %1\r\n\r\nNothing was stored. Your entries are still in "
+    "the fields: change that one and save again, or Cancel.")};
+
 // ---- the grid
 inline constexpr Text ShowFailed{
     QT_TRANSLATE_NOOP("kbs::mainText", "The record could not be shown:\r\n\r\n%1")};

@@ -16,20 +16,10 @@
 #include "Amounts.h"
 #include "AppError.h"
 #include "CatalogueSession.h"
+#include "Designed.h"
 #include "Prompts.h"
 
 namespace kbs {
-
-namespace {
-
-template <class W, class... Args>
-W* named(const char* name, Args&&... args) {
-    auto* w = new W(std::forward<Args>(args)...);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-}  // namespace
 
 ValueChart::ValueChart(QWidget* parent) : QWidget(parent) {
     setMinimumSize(280, 150);

@@ -24,9 +24,11 @@
 #include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
+#include "GridColumns.h"
 #include "GroupPanel.h"
 #include "MainTexts.h"
 #include "MainToolbar.h"
+#include "OwnFieldsCommands.h"
 #include "ProgramInfo.h"
 #include "Prompts.h"
 #include "RecordGrid.h"
@@ -58,6 +60,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
     buildPictureViews();
     buildGroupView();
+    m_columns = new GridColumns(*FG1, *this);
     m_castingCommands = new CastingCommands(
         this, *FG1, txtTextl, [this] { return rs; }, [this] { return bAddingNew; });
     auto* keys = new WindowKeys(*this, *Toolbar1, *FG1, *m_panel);
@@ -71,6 +74,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
         m_reports->addStatisticsEntry(*this, *report->menu());
     m_reports->setDuplicateIds([this] { return m_castingCommands->duplicateIds(); });
     m_values = new ValueCommands(*this, *m_panel, findChild<QMenu*>(QStringLiteral("Import")));
+    m_ownFields = new OwnFieldsCommands(*this, m_session, *m_panel, *m_columns);
 }
 
 frmMain::~frmMain() {

@@ -50,6 +50,8 @@ class RecoveryCommands;
 class ReportCommands;
 class ValueCommands;
 class ChecklistCommands;
+class GridColumns;
+class OwnFieldsCommands;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -253,6 +255,8 @@ private:
     void addOnePiece(const CastingCommands::SameModel& same);
     CastingCommands* m_castingCommands = nullptr;
     ChecklistCommands* m_checklistCommands = nullptr;
+    GridColumns* m_columns = nullptr;          // which columns the grid shows, in which order
+    OwnFieldsCommands* m_ownFields = nullptr;  // the collector's own fields and the tags
 };
 
 // The Record set's cursor stays on the record the detail fields show. Every walk over the

@@ -5,6 +5,7 @@
 #include "CastingCommands.h"
 #include "Collection.h"
 #include "FlexGrid.h"
+#include "GridColumns.h"
 #include "GroupPanel.h"
 #include "MainTexts.h"
 #include "PanelLayout.h"
@@ -17,6 +18,8 @@ namespace kbs {
 
 void frmMain::SizeFlexGrid(FlexGrid& FlexGrid) {
     RecordGrid::size(FlexGrid);
+    if (&FlexGrid == FG1)
+        m_columns->apply();  // the columns the collector hid stay hidden
 }
 
 void frmMain::SortFlex(QWidget& TheForm, FlexGrid& FlexGrid, int ClickCol, int SortCol) {

@@ -25,6 +25,8 @@
 #include "MainTexts.h"
 #include "MainToolbar.h"
 #include "OpenSaveDialog.h"
+#include "OwnFieldsCommands.h"
+#include "OwnFieldsPart.h"
 #include "PanelLayout.h"
 #include "Twips.h"
 #include "ViewCommands.h"
@@ -149,10 +151,13 @@ void frmMain::Form_Resize() {
     const int statusTop = pixelsToTwipsY(StatusBar1->geometry().top());
     QRect g = FG1->geometry();
     g.moveLeft(0);
+    g.moveTop(twipsToPixelsY(kGridTop));
     g.setWidth(clientWidth);
     const int heightTwips = statusTop - kGridTop - kGridGapAbove;
     if (heightTwips >= 0)
         g.setHeight(twipsToPixelsY(heightTwips));
+    if (m_ownFields)
+        g = m_ownFields->part()->placeIn(g);  // the collector's own fields above the grid
     FG1->setGeometry(m_groups ? m_groups->placeIn(g) : g);
     const int outerWidth = frameGeometry().width();
     Frame2->resize(std::max(0, outerWidth - twipsToPixelsX(kFrameNarrower)), Frame2->height());

@@ -670,6 +670,33 @@ Ja fügt sie hinzu („Import rückgängig machen“ nimmt sie wieder heraus); N
     </message>
 </context>
 <context>
+    <name>kbs::ColumnsDialog</name>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>&amp;Columns shown in the grid, in their order:</source>
+        <translation>&amp;Spalten der Tabelle, in ihrer Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>Space shows or hides the column; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Leertaste zeigt oder verbirgt die Spalte; Strg+Auf und Strg+Ab verschieben sie.</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>D&amp;escribed columns</source>
+        <translation>Beschri&amp;ebene Spalten</translation>
+    </message>
+</context>
+<context>
     <name>kbs::DeleteUndo</name>
     <message>
         <source>Undo delete</source>
@@ -689,6 +716,94 @@ Ja fügt sie hinzu („Import rückgängig machen“ nimmt sie wieder heraus); N
     <message>
         <source>&quot;%1&quot; (column %2)</source>
         <translation>„%1“ (Spalte %2)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::FieldsWindow</name>
+    <message>
+        <source>Fields</source>
+        <translation>Felder</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Value list</source>
+        <translation>Werteliste</translation>
+    </message>
+    <message>
+        <source>Your fields</source>
+        <translation>Ihre Felder</translation>
+    </message>
+    <message>
+        <source>Your &amp;fields, in their order:</source>
+        <translation>Ihre &amp;Felder, in ihrer Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>Value &amp;list:</source>
+        <translation>Werte&amp;liste:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Adds a field with the name, kind and value list above</source>
+        <translation>Fügt ein Feld mit Name, Art und Werteliste von oben hinzu</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>Än&amp;dern</translation>
+    </message>
+    <message>
+        <source>Gives the chosen field the name and value list above; its kind stays</source>
+        <translation>Gibt dem gewählten Feld Name und Werteliste von oben; seine Art bleibt</translation>
+    </message>
+    <message>
+        <source>Move u&amp;p</source>
+        <translation>Nach o&amp;ben</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>Nach un&amp;ten</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit value list…</source>
+        <translation>Werteliste bearbe&amp;iten…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message numerus="yes">
+        <source>The field &quot;%1&quot; holds a value in %n record(s). Remove it with its values?<byte value="xd"/>
+<byte value="xd"/>
+Until you close this window, Undo brings it back with them.</source>
+        <translation>
+            <numerusform>Das Feld „%1“ enthält in %n Datensatz einen Wert. Mit seinen Werten entfernen?<byte value="xd"/>
+<byte value="xd"/>
+Bis Sie dieses Fenster schließen, holt Rückgängig es mit ihnen zurück.</numerusform>
+            <numerusform>Das Feld „%1“ enthält in %n Datensätzen einen Wert. Mit seinen Werten entfernen?<byte value="xd"/>
+<byte value="xd"/>
+Bis Sie dieses Fenster schließen, holt Rückgängig es mit ihnen zurück.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -777,6 +892,29 @@ Esc leert den Filter.</translation>
     <message>
         <source>Gallery</source>
         <translation>Galerie</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::GridColumns</name>
+    <message>
+        <source>Columns…</source>
+        <translation>Spalten…</translation>
+    </message>
+    <message>
+        <source>Hide &quot;%1&quot;</source>
+        <translation>„%1“ ausblenden</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Nach links</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Nach rechts</translation>
+    </message>
+    <message>
+        <source>Described columns</source>
+        <translation>Beschriebene Spalten</translation>
     </message>
 </context>
 <context>
@@ -889,6 +1027,64 @@ Esc leert den Filter.</translation>
     <message>
         <source>File dialog</source>
         <translation>Dateiauswahl</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::OwnFieldsCommands</name>
+    <message>
+        <source>Fields…</source>
+        <translation>Felder…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Speichern oder verwerfen Sie zuerst den bearbeiteten Datensatz.</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Felder</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::OwnFieldsPart</name>
+    <message>
+        <source>Your fields and tags</source>
+        <translation>Ihre Felder und Schlagwörter</translation>
+    </message>
+    <message>
+        <source>Your fields in short</source>
+        <translation>Ihre Felder in Kürze</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>Short tags, separated by commas</source>
+        <translation>Kurze Schlagwörter, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>chase, error, carded</source>
+        <translation>Chase, Fehler, auf Karte</translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation>&amp;Schlagwörter:</translation>
+    </message>
+    <message>
+        <source>Open: the editors follow</source>
+        <translation>Geöffnet: die Eingabefelder folgen</translation>
+    </message>
+    <message>
+        <source>Closed: press to edit your fields and tags</source>
+        <translation>Geschlossen: drücken, um Ihre Felder und Schlagwörter zu bearbeiten</translation>
+    </message>
+    <message>
+        <source>yyyy-mm-dd</source>
+        <translation>jjjj-mm-tt</translation>
+    </message>
+    <message>
+        <source>Tags: %1</source>
+        <translation>Schlagwörter: %1</translation>
     </message>
 </context>
 <context>
@@ -2956,6 +3152,14 @@ Choose the record in the grid first.</source>
 <byte value="xd"/>
 Wählen Sie zuerst den Datensatz im Raster.</translation>
     </message>
+    <message>
+        <source>The record could not be saved: %1<byte value="xd"/>
+<byte value="xd"/>
+Nothing was stored. Your entries are still in the fields: change that one and save again, or Cancel.</source>
+        <translation>Der Datensatz konnte nicht gespeichert werden: %1<byte value="xd"/>
+<byte value="xd"/>
+Es wurde nichts gespeichert. Ihre Eingaben stehen noch in den Feldern: ändern Sie diese eine und speichern Sie erneut, oder Abbrechen.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::menuText</name>
@@ -3057,6 +3261,10 @@ Wählen Sie zuerst den Datensatz im Raster.</translation>
     <message>
         <source>A tag can be at most %1 characters long: %2</source>
         <translation>Ein Etikett darf höchstens %1 Zeichen lang sein: %2</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
     </message>
 </context>
 <context>

@@ -670,6 +670,33 @@ Sí los añade (Deshacer la importación los vuelve a quitar); No crea con ellos
     </message>
 </context>
 <context>
+    <name>kbs::ColumnsDialog</name>
+    <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>&amp;Columns shown in the grid, in their order:</source>
+        <translation>&amp;Columnas mostradas en la cuadrícula, en su orden:</translation>
+    </message>
+    <message>
+        <source>Space shows or hides the column; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Espacio muestra u oculta la columna; Ctrl+Arriba y Ctrl+Abajo la mueven.</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>D&amp;escribed columns</source>
+        <translation>Columnas d&amp;escritas</translation>
+    </message>
+</context>
+<context>
     <name>kbs::DeleteUndo</name>
     <message>
         <source>Undo delete</source>
@@ -689,6 +716,94 @@ Sí los añade (Deshacer la importación los vuelve a quitar); No crea con ellos
     <message>
         <source>&quot;%1&quot; (column %2)</source>
         <translation>«%1» (columna %2)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::FieldsWindow</name>
+    <message>
+        <source>Fields</source>
+        <translation>Campos</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Value list</source>
+        <translation>Lista de valores</translation>
+    </message>
+    <message>
+        <source>Your fields</source>
+        <translation>Sus campos</translation>
+    </message>
+    <message>
+        <source>Your &amp;fields, in their order:</source>
+        <translation>Sus &amp;campos, en su orden:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>Value &amp;list:</source>
+        <translation>&amp;Lista de valores:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Adds a field with the name, kind and value list above</source>
+        <translation>Añade un campo con el nombre, tipo y lista de valores de arriba</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>Ca&amp;mbiar</translation>
+    </message>
+    <message>
+        <source>Gives the chosen field the name and value list above; its kind stays</source>
+        <translation>Da al campo elegido el nombre y la lista de valores de arriba; su tipo se mantiene</translation>
+    </message>
+    <message>
+        <source>Move u&amp;p</source>
+        <translation>Su&amp;bir</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>Ba&amp;jar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit value list…</source>
+        <translation>&amp;Editar lista de valores…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message numerus="yes">
+        <source>The field &quot;%1&quot; holds a value in %n record(s). Remove it with its values?<byte value="xd"/>
+<byte value="xd"/>
+Until you close this window, Undo brings it back with them.</source>
+        <translation>
+            <numerusform>El campo «%1» tiene un valor en %n registro. ¿Quitarlo con sus valores?<byte value="xd"/>
+<byte value="xd"/>
+Hasta que cierre esta ventana, Deshacer lo recupera con ellos.</numerusform>
+            <numerusform>El campo «%1» tiene un valor en %n registros. ¿Quitarlo con sus valores?<byte value="xd"/>
+<byte value="xd"/>
+Hasta que cierre esta ventana, Deshacer lo recupera con ellos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -777,6 +892,29 @@ Esc borra el filtro.</translation>
     <message>
         <source>Gallery</source>
         <translation>Galería</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::GridColumns</name>
+    <message>
+        <source>Columns…</source>
+        <translation>Columnas…</translation>
+    </message>
+    <message>
+        <source>Hide &quot;%1&quot;</source>
+        <translation>Ocultar «%1»</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Mover a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Mover a la derecha</translation>
+    </message>
+    <message>
+        <source>Described columns</source>
+        <translation>Columnas descritas</translation>
     </message>
 </context>
 <context>
@@ -889,6 +1027,64 @@ Esc borra el filtro.</translation>
     <message>
         <source>File dialog</source>
         <translation>Selección de archivo</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::OwnFieldsCommands</name>
+    <message>
+        <source>Fields…</source>
+        <translation>Campos…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Guarde o cancele primero el registro que está editando.</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Campos</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::OwnFieldsPart</name>
+    <message>
+        <source>Your fields and tags</source>
+        <translation>Sus campos y etiquetas</translation>
+    </message>
+    <message>
+        <source>Your fields in short</source>
+        <translation>Sus campos en resumen</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>Short tags, separated by commas</source>
+        <translation>Etiquetas cortas, separadas por comas</translation>
+    </message>
+    <message>
+        <source>chase, error, carded</source>
+        <translation>chase, error, en blíster</translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation>E&amp;tiquetas:</translation>
+    </message>
+    <message>
+        <source>Open: the editors follow</source>
+        <translation>Abierto: siguen los campos de edición</translation>
+    </message>
+    <message>
+        <source>Closed: press to edit your fields and tags</source>
+        <translation>Cerrado: pulse para editar sus campos y etiquetas</translation>
+    </message>
+    <message>
+        <source>yyyy-mm-dd</source>
+        <translation>aaaa-mm-dd</translation>
+    </message>
+    <message>
+        <source>Tags: %1</source>
+        <translation>Etiquetas: %1</translation>
     </message>
 </context>
 <context>
@@ -2956,6 +3152,14 @@ Choose the record in the grid first.</source>
 <byte value="xd"/>
 Elija primero el registro en la cuadrícula.</translation>
     </message>
+    <message>
+        <source>The record could not be saved: %1<byte value="xd"/>
+<byte value="xd"/>
+Nothing was stored. Your entries are still in the fields: change that one and save again, or Cancel.</source>
+        <translation>No se pudo guardar el registro: %1<byte value="xd"/>
+<byte value="xd"/>
+No se guardó nada. Sus datos siguen en los campos: cambie ese y guarde de nuevo, o Cancelar.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::menuText</name>
@@ -3057,6 +3261,10 @@ Elija primero el registro en la cuadrícula.</translation>
     <message>
         <source>A tag can be at most %1 characters long: %2</source>
         <translation>Una etiqueta puede tener como máximo %1 caracteres: %2</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
     </message>
 </context>
 <context>

@@ -670,6 +670,33 @@ Oui les ajoute (« Annuler l&apos;importation » les retire à nouveau) ; Non en
     </message>
 </context>
 <context>
+    <name>kbs::ColumnsDialog</name>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>&amp;Columns shown in the grid, in their order:</source>
+        <translation>&amp;Colonnes affichées dans la grille, dans leur ordre :</translation>
+    </message>
+    <message>
+        <source>Space shows or hides the column; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Espace affiche ou masque la colonne ; Ctrl+Haut et Ctrl+Bas la déplacent.</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Monter (&amp;u)</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>D&amp;escribed columns</source>
+        <translation>Colonnes d&amp;écrites</translation>
+    </message>
+</context>
+<context>
     <name>kbs::DeleteUndo</name>
     <message>
         <source>Undo delete</source>
@@ -689,6 +716,94 @@ Oui les ajoute (« Annuler l&apos;importation » les retire à nouveau) ; Non en
     <message>
         <source>&quot;%1&quot; (column %2)</source>
         <translation>« %1 » (colonne %2)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::FieldsWindow</name>
+    <message>
+        <source>Fields</source>
+        <translation>Champs</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Value list</source>
+        <translation>Liste de valeurs</translation>
+    </message>
+    <message>
+        <source>Your fields</source>
+        <translation>Vos champs</translation>
+    </message>
+    <message>
+        <source>Your &amp;fields, in their order:</source>
+        <translation>Vos &amp;champs, dans leur ordre :</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>Value &amp;list:</source>
+        <translation>&amp;Liste de valeurs :</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Adds a field with the name, kind and value list above</source>
+        <translation>Ajoute un champ avec le nom, le type et la liste de valeurs ci-dessus</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>Gives the chosen field the name and value list above; its kind stays</source>
+        <translation>Donne au champ choisi le nom et la liste de valeurs ci-dessus ; son type reste</translation>
+    </message>
+    <message>
+        <source>Move u&amp;p</source>
+        <translation>Mon&amp;ter</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>Desc&amp;endre</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit value list…</source>
+        <translation>Modifier la liste de &amp;valeurs…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Annule&amp;r</translation>
+    </message>
+    <message numerus="yes">
+        <source>The field &quot;%1&quot; holds a value in %n record(s). Remove it with its values?<byte value="xd"/>
+<byte value="xd"/>
+Until you close this window, Undo brings it back with them.</source>
+        <translation>
+            <numerusform>Le champ « %1 » contient une valeur dans %n fiche. Le supprimer avec ses valeurs ?<byte value="xd"/>
+<byte value="xd"/>
+Jusqu&apos;à la fermeture de cette fenêtre, Annuler le rétablit avec elles.</numerusform>
+            <numerusform>Le champ « %1 » contient une valeur dans %n fiches. Le supprimer avec ses valeurs ?<byte value="xd"/>
+<byte value="xd"/>
+Jusqu&apos;à la fermeture de cette fenêtre, Annuler le rétablit avec elles.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -777,6 +892,29 @@ Escape clears the filter.</source>
     <message>
         <source>Gallery</source>
         <translation>Galerie</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::GridColumns</name>
+    <message>
+        <source>Columns…</source>
+        <translation>Colonnes…</translation>
+    </message>
+    <message>
+        <source>Hide &quot;%1&quot;</source>
+        <translation>Masquer « %1 »</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Vers la gauche</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Vers la droite</translation>
+    </message>
+    <message>
+        <source>Described columns</source>
+        <translation>Colonnes décrites</translation>
     </message>
 </context>
 <context>
@@ -889,6 +1027,64 @@ Escape clears the filter.</source>
     <message>
         <source>File dialog</source>
         <translation>Choix de fichier</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::OwnFieldsCommands</name>
+    <message>
+        <source>Fields…</source>
+        <translation>Champs…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Enregistrez ou annulez d&apos;abord la fiche en cours de modification.</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Champs</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::OwnFieldsPart</name>
+    <message>
+        <source>Your fields and tags</source>
+        <translation>Vos champs et étiquettes</translation>
+    </message>
+    <message>
+        <source>Your fields in short</source>
+        <translation>Vos champs en bref</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>Short tags, separated by commas</source>
+        <translation>Étiquettes courtes, séparées par des virgules</translation>
+    </message>
+    <message>
+        <source>chase, error, carded</source>
+        <translation>chase, erreur, sous blister</translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation>É&amp;tiquettes :</translation>
+    </message>
+    <message>
+        <source>Open: the editors follow</source>
+        <translation>Ouvert : les champs de saisie suivent</translation>
+    </message>
+    <message>
+        <source>Closed: press to edit your fields and tags</source>
+        <translation>Fermé : appuyez pour modifier vos champs et étiquettes</translation>
+    </message>
+    <message>
+        <source>yyyy-mm-dd</source>
+        <translation>aaaa-mm-jj</translation>
+    </message>
+    <message>
+        <source>Tags: %1</source>
+        <translation>Étiquettes : %1</translation>
     </message>
 </context>
 <context>
@@ -2956,6 +3152,14 @@ Choose the record in the grid first.</source>
 <byte value="xd"/>
 Choisissez d&apos;abord la fiche dans la grille.</translation>
     </message>
+    <message>
+        <source>The record could not be saved: %1<byte value="xd"/>
+<byte value="xd"/>
+Nothing was stored. Your entries are still in the fields: change that one and save again, or Cancel.</source>
+        <translation>L&apos;enregistrement n&apos;a pas pu être enregistré : %1<byte value="xd"/>
+<byte value="xd"/>
+Rien n&apos;a été enregistré. Vos saisies sont toujours dans les champs : modifiez celle-ci et enregistrez à nouveau, ou Annuler.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::menuText</name>
@@ -3057,6 +3261,10 @@ Choisissez d&apos;abord la fiche dans la grille.</translation>
     <message>
         <source>A tag can be at most %1 characters long: %2</source>
         <translation>Une étiquette peut compter au plus %1 caractères : %2</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
     </message>
 </context>
 <context>

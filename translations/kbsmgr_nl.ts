@@ -670,6 +670,33 @@ Ja voegt ze toe (Import ongedaan maken haalt ze er weer uit); Nee maakt er een n
     </message>
 </context>
 <context>
+    <name>kbs::ColumnsDialog</name>
+    <message>
+        <source>Columns</source>
+        <translation>Kolommen</translation>
+    </message>
+    <message>
+        <source>&amp;Columns shown in the grid, in their order:</source>
+        <translation>&amp;Kolommen in het raster, in hun volgorde:</translation>
+    </message>
+    <message>
+        <source>Space shows or hides the column; Ctrl+Up and Ctrl+Down move it.</source>
+        <translation>Spatie toont of verbergt de kolom; Ctrl+Omhoog en Ctrl+Omlaag verplaatsen hem.</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Omhoog (&amp;u)</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Omlaa&amp;g</translation>
+    </message>
+    <message>
+        <source>D&amp;escribed columns</source>
+        <translation>B&amp;eschreven kolommen</translation>
+    </message>
+</context>
+<context>
     <name>kbs::DeleteUndo</name>
     <message>
         <source>Undo delete</source>
@@ -689,6 +716,94 @@ Ja voegt ze toe (Import ongedaan maken haalt ze er weer uit); Nee maakt er een n
     <message>
         <source>&quot;%1&quot; (column %2)</source>
         <translation>‘%1’ (kolom %2)</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::FieldsWindow</name>
+    <message>
+        <source>Fields</source>
+        <translation>Velden</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Soort</translation>
+    </message>
+    <message>
+        <source>Value list</source>
+        <translation>Waardenlijst</translation>
+    </message>
+    <message>
+        <source>Your fields</source>
+        <translation>Uw velden</translation>
+    </message>
+    <message>
+        <source>Your &amp;fields, in their order:</source>
+        <translation>Uw &amp;velden, in hun volgorde:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Naam:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Soort:</translation>
+    </message>
+    <message>
+        <source>Value &amp;list:</source>
+        <translation>Waarden&amp;lijst:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>Adds a field with the name, kind and value list above</source>
+        <translation>Voegt een veld toe met de naam, soort en waardenlijst hierboven</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>&amp;Wijzigen</translation>
+    </message>
+    <message>
+        <source>Gives the chosen field the name and value list above; its kind stays</source>
+        <translation>Geeft het gekozen veld de naam en waardenlijst hierboven; de soort blijft</translation>
+    </message>
+    <message>
+        <source>Move u&amp;p</source>
+        <translation>Om&amp;hoog</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>Omlaa&amp;g</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Ve&amp;rwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit value list…</source>
+        <translation>Waardenlijst &amp;bewerken…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message numerus="yes">
+        <source>The field &quot;%1&quot; holds a value in %n record(s). Remove it with its values?<byte value="xd"/>
+<byte value="xd"/>
+Until you close this window, Undo brings it back with them.</source>
+        <translation>
+            <numerusform>Het veld „%1” heeft een waarde in %n record. Verwijderen met zijn waarden?<byte value="xd"/>
+<byte value="xd"/>
+Tot u dit venster sluit, brengt Ongedaan maken het met de waarden terug.</numerusform>
+            <numerusform>Het veld „%1” heeft een waarde in %n records. Verwijderen met zijn waarden?<byte value="xd"/>
+<byte value="xd"/>
+Tot u dit venster sluit, brengt Ongedaan maken het met de waarden terug.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -777,6 +892,29 @@ Esc wist het filter.</translation>
     <message>
         <source>Gallery</source>
         <translation>Galerij</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::GridColumns</name>
+    <message>
+        <source>Columns…</source>
+        <translation>Kolommen…</translation>
+    </message>
+    <message>
+        <source>Hide &quot;%1&quot;</source>
+        <translation>„%1” verbergen</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Naar links</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Naar rechts</translation>
+    </message>
+    <message>
+        <source>Described columns</source>
+        <translation>Beschreven kolommen</translation>
     </message>
 </context>
 <context>
@@ -889,6 +1027,64 @@ Esc wist het filter.</translation>
     <message>
         <source>File dialog</source>
         <translation>Bestandskeuze</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::OwnFieldsCommands</name>
+    <message>
+        <source>Fields…</source>
+        <translation>Velden…</translation>
+    </message>
+    <message>
+        <source>Save or cancel the record being edited first.</source>
+        <translation>Sla eerst het record dat u bewerkt op, of annuleer het.</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Velden</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::OwnFieldsPart</name>
+    <message>
+        <source>Your fields and tags</source>
+        <translation>Uw velden en labels</translation>
+    </message>
+    <message>
+        <source>Your fields in short</source>
+        <translation>Uw velden in het kort</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>Short tags, separated by commas</source>
+        <translation>Korte labels, gescheiden door komma’s</translation>
+    </message>
+    <message>
+        <source>chase, error, carded</source>
+        <translation>chase, fout, op kaart</translation>
+    </message>
+    <message>
+        <source>&amp;Tags:</source>
+        <translation>&amp;Labels:</translation>
+    </message>
+    <message>
+        <source>Open: the editors follow</source>
+        <translation>Open: de invoervelden volgen</translation>
+    </message>
+    <message>
+        <source>Closed: press to edit your fields and tags</source>
+        <translation>Gesloten: druk om uw velden en labels te bewerken</translation>
+    </message>
+    <message>
+        <source>yyyy-mm-dd</source>
+        <translation>jjjj-mm-dd</translation>
+    </message>
+    <message>
+        <source>Tags: %1</source>
+        <translation>Labels: %1</translation>
     </message>
 </context>
 <context>
@@ -2956,6 +3152,14 @@ Choose the record in the grid first.</source>
 <byte value="xd"/>
 Kies eerst het record in het raster.</translation>
     </message>
+    <message>
+        <source>The record could not be saved: %1<byte value="xd"/>
+<byte value="xd"/>
+Nothing was stored. Your entries are still in the fields: change that one and save again, or Cancel.</source>
+        <translation>Het record kon niet worden opgeslagen: %1<byte value="xd"/>
+<byte value="xd"/>
+Er is niets opgeslagen. Uw invoer staat nog in de velden: wijzig die ene en sla opnieuw op, of Annuleren.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::menuText</name>
@@ -3057,6 +3261,10 @@ Kies eerst het record in het raster.</translation>
     <message>
         <source>A tag can be at most %1 characters long: %2</source>
         <translation>Een label mag ten hoogste %1 tekens lang zijn: %2</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Veld</translation>
     </message>
 </context>
 <context>

@@ -226,6 +226,15 @@ void frmEditor::lstSections_Click() {
     txtIni->setFocus();
 }
 
+void frmEditor::showList(const QString& name) {
+    for (int row = 0; row < lstSections->count(); ++row) {
+        if (lstSections->item(row)->text().compare(name, Qt::CaseInsensitive) == 0) {
+            lstSections->setCurrentRow(row);
+            return;
+        }
+    }
+}
+
 void frmEditor::txtIni_Change() {
     m_saved = false;
 }

@@ -66,6 +66,10 @@ public:
     void mnuEditReplace_Click();
     void mnuEditInsertFile_Click();
 
+    // Shows the list file `name` ("series.ini") of the editor's folder, as choosing it in the
+    // list does; nothing when there is none.
+    void showList(const QString& name);
+
     // ---- state
     bool isSaved() const { return m_saved; }
     // The bare name of the file last loaded from the list, in this or an earlier opening.
