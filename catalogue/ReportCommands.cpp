@@ -7,6 +7,7 @@
 #include "CastingList.h"
 #include "CatalogueSession.h"
 #include "DataReport.h"
+#include "DuplicatesReport.h"
 #include "FilterBar.h"
 #include "MainTexts.h"
 #include "Prompts.h"
@@ -24,7 +25,8 @@ ReportCommands::ReportCommands(QObject* parent, CatalogueSession& session, DataR
       m_shownIds(std::move(shownIds)) {}
 
 bool ReportCommands::choose(const QString& text) {
-    m_duplicatesLast = text == CastingList::duplicatesEntry() && m_duplicateIds;
+    m_duplicatesLast =
+        text == CastingList::duplicatesEntry() && m_fillDuplicates && DuplicatesReport1;
     if (m_duplicatesLast) {
         m_shownLast = false;
         m_totalsLast = false;
@@ -76,7 +78,7 @@ void ReportCommands::showReport(const QString& query, const QString& caption,
         DataReport1->setDataMember(QString());
         if (!caption.isEmpty())
             DataReport1->setCaption(caption);
-        TotalsReport1->unload();  // one report window at a time
+        oneAtATime(DataReport1);
         DataReport1->show();
     } catch (const AppError& e) {
         prompts().msgBox(e.description(), mb::OKOnly | mb::Critical, mainText::AppTitle);
@@ -89,7 +91,7 @@ void ReportCommands::showTotals() {
         return;
     try {
         TotalsReport1->open(m_session.connection());
-        DataReport1->unload();
+        oneAtATime(TotalsReport1);
         TotalsReport1->show();
     } catch (const AppError& e) {
         prompts().msgBox(e.description(), mb::OKOnly | mb::Critical, mainText::AppTitle);
@@ -102,11 +104,23 @@ void ReportCommands::showShown() {
     showReport(DataReport::query(), FilterBar::shownReportCaption(), &ids);
 }
 
-// The collector's trade list: each model's duplicates together, as the report of all records
-// lays them out.
+// The collector's trade list: each model's duplicates together, in a table of their variations.
 void ReportCommands::showDuplicates() {
-    const std::vector<std::int64_t> ids = m_duplicateIds();
-    showReport(DataReport::query(), CastingList::duplicatesCaption(), &ids);
+    if (!m_session.isOpen())
+        return;
+    m_fillDuplicates(*DuplicatesReport1);
+    DuplicatesReport1->setCaption(CastingList::duplicatesCaption());
+    oneAtATime(DuplicatesReport1);
+    DuplicatesReport1->show();
+}
+
+// One report window at a time: the others close.
+void ReportCommands::oneAtATime(PagedReport* shown) {
+    for (PagedReport* r :
+         std::initializer_list<PagedReport*>{DataReport1, TotalsReport1, DuplicatesReport1}) {
+        if (r && r != shown)
+            r->unload();
+    }
 }
 
 }  // namespace kbs

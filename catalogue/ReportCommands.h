@@ -7,10 +7,13 @@
 #include <functional>
 #include <vector>
 
+#include "DuplicatesReport.h"
+
 namespace kbs {
 
 class CatalogueSession;
 class DataReport;
+class PagedReport;
 class TotalsReport;
 
 // The Report button's entries: a report of records, the totals, or the records the grid shows,
@@ -24,9 +27,10 @@ public:
     ReportCommands(QObject* parent, CatalogueSession& session, DataReport* data,
                    TotalsReport* totals, std::function<std::vector<std::int64_t>()> shownIds);
 
-    // `ids` gives the IDs of the duplicates, in the Duplicates report's order.
-    void setDuplicateIds(std::function<std::vector<std::int64_t>()> ids) {
-        m_duplicateIds = std::move(ids);
+    // `fill` opens the Duplicates report on the duplicates as they are now.
+    void setDuplicates(DuplicatesReport* report, std::function<void(DuplicatesReport&)> fill) {
+        DuplicatesReport1 = report;
+        m_fillDuplicates = std::move(fill);
     }
 
     // Shows the report of a Report entry; false when `text` names none.
@@ -39,16 +43,18 @@ private:
     void showShown();
     void showDuplicates();
     void showTotals();
+    void oneAtATime(PagedReport* shown);
 
     CatalogueSession& m_session;
     QPointer<DataReport> DataReport1;
     QPointer<TotalsReport> TotalsReport1;
+    QPointer<DuplicatesReport> DuplicatesReport1;
     std::function<std::vector<std::int64_t>()> m_shownIds;
     QString m_reportQuery;      // the query of the last report entry chosen
     bool m_totalsLast = false;  // the last report entry chosen was the totals
     bool m_shownLast = false;   // or the records shown
     bool m_duplicatesLast = false;
-    std::function<std::vector<std::int64_t>()> m_duplicateIds;
+    std::function<void(DuplicatesReport&)> m_fillDuplicates;
 };
 
 }  // namespace kbs

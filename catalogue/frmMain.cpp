@@ -20,6 +20,7 @@
 #include "DataReport.h"
 #include "DeleteUndo.h"
 #include "DetailPanel.h"
+#include "DuplicatesReport.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "GroupPanel.h"
@@ -65,7 +66,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     m_reports = new ReportCommands(this, m_session, DataReport1, TotalsReport1,
                                    [this] { return shownIds(); });
     addStatisticsEntry();
-    m_reports->setDuplicateIds([this] { return duplicateIds(); });
+    DuplicatesReport1 = new DuplicatesReport(this);
+    m_reports->setDuplicates(DuplicatesReport1, [this](DuplicatesReport& r) { fillDuplicates(r); });
     m_values = new ValueCommands(*this, *m_panel, findChild<QMenu*>(QStringLiteral("Import")));
 }
 
@@ -132,6 +134,8 @@ void frmMain::Form_Unload(bool& Cancel) {
     DataReport1 = nullptr;
     delete TotalsReport1;
     TotalsReport1 = nullptr;
+    delete DuplicatesReport1;
+    DuplicatesReport1 = nullptr;
     resumeNext([&] { deleteScratchFiles(); });
 }
 

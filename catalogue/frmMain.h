@@ -32,6 +32,7 @@ enum class Command;
 }
 
 class DataReport;
+class DuplicatesReport;
 class FilterBar;
 class MainToolbar;
 class FlexGrid;
@@ -145,6 +146,7 @@ public:
     void attachToolbarImages();
     DataReport* DataReport1 = nullptr;
     TotalsReport* TotalsReport1 = nullptr;
+    DuplicatesReport* DuplicatesReport1 = nullptr;
 
     // ---- the record's pictures: the strip beside the photo, the viewer, the gallery and the
     // thumbnails made in the background (frmMainPictures.cpp)
@@ -172,6 +174,7 @@ public:
     CastingList* castingList() const { return m_castingList; }
     void showCastings();
     std::vector<std::int64_t> duplicateIds();
+    void fillDuplicates(DuplicatesReport& report);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

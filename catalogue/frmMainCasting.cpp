@@ -6,7 +6,9 @@
 #include "Amounts.h"
 #include "AppError.h"
 #include "CastingList.h"
+#include "Connection.h"
 #include "DetailPanel.h"
+#include "DuplicatesReport.h"
 #include "FlexGrid.h"
 #include "LimitedTextbox.h"
 #include "MainTexts.h"
@@ -162,6 +164,20 @@ std::shared_ptr<const std::vector<char>> frmMain::duplicateMarks() {
         (*marks)[s] = 1;
     }
     return marks;
+}
+
+// The Duplicates report, from the record set's texts.
+void frmMain::fillDuplicates(DuplicatesReport& report) {
+    DuplicatesReport::Records records;
+    if (rs && rs->isOpen()) {
+        std::vector<int> models;
+        const std::vector<RecordSet::Slot> found = castings().duplicates(*rs, &models);
+        records.reserve(found.size());
+        for (std::size_t i = 0; i < found.size(); ++i)
+            records.add(*rs, found[i], models[i]);
+    }
+    report.open(m_session.isOpen() ? m_session.connection().dataSource() : QString(),
+                std::move(records));
 }
 
 std::vector<std::int64_t> frmMain::duplicateIds() {
