@@ -17,6 +17,7 @@ namespace kbs {
 // when shown, with their keys.
 void frmMain::buildGroupView() {
     m_groups = new GroupPanel(centralWidget());
+    m_groups->setChecklistSource([this] { return m_session.checklistKeys(); });
     auto* view = new QMenu(cmdGallery);
     view->setObjectName(QStringLiteral("ViewMenu"));
     const auto entry = [view](const QString& text, const QKeySequence& key, const char* name) {
