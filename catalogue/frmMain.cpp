@@ -10,11 +10,13 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include "AccessibleText.h"
 
 #include <QMenu>
 #include "AppError.h"
+#include "CastingCommands.h"
 #include "CatalogueFile.h"
 #include "Connection.h"
 #include "DataReport.h"
@@ -57,7 +59,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
     buildPictureViews();
     buildGroupView();
-    buildCastingList();
+    m_castingCommands = new CastingCommands(
+        this, *FG1, txtTextl, [this] { return rs; }, [this] { return bAddingNew; });
     auto* keys = new WindowKeys(*this, *Toolbar1, *FG1, *m_panel);
     connect(keys, &WindowKeys::findNext, this, &frmMain::Find_Next);
     addRecoveryEntries();
@@ -65,9 +68,13 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     TotalsReport1 = new TotalsReport(this);
     m_reports = new ReportCommands(this, m_session, DataReport1, TotalsReport1,
                                    [this] { return shownIds(); });
-    addStatisticsEntry();
+    if (QToolButton* report = toolbarButton(QStringLiteral("Report")); report && report->menu())
+        m_reports->addStatisticsEntry(*this, *report->menu());
     DuplicatesReport1 = new DuplicatesReport(this);
-    m_reports->setDuplicates(DuplicatesReport1, [this](DuplicatesReport& r) { fillDuplicates(r); });
+    m_reports->setDuplicates(DuplicatesReport1, [this](DuplicatesReport& r) {
+        m_castingCommands->fillDuplicates(
+            r, m_session.isOpen() ? m_session.connection().dataSource() : QString());
+    });
     m_values = new ValueCommands(*this, *m_panel, findChild<QMenu*>(QStringLiteral("Import")));
 }
 
@@ -82,7 +89,7 @@ void frmMain::Form_Load() {
                    cataloguefile::titleSuffix());
 
     rs = nullptr;
-    m_castings.reset();
+    m_castingCommands->forget();
     m_session.open(cataloguefile::current(), mainText::Query);
     rs = &m_session.records();
 

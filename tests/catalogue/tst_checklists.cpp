@@ -9,6 +9,7 @@
 
 #include "Backup.h"
 #include "CatalogueSession.h"
+#include "ChecklistCommands.h"
 #include "ChecklistCsv.h"
 #include "ChecklistMatcher.h"
 #include "ChecklistsWindow.h"
@@ -44,13 +45,13 @@ void mb75(TestEnv& env) {
 // The Checklists window with mb75.csv imported as the series "MB 75".
 ChecklistsWindow* importMb75(Window& w, TestEnv& env) {
     QTest::keyClick(w.w.get(), Qt::Key_K, Qt::ControlModifier);  // Help > Checklists…
-    if (!w->checklistsWindow())
+    if (!w->checklistCommands()->checklistsWindow())
         return nullptr;
     ScriptedFileDialogs dialogs;
     dialogs.chooseFile(env.path(u"mb75.csv"_s));
     env.prompts().answerInput(u"MB 75"_s);
-    w->checklistsWindow()->importList();
-    return w->checklistsWindow();
+    w->checklistCommands()->checklistsWindow()->importList();
+    return w->checklistCommands()->checklistsWindow();
 }
 
 QStringList column(QTreeWidget* t, int c) {
@@ -88,8 +89,8 @@ private Q_SLOTS:
         TestEnv env;
         env.writeFile(u"list.csv"_s, csv);
         Window w(env);
-        w->showChecklists();
-        ChecklistsWindow* win = w->checklistsWindow();
+        w->checklistCommands()->show();
+        ChecklistsWindow* win = w->checklistCommands()->checklistsWindow();
         ScriptedFileDialogs dialogs;
         dialogs.chooseFile(env.path(u"list.csv"_s));
         if (numbers.isEmpty())
@@ -188,11 +189,12 @@ private Q_SLOTS:
         mb75(env);
         env.writeFile(u"fords.csv"_s, "Nr.;Model name\n1;Ford GT\n");
         Window w(env);
-        QVERIFY(importMb75(w, env));
+        ChecklistsWindow* lists = importMb75(w, env);
+        QVERIFY(lists);
         ScriptedFileDialogs dialogs;
         dialogs.chooseFile(env.path(u"fords.csv"_s));
         env.prompts().answerInput(u"mb-75"_s);
-        w->checklistsWindow()->importList();
+        lists->importList();
         GroupPanel* view = w->groupPanel();
         view->setOpen(true);
         view->setFields(GroupChoice::ChecklistField, -1);
