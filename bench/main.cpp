@@ -70,6 +70,7 @@
 #include "Connection.h"
 #include "DataGen.h"
 #include "DataReport.h"
+#include "DuplicatesReport.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "GroupFields.h"
@@ -634,8 +635,8 @@ void runCasting(Window& win, bool duplicatesReport) {
         QElapsedTimer t;
         t.start();
         w.Toolbar1_ButtonMenuClick(CastingList::duplicatesEntry());
-        if (w.DataReport1->preview())
-            w.DataReport1->preview()->pageView()->grab();
+        if (w.DuplicatesReport1->preview())
+            w.DuplicatesReport1->preview()->pageView()->grab();
         report("ms", msSince(t));
         report("cpu_ms", cpuMs() - cpu);
         report("records", double(w.castingCommands()->duplicateIds().size()));

@@ -7,6 +7,7 @@
 
 #include "Amounts.h"
 #include "CastingList.h"
+#include "DuplicatesReport.h"
 #include "FlexGrid.h"
 #include "LimitedTextbox.h"
 #include "Prompts.h"
@@ -161,6 +162,19 @@ std::shared_ptr<const std::vector<char>> CastingCommands::duplicateMarks() {
         (*marks)[s] = 1;
     }
     return marks;
+}
+
+// The Duplicates report, from the record set's texts.
+void CastingCommands::fillDuplicates(DuplicatesReport& report, const QString& catalogueFile) {
+    DuplicatesReport::Records records;
+    if (RecordSet* rs = openRecords()) {
+        std::vector<int> models;
+        const std::vector<RecordSet::Slot> found = castings().duplicates(*rs, &models);
+        records.reserve(found.size());
+        for (std::size_t i = 0; i < found.size(); ++i)
+            records.add(*rs, found[i], models[i]);
+    }
+    report.open(catalogueFile, std::move(records));
 }
 
 std::vector<std::int64_t> CastingCommands::duplicateIds() {

@@ -17,6 +17,7 @@ class QTimer;
 namespace kbs {
 
 class CastingList;
+class DuplicatesReport;
 class FlexGrid;
 class LimitedTextbox;
 
@@ -54,6 +55,8 @@ public:
 
     std::shared_ptr<const std::vector<char>> duplicateMarks();  // by slot
     std::vector<std::int64_t> duplicateIds();                   // in the report's order
+    // Opens the Duplicates report on the duplicates as they are now.
+    void fillDuplicates(DuplicatesReport& report, const QString& catalogueFile);
 
 private:
     CastingIndex& castings();

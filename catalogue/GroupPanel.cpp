@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "AppError.h"
 #include "GroupFields.h"
 #include "Language.h"
 #include "Settings.h"
@@ -45,16 +46,22 @@ QString fieldCaption(int field) {
     return QCoreApplication::translate(f.context, f.caption);
 }
 
+constexpr int kChecklists = GroupChoice::ChecklistField;
+
 // A field as the settings keep it: its column's name, "-decade" for the decade.
 QString fieldName(int field) {
     if (field < 0)
         return {};
+    if (field == kChecklists)
+        return QStringLiteral("checklist");
     const auto& f = collection::GroupFields[size_t(field)];
     return QString::fromLatin1(collection::columns[size_t(f.column)].name) +
            (f.byDecade ? QStringLiteral("-decade") : QString());
 }
 
 int fieldNamed(const QString& name) {
+    if (name == fieldName(kChecklists))
+        return kChecklists;
     for (int i = 0; i < int(collection::GroupFields.size()); ++i) {
         if (fieldName(i) == name)
             return i;
@@ -265,6 +272,7 @@ GroupPanel::GroupPanel(QWidget* parent)
         cboGroupBy->addItem(fieldCaption(i), i);
         cboThenBy->addItem(fieldCaption(i), i);
     }
+    cboGroupBy->addItem(tr("Checklist"), kChecklists);
     for (QComboBox* box : {cboGroupBy, cboThenBy}) {
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(6);
@@ -325,8 +333,8 @@ GroupPanel::GroupPanel(QWidget* parent)
     setTabOrder(cboThenBy, tvwGroups);
 
     // The fields and width kept from the last time.
-    const int field = fieldNamed(Settings::get(kSection, kGroupByKey, fieldName(0)));
-    cboGroupBy->setCurrentIndex(std::max(0, field));
+    cboGroupBy->setCurrentIndex(std::max(
+        0, cboGroupBy->findData(fieldNamed(Settings::get(kSection, kGroupByKey, fieldName(0))))));
     cboThenBy->setCurrentIndex(
         std::max(0, cboThenBy->findData(fieldNamed(Settings::get(kSection, kThenByKey, {})))));
     m_width = std::max(kNarrowest,
@@ -401,13 +409,24 @@ void GroupPanel::fieldsChosen() {
 void GroupPanel::rebuild() {
     const int field = cboGroupBy->currentData().toInt();
     int thenBy = cboThenBy->currentData().toInt();
-    if (thenBy == field)
+    if (thenBy == field || field == kChecklists)
         thenBy = -1;
+    cboThenBy->setEnabled(field != kChecklists);  // a record may be in several checklists
+    checklists::ChecklistKeys held;
+    if (field == kChecklists && m_rs && m_checklistSource) {
+        try {
+            held = m_checklistSource();
+        } catch (const AppError&) {
+            // checklists that cannot be read hold nothing
+        }
+    }
     m_model->reset([&] {
-        if (m_rs)
-            m_groups.build(*m_rs, field, thenBy);
-        else
+        if (!m_rs)
             m_groups.clear();
+        else if (field == kChecklists)
+            m_groups.buildChecklists(*m_rs, std::move(held));
+        else
+            m_groups.build(*m_rs, field, thenBy);
     });
     if (!m_chosen.isEmpty() && !m_groups.find(m_chosen))
         setChosen({});

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "RecordGroups.h"
@@ -22,6 +23,8 @@ class GroupTreeModel;
 // each group by a second one, with the number of records and the quantity held beside each
 // group. Choosing a group (a click, or Enter) narrows the grid to it, together with the filter;
 // "All records" at the top ends the narrowing. Escape goes back to the grid and keeps it.
+// Grouped by checklist, each checklist is a group of the records it holds (as the filter word
+// checklist:"NAME" finds them): a record held by several is counted in each, once in all.
 //
 // It counts only while it is open: a save, an addition, a delete or an undo changes the groups
 // concerned. Whether it is open, its fields and its width are kept in the settings.
@@ -50,8 +53,13 @@ public:
 
     const GroupChoice& chosen() const { return m_chosen; }
     const RecordGroups& groups() const { return m_groups; }
-    // Groups by GroupFields[field] and then by GroupFields[thenBy] (-1: no second level).
+    // Groups by GroupFields[field] and then by GroupFields[thenBy] (-1: no second level);
+    // field GroupChoice::ChecklistField groups by the checklists, on one level.
     void setFields(int field, int thenBy);
+    // What the checklists hold, asked for when the view groups by them.
+    void setChecklistSource(std::function<checklists::ChecklistKeys()> source) {
+        m_checklistSource = std::move(source);
+    }
     QTreeView* tree() const { return tvwGroups; }
 
 Q_SIGNALS:
@@ -87,6 +95,7 @@ private:
     int m_width;
     QTimer m_saveSoon;
     QStringList m_saved;  // what the settings hold
+    std::function<checklists::ChecklistKeys()> m_checklistSource;
 };
 
 }  // namespace kbs

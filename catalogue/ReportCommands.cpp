@@ -9,6 +9,7 @@
 #include "CastingList.h"
 #include "CatalogueSession.h"
 #include "DataReport.h"
+#include "DuplicatesReport.h"
 #include "FilterBar.h"
 #include "MainTexts.h"
 #include "Prompts.h"
@@ -50,7 +51,8 @@ void ReportCommands::recordsChanged() {
 }
 
 bool ReportCommands::choose(const QString& text) {
-    m_duplicatesLast = text == CastingList::duplicatesEntry() && m_duplicateIds;
+    m_duplicatesLast =
+        text == CastingList::duplicatesEntry() && m_fillDuplicates && DuplicatesReport1;
     if (m_duplicatesLast) {
         m_shownLast = false;
         m_totalsLast = false;
@@ -102,7 +104,7 @@ void ReportCommands::showReport(const QString& query, const QString& caption,
         DataReport1->setDataMember(QString());
         if (!caption.isEmpty())
             DataReport1->setCaption(caption);
-        TotalsReport1->unload();  // one report window at a time
+        oneAtATime(DataReport1);
         DataReport1->show();
     } catch (const AppError& e) {
         prompts().msgBox(e.description(), mb::OKOnly | mb::Critical, mainText::AppTitle);
@@ -115,7 +117,7 @@ void ReportCommands::showTotals() {
         return;
     try {
         TotalsReport1->open(m_session.connection());
-        DataReport1->unload();
+        oneAtATime(TotalsReport1);
         TotalsReport1->show();
     } catch (const AppError& e) {
         prompts().msgBox(e.description(), mb::OKOnly | mb::Critical, mainText::AppTitle);
@@ -128,11 +130,23 @@ void ReportCommands::showShown() {
     showReport(DataReport::query(), FilterBar::shownReportCaption(), &ids);
 }
 
-// The collector's trade list: each model's duplicates together, as the report of all records
-// lays them out.
+// The collector's trade list: each model's duplicates together, in a table of their variations.
 void ReportCommands::showDuplicates() {
-    const std::vector<std::int64_t> ids = m_duplicateIds();
-    showReport(DataReport::query(), CastingList::duplicatesCaption(), &ids);
+    if (!m_session.isOpen())
+        return;
+    m_fillDuplicates(*DuplicatesReport1);
+    DuplicatesReport1->setCaption(CastingList::duplicatesCaption());
+    oneAtATime(DuplicatesReport1);
+    DuplicatesReport1->show();
+}
+
+// One report window at a time: the others close.
+void ReportCommands::oneAtATime(PagedReport* shown) {
+    for (PagedReport* r :
+         std::initializer_list<PagedReport*>{DataReport1, TotalsReport1, DuplicatesReport1}) {
+        if (r && r != shown)
+            r->unload();
+    }
 }
 
 }  // namespace kbs

@@ -10,10 +10,13 @@ class QWidget;
 #include <functional>
 #include <vector>
 
+#include "DuplicatesReport.h"
+
 namespace kbs {
 
 class CatalogueSession;
 class DataReport;
+class PagedReport;
 class TotalsReport;
 class StatisticsWindow;
 
@@ -28,9 +31,10 @@ public:
     ReportCommands(QObject* parent, CatalogueSession& session, DataReport* data,
                    TotalsReport* totals, std::function<std::vector<std::int64_t>()> shownIds);
 
-    // `ids` gives the IDs of the duplicates, in the Duplicates report's order.
-    void setDuplicateIds(std::function<std::vector<std::int64_t>()> ids) {
-        m_duplicateIds = std::move(ids);
+    // `fill` opens the Duplicates report on the duplicates as they are now.
+    void setDuplicates(DuplicatesReport* report, std::function<void(DuplicatesReport&)> fill) {
+        DuplicatesReport1 = report;
+        m_fillDuplicates = std::move(fill);
     }
 
     // The Report menu's "Statistics…" (with its key, working anywhere in `window`), and the
@@ -50,16 +54,18 @@ private:
     void showShown();
     void showDuplicates();
     void showTotals();
+    void oneAtATime(PagedReport* shown);
 
     CatalogueSession& m_session;
     QPointer<DataReport> DataReport1;
     QPointer<TotalsReport> TotalsReport1;
+    QPointer<DuplicatesReport> DuplicatesReport1;
     std::function<std::vector<std::int64_t>()> m_shownIds;
     QString m_reportQuery;      // the query of the last report entry chosen
     bool m_totalsLast = false;  // the last report entry chosen was the totals
     bool m_shownLast = false;   // or the records shown
     bool m_duplicatesLast = false;
-    std::function<std::vector<std::int64_t>()> m_duplicateIds;
+    std::function<void(DuplicatesReport&)> m_fillDuplicates;
     QWidget* m_window = nullptr;
     StatisticsWindow* m_statistics = nullptr;
 };

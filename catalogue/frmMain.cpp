@@ -22,6 +22,7 @@
 #include "DataReport.h"
 #include "DeleteUndo.h"
 #include "DetailPanel.h"
+#include "DuplicatesReport.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "GridColumns.h"
@@ -72,7 +73,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
                                    [this] { return shownIds(); });
     if (QToolButton* report = toolbarButton(QStringLiteral("Report")); report && report->menu())
         m_reports->addStatisticsEntry(*this, *report->menu());
-    m_reports->setDuplicateIds([this] { return m_castingCommands->duplicateIds(); });
+    DuplicatesReport1 = new DuplicatesReport(this);
+    m_reports->setDuplicates(DuplicatesReport1, [this](DuplicatesReport& r) {
+        m_castingCommands->fillDuplicates(
+            r, m_session.isOpen() ? m_session.connection().dataSource() : QString());
+    });
     m_values = new ValueCommands(*this, *m_panel, findChild<QMenu*>(QStringLiteral("Import")));
     m_ownFields = new OwnFieldsCommands(*this, m_session, *m_panel, *m_columns);
 }
@@ -140,6 +145,8 @@ void frmMain::Form_Unload(bool& Cancel) {
     DataReport1 = nullptr;
     delete TotalsReport1;
     TotalsReport1 = nullptr;
+    delete DuplicatesReport1;
+    DuplicatesReport1 = nullptr;
     resumeNext([&] { deleteScratchFiles(); });
 }
 

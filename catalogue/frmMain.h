@@ -32,6 +32,7 @@ enum class Command;
 }
 
 class DataReport;
+class DuplicatesReport;
 class FilterBar;
 class MainToolbar;
 class FlexGrid;
@@ -143,6 +144,7 @@ public:
     void attachToolbarImages();
     DataReport* DataReport1 = nullptr;
     TotalsReport* TotalsReport1 = nullptr;
+    DuplicatesReport* DuplicatesReport1 = nullptr;
 
     // ---- the record's pictures: the strip beside the photo, the viewer, the gallery and the
     // thumbnails made in the background (frmMainPictures.cpp)

@@ -169,6 +169,7 @@ void frmMain::Form_Resize() {
 // The group view at the left of the grid, narrowing it together with the filter.
 void frmMain::buildGroupView() {
     m_groups = new GroupPanel(centralWidget());
+    m_groups->setChecklistSource([this] { return m_session.checklistKeys(); });
     new ViewCommands(
         *this, *cmdGallery, *m_groups,
         {[this] { return galleryShown(); }, [this](bool shown) { setGalleryShown(shown); }});

@@ -202,6 +202,14 @@ std::vector<std::int64_t> CatalogueSession::idsHeldByChecklist(std::int64_t list
     return {};
 }
 
+checklists::ChecklistKeys CatalogueSession::checklistKeys() const {
+    const std::vector<checklists::List> lists = checklists();
+    std::vector<std::vector<checklists::Entry>> entries;
+    for (const checklists::List& l : lists)
+        entries.push_back(checklistEntries(l.id));
+    return checklists::ChecklistKeys(lists, entries);
+}
+
 std::vector<std::pair<QString, std::vector<std::int64_t>>> CatalogueSession::heldByChecklists()
     const {
     std::vector<std::pair<QString, std::vector<std::int64_t>>> out;

@@ -86,6 +86,8 @@ public:
     checklists::ChecklistMatcher checklistMatcher() const;
     // The IDs of the records checklist `listId` holds, ascending.
     std::vector<std::int64_t> idsHeldByChecklist(std::int64_t listId) const;
+    // Which checklists hold a record, told from its texts.
+    checklists::ChecklistKeys checklistKeys() const;
     // (name, IDs held) of every checklist.
     std::vector<std::pair<QString, std::vector<std::int64_t>>> heldByChecklists() const;
     // Stores a record with status "Want" for each entry; returns their IDs. The Record set

@@ -79,13 +79,28 @@ ChecklistMatcher ChecklistMatcher::ofCatalogue(sqlite3* db) {
 
 void ChecklistMatcher::add(std::int64_t id, std::string_view description, std::string_view number,
                            std::string_view series, std::string_view status) {
-    keyInto(status, m_scratch);
-    const Held h{id, m_scratch == "want"};
+    const Held h{id, isWant(status)};
     if (std::string k = seriesNumberKey(series, number); !k.empty())
         m_bySeriesNumber[std::move(k)].push_back(h);
     keyInto(description, m_scratch);
     if (!m_scratch.empty())
         m_byDescription[m_scratch].push_back(h);
+}
+
+std::string ChecklistMatcher::descriptionKey(std::string_view description) {
+    std::string k;
+    keyInto(description, k);
+    return k;
+}
+
+std::string ChecklistMatcher::seriesNumberKey(std::string_view series, std::string_view number) {
+    return checklists::seriesNumberKey(series, number);
+}
+
+bool ChecklistMatcher::isWant(std::string_view status) {
+    std::string k;
+    keyInto(status, k);
+    return k == "want";
 }
 
 QString ChecklistMatcher::key(const QString& text) {
@@ -180,6 +195,44 @@ std::vector<std::int64_t> ChecklistMatcher::heldIds(const List& list,
     std::sort(ids.begin(), ids.end());
     ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
     return ids;
+}
+
+ChecklistKeys::ChecklistKeys(const std::vector<List>& lists,
+                             const std::vector<std::vector<Entry>>& entries)
+    : m_lists(lists) {
+    for (std::uint32_t l = 0; l < lists.size() && l < entries.size(); ++l) {
+        const List& list = lists[l];
+        for (const Entry& e : entries[l]) {
+            const std::string k = list.rule == Rule::Description
+                                      ? ChecklistMatcher::descriptionKey(e.name.toStdString())
+                                      : ChecklistMatcher::seriesNumberKey(list.series.toStdString(),
+                                                                          e.number.toStdString());
+            if (k.empty())
+                continue;
+            auto& holders =
+                (list.rule == Rule::Description ? m_byDescription : m_bySeriesNumber)[k];
+            if (holders.empty() || holders.back() != l)
+                holders.push_back(l);
+        }
+    }
+}
+
+void ChecklistKeys::holders(std::string_view description, std::string_view number,
+                            std::string_view series, std::string_view status,
+                            std::vector<std::uint32_t>& out) const {
+    out.clear();
+    if (m_lists.empty() || ChecklistMatcher::isWant(status))
+        return;
+    const auto add = [&](const Index& index, const std::string& k) {
+        if (k.empty())
+            return;
+        if (const auto it = index.find(k); it != index.end())
+            out.insert(out.end(), it->second.begin(), it->second.end());
+    };
+    add(m_bySeriesNumber, ChecklistMatcher::seriesNumberKey(series, number));
+    add(m_byDescription, ChecklistMatcher::descriptionKey(description));
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
 }
 
 }  // namespace kbs::checklists

@@ -44,6 +44,12 @@ public:
     // The IDs of the records the list holds (those whose status is not "Want"), ascending.
     std::vector<std::int64_t> heldIds(const List& list, const std::vector<Entry>& entries) const;
 
+    // The keys a record is matched by: its description's, and its series' with its number's
+    // (empty when the number is); whether its status is "Want".
+    static std::string descriptionKey(std::string_view description);
+    static std::string seriesNumberKey(std::string_view series, std::string_view number);
+    static bool isWant(std::string_view status);
+
     // The text as compared: lower case, letters and digits only.
     static QString key(const QString& text);
     // A number as compared: its key without the leading zeros of its digits.
@@ -65,6 +71,26 @@ private:
     Index m_bySeriesNumber;  // ID order
     Index m_byDescription;
     std::string m_scratch;
+};
+
+// Which checklists hold a record, told from the record's own texts: the keys of every
+// checklist's entries, as ChecklistMatcher::heldIds matches them.
+class ChecklistKeys {
+public:
+    ChecklistKeys() = default;
+    ChecklistKeys(const std::vector<List>& lists, const std::vector<std::vector<Entry>>& entries);
+
+    const std::vector<List>& lists() const { return m_lists; }
+    // The positions in lists() of the checklists that hold a record with these texts,
+    // ascending, into `out`.
+    void holders(std::string_view description, std::string_view number, std::string_view series,
+                 std::string_view status, std::vector<std::uint32_t>& out) const;
+
+private:
+    using Index = std::unordered_map<std::string, std::vector<std::uint32_t>>;
+    std::vector<List> m_lists;
+    Index m_bySeriesNumber;
+    Index m_byDescription;
 };
 
 }  // namespace kbs::checklists

@@ -719,6 +719,57 @@ Ja fügt sie hinzu („Import rückgängig machen“ nimmt sie wieder heraus); N
     </message>
 </context>
 <context>
+    <name>kbs::DuplicatesReport</name>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Nr. #</source>
+        <translation>Nr. #</translation>
+    </message>
+    <message>
+        <source>Ver. #</source>
+        <translation>Vers. #</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Interior</source>
+        <translation>Innen</translation>
+    </message>
+    <message>
+        <source>Base plate</source>
+        <translation>Bodenplatte</translation>
+    </message>
+    <message>
+        <source>Base color</source>
+        <translation>Bodenfarbe</translation>
+    </message>
+    <message>
+        <source>Wheels</source>
+        <translation>Räder</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Anz.</translation>
+    </message>
+    <message>
+        <source>Stored in</source>
+        <translation>Lagerort</translation>
+    </message>
+    <message>
+        <source>No duplicates.</source>
+        <translation>Keine Doppelten.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::FieldsWindow</name>
     <message>
         <source>Fields</source>
@@ -982,6 +1033,10 @@ Esc leert den Filter.</translation>
     <message>
         <source>Groups</source>
         <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Checkliste</translation>
     </message>
 </context>
 <context>

@@ -719,6 +719,57 @@ Sí los añade (Deshacer la importación los vuelve a quitar); No crea con ellos
     </message>
 </context>
 <context>
+    <name>kbs::DuplicatesReport</name>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Nr. #</source>
+        <translation>N.º #</translation>
+    </message>
+    <message>
+        <source>Ver. #</source>
+        <translation>Vers. #</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Interior</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Base plate</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Base color</source>
+        <translation>Color base</translation>
+    </message>
+    <message>
+        <source>Wheels</source>
+        <translation>Ruedas</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Cant.</translation>
+    </message>
+    <message>
+        <source>Stored in</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>No duplicates.</source>
+        <translation>Sin duplicados.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::FieldsWindow</name>
     <message>
         <source>Fields</source>
@@ -982,6 +1033,10 @@ Esc borra el filtro.</translation>
     <message>
         <source>Groups</source>
         <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Lista de control</translation>
     </message>
 </context>
 <context>

@@ -719,6 +719,57 @@ Oui les ajoute (« Annuler l&apos;importation » les retire à nouveau) ; Non en
     </message>
 </context>
 <context>
+    <name>kbs::DuplicatesReport</name>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Nr. #</source>
+        <translation>N° #</translation>
+    </message>
+    <message>
+        <source>Ver. #</source>
+        <translation>Vers. #</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Interior</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Base plate</source>
+        <translation>Plaque</translation>
+    </message>
+    <message>
+        <source>Base color</source>
+        <translation>Coul. plaque</translation>
+    </message>
+    <message>
+        <source>Wheels</source>
+        <translation>Roues</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Qté</translation>
+    </message>
+    <message>
+        <source>Stored in</source>
+        <translation>Rangement</translation>
+    </message>
+    <message>
+        <source>No duplicates.</source>
+        <translation>Aucun doublon.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::FieldsWindow</name>
     <message>
         <source>Fields</source>
@@ -982,6 +1033,10 @@ Escape clears the filter.</source>
     <message>
         <source>Groups</source>
         <translation>Groupes</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Liste de contrôle</translation>
     </message>
 </context>
 <context>

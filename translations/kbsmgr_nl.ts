@@ -719,6 +719,57 @@ Ja voegt ze toe (Import ongedaan maken haalt ze er weer uit); Nee maakt er een n
     </message>
 </context>
 <context>
+    <name>kbs::DuplicatesReport</name>
+    <message>
+        <source>Description</source>
+        <translation>Omschrijving</translation>
+    </message>
+    <message>
+        <source>Nr. #</source>
+        <translation>Nr. #</translation>
+    </message>
+    <message>
+        <source>Ver. #</source>
+        <translation>Vers. #</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Interior</source>
+        <translation>Interieur</translation>
+    </message>
+    <message>
+        <source>Base plate</source>
+        <translation>Bodemplaat</translation>
+    </message>
+    <message>
+        <source>Base color</source>
+        <translation>Bodemkleur</translation>
+    </message>
+    <message>
+        <source>Wheels</source>
+        <translation>Wielen</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Aant.</translation>
+    </message>
+    <message>
+        <source>Stored in</source>
+        <translation>Bewaarplaats</translation>
+    </message>
+    <message>
+        <source>No duplicates.</source>
+        <translation>Geen dubbele.</translation>
+    </message>
+</context>
+<context>
     <name>kbs::FieldsWindow</name>
     <message>
         <source>Fields</source>
@@ -982,6 +1033,10 @@ Esc wist het filter.</translation>
     <message>
         <source>Groups</source>
         <translation>Groepen</translation>
+    </message>
+    <message>
+        <source>Checklist</source>
+        <translation>Checklijst</translation>
     </message>
 </context>
 <context>

@@ -218,21 +218,39 @@ CastingIndex::Differences CastingIndex::differences(Slot slot, const Variation& 
     return d;
 }
 
-std::vector<CastingIndex::Slot> CastingIndex::duplicates(const RecordSet& rs) const {
+std::vector<CastingIndex::Slot> CastingIndex::duplicates(const RecordSet& rs,
+                                                         std::vector<int>* models) const {
     constexpr int quantity = collection::at("Quantity");
-    // Every record in the order of its keys, so that each model's records lie together.
-    std::vector<Slot> all;
-    all.reserve(rs.slotsInOrder().size());
+    // Every record in the order of its keys, so that each model's records lie together. The
+    // keys' first bytes, as a number, tell most of them apart without a look at the keys.
+    struct Sorted {
+        std::uint64_t prefix;
+        Slot slot;
+    };
+    std::vector<Sorted> sorted;
+    sorted.reserve(rs.slotsInOrder().size());
     for (const Slot s : rs.slotsInOrder()) {
-        if (s < m_keys.size() && m_keys[s].indexed)
-            all.push_back(s);
+        if (s >= m_keys.size() || !m_keys[s].indexed)
+            continue;
+        std::uint64_t prefix = 0;
+        const std::string& k = m_keys[s].joined;
+        for (std::size_t b = 0; b < 8; ++b)
+            prefix = prefix << 8 | (b < k.size() ? std::uint8_t(k[b]) : 0);
+        sorted.push_back({prefix, s});
     }
-    std::sort(all.begin(), all.end(), [this](Slot a, Slot b) {
-        const int c = m_keys[a].joined.compare(m_keys[b].joined);
-        return c < 0 || (c == 0 && a < b);
+    std::sort(sorted.begin(), sorted.end(), [this](const Sorted& a, const Sorted& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        const int c = m_keys[a.slot].joined.compare(m_keys[b.slot].joined);
+        return c < 0 || (c == 0 && a.slot < b.slot);
     });
+    std::vector<Slot> all;
+    all.reserve(sorted.size());
+    for (const Sorted& s : sorted)
+        all.push_back(s.slot);
     std::vector<Slot> out;
     std::string scratch;
+    int model = 0;
     for (std::size_t i = 0; i < all.size();) {
         const std::string& joined = m_keys[all[i]].joined;
         std::size_t end = i + 1;
@@ -246,9 +264,16 @@ std::vector<CastingIndex::Slot> CastingIndex::duplicates(const RecordSet& rs) co
                     amounts::readQuantity(rs.shownUtf8At(all[i], quantity, scratch));
                 several = q.kind == amounts::Reading::Kind::Number && q.number > 1;
             }
-            if (several)
+            if (several) {
                 out.push_back(all[i]);
+                if (models)
+                    models->push_back(model);
+                if (!shared)
+                    ++model;  // listed for its quantity: a model of its own
+            }
         }
+        if (shared)
+            ++model;
     }
     return out;
 }

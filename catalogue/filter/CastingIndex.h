@@ -64,8 +64,9 @@ public:
 
     // The collector's trade list: the records that share every variation field with another,
     // and those whose quantity is more than one; grouped, each model's records together, the
-    // models in the order of their keys (description first).
-    std::vector<Slot> duplicates(const RecordSet& rs) const;
+    // models in the order of their keys (description first). `models`, when given, gets a number
+    // per record listed: the records of one model share it.
+    std::vector<Slot> duplicates(const RecordSet& rs, std::vector<int>* models = nullptr) const;
 
 private:
     struct Keys {

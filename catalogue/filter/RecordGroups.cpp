@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 
 #include "Collection.h"
 #include "GroupFields.h"
@@ -13,6 +14,15 @@ namespace {
 
 constexpr int kYear = collection::at("Year");
 constexpr int kQuantity = collection::at("Quantity");
+
+// A record's quantity added to the totals of a group, or taken off them.
+void tally(RecordGroups::Totals& t, const amounts::Reading& q, int sign) {
+    t.records += sign;
+    if (q.kind == amounts::Reading::Kind::Number)
+        t.quantity.add(sign * q.number);
+    else if (q.kind == amounts::Reading::Kind::Unreadable)
+        t.unreadable += sign;
+}
 
 bool blank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -129,9 +139,18 @@ std::optional<bool> groupkey::hasKey(std::string_view text, int field, std::stri
 
 // ---------------------------------------------------------------- the choice
 
+bool ChecklistMembers::holds(RecordSet::Slot slot, const std::string& key) const {
+    const auto list = byKey.find(key);
+    if (list == byKey.end() || slot >= bySlot.size())
+        return false;
+    return std::binary_search(bySlot[slot].begin(), bySlot[slot].end(), list->second);
+}
+
 bool GroupChoice::matches(const RecordSet& rs, RecordSet::Slot slot) const {
     if (isEmpty())
         return true;
+    if (field1 == ChecklistField)
+        return checklists && checklists->holds(slot, key1);
     const auto keyIs = [&](int field, const std::string& key) {
         const int column = collection::GroupFields[size_t(field)].column;
         const std::string_view text = groupkey::textOf(rs, slot, column, m_scratch);
@@ -161,6 +180,8 @@ void RecordGroups::clear() {
     m_nodes.assign(1, Group());
     m_members.clear();
     m_field1 = m_field2 = -1;
+    m_checklists.reset();
+    m_checklistNodes.clear();
 }
 
 bool RecordGroups::before(Node a, Node b) const {
@@ -200,6 +221,10 @@ RecordGroups::Node RecordGroups::childOf(Node parent, const std::string& key) {
 }
 
 void RecordGroups::count(const RecordSet& rs, Slot slot) {
+    if (byChecklists()) {
+        countHeld(rs, slot);
+        return;
+    }
     if (slot >= m_members.size())
         m_members.resize(size_t(slot) + 1);
     Member m;
@@ -222,28 +247,22 @@ void RecordGroups::count(const RecordSet& rs, Slot slot) {
     m.node = path[levels()];
     m.quantity = amounts::readQuantity(groupkey::textOf(rs, slot, kQuantity, m_scratch));
     m_members[slot] = m;
-    for (int d = 0; d <= levels(); ++d) {
-        Totals& t = m_nodes[path[d]].totals;
-        ++t.records;
-        if (m.quantity.kind == amounts::Reading::Kind::Number)
-            t.quantity.add(m.quantity.number);
-        else if (m.quantity.kind == amounts::Reading::Kind::Unreadable)
-            ++t.unreadable;
-    }
+    for (int d = 0; d <= levels(); ++d)
+        tally(m_nodes[path[d]].totals, m.quantity, 1);
 }
 
 void RecordGroups::uncount(Slot slot) {
+    if (byChecklists()) {
+        uncountHeld(slot);
+        return;
+    }
     if (slot >= m_members.size() || m_members[slot].node == kNone)
         return;
     const Member m = m_members[slot];
     m_members[slot] = Member();
     for (Node n = m.node; n != kNone; n = m_nodes[n].parent) {
         Group& g = m_nodes[n];
-        --g.totals.records;
-        if (m.quantity.kind == amounts::Reading::Kind::Number)
-            g.totals.quantity.add(-m.quantity.number);
-        else if (m.quantity.kind == amounts::Reading::Kind::Unreadable)
-            --g.totals.unreadable;
+        tally(g.totals, m.quantity, -1);
         if (g.depth > 0)
             --g.spellings[m.spelling[g.depth - 1]].second;
     }
@@ -321,6 +340,8 @@ void RecordGroups::build(const RecordSet& rs, int field1, int field2) {
 void RecordGroups::recount(const RecordSet& rs) {
     if (m_field1 < 0)
         return;
+    if (byChecklists())
+        m_checklists->bySlot.clear();
     for (Group& g : m_nodes) {
         g.totals = Totals();
         for (auto& s : g.spellings)
@@ -357,6 +378,15 @@ void RecordGroups::recount(const RecordSet& rs) {
 void RecordGroups::update(const RecordSet& rs, Slot slot) {
     if (m_field1 < 0)
         return;
+    if (byChecklists()) {
+        std::vector<std::uint32_t> left;
+        if (slot < m_checklists->bySlot.size())
+            left = m_checklists->bySlot[slot];
+        uncountHeld(slot);
+        countHeld(rs, slot);
+        heldMoved(left, m_checklists->bySlot[slot]);
+        return;
+    }
     const Node left = slot < m_members.size() ? m_members[slot].node : kNone;
     uncount(slot);
     count(rs, slot);
@@ -366,6 +396,14 @@ void RecordGroups::update(const RecordSet& rs, Slot slot) {
 void RecordGroups::remove(Slot slot) {
     if (m_field1 < 0 || slot >= m_members.size())
         return;
+    if (byChecklists()) {
+        std::vector<std::uint32_t> left;
+        if (slot < m_checklists->bySlot.size())
+            left = m_checklists->bySlot[slot];
+        uncountHeld(slot);
+        heldMoved(left, {});
+        return;
+    }
     const Node left = m_members[slot].node;
     uncount(slot);
     moved(left, kNone);
@@ -403,11 +441,91 @@ void RecordGroups::moved(Node left, Node joined) {
     changed(Root);
 }
 
+// ---------------------------------------------------------------- by checklists
+
+void RecordGroups::buildChecklists(const RecordSet& rs, checklists::ChecklistKeys keys) {
+    clear();
+    m_field1 = GroupChoice::ChecklistField;
+    m_checklists = std::make_shared<ChecklistMembers>();
+    m_checklists->keys = std::move(keys);
+    const auto& lists = m_checklists->keys.lists();
+    for (std::uint32_t i = 0; i < lists.size(); ++i) {
+        // Keyed by the list's ID, as names may repeat; in the order of the names.
+        const std::string key = std::to_string(lists[i].id);
+        const Node n = childOf(Root, key);
+        m_nodes[n].sort = Sort{1, 0, m_collator.sortKey(lists[i].name)};
+        m_nodes[n].spellings = {{lists[i].name.toStdString(), 0}};
+        m_checklistNodes.push_back(n);
+        m_checklists->byKey.emplace(key, i);
+    }
+    for (Slot slot : rs.slotsInOrder())
+        countHeld(rs, slot);
+    sortListed(Root);
+}
+
+void RecordGroups::countHeld(const RecordSet& rs, Slot slot) {
+    static constexpr int kDescription = collection::at("Description");
+    static constexpr int kNumber = collection::at("Number");
+    static constexpr int kSeries = collection::at("Series");
+    static constexpr int kStatus = collection::at("Status");
+    if (slot >= m_members.size())
+        m_members.resize(size_t(slot) + 1);
+    auto& bySlot = m_checklists->bySlot;
+    if (slot >= bySlot.size())
+        bySlot.resize(size_t(slot) + 1);
+    std::string a, b, c, d;
+    m_checklists->keys.holders(rs.shownUtf8At(slot, kDescription, a),
+                               rs.shownUtf8At(slot, kNumber, b), rs.shownUtf8At(slot, kSeries, c),
+                               rs.shownUtf8At(slot, kStatus, d), bySlot[slot]);
+    Member m;
+    m.node = Root;
+    m.quantity = amounts::readQuantity(groupkey::textOf(rs, slot, kQuantity, m_scratch));
+    m_members[slot] = m;
+    tally(m_nodes[Root].totals, m.quantity, 1);
+    for (const std::uint32_t held : bySlot[slot])
+        tally(m_nodes[m_checklistNodes[held]].totals, m.quantity, 1);
+}
+
+void RecordGroups::uncountHeld(Slot slot) {
+    if (slot >= m_members.size() || m_members[slot].node == kNone)
+        return;
+    const Member m = m_members[slot];
+    m_members[slot] = Member();
+    tally(m_nodes[Root].totals, m.quantity, -1);
+    if (slot < m_checklists->bySlot.size()) {
+        for (const std::uint32_t held : m_checklists->bySlot[slot])
+            tally(m_nodes[m_checklistNodes[held]].totals, m.quantity, -1);
+        m_checklists->bySlot[slot].clear();
+    }
+}
+
+// A record left the checklists `left` and is now held by `joined`: those left empty go, those
+// it brought a first record come, the others say that their counts changed.
+void RecordGroups::heldMoved(const std::vector<std::uint32_t>& left,
+                             const std::vector<std::uint32_t>& joined) {
+    std::vector<std::uint32_t> touched;
+    std::set_union(left.begin(), left.end(), joined.begin(), joined.end(),
+                   std::back_inserter(touched));
+    for (const std::uint32_t held : touched) {
+        const Node n = m_checklistNodes[held];
+        if (m_nodes[n].totals.records == 0) {
+            if (m_nodes[n].isListed)
+                unlist(n);
+        } else if (!m_nodes[n].isListed) {
+            list(n);
+        } else {
+            changed(n);
+        }
+    }
+    changed(Root);
+}
+
 // ---------------------------------------------------------------- reading
 
 std::optional<std::int64_t> RecordGroups::year(Node node) const {
     const int depth = m_nodes[node].depth;
-    if (depth == 0 || collection::GroupFields[size_t(field(depth - 1))].column != kYear)
+    if (depth == 0 || byChecklists() ||
+        collection::GroupFields[size_t(field(depth - 1))].column != kYear)
         return std::nullopt;
     return wholeYear(m_nodes[node].key);
 }
@@ -426,6 +544,8 @@ GroupChoice RecordGroups::choice(Node node) const {
     if (g.depth == 1) {
         c.field1 = m_field1;
         c.key1 = g.key;
+        if (byChecklists())
+            c.checklists = m_checklists;
     } else if (g.depth == 2) {
         c.field1 = m_field1;
         c.key1 = m_nodes[g.parent].key;

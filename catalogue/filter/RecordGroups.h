@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "Amounts.h"
+#include "ChecklistMatcher.h"
 #include "RecordSet.h"
 
 namespace kbs {
@@ -31,13 +33,26 @@ std::string_view textOf(const RecordSet& rs, RecordSet::Slot slot, int column,
                         std::string& scratch);
 }  // namespace groupkey
 
+// The records each checklist holds, by slot: what the group view's checklist level counts and
+// what a checklist chosen in it lets through. Kept up to date record by record.
+struct ChecklistMembers {
+    checklists::ChecklistKeys keys;
+    std::vector<std::vector<std::uint32_t>> bySlot;  // positions in keys.lists()
+    std::unordered_map<std::string, std::uint32_t> byKey;
+
+    bool holds(RecordSet::Slot slot, const std::string& key) const;
+};
+
 // The group a person chose: the records whose key for the first field is key1 and, when a
-// second field is given, whose key for it is key2. No field: every record.
+// second field is given, whose key for it is key2. No field: every record. The field
+// ChecklistField is the checklists: key1 names one, and the records it holds are let through.
 struct GroupChoice {
+    static constexpr int ChecklistField = 1000;
     int field1 = -1;
     std::string key1;
     int field2 = -1;
     std::string key2;
+    std::shared_ptr<const ChecklistMembers> checklists;  // for ChecklistField
 
     bool isEmpty() const { return field1 < 0; }
     bool matches(const RecordSet& rs, RecordSet::Slot slot) const;
@@ -90,6 +105,9 @@ public:
 
     // Counts every record of rs by field1 and, unless it is -1, then by field2; no notice.
     void build(const RecordSet& rs, int field1, int field2);
+    // Counts the records each checklist holds, a group per checklist in the order of their
+    // names (GroupChoice::ChecklistField); a record held by several counts in each. No notice.
+    void buildChecklists(const RecordSet& rs, checklists::ChecklistKeys keys);
     // Counts rs again by the same fields (another record set of the same catalogue, after an
     // import): only the groups that differ are reported.
     void recount(const RecordSet& rs);
@@ -152,6 +170,11 @@ private:
     void unlist(Node node);
     void sortListed(Node node);
     void changed(Node node);
+    bool byChecklists() const { return m_field1 == GroupChoice::ChecklistField; }
+    void countHeld(const RecordSet& rs, Slot slot);
+    void uncountHeld(Slot slot);
+    void heldMoved(const std::vector<std::uint32_t>& left,
+                   const std::vector<std::uint32_t>& joined);
 
     QCollator m_collator;
     std::vector<Group> m_nodes;
@@ -160,6 +183,8 @@ private:
     int m_field2 = -1;
     Listener* m_listener = nullptr;
     std::string m_scratch, m_key, m_spelling;
+    std::shared_ptr<ChecklistMembers> m_checklists;  // by checklists
+    std::vector<Node> m_checklistNodes;              // by position in the checklists
 };
 
 }  // namespace kbs

@@ -1,5 +1,6 @@
 #include "PagedReport.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -167,17 +168,16 @@ ReportItem PagedReport::lineItem(ReportItem::Kind kind, const QString& section,
 
 void PagedReport::addTableLine(QVector<ReportItem>& items, const QString& section, int record,
                                double top, const std::vector<ReportTableColumn>& columns,
-                               const QStringList& texts, bool heads) const {
+                               const QStringList& texts, bool heads, int points) const {
     constexpr double kPad = 80;  // between a number and the edge of its column
-    static const QColor kHeadsColour(0x40, 0x40, 0x40);
     for (size_t i = 0; i < columns.size(); ++i) {
         const ReportTableColumn& c = columns[i];
         const QRectF rect = c.number ? QRectF(c.x, 0, c.width - kPad, TableRowHeight)
                                      : QRectF(c.x + 60, 0, c.width - 60, TableRowHeight);
-        items.push_back(lineItem(ReportItem::Kind::Text, section, QString::fromLatin1(c.name),
-                                 record, rect, top, texts.value(qsizetype(i)), reportFont(9, heads),
-                                 c.number ? Qt::AlignRight : Qt::AlignLeft,
-                                 heads ? kHeadsColour : QColor(Qt::black)));
+        items.push_back(lineItem(
+            ReportItem::Kind::Text, section, QString::fromLatin1(c.name), record, rect, top,
+            texts.value(qsizetype(i)), reportFont(points, heads),
+            c.number ? Qt::AlignRight : Qt::AlignLeft, heads ? CaptionColour : QColor(Qt::black)));
     }
 }
 
@@ -409,6 +409,82 @@ void PagedReport::previewClosed() {
     m_preview = nullptr;
     release();
     Q_EMIT Terminate();
+}
+
+// ---------------------------------------------------------------- reports laid out in lines
+
+QVector<ReportItem> LinedReport::pageItems(int page) const {
+    if (page < 1 || page > pageCount())
+        return {};
+    const auto [first, count] = m_pages[size_t(page - 1)];
+    return framedPage(page, page == 1, [&](QVector<ReportItem>& items) {
+        items.reserve(int(count) * 7 + 16);
+        for (size_t i = first; i < first + count; ++i) {
+            const Line& line = m_lines[i];
+            if (line.kind == Line::End)
+                addBand(items, *m_reportFooter, line.top, -1, page);
+            else
+                addLineItems(items, line);
+        }
+    });
+}
+
+void LinedReport::addTitle(QVector<ReportItem>& items, const QString& section, const Line& line,
+                           const QString& text, const QString& control) const {
+    items.push_back(lineItem(ReportItem::Kind::Text, section, control, line.row,
+                             {0, 60, BandWidth, 330}, line.top, text, reportFont(11, true),
+                             Qt::AlignLeft, Qt::black));
+}
+
+QStringList LinedReport::headings(const char* context,
+                                  const std::vector<ReportTableColumn>& columns) {
+    QStringList out;
+    for (const ReportTableColumn& c : columns)
+        out << QCoreApplication::translate(context, c.name);
+    return out;
+}
+
+void LinedReport::addHeadsRule(QVector<ReportItem>& items, const QString& section, const Line& line,
+                               double height) const {
+    items.push_back(lineItem(ReportItem::Kind::Line, section, QStringLiteral("Rule"), line.row,
+                             {0, height - 20, BandWidth, 0}, line.top, {}, reportFont(9, false), 0,
+                             RuleGrey));
+}
+
+void LinedReport::addStripe(QVector<ReportItem>& items, const QString& section, const Line& line,
+                            double height) const {
+    if (line.row % 2 == 1)
+        items.push_back(lineItem(ReportItem::Kind::Box, section, QStringLiteral("Stripe"), line.row,
+                                 {0, 0, BandWidth, height}, line.top, {}, reportFont(9, false), 0,
+                                 Stripe));
+}
+
+LinedReport::Layout::Layout(LinedReport& report)
+    : m_report(report),
+      m_footerTop(report.m_bottom - report.m_pageFooter->height()),
+      m_y(report.m_top + report.m_reportHeader->height() + report.m_pageHeader->height()) {
+    m_report.m_lines.clear();
+    m_report.m_pages.clear();
+}
+
+void LinedReport::Layout::newPage() {
+    m_report.m_pages.emplace_back(m_first, m_report.m_lines.size() - m_first);
+    m_first = m_report.m_lines.size();
+    m_y = m_report.m_top + m_report.m_pageHeader->height();
+}
+
+void LinedReport::Layout::place(Line::Kind kind, int table, int row, double height,
+                                bool continued) {
+    m_report.m_lines.push_back({kind, table, row, m_y, continued});
+    m_y += height;
+}
+
+void LinedReport::Layout::end() {
+    const double height = m_report.m_reportFooter->height();
+    if (pageUsed() && !fits(height))
+        newPage();
+    place(Line::End, -1, -1, height);
+    newPage();
 }
 
 }  // namespace kbs

@@ -223,11 +223,12 @@ protected:
                         int record, QRectF rect, double top, const QString& text, const QFont& font,
                         int alignment, const QColor& color) const;
     // A table of the body: its columns, and one line of it, heads (bold, grey) or a row, each
-    // text in its column, a number right-aligned short of the column's end.
+    // text in its column in a font of `points`, a number right-aligned short of the column's
+    // end.
     static constexpr double TableRowHeight = 250;
     void addTableLine(QVector<ReportItem>& items, const QString& section, int record, double top,
                       const std::vector<ReportTableColumn>& columns, const QStringList& texts,
-                      bool heads) const;
+                      bool heads, int points = 9) const;
 
     ReportSection* m_reportHeader = nullptr;
     ReportSection* m_pageHeader = nullptr;
@@ -249,6 +250,69 @@ private:
     QPageSize m_pageSize;
     QSizeF m_pageTwips;  // the paper, in twips of the design (scaled up on narrow paper)
     QPointer<ReportPreview> m_preview;
+};
+
+// A report laid out in lines of its own rather than in a band per record: titles, column
+// heads, the rows of its tables, pictures and notes, each at its place on a page, and the
+// report footer after the last. The report header is on the first page.
+class LinedReport : public PagedReport {
+    Q_OBJECT
+public:
+    using PagedReport::PagedReport;
+
+    int pageCount() const override { return static_cast<int>(m_pages.size()); }
+    QVector<ReportItem> pageItems(int page) const override;
+
+protected:
+    // One line of the body: what it is, of which of the report's tables and which row of it,
+    // and its top on the paper. A title of a table that goes on from the page before is
+    // `continued`.
+    struct Line {
+        enum Kind { Title, Heads, Row, Picture, Note, End };
+        Kind kind;
+        int table;
+        int row;
+        double top;
+        bool continued = false;
+    };
+
+    // Places the lines down the pages, the first page under the report header.
+    class Layout {
+    public:
+        explicit Layout(LinedReport& report);
+        bool pageUsed() const { return m_report.m_lines.size() > m_first; }
+        // Whether `height` more fits above the page footer.
+        bool fits(double height) const { return m_y + height <= m_footerTop; }
+        void newPage();
+        void skip(double height) { m_y += height; }
+        void place(Line::Kind kind, int table, int row, double height, bool continued = false);
+        // The report footer, on a page of its own when it does not fit; ends the last page.
+        void end();
+
+    private:
+        LinedReport& m_report;
+        double m_footerTop;
+        double m_y;
+        size_t m_first = 0;
+    };
+
+    // The items of a line other than the report footer.
+    virtual void addLineItems(QVector<ReportItem>& items, const Line& line) const = 0;
+    // A title over a table, in large bold type, the item named `control`.
+    void addTitle(QVector<ReportItem>& items, const QString& section, const Line& line,
+                  const QString& text, const QString& control = QStringLiteral("Title")) const;
+    // The columns' names translated in `context`: the heads of a table.
+    static QStringList headings(const char* context, const std::vector<ReportTableColumn>& columns);
+    // The grey rule under a line of column heads `height` high, and the light stripe behind a
+    // row of a table (every other row).
+    void addHeadsRule(QVector<ReportItem>& items, const QString& section, const Line& line,
+                      double height) const;
+    void addStripe(QVector<ReportItem>& items, const QString& section, const Line& line,
+                   double height) const;
+
+private:
+    std::vector<Line> m_lines;
+    std::vector<std::pair<size_t, size_t>> m_pages;  // first line, count
 };
 
 }  // namespace kbs

@@ -47,14 +47,10 @@ constexpr double kGap = 240;  // above a table's title
 constexpr double kTitleHeight = 420;
 constexpr double kHeadsHeight = 300;
 constexpr double kRowHeight = 250;
-constexpr double kPad = 80;  // between a number and the edge of its column
+constexpr double kPad = 80;  // between a number and the edge of its column (addTableLine)
 
-struct Column {
-    const char* name;  // the items' control name, and the heading
-    double x;
-    double width;
-    bool number;
-};
+// The columns' names are the items' control names, and the headings.
+using Column = ReportTableColumn;
 // The headings and titles are translated where they are printed (heading()).
 constexpr Column kTotalsColumns[] = {
     {QT_TRANSLATE_NOOP("kbs::TotalsReport", "Name"), 0, 2960, false},
@@ -163,7 +159,7 @@ std::vector<TotalsReport::Group> sortedGroups(
 const Text<"kbs::TotalsReport"> TotalsReport::NoneGroup{
     QT_TRANSLATE_NOOP("kbs::TotalsReport", "(none)")};
 
-TotalsReport::TotalsReport(QObject* parent) : PagedReport(parent) {
+TotalsReport::TotalsReport(QObject* parent) : LinedReport(parent) {
     addCommonSections();
     setCaption(reportText::TotalsCaption);
     setPageSize(QPageSize(QPageSize::Letter));
@@ -239,100 +235,48 @@ int TotalsReport::rowsOf(int table) const {
 // over a page break gets its title and column heads again. The unreadable values start a page
 // of their own.
 void TotalsReport::layOut() {
-    m_lines.clear();
-    m_pages.clear();
-    const double footerTop = m_bottom - m_pageFooter->height();
-    Page page;
-    page.reportHeader = true;
-    double y = m_top + m_reportHeader->height() + m_pageHeader->height();
-    auto pageUsed = [&] { return m_lines.size() > page.first; };
-    auto newPage = [&] {
-        page.count = m_lines.size() - page.first;
-        m_pages.push_back(page);
-        page = Page{};
-        page.first = m_lines.size();
-        y = m_top + m_pageHeader->height();
-    };
-    auto place = [&](Line::Kind kind, int table, int row, double height, bool continued) {
-        m_lines.push_back({kind, table, row, y, continued});
-        y += height;
-    };
+    Layout layout(*this);
     const int tables = !m_read ? 0 : m_unreadable.empty() ? 3 : 4;
     for (int table = 0; table < tables; ++table) {
-        if (pageUsed() &&
-            (table == 3 || y + kGap + kTitleHeight + kHeadsHeight + kRowHeight > footerTop))
-            newPage();
-        if (pageUsed())
-            y += kGap;
-        place(Line::Title, table, -1, kTitleHeight, false);
-        place(Line::Heads, table, -1, kHeadsHeight, false);
+        if (layout.pageUsed() &&
+            (table == 3 || !layout.fits(kGap + kTitleHeight + kHeadsHeight + kRowHeight)))
+            layout.newPage();
+        if (layout.pageUsed())
+            layout.skip(kGap);
+        layout.place(Line::Title, table, -1, kTitleHeight);
+        layout.place(Line::Heads, table, -1, kHeadsHeight);
         for (int row = 0, rows = rowsOf(table); row < rows; ++row) {
-            if (y + kRowHeight > footerTop) {
-                newPage();
-                place(Line::Title, table, -1, kTitleHeight, true);
-                place(Line::Heads, table, -1, kHeadsHeight, false);
+            if (!layout.fits(kRowHeight)) {
+                layout.newPage();
+                layout.place(Line::Title, table, -1, kTitleHeight, true);
+                layout.place(Line::Heads, table, -1, kHeadsHeight);
             }
-            place(Line::Row, table, row, kRowHeight, false);
+            layout.place(Line::Row, table, row, kRowHeight);
         }
     }
-    if (pageUsed() && y + m_reportFooter->height() > footerTop)
-        newPage();
-    place(Line::End, -1, -1, m_reportFooter->height(), false);
-    newPage();
+    layout.end();
     Q_EMIT changed();
-}
-
-QVector<ReportItem> TotalsReport::pageItems(int page) const {
-    if (page < 1 || page > pageCount())
-        return {};
-    const Page& p = m_pages[size_t(page - 1)];
-    return framedPage(page, p.reportHeader, [&](QVector<ReportItem>& items) {
-        items.reserve(int(p.count) * 7 + 16);
-        for (size_t i = p.first; i < p.first + p.count; ++i) {
-            const Line& line = m_lines[i];
-            if (line.kind == Line::End)
-                addBand(items, *m_reportFooter, line.top, -1, page);
-            else
-                addLineItems(items, line);
-        }
-    });
 }
 
 void TotalsReport::addLineItems(QVector<ReportItem>& items, const Line& line) const {
     const QString table = QString::fromLatin1(kTables[line.table]);
-    auto add = [&](ReportItem::Kind kind, const QString& control, QRectF rect, const QString& text,
-                   const QFont& font, int alignment, const QColor& color) {
-        ReportItem item;
-        item.kind = kind;
-        item.section = table;
-        item.control = control;
-        item.record = line.row;
-        item.rect = rect.translated(m_left, line.top);
-        item.font = font;
-        item.alignment = alignment | Qt::AlignVCenter;
-        item.color = color;
-        item.text = fitted(text, font, rect.width());
-        items.push_back(std::move(item));
-    };
     if (line.kind == Line::Title) {
         QString title = heading(kTitles[line.table]);
         if (line.continued)
             title = tr("%1 (continued)").arg(title);
-        add(ReportItem::Kind::Text, QStringLiteral("Title"), {0, 60, BandWidth, 330}, title,
-            reportFont(11, true), Qt::AlignLeft, Qt::black);
+        addTitle(items, table, line, title);
         return;
     }
     const bool list = line.table == 3;
-    const Column* begin = list ? std::begin(kListColumns) : std::begin(kTotalsColumns);
-    const Column* end = list ? std::end(kListColumns) : std::end(kTotalsColumns);
+    const ReportTableColumn* begin = list ? std::begin(kListColumns) : std::begin(kTotalsColumns);
+    const ReportTableColumn* end = list ? std::end(kListColumns) : std::end(kTotalsColumns);
     QStringList texts;
     if (line.kind == Line::Heads) {
-        for (const Column* c = begin; c != end; ++c)
+        for (const ReportTableColumn* c = begin; c != end; ++c)
             texts << heading(c->name);
         if (!list)
             texts[0] = line.table == 1 ? tr("Status") : line.table == 2 ? tr("Series") : QString();
-        add(ReportItem::Kind::Line, QStringLiteral("Rule"), {0, kHeadsHeight - 20, BandWidth, 0},
-            {}, reportFont(9, false), 0, RuleGrey);
+        addHeadsRule(items, table, line, kHeadsHeight);
     } else if (list) {
         const Unreadable& u = m_unreadable[size_t(line.row)];
         QString text = singleLine(u.text);
@@ -350,23 +294,14 @@ void TotalsReport::addLineItems(QVector<ReportItem>& items, const Line& line) co
               << amounts::formatCount({t.records, false}) << amounts::formatCount(t.models)
               << amounts::formatAmount(t.purchase) << amounts::formatAmount(t.value)
               << amounts::formatCount({t.unreadable, false});
-        if (line.row % 2 == 1) {
-            add(ReportItem::Kind::Box, QStringLiteral("Stripe"), {0, 0, BandWidth, kRowHeight}, {},
-                reportFont(9, false), 0, Stripe);
-        }
+        addStripe(items, table, line, kRowHeight);
     }
     const bool heads = line.kind == Line::Heads;
     const QFont headsFont = reportFont(9, true);
-    const std::vector<Column> columns =
-        headedColumns(begin, end, [&](const QString& t) { return wholeWidth(t, headsFont); });
-    for (size_t i = 0; i < columns.size(); ++i) {
-        const Column* c = &columns[i];
-        const QString& text = texts[qsizetype(i)];
-        const QRectF rect = c->number ? QRectF(c->x, 0, c->width - kPad, kRowHeight)
-                                      : QRectF(c->x + 60, 0, c->width - 60, kRowHeight);
-        add(ReportItem::Kind::Text, QString::fromLatin1(c->name), rect, text, reportFont(9, heads),
-            c->number ? Qt::AlignRight : Qt::AlignLeft, heads ? CaptionColour : QColor(Qt::black));
-    }
+    addTableLine(
+        items, table, line.row, line.top,
+        headedColumns(begin, end, [&](const QString& t) { return wholeWidth(t, headsFont); }),
+        texts, heads);
 }
 
 }  // namespace kbs

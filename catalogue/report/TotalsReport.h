@@ -17,7 +17,7 @@ class Connection;
 //
 // It reads only the columns it adds up, never a picture, and keeps the sums rather than the
 // records.
-class TotalsReport : public PagedReport {
+class TotalsReport : public LinedReport {
     Q_OBJECT
 public:
     struct Totals {
@@ -52,32 +52,16 @@ public:
 
     // Every record, in ID order.
     std::optional<std::vector<std::int64_t>> recordIds() const override { return std::nullopt; }
-    int pageCount() const override { return static_cast<int>(m_pages.size()); }
     // The tables' items name the table as their section ("All", "Status", "Series",
     // "Unreadable"), the column as their control, and the row within the table as their record.
-    QVector<ReportItem> pageItems(int page) const override;
+    // Tables: 0 all, 1 status, 2 series, 3 the unreadable values.
 
 protected:
     void layOut() override;
     void release() override;
+    void addLineItems(QVector<ReportItem>& items, const Line& line) const override;
 
 private:
-    // One line of the body: a table's title, its column heads, or one of its rows.
-    struct Line {
-        enum Kind { Title, Heads, Row, End };
-        Kind kind;
-        int table;  // 0 all, 1 status, 2 series, 3 the unreadable values
-        int row;
-        double top;
-        bool continued;
-    };
-    struct Page {
-        size_t first = 0;  // lines of the page in m_lines
-        size_t count = 0;
-        bool reportHeader = false;
-    };
-
-    void addLineItems(QVector<ReportItem>& items, const Line& line) const;
     int rowsOf(int table) const;
 
     Totals m_all;
@@ -85,8 +69,6 @@ private:
     std::vector<Group> m_bySeries;
     std::vector<Unreadable> m_unreadable;
     bool m_read = false;
-    std::vector<Line> m_lines;
-    std::vector<Page> m_pages;
 };
 
 }  // namespace kbs

@@ -12,8 +12,6 @@ constexpr double kGap = 240;  // above a table's title
 constexpr double kTitleHeight = 420;
 constexpr double kHeadsHeight = 300;
 constexpr double kRowHeight = 250;  // as PagedReport::TableRowHeight
-const QColor kRuleGrey(0x80, 0x80, 0x80);
-const QColor kStripe(0xF0, 0xF0, 0xF0);
 
 const std::vector<ReportTableColumn>& columns() {
     static const std::vector<ReportTableColumn> all = {
@@ -33,7 +31,7 @@ QString amount(std::int64_t n) {
 
 }  // namespace
 
-ValueChangesReport::ValueChangesReport(QObject* parent) : PagedReport(parent) {
+ValueChangesReport::ValueChangesReport(QObject* parent) : LinedReport(parent) {
     addCommonSections();
     setCaption(tr("Report -- Value changes"));
     setPageSize(QPageSize(QPageSize::Letter));
@@ -76,63 +74,25 @@ void ValueChangesReport::release() {
 // Both tables one after the other; a table that goes on over a page break gets its column
 // heads again.
 void ValueChangesReport::layOut() {
-    m_lines.clear();
-    m_pages.clear();
-    const double footerTop = m_bottom - m_pageFooter->height();
-    size_t first = 0;
-    double y = m_top + m_reportHeader->height() + m_pageHeader->height();
-    const auto newPage = [&] {
-        m_pages.emplace_back(first, m_lines.size() - first);
-        first = m_lines.size();
-        y = m_top + m_pageHeader->height();
-    };
-    const auto place = [&](Line::Kind kind, int table, int row, double height) {
-        m_lines.push_back({kind, table, row, y});
-        y += height;
-    };
+    Layout layout(*this);
     for (int table = 0; table < 2; ++table) {
-        if (m_lines.size() > first &&
-            y + kGap + kTitleHeight + kHeadsHeight + kRowHeight > footerTop)
-            newPage();
-        if (m_lines.size() > first)
-            y += kGap;
-        place(Line::Title, table, -1, kTitleHeight);
-        place(Line::Heads, table, -1, kHeadsHeight);
+        if (layout.pageUsed() && !layout.fits(kGap + kTitleHeight + kHeadsHeight + kRowHeight))
+            layout.newPage();
+        if (layout.pageUsed())
+            layout.skip(kGap);
+        layout.place(Line::Title, table, -1, kTitleHeight);
+        layout.place(Line::Heads, table, -1, kHeadsHeight);
         const auto& rows = table == 0 ? m_rose : m_fell;
         for (int row = 0; row < int(rows.size()); ++row) {
-            if (y + kRowHeight > footerTop) {
-                newPage();
-                place(Line::Heads, table, -1, kHeadsHeight);
+            if (!layout.fits(kRowHeight)) {
+                layout.newPage();
+                layout.place(Line::Heads, table, -1, kHeadsHeight);
             }
-            place(Line::Row, table, row, kRowHeight);
+            layout.place(Line::Row, table, row, kRowHeight);
         }
     }
-    if (y + m_reportFooter->height() > footerTop)
-        newPage();
-    place(Line::End, -1, -1, m_reportFooter->height());
-    newPage();
+    layout.end();
     Q_EMIT changed();
-}
-
-QVector<ReportItem> ValueChangesReport::pageItems(int page) const {
-    QVector<ReportItem> items;
-    if (page < 1 || page > pageCount())
-        return items;
-    const auto [first, count] = m_pages[size_t(page - 1)];
-    double y = m_top;
-    if (page == 1) {
-        addBand(items, *m_reportHeader, y, -1, page);
-        y += m_reportHeader->height();
-    }
-    addBand(items, *m_pageHeader, y, -1, page);
-    for (size_t i = first; i < first + count; ++i) {
-        if (m_lines[i].kind == Line::End)
-            addBand(items, *m_reportFooter, m_lines[i].top, -1, page);
-        else
-            addLineItems(items, m_lines[i]);
-    }
-    addBand(items, *m_pageFooter, m_bottom - m_pageFooter->height(), -1, page);
-    return items;
 }
 
 void ValueChangesReport::addLineItems(QVector<ReportItem>& items, const Line& line) const {
@@ -144,28 +104,20 @@ void ValueChangesReport::addLineItems(QVector<ReportItem>& items, const Line& li
         const QString title =
             (line.table == 0 ? tr("Rose most from %1 to %2") : tr("Fell most from %1 to %2"))
                 .arg(from, to);
-        items.push_back(lineItem(ReportItem::Kind::Text, section, QStringLiteral("Title"), -1,
-                                 {0, 60, BandWidth, 330}, line.top,
-                                 rows.empty() ? tr("%1: none").arg(title) : title,
-                                 reportFont(11, true), Qt::AlignLeft, Qt::black));
+        addTitle(items, section, line, rows.empty() ? tr("%1: none").arg(title) : title);
         return;
     }
     const bool heads = line.kind == Line::Heads;
     QStringList texts;
     if (heads) {
         texts << tr("ID") << tr("Description") << from << to << tr("Change");
-        items.push_back(lineItem(ReportItem::Kind::Line, section, QStringLiteral("Rule"), -1,
-                                 {0, kHeadsHeight - 20, BandWidth, 0}, line.top, {},
-                                 reportFont(9, false), 0, kRuleGrey));
+        addHeadsRule(items, section, line, kHeadsHeight);
     } else {
         const auto& c = rows[size_t(line.row)];
         const std::int64_t change = c.to - c.from;
         texts << QString::number(c.id) << singleLine(c.description) << amount(c.from)
               << amount(c.to) << (change > 0 ? QStringLiteral("+") : QString()) + amount(change);
-        if (line.row % 2 == 1)
-            items.push_back(lineItem(ReportItem::Kind::Box, section, QStringLiteral("Stripe"),
-                                     line.row, {0, 0, BandWidth, kRowHeight}, line.top, {},
-                                     reportFont(9, false), 0, kStripe));
+        addStripe(items, section, line, kRowHeight);
     }
     addTableLine(items, section, heads ? -1 : line.row, line.top, columns(), texts, heads);
 }

@@ -12,7 +12,7 @@ namespace kbs {
 // first, then those whose value fell, the largest fall first, each with its value on both
 // dates (its latest valuation on or before each) and the change. Records without a valuation
 // on or before the first date, and those whose value stayed, are left out.
-class ValueChangesReport : public PagedReport {
+class ValueChangesReport : public LinedReport {
     Q_OBJECT
 public:
     explicit ValueChangesReport(QObject* parent = nullptr);
@@ -24,27 +24,17 @@ public:
     const std::vector<values::ValueByDate::Change>& fell() const { return m_fell; }
 
     std::optional<std::vector<std::int64_t>> recordIds() const override;
-    int pageCount() const override { return int(m_pages.size()); }
     // Items name their table ("Rose", "Fell") as section and the row within it as record.
-    QVector<ReportItem> pageItems(int page) const override;
 
 protected:
     void layOut() override;
     void release() override;
+    // Tables: 0 rose, 1 fell.
+    void addLineItems(QVector<ReportItem>& items, const Line& line) const override;
 
 private:
-    // A line of the body: a table's (0 rose, 1 fell) title, heads or row, or the end.
-    struct Line {
-        enum Kind { Title, Heads, Row, End } kind;
-        int table, row;
-        double top;
-    };
-    void addLineItems(QVector<ReportItem>& items, const Line& line) const;
-
     QDate m_from, m_to;
     std::vector<values::ValueByDate::Change> m_rose, m_fell;
-    std::vector<Line> m_lines;
-    std::vector<std::pair<size_t, size_t>> m_pages;  // first line, count
 };
 
 }  // namespace kbs

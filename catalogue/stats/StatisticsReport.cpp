@@ -19,7 +19,7 @@ constexpr double kPad = 80;
 
 }  // namespace
 
-StatisticsReport::StatisticsReport(QObject* parent) : PagedReport(parent) {
+StatisticsReport::StatisticsReport(QObject* parent) : LinedReport(parent) {
     addCommonSections();
     setCaption(QCoreApplication::translate("kbs::stats", "Report -- Statistics"));
     setPageSize(QPageSize(QPageSize::Letter));
@@ -48,83 +48,39 @@ void StatisticsReport::release() {
 // Each chart begins a page: its title, its picture, what the numbers are of, then its table,
 // whose column heads come again on every page it goes on to.
 void StatisticsReport::layOut() {
-    m_lines.clear();
-    m_pages.clear();
-    const double footerTop = m_bottom - m_pageFooter->height();
-    Page page;
-    page.reportHeader = true;
-    double y = m_top + m_reportHeader->height() + m_pageHeader->height();
-    auto newPage = [&] {
-        page.count = m_lines.size() - page.first;
-        m_pages.push_back(page);
-        page = Page{};
-        page.first = m_lines.size();
-        y = m_top + m_pageHeader->height();
-    };
-    auto place = [&](Line::Kind kind, int chart, int row, double height) {
-        m_lines.push_back({kind, chart, row, y});
-        y += height;
-    };
+    Layout layout(*this);
     for (int chart = 0; chart < int(m_charts.size()); ++chart) {
-        if (m_lines.size() > page.first)
-            newPage();
-        place(Line::Title, chart, -1, kTitleHeight);
-        place(Line::Picture, chart, -1, kPictureHeight);
-        place(Line::Note, chart, -1, kNoteHeight);
-        place(Line::Heads, chart, -1, kHeadsHeight);
+        if (layout.pageUsed())
+            layout.newPage();
+        layout.place(Line::Title, chart, -1, kTitleHeight);
+        layout.place(Line::Picture, chart, -1, kPictureHeight);
+        layout.place(Line::Note, chart, -1, kNoteHeight);
+        layout.place(Line::Heads, chart, -1, kHeadsHeight);
         const int rows = int(m_charts[size_t(chart)].data.rows.size());
         for (int row = 0; row < rows; ++row) {
-            if (y + kRowHeight > footerTop) {
-                newPage();
-                place(Line::Heads, chart, -1, kHeadsHeight);
+            if (!layout.fits(kRowHeight)) {
+                layout.newPage();
+                layout.place(Line::Heads, chart, -1, kHeadsHeight);
             }
-            place(Line::Row, chart, row, kRowHeight);
+            layout.place(Line::Row, chart, row, kRowHeight);
         }
     }
-    if (m_lines.size() > page.first && y + m_reportFooter->height() > footerTop)
-        newPage();
-    place(Line::End, -1, -1, m_reportFooter->height());
-    newPage();
+    layout.end();
     Q_EMIT changed();
 }
 
-QVector<ReportItem> StatisticsReport::pageItems(int page) const {
-    if (page < 1 || page > pageCount())
-        return {};
-    const Page& p = m_pages[size_t(page - 1)];
-    return framedPage(page, p.reportHeader, [&](QVector<ReportItem>& items) {
-        for (size_t i = p.first; i < p.first + p.count; ++i) {
-            const Line& line = m_lines[i];
-            if (line.kind == Line::End)
-                addBand(items, *m_reportFooter, line.top, -1, page);
-            else
-                addLineItems(items, line);
-        }
-    });
-}
-
 void StatisticsReport::addLineItems(QVector<ReportItem>& items, const Line& line) const {
-    const Chart& chart = m_charts[size_t(line.chart)];
+    const Chart& chart = m_charts[size_t(line.table)];
     const stats::ChartData& d = chart.data;
     auto add = [&](ReportItem::Kind kind, const QString& control, QRectF rect, const QString& text,
                    const QFont& font, int alignment, const QColor& color) -> ReportItem& {
-        ReportItem item;
-        item.kind = kind;
-        item.section = chart.key;
-        item.control = control;
-        item.record = line.row;
-        item.rect = rect.translated(m_left, line.top);
-        item.font = font;
-        item.alignment = alignment | Qt::AlignVCenter;
-        item.color = color;
-        item.text = text.isEmpty() ? text : fitted(text, font, rect.width());
-        items.push_back(std::move(item));
+        items.push_back(lineItem(kind, chart.key, control, line.row, rect, line.top, text, font,
+                                 alignment, color));
         return items.back();
     };
     switch (line.kind) {
         case Line::Title:
-            add(ReportItem::Kind::Text, QStringLiteral("Title"), {0, 60, BandWidth, 330}, d.title,
-                reportFont(11, true), Qt::AlignLeft, Qt::black);
+            addTitle(items, chart.key, line, d.title);
             return;
         case Line::Picture:
             add(ReportItem::Kind::Picture, QStringLiteral("Chart"),
@@ -147,15 +103,12 @@ void StatisticsReport::addLineItems(QVector<ReportItem>& items, const Line& line
         texts << d.rowHeading;
         for (const auto& c : d.columns)
             texts << c.name;
-        add(ReportItem::Kind::Line, QStringLiteral("Rule"), {0, kHeadsHeight - 20, BandWidth, 0},
-            {}, reportFont(9, false), 0, RuleGrey);
+        addHeadsRule(items, chart.key, line, kHeadsHeight);
     } else {
         texts << d.rows[line.row];
         for (size_t c = 0; c < d.columns.size(); ++c)
             texts << d.cell(c, size_t(line.row));
-        if (line.row % 2 == 1)
-            add(ReportItem::Kind::Box, QStringLiteral("Stripe"), {0, 0, BandWidth, kRowHeight}, {},
-                reportFont(9, false), 0, Stripe);
+        addStripe(items, chart.key, line, kRowHeight);
     }
     const QFont font = reportFont(9, heads);
     const QColor colour = heads ? CaptionColour : QColor(Qt::black);

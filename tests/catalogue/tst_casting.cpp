@@ -7,7 +7,7 @@
 #include "CastingIndex.h"
 #include "CastingList.h"
 #include "Connection.h"
-#include "DataReport.h"
+#include "DuplicatesReport.h"
 #include "Window.h"
 
 using namespace kbs;
@@ -233,8 +233,23 @@ private Q_SLOTS:
         QTRY_VERIFY(!win.grid().model().isFiltering());
         QCOMPARE(win.column(0), (QStringList{u"1"_s, u"2"_s, u"5"_s}));
         win->Toolbar1_ButtonMenuClick(CastingList::duplicatesEntry());
-        QCOMPARE(*win->DataReport1->recordIds(), (std::vector<std::int64_t>{5, 1, 2}));
-        QCOMPARE(win->DataReport1->caption(), CastingList::duplicatesCaption());
+        QCOMPARE(*win->DuplicatesReport1->recordIds(), (std::vector<std::int64_t>{5, 1, 2}));
+        QCOMPARE(win->DuplicatesReport1->caption(), CastingList::duplicatesCaption());
+        // A model's variation on its first row only, its rows on one shade.
+        QStringList descriptions, places, striped;
+        for (const ReportItem& i : win->DuplicatesReport1->pageItems(1)) {
+            if (i.section != u"Duplicates"_s || i.record < 0)
+                continue;
+            if (i.control == u"Description"_s)
+                descriptions << i.text;
+            else if (i.control == u"Stored in"_s)
+                places << i.text;
+            else if (i.control == u"Stripe"_s)
+                striped << QString::number(i.record);
+        }
+        QCOMPARE(descriptions, (QStringList{u"Beetle"_s, u"Ford Mustang"_s, QString()}));
+        QCOMPARE(places, (QStringList{QString(), u"Shelf B2"_s, QString()}));
+        QCOMPARE(striped, (QStringList{u"1"_s, u"2"_s}));
     }
 };
 

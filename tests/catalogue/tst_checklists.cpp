@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QThread>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include "Backup.h"
@@ -14,6 +15,7 @@
 #include "ChecklistsWindow.h"
 #include "CsvExport.h"
 #include "FilterBar.h"
+#include "GroupPanel.h"
 #include "MainTexts.h"
 #include "ScriptedFileDialogs.h"
 #include "Window.h"
@@ -177,6 +179,42 @@ private Q_SLOTS:
         QVERIFY(w->statusText().contains(mainText::signedCount(6)));
         QCOMPARE(column(win->entries(), 5).count(u"missing"_s), 3);
         QVERIFY(!win->findChild<QPushButton*>(u"cmdUndoMarked"_s)->isEnabled());
+    }
+
+    // The group view by checklist: a group per list with the records it holds, a record held by
+    // two counted in each and once in all; choosing one narrows the grid as the filter word
+    // does; a save that takes a record out of a list is followed.
+    void groupViewByChecklist() {
+        TestEnv env;
+        mb75(env);
+        env.writeFile(u"fords.csv"_s, "Nr.;Model name\n1;Ford GT\n");
+        Window w(env);
+        ChecklistsWindow* lists = importMb75(w, env);
+        QVERIFY(lists);
+        ScriptedFileDialogs dialogs;
+        dialogs.chooseFile(env.path(u"fords.csv"_s));
+        env.prompts().answerInput(u"mb-75"_s);
+        lists->importList();
+        GroupPanel* view = w->groupPanel();
+        view->setOpen(true);
+        view->setFields(GroupChoice::ChecklistField, -1);
+        const QAbstractItemModel* m = view->tree()->model();
+        const auto rows = [m] {
+            QStringList out;
+            for (int r = 0; r < m->rowCount({}); ++r)
+                out << m->index(r, 0).data().toString() + u": "_s +
+                           m->index(r, 1).data().toString();
+            return out;
+        };
+        QCOMPARE(rows(), (QStringList{u"All records: 6"_s, u"fords: 1"_s, u"mb75: 3"_s}));
+        view->tree()->setCurrentIndex(m->index(2, 0));
+        QTest::keyClick(view->tree(), Qt::Key_Return);
+        QTRY_COMPARE(w.column(0), (QStringList{u"1"_s, u"2"_s, u"4"_s}));
+        w.show(1);
+        w.press("Edit");
+        w.setField(17, u"Want"_s);
+        w.save();
+        QCOMPARE(rows(), (QStringList{u"All records: 6"_s, u"mb75: 2"_s}));
     }
 
     // Every backup carries the lists, an incremental one their latest change, and a restore
