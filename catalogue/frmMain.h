@@ -48,6 +48,7 @@ class GroupPanel;
 class CatalogueCommands;
 class RecoveryCommands;
 class ReportCommands;
+class ShareCommands;
 class StatisticsWindow;
 class CastingList;
 class ValueCommands;
@@ -253,6 +254,7 @@ private:
     CatalogueCommands* m_catalogues = nullptr;
     RecoveryCommands* m_recovery = nullptr;
     ReportCommands* m_reports = nullptr;
+    ShareCommands* m_share = nullptr;  // Share and Labels
     ValueCommands* m_values = nullptr;
     void addRecoveryEntries();
     StatisticsWindow* m_statistics = nullptr;

@@ -21,6 +21,7 @@
 #include "ProgramInfo.h"
 #include "Prompts.h"
 #include "RecoveryCommands.h"
+#include "ShareCommands.h"
 #include "StatisticsWindow.h"
 #include "ThumbnailMaker.h"
 #include "TotalsReport.h"
@@ -41,6 +42,7 @@ void frmMain::addRecoveryEntries() {
     connect(m_recovery, &RecoveryCommands::restored, this, &frmMain::swapInRestored);
     m_catalogues = new CatalogueCommands(*this, *help->menu());
     addChecklistsEntry();
+    m_share = new ShareCommands(*this, m_session, *help->menu(), [this] { return shownIds(); });
 }
 
 void frmMain::closeCatalogue() {
