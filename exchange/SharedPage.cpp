@@ -8,7 +8,9 @@
 #include <QDate>
 #include <QImage>
 #include <QLocale>
+#include <QThread>
 #include <algorithm>
+#include <future>
 
 #include "AppError.h"
 #include "ChecklistMatcher.h"
@@ -31,10 +33,6 @@ constexpr int kDescription = collection::at("Description");
 constexpr int kSeries = collection::at("Series");
 constexpr int kNumber = collection::at("Number");
 
-QString tr(const char* text, const char* comment = nullptr, int n = -1) {
-    return QCoreApplication::translate("kbs::exchange", text, comment, n);
-}
-
 bool tableExists(sqlite3* db, const char* name) {
     sqlite::Stmt st(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?", kSource);
     sqlite3_bind_text(st.get(), 1, name, -1, SQLITE_STATIC);
@@ -49,15 +47,15 @@ bool hasStatus(const ExportRecord& r, const char* status) {
 QString captionOf(ShareList list) {
     switch (list) {
         case ShareList::Want:
-            return tr("Want list");
+            return QCoreApplication::translate("kbs::exchange", "Want list");
         case ShareList::Sell:
-            return tr("For sale or trade");
+            return QCoreApplication::translate("kbs::exchange", "For sale or trade");
         case ShareList::Missing:
-            return tr("Missing from checklists");
+            return QCoreApplication::translate("kbs::exchange", "Missing from checklists");
         case ShareList::Shown:
-            return tr("Models");
+            return QCoreApplication::translate("kbs::exchange", "Models");
         case ShareList::All:
-            return tr("Collection");
+            return QCoreApplication::translate("kbs::exchange", "Collection");
     }
     return {};
 }
@@ -219,7 +217,8 @@ std::vector<SharedRecord> ShareSource::entries(const ShareOptions& options,
         if (!tableExists(db, "checklists")) {
             if (!options.checklistNames.isEmpty())
                 throw AppError(err::InvalidPropertyValue, kSource,
-                               tr("%1 has no checklist named \"%2\".")
+                               QCoreApplication::translate("kbs::exchange",
+                                                           "%1 has no checklist named \"%2\".")
                                    .arg(m_cat.path(), options.checklistNames.first()));
             return out;
         }
@@ -229,7 +228,9 @@ std::vector<SharedRecord> ShareSource::entries(const ShareOptions& options,
                     return l.name.compare(name, Qt::CaseInsensitive) == 0;
                 }))
                 throw AppError(err::InvalidPropertyValue, kSource,
-                               tr("%1 has no checklist named \"%2\".").arg(m_cat.path(), name));
+                               QCoreApplication::translate("kbs::exchange",
+                                                           "%1 has no checklist named \"%2\".")
+                                   .arg(m_cat.path(), name));
         }
         const auto matcher = checklists::ChecklistMatcher::ofCatalogue(db);
         const auto& ids = options.checklists;
@@ -273,8 +274,10 @@ std::vector<SharedRecord> ShareSource::entries(const ShareOptions& options,
             }
             m_cat.exec("COMMIT");
             if (progress && !progress(long(next), long(ids.size())))
-                throw AppError(err::CancelSelected, kSource,
-                               tr("The export to %1 was cancelled.").arg(m_path));
+                throw AppError(
+                    err::CancelSelected, kSource,
+                    QCoreApplication::translate("kbs::exchange", "The export to %1 was cancelled.")
+                        .arg(m_path));
         }
     }
     if (options.list != ShareList::Shown) {
@@ -292,17 +295,20 @@ std::vector<SharedRecord> ShareSource::entries(const ShareOptions& options,
     return out;
 }
 
-QByteArray ShareSource::picture(std::int64_t id, int side) {
+ShareSource::Read ShareSource::read(std::int64_t id, int side) {
     if (id <= 0)
         return {};
     sqlite3* db = m_cat.db();
-    if (side == 0 && tableExists(db, "picture_thumbs")) {
+    if (m_hasThumbs < 0)
+        m_hasThumbs = tableExists(db, "picture_thumbs") ? 1 : 0;
+    if (side == 0 && m_hasThumbs == 1) {
         sqlite::Stmt st(db, "SELECT jpeg FROM picture_thumbs WHERE record_id = ? AND position = 1",
                         kSource);
         sqlite3_bind_int64(st.get(), 1, id);
         if (st.step(kSource) && sqlite3_column_bytes(st.get(), 0) > 0)
-            return QByteArray(static_cast<const char*>(sqlite3_column_blob(st.get(), 0)),
-                              sqlite3_column_bytes(st.get(), 0));
+            return {QByteArray(static_cast<const char*>(sqlite3_column_blob(st.get(), 0)),
+                               sqlite3_column_bytes(st.get(), 0)),
+                    true};
     }
     // No thumbnail yet, or the large picture: the main picture, embedded or linked.
     QByteArray bytes = pictures::bytesAt(db, id, 1);
@@ -325,8 +331,13 @@ QByteArray ShareSource::picture(std::int64_t id, int side) {
             }
         }
     }
-    if (bytes.isEmpty())
-        return {};
+    return {bytes, false};
+}
+
+QByteArray ShareSource::made(const Read& read, int side) {
+    if (read.made || read.bytes.isEmpty())
+        return read.bytes;
+    const QByteArray& bytes = read.bytes;
     try {
         // Without a stored thumbnail, one made as the gallery's are.
         const int fit = side == 0 ? kThumbSide : side;
@@ -379,7 +390,8 @@ QByteArray entryHtml(const SharedRecord& entry, const std::vector<ShareField>& f
         html += QStringLiteral("<h2>") + htmlText(name) + QStringLiteral("</h2>");
     html += QStringLiteral("<dl>");
     if (!entry.checklist.isEmpty())
-        html += QStringLiteral("<dt>") + htmlText(tr("Missing from")) +
+        html += QStringLiteral("<dt>") +
+                htmlText(QCoreApplication::translate("kbs::exchange", "Missing from")) +
                 QStringLiteral("</dt><dd>") + htmlText(entry.checklist) + QStringLiteral("</dd>");
     for (const ShareField& f : fields) {
         const QString v = value(f);
@@ -405,18 +417,22 @@ ExportSummary exportHtml(const QString& catalogue, const QString& path, const He
             QStringList keys;
             for (const ShareField& row : table)
                 keys << row.key;
-            throw AppError(err::InvalidPropertyValue, kSource,
-                           tr("There is no field \"%1\" to show; the fields are: %2.")
-                               .arg(key, keys.join(QStringLiteral(", "))));
+            throw AppError(
+                err::InvalidPropertyValue, kSource,
+                QCoreApplication::translate("kbs::exchange",
+                                            "There is no field \"%1\" to show; the fields are: %2.")
+                    .arg(key, keys.join(QStringLiteral(", "))));
         }
         fields.push_back(*f);
     }
     if (options.pictureSide != 0 &&
         (options.pictureSide < MinPictureSide || options.pictureSide > MaxPictureSide))
-        throw AppError(err::InvalidPropertyValue, kSource,
-                       tr("The size of the pictures must be between %1 and %2 pixels.")
-                           .arg(MinPictureSide)
-                           .arg(MaxPictureSide));
+        throw AppError(
+            err::InvalidPropertyValue, kSource,
+            QCoreApplication::translate(
+                "kbs::exchange", "The size of the pictures must be between %1 and %2 pixels.")
+                .arg(MinPictureSide)
+                .arg(MaxPictureSide));
 
     PlacedFile out(path, kSource);
     ShareSource source(catalogue, options.pictureTrees, path);
@@ -446,16 +462,22 @@ ExportSummary exportHtml(const QString& catalogue, const QString& path, const He
                 QStringLiteral("</p>");
     head += QStringLiteral("<p class=\"made\">") +
             htmlText(
-                tr("%1: %n entries, %2", nullptr, int(entries.size()))
+                QCoreApplication::translate("kbs::exchange", "%1: %n entries, %2", nullptr,
+                                            int(entries.size()))
                     .arg(caption, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat))) +
             QStringLiteral("</p></header>\n<div class=\"bar\"><input id=\"q\" type=\"search\"") +
-            attr("placeholder", tr("Search")) + attr("aria-label", tr("Search")) +
+            attr("placeholder", QCoreApplication::translate("kbs::exchange", "Search")) +
+            attr("aria-label", QCoreApplication::translate("kbs::exchange", "Search")) +
             QStringLiteral(" autocomplete=\"off\"><select id=\"sort\"") +
-            attr("aria-label", tr("Order")) + QLatin1Char('>');
+            attr("aria-label", QCoreApplication::translate("kbs::exchange", "Order")) +
+            QLatin1Char('>');
     std::vector<std::pair<const char*, QString>> orders = {
-        {"series", tr("Series and number")}, {"number", tr("Number")}, {"name", tr("Name")}};
+        {"series", QCoreApplication::translate("kbs::exchange", "Series and number")},
+        {"number", QCoreApplication::translate("kbs::exchange", "Number")},
+        {"name", QCoreApplication::translate("kbs::exchange", "Name")}};
     if (options.list == ShareList::Shown)  // first the order they were given in
-        orders.insert(orders.begin(), {"i", tr("As listed")});
+        orders.insert(orders.begin(),
+                      {"i", QCoreApplication::translate("kbs::exchange", "As listed")});
     for (const auto& [value, label] : orders)
         head += QStringLiteral("<option") + attr("value", QLatin1String(value)) + QLatin1Char('>') +
                 htmlText(label) + QStringLiteral("</option>");
@@ -464,11 +486,29 @@ ExportSummary exportHtml(const QString& catalogue, const QString& path, const He
         "<ul id=\"list\">\n");
 
     QByteArray chunk = head.toUtf8();
+    // The pictures are read a batch at a time and made into JPEGs on every core.
+    const size_t threads = size_t(std::max(1, QThread::idealThreadCount()));
+    const size_t batch = 16 * threads;
+    std::vector<ShareSource::Read> reads;
+    std::vector<QByteArray> jpegs;
     for (size_t i = 0; i < entries.size(); ++i) {
         const SharedRecord& e = entries[i];
-        const QByteArray jpeg = e.checklist.isEmpty() && e.record.id > 0
-                                    ? source.picture(e.record.id, options.pictureSide)
-                                    : QByteArray();
+        if (i % batch == 0) {
+            const size_t n = std::min(batch, entries.size() - i);
+            reads.assign(n, {});
+            jpegs.assign(n, {});
+            for (size_t k = 0; k < n; ++k)
+                reads[k] = source.read(entries[i + k].record.id, options.pictureSide);
+            std::vector<std::future<void>> work;
+            for (size_t t = 0; t < threads; ++t)
+                work.push_back(std::async(std::launch::async, [&, t] {
+                    for (size_t k = t; k < n; k += threads)
+                        jpegs[k] = ShareSource::made(reads[k], options.pictureSide);
+                }));
+            for (auto& w : work)
+                w.get();
+        }
+        const QByteArray& jpeg = jpegs[i % batch];
         QByteArray html = entryHtml(e, fields, jpeg);
         html.insert(3, " data-i=\"" + QByteArray::number(qulonglong(i)) + '"');
         chunk += html;
@@ -479,8 +519,10 @@ ExportSummary exportHtml(const QString& catalogue, const QString& path, const He
             chunk.clear();
         }
         if (progress && i % 50 == 49 && !progress(long(i + 1), long(entries.size())))
-            throw AppError(err::CancelSelected, kSource,
-                           tr("The export to %1 was cancelled.").arg(path));
+            throw AppError(
+                err::CancelSelected, kSource,
+                QCoreApplication::translate("kbs::exchange", "The export to %1 was cancelled.")
+                    .arg(path));
     }
     chunk += QByteArray("</ul>\n<script>") + kScript + "</script>\n</body></html>\n";
     out.write(chunk);

@@ -75,11 +75,20 @@ public:
     // A record's picture as JPEG, empty when it has none: with side 0 its stored thumbnail (or
     // one made from its main picture when it has none yet), else its main picture with its long
     // side at most `side`. Nothing else is read.
-    QByteArray picture(std::int64_t id, int side);
+    QByteArray picture(std::int64_t id, int side) { return made(read(id, side), side); }
+    // The same in two steps, so that the second may run on other threads: the bytes read from
+    // the catalogue (a stored thumbnail is already the JPEG), then the JPEG made of them.
+    struct Read {
+        QByteArray bytes;
+        bool made = false;
+    };
+    Read read(std::int64_t id, int side);
+    static QByteArray made(const Read& read, int side);
 
 private:
     QString m_path;
     Catalogue m_cat;
+    int m_hasThumbs = -1;  // whether the catalogue has its thumbnail table; -1: not looked yet
 };
 
 // Writes one HTML file at `path` that needs nothing else: the entries with their pictures

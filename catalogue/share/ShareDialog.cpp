@@ -51,6 +51,7 @@ ShareDialog::ShareDialog(const std::vector<checklists::List>& lists, QWidget* pa
     m_list->addItem(tr("Records shown"), int(exchange::ShareList::Shown));
     m_list->addItem(tr("Whole collection"), int(exchange::ShareList::All));
     m_checklists = checkList(QStringLiteral("checklistList"), this);
+    m_checklists->setMaximumHeight(100);
     for (const checklists::List& l : lists)
         addCheckable(m_checklists, l.name, qint64(l.id), true);
     m_fields = checkList(QStringLiteral("fieldList"), this);

@@ -106,6 +106,10 @@ void TestShare::pageListsTheChosenEntries() {
 
 void TestShare::dialogChoices() {
     ShareDialog dialog({{7, u"Series S"_s, u"S"_s, checklists::Rule::SeriesAndNumber, 3}});
+    if (qEnvironmentVariableIsSet("KBS_KEEP_SHOT")) {
+        dialog.show();
+        dialog.grab().save(qEnvironmentVariable("KBS_KEEP_SHOT"));
+    }
     for (QLabel* label : dialog.findChildren<QLabel*>())
         QVERIFY2(label->buddy() && !label->buddy()->accessibleName().isEmpty(),
                  qPrintable(label->text()));
