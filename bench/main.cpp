@@ -80,6 +80,7 @@
 #include "PriceGuide.h"
 #include "ProgramInfo.h"
 #include "RecordSet.h"
+#include "ReportCommands.h"
 #include "ReportPreview.h"
 #include "Schema.h"
 #include "Settings.h"
@@ -541,8 +542,8 @@ void runGroups(Window& win, bool measure) {
 void runStatistics(frmMain& w) {
     QElapsedTimer t;
     t.start();
-    w.showStatistics();
-    StatisticsWindow& s = *w.statisticsWindow();
+    w.reportCommands()->showStatistics();
+    StatisticsWindow& s = *w.reportCommands()->statisticsWindow();
     s.grab();
     report("open_ms", msSince(t));
     std::vector<double> fields;
@@ -581,7 +582,7 @@ void runCasting(Window& win, bool duplicatesReport) {
         {
             QElapsedTimer t;
             t.start();
-            w.duplicateIds();  // with the index made
+            w.castingCommands()->duplicateIds();  // with the index made
             report("ids_ms", msSince(t));
         }
         const double cpu = cpuMs();
@@ -592,7 +593,7 @@ void runCasting(Window& win, bool duplicatesReport) {
             w.DataReport1->preview()->pageView()->grab();
         report("ms", msSince(t));
         report("cpu_ms", cpuMs() - cpu);
-        report("records", double(w.duplicateIds().size()));
+        report("records", double(w.castingCommands()->duplicateIds().size()));
         return;
     }
     {
@@ -608,8 +609,8 @@ void runCasting(Window& win, bool duplicatesReport) {
             QElapsedTimer t;
             t.start();
             QTest::keyClick(edit, c.toLatin1());
-            w.showCastings();
-            w.castingList()->repaint();
+            w.castingCommands()->show();
+            w.castingCommands()->list()->repaint();
             times.push_back(msSince(t));
         }
     };
@@ -621,7 +622,7 @@ void runCasting(Window& win, bool duplicatesReport) {
     typeInto(9, QStringLiteral("Dark blue"), listed);
     report("listed_ms", median(listed));
     report("listed_max", *std::max_element(listed.begin(), listed.end()));
-    report("listed_rows", w.castingList()->isVisible() ? 1 : 0);
+    report("listed_rows", w.castingCommands()->list()->isVisible() ? 1 : 0);
     // The very same model as record 1, then the save: asked, answered "back to editing".
     RecordSet& rs = *w.recordSet();
     rs.setBookmark(1);
@@ -1219,7 +1220,10 @@ void runShare(const QString& work) {
     QFile::remove(wants);
     bench::generateCatalogue(wants, 2000, 500, jpeg);
     setStatus(wants, "UPDATE table1 SET Status = CASE WHEN ID <= 500 THEN 'Want' ELSE 'Have' END");
-    {  // the thumbnails, as the window makes them
+    {  // the thumbnails, as the window makes them once it has opened the catalogue
+        CatalogueSession session;
+        session.open(wants, QStringLiteral("select * from table1"));
+        session.close();
         ThumbnailMaker maker(wants);
         QEventLoop loop;
         QObject::connect(&maker, &ThumbnailMaker::finished, &loop, &QEventLoop::quit);

@@ -1,6 +1,8 @@
 // The Report button's entries and the report windows.
 #include "ReportCommands.h"
 
+#include <QAction>
+#include <QMenu>
 #include <utility>
 
 #include "AppError.h"
@@ -10,6 +12,7 @@
 #include "FilterBar.h"
 #include "MainTexts.h"
 #include "Prompts.h"
+#include "StatisticsWindow.h"
 #include "TotalsReport.h"
 
 namespace kbs {
@@ -22,6 +25,29 @@ ReportCommands::ReportCommands(QObject* parent, CatalogueSession& session, DataR
       DataReport1(data),
       TotalsReport1(totals),
       m_shownIds(std::move(shownIds)) {}
+
+void ReportCommands::addStatisticsEntry(QWidget& window, QMenu& reportMenu) {
+    m_window = &window;
+    reportMenu.addSeparator();
+    QAction* a = reportMenu.addAction(tr("Statistics…"));
+    a->setObjectName(QStringLiteral("Statistics"));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    window.addAction(a);  // its key works wherever the focus is
+    connect(a, &QAction::triggered, this, &ReportCommands::showStatistics);
+}
+
+void ReportCommands::showStatistics() {
+    if (!m_statistics)
+        m_statistics = new StatisticsWindow(m_session, m_shownIds, m_window);
+    m_statistics->show();
+    m_statistics->raise();
+    m_statistics->activateWindow();
+}
+
+void ReportCommands::recordsChanged() {
+    if (m_statistics)
+        m_statistics->recordsChanged();
+}
 
 bool ReportCommands::choose(const QString& text) {
     m_duplicatesLast = text == CastingList::duplicatesEntry() && m_duplicateIds;

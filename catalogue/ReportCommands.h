@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+
+class QMenu;
+class QWidget;
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -12,6 +15,7 @@ namespace kbs {
 class CatalogueSession;
 class DataReport;
 class TotalsReport;
+class StatisticsWindow;
 
 // The Report button's entries: a report of records, the totals, or the records the grid shows,
 // each in its report window, one at a time. A report reads a record set of its own on the
@@ -28,6 +32,13 @@ public:
     void setDuplicateIds(std::function<std::vector<std::int64_t>()> ids) {
         m_duplicateIds = std::move(ids);
     }
+
+    // The Report menu's "Statistics…" (with its key, working anywhere in `window`), and the
+    // window it opens, of the records shown, kept while the catalogue window lives.
+    void addStatisticsEntry(QWidget& window, QMenu& reportMenu);
+    void showStatistics();
+    StatisticsWindow* statisticsWindow() const { return m_statistics; }
+    void recordsChanged();  // the records shown changed: the statistics follow, when open
 
     // Shows the report of a Report entry; false when `text` names none.
     bool choose(const QString& text);
@@ -49,6 +60,8 @@ private:
     bool m_shownLast = false;   // or the records shown
     bool m_duplicatesLast = false;
     std::function<std::vector<std::int64_t>()> m_duplicateIds;
+    QWidget* m_window = nullptr;
+    StatisticsWindow* m_statistics = nullptr;
 };
 
 }  // namespace kbs

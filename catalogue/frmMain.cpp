@@ -10,11 +10,13 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include "AccessibleText.h"
 
 #include <QMenu>
 #include "AppError.h"
+#include "CastingCommands.h"
 #include "CatalogueFile.h"
 #include "Connection.h"
 #include "DataReport.h"
@@ -56,7 +58,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
     buildPictureViews();
     buildGroupView();
-    buildCastingList();
+    m_castingCommands = new CastingCommands(
+        this, *FG1, txtTextl, [this] { return rs; }, [this] { return bAddingNew; });
     auto* keys = new WindowKeys(*this, *Toolbar1, *FG1, *m_panel);
     connect(keys, &WindowKeys::findNext, this, &frmMain::Find_Next);
     addRecoveryEntries();
@@ -64,8 +67,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     TotalsReport1 = new TotalsReport(this);
     m_reports = new ReportCommands(this, m_session, DataReport1, TotalsReport1,
                                    [this] { return shownIds(); });
-    addStatisticsEntry();
-    m_reports->setDuplicateIds([this] { return duplicateIds(); });
+    if (QToolButton* report = toolbarButton(QStringLiteral("Report")); report && report->menu())
+        m_reports->addStatisticsEntry(*this, *report->menu());
+    m_reports->setDuplicateIds([this] { return m_castingCommands->duplicateIds(); });
     m_values = new ValueCommands(*this, *m_panel, findChild<QMenu*>(QStringLiteral("Import")));
 }
 
@@ -80,7 +84,7 @@ void frmMain::Form_Load() {
                    cataloguefile::titleSuffix());
 
     rs = nullptr;
-    m_castings.reset();
+    m_castingCommands->forget();
     m_session.open(cataloguefile::current(), mainText::Query);
     rs = &m_session.records();
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "CastingIndex.h"
+#include "CastingCommands.h"
 #include "CatalogueSession.h"
 #include "Collection.h"
 #include "PanelLayout.h"
@@ -49,10 +49,8 @@ class CatalogueCommands;
 class RecoveryCommands;
 class ReportCommands;
 class ShareCommands;
-class StatisticsWindow;
-class CastingList;
 class ValueCommands;
-class ChecklistsWindow;
+class ChecklistCommands;
 
 // The catalogue window: a detail panel over the record grid, a toolbar and a status bar.
 class frmMain : public QMainWindow {
@@ -114,11 +112,10 @@ public:
     // before the others: `startBackup` is run then, and backupFinished() lets the others go on.
     void setBackupTurn(std::function<void()> startBackup);
     void backupFinished();
-    // ---- Help > "Checklists…" (frmMainChecklists.cpp): the series checklists, not modal
-    void showChecklists();
-    static QKeySequence checklistsKey();
-    ChecklistsWindow* checklistsWindow() const { return m_checklists; }
-    // The checklists' records: shown in the panel, added, and taken out again.
+    // ---- Help > "Checklists…": the series checklists, not modal
+    ChecklistCommands* checklistCommands() const { return m_checklistCommands; }
+    // Records changed beside the Record set (frmMainRecords.cpp): the checklists' records shown
+    // in the panel, added, and taken out again.
     void showListedRecord(qint64 id);
     void takeInRecords(const std::vector<std::int64_t>& ids);
     void letGoOfRecords(const std::vector<std::int64_t>& ids);
@@ -136,9 +133,8 @@ public:
     // filter, wrapping once: F3 forward, Shift+F3 backward.
     void Find_Next(bool forward);
 
-    // ---- the statistics of the records shown (Report > "Statistics…"), in a window of its own
-    void showStatistics();
-    StatisticsWindow* statisticsWindow() const { return m_statistics; }
+    // ---- the Report button's entries and windows, the statistics among them
+    ReportCommands* reportCommands() const { return m_reports; }
 
     // ---- toolbar
     void Toolbar1_ButtonClick(const QString& key);
@@ -168,11 +164,9 @@ public:
     QToolButton* toolbarButton(const QString& key) const;
     QAction* toolbarMenuEntry(const QString& buttonKey, const QString& text) const;
 
-    // ---- the same casting (frmMainCasting.cpp): the list while adding, the question before
-    // saving the same model again, and the duplicates (IDs in the report's order)
-    CastingList* castingList() const { return m_castingList; }
-    void showCastings();
-    std::vector<std::int64_t> duplicateIds();
+    // ---- the same casting: the list while adding, the question before saving the same model
+    // again, and the duplicates
+    CastingCommands* castingCommands() const { return m_castingCommands; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -257,23 +251,10 @@ private:
     ShareCommands* m_share = nullptr;  // Share and Labels
     ValueCommands* m_values = nullptr;
     void addRecoveryEntries();
-    StatisticsWindow* m_statistics = nullptr;
-    void addStatisticsEntry();
 
-    enum class SameModel { Save, SaveAnyway, AddedOne, BackToEditing };
-    void buildCastingList();
-    CastingIndex& castings();  // made on first use, kept up to date by the row changes
-    CastingIndex::Variation typedVariation() const;
-    SameModel askAboutSameModel();
-    QString variationNote();
-    void castingChanged(RowChange change, RecordSet::Slot slot);
-    std::shared_ptr<const std::vector<char>> duplicateMarks();
-    CastingList* m_castingList = nullptr;
-    std::unique_ptr<CastingIndex> m_castings;
-    QTimer* m_castingTimer = nullptr;
-    ChecklistsWindow* m_checklists = nullptr;
-    void addChecklistsEntry();
-    void forgetChecklistsWindow();
+    void addOnePiece(const CastingCommands::SameModel& same);
+    CastingCommands* m_castingCommands = nullptr;
+    ChecklistCommands* m_checklistCommands = nullptr;
 };
 
 // The Record set's cursor stays on the record the detail fields show. Every walk over the

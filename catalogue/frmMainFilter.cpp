@@ -6,11 +6,13 @@
 
 #include "AccessibleText.h"
 #include "AppError.h"
+#include "CastingCommands.h"
 #include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
 #include "MainTexts.h"
 #include "RecordFilter.h"
+#include "ReportCommands.h"
 #include "StatisticsWindow.h"
 #include "frmMain.h"
 
@@ -30,7 +32,7 @@ void frmMain::filterChanged() {
     }
     RecordFilter filter = RecordFilter::parse(FilterBar1->text(), FilterBar1->statuses(), held);
     if (FilterBar1->duplicatesOnly())
-        filter.keepOnly(duplicateMarks());
+        filter.keepOnly(m_castingCommands->duplicateMarks());
     FG1->model().setFilter(filter);
 }
 
@@ -65,8 +67,8 @@ void frmMain::showFilterState() {
             ? FilterBar::countingText(qsizetype(model.rowCount()))
             : FilterBar::countText(qsizetype(model.rowCount()), qsizetype(model.recordTotal()));
     showAccessibleText(*statusPanel, text, mainText::StatusName);
-    if (m_statistics && !model.isFiltering())
-        m_statistics->recordsChanged();
+    if (!model.isFiltering())
+        m_reports->recordsChanged();
 }
 
 }  // namespace kbs

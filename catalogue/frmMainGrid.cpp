@@ -2,6 +2,7 @@
 // row of the record shown.
 
 #include "AppError.h"
+#include "CastingCommands.h"
 #include "Collection.h"
 #include "FlexGrid.h"
 #include "GroupPanel.h"
@@ -52,7 +53,7 @@ bool frmMain::PopulateFlexGrid(FlexGrid& FlexGrid, RecordSet& rs, bool Header) {
 // row is then the row of the record the fields show. A grid that does not list this record set
 // (none was filled yet) is filled.
 void frmMain::showRowChange(RowChange change, RecordSet::Slot slot) {
-    castingChanged(change, slot);
+    m_castingCommands->rowChanged(change == RowChange::Deleted, slot);
     FlexGridModel& model = FG1->model();
     if (!model.showsRecordsOf(*rs)) {
         PopulateFlexGrid(*FG1, *rs, true);

@@ -11,12 +11,14 @@
 #include <QStatusBar>
 
 #include <QToolButton>
+#include <QTreeView>
 
 #include "Collection.h"
 #include "Designed.h"
 #include "DetailPanel.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
+#include "Gallery.h"
 #include "GroupPanel.h"
 #include "ImageBox.h"
 #include "LimitedTextbox.h"
@@ -25,6 +27,7 @@
 #include "OpenSaveDialog.h"
 #include "PanelLayout.h"
 #include "Twips.h"
+#include "ViewCommands.h"
 #include "frmMain.h"
 
 namespace kbs {
@@ -156,6 +159,42 @@ void frmMain::Form_Resize() {
     Toolbar1->resize(outerWidth, Toolbar1->height());
     FG1->setFocus();
     placeGallery();
+}
+
+// The group view at the left of the grid, narrowing it together with the filter.
+void frmMain::buildGroupView() {
+    m_groups = new GroupPanel(centralWidget());
+    new ViewCommands(
+        *this, *cmdGallery, *m_groups,
+        {[this] { return galleryShown(); }, [this](bool shown) { setGalleryShown(shown); }});
+    connect(m_groups, &GroupPanel::chosenChanged, this,
+            [this] { FG1->model().setGroup(m_groups->chosen()); });
+    connect(m_groups, &GroupPanel::openChanged, this, [this](bool open) {
+        placeGroupView();
+        if (!open)
+            leaveGroupView();
+    });
+    connect(m_groups, &GroupPanel::widthChanged, this, &frmMain::placeGroupView);
+    connect(m_groups, &GroupPanel::leaveRequested, this, &frmMain::leaveGroupView);
+    setTabOrder(m_groups->tree(), FG1);
+    m_groups->restoreOpen();
+}
+
+// Back to the records: the grid, or the gallery in its place.
+void frmMain::leaveGroupView() {
+    (galleryShown() ? static_cast<QWidget*>(gallery) : FG1)->setFocus();
+}
+
+// The panel at the left of the grid's place, the grid in the rest.
+void frmMain::placeGroupView() {
+    QRect area = FG1->geometry();
+    area.setLeft(0);
+    FG1->setGeometry(m_groups->placeIn(area));
+    placeGallery();
+}
+
+GroupPanel* frmMain::groupPanel() const {
+    return m_groups;
 }
 
 }  // namespace kbs

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "AppError.h"
+#include "CastingCommands.h"
 #include "CastingList.h"
 #include "Collection.h"
 #include "DetailPanel.h"
@@ -22,8 +23,8 @@ namespace kbs {
 
 void frmMain::Lock_Display(bool bInput) {
     m_panel->lock(bInput);
-    if (bInput && m_castingList)
-        m_castingList->hide();  // nothing is added while the panel is locked
+    if (bInput && m_castingCommands)
+        m_castingCommands->hide();  // nothing is added while the panel is locked
     Image11->setEnabled(!bInput);
 }
 
@@ -37,7 +38,7 @@ void frmMain::Add_New_Record() {
     m_panel->picture()->clearPicture();
     FG1->setRow(0);
     bAddingNew = true;
-    showCastings();
+    m_castingCommands->show();
     txtTextl[1]->setFocus();  // the first keystrokes go into the description
 }
 
@@ -66,11 +67,15 @@ void frmMain::cmdSave_Click() {
     const bool wasAdding = bAddingNew;
     QString variation;
     if (wasAdding) {
-        const SameModel same = askAboutSameModel();
-        if (same == SameModel::BackToEditing || same == SameModel::AddedOne)
+        const CastingCommands::SameModel same = m_castingCommands->askAboutSameModel();
+        if (same.kind == same.AddOne) {
+            addOnePiece(same);
             return;
-        if (same == SameModel::Save)
-            variation = variationNote();
+        }
+        if (same.kind == same.BackToEditing)
+            return;
+        if (same.kind == same.Save)
+            variation = m_castingCommands->variationNote();
     }
     // The save writes into the record the fields show, or begins a new one; a refused save
     // leaves the shown record current.
@@ -103,6 +108,34 @@ void frmMain::cmdSave_Click() {
     }
     if (!variation.isEmpty())
         setStatusText(m_statusText + QStringLiteral("  ") + variation);
+    setModeButtonsEnabled(true);
+    FG1->setFocus();
+}
+
+// The new record is the very same model as one held: that record takes one more piece instead,
+// and the panel shows it. A refused save goes back to the typing.
+void frmMain::addOnePiece(const CastingCommands::SameModel& same) {
+    {
+        const ShownRecordGuard keep(*this, *rs);
+        try {
+            rs->setBookmark(same.id);
+            rs->setValue(collection::at("Quantity"), same.quantity);
+            rs->update();
+        } catch (const std::exception& e) {
+            rs->cancelUpdate();
+            prompts().msgBox(mainText::SaveFailed.arg(QString::fromUtf8(e.what())),
+                             mb::OKOnly | mb::Critical, mainText::AppTitle);
+            return;
+        }
+        m_shown = same.id;  // the panel shows that record from now on
+    }
+    bAddingNew = false;
+    resumeNext([&] { Update_Display(); });
+    resumeNext([&] { showRowChange(RowChange::Changed, same.slot); });
+    resumeNext([&] { Lock_Display(true); });
+    cmdSave->hide();
+    cmdCancel->hide();
+    cmdSelect->hide();
     setModeButtonsEnabled(true);
     FG1->setFocus();
 }

@@ -11,7 +11,9 @@
 
 #include "AppError.h"
 #include "Backup.h"
+#include "CastingCommands.h"
 #include "CatalogueCommands.h"
+#include "ChecklistCommands.h"
 #include "DataReport.h"
 #include "DeleteUndo.h"
 #include "DetailPanel.h"
@@ -21,6 +23,7 @@
 #include "ProgramInfo.h"
 #include "Prompts.h"
 #include "RecoveryCommands.h"
+#include "ReportCommands.h"
 #include "ShareCommands.h"
 #include "StatisticsWindow.h"
 #include "ThumbnailMaker.h"
@@ -41,7 +44,7 @@ void frmMain::addRecoveryEntries() {
             [this](qint64 id) { bringBackRecord(id); });
     connect(m_recovery, &RecoveryCommands::restored, this, &frmMain::swapInRestored);
     m_catalogues = new CatalogueCommands(*this, *help->menu());
-    addChecklistsEntry();
+    m_checklistCommands = new ChecklistCommands(*this, m_session, *help->menu(), *FilterBar1);
     m_share = new ShareCommands(*this, m_session, *help->menu(), [this] { return shownIds(); });
 }
 
@@ -58,11 +61,11 @@ void frmMain::closeCatalogue() {
         thumbStatus->hide();
     }
     rs = nullptr;
-    forgetChecklistsWindow();
+    if (m_checklistCommands)
+        m_checklistCommands->forget();
     m_session.close();
     m_undo->forgetAll();
-    if (m_statistics)
-        m_statistics->recordsChanged();
+    m_reports->recordsChanged();
 }
 
 void frmMain::Undo_Delete() {
@@ -94,7 +97,7 @@ void frmMain::bringBackRecord(qint64 id, std::optional<int> gridRow) {
         const ShownRecordGuard onShown(*this, *rs);
         try {
             slot = rs->reinsert(now);
-            castingChanged(RowChange::Added, slot);
+            m_castingCommands->rowChanged(false, slot);
         } catch (const AppError&) {
             PopulateFlexGrid(*FG1, *rs, true);
             return;

@@ -3,8 +3,9 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <string_view>
-#include <unordered_map>
 
 #include "Sqlite.h"
 #include "TypedDate.h"
@@ -33,57 +34,102 @@ bool isHave(std::string_view status) {
            QString::fromUtf8(status).compare(QLatin1String("Have"), Qt::CaseInsensitive) == 0;
 }
 
-// The latest valuation on or before `day` among one record's, oldest first; null when none.
-const std::int64_t* valueOn(const auto& valuations, const QDate& day) {
-    const auto after = std::upper_bound(valuations.begin(), valuations.end(), day,
-                                        [](const QDate& d, const auto& v) { return d < v.first; });
-    return after == valuations.begin() ? nullptr : &std::prev(after)->second;
+// One valuation of a record held: its place among the held records, its day, its amount.
+struct Dated {
+    std::uint32_t record;
+    std::int32_t day;  // a Julian day, as far as valuations go
+    std::int64_t value;
+};
+
+// A running total that knows when it no longer fits an amount.
+__extension__ typedef __int128 Wide;
+struct Running {
+    Wide total = 0;
+    amounts::Sum sum() const {
+        amounts::Sum s;
+        s.overflow = total > std::numeric_limits<std::int64_t>::max() ||
+                     total < std::numeric_limits<std::int64_t>::min();
+        s.total = s.overflow ? 0 : std::int64_t(total);
+        return s;
+    }
+};
+
+constexpr std::int32_t kNoDay = std::numeric_limits<std::int32_t>::min();
+
+std::int32_t dayOf(const QDate& d) {
+    if (!d.isValid())
+        return kNoDay;
+    const qint64 jd = d.toJulianDay();
+    return jd > kNoDay && jd <= std::numeric_limits<std::int32_t>::max() ? std::int32_t(jd)
+                                                                         : kNoDay;
 }
 }  // namespace
 
+// The records held among those asked for, in flat arrays (a record's place is its index), and
+// their valuations by day, those of one day as entered: at 100,000 records with several
+// valuations each this is a few megabytes, read in one pass over each table.
 struct ValueByDate::Held {
-    qint64 id = 0;
-    QString description;
-    QDate bought;  // invalid: not counted as paid
-    std::int64_t paid = 0;
-    std::vector<std::pair<QDate, std::int64_t>> valuations;  // by date
+    std::vector<qint64> ids;           // ascending
+    std::vector<std::int32_t> bought;  // kNoDay: not counted as paid
+    std::vector<std::int64_t> paid;
+    std::vector<QString> descriptions;  // only when asked for
+    std::vector<Dated> valuations;
+
+    // Walks the valuations in day order up to and including `day`, keeping each record's latest
+    // in `current` (and `known`), and `total` their sum; `next` is where the walk stands.
+    void walkTo(std::int32_t day, size_t& next, std::vector<std::int64_t>& current,
+                std::vector<char>& known, Running& total) const {
+        for (; next < valuations.size() && valuations[next].day <= day; ++next) {
+            const Dated& v = valuations[next];
+            if (known[v.record])
+                total.total -= current[v.record];
+            total.total += v.value;
+            current[v.record] = v.value;
+            known[v.record] = 1;
+        }
+    }
 };
 
-std::vector<ValueByDate::Held> ValueByDate::held(const std::vector<qint64>& recordIds,
-                                                 int* unreadable) const {
-    std::unordered_map<qint64, size_t> at;
-    for (qint64 id : recordIds)
-        at.emplace(id, 0);
-    std::vector<Held> out;
+ValueByDate::Held ValueByDate::held(const std::vector<qint64>& recordIds, int* unreadable,
+                                    bool descriptions) const {
+    std::vector<qint64> asked = recordIds;
+    std::sort(asked.begin(), asked.end());
+    asked.erase(std::unique(asked.begin(), asked.end()), asked.end());
+    Held out;
     {
-        sqlite::Stmt st(m_db, "SELECT ID, Status, Purchase, Purch_Date, Description FROM table1",
+        sqlite::Stmt st(m_db,
+                        "SELECT ID, Status, Purchase, Purch_Date, Description FROM table1 "
+                        "ORDER BY ID",
                         kSource);
         while (st.step(kSource)) {
-            const auto it = at.find(sqlite3_column_int64(st.get(), 0));
-            if (it == at.end() || !isHave(utf8At(st.get(), 1)))
+            const qint64 id = sqlite3_column_int64(st.get(), 0);
+            if (!std::binary_search(asked.begin(), asked.end(), id) || !isHave(utf8At(st.get(), 1)))
                 continue;
-            Held h;
-            h.id = it->first;
-            h.description = QString::fromUtf8(utf8At(st.get(), 4)).trimmed();
-            const amounts::Reading paid = amounts::readAmount(utf8At(st.get(), 2));
-            if (paid.kind == amounts::Reading::Kind::Number) {
+            std::int32_t bought = kNoDay;
+            std::int64_t paid = 0;
+            const amounts::Reading reading = amounts::readAmount(utf8At(st.get(), 2));
+            if (reading.kind == amounts::Reading::Kind::Number) {
                 // A purchase date as typed; an ambiguous one month first, as the history reads.
-                h.bought = readTypedDate(utf8At(st.get(), 3), false);
-                h.paid = paid.number;
-                if (!h.bought.isValid())
+                bought = dayOf(readTypedDate(utf8At(st.get(), 3), false));
+                paid = reading.number;
+                if (bought == kNoDay)
                     ++*unreadable;
-            } else if (paid.kind == amounts::Reading::Kind::Unreadable) {
+            } else if (reading.kind == amounts::Reading::Kind::Unreadable) {
                 ++*unreadable;
             }
-            it->second = out.size() + 1;
-            out.push_back(std::move(h));
+            out.ids.push_back(id);
+            out.bought.push_back(bought);
+            out.paid.push_back(paid);
+            if (descriptions)
+                out.descriptions.push_back(QString::fromUtf8(utf8At(st.get(), 4)).trimmed());
         }
     }
     sqlite::Stmt st(m_db, "SELECT record_id, date, value FROM value_history ORDER BY entry_id",
                     kSource);
     while (st.step(kSource)) {
-        const auto it = at.find(sqlite3_column_int64(st.get(), 0));
-        if (it == at.end() || it->second == 0)
+        const qint64 id = sqlite3_column_int64(st.get(), 0);
+        const auto at = std::lower_bound(out.ids.begin(), out.ids.end(), id);
+        if (at == out.ids.end() || *at != id)
             continue;
         const QDate day = dateAt(st.get(), 1);
         const amounts::Reading v = amounts::readAmount(utf8At(st.get(), 2));
@@ -91,27 +137,47 @@ std::vector<ValueByDate::Held> ValueByDate::held(const std::vector<qint64>& reco
             ++*unreadable;
             continue;
         }
-        out[it->second - 1].valuations.emplace_back(day, v.number);
+        out.valuations.push_back({std::uint32_t(at - out.ids.begin()), dayOf(day), v.number});
     }
-    for (Held& h : out)  // of those on one day, the one entered later counts
-        std::stable_sort(h.valuations.begin(), h.valuations.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
+    // Of those on one day, the one entered later counts: it comes later in the walk.
+    std::stable_sort(out.valuations.begin(), out.valuations.end(),
+                     [](const Dated& a, const Dated& b) { return a.day < b.day; });
     return out;
 }
 
 ValueByDate::Result ValueByDate::sums(const std::vector<qint64>& recordIds,
                                       const std::vector<QDate>& dates) const {
     Result r;
-    const std::vector<Held> records = held(recordIds, &r.unreadable);
-    for (const QDate& day : dates) {
-        Point p{day, {}, {}};
-        for (const Held& h : records) {
-            if (const std::int64_t* v = valueOn(h.valuations, day))
-                p.value.add(*v);
-            if (h.bought.isValid() && h.bought <= day)
-                p.paid.add(h.paid);
+    const Held held = this->held(recordIds, &r.unreadable, false);
+    const size_t n = held.ids.size();
+    // The dates in their order, and the purchases in theirs, walked together.
+    std::vector<size_t> byDate(dates.size());
+    for (size_t i = 0; i < byDate.size(); ++i)
+        byDate[i] = i;
+    std::stable_sort(byDate.begin(), byDate.end(),
+                     [&](size_t a, size_t b) { return dayOf(dates[a]) < dayOf(dates[b]); });
+    std::vector<std::uint32_t> byPurchase;
+    for (size_t i = 0; i < n; ++i)
+        if (held.bought[i] != kNoDay)
+            byPurchase.push_back(std::uint32_t(i));
+    std::stable_sort(byPurchase.begin(), byPurchase.end(),
+                     [&](auto a, auto b) { return held.bought[a] < held.bought[b]; });
+
+    r.points.resize(dates.size());
+    std::vector<std::int64_t> current(n, 0);
+    std::vector<char> known(n, 0);
+    Running value, paid;
+    size_t nextValuation = 0, nextPurchase = 0;
+    for (const size_t i : byDate) {
+        const std::int32_t day = dayOf(dates[i]);
+        if (day != kNoDay) {
+            held.walkTo(day, nextValuation, current, known, value);
+            for (; nextPurchase < byPurchase.size() && held.bought[byPurchase[nextPurchase]] <= day;
+                 ++nextPurchase)
+                paid.total += held.paid[byPurchase[nextPurchase]];
         }
-        r.points.push_back(p);
+        r.points[i] = {dates[i], day == kNoDay ? amounts::Sum{} : value.sum(),
+                       day == kNoDay ? amounts::Sum{} : paid.sum()};
     }
     return r;
 }
@@ -119,12 +185,27 @@ ValueByDate::Result ValueByDate::sums(const std::vector<qint64>& recordIds,
 std::vector<ValueByDate::Change> ValueByDate::changes(const std::vector<qint64>& recordIds,
                                                       const QDate& from, const QDate& to) const {
     int unreadable = 0;
+    const Held held = this->held(recordIds, &unreadable, true);
+    const size_t n = held.ids.size();
     std::vector<Change> out;
-    for (const Held& h : held(recordIds, &unreadable)) {
-        const std::int64_t* a = valueOn(h.valuations, from);
-        const std::int64_t* b = valueOn(h.valuations, to);
-        if (a && b)
-            out.push_back({h.id, h.description, *a, *b});
+    if (!from.isValid() || !to.isValid())
+        return out;
+    std::vector<std::int64_t> current(n, 0);
+    std::vector<char> known(n, 0);
+    Running ignored;
+    size_t next = 0;
+    const std::int32_t first = dayOf(std::min(from, to));
+    const std::int32_t last = dayOf(std::max(from, to));
+    held.walkTo(first, next, current, known, ignored);
+    const std::vector<std::int64_t> atFirst = current;
+    const std::vector<char> knownAtFirst = known;
+    held.walkTo(last, next, current, known, ignored);
+    for (size_t i = 0; i < n; ++i) {
+        if (!knownAtFirst[i])
+            continue;
+        const bool forward = from <= to;
+        out.push_back({held.ids[i], held.descriptions[i], forward ? atFirst[i] : current[i],
+                       forward ? current[i] : atFirst[i]});
     }
     std::stable_sort(out.begin(), out.end(), [](const Change& x, const Change& y) {
         return x.to - x.from > y.to - y.from;

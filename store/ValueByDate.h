@@ -46,7 +46,7 @@ public:
 
 private:
     struct Held;
-    std::vector<Held> held(const std::vector<qint64>& recordIds, int* unreadable) const;
+    Held held(const std::vector<qint64>& recordIds, int* unreadable, bool descriptions) const;
     sqlite3* m_db;
 };
 

@@ -361,6 +361,13 @@ Ja fügt sie hinzu („Import rückgängig machen“ nimmt sie wieder heraus); N
     </message>
 </context>
 <context>
+    <name>kbs::ChecklistCommands</name>
+    <message>
+        <source>Checklists…</source>
+        <translation>Checklisten…</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ChecklistsWindow</name>
     <message>
         <source>Checklists</source>
@@ -1080,6 +1087,13 @@ Esc leert den Filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::ReportCommands</name>
+    <message>
+        <source>Statistics…</source>
+        <translation>Statistik…</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ReportPageView</name>
     <message>
         <source>page %1 of %2</source>
@@ -1625,6 +1639,13 @@ Esc leert den Filter.</translation>
     <message>
         <source>&quot;%1&quot; is no amount. Type it as 12.50.</source>
         <translation>„%1“ ist kein Betrag. Geben Sie ihn als 12.50 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ViewCommands</name>
+    <message>
+        <source>Gallery</source>
+        <translation>Galerie</translation>
     </message>
 </context>
 <context>
@@ -2408,14 +2429,6 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>Der Katalog wurde von einem anderen Programm ersetzt; er wird neu geöffnet.</translation>
-    </message>
-    <message>
-        <source>Statistics…</source>
-        <translation>Statistik…</translation>
-    </message>
-    <message>
-        <source>Checklists…</source>
-        <translation>Checklisten…</translation>
     </message>
 </context>
 <context>

@@ -361,6 +361,13 @@ Sí los añade (Deshacer la importación los vuelve a quitar); No crea con ellos
     </message>
 </context>
 <context>
+    <name>kbs::ChecklistCommands</name>
+    <message>
+        <source>Checklists…</source>
+        <translation>Listas de control…</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ChecklistsWindow</name>
     <message>
         <source>Checklists</source>
@@ -1080,6 +1087,13 @@ Esc borra el filtro.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::ReportCommands</name>
+    <message>
+        <source>Statistics…</source>
+        <translation>Estadísticas…</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ReportPageView</name>
     <message>
         <source>page %1 of %2</source>
@@ -1625,6 +1639,13 @@ Esc borra el filtro.</translation>
     <message>
         <source>&quot;%1&quot; is no amount. Type it as 12.50.</source>
         <translation>&quot;%1&quot; no es un importe. Escríbalo como 12.50.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ViewCommands</name>
+    <message>
+        <source>Gallery</source>
+        <translation>Galería</translation>
     </message>
 </context>
 <context>
@@ -2408,14 +2429,6 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>Otro programa ha reemplazado el catálogo; se vuelve a abrir.</translation>
-    </message>
-    <message>
-        <source>Statistics…</source>
-        <translation>Estadísticas…</translation>
-    </message>
-    <message>
-        <source>Checklists…</source>
-        <translation>Listas de control…</translation>
     </message>
 </context>
 <context>

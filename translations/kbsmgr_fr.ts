@@ -361,6 +361,13 @@ Oui les ajoute (« Annuler l&apos;importation » les retire à nouveau) ; Non en
     </message>
 </context>
 <context>
+    <name>kbs::ChecklistCommands</name>
+    <message>
+        <source>Checklists…</source>
+        <translation>Listes de contrôle…</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ChecklistsWindow</name>
     <message>
         <source>Checklists</source>
@@ -1080,6 +1087,13 @@ Escape clears the filter.</source>
     </message>
 </context>
 <context>
+    <name>kbs::ReportCommands</name>
+    <message>
+        <source>Statistics…</source>
+        <translation>Statistiques…</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ReportPageView</name>
     <message>
         <source>page %1 of %2</source>
@@ -1625,6 +1639,13 @@ Escape clears the filter.</source>
     <message>
         <source>&quot;%1&quot; is no amount. Type it as 12.50.</source>
         <translation>« %1 » n’est pas un montant. Tapez-le sous la forme 12.50.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ViewCommands</name>
+    <message>
+        <source>Gallery</source>
+        <translation>Galerie</translation>
     </message>
 </context>
 <context>
@@ -2408,14 +2429,6 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>Le catalogue a été remplacé par un autre programme ; il est rouvert.</translation>
-    </message>
-    <message>
-        <source>Statistics…</source>
-        <translation>Statistiques…</translation>
-    </message>
-    <message>
-        <source>Checklists…</source>
-        <translation>Listes de contrôle…</translation>
     </message>
 </context>
 <context>

@@ -361,6 +361,13 @@ Ja voegt ze toe (Import ongedaan maken haalt ze er weer uit); Nee maakt er een n
     </message>
 </context>
 <context>
+    <name>kbs::ChecklistCommands</name>
+    <message>
+        <source>Checklists…</source>
+        <translation>Checklijsten…</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ChecklistsWindow</name>
     <message>
         <source>Checklists</source>
@@ -1080,6 +1087,13 @@ Esc wist het filter.</translation>
     </message>
 </context>
 <context>
+    <name>kbs::ReportCommands</name>
+    <message>
+        <source>Statistics…</source>
+        <translation>Statistieken…</translation>
+    </message>
+</context>
+<context>
     <name>kbs::ReportPageView</name>
     <message>
         <source>page %1 of %2</source>
@@ -1625,6 +1639,13 @@ Esc wist het filter.</translation>
     <message>
         <source>&quot;%1&quot; is no amount. Type it as 12.50.</source>
         <translation>&quot;%1&quot; is geen bedrag. Typ het als 12.50.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ViewCommands</name>
+    <message>
+        <source>Gallery</source>
+        <translation>Galerij</translation>
     </message>
 </context>
 <context>
@@ -2408,14 +2429,6 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>The catalogue was replaced by another program; it is opened again.</source>
         <translation>De catalogus is door een ander programma vervangen; hij wordt opnieuw geopend.</translation>
-    </message>
-    <message>
-        <source>Statistics…</source>
-        <translation>Statistieken…</translation>
-    </message>
-    <message>
-        <source>Checklists…</source>
-        <translation>Checklijsten…</translation>
     </message>
 </context>
 <context>

@@ -125,7 +125,7 @@ private Q_SLOTS:
         castings(env);
         Window win(env);
         win.press("Add");
-        auto* list = win->castingList();
+        auto* list = win->castingCommands()->list();
         QVERIFY(!list->isVisible());
         type(win, typed("ford mustang", "12", "Superfast", "Red", "Disc"));
         QVERIFY(list->isVisible());

@@ -8,6 +8,7 @@
 
 #include "Backup.h"
 #include "CatalogueSession.h"
+#include "ChecklistCommands.h"
 #include "ChecklistCsv.h"
 #include "ChecklistMatcher.h"
 #include "ChecklistsWindow.h"
@@ -42,13 +43,13 @@ void mb75(TestEnv& env) {
 // The Checklists window with mb75.csv imported as the series "MB 75".
 ChecklistsWindow* importMb75(Window& w, TestEnv& env) {
     QTest::keyClick(w.w.get(), Qt::Key_K, Qt::ControlModifier);  // Help > Checklists…
-    if (!w->checklistsWindow())
+    if (!w->checklistCommands()->checklistsWindow())
         return nullptr;
     ScriptedFileDialogs dialogs;
     dialogs.chooseFile(env.path(u"mb75.csv"_s));
     env.prompts().answerInput(u"MB 75"_s);
-    w->checklistsWindow()->importList();
-    return w->checklistsWindow();
+    w->checklistCommands()->checklistsWindow()->importList();
+    return w->checklistCommands()->checklistsWindow();
 }
 
 QStringList column(QTreeWidget* t, int c) {
@@ -86,8 +87,8 @@ private Q_SLOTS:
         TestEnv env;
         env.writeFile(u"list.csv"_s, csv);
         Window w(env);
-        w->showChecklists();
-        ChecklistsWindow* win = w->checklistsWindow();
+        w->checklistCommands()->show();
+        ChecklistsWindow* win = w->checklistCommands()->checklistsWindow();
         ScriptedFileDialogs dialogs;
         dialogs.chooseFile(env.path(u"list.csv"_s));
         if (numbers.isEmpty())

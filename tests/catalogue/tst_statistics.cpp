@@ -10,6 +10,7 @@
 
 #include "ChartKinds.h"
 #include "FilterBar.h"
+#include "ReportCommands.h"
 #include "ScriptedFileDialogs.h"
 #include "StatisticsReport.h"
 #include "StatisticsWindow.h"
@@ -53,8 +54,8 @@ void oddCars(const test::TestEnv& env) {
 }
 
 StatisticsWindow& statistics(test::Window& win) {
-    win->showStatistics();
-    return *win->statisticsWindow();
+    win->reportCommands()->showStatistics();
+    return *win->reportCommands()->statisticsWindow();
 }
 
 QStringList tableColumn(StatisticsWindow& w, int column) {
