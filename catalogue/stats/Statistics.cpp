@@ -6,7 +6,6 @@
 #include <charconv>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace kbs::stats {
 
@@ -53,7 +52,8 @@ const values::ValueByDate::Result& Statistics::worth() const {
 }
 
 void Statistics::read(const RecordSet& rs, const std::vector<std::int64_t>& ids, bool dayFirst) {
-    const std::unordered_set<std::int64_t> wanted(ids.begin(), ids.end());
+    std::vector<std::int64_t> wanted = ids;  // sorted: a set of 100,000 would cost megabytes
+    std::sort(wanted.begin(), wanted.end());
     const int id = rs.fieldIndex(QStringLiteral("ID"));
     const int quantity = rs.fieldIndex(QStringLiteral("Quantity"));
     const int amountColumns[] = {rs.fieldIndex(QStringLiteral("Purchase")),
@@ -74,7 +74,7 @@ void Statistics::read(const RecordSet& rs, const std::vector<std::int64_t>& ids,
         std::int64_t key = 0;
         const std::string_view idText = rs.shownUtf8At(slot, id, scratch);
         std::from_chars(idText.data(), idText.data() + idText.size(), key);
-        if (!wanted.count(key))
+        if (!std::binary_search(wanted.begin(), wanted.end(), key))
             continue;
         Record r{slot, 0, 0, 0, 0, -1};
         const amounts::Reading q = amounts::readQuantity(rs.shownUtf8At(slot, quantity, scratch));
