@@ -20,7 +20,8 @@ else
 fi
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(fuzz_textcodec fuzz_filters fuzz_picture fuzz_catalogue
-  fuzz_valuelist fuzz_legacy fuzz_csvimport fuzz_recordfilter fuzz_xlsxcell fuzz_tellico)
+  fuzz_valuelist fuzz_legacy fuzz_csvimport fuzz_recordfilter fuzz_xlsxcell fuzz_tellico
+  fuzz_htmlexport)
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKBS_FUZZ=ON -DKBS_BUILD_TESTS=OFF -DKBS_BUILD_BENCH=OFF >/dev/null

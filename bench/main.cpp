@@ -34,9 +34,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -75,6 +77,7 @@
 #include "FlexGrid.h"
 #include "GroupFields.h"
 #include "GroupPanel.h"
+#include "LabelSheet.h"
 #include "LimitedTextbox.h"
 #include "PriceGuide.h"
 #include "ProgramInfo.h"
@@ -83,6 +86,7 @@
 #include "ReportPreview.h"
 #include "Schema.h"
 #include "Settings.h"
+#include "SharedPage.h"
 #include "Startup.h"
 #include "StatisticsWindow.h"
 #include "ThumbnailMaker.h"
@@ -1398,7 +1402,7 @@ void groupRows(const QString& path, int n) {
 const char* const kHelp =
     "kbsmgr-bench [--quick] [--pictures-only] [--backup] [--backups] [--totals] [--records]\n"
     "             [--filter] [--groups] [--statistics] [--casting] [--values-only]\n"
-    "             [--checklists] [--work DIR]\n"
+    "             [--checklists] [--own-fields] [--share-only] [--work DIR]\n"
     "\n"
     "Times the catalogue's operations at 1,000 to 100,000 records, each in a child process of\n"
     "its own, and prints a table with the peak memory of each. Without an option it runs the\n"
@@ -1411,12 +1415,114 @@ const char* const kHelp =
     "                   page cache is dropped where this runs as root), and an undo\n"
     "  --totals, --records, --filter, --groups, --statistics, --casting, --values-only,\n"
     "  --checklists     those parts at 100,000 records\n"
+    "  --own-fields     start-up, filter keys and a save with 6 own fields and 3 tags per\n"
+    "                   record, at 100,000 records\n"
+    "  --share-only     the want list's web page, a sheet of 100 labels, and the collection\n"
+    "                   page of 10,000 photographed records\n"
     "  --work DIR       where the catalogues are kept (default: the temporary folder's\n"
     "                   kbsmgr-bench); delete it after\n"
     "\n"
     "The other benchmarks: kbsmgr-pictures-bench (start-up, gallery and thumbnails of\n"
     "photographed records; --decode-threads 1|2), kbsmgr-exchange-bench (CSV, .xlsx and Tellico\n"
     "files; --photos for the spreadsheet with a photo per record), kbsmgr-import-bench.\n";
+
+// Taking the collection along: the want list with its thumbnails, the collection page of
+// 10,000 records with their pictures, and a sheet of 100 labels.
+void runShare(const QString& work) {
+    // The machine may be shared: the processor time beside the wall time.
+    double cpu = 0;
+    const auto line = [&cpu](const char* what, int count, double ms, const char* target) {
+        row(what, count, ms, 0, double(peakKb()) / 1024.0, target);
+        std::printf("|   processor time %-17s | %7s | %9.1f |\n", "", "", cpuMs() - cpu);
+    };
+    const auto rowsOf = [](const QString& path, const char* sql) {
+        sqlite3* h = nullptr;
+        sqlite3_open(QFile::encodeName(path).constData(), &h);
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(h, sql, -1, &st, nullptr);
+        const qint64 n = st && sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+        sqlite3_finalize(st);
+        sqlite3_close(h);
+        return n;
+    };
+    const auto setStatus = [](const QString& path, const char* sql) {
+        sqlite3* h = nullptr;
+        sqlite3_open(QFile::encodeName(path).constData(), &h);
+        sqlite3_exec(h, sql, nullptr, nullptr, nullptr);
+        sqlite3_close(h);
+    };
+    // A photo as a camera's, made smaller: smooth areas that compress well, 1600 x 1200.
+    QImage photo(1600, 1200, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y) {
+        auto* px = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x)
+            px[x] = qRgb(x * 255 / 1600, y * 255 / 1200, ((x / 40 + y / 40) % 2) * 180);
+    }
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    photo.save(&buffer, "JPG", 85);
+
+    const QString wants = work + QStringLiteral("/share-want.mdb");
+    QFile::remove(wants);
+    bench::generateCatalogue(wants, 2000, 500, jpeg);
+    setStatus(wants, "UPDATE table1 SET Status = CASE WHEN ID <= 500 THEN 'Want' ELSE 'Have' END");
+    {  // the thumbnails, as the window makes them once it has opened the catalogue
+        CatalogueSession session;
+        session.open(wants, QStringLiteral("select * from table1"));
+        session.close();
+        ThumbnailMaker maker(wants);
+        QEventLoop loop;
+        QObject::connect(&maker, &ThumbnailMaker::finished, &loop, &QEventLoop::quit);
+        maker.start();
+        loop.exec();
+    }
+    std::printf("|   thumbnails made %-16s | %7s | %9d |\n", "", "",
+                int(rowsOf(wants, "SELECT count(*) FROM picture_thumbs")));
+    const exchange::Headings headings = exchange::columnHeadings();
+    const QString page = work + QStringLiteral("/share-want.html");
+    QFile::remove(page);
+    QElapsedTimer t;
+    cpu = cpuMs();
+    t.start();
+    exchange::ShareOptions want;
+    exchange::exportHtml(wants, page, headings, want);
+    line("want list page, thumbnails", 500, msSince(t), "<= 3000 ms");
+    std::printf("|   page size %-22s | %7s | %9.2f MB (<= 15)\n", "", "",
+                double(QFileInfo(page).size()) / 1048576.0);
+
+    LabelOptions labels;
+    labels.fields = QStringList{QStringLiteral("description"), QStringLiteral("number"),
+                                QStringLiteral("series"), QStringLiteral("year")};
+    exchange::ShareOptions hundred;
+    hundred.list = exchange::ShareList::Shown;
+    for (int id = 1; id <= 100; ++id)
+        hundred.ids.push_back(id);
+    const QString pdf = work + QStringLiteral("/share-labels.pdf");
+    QFile::remove(pdf);
+    cpu = cpuMs();
+    t.start();
+    const LabelSheet sheet(wants, hundred, labels, headings);
+    sheet.exportPdf(pdf);
+    line("labels with pictures and QR codes", 100, msSince(t), "<= 2000 ms");
+
+    const QString all = work + QStringLiteral("/share-all.mdb");
+    QFile::remove(all);
+    bench::generateCatalogue(all, 10000, 10000, jpeg);
+    const QString collection = work + QStringLiteral("/share-all.html");
+    QFile::remove(collection);
+    exchange::ShareOptions everything;
+    everything.list = exchange::ShareList::All;
+    everything.pictureSide = 600;
+    cpu = cpuMs();
+    t.start();
+    exchange::exportHtml(all, collection, headings, everything);
+    line("collection page, pictures 600 px", 10000, msSince(t), "<= 20000 ms");
+    std::printf("|   page size %-22s | %7s | %9.1f MB\n", "", "",
+                double(QFileInfo(collection).size()) / 1048576.0);
+    for (const QString& f : {wants, page, pdf, all, collection})
+        QFile::remove(f);
+}
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -1439,15 +1545,6 @@ int main(int argc, char** argv) {
         QApplication app(argc, argv);
         return child(args.mid(1));
     }
-    if (args.contains(QStringLiteral("--help"))) {
-        std::printf(
-            "kbsmgr-bench [--work FOLDER] [--quick] [one of: --records --filter --groups "
-            "--statistics --casting --totals --checklists --backup --backups --own-fields "
-            "--values-only --pictures-only]\n"
-            "Without one of them every row is measured; --own-fields: start-up, filter keys "
-            "and a save with 6 own fields and 3 tags per record.\n");
-        return 0;
-    }
     QApplication app(argc, argv);
     const bool quick = args.contains(QStringLiteral("--quick"));
     QString work = QDir::tempPath() + QStringLiteral("/kbsmgr-bench");
@@ -1468,6 +1565,10 @@ int main(int argc, char** argv) {
 
     if (args.contains(QStringLiteral("--values-only"))) {
         runValues(work);
+        return 0;
+    }
+    if (args.contains(QStringLiteral("--share-only"))) {
+        runShare(work);
         return 0;
     }
     if (args.contains(QStringLiteral("--pictures-only"))) {

@@ -49,6 +49,7 @@ class GroupPanel;
 class CatalogueCommands;
 class RecoveryCommands;
 class ReportCommands;
+class ShareCommands;
 class ValueCommands;
 class ChecklistCommands;
 class GridColumns;
@@ -251,6 +252,7 @@ private:
     CatalogueCommands* m_catalogues = nullptr;
     RecoveryCommands* m_recovery = nullptr;
     ReportCommands* m_reports = nullptr;
+    ShareCommands* m_share = nullptr;  // Share and Labels
     ValueCommands* m_values = nullptr;
     void addRecoveryEntries();
 

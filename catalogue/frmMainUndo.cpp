@@ -24,6 +24,7 @@
 #include "Prompts.h"
 #include "RecoveryCommands.h"
 #include "ReportCommands.h"
+#include "ShareCommands.h"
 #include "StatisticsWindow.h"
 #include "ThumbnailMaker.h"
 #include "TotalsReport.h"
@@ -44,6 +45,7 @@ void frmMain::addRecoveryEntries() {
     connect(m_recovery, &RecoveryCommands::restored, this, &frmMain::swapInRestored);
     m_catalogues = new CatalogueCommands(*this, *help->menu());
     m_checklistCommands = new ChecklistCommands(*this, m_session, *help->menu(), *FilterBar1);
+    m_share = new ShareCommands(*this, m_session, *help->menu(), [this] { return shownIds(); });
 }
 
 void frmMain::closeCatalogue() {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <functional>
 #include <new>
 
 #include "AppError.h"
@@ -90,21 +91,16 @@ int listHeadings(const Headings& headings) {
     return kExitDone;
 }
 
-int runExport(ExportFormat format, const QString& catalogue, const QString& out,
-              const Headings& headings, const volatile std::sig_atomic_t* stop,
-              const QStringList& pictureTrees) {
+namespace {
+
+// Runs an export and tells what it wrote, or why it failed.
+int reportExport(const QString& catalogue, const std::function<ExportSummary()>& run) {
     const auto failed = [](const QString& message) {
         std::fprintf(stderr, "kbsmgr-export: %s\n", message.toUtf8().constData());
         return kExitFailed;
     };
     try {
-        const auto go = [stop](long, long) { return *stop == 0; };
-        const auto summary =
-            format == ExportFormat::Xlsx
-                ? exportXlsx(catalogue, out, headings, std::nullopt, go, pictureTrees)
-            : format == ExportFormat::Tellico
-                ? exportTellico(catalogue, out, headings, std::nullopt, go, pictureTrees)
-                : exportCsv(catalogue, out, std::nullopt, go);
+        const ExportSummary summary = run();
         for (const QString& note : summary.notes)
             std::printf("note: %s\n", note.toUtf8().constData());
         std::printf("exported %ld records, %ld pictures\n", summary.records, summary.pictures);
@@ -116,6 +112,28 @@ int runExport(ExportFormat format, const QString& catalogue, const QString& out,
                                                   "There was not enough memory to export %1.")
                           .arg(catalogue));
     }
+}
+
+}  // namespace
+
+int runExport(ExportFormat format, const QString& catalogue, const QString& out,
+              const Headings& headings, const volatile std::sig_atomic_t* stop,
+              const QStringList& pictureTrees) {
+    const auto go = [stop](long, long) { return *stop == 0; };
+    return reportExport(catalogue, [&] {
+        return format == ExportFormat::Xlsx
+                   ? exportXlsx(catalogue, out, headings, std::nullopt, go, pictureTrees)
+               : format == ExportFormat::Tellico
+                   ? exportTellico(catalogue, out, headings, std::nullopt, go, pictureTrees)
+                   : exportCsv(catalogue, out, std::nullopt, go);
+    });
+}
+
+int runHtmlExport(const QString& catalogue, const QString& out, const Headings& headings,
+                  const ShareOptions& options, const volatile std::sig_atomic_t* stop) {
+    const auto go = [stop](long, long) { return *stop == 0; };
+    return reportExport(catalogue,
+                        [&] { return exportHtml(catalogue, out, headings, options, go); });
 }
 
 int runTellicoImport(const QString& source, const QString& target, const Headings& headings,

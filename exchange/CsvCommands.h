@@ -5,6 +5,7 @@
 
 #include "CsvImport.h"
 #include "Headings.h"
+#include "SharedPage.h"
 
 namespace kbs::exchange {
 
@@ -31,6 +32,10 @@ enum class ExportFormat { Csv, Xlsx, Tellico };
 int runExport(ExportFormat format, const QString& catalogue, const QString& out,
               const Headings& headings, const volatile std::sig_atomic_t* stop,
               const QStringList& pictureTrees = {});
+
+// kbsmgr-export --html: the web page the options describe.
+int runHtmlExport(const QString& catalogue, const QString& out, const Headings& headings,
+                  const ShareOptions& options, const volatile std::sig_atomic_t* stop);
 
 // kbsmgr-import COLLECTION.tc NEW.mdb.
 int runTellicoImport(const QString& source, const QString& target, const Headings& headings,

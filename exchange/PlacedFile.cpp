@@ -14,6 +14,14 @@ PlacedFile::PlacedFile(const QString& target, QString source) : m_source(std::mo
     }
 }
 
+void PlacedFile::write(QByteArrayView bytes) {
+    try {
+        m_scratch.write(bytes);
+    } catch (const AppError& e) {
+        throw AppError(e.number(), m_source, e.description());
+    }
+}
+
 void PlacedFile::place() {
     try {
         m_scratch.placeNoReplace();

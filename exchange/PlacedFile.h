@@ -15,6 +15,8 @@ public:
     PlacedFile(const QString& target, QString source);
 
     const QString& scratchPath() const { return m_scratch.path(); }
+    // Appends to the scratch file; throws AppError.
+    void write(QByteArrayView bytes);
     // Syncs the scratch file and renames it to the target.
     void place();
 

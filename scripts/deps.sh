@@ -11,12 +11,12 @@ packages=(
   qt6-l10n-tools qt6-translations-l10n
   libgl-dev libsqlite3-dev sqlite3 libssl-dev
   libmdb3 mdbtools mdbtools-dev libglib2.0-dev
-  libxlsxwriter-dev libzip-dev zlib1g-dev
+  libxlsxwriter-dev libzip-dev zlib1g-dev libqrencode-dev
   fonts-liberation fonts-dejavu-core
 )
 case "${1:-}" in
   --test) packages+=(xvfb xauth imagemagick poppler-utils desktop-file-utils appstream
-    python3-openpyxl python3-pil dpkg-dev lintian) ;;
+    python3-openpyxl python3-pil dpkg-dev lintian chromium) ;;
   --fuzz) packages+=(clang libclang-rt-14-dev) ;;
 esac
 

@@ -1381,6 +1381,18 @@ Esc leert den Filter.</translation>
         <source>Tellico collections (*.tc)</source>
         <translation>Tellico-Sammlungen (*.tc)</translation>
     </message>
+    <message>
+        <source>Web page for phones...</source>
+        <translation>Webseite fürs Telefon...</translation>
+    </message>
+    <message>
+        <source>Web page for phones</source>
+        <translation>Webseite fürs Telefon</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation>Webseiten (*.html)</translation>
+    </message>
 </context>
 <context>
     <name>kbs::RestoreDialog</name>
@@ -1443,6 +1455,135 @@ Esc leert den Filter.</translation>
     <message>
         <source>another copy of the program has the catalogue open; close it first</source>
         <translation>eine andere Kopie des Programms hat den Katalog geöffnet; schließen Sie sie zuerst</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ShareCommands</name>
+    <message>
+        <source>Share and Labels…</source>
+        <translation>Teilen und Etiketten…</translation>
+    </message>
+    <message>
+        <source>Save web page</source>
+        <translation>Webseite speichern</translation>
+    </message>
+    <message>
+        <source>want-list</source>
+        <translation>suchliste</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation>Webseiten (*.html)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written: %n entries.</source>
+        <translation>
+            <numerusform>%1 geschrieben: %n Eintrag.</numerusform>
+            <numerusform>%1 geschrieben: %n Einträge.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
+    </message>
+    <message>
+        <source>There are no records to make labels for.</source>
+        <translation>Es gibt keine Datensätze, für die Etiketten gemacht werden können.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ShareDialog</name>
+    <message>
+        <source>Share and Labels</source>
+        <translation>Teilen und Etiketten</translation>
+    </message>
+    <message>
+        <source>Want list</source>
+        <translation>Suchliste</translation>
+    </message>
+    <message>
+        <source>For sale or trade</source>
+        <translation>Zu verkaufen oder tauschen</translation>
+    </message>
+    <message>
+        <source>Missing from checklists</source>
+        <translation>Fehlt in Checklisten</translation>
+    </message>
+    <message>
+        <source>Records shown</source>
+        <translation>Angezeigte Datensätze</translation>
+    </message>
+    <message>
+        <source>Whole collection</source>
+        <translation>Ganze Sammlung</translation>
+    </message>
+    <message>
+        <source>%1 (private)</source>
+        <translation>%1 (privat)</translation>
+    </message>
+    <message>
+        <source>Small (list)</source>
+        <translation>Klein (Liste)</translation>
+    </message>
+    <message>
+        <source>Large, %1 pixels</source>
+        <translation>Groß, %1 Pixel</translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3 mm, %4 a sheet (%5)</source>
+        <translation>%1: %2 × %3 mm, %4 je Bogen (%5)</translation>
+    </message>
+    <message>
+        <source>Small &amp;picture on each label</source>
+        <translation>Kleines &amp;Bild auf jedem Etikett</translation>
+    </message>
+    <message>
+        <source>&amp;QR code of the record&apos;s ID</source>
+        <translation>&amp;QR-Code der Datensatz-ID</translation>
+    </message>
+    <message>
+        <source>&amp;Records:</source>
+        <translation>&amp;Datensätze:</translation>
+    </message>
+    <message>
+        <source>Check&amp;lists:</source>
+        <translation>Check&amp;listen:</translation>
+    </message>
+    <message>
+        <source>&amp;Fields:</source>
+        <translation>&amp;Felder:</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures:</source>
+        <translation>B&amp;ilder:</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notiz:</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet:</source>
+        <translation>&amp;Bogen:</translation>
+    </message>
+    <message>
+        <source>Save &amp;web page...</source>
+        <translation>&amp;Webseite speichern...</translation>
+    </message>
+    <message>
+        <source>L&amp;abels...</source>
+        <translation>&amp;Etiketten...</translation>
     </message>
 </context>
 <context>
@@ -2060,6 +2201,73 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>Value history</source>
         <translation>Wertverlauf</translation>
+    </message>
+    <message>
+        <source>Want list</source>
+        <translation>Suchliste</translation>
+    </message>
+    <message>
+        <source>For sale or trade</source>
+        <translation>Zu verkaufen oder tauschen</translation>
+    </message>
+    <message>
+        <source>Missing from checklists</source>
+        <translation>Fehlt in Checklisten</translation>
+    </message>
+    <message>
+        <source>Models</source>
+        <translation>Modelle</translation>
+    </message>
+    <message>
+        <source>Collection</source>
+        <translation>Sammlung</translation>
+    </message>
+    <message>
+        <source>%1 has no checklist named &quot;%2&quot;.</source>
+        <translation>%1 hat keine Checkliste namens „%2“.</translation>
+    </message>
+    <message>
+        <source>Missing from</source>
+        <translation>Fehlt in</translation>
+    </message>
+    <message>
+        <source>There is no field &quot;%1&quot; to show; the fields are: %2.</source>
+        <translation>Es gibt kein Feld „%1“ zum Anzeigen; die Felder sind: %2.</translation>
+    </message>
+    <message>
+        <source>The size of the pictures must be between %1 and %2 pixels.</source>
+        <translation>Die Größe der Bilder muss zwischen %1 und %2 Pixeln liegen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entries, %2</source>
+        <translation>
+            <numerusform>%1: %n Eintrag, %2</numerusform>
+            <numerusform>%1: %n Einträge, %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Series and number</source>
+        <translation>Serie und Nummer</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>As listed</source>
+        <translation>Wie aufgeführt</translation>
     </message>
 </context>
 <context>

@@ -1381,6 +1381,18 @@ Esc borra el filtro.</translation>
         <source>Tellico collections (*.tc)</source>
         <translation>Colecciones de Tellico (*.tc)</translation>
     </message>
+    <message>
+        <source>Web page for phones...</source>
+        <translation>Página web para el móvil...</translation>
+    </message>
+    <message>
+        <source>Web page for phones</source>
+        <translation>Página web para el móvil</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation>Páginas web (*.html)</translation>
+    </message>
 </context>
 <context>
     <name>kbs::RestoreDialog</name>
@@ -1443,6 +1455,135 @@ Esc borra el filtro.</translation>
     <message>
         <source>another copy of the program has the catalogue open; close it first</source>
         <translation>otra copia del programa tiene abierto el catálogo; ciérrela primero</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ShareCommands</name>
+    <message>
+        <source>Share and Labels…</source>
+        <translation>Compartir y etiquetas…</translation>
+    </message>
+    <message>
+        <source>Save web page</source>
+        <translation>Guardar página web</translation>
+    </message>
+    <message>
+        <source>want-list</source>
+        <translation>lista-de-buscados</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation>Páginas web (*.html)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written: %n entries.</source>
+        <translation>
+            <numerusform>%1 escrito: %n entrada.</numerusform>
+            <numerusform>%1 escrito: %n entradas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>There are no records to make labels for.</source>
+        <translation>No hay registros para los que hacer etiquetas.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ShareDialog</name>
+    <message>
+        <source>Share and Labels</source>
+        <translation>Compartir y etiquetas</translation>
+    </message>
+    <message>
+        <source>Want list</source>
+        <translation>Lista de buscados</translation>
+    </message>
+    <message>
+        <source>For sale or trade</source>
+        <translation>En venta o para cambio</translation>
+    </message>
+    <message>
+        <source>Missing from checklists</source>
+        <translation>Faltan en las listas de control</translation>
+    </message>
+    <message>
+        <source>Records shown</source>
+        <translation>Registros mostrados</translation>
+    </message>
+    <message>
+        <source>Whole collection</source>
+        <translation>Toda la colección</translation>
+    </message>
+    <message>
+        <source>%1 (private)</source>
+        <translation>%1 (privado)</translation>
+    </message>
+    <message>
+        <source>Small (list)</source>
+        <translation>Pequeñas (lista)</translation>
+    </message>
+    <message>
+        <source>Large, %1 pixels</source>
+        <translation>Grandes, %1 píxeles</translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3 mm, %4 a sheet (%5)</source>
+        <translation>%1: %2 × %3 mm, %4 por hoja (%5)</translation>
+    </message>
+    <message>
+        <source>Small &amp;picture on each label</source>
+        <translation>&amp;Imagen pequeña en cada etiqueta</translation>
+    </message>
+    <message>
+        <source>&amp;QR code of the record&apos;s ID</source>
+        <translation>Código &amp;QR del ID del registro</translation>
+    </message>
+    <message>
+        <source>&amp;Records:</source>
+        <translation>&amp;Registros:</translation>
+    </message>
+    <message>
+        <source>Check&amp;lists:</source>
+        <translation>&amp;Listas de control:</translation>
+    </message>
+    <message>
+        <source>&amp;Fields:</source>
+        <translation>&amp;Campos:</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Página web</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures:</source>
+        <translation>I&amp;mágenes:</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet:</source>
+        <translation>&amp;Hoja:</translation>
+    </message>
+    <message>
+        <source>Save &amp;web page...</source>
+        <translation>Guardar página &amp;web...</translation>
+    </message>
+    <message>
+        <source>L&amp;abels...</source>
+        <translation>&amp;Etiquetas...</translation>
     </message>
 </context>
 <context>
@@ -2060,6 +2201,73 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>Value history</source>
         <translation>Historial de valores</translation>
+    </message>
+    <message>
+        <source>Want list</source>
+        <translation>Lista de buscados</translation>
+    </message>
+    <message>
+        <source>For sale or trade</source>
+        <translation>En venta o para cambio</translation>
+    </message>
+    <message>
+        <source>Missing from checklists</source>
+        <translation>Faltan en las listas de control</translation>
+    </message>
+    <message>
+        <source>Models</source>
+        <translation>Modelos</translation>
+    </message>
+    <message>
+        <source>Collection</source>
+        <translation>Colección</translation>
+    </message>
+    <message>
+        <source>%1 has no checklist named &quot;%2&quot;.</source>
+        <translation>%1 no tiene ninguna lista de control llamada «%2».</translation>
+    </message>
+    <message>
+        <source>Missing from</source>
+        <translation>Falta en</translation>
+    </message>
+    <message>
+        <source>There is no field &quot;%1&quot; to show; the fields are: %2.</source>
+        <translation>No hay ningún campo «%1» que mostrar; los campos son: %2.</translation>
+    </message>
+    <message>
+        <source>The size of the pictures must be between %1 and %2 pixels.</source>
+        <translation>El tamaño de las imágenes debe estar entre %1 y %2 píxeles.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entries, %2</source>
+        <translation>
+            <numerusform>%1: %n entrada, %2</numerusform>
+            <numerusform>%1: %n entradas, %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Series and number</source>
+        <translation>Serie y número</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>As listed</source>
+        <translation>Como en la lista</translation>
     </message>
 </context>
 <context>

@@ -1381,6 +1381,18 @@ Escape clears the filter.</source>
         <source>Tellico collections (*.tc)</source>
         <translation>Collections Tellico (*.tc)</translation>
     </message>
+    <message>
+        <source>Web page for phones...</source>
+        <translation>Page web pour téléphone...</translation>
+    </message>
+    <message>
+        <source>Web page for phones</source>
+        <translation>Page web pour téléphone</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation>Pages web (*.html)</translation>
+    </message>
 </context>
 <context>
     <name>kbs::RestoreDialog</name>
@@ -1443,6 +1455,135 @@ Escape clears the filter.</source>
     <message>
         <source>another copy of the program has the catalogue open; close it first</source>
         <translation>une autre copie du programme a ouvert le catalogue ; fermez-la d’abord</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ShareCommands</name>
+    <message>
+        <source>Share and Labels…</source>
+        <translation>Partager et étiquettes…</translation>
+    </message>
+    <message>
+        <source>Save web page</source>
+        <translation>Enregistrer la page web</translation>
+    </message>
+    <message>
+        <source>want-list</source>
+        <translation>liste-de-recherche</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation>Pages web (*.html)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written: %n entries.</source>
+        <translation>
+            <numerusform>%1 écrit : %n entrée.</numerusform>
+            <numerusform>%1 écrit : %n entrées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>There are no records to make labels for.</source>
+        <translation>Il n&apos;y a aucune fiche pour laquelle faire des étiquettes.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ShareDialog</name>
+    <message>
+        <source>Share and Labels</source>
+        <translation>Partager et étiquettes</translation>
+    </message>
+    <message>
+        <source>Want list</source>
+        <translation>Liste de recherche</translation>
+    </message>
+    <message>
+        <source>For sale or trade</source>
+        <translation>À vendre ou à échanger</translation>
+    </message>
+    <message>
+        <source>Missing from checklists</source>
+        <translation>Manquants des listes de contrôle</translation>
+    </message>
+    <message>
+        <source>Records shown</source>
+        <translation>Fiches affichées</translation>
+    </message>
+    <message>
+        <source>Whole collection</source>
+        <translation>Toute la collection</translation>
+    </message>
+    <message>
+        <source>%1 (private)</source>
+        <translation>%1 (privé)</translation>
+    </message>
+    <message>
+        <source>Small (list)</source>
+        <translation>Petites (liste)</translation>
+    </message>
+    <message>
+        <source>Large, %1 pixels</source>
+        <translation>Grandes, %1 pixels</translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3 mm, %4 a sheet (%5)</source>
+        <translation>%1 : %2 × %3 mm, %4 par feuille (%5)</translation>
+    </message>
+    <message>
+        <source>Small &amp;picture on each label</source>
+        <translation>Petite &amp;image sur chaque étiquette</translation>
+    </message>
+    <message>
+        <source>&amp;QR code of the record&apos;s ID</source>
+        <translation>Code &amp;QR de l&apos;ID de la fiche</translation>
+    </message>
+    <message>
+        <source>&amp;Records:</source>
+        <translation>&amp;Fiches :</translation>
+    </message>
+    <message>
+        <source>Check&amp;lists:</source>
+        <translation>&amp;Listes de contrôle :</translation>
+    </message>
+    <message>
+        <source>&amp;Fields:</source>
+        <translation>C&amp;hamps :</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Page web</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures:</source>
+        <translation>I&amp;mages :</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Note :</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet:</source>
+        <translation>&amp;Planche :</translation>
+    </message>
+    <message>
+        <source>Save &amp;web page...</source>
+        <translation>Enregistrer la page &amp;web...</translation>
+    </message>
+    <message>
+        <source>L&amp;abels...</source>
+        <translation>É&amp;tiquettes...</translation>
     </message>
 </context>
 <context>
@@ -2060,6 +2201,73 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>Value history</source>
         <translation>Historique des valeurs</translation>
+    </message>
+    <message>
+        <source>Want list</source>
+        <translation>Liste de recherche</translation>
+    </message>
+    <message>
+        <source>For sale or trade</source>
+        <translation>À vendre ou à échanger</translation>
+    </message>
+    <message>
+        <source>Missing from checklists</source>
+        <translation>Manquants des listes de contrôle</translation>
+    </message>
+    <message>
+        <source>Models</source>
+        <translation>Modèles</translation>
+    </message>
+    <message>
+        <source>Collection</source>
+        <translation>Collection</translation>
+    </message>
+    <message>
+        <source>%1 has no checklist named &quot;%2&quot;.</source>
+        <translation>%1 n&apos;a pas de liste de contrôle nommée « %2 ».</translation>
+    </message>
+    <message>
+        <source>Missing from</source>
+        <translation>Manque dans</translation>
+    </message>
+    <message>
+        <source>There is no field &quot;%1&quot; to show; the fields are: %2.</source>
+        <translation>Il n&apos;y a pas de champ « %1 » à afficher ; les champs sont : %2.</translation>
+    </message>
+    <message>
+        <source>The size of the pictures must be between %1 and %2 pixels.</source>
+        <translation>La taille des images doit être comprise entre %1 et %2 pixels.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entries, %2</source>
+        <translation>
+            <numerusform>%1 : %n entrée, %2</numerusform>
+            <numerusform>%1 : %n entrées, %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordre</translation>
+    </message>
+    <message>
+        <source>Series and number</source>
+        <translation>Série et numéro</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>As listed</source>
+        <translation>Dans l&apos;ordre donné</translation>
     </message>
 </context>
 <context>

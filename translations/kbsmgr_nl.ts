@@ -1381,6 +1381,18 @@ Esc wist het filter.</translation>
         <source>Tellico collections (*.tc)</source>
         <translation>Tellico-collecties (*.tc)</translation>
     </message>
+    <message>
+        <source>Web page for phones...</source>
+        <translation>Webpagina voor de telefoon...</translation>
+    </message>
+    <message>
+        <source>Web page for phones</source>
+        <translation>Webpagina voor de telefoon</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation>Webpagina&apos;s (*.html)</translation>
+    </message>
 </context>
 <context>
     <name>kbs::RestoreDialog</name>
@@ -1443,6 +1455,135 @@ Esc wist het filter.</translation>
     <message>
         <source>another copy of the program has the catalogue open; close it first</source>
         <translation>een ander exemplaar van het programma heeft de catalogus open; sluit dat eerst</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ShareCommands</name>
+    <message>
+        <source>Share and Labels…</source>
+        <translation>Delen en etiketten…</translation>
+    </message>
+    <message>
+        <source>Save web page</source>
+        <translation>Webpagina opslaan</translation>
+    </message>
+    <message>
+        <source>want-list</source>
+        <translation>zoeklijst</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)</source>
+        <translation>Webpagina&apos;s (*.html)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written: %n entries.</source>
+        <translation>
+            <numerusform>%1 geschreven: %n item.</numerusform>
+            <numerusform>%1 geschreven: %n items.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
+    </message>
+    <message>
+        <source>There are no records to make labels for.</source>
+        <translation>Er zijn geen records om etiketten voor te maken.</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::ShareDialog</name>
+    <message>
+        <source>Share and Labels</source>
+        <translation>Delen en etiketten</translation>
+    </message>
+    <message>
+        <source>Want list</source>
+        <translation>Zoeklijst</translation>
+    </message>
+    <message>
+        <source>For sale or trade</source>
+        <translation>Te koop of te ruil</translation>
+    </message>
+    <message>
+        <source>Missing from checklists</source>
+        <translation>Ontbreekt in checklists</translation>
+    </message>
+    <message>
+        <source>Records shown</source>
+        <translation>Getoonde records</translation>
+    </message>
+    <message>
+        <source>Whole collection</source>
+        <translation>Hele verzameling</translation>
+    </message>
+    <message>
+        <source>%1 (private)</source>
+        <translation>%1 (privé)</translation>
+    </message>
+    <message>
+        <source>Small (list)</source>
+        <translation>Klein (lijst)</translation>
+    </message>
+    <message>
+        <source>Large, %1 pixels</source>
+        <translation>Groot, %1 pixels</translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3 mm, %4 a sheet (%5)</source>
+        <translation>%1: %2 × %3 mm, %4 per vel (%5)</translation>
+    </message>
+    <message>
+        <source>Small &amp;picture on each label</source>
+        <translation>Kleine &amp;afbeelding op elk etiket</translation>
+    </message>
+    <message>
+        <source>&amp;QR code of the record&apos;s ID</source>
+        <translation>&amp;QR-code van de record-ID</translation>
+    </message>
+    <message>
+        <source>&amp;Records:</source>
+        <translation>&amp;Records:</translation>
+    </message>
+    <message>
+        <source>Check&amp;lists:</source>
+        <translation>Check&amp;lists:</translation>
+    </message>
+    <message>
+        <source>&amp;Fields:</source>
+        <translation>&amp;Velden:</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Webpagina</translation>
+    </message>
+    <message>
+        <source>P&amp;ictures:</source>
+        <translation>A&amp;fbeeldingen:</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notitie:</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet:</source>
+        <translation>&amp;Vel:</translation>
+    </message>
+    <message>
+        <source>Save &amp;web page...</source>
+        <translation>&amp;Webpagina opslaan...</translation>
+    </message>
+    <message>
+        <source>L&amp;abels...</source>
+        <translation>&amp;Etiketten...</translation>
     </message>
 </context>
 <context>
@@ -2060,6 +2201,73 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>Value history</source>
         <translation>Waardegeschiedenis</translation>
+    </message>
+    <message>
+        <source>Want list</source>
+        <translation>Zoeklijst</translation>
+    </message>
+    <message>
+        <source>For sale or trade</source>
+        <translation>Te koop of te ruil</translation>
+    </message>
+    <message>
+        <source>Missing from checklists</source>
+        <translation>Ontbreekt in checklists</translation>
+    </message>
+    <message>
+        <source>Models</source>
+        <translation>Modellen</translation>
+    </message>
+    <message>
+        <source>Collection</source>
+        <translation>Verzameling</translation>
+    </message>
+    <message>
+        <source>%1 has no checklist named &quot;%2&quot;.</source>
+        <translation>%1 heeft geen checklist met de naam &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Missing from</source>
+        <translation>Ontbreekt in</translation>
+    </message>
+    <message>
+        <source>There is no field &quot;%1&quot; to show; the fields are: %2.</source>
+        <translation>Er is geen veld &quot;%1&quot; om te tonen; de velden zijn: %2.</translation>
+    </message>
+    <message>
+        <source>The size of the pictures must be between %1 and %2 pixels.</source>
+        <translation>De grootte van de afbeeldingen moet tussen %1 en %2 pixels liggen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entries, %2</source>
+        <translation>
+            <numerusform>%1: %n item, %2</numerusform>
+            <numerusform>%1: %n items, %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Volgorde</translation>
+    </message>
+    <message>
+        <source>Series and number</source>
+        <translation>Reeks en nummer</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>As listed</source>
+        <translation>Zoals opgesomd</translation>
     </message>
 </context>
 <context>

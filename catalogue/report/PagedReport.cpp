@@ -351,16 +351,20 @@ void PagedReport::renderPages(QPainter& painter, QPagedPaintDevice& device, int 
     }
 }
 
-bool PagedReport::print(QPrinter& printer) const {
-    printer.setFullPage(true);
+std::pair<int, int> printedPages(const QPrinter& printer, int pageCount) {
     int from = printer.fromPage();
     int to = printer.toPage();
     if (from <= 0 && to <= 0) {
         from = 1;
-        to = pageCount();
+        to = pageCount;
     }
-    from = std::clamp(from, 1, pageCount());
-    to = std::clamp(to, from, pageCount());
+    from = std::clamp(from, 1, pageCount);
+    return {from, std::clamp(to, from, pageCount)};
+}
+
+bool PagedReport::print(QPrinter& printer) const {
+    printer.setFullPage(true);
+    const auto [from, to] = printedPages(printer, pageCount());
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

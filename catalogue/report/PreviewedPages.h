@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -28,5 +29,9 @@ public:
     virtual const QString& catalogueFile() const = 0;
     virtual std::optional<std::vector<std::int64_t>> recordIds() const = 0;
 };
+
+// The pages a print covers: the printer's page range, within 1..pageCount; every page when it
+// has none.
+std::pair<int, int> printedPages(const QPrinter& printer, int pageCount);
 
 }  // namespace kbs

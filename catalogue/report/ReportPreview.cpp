@@ -36,11 +36,25 @@
 #include "Language.h"
 #include "Prompts.h"
 #include "ReportTexts.h"
+#include "SharedPage.h"
 #include "Tellico.h"
 #include "Twips.h"
 #include "XlsxExport.h"
 
 namespace kbs {
+
+namespace {
+
+// The web page of a report's records: those records, in the report's order, with the usual
+// fields.
+exchange::ShareOptions pageOf(const std::optional<std::vector<std::int64_t>>& ids) {
+    exchange::ShareOptions page;
+    page.list = ids ? exchange::ShareList::Shown : exchange::ShareList::All;
+    page.ids = ids.value_or(std::vector<std::int64_t>{});
+    return page;
+}
+
+}  // namespace
 
 namespace {
 constexpr int kZoomSteps[] = {50, 75, 100, 125, 150, 200, 300};
@@ -224,6 +238,8 @@ void ReportPreview::buildLayout() {
                               Format::Spreadsheet);
     auto* tellico =
         exportButton(QStringLiteral("exportTellico"), tr("Export for Tellico..."), Format::Tellico);
+    auto* webPage = exportButton(QStringLiteral("exportWebPage"), tr("Web page for phones..."),
+                                 Format::WebPage);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("exportStatus"));
     m_status->setAccessibleName(reportText::ExportStatus);
@@ -256,6 +272,7 @@ void ReportPreview::buildLayout() {
     bar->addWidget(csv);
     bar->addWidget(xlsx);
     bar->addWidget(tellico);
+    bar->addWidget(webPage);
     bar->addStretch(1);
     bar->addWidget(close);
 
@@ -464,6 +481,8 @@ void ReportPreview::exportAs(Format format) {
                                              tr("Excel workbooks (*.xlsx)"), QStringLiteral("xlsx")}
         : format == Format::Tellico
             ? Kind{tr("Export for Tellico"), tr("Tellico collections (*.tc)"), QStringLiteral("tc")}
+        : format == Format::WebPage
+            ? Kind{tr("Web page for phones"), tr("Web pages (*.html)"), QStringLiteral("html")}
             : Kind{QString(reportText::ExportCsv).remove(QStringLiteral("...")),
                    reportText::CsvFilter, QStringLiteral("csv")};
     FileDialogRequest request;
@@ -528,6 +547,8 @@ bool ReportPreview::exportAs(Format format, const QString& path) {
                               ? exchange::exportXlsx(catalogue, path, headings, ids, report)
                           : format == Format::Tellico
                               ? exchange::exportTellico(catalogue, path, headings, ids, report)
+                          : format == Format::WebPage
+                              ? exchange::exportHtml(catalogue, path, headings, pageOf(ids), report)
                               : exchange::exportCsv(catalogue, path, ids, report);
             } catch (const AppError& e) {
                 failure = e;

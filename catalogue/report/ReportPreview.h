@@ -82,7 +82,8 @@ public:
     bool exportCsv(const QString& path);
     // The same for an .xlsx workbook (with the panel's labels as headings and a thumbnail of
     // each picture) and for a Tellico collection file.
-    enum class Format { Csv, Spreadsheet, Tellico };
+    // WebPage: one page for a phone with the records and their thumbnails (exchange/SharedPage).
+    enum class Format { Csv, Spreadsheet, Tellico, WebPage };
     void exportAs(Format format);
     bool exportAs(Format format, const QString& path);
     // What the last export said, under the commands.

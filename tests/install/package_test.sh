@@ -29,7 +29,7 @@ for f in /usr/bin/kbsmgr /usr/bin/kbsmgr-import /usr/bin/kbsmgr-export /usr/bin/
 done
 grep -v '^/usr/' "$tmp/files.txt" | grep -vx '/' && fail "files outside /usr"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6charts6 libsqlite3-0 libxlsxwriter; do
+for lib in libqt6widgets6 libqt6charts6 libsqlite3-0 libxlsxwriter libqrencode; do
   [[ $depends == *$lib* ]] || fail "Depends lacks $lib: $depends"
 done
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/$id.desktop |

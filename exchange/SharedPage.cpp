@@ -1,0 +1,533 @@
+#include "SharedPage.h"
+
+#include <sqlite3.h>
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDate>
+#include <QImage>
+#include <QLocale>
+#include <QThread>
+#include <algorithm>
+#include <future>
+
+#include "AppError.h"
+#include "ChecklistMatcher.h"
+#include "Checklists.h"
+#include "PictureLoader.h"
+#include "Pictures.h"
+#include "PlacedFile.h"
+#include "Schema.h"
+#include "Sqlite.h"
+
+namespace kbs::exchange {
+
+namespace {
+
+const QString kSource = QStringLiteral("Web page");
+constexpr int kReadBatch = 200;  // records read in one short read
+constexpr qsizetype kWriteChunk = 1 << 20;
+constexpr int kThumbSide = 256;  // as the gallery's thumbnails
+constexpr int kDescription = collection::at("Description");
+constexpr int kSeries = collection::at("Series");
+constexpr int kNumber = collection::at("Number");
+
+bool tableExists(sqlite3* db, const char* name) {
+    sqlite::Stmt st(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?", kSource);
+    sqlite3_bind_text(st.get(), 1, name, -1, SQLITE_STATIC);
+    return st.step(kSource);
+}
+
+bool hasStatus(const ExportRecord& r, const char* status) {
+    return collection::trimSpaces(r.text[size_t(collection::at("Status"))])
+               .compare(QLatin1String(status), Qt::CaseInsensitive) == 0;
+}
+
+QString captionOf(ShareList list) {
+    switch (list) {
+        case ShareList::Want:
+            return QCoreApplication::translate("kbs::exchange", "Want list");
+        case ShareList::Sell:
+            return QCoreApplication::translate("kbs::exchange", "For sale or trade");
+        case ShareList::Missing:
+            return QCoreApplication::translate("kbs::exchange", "Missing from checklists");
+        case ShareList::Shown:
+            return QCoreApplication::translate("kbs::exchange", "Models");
+        case ShareList::All:
+            return QCoreApplication::translate("kbs::exchange", "Collection");
+    }
+    return {};
+}
+
+QByteArray jpegOf(const QImage& image, int quality) {
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    // Only the pixels: texts a picture file carried (dates, comments) stay out of the page.
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QImage(rgb.constBits(), rgb.width(), rgb.height(), rgb.bytesPerLine(), rgb.format())
+        .save(&buffer, "JPG", quality);
+    return out;
+}
+
+// The page's look: a list of cards that wrap into columns as wide as the screen allows.
+constexpr const char* kStyle = R"(*{box-sizing:border-box}
+body{margin:0;font:16px/1.4 system-ui,-apple-system,"Segoe UI",Roboto,sans-serif;color:#1d232a;background:#f4f6f8}
+header{padding:12px 16px;background:#24466b;color:#fff}
+header h1{margin:0;font-size:1.35em;overflow-wrap:anywhere}
+header p{margin:4px 0 0;white-space:pre-wrap;overflow-wrap:anywhere}
+header .made{opacity:.8;font-size:.85em}
+.bar{position:sticky;top:0;z-index:1;display:flex;flex-wrap:wrap;gap:8px;padding:8px 16px;background:#e4eaf0;border-bottom:1px solid #c8d0d8}
+.bar input{flex:1 1 10em;min-width:0;font:inherit;padding:6px 8px;border:1px solid #99a;border-radius:4px}
+.bar select{font:inherit;padding:6px;max-width:100%}
+#count{align-self:center;color:#445;font-size:.9em}
+#list{list-style:none;margin:0;padding:8px;display:grid;grid-template-columns:repeat(auto-fill,minmax(min(100%,21em),1fr));gap:8px}
+#list li{display:flex;gap:10px;padding:8px;background:#fff;border:1px solid #d4dae0;border-radius:6px;overflow-wrap:anywhere;min-width:0}
+#list li img{width:96px;height:96px;object-fit:contain;flex:none}
+#list li div{min-width:0}
+#list h2{margin:0 0 4px;font-size:1.05em}
+dl{margin:0;display:grid;grid-template-columns:auto 1fr;gap:0 8px;font-size:.92em}
+dt{color:#5a6470}
+dd{margin:0;white-space:pre-wrap}
+#list li.missing{border-style:dashed;background:#fffdf4}
+.big #list{grid-template-columns:repeat(auto-fill,minmax(min(100%,26em),1fr))}
+.big #list li{flex-direction:column}
+.big #list li img{width:auto;height:auto;max-width:100%;align-self:center}
+[hidden]{display:none!important}
+)";
+
+// The search and the order, in the page itself. "#q=WORDS&sort=ORDER" in the address fills
+// both in when the page opens.
+constexpr const char* kScript = R"((function(){
+var list=document.getElementById('list'),q=document.getElementById('q'),
+sort=document.getElementById('sort'),count=document.getElementById('count');
+var items=Array.prototype.slice.call(list.children);
+function num(s){var m=/^[^0-9]*([0-9]+)(.*)$/.exec(s);
+return m?[0,parseInt(m[1],10),m[2]]:[1,0,s];}
+function text(a,b){return a<b?-1:a>b?1:0;}
+function number(a,b){var x=num(a),y=num(b);return x[0]-y[0]||x[1]-y[1]||text(x[2],y[2]);}
+var orders={
+i:function(a,b){return 0;},
+series:function(a,b){return text(a.dataset.series,b.dataset.series)||number(a.dataset.number,b.dataset.number);},
+number:function(a,b){return number(a.dataset.number,b.dataset.number)||text(a.dataset.series,b.dataset.series);},
+name:function(a,b){return text(a.dataset.name,b.dataset.name)||orders.series(a,b);}};
+function filter(){
+var words=q.value.toLowerCase().split(/\s+/).filter(Boolean),shown=0;
+for(var i=0;i<items.length;++i){var t=items[i].dataset.text,ok=true;
+for(var w=0;ok&&w<words.length;++w)ok=t.indexOf(words[w])>=0;
+items[i].hidden=!ok;if(ok)++shown;}
+count.textContent=shown+' / '+items.length;}
+function order(){var by=orders[sort.value]||orders.i;
+var sorted=items.slice().sort(function(a,b){return by(a,b)||a.dataset.i-b.dataset.i;});
+var f=document.createDocumentFragment();
+for(var i=0;i<sorted.length;++i)f.appendChild(sorted[i]);
+list.appendChild(f);}
+try{var h=new URLSearchParams(location.hash.slice(1));
+if(h.has('q'))q.value=h.get('q');if(h.has('sort'))sort.value=h.get('sort');}catch(e){}
+q.addEventListener('input',filter);sort.addEventListener('change',order);
+order();filter();})();
+)";
+
+QByteArray hashOf(const char* text) {
+    return QCryptographicHash::hash(QByteArray(text), QCryptographicHash::Sha256).toBase64();
+}
+
+QString attr(const char* name, const QString& value) {
+    return QLatin1Char(' ') + QLatin1String(name) + QStringLiteral("=\"") + htmlText(value) +
+           QLatin1Char('"');
+}
+
+}  // namespace
+
+std::vector<ShareField> shareFields(const Headings& headings) {
+    // clang-format off
+    static constexpr struct { const char* key; int position; bool byDefault; bool personal; } kRows[] = {
+        {"description", kDescription, true, false},
+        {"number", collection::at("Number"), true, false},
+        {"series", collection::at("Series"), true, false},
+        {"year", collection::at("Year"), true, false},
+        {"color", collection::at("Color"), true, false},
+        {"version", collection::at("Version_Number"), true, false},
+        {"wheels", collection::at("Wheel_Type"), true, false},
+        {"base_name", collection::at("Base_Name"), false, false},
+        {"base_color", collection::at("Base_Color"), false, false},
+        {"interior", collection::at("Interior_Color"), false, false},
+        {"car_condition", collection::at("Car_Cond"), false, false},
+        {"box_type", collection::at("Box_Type"), false, false},
+        {"box_condition", collection::at("Box_Cond"), false, false},
+        {"quantity", collection::at("Quantity"), false, false},
+        {"status", collection::at("Status"), false, false},
+        {"list_price", collection::at("List_Price"), false, false},
+        {"value", collection::at("Value"), false, false},
+        {"value_date", collection::at("Value_Date"), false, false},
+        {"notes", collection::at("Notes"), false, false},
+        {"purchase_price", collection::at("Purchase"), false, true},
+        {"purchase_date", collection::at("Purch_Date"), false, true},
+        {"purchased_from", collection::at("Purch_From"), false, true},
+        {"location", collection::at("Location"), false, true},
+    };
+    // clang-format on
+    std::vector<ShareField> out;
+    for (const auto& r : kRows)
+        out.push_back({QLatin1String(r.key), headings.heading(r.position), r.position, r.byDefault,
+                       r.personal});
+    return out;
+}
+
+QStringList defaultShareFields() {
+    QStringList keys;
+    for (const ShareField& f : shareFields(Headings{}))
+        if (f.byDefault)
+            keys << f.key;
+    return keys;
+}
+
+QString htmlText(const QString& text) {
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const char* reference = u == '&'    ? "&amp;"
+                                : u == '<'  ? "&lt;"
+                                : u == '>'  ? "&gt;"
+                                : u == '"'  ? "&quot;"
+                                : u == '\'' ? "&#39;"
+                                            : nullptr;
+        if (reference)
+            out += QLatin1String(reference);
+        else
+            out += u == 0 ? QChar(0xFFFD) : c;
+    }
+    return out;
+}
+
+ShareSource::ShareSource(const QString& catalogue, const QStringList& pictureTrees,
+                         const QString& path)
+    : m_path(path), m_cat(catalogue, kSource) {
+    m_cat.setPictureTrees(pictureTrees);
+}
+
+std::vector<SharedRecord> ShareSource::entries(const ShareOptions& options,
+                                               const ExportProgressFn& progress,
+                                               ExportSummary& summary) {
+    std::vector<SharedRecord> out;
+    sqlite3* db = m_cat.db();
+    if (options.list == ShareList::Missing) {
+        if (!tableExists(db, "checklists")) {
+            if (!options.checklistNames.isEmpty())
+                throw AppError(err::InvalidPropertyValue, kSource,
+                               QCoreApplication::translate("kbs::exchange",
+                                                           "%1 has no checklist named \"%2\".")
+                                   .arg(m_cat.path(), options.checklistNames.first()));
+            return out;
+        }
+        const auto all = checklists::lists(db);
+        for (const QString& name : options.checklistNames) {
+            if (std::none_of(all.begin(), all.end(), [&](const checklists::List& l) {
+                    return l.name.compare(name, Qt::CaseInsensitive) == 0;
+                }))
+                throw AppError(err::InvalidPropertyValue, kSource,
+                               QCoreApplication::translate("kbs::exchange",
+                                                           "%1 has no checklist named \"%2\".")
+                                   .arg(m_cat.path(), name));
+        }
+        const auto matcher = checklists::ChecklistMatcher::ofCatalogue(db);
+        const auto& ids = options.checklists;
+        const bool every = ids.empty() && options.checklistNames.isEmpty();
+        for (const checklists::List& list : all) {
+            if (!every && std::find(ids.begin(), ids.end(), list.id) == ids.end() &&
+                !options.checklistNames.contains(list.name, Qt::CaseInsensitive))
+                continue;
+            for (const checklists::Entry& e : checklists::entriesOf(db, list.id)) {
+                if (matcher.match(list, e).state != checklists::ChecklistMatcher::State::Missing)
+                    continue;
+                SharedRecord s;
+                s.checklist = list.name;
+                auto& t = s.record.text;
+                t[size_t(kDescription)] = e.name;
+                t[size_t(collection::at("Number"))] = e.number;
+                t[size_t(collection::at("Series"))] = list.series;
+                t[size_t(collection::at("Year"))] = e.year;
+                t[size_t(collection::at("Color"))] = e.color;
+                t[size_t(collection::at("Notes"))] = e.notes;
+                out.push_back(std::move(s));
+            }
+        }
+    } else {
+        const std::vector<std::int64_t> ids = m_cat.recordIds(
+            options.list == ShareList::Shown ? std::optional<std::vector<std::int64_t>>(options.ids)
+                                             : std::nullopt);
+        RecordReader reader(m_cat);
+        SharedRecord s;
+        for (size_t next = 0; next < ids.size();) {
+            m_cat.exec("BEGIN");
+            for (int n = 0; n < kReadBatch && next < ids.size(); ++n, ++next) {
+                if (!reader.read(ids[next], s.record, false)) {
+                    ++summary.skipped;
+                    continue;
+                }
+                if ((options.list == ShareList::Want && !hasStatus(s.record, "Want")) ||
+                    (options.list == ShareList::Sell && !hasStatus(s.record, "Sell")))
+                    continue;
+                out.push_back(s);
+            }
+            m_cat.exec("COMMIT");
+            if (progress && !progress(long(next), long(ids.size())))
+                throw AppError(
+                    err::CancelSelected, kSource,
+                    QCoreApplication::translate("kbs::exchange", "The export to %1 was cancelled.")
+                        .arg(m_path));
+        }
+    }
+    if (options.list != ShareList::Shown) {
+        const auto text = [](const SharedRecord& s, int column) {
+            return collection::trimSpaces(s.record.text[size_t(column)]);
+        };
+        std::stable_sort(out.begin(), out.end(), [&](const SharedRecord& a, const SharedRecord& b) {
+            const int bySeries =
+                QString::compare(text(a, kSeries), text(b, kSeries), Qt::CaseInsensitive);
+            if (bySeries != 0)
+                return bySeries < 0;
+            return checklists::ChecklistMatcher::numberLess(text(a, kNumber), text(b, kNumber));
+        });
+    }
+    return out;
+}
+
+ShareSource::Read ShareSource::read(std::int64_t id, int side) {
+    if (id <= 0)
+        return {};
+    sqlite3* db = m_cat.db();
+    if (m_hasThumbs < 0)
+        m_hasThumbs = tableExists(db, "picture_thumbs") ? 1 : 0;
+    if (side == 0 && m_hasThumbs == 1) {
+        sqlite::Stmt st(db, "SELECT jpeg FROM picture_thumbs WHERE record_id = ? AND position = 1",
+                        kSource);
+        sqlite3_bind_int64(st.get(), 1, id);
+        if (st.step(kSource) && sqlite3_column_bytes(st.get(), 0) > 0)
+            return {QByteArray(static_cast<const char*>(sqlite3_column_blob(st.get(), 0)),
+                               sqlite3_column_bytes(st.get(), 0)),
+                    true};
+    }
+    // No thumbnail yet, or the large picture: the main picture, embedded or linked.
+    QByteArray bytes = pictures::bytesAt(db, id, 1);
+    if (bytes.isEmpty()) {
+        if (const auto column = m_cat.columnNamed(QStringLiteral("picpath"))) {
+            sqlite::Stmt st(db,
+                            "SELECT " + sqlite::quoteName(*column) + " FROM " +
+                                std::string(schema::TableName) + " WHERE " + m_cat.idColumn() +
+                                " = ?",
+                            kSource);
+            sqlite3_bind_int64(st.get(), 1, id);
+            if (st.step(kSource)) {
+                const QString link =
+                    QString::fromUtf8(
+                        reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)),
+                        sqlite3_column_bytes(st.get(), 0))
+                        .trimmed();
+                if (!link.isEmpty())
+                    bytes = m_cat.pictureSource().read(link).value_or(QByteArray());
+            }
+        }
+    }
+    return {bytes, false};
+}
+
+QByteArray ShareSource::made(const Read& read, int side) {
+    if (read.made || read.bytes.isEmpty())
+        return read.bytes;
+    const QByteArray& bytes = read.bytes;
+    try {
+        // Without a stored thumbnail, one made as the gallery's are.
+        const int fit = side == 0 ? kThumbSide : side;
+        QImage image = loadPictureBytes(bytes, QSize(fit, fit));
+        if (image.width() > fit || image.height() > fit)
+            image = image.scaled(fit, fit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return jpegOf(image, side == 0 ? 80 : 85);
+    } catch (const AppError&) {
+        return {};  // not a picture: the entry shows without one
+    }
+}
+
+QByteArray entryHtml(const SharedRecord& entry, const std::vector<ShareField>& fields,
+                     const QByteArray& jpeg) {
+    const auto value = [&](const ShareField& f) {
+        return f.position < 0 ? QString() : entry.record.shown(f.position);
+    };
+    const auto column = [&](int position) {
+        return collection::trimSpaces(entry.record.text[size_t(position)]);
+    };
+    QString searched;
+    QString name;
+    for (const ShareField& f : fields) {
+        const QString v = value(f);
+        if (v.isEmpty())
+            continue;
+        searched += v + QLatin1Char(' ');
+        if (f.position == kDescription && name.isEmpty())
+            name = v;
+    }
+    searched += entry.checklist;
+    QString html = QStringLiteral("<li");
+    if (!entry.checklist.isEmpty())
+        html += QStringLiteral(" class=\"missing\"");
+    // Series and number order the page; they are in it only when they are shown.
+    const auto shown = [&](int position) {
+        return std::any_of(fields.begin(), fields.end(),
+                           [&](const ShareField& f) { return f.position == position; });
+    };
+    html += attr("data-series", shown(kSeries) ? column(kSeries).toLower() : QString());
+    html += attr("data-number", shown(kNumber) ? column(kNumber).toLower() : QString());
+    html += attr("data-name", name.toLower());
+    html += attr("data-text", searched.toLower());
+    html += QLatin1Char('>');
+    if (!jpeg.isEmpty())
+        html += QStringLiteral("<img alt=\"\" src=\"data:image/jpeg;base64,") +
+                QLatin1String(jpeg.toBase64()) + QStringLiteral("\">");
+    html += QStringLiteral("<div>");
+    if (!name.isEmpty())
+        html += QStringLiteral("<h2>") + htmlText(name) + QStringLiteral("</h2>");
+    html += QStringLiteral("<dl>");
+    if (!entry.checklist.isEmpty())
+        html += QStringLiteral("<dt>") +
+                htmlText(QCoreApplication::translate("kbs::exchange", "Missing from")) +
+                QStringLiteral("</dt><dd>") + htmlText(entry.checklist) + QStringLiteral("</dd>");
+    for (const ShareField& f : fields) {
+        const QString v = value(f);
+        if (v.isEmpty() || (f.position == kDescription && v == name))
+            continue;
+        html += QStringLiteral("<dt>") + htmlText(f.label) + QStringLiteral("</dt><dd>") +
+                htmlText(v) + QStringLiteral("</dd>");
+    }
+    html += QStringLiteral("</dl></div></li>\n");
+    return html.toUtf8();
+}
+
+ExportSummary exportHtml(const QString& catalogue, const QString& path, const Headings& headings,
+                         const ShareOptions& options, const ExportProgressFn& progress) {
+    // The fields first: a wrong name is told before anything is written.
+    const std::vector<ShareField> table = shareFields(headings);
+    std::vector<ShareField> fields;
+    for (const QString& key : options.fields.isEmpty() ? defaultShareFields() : options.fields) {
+        const auto f = std::find_if(table.begin(), table.end(), [&](const ShareField& row) {
+            return row.key.compare(key.trimmed(), Qt::CaseInsensitive) == 0;
+        });
+        if (f == table.end()) {
+            QStringList keys;
+            for (const ShareField& row : table)
+                keys << row.key;
+            throw AppError(
+                err::InvalidPropertyValue, kSource,
+                QCoreApplication::translate("kbs::exchange",
+                                            "There is no field \"%1\" to show; the fields are: %2.")
+                    .arg(key, keys.join(QStringLiteral(", "))));
+        }
+        fields.push_back(*f);
+    }
+    if (options.pictureSide != 0 &&
+        (options.pictureSide < MinPictureSide || options.pictureSide > MaxPictureSide))
+        throw AppError(
+            err::InvalidPropertyValue, kSource,
+            QCoreApplication::translate(
+                "kbs::exchange", "The size of the pictures must be between %1 and %2 pixels.")
+                .arg(MinPictureSide)
+                .arg(MaxPictureSide));
+
+    PlacedFile out(path, kSource);
+    ShareSource source(catalogue, options.pictureTrees, path);
+    ExportSummary summary;
+    const std::vector<SharedRecord> entries = source.entries(options, {}, summary);
+
+    const QString caption = captionOf(options.list);
+    const QString title = options.title.trimmed().isEmpty() ? caption : options.title.trimmed();
+    QString head = QStringLiteral("<!DOCTYPE html>\n<html") + attr("lang", QLocale().bcp47Name()) +
+                   QStringLiteral(
+                       "><head><meta charset=\"utf-8\">\n"
+                       "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src "
+                       "'none'; img-src data:; style-src 'sha256-") +
+                   QLatin1String(hashOf(kStyle)) + QStringLiteral("'; script-src 'sha256-") +
+                   QLatin1String(hashOf(kScript)) +
+                   QStringLiteral(
+                       "'; base-uri 'none'; form-action 'none'\">\n"
+                       "<meta name=\"referrer\" content=\"no-referrer\">\n"
+                       "<meta name=\"viewport\" content=\"width=device-width, "
+                       "initial-scale=1\">\n<title>") +
+                   htmlText(title) + QStringLiteral("</title>\n<style>") + QLatin1String(kStyle) +
+                   QStringLiteral("</style></head>\n<body") +
+                   (options.pictureSide > 0 ? QStringLiteral(" class=\"big\"") : QString()) +
+                   QStringLiteral(">\n<header><h1>") + htmlText(title) + QStringLiteral("</h1>");
+    if (!options.note.trimmed().isEmpty())
+        head += QStringLiteral("<p class=\"note\">") + htmlText(options.note.trimmed()) +
+                QStringLiteral("</p>");
+    head += QStringLiteral("<p class=\"made\">") +
+            htmlText(
+                QCoreApplication::translate("kbs::exchange", "%1: %n entries, %2", nullptr,
+                                            int(entries.size()))
+                    .arg(caption, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat))) +
+            QStringLiteral("</p></header>\n<div class=\"bar\"><input id=\"q\" type=\"search\"") +
+            attr("placeholder", QCoreApplication::translate("kbs::exchange", "Search")) +
+            attr("aria-label", QCoreApplication::translate("kbs::exchange", "Search")) +
+            QStringLiteral(" autocomplete=\"off\"><select id=\"sort\"") +
+            attr("aria-label", QCoreApplication::translate("kbs::exchange", "Order")) +
+            QLatin1Char('>');
+    std::vector<std::pair<const char*, QString>> orders = {
+        {"series", QCoreApplication::translate("kbs::exchange", "Series and number")},
+        {"number", QCoreApplication::translate("kbs::exchange", "Number")},
+        {"name", QCoreApplication::translate("kbs::exchange", "Name")}};
+    if (options.list == ShareList::Shown)  // first the order they were given in
+        orders.insert(orders.begin(),
+                      {"i", QCoreApplication::translate("kbs::exchange", "As listed")});
+    for (const auto& [value, label] : orders)
+        head += QStringLiteral("<option") + attr("value", QLatin1String(value)) + QLatin1Char('>') +
+                htmlText(label) + QStringLiteral("</option>");
+    head += QStringLiteral(
+        "</select><span id=\"count\" role=\"status\"></span></div>\n"
+        "<ul id=\"list\">\n");
+
+    QByteArray chunk = head.toUtf8();
+    // The pictures are read a batch at a time and made into JPEGs on every core.
+    const size_t threads = size_t(std::max(1, QThread::idealThreadCount()));
+    const size_t batch = 16 * threads;
+    std::vector<ShareSource::Read> reads;
+    std::vector<QByteArray> jpegs;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const SharedRecord& e = entries[i];
+        if (i % batch == 0) {
+            const size_t n = std::min(batch, entries.size() - i);
+            reads.assign(n, {});
+            jpegs.assign(n, {});
+            for (size_t k = 0; k < n; ++k)
+                reads[k] = source.read(entries[i + k].record.id, options.pictureSide);
+            std::vector<std::future<void>> work;
+            for (size_t t = 0; t < threads; ++t)
+                work.push_back(std::async(std::launch::async, [&, t] {
+                    for (size_t k = t; k < n; k += threads)
+                        jpegs[k] = ShareSource::made(reads[k], options.pictureSide);
+                }));
+            for (auto& w : work)
+                w.get();
+        }
+        const QByteArray& jpeg = jpegs[i % batch];
+        QByteArray html = entryHtml(e, fields, jpeg);
+        html.insert(3, " data-i=\"" + QByteArray::number(qulonglong(i)) + '"');
+        chunk += html;
+        ++summary.records;
+        summary.pictures += jpeg.isEmpty() ? 0 : 1;
+        if (chunk.size() >= kWriteChunk) {
+            out.write(chunk);
+            chunk.clear();
+        }
+        if (progress && i % 50 == 49 && !progress(long(i + 1), long(entries.size())))
+            throw AppError(
+                err::CancelSelected, kSource,
+                QCoreApplication::translate("kbs::exchange", "The export to %1 was cancelled.")
+                    .arg(path));
+    }
+    chunk += QByteArray("</ul>\n<script>") + kScript + "</script>\n</body></html>\n";
+    out.write(chunk);
+    out.place();
+    return summary;
+}
+
+}  // namespace kbs::exchange

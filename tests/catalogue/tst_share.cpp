@@ -1,0 +1,130 @@
+// Taking the collection along: the sheet of labels written to PDF and read back, the missing
+// entries and the statuses a page lists, and the Share and Labels dialog's choices.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include "Checklists.h"
+#include "ColumnHeadings.h"
+#include "Connection.h"
+#include "LabelSheet.h"
+#include "ShareDialog.h"
+#include "SharedPage.h"
+#include "TestEnv.h"
+
+using namespace kbs;
+using kbs::test::TestEnv;
+using namespace Qt::StringLiterals;
+
+class TestShare : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void labelsReadBackFromPdf();
+    void pageListsTheChosenEntries();
+    void dialogChoices();
+};
+
+void TestShare::labelsReadBackFromPdf() {
+    const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed, so the labels cannot be read back");
+    TestEnv env;
+    exchange::ShareOptions chosen;
+    chosen.list = exchange::ShareList::Shown;
+    for (int i = 1; i <= 23; ++i)  // more than the 21 of one sheet
+        chosen.ids.push_back(
+            env.addRecord({{u"Description"_s, u"Model %1 <b>&"_s.arg(i)},
+                           {u"Number"_s, QString::number(100 + i)},
+                           {u"binpicdata"_s, i % 2 ? test::pictureBytes("PNG") : QByteArray()}}));
+    LabelOptions options;
+    options.fields = QStringList{u"description"_s, u"number"_s};
+    const LabelSheet sheet(env.dbPath(), chosen, options, exchange::columnHeadings());
+    QCOMPARE(sheet.labelCount(), 23);
+    QCOMPARE(sheet.pageCount(), 2);
+    const QString pdf = env.path(u"labels.pdf"_s);
+    QVERIFY(sheet.exportPdf(pdf));
+    const QByteArray written = env.readFile(u"labels.pdf"_s);
+    QVERIFY(!sheet.exportPdf(pdf));  // never over an existing file
+    if (qEnvironmentVariableIsSet("KBS_KEEP_LABELS"))
+        QFile::copy(pdf, qEnvironmentVariable("KBS_KEEP_LABELS"));
+    QCOMPARE(env.readFile(u"labels.pdf"_s), written);
+    QProcess read;
+    read.start(pdftotext, {u"-layout"_s, pdf, u"-"_s});
+    QVERIFY(read.waitForFinished(30000));
+    const QString text = QString::fromUtf8(read.readAllStandardOutput());
+    for (int i = 1; i <= 23; ++i) {
+        QVERIFY2(text.contains(u"Model %1 <b>&"_s.arg(i)), qPrintable(text));
+        QVERIFY2(text.contains(QString::number(100 + i)), qPrintable(text));
+    }
+}
+
+void TestShare::pageListsTheChosenEntries() {
+    TestEnv env;
+    env.addRecord({{u"Description"_s, u"Wanted one"_s}, {u"Status"_s, u" want "_s}});
+    env.addRecord({{u"Description"_s, u"For sale"_s}, {u"Status"_s, u"Sell"_s}});
+    env.addRecord({{u"Description"_s, u"Held"_s},
+                   {u"Series"_s, u"S"_s},
+                   {u"Number"_s, u"2"_s},
+                   {u"Status"_s, u"Have"_s}});
+    {
+        Connection cn;
+        cn.setConnectionString(Connection::connectionStringFor(env.dbPath()));
+        cn.open();
+        QVERIFY(checklists::ensureTables(cn.handle()));
+        checklists::List list;
+        list.name = u"Series S"_s;
+        list.series = u"S"_s;
+        checklists::add(cn.handle(), list,
+                        {{u"1"_s, u"First"_s, {}, {}, {}},
+                         {u"2"_s, u"Second"_s, {}, {}, {}},
+                         {u"10"_s, u"Tenth"_s, {}, {}, {}}});
+    }
+    struct Case {
+        exchange::ShareList list;
+        QStringList names;
+    };
+    const Case cases[] = {
+        {exchange::ShareList::Want, {u"Wanted one"_s}},
+        {exchange::ShareList::Sell, {u"For sale"_s}},
+        {exchange::ShareList::Missing, {u"First"_s, u"Tenth"_s}},
+    };
+    for (const Case& c : cases) {
+        exchange::ShareOptions options;
+        options.list = c.list;
+        exchange::ShareSource source(env.dbPath(), {}, env.path(u"x.html"_s));
+        exchange::ExportSummary summary;
+        QStringList names;
+        for (const auto& e : source.entries(options, {}, summary))
+            names << e.record.text[1];
+        QCOMPARE(names, c.names);
+    }
+}
+
+void TestShare::dialogChoices() {
+    ShareDialog dialog({{7, u"Series S"_s, u"S"_s, checklists::Rule::SeriesAndNumber, 3}});
+    if (qEnvironmentVariableIsSet("KBS_KEEP_SHOT")) {
+        dialog.show();
+        dialog.grab().save(qEnvironmentVariable("KBS_KEEP_SHOT"));
+    }
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        QVERIFY2(label->buddy() && !label->buddy()->accessibleName().isEmpty(),
+                 qPrintable(label->text()));
+    auto* list = dialog.findChild<QComboBox*>(u"listBox"_s);
+    auto* checklists = dialog.findChild<QListWidget*>(u"checklistList"_s);
+    QVERIFY(list && checklists);
+    list->setCurrentIndex(list->findData(int(exchange::ShareList::Missing)));
+    QVERIFY(checklists->isEnabled());
+    QCOMPARE(dialog.options().checklists, std::vector<std::int64_t>{7});
+    checklists->item(0)->setCheckState(Qt::Unchecked);
+    // No list ticked lists nothing missing, rather than what every list misses.
+    QCOMPARE(dialog.options().checklists, std::vector<std::int64_t>{-1});
+    QVERIFY(!dialog.options().fields.contains(u"purchase_price"_s));
+    QVERIFY(!dialog.options().fields.contains(u"location"_s));
+}
+
+QTEST_MAIN(TestShare)
+#include "tst_share.moc"
