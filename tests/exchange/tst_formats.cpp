@@ -200,9 +200,13 @@ private slots:
         }
         const QString said = run(KBS_IMPORT_EXE, {tc, env.dbPath()});
         QCOMPARE(said,
-                 u"note: These fields have no column in the catalogue and were left out: "
-                 "Maker (maker).\nnote: 1 entr(ies) without a usable id were given new IDs.\n"
+                 u"note: 1 entr(ies) without a usable id were given new IDs.\n"
                  "imported 2 records, 2 pictures\n"_s);
+        // The field without a column arrives as the collector's own, its values whole.
+        QCOMPARE(test::rowsOf(env.dbPath(),
+                              u"SELECT f.name, v.record_id, v.value FROM own_fields "
+                              "AS f JOIN own_values AS v USING (field_id)"_s),
+                 (QList<QVariantList>{{u"Maker"_s, qint64(5), u"Corgi; Mettoy"_s}}));
         const QList<QVariantList> expected{
             {qint64(5), u"Mini & Cooper"_s, u"1964"_s, u"007"_s, u"red"_s, u"C8"_s, u"£12.50"_s,
              u"2024-05-01"_s, u"40"_s, u"Shelf 2"_s, u"Rallye"_s, u"two\nlines"_s, red},
