@@ -58,6 +58,7 @@ void CatalogueSession::open(const QString& file, const QString& query) {
 
 void CatalogueSession::close() noexcept {
     m_own.reset();
+    m_ownFields.reset();
     ++m_ownStamp;
     m_tiles->read = sqlite::Stmt();
     m_rs->close();
@@ -225,7 +226,9 @@ std::vector<std::int64_t> CatalogueSession::addWantedRecords(
 }
 
 std::vector<ownfields::Field> CatalogueSession::ownFields() const {
-    return ownfields::fields(db());
+    if (!m_ownFields)
+        m_ownFields = ownfields::fields(db());
+    return *m_ownFields;
 }
 
 std::int64_t CatalogueSession::addOwnField(const ownfields::Field& field) {
@@ -321,6 +324,7 @@ const ownfields::AllValues& CatalogueSession::allOwnValues() {
 
 void CatalogueSession::ownValuesChanged() {
     m_own.reset();
+    m_ownFields.reset();
     ++m_ownStamp;
 }
 

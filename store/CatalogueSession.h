@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -141,6 +142,8 @@ private:
     struct Tiles;
     std::unique_ptr<Tiles> m_tiles;               // the gallery's prepared read
     std::unique_ptr<ownfields::AllValues> m_own;  // read when first asked for
+    // The fields, read when first asked for: the filter asks at every key.
+    mutable std::optional<std::vector<ownfields::Field>> m_ownFields;
     std::uint64_t m_ownStamp = 1;
     void updateOwnOf(std::int64_t recordId);
 };

@@ -375,13 +375,17 @@ void RecordGroups::recount(const RecordSet& rs) {
     changed(Root);
 }
 
+// The checklists that hold the record in `slot`, as counted.
+std::vector<std::uint32_t> RecordGroups::heldBy(Slot slot) const {
+    return slot < m_checklists->bySlot.size() ? m_checklists->bySlot[slot]
+                                              : std::vector<std::uint32_t>();
+}
+
 void RecordGroups::update(const RecordSet& rs, Slot slot) {
     if (m_field1 < 0)
         return;
     if (byChecklists()) {
-        std::vector<std::uint32_t> left;
-        if (slot < m_checklists->bySlot.size())
-            left = m_checklists->bySlot[slot];
+        const std::vector<std::uint32_t> left = heldBy(slot);
         uncountHeld(slot);
         countHeld(rs, slot);
         heldMoved(left, m_checklists->bySlot[slot]);
@@ -397,9 +401,7 @@ void RecordGroups::remove(Slot slot) {
     if (m_field1 < 0 || slot >= m_members.size())
         return;
     if (byChecklists()) {
-        std::vector<std::uint32_t> left;
-        if (slot < m_checklists->bySlot.size())
-            left = m_checklists->bySlot[slot];
+        const std::vector<std::uint32_t> left = heldBy(slot);
         uncountHeld(slot);
         heldMoved(left, {});
         return;

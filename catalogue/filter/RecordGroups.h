@@ -173,6 +173,7 @@ private:
     bool byChecklists() const { return m_field1 == GroupChoice::ChecklistField; }
     void countHeld(const RecordSet& rs, Slot slot);
     void uncountHeld(Slot slot);
+    std::vector<std::uint32_t> heldBy(Slot slot) const;
     void heldMoved(const std::vector<std::uint32_t>& left,
                    const std::vector<std::uint32_t>& joined);
 
