@@ -98,7 +98,7 @@ QString Gallery::tileTags(int row) {
         return {};
     QStringList tags;
     try {
-        tags = m_session->allOwnValues().tags.value(*id);
+        tags = m_session->allOwnValues().tagsOf(*id);
     } catch (const AppError&) {
         return {};
     }

@@ -620,6 +620,10 @@ QString AllValues::valueOf(std::int64_t recordId, std::size_t field) const {
     return field < values.size() ? values[field].value(recordId) : QString();
 }
 
+QStringList AllValues::tagsOf(std::int64_t recordId) const {
+    return tags.value(recordId);
+}
+
 AllValues readAll(sqlite3* db) {
     AllValues all;
     all.fields = fields(db);

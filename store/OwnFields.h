@@ -115,6 +115,7 @@ struct AllValues {
     QHash<std::int64_t, QStringList> tags;               // record ID -> tags
     const Field* fieldNamed(const QString& name) const;  // case-insensitive
     QString valueOf(std::int64_t recordId, std::size_t field) const;
+    QStringList tagsOf(std::int64_t recordId) const;
 };
 AllValues readAll(sqlite3* db);
 
