@@ -135,7 +135,9 @@ QString checkedName(sqlite3* db, const QString& typed, std::int64_t self) {
         collection::columns.begin(), collection::columns.end(), [&](const collection::Column& c) {
             return name.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0;
         });
-    if (described || name.compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0)
+    // "tag" is the filter's word for a tag, "Tags" the heading of the tags' column in CSV files.
+    if (described || name.compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0 ||
+        name.compare(QLatin1String("tags"), Qt::CaseInsensitive) == 0)
         refuse(QCoreApplication::translate("kbs::ownfields",
                                            "%1 is the name of a field the catalogue has already.")
                    .arg(name));
