@@ -2269,6 +2269,10 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
         <source>As listed</source>
         <translation>Wie aufgeführt</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ChecklistCsv</name>

@@ -2269,6 +2269,10 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
         <source>As listed</source>
         <translation>Como en la lista</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ChecklistCsv</name>

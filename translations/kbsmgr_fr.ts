@@ -2269,6 +2269,10 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
         <source>As listed</source>
         <translation>Dans l&apos;ordre donné</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ChecklistCsv</name>

@@ -2269,6 +2269,10 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
         <source>As listed</source>
         <translation>Zoals opgesomd</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Labels</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ChecklistCsv</name>
