@@ -133,11 +133,15 @@ XWindowWatch::Change XWindowWatch::awaitKeyAndChange(int timeoutMs, int quietMs)
     X& x = *m_x;
     Change change;
     XEvent event;
+    // The times are the server's: when it took the key and when it drew, whenever this
+    // process comes to read them.
+    Time keyTime = 0;
     Clock::time_point key;
     const Clock::time_point waitUntil = Clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!change.keySeen && x.next(event, int(msBetween(Clock::now(), waitUntil)) + 1)) {
         if (event.type == KeyPress) {
             key = Clock::now();
+            keyTime = event.xkey.time;
             change.keySeen = true;
         }
     }
@@ -154,16 +158,23 @@ XWindowWatch::Change XWindowWatch::awaitKeyAndChange(int timeoutMs, int quietMs)
             break;
         if (x.drawnBottom(event) < x.top)
             continue;
-        const Clock::time_point drawn = Clock::now();
-        lastDrawn = drawn;
+        lastDrawn = Clock::now();
+        // What else was drawn meanwhile is in the pixels taken next: they are timed by the
+        // last drawing, never earlier than they could have been.
+        Time drawn = reinterpret_cast<const XDamageNotifyEvent&>(event).timestamp;
+        while (x.next(event, 0)) {
+            if (x.drawnBottom(event) >= x.top)
+                drawn = reinterpret_cast<const XDamageNotifyEvent&>(event).timestamp;
+        }
+        const double ms = double(long(drawn - keyTime));
         // Drawn again with the same pixels is no change.
         std::vector<char> pixels = x.grab();
         if (pixels == x.reference)
             continue;
         x.reference = std::move(pixels);
         if (change.firstMs < 0)
-            change.firstMs = msBetween(key, drawn);
-        change.lastMs = msBetween(key, drawn);
+            change.firstMs = ms;
+        change.lastMs = ms;
     }
     return change;
 }

@@ -26,7 +26,8 @@ public:
 
     struct Change {
         bool keySeen = false;
-        double firstMs = -1;  // from the key until the watched part first differs
+        double firstMs = -1;  // from the key until the watched part first differs (the
+                              // server's clock, in whole milliseconds)
         double lastMs = -1;   // until its last change before `quietMs` without one
     };
     // Waits for the next key press sent to the window, then for the watched part to change and
