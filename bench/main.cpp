@@ -5,7 +5,7 @@
 //
 //   kbsmgr-bench [--quick] [--pictures-only] [--backup] [--backups] [--totals] [--records]
 //                [--filter] [--groups] [--statistics] [--casting] [--values-only]
-//                [--checklists]
+//                [--checklists] [--frame]
 //                [--work DIR]
 //
 // --quick leaves out the 100,000-record runs and the 40,000 photographed records. The
@@ -20,6 +20,9 @@
 // --filter times only the filter bar at 100,000 records: each keystroke until the grid's model
 // shows the narrowed rows (median and 95th percentile), clearing, Find Next finding nothing,
 // and the peak memory with and without a filter.
+// --frame types into the filter bar of the program itself (the release build) in a window on a
+// virtual X display, with xdotool as the keyboard, and times each key until the window's pixels
+// below the filter bar change, at 100,000 records.
 // --groups times only the group view at 100,000 records: opened, its field changed, a save
 // followed by its counts, a group chosen until the grid shows it, and the peak memory with the
 // view open against the start-up without it.
@@ -79,6 +82,7 @@
 #include "DuplicatesReport.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
+#include "FrameBench.h"
 #include "GroupFields.h"
 #include "GroupPanel.h"
 #include "LabelSheet.h"
@@ -1500,7 +1504,7 @@ void groupRows(const QString& path, int n) {
 const char* const kHelp =
     "kbsmgr-bench [--quick] [--pictures-only] [--backup] [--backups] [--totals] [--records]\n"
     "             [--filter] [--groups] [--statistics] [--casting] [--values-only]\n"
-    "             [--checklists] [--own-fields] [--share-only] [--work DIR]\n"
+    "             [--checklists] [--own-fields] [--share-only] [--frame] [--work DIR]\n"
     "\n"
     "Times the catalogue's operations at 1,000 to 100,000 records, each in a child process of\n"
     "its own, and prints a table with the peak memory of each. Without an option it runs the\n"
@@ -1515,6 +1519,8 @@ const char* const kHelp =
     "  --checklists     those parts at 100,000 records\n"
     "  --own-fields     start-up, filter keys and a save with 6 own fields and 3 tags per\n"
     "                   record, at 100,000 records\n"
+    "  --frame          the filter through the program's own window on a virtual display\n"
+    "                   (Xvfb, keys typed by xdotool): each key until the window changes\n"
     "  --share-only     the want list's web page, a sheet of 100 labels, and the collection\n"
     "                   page of 10,000 photographed records\n"
     "  --work DIR       where the catalogues are kept (default: the temporary folder's\n"
@@ -1842,6 +1848,10 @@ int main(int argc, char** argv) {
             plain.value("peak_mb"), "");
         row("peak MB: with the filter runs above", n, f.value("peak_mb"), plain.value("peak_mb"),
             f.value("peak_mb"), "<= 1.1 x");
+        return 0;
+    }
+    if (args.contains(QStringLiteral("--frame"))) {
+        bench::runFrameBench(QStringLiteral(KBS_PROGRAM_EXE), indexed(), n);
         return 0;
     }
     if (args.contains(QStringLiteral("--groups"))) {
