@@ -1038,6 +1038,10 @@ Esc leert den Filter.</translation>
         <source>Checklist</source>
         <translation>Checkliste</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
 </context>
 <context>
     <name>kbs::MissingReport</name>
@@ -1643,6 +1647,10 @@ Esc leert den Filter.</translation>
     <message>
         <source>SVG drawings (*.svg)</source>
         <translation>SVG-Zeichnungen (*.svg)</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
     </message>
 </context>
 <context>

@@ -1038,6 +1038,10 @@ Escape clears the filter.</source>
         <source>Checklist</source>
         <translation>Liste de contrôle</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
 </context>
 <context>
     <name>kbs::MissingReport</name>
@@ -1643,6 +1647,10 @@ Escape clears the filter.</source>
     <message>
         <source>SVG drawings (*.svg)</source>
         <translation>Dessins SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
     </message>
 </context>
 <context>

@@ -1038,6 +1038,10 @@ Esc wist het filter.</translation>
         <source>Checklist</source>
         <translation>Checklijst</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Labels</translation>
+    </message>
 </context>
 <context>
     <name>kbs::MissingReport</name>
@@ -1643,6 +1647,10 @@ Esc wist het filter.</translation>
     <message>
         <source>SVG drawings (*.svg)</source>
         <translation>SVG-tekeningen (*.svg)</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Labels</translation>
     </message>
 </context>
 <context>
