@@ -486,14 +486,15 @@ void GroupPanel::rebuild() {
 // A record's groups by a collector's own field or by its tags, from the values the session
 // keeps; a field removed meanwhile puts every record in the empty group.
 RecordGroups::KeysOf GroupPanel::ownKeys(int field) const {
-    return [source = m_ownSource, field](const RecordSet& rs, RecordSet::Slot slot,
-                                         std::vector<ownfields::GroupKey>& out) {
+    return [source = m_ownSource, field, keys = ownfields::GroupKeys()](
+               const RecordSet& rs, RecordSet::Slot slot,
+               std::vector<ownfields::GroupKey>& out) mutable {
         const ownfields::AllValues* all = source ? source() : nullptr;
         const auto at = !all             ? std::nullopt
                         : field == kTags ? std::optional<std::size_t>(ownfields::Tags)
                                          : ownfields::positionOf(*all, field - kOwn);
         if (at)
-            ownfields::groupKeysOf(*all, *at, rs.keyAt(slot), out);
+            keys.of(*all, *at, rs.keyAt(slot), out);
         else
             out.assign(1, {});
     };

@@ -31,21 +31,24 @@ GroupKey keyOf(const Field& field, const QString& stored) {
 
 }  // namespace
 
-void groupKeysOf(const AllValues& all, std::size_t field, std::int64_t recordId,
-                 std::vector<GroupKey>& out) {
+void GroupKeys::of(const AllValues& all, std::size_t field, std::int64_t recordId,
+                   std::vector<GroupKey>& out) {
     out.clear();
+    const auto add = [&](const Field& f, const QString& stored) {
+        auto known = m_known.constFind(stored);
+        if (known == m_known.cend())
+            known = m_known.insert(stored, keyOf(f, stored));
+        if (!known->key.empty() && std::none_of(out.begin(), out.end(), [&](const GroupKey& o) {
+                return o.key == known->key;
+            }))
+            out.push_back(*known);
+    };
     if (field == Tags) {
         static const Field tag;  // a tag groups as a text does
-        for (const QString& t : all.tagsOf(recordId)) {
-            GroupKey k = keyOf(tag, t);
-            if (!k.key.empty() && std::none_of(out.begin(), out.end(),
-                                               [&](const GroupKey& o) { return o.key == k.key; }))
-                out.push_back(std::move(k));
-        }
+        for (const QString& t : all.tagsOf(recordId))
+            add(tag, t);
     } else if (field < all.fields.size()) {
-        GroupKey k = keyOf(all.fields[field], all.valueOf(recordId, field));
-        if (!k.key.empty())
-            out.push_back(std::move(k));
+        add(all.fields[field], all.valueOf(recordId, field));
     }
     if (out.empty())
         out.emplace_back();

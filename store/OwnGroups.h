@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
@@ -25,9 +26,17 @@ struct GroupKey {
 // `field` as a position in all.fields, or Tags for the tags.
 inline constexpr std::size_t Tags = ~std::size_t(0);
 
-// The groups of the record, each once; never none.
-void groupKeysOf(const AllValues& all, std::size_t field, std::int64_t recordId,
-                 std::vector<GroupKey>& out);
+// Tells the groups of record after record by one field or by the tags, keeping the key of each
+// value met, so that a catalogue's records cost a look-up each rather than a key made each.
+class GroupKeys {
+public:
+    // The groups of the record, each once; never none.
+    void of(const AllValues& all, std::size_t field, std::int64_t recordId,
+            std::vector<GroupKey>& out);
+
+private:
+    QHash<QString, GroupKey> m_known;  // by stored value or tag
+};
 
 // The position in all.fields of the field with this ID; nothing when it was removed.
 std::optional<std::size_t> positionOf(const AllValues& all, std::int64_t fieldId);

@@ -189,11 +189,11 @@ stats::By StatisticsWindow::chosenField() {
                             ? std::optional<std::size_t>(ownfields::Tags)
                             : ownfields::positionOf(*all, key.mid(kOwnPrefix.size()).toLongLong());
         if (at) {
-            return stats::By(
-                cboField->currentText(),
-                [all, field = *at](std::int64_t id, std::vector<ownfields::GroupKey>& out) {
-                    ownfields::groupKeysOf(*all, field, id, out);
-                });
+            return stats::By(cboField->currentText(),
+                             [all, field = *at, keys = ownfields::GroupKeys()](
+                                 std::int64_t id, std::vector<ownfields::GroupKey>& out) mutable {
+                                 keys.of(*all, field, id, out);
+                             });
         }
     }
     return collection::GroupFields[std::min<size_t>(key.toUInt(),

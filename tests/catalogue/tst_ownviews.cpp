@@ -149,10 +149,11 @@ private Q_SLOTS:
         const auto named = [](const QString& name, long records) {
             return (name.isEmpty() ? u"(Empty)"_s : name) + u' ' + QString::number(records);
         };
+        ownfields::GroupKeys keys;
         RecordGroups g;
         g.buildByKeys(c.s.records(), GroupChoice::TagsField,
                       [&](const RecordSet& rs, RecordSet::Slot slot, auto& out) {
-                          ownfields::groupKeysOf(all, at, rs.keyAt(slot), out);
+                          keys.of(all, at, rs.keyAt(slot), out);
                       });
         QStringList viewed;
         for (RecordGroups::Node n : g.children(RecordGroups::Root))
@@ -162,7 +163,7 @@ private Q_SLOTS:
         s.read(c.s.records(), {1, 2, 3, 4, 5});
         QStringList counted;
         for (const auto& group :
-             s.byKeys([&](std::int64_t id, auto&out) { ownfields::groupKeysOf(all, at, id, out); }))
+             s.byKeys([&](std::int64_t id, auto&out) { keys.of(all, at, id, out); }))
             counted << named(group.name, group.sums.records);
         groups.move(groups.size() - 1, 0);
         QCOMPARE(counted, groups);
