@@ -783,6 +783,92 @@ void runOwnFields(Window& win) {
     report("save_ms", median(saves));
 }
 
+// The group view and the statistics by a collector's own field (Maker: 50 makers) and by the
+// tags (3 a record), each until drawn; a tag's group chosen until the grid shows it; a save
+// moving a record between tags' groups. Both stay open at the end, for their memory.
+void runOwnGroups(Window& win) {
+    frmMain& w = win.w();
+    GroupPanel& panel = *w.groupPanel();
+    QTreeView& tree = *panel.tree();
+    FlexGrid& grid = *ui(w).FG1;
+    const auto drawn = [&] {
+        tree.viewport()->repaint();
+        grid.viewport()->repaint();
+    };
+    w.session().allOwnValues();  // read once, as timed in its own row
+    const std::vector<ownfields::Field> fields = w.session().ownFields();
+    const auto maker = std::find_if(fields.begin(), fields.end(), [](const ownfields::Field& f) {
+        return f.name == QLatin1String("Maker");
+    });
+    if (maker == fields.end())
+        return;
+    panel.setFields(0, -1);
+    panel.setOpen(true);
+    drawn();
+    const std::pair<const char*, int> by[] = {{"own", GroupPanel::ownField(maker->id)},
+                                              {"tags", GroupChoice::TagsField}};
+    std::vector<double> series;  // by a described field, on the same machine at the same time
+    for (const auto& [key, field] : by) {
+        std::vector<double> times;
+        for (int round = 0; round < 3; ++round) {
+            panel.setFields(1, -1);
+            drawn();
+            QElapsedTimer t;
+            t.start();
+            panel.setFields(0, -1);
+            drawn();
+            series.push_back(msSince(t));
+            t.restart();
+            panel.setFields(field, -1);
+            drawn();
+            times.push_back(msSince(t));
+        }
+        report(QByteArray(key) + "_ms", median(times));
+        report(QByteArray(key) + "_groups", tree.model()->rowCount() - 1);
+    }
+    report("series_ms", median(series));
+    // The biggest tag's group ("chase": every other record) chosen with Enter.
+    bool applied = false;
+    QObject::connect(&grid.model(), &FlexGridModel::filterApplied, [&] { applied = true; });
+    const auto found = tree.model()->match(tree.model()->index(1, 0), Qt::DisplayRole,
+                                           QStringLiteral("chase"), 1, Qt::MatchExactly);
+    tree.setCurrentIndex(found.value(0, tree.model()->index(1, 0)));
+    QElapsedTimer t;
+    t.start();
+    QTest::keyClick(&tree, Qt::Key_Return);
+    while (!applied)
+        QCoreApplication::processEvents();
+    drawn();
+    report("choose_ms", msSince(t));
+    std::vector<double> saves;
+    for (int round = 0; round < 5; ++round) {
+        w.Edit_Record();
+        w.session().keepOwnValuesWithNextSave(
+            {}, {QStringLiteral("chase"), QStringLiteral("moved %1").arg(round)});
+        t.restart();
+        w.cmdSave_Click();
+        drawn();
+        saves.push_back(msSince(t));
+    }
+    report("save_ms", median(saves));
+
+    w.reportCommands()->showStatistics();
+    StatisticsWindow& s = *w.reportCommands()->statisticsWindow();
+    s.grab();
+    const int first = int(collection::GroupFields.size());
+    const std::pair<const char*, int> choices[] = {
+        {"stats_own_ms", first + int(maker - fields.begin())},
+        {"stats_tags_ms", first + int(fields.size())}};
+    for (const auto& [key, index] : choices) {
+        s.setField(0);
+        s.grab();
+        t.restart();
+        s.setField(index);
+        s.grab();
+        report(key, msSince(t));
+    }
+}
+
 void runWindow(const QString& what, const QString& db, bool inPlace) {
     Window win(db, inPlace);
     frmMain& w = win.w();
@@ -919,6 +1005,8 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         runGroups(win, what == QLatin1String("groups"));
     } else if (what == QLatin1String("ownfields")) {
         runOwnFields(win);
+    } else if (what == QLatin1String("owngroups")) {
+        runOwnGroups(win);
     } else if (what == QLatin1String("filter")) {
         static const char* const kTyped[][2] = {{"word", "targa"},
                                                 {"words", "ford cooper"},
@@ -1233,6 +1321,27 @@ void ownFieldRows(const QString& work, const QString& plainPath, int n) {
         "<= 25 ms");
 }
 
+// The group view's and the statistics' rows by own fields and tags: see runOwnGroups. The
+// memory against both open by described fields on the same catalogue without own values.
+void ownGroupRows(const QString& work, const QString& plainPath, int n) {
+    const QString path = work + QStringLiteral("/own%1.mdb").arg(n);  // made by ownFieldRows
+    const auto plain = runChild(QStringLiteral("groupsstatistics"), plainPath);
+    const auto g = runChild(QStringLiteral("owngroups"), path);
+    const double peak = g.value("peak_mb");
+    row("group view by an own field (Maker)", n, g.value("own_ms"), g.value("series_ms"), peak,
+        "<= 100 ms");
+    row("group view by tags (3 a record)", n, g.value("tags_ms"), g.value("series_ms"), peak,
+        "<= 100 ms");
+    std::printf("|   base: by Series, the same run\n");
+    std::printf("|   %d makers, %d tags\n", int(g.value("own_groups")),
+                int(g.value("tags_groups")));
+    row("  tag group chosen until grid shows", n, g.value("choose_ms"), 0, peak, "<= 50 ms");
+    row("  save moving tags, median", n, g.value("save_ms"), 0, peak, "<= 25 ms");
+    row("statistics by an own field", n, g.value("stats_own_ms"), 0, peak, "<= 150 ms");
+    row("statistics by tags", n, g.value("stats_tags_ms"), 0, peak, "<= 150 ms");
+    row("peak MB: both open, own field+tags", n, peak, plain.value("peak_mb"), peak, "<= 1.2 x");
+}
+
 // One row: wall times, then processor times where measured, photos against plain.
 void pictureRow(const char* what, int n, double photos, double plain, const QString& extra,
                 const char* target, double photosCpu = -1, double plainCpu = -1) {
@@ -1518,7 +1627,8 @@ const char* const kHelp =
     "  --totals, --records, --filter, --groups, --statistics, --casting, --values-only,\n"
     "  --checklists     those parts at 100,000 records\n"
     "  --own-fields     start-up, filter keys and a save with 6 own fields and 3 tags per\n"
-    "                   record, at 100,000 records\n"
+    "                   record, at 100,000 records; the group view and the statistics by\n"
+    "                   an own field and by the tags\n"
     "  --frame          the filter through the program's own window on a virtual display\n"
     "                   (Xvfb, keys typed by xdotool): each key until the window changes\n"
     "  --share-only     the want list's web page, a sheet of 100 labels, and the collection\n"
@@ -1806,6 +1916,7 @@ int main(int argc, char** argv) {
     }
     if (args.contains(QStringLiteral("--own-fields"))) {
         ownFieldRows(work, indexed(), n);
+        ownGroupRows(work, indexed(), n);
         return 0;
     }
     if (args.contains(QStringLiteral("--checklists"))) {

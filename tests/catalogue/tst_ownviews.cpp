@@ -6,6 +6,8 @@
 #include "FiveCars.h"
 #include "FlexGrid.h"
 #include "RecordFilter.h"
+#include "RecordGroups.h"
+#include "Statistics.h"
 #include "TestEnv.h"
 
 using namespace kbs;
@@ -118,6 +120,53 @@ private Q_SLOTS:
         for (RecordSet::Slot slot : model.shownSlots())
             order << c.s.records().keyAt(slot);
         QCOMPARE(order, ids);
+    }
+
+    // By each kind and by the tags, the group view's groups and the statistics' alike: a text
+    // whatever its case, a number or amount by value, a date by its year, a record with two
+    // tags in both groups; the group view puts records without a value last, the statistics
+    // first.
+    void groups_data() {
+        QTest::addColumn<int>("field");  // -1: the tags
+        QTest::addColumn<QStringList>("groups");
+        const auto row = [](const char* name, int field, const char* groups) {
+            QTest::newRow(name) << field << QString::fromUtf8(groups).split(u'|');
+        };
+        row("text", 0, "1:18 1|1:43 1|1:64 2|(Empty) 1");
+        row("number", 1, "9.5 1|40 1|120 1|(Empty) 2");
+        row("amount", 2, "2.50 1|10.00 1|100.00 1|(Empty) 2");
+        row("date", 3, "2019 1|2020 1|2021 1|2022 1|(Empty) 1");
+        row("yes/no", 4, "No 1|Yes 2|(Empty) 2");
+        row("choice", 5, "Boxed 1|Carded 1|Loose 1|(Empty) 2");
+        row("tags", -1, "chase 2|Chased 1|error 1|(Empty) 2");
+    }
+    void groups() {
+        QFETCH(int, field);
+        QFETCH(QStringList, groups);
+        OwnCars c;
+        const ownfields::AllValues& all = c.s.allOwnValues();
+        const size_t at = field < 0 ? ownfields::Tags : size_t(field);
+        const auto named = [](const QString& name, long records) {
+            return (name.isEmpty() ? u"(Empty)"_s : name) + u' ' + QString::number(records);
+        };
+        ownfields::GroupKeys keys;
+        RecordGroups g;
+        g.buildByKeys(c.s.records(), GroupChoice::TagsField,
+                      [&](const RecordSet& rs, RecordSet::Slot slot, auto& out) {
+                          keys.of(all, at, rs.keyAt(slot), out);
+                      });
+        QStringList viewed;
+        for (RecordGroups::Node n : g.children(RecordGroups::Root))
+            viewed << named(g.isEmptyGroup(n) ? QString() : g.spelling(n), g.totals(n).records);
+        QCOMPARE(viewed, groups);
+        stats::Statistics s;
+        s.read(c.s.records(), {1, 2, 3, 4, 5});
+        QStringList counted;
+        for (const auto& group :
+             s.byKeys([&](std::int64_t id, auto&out) { keys.of(all, at, id, out); }))
+            counted << named(group.name, group.sums.records);
+        groups.move(groups.size() - 1, 0);
+        QCOMPARE(counted, groups);
     }
 };
 
