@@ -332,20 +332,7 @@ void CatalogueSession::updateOwnOf(std::int64_t recordId) {
     ++m_ownStamp;
     if (!m_own)
         return;
-    ownfields::AllValues& all = *m_own;
-    for (auto& field : all.values)
-        field.remove(recordId);
-    for (const ownfields::Value& v : ownfields::valuesOf(db(), recordId)) {
-        for (std::size_t i = 0; i < all.fields.size(); ++i) {
-            if (all.fields[i].id == v.fieldId)
-                all.values[i].insert(recordId, v.text);
-        }
-    }
-    const QStringList t = ownfields::tagsOf(db(), recordId);
-    if (t.isEmpty())
-        all.tags.remove(recordId);
-    else
-        all.tags.insert(recordId, t);
+    m_own->set(recordId, ownfields::valuesOf(db(), recordId), ownfields::tagsOf(db(), recordId));
 }
 
 QString CatalogueSession::swapIn(const QString& restored) {
