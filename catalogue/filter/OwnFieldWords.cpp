@@ -90,20 +90,21 @@ Span rangeOf(ownfields::Kind kind, const QString& value) {
     return {};
 }
 
-// A mark per record ID, room made for the highest one holding anything.
-std::shared_ptr<std::vector<char>> noMarks(const ownfields::AllValues& all) {
-    auto marks = std::make_shared<std::vector<char>>();
+// No marks yet, with room for a mark per record ID up to the highest one holding anything, or
+// a few times the number of such records.
+std::shared_ptr<MarkSet> noMarks(const ownfields::AllValues& all) {
+    auto marks = std::make_shared<MarkSet>();
     const std::vector<std::int64_t>& records = all.records();
     if (!records.empty() && records.back() >= 0)
-        marks->resize(std::size_t(records.back()) + 1);
+        marks->dense.resize(
+            std::min(std::size_t(records.back()) + 1, records.size() * 4 + (std::size_t(1) << 16)));
     return marks;
 }
 
 // Marks the records whose value in the field at this position passes `test`: each distinct
 // value is tested once, then each record's code is looked up.
 template <class Test>
-void markValues(std::vector<char>& marks, const ownfields::AllValues& all, std::size_t field,
-                Test test) {
+void markValues(MarkSet& marks, const ownfields::AllValues& all, std::size_t field, Test test) {
     const ownfields::AllValues::Pool& pool = all.pool(field);
     std::vector<char> passes(pool.texts.size() + 1, 0);  // by code
     bool any = false;
@@ -116,12 +117,27 @@ void markValues(std::vector<char>& marks, const ownfields::AllValues& all, std::
     const std::vector<std::uint32_t>& codes = all.codes(field);
     const std::vector<std::int64_t>& records = all.records();
     for (std::size_t r = 0; r < codes.size(); ++r) {
-        if (passes[codes[r]] && records[r] >= 0)
-            marks[std::size_t(records[r])] = 1;
+        if (passes[codes[r]])
+            marks.mark(records[r]);
     }
 }
 
 }  // namespace
+
+void MarkSet::mark(std::int64_t id) {
+    if (id >= 0 && std::uint64_t(id) < dense.size())
+        dense[std::size_t(id)] = 1;
+    else if (above.empty() || above.back() < id)
+        above.push_back(id);
+    else if (!std::binary_search(above.begin(), above.end(), id))
+        above.insert(std::lower_bound(above.begin(), above.end(), id), id);
+}
+
+bool MarkSet::has(std::int64_t id) const {
+    if (id >= 0 && std::uint64_t(id) < dense.size())
+        return dense[std::size_t(id)] != 0;
+    return std::binary_search(above.begin(), above.end(), id);
+}
 
 QString squeezed(const QString& name) {
     QString out;
@@ -218,8 +234,8 @@ Marks tagMarks(const Source& source, const QString& value) {
     const std::vector<std::int64_t>& records = all.records();
     for (std::size_t r = 0; r < records.size(); ++r) {
         for (const std::uint32_t* t = all.tagsBegin(r); t != all.tagsEnd(r); ++t) {
-            if (passes[*t] && records[r] >= 0) {
-                (*marks)[std::size_t(records[r])] = 1;
+            if (passes[*t]) {
+                marks->mark(records[r]);
                 break;
             }
         }

@@ -95,7 +95,8 @@ private Q_SLOTS:
     }
 
     // The values read once are kept up to date by what changes after them: a save with other
-    // tags and values, a record that had none, a removed field, a delete and its undo.
+    // tags and values, a record that had none, a removed field, a delete and its undo, a record
+    // with an ID far above the others.
     void afterChanges_data() {
         QTest::addColumn<int>("change");
         QTest::addColumn<QString>("text");
@@ -117,6 +118,7 @@ private Q_SLOTS:
         row("removed field", 3, "weight:10-200", {1, 2});
         row("removed field, no word", 3, "scale:1:64", {});
         row("deleted and brought back", 4, "#error pack:loose found:2021", {2});
+        row("the highest ID there is", 5, "#top", {std::numeric_limits<qint64>::max()});
     }
     void afterChanges() {
         QFETCH(int, change);
@@ -144,6 +146,11 @@ private Q_SLOTS:
             c.s.setOwnValues(3, {{f[0].id, u"1:87"_s}});
         } else if (change == 3) {
             c.s.removeOwnField(f[0].id);
+        } else if (change == 5) {
+            const qint64 top = c.env.addRecord(
+                {{u"ID"_s, std::numeric_limits<qint64>::max()}, {u"Description"_s, u"Top"_s}});
+            c.s.setTags(top, {u"top"_s});
+            rs.reinsert(top);
         } else {
             rs.deleteCurrent();
             rs.reinsert(c.s.bringBack(2));
