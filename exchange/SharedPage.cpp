@@ -7,10 +7,14 @@
 #include <QCryptographicHash>
 #include <QDate>
 #include <QImage>
+#include <QImageReader>
 #include <QLocale>
 #include <QThread>
+#include <QThreadPool>
 #include <algorithm>
+#include <deque>
 #include <future>
+#include <memory>
 
 #include "AppError.h"
 #include "ChecklistMatcher.h"
@@ -71,7 +75,9 @@ QByteArray jpegOf(const QImage& image, int quality) {
     return out;
 }
 
-// The page's look: a list of cards that wrap into columns as wide as the screen allows.
+// The page's look: a list of cards that wrap into columns as wide as the screen allows. The
+// cards out of sight are not laid out (content-visibility), so that a key in the search box
+// showing many again is answered at once even in a long list.
 constexpr const char* kStyle = R"(*{box-sizing:border-box}
 body{margin:0;font:16px/1.4 system-ui,-apple-system,"Segoe UI",Roboto,sans-serif;color:#1d232a;background:#f4f6f8}
 header{padding:12px 16px;background:#24466b;color:#fff}
@@ -83,7 +89,7 @@ header .made{opacity:.8;font-size:.85em}
 .bar select{font:inherit;padding:6px;max-width:100%}
 #count{align-self:center;color:#445;font-size:.9em}
 #list{list-style:none;margin:0;padding:8px;display:grid;grid-template-columns:repeat(auto-fill,minmax(min(100%,21em),1fr));gap:8px}
-#list li{display:flex;gap:10px;padding:8px;background:#fff;border:1px solid #d4dae0;border-radius:6px;overflow-wrap:anywhere;min-width:0}
+#list li{content-visibility:auto;contain-intrinsic-size:auto 130px;display:flex;gap:10px;padding:8px;background:#fff;border:1px solid #d4dae0;border-radius:6px;overflow-wrap:anywhere;min-width:0}
 #list li img{width:96px;height:96px;object-fit:contain;flex:none}
 #list li div{min-width:0}
 #list h2{margin:0 0 4px;font-size:1.05em}
@@ -92,7 +98,7 @@ dt{color:#5a6470}
 dd{margin:0;white-space:pre-wrap}
 #list li.missing{border-style:dashed;background:#fffdf4}
 .big #list{grid-template-columns:repeat(auto-fill,minmax(min(100%,26em),1fr))}
-.big #list li{flex-direction:column}
+.big #list li{flex-direction:column;contain-intrinsic-size:auto 600px}
 .big #list li img{width:auto;height:auto;max-width:100%;align-self:center}
 [hidden]{display:none!important}
 )";
@@ -103,6 +109,7 @@ constexpr const char* kScript = R"((function(){
 var list=document.getElementById('list'),q=document.getElementById('q'),
 sort=document.getElementById('sort'),count=document.getElementById('count');
 var items=Array.prototype.slice.call(list.children);
+var texts=items.map(function(li){return li.dataset.text;});
 function num(s){var m=/^[^0-9]*([0-9]+)(.*)$/.exec(s);
 return m?[0,parseInt(m[1],10),m[2]]:[1,0,s];}
 function text(a,b){return a<b?-1:a>b?1:0;}
@@ -114,9 +121,9 @@ number:function(a,b){return number(a.dataset.number,b.dataset.number)||text(a.da
 name:function(a,b){return text(a.dataset.name,b.dataset.name)||orders.series(a,b);}};
 function filter(){
 var words=q.value.toLowerCase().split(/\s+/).filter(Boolean),shown=0;
-for(var i=0;i<items.length;++i){var t=items[i].dataset.text,ok=true;
+for(var i=0;i<items.length;++i){var t=texts[i],ok=true;
 for(var w=0;ok&&w<words.length;++w)ok=t.indexOf(words[w])>=0;
-items[i].hidden=!ok;if(ok)++shown;}
+if(items[i].hidden===ok)items[i].hidden=!ok;if(ok)++shown;}
 count.textContent=shown+' / '+items.length;}
 function order(){var by=orders[sort.value]||orders.i;
 var sorted=items.slice().sort(function(a,b){return by(a,b)||a.dataset.i-b.dataset.i;});
@@ -140,7 +147,8 @@ QString attr(const char* name, const QString& value) {
 
 }  // namespace
 
-std::vector<ShareField> shareFields(const Headings& headings) {
+std::vector<ShareField> shareFields(const Headings& headings,
+                                    const std::vector<ownfields::Field>& own) {
     // clang-format off
     static constexpr struct { const char* key; int position; bool byDefault; bool personal; } kRows[] = {
         {"description", kDescription, true, false},
@@ -172,7 +180,19 @@ std::vector<ShareField> shareFields(const Headings& headings) {
     for (const auto& r : kRows)
         out.push_back({QLatin1String(r.key), headings.heading(r.position), r.position, r.byDefault,
                        r.personal});
+    for (std::size_t i = 0; i < own.size(); ++i)
+        out.push_back({own[i].name, own[i].name, -1, false, false, int(i)});
+    out.push_back({QStringLiteral("tags"), QCoreApplication::translate("kbs::exchange", "Tags"), -1,
+                   false, false, TagsField});
     return out;
+}
+
+QString sharedValue(const SharedRecord& entry, const ShareField& field) {
+    if (field.position >= 0)
+        return entry.record.shown(field.position);
+    if (field.own == TagsField)
+        return entry.tags.join(QStringLiteral(", "));
+    return entry.own.value(field.own);
 }
 
 QStringList defaultShareFields() {
@@ -280,6 +300,23 @@ std::vector<SharedRecord> ShareSource::entries(const ShareOptions& options,
                         .arg(m_path));
         }
     }
+    if (options.list != ShareList::Missing && ownfields::present(db)) {
+        const ownfields::AllValues all = ownfields::readAll(db);
+        const std::vector<ownfields::Field>& own = ownFields();
+        std::vector<std::size_t> at;  // per field of ownFields(): its place in `all`
+        for (const ownfields::Field& f : own) {
+            const auto in = std::find_if(all.fields.begin(), all.fields.end(),
+                                         [&](const ownfields::Field& a) { return a.id == f.id; });
+            at.push_back(std::size_t(in - all.fields.begin()));
+        }
+        for (SharedRecord& s : out) {
+            for (std::size_t i = 0; i < own.size(); ++i)
+                s.own << (at[i] < all.fields.size()
+                              ? ownfields::display(own[i], all.valueOf(s.record.id, at[i]))
+                              : QString());
+            s.tags = all.tagsOf(s.record.id);
+        }
+    }
     if (options.list != ShareList::Shown) {
         const auto text = [](const SharedRecord& s, int column) {
             return collection::trimSpaces(s.record.text[size_t(column)]);
@@ -293,6 +330,12 @@ std::vector<SharedRecord> ShareSource::entries(const ShareOptions& options,
         });
     }
     return out;
+}
+
+const std::vector<ownfields::Field>& ShareSource::ownFields() {
+    if (!m_own)
+        m_own = ownfields::fields(m_cat.db());
+    return *m_own;
 }
 
 ShareSource::Read ShareSource::read(std::int64_t id, int side) {
@@ -341,27 +384,33 @@ QByteArray ShareSource::made(const Read& read, int side) {
     try {
         // Without a stored thumbnail, one made as the gallery's are.
         const int fit = side == 0 ? kThumbSide : side;
-        QImage image = loadPictureBytes(bytes, QSize(fit, fit));
+        // Decoded straight at the size shown: a JPEG's decoder scales by eighths as it decodes,
+        // at a fraction of the work, and the rest (if any) is a smooth scale in the reader.
+        QBuffer header;
+        header.setData(bytes);
+        header.open(QIODevice::ReadOnly);
+        QSize box(fit, fit);
+        const QSize size = QImageReader(&header).size();
+        if (size.isValid() && (size.width() > fit || size.height() > fit))
+            box = size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        QImage image = loadPictureBytes(bytes, box);
         if (image.width() > fit || image.height() > fit)
             image = image.scaled(fit, fit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        return jpegOf(image, side == 0 ? 80 : 85);
+        return jpegOf(image, 80);
     } catch (const AppError&) {
         return {};  // not a picture: the entry shows without one
     }
 }
 
 QByteArray entryHtml(const SharedRecord& entry, const std::vector<ShareField>& fields,
-                     const QByteArray& jpeg) {
-    const auto value = [&](const ShareField& f) {
-        return f.position < 0 ? QString() : entry.record.shown(f.position);
-    };
+                     const QByteArray& jpeg, qsizetype index) {
     const auto column = [&](int position) {
         return collection::trimSpaces(entry.record.text[size_t(position)]);
     };
     QString searched;
     QString name;
     for (const ShareField& f : fields) {
-        const QString v = value(f);
+        const QString v = sharedValue(entry, f);
         if (v.isEmpty())
             continue;
         searched += v + QLatin1Char(' ');
@@ -370,6 +419,8 @@ QByteArray entryHtml(const SharedRecord& entry, const std::vector<ShareField>& f
     }
     searched += entry.checklist;
     QString html = QStringLiteral("<li");
+    if (index >= 0)
+        html += QStringLiteral(" data-i=\"%1\"").arg(index);
     if (!entry.checklist.isEmpty())
         html += QStringLiteral(" class=\"missing\"");
     // Series and number order the page; they are in it only when they are shown.
@@ -382,10 +433,11 @@ QByteArray entryHtml(const SharedRecord& entry, const std::vector<ShareField>& f
     html += attr("data-name", name.toLower());
     html += attr("data-text", searched.toLower());
     html += QLatin1Char('>');
+    // The picture goes in as bytes: it is most of the page, and needs no conversion.
+    QByteArray out = html.toUtf8();
     if (!jpeg.isEmpty())
-        html += QStringLiteral("<img alt=\"\" src=\"data:image/jpeg;base64,") +
-                QLatin1String(jpeg.toBase64()) + QStringLiteral("\">");
-    html += QStringLiteral("<div>");
+        out += "<img alt=\"\" src=\"data:image/jpeg;base64," + jpeg.toBase64() + "\">";
+    html = QStringLiteral("<div>");
     if (!name.isEmpty())
         html += QStringLiteral("<h2>") + htmlText(name) + QStringLiteral("</h2>");
     html += QStringLiteral("<dl>");
@@ -394,20 +446,21 @@ QByteArray entryHtml(const SharedRecord& entry, const std::vector<ShareField>& f
                 htmlText(QCoreApplication::translate("kbs::exchange", "Missing from")) +
                 QStringLiteral("</dt><dd>") + htmlText(entry.checklist) + QStringLiteral("</dd>");
     for (const ShareField& f : fields) {
-        const QString v = value(f);
+        const QString v = sharedValue(entry, f);
         if (v.isEmpty() || (f.position == kDescription && v == name))
             continue;
         html += QStringLiteral("<dt>") + htmlText(f.label) + QStringLiteral("</dt><dd>") +
                 htmlText(v) + QStringLiteral("</dd>");
     }
     html += QStringLiteral("</dl></div></li>\n");
-    return html.toUtf8();
+    return out + html.toUtf8();
 }
 
 ExportSummary exportHtml(const QString& catalogue, const QString& path, const Headings& headings,
                          const ShareOptions& options, const ExportProgressFn& progress) {
     // The fields first: a wrong name is told before anything is written.
-    const std::vector<ShareField> table = shareFields(headings);
+    ShareSource source(catalogue, options.pictureTrees, path);
+    const std::vector<ShareField> table = shareFields(headings, source.ownFields());
     std::vector<ShareField> fields;
     for (const QString& key : options.fields.isEmpty() ? defaultShareFields() : options.fields) {
         const auto f = std::find_if(table.begin(), table.end(), [&](const ShareField& row) {
@@ -435,7 +488,6 @@ ExportSummary exportHtml(const QString& catalogue, const QString& path, const He
                 .arg(MaxPictureSide));
 
     PlacedFile out(path, kSource);
-    ShareSource source(catalogue, options.pictureTrees, path);
     ExportSummary summary;
     const std::vector<SharedRecord> entries = source.entries(options, {}, summary);
 
@@ -486,32 +538,26 @@ ExportSummary exportHtml(const QString& catalogue, const QString& path, const He
         "<ul id=\"list\">\n");
 
     QByteArray chunk = head.toUtf8();
-    // The pictures are read a batch at a time and made into JPEGs on every core.
-    const size_t threads = size_t(std::max(1, QThread::idealThreadCount()));
-    const size_t batch = 16 * threads;
-    std::vector<ShareSource::Read> reads;
-    std::vector<QByteArray> jpegs;
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const SharedRecord& e = entries[i];
-        if (i % batch == 0) {
-            const size_t n = std::min(batch, entries.size() - i);
-            reads.assign(n, {});
-            jpegs.assign(n, {});
-            for (size_t k = 0; k < n; ++k)
-                reads[k] = source.read(entries[i + k].record.id, options.pictureSide);
-            std::vector<std::future<void>> work;
-            for (size_t t = 0; t < threads; ++t)
-                work.push_back(std::async(std::launch::async, [&, t] {
-                    for (size_t k = t; k < n; k += threads)
-                        jpegs[k] = ShareSource::made(reads[k], options.pictureSide);
-                }));
-            for (auto& w : work)
-                w.get();
+    // The pictures are made into JPEGs on worker threads while this one reads the next ones from
+    // the catalogue and writes the page. A few are in flight at a time and each entry is written
+    // as soon as its picture is ready, in order, so the memory does not grow with the entries.
+    QThreadPool pool;
+    pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+    const size_t ahead = size_t(4 * pool.maxThreadCount());
+    const int side = options.pictureSide;
+    std::deque<std::future<QByteArray>> pictures;
+    for (size_t i = 0, next = 0; i < entries.size(); ++i) {
+        for (; next < entries.size() && next < i + ahead; ++next) {
+            auto make = std::make_shared<std::packaged_task<QByteArray()>>(
+                [read = source.read(entries[next].record.id, side), side] {
+                    return ShareSource::made(read, side);
+                });
+            pictures.push_back(make->get_future());
+            pool.start([make] { (*make)(); });
         }
-        const QByteArray& jpeg = jpegs[i % batch];
-        QByteArray html = entryHtml(e, fields, jpeg);
-        html.insert(3, " data-i=\"" + QByteArray::number(qulonglong(i)) + '"');
-        chunk += html;
+        const QByteArray jpeg = pictures.front().get();
+        pictures.pop_front();
+        chunk += entryHtml(entries[i], fields, jpeg, qsizetype(i));
         ++summary.records;
         summary.pictures += jpeg.isEmpty() ? 0 : 1;
         if (chunk.size() >= kWriteChunk) {

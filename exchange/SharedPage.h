@@ -10,6 +10,7 @@
 #include "CatalogueSource.h"
 #include "ExportSummary.h"
 #include "Headings.h"
+#include "OwnFields.h"
 
 namespace kbs::exchange {
 
@@ -23,18 +24,24 @@ enum class ShareList {
 };
 
 // A field a page or a label may show: a row of the table of fields. The described fields are
-// columns of the collection's table; a field of the collector's own would be a row with its own
-// key and no position, its values read beside the record (see sharedRecords()).
+// columns of the collection's table; the collector's own fields and the tags are rows with no
+// position, their values read beside the record (see SharedRecord).
+inline constexpr int TagsField = -2;
 struct ShareField {
     QString key;        // its name on the command line: "number", "series", ...
     QString label;      // its heading, in the program's language
     int position = -1;  // its column in the collection's table
     bool byDefault = false;
     bool personal = false;  // what the collector paid and where it is kept: only when asked for
+    // A field of the collector's own: its place among the catalogue's own fields (keyed by its
+    // name); TagsField: the record's tags (key "tags"); -1: a described field.
+    int own = -1;
 };
 
-// The table of fields, in the panel's order.
-std::vector<ShareField> shareFields(const Headings& headings);
+// The table of fields, in the panel's order: the described fields, then the collector's own
+// (`own`, by position) and the tags. A key is looked up in this order, without regard to case.
+std::vector<ShareField> shareFields(const Headings& headings,
+                                    const std::vector<ownfields::Field>& own = {});
 // The fields shown unless others are chosen.
 QStringList defaultShareFields();
 
@@ -61,7 +68,11 @@ inline constexpr int MaxPictureSide = 2048;
 struct SharedRecord {
     ExportRecord record;
     QString checklist;  // the list a missing entry is of
+    QStringList own;    // its values in the collector's own fields as shown, by the fields' order
+    QStringList tags;
 };
+// The entry's value in a field, as shown.
+QString sharedValue(const SharedRecord& entry, const ShareField& field);
 
 // The catalogue at `catalogue` as pages and labels read it (only read; it may be open in the
 // program). Messages are for `path`, the file being written. Throws AppError.
@@ -69,7 +80,10 @@ class ShareSource {
 public:
     ShareSource(const QString& catalogue, const QStringList& pictureTrees, const QString& path);
 
-    // The entries the options choose, by series and then number, without pictures.
+    // The collector's own fields, by position (read once).
+    const std::vector<ownfields::Field>& ownFields();
+    // The entries the options choose, by series and then number, without pictures; with their
+    // own values and tags (in the order of ownFields()).
     std::vector<SharedRecord> entries(const ShareOptions& options, const ExportProgressFn& progress,
                                       ExportSummary& summary);
     // A record's picture as JPEG, empty when it has none: with side 0 its stored thumbnail (or
@@ -89,6 +103,7 @@ private:
     QString m_path;
     Catalogue m_cat;
     int m_hasThumbs = -1;  // whether the catalogue has its thumbnail table; -1: not looked yet
+    std::optional<std::vector<ownfields::Field>> m_own;
 };
 
 // Writes one HTML file at `path` that needs nothing else: the entries with their pictures
@@ -101,8 +116,9 @@ ExportSummary exportHtml(const QString& catalogue, const QString& path, const He
 // A text as HTML shows it, in an element or in a quoted attribute: the characters that mean
 // something to HTML written as references, NUL as U+FFFD.
 QString htmlText(const QString& text);
-// One entry as the page lists it, `jpeg` its picture (may be empty).
+// One entry as the page lists it, `jpeg` its picture (may be empty), `index` its place in the
+// order the page was written in (-1: none).
 QByteArray entryHtml(const SharedRecord& entry, const std::vector<ShareField>& fields,
-                     const QByteArray& jpeg);
+                     const QByteArray& jpeg, qsizetype index = -1);
 
 }  // namespace kbs::exchange

@@ -80,8 +80,9 @@ LabelSheet::LabelSheet(const QString& catalogue, const exchange::ShareOptions& c
       m_options(options),
       m_layout(labelLayouts().at(
           size_t(std::clamp(options.layout, 0, int(labelLayouts().size()) - 1)))) {
+    exchange::ShareSource source(catalogue, chosen.pictureTrees, catalogue);
     std::vector<exchange::ShareField> fields;
-    const auto table = exchange::shareFields(headings);
+    const auto table = exchange::shareFields(headings, source.ownFields());
     for (const QString& key : options.fields) {
         const auto f =
             std::find_if(table.begin(), table.end(),
@@ -89,7 +90,6 @@ LabelSheet::LabelSheet(const QString& catalogue, const exchange::ShareOptions& c
         if (f != table.end())
             fields.push_back(*f);
     }
-    exchange::ShareSource source(catalogue, chosen.pictureTrees, catalogue);
     exchange::ExportSummary summary;
     for (const exchange::SharedRecord& entry : source.entries(chosen, {}, summary)) {
         Label label;
@@ -98,7 +98,7 @@ LabelSheet::LabelSheet(const QString& catalogue, const exchange::ShareOptions& c
             m_ids.push_back(label.id);
         for (size_t i = 0; i < fields.size(); ++i) {
             const QString value =
-                entry.record.shown(fields[i].position).simplified();  // one line each
+                exchange::sharedValue(entry, fields[i]).simplified();  // one line each
             if (value.isEmpty())
                 continue;
             label.lines << (label.lines.isEmpty() && i == 0

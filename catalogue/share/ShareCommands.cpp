@@ -46,7 +46,7 @@ void ShareCommands::showDialog() {
     if (!m_session.isOpen())
         return;
     if (!m_dialog) {
-        m_dialog = new ShareDialog(m_session.checklists(), &m_window);
+        m_dialog = new ShareDialog(m_session.checklists(), m_session.ownFields(), &m_window);
         m_dialog->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_dialog, &ShareDialog::webPageRequested, this, &ShareCommands::saveChosen);
         connect(m_dialog, &ShareDialog::labelsRequested, this,

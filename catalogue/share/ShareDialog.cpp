@@ -38,7 +38,8 @@ void addCheckable(QListWidget* list, const QString& text, const QVariant& data, 
 
 }  // namespace
 
-ShareDialog::ShareDialog(const std::vector<checklists::List>& lists, QWidget* parent)
+ShareDialog::ShareDialog(const std::vector<checklists::List>& lists,
+                         const std::vector<ownfields::Field>& own, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ShareDialog"));
     setWindowTitle(tr("Share and Labels"));
@@ -56,7 +57,7 @@ ShareDialog::ShareDialog(const std::vector<checklists::List>& lists, QWidget* pa
         addCheckable(m_checklists, l.name, qint64(l.id), true);
     m_fields = checkList(QStringLiteral("fieldList"), this);
     const QStringList byDefault = exchange::defaultShareFields();
-    for (const exchange::ShareField& f : exchange::shareFields(exchange::columnHeadings()))
+    for (const exchange::ShareField& f : exchange::shareFields(exchange::columnHeadings(), own))
         addCheckable(m_fields, f.personal ? tr("%1 (private)").arg(f.label) : f.label, f.key,
                      byDefault.contains(f.key));
 

@@ -23,7 +23,9 @@ namespace kbs {
 class ShareDialog : public QDialog {
     Q_OBJECT
 public:
-    ShareDialog(const std::vector<checklists::List>& lists, QWidget* parent = nullptr);
+    // `own`: the collector's own fields, offered after the described ones and before the tags.
+    explicit ShareDialog(const std::vector<checklists::List>& lists,
+                         const std::vector<ownfields::Field>& own = {}, QWidget* parent = nullptr);
 
     exchange::ShareOptions options() const;  // without the records shown (ids)
     LabelOptions labelOptions() const;

@@ -12,6 +12,7 @@
 #include "ColumnHeadings.h"
 #include "Connection.h"
 #include "LabelSheet.h"
+#include "OwnFields.h"
 #include "ShareDialog.h"
 #include "SharedPage.h"
 #include "TestEnv.h"
@@ -25,6 +26,7 @@ class TestShare : public QObject {
 private Q_SLOTS:
     void labelsReadBackFromPdf();
     void pageListsTheChosenEntries();
+    void ownFieldsAndTagsInThePage();
     void dialogChoices();
 };
 
@@ -104,8 +106,63 @@ void TestShare::pageListsTheChosenEntries() {
     }
 }
 
+// The collector's own fields and the tags are rows of the page's fields: in the page only when
+// chosen, shown as text, and found by the page's search.
+void TestShare::ownFieldsAndTagsInThePage() {
+    TestEnv env;
+    const std::int64_t chase =
+        env.addRecord({{u"Description"_s, u"Chase car"_s}, {u"Status"_s, u"Want"_s}});
+    env.addRecord({{u"Description"_s, u"Plain car"_s}, {u"Status"_s, u"Want"_s}});
+    {
+        Connection cn;
+        cn.setConnectionString(Connection::connectionStringFor(env.dbPath()));
+        cn.open();
+        QVERIFY(ownfields::ensureTables(cn.handle()));
+        const std::int64_t scale =
+            ownfields::addField(cn.handle(), {0, u"Scale"_s, ownfields::Kind::Text, {}, 0});
+        ownfields::setValues(cn.handle(), chase, {{scale, u"1:64 <b>"_s}});
+        ownfields::setTags(cn.handle(), chase, {u"Treasure hunt"_s, u"red"_s});
+    }
+    struct Case {
+        QStringList fields;
+        QStringList in, out;
+    };
+    const Case cases[] = {
+        {{}, {}, {u"1:64"_s, u"Treasure"_s}},
+        {{u"description"_s, u"SCALE"_s, u"tags"_s},
+         {u"<dt>Scale</dt><dd>1:64 &lt;b&gt;</dd>"_s,
+          u"<dt>Tags</dt><dd>Treasure hunt, red</dd>"_s},
+         {}},
+    };
+    QString page;
+    for (const Case& c : cases) {
+        exchange::ShareOptions options;
+        options.fields = c.fields;
+        page = env.path(u"page%1.html"_s.arg(c.fields.size()));
+        exchange::exportHtml(env.dbPath(), page, exchange::columnHeadings(), options);
+        const QString html = QString::fromUtf8(env.readFile(QFileInfo(page).fileName()));
+        for (const QString& text : c.in)
+            QVERIFY2(html.contains(text), qPrintable(text));
+        for (const QString& text : c.out)
+            QVERIFY2(!html.contains(text), qPrintable(text));
+    }
+    const QString chromium = QStandardPaths::findExecutable(u"chromium"_s);
+    if (chromium.isEmpty())
+        QSKIP("chromium is not installed, so the page's search cannot be tried");
+    QProcess open;
+    open.start(chromium, {u"--headless"_s, u"--no-sandbox"_s, u"--disable-gpu"_s,
+                          u"--user-data-dir="_s + env.path(u"profile"_s), u"--dump-dom"_s,
+                          QUrl::fromLocalFile(page).toString() + u"#q=treasure%20hun"_s});
+    QVERIFY(open.waitForFinished(60000));
+    const QString dom = QString::fromUtf8(open.readAllStandardOutput());
+    QCOMPARE(dom.count(u"<li "_s), 2);
+    QCOMPARE(dom.count(u"hidden=\"\""_s), 1);
+    QVERIFY2(dom.contains(u"1 / 2"_s), qPrintable(dom));
+}
+
 void TestShare::dialogChoices() {
-    ShareDialog dialog({{7, u"Series S"_s, u"S"_s, checklists::Rule::SeriesAndNumber, 3}});
+    ShareDialog dialog({{7, u"Series S"_s, u"S"_s, checklists::Rule::SeriesAndNumber, 3}},
+                       {{4, u"Scale"_s, ownfields::Kind::Text, {}, 0}});
     if (qEnvironmentVariableIsSet("KBS_KEEP_SHOT")) {
         dialog.show();
         dialog.grab().save(qEnvironmentVariable("KBS_KEEP_SHOT"));
@@ -124,6 +181,11 @@ void TestShare::dialogChoices() {
     QCOMPARE(dialog.options().checklists, std::vector<std::int64_t>{-1});
     QVERIFY(!dialog.options().fields.contains(u"purchase_price"_s));
     QVERIFY(!dialog.options().fields.contains(u"location"_s));
+    // The own fields and the tags are offered last, ticked only when chosen.
+    auto* fields = dialog.findChild<QListWidget*>(u"fieldList"_s);
+    QCOMPARE(fields->item(fields->count() - 2)->text(), u"Scale"_s);
+    fields->item(fields->count() - 1)->setCheckState(Qt::Checked);
+    QCOMPARE(dialog.options().fields.last(), u"tags"_s);
 }
 
 QTEST_MAIN(TestShare)
