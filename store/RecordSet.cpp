@@ -138,6 +138,7 @@ void RecordSet::open(const QString& source, Connection& connection, int, int, in
                        QCoreApplication::translate(
                            "kbs::store", "Operation is not allowed when the object is open."));
     }
+    ++m_writes;  // other records
     if (!connection.isOpen())
         closedObject();
     sqlite3* db = connection.handle();
@@ -963,6 +964,7 @@ void RecordSet::appendChunk(int position, const QByteArray& bytes) {
 
 void RecordSet::runInTransaction(const std::function<void()>& body) {
     sqlite3* db = m_conn->handle();
+    ++m_writes;  // also when it fails: what was made from the records is then made again
     sqlite::exec(db, "BEGIN IMMEDIATE", kSource);
     try {
         body();
@@ -1175,6 +1177,7 @@ RecordSet::Slot RecordSet::reinsert(Bookmark key) {
     if (m_addingNew || m_editing)
         update();
     resetChunk();
+    ++m_writes;
     const Row row = readRow(key);
     const auto at = std::lower_bound(m_order.begin(), m_order.end(), key,
                                      [&](Slot s, Bookmark k) { return m_slots[s].key < k; });
@@ -1189,6 +1192,7 @@ RecordSet::Slot RecordSet::reinsert(Bookmark key) {
 
 void RecordSet::refresh(std::vector<Bookmark> keys) {
     requireOpen();
+    ++m_writes;
     std::sort(keys.begin(), keys.end());
     const Bookmark editing = m_editing ? currentRow().key : 0;
     sqlite::Stmt reuse;

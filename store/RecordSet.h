@@ -111,6 +111,9 @@ public:
     // Reads the stored records with these keys again, after a write of their own beside the
     // record set (not those it does not hold, nor one with an edit pending).
     void refresh(std::vector<Bookmark> keys);
+    // Grows with every record stored, deleted, brought back or read again after a write beside
+    // the set: what was made from the records knows when to make itself again.
+    std::uint64_t writeStamp() const { return m_writes; }
     bool isAddingNew() const { return m_addingNew; }
     bool isEditing() const { return m_editing; }
     bool isUpdatable() const { return m_updatable; }
@@ -302,6 +305,7 @@ private:
 
     long m_pos = -1;  // -1 BOF, size() EOF
     bool m_deletedCurrent = false;
+    std::uint64_t m_writes = 0;
     bool m_addingNew = false;
     bool m_editing = false;
     std::vector<Pending> m_pending;

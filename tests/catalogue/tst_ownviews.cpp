@@ -96,6 +96,76 @@ private Q_SLOTS:
         QCOMPARE(found, ids);
     }
 
+    // The values read once are kept up to date by what changes after them: a save with other
+    // tags and values, a record that had none, a removed field, a delete and its undo, a record
+    // with an ID far above the others.
+    void afterChanges_data() {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<qint64>>("ids");
+        const auto row = [](const char* name, int change, const char* text, QList<qint64> ids) {
+            QTest::newRow(name) << change << QString::fromUtf8(text) << ids;
+        };
+        row("saved with a new tag", 0, "#boxed", {2});
+        row("saved without a tag", 0, "#error", {});
+        row("saved, others' tags kept", 0, "#chase", {1, 2, 4});
+        row("saved with a new value", 0, "scale:1:87", {2});
+        row("saved, the old value gone", 0, "scale:1:43", {});
+        row("saved, a value cleared", 0, "weight:1-1000", {1, 3});
+        row("tags of a record without", 1, "#new", {3});
+        row("... the next record's kept", 1, "#chased", {4});
+        row("values of a record without", 2, "scale:1:87", {3});
+        row("... the others' kept", 2, "found:2019-2022", {1, 2, 4});
+        row("... and their tags", 2, "#chase", {1, 2, 4});
+        row("removed field", 3, "weight:10-200", {1, 2});
+        row("removed field, no word", 3, "scale:1:64", {});
+        row("deleted and brought back", 4, "#error pack:loose found:2021", {2});
+        row("the highest ID there is", 5, "#top", {std::numeric_limits<qint64>::max()});
+    }
+    void afterChanges() {
+        QFETCH(int, change);
+        QFETCH(QString, text);
+        QFETCH(QList<qint64>, ids);
+        OwnCars c;
+        RecordSet& rs = c.s.records();
+        const std::vector<ownfields::Field> f = c.s.ownFields();
+        if (change == 2) {  // record 3 without values, among records with
+            std::vector<ownfields::Value> none;
+            for (const ownfields::Field& field : f)
+                none.push_back({field.id, {}});
+            c.s.setOwnValues(3, none);
+        }
+        QVERIFY(!c.s.allOwnValues().tagsOf(2).isEmpty());  // read before the change
+        rs.setBookmark(change == 1 || change == 2 ? 3 : 2);
+        if (change == 0 || change == 1) {
+            rs.fields(u"Description"_s).setValue(u"Saved"_s);
+            c.s.keepOwnValuesWithNextSave(
+                change ? std::vector<ownfields::Value>{}
+                       : std::vector<ownfields::Value>{{f[0].id, u"1:87"_s}, {f[1].id, {}}},
+                change ? QStringList{u"new"_s} : QStringList{u"chase"_s, u"boxed"_s});
+            rs.update();
+        } else if (change == 2) {
+            c.s.setOwnValues(3, {{f[0].id, u"1:87"_s}});
+        } else if (change == 3) {
+            c.s.removeOwnField(f[0].id);
+        } else if (change == 5) {
+            const qint64 top = c.env.addRecord(
+                {{u"ID"_s, std::numeric_limits<qint64>::max()}, {u"Description"_s, u"Top"_s}});
+            c.s.setTags(top, {u"top"_s});
+            rs.reinsert(top);
+        } else {
+            rs.deleteCurrent();
+            rs.reinsert(c.s.bringBack(2));
+        }
+        const RecordFilter filter = RecordFilter::parse(text, {}, {}, ownwords::of(c.s));
+        QList<qint64> found;
+        for (RecordSet::Slot slot : rs.slotsInOrder()) {
+            if (filter.matches(rs, slot))
+                found << rs.keyAt(slot);
+        }
+        QCOMPARE(found, ids);
+    }
+
     // The grid's rows by an own field, both ways; records without a value as an empty text.
     void sort_data() {
         QTest::addColumn<int>("field");
