@@ -2,8 +2,8 @@
 // CSV file into a new catalogue.
 //
 //   kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] OLD.mdb NEW.mdb
-//   kbsmgr-import [--skip-bad-rows] [--skip-unknown] [--keep-sum-rows] [--pictures-from DIR]
-//                 [--encoding=windows-1252] [--] IN.csv NEW.mdb
+//   kbsmgr-import [--skip-bad-rows] [--skip-unknown | --own-fields] [--keep-sum-rows]
+//                 [--pictures-from DIR] [--encoding=windows-1252] [--] IN.csv NEW.mdb
 //   kbsmgr-import --list-headings
 //   kbsmgr-import --values PRICES.csv CATALOGUE.mdb
 //   kbsmgr-import [--pictures-from DIR] [--] COLLECTION.tc NEW.mdb
@@ -20,7 +20,8 @@
 // (exchange/PictureSource.h). The file
 // must be UTF-8 unless --encoding=windows-1252 says it is not. Standard output: "note: TEXT"
 // lines, then "imported N records" (", skipped M rows"). --skip-unknown leaves out the columns
-// whose heading names no column, and names them in a note; rows without text are skipped and
+// whose heading names no column, and names them in a note; --own-fields makes them fields of
+// the collector's own instead; rows without text are skipped and
 // rows that look like a spreadsheet's sum ("Total" and amounts) left out, each told in a note,
 // unless --keep-sum-rows. --list-headings prints the headings taken for each column.
 //
@@ -71,8 +72,9 @@ int usage() {
     std::fprintf(stderr,
                  "usage: kbsmgr-import [--time-limit=SECONDS] [--memory-limit=BYTES] [--] "
                  "OLD.mdb NEW.mdb\n"
-                 "       kbsmgr-import [--skip-bad-rows] [--skip-unknown] [--keep-sum-rows] "
-                 "[--pictures-from DIR] [--encoding=windows-1252] [--] IN.csv NEW.mdb\n"
+                 "       kbsmgr-import [--skip-bad-rows] [--skip-unknown | --own-fields] "
+                 "[--keep-sum-rows] [--pictures-from DIR] [--encoding=windows-1252] [--] IN.csv "
+                 "NEW.mdb\n"
                  "       kbsmgr-import [--] COLLECTION.tc NEW.mdb\n"
                  "       kbsmgr-import --list-headings\n"
                  "       kbsmgr-import --values PRICES.csv CATALOGUE.mdb\n");
@@ -117,6 +119,8 @@ int main(int argc, char** argv) {
             csvOptions.skipBadRows = csvOnly = true;
         } else if (std::strcmp(arg, "--skip-unknown") == 0) {
             csvOptions.skipUnknown = csvOnly = true;
+        } else if (std::strcmp(arg, "--own-fields") == 0) {
+            csvOptions.ownUnknown = csvOnly = true;
         } else if (std::strcmp(arg, "--keep-sum-rows") == 0) {
             csvOptions.keepSumRows = csvOnly = true;
         } else if (std::strcmp(arg, "--values") == 0) {
@@ -179,8 +183,9 @@ int main(int argc, char** argv) {
         return kbs::exchange::runCsvImport(paths[0], source, target, csvOptions);
     if (csvOnly || !csvOptions.picturesFrom.isEmpty()) {
         std::fprintf(stderr,
-                     "kbsmgr-import: --skip-bad-rows, --skip-unknown, --keep-sum-rows and "
-                     "--encoding are for CSV files only, --pictures-from for CSV and Tellico "
+                     "kbsmgr-import: --skip-bad-rows, --skip-unknown, --own-fields, "
+                     "--keep-sum-rows and --encoding are for CSV files only, --pictures-from for "
+                     "CSV and Tellico "
                      "files.\n");
         return kExitUsage;
     }

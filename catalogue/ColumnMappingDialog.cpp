@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "Collection.h"
+#include "OwnCsv.h"
 
 namespace kbs {
 
@@ -28,6 +29,10 @@ QString shownTarget(const QString& name, const exchange::Headings& headings) {
         return ColumnMappingDialog::tr("Further picture files");
     if (name == QLatin1String(exchange::MoreLinksColumn))
         return ColumnMappingDialog::tr("Further linked pictures");
+    if (name == QLatin1String(exchange::TagsColumn))
+        return ColumnMappingDialog::tr("Tags");
+    if (name == QLatin1String(exchange::OwnFieldChoice))
+        return ColumnMappingDialog::tr("A field of its own, named by the heading");
     return ColumnMappingDialog::tr("Further pictures' captions");
 }
 
@@ -116,7 +121,8 @@ void ColumnMappingDialog::check() {
     const QStringList chosen = mapping();
     QString problem;
     for (int c = 0; c < chosen.size() && problem.isEmpty(); ++c) {
-        if (!chosen[c].isEmpty() && chosen.indexOf(chosen[c]) != c)
+        if (!chosen[c].isEmpty() && chosen[c] != QLatin1String(exchange::OwnFieldChoice) &&
+            chosen.indexOf(chosen[c]) != c)
             problem = tr("%1 is chosen for more than one column.")
                           .arg(m_targets[size_t(c)]->currentText());
     }

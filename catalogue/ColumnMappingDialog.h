@@ -14,9 +14,9 @@ class QTableWidget;
 namespace kbs {
 
 // The CSV import's mapping step: the file's first rows, and for each of its columns the field
-// it goes to or "Leave out". Starts from a proposed mapping (names of
-// exchange::mappableColumns(), empty for leave out); OK is refused while a field is chosen for
-// two columns or none is chosen at all.
+// it goes to, "Leave out", or a field of the collector's own named by the column's heading.
+// Starts from a proposed mapping (names of exchange::mappableColumns(), empty for leave out);
+// OK is refused while a field is chosen for two columns or none is chosen at all.
 class ColumnMappingDialog : public QDialog {
     Q_OBJECT
 public:

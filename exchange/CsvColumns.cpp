@@ -1,10 +1,12 @@
 #include "CsvColumns.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <array>
 
 #include "AppError.h"
 #include "Collection.h"
+#include "OwnCsv.h"
 
 namespace kbs::exchange {
 
@@ -37,6 +39,7 @@ QStringList mappableColumns() {
     out << QString::fromLatin1(PictureFileColumn);
     for (const char* list : kMoreLists)
         out << QString::fromLatin1(list);
+    out << QString::fromLatin1(TagsColumn) << QString::fromLatin1(OwnFieldChoice);
     return out;
 }
 
@@ -48,6 +51,10 @@ int targetOf(const QString& heading, const Headings& headings) {
             0)
             return target::MorePictures - l;
     }
+    if (heading.trimmed().compare(QLatin1String(TagsColumn), Qt::CaseInsensitive) == 0)
+        return target::Tags;
+    if (heading == QLatin1String(OwnFieldChoice))
+        return target::Own;
     const int position = headings.positionOf(heading);
     // The picture's heading ("Picture", "Bild") names the picture's file.
     if (position == collection::at("binpicdata") &&
@@ -63,6 +70,10 @@ QString targetName(int target) {
         return QString::fromLatin1(PictureFileColumn);
     if (target <= target::MorePictures && target >= target::MoreCaptions)
         return QString::fromLatin1(kMoreLists[size_t(target::MorePictures - target)]);
+    if (target == target::Tags)
+        return QString::fromLatin1(TagsColumn);
+    if (target == target::Own)
+        return QString::fromLatin1(OwnFieldChoice);
     return {};
 }
 
@@ -91,12 +102,50 @@ CsvPreview previewCsv(const QString& path, const Headings& headings, int rows) {
         const int t = targetOf(heading, headings);
         const bool binary =
             t >= 0 && collection::columns[size_t(t)].kind == collection::Kind::Binary;
-        const QString name = binary ? QString() : targetName(t);
-        preview.suggested << (preview.suggested.contains(name) ? QString() : name);
+        // A heading that names nothing is offered as a field of the collector's own.
+        const QString name = binary ? QString()
+                             : t == target::Unknown && !heading.trimmed().isEmpty()
+                                 ? QString::fromLatin1(OwnFieldChoice)
+                                 : targetName(t);
+        const bool twice =
+            name != QLatin1String(OwnFieldChoice) && preview.suggested.contains(name);
+        preview.suggested << (twice ? QString() : name);
     }
     while (int(preview.rows.size()) < rows && reader->next(record))
         preview.rows.push_back(texts());
     return preview;
+}
+
+void readHeadedCsv(const QString& path, const std::vector<const char*>& headings, size_t needed,
+                   const std::function<void(long, const QStringList&)>& row,
+                   const std::function<void(long, const QString&)>& refuse) {
+    CsvReader reader(path);
+    CsvRecord record;
+    std::vector<int> at(headings.size(), -1);
+    const bool header = reader.next(record);
+    for (size_t i = 0; header && i < record.fields.size(); ++i) {
+        const QString heading = QString::fromStdString(record.fields[i].utf8).trimmed();
+        for (size_t c = 0; c < headings.size(); ++c) {
+            if (at[c] < 0 && heading.compare(QLatin1String(headings[c]), Qt::CaseInsensitive) == 0)
+                at[c] = int(i);
+        }
+    }
+    if (!header ||
+        std::any_of(at.begin(), at.begin() + qsizetype(needed), [](int i) { return i < 0; }))
+        refuse(header ? record.line : 1, QString());
+    QStringList fields;
+    while (reader.next(record)) {
+        if (!record.problem.isEmpty())
+            refuse(record.line, record.problem);
+        if (isBlankRow(record.fields))
+            continue;
+        fields.clear();
+        for (const int i : at)
+            fields << (i >= 0 && i < int(record.fields.size())
+                           ? QString::fromStdString(record.fields[size_t(i)].utf8)
+                           : QString());
+        row(record.line, fields);
+    }
 }
 
 bool isBlankRow(const std::vector<CsvField>& fields) {

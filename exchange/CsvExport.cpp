@@ -30,6 +30,8 @@
 #include "Collection.h"
 #include "CsvReader.h"
 #include "LegacyFormat.h"
+#include "OwnCsv.h"
+#include "OwnFields.h"
 #include "RegularFile.h"
 #include "SafeFile.h"
 #include "Schema.h"
@@ -173,8 +175,10 @@ const char* extensionFor(const unsigned char* head, std::size_t size) {
 class Exporter {
 public:
     Exporter(const Catalogue& catalogue, Scratch& scratch, OutFile& csv, QString csvPath,
-             QString picturesFolder)
+             QString picturesFolder, const ownfields::AllValues& own, bool withTags)
         : m_cat(catalogue),
+          m_own(own),
+          m_withTags(withTags),
           m_scratch(scratch),
           m_csv(csv),
           m_csvPath(std::move(csvPath)),
@@ -192,7 +196,15 @@ public:
             m_names.push_back(QString::fromStdString(c));
         }
         header += std::string("picture_file,") + MorePicturesColumn + ',' + MoreLinksColumn + ',' +
-                  MoreCaptionsColumn + "\r\n";
+                  MoreCaptionsColumn;
+        // The collector's own fields and the tags after the described columns.
+        for (const ownfields::Field& f : m_own.fields) {
+            header += ',';
+            appendField(header, f.name.toStdString());
+        }
+        if (m_withTags)
+            header += std::string(",") + TagsColumn;
+        header += "\r\n";
         m_csv.append(header);
         m_pictureColumn = m_cat.columnNamed(kPictureColumn).value_or(std::string());
         const std::string picture = sqlite::quoteName(m_pictureColumn);
@@ -335,6 +347,18 @@ private:
             m_row += "\"\"";  // no bytes: an empty picture, or a number where none belongs
         }
         const std::int64_t furtherSize = writeFurther(id, summary);
+        for (std::size_t f = 0; f < m_own.fields.size(); ++f) {
+            m_row += ',';
+            const QString value = m_own.valueOf(id, f);
+            if (!value.isEmpty())
+                appendText(value.toStdString());
+        }
+        if (m_withTags) {
+            m_row += ',';
+            const QStringList tags = m_own.tagsOf(id);
+            if (!tags.isEmpty())
+                appendText(joinTags(tags).toStdString());
+        }
         m_row += "\r\n";
         m_csv.append(m_row);
         ++summary.records;
@@ -455,6 +479,8 @@ private:
     }
 
     const Catalogue& m_cat;
+    const ownfields::AllValues& m_own;
+    bool m_withTags;
     Scratch& m_scratch;
     OutFile& m_csv;
     QString m_csvPath;
@@ -473,6 +499,11 @@ private:
 };
 
 }  // namespace
+
+bool anyTags(const ownfields::AllValues& own, const std::vector<std::int64_t>& ids) {
+    return std::any_of(ids.begin(), ids.end(),
+                       [&own](std::int64_t id) { return !own.tagsOf(id).isEmpty(); });
+}
 
 QString picturesFolderFor(const QString& csvPath) {
     const QFileInfo info(csvPath);
@@ -502,6 +533,9 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
     besideFile(checklistsFileFor(csvPath), checklistsCsv(source.db()));
     const std::vector<std::int64_t> all = source.recordIds(ids);
     besideFile(valuesFileFor(csvPath), valuesCsv(source.db(), all));
+    // The collector's own values and tags, read once; their fields' kinds in a file beside.
+    const ownfields::AllValues own = ownfields::readAll(source.db());
+    besideFile(fieldsFileFor(csvPath), fieldsCsv(own.fields));
 
     // Made before any record is read, so that a folder that cannot be written is found at once.
     // The CSV file's lock is held by a copy of its descriptor until it is in place.
@@ -510,7 +544,7 @@ ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
     OutFile csv(::fcntl(scratch.csv.fd(), F_DUPFD_CLOEXEC, 0), csvPath);
 
     ExportSummary summary;
-    Exporter exporter(source, scratch, csv, csvPath, pictures);
+    Exporter exporter(source, scratch, csv, csvPath, pictures, own, anyTags(own, all));
     exporter.run(all, progress, summary);
     csv.close(true);
 

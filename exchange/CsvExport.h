@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ExportSummary.h"
+#include "OwnFields.h"
 
 namespace kbs::exchange {
 
@@ -19,6 +20,9 @@ void appendField(std::string& row, std::string_view text);
 // The folder beside a CSV file that receives its pictures: "OUT.csv" -> "OUT_pictures".
 QString picturesFolderFor(const QString& csvPath);
 
+// Whether any of the records `ids` carries a tag: the exports write the tags only then.
+bool anyTags(const ownfields::AllValues& own, const std::vector<std::int64_t>& ids);
+
 // Writes the records of the catalogue at `catalogue` to a CSV file at csvPath, with their
 // embedded pictures as files in picturesFolderFor(csvPath). `ids` gives the records and their
 // order; without it every record is written in ID order. The catalogue is only read, and may
@@ -26,8 +30,9 @@ QString picturesFolderFor(const QString& csvPath);
 // is written under scratch names and renamed into place at the end: the picture folder, made
 // only when there is a picture, then the CSV file. The catalogue is read a few records at a
 // time, so that the program's saves are not held up; a record deleted meanwhile is left out
-// and counted in `skipped`. Throws AppError with a message naming the file and what went
-// wrong; nothing is then left behind.
+// and counted in `skipped`. The collector's own fields and the tags follow the described
+// columns (see OwnCsv.h), the fields' kinds in fieldsFileFor(csvPath). Throws AppError with a
+// message naming the file and what went wrong; nothing is then left behind.
 ExportSummary exportCsv(const QString& catalogue, const QString& csvPath,
                         const std::optional<std::vector<std::int64_t>>& ids = std::nullopt,
                         const ExportProgressFn& progress = {});

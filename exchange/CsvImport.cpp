@@ -21,6 +21,8 @@
 #include "CsvColumns.h"
 #include "CsvReader.h"
 #include "LegacyFormat.h"
+#include "OwnCsv.h"
+#include "OwnFields.h"
 #include "PictureLoader.h"
 #include "PictureSource.h"
 #include "RegularFile.h"
@@ -34,6 +36,8 @@ constexpr int kUnknown = target::Unknown;
 constexpr int kPictureFile = target::PictureFile;
 constexpr int kMorePictures = target::MorePictures;  // the first list of further pictures
 constexpr int kSkipped = target::Skipped;
+constexpr int kTags = target::Tags;
+constexpr int kOwn = target::Own;
 constexpr int kSpecialColumns = target::Specials;
 
 // IDs are those an autonumber of the older program can hold.
@@ -80,6 +84,15 @@ struct FurtherPicture {
 
 ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QString& target,
                            const ImportOptions& options);
+
+// A column going to a field of the collector's own: its kind and value list when the fields'
+// list beside the file declares it, and its values as the rows are written.
+struct OwnColumn {
+    int index = 0;
+    ownfields::Field field;
+    bool declared = false;
+    std::vector<std::pair<std::int64_t, QString>> values;  // record ID, text
+};
 
 }  // namespace
 
@@ -149,6 +162,12 @@ std::optional<std::vector<values::Carried>> historyBeside(const QString& csvPath
     return readValuesCsv(file);
 }
 
+// The fields' list beside the CSV file, when it is there.
+std::vector<ownfields::Field> fieldsBeside(const QString& csvPath) {
+    const QString file = fieldsFileFor(csvPath);
+    return QFileInfo(file).isFile() ? readFieldsCsv(file) : std::vector<ownfields::Field>();
+}
+
 void noteHistory(QStringList& notes, long carried, long leftOut, const QString& csvPath) {
     if (carried < 0)
         return;
@@ -202,6 +221,16 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     int idField = -1;
     int pictureField = -1;
     std::array<int, 3> moreFields{-1, -1, -1};  // pictures, links, captions
+    int tagsField = -1;
+    std::vector<OwnColumn> own;
+    const std::vector<ownfields::Field> declared = fieldsBeside(csvPath);
+    const auto declaredAs = [&declared](const QString& heading) -> const ownfields::Field* {
+        for (const ownfields::Field& f : declared) {
+            if (f.name.compare(heading.trimmed(), Qt::CaseInsensitive) == 0)
+                return &f;
+        }
+        return nullptr;
+    };
     if (options.mapping && options.mapping->size() != qsizetype(record.fields.size())) {
         why << QCoreApplication::translate(
                    "kbs::exchange::CsvImport",
@@ -217,13 +246,37 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         if (options.mapping && index < options.mapping->size()) {
             const QString& to = options.mapping->at(index);
             position = to.isEmpty() ? kSkipped : targetOf(to, Headings{});
+        } else if (declaredAs(name) && collection::positionOf(name.trimmed()) < 0) {
+            // Before the headings, which may take a field's name for a column ("Worth").
+            position = kOwn;
         } else {
             position = targetOf(name, headings);
         }
+        if (position == kUnknown && options.ownUnknown)
+            position = kOwn;
         if (position == kUnknown && options.skipUnknown)
             position = kSkipped;
         if (position == kSkipped) {
             result.skippedColumns << name;
+        } else if (position == kTags) {
+            tagsField = index;
+        } else if (position == kOwn && name.isEmpty() && !options.mapping) {
+            why << QCoreApplication::translate("kbs::exchange::CsvImport", "column %1 has no name")
+                       .arg(index + 1);
+        } else if (position == kOwn) {
+            OwnColumn& c = own.emplace_back();
+            c.index = index;
+            c.field.name = name.simplified();
+            if (const ownfields::Field* d = declaredAs(name)) {
+                c.field = *d;
+                c.declared = true;
+            }
+            for (size_t o = 0; o + 1 < own.size(); ++o) {
+                if (own[o].field.name.compare(c.field.name, Qt::CaseInsensitive) == 0)
+                    why << QCoreApplication::translate("kbs::exchange::CsvImport",
+                                                       "the column %1 is named twice")
+                               .arg(shown);
+            }
         } else if (position == kPictureFile) {
             pictureField = index;
         } else if (position <= kMorePictures) {
@@ -241,7 +294,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         } else if (collection::columns[size_t(position)].kind == collection::Kind::Id) {
             idField = index;
         }
-        if (position != kUnknown && position != kSkipped) {
+        if (position != kUnknown && position != kSkipped && position != kOwn) {
             bool& seen = named[size_t(position + kSpecialColumns)];
             if (seen)
                 why << QCoreApplication::translate("kbs::exchange::CsvImport",
@@ -267,7 +320,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
                    "kbs::exchange::CsvImport",
                    "no column of the catalogue has the heading %1; the headings taken include %2 "
                    "(kbsmgr-import --list-headings lists them all, --skip-unknown leaves such "
-                   "columns out)")
+                   "columns out, --own-fields makes them fields of the collector's own)")
                    .arg(names, headings.firstFew(kShownHeadings));
         if (why.size() > MaxReasonsPerRow)
             why.swapItemsAt(MaxReasonsPerRow - 1, why.size() - 1);
@@ -312,6 +365,7 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     };
     std::unordered_map<std::int64_t, long> idLines;
     std::vector<SourceValue> values(names.size());
+    std::vector<std::pair<std::int64_t, QStringList>> tags;
     long withoutId = 0;
     bool writing = true;
     while (reader.next(record)) {
@@ -405,6 +459,14 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
                     }
                 }
             }
+            for (const OwnColumn& c : own) {
+                const QString text = QString::fromStdString(record.fields[size_t(c.index)].utf8);
+                if (const ownfields::Checked checked = ownfields::normalise(c.field, text);
+                    c.declared && !checked.ok)
+                    why << checked.message;
+            }
+            if (tagsField >= 0)
+                splitTags(QString::fromStdString(record.fields[size_t(tagsField)].utf8), &why);
         }
         if (id && (why.isEmpty() || !skipBadRows))
             idLines.emplace(*id, record.line);
@@ -441,6 +503,17 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
             values.back() = SourceValue::ofInteger(result.records + 1);
         startWriting();
         const std::int64_t written = writer->addRecord(values);
+        for (OwnColumn& c : own) {
+            const QString text = QString::fromStdString(record.fields[size_t(c.index)].utf8);
+            if (!text.trimmed().isEmpty())
+                c.values.emplace_back(written, text);
+        }
+        if (tagsField >= 0) {
+            if (QStringList t =
+                    splitTags(QString::fromStdString(record.fields[size_t(tagsField)].utf8));
+                !t.isEmpty())
+                tags.emplace_back(written, std::move(t));
+        }
         for (size_t k = 0; k < further.size(); ++k) {
             FurtherPicture& p = further[k];
             if (p.readAgain) {
@@ -473,7 +546,23 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
     const long carried = history ? long(history->size()) : -1;
     if (history)
         writer->setHistory(std::move(*history));
+    QStringList made;
+    for (OwnColumn& c : own) {
+        const ownfields::Kind kind = c.declared ? c.field.kind : guessKind(c.values);
+        const ownfields::Field f = ownfields::importField(writer->handle(), c.field.name, kind,
+                                                          c.values, c.field.valueList);
+        if (!c.declared)
+            made << QStringLiteral("%1 (%2)").arg(f.name, ownfields::kindName(f.kind));
+        c.values = {};
+    }
+    if (tagsField >= 0)
+        ownfields::importTags(writer->handle(), tags);
     writer->finish(std::nullopt);
+    if (!made.isEmpty())
+        result.notes << QCoreApplication::translate("kbs::exchange::CsvImport",
+                                                    "Columns that became fields of the "
+                                                    "collector's own: %1.")
+                            .arg(made.join(QStringLiteral(", ")));
     result.written = true;
     noteHistory(result.notes, carried, writer->historyLeftOut(), csvPath);
     if (withoutId > 0) {

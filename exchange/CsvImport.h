@@ -54,6 +54,9 @@ struct ImportOptions {
     std::optional<QStringList> mapping;
     // Leave out the columns whose heading names no column, rather than refuse the file.
     bool skipUnknown = false;
+    // Make the columns whose heading names no column fields of the collector's own, rather than
+    // refuse the file; each of the kind all its values have (OwnCsv.h's guessKind()).
+    bool ownUnknown = false;
     // Import the rows that look like a spreadsheet's sum (isSumRow()) as records too.
     bool keepSumRows = false;
 };
@@ -64,6 +67,11 @@ struct ImportOptions {
 // and picture_file (or the picture's heading): the
 // path of a picture file, relative to the CSV's folder or absolute. Without an ID column the
 // records get the IDs 1, 2, 3 ... in row order. An existing target is never replaced.
+//
+// A column headed "Tags" gives each record its tags (OwnCsv.h); a column whose heading names a
+// field of the fields' list beside the file (fieldsFileFor()) fills that field of the
+// collector's own, each value checked against its kind (a value refused is a problem of its
+// row); with options.ownUnknown a heading that names nothing makes a field of its own.
 //
 // A picture file must be, after its links are resolved, a regular file inside the CSV's folder
 // tree (or options.picturesFrom's), of at most collection::MaxPictureBytes, and a picture the

@@ -34,6 +34,7 @@
 #include "PictureLoader.h"
 #include "PictureSource.h"
 #include "PlacedFile.h"
+#include "ProgramInfo.h"
 #include "RegularFile.h"
 #include "SafeFile.h"
 #include "ValueHistory.h"
@@ -67,7 +68,12 @@ constexpr int kLine = 1;
 constexpr int kParagraph = 2;
 constexpr int kImage = 10;
 constexpr int kTable = 8;
+constexpr int kChoice = 3;
+constexpr int kBool = 4;
+constexpr int kNumber = 6;
+constexpr int kDate = 12;
 constexpr int kAllowMultiple = 1;
+constexpr int kMultipleGroupedCompleted = 7;
 // Field flags: completed as typed; may also be grouped by.
 constexpr int kCompleted = 4;
 constexpr int kGroupedCompleted = 6;
@@ -128,6 +134,7 @@ struct Field {
     QString name;
     QString title;
     int type = kLine;
+    std::map<QString, QString> props;  // its <prop name="...">s
 };
 
 // An entry's values by field name, several for a field of several values.
@@ -400,8 +407,10 @@ private:
         bool tellico = false;
         bool inEntry = false;
         int imageDepth = 0;  // the depth of the <image> being read, or 0
+        QString prop;        // the name of the field's <prop> being read
         QString imageId;
         QString imageText;
+        int fieldDepth = 0;  // the depth of the <field> being read (the last declared), or 0
         Entry e;
         qsizetype entryChars = 0;
         std::vector<Frame> frames;
@@ -439,10 +448,15 @@ private:
                     if (!entry)
                         m_ids.push_back(
                             attr.value(QLatin1String("id")).left(kMaxIdChars).toString());
+                } else if (name == QLatin1String("prop") && !entry && fieldDepth == depth - 1) {
+                    prop = attr.value(QLatin1String("name")).left(kMaxNameChars).toString();
+                    m_fields.back().props[prop];
                 } else if (name == QLatin1String("field") && !entry) {
                     Field f{attr.value(QLatin1String("name")).toString(),
                             attr.value(QLatin1String("title")).left(kMaxNameChars).toString(),
-                            attr.value(QLatin1String("type")).toInt()};
+                            attr.value(QLatin1String("type")).toInt(),
+                            {}};
+                    fieldDepth = 0;  // until it is taken
                     if (f.name.isEmpty() || f.name == QLatin1String("_default") || declared(f.name))
                         continue;
                     if (m_fields.size() >= size_t(kMaxFields))
@@ -451,6 +465,7 @@ private:
                                         .arg(kMaxFields));
                     refuseLongName(xml, f.name);
                     m_fields.push_back(f);
+                    fieldDepth = depth;
                     m_types[f.name] = f.type == 0 ? kLine : f.type;
                 } else if (name == QLatin1String("image")) {
                     imageDepth = depth;
@@ -474,9 +489,14 @@ private:
                     }
                 } else if (imageDepth > 0 && !entry) {
                     append(imageText, xml.text(), kMaxImageChars, xml);
+                } else if (!prop.isEmpty() && !entry) {
+                    append(m_fields.back().props[prop], xml.text(), kMaxNameChars, xml);
                 }
             } else if (token == QXmlStreamReader::EndElement) {
                 --depth;
+                prop.clear();
+                if (depth < fieldDepth)
+                    fieldDepth = 0;
                 if (inEntry && frames.empty()) {
                     inEntry = false;
                     if (entry)
@@ -597,6 +617,13 @@ const QString kExactField = QStringLiteral("kbs-exact");
 // several values: <valuations><valuation><column>2026-03-31</column>...
 const QString kValuesField = QStringLiteral("valuation");
 
+// The record's tags: a field of several values under Tellico's own name for keywords. The
+// collector's own fields carry their kind (ownfields::kindKey()) and a choice its value list
+// in properties of ours, as Tellico's types have no amount and its choices no list's name.
+const QString kTagsField = QStringLiteral("keyword");
+const QString kKindProp = QStringLiteral("kbs-kind");
+const QString kListProp = QStringLiteral("kbs-list");
+
 bool tellicoWouldChange(const QString& value) {
     return value.isEmpty() || value.simplified() != value;
 }
@@ -618,15 +645,19 @@ void takeExactTexts(Entry& e) {
         const auto shown = e.values.find(field);
         const QString value =
             shown == e.values.end() ? QString() : shown->second.join(QStringLiteral("; "));
-        if (value.simplified() == text.simplified())
+        // A "No" of a yes/no field, which Tellico keeps as an unchecked box, without a value.
+        const bool no = shown == e.values.end() && text == QLatin1String("0");
+        if (value.simplified() == text.simplified() || no)
             e.values[field] = QStringList{text};
     }
 }
 
-// What a field of Tellico's type holds as the collector's own field: its choices, check boxes,
-// numbers and dates as such, anything else as text.
-ownfields::Kind ownKindOf(int tellicoType) {
-    switch (tellicoType) {
+// What a field of Tellico's type holds as the collector's own field: the kind our export gave
+// it; else its choices, check boxes, numbers and dates as such, anything else as text.
+ownfields::Kind ownKindOf(const Field& field) {
+    if (const auto kind = field.props.find(kKindProp); kind != field.props.end())
+        return ownfields::kindOfKey(kind->second.trimmed()).value_or(ownfields::Kind::Text);
+    switch (field.type) {
         case 3:
             return ownfields::Kind::Choice;
         case 4:
@@ -667,15 +698,28 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
     QStringList leftOver;
     // The fields without a column arrive as the collector's own, with their values by record.
     std::vector<std::pair<Field, std::vector<std::pair<std::int64_t, QString>>>> own;
+    // The keywords become the records' tags; those that cannot be tags (longer than a tag may
+    // be) a field of their own.
+    std::optional<Field> tagsField;
+    std::vector<std::pair<std::int64_t, QStringList>> tags;
+    std::vector<std::pair<std::int64_t, QString>> longKeywords;
     for (const Field& f : c.fields()) {
         if (f.type == kImage)
             images.push_back(f.name);
     }
     for (const Field& f : c.fields()) {
+        if (f.name == kTagsField) {
+            tagsField = f;
+            continue;
+        }
         if (f.type == kImage || f.name == kExactField || f.name == kValuesField ||
             std::any_of(images.begin(), images.end(),
                         [&](const QString& i) { return captionField(i) == f.name; }))
             continue;
+        if (f.props.count(kKindProp) > 0) {  // a field of the collector's own, by our export
+            own.push_back({f, {}});
+            continue;
+        }
         const int p = positionFor(f.name, f.title, headings);
         const auto kind = p >= 0 ? collection::columns[size_t(p)].kind : collection::Kind::Id;
         const bool bookkeeping = f.name == QLatin1String("id") ||
@@ -803,6 +847,23 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
             if (it != e.values.end())
                 values.emplace_back(ids[i], it->second.join(QStringLiteral("; ")));
         }
+        if (const auto it = e.values.find(kTagsField); tagsField && it != e.values.end()) {
+            QStringList kept, tooLong;
+            for (const QString& keyword : it->second) {
+                // A keyword holding commas is several tags, as the tags are written in CSV.
+                for (const QString& piece : keyword.split(QLatin1Char(','))) {
+                    const ownfields::Checked tag = ownfields::normaliseTag(piece);
+                    if (tag.ok)
+                        kept << tag.stored;
+                    else if (!piece.trimmed().isEmpty())
+                        tooLong << piece.trimmed();
+                }
+            }
+            if (!kept.isEmpty())
+                tags.emplace_back(ids[i], kept);
+            if (!tooLong.isEmpty())
+                longKeywords.emplace_back(ids[i], tooLong.join(QStringLiteral("; ")));
+        }
         for (const EntryPicture& p : pictures)
             result.pictures += p.bytes.isEmpty() && !p.link ? 0 : 1;
         ++result.records;
@@ -811,10 +872,25 @@ TellicoImport readCollection(const QString& path, const QString& target, const H
     if (writer) {
         if (!history.empty())
             writer->setHistory(std::move(history));
-        for (const auto& [field, values] : own)
-            ownfields::importField(writer->handle(),
-                                   field.title.isEmpty() ? field.name : field.title,
-                                   ownKindOf(field.type), values);
+        for (const auto& [field, values] : own) {
+            const auto list = field.props.find(kListProp);
+            ownfields::importField(
+                writer->handle(), field.title.isEmpty() ? field.name : field.title,
+                ownKindOf(field), values, list == field.props.end() ? QString() : list->second);
+        }
+        if (!tags.empty())
+            ownfields::importTags(writer->handle(), tags);
+        if (!longKeywords.empty()) {
+            const ownfields::Field f = ownfields::importField(
+                writer->handle(), tagsField->title.isEmpty() ? tagsField->name : tagsField->title,
+                ownfields::Kind::Text, longKeywords);
+            result.notes << QCoreApplication::translate(
+                                "kbs::exchange::Tellico",
+                                "Keywords of %1 record(s) are longer than a tag may be and are "
+                                "kept in the field %2.")
+                                .arg(longKeywords.size())
+                                .arg(f.name);
+        }
         writer->finish(std::nullopt);
     }
     if (!leftOver.isEmpty())
@@ -972,6 +1048,73 @@ std::optional<TellicoPicture> tellicoPicture(const QByteArray& bytes) {
     return p;
 }
 
+// Tellico's type for a field of the collector's own: a choice only when every value it may
+// hold can be listed (Tellico separates them with ";"), an amount a line of text.
+int tellicoTypeOf(ownfields::Kind kind, const QStringList& allowed) {
+    switch (kind) {
+        case ownfields::Kind::Number:
+            return kNumber;
+        case ownfields::Kind::Date:
+            return kDate;
+        case ownfields::Kind::YesNo:
+            return kBool;
+        case ownfields::Kind::Choice:
+            return std::none_of(allowed.begin(), allowed.end(),
+                                [](const QString& v) { return v.contains(QLatin1Char(';')); })
+                       ? kChoice
+                       : kLine;
+        default:
+            return kLine;
+    }
+}
+
+// The values a choice offers: its value list's (in the program directory), then those the
+// records hold besides.
+QStringList allowedValues(const ownfields::Field& field, std::size_t at,
+                          const ownfields::AllValues& own, const std::vector<std::int64_t>& ids) {
+    QStringList out;
+    if (!field.valueList.isEmpty()) {
+        try {
+            const QByteArray bytes = regularfile::read(
+                ProgramInfo::path(field.valueList + QStringLiteral(".ini")), kMaxValueChars);
+            for (const QString& line : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
+                const QString v = line.trimmed();
+                if (!v.isEmpty() && !out.contains(v))
+                    out << v;
+            }
+        } catch (const AppError&) {
+            // no list (yet): the values held are all there is
+        }
+    }
+    for (const std::int64_t id : ids) {
+        const QString v = own.valueOf(id, at);
+        if (!v.isEmpty() && !out.contains(v))
+            out << v;
+    }
+    return out;
+}
+
+// A name for each field of the collector's own that no other field of the file has: its name
+// in lower case, its letters and digits, "own-" before it.
+std::vector<QString> ownTellicoNames(const std::vector<ownfields::Field>& fields) {
+    std::vector<QString> out;
+    for (const ownfields::Field& f : fields) {
+        QString name = QStringLiteral("own-");
+        for (const QChar c : f.name.toLower()) {
+            if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+                (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+                name += c;
+            else if (!name.endsWith(QLatin1Char('-')))
+                name += QLatin1Char('-');
+        }
+        const QString base = name;
+        for (int n = 2; std::find(out.begin(), out.end(), name) != out.end(); ++n)
+            name = base + QString::number(n);
+        out.push_back(name);
+    }
+    return out;
+}
+
 }  // namespace
 
 ExportSummary exportTellico(const QString& catalogue, const QString& path, const Headings& headings,
@@ -1011,16 +1154,24 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     xml.writeAttribute(QStringLiteral("type"), QStringLiteral("1"));  // a custom collection
 
     xml.writeStartElement(kNamespace, QStringLiteral("fields"));
+    long dropped = 0;
     const auto field = [&](const QString& name, const QString& title, const QString& category,
-                           int type, int flags) {
-        xml.writeEmptyElement(kNamespace, QStringLiteral("field"));
+                           int type, int flags, const QStringList& allowed = {},
+                           const std::map<QString, QString>& props = {}) {
+        xml.writeStartElement(kNamespace, QStringLiteral("field"));
         xml.writeAttribute(QStringLiteral("name"), name);
-        xml.writeAttribute(QStringLiteral("title"), title);
+        xml.writeAttribute(QStringLiteral("title"), xmlText(title, dropped));
         xml.writeAttribute(QStringLiteral("category"), category);
         xml.writeAttribute(QStringLiteral("type"), QString::number(type));
         xml.writeAttribute(QStringLiteral("flags"), QString::number(flags));
         xml.writeAttribute(QStringLiteral("format"), QString::number(kNoFormat));
         xml.writeAttribute(QStringLiteral("i18n"), QStringLiteral("false"));
+        if (!allowed.isEmpty())
+            xml.writeAttribute(QStringLiteral("allowed"),
+                               xmlText(allowed.join(QLatin1Char(';')), dropped));
+        for (const auto& [prop, value] : props)
+            writeTextElement(xml, QStringLiteral("prop"), xmlText(value, dropped), prop);
+        xml.writeEndElement();
     };
     const QString general = QStringLiteral("General");
     for (const int p : columns) {
@@ -1070,12 +1221,33 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
     field(kExactField,
           QCoreApplication::translate("kbs::exchange::Tellico", "Exact texts (Kerbside Manager)"),
           QStringLiteral("Kerbside Manager"), kLine, 0);
+    // The collector's own fields and the tags, in a category of their own.
+    const ownfields::AllValues own = ownfields::readAll(source.db());
+    const std::vector<std::int64_t> all = source.recordIds(ids);
+    const std::vector<QString> ownNames = ownTellicoNames(own.fields);
+    const QString ownCategory = QCoreApplication::translate("kbs::exchange::Tellico", "Own fields");
+    std::vector<int> ownTypes;
+    for (std::size_t f = 0; f < own.fields.size(); ++f) {
+        const ownfields::Field& o = own.fields[f];
+        const QStringList allowed =
+            o.kind == ownfields::Kind::Choice ? allowedValues(o, f, own, all) : QStringList();
+        ownTypes.push_back(tellicoTypeOf(o.kind, allowed));
+        const bool grouped = o.kind == ownfields::Kind::Text || o.kind == ownfields::Kind::Choice;
+        std::map<QString, QString> props{{kKindProp, QLatin1String(ownfields::kindKey(o.kind))}};
+        if (o.kind == ownfields::Kind::Choice && !o.valueList.isEmpty())
+            props[kListProp] = o.valueList;
+        field(ownNames[f], o.name, ownCategory, ownTypes.back(), grouped ? kGroupedCompleted : 0,
+              ownTypes.back() == kChoice ? allowed : QStringList(), props);
+    }
+    const bool withTags = anyTags(own, all);
+    if (withTags)
+        field(kTagsField, QCoreApplication::translate("kbs::exchange::Tellico", "Tags"),
+              ownCategory, kLine, kMultipleGroupedCompleted);
     xml.writeEndElement();
 
     ExportSummary summary;
     std::map<QString, TellicoPicture> written;  // by id, each file once
     std::set<QString> links;                    // linked pictures, each once
-    long dropped = 0;
     long unreadable = 0;
     const int notes = collection::at("Notes");
     values::Reader valuations(source.db());
@@ -1126,6 +1298,28 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
             }
             ++summary.pictures;
         }
+        for (std::size_t f = 0; f < own.fields.size(); ++f) {
+            const QString value = xmlText(own.valueOf(record.id, f), dropped);
+            if (value.isEmpty())
+                continue;
+            if (ownTypes[f] == kBool) {
+                // Tellico checks a box by "true" and keeps no value for one not checked.
+                if (value == QLatin1String("1"))
+                    writeTextElement(xml, ownNames[f], QStringLiteral("true"));
+                else
+                    exact << exactPair(ownNames[f], value);
+                continue;
+            }
+            writeTextElement(xml, ownNames[f], value);
+            if (tellicoWouldChange(value))
+                exact << exactPair(ownNames[f], value);
+        }
+        if (const QStringList tags = own.tagsOf(record.id); withTags && !tags.isEmpty()) {
+            xml.writeStartElement(kNamespace, kTagsField + QLatin1Char('s'));
+            for (const QString& tag : tags)
+                writeTextElement(xml, kTagsField, xmlText(tag, dropped));
+            xml.writeEndElement();
+        }
         if (const std::vector<values::Entry> entries = valuations.of(record.id); !entries.empty()) {
             xml.writeStartElement(kNamespace, kValuesField + QLatin1Char('s'));
             for (const values::Entry& v : entries) {
@@ -1141,7 +1335,7 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
         xml.writeEndElement();
         ++summary.records;
     };
-    forEachRecord(source, source.recordIds(ids), write, progress, summary, path);
+    forEachRecord(source, all, write, progress, summary, path);
 
     if (!written.empty() || !links.empty()) {
         xml.writeStartElement(kNamespace, QStringLiteral("images"));

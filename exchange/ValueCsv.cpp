@@ -53,44 +53,24 @@ QByteArray valuesCsv(sqlite3* db, const std::vector<std::int64_t>& ids) {
 }
 
 std::vector<values::Carried> readValuesCsv(const QString& path) {
-    CsvReader reader(path);
-    CsvRecord record;
-    if (!reader.next(record))
-        refuse(path, 1, QCoreApplication::translate("kbs::exchange::ValueCsv", "it is empty"));
-    std::array<int, ColumnCount> at;
-    at.fill(-1);
-    for (int i = 0; i < int(record.fields.size()); ++i) {
-        const QString heading = QString::fromStdString(record.fields[size_t(i)].utf8).trimmed();
-        for (int c = 0; c < ColumnCount; ++c) {
-            if (at[size_t(c)] < 0 &&
-                heading.compare(QLatin1String(kHeadings[c]), Qt::CaseInsensitive) == 0)
-                at[size_t(c)] = i;
-        }
-    }
-    if (at[Id] < 0 || at[Date] < 0 || at[Value] < 0)
-        refuse(path, record.line,
-               QCoreApplication::translate("kbs::exchange::ValueCsv",
-                                           "the columns ID, Date and Value are needed"));
     std::vector<values::Carried> out;
-    while (reader.next(record)) {
-        if (!record.problem.isEmpty())
-            refuse(path, record.line, record.problem);
-        if (isBlankRow(record.fields))
-            continue;
-        const auto field = [&](Column c) {
-            const int i = at[size_t(c)];
-            return i >= 0 && i < int(record.fields.size())
-                       ? QString::fromStdString(record.fields[size_t(i)].utf8)
-                       : QString();
-        };
+    const auto refused = [&path](long line, const QString& why) {
+        refuse(path, line,
+               !why.isEmpty()
+                   ? why
+                   : QCoreApplication::translate("kbs::exchange::ValueCsv",
+                                                 "the columns ID, Date and Value are needed"));
+    };
+    const auto row = [&](long line, const QStringList& field) {
         bool ok = false;
-        const qint64 id = field(Id).trimmed().toLongLong(&ok);
+        const qint64 id = field[Id].trimmed().toLongLong(&ok);
         if (!ok)
-            refuse(path, record.line,
+            refuse(path, line,
                    QCoreApplication::translate("kbs::exchange::ValueCsv", "\"%1\" is no record ID")
-                       .arg(field(Id)));
-        out.push_back({id, {0, field(Date), field(Value), field(Note)}});
-    }
+                       .arg(field[Id]));
+        out.push_back({id, {0, field[Date], field[Value], field[Note]}});
+    };
+    readHeadedCsv(path, {std::begin(kHeadings), std::end(kHeadings)}, Note, row, refused);
     return out;
 }
 

@@ -14,6 +14,9 @@
 
 #include "AppError.h"
 #include "CatalogueSource.h"
+#include "CsvExport.h"
+#include "OwnCsv.h"
+#include "OwnFields.h"
 #include "PictureLoader.h"
 #include "PlacedFile.h"
 #include "ValueHistory.h"
@@ -344,14 +347,28 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
     format_set_align(text, LXW_ALIGN_VERTICAL_TOP);
     lxw_format* number = workbook_add_format(book);  // the ID, at the top as the texts
     format_set_align(number, LXW_ALIGN_VERTICAL_TOP);
+    lxw_format* amount = workbook_add_format(book);  // two decimals, or the four kept
+    format_set_num_format(amount, "0.00##");
+    format_set_align(amount, LXW_ALIGN_VERTICAL_TOP);
 
+    // The described columns, then the collector's own fields and the tags, then the picture.
     const std::vector<int> columns = sheetColumns();
-    const auto pictureColumn = lxw_col_t(columns.size());
-    std::vector<double> widths(columns.size());
-    for (size_t c = 0; c < columns.size(); ++c) {
-        const QString heading = headings.heading(columns[c]);
+    const ownfields::AllValues own = ownfields::readAll(source.db());
+    const std::vector<std::int64_t> all = source.recordIds(ids);
+    QStringList ownHeadings;
+    for (const ownfields::Field& f : own.fields)
+        ownHeadings << f.name;
+    const bool withTags = anyTags(own, all);
+    if (withTags)
+        ownHeadings << QCoreApplication::translate("kbs::exchange", "Tags");
+    const auto pictureColumn = lxw_col_t(columns.size() + size_t(ownHeadings.size()));
+    std::vector<double> widths(pictureColumn);
+    for (size_t c = 0; c < pictureColumn; ++c) {
+        const QString heading = c < columns.size() ? headings.heading(columns[c])
+                                                   : ownHeadings[qsizetype(c - columns.size())];
         widths[c] = widthOf(heading);
-        worksheet_write_string(sheet, 0, lxw_col_t(c), heading.toUtf8().constData(), bold);
+        const CellText cell = cellText(heading);
+        worksheet_write_string(sheet, 0, lxw_col_t(c), cell.utf8.c_str(), bold);
     }
     worksheet_write_string(sheet, 0, pictureColumn,
                            headings.heading(collection::at("binpicdata")).toUtf8().constData(),
@@ -389,6 +406,27 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
                 failed(e);
             widths[c] = std::max(widths[c], widthOf(value));
         }
+        for (qsizetype o = 0; o < ownHeadings.size(); ++o) {
+            const size_t c = columns.size() + size_t(o);
+            const bool tags = size_t(o) == own.fields.size();
+            const QString value =
+                tags ? joinTags(own.tagsOf(record.id)) : own.valueOf(record.id, size_t(o));
+            if (value.isEmpty())
+                continue;
+            const ownfields::Kind kind = tags ? ownfields::Kind::Text : own.fields[size_t(o)].kind;
+            lxw_error e = LXW_NO_ERROR;
+            if (kind == ownfields::Kind::Number || kind == ownfields::Kind::Amount) {
+                e = worksheet_write_number(sheet, row, lxw_col_t(c), value.toDouble(),
+                                           kind == ownfields::Kind::Amount ? amount : number);
+            } else {
+                const CellText cell = cellText(value);
+                cut += cell.cut ? 1 : 0;
+                e = worksheet_write_string(sheet, row, lxw_col_t(c), cell.utf8.c_str(), text);
+            }
+            if (e)
+                failed(e);
+            widths[c] = std::max(widths[c], widthOf(value));
+        }
         if (!thumb.isEmpty()) {
             thumbs.push_back({row, thumbFile.pos(), qint32(thumb.size()),
                               std::uint16_t(size.width()), std::uint16_t(size.height()), top});
@@ -414,9 +452,8 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
         ++row;
         ++summary.records;
     };
-    const std::vector<std::int64_t> all = source.recordIds(ids);
     forEachRecord(source, all, write, progress, summary, path);
-    for (size_t c = 0; c < columns.size(); ++c)
+    for (size_t c = 0; c < widths.size(); ++c)
         worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), std::min(kMaxWidth, widths[c] + 2),
                              nullptr);
     worksheet_set_column(sheet, pictureColumn, pictureColumn, kPictureColumnChars, nullptr);
@@ -425,7 +462,7 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
     if (const lxw_error e = workbook_close(book))
         failed(e);
     int left = 0;  // the picture column's left edge, in pixels
-    for (size_t c = 0; c < columns.size(); ++c)
+    for (size_t c = 0; c < widths.size(); ++c)
         left += columnPixels(std::min(kMaxWidth, widths[c] + 2));
     if (!thumbFile.flush() ||
         !addThumbs(bookPath, thumbFile, thumbs, pictureColumn, left, out.scratchPath()))

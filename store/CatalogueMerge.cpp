@@ -3,9 +3,12 @@
 #include <sqlite3.h>
 
 #include <QFile>
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "Collection.h"
+#include "OwnFields.h"
 #include "Schema.h"
 #include "Sqlite.h"
 
@@ -71,6 +74,53 @@ private:
     bool m_begun = false;
 };
 
+// The collector's own values and tags of the records added (old ID -> new ID): each field of
+// `from` goes to the catalogue's field of its name, made with its kind and value list where
+// there is none; where that field is of another kind and refuses a value, the values come as a
+// field of their own beside it ("Scale (2)"), so that none is lost.
+void addOwnValues(sqlite3* db, const ownfields::AllValues& from,
+                  const std::vector<std::pair<qint64, qint64>>& added) {
+    sqlite::Stmt put(db,
+                     "INSERT OR REPLACE INTO main.own_values (record_id, field_id, value) VALUES "
+                     "(?, ?, ?)",
+                     kSource);
+    for (size_t f = 0; f < from.fields.size(); ++f) {
+        const ownfields::Field& field = from.fields[f];
+        std::vector<std::pair<std::int64_t, QString>> values;
+        for (const auto& [old, now] : added) {
+            if (QString v = from.valueOf(old, f); !v.isEmpty())
+                values.emplace_back(now, std::move(v));
+        }
+        std::optional<ownfields::Field> to;
+        for (const ownfields::Field& f : ownfields::fields(db)) {
+            if (f.name.compare(field.name, Qt::CaseInsensitive) == 0)
+                to = f;
+        }
+        const bool fits = to && std::all_of(values.begin(), values.end(), [&](const auto& v) {
+                              return ownfields::normalise(*to, v.second).ok;
+                          });
+        if (!fits) {
+            ownfields::importField(db, field.name, field.kind, values, field.valueList);
+            continue;
+        }
+        for (const auto& [record, text] : values) {
+            const QByteArray stored = ownfields::normalise(*to, text).stored.toUtf8();
+            put.reset();
+            sqlite3_bind_int64(put.get(), 1, record);
+            sqlite3_bind_int64(put.get(), 2, to->id);
+            sqlite3_bind_text(put.get(), 3, stored.constData(), int(stored.size()),
+                              SQLITE_TRANSIENT);
+            put.step(kSource);
+        }
+    }
+    std::vector<std::pair<std::int64_t, QStringList>> tags;
+    for (const auto& [old, now] : added) {
+        if (QStringList t = from.tagsOf(old); !t.isEmpty())
+            tags.emplace_back(now, std::move(t));
+    }
+    ownfields::importTags(db, tags);
+}
+
 }  // namespace
 
 std::vector<qint64> addRecords(const QString& catalogue, const QString& from) {
@@ -83,6 +133,13 @@ std::vector<qint64> addRecords(const QString& catalogue, const QString& from) {
             columns.append(columns.empty() ? "" : ", ").append(sqlite::quoteName(c.name));
     }
     const bool pictures = work.hasTable("src", schema::PicturesTable);
+    // The collector's own values and tags of the records to add, read at once.
+    ownfields::AllValues own;
+    {
+        Work source(from);
+        own = ownfields::readAll(source.db());
+    }
+    const bool withOwn = ownfields::present(work.db()) || ownfields::ensureTables(work.db());
     work.begin();
     sqlite::Stmt ids(work.db(), "SELECT ID FROM src.table1 ORDER BY ID", kSource);
     sqlite::Stmt copy(work.db(),
@@ -98,6 +155,7 @@ std::vector<qint64> addRecords(const QString& catalogue, const QString& from) {
                                     kSource);
     }
     std::vector<qint64> added;
+    std::vector<std::pair<qint64, qint64>> moved;  // old ID, new ID
     while (ids.step(kSource)) {
         const qint64 old = sqlite3_column_int64(ids.get(), 0);
         copy.reset();
@@ -105,6 +163,7 @@ std::vector<qint64> addRecords(const QString& catalogue, const QString& from) {
         copy.step(kSource);
         const qint64 now = sqlite3_last_insert_rowid(work.db());
         added.push_back(now);
+        moved.emplace_back(old, now);
         if (pictures) {
             copyPictures.reset();
             sqlite3_bind_int64(copyPictures.get(), 1, now);
@@ -112,6 +171,8 @@ std::vector<qint64> addRecords(const QString& catalogue, const QString& from) {
             copyPictures.step(kSource);
         }
     }
+    if (withOwn)
+        addOwnValues(work.db(), own, moved);
     work.commit();
     return added;
 }

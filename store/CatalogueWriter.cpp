@@ -14,6 +14,7 @@
 
 #include "AppError.h"
 #include "Collection.h"
+#include "OwnFields.h"
 #include "SafeFile.h"
 #include "Schema.h"
 #include "Sqlite.h"
@@ -368,10 +369,18 @@ void CatalogueWriter::complete(std::optional<std::int64_t> autonumberCounter) {
         if (history)
             valuations.emplace(m_db, "UPDATE value_history SET record_id = ? WHERE record_id = ?",
                                kSource);
+        // And the collector's own values and tags, when an import gave any.
+        std::optional<sqlite::Stmt> ownValues, tags;
+        if (ownfields::present(m_db)) {
+            ownValues.emplace(m_db, "UPDATE own_values SET record_id = ? WHERE record_id = ?",
+                              kSource);
+            tags.emplace(m_db, "UPDATE record_tags SET record_id = ? WHERE record_id = ?", kSource);
+        }
         for (long i = 0; i < m_withoutId; ++i) {
             ++last;
-            for (sqlite::Stmt* st : {&renumber, pictures ? &*pictures : nullptr,
-                                     valuations ? &*valuations : nullptr}) {
+            for (sqlite::Stmt* st :
+                 {&renumber, pictures ? &*pictures : nullptr, valuations ? &*valuations : nullptr,
+                  ownValues ? &*ownValues : nullptr, tags ? &*tags : nullptr}) {
                 if (!st)
                     continue;
                 sqlite3_bind_int64(st->get(), 1, last);

@@ -135,7 +135,9 @@ QString checkedName(sqlite3* db, const QString& typed, std::int64_t self) {
         collection::columns.begin(), collection::columns.end(), [&](const collection::Column& c) {
             return name.compare(QLatin1String(c.name), Qt::CaseInsensitive) == 0;
         });
-    if (described || name.compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0)
+    // "tag" is the filter's word for a tag, "Tags" the heading of the tags' column in CSV files.
+    if (described || name.compare(QLatin1String("tag"), Qt::CaseInsensitive) == 0 ||
+        name.compare(QLatin1String("tags"), Qt::CaseInsensitive) == 0)
         refuse(QCoreApplication::translate("kbs::ownfields",
                                            "%1 is the name of a field the catalogue has already.")
                    .arg(name));
@@ -646,8 +648,10 @@ AllValues readAll(sqlite3* db) {
 }
 
 Field importField(sqlite3* db, const QString& name, Kind kind,
-                  const std::vector<std::pair<std::int64_t, QString>>& values) {
-    Field f{0, QString(name).replace(QLatin1Char(':'), QLatin1Char('.')).simplified(), kind, {}, 0};
+                  const std::vector<std::pair<std::int64_t, QString>>& values,
+                  const QString& valueList) {
+    Field f{0, QString(name).replace(QLatin1Char(':'), QLatin1Char('.')).simplified(), kind,
+            valueList, 0};
     if (f.name.isEmpty())
         f.name = QCoreApplication::translate("kbs::ownfields", "Field");
     const bool all = std::all_of(values.begin(), values.end(),
@@ -684,6 +688,29 @@ Field importField(sqlite3* db, const QString& name, Kind kind,
         }
     });
     return f;
+}
+
+int importTags(sqlite3* db, const std::vector<std::pair<std::int64_t, QStringList>>& tags) {
+    int refused = 0;
+    inTransaction(db, [&] {
+        if (!present(db))  // a new catalogue, being written in a transaction of its own
+            sqlite::exec(db, kTablesSql, kSource);
+        sqlite::Stmt put(db, "INSERT OR IGNORE INTO record_tags (record_id, tag) VALUES (?, ?)",
+                         kSource);
+        for (const auto& [record, list] : tags) {
+            for (const QString& t : list) {
+                const Checked c = normaliseTag(t);
+                refused += c.ok ? 0 : 1;
+                if (!c.ok)
+                    continue;
+                sqlite3_bind_int64(put.get(), 1, record);
+                bindText(put.get(), 2, c.stored);
+                put.step(kSource);
+                put.reset();
+            }
+        }
+    });
+    return refused;
 }
 
 void keepDeleted(sqlite3* db, std::int64_t recordId) {

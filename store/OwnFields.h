@@ -125,7 +125,11 @@ AllValues readAll(sqlite3* db);
 // field, so that no value is lost. A name the catalogue cannot take (one of a described field,
 // one with a colon) gets " (2)", " (3)" ... or its colons made dots. Returns the field.
 Field importField(sqlite3* db, const QString& name, Kind kind,
-                  const std::vector<std::pair<std::int64_t, QString>>& values);
+                  const std::vector<std::pair<std::int64_t, QString>>& values,
+                  const QString& valueList = {});
+// Gives many records their tags at once (record ID, tags), for an import into a new catalogue:
+// each tag as setTags() keeps it; one that cannot be a tag is left out. Returns how many were.
+int importTags(sqlite3* db, const std::vector<std::pair<std::int64_t, QStringList>>& tags);
 
 // ---- deleted records: a record's values and tags move aside with it and come back with it.
 void keepDeleted(sqlite3* db, std::int64_t recordId);

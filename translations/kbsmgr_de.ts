@@ -668,6 +668,14 @@ Ja fügt sie hinzu („Import rückgängig machen“ nimmt sie wieder heraus); N
         <source>Choose a field for at least one column.</source>
         <translation>Wählen Sie für mindestens eine Spalte ein Feld.</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>A field of its own, named by the heading</source>
+        <translation>Ein eigenes Feld, benannt nach der Überschrift</translation>
+    </message>
 </context>
 <context>
     <name>kbs::ColumnsDialog</name>
@@ -2269,6 +2277,10 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
         <source>As listed</source>
         <translation>Wie aufgeführt</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ChecklistCsv</name>
@@ -2316,10 +2328,6 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>the file has %1 columns where %2 were matched to fields</source>
         <translation>die Datei hat %1 Spalten, zugeordnet wurden %2</translation>
-    </message>
-    <message>
-        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out)</source>
-        <translation>keine Spalte des Katalogs hat die Überschrift %1; gültige Überschriften sind u. a. %2 (kbsmgr-import --list-headings listet alle auf, --skip-unknown lässt solche Spalten aus)</translation>
     </message>
     <message>
         <source>Columns left out, as their headings name no column of the catalogue: %1.</source>
@@ -2394,6 +2402,14 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
             <numerusform>%n Bewertungen in %1 nennen einen Datensatz, den der Katalog nicht hat, und wurden ausgelassen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out, --own-fields makes them fields of the collector&apos;s own)</source>
+        <translation>keine Spalte des Katalogs hat die Überschrift %1; gültige Überschriften sind u. a. %2 (kbsmgr-import --list-headings listet alle auf, --skip-unknown lässt solche Spalten aus, --own-fields macht sie zu eigenen Feldern des Sammlers)</translation>
+    </message>
+    <message>
+        <source>Columns that became fields of the collector&apos;s own: %1.</source>
+        <translation>Spalten, die zu eigenen Feldern des Sammlers wurden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::CsvReader</name>
@@ -2416,6 +2432,17 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
     <message>
         <source>a quoted field is never closed</source>
         <translation>Ein Feld in Anführungszeichen wird nie geschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::OwnCsv</name>
+    <message>
+        <source>The fields&apos; list %1 cannot be read: line %2: %3.</source>
+        <translation>Die Liste der Felder %1 kann nicht gelesen werden: Zeile %2: %3.</translation>
+    </message>
+    <message>
+        <source>the columns Name and Kind are needed</source>
+        <translation>die Spalten Name und Kind werden benötigt</translation>
     </message>
 </context>
 <context>
@@ -2563,16 +2590,24 @@ Dieses Programm ist freie Software unter der GNU General Public License, Version
         <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
         <translation>%1 Zeichen, die XML nicht aufnehmen kann (Steuerzeichen wie NUL, U+FFFE, U+FFFF, halbe Surrogatpaare), wurden aus den Texten ausgelassen.</translation>
     </message>
+    <message>
+        <source>Keywords of %1 record(s) are longer than a tag may be and are kept in the field %2.</source>
+        <translation>Schlüsselwörter von %1 Datensatz/Datensätzen sind länger, als ein Schlagwort sein darf, und werden im Feld %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Own fields</source>
+        <translation>Eigene Felder</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ValueCsv</name>
     <message>
         <source>The value history %1 cannot be read: line %2: %3.</source>
         <translation>Der Wertverlauf %1 kann nicht gelesen werden: Zeile %2: %3.</translation>
-    </message>
-    <message>
-        <source>it is empty</source>
-        <translation>sie ist leer</translation>
     </message>
     <message>
         <source>the columns ID, Date and Value are needed</source>

@@ -668,6 +668,14 @@ Sí los añade (Deshacer la importación los vuelve a quitar); No crea con ellos
         <source>Choose a field for at least one column.</source>
         <translation>Elija un campo para al menos una columna.</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>A field of its own, named by the heading</source>
+        <translation>Un campo propio, con el nombre del encabezado</translation>
+    </message>
 </context>
 <context>
     <name>kbs::ColumnsDialog</name>
@@ -2269,6 +2277,10 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
         <source>As listed</source>
         <translation>Como en la lista</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ChecklistCsv</name>
@@ -2316,10 +2328,6 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>the file has %1 columns where %2 were matched to fields</source>
         <translation>el archivo tiene %1 columnas y se asignaron %2 a campos</translation>
-    </message>
-    <message>
-        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out)</source>
-        <translation>ninguna columna del catálogo tiene el encabezado %1; los encabezados válidos incluyen %2 (kbsmgr-import --list-headings los lista todos, --skip-unknown omite esas columnas)</translation>
     </message>
     <message>
         <source>Columns left out, as their headings name no column of the catalogue: %1.</source>
@@ -2394,6 +2402,14 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
             <numerusform>%n valoraciones de %1 nombran un registro que el catálogo no tiene y se han omitido.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out, --own-fields makes them fields of the collector&apos;s own)</source>
+        <translation>ninguna columna del catálogo tiene el encabezado %1; los encabezados válidos incluyen %2 (kbsmgr-import --list-headings los lista todos, --skip-unknown omite esas columnas, --own-fields las convierte en campos propios del coleccionista)</translation>
+    </message>
+    <message>
+        <source>Columns that became fields of the collector&apos;s own: %1.</source>
+        <translation>Columnas que se convirtieron en campos propios del coleccionista: %1.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::CsvReader</name>
@@ -2416,6 +2432,17 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
     <message>
         <source>a quoted field is never closed</source>
         <translation>un campo entre comillas nunca se cierra</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::OwnCsv</name>
+    <message>
+        <source>The fields&apos; list %1 cannot be read: line %2: %3.</source>
+        <translation>No se puede leer la lista de campos %1: línea %2: %3.</translation>
+    </message>
+    <message>
+        <source>the columns Name and Kind are needed</source>
+        <translation>se necesitan las columnas Name y Kind</translation>
     </message>
 </context>
 <context>
@@ -2563,16 +2590,24 @@ Este programa es software libre bajo la GNU General Public License, versión 3 o
         <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
         <translation>%1 carácter(es) que XML no puede contener (caracteres de control como NUL, U+FFFE, U+FFFF, mitades de pares suplentes) se omitieron de los textos.</translation>
     </message>
+    <message>
+        <source>Keywords of %1 record(s) are longer than a tag may be and are kept in the field %2.</source>
+        <translation>Palabras clave de %1 registro(s) son más largas de lo que puede ser una etiqueta y se guardan en el campo %2.</translation>
+    </message>
+    <message>
+        <source>Own fields</source>
+        <translation>Campos propios</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ValueCsv</name>
     <message>
         <source>The value history %1 cannot be read: line %2: %3.</source>
         <translation>No se puede leer el historial de valores %1: línea %2: %3.</translation>
-    </message>
-    <message>
-        <source>it is empty</source>
-        <translation>está vacío</translation>
     </message>
     <message>
         <source>the columns ID, Date and Value are needed</source>

@@ -668,6 +668,14 @@ Oui les ajoute (« Annuler l&apos;importation » les retire à nouveau) ; Non en
         <source>Choose a field for at least one column.</source>
         <translation>Choisissez un champ pour au moins une colonne.</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>A field of its own, named by the heading</source>
+        <translation>Un champ personnel, nommé d&apos;après l&apos;en-tête</translation>
+    </message>
 </context>
 <context>
     <name>kbs::ColumnsDialog</name>
@@ -2269,6 +2277,10 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
         <source>As listed</source>
         <translation>Dans l&apos;ordre donné</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ChecklistCsv</name>
@@ -2316,10 +2328,6 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>the file has %1 columns where %2 were matched to fields</source>
         <translation>le fichier a %1 colonnes alors que %2 ont été associées à des champs</translation>
-    </message>
-    <message>
-        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out)</source>
-        <translation>aucune colonne du catalogue n&apos;a l&apos;en-tête %1 ; les en-têtes acceptés sont notamment %2 (kbsmgr-import --list-headings les liste tous, --skip-unknown laisse de côté ces colonnes)</translation>
     </message>
     <message>
         <source>Columns left out, as their headings name no column of the catalogue: %1.</source>
@@ -2394,6 +2402,14 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
             <numerusform>%n estimations de %1 désignent une fiche absente du catalogue et ont été laissées de côté.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out, --own-fields makes them fields of the collector&apos;s own)</source>
+        <translation>aucune colonne du catalogue n&apos;a l&apos;en-tête %1 ; les en-têtes acceptés sont notamment %2 (kbsmgr-import --list-headings les liste tous, --skip-unknown laisse de côté ces colonnes, --own-fields en fait des champs personnels du collectionneur)</translation>
+    </message>
+    <message>
+        <source>Columns that became fields of the collector&apos;s own: %1.</source>
+        <translation>Colonnes devenues des champs personnels du collectionneur : %1.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::CsvReader</name>
@@ -2416,6 +2432,17 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
     <message>
         <source>a quoted field is never closed</source>
         <translation>un champ entre guillemets n’est jamais fermé</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::OwnCsv</name>
+    <message>
+        <source>The fields&apos; list %1 cannot be read: line %2: %3.</source>
+        <translation>La liste des champs %1 ne peut pas être lue : ligne %2 : %3.</translation>
+    </message>
+    <message>
+        <source>the columns Name and Kind are needed</source>
+        <translation>les colonnes Name et Kind sont nécessaires</translation>
     </message>
 </context>
 <context>
@@ -2563,16 +2590,24 @@ Ce programme est un logiciel libre sous la GNU General Public License, version 3
         <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
         <translation>%1 caractère(s) que XML ne peut pas contenir (caractères de contrôle comme NUL, U+FFFE, U+FFFF, moitiés de paires de substitution) ont été retirés des textes.</translation>
     </message>
+    <message>
+        <source>Keywords of %1 record(s) are longer than a tag may be and are kept in the field %2.</source>
+        <translation>Des mots-clés de %1 fiche(s) sont plus longs qu&apos;une étiquette ne peut l&apos;être et sont gardés dans le champ %2.</translation>
+    </message>
+    <message>
+        <source>Own fields</source>
+        <translation>Champs personnels</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ValueCsv</name>
     <message>
         <source>The value history %1 cannot be read: line %2: %3.</source>
         <translation>L&apos;historique des valeurs %1 ne peut pas être lu : ligne %2 : %3.</translation>
-    </message>
-    <message>
-        <source>it is empty</source>
-        <translation>il est vide</translation>
     </message>
     <message>
         <source>the columns ID, Date and Value are needed</source>

@@ -668,6 +668,14 @@ Ja voegt ze toe (Import ongedaan maken haalt ze er weer uit); Nee maakt er een n
         <source>Choose a field for at least one column.</source>
         <translation>Kies voor minstens één kolom een veld.</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>A field of its own, named by the heading</source>
+        <translation>Een eigen veld, genoemd naar de kop</translation>
+    </message>
 </context>
 <context>
     <name>kbs::ColumnsDialog</name>
@@ -2269,6 +2277,10 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
         <source>As listed</source>
         <translation>Zoals opgesomd</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Labels</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ChecklistCsv</name>
@@ -2316,10 +2328,6 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>the file has %1 columns where %2 were matched to fields</source>
         <translation>het bestand heeft %1 kolommen, terwijl er %2 aan velden zijn gekoppeld</translation>
-    </message>
-    <message>
-        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out)</source>
-        <translation>geen kolom van de catalogus heeft de kop %1; geldige koppen zijn onder meer %2 (kbsmgr-import --list-headings somt ze allemaal op, --skip-unknown laat zulke kolommen weg)</translation>
     </message>
     <message>
         <source>Columns left out, as their headings name no column of the catalogue: %1.</source>
@@ -2394,6 +2402,14 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
             <numerusform>%n waarderingen in %1 noemen een record dat de catalogus niet heeft en zijn weggelaten.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>no column of the catalogue has the heading %1; the headings taken include %2 (kbsmgr-import --list-headings lists them all, --skip-unknown leaves such columns out, --own-fields makes them fields of the collector&apos;s own)</source>
+        <translation>geen kolom van de catalogus heeft de kop %1; geldige koppen zijn onder meer %2 (kbsmgr-import --list-headings somt ze allemaal op, --skip-unknown laat zulke kolommen weg, --own-fields maakt er eigen velden van de verzamelaar van)</translation>
+    </message>
+    <message>
+        <source>Columns that became fields of the collector&apos;s own: %1.</source>
+        <translation>Kolommen die eigen velden van de verzamelaar zijn geworden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::CsvReader</name>
@@ -2416,6 +2432,17 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
     <message>
         <source>a quoted field is never closed</source>
         <translation>een veld tussen aanhalingstekens wordt nooit gesloten</translation>
+    </message>
+</context>
+<context>
+    <name>kbs::exchange::OwnCsv</name>
+    <message>
+        <source>The fields&apos; list %1 cannot be read: line %2: %3.</source>
+        <translation>De lijst met velden %1 kan niet worden gelezen: regel %2: %3.</translation>
+    </message>
+    <message>
+        <source>the columns Name and Kind are needed</source>
+        <translation>de kolommen Name en Kind zijn nodig</translation>
     </message>
 </context>
 <context>
@@ -2563,16 +2590,24 @@ Dit programma is vrije software onder de GNU General Public License, versie 3 of
         <source>%1 character(s) that XML cannot hold (control characters such as NUL, U+FFFE, U+FFFF, halves of surrogate pairs) were left out of the texts.</source>
         <translation>%1 teken(s) die XML niet kan bevatten (stuurtekens zoals NUL, U+FFFE, U+FFFF, halve surrogaatparen) zijn uit de teksten weggelaten.</translation>
     </message>
+    <message>
+        <source>Keywords of %1 record(s) are longer than a tag may be and are kept in the field %2.</source>
+        <translation>Trefwoorden van %1 record(s) zijn langer dan een label mag zijn en worden bewaard in het veld %2.</translation>
+    </message>
+    <message>
+        <source>Own fields</source>
+        <translation>Eigen velden</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Labels</translation>
+    </message>
 </context>
 <context>
     <name>kbs::exchange::ValueCsv</name>
     <message>
         <source>The value history %1 cannot be read: line %2: %3.</source>
         <translation>De waardegeschiedenis %1 kan niet worden gelezen: regel %2: %3.</translation>
-    </message>
-    <message>
-        <source>it is empty</source>
-        <translation>het is leeg</translation>
     </message>
     <message>
         <source>the columns ID, Date and Value are needed</source>

@@ -103,14 +103,14 @@ private slots:
                                    });
         };
         QVERIFY(runImport(mb::Yes, true));
-        QCOMPARE(offered, QStringList({u"Description"_s,
-                                       u"Color"_s,
-                                       u"Year"_s,
-                                       u"Purchase"_s,
-                                       u"Car_Cond"_s,
-                                       u"Notes"_s,
-                                       {}}));
+        QCOMPARE(offered, QStringList({u"Description"_s, u"Color"_s, u"Year"_s, u"Purchase"_s,
+                                       u"Car_Cond"_s, u"Notes"_s, u"+own"_s}));
         QCOMPARE(w.count(), 5);
+        // The column named nothing came as a field of the collector's own, added to the
+        // catalogue with its value.
+        QCOMPARE(env.rows(u"SELECT f.name, f.kind, v.value FROM own_fields AS f JOIN own_values "
+                          "AS v USING (field_id) JOIN table1 ON ID = record_id"_s),
+                 (QList<QVariantList>{{u"Rating"_s, 1, u"5"_s}}));
         QCOMPARE(w.column(1).mid(3), QStringList({u"Beetle"_s, u"Cortina"_s}));
         QCOMPARE(env.value(u"SELECT count(*) FROM table1 WHERE Year IS NULL"_s).toInt(), 2);
         QVERIFY(w->statusBar()->currentMessage().contains(u"line(s) 5"_s));

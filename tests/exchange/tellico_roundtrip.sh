@@ -4,7 +4,8 @@
 # session bus of its own), and kbsmgr-import reads back every value: texts with spaces around
 # them, CR LF, several lines, markup-like text, the hidden column, the linked picture's path,
 # further pictures with their captions and links; the pictures themselves, which Tellico
-# encodes anew when it saves them, come back as pictures. Skipped (77) where Tellico, Xvfb, D-Bus or
+# encodes anew when it saves them, come back as pictures; the collector's own fields of every
+# kind with their values, and the tags. Skipped (77) where Tellico, Xvfb, D-Bus or
 # sqlite3 is not installed.
 #   tellico_roundtrip.sh KBSMGR-IMPORT KBSMGR-EXPORT
 set -eu
@@ -18,8 +19,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 convert -size 40x30 xc:red "$work/red.png"
 convert -size 40x30 xc:blue "$work/blue.jpg"
-printf 'ID,Description,Notes,picture_file,more_pictures,more_links,more_captions\n1,a,b,red.png,blue.jpg|,|/pics/x y.png,rear|side view\n2,c,,,,,\n' \
+printf 'ID,Description,Notes,picture_file,more_pictures,more_links,more_captions,Scale,Count,Worth,Bought,STH,Maker,Tags\n1,a,b,red.png,blue.jpg|,|/pics/x y.png,rear|side view,1:64,12,1234.50,2024-03-05,yes,Hot Wheels,"chase, Grün q"\n2,c,,,,,,,-3.5,,,no,"Match; box",😀\n' \
   >"$work/in.csv"
+printf 'Name,Kind,Value list\nScale,text,\nCount,number,\nWorth,amount,\nBought,date,\nSTH,yesno,\nMaker,choice,makers\n' \
+  >"$work/in_fields.csv"
 "$1" "$work/in.csv" "$work/cars.mdb" >/dev/null
 sqlite3 "$work/cars.mdb" <<'SQL'
 UPDATE table1 SET Description = '  Mini <Cooper> & "S"  ', Year = '007',
@@ -41,7 +44,10 @@ fi
 query='SELECT quote(ID), quote(Description), quote(Year), quote(Color), quote(Series),
   quote(Notes), quote(twenty), typeof(twenty), quote(picpath), length(binpicdata) > 0 FROM table1 ORDER BY ID;
   SELECT record_id, position, length(bytes) > 0, quote(path), quote(caption) FROM record_pictures
-  ORDER BY record_id, position;'
+  ORDER BY record_id, position;
+  SELECT f.name, f.kind, f.value_list, v.record_id, quote(v.value) FROM own_fields AS f
+  JOIN own_values AS v USING (field_id) ORDER BY f.position, v.record_id;
+  SELECT record_id, tag FROM record_tags ORDER BY record_id, tag_id;'
 if ! diff <(sqlite3 "$work/cars.mdb" "$query") <(sqlite3 "$work/back.mdb" "$query"); then
   echo "FAIL: values changed on the way through Tellico (< ours, > back)"
   exit 1

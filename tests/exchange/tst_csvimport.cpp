@@ -112,6 +112,12 @@ private slots:
             << "more_pictures\n\"\"\n../secret.txt\n"_ba << 3L << u"outside"_s;
         QTest::newRow("further neither")
             << "more_pictures,more_captions\n,a|b\n"_ba << 2L << u"picture 2 must name"_s;
+        // The fields' list beside the file declares Scale a number field.
+        QTest::newRow("own field's kind") << "Scale\n64\n1:64\n"_ba << 3L << u"takes a number"_s;
+        QTest::newRow("own field twice") << "Scale,scale\n"_ba << 1L << u"named twice"_s;
+        QTest::newRow("tag too long")
+            << "Tags\n\"a, b\"\n\"c, 12345678901234567890123456789012345678901\"\n"_ba << 3L
+            << u"at most 40"_s;
     }
     void refusals() {
         QFETCH(QByteArray, rows);
@@ -125,6 +131,7 @@ private slots:
         env.writeFile(u"in/text.jpg"_s, "root:x:0:0\n");
         QVERIFY(QFile::link(env.path(u"secret.txt"_s), env.path(u"in/link.jpg"_s)));
         env.writeFile(u"in/in.csv"_s, rows.replace("@", QFile::encodeName(env.dir())));
+        env.writeFile(u"in/in_fields.csv"_s, "Name,Kind\nScale,number\n");
         const auto result = exchange::importCsv(env.path(u"in/in.csv"_s), env.dbPath());
         QVERIFY(!result.written);
         QCOMPARE(result.problems.size(), size_t(1));
@@ -196,6 +203,9 @@ private slots:
             << 2;
         QTest::newRow("--keep-sum-rows") << QStringList{u"--skip-unknown"_s, u"--keep-sum-rows"_s}
                                          << 0 << u"imported 4 records"_s << 4;
+        QTest::newRow("--own-fields")
+            << QStringList{u"--own-fields"_s} << 0
+            << u"note: Columns that became fields of the collector's own: Rating (Number)."_s << 2;
         QTest::newRow("--list-headings")
             << QStringList{u"--list-headings"_s} << 0 << u"Remarks, "_s << 0;
     }
@@ -251,7 +261,8 @@ private slots:
                  QList<QVariantList>({{u"2020"_s, u"Beetle"_s, QVariant()}}));
         const auto preview =
             exchange::previewCsv(env.path(u"in.csv"_s), exchange::columnHeadings());
-        QCOMPARE(preview.suggested, QStringList({QString(), u"Color"_s, QString()}));
+        // A heading that names nothing is offered as a field of the collector's own.
+        QCOMPARE(preview.suggested, QStringList({u"+own"_s, u"Color"_s, u"+own"_s}));
         QCOMPARE(preview.rows,
                  std::vector<QStringList>{QStringList({u"2020"_s, u"Beetle"_s, u"1"_s})});
     }

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include "OwnFields.h"
 #include "Schema.h"
 #include "TestEnv.h"
 #include "ValueHistory.h"
@@ -43,6 +44,28 @@ QStringList historyOf(const QString& dbPath) {
             out << QStringList{r[0].toString(), e.date, e.value, e.note}.join(u'|');
     }
     sqlite3_close(db);
+    return out;
+}
+
+// Every own value and tag of the catalogue's records, as "ID|field|kind|list|value" and
+// "ID|#tag".
+QStringList ownOf(const QString& dbPath) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(dbPath).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    const ownfields::AllValues all = ownfields::readAll(db);
+    sqlite3_close(db);
+    QStringList out;
+    for (const QVariantList& r : test::rowsOf(dbPath, u"SELECT ID FROM table1 ORDER BY ID"_s)) {
+        const qint64 id = r[0].toLongLong();
+        for (size_t f = 0; f < all.fields.size(); ++f) {
+            const ownfields::Field& field = all.fields[f];
+            out << QStringList{r[0].toString(), field.name, ownfields::kindKey(field.kind),
+                               field.valueList, all.valueOf(id, f)}
+                       .join(u'|');
+        }
+        for (const QString& tag : all.tagsOf(id))
+            out << r[0].toString() + u"|#"_s + tag;
+    }
     return out;
 }
 
@@ -176,13 +199,24 @@ private slots:
             "flags=\"0\"/>"
             "<field name=\"front\" title=\"Front\" category=\"Images\" type=\"10\" flags=\"0\"/>"
             "<field name=\"back\" title=\"Back\" category=\"Images\" type=\"10\" flags=\"0\"/>"
+            "<field name=\"scale-nr\" title=\"Scale\" category=\"Mine\" type=\"6\"/>"
+            "<field name=\"found\" title=\"Found\" category=\"Mine\" type=\"12\"/>"
+            "<field name=\"sth\" title=\"Super Treasure Hunt\" category=\"Mine\" type=\"4\"/>"
+            "<field name=\"carded\" title=\"Carded\" category=\"Mine\" type=\"3\" "
+            "allowed=\"carded;loose\"/>"
+            "<field name=\"keyword\" title=\"Keywords\" category=\"Mine\" type=\"1\" "
+            "flags=\"7\"/>"
             "</fields>"
             "<entry id=\"5\"><title>Mini &amp; Cooper</title><year>1964</year>"
             "<makers><maker>Corgi</maker><maker>Mettoy</maker></makers><nr>007</nr>"
             "<color>red</color><condition>C8</condition><pur_price>£12.50</pur_price>"
             "<pur_date>2024-05-01</pur_date><worth>40</worth><location>Shelf 2</location>"
             "<series>Rallye</series><comments>two&lt;br/&gt;lines</comments>"
-            "<front>red.png</front><back>blue.jpeg</back></entry>"
+            "<front>red.png</front><back>blue.jpeg</back><scale-nr>64</scale-nr>"
+            "<found><year>2023</year><month>7</month><day>4</day></found><sth>true</sth>"
+            "<carded>loose</carded><keywords><keyword>chase</keyword><keyword>Grün, "
+            "error</keyword><keyword>a keyword much longer than any tag may be</keyword>"
+            "</keywords></entry>"
             "<entry id=\"x\"><title>Beetle</title></entry>"
             "<images>" +
             image("red.png", red, "PNG") + image("blue.jpeg", blue, "JPEG") +
@@ -200,13 +234,24 @@ private slots:
         }
         const QString said = run(KBS_IMPORT_EXE, {tc, env.dbPath()});
         QCOMPARE(said,
-                 u"note: 1 entr(ies) without a usable id were given new IDs.\n"
+                 u"note: Keywords of 1 record(s) are longer than a tag may be and are kept in the "
+                 "field Keywords.\nnote: 1 entr(ies) without a usable id were given new IDs.\n"
                  "imported 2 records, 2 pictures\n"_s);
-        // The field without a column arrives as the collector's own, its values whole.
+        // The fields without a column arrive as the collector's own, with their kinds and
+        // values whole; the keywords as tags.
         QCOMPARE(test::rowsOf(env.dbPath(),
-                              u"SELECT f.name, v.record_id, v.value FROM own_fields "
-                              "AS f JOIN own_values AS v USING (field_id)"_s),
-                 (QList<QVariantList>{{u"Maker"_s, qint64(5), u"Corgi; Mettoy"_s}}));
+                              u"SELECT f.name, f.kind, v.record_id, v.value FROM own_fields "
+                              "AS f JOIN own_values AS v USING (field_id) ORDER BY position"_s),
+                 (QList<QVariantList>{{u"Maker"_s, 0, qint64(5), u"Corgi; Mettoy"_s},
+                                      {u"Scale"_s, 1, qint64(5), u"64"_s},
+                                      {u"Found"_s, 3, qint64(5), u"2023-07-04"_s},
+                                      {u"Super Treasure Hunt"_s, 4, qint64(5), u"1"_s},
+                                      {u"Carded"_s, 5, qint64(5), u"loose"_s},
+                                      {u"Keywords"_s, 0, qint64(5),
+                                       u"a keyword much longer than any tag may be"_s}}));
+        QCOMPARE(test::rowsOf(env.dbPath(), u"SELECT record_id, tag FROM record_tags"_s),
+                 (QList<QVariantList>{
+                     {qint64(5), u"chase"_s}, {qint64(5), u"Grün"_s}, {qint64(5), u"error"_s}}));
         const QList<QVariantList> expected{
             {qint64(5), u"Mini & Cooper"_s, u"1964"_s, u"007"_s, u"red"_s, u"C8"_s, u"£12.50"_s,
              u"2024-05-01"_s, u"40"_s, u"Shelf 2"_s, u"Rallye"_s, u"two\nlines"_s, red},
@@ -218,16 +263,18 @@ private slots:
             (QList<QVariantList>{{qint64(5), qint64(2), blue}}));
     }
 
-    // The value history goes with each exchange and comes back entry for entry: notes with
-    // quotes, commas, line breaks, a formula and other scripts; a record whose valuation
-    // without date is in its history once.
-    void valueHistoryTravels_data() {
+    // The value history, the collector's own fields and the tags go with each exchange and
+    // come back entry for entry, value for value: texts with quotes, commas, line breaks, a
+    // formula and other scripts; a field of each kind (a choice whose value holds Tellico's
+    // separator); a record whose valuation without date is in its history once; a record
+    // without own values or tags.
+    void collectorsDataTravels_data() {
         QTest::addColumn<QString>("format");
         QTest::newRow("csv") << u"csv"_s;
         QTest::newRow("tellico") << u"tc"_s;
         QTest::newRow("xlsx") << u"xlsx"_s;
     }
-    void valueHistoryTravels() {
+    void collectorsDataTravels() {
         QFETCH(QString, format);
         test::TestEnv env;
         const qint64 a = env.addRecord({{u"Description"_s, u"Mini"_s},
@@ -242,10 +289,36 @@ private slots:
             values::add(db, a, {0, u"2024-05-01"_s, u"9.00"_s, u"auction, \"Lot 7\"\nhall 2"_s});
             values::add(db, a, {0, u"2025-01-15"_s, u"11"_s, u"Prix: Grünwald; € 😀"_s});
             values::add(db, b, {0, u"1/2/2020"_s, u"5"_s, u"=SUM(A1)"_s});
+            QVERIFY(ownfields::ensureTables(db));
+            std::vector<std::int64_t> f;
+            for (const auto& [name, kind] : {std::pair{u"Scale"_s, ownfields::Kind::Text},
+                                             {u"Count"_s, ownfields::Kind::Number},
+                                             {u"Worth"_s, ownfields::Kind::Amount},
+                                             {u"Bought"_s, ownfields::Kind::Date},
+                                             {u"STH"_s, ownfields::Kind::YesNo},
+                                             {u"Maker"_s, ownfields::Kind::Choice},
+                                             {u"Note, \"x\""_s, ownfields::Kind::Text}})
+                f.push_back(ownfields::addField(
+                    db, {0, name, kind, kind == ownfields::Kind::Choice ? u"makers"_s : u""_s, 0}));
+            ownfields::setValues(db, a,
+                                 {{f[0], u"1:64"_s},
+                                  {f[1], u"12.5"_s},
+                                  {f[2], u"1234.50"_s},
+                                  {f[3], u"2024-03-05"_s},
+                                  {f[4], u"1"_s},
+                                  {f[5], u"Hot; Wheels"_s},
+                                  {f[6], u"a, \"b\"\nline 2 ünï"_s}});
+            ownfields::setValues(
+                db, b,
+                {{f[1], u"-3"_s}, {f[4], u"0"_s}, {f[5], u"Matchbox"_s}, {f[6], u"=SUM(A1)"_s}});
+            ownfields::setTags(db, a, {u"chase"_s, u"Grün \"q\""_s, u"😀 error"_s});
+            ownfields::setTags(db, b, {u"chase"_s});
             sqlite3_close(db);
         }
         const QStringList history = historyOf(env.dbPath());
         QCOMPARE(history.size(), 5);
+        const QStringList own = ownOf(env.dbPath());
+        QCOMPARE(own.size(), 25);
         const QString out = env.path(u"out."_s + format), back = env.path(u"back.mdb"_s);
         if (format == u"csv"_s) {
             QVERIFY(run(KBS_EXPORT_EXE, {env.dbPath(), out}) != u"FAILED"_s);
@@ -262,10 +335,24 @@ private slots:
                 "  print('|'.join('' if v is None else str(v) for v in r) + '\\0')"_s,
                 out);
             QCOMPARE(read.split(u"\0\n"_s, Qt::SkipEmptyParts), history);
+            // The own fields and the tags after the described columns: numbers as numbers.
+            const QString cells = runPython(
+                u"import openpyxl, sys\n"
+                "s = openpyxl.load_workbook(sys.argv[1]).active\n"
+                "a = [c.value for c in s[1]].index('Scale')\n"
+                "for r in s.iter_rows(values_only=True):\n"
+                "  print('|'.join('' if v is None else str(v) for v in r[a:-1]) + '\\0')"_s,
+                out);
+            QCOMPARE(cells.split(u"\0\n"_s, Qt::SkipEmptyParts),
+                     QStringList({u"Scale|Count|Worth|Bought|STH|Maker|Note, \"x\"|Tags"_s,
+                                  u"1:64|12.5|1234.5|2024-03-05|1|Hot; Wheels|a, \"b\"\nline 2 "
+                                  "ünï|chase, Grün \"q\", 😀 error"_s,
+                                  u"|-3|||0|Matchbox|=SUM(A1)|chase"_s, u"|||||||"_s}));
             return;
         }
         QVERIFY(run(KBS_IMPORT_EXE, {out, back}) != u"FAILED"_s);
         QCOMPARE(historyOf(back), history);
+        QCOMPARE(ownOf(back), own);
     }
 
     // Our own file, written and read back: every column and every picture.

@@ -88,7 +88,7 @@ private Q_SLOTS:
         const auto maker = o.field(u"Maker"_s, Kind::Text);
         const auto scale = o.field(u"Scale"_s, Kind::Text);
         const auto sth = o.field(u"Super Treasure Hunt"_s, Kind::YesNo);
-        for (const QString& bad : {u"scale"_s, u"Year"_s, u"a:b"_s, u" "_s})
+        for (const QString& bad : {u"scale"_s, u"Year"_s, u"a:b"_s, u" "_s, u"tags"_s})
             QVERIFY_THROWS_EXCEPTION(AppError, o.s.renameOwnField(maker, bad));
         o.s.setOwnValues(a, {{scale, u"1:64"_s}, {sth, u"yes"_s}});
         o.s.setOwnValues(b, {{scale, u"1:43"_s}});
