@@ -38,7 +38,12 @@ void CatalogueSession::open(const QString& file, const QString& query) {
         m_cn->setConnectionString(Connection::connectionStringFor(file));
         m_cn->open(QString(), QString(), -1);
         schema::verifyCatalogue(db());
-        schema::ensureTextIndex(db());
+        // A read of the whole table tells whether it holds a text too long for the text
+        // index; then the index is kept or made after it, without another look.
+        const bool wholeTable = query.simplified().compare(QLatin1String("select * from table1"),
+                                                           Qt::CaseInsensitive) == 0;
+        if (!wholeTable)
+            schema::ensureTextIndex(db());
         schema::ensurePictureTables(db());
         values::ensureHistory(db());
         backup::trackChanges(db());
@@ -50,6 +55,8 @@ void CatalogueSession::open(const QString& file, const QString& query) {
         });
         m_rs->open(query, *m_cn, RecordSet::adOpenStatic, RecordSet::adLockOptimistic,
                    RecordSet::adCmdUnspecified);
+        if (wholeTable)
+            schema::keepTextIndex(db(), m_rs->metLongValue());
     } catch (...) {
         close();
         throw;
