@@ -256,7 +256,7 @@ void RecordSet::open(const QString& source, Connection& connection, int, int, in
     // time, by its key, and the scan goes on after it.
     std::optional<LengthLimit> limit;
     if (m_updatable)
-        limit.emplace(db, kShownBytes);
+        limit.emplace(db, LongBytes);
     std::vector<Bookmark> keys;  // the source's keys in its order, once a long value is met
     bool ascending = true;
     for (;;) {
@@ -443,11 +443,11 @@ std::vector<RecordSet::Bookmark> RecordSet::sourceKeys(const QByteArray& sql) co
     return keys;
 }
 
-// A row holding a value longer than ShownBytes, read a value at a time: such a value gives its
+// A row holding a value longer than LongBytes, read a value at a time: such a value gives its
 // beginning only, read through SQLite's incremental blob interface, which stops there.
 bool RecordSet::readLongRow(Bookmark key, std::string& out) const {
     sqlite3* db = m_conn->handle();
-    const LengthLimit limit(db, kShownBytes);
+    const LengthLimit limit(db, LongBytes);
     const size_t n = m_cols.size();
     std::vector<CellSource> srcs(n);
     std::vector<std::string> texts(n);
@@ -478,6 +478,9 @@ bool RecordSet::readLongRow(Bookmark key, std::string& out) const {
                                 size_t(sqlite3_column_bytes(st.get(), 0)));
             }
             srcs[i] = CellSource{texts[i].data(), std::int32_t(texts[i].size()), KindText};
+            if (srcs[i].len > kShownBytes && int(i) != m_rowidCol)
+                srcs[i] =
+                    CellSource{texts[i].data(), utf8Prefix(texts[i].data(), kShownBytes), KindCut};
             continue;
         }
         if (rc != SQLITE_TOOBIG)
@@ -538,7 +541,7 @@ bool RecordSet::readRowIfThere(Bookmark key, std::string& out, sqlite::Stmt* reu
     sqlite3_bind_int64(stmt.get(), 1, key);
     int rc;
     {
-        const LengthLimit limit(m_conn->handle(), kShownBytes);
+        const LengthLimit limit(m_conn->handle(), LongBytes);
         rc = sqlite3_step(stmt.get());
     }
     if (rc == SQLITE_TOOBIG) {

@@ -117,7 +117,7 @@ public:
     bool isAddingNew() const { return m_addingNew; }
     bool isEditing() const { return m_editing; }
     bool isUpdatable() const { return m_updatable; }
-    // Whether the last open met a value longer than ShownBytes (read only in part).
+    // Whether the last open met a value longer than LongBytes (not read at all by its scan).
     bool metLongValue() const { return m_metLongValue; }
 
     int fieldCount() const { return static_cast<int>(m_cols.size()); }
@@ -137,6 +137,10 @@ public:
     // ShownBytes bytes only.
     bool peekShownUtf8(int position, std::string_view& out) const;
     static constexpr std::int32_t ShownBytes = 16 * 1024;
+    // A value longer than this is not read at all by a scan of the records: its row is read a
+    // value at a time, taking the beginning of the long one. Shorter ones are read and cut to
+    // ShownBytes; reading a megabyte costs about a millisecond.
+    static constexpr std::int32_t LongBytes = 1024 * 1024;
     // A field's value for showing it: a text longer than maxBytes gives its beginning only
     // (whole characters, at most the ShownBytes the snapshot holds, so that nothing more is
     // read), and *notShown the bytes left out; other values as value() has them.

@@ -197,10 +197,10 @@ bool markedLong(sqlite3* db) {
                   "'% long-texts%'");
 }
 
-// Whether a value of table1 is longer than the record set keeps: SQLite stops at its length,
-// before reading it.
+// Whether a value of table1 is longer than a scan of the records reads: SQLite stops at its
+// length, before reading it.
 bool holdsLongText(sqlite3* db) {
-    const int was = sqlite3_limit(db, SQLITE_LIMIT_LENGTH, RecordSet::ShownBytes);
+    const int was = sqlite3_limit(db, SQLITE_LIMIT_LENGTH, RecordSet::LongBytes);
     sqlite3_stmt* st = nullptr;
     int rc = sqlite3_prepare_v2(
         db, ("SELECT " + textColumns() + " FROM " + TableName + " NOT INDEXED").c_str(), -1, &st,

@@ -26,7 +26,7 @@ void verifyCatalogue(sqlite3* db);
 // planner, which counts a BLOB as a few bytes, would rather scan the table. Added once, in
 // one transaction, to a catalogue that lacks them; a catalogue that cannot be written is left
 // as it is and reads as before. Returns whether both are in place.
-// A catalogue holding a text longer than RecordSet::ShownBytes gets no such index: an index
+// A catalogue holding a text longer than RecordSet::LongBytes gets no such index: an index
 // entry is read whole to give its key, so every scan would read that text. It is marked in the
 // note instead, and the index is made once the catalogue holds no such text.
 inline constexpr const char* TextIndexName = "table1_texts";
