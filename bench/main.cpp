@@ -5,7 +5,7 @@
 //
 //   kbsmgr-bench [--quick] [--pictures-only] [--backup] [--backups] [--totals] [--records]
 //                [--filter] [--groups] [--statistics] [--casting] [--values-only]
-//                [--checklists]
+//                [--checklists] [--frame]
 //                [--work DIR]
 //
 // --quick leaves out the 100,000-record runs and the 40,000 photographed records. The
@@ -20,6 +20,9 @@
 // --filter times only the filter bar at 100,000 records: each keystroke until the grid's model
 // shows the narrowed rows (median and 95th percentile), clearing, Find Next finding nothing,
 // and the peak memory with and without a filter.
+// --frame types into the filter bar of the program itself (the release build) in a window on a
+// virtual X display, with xdotool as the keyboard, and times each key until the window's pixels
+// below the filter bar change, at 100,000 records.
 // --groups times only the group view at 100,000 records: opened, its field changed, a save
 // followed by its counts, a group chosen until the grid shows it, and the peak memory with the
 // view open against the start-up without it.
@@ -79,6 +82,7 @@
 #include "DuplicatesReport.h"
 #include "FilterBar.h"
 #include "FlexGrid.h"
+#include "FrameBench.h"
 #include "GroupFields.h"
 #include "GroupPanel.h"
 #include "LabelSheet.h"
@@ -779,6 +783,92 @@ void runOwnFields(Window& win) {
     report("save_ms", median(saves));
 }
 
+// The group view and the statistics by a collector's own field (Maker: 50 makers) and by the
+// tags (3 a record), each until drawn; a tag's group chosen until the grid shows it; a save
+// moving a record between tags' groups. Both stay open at the end, for their memory.
+void runOwnGroups(Window& win) {
+    frmMain& w = win.w();
+    GroupPanel& panel = *w.groupPanel();
+    QTreeView& tree = *panel.tree();
+    FlexGrid& grid = *ui(w).FG1;
+    const auto drawn = [&] {
+        tree.viewport()->repaint();
+        grid.viewport()->repaint();
+    };
+    w.session().allOwnValues();  // read once, as timed in its own row
+    const std::vector<ownfields::Field> fields = w.session().ownFields();
+    const auto maker = std::find_if(fields.begin(), fields.end(), [](const ownfields::Field& f) {
+        return f.name == QLatin1String("Maker");
+    });
+    if (maker == fields.end())
+        return;
+    panel.setFields(0, -1);
+    panel.setOpen(true);
+    drawn();
+    const std::pair<const char*, int> by[] = {{"own", GroupPanel::ownField(maker->id)},
+                                              {"tags", GroupChoice::TagsField}};
+    std::vector<double> series;  // by a described field, on the same machine at the same time
+    for (const auto& [key, field] : by) {
+        std::vector<double> times;
+        for (int round = 0; round < 3; ++round) {
+            panel.setFields(1, -1);
+            drawn();
+            QElapsedTimer t;
+            t.start();
+            panel.setFields(0, -1);
+            drawn();
+            series.push_back(msSince(t));
+            t.restart();
+            panel.setFields(field, -1);
+            drawn();
+            times.push_back(msSince(t));
+        }
+        report(QByteArray(key) + "_ms", median(times));
+        report(QByteArray(key) + "_groups", tree.model()->rowCount() - 1);
+    }
+    report("series_ms", median(series));
+    // The biggest tag's group ("chase": every other record) chosen with Enter.
+    bool applied = false;
+    QObject::connect(&grid.model(), &FlexGridModel::filterApplied, [&] { applied = true; });
+    const auto found = tree.model()->match(tree.model()->index(1, 0), Qt::DisplayRole,
+                                           QStringLiteral("chase"), 1, Qt::MatchExactly);
+    tree.setCurrentIndex(found.value(0, tree.model()->index(1, 0)));
+    QElapsedTimer t;
+    t.start();
+    QTest::keyClick(&tree, Qt::Key_Return);
+    while (!applied)
+        QCoreApplication::processEvents();
+    drawn();
+    report("choose_ms", msSince(t));
+    std::vector<double> saves;
+    for (int round = 0; round < 5; ++round) {
+        w.Edit_Record();
+        w.session().keepOwnValuesWithNextSave(
+            {}, {QStringLiteral("chase"), QStringLiteral("moved %1").arg(round)});
+        t.restart();
+        w.cmdSave_Click();
+        drawn();
+        saves.push_back(msSince(t));
+    }
+    report("save_ms", median(saves));
+
+    w.reportCommands()->showStatistics();
+    StatisticsWindow& s = *w.reportCommands()->statisticsWindow();
+    s.grab();
+    const int first = int(collection::GroupFields.size());
+    const std::pair<const char*, int> choices[] = {
+        {"stats_own_ms", first + int(maker - fields.begin())},
+        {"stats_tags_ms", first + int(fields.size())}};
+    for (const auto& [key, index] : choices) {
+        s.setField(0);
+        s.grab();
+        t.restart();
+        s.setField(index);
+        s.grab();
+        report(key, msSince(t));
+    }
+}
+
 void runWindow(const QString& what, const QString& db, bool inPlace) {
     Window win(db, inPlace);
     frmMain& w = win.w();
@@ -915,6 +1005,8 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         runGroups(win, what == QLatin1String("groups"));
     } else if (what == QLatin1String("ownfields")) {
         runOwnFields(win);
+    } else if (what == QLatin1String("owngroups")) {
+        runOwnGroups(win);
     } else if (what == QLatin1String("filter")) {
         static const char* const kTyped[][2] = {{"word", "targa"},
                                                 {"words", "ford cooper"},
@@ -1021,6 +1113,10 @@ void runChecklists(const QString& db) {
     t.restart();
     report("ids", double(session.heldByChecklists().size()));
     report("filter_ms", msSince(t));
+    // The filter's next key, with no record written between: the session keeps what it found.
+    t.restart();
+    report("ids", double(session.heldByChecklists().size()));
+    report("filter_again_ms", msSince(t));
 }
 
 // The collection page of every record of `db` with its pictures at 600 px, written beside it
@@ -1227,6 +1323,27 @@ void ownFieldRows(const QString& work, const QString& plainPath, int n) {
         keyRows(f, n, t.key, t.label, "");
     row("save with 6 own values + 3 tags", n, f.value("save_ms"), 0, f.value("peak_mb"),
         "<= 25 ms");
+}
+
+// The group view's and the statistics' rows by own fields and tags: see runOwnGroups. The
+// memory against both open by described fields on the same catalogue without own values.
+void ownGroupRows(const QString& work, const QString& plainPath, int n) {
+    const QString path = work + QStringLiteral("/own%1.mdb").arg(n);  // made by ownFieldRows
+    const auto plain = runChild(QStringLiteral("groupsstatistics"), plainPath);
+    const auto g = runChild(QStringLiteral("owngroups"), path);
+    const double peak = g.value("peak_mb");
+    row("group view by an own field (Maker)", n, g.value("own_ms"), g.value("series_ms"), peak,
+        "<= 100 ms");
+    row("group view by tags (3 a record)", n, g.value("tags_ms"), g.value("series_ms"), peak,
+        "<= 100 ms");
+    std::printf("|   base: by Series, the same run\n");
+    std::printf("|   %d makers, %d tags\n", int(g.value("own_groups")),
+                int(g.value("tags_groups")));
+    row("  tag group chosen until grid shows", n, g.value("choose_ms"), 0, peak, "<= 50 ms");
+    row("  save moving tags, median", n, g.value("save_ms"), 0, peak, "<= 25 ms");
+    row("statistics by an own field", n, g.value("stats_own_ms"), 0, peak, "<= 150 ms");
+    row("statistics by tags", n, g.value("stats_tags_ms"), 0, peak, "<= 150 ms");
+    row("peak MB: both open, own field+tags", n, peak, plain.value("peak_mb"), peak, "<= 1.2 x");
 }
 
 // One row: wall times, then processor times where measured, photos against plain.
@@ -1497,10 +1614,50 @@ void groupRows(const QString& path, int n) {
         open.value("peak_mb"), "");
 }
 
+// One record with 100 MB of notes against the same record with a short note: the first start
+// (which upgrades the catalogue) and a later one, medians of five, each on a copy written to
+// disk first so that the start's own writes do not wait for the copy's.
+void longTextRows(const QString& work) {
+    const QString path = work + QStringLiteral("/longnotes.mdb");
+    const QString plain = work + QStringLiteral("/shortnotes.mdb");
+    if (!QFileInfo::exists(path) || !QFileInfo::exists(plain)) {
+        QFile::remove(path);
+        QFile::remove(plain);
+        bench::generateCatalogue(plain, 1, 0);
+        QFile::copy(plain, path);
+        sqlite3* h = nullptr;
+        sqlite3_open(QFile::encodeName(path).constData(), &h);
+        sqlite3_exec(h, "UPDATE table1 SET Notes = replace(hex(zeroblob(50000000)), '0', 'n')",
+                     nullptr, nullptr, nullptr);
+        sqlite3_close(h);
+    }
+    const QStringList inPlace{QStringLiteral("inplace")};
+    auto starts = [&](const QString& db, std::vector<double>& first, std::vector<double>& later) {
+        const QString copy = work + QStringLiteral("/start-copy.mdb");
+        for (int i = 0; i < 5; ++i) {
+            QFile::remove(copy);
+            QFile::copy(db, copy);
+            ::sync();
+            first.push_back(runChild(QStringLiteral("startup"), copy, inPlace).value("ms"));
+            ::sync();
+            later.push_back(runChild(QStringLiteral("startup"), copy, inPlace).value("ms"));
+        }
+        QFile::remove(copy);
+    };
+    std::vector<double> longFirst, longLater, plainFirst, plainLater;
+    starts(plain, plainFirst, plainLater);
+    starts(path, longFirst, longLater);
+    row("first start, short notes", 1, median(plainFirst), 0, 0, "");
+    row("first start, 100 MB notes", 1, median(longFirst), median(plainFirst), 0, "<= 1.2 x");
+    row("later start, short notes", 1, median(plainLater), 0, 0, "");
+    row("later start, 100 MB notes", 1, median(longLater), median(plainLater), 0, "<= 1.2 x");
+}
+
 const char* const kHelp =
     "kbsmgr-bench [--quick] [--pictures-only] [--backup] [--backups] [--totals] [--records]\n"
     "             [--filter] [--groups] [--statistics] [--casting] [--values-only]\n"
-    "             [--checklists] [--own-fields] [--share-only] [--work DIR]\n"
+    "             [--checklists] [--own-fields] [--share-only] [--frame] [--long-texts]\n"
+    "             [--work DIR]\n"
     "\n"
     "Times the catalogue's operations at 1,000 to 100,000 records, each in a child process of\n"
     "its own, and prints a table with the peak memory of each. Without an option it runs the\n"
@@ -1514,9 +1671,13 @@ const char* const kHelp =
     "  --totals, --records, --filter, --groups, --statistics, --casting, --values-only,\n"
     "  --checklists     those parts at 100,000 records\n"
     "  --own-fields     start-up, filter keys and a save with 6 own fields and 3 tags per\n"
-    "                   record, at 100,000 records\n"
+    "                   record, at 100,000 records; the group view and the statistics by\n"
+    "                   an own field and by the tags\n"
+    "  --frame          the filter through the program's own window on a virtual display\n"
+    "                   (Xvfb, keys typed by xdotool): each key until the window changes\n"
     "  --share-only     the want list's web page, a sheet of 100 labels, and the collection\n"
     "                   page of 10,000 photographed records\n"
+    "  --long-texts     start-up with one record of 100 MB notes against short notes\n"
     "  --work DIR       where the catalogues are kept (default: the temporary folder's\n"
     "                   kbsmgr-bench); delete it after\n"
     "\n"
@@ -1676,6 +1837,10 @@ int main(int argc, char** argv) {
     if (wi >= 0)
         work = args.value(wi + 1);
     QDir().mkpath(work);
+    if (args.contains(QStringLiteral("--long-texts"))) {
+        longTextRows(work);
+        return 0;
+    }
 
     auto db = [&](const QString& name, int n, int pics, int picBytes) {
         const QString path = work + QLatin1Char('/') + name + QStringLiteral(".mdb");
@@ -1800,6 +1965,7 @@ int main(int argc, char** argv) {
     }
     if (args.contains(QStringLiteral("--own-fields"))) {
         ownFieldRows(work, indexed(), n);
+        ownGroupRows(work, indexed(), n);
         return 0;
     }
     if (args.contains(QStringLiteral("--checklists"))) {
@@ -1812,6 +1978,8 @@ int main(int argc, char** argv) {
             "<= 200 ms");
         row("  processor time of it", n, r.value("cpu_ms"), 0, r.value("peak_mb"), "");
         row("  records each checklist holds", n, r.value("filter_ms"), 0, r.value("peak_mb"), "");
+        row("  the same at the filter's next key", n, r.value("filter_again_ms"), 0,
+            r.value("peak_mb"), "");
         QFile::remove(lists);
         return 0;
     }
@@ -1842,6 +2010,10 @@ int main(int argc, char** argv) {
             plain.value("peak_mb"), "");
         row("peak MB: with the filter runs above", n, f.value("peak_mb"), plain.value("peak_mb"),
             f.value("peak_mb"), "<= 1.1 x");
+        return 0;
+    }
+    if (args.contains(QStringLiteral("--frame"))) {
+        bench::runFrameBench(QStringLiteral(KBS_PROGRAM_EXE), indexed(), n);
         return 0;
     }
     if (args.contains(QStringLiteral("--groups"))) {
@@ -1934,21 +2106,7 @@ int main(int argc, char** argv) {
         const auto b = runChild(QStringLiteral("display"), plain);
         row("Update_Display, no picture", 1, b.value("ms"), 0, b.value("peak_mb"), "<= 1 ms");
     }
-    {
-        // One record with 100 MB of notes: the start reads the value for the panel, once.
-        const QString path = work + QStringLiteral("/longnotes.mdb");
-        if (!QFileInfo::exists(path)) {
-            bench::generateCatalogue(path, 1, 0);
-            sqlite3* h = nullptr;
-            sqlite3_open(QFile::encodeName(path).constData(), &h);
-            sqlite3_exec(h, "UPDATE table1 SET Notes = replace(hex(zeroblob(50000000)), '0', 'n')",
-                         nullptr, nullptr, nullptr);
-            sqlite3_close(h);
-        }
-        const auto a = runChild(QStringLiteral("startup"), path);
-        row("start-up, one record of 100 MB notes", 1, a.value("ms"), 0, a.value("peak_mb"),
-            "<= 0.3 s");
-    }
+    longTextRows(work);
     const W windowCases[] = {
         {"startup", "start-up to first record + grid", "<= 2 x base"},
         {"fill", "grid fill", "<= 60 ms"},

@@ -83,10 +83,10 @@ QString FlexGridModel::ownCell(int bodyRow, int col) const {
     if (!all || !m_source || own >= m_ownIds.size() || bodyRow < 0 ||
         bodyRow >= int(m_rows.size()) || m_rows[size_t(bodyRow)] == kBlank)
         return {};
-    for (size_t f = 0; f < all->fields.size() && f < all->values.size(); ++f) {
+    for (size_t f = 0; f < all->fields.size(); ++f) {
         if (all->fields[f].id == m_ownIds[own])
-            return ownfields::display(
-                all->fields[f], all->values[f].value(m_source->keyAt(m_rows[size_t(bodyRow)])));
+            return ownfields::display(all->fields[f],
+                                      all->valueOf(m_source->keyAt(m_rows[size_t(bodyRow)]), f));
     }
     return {};
 }
@@ -398,16 +398,20 @@ void FlexGridModel::sortBy(int col, bool ascending) {
 
 void FlexGridModel::sortByOwnField(const ownfields::AllValues& all, std::size_t field,
                                    bool ascending) {
-    if (!m_source || field >= all.values.size())
+    if (!m_source || field >= all.fields.size())
         return;
-    const QHash<std::int64_t, QString>& values = all.values[field];
+    // Each distinct value made UTF-8 once; a record finds its own by its code.
+    const ownfields::AllValues::Pool& pool = all.pool(field);
+    std::vector<std::string> utf8;
+    utf8.reserve(pool.texts.size());
+    for (const QString& text : pool.texts)
+        utf8.push_back(text.toStdString());
+    const std::vector<std::uint32_t>& codes = all.codes(field);
     sortOrder(
-        [this, &values](Slot slot) -> std::string_view {
-            const auto at = values.constFind(m_source->keyAt(slot));
-            if (at == values.constEnd())
-                return {};
-            m_scratch = at->toStdString();
-            return m_scratch;
+        [this, &all, &codes, &utf8](Slot slot) -> std::string_view {
+            const auto row = all.rowOf(m_source->keyAt(slot));
+            const std::uint32_t code = row ? codes[*row] : 0;
+            return code ? std::string_view(utf8[code - 1]) : std::string_view();
         },
         ascending);
 }

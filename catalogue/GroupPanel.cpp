@@ -14,6 +14,7 @@
 #include <QTreeView>
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 #include "AppError.h"
 #include "GroupFields.h"
@@ -47,13 +48,21 @@ QString fieldCaption(int field) {
 }
 
 constexpr int kChecklists = GroupChoice::ChecklistField;
+constexpr int kTags = GroupChoice::TagsField;
+constexpr int kOwn = GroupChoice::OwnField;
+const QString kOwnPrefix = QStringLiteral("field:");
 
-// A field as the settings keep it: its column's name, "-decade" for the decade.
+// A field as the settings keep it: its column's name, "-decade" for the decade; a collector's
+// own field as "field:" and its ID.
 QString fieldName(int field) {
     if (field < 0)
         return {};
     if (field == kChecklists)
         return QStringLiteral("checklist");
+    if (field == kTags)
+        return QStringLiteral("tags");
+    if (field >= kOwn)
+        return kOwnPrefix + QString::number(field - kOwn);
     const auto& f = collection::GroupFields[size_t(field)];
     return QString::fromLatin1(collection::columns[size_t(f.column)].name) +
            (f.byDecade ? QStringLiteral("-decade") : QString());
@@ -62,6 +71,13 @@ QString fieldName(int field) {
 int fieldNamed(const QString& name) {
     if (name == fieldName(kChecklists))
         return kChecklists;
+    if (name == fieldName(kTags))
+        return kTags;
+    if (name.startsWith(kOwnPrefix)) {
+        bool ok = false;
+        const int id = name.mid(kOwnPrefix.size()).toInt(&ok);
+        return ok && id > 0 && id < std::numeric_limits<int>::max() - kOwn ? kOwn + id : -1;
+    }
     for (int i = 0; i < int(collection::GroupFields.size()); ++i) {
         if (fieldName(i) == name)
             return i;
@@ -273,6 +289,7 @@ GroupPanel::GroupPanel(QWidget* parent)
         cboThenBy->addItem(fieldCaption(i), i);
     }
     cboGroupBy->addItem(tr("Checklist"), kChecklists);
+    cboGroupBy->addItem(tr("Tags"), kTags);
     for (QComboBox* box : {cboGroupBy, cboThenBy}) {
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(6);
@@ -332,16 +349,19 @@ GroupPanel::GroupPanel(QWidget* parent)
     setTabOrder(cboGroupBy, cboThenBy);
     setTabOrder(cboThenBy, tvwGroups);
 
-    // The fields and width kept from the last time.
-    cboGroupBy->setCurrentIndex(std::max(
-        0, cboGroupBy->findData(fieldNamed(Settings::get(kSection, kGroupByKey, fieldName(0))))));
+    // The fields and width kept from the last time; an own field once the fields are known.
+    const int groupBy = fieldNamed(Settings::get(kSection, kGroupByKey, fieldName(0)));
+    if (groupBy > kOwn)
+        m_wantedGroupBy = fieldName(groupBy);
+    cboGroupBy->setCurrentIndex(std::max(0, cboGroupBy->findData(groupBy)));
     cboThenBy->setCurrentIndex(
         std::max(0, cboThenBy->findData(fieldNamed(Settings::get(kSection, kThenByKey, {})))));
     m_width = std::max(kNarrowest,
                        Settings::get(kSection, kWidthKey, QString::number(kDefaultWidth)).toInt());
-    m_saved = QStringList{Settings::get(kSection, kOpenKey, QStringLiteral("0")),
-                          fieldName(cboGroupBy->currentData().toInt()),
-                          fieldName(cboThenBy->currentData().toInt()), QString::number(m_width)};
+    m_saved = QStringList{
+        Settings::get(kSection, kOpenKey, QStringLiteral("0")),
+        m_wantedGroupBy.isEmpty() ? fieldName(cboGroupBy->currentData().toInt()) : m_wantedGroupBy,
+        fieldName(cboThenBy->currentData().toInt()), QString::number(m_width)};
     m_saveSoon.setSingleShot(true);
     m_saveSoon.setInterval(0);
     connect(&m_saveSoon, &QTimer::timeout, this, &GroupPanel::saveSettings);
@@ -391,6 +411,7 @@ void GroupPanel::recordRemoved(RecordSet::Slot slot) {
 }
 
 void GroupPanel::setFields(int field, int thenBy) {
+    m_wantedGroupBy.clear();
     {
         const QSignalBlocker quiet(cboThenBy), quieter(cboGroupBy);
         cboThenBy->setCurrentIndex(std::max(0, cboThenBy->findData(thenBy)));
@@ -399,7 +420,32 @@ void GroupPanel::setFields(int field, int thenBy) {
     fieldsChosen();
 }
 
+void GroupPanel::setOwnFields(const std::vector<ownfields::Field>& fields) {
+    const int before = cboGroupBy->currentData().toInt();
+    {
+        const QSignalBlocker quiet(cboGroupBy);
+        for (int i = cboGroupBy->count() - 1; i >= 0; --i) {
+            if (cboGroupBy->itemData(i).toInt() >= kOwn)
+                cboGroupBy->removeItem(i);
+        }
+        int at = cboGroupBy->findData(kTags);
+        for (const ownfields::Field& f : fields) {
+            if (f.id > 0 && f.id < std::numeric_limits<int>::max() - kOwn)
+                cboGroupBy->insertItem(at++, f.name, ownField(f.id));
+        }
+        const int wanted =
+            fieldNamed(m_wantedGroupBy.isEmpty() ? fieldName(before) : m_wantedGroupBy);
+        if (cboGroupBy->findData(wanted) >= 0)
+            m_wantedGroupBy.clear();
+        cboGroupBy->setCurrentIndex(std::max(0, cboGroupBy->findData(wanted)));
+    }
+    if (cboGroupBy->currentData().toInt() != before)
+        fieldsChosen();
+}
+
 void GroupPanel::fieldsChosen() {
+    if (cboGroupBy->hasFocus())
+        m_wantedGroupBy.clear();  // the collector's choice
     saveSoon();
     if (m_open)
         rebuild();
@@ -409,9 +455,10 @@ void GroupPanel::fieldsChosen() {
 void GroupPanel::rebuild() {
     const int field = cboGroupBy->currentData().toInt();
     int thenBy = cboThenBy->currentData().toInt();
-    if (thenBy == field || field == kChecklists)
+    const bool byMembers = GroupChoice::byMembers(field);
+    if (thenBy == field || byMembers)
         thenBy = -1;
-    cboThenBy->setEnabled(field != kChecklists);  // a record may be in several checklists
+    cboThenBy->setEnabled(!byMembers);  // a record may be in several checklists or tags
     checklists::ChecklistKeys held;
     if (field == kChecklists && m_rs && m_checklistSource) {
         try {
@@ -425,6 +472,8 @@ void GroupPanel::rebuild() {
             m_groups.clear();
         else if (field == kChecklists)
             m_groups.buildChecklists(*m_rs, std::move(held));
+        else if (byMembers)
+            m_groups.buildByKeys(*m_rs, field, ownKeys(field));
         else
             m_groups.build(*m_rs, field, thenBy);
     });
@@ -432,6 +481,23 @@ void GroupPanel::rebuild() {
         setChosen({});
     tvwGroups->setCurrentIndex(
         m_model->indexOf(m_chosen.isEmpty() ? RecordGroups::Root : *m_groups.find(m_chosen)));
+}
+
+// A record's groups by a collector's own field or by its tags, from the values the session
+// keeps; a field removed meanwhile puts every record in the empty group.
+RecordGroups::KeysOf GroupPanel::ownKeys(int field) const {
+    return [source = m_ownSource, field, keys = ownfields::GroupKeys()](
+               const RecordSet& rs, RecordSet::Slot slot,
+               std::vector<ownfields::GroupKey>& out) mutable {
+        const ownfields::AllValues* all = source ? source() : nullptr;
+        const auto at = !all             ? std::nullopt
+                        : field == kTags ? std::optional<std::size_t>(ownfields::Tags)
+                                         : ownfields::positionOf(*all, field - kOwn);
+        if (at)
+            keys.of(*all, *at, rs.keyAt(slot), out);
+        else
+            out.assign(1, {});
+    };
 }
 
 void GroupPanel::setOpen(bool open) {
@@ -498,9 +564,10 @@ void GroupPanel::saveSoon() {
 
 void GroupPanel::saveSettings() {
     m_saveSoon.stop();
-    const QStringList now{m_open ? QStringLiteral("1") : QStringLiteral("0"),
-                          fieldName(cboGroupBy->currentData().toInt()),
-                          fieldName(cboThenBy->currentData().toInt()), QString::number(m_width)};
+    const QStringList now{
+        m_open ? QStringLiteral("1") : QStringLiteral("0"),
+        m_wantedGroupBy.isEmpty() ? fieldName(cboGroupBy->currentData().toInt()) : m_wantedGroupBy,
+        fieldName(cboThenBy->currentData().toInt()), QString::number(m_width)};
     const QString keys[] = {kOpenKey, kGroupByKey, kThenByKey, kWidthKey};
     for (int i = 0; i < int(std::size(keys)); ++i) {
         if (now[i] != m_saved.value(i))

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "OwnFields.h"
 #include "RecordGroups.h"
 #include "RecordSet.h"
 
@@ -25,6 +26,8 @@ class GroupTreeModel;
 // "All records" at the top ends the narrowing. Escape goes back to the grid and keeps it.
 // Grouped by checklist, each checklist is a group of the records it holds (as the filter word
 // checklist:"NAME" finds them): a record held by several is counted in each, once in all.
+// The collector's own fields and the tags are offered after the described fields, grouped on
+// one level (OwnGroups.h); a record with several tags is counted in each tag's group.
 //
 // It counts only while it is open: a save, an addition, a delete or an undo changes the groups
 // concerned. Whether it is open, its fields and its width are kept in the settings.
@@ -60,6 +63,16 @@ public:
     void setChecklistSource(std::function<checklists::ChecklistKeys()> source) {
         m_checklistSource = std::move(source);
     }
+    // Every record's own values and tags (nothing while no catalogue is open), asked for when
+    // the view groups by them.
+    void setOwnValuesSource(std::function<const ownfields::AllValues*()> source) {
+        m_ownSource = std::move(source);
+    }
+    // The collector's own fields as they are now: "Group by" offers them; a field removed
+    // while the view groups by it gives way to the first field.
+    void setOwnFields(const std::vector<ownfields::Field>& fields);
+    // The field of "Group by" for a collector's own field.
+    static int ownField(std::int64_t fieldId) { return GroupChoice::OwnField + int(fieldId); }
     QTreeView* tree() const { return tvwGroups; }
 
 Q_SIGNALS:
@@ -74,6 +87,7 @@ protected:
 private:
     void fieldsChosen();
     void rebuild();
+    RecordGroups::KeysOf ownKeys(int field) const;
     void choose(const QModelIndex& index);
     void setChosen(const GroupChoice& choice);
     void saveSoon();
@@ -96,6 +110,8 @@ private:
     QTimer m_saveSoon;
     QStringList m_saved;  // what the settings hold
     std::function<checklists::ChecklistKeys()> m_checklistSource;
+    std::function<const ownfields::AllValues*()> m_ownSource;
+    QString m_wantedGroupBy;  // an own field the settings name, until the fields are known
 };
 
 }  // namespace kbs

@@ -11,6 +11,7 @@
 #include "FieldsWindow.h"
 #include "FlexGrid.h"
 #include "GridColumns.h"
+#include "GroupPanel.h"
 #include "OwnFieldsPart.h"
 #include "PanelLayout.h"
 #include "Prompts.h"
@@ -52,6 +53,24 @@ void OwnFieldsCommands::showColumns(const std::vector<ownfields::Field>& fields)
             return m_session.isOpen() ? &m_session.allOwnValues() : nullptr;
         },
         fields);
+}
+
+void OwnFieldsCommands::serveGroupView(GroupPanel& groups) {
+    groups.setOwnValuesSource([this]() -> const ownfields::AllValues* {
+        return m_session.isOpen() ? &m_session.allOwnValues() : nullptr;
+    });
+    connect(m_part, &OwnFieldsPart::fieldsSynced, &groups, &GroupPanel::setOwnFields);
+}
+
+std::vector<std::int64_t> OwnFieldsCommands::shownFieldIds() const {
+    const FlexGridModel& model = m_columns.grid().model();
+    std::vector<std::int64_t> ids;
+    for (const GridColumns::Column& c : m_columns.columns()) {
+        if (c.shown && c.col >= panel::GridColumns &&
+            c.col - panel::GridColumns < model.ownColumnCount())
+            ids.push_back(model.ownFieldOfColumn(c.col));
+    }
+    return ids;
 }
 
 // The grid gives the part the room it takes; the focus stays where it was.

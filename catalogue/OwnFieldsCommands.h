@@ -14,6 +14,7 @@ class DetailPanel;
 class FieldsWindow;
 class FlexGrid;
 class GridColumns;
+class GroupPanel;
 class OwnFieldsPart;
 class frmMain;
 
@@ -30,6 +31,10 @@ public:
     // Opens the Fields window (not while a record is being edited).
     void showFields();
     FieldsWindow* fieldsWindow() const { return m_fields; }
+    // The group view offers the fields and the tags, and follows the fields' changes.
+    void serveGroupView(GroupPanel& groups);
+    // The IDs of the fields the grid shows as columns, in the grid's order.
+    std::vector<std::int64_t> shownFieldIds() const;
 
 private:
     void fieldsChanged();

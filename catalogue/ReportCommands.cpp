@@ -12,6 +12,7 @@
 #include "DuplicatesReport.h"
 #include "FilterBar.h"
 #include "MainTexts.h"
+#include "OwnGroups.h"
 #include "Prompts.h"
 #include "StatisticsWindow.h"
 #include "TotalsReport.h"
@@ -99,6 +100,8 @@ void ReportCommands::showReport(const QString& query, const QString& caption,
     if (!m_session.isOpen())
         return;
     try {
+        // The records shown carry the grid's own columns; the other reports the described.
+        setOwnLines(only && m_ownColumns ? m_ownColumns() : std::vector<std::int64_t>());
         DataReport1->openDataSource(m_session.connection(),
                                     query.isEmpty() ? DataReport::query() : query, only);
         DataReport1->setDataMember(QString());
@@ -109,6 +112,29 @@ void ReportCommands::showReport(const QString& query, const QString& caption,
     } catch (const AppError& e) {
         prompts().msgBox(e.description(), mb::OKOnly | mb::Critical, mainText::AppTitle);
     }
+}
+
+// The fields' names now, and each record's value as the panel shows it; a field removed
+// while the report is open prints nothing.
+void ReportCommands::setOwnLines(const std::vector<std::int64_t>& fieldIds) {
+    QStringList captions;
+    std::vector<std::int64_t> ids;
+    if (!fieldIds.empty()) {
+        const ownfields::AllValues& all = m_session.allOwnValues();
+        for (const std::int64_t id : fieldIds) {
+            if (const auto at = ownfields::positionOf(all, id)) {
+                captions << all.fields[*at].name;
+                ids.push_back(id);
+            }
+        }
+    }
+    DataReport1->setExtraLines(captions, [this, ids](std::int64_t recordId, int line) {
+        if (!m_session.isOpen())
+            return QString();
+        const ownfields::AllValues& all = m_session.allOwnValues();
+        const auto at = ownfields::positionOf(all, ids[size_t(line)]);
+        return at ? ownfields::display(all.fields[*at], all.valueOf(recordId, *at)) : QString();
+    });
 }
 
 // The totals read the catalogue anew each time they are shown.

@@ -44,6 +44,12 @@ public:
     StatisticsWindow* statisticsWindow() const { return m_statistics; }
     void recordsChanged();  // the records shown changed: the statistics follow, when open
 
+    // The IDs of the collector's own fields the grid shows as columns, in its order: the
+    // report of the records shown prints them after the described fields.
+    void setOwnColumns(std::function<std::vector<std::int64_t>()> shownFieldIds) {
+        m_ownColumns = std::move(shownFieldIds);
+    }
+
     // Shows the report of a Report entry; false when `text` names none.
     bool choose(const QString& text);
     void showLast();
@@ -52,6 +58,7 @@ private:
     void showReport(const QString& query, const QString& caption,
                     const std::vector<std::int64_t>* only = nullptr);
     void showShown();
+    void setOwnLines(const std::vector<std::int64_t>& fieldIds);
     void showDuplicates();
     void showTotals();
     void oneAtATime(PagedReport* shown);
@@ -61,6 +68,7 @@ private:
     QPointer<TotalsReport> TotalsReport1;
     QPointer<DuplicatesReport> DuplicatesReport1;
     std::function<std::vector<std::int64_t>()> m_shownIds;
+    std::function<std::vector<std::int64_t>()> m_ownColumns;
     QString m_reportQuery;      // the query of the last report entry chosen
     bool m_totalsLast = false;  // the last report entry chosen was the totals
     bool m_shownLast = false;   // or the records shown

@@ -80,6 +80,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     });
     m_values = new ValueCommands(*this, *m_panel, findChild<QMenu*>(QStringLiteral("Import")));
     m_ownFields = new OwnFieldsCommands(*this, m_session, *m_panel, *m_columns);
+    m_ownFields->serveGroupView(*m_groups);
+    m_reports->setOwnColumns([this] { return m_ownFields->shownFieldIds(); });
 }
 
 frmMain::~frmMain() {

@@ -24,8 +24,7 @@ void frmMain::filterChanged() {
     if (RecordFilter::hasChecklistWord(FilterBar1->text()) && m_session.isOpen()) {
         try {
             for (const auto& [name, ids] : m_session.heldByChecklists())
-                held.insert(RecordFilter::checklistKey(name),
-                            std::make_shared<const std::vector<std::int64_t>>(ids));
+                held.insert(RecordFilter::checklistKey(name), ids);
         } catch (const AppError&) {
             // unreadable checklists hold nothing
         }

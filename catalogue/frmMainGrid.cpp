@@ -63,13 +63,14 @@ void frmMain::showRowChange(RowChange change, RecordSet::Slot slot) {
         return;
     }
     switch (change) {
+        // The groups first: the grid asks them whether a group chosen holds the record.
         case RowChange::Changed:
-            model.slotChanged(slot);
             m_groups->recordChanged(slot);
+            model.slotChanged(slot);
             break;
         case RowChange::Added:
-            model.appendSlot(slot);
             m_groups->recordChanged(slot);
+            model.appendSlot(slot);
             break;
         case RowChange::Deleted:
             model.removeSlot(slot);

@@ -94,6 +94,8 @@ std::optional<std::int64_t> frmMain::shownId() const {
 // With the display: the main picture as the display showed it, then the further pictures.
 void frmMain::showPictureStrip() {
     if (const auto id = shownId(); id && m_session.isOpen()) {
+        if (m_thumbs)
+            m_thumbs->windowReading();
         m_strip->showRecord(*id);
         // A linked file may have changed since its thumbnail was made: look at it again.
         if (m_thumbs && m_strip->showsLinks())

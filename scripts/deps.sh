@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, whatever a fresh Debian 12 machine lacks to build and run the
-# program; with --test also what the tests use, with --fuzz what fuzzing needs. Does nothing
-# when everything is there.
+# program; with --test also what the tests and the benchmarks use, with --fuzz what fuzzing
+# needs. Does nothing when everything is there.
 set -euo pipefail
 
 packages=(
@@ -17,7 +17,8 @@ packages=(
 )
 case "${1:-}" in
   --test) packages+=(xvfb xauth imagemagick poppler-utils desktop-file-utils appstream
-    python3-openpyxl python3-pil dpkg-dev lintian chromium) ;;
+    python3-openpyxl python3-pil dpkg-dev lintian chromium
+    xdotool libx11-dev libxdamage-dev) ;;
   --fuzz) packages+=(clang libclang-rt-14-dev) ;;
 esac
 

@@ -38,7 +38,12 @@ void CatalogueSession::open(const QString& file, const QString& query) {
         m_cn->setConnectionString(Connection::connectionStringFor(file));
         m_cn->open(QString(), QString(), -1);
         schema::verifyCatalogue(db());
-        schema::ensureTextIndex(db());
+        // A read of the whole table tells whether it holds a text too long for the text
+        // index; then the index is kept or made after it, without another look.
+        const bool wholeTable = query.simplified().compare(QLatin1String("select * from table1"),
+                                                           Qt::CaseInsensitive) == 0;
+        if (!wholeTable)
+            schema::ensureTextIndex(db());
         schema::ensurePictureTables(db());
         values::ensureHistory(db());
         backup::trackChanges(db());
@@ -50,6 +55,8 @@ void CatalogueSession::open(const QString& file, const QString& query) {
         });
         m_rs->open(query, *m_cn, RecordSet::adOpenStatic, RecordSet::adLockOptimistic,
                    RecordSet::adCmdUnspecified);
+        if (wholeTable)
+            schema::keepTextIndex(db(), m_rs->metLongValue());
     } catch (...) {
         close();
         throw;
@@ -57,6 +64,7 @@ void CatalogueSession::open(const QString& file, const QString& query) {
 }
 
 void CatalogueSession::close() noexcept {
+    m_held.reset();
     m_own.reset();
     m_ownFields.reset();
     ++m_ownStamp;
@@ -128,6 +136,7 @@ std::vector<deleted::Record> CatalogueSession::deletedRecords() const {
 
 std::int64_t CatalogueSession::bringBack(std::int64_t id) {
     const std::int64_t now = deleted::bringBack(db(), id);
+    m_held.reset();
     updateOwnOf(now);
     return now;
 }
@@ -175,19 +184,23 @@ std::vector<checklists::Entry> CatalogueSession::checklistEntries(std::int64_t l
 
 std::int64_t CatalogueSession::addChecklist(const checklists::List& list,
                                             const std::vector<checklists::Entry>& entries) {
+    m_held.reset();
     return checklists::add(db(), list, entries);
 }
 
 void CatalogueSession::setChecklistEntries(std::int64_t listId,
                                            const std::vector<checklists::Entry>& entries) {
+    m_held.reset();
     checklists::setEntries(db(), listId, entries);
 }
 
 void CatalogueSession::setChecklistRule(std::int64_t listId, checklists::Rule rule) {
+    m_held.reset();
     checklists::setRule(db(), listId, rule);
 }
 
 void CatalogueSession::removeChecklist(std::int64_t listId) {
+    m_held.reset();
     checklists::remove(db(), listId);
 }
 
@@ -211,17 +224,23 @@ checklists::ChecklistKeys CatalogueSession::checklistKeys() const {
     return checklists::ChecklistKeys(lists, entries);
 }
 
-std::vector<std::pair<QString, std::vector<std::int64_t>>> CatalogueSession::heldByChecklists()
-    const {
-    std::vector<std::pair<QString, std::vector<std::int64_t>>> out;
+const std::vector<std::pair<QString, CatalogueSession::HeldIds>>&
+CatalogueSession::heldByChecklists() const {
+    if (m_held && m_heldStamp == m_rs->writeStamp())
+        return *m_held;
+    std::vector<std::pair<QString, HeldIds>> held;
     const checklists::ChecklistMatcher matcher = checklistMatcher();
     for (const checklists::List& l : checklists())
-        out.emplace_back(l.name, matcher.heldIds(l, checklistEntries(l.id)));
-    return out;
+        held.emplace_back(l.name, std::make_shared<const std::vector<std::int64_t>>(
+                                      matcher.heldIds(l, checklistEntries(l.id))));
+    m_held = std::move(held);
+    m_heldStamp = m_rs->writeStamp();
+    return *m_held;
 }
 
 std::vector<std::int64_t> CatalogueSession::addWantedRecords(
     const checklists::List& list, const std::vector<checklists::Entry>& entries) {
+    m_held.reset();
     return checklists::addWanted(db(), list, entries);
 }
 
@@ -332,20 +351,7 @@ void CatalogueSession::updateOwnOf(std::int64_t recordId) {
     ++m_ownStamp;
     if (!m_own)
         return;
-    ownfields::AllValues& all = *m_own;
-    for (auto& field : all.values)
-        field.remove(recordId);
-    for (const ownfields::Value& v : ownfields::valuesOf(db(), recordId)) {
-        for (std::size_t i = 0; i < all.fields.size(); ++i) {
-            if (all.fields[i].id == v.fieldId)
-                all.values[i].insert(recordId, v.text);
-        }
-    }
-    const QStringList t = ownfields::tagsOf(db(), recordId);
-    if (t.isEmpty())
-        all.tags.remove(recordId);
-    else
-        all.tags.insert(recordId, t);
+    m_own->set(recordId, ownfields::valuesOf(db(), recordId), ownfields::tagsOf(db(), recordId));
 }
 
 QString CatalogueSession::swapIn(const QString& restored) {

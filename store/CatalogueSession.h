@@ -89,8 +89,10 @@ public:
     std::vector<std::int64_t> idsHeldByChecklist(std::int64_t listId) const;
     // Which checklists hold a record, told from its texts.
     checklists::ChecklistKeys checklistKeys() const;
-    // (name, IDs held) of every checklist.
-    std::vector<std::pair<QString, std::vector<std::int64_t>>> heldByChecklists() const;
+    // (name, IDs held, ascending) of every checklist: matched once, and again only after a
+    // record was written or a checklist changed (the filter asks at every key).
+    using HeldIds = std::shared_ptr<const std::vector<std::int64_t>>;
+    const std::vector<std::pair<QString, HeldIds>>& heldByChecklists() const;
     // Stores a record with status "Want" for each entry; returns their IDs. The Record set
     // learns of them by reinsert().
     std::vector<std::int64_t> addWantedRecords(const checklists::List& list,
@@ -145,6 +147,9 @@ private:
     // The fields, read when first asked for: the filter asks at every key.
     mutable std::optional<std::vector<ownfields::Field>> m_ownFields;
     std::uint64_t m_ownStamp = 1;
+    // The records each checklist holds, made at this write stamp of the Record set.
+    mutable std::optional<std::vector<std::pair<QString, HeldIds>>> m_held;
+    mutable std::uint64_t m_heldStamp = 0;
     void updateOwnOf(std::int64_t recordId);
 };
 

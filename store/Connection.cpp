@@ -70,7 +70,7 @@ void Connection::open(const QString&, const QString&, int) {
         throw AppError(err::EngineError, kSource, msg);
     }
     sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, 2000);
+    sqlite::waitForLock(db, 2000);
     // Reading the schema is what finds a file that is not a database.
     rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {

@@ -610,43 +610,6 @@ std::vector<std::pair<QString, int>> tagsInUse(sqlite3* db) {
     return out;
 }
 
-const Field* AllValues::fieldNamed(const QString& name) const {
-    for (const Field& f : fields) {
-        if (f.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &f;
-    }
-    return nullptr;
-}
-
-QString AllValues::valueOf(std::int64_t recordId, std::size_t field) const {
-    return field < values.size() ? values[field].value(recordId) : QString();
-}
-
-QStringList AllValues::tagsOf(std::int64_t recordId) const {
-    return tags.value(recordId);
-}
-
-AllValues readAll(sqlite3* db) {
-    AllValues all;
-    all.fields = fields(db);
-    all.values.resize(all.fields.size());
-    if (all.fields.empty() && !present(db))
-        return all;
-    QHash<std::int64_t, std::size_t> slot;
-    for (std::size_t i = 0; i < all.fields.size(); ++i)
-        slot.insert(all.fields[i].id, i);
-    sqlite::Stmt st(db, "SELECT field_id, record_id, value FROM own_values", kSource);
-    while (st.step(kSource)) {
-        const auto at = slot.constFind(sqlite3_column_int64(st.get(), 0));
-        if (at != slot.constEnd())
-            all.values[*at].insert(sqlite3_column_int64(st.get(), 1), textAt(st.get(), 2));
-    }
-    sqlite::Stmt tags(db, "SELECT record_id, tag FROM record_tags ORDER BY tag_id", kSource);
-    while (tags.step(kSource))
-        all.tags[sqlite3_column_int64(tags.get(), 0)] << textAt(tags.get(), 1);
-    return all;
-}
-
 Field importField(sqlite3* db, const QString& name, Kind kind,
                   const std::vector<std::pair<std::int64_t, QString>>& values,
                   const QString& valueList) {

@@ -108,14 +108,55 @@ void setTags(sqlite3* db, std::int64_t recordId, const QStringList& tags);
 // Every tag in use with how many records carry it, by tag.
 std::vector<std::pair<QString, int>> tagsInUse(sqlite3* db);
 
-// Every record's values and tags at once, for the filter, sorting, grouping and exports.
+// Every record's values and tags at once, for the filter, sorting, grouping and exports. Kept
+// compact: per field the distinct values once (with their numbers for the kinds that have one),
+// and per record a small code into them; the distinct tags once, and per record the codes of
+// its tags. A filter word is matched against the distinct values, then the codes are looked
+// up, with no work on the text of each record.
 struct AllValues {
     std::vector<Field> fields;                           // by position
-    std::vector<QHash<std::int64_t, QString>> values;    // per field: record ID -> stored
-    QHash<std::int64_t, QStringList> tags;               // record ID -> tags
     const Field* fieldNamed(const QString& name) const;  // case-insensitive
+    // The record's stored value in the field at this position; empty when it has none.
     QString valueOf(std::int64_t recordId, std::size_t field) const;
     QStringList tagsOf(std::int64_t recordId) const;
+
+    // The distinct texts of a field, or of the tags, each once. Code 0 is no value; code k is
+    // text(k - 1). Texts no record holds any more may stay (a record changed its value).
+    struct Pool {
+        std::vector<QString> texts;
+        std::vector<double> numbers;        // per text: numberOf(kind, text), NaN when it has none
+        std::vector<std::uint32_t> sorted;  // the positions of texts, by text
+        std::uint32_t codeOf(const QString& text, Kind kind);  // adds a text it lacks
+    };
+    // The records holding a value or a tag, ascending: a record's row is its place here.
+    const std::vector<std::int64_t>& records() const { return m_records; }
+    // Per row, the code of the record's value in the field at this position.
+    const std::vector<std::uint32_t>& codes(std::size_t field) const { return m_codes[field]; }
+    const Pool& pool(std::size_t field) const { return m_pools[field]; }
+    const Pool& tagPool() const { return m_tags; }
+    // The codes of a row's tags (minus one: positions in tagPool().texts), in their order.
+    const std::uint32_t* tagsBegin(std::size_t row) const {
+        return m_tagList.data() + m_tagAt[row];
+    }
+    const std::uint32_t* tagsEnd(std::size_t row) const {
+        return m_tagList.data() + m_tagAt[row + 1];
+    }
+    // The row of a record; nothing when it holds no value and no tag.
+    std::optional<std::size_t> rowOf(std::int64_t recordId) const;
+
+    // Puts in a record's values and tags as they are stored now (after a save, a delete or its
+    // undo): fields not named have none.
+    void set(std::int64_t recordId, const std::vector<Value>& values, const QStringList& tags);
+
+private:
+    friend AllValues readAll(sqlite3* db);
+    std::size_t rowFor(std::int64_t recordId);  // adds a row it lacks
+    std::vector<std::int64_t> m_records;
+    std::vector<std::vector<std::uint32_t>> m_codes;  // per field, per row
+    std::vector<Pool> m_pools;                        // per field
+    Pool m_tags;
+    std::vector<std::uint32_t> m_tagAt{0};  // per row, where its tags begin in m_tagList; one more
+    std::vector<std::uint32_t> m_tagList;   // tag positions in m_tags.texts
 };
 AllValues readAll(sqlite3* db);
 

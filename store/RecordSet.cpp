@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <set>
 
 #include "AppError.h"
@@ -100,7 +101,32 @@ std::set<std::string> storedAfterBinary(sqlite3* db, const std::string& table) {
     }
     return out;
 }
+
+// While it lives, SQLite hands out no value longer than `max` bytes: reading a longer one stops
+// the statement with SQLITE_TOOBIG before a byte of it is read (its length is in the record's
+// header). So a snapshot learns of a very long text without reading it.
+class LengthLimit {
+public:
+    LengthLimit(sqlite3* db, int max)
+        : m_db(db), m_was(sqlite3_limit(db, SQLITE_LIMIT_LENGTH, max)) {}
+    ~LengthLimit() { sqlite3_limit(m_db, SQLITE_LIMIT_LENGTH, m_was); }
+    LengthLimit(const LengthLimit&) = delete;
+    LengthLimit& operator=(const LengthLimit&) = delete;
+
+private:
+    sqlite3* m_db;
+    int m_was;
+};
+
+enum CellKind : std::uint32_t { KindText, KindNull, KindLazy, KindCut };
 }  // namespace
+
+// A cell of a row being built: its bytes and what they are.
+struct RecordSet::CellSource {
+    const void* data = nullptr;
+    std::int32_t len = 0;  // the bytes to keep
+    std::uint32_t kind = KindNull;
+};
 
 // ---------------------------------------------------------------- Field
 
@@ -138,6 +164,7 @@ void RecordSet::open(const QString& source, Connection& connection, int, int, in
                        QCoreApplication::translate(
                            "kbs::store", "Operation is not allowed when the object is open."));
     }
+    ++m_writes;  // other records
     if (!connection.isOpen())
         closedObject();
     sqlite3* db = connection.handle();
@@ -224,13 +251,50 @@ void RecordSet::open(const QString& source, Connection& connection, int, int, in
     m_slots.clear();
     m_order.clear();
     const auto inArena = [this](size_t n) { return m_arena.place(n); };
-    while (stmt.step(kSource)) {
-        const Bookmark key =
-            m_rowidCol >= 0 ? sqlite3_column_int64(stmt.get(), m_rowidStmtCol) : m_nextSerial++;
-        const std::string_view bytes = buildRow(stmt.get(), inArena);
+    m_metLongValue = false;
+    // A value too long for the snapshot stops the scan unread; its row is then read a value at a
+    // time, by its key, and the scan goes on after it.
+    std::optional<LengthLimit> limit;
+    if (m_updatable)
+        limit.emplace(db, kShownBytes);
+    std::vector<Bookmark> keys;  // the source's keys in its order, once a long value is met
+    bool ascending = true;
+    for (;;) {
+        const int rc = sqlite3_step(stmt.get());
+        if (rc == SQLITE_DONE)
+            break;
+        if (rc == SQLITE_ROW) {
+            const Bookmark key =
+                m_rowidCol >= 0 ? sqlite3_column_int64(stmt.get(), m_rowidStmtCol) : m_nextSerial++;
+            const std::string_view bytes = buildRow(stmt.get(), inArena);
+            m_order.push_back(Slot(m_slots.size()));
+            m_slots.push_back(Row{key, bytes.data(), static_cast<std::uint32_t>(bytes.size())});
+            continue;
+        }
+        if (rc != SQLITE_TOOBIG || !m_updatable)
+            sqlite::fail(db, kSource, rc);
+        m_metLongValue = true;
+        if (keys.empty()) {
+            keys = sourceKeys(sql);
+            ascending = std::is_sorted(keys.begin(), keys.end());
+        }
+        const size_t done = m_order.size();
+        std::string bytes;
+        if (done >= keys.size() || !readLongRow(keys[done], bytes))
+            sqlite::fail(db, kSource, rc);
         m_order.push_back(Slot(m_slots.size()));
-        m_slots.push_back(Row{key, bytes.data(), static_cast<std::uint32_t>(bytes.size())});
+        m_slots.push_back(keep(keys[done], bytes));
+        // The rest of the scan: after that key where the source runs in key order, else past
+        // the rows read (stepped over without reading their values).
+        const std::string rest =
+            "SELECT * FROM (" + snapshotSql + ")" +
+            (ascending ? " WHERE " + sqlite::quoteName(m_cols[size_t(m_rowidCol)].name) + " > ?"
+                       : std::string(" LIMIT -1 OFFSET ?"));
+        stmt = sqlite::Stmt(db, rest, kSource);
+        sqlite3_bind_int64(stmt.get(), 1,
+                           ascending ? keys[done] : static_cast<sqlite3_int64>(done + 1));
     }
+    limit.reset();
     m_source = source;
     m_open = true;
     m_pos = 0;
@@ -304,46 +368,48 @@ RecordSet::Row RecordSet::keep(Bookmark key, std::string_view bytes) {
 std::string_view RecordSet::buildRow(sqlite3_stmt* stmt,
                                      const std::function<char*(size_t)>& place) const {
     const size_t n = m_cols.size();
-    // One pass reads each value once; the second copies them into one allocation.
-    struct Src {
-        const void* data;
-        std::int32_t len;  // the bytes to keep
-        CellWord kind;
-    };
-    enum : CellWord { Text, Null, Lazy, Cut };
-    thread_local std::vector<Src> srcs;
+    thread_local std::vector<CellSource> srcs;
     thread_local std::vector<std::string> reals;
     srcs.resize(n);
     reals.clear();
     reals.reserve(n);
-    const size_t header = n * sizeof(CellWord);
-    size_t size = header;
     int sc = 0;  // column of the statement
     for (size_t i = 0; i < n; ++i) {
-        Src src{nullptr, 0, Null};
+        CellSource src;
         if (m_cols[i].lazy) {
-            srcs[i] = Src{nullptr, 0, Lazy};
+            srcs[i] = CellSource{nullptr, 0, KindLazy};
             continue;
         }
         const int type = sqlite3_column_type(stmt, sc);
         if (type == SQLITE_FLOAT) {
             reals.push_back(realText(sqlite3_column_double(stmt, sc)));
-            src = Src{reals.back().data(), static_cast<std::int32_t>(reals.back().size()), Text};
+            src = CellSource{reals.back().data(), static_cast<std::int32_t>(reals.back().size()),
+                             KindText};
         } else if (type == SQLITE_BLOB) {
-            src = Src{sqlite3_column_blob(stmt, sc), sqlite3_column_bytes(stmt, sc), Text};
+            src =
+                CellSource{sqlite3_column_blob(stmt, sc), sqlite3_column_bytes(stmt, sc), KindText};
         } else if (type != SQLITE_NULL) {
-            src = Src{sqlite3_column_text(stmt, sc), sqlite3_column_bytes(stmt, sc), Text};
+            src =
+                CellSource{sqlite3_column_text(stmt, sc), sqlite3_column_bytes(stmt, sc), KindText};
         }
         if (src.len > kShownBytes && m_updatable && int(i) != m_rowidCol) {
             // Too long for the snapshot: only its beginning, for the grid; the whole value is
             // read from the database when asked for.
             src.len = utf8Prefix(static_cast<const char*>(src.data), kShownBytes);
-            src.kind = Cut;
+            src.kind = KindCut;
         }
-        size += size_t(src.len);
         srcs[i] = src;
         ++sc;
     }
+    return assembleRow(srcs.data(), n, place);
+}
+
+std::string_view RecordSet::assembleRow(const CellSource* srcs, size_t n,
+                                        const std::function<char*(size_t)>& place) {
+    const size_t header = n * sizeof(CellWord);
+    size_t size = header;
+    for (size_t i = 0; i < n; ++i)
+        size += size_t(srcs[i].len);
     if (size > kEndMask) {
         throw AppError(err::OutOfMemory, kSource,
                        QCoreApplication::translate(
@@ -356,10 +422,85 @@ std::string_view RecordSet::buildRow(sqlite3_stmt* stmt,
         if (srcs[i].len > 0)
             std::memcpy(out + end, srcs[i].data, size_t(srcs[i].len));
         end += size_t(srcs[i].len);
-        const CellWord word = CellWord(end) | (srcs[i].kind << kKindShift);
+        const CellWord word = CellWord(end) | (CellWord(srcs[i].kind) << kKindShift);
         std::memcpy(out + i * sizeof word, &word, sizeof word);
     }
     return std::string_view(out, size);
+}
+
+// The keys of the source's rows in its order. Run without the length limit: a long value in a
+// condition of the source is read to decide, as any query would.
+std::vector<RecordSet::Bookmark> RecordSet::sourceKeys(const QByteArray& sql) const {
+    sqlite3* db = m_conn->handle();
+    const LengthLimit lifted(db, std::numeric_limits<int>::max());
+    sqlite::Stmt st(db,
+                    "SELECT " + sqlite::quoteName(m_cols[size_t(m_rowidCol)].name) + " FROM (" +
+                        std::string(sql.constData(), size_t(sql.size())) + ")",
+                    kSource);
+    std::vector<Bookmark> keys;
+    while (st.step(kSource))
+        keys.push_back(sqlite3_column_int64(st.get(), 0));
+    return keys;
+}
+
+// A row holding a value longer than ShownBytes, read a value at a time: such a value gives its
+// beginning only, read through SQLite's incremental blob interface, which stops there.
+bool RecordSet::readLongRow(Bookmark key, std::string& out) const {
+    sqlite3* db = m_conn->handle();
+    const LengthLimit limit(db, kShownBytes);
+    const size_t n = m_cols.size();
+    std::vector<CellSource> srcs(n);
+    std::vector<std::string> texts(n);
+    const std::string table = sqlite::quoteName(m_baseTable);
+    for (size_t i = 0; i < n; ++i) {
+        if (m_cols[i].lazy) {
+            srcs[i].kind = KindLazy;
+            continue;
+        }
+        sqlite::Stmt st(
+            db,
+            "SELECT " + sqlite::quoteName(m_cols[i].origin) + " FROM " + table + " WHERE rowid = ?",
+            kSource);
+        sqlite3_bind_int64(st.get(), 1, key);
+        const int rc = sqlite3_step(st.get());
+        if (rc == SQLITE_DONE)
+            return false;
+        if (rc == SQLITE_ROW) {
+            const int type = sqlite3_column_type(st.get(), 0);
+            if (type == SQLITE_NULL)
+                continue;
+            if (type == SQLITE_FLOAT) {
+                texts[i] = realText(sqlite3_column_double(st.get(), 0));
+            } else {
+                const void* p = type == SQLITE_BLOB ? sqlite3_column_blob(st.get(), 0)
+                                                    : sqlite3_column_text(st.get(), 0);
+                texts[i].assign(static_cast<const char*>(p),
+                                size_t(sqlite3_column_bytes(st.get(), 0)));
+            }
+            srcs[i] = CellSource{texts[i].data(), std::int32_t(texts[i].size()), KindText};
+            continue;
+        }
+        if (rc != SQLITE_TOOBIG)
+            sqlite::fail(db, kSource, rc);
+        st = sqlite::Stmt();
+        sqlite3_blob* blob = nullptr;
+        int brc = sqlite3_blob_open(db, "main", m_baseTable.c_str(), m_cols[i].origin.c_str(), key,
+                                    0, &blob);
+        if (brc == SQLITE_OK) {
+            texts[i].resize(size_t(kShownBytes) + 1);
+            brc = sqlite3_blob_read(blob, texts[i].data(), kShownBytes + 1, 0);
+        }
+        sqlite3_blob_close(blob);
+        if (brc != SQLITE_OK)
+            sqlite::fail(db, kSource, brc);
+        srcs[i] = CellSource{texts[i].data(), utf8Prefix(texts[i].data(), kShownBytes), KindCut};
+    }
+    const std::string_view row = assembleRow(srcs.data(), n, [&out](size_t size) {
+        out.resize(size);
+        return out.data();
+    });
+    (void)row;
+    return true;
 }
 
 RecordSet::Cell RecordSet::cellOf(const Row& row, int position) const {
@@ -395,8 +536,21 @@ bool RecordSet::readRowIfThere(Bookmark key, std::string& out, sqlite::Stmt* reu
     }
     stmt.reset();
     sqlite3_bind_int64(stmt.get(), 1, key);
-    if (!stmt.step(kSource))
-        return false;
+    int rc;
+    {
+        const LengthLimit limit(m_conn->handle(), kShownBytes);
+        rc = sqlite3_step(stmt.get());
+    }
+    if (rc == SQLITE_TOOBIG) {
+        stmt.reset();
+        return readLongRow(key, out);
+    }
+    if (rc != SQLITE_ROW) {
+        stmt.reset();
+        if (rc == SQLITE_DONE)
+            return false;
+        sqlite::fail(m_conn->handle(), kSource, rc);
+    }
     buildRow(stmt.get(), [&out](size_t n) {
         out.resize(n);
         return out.data();
@@ -707,27 +861,23 @@ QVariant RecordSet::valueForShow(int position, qint64 maxBytes, qint64* notShown
     const Row& row = currentRow();
     if (cellOf(row, position).len != kCut)
         return value(position);
-    // Only the beginning is read: the rest of a very long value never leaves the file.
+    // A value too long to be shown whole gives the beginning the snapshot holds: nothing more
+    // of it is read, only its length, from the record's header.
     sqlite3_blob* blob = nullptr;
     const int rc = sqlite3_blob_open(m_conn->handle(), "main", m_baseTable.c_str(),
                                      m_cols[size_t(position)].origin.c_str(), row.key, 0, &blob);
-    if (rc != SQLITE_OK) {
-        sqlite3_blob_close(blob);
-        sqlite::fail(m_conn->handle(), kSource, rc);
-    }
-    const qint64 size = sqlite3_blob_bytes(blob);
-    if (size <= maxBytes) {
-        sqlite3_blob_close(blob);
-        return value(position);
-    }
-    std::string bytes(size_t(maxBytes) + 1, '\0');
-    const int read = sqlite3_blob_read(blob, bytes.data(), int(bytes.size()), 0);
+    const qint64 size = rc == SQLITE_OK ? sqlite3_blob_bytes(blob) : 0;
     sqlite3_blob_close(blob);
-    if (read != SQLITE_OK)
-        sqlite::fail(m_conn->handle(), kSource, read);
-    const std::int32_t keep = utf8Prefix(bytes.data(), std::int32_t(maxBytes));
+    if (rc != SQLITE_OK)
+        sqlite::fail(m_conn->handle(), kSource, rc);
+    if (size <= maxBytes)
+        return value(position);
+    const Cell c = cellOf(row, position);
+    const std::int32_t keep = qint64(c.size) > maxBytes
+                                  ? utf8Prefix(row.data + c.off, std::int32_t(maxBytes))
+                                  : std::int32_t(c.size);
     *notShown = size - keep;
-    return QString::fromUtf8(bytes.data(), keep);
+    return QString::fromUtf8(row.data + c.off, keep);
 }
 
 bool RecordSet::peekShownUtf8(int position, std::string_view& out) const {
@@ -963,6 +1113,7 @@ void RecordSet::appendChunk(int position, const QByteArray& bytes) {
 
 void RecordSet::runInTransaction(const std::function<void()>& body) {
     sqlite3* db = m_conn->handle();
+    ++m_writes;  // also when it fails: what was made from the records is then made again
     sqlite::exec(db, "BEGIN IMMEDIATE", kSource);
     try {
         body();
@@ -1175,6 +1326,7 @@ RecordSet::Slot RecordSet::reinsert(Bookmark key) {
     if (m_addingNew || m_editing)
         update();
     resetChunk();
+    ++m_writes;
     const Row row = readRow(key);
     const auto at = std::lower_bound(m_order.begin(), m_order.end(), key,
                                      [&](Slot s, Bookmark k) { return m_slots[s].key < k; });
@@ -1189,6 +1341,7 @@ RecordSet::Slot RecordSet::reinsert(Bookmark key) {
 
 void RecordSet::refresh(std::vector<Bookmark> keys) {
     requireOpen();
+    ++m_writes;
     std::sort(keys.begin(), keys.end());
     const Bookmark editing = m_editing ? currentRow().key : 0;
     sqlite::Stmt reuse;

@@ -111,9 +111,14 @@ public:
     // Reads the stored records with these keys again, after a write of their own beside the
     // record set (not those it does not hold, nor one with an edit pending).
     void refresh(std::vector<Bookmark> keys);
+    // Grows with every record stored, deleted, brought back or read again after a write beside
+    // the set: what was made from the records knows when to make itself again.
+    std::uint64_t writeStamp() const { return m_writes; }
     bool isAddingNew() const { return m_addingNew; }
     bool isEditing() const { return m_editing; }
     bool isUpdatable() const { return m_updatable; }
+    // Whether the last open met a value longer than ShownBytes (read only in part).
+    bool metLongValue() const { return m_metLongValue; }
 
     int fieldCount() const { return static_cast<int>(m_cols.size()); }
     QString fieldName(int position) const;
@@ -133,7 +138,8 @@ public:
     bool peekShownUtf8(int position, std::string_view& out) const;
     static constexpr std::int32_t ShownBytes = 16 * 1024;
     // A field's value for showing it: a text longer than maxBytes gives its beginning only
-    // (whole characters), and *notShown the bytes left out; other values as value() has them.
+    // (whole characters, at most the ShownBytes the snapshot holds, so that nothing more is
+    // read), and *notShown the bytes left out; other values as value() has them.
     QVariant valueForShow(int position, qint64 maxBytes, qint64* notShown) const;
     void setValue(int position, const QString& text);
 
@@ -268,6 +274,11 @@ private:
     Cell cellOf(const Row& row, int position) const;
     // Writes the statement's row where place(size) says; returns its bytes.
     std::string_view buildRow(sqlite3_stmt* stmt, const std::function<char*(size_t)>& place) const;
+    struct CellSource;
+    static std::string_view assembleRow(const CellSource* srcs, size_t n,
+                                        const std::function<char*(size_t)>& place);
+    std::vector<Bookmark> sourceKeys(const QByteArray& sql) const;
+    bool readLongRow(Bookmark key, std::string& out) const;
     std::string selectList(bool useOrigin) const;
     Row keep(Bookmark key, std::string_view bytes);
     // `reuse`, when given, keeps the statement for the next row: for many rows read in turn.
@@ -298,10 +309,12 @@ private:
     int m_rowidStmtCol = -1;  // where the snapshot's statement delivers the key
     bool m_updatable = false;
     bool m_hasLazy = false;
+    bool m_metLongValue = false;
     Bookmark m_nextSerial = 1;
 
     long m_pos = -1;  // -1 BOF, size() EOF
     bool m_deletedCurrent = false;
+    std::uint64_t m_writes = 0;
     bool m_addingNew = false;
     bool m_editing = false;
     std::vector<Pending> m_pending;

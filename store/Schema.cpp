@@ -11,6 +11,7 @@
 
 #include "AppError.h"
 #include "Collection.h"
+#include "RecordSet.h"
 #include "SafeFile.h"
 #include "Sqlite.h"
 
@@ -176,37 +177,96 @@ void verifyCatalogue(sqlite3* db) {
     }
 }
 
-bool ensureTextIndex(sqlite3* db) {
-    if (hasTextIndex(db))
-        return true;
-    if (sqlite3_db_readonly(db, "main") != 0)
-        return false;
+namespace {
+// The columns table1 stores before binpicdata, in table order.
+std::string textColumns() {
     std::string columns;
     for (const auto& c : collection::columns) {
         if (c.kind == collection::Kind::Binary)
             break;
         columns += (columns.empty() ? "" : ", ") + sqlite::quoteName(c.name);
     }
+    return columns;
+}
+
+constexpr const char* kLongMark = " long-texts";
+
+bool markedLong(sqlite3* db) {
+    return hasRow(db,
+                  "SELECT 1 FROM sqlite_stat1 WHERE tbl = 'table1' AND idx IS NULL AND stat LIKE "
+                  "'% long-texts%'");
+}
+
+// Whether a value of table1 is longer than the record set keeps: SQLite stops at its length,
+// before reading it.
+bool holdsLongText(sqlite3* db) {
+    const int was = sqlite3_limit(db, SQLITE_LIMIT_LENGTH, RecordSet::ShownBytes);
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(
+        db, ("SELECT " + textColumns() + " FROM " + TableName + " NOT INDEXED").c_str(), -1, &st,
+        nullptr);
+    while (rc == SQLITE_OK && (rc = sqlite3_step(st)) == SQLITE_ROW)
+        rc = SQLITE_OK;
+    sqlite3_finalize(st);
+    sqlite3_limit(db, SQLITE_LIMIT_LENGTH, was);
+    return rc == SQLITE_TOOBIG;
+}
+
+// The note that table1's rows are large, with the mark of a long text or without it.
+void writeNote(sqlite3* db, bool longText) {
+    // Analysing sqlite_master makes sqlite_stat1 where it is missing, and later loads the
+    // note; it gathers nothing about table1.
+    sqlite::exec(db, "ANALYZE sqlite_master", kSource);
+    sqlite::exec(db, "DELETE FROM sqlite_stat1 WHERE tbl = 'table1' AND idx IS NULL", kSource);
+    sqlite::exec(db,
+                 (std::string("INSERT INTO sqlite_stat1 (tbl, idx, stat) SELECT 'table1', NULL, "
+                              "max(count(*), 1) || ' sz=65536") +
+                  (longText ? kLongMark : "") + "' FROM table1")
+                     .c_str(),
+                 kSource);
+    sqlite::exec(db, "ANALYZE sqlite_master", kSource);
+}
+
+bool makeTextIndex(sqlite3* db, bool longText) {
     const std::string create = "CREATE INDEX IF NOT EXISTS " + sqlite::quoteName(TextIndexName) +
-                               " ON " + sqlite::quoteName(TableName) + " (" + columns + ")";
+                               " ON " + sqlite::quoteName(TableName) + " (" + textColumns() + ")";
     try {
-        sqlite::exec(db, "BEGIN IMMEDIATE", kSource);
-        sqlite::exec(db, create.c_str(), kSource);
-        // Analysing sqlite_master makes sqlite_stat1 where it is missing, and later loads the
-        // note; it gathers nothing about table1.
-        sqlite::exec(db, "ANALYZE sqlite_master", kSource);
-        sqlite::exec(db, "DELETE FROM sqlite_stat1 WHERE tbl = 'table1' AND idx IS NULL", kSource);
-        sqlite::exec(db,
-                     "INSERT INTO sqlite_stat1 (tbl, idx, stat) SELECT 'table1', NULL, "
-                     "max(count(*), 1) || ' sz=65536' FROM table1",
-                     kSource);
-        sqlite::exec(db, "ANALYZE sqlite_master", kSource);
-        sqlite::exec(db, "COMMIT", kSource);
+        sqlite::inTransaction(db, kSource, [&] {
+            if (longText)
+                sqlite::exec(db,
+                             ("DROP INDEX IF EXISTS " + sqlite::quoteName(TextIndexName)).c_str(),
+                             kSource);
+            else
+                sqlite::exec(db, create.c_str(), kSource);
+            writeNote(db, longText);
+        });
     } catch (const AppError&) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         return false;
     }
-    return hasTextIndex(db);
+    return !longText && hasTextIndex(db);
+}
+}  // namespace
+
+void keepTextIndex(sqlite3* db, bool longTextSeen) {
+    if (sqlite3_db_readonly(db, "main") != 0)
+        return;
+    const bool indexed = hasRow(db,
+                                "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = "
+                                "'table1_texts'");
+    if (longTextSeen ? indexed || !markedLong(db) : markedLong(db) || !hasTextIndex(db))
+        makeTextIndex(db, longTextSeen);
+}
+
+bool ensureTextIndex(sqlite3* db) {
+    if (hasTextIndex(db))
+        return true;
+    if (sqlite3_db_readonly(db, "main") != 0 || markedLong(db))
+        return false;
+    if (holdsLongText(db)) {
+        makeTextIndex(db, true);
+        return false;
+    }
+    return makeTextIndex(db, false);
 }
 
 bool ensurePictureTables(sqlite3* db) {

@@ -26,8 +26,14 @@ void verifyCatalogue(sqlite3* db);
 // planner, which counts a BLOB as a few bytes, would rather scan the table. Added once, in
 // one transaction, to a catalogue that lacks them; a catalogue that cannot be written is left
 // as it is and reads as before. Returns whether both are in place.
+// A catalogue holding a text longer than RecordSet::ShownBytes gets no such index: an index
+// entry is read whole to give its key, so every scan would read that text. It is marked in the
+// note instead, and the index is made once the catalogue holds no such text.
 inline constexpr const char* TextIndexName = "table1_texts";
 bool ensureTextIndex(sqlite3* db);
+// The same after a read of every record of table1 that saw whether one holds such a text (so
+// that nothing has to look again): drops the index when one does, makes it when none does.
+void keepTextIndex(sqlite3* db, bool longTextSeen);
 
 // A record's further pictures (its own picture in table1 is its first, main one) and the small
 // images the gallery and the panel's strip draw, one per picture. Both tables are keyed by

@@ -49,6 +49,19 @@ void Stmt::reset() {
     sqlite3_clear_bindings(m_stmt);
 }
 
+void waitForLock(sqlite3* db, int totalMs) {
+    // The number of tries so far stands for the milliseconds waited (each sleep at least one).
+    sqlite3_busy_handler(
+        db,
+        [](void* total, int tries) {
+            if (tries >= int(reinterpret_cast<std::intptr_t>(total)))
+                return 0;
+            sqlite3_sleep(1);
+            return 1;
+        },
+        reinterpret_cast<void*>(std::intptr_t(totalMs)));
+}
+
 void exec(sqlite3* db, const char* sql, const QString& source) {
     char* errmsg = nullptr;
     int rc = sqlite3_exec(db, sql, nullptr, nullptr, &errmsg);

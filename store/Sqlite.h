@@ -18,6 +18,11 @@ namespace kbs::sqlite {
 [[noreturn]] void fail(sqlite3* db, const QString& source, int rc);
 [[noreturn]] void fail(const QString& source, const QString& description);
 
+// While another connection holds the file's lock, tries again every millisecond for up to
+// `totalMs` (SQLite's own wait sleeps longer and longer, up to 100 ms between tries, so that a
+// lock held for 30 ms may cost a window 80).
+void waitForLock(sqlite3* db, int totalMs);
+
 // A prepared statement that finalizes itself.
 class Stmt {
 public:

@@ -25,6 +25,16 @@ namespace kbs {
 namespace {
 const QString kSource = QStringLiteral("Thumbnails");
 constexpr int kBatch = 16;  // thumbnails written per transaction
+// After the window read the catalogue, it is likely to read again soon (a record after
+// another): the thumbnails wait this long, unless this many are waiting.
+constexpr std::int64_t kWindowQuietMs = 300;
+constexpr std::size_t kMostWaiting = 8 * kBatch;
+
+std::int64_t steadyMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 // One picture that needs a thumbnail.
 struct Todo {
@@ -62,7 +72,7 @@ sqlite3* openDb(const QString& path, int flags) {
         sqlite3_close(db);
         return nullptr;
     }
-    sqlite3_busy_timeout(db, 10000);
+    sqlite::waitForLock(db, 10000);
     return db;
 }
 }  // namespace
@@ -110,6 +120,10 @@ void ThumbnailMaker::release() {
         m_hold = false;
     }
     m_wake.notify_one();
+}
+
+void ThumbnailMaker::windowReading() {
+    m_windowReadAt = steadyMs();
 }
 
 void ThumbnailMaker::stop() {
@@ -239,9 +253,15 @@ void ThumbnailMaker::run() {
         QByteArray bytes;  // the picture, until it is decoded
     };
     std::vector<Made> pending;
+    // The window's reading first: a read of its waits for the whole of a write.
+    auto windowQuiet = [&] {
+        return pending.size() >= kMostWaiting || steadyMs() - m_windowReadAt >= kWindowQuietMs;
+    };
     auto flush = [&] {
         if (pending.empty())
             return;
+        while (!m_stop && !windowQuiet())
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
         sqlite::exec(w.write, "BEGIN IMMEDIATE", kSource);
         sqlite::Stmt st(w.write,
                         "INSERT OR REPLACE INTO picture_thumbs (record_id, position, source, "
@@ -369,7 +389,7 @@ void ThumbnailMaker::run() {
                                        todo.begin() + std::ptrdiff_t(end)));
             done += int(end - i);
             i = end - 1;
-            if (int(pending.size()) >= kBatch) {
+            if (int(pending.size()) >= kBatch && windowQuiet()) {
                 flush();
                 Q_EMIT progress(done, total);
             }

@@ -22,7 +22,8 @@ namespace kbs {
 //
 // Works on a thread of its own with connections of its own: it reads the pictures on one and
 // writes the thumbnails in short transactions on another, so the window never waits long for
-// it. start() makes what is missing or out of date in the whole catalogue; request() puts one
+// it, and it writes nothing while the window has just read (windowReading()). start() makes
+// what is missing or out of date in the whole catalogue; request() puts one
 // record first (after a save, or when the record is shown). Progress and each record done are
 // signalled to the window's thread. The destructor stops the work and waits for the thread.
 //
@@ -50,6 +51,9 @@ public:
     // before it makes the others (so that the backup has the disk to itself meanwhile).
     void putFirst(std::vector<std::int64_t> records, bool hold);
     void release();
+    // The window reads the catalogue now (it shows a record): the maker writes nothing for a
+    // while, so that the window does not wait for its writing.
+    void windowReading();
     void stop();  // ends the work between two pictures and waits for the thread
     bool isRunning() const { return m_thread.joinable() && !m_finished; }
     // How long after the first pass the idle pass begins.
@@ -90,6 +94,7 @@ private:
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_finished{false};
     std::atomic<int> m_linksLookedAt{0};
+    std::atomic<std::int64_t> m_windowReadAt{0};  // steady clock, milliseconds
     std::chrono::milliseconds m_idleDelay{10000};
 };
 

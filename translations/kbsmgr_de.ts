@@ -1046,6 +1046,10 @@ Esc leert den Filter.</translation>
         <source>Checklist</source>
         <translation>Checkliste</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
 </context>
 <context>
     <name>kbs::MissingReport</name>
@@ -1651,6 +1655,10 @@ Esc leert den Filter.</translation>
     <message>
         <source>SVG drawings (*.svg)</source>
         <translation>SVG-Zeichnungen (*.svg)</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
     </message>
 </context>
 <context>

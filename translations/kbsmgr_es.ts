@@ -1046,6 +1046,10 @@ Esc borra el filtro.</translation>
         <source>Checklist</source>
         <translation>Lista de control</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
+    </message>
 </context>
 <context>
     <name>kbs::MissingReport</name>
@@ -1651,6 +1655,10 @@ Esc borra el filtro.</translation>
     <message>
         <source>SVG drawings (*.svg)</source>
         <translation>Dibujos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
     </message>
 </context>
 <context>

@@ -1046,6 +1046,10 @@ Escape clears the filter.</source>
         <source>Checklist</source>
         <translation>Liste de contrôle</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
 </context>
 <context>
     <name>kbs::MissingReport</name>
@@ -1651,6 +1655,10 @@ Escape clears the filter.</source>
     <message>
         <source>SVG drawings (*.svg)</source>
         <translation>Dessins SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
     </message>
 </context>
 <context>

@@ -1046,6 +1046,10 @@ Esc wist het filter.</translation>
         <source>Checklist</source>
         <translation>Checklijst</translation>
     </message>
+    <message>
+        <source>Tags</source>
+        <translation>Labels</translation>
+    </message>
 </context>
 <context>
     <name>kbs::MissingReport</name>
@@ -1651,6 +1655,10 @@ Esc wist het filter.</translation>
     <message>
         <source>SVG drawings (*.svg)</source>
         <translation>SVG-tekeningen (*.svg)</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Labels</translation>
     </message>
 </context>
 <context>

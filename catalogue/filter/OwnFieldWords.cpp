@@ -90,24 +90,54 @@ Span rangeOf(ownfields::Kind kind, const QString& value) {
     return {};
 }
 
-void mark(std::vector<char>& marks, std::int64_t id) {
-    if (id < 0)
-        return;
-    if (std::size_t(id) >= marks.size())
-        marks.resize(std::size_t(id) + 1);
-    marks[std::size_t(id)] = 1;
+// No marks yet, with room for a mark per record ID up to the highest one holding anything, or
+// a few times the number of such records.
+std::shared_ptr<MarkSet> noMarks(const ownfields::AllValues& all) {
+    auto marks = std::make_shared<MarkSet>();
+    const std::vector<std::int64_t>& records = all.records();
+    if (!records.empty() && records.back() >= 0)
+        marks->dense.resize(
+            std::min(std::size_t(records.back()) + 1, records.size() * 4 + (std::size_t(1) << 16)));
+    return marks;
 }
 
-// Marks the records whose value passes `test`.
+// Marks the records whose value in the field at this position passes `test`: each distinct
+// value is tested once, then each record's code is looked up.
 template <class Test>
-void markValues(std::vector<char>& marks, const QHash<std::int64_t, QString>& values, Test test) {
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        if (test(it.value()))
-            mark(marks, it.key());
+void markValues(MarkSet& marks, const ownfields::AllValues& all, std::size_t field, Test test) {
+    const ownfields::AllValues::Pool& pool = all.pool(field);
+    std::vector<char> passes(pool.texts.size() + 1, 0);  // by code
+    bool any = false;
+    for (std::size_t k = 0; k < pool.texts.size(); ++k) {
+        passes[k + 1] = char(test(pool.texts[k], pool.numbers[k]));
+        any = any || passes[k + 1];
+    }
+    if (!any)
+        return;
+    const std::vector<std::uint32_t>& codes = all.codes(field);
+    const std::vector<std::int64_t>& records = all.records();
+    for (std::size_t r = 0; r < codes.size(); ++r) {
+        if (passes[codes[r]])
+            marks.mark(records[r]);
     }
 }
 
 }  // namespace
+
+void MarkSet::mark(std::int64_t id) {
+    if (id >= 0 && std::uint64_t(id) < dense.size())
+        dense[std::size_t(id)] = 1;
+    else if (above.empty() || above.back() < id)
+        above.push_back(id);
+    else if (!std::binary_search(above.begin(), above.end(), id))
+        above.insert(std::lower_bound(above.begin(), above.end(), id), id);
+}
+
+bool MarkSet::has(std::int64_t id) const {
+    if (id >= 0 && std::uint64_t(id) < dense.size())
+        return dense[std::size_t(id)] != 0;
+    return std::binary_search(above.begin(), above.end(), id);
+}
 
 QString squeezed(const QString& name) {
     QString out;
@@ -164,27 +194,25 @@ Marks fieldMarks(const Source& source, const std::vector<std::size_t>& fields,
                 now.push_back(i);
         }
     }
-    auto marks = std::make_shared<std::vector<char>>();
-    const auto holds = [&value](const QString& stored) {
+    auto marks = noMarks(all);
+    const auto holds = [&value](const QString& stored, double) {
         return stored.contains(value, Qt::CaseInsensitive);
     };
     for (std::size_t f : now) {
         const ownfields::Field& field = all.fields[f];
-        const QHash<std::int64_t, QString>& values = all.values[f];
         if (field.kind == ownfields::Kind::Text || field.kind == ownfields::Kind::Choice) {
-            markValues(*marks, values, holds);
+            markValues(*marks, all, f, holds);
         } else if (field.kind == ownfields::Kind::YesNo) {
             const ownfields::Checked c = ownfields::normalise(field, value);
             if (c.ok && !c.stored.isEmpty())
-                markValues(*marks, values,
-                           [&c](const QString& stored) { return stored == c.stored; });
+                markValues(*marks, all, f,
+                           [&c](const QString& stored, double) { return stored == c.stored; });
         } else if (const Span r = rangeOf(field.kind, value); r.valid()) {
-            markValues(*marks, values, [&r, kind = field.kind](const QString& stored) {
-                const auto n = ownfields::numberOf(kind, stored);
-                return n && *n >= r.low && *n <= r.high;
-            });
+            // A value without a number is NaN, in no range.
+            markValues(*marks, all, f,
+                       [&r](const QString&, double n) { return n >= r.low && n <= r.high; });
         } else {  // what is not a number, an amount or a date is looked for as text
-            markValues(*marks, values, holds);
+            markValues(*marks, all, f, holds);
         }
     }
     return marks;
@@ -192,11 +220,25 @@ Marks fieldMarks(const Source& source, const std::vector<std::size_t>& fields,
 
 Marks tagMarks(const Source& source, const QString& value) {
     const ownfields::AllValues& all = source.values();
-    auto marks = std::make_shared<std::vector<char>>();
-    for (auto it = all.tags.cbegin(); it != all.tags.cend(); ++it) {
-        if (std::any_of(it.value().begin(), it.value().end(),
-                        [&](const QString& t) { return t.startsWith(value, Qt::CaseInsensitive); }))
-            mark(*marks, it.key());
+    auto marks = noMarks(all);
+    // Each distinct tag is matched once; a record is then let through by its tags' positions.
+    const std::vector<QString>& tags = all.tagPool().texts;
+    std::vector<char> passes(tags.size(), 0);
+    bool any = false;
+    for (std::size_t k = 0; k < tags.size(); ++k) {
+        passes[k] = char(tags[k].startsWith(value, Qt::CaseInsensitive));
+        any = any || passes[k];
+    }
+    if (!any)
+        return marks;
+    const std::vector<std::int64_t>& records = all.records();
+    for (std::size_t r = 0; r < records.size(); ++r) {
+        for (const std::uint32_t* t = all.tagsBegin(r); t != all.tagsEnd(r); ++t) {
+            if (passes[*t]) {
+                marks->mark(records[r]);
+                break;
+            }
+        }
     }
     return marks;
 }

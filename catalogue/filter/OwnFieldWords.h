@@ -34,8 +34,16 @@ struct Source {
 // The session's fields, and its values when a word needs them.
 Source of(CatalogueSession& session);
 
-// A mark per record ID: the records a word lets through.
-using Marks = std::shared_ptr<const std::vector<char>>;
+// The records a word lets through: a mark per record ID up to a few times the number of records
+// holding values, and the rare IDs above that (a catalogue's IDs can be as high as they come)
+// apart, ascending.
+struct MarkSet {
+    std::vector<char> dense;
+    std::vector<std::int64_t> above;
+    void mark(std::int64_t id);
+    bool has(std::int64_t id) const;
+};
+using Marks = std::shared_ptr<const MarkSet>;
 
 // A field name as the filter compares it: letters and digits only, in small letters.
 QString squeezed(const QString& name);

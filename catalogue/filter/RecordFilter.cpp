@@ -501,7 +501,7 @@ bool RecordFilter::termMatches(const Term& t, const RecordSet& rs, Slot slot,
         if (ec != std::errc() || end != cell.data() + cell.size())
             return false;
         if (t.kind == Term::Kind::Marks)
-            return id >= 0 && std::size_t(id) < t.marks->size() && (*t.marks)[std::size_t(id)];
+            return t.marks->has(id);
         return std::binary_search(t.ids->begin(), t.ids->end(), id);
     }
     if (t.anyField) {

@@ -139,7 +139,7 @@ std::optional<bool> groupkey::hasKey(std::string_view text, int field, std::stri
 
 // ---------------------------------------------------------------- the choice
 
-bool ChecklistMembers::holds(RecordSet::Slot slot, const std::string& key) const {
+bool GroupMembers::holds(RecordSet::Slot slot, const std::string& key) const {
     const auto list = byKey.find(key);
     if (list == byKey.end() || slot >= bySlot.size())
         return false;
@@ -149,8 +149,8 @@ bool ChecklistMembers::holds(RecordSet::Slot slot, const std::string& key) const
 bool GroupChoice::matches(const RecordSet& rs, RecordSet::Slot slot) const {
     if (isEmpty())
         return true;
-    if (field1 == ChecklistField)
-        return checklists && checklists->holds(slot, key1);
+    if (byMembers(field1))
+        return members && members->holds(slot, key1);
     const auto keyIs = [&](int field, const std::string& key) {
         const int column = collection::GroupFields[size_t(field)].column;
         const std::string_view text = groupkey::textOf(rs, slot, column, m_scratch);
@@ -180,8 +180,10 @@ void RecordGroups::clear() {
     m_nodes.assign(1, Group());
     m_members.clear();
     m_field1 = m_field2 = -1;
-    m_checklists.reset();
-    m_checklistNodes.clear();
+    m_held.reset();
+    m_memberNodes.clear();
+    m_checklistKeys = {};
+    m_keysOf = nullptr;
 }
 
 bool RecordGroups::before(Node a, Node b) const {
@@ -221,7 +223,7 @@ RecordGroups::Node RecordGroups::childOf(Node parent, const std::string& key) {
 }
 
 void RecordGroups::count(const RecordSet& rs, Slot slot) {
-    if (byChecklists()) {
+    if (byMembers()) {
         countHeld(rs, slot);
         return;
     }
@@ -252,7 +254,7 @@ void RecordGroups::count(const RecordSet& rs, Slot slot) {
 }
 
 void RecordGroups::uncount(Slot slot) {
-    if (byChecklists()) {
+    if (byMembers()) {
         uncountHeld(slot);
         return;
     }
@@ -340,8 +342,8 @@ void RecordGroups::build(const RecordSet& rs, int field1, int field2) {
 void RecordGroups::recount(const RecordSet& rs) {
     if (m_field1 < 0)
         return;
-    if (byChecklists())
-        m_checklists->bySlot.clear();
+    if (byMembers())
+        m_held->bySlot.clear();
     for (Group& g : m_nodes) {
         g.totals = Totals();
         for (auto& s : g.spellings)
@@ -375,20 +377,19 @@ void RecordGroups::recount(const RecordSet& rs) {
     changed(Root);
 }
 
-// The checklists that hold the record in `slot`, as counted.
+// The groups that hold the record in `slot`, as counted.
 std::vector<std::uint32_t> RecordGroups::heldBy(Slot slot) const {
-    return slot < m_checklists->bySlot.size() ? m_checklists->bySlot[slot]
-                                              : std::vector<std::uint32_t>();
+    return slot < m_held->bySlot.size() ? m_held->bySlot[slot] : std::vector<std::uint32_t>();
 }
 
 void RecordGroups::update(const RecordSet& rs, Slot slot) {
     if (m_field1 < 0)
         return;
-    if (byChecklists()) {
+    if (byMembers()) {
         const std::vector<std::uint32_t> left = heldBy(slot);
         uncountHeld(slot);
         countHeld(rs, slot);
-        heldMoved(left, m_checklists->bySlot[slot]);
+        heldMoved(left, m_held->bySlot[slot]);
         return;
     }
     const Node left = slot < m_members.size() ? m_members[slot].node : kNone;
@@ -400,7 +401,7 @@ void RecordGroups::update(const RecordSet& rs, Slot slot) {
 void RecordGroups::remove(Slot slot) {
     if (m_field1 < 0 || slot >= m_members.size())
         return;
-    if (byChecklists()) {
+    if (byMembers()) {
         const std::vector<std::uint32_t> left = heldBy(slot);
         uncountHeld(slot);
         heldMoved(left, {});
@@ -443,26 +444,49 @@ void RecordGroups::moved(Node left, Node joined) {
     changed(Root);
 }
 
-// ---------------------------------------------------------------- by checklists
+// ---------------------------------------------------------------- by checklists, tags, own fields
 
 void RecordGroups::buildChecklists(const RecordSet& rs, checklists::ChecklistKeys keys) {
     clear();
     m_field1 = GroupChoice::ChecklistField;
-    m_checklists = std::make_shared<ChecklistMembers>();
-    m_checklists->keys = std::move(keys);
-    const auto& lists = m_checklists->keys.lists();
+    m_held = std::make_shared<GroupMembers>();
+    m_checklistKeys = std::move(keys);
+    const auto& lists = m_checklistKeys.lists();
     for (std::uint32_t i = 0; i < lists.size(); ++i) {
         // Keyed by the list's ID, as names may repeat; in the order of the names.
         const std::string key = std::to_string(lists[i].id);
         const Node n = childOf(Root, key);
         m_nodes[n].sort = Sort{1, 0, m_collator.sortKey(lists[i].name)};
         m_nodes[n].spellings = {{lists[i].name.toStdString(), 0}};
-        m_checklistNodes.push_back(n);
-        m_checklists->byKey.emplace(key, i);
+        m_memberNodes.push_back(n);
+        m_held->byKey.emplace(key, i);
     }
     for (Slot slot : rs.slotsInOrder())
         countHeld(rs, slot);
     sortListed(Root);
+}
+
+void RecordGroups::buildByKeys(const RecordSet& rs, int field, KeysOf keysOf) {
+    clear();
+    m_field1 = field;
+    m_held = std::make_shared<GroupMembers>();
+    m_keysOf = std::move(keysOf);
+    for (Slot slot : rs.slotsInOrder())
+        countHeld(rs, slot);
+    sortListed(Root);
+}
+
+// The position of the group with this key, made when it is the first record's of it.
+std::uint32_t RecordGroups::memberGroup(const std::string& key, const QString& name) {
+    const auto it = m_held->byKey.find(key);
+    if (it != m_held->byKey.end())
+        return it->second;
+    const Node n = childOf(Root, key);
+    m_nodes[n].spellings = {{name.toStdString(), 0}};
+    const auto at = std::uint32_t(m_memberNodes.size());
+    m_memberNodes.push_back(n);
+    m_held->byKey.emplace(key, at);
+    return at;
 }
 
 void RecordGroups::countHeld(const RecordSet& rs, Slot slot) {
@@ -472,20 +496,30 @@ void RecordGroups::countHeld(const RecordSet& rs, Slot slot) {
     static constexpr int kStatus = collection::at("Status");
     if (slot >= m_members.size())
         m_members.resize(size_t(slot) + 1);
-    auto& bySlot = m_checklists->bySlot;
+    auto& bySlot = m_held->bySlot;
     if (slot >= bySlot.size())
         bySlot.resize(size_t(slot) + 1);
-    std::string a, b, c, d;
-    m_checklists->keys.holders(rs.shownUtf8At(slot, kDescription, a),
-                               rs.shownUtf8At(slot, kNumber, b), rs.shownUtf8At(slot, kSeries, c),
-                               rs.shownUtf8At(slot, kStatus, d), bySlot[slot]);
+    if (m_keysOf) {
+        m_keysOf(rs, slot, m_found);
+        bySlot[slot].clear();
+        for (const ownfields::GroupKey& k : m_found)
+            bySlot[slot].push_back(memberGroup(k.key, k.name));
+        std::sort(bySlot[slot].begin(), bySlot[slot].end());
+        bySlot[slot].erase(std::unique(bySlot[slot].begin(), bySlot[slot].end()),
+                           bySlot[slot].end());
+    } else {
+        std::string a, b, c, d;
+        m_checklistKeys.holders(rs.shownUtf8At(slot, kDescription, a),
+                                rs.shownUtf8At(slot, kNumber, b), rs.shownUtf8At(slot, kSeries, c),
+                                rs.shownUtf8At(slot, kStatus, d), bySlot[slot]);
+    }
     Member m;
     m.node = Root;
     m.quantity = amounts::readQuantity(groupkey::textOf(rs, slot, kQuantity, m_scratch));
     m_members[slot] = m;
     tally(m_nodes[Root].totals, m.quantity, 1);
     for (const std::uint32_t held : bySlot[slot])
-        tally(m_nodes[m_checklistNodes[held]].totals, m.quantity, 1);
+        tally(m_nodes[m_memberNodes[held]].totals, m.quantity, 1);
 }
 
 void RecordGroups::uncountHeld(Slot slot) {
@@ -494,14 +528,14 @@ void RecordGroups::uncountHeld(Slot slot) {
     const Member m = m_members[slot];
     m_members[slot] = Member();
     tally(m_nodes[Root].totals, m.quantity, -1);
-    if (slot < m_checklists->bySlot.size()) {
-        for (const std::uint32_t held : m_checklists->bySlot[slot])
-            tally(m_nodes[m_checklistNodes[held]].totals, m.quantity, -1);
-        m_checklists->bySlot[slot].clear();
+    if (slot < m_held->bySlot.size()) {
+        for (const std::uint32_t held : m_held->bySlot[slot])
+            tally(m_nodes[m_memberNodes[held]].totals, m.quantity, -1);
+        m_held->bySlot[slot].clear();
     }
 }
 
-// A record left the checklists `left` and is now held by `joined`: those left empty go, those
+// A record left the groups `left` and is now held by `joined`: those left empty go, those
 // it brought a first record come, the others say that their counts changed.
 void RecordGroups::heldMoved(const std::vector<std::uint32_t>& left,
                              const std::vector<std::uint32_t>& joined) {
@@ -509,7 +543,7 @@ void RecordGroups::heldMoved(const std::vector<std::uint32_t>& left,
     std::set_union(left.begin(), left.end(), joined.begin(), joined.end(),
                    std::back_inserter(touched));
     for (const std::uint32_t held : touched) {
-        const Node n = m_checklistNodes[held];
+        const Node n = m_memberNodes[held];
         if (m_nodes[n].totals.records == 0) {
             if (m_nodes[n].isListed)
                 unlist(n);
@@ -526,7 +560,7 @@ void RecordGroups::heldMoved(const std::vector<std::uint32_t>& left,
 
 std::optional<std::int64_t> RecordGroups::year(Node node) const {
     const int depth = m_nodes[node].depth;
-    if (depth == 0 || byChecklists() ||
+    if (depth == 0 || byMembers() ||
         collection::GroupFields[size_t(field(depth - 1))].column != kYear)
         return std::nullopt;
     return wholeYear(m_nodes[node].key);
@@ -546,8 +580,8 @@ GroupChoice RecordGroups::choice(Node node) const {
     if (g.depth == 1) {
         c.field1 = m_field1;
         c.key1 = g.key;
-        if (byChecklists())
-            c.checklists = m_checklists;
+        if (byMembers())
+            c.members = m_held;
     } else if (g.depth == 2) {
         c.field1 = m_field1;
         c.key1 = m_nodes[g.parent].key;

@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "Amounts.h"
 #include "ChecklistMatcher.h"
+#include "OwnGroups.h"
 #include "RecordSet.h"
 
 namespace kbs {
@@ -33,11 +35,12 @@ std::string_view textOf(const RecordSet& rs, RecordSet::Slot slot, int column,
                         std::string& scratch);
 }  // namespace groupkey
 
-// The records each checklist holds, by slot: what the group view's checklist level counts and
-// what a checklist chosen in it lets through. Kept up to date record by record.
-struct ChecklistMembers {
-    checklists::ChecklistKeys keys;
-    std::vector<std::vector<std::uint32_t>> bySlot;  // positions in keys.lists()
+// The records of each group where a record may be in several (the checklists holding it, its
+// tags) or where its group is told by other means than its texts (a collector's own field), by
+// slot: what the group view counts and what a group chosen in it lets through. Kept up to date
+// record by record.
+struct GroupMembers {
+    std::vector<std::vector<std::uint32_t>> bySlot;  // positions of the groups, sorted
     std::unordered_map<std::string, std::uint32_t> byKey;
 
     bool holds(RecordSet::Slot slot, const std::string& key) const;
@@ -45,15 +48,19 @@ struct ChecklistMembers {
 
 // The group a person chose: the records whose key for the first field is key1 and, when a
 // second field is given, whose key for it is key2. No field: every record. The field
-// ChecklistField is the checklists: key1 names one, and the records it holds are let through.
+// ChecklistField is the checklists: key1 names one, and the records it holds are let through;
+// TagsField the tags, and OwnField + ID a collector's own field, alike.
 struct GroupChoice {
     static constexpr int ChecklistField = 1000;
+    static constexpr int TagsField = 1001;
+    static constexpr int OwnField = 2000;
     int field1 = -1;
     std::string key1;
     int field2 = -1;
     std::string key2;
-    std::shared_ptr<const ChecklistMembers> checklists;  // for ChecklistField
+    std::shared_ptr<const GroupMembers> members;  // for the fields from ChecklistField on
 
+    static bool byMembers(int field) { return field >= ChecklistField; }
     bool isEmpty() const { return field1 < 0; }
     bool matches(const RecordSet& rs, RecordSet::Slot slot) const;
     // True when every record this choice lets through, `wider` lets through as well.
@@ -108,6 +115,12 @@ public:
     // Counts the records each checklist holds, a group per checklist in the order of their
     // names (GroupChoice::ChecklistField); a record held by several counts in each. No notice.
     void buildChecklists(const RecordSet& rs, checklists::ChecklistKeys keys);
+    // Counts the records by the groups `keysOf` puts each in (a collector's own field, the
+    // tags: `field` from GroupChoice::TagsField on); a record in several counts in each, and
+    // a saved one is asked again. No notice.
+    using KeysOf =
+        std::function<void(const RecordSet& rs, Slot slot, std::vector<ownfields::GroupKey>& out)>;
+    void buildByKeys(const RecordSet& rs, int field, KeysOf keysOf);
     // Counts rs again by the same fields (another record set of the same catalogue, after an
     // import): only the groups that differ are reported.
     void recount(const RecordSet& rs);
@@ -170,7 +183,8 @@ private:
     void unlist(Node node);
     void sortListed(Node node);
     void changed(Node node);
-    bool byChecklists() const { return m_field1 == GroupChoice::ChecklistField; }
+    bool byMembers() const { return GroupChoice::byMembers(m_field1); }
+    std::uint32_t memberGroup(const std::string& key, const QString& name);
     void countHeld(const RecordSet& rs, Slot slot);
     void uncountHeld(Slot slot);
     std::vector<std::uint32_t> heldBy(Slot slot) const;
@@ -184,8 +198,11 @@ private:
     int m_field2 = -1;
     Listener* m_listener = nullptr;
     std::string m_scratch, m_key, m_spelling;
-    std::shared_ptr<ChecklistMembers> m_checklists;  // by checklists
-    std::vector<Node> m_checklistNodes;              // by position in the checklists
+    std::shared_ptr<GroupMembers> m_held;  // by checklists, tags or an own field
+    std::vector<Node> m_memberNodes;       // by position in m_held
+    checklists::ChecklistKeys m_checklistKeys;
+    KeysOf m_keysOf;
+    std::vector<ownfields::GroupKey> m_found;
 };
 
 }  // namespace kbs

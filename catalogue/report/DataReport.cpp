@@ -29,6 +29,16 @@ struct DetailLine {
 };
 
 constexpr int kTitleField = at("Description");
+// The lines of the detail band: where the first begins, how high each is, and where the
+// caption and the value of each column are across the band.
+constexpr double kRowTop = 540;
+constexpr double kRowHeight = 225;
+struct Across {
+    double captionX, captionWidth, valueX, valueEnd;
+};
+constexpr double kWidth = 9360;  // the band's
+constexpr Across kLeft{120, 1500, 1680, 4620};
+constexpr Across kRight{4800, 1440, 6300, kWidth};
 constexpr DetailLine kLeftColumn[] = {
     {at("Year")},  {at("Number")},     {at("Series")},   {at("Car_Cond")},
     {at("Color")}, {at("Wheel_Type")}, {at("Box_Type")}, {at("Box_Cond")},
@@ -81,7 +91,7 @@ DataReport::DataReport(QObject* parent) : PagedReport(parent) {
 
 void DataReport::buildDesign() {
     using K = ReportControl::Kind;
-    constexpr double kWidth = BandWidth;
+    static_assert(kWidth == BandWidth);
     const auto label = &PagedReport::addLabel;
 
     // Listed in the order the designer numbers them; printed in the order of their kinds.
@@ -94,39 +104,74 @@ void DataReport::buildDesign() {
     description.setDataField(nameOf(kTitleField));
     description.setFont(reportFont(10, true));
 
-    constexpr double rowTop = 540;
-    constexpr double rowHeight = 225;
-    auto line = [&](const DetailLine& d, int row, double captionX, double captionW, double valueX,
-                    double valueEnd) {
-        const double y = rowTop + row * rowHeight;
+    auto line = [&](const DetailLine& d, int row, const Across& across) {
+        const auto [captionX, captionW, valueX, valueEnd] = across;
+        const double y = kRowTop + row * kRowHeight;
         label(m_detail, QStringLiteral("lbl%1").arg(nameOf(d.field)), captionOf(d.field),
-              {captionX, y, captionW, rowHeight}, reportFont(9, true), Qt::AlignLeft)
+              {captionX, y, captionW, kRowHeight}, reportFont(9, true), Qt::AlignLeft)
             .setColor(kCaptionColour);
         // A price shares its line with its date: value, then "on" or "as of", then the date.
         const double valueW = d.afterField >= 0 ? 1200 : valueEnd - valueX;
         ReportControl& value =
             m_detail->add(K::TextBox, QStringLiteral("txt%1").arg(nameOf(d.field)),
-                          {valueX, y, valueW, rowHeight});
+                          {valueX, y, valueW, kRowHeight});
         value.setDataField(nameOf(d.field));
         if (d.afterField >= 0) {
             const double afterX = valueX + valueW + 60;
             label(m_detail, QStringLiteral("lbl%1").arg(nameOf(d.afterField)),
-                  captionOf(d.afterField), {afterX, y, 540, rowHeight}, reportFont(9, true),
+                  captionOf(d.afterField), {afterX, y, 540, kRowHeight}, reportFont(9, true),
                   Qt::AlignLeft)
                 .setColor(kCaptionColour);
             const double dateX = afterX + 600;
             ReportControl& date =
                 m_detail->add(K::TextBox, QStringLiteral("txt%1").arg(nameOf(d.afterField)),
-                              {dateX, y, valueEnd - dateX, rowHeight});
+                              {dateX, y, valueEnd - dateX, kRowHeight});
             date.setDataField(nameOf(d.afterField));
         }
     };
     int row = 0;
     for (const DetailLine& d : kLeftColumn)
-        line(d, row++, 120, 1500, 1680, 4620);
+        line(d, row++, kLeft);
     row = 0;
     for (const DetailLine& d : kRightColumn)
-        line(d, row++, 4800, 1440, 6300, kWidth);
+        line(d, row++, kRight);
+}
+
+void DataReport::setExtraLines(QStringList captions, ExtraText text) {
+    m_extraCaptions = std::move(captions);
+    m_extraText = std::move(text);
+}
+
+// The band grows by a line for every two extra lines.
+double DataReport::detailHeight() const {
+    return m_detail->height() + double((m_extraCaptions.size() + 1) / 2) * kRowHeight;
+}
+
+// Under the described lines, left and right in turn, in the order given.
+void DataReport::addExtraLines(QVector<ReportItem>& items, double top, int record) const {
+    if (m_extraCaptions.isEmpty() || !m_extraText)
+        return;
+    const int id = fieldPosition(QStringLiteral("ID"));
+    if (id < 0)
+        return;
+    moveTo(record);
+    const std::int64_t recordId = m_rs->value(id).toLongLong();
+    const double firstTop =
+        kRowTop + double(std::max(std::size(kLeftColumn), std::size(kRightColumn))) * kRowHeight;
+    const QFont caption = reportFont(9, true), value = reportFont(9, false);
+    for (int i = 0; i < m_extraCaptions.size(); ++i) {
+        const Across& a = i % 2 == 0 ? kLeft : kRight;
+        const double y = top + firstTop + double(i / 2) * kRowHeight;
+        items.push_back(lineItem(ReportItem::Kind::Text, m_detail->name(),
+                                 QStringLiteral("lblOwnField%1").arg(i + 1), record,
+                                 {a.captionX, 0, a.captionWidth, kRowHeight}, y, m_extraCaptions[i],
+                                 caption, Qt::AlignLeft, kCaptionColour));
+        items.push_back(lineItem(ReportItem::Kind::Text, m_detail->name(),
+                                 QStringLiteral("txtOwnField%1").arg(i + 1), record,
+                                 {a.valueX, 0, a.valueEnd - a.valueX, kRowHeight}, y,
+                                 collection::trimSpaces(singleLine(m_extraText(recordId, i))),
+                                 value, Qt::AlignLeft, Qt::black));
+    }
 }
 
 // ---------------------------------------------------------------- data and pages
@@ -215,7 +260,7 @@ void DataReport::layOut() {
     m_pages.clear();
     const int records = static_cast<int>(m_bookmarks.size());
     const double footerTop = m_bottom - m_pageFooter->height();
-    const double detail = m_detail->height();
+    const double detail = detailHeight();
     // On paper too short for even one record between the headers, one goes on each page.
     const bool crowded = m_top + m_pageHeader->height() + detail > footerTop;
     int next = 0;
@@ -248,8 +293,9 @@ void DataReport::moveTo(int record) const {
     if (m_rs->hasCurrentRecord() && m_rs->bookmark() == wanted)
         return;
     // Pages are drawn in order, so the next record is usually a step or two away; a search
-    // for the bookmark is for jumps.
-    if (m_cursor >= 0 && std::abs(record - m_cursor) <= 8 && m_rs->hasCurrentRecord() &&
+    // for the bookmark is for jumps, and for records in an order of their own (the grid's),
+    // where a step may lead off either end of the record set.
+    if (!m_only && m_cursor >= 0 && std::abs(record - m_cursor) <= 8 && m_rs->hasCurrentRecord() &&
         m_rs->bookmark() == m_bookmarks[size_t(m_cursor)]) {
         for (; m_cursor < record; ++m_cursor)
             m_rs->moveNext();
@@ -298,7 +344,8 @@ QVector<ReportItem> DataReport::pageItems(int page) const {
     double y = addHeaders(items, page, p.reportHeader);
     for (int r = p.firstRecord; r < p.firstRecord + p.records; ++r) {
         addBand(items, *m_detail, y, r, page);
-        y += m_detail->height();
+        addExtraLines(items, y, r);
+        y += detailHeight();
     }
     if (p.reportFooter)
         addBand(items, *m_reportFooter, y, -1, page);

@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -36,6 +38,10 @@ public:
     void openDataSource(Connection& connection, const QString& query,
                         const std::vector<std::int64_t>* only = nullptr);
     RecordSet* dataSource() const { return m_rs.get(); }
+    // Lines after the described ones, two to a row as theirs, each a caption and its text for
+    // a record's ID: the collector's own fields the grid shows. Set before the data source.
+    using ExtraText = std::function<QString(std::int64_t recordId, int line)>;
+    void setExtraLines(QStringList captions, ExtraText text);
     void setDataMember(const QString& member) { m_dataMember = member; }
     const QString& dataMember() const { return m_dataMember; }
     long recordCount() const { return static_cast<long>(m_bookmarks.size()); }
@@ -62,6 +68,8 @@ private:
     void buildDesign();
     void moveTo(int record) const;  // makes a record the record set's current one
     int fieldPosition(const QString& field) const;
+    double detailHeight() const;
+    void addExtraLines(QVector<ReportItem>& items, double top, int record) const;
 
     ReportSection* m_detail = nullptr;
 
@@ -72,6 +80,8 @@ private:
     mutable int m_cursor = -1;                        // the record the record set stands on
     std::vector<Page> m_pages;
     mutable QHash<QString, int> m_fieldPositions;  // data field -> position, -1 for none
+    QStringList m_extraCaptions;
+    ExtraText m_extraText;
 };
 
 }  // namespace kbs

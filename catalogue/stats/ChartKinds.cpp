@@ -41,14 +41,14 @@ ChartData countsOf(const std::vector<Statistics::Group>& groups, QString title,
     return d;
 }
 
-ChartData byField(const Statistics& s, const collection::GroupField& field) {
+ChartData byField(const Statistics& s, const By& field) {
     return countsOf(
-        s.byField(field),
+        s.groups(field),
         QCoreApplication::translate("kbs::stats", "Records and models by %1").arg(fieldName(field)),
         fieldName(field));
 }
 
-ChartData statusShares(const Statistics& s, const collection::GroupField&) {
+ChartData statusShares(const Statistics& s, const By&) {
     ChartData d = countsOf(s.byField(statusField()),
                            QCoreApplication::translate("kbs::stats", "Records by status"),
                            fieldName(statusField()));
@@ -56,7 +56,7 @@ ChartData statusShares(const Statistics& s, const collection::GroupField&) {
     return d;
 }
 
-ChartData byYear(const Statistics& s, const collection::GroupField&) {
+ChartData byYear(const Statistics& s, const By&) {
     return countsOf(s.byField(yearField()),
                     QCoreApplication::translate("kbs::stats", "Models by year of issue"),
                     fieldName(yearField()));
@@ -78,25 +78,25 @@ void addMoney(ChartData& d, const QString& row, const Statistics::Sums& sums) {
     d.columns[3].values.push_back(sums.gain());
 }
 
-ChartData moneyOverall(const Statistics& s, const collection::GroupField&) {
+ChartData moneyOverall(const Statistics& s, const By&) {
     ChartData d;
     d.title = QCoreApplication::translate("kbs::stats", "Money: paid, list price and value");
     addMoney(d, QCoreApplication::translate("kbs::stats", "All records shown"), s.all());
     return d;
 }
 
-ChartData moneyByField(const Statistics& s, const collection::GroupField& field) {
+ChartData moneyByField(const Statistics& s, const By& field) {
     ChartData d;
     d.title = QCoreApplication::translate("kbs::stats", "Money by %1").arg(fieldName(field));
     d.rowHeading = fieldName(field);
-    for (const auto& g : s.byField(field))
+    for (const auto& g : s.groups(field))
         addMoney(d, groupName(g), g.sums);
     if (d.rows.isEmpty())
         addMoney(d, emptyGroupName(), {});
     return d;
 }
 
-ChartData growth(const Statistics& s, const collection::GroupField&) {
+ChartData growth(const Statistics& s, const By&) {
     ChartData d;
     d.shape = ChartData::Shape::Lines;
     d.title =
@@ -113,7 +113,7 @@ ChartData growth(const Statistics& s, const collection::GroupField&) {
     return d;
 }
 
-ChartData worth(const Statistics& s, const collection::GroupField&) {
+ChartData worth(const Statistics& s, const By&) {
     const values::ValueByDate::Result& r = s.worth();
     ChartData d;
     d.shape = ChartData::Shape::Lines;
@@ -194,6 +194,10 @@ QString emptyGroupName() {
 
 QString fieldName(const collection::GroupField& field) {
     return QCoreApplication::translate(field.context, field.caption);
+}
+
+QString fieldName(const By& by) {
+    return by.described ? fieldName(*by.described) : by.name;
 }
 
 }  // namespace kbs::stats

@@ -38,7 +38,7 @@ struct ChartKind {
     const char* key;   // the report's section and the file name offered
     const char* name;  // as the collector reads it, in the context "kbs::stats"
     bool byField;      // grouped by the field chosen
-    ChartData (*data)(const Statistics& statistics, const collection::GroupField& field);
+    ChartData (*data)(const Statistics& statistics, const By& by);
 };
 
 // The chart kinds in the order the window offers them.
@@ -52,5 +52,6 @@ QString recordsNote(const Statistics& statistics);
 QString emptyGroupName();
 // A field's name in the program's language.
 QString fieldName(const collection::GroupField& field);
+QString fieldName(const By& by);
 
 }  // namespace kbs::stats

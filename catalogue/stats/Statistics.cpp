@@ -149,6 +149,55 @@ std::vector<Statistics::Group> Statistics::byField(const collection::GroupField&
     return groups;
 }
 
+std::vector<Statistics::Group> Statistics::byKeys(const By::KeysOf& keysOf) const {
+    struct Keyed {
+        QString name;
+        std::optional<double> number;
+        Sums sums;
+    };
+    std::unordered_map<std::string, Keyed> map;
+    std::vector<ownfields::GroupKey> keys;
+    for (size_t i = 0; i < m_records.size() && keysOf; ++i) {
+        keysOf(m_ids[i], keys);
+        const Record& r = m_records[i];
+        for (const ownfields::GroupKey& k : keys) {
+            auto [at, added] = map.try_emplace(k.key);
+            Keyed& g = at->second;
+            if (added) {
+                g.name = k.name;
+                bool ok = false;
+                const double n = QString::fromStdString(k.key).toDouble(&ok);
+                if (ok)
+                    g.number = n;
+            }
+            ++g.sums.records;
+            g.sums.models.add(r.models);
+            g.sums.paid.add(r.paid);
+            g.sums.listPrice.add(r.listPrice);
+            g.sums.value.add(r.value);
+        }
+    }
+    std::vector<const Keyed*> sorted;
+    sorted.reserve(map.size());
+    for (const auto& [key, g] : map)
+        sorted.push_back(&g);
+    std::sort(sorted.begin(), sorted.end(), [](const Keyed* a, const Keyed* b) {
+        if (a->name.isEmpty() != b->name.isEmpty())
+            return a->name.isEmpty();
+        if (a->number.has_value() != b->number.has_value())
+            return a->number.has_value();
+        if (a->number && *a->number != *b->number)
+            return *a->number < *b->number;
+        const int c = a->name.compare(b->name, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a->name < b->name;
+    });
+    std::vector<Group> groups;
+    groups.reserve(sorted.size());
+    for (const Keyed* g : sorted)
+        groups.push_back({g->name, g->sums});
+    return groups;
+}
+
 std::vector<Statistics::Month> Statistics::growth() const {
     std::vector<const Record*> dated;
     for (const Record& r : m_records) {

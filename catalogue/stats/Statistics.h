@@ -10,6 +10,7 @@
 
 #include "Amounts.h"
 #include "GroupFields.h"
+#include "OwnGroups.h"
 #include "RecordSet.h"
 #include "TypedDate.h"
 #include "ValueByDate.h"
@@ -20,6 +21,18 @@ namespace kbs::stats {
 inline QDate readDate(std::string_view text, bool dayFirst) {
     return readTypedDate(text, dayFirst);
 }
+
+// What the charts "by field" group the records by: a described field, or the groups the
+// collector's own values or the tags put a record in (OwnGroups.h), by its ID.
+struct By {
+    using KeysOf = std::function<void(std::int64_t id, std::vector<ownfields::GroupKey>& out)>;
+    By(const collection::GroupField& field) : described(&field) {}
+    By(QString name, KeysOf keysOf) : name(std::move(name)), keysOf(std::move(keysOf)) {}
+
+    const collection::GroupField* described = nullptr;
+    QString name;  // of an own field, or the tags'
+    KeysOf keysOf;
+};
 
 // The numbers of a set of records: how many, how many models (the sum of the quantities), and
 // what they cost (Purchase), were listed at (List_Price) and are worth (Value). Each record is
@@ -67,6 +80,12 @@ public:
     // The records grouped by a field, by name regardless of case (years in their order);
     // records without a value make the group with the empty name, first.
     std::vector<Group> byField(const collection::GroupField& field) const;
+    // The records grouped by the keys given for their IDs, a record in several groups counted
+    // in each: numbers by value, then names regardless of case, the empty group first.
+    std::vector<Group> byKeys(const By::KeysOf& keysOf) const;
+    std::vector<Group> groups(const By& by) const {
+        return by.described ? byField(*by.described) : byKeys(by.keysOf);
+    }
     // Purchases month by month, from the first to the last, with cumulative totals.
     std::vector<Month> growth() const;
 

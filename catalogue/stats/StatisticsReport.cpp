@@ -25,8 +25,8 @@ StatisticsReport::StatisticsReport(QObject* parent) : LinedReport(parent) {
     setPageSize(QPageSize(QPageSize::Letter));
 }
 
-void StatisticsReport::open(const stats::Statistics& statistics,
-                            const collection::GroupField& field, const QString& catalogueFile) {
+void StatisticsReport::open(const stats::Statistics& statistics, const stats::By& field,
+                            const QString& catalogueFile) {
     m_charts.clear();
     const QString note = stats::recordsNote(statistics);
     for (const auto& kind : stats::chartKinds()) {

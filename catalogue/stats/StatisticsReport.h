@@ -16,7 +16,7 @@ public:
     explicit StatisticsReport(QObject* parent = nullptr);
 
     // Takes the charts of these statistics, grouped by `field` where a chart is by field.
-    void open(const stats::Statistics& statistics, const collection::GroupField& field,
+    void open(const stats::Statistics& statistics, const stats::By& field,
               const QString& catalogueFile);
 
     std::optional<std::vector<std::int64_t>> recordIds() const override { return m_ids; }

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QSvgGenerator>
 #include <QTableWidget>
@@ -31,6 +32,10 @@ namespace {
 // How long the window waits after a change of the records shown before it reads them again,
 // so that a filter being typed is not held up.
 constexpr int kRefreshAfterMs = 300;
+
+// What "By" keeps for its entries: a described field's position, or one of these.
+const QString kTagsKey = QStringLiteral("tags");
+const QString kOwnPrefix = QStringLiteral("field:");
 
 }  // namespace
 
@@ -58,8 +63,9 @@ void StatisticsWindow::buildLayout() {
         cboChart->addItem(QCoreApplication::translate("kbs::stats", kind.name));
     cboField = new QComboBox(this);
     cboField->setObjectName(QStringLiteral("cboField"));
-    for (const auto& field : collection::GroupFields)
-        cboField->addItem(stats::fieldName(field));
+    for (size_t i = 0; i < collection::GroupFields.size(); ++i)
+        cboField->addItem(stats::fieldName(collection::GroupFields[i]), QString::number(i));
+    cboField->addItem(tr("Tags"), kTagsKey);
     auto* lblChart = new QLabel(tr("&Chart:"), this);
     lblChart->setBuddy(cboChart);
     auto* lblField = new QLabel(tr("&By:"), this);
@@ -145,9 +151,59 @@ void StatisticsWindow::showEvent(QShowEvent* event) {
         refresh();
 }
 
+// "By" offers the collector's own fields as they are now, after the described ones; a field
+// removed while chosen gives way to the first.
+void StatisticsWindow::syncOwnFields() {
+    std::vector<ownfields::Field> fields;
+    if (m_session.isOpen())
+        fields = m_session.ownFields();
+    QStringList keys, names;
+    for (const ownfields::Field& f : fields) {
+        keys << kOwnPrefix + QString::number(f.id);
+        names << f.name;
+    }
+    const int first = int(collection::GroupFields.size());
+    QStringList had, hadNames;
+    for (int i = first; i < cboField->count() - 1; ++i) {
+        had << cboField->itemData(i).toString();
+        hadNames << cboField->itemText(i);
+    }
+    if (had == keys && hadNames == names)
+        return;
+    const QString chosen = cboField->currentData().toString();
+    {
+        const QSignalBlocker quiet(cboField);
+        while (cboField->count() > first + 1)
+            cboField->removeItem(first);
+        for (int i = 0; i < keys.size(); ++i)
+            cboField->insertItem(first + i, names[i], keys[i]);
+        cboField->setCurrentIndex(std::max(0, cboField->findData(chosen)));
+    }
+}
+
+stats::By StatisticsWindow::chosenField() {
+    const QString key = cboField->currentData().toString();
+    if (m_session.isOpen() && (key == kTagsKey || key.startsWith(kOwnPrefix))) {
+        const ownfields::AllValues* all = &m_session.allOwnValues();
+        const auto at = key == kTagsKey
+                            ? std::optional<std::size_t>(ownfields::Tags)
+                            : ownfields::positionOf(*all, key.mid(kOwnPrefix.size()).toLongLong());
+        if (at) {
+            return stats::By(cboField->currentText(),
+                             [all, field = *at, keys = ownfields::GroupKeys()](
+                                 std::int64_t id, std::vector<ownfields::GroupKey>& out) mutable {
+                                 keys.of(*all, field, id, out);
+                             });
+        }
+    }
+    return collection::GroupFields[std::min<size_t>(key.toUInt(),
+                                                    collection::GroupFields.size() - 1)];
+}
+
 void StatisticsWindow::refresh() {
     m_later->stop();
     m_stale = false;
+    syncOwnFields();
     if (m_session.isOpen()) {
         m_stats.setWorthSource(
             [this](const std::vector<qint64>& ids, const std::vector<QDate>& dates) {
@@ -173,9 +229,8 @@ void StatisticsWindow::setField(int field) {
 
 void StatisticsWindow::drawChart() {
     const auto& kind = stats::chartKinds()[size_t(std::max(0, cboChart->currentIndex()))];
-    const auto& field = collection::GroupFields[size_t(std::max(0, cboField->currentIndex()))];
     cboField->setEnabled(kind.byField);
-    m_data = kind.data(m_stats, field);
+    m_data = kind.data(m_stats, chosenField());
     QChart* old = chartView->chart();
     chartView->setChart(stats::makeChart(m_data));
     delete old;
@@ -279,8 +334,7 @@ void StatisticsWindow::showReport() {
         refresh();
     if (!m_report)
         m_report = new StatisticsReport(this);
-    const auto& field = collection::GroupFields[size_t(std::max(0, cboField->currentIndex()))];
-    m_report->open(m_stats, field, m_session.file());
+    m_report->open(m_stats, chosenField(), m_session.file());
     m_report->show();
 }
 

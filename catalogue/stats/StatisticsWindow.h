@@ -37,6 +37,8 @@ public:
     // Reads the records shown and draws the chart chosen.
     void refresh();
     void setChart(int kind);
+    // A described field by its position in collection::GroupFields; the collector's own
+    // fields follow them in the list, and the tags last.
     void setField(int field);
     // Asks for a file name and saves the chart shown; false when nothing was written.
     bool savePng();
@@ -52,6 +54,8 @@ protected:
 
 private:
     void buildLayout();
+    void syncOwnFields();
+    stats::By chosenField();
     void drawChart();
     void showNote();
     QString chooseFile(const QString& title, const QString& filter, const QString& suffix);

@@ -3,10 +3,12 @@
 
 #include <QLineEdit>
 
+#include "CatalogueSession.h"
 #include "Controls.h"
 #include "DataReport.h"
 #include "FilterBar.h"
 #include "FiveCars.h"
+#include "GridColumns.h"
 #include "MainTexts.h"
 #include "Window.h"
 
@@ -132,17 +134,38 @@ private Q_SLOTS:
         QCOMPARE(win->statusText(), FilterBar::wrappedText(false));
     }
 
-    // The sixth report entry prints the records shown, in the grid's order; its CSV export
-    // takes the same records.
+    // The sixth report entry prints the records shown, in the grid's order, with the own
+    // fields the grid shows after the described ones, in its order too; its CSV export takes
+    // the same records.
     void shownRecordsReport() {
         test::TestEnv env;
         test::fiveCars(env);
         test::Window win(env);
+        CatalogueSession& s = win->session();
+        const auto scale = s.addOwnField({0, u"Scale"_s, ownfields::Kind::Text, {}, 0});
+        const auto sth = s.addOwnField({0, u"STH"_s, ownfields::Kind::YesNo, {}, 0});
+        s.addOwnField({0, u"Hidden"_s, ownfields::Kind::Text, {}, 0});
+        s.setOwnValues(5, {{scale, u"1:64"_s}, {sth, u"1"_s}});
+        win->Update_Display();
+        auto* columns = win->findChild<GridColumns*>();
+        for (const int col : {panel::GridColumns, panel::GridColumns + 1})
+            columns->setShown(col, true);
+        columns->move(panel::GridColumns + 1, -1);  // STH before Scale
         filter(win, u"year:1965-1970"_s);
         win.clickHeading(2);
         win->toolbarMenuEntry(u"Report"_s, FilterBar::shownReportEntry())->trigger();
         QCOMPARE(*win->DataReport1->recordIds(), (std::vector<std::int64_t>{5, 2, 1}));
         QCOMPARE(win->DataReport1->caption(), FilterBar::shownReportCaption());
+        QStringList own;
+        for (const ReportItem& i : win->DataReport1->pageItems(1)) {
+            if (i.record == 0 && i.control.contains(u"OwnField"_s))
+                own << i.text;
+        }
+        QCOMPARE(own, (QStringList{u"STH"_s, u"Yes"_s, u"Scale"_s, u"1:64"_s}));
+        // The other reports print the described fields only.
+        win->toolbarMenuEntry(u"Report"_s, u"All"_s)->trigger();
+        for (const ReportItem& i : win->DataReport1->pageItems(1))
+            QVERIFY(!i.control.contains(u"OwnField"_s));
     }
 
     // Every control of the bar is reached by keyboard and named for a screen reader.

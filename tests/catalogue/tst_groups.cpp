@@ -1,12 +1,13 @@
 // The group view beside the grid, through the real window: its counts against the catalogue's
 // own GROUP BY, the grid narrowed by group and filter together, the counts following saves,
-// deletes and undo, and the keyboard.
+// deletes and undo, the collector's own fields and tags, and the keyboard.
 #include <QtTest>
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTreeView>
 
+#include "CatalogueSession.h"
 #include "Controls.h"
 #include "FilterBar.h"
 #include "GroupFields.h"
@@ -211,6 +212,51 @@ private Q_SLOTS:
         win->Form_Load();
         QCOMPARE(kept.data().toString(), u"2"_s);
         QCOMPARE(win.column(1), (QStringList{u"Mustang"_s, u"Miura"_s}));
+    }
+
+    // By an own field and by the tags, on one level: a record with two tags is in both tags'
+    // groups, a group chosen narrows the grid with the filter, a record tagged anew moves, and
+    // a field removed leaves "Group by" and the view.
+    void ownFieldsAndTags() {
+        test::TestEnv env;
+        eightCars(env);
+        test::Window win(env);
+        CatalogueSession& s = win->session();
+        const std::int64_t scale = s.addOwnField({0, u"Scale"_s, ownfields::Kind::Text, {}, 0});
+        s.setOwnValues(1, {{scale, u"1:64"_s}});
+        s.setOwnValues(5, {{scale, u"1:43"_s}});
+        s.setTags(1, {u"chase"_s, u"error"_s});
+        s.setTags(3, {u"Chase"_s});
+        win.show(1);  // the panel, and with it "Group by", learns of the field
+        auto* groupBy = win->findChild<QComboBox*>(u"cboGroupBy"_s);
+        QTest::keyClick(win.w.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+        win->groupPanel()->setFields(GroupPanel::ownField(scale), kStatus);
+        QCOMPARE(groupBy->currentText(), u"Scale"_s);
+        QCOMPARE(shown(win), (QStringList{u"All records: 8, 12 (+1?)"_s, u"1:43: 1, 3"_s,
+                                          u"1:64: 1, 2"_s, u"(Empty): 6, 7 (+1?)"_s}));
+        win->groupPanel()->setFields(GroupChoice::TagsField, -1);
+        QCOMPARE(shown(win), (QStringList{u"All records: 8, 12 (+1?)"_s, u"chase: 2, 2 (+1?)"_s,
+                                          u"error: 1, 2"_s, u"(Empty): 6, 10"_s}));
+        choose(win, u"chase"_s);
+        QCOMPARE(win.column(1), (QStringList{u"Mustang"_s, u"Beetle"_s}));
+        filter(win, u"-want"_s);
+        QCOMPARE(win.column(1), QStringList{u"Mustang"_s});
+        filter(win, QString());
+        choose(win, u"All records"_s);
+        win.show(2);  // Cortina, tagged now
+        win.press("Edit");
+        win->findChild<QLineEdit*>(u"txtTags"_s)->setText(u"error"_s);
+        win.save();
+        QCOMPARE(shown(win).mid(1),
+                 (QStringList{u"chase: 2, 2 (+1?)"_s, u"error: 2, 3"_s, u"(Empty): 5, 9"_s}));
+        choose(win, u"error"_s);
+        QCOMPARE(win.column(1), (QStringList{u"Mustang"_s, u"Cortina"_s}));
+        win->groupPanel()->setFields(GroupPanel::ownField(scale), -1);
+        s.removeOwnField(scale);
+        win.show(3);
+        QCOMPARE(groupBy->findText(u"Scale"_s), -1);
+        QCOMPARE(groupBy->currentIndex(), 0);
+        QCOMPARE(shown(win).at(1).section(u':', 0, 0), u"Regular Wheels"_s);
     }
 
     // The view opens as it was left, with its fields; closed, the grid has the whole width.

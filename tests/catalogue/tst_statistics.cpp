@@ -1,13 +1,15 @@
 // The statistics window: its sums against the catalogue's own, what cannot be read counted,
-// following the filter, and the chart saved as pictures.
+// following the filter, by the collector's own fields and tags, and the chart saved as pictures.
 #include <QtTest>
 
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSvgRenderer>
 #include <QTableWidget>
 
+#include "CatalogueSession.h"
 #include "ChartKinds.h"
 #include "FilterBar.h"
 #include "ReportCommands.h"
@@ -153,6 +155,36 @@ private Q_SLOTS:
         ui(win).FilterBar1->edit()->clear();
         QTRY_COMPARE(tableColumn(w, 1), QStringList{u"20.00"_s});
         QTRY_COMPARE(w.statistics().all().records, 4L);
+    }
+
+    // "By" offers the collector's own fields after the described ones and the tags last; a
+    // record with two tags counts in both, with its money; a field removed leaves the list.
+    void byOwnFieldsAndTags() {
+        test::TestEnv env;
+        oddCars(env);
+        test::Window win(env);
+        CatalogueSession& s = win->session();
+        const auto maker = s.addOwnField({0, u"Maker"_s, ownfields::Kind::Text, {}, 0});
+        s.setOwnValues(1, {{maker, u"Matchbox"_s}});
+        s.setOwnValues(2, {{maker, u"matchbox "_s}});
+        s.setTags(1, {u"chase"_s, u"error"_s});
+        s.setTags(4, {u"chase"_s});
+        StatisticsWindow& w = statistics(win);
+        auto* by = w.findChild<QComboBox*>(u"cboField"_s);
+        const int first = int(collection::GroupFields.size());
+        QCOMPARE(by->itemText(first), u"Maker"_s);
+        w.setChart(4);  // money by field
+        w.setField(first);
+        QCOMPARE(tableColumn(w, 0), (QStringList{u"(Empty)"_s, u"Matchbox"_s}));
+        QCOMPARE(tableColumn(w, 1), (QStringList{u"0.00"_s, u"20.00"_s}));  // paid
+        w.setField(by->count() - 1);
+        QCOMPARE(tableColumn(w, 0), (QStringList{u"(Empty)"_s, u"chase"_s, u"error"_s}));
+        QCOMPARE(tableColumn(w, 1), (QStringList{u"7.50"_s, u"12.50"_s, u"12.50"_s}));
+        QCOMPARE(tableColumn(w, 3), (QStringList{u"5.00"_s, u"23.50"_s, u"20.00"_s}));  // value
+        s.removeOwnField(maker);
+        w.refresh();
+        QCOMPARE(by->findText(u"Maker"_s), -1);
+        QCOMPARE(tableColumn(w, 0), (QStringList{u"(Empty)"_s, u"chase"_s, u"error"_s}));
     }
 
     // The value of the models held by date, from their valuations, beside what they had cost.

@@ -136,6 +136,36 @@ private Q_SLOTS:
         QCOMPARE(next, 120);
     }
 
+    // Extra lines (the collector's own fields the grid shows) go two to a row under the
+    // described ones, with the record's own texts; the band grows, every record stays whole
+    // on its page.
+    void extraLinesUnderTheDescribed() {
+        ReportOn r(12, kAllQuery);
+        r.report.setExtraLines({u"Scale"_s, u"Maker"_s, u"Found"_s}, [](std::int64_t id, int line) {
+            return u"%1-%2"_s.arg(id).arg(line);
+        });
+        r.report.openDataSource(r.cn, kAllQuery);
+        const auto record = test::itemsOfRecord(r.report.pageItems(1), 3);
+        QCOMPARE(test::lineOf(record, u"Scale"_s),
+                 (QStringList{u"Scale"_s, u"4-0"_s, u"Maker"_s, u"4-1"_s}));
+        QCOMPARE(test::lineOf(record, u"Found"_s), (QStringList{u"Found"_s, u"4-2"_s}));
+        QVERIFY(test::lineOf(record, u"Status"_s).first() == u"Status"_s);
+        QCOMPARE(test::bandsOn(r.report.pageItems(2)).size(), kPageRecords - 1 + 2);
+        const QRectF printable =
+            QRectF(QPointF(0, 0), r.report.pageSizeTwips()).adjusted(360, 360, -360, -360);
+        for (int page = 1; page <= r.report.pageCount(); ++page) {
+            double footerTop = printable.bottom(), lowest = 0;
+            for (const ReportItem& i : r.report.pageItems(page)) {
+                QVERIFY(inside(printable, i.rect));
+                if (i.section == u"Section3"_s)
+                    footerTop = std::min(footerTop, i.rect.top());
+                else if (i.record >= 0)
+                    lowest = std::max(lowest, i.rect.bottom());
+            }
+            QVERIFY(lowest < footerTop);
+        }
+    }
+
     void exportsAndPrintsPdf() {
         ReportOn r(12, kAllQuery);
         r.report.sections("Section2").controls("Label3").setCaption("Report -- Sell");

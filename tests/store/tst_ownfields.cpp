@@ -125,7 +125,7 @@ private Q_SLOTS:
         rs.update();
         const qint64 id = rs.value(0).toLongLong();
         QCOMPARE(o.s.tags(id), (QStringList{u"chase"_s, u"error"_s}));
-        QCOMPARE(o.s.allOwnValues().tags.value(id), (QStringList{u"chase"_s, u"error"_s}));
+        QCOMPARE(o.s.allOwnValues().tagsOf(id), (QStringList{u"chase"_s, u"error"_s}));
         rs.deleteCurrent();
         QCOMPARE(env.value(u"SELECT count(*) FROM own_values"_s).toInt(), 0);
         QCOMPARE(env.value(u"SELECT count(*) FROM record_tags"_s).toInt(), 0);
