@@ -22,6 +22,7 @@
 #include "PictureLoader.h"
 #include "Pictures.h"
 #include "PlacedFile.h"
+#include "ScaledJpeg.h"
 #include "Schema.h"
 #include "Sqlite.h"
 
@@ -384,16 +385,20 @@ QByteArray ShareSource::made(const Read& read, int side) {
     try {
         // Without a stored thumbnail, one made as the gallery's are.
         const int fit = side == 0 ? kThumbSide : side;
-        // Decoded straight at the size shown: a JPEG's decoder scales by eighths as it decodes,
-        // at a fraction of the work, and the rest (if any) is a smooth scale in the reader.
-        QBuffer header;
-        header.setData(bytes);
-        header.open(QIODevice::ReadOnly);
-        QSize box(fit, fit);
-        const QSize size = QImageReader(&header).size();
-        if (size.isValid() && (size.width() > fit || size.height() > fit))
-            box = size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-        QImage image = loadPictureBytes(bytes, box);
+        // Decoded straight at the size shown: a JPEG by libjpeg at the eighth of its size that
+        // covers the box; anything else (or a JPEG it cannot read) by the picture loader, which
+        // decodes a JPEG at a half, quarter or eighth, and the rest is a smooth scale.
+        QImage image = scaledJpeg(bytes, fit);
+        if (image.isNull()) {
+            QBuffer header;
+            header.setData(bytes);
+            header.open(QIODevice::ReadOnly);
+            QSize box(fit, fit);
+            const QSize size = QImageReader(&header).size();
+            if (size.isValid() && (size.width() > fit || size.height() > fit))
+                box = size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+            image = loadPictureBytes(bytes, box);
+        }
         if (image.width() > fit || image.height() > fit)
             image = image.scaled(fit, fit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         return jpegOf(image, 80);

@@ -12,6 +12,7 @@ packages=(
   libgl-dev libsqlite3-dev sqlite3 libssl-dev
   libmdb3 mdbtools mdbtools-dev libglib2.0-dev
   libxlsxwriter-dev libzip-dev zlib1g-dev libqrencode-dev
+  libjpeg-dev
   fonts-liberation fonts-dejavu-core
 )
 case "${1:-}" in

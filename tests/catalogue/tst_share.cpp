@@ -1,5 +1,6 @@
 // Taking the collection along: the sheet of labels written to PDF and read back, the missing
 // entries and the statuses a page lists, and the Share and Labels dialog's choices.
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void labelsReadBackFromPdf();
     void pageListsTheChosenEntries();
     void ownFieldsAndTagsInThePage();
+    void pagePictures();
     void dialogChoices();
 };
 
@@ -158,6 +160,48 @@ void TestShare::ownFieldsAndTagsInThePage() {
     QCOMPARE(dom.count(u"<li "_s), 2);
     QCOMPARE(dom.count(u"hidden=\"\""_s), 1);
     QVERIFY2(dom.contains(u"1 / 2"_s), qPrintable(dom));
+}
+
+// The collection page's pictures: in the box asked for, in their colours, upright as their EXIF
+// orientation says; a damaged one still shown or left out, never the end of the page.
+void TestShare::pagePictures() {
+    QImage photo(1600, 1200, QImage::Format_RGB32);
+    photo.fill(qRgb(220, 30, 30));
+    for (int y = 0; y < photo.height(); ++y)  // the right half blue
+        std::fill_n(reinterpret_cast<QRgb*>(photo.scanLine(y)) + 800, 800, qRgb(30, 30, 220));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    photo.save(&buffer, "JPG", 90);
+    const QByteArray jpeg = buffer.data();
+    // An EXIF block saying "turn a quarter clockwise" (orientation 6), after the start marker.
+    const QByteArray exif = QByteArray::fromHex(
+        "ffe100224578696600004d4d002a00000008000101120003000000010006000000000000");
+    QByteArray turned = jpeg;
+    turned.insert(2, exif);
+    QByteArray garbled = jpeg.left(2) + QByteArray(600, '\x5a');
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QSize size;        // empty: no picture
+        QPoint red, blue;  // where each half is in the picture made
+    };
+    const Case cases[] = {
+        {"JPEG", jpeg, {600, 450}, {100, 225}, {500, 225}},
+        {"turned JPEG", turned, {450, 600}, {225, 100}, {225, 500}},
+        {"cut short", jpeg.left(jpeg.size() * 2 / 3), {600, 450}, {100, 50}, {500, 50}},
+        {"garbled", garbled, {0, 0}, {}, {}},
+        {"PNG", test::pictureBytes("PNG", 800, 900, qRgb(220, 30, 30)), {533, 600}, {9, 9}, {}},
+    };
+    for (const Case& c : cases) {
+        const QByteArray made = exchange::ShareSource::made({c.bytes, false}, 600);
+        const QImage image = QImage::fromData(made, "JPG");
+        QCOMPARE(image.size(), c.size);
+        if (image.isNull())
+            continue;
+        QVERIFY2(qRed(image.pixel(c.red)) > 180 && qBlue(image.pixel(c.red)) < 80, c.what);
+        if (!c.blue.isNull())
+            QVERIFY2(qBlue(image.pixel(c.blue)) > 180 && qRed(image.pixel(c.blue)) < 80, c.what);
+    }
 }
 
 void TestShare::dialogChoices() {
