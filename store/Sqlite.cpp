@@ -1,5 +1,7 @@
 #include "Sqlite.h"
 
+#include <chrono>
+
 namespace kbs::sqlite {
 
 void fail(sqlite3* db, const QString& source, int rc) {
@@ -50,11 +52,17 @@ void Stmt::reset() {
 }
 
 void waitForLock(sqlite3* db, int totalMs) {
-    // The number of tries so far stands for the milliseconds waited (each sleep at least one).
+    // Counted by the clock, not by the tries: on a busy machine a sleep of one millisecond lasts
+    // several, and the wait would grow with it. A wait starts with try 0, on the thread that
+    // steps the statement.
     sqlite3_busy_handler(
         db,
         [](void* total, int tries) {
-            if (tries >= int(reinterpret_cast<std::intptr_t>(total)))
+            thread_local std::chrono::steady_clock::time_point started;
+            const auto now = std::chrono::steady_clock::now();
+            if (tries == 0)
+                started = now;
+            if (now - started >= std::chrono::milliseconds(reinterpret_cast<std::intptr_t>(total)))
                 return 0;
             sqlite3_sleep(1);
             return 1;
