@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QTreeView>
 #include <algorithm>
@@ -174,8 +175,8 @@ public:
                 return GroupPanel::tr("%1 (+%2?)")
                     .arg(amounts::formatCount(t.quantity), language::number(t.unreadable));
             case Qt::ToolTipRole:
-                if (index.column() == kNameColumn)
-                    return nameOf(node);
+                if (index.column() == kNameColumn)  // as written, though it looks like markup
+                    return Qt::convertFromPlainText(nameOf(node), Qt::WhiteSpaceNormal);
                 if (index.column() == kQuantityColumn && t.unreadable > 0)
                     return GroupPanel::tr(
                         "%n quantity(ies) could not be read as a whole number "

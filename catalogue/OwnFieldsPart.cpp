@@ -185,7 +185,11 @@ void OwnFieldsPart::build() {
         w->setAccessibleDescription(ownfields::kindName(f.kind));
         w->setToolTip(ownfields::kindName(f.kind));
         e.widget = w;
-        e.label = new QLabel(f.name + QLatin1Char(':'), m_body);
+        // The name as written: no markup read, an "&" no shortcut.
+        e.label = new QLabel(
+            QString(f.name).replace(QLatin1Char('&'), QLatin1String("&&")) + QLatin1Char(':'),
+            m_body);
+        e.label->setTextFormat(Qt::PlainText);
         e.label->setObjectName(QStringLiteral("lblOwnField_%1").arg(f.id));
         e.label->setBuddy(w);
         const int row = n / kPairsPerRow;

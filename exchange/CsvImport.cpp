@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -26,6 +27,7 @@
 #include "PictureLoader.h"
 #include "PictureSource.h"
 #include "RegularFile.h"
+#include "TextCodec.h"
 #include "ValueCsv.h"
 
 namespace kbs::exchange {
@@ -84,6 +86,12 @@ struct FurtherPicture {
 
 ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QString& target,
                            const ImportOptions& options);
+
+// A field's text whole (QString::fromUtf8() drops a U+FEFF it begins with).
+QString fieldText(const CsvField& field) {
+    return textcodec::decode(QByteArrayView(field.utf8.data(), qsizetype(field.utf8.size())),
+                             TextEncoding::Utf8);
+}
 
 // A column going to a field of the collector's own: its kind and value list when the fields'
 // list beside the file declares it, and its values as the rows are written.
@@ -238,6 +246,10 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
                    .arg(record.fields.size())
                    .arg(options.mapping->size());
     }
+    QHash<QString, int> lastOf;  // the last column of each heading
+    for (size_t i = 0; i < record.fields.size(); ++i)
+        lastOf.insert(QString::fromStdString(record.fields[i].utf8).trimmed().toCaseFolded(),
+                      int(i));
     for (const CsvField& field : record.fields) {
         const QString name = QString::fromStdString(field.utf8);
         const QString shown = quoted(field.utf8);
@@ -246,8 +258,12 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         if (options.mapping && index < options.mapping->size()) {
             const QString& to = options.mapping->at(index);
             position = to.isEmpty() ? kSkipped : targetOf(to, Headings{});
-        } else if (declaredAs(name) && collection::positionOf(name.trimmed()) < 0) {
-            // Before the headings, which may take a field's name for a column ("Worth").
+        } else if (declaredAs(name) && collection::positionOf(name.trimmed()) < 0 &&
+                   (lastOf.value(name.trimmed().toCaseFolded()) == index ||
+                    targetOf(name, headings) == kUnknown)) {
+            // Before the headings, which may take a field's name for a column ("Worth"). A
+            // column's heading that comes again later is that column (an own field named
+            // "picture_file"): the own fields' columns are written last.
             position = kOwn;
         } else {
             position = targetOf(name, headings);
@@ -460,13 +476,14 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
                 }
             }
             for (const OwnColumn& c : own) {
-                const QString text = QString::fromStdString(record.fields[size_t(c.index)].utf8);
+                const QString text = fieldText(record.fields[size_t(c.index)]);
                 if (const ownfields::Checked checked = ownfields::normalise(c.field, text);
                     c.declared && !checked.ok)
-                    why << checked.message;
+                    why << (checked.message.endsWith(QLatin1Char('.')) ? checked.message.chopped(1)
+                                                                       : checked.message);
             }
             if (tagsField >= 0)
-                splitTags(QString::fromStdString(record.fields[size_t(tagsField)].utf8), &why);
+                splitTags(fieldText(record.fields[size_t(tagsField)]), &why);
         }
         if (id && (why.isEmpty() || !skipBadRows))
             idLines.emplace(*id, record.line);
@@ -504,13 +521,12 @@ ImportResult importRecords(CsvReader& reader, const QString& csvPath, const QStr
         startWriting();
         const std::int64_t written = writer->addRecord(values);
         for (OwnColumn& c : own) {
-            const QString text = QString::fromStdString(record.fields[size_t(c.index)].utf8);
+            const QString text = fieldText(record.fields[size_t(c.index)]);
             if (!text.trimmed().isEmpty())
                 c.values.emplace_back(written, text);
         }
         if (tagsField >= 0) {
-            if (QStringList t =
-                    splitTags(QString::fromStdString(record.fields[size_t(tagsField)].utf8));
+            if (QStringList t = splitTags(fieldText(record.fields[size_t(tagsField)]));
                 !t.isEmpty())
                 tags.emplace_back(written, std::move(t));
         }

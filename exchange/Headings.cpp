@@ -13,6 +13,8 @@ int Headings::positionOf(const QString& text) const {
     QString wanted = text.trimmed();
     if (wanted.endsWith(QLatin1Char(':')))  // as the panel writes "Notes:"
         wanted.chop(1);
+    if (wanted.isEmpty())  // names nothing, not the hidden column whose heading is empty
+        return -1;
     if (const int byName = collection::positionOf(wanted); byName >= 0)
         return byName;
     // The heading as written, then without a plural's ending ("Models", "Farben", "Modelle",

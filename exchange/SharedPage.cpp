@@ -181,10 +181,22 @@ std::vector<ShareField> shareFields(const Headings& headings,
     for (const auto& r : kRows)
         out.push_back({QLatin1String(r.key), headings.heading(r.position), r.position, r.byDefault,
                        r.personal});
-    for (std::size_t i = 0; i < own.size(); ++i)
-        out.push_back({own[i].name, own[i].name, -1, false, false, int(i)});
-    out.push_back({QStringLiteral("tags"), QCoreApplication::translate("kbs::exchange", "Tags"), -1,
-                   false, false, TagsField});
+    const QString tags = QStringLiteral("tags");
+    const std::size_t described = out.size();
+    for (std::size_t i = 0; i < own.size(); ++i) {
+        // A name that is also a described field's key ("wheels", "purchase_price") is told
+        // apart by "own:", which no name holds, so that choosing it never shows the other.
+        const bool taken =
+            own[i].name.compare(tags, Qt::CaseInsensitive) == 0 ||
+            std::any_of(out.begin(), out.begin() + std::ptrdiff_t(described),
+                        [&](const ShareField& f) {
+                            return f.key.compare(own[i].name, Qt::CaseInsensitive) == 0;
+                        });
+        out.push_back({taken ? QStringLiteral("own:") + own[i].name : own[i].name, own[i].name, -1,
+                       false, false, int(i)});
+    }
+    out.push_back(
+        {tags, QCoreApplication::translate("kbs::exchange", "Tags"), -1, false, false, TagsField});
     return out;
 }
 

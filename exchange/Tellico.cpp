@@ -30,6 +30,7 @@
 #include "CatalogueSource.h"
 #include "CatalogueWriter.h"
 #include "CsvImport.h"
+#include "OwnCsv.h"
 #include "OwnFields.h"
 #include "PictureLoader.h"
 #include "PictureSource.h"
@@ -632,6 +633,18 @@ QString exactPair(const QString& field, const QString& value) {
     return field + QLatin1Char('=') + QString::fromLatin1(QUrl::toPercentEncoding(value));
 }
 
+// The words of the tags as written or as Tellico, which splits a keyword at each ";", keeps
+// them: the pieces between commas and semicolons, with their blanks made single.
+QStringList tagWords(const QString& text) {
+    static const QRegularExpression separator(QStringLiteral("[;,]"));
+    QStringList out;
+    for (const QString& piece : text.split(separator)) {
+        if (const QString word = piece.simplified(); !word.isEmpty())
+            out << word;
+    }
+    return out;
+}
+
 void takeExactTexts(Entry& e) {
     const auto exact = e.values.find(kExactField);
     if (exact == e.values.end())
@@ -647,7 +660,9 @@ void takeExactTexts(Entry& e) {
             shown == e.values.end() ? QString() : shown->second.join(QStringLiteral("; "));
         // A "No" of a yes/no field, which Tellico keeps as an unchecked box, without a value.
         const bool no = shown == e.values.end() && text == QLatin1String("0");
-        if (value.simplified() == text.simplified() || no)
+        const bool same = field == kTagsField ? tagWords(value) == tagWords(text)
+                                              : value.simplified() == text.simplified();
+        if (same || no)
             e.values[field] = QStringList{text};
     }
 }
@@ -1316,9 +1331,15 @@ ExportSummary exportTellico(const QString& catalogue, const QString& path, const
         }
         if (const QStringList tags = own.tagsOf(record.id); withTags && !tags.isEmpty()) {
             xml.writeStartElement(kNamespace, kTagsField + QLatin1Char('s'));
-            for (const QString& tag : tags)
-                writeTextElement(xml, kTagsField, xmlText(tag, dropped));
+            QStringList shown;
+            for (const QString& tag : tags) {
+                shown << xmlText(tag, dropped);
+                writeTextElement(xml, kTagsField, shown.back());
+            }
             xml.writeEndElement();
+            // Tellico makes a tag holding ";" two: the tags as the CSV column holds them.
+            if (shown.join(QString()).contains(QLatin1Char(';')))
+                exact << exactPair(kTagsField, joinTags(shown));
         }
         if (const std::vector<values::Entry> entries = valuations.of(record.id); !entries.empty()) {
             xml.writeStartElement(kNamespace, kValuesField + QLatin1Char('s'));

@@ -415,12 +415,15 @@ ExportSummary exportXlsx(const QString& catalogue, const QString& path, const He
                 continue;
             const ownfields::Kind kind = tags ? ownfields::Kind::Text : own.fields[size_t(o)].kind;
             lxw_error e = LXW_NO_ERROR;
-            if (kind == ownfields::Kind::Number || kind == ownfields::Kind::Amount) {
-                e = worksheet_write_number(sheet, row, lxw_col_t(c), value.toDouble(),
+            bool isNumber = false;  // a stored text that is no number stays a text
+            const double n = value.toDouble(&isNumber);
+            if ((kind == ownfields::Kind::Number || kind == ownfields::Kind::Amount) && isNumber) {
+                e = worksheet_write_number(sheet, row, lxw_col_t(c), n,
                                            kind == ownfields::Kind::Amount ? amount : number);
             } else {
                 const CellText cell = cellText(value);
                 cut += cell.cut ? 1 : 0;
+                withoutNul += cell.withoutNul ? 1 : 0;
                 e = worksheet_write_string(sheet, row, lxw_col_t(c), cell.utf8.c_str(), text);
             }
             if (e)

@@ -33,7 +33,7 @@ public:
         m_key.assign(p ? p : "", std::size_t(n));
         const auto [at, added] = m_codes.try_emplace(m_key, 0);
         if (added) {
-            m_pool.texts.push_back(QString::fromUtf8(p, n));
+            m_pool.texts.push_back(textOf(st, col));
             m_pool.numbers.push_back(numberOrNone(m_kind, m_pool.texts.back()));
             at->second = std::uint32_t(m_pool.texts.size());
         }

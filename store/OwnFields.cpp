@@ -13,6 +13,7 @@
 #include "Amounts.h"
 #include "Collection.h"
 #include "Sqlite.h"
+#include "TextCodec.h"
 #include "TypedDate.h"
 
 namespace kbs::ownfields {
@@ -58,8 +59,7 @@ QString translated(const char* text) {
 }
 
 QString textAt(sqlite3_stmt* st, int col) {
-    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, col)),
-                             sqlite3_column_bytes(st, col));
+    return textOf(st, col);
 }
 
 void bindText(sqlite3_stmt* st, int at, const QString& text) {
@@ -128,7 +128,7 @@ QString checkedName(sqlite3* db, const QString& typed, std::int64_t self) {
         refuse(QCoreApplication::translate("kbs::ownfields",
                                            "The name of a field cannot hold a colon: %1")
                    .arg(name));
-    if (name.size() > 64)
+    if (name.size() > MaxNameLength)
         refuse(QCoreApplication::translate(
             "kbs::ownfields", "The name of a field can be at most 64 characters long."));
     const bool described = std::any_of(
@@ -223,6 +223,12 @@ std::optional<bool> readYesNo(const QString& t) {
 }
 
 }  // namespace
+
+QString textOf(sqlite3_stmt* st, int col) {
+    const char* p = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
+    // Not QString::fromUtf8(), which drops a U+FEFF the text begins with.
+    return textcodec::decode(QByteArrayView(p, sqlite3_column_bytes(st, col)), TextEncoding::Utf8);
+}
 
 namespace {
 // Each kind's name in files and as shown, by its number.
@@ -401,9 +407,13 @@ std::int64_t addField(sqlite3* db, const Field& field) {
     std::int64_t id = 0;
     inTransaction(db, [&] {
         const QString name = checkedName(db, field.name, 0);
+        // A new ID, never one a removed field had that deleted records' values still name: an
+        // undone delete would bring them into the new field.
         sqlite::Stmt put(db,
-                         "INSERT INTO own_fields (name, kind, value_list, position) VALUES (?, ?, "
-                         "?, (SELECT ifnull(max(position) + 1, 0) FROM own_fields))",
+                         "INSERT INTO own_fields (field_id, name, kind, value_list, position) "
+                         "VALUES (max(ifnull((SELECT max(field_id) FROM own_fields), 0), "
+                         "ifnull((SELECT max(field_id) FROM deleted_own_values), 0)) + 1, ?, ?, ?, "
+                         "(SELECT ifnull(max(position) + 1, 0) FROM own_fields))",
                          kSource);
         bindText(put.get(), 1, name);
         sqlite3_bind_int(put.get(), 2, int(field.kind));
@@ -610,6 +620,18 @@ std::vector<std::pair<QString, int>> tagsInUse(sqlite3* db) {
     return out;
 }
 
+namespace {
+// A name cut to at most `length` characters, never inside a character.
+QString cutName(const QString& name, qsizetype length) {
+    if (name.size() <= length)
+        return name;
+    QString cut = name.left(length);
+    if (cut.back().isHighSurrogate())
+        cut.chop(1);
+    return cut.trimmed();
+}
+}  // namespace
+
 Field importField(sqlite3* db, const QString& name, Kind kind,
                   const std::vector<std::pair<std::int64_t, QString>>& values,
                   const QString& valueList) {
@@ -617,6 +639,7 @@ Field importField(sqlite3* db, const QString& name, Kind kind,
             valueList, 0};
     if (f.name.isEmpty())
         f.name = QCoreApplication::translate("kbs::ownfields", "Field");
+    f.name = cutName(f.name, MaxNameLength);
     const bool all = std::all_of(values.begin(), values.end(),
                                  [&](const auto& v) { return normalise(f, v.second).ok; });
     if (!all)
@@ -632,7 +655,8 @@ Field importField(sqlite3* db, const QString& name, Kind kind,
             } catch (const AppError&) {
                 if (n > 99)
                     throw;
-                f.name = QStringLiteral("%1 (%2)").arg(base).arg(n);
+                const QString suffix = QStringLiteral(" (%1)").arg(n);
+                f.name = cutName(base, MaxNameLength - suffix.size()) + suffix;
             }
         }
         sqlite::Stmt put(db,
@@ -661,11 +685,13 @@ int importTags(sqlite3* db, const std::vector<std::pair<std::int64_t, QStringLis
         sqlite::Stmt put(db, "INSERT OR IGNORE INTO record_tags (record_id, tag) VALUES (?, ?)",
                          kSource);
         for (const auto& [record, list] : tags) {
+            QSet<QString> kept;  // a tag once whatever its case, as setTags() keeps them
             for (const QString& t : list) {
                 const Checked c = normaliseTag(t);
                 refused += c.ok ? 0 : 1;
-                if (!c.ok)
+                if (!c.ok || kept.contains(c.stored.toCaseFolded()))
                     continue;
+                kept.insert(c.stored.toCaseFolded());
                 sqlite3_bind_int64(put.get(), 1, record);
                 bindText(put.get(), 2, c.stored);
                 put.step(kSource);

@@ -9,6 +9,7 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace kbs::ownfields {
 
@@ -26,6 +27,9 @@ QString kindName(Kind kind);
 // The kind's name as it is written into files ("text", "number", ...); and back.
 const char* kindKey(Kind kind);
 std::optional<Kind> kindOfKey(const QString& key);
+
+// The longest name a field may have.
+inline constexpr int MaxNameLength = 64;
 
 struct Field {
     std::int64_t id = 0;
@@ -64,6 +68,9 @@ std::optional<double> numberOf(Kind kind, const QString& stored);
 // (an empty result and a message) when it is empty, longer than MaxTagLength or holds a comma.
 inline constexpr int MaxTagLength = 40;
 Checked normaliseTag(const QString& typed);
+
+// A stored text as read from a statement's column, kept whole.
+QString textOf(sqlite3_stmt* st, int col);
 
 // ---- the tables
 // Adds the tables (and the trigger that removes a record's values with it) to a catalogue that
@@ -164,7 +171,8 @@ AllValues readAll(sqlite3* db);
 // Adds a field with the values of many records at once (record ID, as typed), for an import
 // into a new catalogue: the field gets `kind` when every value is one of it, else it is a text
 // field, so that no value is lost. A name the catalogue cannot take (one of a described field,
-// one with a colon) gets " (2)", " (3)" ... or its colons made dots. Returns the field.
+// one with a colon, one too long) gets " (2)", " (3)" ..., its colons made dots or is cut to
+// MaxNameLength. Returns the field.
 Field importField(sqlite3* db, const QString& name, Kind kind,
                   const std::vector<std::pair<std::int64_t, QString>>& values,
                   const QString& valueList = {});

@@ -20,9 +20,10 @@ namespace kbs {
 
 namespace {
 
-constexpr double kUnit = 10.0;    // drawing units per millimetre
-constexpr double kPadding = 1.5;  // mm inside a label's edge
-constexpr double kMaxQr = 24.0;   // mm
+constexpr double kUnit = 10.0;             // drawing units per millimetre
+constexpr double kPadding = 1.5;           // mm inside a label's edge
+constexpr double kMaxQr = 24.0;            // mm
+constexpr qsizetype kMaxLabelChars = 500;  // of a line; far more than two lines show
 
 QSizeF paperMm(QPageSize::PageSizeId paper) {
     return QPageSize(paper).size(QPageSize::Millimeter);
@@ -97,10 +98,14 @@ LabelSheet::LabelSheet(const QString& catalogue, const exchange::ShareOptions& c
         if (label.id > 0)
             m_ids.push_back(label.id);
         for (size_t i = 0; i < fields.size(); ++i) {
-            const QString value =
-                exchange::sharedValue(entry, fields[i]).simplified();  // one line each
+            QString value = exchange::sharedValue(entry, fields[i]).simplified();  // one line each
             if (value.isEmpty())
                 continue;
+            // Two lines at most are shown: a text far longer (a note of a megabyte) is cut, so
+            // that measuring it does not hold each drawing of the sheet.
+            if (value.size() > kMaxLabelChars)
+                value.truncate(kMaxLabelChars -
+                               (value[kMaxLabelChars - 1].isHighSurrogate() ? 1 : 0));
             label.lines << (label.lines.isEmpty() && i == 0
                                 ? value
                                 : fields[i].label + QStringLiteral(": ") + value);

@@ -21,13 +21,26 @@ namespace kbs::stats {
 
 namespace {
 
+// The chart shows its texts as rich text: a group's name or a field's ("<b>Maker</b>") is
+// shown as written.
+QString plain(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
+QStringList plain(const QStringList& texts) {
+    QStringList out;
+    for (const QString& t : texts)
+        out << plain(t);
+    return out;
+}
+
 void addBars(QChart& chart, const ChartData& d) {
     const int shown = std::min(int(d.rows.size()), MaxBars);
     auto* series = new QBarSeries;
     double top = 0;
     double bottom = 0;  // below 0 where a value is worth less than was paid
     for (size_t c = 0; c < d.columns.size(); ++c) {
-        auto* set = new QBarSet(d.columns[c].name);
+        auto* set = new QBarSet(plain(d.columns[c].name));
         for (int r = 0; r < shown; ++r) {
             const double v = d.plotted(c, size_t(r));
             *set << v;
@@ -38,7 +51,7 @@ void addBars(QChart& chart, const ChartData& d) {
     }
     chart.addSeries(series);
     auto* categories = new QBarCategoryAxis;
-    categories->append(d.rows.mid(0, shown));
+    categories->append(plain(d.rows.mid(0, shown)));
     if (shown > 6)
         categories->setLabelsAngle(-60);
     chart.addAxis(categories, Qt::AlignBottom);
@@ -52,7 +65,7 @@ void addBars(QChart& chart, const ChartData& d) {
     if (shown < d.rows.size()) {
         chart.setTitle(
             QCoreApplication::translate("kbs::stats", "%1 (the first %2 of %3; all in the table)")
-                .arg(d.title)
+                .arg(plain(d.title))
                 .arg(shown)
                 .arg(d.rows.size()));
     }
@@ -65,9 +78,10 @@ void addPie(QChart& chart, const ChartData& d) {
         all += d.plotted(0, size_t(r));
     for (qsizetype r = 0; r < d.rows.size(); ++r) {
         const double v = d.plotted(0, size_t(r));
-        series->append(
-            QStringLiteral("%1 (%2 %)").arg(d.rows[r]).arg(all > 0 ? v * 100 / all : 0, 0, 'f', 1),
-            v);
+        series->append(QStringLiteral("%1 (%2 %)")
+                           .arg(plain(d.rows[r]))
+                           .arg(all > 0 ? v * 100 / all : 0, 0, 'f', 1),
+                       v);
     }
     chart.addSeries(series);
 }
@@ -98,7 +112,7 @@ void addLines(QChart& chart, const ChartData& d) {
     }
     for (size_t c = 0; c < d.columns.size(); ++c) {
         auto* line = new QLineSeries;
-        line->setName(d.columns[c].name);
+        line->setName(plain(d.columns[c].name));
         for (qsizetype r = 0; r < d.rows.size(); ++r) {
             const QDate month = QDate::fromString(d.rows[r], QStringLiteral("yyyy-MM"));
             line->append(double(month.startOfDay(Qt::UTC).toMSecsSinceEpoch()),
@@ -115,7 +129,7 @@ void addLines(QChart& chart, const ChartData& d) {
 QChart* makeChart(const ChartData& data) {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setTitle(data.title);
+    chart->setTitle(plain(data.title));
     switch (data.shape) {
         case ChartData::Shape::Bars:
             addBars(*chart, data);

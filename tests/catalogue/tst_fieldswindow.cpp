@@ -3,9 +3,11 @@
 // for the fields and tags, saved with the record; keyboard order and names.
 #include <QtTest>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QCompleter>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
 
@@ -342,6 +344,12 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(part(win)->editor(maker)->accessibleName(), u"Maker"_s);
+        // A name with markup and "&" is shown as written.
+        win->session().renameOwnField(maker, u"<b>Maker</b> & Co"_s);
+        part(win)->syncFields();
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(
+            win->findChild<QLabel*>(u"lblOwnField_%1"_s.arg(maker)));
+        QCOMPARE(shown->text(QAccessible::Name), u"<b>Maker</b> & Co:"_s);
         // The Fields window's own order: the list, the name, the kind, the value list, Add.
         QCOMPARE(nextFocus(fields->findChild<QWidget*>(u"lstFields"_s)),
                  fields->findChild<QWidget*>(u"txtName"_s));

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTextDocument>
 #include <QTreeView>
 
 #include "CatalogueSession.h"
@@ -224,7 +225,7 @@ private Q_SLOTS:
         CatalogueSession& s = win->session();
         const std::int64_t scale = s.addOwnField({0, u"Scale"_s, ownfields::Kind::Text, {}, 0});
         s.setOwnValues(1, {{scale, u"1:64"_s}});
-        s.setOwnValues(5, {{scale, u"1:43"_s}});
+        s.setOwnValues(5, {{scale, u"1:43 <i>"_s}});
         s.setTags(1, {u"chase"_s, u"error"_s});
         s.setTags(3, {u"Chase"_s});
         win.show(1);  // the panel, and with it "Group by", learns of the field
@@ -232,8 +233,12 @@ private Q_SLOTS:
         QTest::keyClick(win.w.get(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
         win->groupPanel()->setFields(GroupPanel::ownField(scale), kStatus);
         QCOMPARE(groupBy->currentText(), u"Scale"_s);
-        QCOMPARE(shown(win), (QStringList{u"All records: 8, 12 (+1?)"_s, u"1:43: 1, 3"_s,
+        QCOMPARE(shown(win), (QStringList{u"All records: 8, 12 (+1?)"_s, u"1:43 <i>: 1, 3"_s,
                                           u"1:64: 1, 2"_s, u"(Empty): 6, 7 (+1?)"_s}));
+        const QString tip = tree(win)->model()->index(1, 0).data(Qt::ToolTipRole).toString();
+        QTextDocument tipShown;  // as a tool tip shows it
+        Qt::mightBeRichText(tip) ? tipShown.setHtml(tip) : tipShown.setPlainText(tip);
+        QCOMPARE(tipShown.toPlainText(), u"1:43 <i>"_s);
         win->groupPanel()->setFields(GroupChoice::TagsField, -1);
         QCOMPARE(shown(win), (QStringList{u"All records: 8, 12 (+1?)"_s, u"chase: 2, 2 (+1?)"_s,
                                           u"error: 1, 2"_s, u"(Empty): 6, 10"_s}));

@@ -112,8 +112,8 @@ void TestShare::pageListsTheChosenEntries() {
 // chosen, shown as text, and found by the page's search.
 void TestShare::ownFieldsAndTagsInThePage() {
     TestEnv env;
-    const std::int64_t chase =
-        env.addRecord({{u"Description"_s, u"Chase car"_s}, {u"Status"_s, u"Want"_s}});
+    const std::int64_t chase = env.addRecord(
+        {{u"Description"_s, u"Chase car"_s}, {u"Status"_s, u"Want"_s}, {u"Purchase"_s, u"999"_s}});
     env.addRecord({{u"Description"_s, u"Plain car"_s}, {u"Status"_s, u"Want"_s}});
     {
         Connection cn;
@@ -122,7 +122,10 @@ void TestShare::ownFieldsAndTagsInThePage() {
         QVERIFY(ownfields::ensureTables(cn.handle()));
         const std::int64_t scale =
             ownfields::addField(cn.handle(), {0, u"Scale"_s, ownfields::Kind::Text, {}, 0});
-        ownfields::setValues(cn.handle(), chase, {{scale, u"1:64 <b>"_s}});
+        // Named like the private purchase price's key: "own:" tells it apart.
+        const std::int64_t paid = ownfields::addField(
+            cn.handle(), {0, u"Purchase_Price"_s, ownfields::Kind::Text, {}, 0});
+        ownfields::setValues(cn.handle(), chase, {{scale, u"1:64 <b>"_s}, {paid, u"own pp"_s}});
         ownfields::setTags(cn.handle(), chase, {u"Treasure hunt"_s, u"red"_s});
     }
     struct Case {
@@ -131,6 +134,7 @@ void TestShare::ownFieldsAndTagsInThePage() {
     };
     const Case cases[] = {
         {{}, {}, {u"1:64"_s, u"Treasure"_s}},
+        {{u"own:purchase_price"_s}, {u"<dd>own pp</dd>"_s}, {u"999"_s}},
         {{u"description"_s, u"SCALE"_s, u"tags"_s},
          {u"<dt>Scale</dt><dd>1:64 &lt;b&gt;</dd>"_s,
           u"<dt>Tags</dt><dd>Treasure hunt, red</dd>"_s},

@@ -2,7 +2,9 @@
 // following the filter, by the collector's own fields and tags, and the chart saved as pictures.
 #include <QtTest>
 
+#include <QChartView>
 #include <QComboBox>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -185,6 +187,16 @@ private Q_SLOTS:
         w.refresh();
         QCOMPARE(by->findText(u"Maker"_s), -1);
         QCOMPARE(tableColumn(w, 0), (QStringList{u"(Empty)"_s, u"chase"_s, u"error"_s}));
+        // The chart shows a group's name as written, markup included.
+        s.setTags(4, {u"<b>x</b>"_s});
+        w.refresh();
+        QStringList drawn;
+        w.grab();  // laid out
+        for (QGraphicsItem* item : w.findChild<QChartView*>()->scene()->items()) {
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+                drawn << text->toPlainText();
+        }
+        QVERIFY2(drawn.contains(u"<b>x</b>"_s), qPrintable(drawn.join(u'|')));
     }
 
     // The value of the models held by date, from their valuations, beside what they had cost.

@@ -5,8 +5,8 @@
 # them, CR LF, several lines, markup-like text, the hidden column, the linked picture's path,
 # further pictures with their captions and links; the pictures themselves, which Tellico
 # encodes anew when it saves them, come back as pictures; the collector's own fields of every
-# kind with their values, and the tags. Skipped (77) where Tellico, Xvfb, D-Bus or
-# sqlite3 is not installed.
+# kind with their values, and the tags (one holding ";", where Tellico splits a keyword).
+# Skipped (77) where Tellico, Xvfb, D-Bus or sqlite3 is not installed.
 #   tellico_roundtrip.sh KBSMGR-IMPORT KBSMGR-EXPORT
 set -eu
 for tool in tellico xvfb-run dbus-launch dbus-send sqlite3 convert; do
@@ -19,7 +19,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 convert -size 40x30 xc:red "$work/red.png"
 convert -size 40x30 xc:blue "$work/blue.jpg"
-printf 'ID,Description,Notes,picture_file,more_pictures,more_links,more_captions,Scale,Count,Worth,Bought,STH,Maker,Tags\n1,a,b,red.png,blue.jpg|,|/pics/x y.png,rear|side view,1:64,12,1234.50,2024-03-05,yes,Hot Wheels,"chase, Grün q"\n2,c,,,,,,,-3.5,,,no,"Match; box",😀\n' \
+printf 'ID,Description,Notes,picture_file,more_pictures,more_links,more_captions,Scale,Count,Worth,Bought,STH,Maker,Tags\n1,a,b,red.png,blue.jpg|,|/pics/x y.png,rear|side view,1:64,12,1234.50,2024-03-05,yes,Hot Wheels,"chase, Grün q, 1;64"\n2,c,,,,,,,-3.5,,,no,"Match; box",😀\n' \
   >"$work/in.csv"
 printf 'Name,Kind,Value list\nScale,text,\nCount,number,\nWorth,amount,\nBought,date,\nSTH,yesno,\nMaker,choice,makers\n' \
   >"$work/in_fields.csv"

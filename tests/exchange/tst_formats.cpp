@@ -113,9 +113,17 @@ private slots:
             env.addRecord({{u"Description"_s, c.first}});
         // SQLite takes a byte-order mark at the start of a UTF-16 value for its own.
         env.exec(u"UPDATE table1 SET Description = char(65279) || Description WHERE ID = 2"_s);
+        {  // an own field's text with a NUL is told as well
+            sqlite3* db = nullptr;
+            sqlite3_open(QFile::encodeName(env.dbPath()).constData(), &db);
+            QVERIFY(ownfields::ensureTables(db));
+            ownfields::addField(db, {0, u"Own"_s, ownfields::Kind::Text, {}, 0});
+            sqlite3_close(db);
+        }
+        env.exec(u"INSERT INTO own_values (record_id, field_id, value) VALUES (1, 1, char(0))"_s);
         const QString out = env.path(u"out.xlsx"_s);
         const QString said = run(KBS_EXPORT_EXE, {u"--xlsx"_s, out, env.dbPath()});
-        QVERIFY2(said.contains(u"1 text(s) held NUL"_s) && said.contains(u"1 text(s) longer"_s),
+        QVERIFY2(said.contains(u"2 text(s) held NUL"_s) && said.contains(u"1 text(s) longer"_s),
                  qPrintable(said));
         const QString script =
             u"import openpyxl, re, sys\n"
@@ -266,8 +274,9 @@ private slots:
     // The value history, the collector's own fields and the tags go with each exchange and
     // come back entry for entry, value for value: texts with quotes, commas, line breaks, a
     // formula and other scripts; a field of each kind (a choice whose value holds Tellico's
-    // separator); a record whose valuation without date is in its history once; a record
-    // without own values or tags.
+    // separator), one named like a column of further pictures and a value beginning with
+    // U+FEFF; a record whose valuation without date is in its history once; a record without
+    // own values or tags.
     void collectorsDataTravels_data() {
         QTest::addColumn<QString>("format");
         QTest::newRow("csv") << u"csv"_s;
@@ -297,7 +306,8 @@ private slots:
                                              {u"Bought"_s, ownfields::Kind::Date},
                                              {u"STH"_s, ownfields::Kind::YesNo},
                                              {u"Maker"_s, ownfields::Kind::Choice},
-                                             {u"Note, \"x\""_s, ownfields::Kind::Text}})
+                                             {u"Note, \"x\""_s, ownfields::Kind::Text},
+                                             {u"more_links"_s, ownfields::Kind::Text}})
                 f.push_back(ownfields::addField(
                     db, {0, name, kind, kind == ownfields::Kind::Choice ? u"makers"_s : u""_s, 0}));
             ownfields::setValues(db, a,
@@ -307,7 +317,8 @@ private slots:
                                   {f[3], u"2024-03-05"_s},
                                   {f[4], u"1"_s},
                                   {f[5], u"Hot; Wheels"_s},
-                                  {f[6], u"a, \"b\"\nline 2 ünï"_s}});
+                                  {f[6], u"a, \"b\"\nline 2 ünï"_s},
+                                  {f[7], u"\ufeffx"_s}});
             ownfields::setValues(
                 db, b,
                 {{f[1], u"-3"_s}, {f[4], u"0"_s}, {f[5], u"Matchbox"_s}, {f[6], u"=SUM(A1)"_s}});
@@ -318,7 +329,7 @@ private slots:
         const QStringList history = historyOf(env.dbPath());
         QCOMPARE(history.size(), 5);
         const QStringList own = ownOf(env.dbPath());
-        QCOMPARE(own.size(), 25);
+        QCOMPARE(own.size(), 28);
         const QString out = env.path(u"out."_s + format), back = env.path(u"back.mdb"_s);
         if (format == u"csv"_s) {
             QVERIFY(run(KBS_EXPORT_EXE, {env.dbPath(), out}) != u"FAILED"_s);
@@ -343,11 +354,12 @@ private slots:
                 "for r in s.iter_rows(values_only=True):\n"
                 "  print('|'.join('' if v is None else str(v) for v in r[a:-1]) + '\\0')"_s,
                 out);
-            QCOMPARE(cells.split(u"\0\n"_s, Qt::SkipEmptyParts),
-                     QStringList({u"Scale|Count|Worth|Bought|STH|Maker|Note, \"x\"|Tags"_s,
-                                  u"1:64|12.5|1234.5|2024-03-05|1|Hot; Wheels|a, \"b\"\nline 2 "
-                                  "ünï|chase, Grün \"q\", 😀 error"_s,
-                                  u"|-3|||0|Matchbox|=SUM(A1)|chase"_s, u"|||||||"_s}));
+            QCOMPARE(
+                cells.split(u"\0\n"_s, Qt::SkipEmptyParts),
+                QStringList({u"Scale|Count|Worth|Bought|STH|Maker|Note, \"x\"|more_links|Tags"_s,
+                             u"1:64|12.5|1234.5|2024-03-05|1|Hot; Wheels|a, \"b\"\nline 2 "
+                             "ünï|\ufeffx|chase, Grün \"q\", 😀 error"_s,
+                             u"|-3|||0|Matchbox|=SUM(A1)||chase"_s, u"||||||||"_s}));
             return;
         }
         QVERIFY(run(KBS_IMPORT_EXE, {out, back}) != u"FAILED"_s);

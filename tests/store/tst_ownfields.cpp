@@ -60,6 +60,7 @@ private Q_SLOTS:
         QTest::newRow("no") << Kind::YesNo << u"false"_s << u"0"_s;
         QTest::newRow("yes/no, neither") << Kind::YesNo << u"maybe"_s << QString();
         QTest::newRow("choice") << Kind::Choice << u"Carded"_s << u"Carded"_s;
+        QTest::newRow("text, U+FEFF first") << Kind::Text << u"\ufeffx"_s << u"\ufeffx"_s;
     }
     void kinds() {
         QFETCH(Kind, kind);
@@ -77,6 +78,7 @@ private Q_SLOTS:
         }
         Open again(env);
         QCOMPARE(valueOf(again.s, id, f), stored);
+        QCOMPARE(again.s.allOwnValues().valueOf(id, 0), stored);
     }
 
     // Renaming keeps the values; removing takes them, and its undo brings them back in place.
@@ -129,7 +131,12 @@ private Q_SLOTS:
         rs.deleteCurrent();
         QCOMPARE(env.value(u"SELECT count(*) FROM own_values"_s).toInt(), 0);
         QCOMPARE(env.value(u"SELECT count(*) FROM record_tags"_s).toInt(), 0);
+        // A field removed and another added meanwhile: the value goes back to its own field.
+        const auto removed = o.s.removeOwnField(scale);
+        const auto weight = o.field(u"Weight"_s, Kind::Number);
+        o.s.restoreOwnField(removed);
         const qint64 back = o.s.bringBack(id);
+        QCOMPARE(valueOf(o.s, back, weight), QString());
         QCOMPARE(valueOf(o.s, back, scale), u"1:64"_s);
         QCOMPARE(o.s.tags(back), (QStringList{u"chase"_s, u"error"_s}));
         QCOMPARE(o.s.tagsInUse().size(), size_t(2));
@@ -162,7 +169,8 @@ private Q_SLOTS:
     }
 
     // A Tellico collection's fields without a column arrive as own fields with their titles and
-    // kinds; a field with a value its kind cannot hold comes as text, keeping it.
+    // kinds; a field with a value its kind cannot hold comes as text, keeping it; a title too
+    // long for a name is cut, an empty one gives way to the field's name.
     void tellicoFieldsArriveAsOwn() {
         test::TestEnv env(false);
         env.writeFile(
@@ -177,11 +185,17 @@ private Q_SLOTS:
             "<field name=\"found\" title=\"Found\" type=\"12\"/>"
             "<field name=\"sth\" title=\"Super Treasure Hunt\" type=\"4\"/>"
             "<field name=\"pack\" title=\"Pack\" type=\"3\" allowed=\"Carded;Loose\"/>"
-            "</fields>"
-            "<entry id=\"1\"><title>Beetle</title><scale>1:64</scale><weight>40</weight>"
-            "<grams>heavy</grams><found>2024-02-29</found><sth>true</sth><pack>Carded</pack>"
-            "</entry><entry id=\"2\"><title>Mini</title><grams>12</grams></entry>"
-            "</collection></tellico>\n");
+            "<field name=\"long\" title=\"" +
+                QByteArray(70, 'L') +
+                "\" type=\"1\"/><field name=\"untitled\" title=\"\" type=\"1\"/>"
+                "<field name=\"keyword\" title=\"Keywords\" type=\"1\" flags=\"1\"/>"
+                "</fields>"
+                "<entry id=\"1\"><title>Beetle</title><scale>1:64</scale><weight>40</weight>"
+                "<grams>heavy</grams><found>2024-02-29</found><sth>true</sth><pack>Carded</pack>"
+                "<long>l</long><untitled>u</untitled><keywords><keyword>Chase</keyword>"
+                "<keyword>chase</keyword></keywords>"
+                "</entry><entry id=\"2\"><title>Mini</title><grams>12</grams></entry>"
+                "</collection></tellico>\n");
         exchange::importTellico(env.path(u"cars.tc"_s), env.dbPath(), exchange::columnHeadings());
         Open o(env);
         QStringList got;
@@ -207,7 +221,14 @@ private Q_SLOTS:
                                    {},
                                    u"Pack=choice"_s,
                                    u"Carded"_s,
+                                   {},
+                                   QString(64, u'L') + u"=text"_s,  // cut to the longest name
+                                   u"l"_s,
+                                   {},
+                                   u"untitled=text"_s,  // by its name, not the hidden column
+                                   u"u"_s,
                                    {}}));
+        QCOMPARE(o.s.tags(1), QStringList{u"Chase"_s});  // once whatever its case
     }
 };
 
