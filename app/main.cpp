@@ -3,6 +3,9 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
 #include <memory>
 
 #include "AppError.h"
@@ -33,6 +36,32 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
     }
     return std::make_unique<QApplication>(argc, argv);
 }
+
+// With KBS_FIRST_SCREEN_CPU set (by the benchmark), the processor time spent until the main
+// window's first paint is done is written to stderr as "first-screen-cpu-ms=N".
+class FirstScreen : public QObject {
+public:
+    explicit FirstScreen(QWidget* window) : m_window(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && widget && widget->window() == m_window) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [] {
+                timespec ts{};
+                clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+                std::fprintf(stderr, "first-screen-cpu-ms=%.3f\n",
+                             double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6);
+                std::fflush(stderr);
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+};
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -109,6 +138,9 @@ int main(int argc, char** argv) {
     kbs::Program program = kbs::startProgram();
     if (!program.main)
         return 1;
+    FirstScreen firstScreen(program.main.get());
+    if (qEnvironmentVariableIsSet("KBS_FIRST_SCREEN_CPU"))
+        QCoreApplication::instance()->installEventFilter(&firstScreen);
     QObject::connect(&single, &kbs::SingleInstance::activationRequested, program.main.get(),
                      [&program] {
                          QWidget* front = QApplication::activeModalWidget();

@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QStringList>
 #include <stdexcept>
+#include <string>
 
 #include "Schema.h"
 
@@ -109,15 +110,18 @@ void generateCatalogue(const QString& path, int n, int pictureRecords, const QBy
     sqlite3_close(db);
 }
 
-void setPictures(const QString& path, int n, const std::function<QByteArray(int id)>& pictureOf) {
+namespace {
+// Sets one column of records 1..n, in one transaction: bind(statement, id) binds the value.
+void setEach(const QString& path, int n, const char* column,
+             const std::function<void(sqlite3_stmt*, int id)>& bind) {
     sqlite3* db = nullptr;
     sqlite3_open(QFile::encodeName(path).constData(), &db);
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, "UPDATE table1 SET binpicdata = ? WHERE ID = ?", -1, &st, nullptr);
+    const std::string sql = std::string("UPDATE table1 SET ") + column + " = ? WHERE ID = ?";
+    sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr);
     for (int id = 1; id <= n; ++id) {
-        const QByteArray picture = pictureOf(id);
-        sqlite3_bind_blob(st, 1, picture.constData(), int(picture.size()), SQLITE_TRANSIENT);
+        bind(st, id);
         sqlite3_bind_int(st, 2, id);
         sqlite3_step(st);
         sqlite3_reset(st);
@@ -125,6 +129,21 @@ void setPictures(const QString& path, int n, const std::function<QByteArray(int 
     sqlite3_finalize(st);
     sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(db);
+}
+}  // namespace
+
+void setPictures(const QString& path, int n, const std::function<QByteArray(int id)>& pictureOf) {
+    setEach(path, n, "binpicdata", [&](sqlite3_stmt* st, int id) {
+        const QByteArray picture = pictureOf(id);
+        sqlite3_bind_blob(st, 1, picture.constData(), int(picture.size()), SQLITE_TRANSIENT);
+    });
+}
+
+void setPicturePaths(const QString& path, int n, const std::function<QString(int id)>& pathOf) {
+    setEach(path, n, "picpath", [&](sqlite3_stmt* st, int id) {
+        const QByteArray utf8 = pathOf(id).toUtf8();
+        sqlite3_bind_text(st, 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    });
 }
 
 QByteArray makeJpeg(int approxBytes) {

@@ -17,6 +17,10 @@ void generateCatalogue(const QString& path, int n, int pictureRecords = 0,
 // transaction.
 void setPictures(const QString& path, int n, const std::function<QByteArray(int id)>& pictureOf);
 
+// Gives records 1..n of the catalogue at path the link pathOf(id) each (picpath), in one
+// transaction.
+void setPicturePaths(const QString& path, int n, const std::function<QString(int id)>& pathOf);
+
 // A JPEG of roughly the given size in bytes.
 QByteArray makeJpeg(int approxBytes);
 

@@ -83,6 +83,19 @@ QStringList typingKeys() {
 
 }  // namespace
 
+QProcessEnvironment programHome(const QString& home) {
+    QDir().mkpath(home + QStringLiteral("/config/kbsmgr"));
+    QFile ini(home + QStringLiteral("/config/kbsmgr/kbsmgr.ini"));
+    if (ini.open(QIODevice::WriteOnly))
+        ini.write("[Tipstatus]\nShow%20Tips%20at%20Startup=0\n");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
+    return env;
+}
+
 void runFrameBench(const QString& program, const QString& catalogue, int records) {
 #ifndef KBS_BENCH_X11
     Q_UNUSED(program);
@@ -107,21 +120,11 @@ void runFrameBench(const QString& program, const QString& catalogue, int records
     for (int i = 0; i < 100 && !QFileInfo::exists(socket); ++i)
         QThread::msleep(50);
 
-    // A home of its own: no tip at start, no settings of the person running the benchmark.
     QTemporaryDir home;
-    QDir().mkpath(home.filePath(QStringLiteral("config/kbsmgr")));
-    QFile ini(home.filePath(QStringLiteral("config/kbsmgr/kbsmgr.ini")));
-    if (ini.open(QIODevice::WriteOnly))
-        ini.write("[Tipstatus]\nShow%20Tips%20at%20Startup=0\n");
-    ini.close();
     QProcess app;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = programHome(home.path());
     env.insert(QStringLiteral("DISPLAY"), display);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     app.setProcessEnvironment(env);
     app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     app.start(program, {QStringLiteral("--new-window"), catalogue});

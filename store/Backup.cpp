@@ -276,14 +276,15 @@ struct Tracked {
 constexpr Tracked kTracked[] = {{"table1", "binpicdata"}, {"record_pictures", "bytes"}};
 
 // Tables a backup leaves out: thumbnails are carried apart (kThumbsSql), the record of changes
-// begins anew with each catalogue, and recently deleted records (with their pictures and
-// valuations) are no part of the collection. The value history, a table without pictures, is
-// copied whole into every backup.
+// and the note of the thumbnails' last pass begin anew with each catalogue, and recently deleted
+// records (with their pictures and valuations) are no part of the collection. The value history, a
+// table without pictures, is copied whole into every backup.
 bool leftOut(const QString& table) {
     static const QStringList kNames = {
         QStringLiteral("picture_thumbs"),   QStringLiteral("backup_changes"),
         QStringLiteral("backup_token"),     QStringLiteral("deleted_records"),
-        QStringLiteral("deleted_pictures"), QStringLiteral("deleted_values")};
+        QStringLiteral("deleted_pictures"), QStringLiteral("deleted_values"),
+        QStringLiteral("thumbnail_pass")};
     return table.startsWith(QLatin1String("sqlite_")) ||
            table.startsWith(QLatin1String("kbs_backup_")) || kNames.contains(table);
 }

@@ -1,6 +1,7 @@
 #include "RecordSet.h"
 
 #include <sqlite3.h>
+#include <sys/mman.h>
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -343,12 +344,21 @@ const char* RecordSet::Arena::keep(std::string_view bytes) {
 
 char* RecordSet::Arena::place(std::size_t n) {
     if (m_blocks.empty() || m_used + n > m_size) {
-        // Blocks grow with the snapshot, so that 100,000 rows take a few dozen allocations.
-        constexpr std::size_t kFirst = 256 * 1024, kLargest = 16 * 1024 * 1024;
+        // Blocks grow with the snapshot, so that 100,000 rows take a few allocations. Each is
+        // whole huge pages, aligned to them, and asks the system for huge pages: the first
+        // touch of 2 MB then costs one page fault instead of 512.
+        // The block is allocated a huge page larger, and its use begins at the first boundary.
+        constexpr std::size_t kHugePage = 2 * 1024 * 1024;
+        constexpr std::size_t kFirst = kHugePage, kLargest = 16 * 1024 * 1024;
         const std::size_t next = m_blocks.empty() ? kFirst : std::min(m_size * 2, kLargest);
-        m_size = std::max(next, n);
-        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(m_size));
-        m_used = 0;
+        const std::size_t usable = (std::max(next, n) + kHugePage - 1) / kHugePage * kHugePage;
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(usable + kHugePage));
+        const auto base = reinterpret_cast<std::uintptr_t>(m_blocks.back().get());
+        m_used = std::size_t((base + kHugePage - 1) / kHugePage * kHugePage - base);
+        m_size = m_used + usable;
+#ifdef MADV_HUGEPAGE
+        madvise(m_blocks.back().get() + m_used, usable, MADV_HUGEPAGE);
+#endif
     }
     char* at = m_blocks.back().get() + m_used;
     m_used += n;
@@ -380,17 +390,21 @@ std::string_view RecordSet::buildRow(sqlite3_stmt* stmt,
             srcs[i] = CellSource{nullptr, 0, KindLazy};
             continue;
         }
-        const int type = sqlite3_column_type(stmt, sc);
+        // One look-up of the cell, then its type and bytes from the value: each column_* call
+        // would find the cell again (and take the connection's mutex). The value is read on
+        // this thread only, before the next step, as the statement's own.
+        sqlite3_value* value = sqlite3_column_value(stmt, sc);
+        const int type = sqlite3_value_type(value);
         if (type == SQLITE_FLOAT) {
-            reals.push_back(realText(sqlite3_column_double(stmt, sc)));
+            reals.push_back(realText(sqlite3_value_double(value)));
             src = CellSource{reals.back().data(), static_cast<std::int32_t>(reals.back().size()),
                              KindText};
         } else if (type == SQLITE_BLOB) {
-            src =
-                CellSource{sqlite3_column_blob(stmt, sc), sqlite3_column_bytes(stmt, sc), KindText};
+            const void* data = sqlite3_value_blob(value);
+            src = CellSource{data, sqlite3_value_bytes(value), KindText};
         } else if (type != SQLITE_NULL) {
-            src =
-                CellSource{sqlite3_column_text(stmt, sc), sqlite3_column_bytes(stmt, sc), KindText};
+            const void* data = sqlite3_value_text(value);
+            src = CellSource{data, sqlite3_value_bytes(value), KindText};
         }
         if (src.len > kShownBytes && m_updatable && int(i) != m_rowidCol) {
             // Too long for the snapshot: only its beginning, for the grid; the whole value is

@@ -269,33 +269,30 @@ bool ensureTextIndex(sqlite3* db) {
     return makeTextIndex(db, false);
 }
 
+// The last whole pass of the thumbnail maker over the catalogue (ThumbnailMaker): the
+// catalogue's token and number of changes it began at (those of the backups' record of
+// changes) and when it began to look at the linked files, in seconds since the epoch. One row
+// at most; a catalogue that cannot be written goes without it.
+constexpr const char* kThumbPassTableSql =
+    "CREATE TABLE IF NOT EXISTS thumbnail_pass (token INTEGER NOT NULL, changes INTEGER NOT "
+    "NULL, links_checked_at INTEGER NOT NULL)";
+
 bool ensurePictureTables(sqlite3* db) {
-    const auto present = [db] {
-        sqlite3_stmt* st = nullptr;
-        const char* sql =
-            "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN "
-            "('record_pictures', 'picture_thumbs')";
-        int n = 0;
-        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
-            sqlite3_step(st) == SQLITE_ROW)
-            n = sqlite3_column_int(st, 0);
-        sqlite3_finalize(st);
-        return n == 2;
-    };
-    if (present())
+    if (sqlite::hasSchemaObjects(db, {PicturesTable, ThumbsTable, "thumbnail_pass"}))
         return true;
-    if (sqlite3_db_readonly(db, "main") != 0)
-        return false;
-    try {
-        sqlite::exec(db, "BEGIN IMMEDIATE", kSource);
-        sqlite::exec(db, PicturesTableSql, kSource);
-        sqlite::exec(db, ThumbsTableSql, kSource);
-        sqlite::exec(db, "COMMIT", kSource);
-    } catch (const AppError&) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        return false;
+    if (sqlite3_db_readonly(db, "main") == 0) {
+        try {
+            sqlite::exec(db, "BEGIN IMMEDIATE", kSource);
+            sqlite::exec(db, PicturesTableSql, kSource);
+            sqlite::exec(db, ThumbsTableSql, kSource);
+            sqlite::exec(db, kThumbPassTableSql, kSource);
+            sqlite::exec(db, "COMMIT", kSource);
+        } catch (const AppError&) {
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        }
     }
-    return present();
+    // The note of the thumbnails' last pass may be missing (a read-only catalogue goes without).
+    return sqlite::hasSchemaObjects(db, {PicturesTable, ThumbsTable});
 }
 
 }  // namespace kbs::schema

@@ -3,12 +3,13 @@
 #include <sqlite3.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QFileInfo>
+#include <QFile>
 #include <QHash>
 #include <QThread>
 #include <algorithm>
@@ -29,6 +30,8 @@ constexpr int kBatch = 16;  // thumbnails written per transaction
 // another): the thumbnails wait this long, unless this many are waiting.
 constexpr std::int64_t kWindowQuietMs = 300;
 constexpr std::size_t kMostWaiting = 8 * kBatch;
+// A whole pass over the links holds for this long while the catalogue does not change.
+constexpr std::int64_t kPassHoldsSeconds = 24 * 60 * 60;
 
 std::int64_t steadyMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -36,21 +39,54 @@ std::int64_t steadyMs() {
         .count();
 }
 
-// One picture that needs a thumbnail.
+// What one stat() tells of a linked file: its size and its modification time in milliseconds
+// (as QFileInfo gives them); both -1 when it cannot be looked at.
+struct LinkState {
+    qint64 size = -1;
+    qint64 msecs = -1;
+    bool operator==(const LinkState&) const = default;
+};
+
+LinkState linkState(const char* localPath) {
+    struct stat st {};
+    if (::stat(localPath, &st) != 0)
+        return {};
+    return {qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000};
+}
+
+// One picture that needs a thumbnail, or a link to look at again.
 struct Todo {
     std::int64_t record = 0;
     int position = 0;
     QString path;  // linked; empty: embedded
     QString source;
+    QByteArray localPath = {};  // a link to look at again: its path as the system takes it
+    LinkState was = {};         // and what its thumbnail was made from
 };
 
 using Key = std::pair<qint64, int>;  // record, position
 
 // What a linked picture's thumbnail was made from: its path, size and modification time.
+QString linkedSource(const QString& path, LinkState state) {
+    return path + QLatin1Char('|') + QString::number(state.size) + QLatin1Char('|') +
+           QString::number(state.msecs);
+}
+
 QString linkedSource(const QString& path) {
-    const QFileInfo info(path);
-    return path + QLatin1Char('|') + QString::number(info.size()) + QLatin1Char('|') +
-           QString::number(info.lastModified().toMSecsSinceEpoch());
+    return linkedSource(path, linkState(QFile::encodeName(path).constData()));
+}
+
+// The size and time in a source that linkedSource() wrote.
+LinkState stateIn(const QString& source) {
+    const QStringView s(source);
+    const qsizetype time = s.lastIndexOf(QLatin1Char('|'));
+    const qsizetype size = time > 0 ? s.lastIndexOf(QLatin1Char('|'), time - 1) : -1;
+    if (size < 0)
+        return {};
+    bool sizeOk = false, timeOk = false;
+    const LinkState state{s.mid(size + 1, time - size - 1).toLongLong(&sizeOk),
+                          s.mid(time + 1).toLongLong(&timeOk)};
+    return sizeOk && timeOk ? state : LinkState{qint64(-2), qint64(-2)};
 }
 
 // Whether `source` was made from the file at `path` (whatever its size and time were then).
@@ -191,7 +227,8 @@ struct ThumbnailMaker::Work {
                 return;
             const auto it = made.constFind(Key(record, position));
             if (size <= 0 && !only && it != made.cend() && fromPath(*it, trimmed)) {
-                unchecked.push_back({record, position, trimmed, *it});
+                unchecked.push_back(
+                    {record, position, trimmed, *it, QFile::encodeName(trimmed), stateIn(*it)});
                 made.erase(it);
                 return;
             }
@@ -238,6 +275,55 @@ struct ThumbnailMaker::Work {
     }
 
     QByteArray bytes(const Todo& t) const { return pictures::bytesAt(read, t.record, t.position); }
+
+    // Where the catalogue stands: its token and its number of changes, as the record of changes
+    // keeps them; none without that record.
+    struct Mark {
+        qint64 token = 0;
+        qint64 changes = 0;
+    };
+    std::optional<Mark> mark() const {
+        try {
+            sqlite::Stmt token(read, "SELECT token FROM backup_token", kSource);
+            sqlite::Stmt changes(read, "SELECT ifnull(max(n), 0) FROM backup_changes", kSource);
+            if (!token.step(kSource) || !changes.step(kSource))
+                return std::nullopt;
+            return Mark{sqlite3_column_int64(token.get(), 0),
+                        sqlite3_column_int64(changes.get(), 0)};
+        } catch (const AppError&) {
+            return std::nullopt;
+        }
+    }
+    // Whether a whole pass began at this mark less than a day before `now`.
+    bool passHolds(const Mark& m, std::int64_t now) const {
+        try {
+            sqlite::Stmt st(read, "SELECT token, changes, links_checked_at FROM thumbnail_pass",
+                            kSource);
+            if (!st.step(kSource))
+                return false;
+            const std::int64_t at = sqlite3_column_int64(st.get(), 2);
+            return sqlite3_column_int64(st.get(), 0) == m.token &&
+                   sqlite3_column_int64(st.get(), 1) == m.changes && at <= now &&
+                   now - at < kPassHoldsSeconds;
+        } catch (const AppError&) {
+            return false;
+        }
+    }
+    // Notes a whole pass that began at mark m, at time `at`. A catalogue that cannot be written
+    // goes without the note: its next start makes the pass again.
+    void notePass(const Mark& m, std::int64_t at) const {
+        try {
+            sqlite::inTransaction(write, kSource, [&] {
+                sqlite::exec(write, "DELETE FROM thumbnail_pass", kSource);
+                sqlite::Stmt st(write, "INSERT INTO thumbnail_pass VALUES (?, ?, ?)", kSource);
+                sqlite3_bind_int64(st.get(), 1, m.token);
+                sqlite3_bind_int64(st.get(), 2, m.changes);
+                sqlite3_bind_int64(st.get(), 3, at);
+                st.step(kSource);
+            });
+        } catch (const AppError&) {
+        }
+    }
 };
 
 void ThumbnailMaker::run() {
@@ -347,7 +433,17 @@ void ThumbnailMaker::run() {
     try {
         if (!w.read || !w.write)
             throw AppError(err::EngineError, kSource, QStringLiteral("cannot open"));
-        std::vector<Todo> todo = w.scan(std::nullopt);
+        // Nothing changed since a whole pass that looked at every link less than a day ago:
+        // every thumbnail is there, and the links are looked at only when shown.
+        const std::optional<Work::Mark> mark = w.mark();
+        const std::int64_t begun = m_now();
+        const bool passHolds = mark && w.passHolds(*mark, begun);
+        std::vector<Todo> todo = passHolds ? std::vector<Todo>() : w.scan(std::nullopt);
+        // A pass that made every thumbnail and looked at every link is noted as such.
+        auto notePass = [&] {
+            if (mark && !passHolds)
+                w.notePass(*mark, begun);
+        };
         std::vector<std::int64_t> first;
         {
             std::lock_guard lock(m_mutex);
@@ -395,6 +491,8 @@ void ThumbnailMaker::run() {
             }
         }
         flush();
+        if (done == total && w.unchecked.empty())
+            notePass();
         if (!m_stop) {
             Q_EMIT progress(done, total);
             m_finished = true;
@@ -417,17 +515,19 @@ void ThumbnailMaker::run() {
             if (m_wake.wait_until(lock, slice, woken))
                 continue;
             lock.unlock();
-            const Clock::time_point begun = Clock::now();
-            while (next < w.unchecked.size() && Clock::now() - begun < kSliceWork) {
+            const Clock::time_point sliceBegun = Clock::now();
+            while (next < w.unchecked.size() && Clock::now() - sliceBegun < kSliceWork) {
                 Todo t = std::move(w.unchecked[next++]);
-                const QString source = linkedSource(t.path);
+                const LinkState now = linkState(t.localPath.constData());
                 ++m_linksLookedAt;
-                if (source != t.source) {
-                    t.source = source;
+                if (!(now == t.was)) {
+                    t.source = linkedSource(t.path, now);
                     makeOne(std::move(t));
                 }
             }
             flush();
+            if (next >= w.unchecked.size() && done == total)
+                notePass();
             slice = Clock::now() + kSliceEvery;
         }
     } catch (const AppError&) {

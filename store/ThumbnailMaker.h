@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -30,7 +31,9 @@ namespace kbs {
 // A start does not look at the linked files whose thumbnails it has: it takes what it knew of
 // them (size, time, missing) as still true. A link is looked at again when its record is
 // requested, and all of them in an idle pass after the first one, a few milliseconds of work
-// in every tenth of a second.
+// in every tenth of a second, one stat() each. A whole pass (every thumbnail made, every link
+// looked at) is noted in the catalogue with the catalogue's number of changes; a start on a
+// catalogue that has not changed since a pass less than a day old makes no pass at all.
 class ThumbnailMaker : public QObject {
     Q_OBJECT
 public:
@@ -58,6 +61,8 @@ public:
     bool isRunning() const { return m_thread.joinable() && !m_finished; }
     // How long after the first pass the idle pass begins.
     void setIdlePassDelay(std::chrono::milliseconds delay) { m_idleDelay = delay; }
+    // The clock that says how old the last pass is, in seconds since the epoch.
+    void setClock(std::function<std::int64_t()> secondsNow) { m_now = std::move(secondsNow); }
     // Pictures decoded at a time, each on a thread of its own below the window's priority: two
     // where the machine has more than two cores, so that one is always the window's; one
     // otherwise. overrideDecodeThreads() sets it (1 or 2; 0 for the rule) for the makers
@@ -96,6 +101,7 @@ private:
     std::atomic<int> m_linksLookedAt{0};
     std::atomic<std::int64_t> m_windowReadAt{0};  // steady clock, milliseconds
     std::chrono::milliseconds m_idleDelay{10000};
+    std::function<std::int64_t()> m_now = [] { return QDateTime::currentSecsSinceEpoch(); };
 };
 
 }  // namespace kbs

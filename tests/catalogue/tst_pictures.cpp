@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QThread>
 
+#include "CatalogueSession.h"
 #include "Controls.h"
 #include "FilterBar.h"
 #include "Gallery.h"
@@ -39,6 +40,7 @@ private slots:
     void editSaveAndCancel();
     void deleteTakesPicturesAlong();
     void thumbnailsMadeAndRemade();
+    void linksLookedAtOncePerDay();
     void thumbnailsNeverHoldTheWindow();
     void thumbnailProgressEnds();
     void backupTakesItsTurn_data();
@@ -152,7 +154,7 @@ void TestPictures::thumbnailsMadeAndRemade() {
         },
         10000));
 
-    // A start takes the link as it was; the idle pass after the first one looks at it again.
+    // A start takes the link as it was; the idle pass of a start a day later looks again.
     QTest::qWait(1100);
     env.writeFile(u"linked.png"_s, pictureBytes("PNG", 30, 15));
     auto width2 = [&] {
@@ -164,6 +166,8 @@ void TestPictures::thumbnailsMadeAndRemade() {
     for (auto delay : {std::chrono::hours(1), std::chrono::hours(0)}) {
         ThumbnailMaker again(env.dbPath());
         again.setIdlePassDelay(delay);
+        if (delay.count() == 0)
+            again.setClock([] { return QDateTime::currentSecsSinceEpoch() + 25 * 3600; });
         again.start();
         QTRY_VERIFY(!again.isRunning());
         if (delay.count() > 0)
@@ -184,6 +188,48 @@ void TestPictures::thumbnailsMadeAndRemade() {
                        .toString() == u"1,2"_s;
         },
         10000));
+}
+
+// Successive starts: a start looks at the links after a change of the catalogue or when its
+// last whole pass is a day old, and at none otherwise.
+void TestPictures::linksLookedAtOncePerDay() {
+    TestEnv env;
+    for (int id = 1; id <= 3; ++id) {
+        const QString file = u"linked%1.png"_s.arg(id);
+        env.writeFile(file, pictureBytes("PNG", 20 * id, 20));
+        env.addRecord({{"Description", "A"}, {"picpath", env.path(file)}});
+    }
+    CatalogueSession session;  // the catalogue's own tables and record of changes
+    session.open(env.dbPath(), u"SELECT * FROM table1"_s);
+    session.close();
+    const std::int64_t now = QDateTime::currentSecsSinceEpoch();
+    const struct {
+        const char* what;
+        int hoursLater;
+        const char* change;
+        bool looks;
+    } starts[] = {
+        {"first start", 0, nullptr, true},
+        {"unchanged", 0, nullptr, false},
+        {"an hour later", 1, nullptr, false},
+        {"a record changed", 1, "UPDATE table1 SET Description = 'B' WHERE ID = 2", true},
+        {"unchanged again", 2, nullptr, false},
+        {"a day after the pass", 26, nullptr, true},
+        {"the clock put back", 2, nullptr, true},
+    };
+    for (const auto& s : starts) {
+        if (s.change)
+            env.exec(QString::fromLatin1(s.change));
+        ThumbnailMaker maker(env.dbPath());
+        maker.setIdlePassDelay(std::chrono::milliseconds(0));
+        maker.setClock([&] { return now + s.hoursLater * 3600; });
+        maker.start();
+        QTRY_VERIFY2(!maker.isRunning(), s.what);
+        if (s.looks)
+            QTRY_VERIFY2(maker.linksLookedAt() == 3, s.what);
+        else
+            QVERIFY2(maker.linksLookedAt() == 0, s.what);
+    }
 }
 
 // The progress in the status bar goes when the work ends, also when the thumbnails cannot be
