@@ -901,7 +901,10 @@ void runLongFilter(frmMain& w) {
     };
     timer.start();
     edit->setFocus();
+    // The notes are not among the fields a plain word looks in: the word is typed after "notes:".
+    const QString field = QStringLiteral("notes:");
     const QString word = QStringLiteral("dolorosa");
+    untilWhole([&] { edit->setText(field); });
     std::vector<double> waits, wholes;
     for (const QChar c : word) {
         wholes.push_back(untilWhole([&] { QTest::keyClick(edit, c.toLatin1()); }));
@@ -917,7 +920,7 @@ void runLongFilter(frmMain& w) {
     report("whole_max_ms", *std::max_element(wholes.begin(), wholes.end()));
     untilWhole([&] { edit->clear(); });
     const Io io = readIo();
-    const double again = untilWhole([&] { edit->setText(word); });
+    const double again = untilWhole([&] { edit->setText(field + word); });
     report("again_ms", again);
     report("again_wait_ms", worst);
     report("again_read_mb", (readIo().rchar - io.rchar) / 1e6);
