@@ -1,6 +1,8 @@
 #include "LongTextSearch.h"
 
 #include <sqlite3.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QMetaObject>
 #include <algorithm>
@@ -104,6 +106,8 @@ void LongTextSearch::tell() {
 }
 
 void LongTextSearch::run() {
+    // Below the window's thread: on a busy machine the window answers first.
+    setpriority(PRIO_PROCESS, id_t(gettid()), 5);
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_wake.wait(lock, [this] { return m_stop || !m_queue.empty(); });
