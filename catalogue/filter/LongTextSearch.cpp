@@ -6,6 +6,8 @@
 
 #include <QMetaObject>
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "Sqlite.h"
@@ -20,7 +22,7 @@ constexpr std::size_t kMaxWords = 256;
 
 // Where a text read so far may be searched up to: not inside a character whose last bytes are
 // still to come.
-std::size_t wholeCharactersEnd(const std::string& s) {
+std::size_t wholeCharactersEnd(std::string_view s) {
     std::size_t i = s.size();
     int back = 0;  // bytes after a character's first one
     while (i > 0 && back < 3 && (static_cast<unsigned char>(s[i - 1]) & 0xC0) == 0x80) {
@@ -207,7 +209,10 @@ bool LongTextSearch::read(const Value& v, const QStringList& words, std::uint64_
         overlap = std::max({overlap, size_t(w.toUtf8().size()), size_t(4 * w.size())});
     overlap = overlap > 0 ? overlap - 1 : 0;
     const int size = sqlite3_blob_bytes(blob);
-    std::string text;
+    // A slice after the bytes carried over from the one before (at most overlap and the
+    // bytes of a character cut by the slice's edge, twice).
+    const std::unique_ptr<char[]> text(new char[size_t(SliceBytes) + overlap + 8]);
+    std::size_t have = 0;
     std::size_t left = size_t(words.size());  // words not found yet
     for (int offset = 0; offset < size && left > 0;) {
         if (m_generation != generation) {
@@ -215,16 +220,15 @@ bool LongTextSearch::read(const Value& v, const QStringList& words, std::uint64_
             return false;
         }
         const int n = std::min(SliceBytes, size - offset);
-        const std::size_t carried = text.size();
-        text.resize(carried + size_t(n));
-        if (sqlite3_blob_read(blob, text.data() + carried, n, offset) != SQLITE_OK) {
+        if (sqlite3_blob_read(blob, text.get() + have, n, offset) != SQLITE_OK) {
             sqlite3_blob_close(blob);
             return fail();
         }
         offset += n;
         m_read += n;
-        const std::size_t end = offset < size ? wholeCharactersEnd(text) : text.size();
-        const std::string_view searched(text.data(), end);
+        have += size_t(n);
+        const std::size_t end = offset < size ? wholeCharactersEnd({text.get(), have}) : have;
+        const std::string_view searched(text.get(), end);
         for (qsizetype i = 0; i < words.size(); ++i) {
             if (!found[size_t(i)] && RecordFilter::holdsText(words[i], searched)) {
                 found[size_t(i)] = true;
@@ -235,7 +239,8 @@ bool LongTextSearch::read(const Value& v, const QStringList& words, std::uint64_
         std::size_t keep = end > overlap ? end - overlap : 0;
         while (keep > 0 && (static_cast<unsigned char>(text[keep]) & 0xC0) == 0x80)
             --keep;
-        text.erase(0, keep);
+        std::memmove(text.get(), text.get() + keep, have - keep);
+        have -= keep;
     }
     sqlite3_blob_close(blob);
     return true;

@@ -587,19 +587,28 @@ bool RecordFilter::matches(const RecordSet& rs, Slot slot) const {
 RecordFilter::Verdict RecordFilter::judge(const RecordSet& rs, Slot slot,
                                           const LongTextSearch& longs,
                                           std::vector<int>* unread) const {
-    const Verdict v = verdict(rs, slot, [&](int position, const Needle& n) {
-        const Verdict known = longs.answer(rs.rowStampAt(slot), position, n.text);
+    // One reference taken: the function holds it without an allocation per record.
+    const struct {
+        const RecordSet& rs;
+        Slot slot;
+        const LongTextSearch& longs;
+        std::vector<int>* unread;
+    } asked{rs, slot, longs, unread};
+    const Verdict v = verdict(rs, slot, [&asked](int position, const Needle& n) {
+        const Verdict known = asked.longs.answer(asked.rs.rowStampAt(asked.slot), position, n.text);
         if (known != Verdict::Unknown)
             return known;
-        if (!rs.storedAt(slot, position)) {  // not to be read apart: read here
+        if (!asked.rs.storedAt(asked.slot, position)) {  // not to be read apart: read here
             try {
-                return textInCell(n, rs.wholeUtf8At(slot, position)) ? Verdict::Yes : Verdict::No;
+                return textInCell(n, asked.rs.wholeUtf8At(asked.slot, position)) ? Verdict::Yes
+                                                                                 : Verdict::No;
             } catch (const std::exception&) {
                 return Verdict::Unreadable;
             }
         }
-        if (unread && std::find(unread->begin(), unread->end(), position) == unread->end())
-            unread->push_back(position);
+        std::vector<int>* wanted = asked.unread;
+        if (wanted && std::find(wanted->begin(), wanted->end(), position) == wanted->end())
+            wanted->push_back(position);
         return Verdict::Unknown;
     });
     return v == Verdict::Unreadable ? Verdict::Yes : v;
