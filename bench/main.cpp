@@ -65,6 +65,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -875,6 +876,68 @@ void runOwnGroups(Window& win) {
     }
 }
 
+// A new word typed into the filter bar a key at a time, over records with very long notes:
+// for each key, the longest the window's event loop waited (a timer asks every millisecond)
+// and the time until the whole result; then what typing a word searched before reads.
+void runLongFilter(frmMain& w) {
+    FlexGridModel& model = ui(w).FG1->model();
+    QLineEdit* edit = ui(w).FilterBar1->edit();
+    QElapsedTimer tick;
+    double worst = 0;
+    QTimer timer;
+    timer.setInterval(1);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        worst = std::max(worst, msSince(tick));
+        tick.start();
+    });
+    QEventLoop loop;
+    QObject::connect(&model, &FlexGridModel::filterApplied, &loop, &QEventLoop::quit);
+    auto untilWhole = [&](const std::function<void()>& act) {
+        worst = 0;
+        QElapsedTimer t;
+        t.start();
+        tick.start();
+        act();
+        worst = std::max(worst, msSince(tick));
+        tick.start();
+        if (model.isFiltering())
+            loop.exec();
+        worst = std::max(worst, msSince(tick));
+        return msSince(t);
+    };
+    timer.start();
+    edit->setFocus();
+    // The notes are not among the fields a plain word looks in: the word is typed after "notes:".
+    const QString field = QStringLiteral("notes:");
+    const QString word = QStringLiteral("dolorosa");
+    untilWhole([&] { edit->setText(field); });
+    // The machine's own: the longest wait of an idle window over half a second.
+    worst = 0;
+    tick.start();
+    QTimer::singleShot(500, &loop, &QEventLoop::quit);
+    loop.exec();
+    report("idle_wait_ms", worst);
+    std::vector<double> waits, wholes;
+    for (const QChar c : word) {
+        wholes.push_back(untilWhole([&] { QTest::keyClick(edit, c.toLatin1()); }));
+        waits.push_back(worst);
+        if (qEnvironmentVariableIsSet("KBS_BENCH_VERBOSE"))
+            std::fprintf(stderr, "%c wait %.2f whole %.1f rows %d\n", c.toLatin1(), worst,
+                         wholes.back(), model.rowCount());
+    }
+    report("rows", model.rowCount());
+    report("wait_ms", median(waits));
+    report("wait_max_ms", *std::max_element(waits.begin(), waits.end()));
+    report("whole_ms", median(wholes));
+    report("whole_max_ms", *std::max_element(wholes.begin(), wholes.end()));
+    untilWhole([&] { edit->clear(); });
+    const Io io = readIo();
+    const double again = untilWhole([&] { edit->setText(field + word); });
+    report("again_ms", again);
+    report("again_wait_ms", worst);
+    report("again_read_mb", (readIo().rchar - io.rchar) / 1e6);
+}
+
 void runWindow(const QString& what, const QString& db, bool inPlace) {
     Window win(db, inPlace);
     frmMain& w = win.w();
@@ -1056,6 +1119,8 @@ void runWindow(const QString& what, const QString& db, bool inPlace) {
         }
         report("next_ms", median(nexts));
         report("next_p95", percentile95(nexts));
+    } else if (what == QLatin1String("longfilter")) {
+        runLongFilter(w);
     } else if (what == QLatin1String("casting") || what == QLatin1String("duplicates")) {
         runCasting(win, what == QLatin1String("duplicates"));
     } else if (what == QLatin1String("backupdays")) {
@@ -1659,11 +1724,41 @@ void longTextRows(const QString& work) {
     row("later start, 100 MB notes", 1, median(longLater), median(plainLater), 0, "<= 1.2 x");
 }
 
+// Records with about 100 MB of notes in all, four of them 24 MB long, filtered by a word typed
+// a key at a time (runLongFilter).
+void longFilterRows(const QString& work) {
+    const QString path = work + QStringLiteral("/longfilter.mdb");
+    constexpr int kRecords = 10000;
+    if (!QFileInfo::exists(path)) {
+        std::fprintf(stderr, "generating %s ...\n", qPrintable(path));
+        bench::generateCatalogue(path, kRecords, 0);
+        sqlite3* h = nullptr;
+        sqlite3_open(QFile::encodeName(path).constData(), &h);
+        sqlite3_exec(h,
+                     "UPDATE table1 SET Notes = replace(hex(zeroblob(2000000)), '00', "
+                     "'lorem ipsum ') || CASE ID WHEN 4000 THEN 'dolorosa' ELSE 'dolor' END "
+                     "WHERE ID IN (1000, 2000, 3000, 4000)",
+                     nullptr, nullptr, nullptr);
+        sqlite3_close(h);
+    }
+    const auto r = runChild(QStringLiteral("longfilter"), path);
+    const double peak = r.value("peak_mb");
+    row("filter key, longest wait, median", kRecords, r.value("wait_ms"), 0, peak, "<= 100 ms");
+    row("  slowest key", kRecords, r.value("wait_max_ms"), 0, peak, "<= 100 ms");
+    row("  idle window's longest wait", kRecords, r.value("idle_wait_ms"), 0, peak, "");
+    row("key until whole result, median", kRecords, r.value("whole_ms"), 0, peak, "");
+    row("  slowest key", kRecords, r.value("whole_max_ms"), 0, peak, "");
+    row("word searched before, whole", kRecords, r.value("again_ms"), 0, peak, "");
+    row("  its longest wait", kRecords, r.value("again_wait_ms"), 0, peak, "<= 100 ms");
+    std::printf("|   MB read for it: %.1f (rows shown: %.0f)\n", r.value("again_read_mb"),
+                r.value("rows"));
+}
+
 const char* const kHelp =
     "kbsmgr-bench [--quick] [--pictures-only] [--backup] [--backups] [--totals] [--records]\n"
     "             [--filter] [--groups] [--statistics] [--casting] [--values-only]\n"
     "             [--checklists] [--own-fields] [--share-only] [--frame] [--long-texts]\n"
-    "             [--idle [--program EXE]...] [--work DIR]\n"
+    "             [--idle [--program EXE]...] [--long-filter] [--work DIR]\n"
     "\n"
     "Times the catalogue's operations at 1,000 to 100,000 records, each in a child process of\n"
     "its own, and prints a table with the peak memory of each. Without an option it runs the\n"
@@ -1687,6 +1782,7 @@ const char* const kHelp =
     "  --idle           the program's processor time until its first screen and until it is\n"
     "                   idle (100,000 records, 30,000 linked pictures); --program EXE times\n"
     "                   another build beside it\n"
+    "  --long-filter    a word typed into the filter over 100 MB of notes in 4 records\n"
     "  --work DIR       where the catalogues are kept (default: the temporary folder's\n"
     "                   kbsmgr-bench); delete it after\n"
     "\n"
@@ -1848,6 +1944,10 @@ int main(int argc, char** argv) {
     QDir().mkpath(work);
     if (args.contains(QStringLiteral("--long-texts"))) {
         longTextRows(work);
+        return 0;
+    }
+    if (args.contains(QStringLiteral("--long-filter"))) {
+        longFilterRows(work);
         return 0;
     }
 

@@ -191,7 +191,9 @@ QString FilterBar::countText(qsizetype shown, qsizetype total) {
 }
 
 QString FilterBar::countingText(qsizetype shownSoFar) {
-    return tr("%1 records so far, still counting…").arg(language::number(shownSoFar));
+    // The count in the language's number form, as countText() writes it.
+    return tr("%n record(s) so far, still counting…", nullptr, int(shownSoFar))
+        .replace(QString::number(shownSoFar), language::number(shownSoFar));
 }
 
 QString FilterBar::noMatchText() {

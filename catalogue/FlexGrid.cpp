@@ -156,6 +156,8 @@ void FlexGridModel::showRecords(const RecordSet& rs) {
 
 void FlexGridModel::detach() {
     beginResetModel();
+    if (m_longs)
+        m_longs->search({}, {});
     m_pass.running = false;
     m_slices.stop();
     m_source = nullptr;

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "LongTextSearch.h"
 #include "OwnFields.h"
 #include "RecordFilter.h"
 #include "RecordGroups.h"
@@ -96,10 +97,15 @@ private:
         std::size_t next = 0;
         unsigned changesAtStart = 0;
         bool shownFirst = false;  // the rows show what the first slice found
+        // The records only a long value not yet searched can tell, and those values.
+        std::vector<Slot> waiting;
+        std::vector<LongTextSearch::Value> asked;
     };
     void narrow(const RecordFilter& filter, const GroupChoice& group);
     void runSlice();
     void showFirstSlice();
+    void scanned();  // every candidate looked at: what long values tell is still to come
+    void longAnswered();
     void finishPass();
     void showOrder();  // the rows become the records of m_order that the filter lets through
     std::string_view slotText(Slot slot, int col) const;
@@ -121,6 +127,7 @@ private:
     std::vector<Slot> m_pinned;         // saved or added under the filter: shown until it changes
     Pass m_pass;
     QTimer m_slices;
+    LongTextSearch* m_longs = nullptr;  // made when a filter first meets a long value
 
     static constexpr Slot kBlank = ~Slot(0);
     const RecordSet* m_source = nullptr;

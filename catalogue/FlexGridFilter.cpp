@@ -9,7 +9,7 @@ namespace {
 // The longest a slice of a pass keeps the window from answering.
 constexpr qint64 kSliceMs = 8;
 // Records looked at between two looks at the clock: few, as a record may cost a filter of
-// many words each reading a long value whole.
+// many words.
 constexpr std::size_t kBetweenClockLooks = 16;
 }  // namespace
 
@@ -34,6 +34,10 @@ void FlexGridModel::setGroup(const GroupChoice& group) {
 // The filter and the group in one pass over the records.
 void FlexGridModel::narrow(const RecordFilter& filter, const GroupChoice& group) {
     m_slices.stop();
+    if (m_longs)
+        m_longs->search({}, {});  // what the filter before asked is no longer wanted
+    m_pass.waiting.clear();
+    m_pass.asked.clear();
     m_pinned.clear();
     m_filter = filter;
     m_group = group;
@@ -78,14 +82,27 @@ void FlexGridModel::runSlice() {
             const Slot s = candidates[m_pass.next];
             if (s == kBlank || !m_source)
                 continue;
-            bool let = true;
+            RecordFilter::Verdict v = RecordFilter::Verdict::Yes;
+            std::vector<int> unread;
             try {
-                let = m_group.matches(*m_source, s) && m_filter.matches(*m_source, s);
+                if (!m_longs) {
+                    m_longs = new LongTextSearch(this);
+                    connect(m_longs, &LongTextSearch::answered, this, &FlexGridModel::longAnswered);
+                }
+                v = m_group.matches(*m_source, s) ? m_filter.judge(*m_source, s, *m_longs, &unread)
+                                                  : RecordFilter::Verdict::No;
             } catch (const std::exception&) {
-                // A value that could not be read whole: the record is shown, not hidden.
+                // A value that could not be read: the record is shown, not hidden.
             }
-            if (let)
+            if (v == RecordFilter::Verdict::Yes)
                 m_found[s] = 1;
+            if (v != RecordFilter::Verdict::Unknown)
+                continue;
+            m_pass.waiting.push_back(s);
+            for (const int p : unread) {
+                if (auto where = m_source->storedAt(s, p))
+                    m_pass.asked.push_back({std::move(*where), p, m_source->rowStampAt(s)});
+            }
         }
         if (m_pass.next < candidates.size() && clock.elapsed() >= kSliceMs) {
             if (!m_pass.shownFirst)
@@ -94,7 +111,51 @@ void FlexGridModel::runSlice() {
             return;
         }
     }
-    finishPass();
+    scanned();
+}
+
+// The records only a long value can tell are searched apart; the rows meanwhile show those
+// found so far.
+void FlexGridModel::scanned() {
+    if (m_pass.waiting.empty()) {
+        finishPass();
+        return;
+    }
+    showFirstSlice();
+    m_longs->search(std::move(m_pass.asked), m_filter.textWords());
+    m_pass.asked.clear();
+}
+
+void FlexGridModel::longAnswered() {
+    if (!m_pass.running || m_pass.waiting.empty() || m_pass.next < m_pass.candidates.size() ||
+        !m_source)
+        return;
+    // Checked before the records: when it is done, what it found is all there is to know.
+    const bool searching = !m_longs->idle();
+    bool more = false;
+    std::vector<Slot> still;
+    for (const Slot s : m_pass.waiting) {
+        RecordFilter::Verdict v = RecordFilter::Verdict::Yes;
+        try {
+            v = m_filter.judge(*m_source, s, *m_longs, nullptr);
+        } catch (const std::exception&) {
+            // shown, not hidden
+        }
+        if (v == RecordFilter::Verdict::Unknown && searching) {
+            still.push_back(s);
+            continue;
+        }
+        // Not known with the search done (the record was saved meanwhile): shown.
+        if (v != RecordFilter::Verdict::No) {
+            m_found[s] = 1;
+            more = true;
+        }
+    }
+    m_pass.waiting.swap(still);
+    if (m_pass.waiting.empty())
+        finishPass();
+    else if (more)
+        showFirstSlice();
 }
 
 void FlexGridModel::showFirstSlice() {
@@ -115,6 +176,7 @@ void FlexGridModel::showFirstSlice() {
 
 void FlexGridModel::finishPass() {
     m_pass.running = false;
+    m_pass.waiting.clear();
     m_appliedExact = m_pass.changesAtStart == m_changes;
     m_pass.candidates = {};
     for (Slot s : m_pinned) {

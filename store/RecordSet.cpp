@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -269,7 +270,8 @@ void RecordSet::open(const QString& source, Connection& connection, int, int, in
                 m_rowidCol >= 0 ? sqlite3_column_int64(stmt.get(), m_rowidStmtCol) : m_nextSerial++;
             const std::string_view bytes = buildRow(stmt.get(), inArena);
             m_order.push_back(Slot(m_slots.size()));
-            m_slots.push_back(Row{key, bytes.data(), static_cast<std::uint32_t>(bytes.size())});
+            m_slots.push_back(
+                Row{key, bytes.data(), static_cast<std::uint32_t>(bytes.size()), nextStamp()});
             continue;
         }
         if (rc != SQLITE_TOOBIG || !m_updatable)
@@ -372,7 +374,21 @@ void RecordSet::Arena::clear() noexcept {
 }
 
 RecordSet::Row RecordSet::keep(Bookmark key, std::string_view bytes) {
-    return Row{key, m_arena.keep(bytes), static_cast<std::uint32_t>(bytes.size())};
+    return Row{key, m_arena.keep(bytes), static_cast<std::uint32_t>(bytes.size()), nextStamp()};
+}
+
+std::uint32_t RecordSet::nextStamp() {
+    static std::atomic<std::uint32_t> stamps{0};
+    return ++stamps;
+}
+
+std::optional<RecordSet::Stored> RecordSet::storedAt(Slot slot, int position) const {
+    if (!m_conn || m_baseTable.empty() || m_rowidCol < 0 || slot >= m_slots.size() ||
+        position < 0 || position >= fieldCount() || m_cols[size_t(position)].origin.empty() ||
+        !rowTextsAt(slot).partial(position))
+        return std::nullopt;
+    return Stored{m_conn->dataSource(), m_baseTable, m_cols[size_t(position)].origin,
+                  m_slots[slot].key};
 }
 
 std::string_view RecordSet::buildRow(sqlite3_stmt* stmt,

@@ -209,6 +209,19 @@ public:
     // The whole text of a field of a row (empty for Null or a long binary value); a value the
     // snapshot holds only in part is read from the database.
     std::string wholeUtf8At(Slot slot, int position) const;
+    // A number that changes whenever the row of a slot is read anew (a save, a refresh): what
+    // was learnt of its values holds while it stays the same. No two rows read in this program
+    // share one.
+    std::uint32_t rowStampAt(Slot slot) const { return m_slots[slot].stamp; }
+    // Where the catalogue keeps a value the snapshot holds only in part, for reading it apart
+    // from this record set (on a connection of its own); nothing for a value held whole.
+    struct Stored {
+        QString file;
+        std::string table;
+        std::string column;
+        Bookmark key = 0;  // the rowid
+    };
+    std::optional<Stored> storedAt(Slot slot, int position) const;
 
 private:
     struct Column {
@@ -241,6 +254,7 @@ private:
         Bookmark key = 0;
         const char* data = nullptr;
         std::uint32_t size = 0;
+        std::uint32_t stamp = 0;
         std::string_view bytes() const { return {data, size}; }
     };
     // The snapshot's bytes: few large blocks, each row in one piece, never moved.
@@ -285,6 +299,7 @@ private:
     bool readLongRow(Bookmark key, std::string& out) const;
     std::string selectList(bool useOrigin) const;
     Row keep(Bookmark key, std::string_view bytes);
+    static std::uint32_t nextStamp();
     // `reuse`, when given, keeps the statement for the next row: for many rows read in turn.
     Row readRow(Bookmark key, sqlite::Stmt* reuse = nullptr);
     bool readRowIfThere(Bookmark key, std::string& out, sqlite::Stmt* reuse = nullptr) const;

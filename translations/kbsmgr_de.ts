@@ -941,9 +941,12 @@ Esc leert den Filter.</translation>
         <source>Report -- Shown records</source>
         <translation>Bericht -- Angezeigte Datensätze</translation>
     </message>
-    <message>
-        <source>%1 records so far, still counting…</source>
-        <translation>%1 Datensätze bisher, es wird noch gezählt…</translation>
+    <message numerus="yes">
+        <source>%n record(s) so far, still counting…</source>
+        <translation>
+            <numerusform>%n Datensatz bisher, es wird noch gezählt…</numerusform>
+            <numerusform>%n Datensätze bisher, es wird noch gezählt…</numerusform>
+        </translation>
     </message>
 </context>
 <context>

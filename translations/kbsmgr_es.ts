@@ -941,9 +941,12 @@ Esc borra el filtro.</translation>
         <source>Report -- Shown records</source>
         <translation>Informe -- Registros mostrados</translation>
     </message>
-    <message>
-        <source>%1 records so far, still counting…</source>
-        <translation>%1 registros hasta ahora, aún contando…</translation>
+    <message numerus="yes">
+        <source>%n record(s) so far, still counting…</source>
+        <translation>
+            <numerusform>%n registro hasta ahora, aún contando…</numerusform>
+            <numerusform>%n registros hasta ahora, aún contando…</numerusform>
+        </translation>
     </message>
 </context>
 <context>

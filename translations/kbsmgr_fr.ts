@@ -941,9 +941,12 @@ Escape clears the filter.</source>
         <source>Report -- Shown records</source>
         <translation>Rapport -- Fiches affichées</translation>
     </message>
-    <message>
-        <source>%1 records so far, still counting…</source>
-        <translation>%1 fiches jusqu’ici, comptage en cours…</translation>
+    <message numerus="yes">
+        <source>%n record(s) so far, still counting…</source>
+        <translation>
+            <numerusform>%n fiche jusqu’ici, comptage en cours…</numerusform>
+            <numerusform>%n fiches jusqu’ici, comptage en cours…</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -941,9 +941,12 @@ Esc wist het filter.</translation>
         <source>Report -- Shown records</source>
         <translation>Rapport -- Getoonde records</translation>
     </message>
-    <message>
-        <source>%1 records so far, still counting…</source>
-        <translation>%1 records tot nu toe, nog aan het tellen…</translation>
+    <message numerus="yes">
+        <source>%n record(s) so far, still counting…</source>
+        <translation>
+            <numerusform>%n record tot nu toe, nog aan het tellen…</numerusform>
+            <numerusform>%n records tot nu toe, nog aan het tellen…</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "Amounts.h"
 #include "ChecklistMatcher.h"
 #include "Collection.h"
+#include "LongTextSearch.h"
 #include "PanelLayout.h"
 
 namespace kbs {
@@ -491,63 +492,126 @@ bool RecordFilter::statusMatches(std::string_view cell, const std::vector<std::s
     });
 }
 
-bool RecordFilter::termMatches(const Term& t, const RecordSet& rs, Slot slot,
-                               const RecordSet::RowTexts& row) const {
+bool RecordFilter::holdsText(const QString& word, std::string_view utf8) {
+    return textInCell(needleOf(word), utf8);
+}
+
+QStringList RecordFilter::textWords() const {
+    QStringList words;
+    for (const Term& t : m_terms) {
+        if (t.kind == Term::Kind::Text && !words.contains(t.needle.text))
+            words << t.needle.text;
+    }
+    return words;
+}
+
+RecordFilter::Verdict RecordFilter::termVerdict(const Term& t, const RecordSet& rs,
+                                                const RecordSet::RowTexts& row,
+                                                const PartialText& partial) {
+    using V = Verdict;
     const int cells = rs.fieldCount();
     if (t.kind == Term::Kind::Ids || t.kind == Term::Kind::Marks) {
         const std::string_view cell = row.cell(kId);
         std::int64_t id = 0;
         const auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), id);
         if (ec != std::errc() || end != cell.data() + cell.size())
-            return false;
+            return V::No;
         if (t.kind == Term::Kind::Marks)
-            return t.marks->has(id);
-        return std::binary_search(t.ids->begin(), t.ids->end(), id);
+            return t.marks->has(id) ? V::Yes : V::No;
+        return std::binary_search(t.ids->begin(), t.ids->end(), id) ? V::Yes : V::No;
     }
+    std::uint32_t fields = t.fields;
     if (t.anyField) {
         const int last = std::min(kLastSearched, cells - 1);
         if (last < 0)
-            return false;
+            return V::No;
         if (textInSpan(t.needle, row, 0, last))
-            return true;
+            return V::Yes;
         if (!row.anyPartial(0, last))
-            return false;
-        // A value longer than the snapshot holds is searched whole.
-        for (int i = 0; i <= last; ++i) {
-            if (row.partial(i) && textInCell(t.needle, rs.wholeUtf8At(slot, i)))
-                return true;
-        }
-        return false;
+            return V::No;
+        fields = last >= 31 ? ~0u : (1u << (last + 1)) - 1;
     }
-    for (std::uint32_t bits = t.fields; bits != 0; bits &= bits - 1) {
+    // Yes before a value that could not be read, before one not searched yet, before No.
+    V out = V::No;
+    for (std::uint32_t bits = fields; bits != 0; bits &= bits - 1) {
         const int p = __builtin_ctz(bits);
         if (p >= cells)
             break;
-        std::string whole;
-        std::string_view cell = row.cell(p);
-        if (row.partial(p)) {
-            whole = rs.wholeUtf8At(slot, p);
-            cell = whole;
-        }
-        if (t.kind == Term::Kind::Range ? inRange(t, p, cell) : textInCell(t.needle, cell))
-            return true;
+        if (t.anyField && !row.partial(p))
+            continue;  // searched above
+        V v = V::No;
+        if (!row.partial(p))
+            v = (t.kind == Term::Kind::Range ? inRange(t, p, row.cell(p))
+                                             : textInCell(t.needle, row.cell(p)))
+                    ? V::Yes
+                    : V::No;
+        else if (t.kind == Term::Kind::Text)
+            v = partial(p, t.needle);
+        if (v == V::Yes)
+            return V::Yes;
+        if (v == V::Unreadable || (v == V::Unknown && out == V::No))
+            out = v;
     }
-    return false;
+    return out;
 }
 
-bool RecordFilter::matches(const RecordSet& rs, Slot slot) const {
+RecordFilter::Verdict RecordFilter::verdict(const RecordSet& rs, Slot slot,
+                                            const PartialText& partial) const {
     if (m_only && (slot >= m_only->size() || !(*m_only)[slot]))
-        return false;
+        return Verdict::No;
     const RecordSet::RowTexts row = rs.rowTextsAt(slot);
     if (!m_statuses.empty()) {
         if (kStatus >= rs.fieldCount() || !statusMatches(row.cell(kStatus), m_statuses))
-            return false;
+            return Verdict::No;
     }
+    Verdict out = Verdict::Yes;
     for (const Term& t : m_terms) {
-        if (termMatches(t, rs, slot, row) == t.exclude)
-            return false;
+        Verdict v = termVerdict(t, rs, row, partial);
+        if (t.exclude && (v == Verdict::Yes || v == Verdict::No))
+            v = v == Verdict::Yes ? Verdict::No : Verdict::Yes;
+        if (v == Verdict::No)
+            return Verdict::No;
+        if (v == Verdict::Unreadable || (v == Verdict::Unknown && out == Verdict::Yes))
+            out = v;
     }
-    return true;
+    return out;
+}
+
+bool RecordFilter::matches(const RecordSet& rs, Slot slot) const {
+    // A long value read whole, here and now.
+    return verdict(rs, slot, [&rs, slot](int position, const Needle& n) {
+               return textInCell(n, rs.wholeUtf8At(slot, position)) ? Verdict::Yes : Verdict::No;
+           }) != Verdict::No;
+}
+
+RecordFilter::Verdict RecordFilter::judge(const RecordSet& rs, Slot slot,
+                                          const LongTextSearch& longs,
+                                          std::vector<int>* unread) const {
+    // One reference taken: the function holds it without an allocation per record.
+    const struct {
+        const RecordSet& rs;
+        Slot slot;
+        const LongTextSearch& longs;
+        std::vector<int>* unread;
+    } asked{rs, slot, longs, unread};
+    const Verdict v = verdict(rs, slot, [&asked](int position, const Needle& n) {
+        const Verdict known = asked.longs.answer(asked.rs.rowStampAt(asked.slot), position, n.text);
+        if (known != Verdict::Unknown)
+            return known;
+        if (!asked.rs.storedAt(asked.slot, position)) {  // not to be read apart: read here
+            try {
+                return textInCell(n, asked.rs.wholeUtf8At(asked.slot, position)) ? Verdict::Yes
+                                                                                 : Verdict::No;
+            } catch (const std::exception&) {
+                return Verdict::Unreadable;
+            }
+        }
+        std::vector<int>* wanted = asked.unread;
+        if (wanted && std::find(wanted->begin(), wanted->end(), position) == wanted->end())
+            wanted->push_back(position);
+        return Verdict::Unknown;
+    });
+    return v == Verdict::Unreadable ? Verdict::Yes : v;
 }
 
 int RecordFilter::firstFieldHolding(const RecordSet& rs, Slot slot, const QString& text) {

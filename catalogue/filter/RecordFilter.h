@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,10 +37,18 @@ namespace kbs {
 // and the statuses chosen (none: any status). Words past the first MaxWords are left out, so
 // that no filter holds the window: each record is matched against every word, and the grid
 // looks at the clock only between runs of records.
+// A value the record set holds only in part (a very long note) is read whole to match it, or,
+// through judge(), searched apart (LongTextSearch) while the filter answers for the rest. A
+// range word never matches such a value.
+class LongTextSearch;
+
 class RecordFilter {
 public:
     using Slot = RecordSet::Slot;
     static constexpr int MaxWords = 32;
+    // What a filter says of a record. Unknown: only a long value not yet searched can tell.
+    // Unreadable is what a search says of a value it could not read.
+    enum class Verdict { No, Yes, Unknown, Unreadable };
 
     RecordFilter() = default;
     // The records each checklist holds, ascending, by the checklist name's key
@@ -65,6 +74,15 @@ public:
 
     bool isEmpty() const { return m_terms.empty() && m_statuses.empty() && !m_only; }
     bool matches(const RecordSet& rs, Slot slot) const;
+    // The same without reading a long value: what `longs` found in it, Unknown where it has not
+    // searched it yet (and its position then in *unread). A record whose long value could not be
+    // read is let through, never hidden for it.
+    Verdict judge(const RecordSet& rs, Slot slot, const LongTextSearch& longs,
+                  std::vector<int>* unread) const;
+    // The words a long value is searched for.
+    QStringList textWords() const;
+    // Whether the UTF-8 text holds the word, ignoring case, as the filter looks for it.
+    static bool holdsText(const QString& word, std::string_view utf8);
     // True when every record this filter lets through, `wider` lets through as well: the
     // records of this one are then found among those of `wider`.
     bool narrows(const RecordFilter& wider) const;
@@ -96,8 +114,11 @@ private:
     static bool parseRange(const QString& value, std::uint32_t fields, Term& term);
     // A word on an own field or on the tags; false for any other.
     static bool parseOwn(const QString& raw, const ownwords::Source& own, Term& term);
-    bool termMatches(const Term& t, const RecordSet& rs, Slot slot,
-                     const RecordSet::RowTexts& row) const;
+    // What a value the snapshot holds only in part says of a word.
+    using PartialText = std::function<Verdict(int position, const Needle& needle)>;
+    static Verdict termVerdict(const Term& t, const RecordSet& rs, const RecordSet::RowTexts& row,
+                               const PartialText& partial);
+    Verdict verdict(const RecordSet& rs, Slot slot, const PartialText& partial) const;
     static bool textInCell(const Needle& n, std::string_view cell);
     static bool textInSpan(const Needle& n, const RecordSet::RowTexts& row, int first, int last);
     static bool inRange(const Term& t, int position, std::string_view cell);

@@ -105,10 +105,9 @@ std::string_view groupkey::textOf(const RecordSet& rs, RecordSet::Slot slot, int
     if (!row.partial(column))
         return row.cell(column);
     try {
-        scratch = rs.wholeUtf8At(slot, column);
-        return scratch;
+        return rs.shownUtf8At(slot, column, scratch);  // never more than its first ShownBytes
     } catch (const std::exception&) {
-        // The catalogue could not be read just now: the beginning the snapshot holds.
+        // The catalogue could not be read just now: what the snapshot holds.
         return row.cell(column);
     }
 }

@@ -29,8 +29,8 @@ namespace groupkey {
 void of(std::string_view text, int field, std::string& key, std::string& spelling);
 // Whether the text has this key, told quickly for most texts; nothing where of() must tell.
 std::optional<bool> hasKey(std::string_view text, int field, std::string_view key);
-// The text of a record's column, whole (a long value read from the catalogue when the snapshot
-// holds its beginning only).
+// The text of a record's column as the grid shows it: a very long value gives its first
+// RecordSet::ShownBytes only, so that no group waits for a long value to be read.
 std::string_view textOf(const RecordSet& rs, RecordSet::Slot slot, int column,
                         std::string& scratch);
 }  // namespace groupkey

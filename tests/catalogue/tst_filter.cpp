@@ -168,6 +168,57 @@ private Q_SLOTS:
             QVERIFY(!i.control.contains(u"OwnField"_s));
     }
 
+    // Words in notes of megabytes, searched apart from the window: at the start, across the
+    // edge of the search's slices, at the end; a note changed after a search is searched again,
+    // and a record whose note cannot be read is shown.
+    void wordsDeepInLongTexts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("then");  // after a first search: "change"; before it: "delete"
+        QTest::addColumn<QList<qint64>>("ids");
+        const auto row = [](const char* name, const char* text, const char* then,
+                            QList<qint64> ids) {
+            QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(then) << ids;
+        };
+        row("start", "notes:alpha", "", {1});
+        row("slice edge", "notes:edgeword", "", {2});
+        row("end", "notes:omega", "", {2, 3});
+        row("absent", "notes:nowhere", "", {});
+        row("negated", "-notes:omega", "", {1, 4, 5});
+        row("two words", "notes:edgeword notes:omega", "", {2});
+        row("beyond the snapshot, short", "notes:zebra", "", {5});
+        row("changed after a search", "notes:omega", "change", {2});
+        row("unreadable", "notes:omega", "delete", {2, 3});
+    }
+    void wordsDeepInLongTexts() {
+        QFETCH(QString, text);
+        QFETCH(QString, then);
+        QFETCH(QList<qint64>, ids);
+        test::TestEnv env;
+        test::fiveCars(env);
+        // zeros(n): n bytes of "0"; the search reads 4 MB at a time.
+        const auto zeros = [](int n) { return u"hex(zeroblob(%1))"_s.arg(n / 2); };
+        env.exec(
+            u"UPDATE table1 SET Notes = CASE ID WHEN 1 THEN 'alpha ' || %1 "
+            u"WHEN 2 THEN %2 || 'edgeword' || %3 || ' omega' WHEN 3 THEN %1 || ' omega' "
+            u"ELSE Notes END"_s.arg(zeros(6000000), zeros(4194304 - 4), zeros(1000000)));
+        test::Window win(env);
+        const auto* status = win->findChild<QLabel*>(u"Panel1"_s);
+        if (then == u"change") {
+            filter(win, text);
+            env.exec(
+                u"UPDATE table1 SET Notes = 'now gone ' || %1 WHERE ID = 3"_s.arg(zeros(6000000)));
+            win->recordSet()->refresh({3});
+            filter(win, QString());
+        } else if (then == u"delete") {
+            env.exec(u"DELETE FROM table1 WHERE ID = 3"_s);
+        }
+        ui(win).FilterBar1->edit()->setText(text);
+        QVERIFY(win.grid().model().isFiltering());
+        QCOMPARE(status->text(), FilterBar::countingText(win.grid().model().rowCount()));
+        QTRY_VERIFY(!win.grid().model().isFiltering());
+        QCOMPARE(shownIds(win), ids);
+    }
+
     // Every control of the bar is reached by keyboard and named for a screen reader.
     // A filter that takes more than a slice shows its first slice's rows at once, says it is
     // still counting, and ends with the whole result; the next key then narrows correctly.
