@@ -82,6 +82,9 @@ public:
     bool isFiltering() const { return m_pass.running; }
     const std::vector<Slot>& shownSlots() const { return m_rows; }
     std::size_t recordTotal() const { return m_order.size(); }
+    // The longest a slice of a pass may take (8 ms); a shorter one makes any pass run in
+    // several slices, as a slow machine would.
+    void setSliceMs(qint64 ms) { m_sliceMs = ms; }
 
 Q_SIGNALS:
     void filterApplied();
@@ -118,8 +121,9 @@ private:
     std::vector<Slot> m_order;  // every record, in the grid's order
     RecordFilter m_filter;
     GroupChoice m_group;
-    RecordFilter m_applied;             // the filter the rows show the result of
-    GroupChoice m_appliedGroup;         // and the group
+    RecordFilter m_applied;      // the filter the rows show the result of
+    GroupChoice m_appliedGroup;  // and the group
+    qint64 m_sliceMs = 8;
     bool m_appliedExact = true;         // and no record changed since
     unsigned m_changes = 0;             // records saved in place so far
     std::vector<std::uint8_t> m_let;    // by slot: let through by the filter, or pinned

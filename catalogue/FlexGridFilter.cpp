@@ -6,8 +6,6 @@
 namespace kbs {
 
 namespace {
-// The longest a slice of a pass keeps the window from answering.
-constexpr qint64 kSliceMs = 8;
 // Records looked at between two looks at the clock: few, as a record may cost a filter of
 // many words.
 constexpr std::size_t kBetweenClockLooks = 16;
@@ -104,7 +102,7 @@ void FlexGridModel::runSlice() {
                     m_pass.asked.push_back({std::move(*where), p, m_source->rowStampAt(s)});
             }
         }
-        if (m_pass.next < candidates.size() && clock.elapsed() >= kSliceMs) {
+        if (m_pass.next < candidates.size() && clock.elapsed() >= m_sliceMs) {
             if (!m_pass.shownFirst)
                 showFirstSlice();
             m_slices.start(0);
