@@ -13,4 +13,9 @@ namespace kbs::exchange {
 // megapixels): the picture loader then tries them.
 QImage scaledJpeg(const QByteArray& bytes, int fit);
 
+// The image as a baseline JPEG of the given quality (0-100), written by libjpeg straight from
+// its rows: a JFIF header and the pixels, nothing else (no EXIF, no comment). Empty if the
+// encoder fails.
+QByteArray jpegOf(const QImage& image, int quality);
+
 }  // namespace kbs::exchange

@@ -65,20 +65,10 @@ QString captionOf(ShareList list) {
     return {};
 }
 
-QByteArray jpegOf(const QImage& image, int quality) {
-    QByteArray out;
-    QBuffer buffer(&out);
-    buffer.open(QIODevice::WriteOnly);
-    // Only the pixels: texts a picture file carried (dates, comments) stay out of the page.
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    QImage(rgb.constBits(), rgb.width(), rgb.height(), rgb.bytesPerLine(), rgb.format())
-        .save(&buffer, "JPG", quality);
-    return out;
-}
-
 // The page's look: a list of cards that wrap into columns as wide as the screen allows. The
-// cards out of sight are not laid out (content-visibility), so that a key in the search box
-// showing many again is answered at once even in a long list.
+// cards come in blocks of kPart; a block out of sight is not laid out (content-visibility), so
+// that a key in the search box showing or hiding many cards costs the blocks on screen only.
+constexpr int kPart = 60;
 constexpr const char* kStyle = R"(*{box-sizing:border-box}
 body{margin:0;font:16px/1.4 system-ui,-apple-system,"Segoe UI",Roboto,sans-serif;color:#1d232a;background:#f4f6f8}
 header{padding:12px 16px;background:#24466b;color:#fff}
@@ -89,8 +79,9 @@ header .made{opacity:.8;font-size:.85em}
 .bar input{flex:1 1 10em;min-width:0;font:inherit;padding:6px 8px;border:1px solid #99a;border-radius:4px}
 .bar select{font:inherit;padding:6px;max-width:100%}
 #count{align-self:center;color:#445;font-size:.9em}
-#list{list-style:none;margin:0;padding:8px;display:grid;grid-template-columns:repeat(auto-fill,minmax(min(100%,21em),1fr));gap:8px}
-#list li{content-visibility:auto;contain-intrinsic-size:auto 130px;display:flex;gap:10px;padding:8px;background:#fff;border:1px solid #d4dae0;border-radius:6px;overflow-wrap:anywhere;min-width:0}
+#list{padding:0 8px 8px}
+.part{content-visibility:auto;contain-intrinsic-size:auto 3000px;list-style:none;margin:8px 0 0;padding:0;display:grid;grid-template-columns:repeat(auto-fill,minmax(min(100%,21em),1fr));gap:8px}
+#list li{display:flex;gap:10px;padding:8px;background:#fff;border:1px solid #d4dae0;border-radius:6px;overflow-wrap:anywhere;min-width:0}
 #list li img{width:96px;height:96px;object-fit:contain;flex:none}
 #list li div{min-width:0}
 #list h2{margin:0 0 4px;font-size:1.05em}
@@ -98,42 +89,54 @@ dl{margin:0;display:grid;grid-template-columns:auto 1fr;gap:0 8px;font-size:.92e
 dt{color:#5a6470}
 dd{margin:0;white-space:pre-wrap}
 #list li.missing{border-style:dashed;background:#fffdf4}
-.big #list{grid-template-columns:repeat(auto-fill,minmax(min(100%,26em),1fr))}
-.big #list li{flex-direction:column;contain-intrinsic-size:auto 600px}
+.big .part{grid-template-columns:repeat(auto-fill,minmax(min(100%,26em),1fr));contain-intrinsic-size:auto 12000px}
+.big #list li{flex-direction:column}
 .big #list li img{width:auto;height:auto;max-width:100%;align-self:center}
 [hidden]{display:none!important}
 )";
 
 // The search and the order, in the page itself. "#q=WORDS&sort=ORDER" in the address fills
-// both in when the page opens.
+// both in when the page opens. The script keeps what each card shows and which card is where
+// in arrays of its own, so that a key touches the page only where something changes, and it
+// hides a block with no card left to show.
 constexpr const char* kScript = R"((function(){
 var list=document.getElementById('list'),q=document.getElementById('q'),
 sort=document.getElementById('sort'),count=document.getElementById('count');
-var items=Array.prototype.slice.call(list.children);
-var texts=items.map(function(li){return li.dataset.text;});
+var parts=Array.prototype.slice.call(list.children),items=[],per=1;
+parts.forEach(function(p){per=Math.max(per,p.children.length);
+for(var c=p.firstElementChild;c;c=c.nextElementSibling)items.push(c);});
+var n=items.length,texts=[],series=[],numbers=[],names=[],shown=[],at=[],partShown=[];
+for(var i=0;i<n;++i){var d=items[i].dataset;texts.push(d.text);series.push(d.series);
+numbers.push(num(d.number));names.push(d.name);shown.push(true);at.push(i);}
+var placed=at.slice();
+for(var p=0;p<parts.length;++p)partShown.push(true);
 function num(s){var m=/^[^0-9]*([0-9]+)(.*)$/.exec(s);
 return m?[0,parseInt(m[1],10),m[2]]:[1,0,s];}
 function text(a,b){return a<b?-1:a>b?1:0;}
-function number(a,b){var x=num(a),y=num(b);return x[0]-y[0]||x[1]-y[1]||text(x[2],y[2]);}
+function number(x,y){return x[0]-y[0]||x[1]-y[1]||text(x[2],y[2]);}
 var orders={
 i:function(a,b){return 0;},
-series:function(a,b){return text(a.dataset.series,b.dataset.series)||number(a.dataset.number,b.dataset.number);},
-number:function(a,b){return number(a.dataset.number,b.dataset.number)||text(a.dataset.series,b.dataset.series);},
-name:function(a,b){return text(a.dataset.name,b.dataset.name)||orders.series(a,b);}};
+series:function(a,b){return text(series[a],series[b])||number(numbers[a],numbers[b]);},
+number:function(a,b){return number(numbers[a],numbers[b])||text(series[a],series[b]);},
+name:function(a,b){return text(names[a],names[b])||orders.series(a,b);}};
 function filter(){
-var words=q.value.toLowerCase().split(/\s+/).filter(Boolean),shown=0;
-for(var i=0;i<items.length;++i){var t=texts[i],ok=true;
+var words=q.value.toLowerCase().split(/\s+/).filter(Boolean),total=0,inPart=0;
+for(var i=0;i<n;++i){var k=at[i],t=texts[k],ok=true;
 for(var w=0;ok&&w<words.length;++w)ok=t.indexOf(words[w])>=0;
-if(items[i].hidden===ok)items[i].hidden=!ok;if(ok)++shown;}
-count.textContent=shown+' / '+items.length;}
+if(shown[k]!==ok){shown[k]=ok;items[k].hidden=!ok;}
+if(ok){++total;++inPart;}
+if(i%per===per-1||i===n-1){var p=Math.floor(i/per);
+if(partShown[p]!==inPart>0){partShown[p]=inPart>0;parts[p].hidden=!partShown[p];}inPart=0;}}
+count.textContent=total+' / '+n;}
 function order(){var by=orders[sort.value]||orders.i;
-var sorted=items.slice().sort(function(a,b){return by(a,b)||a.dataset.i-b.dataset.i;});
-var f=document.createDocumentFragment();
-for(var i=0;i<sorted.length;++i)f.appendChild(sorted[i]);
-list.appendChild(f);}
+at.sort(function(a,b){return by(a,b)||a-b;});
+if(at.every(function(k,i){return placed[i]===k;}))return;placed=at.slice();
+for(var p=0;p<parts.length;++p){var f=document.createDocumentFragment();
+for(var i=p*per;i<n&&i<(p+1)*per;++i)f.appendChild(items[at[i]]);
+parts[p].appendChild(f);}}
 try{var h=new URLSearchParams(location.hash.slice(1));
 if(h.has('q'))q.value=h.get('q');if(h.has('sort'))sort.value=h.get('sort');}catch(e){}
-q.addEventListener('input',filter);sort.addEventListener('change',order);
+q.addEventListener('input',filter);sort.addEventListener('change',function(){order();filter();});
 order();filter();})();
 )";
 
@@ -552,7 +555,7 @@ ExportSummary exportHtml(const QString& catalogue, const QString& path, const He
                 htmlText(label) + QStringLiteral("</option>");
     head += QStringLiteral(
         "</select><span id=\"count\" role=\"status\"></span></div>\n"
-        "<ul id=\"list\">\n");
+        "<div id=\"list\">\n<ul class=\"part\">\n");
 
     QByteArray chunk = head.toUtf8();
     // The pictures are made into JPEGs on worker threads while this one reads the next ones from
@@ -574,6 +577,8 @@ ExportSummary exportHtml(const QString& catalogue, const QString& path, const He
         }
         const QByteArray jpeg = pictures.front().get();
         pictures.pop_front();
+        if (i > 0 && i % kPart == 0)
+            chunk += "</ul>\n<ul class=\"part\">\n";
         chunk += entryHtml(entries[i], fields, jpeg, qsizetype(i));
         ++summary.records;
         summary.pictures += jpeg.isEmpty() ? 0 : 1;
@@ -587,7 +592,7 @@ ExportSummary exportHtml(const QString& catalogue, const QString& path, const He
                 QCoreApplication::translate("kbs::exchange", "The export to %1 was cancelled.")
                     .arg(path));
     }
-    chunk += QByteArray("</ul>\n<script>") + kScript + "</script>\n</body></html>\n";
+    chunk += QByteArray("</ul>\n</div>\n<script>") + kScript + "</script>\n</body></html>\n";
     out.write(chunk);
     out.place();
     return summary;

@@ -22,17 +22,34 @@ QImage readFrom(QImageReader& reader, const QSize& fill) {
                            .arg(size.width())
                            .arg(size.height()));
     }
+    QSize scaled;
     if (fill.isValid() && size.isValid() &&
         (size.width() > fill.width() || size.height() > fill.height())) {
-        const QSize scaled = size.scaled(fill, Qt::KeepAspectRatioByExpanding);
-        if (scaled.width() < size.width() && scaled.height() < size.height())
-            reader.setScaledSize(scaled);
+        scaled = size.scaled(fill, Qt::KeepAspectRatioByExpanding);
+        if (scaled.width() >= size.width() || scaled.height() >= size.height())
+            scaled = QSize();
     }
+    // A picture of a few colours (a 1-bit or palette PNG, a GIF) loses its colour table when
+    // the reader scales it, coming out white or dithered: such a picture is read whole, made
+    // true colour, and scaled here. Any other is scaled by the reader (a JPEG in its decoder).
+    const QImage::Format format = reader.imageFormat();
+    const bool indexed = format == QImage::Format_Mono || format == QImage::Format_MonoLSB ||
+                         format == QImage::Format_Indexed8;
+    if (scaled.isValid() && !indexed)
+        reader.setScaledSize(scaled);
     QImage image = reader.read();
     if (image.isNull()) {
         throw AppError(err::InvalidPicture, QStringLiteral("Picture"),
                        reader.errorString().isEmpty() ? QStringLiteral("Invalid picture")
                                                       : reader.errorString());
+    }
+    if (scaled.isValid() && indexed) {
+        if (image.size() != size && image.size() == size.transposed())
+            scaled.transpose();  // turned upright by the reader
+        image = image
+                    .convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                             : QImage::Format_RGB32)
+                    .scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return image;
 }

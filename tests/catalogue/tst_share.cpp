@@ -183,6 +183,15 @@ void TestShare::pagePictures() {
     QByteArray turned = jpeg;
     turned.insert(2, exif);
     QByteArray garbled = jpeg.left(2) + QByteArray(600, '\x5a');
+    // A 1-bit PNG whose two colours are in its colour table: red left, blue right.
+    QImage mono(1200, 900, QImage::Format_Mono);
+    mono.setColorTable({qRgb(220, 30, 30), qRgb(30, 30, 220)});
+    for (int y = 0; y < mono.height(); ++y)
+        for (int x = 0; x < mono.width(); ++x)
+            mono.setPixel(x, y, x >= 600 ? 1 : 0);
+    QBuffer monoPng;
+    monoPng.open(QIODevice::WriteOnly);
+    mono.save(&monoPng, "PNG");
     struct Case {
         const char* what;
         QByteArray bytes;
@@ -195,6 +204,7 @@ void TestShare::pagePictures() {
         {"cut short", jpeg.left(jpeg.size() * 2 / 3), {600, 450}, {100, 50}, {500, 50}},
         {"garbled", garbled, {0, 0}, {}, {}},
         {"PNG", test::pictureBytes("PNG", 800, 900, qRgb(220, 30, 30)), {533, 600}, {9, 9}, {}},
+        {"1-bit PNG", monoPng.data(), {600, 450}, {100, 225}, {500, 225}},
     };
     for (const Case& c : cases) {
         const QByteArray made = exchange::ShareSource::made({c.bytes, false}, 600);
