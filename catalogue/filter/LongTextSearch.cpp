@@ -1,6 +1,5 @@
 #include "LongTextSearch.h"
 
-#include <sqlite3.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -9,8 +8,6 @@
 #include <cstring>
 #include <memory>
 #include <string>
-
-#include "Sqlite.h"
 
 namespace kbs {
 
@@ -48,7 +45,6 @@ LongTextSearch::~LongTextSearch() {
     }
     m_wake.notify_all();
     m_thread.join();
-    sqlite3_close(m_db);
 }
 
 LongTextSearch::Verdict LongTextSearch::answerLocked(const KnownKey& at,
@@ -152,22 +148,6 @@ void LongTextSearch::run() {
     }
 }
 
-bool LongTextSearch::openFor(const QString& file) {
-    if (m_db && m_file == file)
-        return true;
-    sqlite3_close(m_db);
-    m_db = nullptr;
-    m_file = file;
-    if (sqlite3_open_v2(file.toUtf8().constData(), &m_db,
-                        SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
-        sqlite3_close(m_db);
-        m_db = nullptr;
-        return false;
-    }
-    sqlite::waitForLock(m_db, 2000);
-    return true;
-}
-
 // `found` comes back empty when the value could not be read.
 bool LongTextSearch::read(const Value& v, const QStringList& words, std::uint64_t generation,
                           std::vector<bool>& found) {
@@ -175,32 +155,14 @@ bool LongTextSearch::read(const Value& v, const QStringList& words, std::uint64_
         found.clear();
         return true;
     };
-    if (!openFor(v.where.file))
-        return fail();
     // A value that is no text (a picture, a number) is searched as the record set reads it.
-    std::string type;
-    {
-        const std::string sql = "SELECT typeof(" + sqlite::quoteName(v.where.column) + ") FROM " +
-                                sqlite::quoteName(v.where.table) + " WHERE rowid = ?";
-        sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(st);
+    switch (m_reader.open(v.where)) {
+        case StoredValueReader::Kind::Unreadable:
             return fail();
-        }
-        sqlite3_bind_int64(st, 1, v.where.key);
-        if (sqlite3_step(st) == SQLITE_ROW)
-            type = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
-        sqlite3_finalize(st);
-    }
-    if (type.empty())
-        return fail();
-    if (type != "text")
-        return true;  // nothing that the filter's words are in
-    sqlite3_blob* blob = nullptr;
-    if (sqlite3_blob_open(m_db, "main", v.where.table.c_str(), v.where.column.c_str(), v.where.key,
-                          0, &blob) != SQLITE_OK) {
-        sqlite3_blob_close(blob);
-        return fail();
+        case StoredValueReader::Kind::Other:
+            return true;  // nothing that the filter's words are in
+        case StoredValueReader::Kind::Text:
+            break;
     }
     // The bytes a slice repeats of the one before: enough for the longest word, however its
     // characters' cases are written.
@@ -208,7 +170,7 @@ bool LongTextSearch::read(const Value& v, const QStringList& words, std::uint64_
     for (const QString& w : words)
         overlap = std::max({overlap, size_t(w.toUtf8().size()), size_t(4 * w.size())});
     overlap = overlap > 0 ? overlap - 1 : 0;
-    const int size = sqlite3_blob_bytes(blob);
+    const int size = m_reader.size();
     // A slice after the bytes carried over from the one before (at most overlap and the
     // bytes of a character cut by the slice's edge, twice).
     const std::unique_ptr<char[]> text(new char[size_t(SliceBytes) + overlap + 8]);
@@ -216,12 +178,12 @@ bool LongTextSearch::read(const Value& v, const QStringList& words, std::uint64_
     std::size_t left = size_t(words.size());  // words not found yet
     for (int offset = 0; offset < size && left > 0;) {
         if (m_generation != generation) {
-            sqlite3_blob_close(blob);
+            m_reader.close();
             return false;
         }
         const int n = std::min(SliceBytes, size - offset);
-        if (sqlite3_blob_read(blob, text.get() + have, n, offset) != SQLITE_OK) {
-            sqlite3_blob_close(blob);
+        if (!m_reader.read(text.get() + have, n, offset)) {
+            m_reader.close();
             return fail();
         }
         offset += n;
@@ -242,7 +204,7 @@ bool LongTextSearch::read(const Value& v, const QStringList& words, std::uint64_
         std::memmove(text.get(), text.get() + keep, have - keep);
         have -= keep;
     }
-    sqlite3_blob_close(blob);
+    m_reader.close();
     return true;
 }
 

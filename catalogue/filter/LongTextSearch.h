@@ -15,8 +15,7 @@
 
 #include "RecordFilter.h"
 #include "RecordSet.h"
-
-struct sqlite3;
+#include "StoredValueReader.h"
 
 namespace kbs {
 
@@ -67,7 +66,6 @@ private:
     // Reads the value, looking for the words; false when asked something else meanwhile.
     bool read(const Value& v, const QStringList& words, std::uint64_t generation,
               std::vector<bool>& found);
-    bool openFor(const QString& file);
     void tell();
 
     mutable std::mutex m_mutex;
@@ -82,8 +80,7 @@ private:
     std::atomic<bool> m_told{false};
 
     // The thread's own.
-    sqlite3* m_db = nullptr;
-    QString m_file;
+    StoredValueReader m_reader;
     std::thread m_thread;
 };
 
