@@ -415,7 +415,8 @@ QByteArray ShareSource::made(const Read& read, int side) {
             image = loadPictureBytes(bytes, box);
         }
         if (image.width() > fit || image.height() > fit)
-            image = image.scaled(fit, fit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            image = smoothlyScaled(
+                image, image.size().scaled(fit, fit, Qt::KeepAspectRatio).expandedTo({1, 1}));
         return jpegOf(image, 80);
     } catch (const AppError&) {
         return {};  // not a picture: the entry shows without one

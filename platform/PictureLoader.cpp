@@ -1,5 +1,7 @@
 #include "PictureLoader.h"
 
+#include <algorithm>
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -29,13 +31,12 @@ QImage readFrom(QImageReader& reader, const QSize& fill) {
         if (scaled.width() >= size.width() || scaled.height() >= size.height())
             scaled = QSize();
     }
-    // A picture of a few colours (a 1-bit or palette PNG, a GIF) loses its colour table when
-    // the reader scales it, coming out white or dithered: such a picture is read whole, made
-    // true colour, and scaled here. Any other is scaled by the reader (a JPEG in its decoder).
-    const QImage::Format format = reader.imageFormat();
-    const bool indexed = format == QImage::Format_Mono || format == QImage::Format_MonoLSB ||
-                         format == QImage::Format_Indexed8;
-    if (scaled.isValid() && !indexed)
+    // A JPEG is scaled by its decoder, at a fraction of the work. Any other picture is read
+    // whole and scaled here, made true colour first: a picture of a few colours (a 1-bit or
+    // palette PNG, a GIF) scaled as it is comes out white or dithered. (The reader's
+    // imageFormat() is not asked: on a damaged JPEG it answers with an undefined value.)
+    const bool byDecoder = reader.format() == "jpeg";
+    if (scaled.isValid() && byDecoder)
         reader.setScaledSize(scaled);
     QImage image = reader.read();
     if (image.isNull()) {
@@ -43,13 +44,16 @@ QImage readFrom(QImageReader& reader, const QSize& fill) {
                        reader.errorString().isEmpty() ? QStringLiteral("Invalid picture")
                                                       : reader.errorString());
     }
-    if (scaled.isValid() && indexed) {
+    if (scaled.isValid() && !byDecoder) {
         if (image.size() != size && image.size() == size.transposed())
             scaled.transpose();  // turned upright by the reader
-        image = image
-                    .convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                             : QImage::Format_RGB32)
-                    .scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage::Format f = image.format();
+        if (f == QImage::Format_Mono || f == QImage::Format_MonoLSB ||
+            f == QImage::Format_Indexed8) {
+            image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                  : QImage::Format_RGB32);
+        }
+        image = smoothlyScaled(image, scaled);
     }
     return image;
 }
@@ -70,6 +74,20 @@ QImage loadPictureBytes(const QByteArray& bytes, const QSize& fill) {
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     return readFrom(reader, fill);
+}
+
+QImage smoothlyScaled(const QImage& picture, const QSize& size) {
+    const QSize near(std::min(picture.width(), 2 * size.width()),
+                     std::min(picture.height(), 2 * size.height()));
+    // A side longer than any screen's comes only of a picture of an extreme shape, whose
+    // smooth scale Qt splits into a task per few lines: it is sampled only.
+    constexpr int kLongestSmooth = 8192;
+    if (size.width() > kLongestSmooth || size.height() > kLongestSmooth)
+        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage sampled = near == picture.size() ? picture
+                                                  : picture.scaled(near, Qt::IgnoreAspectRatio,
+                                                                   Qt::FastTransformation);
+    return sampled.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QString pictureProblem(const QByteArray& bytes) {
