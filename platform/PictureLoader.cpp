@@ -1,7 +1,5 @@
 #include "PictureLoader.h"
 
-#include <algorithm>
-
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -13,6 +11,10 @@ namespace kbs {
 
 namespace {
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;  // 64 megapixels
+
+// A side longer than any screen's comes only of a picture of an extreme shape, whose smooth
+// scale Qt splits into a task per few lines: it is sampled only.
+constexpr int kLongestSmooth = 8192;
 
 QImage readFrom(QImageReader& reader, const QSize& fill) {
     reader.setAutoTransform(true);
@@ -31,12 +33,18 @@ QImage readFrom(QImageReader& reader, const QSize& fill) {
         if (scaled.width() >= size.width() || scaled.height() >= size.height())
             scaled = QSize();
     }
-    // A JPEG is scaled by its decoder, at a fraction of the work. Any other picture is read
-    // whole and scaled here, made true colour first: a picture of a few colours (a 1-bit or
-    // palette PNG, a GIF) scaled as it is comes out white or dithered. (The reader's
-    // imageFormat() is not asked: on a damaged JPEG it answers with an undefined value.)
-    const bool byDecoder = reader.format() == "jpeg";
-    if (scaled.isValid() && byDecoder)
+    // A picture of a few colours (a 1-bit or palette PNG, a GIF) loses its colour table when
+    // the reader scales it, coming out white or dithered; one of an extreme shape takes the
+    // reader's smooth scale half a minute. Such a picture is read whole and scaled here; any
+    // other by the reader (a JPEG in its decoder). A JPEG has no colour table, and Qt's JPEG
+    // reader answers imageFormat() with an undefined value on a damaged header: not asked.
+    const QImage::Format format =
+        reader.format() == "jpeg" ? QImage::Format_RGB32 : reader.imageFormat();
+    const bool indexed = format == QImage::Format_Mono || format == QImage::Format_MonoLSB ||
+                         format == QImage::Format_Indexed8;
+    const bool ours =
+        indexed || scaled.width() > kLongestSmooth || scaled.height() > kLongestSmooth;
+    if (scaled.isValid() && !ours)
         reader.setScaledSize(scaled);
     QImage image = reader.read();
     if (image.isNull()) {
@@ -44,12 +52,10 @@ QImage readFrom(QImageReader& reader, const QSize& fill) {
                        reader.errorString().isEmpty() ? QStringLiteral("Invalid picture")
                                                       : reader.errorString());
     }
-    if (scaled.isValid() && !byDecoder) {
+    if (scaled.isValid() && ours) {
         if (image.size() != size && image.size() == size.transposed())
             scaled.transpose();  // turned upright by the reader
-        const QImage::Format f = image.format();
-        if (f == QImage::Format_Mono || f == QImage::Format_MonoLSB ||
-            f == QImage::Format_Indexed8) {
+        if (indexed) {
             image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
                                                                   : QImage::Format_RGB32);
         }
@@ -77,17 +83,9 @@ QImage loadPictureBytes(const QByteArray& bytes, const QSize& fill) {
 }
 
 QImage smoothlyScaled(const QImage& picture, const QSize& size) {
-    const QSize near(std::min(picture.width(), 2 * size.width()),
-                     std::min(picture.height(), 2 * size.height()));
-    // A side longer than any screen's comes only of a picture of an extreme shape, whose
-    // smooth scale Qt splits into a task per few lines: it is sampled only.
-    constexpr int kLongestSmooth = 8192;
-    if (size.width() > kLongestSmooth || size.height() > kLongestSmooth)
-        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    const QImage sampled = near == picture.size() ? picture
-                                                  : picture.scaled(near, Qt::IgnoreAspectRatio,
-                                                                   Qt::FastTransformation);
-    return sampled.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const bool extreme = size.width() > kLongestSmooth || size.height() > kLongestSmooth;
+    return picture.scaled(size, Qt::IgnoreAspectRatio,
+                          extreme ? Qt::FastTransformation : Qt::SmoothTransformation);
 }
 
 QString pictureProblem(const QByteArray& bytes) {

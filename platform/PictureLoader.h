@@ -22,8 +22,8 @@ QImage loadPictureBytes(const QByteArray& bytes, const QSize& fill = {});
 // loader's own check, decoding to a small size to be quick.
 QString pictureProblem(const QByteArray& bytes);
 // A picture scaled smoothly to the size given, in a time bounded by that size whatever the
-// picture's shape: most of the way by sampling, the last factor of two or less smoothly (a
-// smooth scale of a picture 4 pixels wide and 4 million high took half a minute).
+// picture's shape: a side longer than 8192 pixels is only sampled (a smooth scale of a picture
+// 4 pixels wide and 4 million high to 1 x 1 million took half a minute).
 QImage smoothlyScaled(const QImage& picture, const QSize& size);
 
 }  // namespace kbs
