@@ -36,12 +36,15 @@ QImage readFrom(QImageReader& reader, const QSize& fill) {
     // A picture of a few colours (a 1-bit or palette PNG, a GIF) loses its colour table when
     // the reader scales it, coming out white or dithered; one of an extreme shape takes the
     // reader's smooth scale half a minute. Such a picture is read whole and scaled here; any
-    // other by the reader (a JPEG in its decoder). A JPEG has no colour table, and Qt's JPEG
-    // reader answers imageFormat() with an undefined value on a damaged header: not asked.
-    const QImage::Format format =
-        reader.format() == "jpeg" ? QImage::Format_RGB32 : reader.imageFormat();
-    const bool indexed = format == QImage::Format_Mono || format == QImage::Format_MonoLSB ||
-                         format == QImage::Format_Indexed8;
+    // other by the reader (a JPEG in its decoder). Only a picture to scale whose header was
+    // read is asked its format, and a JPEG (which has no colour table) never: Qt's JPEG reader
+    // answers imageFormat() with an undefined value on a damaged header.
+    bool indexed = false;
+    if (scaled.isValid() && reader.format() != "jpeg") {
+        const QImage::Format format = reader.imageFormat();
+        indexed = format == QImage::Format_Mono || format == QImage::Format_MonoLSB ||
+                  format == QImage::Format_Indexed8;
+    }
     const bool ours =
         indexed || scaled.width() > kLongestSmooth || scaled.height() > kLongestSmooth;
     if (scaled.isValid() && !ours)
